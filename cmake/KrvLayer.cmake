@@ -1,0 +1,70 @@
+# One static library per source folder, with its tests and benchmarks found by
+# folder: sources under <dir>/, tests under tests/<dir>/, benchmarks under
+# bench/<dir>/. A file named main.cpp never goes into a library.
+set(CMAKE_AUTOMOC ON)
+
+# krv_add_tests(<target> LABEL <label> SOURCES <files...> LINKS <targets...>)
+# One GoogleTest executable; every test in it carries the ctest label.
+function(krv_add_tests target)
+  cmake_parse_arguments(T "" "LABEL" "SOURCES;LINKS" ${ARGN})
+  if(NOT KRV_BUILD_TESTS OR NOT T_SOURCES)
+    return()
+  endif()
+  add_executable(${target} ${T_SOURCES})
+  target_link_libraries(${target} PRIVATE ${T_LINKS} krv_testsupport)
+  gtest_discover_tests(${target}
+    DISCOVERY_MODE PRE_TEST
+    DISCOVERY_TIMEOUT 120
+    PROPERTIES LABELS ${T_LABEL}
+               ENVIRONMENT "QT_QPA_PLATFORM=offscreen;KRV_TEST_FIXTURES=${PROJECT_SOURCE_DIR}/tests")
+endfunction()
+
+function(_krv_glob out dir)
+  cmake_parse_arguments(G "" "" "EXCLUDE;PATTERNS" ${ARGN})
+  set(globs)
+  foreach(p IN LISTS G_PATTERNS)
+    list(APPEND globs ${PROJECT_SOURCE_DIR}/${dir}/${p})
+  endforeach()
+  file(GLOB_RECURSE files CONFIGURE_DEPENDS ${globs})
+  foreach(ex IN LISTS G_EXCLUDE)
+    list(FILTER files EXCLUDE REGEX "${ex}")
+  endforeach()
+  set(${out} ${files} PARENT_SCOPE)
+endfunction()
+
+# krv_add_layer(<name> [DIR <dir>] [LABEL <label>] [EXCLUDE <regex>...] [DEPS <targets>...])
+# Declares library krv_<name> from <dir> (default: the name), test executable
+# test_<name> from tests/<dir> and, with KRV_BUILD_BENCH, bench_<name> from
+# bench/<dir>. EXCLUDE regexes apply to all three globs.
+function(krv_add_layer name)
+  cmake_parse_arguments(L "" "DIR;LABEL" "EXCLUDE;DEPS" ${ARGN})
+  if(NOT L_DIR)
+    set(L_DIR ${name})
+  endif()
+  if(NOT L_LABEL)
+    set(L_LABEL ${name})
+  endif()
+  set(lib krv_${name})
+
+  _krv_glob(sources ${L_DIR} PATTERNS *.cpp *.h *.qrc EXCLUDE "/main\\.cpp$" ${L_EXCLUDE})
+  set(compiled ${sources})
+  list(FILTER compiled INCLUDE REGEX "\\.(cpp|qrc)$")
+  if(compiled)
+    add_library(${lib} STATIC ${sources})
+    target_link_libraries(${lib} PUBLIC krv_options ${L_DEPS})
+  else()
+    add_library(${lib} INTERFACE ${sources})
+    target_link_libraries(${lib} INTERFACE krv_options ${L_DEPS})
+  endif()
+
+  _krv_glob(tests tests/${L_DIR} PATTERNS *.cpp *.h EXCLUDE ${L_EXCLUDE})
+  krv_add_tests(test_${name} LABEL ${L_LABEL} SOURCES ${tests} LINKS ${lib})
+
+  if(KRV_BUILD_BENCH)
+    _krv_glob(benches bench/${L_DIR} PATTERNS *.cpp *.h EXCLUDE ${L_EXCLUDE})
+    if(benches)
+      add_executable(bench_${name} ${benches})
+      target_link_libraries(bench_${name} PRIVATE ${lib} benchmark::benchmark_main)
+    endif()
+  endif()
+endfunction()

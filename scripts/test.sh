@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything with AddressSanitizer and
+# UndefinedBehaviorSanitizer and runs every test; then runs the threaded link
+# and HID tests again under ThreadSanitizer. Tests run in a private network
+# namespace in which only loopback exists.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+"$root/scripts/setup.sh"
+
+jobs=$(nproc)
+export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1"
+export LSAN_OPTIONS="suppressions=$root/tests/support/lsan.supp:print_suppressions=0"
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+export TSAN_OPTIONS="suppressions=$root/tests/support/tsan.supp:halt_on_error=1:second_deadlock_stack=1"
+export QT_QPA_PLATFORM=offscreen
+export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
+
+configure_and_build() { # <dir> <sanitizers> [targets...]
+  local dir=$1 san=$2
+  shift 2
+  cmake -S "$root" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g" \
+        -DKRV_SANITIZE="$san" -DKRV_BUILD_TESTS=ON -DKRV_BUILD_BENCH=OFF >/dev/null
+  if [ $# -gt 0 ]; then
+    cmake --build "$dir" -j "$jobs" --target "$@"
+  else
+    cmake --build "$dir" -j "$jobs"
+  fi
+}
+
+confined_ctest() { # <dir> [ctest args...]
+  "$root/scripts/netns.sh" ctest --test-dir "$@" --output-on-failure --timeout 300 -j "$jobs"
+}
+
+configure_and_build "$root/build/test" "address,undefined"
+confined_ctest "$root/build/test"
+
+threaded=$(cd "$root/build/test" && ninja -t targets all 2>/dev/null | grep -oE '^test_(link|hid):' | tr -d : || true)
+if [ -n "$threaded" ]; then
+  configure_and_build "$root/build/tsan" "thread" $threaded
+  confined_ctest "$root/build/tsan" -L '^(link|hid)$'
+fi
