@@ -1,0 +1,46 @@
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <mutex>
+#include <optional>
+#include <vector>
+
+/// One injected fault: what the simulated unit does wrong when it answers a
+/// command. A value; see `SimFaultSet` for how rules are matched.
+struct SimFault {
+  /// The command code the rule applies to; nullopt for every code.
+  std::optional<std::uint8_t> code;
+  /// How many matching commands it applies to; a negative count is unlimited.
+  int times = -1;
+  /// Send no reply at all (the command is still applied).
+  bool noReply = false;
+  /// Send the reply this long after the command arrived.
+  std::chrono::milliseconds delay{0};
+  /// Put this id into byte 2 of the reply instead of the unit's.
+  std::optional<std::uint8_t> replyUnitId;
+  /// Cut the reply's payload to at most this many bytes.
+  std::optional<std::size_t> payloadLimit;
+  /// Send the reply this many times more.
+  int duplicates = 0;
+  /// On TCP, write the reply in pieces of at most `splitSize` bytes, one send() each.
+  bool splitTcp = false;
+  std::size_t splitSize = 5;
+  /// Close the link the command came on instead of replying (pty master, TCP
+  /// connection or HID socket).
+  bool dropLink = false;
+};
+
+/// The active fault rules. The first rule whose code matches applies; a rule
+/// with a count is used up after that many commands. Thread-safe.
+class SimFaultSet {
+ public:
+  void Add(const SimFault& fault);
+  void Clear();
+  /// The rule that applies to a command with this code, counting it; nullopt when none.
+  std::optional<SimFault> Take(std::uint8_t code);
+
+ private:
+  std::mutex m_mutex;
+  std::vector<SimFault> m_rules;  // guards: m_mutex
+};

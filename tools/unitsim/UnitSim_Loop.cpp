@@ -1,0 +1,278 @@
+#include "tools/unitsim/UnitSim.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <poll.h>
+#include <unistd.h>
+
+#include "tools/unitsim/SimCodes.h"
+#include "tools/unitsim/SimEngine.h"
+#include "tools/unitsim/SimHidDevice.h"
+#include "tools/unitsim/SimPtyPort.h"
+#include "tools/unitsim/SimTcpServer.h"
+#include "tools/unitsim/SimUdpPorts.h"
+#include "tools/unitsim/UnitSimLoopTypes.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// Pause between the pieces of a split TCP reply, so that the peer reads
+// them one by one.
+constexpr std::chrono::milliseconds kSplitPause{20};
+
+const char kDiscoveryText[] = "Discovery: Who is out there?";
+
+bool Readable(const pollfd& p) { return (p.revents & (POLLIN | POLLHUP | POLLERR)) != 0; }
+
+}  // namespace
+
+void UnitSim::Run() {
+  while (!m_stopRequested) {
+    std::vector<pollfd> fds{{m_wakeFd, POLLIN, 0}};
+    const auto add = [&fds](int fd) {
+      fds.push_back({fd, POLLIN, 0});
+      return fds.size() - 1;
+    };
+    const std::size_t none = static_cast<std::size_t>(-1);
+    const std::size_t pty = m_pty->IsOpen() ? add(m_pty->Fd()) : none;
+    const std::size_t listen = m_tcp->IsOpen() ? add(m_tcp->ListenFd()) : none;
+    std::vector<std::pair<int, std::size_t>> connections;
+    for (const SimTcpServer::Connection& c : m_tcp->Connections()) {
+      connections.emplace_back(c.id, add(c.fd.Get()));
+    }
+    const std::size_t udpFrame = m_udp->IsOpen() ? add(m_udp->FrameFd()) : none;
+    const std::size_t udpDiscovery = m_udp->IsOpen() ? add(m_udp->DiscoveryFd()) : none;
+    const std::size_t hid = m_hid->IsOpen() ? add(m_hid->Fd()) : none;
+
+    if (::poll(fds.data(), fds.size(), PollTimeout()) < 0 && errno != EINTR) {
+      break;
+    }
+    if (fds[0].revents & POLLIN) {
+      std::uint64_t count = 0;
+      [[maybe_unused]] const ssize_t n = ::read(m_wakeFd, &count, sizeof count);
+      RunRequests();
+    }
+    if (m_stopRequested) {
+      break;
+    }
+    if (pty != none && Readable(fds[pty]) && m_pty->IsOpen()) {
+      std::vector<std::vector<std::uint8_t>> frames;
+      const bool ok = m_pty->Read(frames);
+      for (const auto& frame : frames) {
+        Dispatch(Origin{SimLink::Pty}, frame);
+      }
+      if (!ok) {
+        DropLinkNow(SimLink::Pty);
+      }
+    }
+    if (listen != none && Readable(fds[listen])) {
+      m_tcp->Accept();
+    }
+    for (const auto& [id, index] : connections) {
+      if (!Readable(fds[index])) {
+        continue;
+      }
+      auto& list = m_tcp->Connections();
+      const auto it = std::find_if(list.begin(), list.end(), [id = id](const auto& c) { return c.id == id; });
+      if (it == list.end()) {
+        continue;
+      }
+      std::vector<std::vector<std::uint8_t>> frames;
+      const bool ok = m_tcp->Read(*it, frames);
+      for (const auto& frame : frames) {
+        Origin origin{SimLink::Tcp};
+        origin.connectionId = id;
+        Dispatch(origin, frame);
+      }
+      if (!ok) {
+        m_tcp->CloseConnection(id);
+      }
+    }
+    if (udpFrame != none && Readable(fds[udpFrame]) && m_udp->IsOpen()) {
+      ServiceUdp(m_udp->FrameFd(), false);
+    }
+    if (udpDiscovery != none && Readable(fds[udpDiscovery]) && m_udp->IsOpen()) {
+      ServiceUdp(m_udp->DiscoveryFd(), true);
+    }
+    if (hid != none && Readable(fds[hid]) && m_hid->IsOpen()) {
+      ServiceHid();
+    }
+    FlushPendingWrites();
+  }
+  std::scoped_lock lock(m_requestMutex);
+  m_loopAlive = false;
+  for (const auto& request : m_requests) {
+    request();
+  }
+  m_requests.clear();
+}
+
+void UnitSim::ServiceUdp(int fd, bool discoveryPort) {
+  std::vector<std::uint8_t> data;
+  sockaddr_in from{};
+  while (SimUdpPorts::Receive(fd, data, from)) {
+    Origin origin{SimLink::Udp};
+    origin.udpFd = fd;
+    origin.peer = from;
+    if (discoveryPort) {
+      if (data.size() == sizeof kDiscoveryText &&
+          std::equal(data.begin(), data.end(), reinterpret_cast<const std::uint8_t*>(kDiscoveryText))) {
+        SimUdpPorts::SendTo(fd, m_options.discoveryAnswer, from);
+        std::scoped_lock lock(m_mutex);
+        ++m_discoveryProbes;
+        Touch();
+      }
+      continue;
+    }
+    Dispatch(origin, data);
+  }
+}
+
+void UnitSim::ServiceHid() {
+  std::vector<std::uint8_t> frame;
+  std::size_t reportLength = 0;
+  if (!m_hid->Receive(frame, reportLength)) {
+    DropLinkNow(SimLink::Hid);
+    return;
+  }
+  if (reportLength > 0) {
+    Dispatch(Origin{SimLink::Hid}, frame, reportLength);
+  }
+}
+
+void UnitSim::Dispatch(const Origin& origin, const std::vector<std::uint8_t>& raw, std::size_t reportLength) {
+  const std::optional<SimFrame> frame = ParseFrame(raw, SimFrameSender::Editor);
+  if (!frame) {
+    std::scoped_lock lock(m_mutex);
+    ++m_rejected;
+    Touch();
+    return;
+  }
+  std::uint8_t unitId = 0;
+  {
+    std::scoped_lock lock(m_mutex);
+    m_received.push_back(SimReceivedFrame{origin.link, *frame, raw, reportLength});
+    unitId = m_state.unitId;
+    Touch();
+  }
+  if (origin.link == SimLink::Udp) {
+    if (frame->code == SimCode::kDiscovery) {
+      SimUdpPorts::SendTo(origin.udpFd, m_options.discoveryAnswer, origin.peer);
+      std::scoped_lock lock(m_mutex);
+      ++m_discoveryProbes;
+      Touch();
+      return;
+    }
+    if (!m_options.answerUdpFrames) {
+      return;
+    }
+  }
+  if (m_options.ignoreOtherUnitIds && frame->unitId != unitId) {
+    return;
+  }
+  const SimFault fault = m_faults.Take(frame->code).value_or(SimFault{});
+  SimFrame reply;
+  {
+    std::scoped_lock lock(m_mutex);
+    reply = SimEngine(m_state).Handle(*frame);
+  }
+  if (fault.dropLink) {
+    DropLinkNow(origin.link);
+    return;
+  }
+  if (!fault.noReply) {
+    Answer(origin, reply, fault);
+  }
+}
+
+void UnitSim::Answer(const Origin& origin, const SimFrame& reply, const SimFault& fault) {
+  const std::uint8_t unitId = fault.replyUnitId.value_or(reply.unitId);
+  std::vector<std::uint8_t> payload = reply.payload;
+  if (fault.payloadLimit && payload.size() > *fault.payloadLimit) {
+    payload.resize(*fault.payloadLimit);
+  }
+  const std::vector<std::uint8_t> bytes = BuildUnitFrame(unitId, reply.code, payload);
+  const bool split = fault.splitTcp && origin.link == SimLink::Tcp && fault.splitSize > 0;
+  auto due = Clock::now() + fault.delay;
+  for (int copy = 0; copy <= fault.duplicates; ++copy) {
+    if (!split && fault.delay.count() == 0) {
+      Write(origin, bytes, true);
+      continue;
+    }
+    const std::size_t piece = split ? fault.splitSize : bytes.size();
+    for (std::size_t at = 0; at < bytes.size(); at += piece) {
+      const std::size_t end = std::min(at + piece, bytes.size());
+      m_pending.push_back(PendingWrite{due, origin, {bytes.begin() + at, bytes.begin() + end}, at == 0});
+      due += split ? kSplitPause : std::chrono::milliseconds(0);
+    }
+  }
+}
+
+void UnitSim::Write(const Origin& origin, const std::vector<std::uint8_t>& bytes, bool countsAsReply) {
+  bool ok = false;
+  switch (origin.link) {
+    case SimLink::Pty:
+      ok = m_pty->IsOpen() && m_pty->Write(bytes);
+      break;
+    case SimLink::Tcp:
+      ok = m_tcp->Send(origin.connectionId, bytes.data(), bytes.size());
+      break;
+    case SimLink::Udp:
+      ok = m_udp->IsOpen() && SimUdpPorts::SendTo(origin.udpFd, bytes, origin.peer);
+      break;
+    case SimLink::Hid:
+      ok = m_hid->IsOpen() && m_hid->Send(bytes);
+      break;
+  }
+  if (ok && countsAsReply) {
+    std::scoped_lock lock(m_mutex);
+    ++m_repliesSent;
+    Touch();
+  }
+}
+
+void UnitSim::FlushPendingWrites() {
+  const auto now = Clock::now();
+  std::stable_sort(m_pending.begin(), m_pending.end(),
+                   [](const PendingWrite& a, const PendingWrite& b) { return a.due < b.due; });
+  std::size_t done = 0;
+  while (done < m_pending.size() && m_pending[done].due <= now) {
+    Write(m_pending[done].origin, m_pending[done].bytes, m_pending[done].countsAsReply);
+    ++done;
+  }
+  m_pending.erase(m_pending.begin(), m_pending.begin() + static_cast<std::ptrdiff_t>(done));
+}
+
+int UnitSim::PollTimeout() const {
+  if (m_pending.empty()) {
+    return -1;
+  }
+  auto earliest = m_pending.front().due;
+  for (const PendingWrite& w : m_pending) {
+    earliest = std::min(earliest, w.due);
+  }
+  const auto wait = std::chrono::ceil<std::chrono::milliseconds>(earliest - Clock::now()).count();
+  return static_cast<int>(std::max<std::int64_t>(wait, 0));
+}
+
+void UnitSim::DropLinkNow(SimLink link) {
+  switch (link) {
+    case SimLink::Pty:
+      m_pty->Close();
+      break;
+    case SimLink::Tcp:
+      m_tcp->CloseConnections();
+      break;
+    case SimLink::Hid:
+      m_hid->Close();
+      break;
+    case SimLink::Udp:
+      break;
+  }
+  m_pending.erase(std::remove_if(m_pending.begin(), m_pending.end(),
+                                 [link](const PendingWrite& w) { return w.origin.link == link; }),
+                  m_pending.end());
+  std::scoped_lock lock(m_mutex);
+  Touch();
+}
