@@ -97,6 +97,17 @@ TEST(LanguageTable, Load_readsCrLfLinesAndSkipsComments) {
   EXPECT_FALSE(table->Contains(QStringLiteral("打开")));
 }
 
+TEST(LanguageTable, LookUpText_matchOnTheLastLineYieldsFirstLine) {
+  // The text of SID_FILE reads like a key; looking that up matches the last
+  // line, which has no line after it.
+  QString error;
+  const std::optional<LanguageTable> table = LanguageTable::Load(Fixture("key_text_at_end.txt"), &error);
+  ASSERT_TRUE(table.has_value()) << error.toStdString();
+  EXPECT_EQ(table->LookUpText(QStringLiteral("SID_FILE")), QStringLiteral("SID_OPEN"));
+  EXPECT_EQ(table->LookUpText(QStringLiteral("SID_OPEN")), QLatin1String(LanguageTable::FirstLine));
+  EXPECT_FALSE(table->Contains(QStringLiteral("SID_OPEN")));
+}
+
 TEST(LanguageTable, LoadPair_refusesTablesWhoseKeysDifferAndKeepsTargetsUntouched) {
   LanguageTable english;
   LanguageTable simplified;
