@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <exception>
+#include <memory>
 
 #include <QApplication>
 
@@ -23,12 +24,20 @@ int RunProgram(int argc, char** argv) {
   }
   QApplication app(argc, argv);
   QApplication::setApplicationName(QString::fromLatin1(kApplicationTitle));
+  std::unique_ptr<TfmMain> mainWindow;
   try {
-    TfmMain mainWindow;
-    mainWindow.show();
+    mainWindow = std::make_unique<TfmMain>();
+  } catch (const std::exception& error) {
+    // The window could not start (e.g. a damaged text table): say why and
+    // report the failure to the caller.
+    std::fprintf(stderr, "krv71-editor: %s\n", error.what());
+    return 1;
+  }
+  try {
+    mainWindow->show();
     return QApplication::exec();
   } catch (const std::exception& error) {
-    std::fprintf(stderr, "%s\n", error.what());
+    std::fprintf(stderr, "krv71-editor: %s\n", error.what());
   }
   return 0;
 }
