@@ -121,26 +121,25 @@ void LUnitControl::SetPeqBand(int channel, int band, const PeqBandRecord& record
   m_host.MarkCurveOverlayDirty(channel);
 }
 
-void LUnitControl::SetHighPass(int output, const OutputFilterRecord& record) {
+void LUnitControl::StoreCrossover(int output, std::size_t indexField, std::size_t slopeField, unsigned index,
+                                  unsigned slope) {
   if (UnitImage::IsOutput(output)) {
     ForEachInGroup(output, [&](int ch) {
       const std::size_t filter = UnitImage::ChannelRecord(ch) + UnitImage::kOutFilter;
-      m_image.SetWord(filter + 2, record.lowCutIndex);
-      m_image.SetByte(filter + 6, record.lowCutSlope);
+      m_image.SetWord(filter + indexField, index);
+      m_image.SetByte(filter + slopeField, slope);
     });
   }
+}
+
+void LUnitControl::SetHighPass(int output, const OutputFilterRecord& record) {
+  StoreCrossover(output, 2, 6, record.lowCutIndex, record.lowCutSlope);
   Send(CM_MCS_HIGH_PASS(m_host.GetUnitId(), output, record.lowCutIndex, record.lowCutSlope), false);
   m_host.MarkCurveOverlayDirty(output);
 }
 
 void LUnitControl::SetLowPass(int output, const OutputFilterRecord& record) {
-  if (UnitImage::IsOutput(output)) {
-    ForEachInGroup(output, [&](int ch) {
-      const std::size_t filter = UnitImage::ChannelRecord(ch) + UnitImage::kOutFilter;
-      m_image.SetWord(filter + 4, record.highCutIndex);
-      m_image.SetByte(filter + 7, record.highCutSlope);
-    });
-  }
+  StoreCrossover(output, 4, 7, record.highCutIndex, record.highCutSlope);
   Send(CM_MCS_LOW_PASS(m_host.GetUnitId(), output, record.highCutIndex, record.highCutSlope), false);
   m_host.MarkCurveOverlayDirty(output);
 }

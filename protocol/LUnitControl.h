@@ -140,6 +140,9 @@ private:
   template <typename Store>
   void ForEachInGroup(int channel, Store store);
   void Send(const LCmd& command, bool forceAppend);
+  /// Stores a crossover's index word and slope byte (filter record fields)
+  /// into the output's group; nothing for an input.
+  void StoreCrossover(int output, std::size_t indexField, std::size_t slopeField, unsigned index, unsigned slope);
 
   IUnitHost& m_host;
   UnitImage m_image;

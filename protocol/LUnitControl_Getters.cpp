@@ -1,6 +1,6 @@
-#include <algorithm>
-
 #include "protocol/LUnitControl.h"
+
+#include <algorithm>
 
 namespace {
 
