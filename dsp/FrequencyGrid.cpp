@@ -1,0 +1,25 @@
+#include "dsp/FrequencyGrid.h"
+
+#include <cmath>
+#include <numbers>
+
+#include "dsp/BiquadDesign.h"
+
+const FrequencyGrid& FrequencyGrid::Get() {
+  static const FrequencyGrid grid;
+  return grid;
+}
+
+double FrequencyGrid::BinPosition(double frequency) {
+  return std::log10(frequency) / std::log10(48000.0) * kFrequencyBinCount;
+}
+
+FrequencyGrid::FrequencyGrid() {
+  const double top = std::log10(48000.0);
+  for (int k = 0; k < kFrequencyBinCount; ++k) {
+    m_frequencies[k] = std::pow(10.0, top * k / kFrequencyBinCount);
+    m_omegas[k] = 2.0 * std::numbers::pi * m_frequencies[k] / kBiquadSampleRate;
+    m_z1[k] = {std::cos(m_omegas[k]), -std::sin(m_omegas[k])};
+    m_z2[k] = {std::cos(2.0 * m_omegas[k]), -std::sin(2.0 * m_omegas[k])};
+  }
+}

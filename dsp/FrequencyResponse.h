@@ -1,0 +1,41 @@
+#pragma once
+
+#include <complex>
+#include <vector>
+
+#include "dsp/FrequencyGrid.h"
+
+struct BiquadCoefficients;
+
+// Response curves on the frequency grid. Magnitudes are in dB, floored at
+// kCurveFloorDb (a zero of the response never yields -inf); phases are in
+// tens of degrees (-18..+18 for -180..+180), and an undefined angle (0/0)
+// is 0. Pure functions, any thread.
+
+/// Lowest (and, negated, highest) magnitude a curve carries.
+inline constexpr double kCurveFloorDb = -200.0;
+
+/// 20 log10(magnitude), kept within +-200 dB.
+double MagnitudeToDb(double magnitude);
+
+/// The curve of one section: magnitude mode -20 log10(|D| / |N|); phase mode
+/// the phase of N / D in tens of degrees, where section type 6 keeps its
+/// value when N conj(D) lies in the second quadrant.
+void BiquadCurve(const BiquadCoefficients& coefficients, int type, bool phaseMode, ResponseCurve& curve);
+
+/// H(w_k) = sum c[i] e^(-j i w_k) at every grid point. Coefficients that are
+/// symmetric about index size/2 (the designed filters) are summed as a cosine
+/// series over half the taps; others by Horner's rule in e^(-j w).
+void FirResponseOnGrid(const std::vector<double>& coefficients,
+                       std::array<std::complex<double>, kFrequencyBinCount>& response);
+
+/// The curve of a designed FIR: 20 log10 |H|, or in phase mode 0 with the
+/// latency removed, else atan(Im H / Re H) x 36/pi.
+void DesignedFirCurve(const std::vector<double>& coefficients, bool phaseMode, bool removeLatency,
+                      ResponseCurve& curve);
+
+/// The curve of a coefficient set (at most 4096 are used): 4096-point FFT,
+/// with the latency removed the largest coefficient first rotated to index 0,
+/// then each bin's magnitude or phase interpolated onto the grid.
+void CoefficientFirCurve(const float* coefficients, int count, bool phaseMode, bool removeLatency,
+                         ResponseCurve& curve);
