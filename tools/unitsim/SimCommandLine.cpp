@@ -3,6 +3,7 @@
 #include <charconv>
 #include <functional>
 #include <map>
+#include <set>
 
 namespace {
 
@@ -69,6 +70,9 @@ const std::map<std::string, FaultOption>& FaultOptions() {
 }  // namespace
 
 SimCommandLine ParseCommandLine(const std::vector<std::string>& args) {
+  static const std::set<std::string> kValueOptions{"--tcp-address", "--multicast-group", "--identity",
+                                                   "--unit-id",     "--verdict",         "--fir-taps",
+                                                   "--user-lock"};
   SimCommandLine line;
   UnitSimOptions& o = line.options;
   for (std::size_t i = 0; i < args.size() && line.error.empty(); ++i) {
@@ -132,8 +136,10 @@ SimCommandLine ParseCommandLine(const std::vector<std::string>& args) {
         line.faults.push_back(fault);
         ++i;
       }
+    } else if (kValueOptions.count(arg) != 0) {
+      line.error = arg + " needs a valid value";
     } else {
-      line.error = "unknown or incomplete option: " + arg;
+      line.error = "unknown option: " + arg;
     }
   }
   if (line.error.empty() && !line.help && !o.pty && !o.tcp && !o.udp) {

@@ -1,0 +1,58 @@
+#include <gtest/gtest.h>
+
+#include "tools/unitsim/SimCommandLine.h"
+
+namespace {
+
+TEST(SimCommandLine, ParsesLinksUnitSettingsAndFaults) {
+  const SimCommandLine line = ParseCommandLine({"--pty", "--tcp", "--tcp-port", "0", "--udp", "--answer-udp",
+                                                "--unit-id", "250", "--identity", "KRV-70 V010", "--fir-taps",
+                                                "13,2045,0,1024,0,0,0,0,1", "--user-lock", "16,0,3", "--verdict",
+                                                "2", "--delay", "16:250", "--no-reply", "all", "--short", "44:4"});
+  ASSERT_EQ(line.error, "");
+  EXPECT_TRUE(line.options.pty && line.options.tcp && line.options.udp && line.options.answerUdpFrames);
+  EXPECT_EQ(line.options.tcpPort, 0);
+  EXPECT_EQ(line.unitId, 250);
+  EXPECT_EQ(line.identity, "KRV-70 V010");
+  ASSERT_TRUE(line.firTaps);
+  EXPECT_EQ((*line.firTaps)[1], 2045);
+  EXPECT_EQ(line.userLock, (std::array<std::uint8_t, 3>{16, 0, 3}));
+  EXPECT_EQ(line.verdict, 2);
+  ASSERT_EQ(line.faults.size(), 3u);
+  EXPECT_EQ(line.faults[0].code, 16);
+  EXPECT_EQ(line.faults[0].delay, std::chrono::milliseconds(250));
+  EXPECT_FALSE(line.faults[1].code.has_value());
+  EXPECT_TRUE(line.faults[1].noReply);
+  EXPECT_EQ(line.faults[2].payloadLimit, 4u);
+}
+
+TEST(SimCommandLine, RefusesBadArguments) {
+  const std::vector<std::vector<std::string>> bad{
+      {},
+      {"--pty", "--unit-id", "0"},
+      {"--pty", "--unit-id", "251"},
+      {"--tcp", "--tcp-port", "70000"},
+      {"--pty", "--delay", "16"},
+      {"--pty", "--no-reply", "256"},
+      {"--pty", "--fir-taps", "1,2,3"},
+      {"--pty", "--frobnicate"},
+  };
+  for (const auto& args : bad) {
+    EXPECT_NE(ParseCommandLine(args).error, "") << ::testing::PrintToString(args);
+  }
+}
+
+TEST(SimCommandLine, HelpListsEveryOption) {
+  const std::string help = CommandLineHelp();
+  for (const char* option :
+       {"--pty", "--tcp", "--tcp-address", "--tcp-port", "--udp", "--udp-port", "--discovery-port",
+        "--multicast-group", "--answer-udp", "--unit-id", "--identity", "--fir-taps", "--locked", "--user-lock",
+        "--verdict", "--ignore-other-ids", "--no-reply", "--delay", "--wrong-id", "--short", "--duplicate",
+        "--split-tcp", "--drop-link", "--verbose", "--help"}) {
+    EXPECT_NE(help.find(option), std::string::npos) << option;
+    EXPECT_EQ(ParseCommandLine({option}).error.find("unknown"), std::string::npos) << option;
+  }
+  EXPECT_TRUE(ParseCommandLine({"--help"}).help);
+}
+
+}  // namespace

@@ -1,0 +1,184 @@
+#include <gtest/gtest.h>
+
+#include "tests/support/NetworkConfinement.h"
+#include "tests/tools/unitsim/SimTestClient.h"
+#include "tools/unitsim/SimCodes.h"
+#include "tools/unitsim/UnitSim.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+
+/// A simulator over TCP with a connected client.
+class UnitSimFaultsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (!RequireLoopbackOnly()) {
+      GTEST_SKIP();
+    }
+    UnitSimOptions options;
+    options.tcp = true;
+    options.tcpPort = 0;
+    options.pty = true;
+    m_sim = std::make_unique<UnitSim>(options);
+    ASSERT_TRUE(m_sim->Start()) << m_sim->LastError();
+    ASSERT_TRUE(m_client.ConnectTcp(m_sim->TcpPort()));
+  }
+
+  SimFault Fault(std::uint8_t code) {
+    SimFault fault;
+    fault.code = code;
+    return fault;
+  }
+
+  std::unique_ptr<UnitSim> m_sim;
+  SimTestClient m_client;
+};
+
+TEST_F(UnitSimFaultsTest, NoReplyForTheFirstHello_thenTheUnitAnswersAgain) {
+  SimFault fault = Fault(SimCode::kHello);
+  fault.noReply = true;
+  fault.times = 1;
+  m_sim->AddFault(fault);
+  ASSERT_TRUE(m_client.Send(SimCode::kHello));
+  ASSERT_TRUE(m_client.Send(SimCode::kKeepAlive));
+  // The unanswered hello leaves the keep-alive's acknowledgement first in line.
+  const auto first = m_client.Receive();
+  ASSERT_TRUE(first);
+  EXPECT_EQ(first->code, SimCode::kAck);
+  const auto second = m_client.Exchange(SimCode::kHello);
+  ASSERT_TRUE(second);
+  EXPECT_EQ(second->code, SimCode::kHello);
+  EXPECT_EQ(m_sim->ReceivedCount(SimCode::kHello), 2u);
+}
+
+TEST_F(UnitSimFaultsTest, DelayedReply_arrivesAfterALaterPromptOne) {
+  SimFault fault = Fault(SimCode::kIdentity);
+  fault.delay = 300ms;
+  m_sim->AddFault(fault);
+  ASSERT_TRUE(m_client.Send(SimCode::kIdentity));
+  ASSERT_TRUE(m_client.Send(SimCode::kKeepAlive));
+  const auto first = m_client.Receive();
+  const auto second = m_client.Receive();
+  ASSERT_TRUE(first && second);
+  EXPECT_EQ(first->code, SimCode::kAck);
+  EXPECT_EQ(second->code, SimCode::kIdentity);
+}
+
+struct ReplyFaultCase {
+  const char* name;
+  SimFault fault;
+  std::uint8_t expectedId;
+  std::size_t expectedPayload;
+  int expectedCopies;
+};
+
+TEST_F(UnitSimFaultsTest, ReplyFaults_changeIdPayloadOrCount) {
+  SimFault wrongId;
+  wrongId.replyUnitId = 7;
+  SimFault shortPayload;
+  shortPayload.payloadLimit = 4;
+  SimFault duplicate;
+  duplicate.duplicates = 1;
+  const ReplyFaultCase cases[] = {
+      {"wrong id", wrongId, 7, 10, 1},
+      {"short payload", shortPayload, 1, 4, 1},
+      {"duplicate", duplicate, 1, 10, 2},
+  };
+  for (const ReplyFaultCase& c : cases) {
+    m_sim->ClearFaults();
+    SimFault fault = c.fault;
+    fault.code = SimCode::kLockStatus;
+    m_sim->AddFault(fault);
+    ASSERT_TRUE(m_client.Send(SimCode::kLockStatus));
+    for (int copy = 0; copy < c.expectedCopies; ++copy) {
+      const auto reply = m_client.Receive();
+      ASSERT_TRUE(reply) << c.name;
+      EXPECT_EQ(reply->unitId, c.expectedId) << c.name;
+      EXPECT_EQ(reply->payload.size(), c.expectedPayload) << c.name;
+    }
+    // Nothing more: the next exchange gets its own reply first.
+    const auto next = m_client.Exchange(SimCode::kKeepAlive);
+    ASSERT_TRUE(next) << c.name;
+    EXPECT_EQ(next->code, SimCode::kAck) << c.name;
+  }
+}
+
+TEST_F(UnitSimFaultsTest, SplitTcpReply_arrivesInPiecesOfAtMostFiveBytes) {
+  SimFault fault = Fault(SimCode::kHello);
+  fault.splitTcp = true;
+  m_sim->AddFault(fault);
+  ASSERT_TRUE(m_client.Send(SimCode::kHello));
+  const std::vector<std::uint8_t> expected = BuildUnitFrame(1, SimCode::kHello, {});
+  const auto chunks = m_client.ReadChunks(expected.size(), 3000ms);
+  std::vector<std::uint8_t> joined;
+  for (const auto& chunk : chunks) {
+    EXPECT_LE(chunk.size(), 5u);
+    joined.insert(joined.end(), chunk.begin(), chunk.end());
+  }
+  EXPECT_EQ(joined, expected);
+}
+
+TEST_F(UnitSimFaultsTest, DropLinkFault_closesTheConnectionInsteadOfReplying) {
+  SimFault fault = Fault(SimCode::kLevels);
+  fault.dropLink = true;
+  m_sim->AddFault(fault);
+  ASSERT_TRUE(m_client.Send(SimCode::kLevels));
+  EXPECT_TRUE(m_client.SeesHangUp(3000ms));
+  SimTestClient again;
+  ASSERT_TRUE(again.ConnectTcp(m_sim->TcpPort()));
+  EXPECT_TRUE(again.Exchange(SimCode::kHello));
+}
+
+TEST_F(UnitSimFaultsTest, DropLink_closesThePtyMasterAndReopenGivesANewPort) {
+  SimTestClient serial;
+  ASSERT_TRUE(serial.OpenPty(m_sim->PtyPath()));
+  ASSERT_TRUE(serial.Exchange(SimCode::kHello));
+  m_sim->DropLink(SimLink::Pty);
+  EXPECT_TRUE(serial.SeesHangUp(3000ms));
+  ASSERT_TRUE(m_sim->ReopenLink(SimLink::Pty));
+  SimTestClient reopened;
+  ASSERT_TRUE(reopened.OpenPty(m_sim->PtyPath()));
+  EXPECT_TRUE(reopened.Exchange(SimCode::kHello));
+}
+
+TEST_F(UnitSimFaultsTest, ChosenIdAndIdentity_appearInTheReplies) {
+  m_sim->SetUnitId(250);
+  m_sim->SetIdentity("KRV-71 V009");
+  const auto reply = m_client.Exchange(SimCode::kIdentity);
+  ASSERT_TRUE(reply);
+  EXPECT_EQ(reply->unitId, 250);
+  EXPECT_EQ(std::string(reply->payload.begin(), reply->payload.end()), "KRV-71 V009");
+}
+
+TEST_F(UnitSimFaultsTest, BytesThatLookLikeControlCharacters_passThePtyUnchanged) {
+  SimTestClient serial;
+  ASSERT_TRUE(serial.OpenPty(m_sim->PtyPath()));
+  const std::vector<std::uint8_t> name{0x03, 0x0A, 0x0D, 0x11, 0x13, 0x7F, 0x10, 0x03, 0x04, 0x1A, 0x00, 0x0A, 0xFF, 0x7F};
+  ASSERT_TRUE(serial.Exchange(SimCode::kPresetName, name));
+  const auto block = serial.Exchange(SimCode::kReadImageBlock, {0});
+  ASSERT_TRUE(block);
+  EXPECT_EQ(std::vector<std::uint8_t>(block->payload.begin() + 3, block->payload.begin() + 17), name);
+}
+
+TEST(UnitSimLifecycle, StopIsIdempotentAndStartReportsABusyPort) {
+  if (!RequireLoopbackOnly()) {
+    return;
+  }
+  UnitSimOptions options;
+  options.tcp = true;
+  options.tcpPort = 0;
+  UnitSim first(options);
+  ASSERT_TRUE(first.Start());
+  EXPECT_TRUE(first.Start());
+  options.tcpPort = first.TcpPort();
+  UnitSim second(options);
+  EXPECT_FALSE(second.Start());
+  EXPECT_NE(second.LastError(), "");
+  first.Stop();
+  first.Stop();
+  EXPECT_FALSE(first.IsRunning());
+  EXPECT_TRUE(second.Start()) << second.LastError();
+}
+
+}  // namespace
