@@ -7,6 +7,7 @@
 #include <QApplication>
 
 #include "app/TfmMain.h"
+#include "platform/FontRegistry.h"
 
 namespace {
 const char* const kApplicationTitle = "KRV-71 FIR DSP Processor Editor V1.0";
@@ -23,6 +24,7 @@ int RunProgram(int argc, char** argv) {
     return 1;
   }
   QApplication app(argc, argv);
+  RegisterPlatformFonts();
   QApplication::setApplicationName(QString::fromLatin1(kApplicationTitle));
   std::unique_ptr<TfmMain> mainWindow;
   try {

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 
+#include "platform/FontRegistry.h"
+
 #include <gtest/gtest.h>
 
 // One QApplication for every test executable, on the offscreen platform
@@ -11,6 +13,7 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
   }
   QApplication app(argc, argv);
+  RegisterPlatformFonts();
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }

@@ -1,0 +1,153 @@
+#include "platform/TFont.h"
+
+#include <cmath>
+
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QRawFont>
+
+#include "platform/FontRegistry.h"
+#include "platform/Rounding.h"
+
+TFont::TFont(const TFont& other) : TObject() { CopyFrom(other); }
+
+TFont& TFont::operator=(const TFont& other) {
+  Assign(other);
+  return *this;
+}
+
+void TFont::Changed() { Raise(OnChange, this); }
+
+int TFont::Size() const { return -MulDiv(m_height, 72, PixelsPerInch); }
+
+void TFont::SetName(const QString& value) {
+  if (value != m_name) {
+    m_name = value;
+    Changed();
+  }
+}
+
+void TFont::SetHeight(int value) {
+  if (value != m_height) {
+    m_height = value;
+    Changed();
+  }
+}
+
+void TFont::SetSize(int points) { SetHeight(-MulDiv(points, PixelsPerInch, 72)); }
+
+void TFont::SetStyle(TFontStyles value) {
+  if (!(value == m_style)) {
+    m_style = value;
+    Changed();
+  }
+}
+
+void TFont::SetColor(TColor value) {
+  if (value != m_color) {
+    m_color = value;
+    Changed();
+  }
+}
+
+void TFont::SetCharset(int value) {
+  if (value != m_charset) {
+    m_charset = value;
+    Changed();
+  }
+}
+
+void TFont::SetPitch(TFontPitch value) {
+  if (value != m_pitch) {
+    m_pitch = value;
+    Changed();
+  }
+}
+
+void TFont::SetOrientation(int tenthsOfDegree) {
+  if (tenthsOfDegree != m_orientation) {
+    m_orientation = tenthsOfDegree;
+    Changed();
+  }
+}
+
+void TFont::SetQuality(TFontQuality value) {
+  if (value != m_quality) {
+    m_quality = value;
+    Changed();
+  }
+}
+
+void TFont::CopyFrom(const TFont& other) {
+  m_name = other.m_name;
+  m_height = other.m_height;
+  m_style = other.m_style;
+  m_color = other.m_color;
+  m_charset = other.m_charset;
+  m_pitch = other.m_pitch;
+  m_orientation = other.m_orientation;
+  m_quality = other.m_quality;
+}
+
+void TFont::Assign(const TFont& other) {
+  if (&other == this || other == *this) {
+    return;
+  }
+  CopyFrom(other);
+  Changed();
+}
+
+bool operator==(const TFont& a, const TFont& b) {
+  return a.m_name == b.m_name && a.m_height == b.m_height && a.m_style == b.m_style && a.m_color == b.m_color &&
+         a.m_charset == b.m_charset && a.m_pitch == b.m_pitch && a.m_orientation == b.m_orientation &&
+         a.m_quality == b.m_quality;
+}
+
+QFont TFont::ToQFont() const {
+  QFont font;
+  font.setFamilies({SubstituteFaceName(m_name), ChineseFallbackFace()});
+  font.setBold(m_style.Contains(TFontStyle::fsBold));
+  font.setItalic(m_style.Contains(TFontStyle::fsItalic));
+  font.setUnderline(m_style.Contains(TFontStyle::fsUnderline));
+  font.setStrikeOut(m_style.Contains(TFontStyle::fsStrikeOut));
+  font.setHintingPreference(QFont::PreferFullHinting);
+  if (m_pitch == TFontPitch::fpFixed) {
+    font.setFixedPitch(true);
+  }
+  if (m_quality == TFontQuality::fqNonAntialiased) {
+    font.setStyleStrategy(QFont::NoAntialias);
+  }
+  if (m_height < 0) {
+    font.setPixelSize(-m_height);
+  } else if (m_height > 0) {
+    // A positive height is the cell height: scale the em size so that
+    // ascent + descent come out at it.
+    font.setPixelSize(m_height);
+    const QFontMetrics metrics(font);
+    const int cell = metrics.ascent() + metrics.descent();
+    if (cell > 0 && cell != m_height) {
+      font.setPixelSize(std::max(1, Round(double(m_height) * m_height / cell)));
+    }
+  } else {
+    // Height 0 asks for the default size, 8 points.
+    font.setPixelSize(MulDiv(8, PixelsPerInch, 72));
+  }
+  return font;
+}
+
+TTextMetric TFont::TextMetrics() const {
+  const QFont font = ToQFont();
+  const QFontMetrics metrics(font);
+  TTextMetric tm;
+  tm.tmAscent = metrics.ascent();
+  tm.tmDescent = metrics.descent();
+  tm.tmHeight = tm.tmAscent + tm.tmDescent;
+  tm.tmInternalLeading = std::max(0, tm.tmHeight - font.pixelSize());
+  tm.tmExternalLeading = std::max(0, metrics.leading());
+  tm.tmAveCharWidth = metrics.horizontalAdvance(QLatin1Char('x'));
+  tm.tmMaxCharWidth = metrics.maxWidth();
+  const QRawFont raw = QRawFont::fromFont(font);
+  tm.TrueType = raw.isValid() && !raw.fontTable("glyf").isEmpty();
+  tm.FixedPitch = QFontInfo(font).fixedPitch();
+  return tm;
+}

@@ -1,0 +1,47 @@
+#include "platform/TTimer.h"
+
+#include <exception>
+
+#include <QLoggingCategory>
+#include <QTimer>
+
+Q_LOGGING_CATEGORY(lcTimer, "krv71.platform.timer")
+
+TTimer::TTimer() : m_timer(std::make_unique<QTimer>()) {
+  m_timer->setTimerType(Qt::PreciseTimer);
+  QObject::connect(m_timer.get(), &QTimer::timeout, m_timer.get(), [this] { Fire(); });
+  Update();
+}
+
+TTimer::~TTimer() = default;
+
+void TTimer::Fire() {
+  try {
+    Raise(OnTimer, this);
+  } catch (const std::exception& error) {
+    qCWarning(lcTimer) << "timer handler failed:" << error.what();
+  } catch (...) {
+    qCWarning(lcTimer) << "timer handler failed";
+  }
+}
+
+void TTimer::Update() {
+  m_timer->stop();
+  if (m_enabled && m_interval > 0) {
+    m_timer->start(m_interval);
+  }
+}
+
+void TTimer::SetEnabled(bool value) {
+  if (value != m_enabled) {
+    m_enabled = value;
+    Update();
+  }
+}
+
+void TTimer::SetInterval(int milliseconds) {
+  if (milliseconds != m_interval) {
+    m_interval = milliseconds;
+    Update();
+  }
+}

@@ -1,0 +1,124 @@
+#include "platform/widgets/TForm.h"
+
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QTimer>
+
+TForm::TForm(QWidget* parent) : TWinControl(parent) {
+  setWindowFlags(Qt::Window);
+  setVisible(false);
+  SetVisible(false);
+}
+
+TForm::~TForm() {
+  if (m_modalLoop != nullptr) {
+    m_modalLoop->quit();
+  }
+}
+
+void TForm::TextChanged() {
+  setWindowTitle(Caption());
+  TWinControl::TextChanged();
+}
+
+void TForm::SetModalResult(TModalResult value) {
+  m_modalResult = value;
+  if (value != mrNone && m_modalLoop != nullptr && !m_closePending) {
+    // Closed once the handler that set the result has returned.
+    m_closePending = true;
+    QTimer::singleShot(0, this, [this] { CloseModal(); });
+  }
+}
+
+void TForm::CloseModal() {
+  m_closePending = false;
+  if (m_modalLoop == nullptr || m_modalResult == mrNone) {
+    return;
+  }
+  if (!CloseQuery() || DoClose(TCloseAction::caHide) == TCloseAction::caNone) {
+    m_modalResult = mrNone;
+    return;
+  }
+  m_modalLoop->quit();
+}
+
+TModalResult TForm::ShowModal() {
+  if (m_modalLoop != nullptr) {
+    return mrNone;
+  }
+  m_modalResult = mrNone;
+  setWindowModality(Qt::ApplicationModal);
+  SetVisible(true);
+  activateWindow();
+  QEventLoop loop;
+  m_modalLoop = &loop;
+  loop.exec();
+  m_modalLoop = nullptr;
+  SetVisible(false);
+  setWindowModality(Qt::NonModal);
+  return m_modalResult;
+}
+
+bool TForm::CloseQuery() {
+  bool canClose = true;
+  if (OnCloseQuery) {
+    OnCloseQuery(this, canClose);
+  }
+  return canClose;
+}
+
+TCloseAction TForm::DoClose(TCloseAction action) {
+  if (OnClose) {
+    OnClose(this, action);
+  }
+  return action;
+}
+
+void TForm::Close() {
+  if (m_modalLoop != nullptr) {
+    SetModalResult(mrCancel);
+    return;
+  }
+  if (!CloseQuery()) {
+    return;
+  }
+  switch (DoClose(TCloseAction::caHide)) {
+    case TCloseAction::caNone:
+      return;
+    case TCloseAction::caMinimize:
+      showMinimized();
+      return;
+    case TCloseAction::caFree:
+      SetVisible(false);
+      deleteLater();
+      return;
+    case TCloseAction::caHide:
+      SetVisible(false);
+      return;
+  }
+}
+
+bool TForm::event(QEvent* event) {
+  if (event->type() == QEvent::WindowActivate) {
+    Raise(OnActivate, this);
+  } else if (event->type() == QEvent::WindowDeactivate) {
+    Raise(OnDeactivate, this);
+  }
+  return TWinControl::event(event);
+}
+
+void TForm::showEvent(QShowEvent* event) {
+  TWinControl::showEvent(event);
+  DoShow();
+}
+
+void TForm::hideEvent(QHideEvent* event) {
+  TWinControl::hideEvent(event);
+  DoHide();
+}
+
+void TForm::closeEvent(QCloseEvent* event) {
+  // The window frame's close button (or QWidget::close) goes through Close.
+  event->ignore();
+  Close();
+}

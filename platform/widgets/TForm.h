@@ -1,0 +1,70 @@
+#pragma once
+
+#include "platform/widgets/TWinControl.h"
+
+class QEventLoop;
+
+/// Results of a modal form.
+using TModalResult = int;
+constexpr TModalResult mrNone = 0;
+constexpr TModalResult mrOk = 1;
+constexpr TModalResult mrCancel = 2;
+constexpr TModalResult mrAbort = 3;
+constexpr TModalResult mrRetry = 4;
+constexpr TModalResult mrIgnore = 5;
+constexpr TModalResult mrYes = 6;
+constexpr TModalResult mrNo = 7;
+constexpr TModalResult mrClose = 8;
+
+enum class TCloseAction { caNone, caHide, caFree, caMinimize };
+using TCloseEvent = std::function<void(TObject* Sender, TCloseAction& Action)>;
+using TCloseQueryEvent = std::function<void(TObject* Sender, bool& CanClose)>;
+
+/// A top-level window built in code: Caption is its title. ShowModal runs
+/// until ModalResult becomes non-zero: a result set while the form is
+/// modal (for example by a button's click handler) closes it once the
+/// handler has returned, after OnCloseQuery and OnClose agree (an OnClose
+/// action caNone keeps it open and clears ModalResult). Closing a modal
+/// form by its window frame (or Close) gives mrCancel. Close on a
+/// non-modal form asks OnCloseQuery, then OnClose (default caHide). GUI
+/// thread only.
+class TForm : public TWinControl {
+public:
+  explicit TForm(QWidget* parent = nullptr);
+  ~TForm() override;
+
+  TModalResult ModalResult() const { return m_modalResult; }
+  void SetModalResult(TModalResult value);
+  /// Shows the form modally and returns its ModalResult.
+  TModalResult ShowModal();
+  bool Modal() const { return m_modalLoop != nullptr; }
+  void Close();
+  /// Runs OnCloseQuery; true when the form may close.
+  virtual bool CloseQuery();
+
+  TNotifyEvent OnShow;
+  TNotifyEvent OnHide;
+  TNotifyEvent OnActivate;
+  TNotifyEvent OnDeactivate;
+  TCloseEvent OnClose;
+  TCloseQueryEvent OnCloseQuery;
+
+protected:
+  virtual void DoShow() { Raise(OnShow, this); }
+  virtual void DoHide() { Raise(OnHide, this); }
+  /// Runs OnClose with the default action and returns the action chosen.
+  virtual TCloseAction DoClose(TCloseAction action);
+  void TextChanged() override;
+
+  bool event(QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+private:
+  void CloseModal();
+
+  TModalResult m_modalResult = mrNone;
+  QEventLoop* m_modalLoop = nullptr;
+  bool m_closePending = false;
+};

@@ -1,0 +1,113 @@
+#include "platform/widgets/TWinControl.h"
+
+#include <QKeyEvent>
+#include <QWheelEvent>
+
+TWinControl::TWinControl(QWidget* parent) : TControl(parent) { setFocusPolicy(Qt::ClickFocus); }
+
+QList<TControl*> TWinControl::Controls() const { return findChildren<TControl*>(Qt::FindDirectChildrenOnly); }
+
+void TWinControl::Broadcast(TMessage& message) {
+  for (TControl* child : Controls()) {
+    child->WndProc(message);
+    if (message.Result != 0) {
+      return;
+    }
+  }
+}
+
+void TWinControl::NotifyControls(unsigned msg) {
+  for (TControl* child : Controls()) {
+    child->Perform(msg);
+  }
+}
+
+void TWinControl::SetTabStop(bool value) {
+  m_tabStop = value;
+  setFocusPolicy(value ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
+bool TWinControl::CanFocus() const { return isVisible() && isEnabled(); }
+
+void TWinControl::SetFocus() { setFocus(Qt::OtherFocusReason); }
+
+void TWinControl::PaintBackground() {
+  if (Color() != clNone) {
+    Canvas().FillRect(ClientRect());
+  }
+}
+
+void TWinControl::KeyDown(WORD& key, TShiftState shift) {
+  if (OnKeyDown) {
+    OnKeyDown(this, key, shift);
+  }
+}
+
+void TWinControl::KeyUp(WORD& key, TShiftState shift) {
+  if (OnKeyUp) {
+    OnKeyUp(this, key, shift);
+  }
+}
+
+void TWinControl::KeyPress(QChar& key) {
+  if (OnKeyPress) {
+    OnKeyPress(this, key);
+  }
+}
+
+void TWinControl::DoEnter() { Raise(OnEnter, this); }
+void TWinControl::DoExit() { Raise(OnExit, this); }
+
+bool TWinControl::DoMouseWheel(TShiftState shift, int wheelDelta, QPoint mousePos) {
+  bool handled = false;
+  if (OnMouseWheel) {
+    OnMouseWheel(this, shift, wheelDelta, mousePos, handled);
+  }
+  return handled;
+}
+
+void TWinControl::keyPressEvent(QKeyEvent* event) {
+  const WORD original = VirtualKeyOf(*event);
+  WORD key = original;
+  if (key != 0) {
+    KeyDown(key, ShiftStateOf(*event));
+    if (key == 0) {
+      return;
+    }
+  }
+  const QString text = event->text();
+  if (text.size() == 1 && (text[0].isPrint() || text[0] == QLatin1Char('\r') || text[0] == QLatin1Char('\b') ||
+                           text[0] == QChar(0x1B))) {
+    QChar c = text[0];
+    KeyPress(c);
+  }
+}
+
+void TWinControl::keyReleaseEvent(QKeyEvent* event) {
+  WORD key = VirtualKeyOf(*event);
+  if (key != 0) {
+    KeyUp(key, ShiftStateOf(*event));
+  }
+}
+
+void TWinControl::focusInEvent(QFocusEvent* event) {
+  TControl::focusInEvent(event);
+  DoEnter();
+}
+
+void TWinControl::focusOutEvent(QFocusEvent* event) {
+  TControl::focusOutEvent(event);
+  DoExit();
+}
+
+void TWinControl::wheelEvent(QWheelEvent* event) {
+  TShiftState shift;
+  if (event->modifiers() & Qt::ShiftModifier) shift.Include(TShiftStateItem::ssShift);
+  if (event->modifiers() & Qt::ControlModifier) shift.Include(TShiftStateItem::ssCtrl);
+  if (event->modifiers() & Qt::AltModifier) shift.Include(TShiftStateItem::ssAlt);
+  if (DoMouseWheel(shift, event->angleDelta().y(), event->globalPosition().toPoint())) {
+    event->accept();
+  } else {
+    event->ignore();
+  }
+}

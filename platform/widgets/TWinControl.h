@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QList>
+#include <QPoint>
+
+#include "platform/widgets/TControl.h"
+
+using TKeyEvent = std::function<void(TObject* Sender, WORD& Key, TShiftState Shift)>;
+using TKeyPressEvent = std::function<void(TObject* Sender, QChar& Key)>;
+using TMouseWheelEvent =
+    std::function<void(TObject* Sender, TShiftState Shift, int WheelDelta, QPoint MousePos, bool& Handled)>;
+
+/// A windowed control: it can hold child controls, take the keyboard focus
+/// and erase its background with Color before painting (nothing for
+/// clNone). Key events carry virtual key codes (InputTypes.h); a KeyDown
+/// handler that sets Key to 0 swallows the key (no OnKeyPress follows). A
+/// wheel turn not handled goes to the parent. GUI thread only.
+class TWinControl : public TControl {
+public:
+  explicit TWinControl(QWidget* parent = nullptr);
+
+  /// Direct child controls in stacking order (bottom first).
+  QList<TControl*> Controls() const;
+  int ControlCount() const { return int(Controls().size()); }
+  /// Sends the message to every child control until one sets a non-zero Result.
+  void Broadcast(TMessage& message);
+  /// Sends the message to every child control.
+  void NotifyControls(unsigned msg);
+
+  bool TabStop() const { return m_tabStop; }
+  void SetTabStop(bool value);
+  bool CanFocus() const;
+  void SetFocus();
+  bool Focused() const { return hasFocus(); }
+
+  TKeyEvent OnKeyDown;
+  TKeyEvent OnKeyUp;
+  TKeyPressEvent OnKeyPress;
+  TNotifyEvent OnEnter;
+  TNotifyEvent OnExit;
+  TMouseWheelEvent OnMouseWheel;
+
+protected:
+  void PaintBackground() override;
+  virtual void KeyDown(WORD& key, TShiftState shift);
+  virtual void KeyUp(WORD& key, TShiftState shift);
+  virtual void KeyPress(QChar& key);
+  virtual void DoEnter();
+  virtual void DoExit();
+  /// Raises OnMouseWheel; returns whether it was handled.
+  virtual bool DoMouseWheel(TShiftState shift, int wheelDelta, QPoint mousePos);
+
+  void keyPressEvent(QKeyEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
+
+private:
+  bool m_tabStop = false;
+};

@@ -1,0 +1,147 @@
+#include <gtest/gtest.h>
+
+#include <QFontInfo>
+#include <QImage>
+
+#include "platform/FontRegistry.h"
+#include "platform/TCanvas.h"
+
+namespace {
+struct TextSurface {
+  TextSurface() : image(200, 100, QImage::Format_ARGB32), canvas(&image) {
+    image.fill(0xFFFFFFFFu);
+    canvas.Font().SetName(QStringLiteral("Arial"));
+    canvas.Font().SetHeight(-12);
+    canvas.Font().SetColor(clBlack);
+  }
+  // Bounding box of the non-white pixels.
+  TRect Ink() const {
+    TRect r{image.width(), image.height(), -1, -1};
+    for (int y = 0; y < image.height(); ++y)
+      for (int x = 0; x < image.width(); ++x)
+        if ((image.pixel(x, y) & 0xFFFFFFu) != 0xFFFFFFu) {
+          r.Left = std::min(r.Left, x);
+          r.Top = std::min(r.Top, y);
+          r.Right = std::max(r.Right, x + 1);
+          r.Bottom = std::max(r.Bottom, y + 1);
+        }
+    return r;
+  }
+  QImage image;
+  TCanvas canvas;
+};
+}  // namespace
+
+TEST(TCanvasText, textHeightIsTheCellHeightForAnyString) {
+  TextSurface s;
+  const int h = s.canvas.TextHeight(QStringLiteral("x"));
+  EXPECT_GT(h, 12);
+  EXPECT_EQ(s.canvas.TextHeight(QStringLiteral("Wg|")), h);
+  EXPECT_EQ(s.canvas.TextHeight(QString()), h);
+  EXPECT_EQ(s.canvas.TextExtent(QStringLiteral("abc")).cx, s.canvas.TextWidth(QStringLiteral("abc")));
+  EXPECT_EQ(s.canvas.TextWidth(QString()), 0);
+}
+
+TEST(TCanvasText, drawTextVCenterNeedsSingleLine) {
+  TextSurface s;
+  TRect r = Rect(0, 0, 200, 100);
+  s.canvas.Brush().SetStyle(TBrushStyle::bsClear);
+  const int lineHeight = s.canvas.TextHeight(QStringLiteral("A"));
+  EXPECT_EQ(s.canvas.DrawText(QStringLiteral("A"), r, DT_VCENTER), lineHeight);
+  EXPECT_LT(s.Ink().Top, lineHeight);
+
+  TextSurface centred;
+  centred.canvas.Brush().SetStyle(TBrushStyle::bsClear);
+  TRect r2 = Rect(0, 0, 200, 100);
+  const int result = centred.canvas.DrawText(QStringLiteral("A"), r2, DT_VCENTER | DT_SINGLELINE);
+  EXPECT_EQ(result, (100 - lineHeight) / 2 + lineHeight);
+  EXPECT_GT(centred.Ink().Top, 30);
+}
+
+TEST(TCanvasText, drawTextCalcRectMeasuresLinesAndDrawsNothing) {
+  TextSurface s;
+  const int lineHeight = s.canvas.TextHeight(QStringLiteral("A"));
+  TRect r = Rect(10, 10, 200, 10);
+  EXPECT_EQ(s.canvas.DrawText(QStringLiteral("one\r\ntwo\nthree"), r, DT_CALCRECT), 3 * lineHeight);
+  EXPECT_EQ(r.Bottom, 10 + 3 * lineHeight);
+  EXPECT_EQ(r.Width(), s.canvas.TextWidth(QStringLiteral("three")));
+  EXPECT_EQ(s.Ink().Right, -1);
+
+  TRect narrow = Rect(0, 0, s.canvas.TextWidth(QStringLiteral("word word")) - 1, 0);
+  EXPECT_EQ(s.canvas.DrawText(QStringLiteral("word word word"), narrow, DT_CALCRECT | DT_WORDBREAK), 3 * lineHeight);
+
+  TRect single = Rect(0, 0, 5, 0);
+  EXPECT_EQ(s.canvas.DrawText(QStringLiteral("a\nb"), single, DT_CALCRECT | DT_SINGLELINE), lineHeight);
+}
+
+TEST(TCanvasText, prefixesAreStrippedUnlessNoPrefix) {
+  TextSurface s;
+  TRect a = Rect(0, 0, 0, 0);
+  s.canvas.DrawText(QStringLiteral("&Open && Save"), a, DT_CALCRECT | DT_SINGLELINE);
+  EXPECT_EQ(a.Width(), s.canvas.TextWidth(QStringLiteral("Open & Save")));
+  TRect b = Rect(0, 0, 0, 0);
+  s.canvas.DrawText(QStringLiteral("&Open"), b, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+  EXPECT_EQ(b.Width(), s.canvas.TextWidth(QStringLiteral("&Open")));
+}
+
+TEST(TCanvasText, alignmentAndEllipsisPlaceTheInk) {
+  TextSurface right;
+  right.canvas.Brush().SetStyle(TBrushStyle::bsClear);
+  TRect r = Rect(0, 0, 200, 20);
+  right.canvas.DrawText(QStringLiteral("Right"), r, DT_RIGHT | DT_SINGLELINE);
+  EXPECT_GT(right.Ink().Left, 150);
+  EXPECT_LE(right.Ink().Right, 200);
+
+  TextSurface clipped;
+  clipped.canvas.Brush().SetStyle(TBrushStyle::bsClear);
+  TRect small = Rect(0, 0, 40, 20);
+  clipped.canvas.DrawText(QStringLiteral("A rather long caption"), small, DT_END_ELLIPSIS | DT_SINGLELINE);
+  EXPECT_LE(clipped.Ink().Right, 40);
+}
+
+TEST(TCanvasText, textOutBaselineAlignmentPutsInkAboveY) {
+  TextSurface s;
+  s.canvas.Brush().SetStyle(TBrushStyle::bsClear);
+  s.canvas.SetTextAlign(TA_BASELINE | TA_CENTER);
+  s.canvas.TextOut(100, 50, QStringLiteral("HH"));
+  const TRect ink = s.Ink();
+  EXPECT_LE(ink.Bottom, 51);
+  EXPECT_LT(std::abs((ink.Left + ink.Right) / 2 - 100), 3);
+}
+
+TEST(TCanvasText, solidBrushPaintsTheTextCell) {
+  TextSurface s;
+  s.canvas.Brush().SetColor(clBlack);
+  s.canvas.TextOut(10, 10, QStringLiteral("i"));
+  const TSize cell = s.canvas.TextExtent(QStringLiteral("i"));
+  EXPECT_EQ(s.Ink(), Bounds(10, 10, cell.cx, cell.cy));
+}
+
+TEST(FontRegistry, substitutesWindowsFacesByFreeOnes) {
+  EXPECT_EQ(SubstituteFaceName(QStringLiteral("Arial")), QStringLiteral("Liberation Sans"));
+  EXPECT_EQ(SubstituteFaceName(QStringLiteral("times new roman")), QStringLiteral("Liberation Serif"));
+  EXPECT_EQ(SubstituteFaceName(QString::fromUtf8("宋体")), ChineseFallbackFace());
+  EXPECT_EQ(SubstituteFaceName(QStringLiteral("Unknown Face")), QStringLiteral("Unknown Face"));
+  TFont font;
+  font.SetName(QStringLiteral("Arial"));
+  EXPECT_EQ(QFontInfo(font.ToQFont()).family(), QStringLiteral("Liberation Sans"));
+  font.SetName(QStringLiteral("Tahoma"));
+  EXPECT_EQ(QFontInfo(font.ToQFont()).family(), QStringLiteral("Tahoma"));
+}
+
+TEST(TFont, sizeAndHeightConvertAt96Dpi) {
+  TFont font;
+  font.SetSize(8);
+  EXPECT_EQ(font.Height(), -11);
+  EXPECT_EQ(font.Size(), 8);
+  font.SetSize(9);
+  EXPECT_EQ(font.Height(), -12);
+  int changes = 0;
+  font.OnChange = [&](TObject*) { ++changes; };
+  font.SetHeight(-12);
+  EXPECT_EQ(changes, 0);
+  font.SetStyle({TFontStyle::fsBold});
+  EXPECT_EQ(changes, 1);
+  EXPECT_TRUE(font.ToQFont().bold());
+  EXPECT_EQ(font.ToQFont().pixelSize(), 12);
+}
