@@ -158,6 +158,12 @@ void TBitmap::AssignImage(const QImage& image) {
   Changed();
 }
 
+std::unique_ptr<TGraphic> TBitmap::Clone() const {
+  auto copy = std::make_unique<TBitmap>();
+  copy->Assign(*this);
+  return copy;
+}
+
 void TBitmap::DrawOn(TCanvas& canvas, const TRect& r) const {
   if (Empty() || r.IsEmpty()) {
     return;

@@ -55,6 +55,8 @@ public:
   void AssignImage(const QImage& image);
   const QImage& Image() const { return m_image; }
 
+  std::unique_ptr<TGraphic> Clone() const override;
+  QImage ToImage() const override { return m_image; }
   void DrawOn(TCanvas& canvas, const TRect& r) const override;
   bool LoadFromBytes(const QByteArray& bytes, QString* error = nullptr) override;
   bool SaveToBytes(QByteArray& bytes, QString* error = nullptr) const override;

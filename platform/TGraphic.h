@@ -1,6 +1,9 @@
 #pragma once
 
+#include <memory>
+
 #include <QByteArray>
+#include <QImage>
 #include <QString>
 
 #include "platform/TObject.h"
@@ -26,6 +29,11 @@ public:
   /// Draws the picture stretched into r (nearest pixel) with the canvas's
   /// copy mode, honouring transparency. Used by TCanvas::Draw/StretchDraw.
   virtual void DrawOn(TCanvas& canvas, const TRect& r) const = 0;
+
+  /// A deep copy of the same kind.
+  virtual std::unique_ptr<TGraphic> Clone() const = 0;
+  /// The pixels as an opaque 32-bit image (null when empty).
+  virtual QImage ToImage() const = 0;
 
   virtual bool LoadFromBytes(const QByteArray& bytes, QString* error = nullptr) = 0;
   virtual bool SaveToBytes(QByteArray& bytes, QString* error = nullptr) const = 0;
