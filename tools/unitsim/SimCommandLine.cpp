@@ -67,12 +67,21 @@ const std::map<std::string, FaultOption>& FaultOptions() {
   return options;
 }
 
+// The field an option with a text value sets; null for other options.
+std::string* TextOption(const std::string& arg, SimCommandLine& line) {
+  if (arg == "--tcp-address") return &line.options.tcpAddress;
+  if (arg == "--multicast-group") return &line.options.multicastGroup;
+  if (arg == "--udp-source") return &line.options.udpSourceAddress;
+  if (arg == "--identity") return &line.identity.emplace();
+  return nullptr;
+}
+
 }  // namespace
 
 SimCommandLine ParseCommandLine(const std::vector<std::string>& args) {
-  static const std::set<std::string> kValueOptions{"--tcp-address", "--multicast-group", "--identity",
-                                                   "--unit-id",     "--verdict",         "--fir-taps",
-                                                   "--user-lock"};
+  static const std::set<std::string> kValueOptions{"--tcp-address", "--multicast-group", "--udp-source",
+                                                   "--identity",    "--unit-id",         "--verdict",
+                                                   "--fir-taps",    "--user-lock"};
   SimCommandLine line;
   UnitSimOptions& o = line.options;
   for (std::size_t i = 0; i < args.size() && line.error.empty(); ++i) {
@@ -110,9 +119,8 @@ SimCommandLine ParseCommandLine(const std::vector<std::string>& args) {
       port(o.udpFramePort);
     } else if (arg == "--discovery-port") {
       port(o.udpDiscoveryPort);
-    } else if ((arg == "--tcp-address" || arg == "--multicast-group" || arg == "--identity") && hasValue) {
-      (arg == "--tcp-address" ? o.tcpAddress : arg == "--multicast-group" ? o.multicastGroup
-                                                                          : line.identity.emplace()) = value;
+    } else if (const auto text = TextOption(arg, line); text && hasValue) {
+      *text = value;
       ++i;
     } else if (arg == "--unit-id" && hasValue && ParseNumber(value, 1, 250, number)) {
       line.unitId = static_cast<std::uint8_t>(number);
@@ -182,6 +190,7 @@ Links (at least one):
   --udp-port N            UDP frame port (default 39030)
   --discovery-port N      UDP port of the broadcast discovery text (default 30303)
   --multicast-group ADDR  discovery group, joined on loopback (default 239.254.50.123)
+  --udp-source ADDR       send the unit's datagrams from this loopback address
   --answer-udp            also answer command frames that arrive by UDP
 
 The unit:

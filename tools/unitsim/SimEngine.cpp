@@ -46,6 +46,18 @@ int SimEngine::LinkGroup(int channel) const {
   return result;
 }
 
+void SimEngine::ForEachGroupMember(int channel, const std::function<void(int member)>& action) const {
+  const bool input = channel < SimImageLayout::kInputCount;
+  const int first = input ? 0 : SimImageLayout::kInputCount;
+  const int members = input ? SimImageLayout::kInputCount : SimImageLayout::kOutputCount;
+  const int group = LinkGroup(channel);
+  for (int m = 0; m < members; ++m) {
+    if (group & (1 << m)) {
+      action(first + m);
+    }
+  }
+}
+
 SimFrame SimEngine::Handle(const SimFrame& command) {
   const std::vector<std::uint8_t>& p = command.payload;
   switch (command.code) {

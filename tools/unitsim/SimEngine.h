@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "tools/unitsim/SimFrame.h"
@@ -21,6 +22,8 @@ class SimEngine {
 
   /// Channels (bit n = channel n of the kind) edited together with `channel`.
   int LinkGroup(int channel) const;
+  /// Calls `action` with every channel of `channel`'s link group, lowest first.
+  void ForEachGroupMember(int channel, const std::function<void(int member)>& action) const;
 
  private:
   SimFrame Reply(std::uint8_t code, std::vector<std::uint8_t> payload = {}) const;

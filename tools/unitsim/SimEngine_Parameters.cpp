@@ -16,14 +16,9 @@ bool IsOutput(int c) { return c >= kInputCount && c < kChannels; }
 }  // namespace
 
 void SimEngine::WriteGroup(int channel, std::size_t fieldOffset, const std::uint8_t* bytes, std::size_t count) {
-  const int first = IsInput(channel) ? 0 : kInputCount;
-  const int members = IsInput(channel) ? kInputCount : kOutputCount;
-  const int group = LinkGroup(channel);
-  for (int m = 0; m < members; ++m) {
-    if (group & (1 << m)) {
-      std::copy_n(bytes, count, m_state.image.begin() + ChannelRecord(first + m) + fieldOffset);
-    }
-  }
+  ForEachGroupMember(channel, [&](int member) {
+    std::copy_n(bytes, count, m_state.image.begin() + ChannelRecord(member) + fieldOffset);
+  });
 }
 
 void SimEngine::SetMaskBit(std::size_t offset, int bit, bool on) {
@@ -34,13 +29,9 @@ void SimEngine::SetMaskBit(std::size_t offset, int bit, bool on) {
 
 void SimEngine::SetGroupBits(int channel, std::size_t inputMask, std::size_t outputMask, bool on) {
   const bool input = IsInput(channel);
-  const int members = input ? kInputCount : kOutputCount;
-  const int group = LinkGroup(channel);
-  for (int m = 0; m < members; ++m) {
-    if (group & (1 << m)) {
-      SetMaskBit(input ? inputMask : outputMask, m, on);
-    }
-  }
+  ForEachGroupMember(channel, [&](int member) {
+    SetMaskBit(input ? inputMask : outputMask, input ? member : member - kInputCount, on);
+  });
 }
 
 bool SimEngine::ApplyParameter(const SimFrame& command) {
@@ -97,13 +88,9 @@ bool SimEngine::ApplyParameter(const SimFrame& command) {
         const int band = p[1];
         if (band < (IsInput(ch) ? 8 : 9)) {
           WriteGroup(ch, (IsInput(ch) ? kInBands : kOutBands) + kBandSize * band, p.data() + 2, kBandSize);
-          const int first = IsInput(ch) ? 0 : kInputCount;
-          const int group = LinkGroup(ch);
-          for (int m = 0; m < (IsInput(ch) ? kInputCount : kOutputCount); ++m) {
-            if (group & (1 << m)) {
-              SetMaskBit(kBandBypassMasks + 2 * static_cast<std::size_t>(first + m), band, p[8] != 0);
-            }
-          }
+          ForEachGroupMember(ch, [&](int member) {
+            SetMaskBit(kBandBypassMasks + 2 * static_cast<std::size_t>(member), band, p[8] != 0);
+          });
         }
       }
       return true;

@@ -70,23 +70,16 @@ void SimEngine::WriteFir(int area, int channel, int block, const std::vector<std
     return;
   }
   // The current setting follows the link group, as the editor's FIR store does.
-  const bool input = channel < kInputCount;
-  const int first = input ? 0 : kInputCount;
-  const int group = LinkGroup(channel);
-  for (int m = 0; m < (input ? kInputCount : kOutputCount); ++m) {
-    if (!(group & (1 << m))) {
-      continue;
-    }
-    const int member = first + m;
+  ForEachGroupMember(channel, [&](int member) {
     fir.WriteCoefficients(member, 12 * block, taps, p.data() + header, count);
     const std::size_t r = ChannelRecord(member);
-    if (input) {
+    if (member < kInputCount) {
       WriteWord(m_state.image, r + kInFirTaps, static_cast<std::uint16_t>(taps));
     } else {
       m_state.image[r + kOutFilter + kFilterFirType] = 4;
       WriteWord(m_state.image, r + kOutFilter + kFilterFirTaps, static_cast<std::uint16_t>(taps));
     }
-  }
+  });
 }
 
 void SimEngine::CopyChannel(int source, int destination) {
@@ -94,15 +87,12 @@ void SimEngine::CopyChannel(int source, int destination) {
       (source < kInputCount) != (destination < kInputCount)) {
     return;
   }
-  const bool input = source < kInputCount;
-  const int first = input ? 0 : kInputCount;
-  const int group = LinkGroup(destination);
-  for (int m = 0; m < (input ? kInputCount : kOutputCount); ++m) {
-    if ((group & (1 << m)) && first + m != source) {
-      CopyRecord(m_state.image, source, first + m);
-      m_state.firAreas[0].CopyChannel(source, first + m);
+  ForEachGroupMember(destination, [&](int member) {
+    if (member != source) {
+      CopyRecord(m_state.image, source, member);
+      m_state.firAreas[0].CopyChannel(source, member);
     }
-  }
+  });
 }
 
 bool SimEngine::ApplyMemoryCommand(const SimFrame& command, SimFrame& reply) {

@@ -28,8 +28,13 @@ SimFd BindUdp(std::uint16_t port, std::uint16_t& bound, std::string& error) {
 }  // namespace
 
 bool SimUdpPorts::Open(std::uint16_t framePort, std::uint16_t discoveryPort, const std::string& group,
-                       std::string& error) {
+                       const std::string& sourceAddress, std::string& error) {
   Close();
+  m_source.s_addr = htonl(INADDR_ANY);
+  if (!sourceAddress.empty() && ::inet_pton(AF_INET, sourceAddress.c_str(), &m_source) != 1) {
+    error = "invalid UDP source address: " + sourceAddress;
+    return false;
+  }
   SimFd frame = BindUdp(framePort, m_framePort, error);
   if (!frame.IsOpen()) {
     return false;
@@ -69,7 +74,24 @@ bool SimUdpPorts::Receive(int fd, std::vector<std::uint8_t>& data, sockaddr_in& 
   return true;
 }
 
-bool SimUdpPorts::SendTo(int fd, const std::vector<std::uint8_t>& data, const sockaddr_in& to) {
-  return ::sendto(fd, data.data(), data.size(), MSG_NOSIGNAL, reinterpret_cast<const sockaddr*>(&to), sizeof to) ==
-         static_cast<ssize_t>(data.size());
+bool SimUdpPorts::SendTo(int fd, const std::vector<std::uint8_t>& data, const sockaddr_in& to) const {
+  iovec iov{const_cast<std::uint8_t*>(data.data()), data.size()};
+  msghdr message{};
+  message.msg_name = const_cast<sockaddr_in*>(&to);
+  message.msg_namelen = sizeof to;
+  message.msg_iov = &iov;
+  message.msg_iovlen = 1;
+  alignas(cmsghdr) char control[CMSG_SPACE(sizeof(in_pktinfo))] = {};
+  if (m_source.s_addr != htonl(INADDR_ANY)) {
+    message.msg_control = control;
+    message.msg_controllen = sizeof control;
+    cmsghdr* header = CMSG_FIRSTHDR(&message);
+    header->cmsg_level = IPPROTO_IP;
+    header->cmsg_type = IP_PKTINFO;
+    header->cmsg_len = CMSG_LEN(sizeof(in_pktinfo));
+    in_pktinfo info{};
+    info.ipi_spec_dst = m_source;
+    std::memcpy(CMSG_DATA(header), &info, sizeof info);
+  }
+  return ::sendmsg(fd, &message, MSG_NOSIGNAL) == static_cast<ssize_t>(data.size());
 }

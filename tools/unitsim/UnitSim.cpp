@@ -58,7 +58,8 @@ bool UnitSim::OpenFrontEnds(std::string& error) {
     m_tcpPort = m_tcp->Port();
   }
   if (m_options.udp) {
-    if (!m_udp->Open(m_options.udpFramePort, m_options.udpDiscoveryPort, m_options.multicastGroup, error)) {
+    if (!m_udp->Open(m_options.udpFramePort, m_options.udpDiscoveryPort, m_options.multicastGroup,
+                     m_options.udpSourceAddress, error)) {
       return false;
     }
     m_udpFramePort = m_udp->FramePort();
@@ -172,6 +173,8 @@ bool UnitSim::ReopenLink(SimLink link) {
       m_ptyPath = ok ? m_pty->SlavePath() : std::string();
     } else if (link == SimLink::Hid) {
       ok = OpenHid(error);
+    } else {
+      error = "only the pty and the HID device can be reopened";
     }
   });
   std::scoped_lock lock(m_mutex);

@@ -34,6 +34,8 @@ struct UnitSimOptions {
   std::uint16_t udpFramePort = 39030;    ///< 0 picks a free port
   std::uint16_t udpDiscoveryPort = 30303;  ///< 0 picks a free port
   std::string multicastGroup = "239.254.50.123";
+  /// Sender address of the unit's datagrams (e.g. 127.0.0.20); empty: the system's choice.
+  std::string udpSourceAddress;
   /// Answer command frames that arrive by UDP too (off: they are recorded only).
   bool answerUdpFrames = false;
   /// The datagram that answers a discovery probe; never a frame of valid length.
@@ -84,7 +86,8 @@ class UnitSim {
   /// pty master, every TCP connection (the server keeps listening) or the
   /// HID socket. Returns once done.
   void DropLink(SimLink link);
-  /// Opens the pty (a new slave path) or the HID device (a new peer) again.
+  /// Opens the pty (a new slave path) or the HID device (a new peer) again;
+  /// false with `LastError` for the other links or a failure.
   bool ReopenLink(SimLink link);
 
   // Faults.
@@ -139,7 +142,7 @@ class UnitSim {
   void FlushPendingWrites();
   int PollTimeout() const;
   void DropLinkNow(SimLink link);
-  void Record(SimReceivedFrame received);
+  /// Wakes every waiter; the caller holds m_mutex.
   void Touch();
 
   const UnitSimOptions m_options;

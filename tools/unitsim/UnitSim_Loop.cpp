@@ -118,7 +118,7 @@ void UnitSim::ServiceUdp(int fd, bool discoveryPort) {
     if (discoveryPort) {
       if (data.size() == sizeof kDiscoveryText &&
           std::equal(data.begin(), data.end(), reinterpret_cast<const std::uint8_t*>(kDiscoveryText))) {
-        SimUdpPorts::SendTo(fd, m_options.discoveryAnswer, from);
+        m_udp->SendTo(fd, m_options.discoveryAnswer, from);
         std::scoped_lock lock(m_mutex);
         ++m_discoveryProbes;
         Touch();
@@ -158,7 +158,7 @@ void UnitSim::Dispatch(const Origin& origin, const std::vector<std::uint8_t>& ra
   }
   if (origin.link == SimLink::Udp) {
     if (frame->code == SimCode::kDiscovery) {
-      SimUdpPorts::SendTo(origin.udpFd, m_options.discoveryAnswer, origin.peer);
+      m_udp->SendTo(origin.udpFd, m_options.discoveryAnswer, origin.peer);
       std::scoped_lock lock(m_mutex);
       ++m_discoveryProbes;
       Touch();
@@ -219,7 +219,7 @@ void UnitSim::Write(const Origin& origin, const std::vector<std::uint8_t>& bytes
       ok = m_tcp->Send(origin.connectionId, bytes.data(), bytes.size());
       break;
     case SimLink::Udp:
-      ok = m_udp->IsOpen() && SimUdpPorts::SendTo(origin.udpFd, bytes, origin.peer);
+      ok = m_udp->IsOpen() && m_udp->SendTo(origin.udpFd, bytes, origin.peer);
       break;
     case SimLink::Hid:
       ok = m_hid->IsOpen() && m_hid->Send(bytes);

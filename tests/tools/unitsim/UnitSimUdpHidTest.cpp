@@ -37,13 +37,19 @@ class UdpProbe {
            static_cast<ssize_t>(data.size());
   }
 
-  std::optional<Bytes> Receive() const {
+  std::optional<Bytes> Receive(std::string* sender = nullptr) const {
     pollfd p{m_fd, POLLIN, 0};
     if (::poll(&p, 1, 3000) <= 0) {
       return std::nullopt;
     }
     std::uint8_t buffer[256];
-    const ssize_t n = ::recv(m_fd, buffer, sizeof buffer, 0);
+    sockaddr_in from{};
+    socklen_t length = sizeof from;
+    const ssize_t n = ::recvfrom(m_fd, buffer, sizeof buffer, 0, reinterpret_cast<sockaddr*>(&from), &length);
+    if (sender) {
+      char text[INET_ADDRSTRLEN] = {};
+      *sender = ::inet_ntop(AF_INET, &from.sin_addr, text, sizeof text);
+    }
     return n < 0 ? std::nullopt : std::optional<Bytes>(Bytes(buffer, buffer + n));
   }
 
@@ -55,8 +61,9 @@ bool IsFrameOfValidLength(const Bytes& datagram) {
   return datagram.size() > 4 && datagram.size() == datagram[4] + 8u;
 }
 
-std::unique_ptr<UnitSim> StartUdpSim(bool answerFrames) {
+std::unique_ptr<UnitSim> StartUdpSim(bool answerFrames, const std::string& source = {}) {
   UnitSimOptions options;
+  options.udpSourceAddress = source;
   options.udp = true;
   options.udpFramePort = 0;
   options.udpDiscoveryPort = 0;
@@ -85,6 +92,21 @@ TEST(UnitSimUdp, DiscoveryProbes_getAShortAnswerThatIsNoFrame) {
   ASSERT_TRUE(broadcastAnswer);
   EXPECT_EQ(*broadcastAnswer, *multicastAnswer);
   EXPECT_TRUE(sim->WaitUntil([&] { return sim->DiscoveryProbeCount() == 2; }, 3000ms));
+}
+
+TEST(UnitSimUdp, ChosenSourceAddress_isTheSenderOfTheAnswers) {
+  if (!RequireLoopbackOnly()) {
+    return;
+  }
+  auto sim = StartUdpSim(true, "127.0.0.20");
+  UdpProbe probe;
+  ASSERT_TRUE(probe.SendTo("239.254.50.123", sim->UdpFramePort(), kProbe));
+  std::string sender;
+  ASSERT_TRUE(probe.Receive(&sender));
+  EXPECT_EQ(sender, "127.0.0.20");
+  ASSERT_TRUE(probe.SendTo("127.0.0.1", sim->UdpFramePort(), BuildEditorFrame(1, SimCode::kHello, {})));
+  ASSERT_TRUE(probe.Receive(&sender));
+  EXPECT_EQ(sender, "127.0.0.20");
 }
 
 TEST(UnitSimUdp, FramesByUdp_areRecordedButNotAnsweredUnlessAsked) {
