@@ -40,17 +40,34 @@ void FftRadix2(int n, int start, int stride, const Complex* in, Complex* out, Co
   }
 }
 
+// (cos theta, sin theta) for theta = 2pi i / n, i < n / 2.
+std::vector<Complex> Twiddles(int n) {
+  std::vector<Complex> twiddles(n / 2);
+  for (int i = 0; i < n / 2; ++i) {
+    const double theta = 2.0 * std::numbers::pi * i / n;
+    twiddles[i] = {std::cos(theta), std::sin(theta)};
+  }
+  return twiddles;
+}
+
 }  // namespace
 
 bool Fft(int n, const Complex* in, Complex* out) {
   if (!IsFftSize(n)) {
     return false;
   }
-  // (cos theta, sin theta) for theta = 2pi i / n.
-  std::vector<Complex> twiddles(n / 2);
-  for (int i = 0; i < n / 2; ++i) {
-    const double theta = 2.0 * std::numbers::pi * i / n;
-    twiddles[i] = {std::cos(theta), std::sin(theta)};
+  // Every transform of the curves and the FIR designer is 4096 points long;
+  // its table serves every smaller size, as scaling the angle's divisor by a
+  // power of two is exact.
+  constexpr int kTableSize = 4096;
+  static const std::vector<Complex> table = Twiddles(kTableSize);
+  std::vector<Complex> ownTable;
+  const Complex* twiddles = table.data();
+  int step = kTableSize / n;
+  if (n > kTableSize) {
+    ownTable = Twiddles(n);
+    twiddles = ownTable.data();
+    step = 1;
   }
   std::vector<Complex> scratch(n);
   std::vector<Complex> copy;
@@ -58,7 +75,7 @@ bool Fft(int n, const Complex* in, Complex* out) {
     copy.assign(in, in + n);
     in = copy.data();
   }
-  FftRadix2(n, 0, 1, in, out, scratch.data(), twiddles.data(), 1);
+  FftRadix2(n, 0, 1, in, out, scratch.data(), twiddles, step);
   return true;
 }
 

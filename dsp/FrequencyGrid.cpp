@@ -21,5 +21,11 @@ FrequencyGrid::FrequencyGrid() {
     m_omegas[k] = 2.0 * std::numbers::pi * m_frequencies[k] / kBiquadSampleRate;
     m_z1[k] = {std::cos(m_omegas[k]), -std::sin(m_omegas[k])};
     m_z2[k] = {std::cos(2.0 * m_omegas[k]), -std::sin(2.0 * m_omegas[k])};
+    if (m_z1[k].real() <= 0.0 && m_firstNonPositiveCosine == kFrequencyBinCount) {
+      m_firstNonPositiveCosine = k;
+    }
+    const double s = std::sin(0.5 * m_omegas[k]);
+    const double c = std::cos(0.5 * m_omegas[k]);
+    m_cosineFactors[k] = k < m_firstNonPositiveCosine ? -4.0 * s * s : 4.0 * c * c;
   }
 }

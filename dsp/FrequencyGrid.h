@@ -24,6 +24,10 @@ public:
   const std::array<std::complex<double>, kFrequencyBinCount>& Z1() const { return m_z1; }
   const std::array<std::complex<double>, kFrequencyBinCount>& Z2() const { return m_z2; }
   const std::array<double, kFrequencyBinCount>& Omegas() const { return m_omegas; }
+  /// For cosine series by Reinsch's recurrence: 2 cos w - 2 = -4 sin^2(w/2)
+  /// below FirstNonPositiveCosine(), 2 cos w + 2 = 4 cos^2(w/2) from there on.
+  const std::array<double, kFrequencyBinCount>& CosineRecurrenceFactors() const { return m_cosineFactors; }
+  int FirstNonPositiveCosine() const { return m_firstNonPositiveCosine; }
 
 private:
   FrequencyGrid();
@@ -32,4 +36,6 @@ private:
   std::array<double, kFrequencyBinCount> m_omegas;
   std::array<std::complex<double>, kFrequencyBinCount> m_z1;
   std::array<std::complex<double>, kFrequencyBinCount> m_z2;
+  std::array<double, kFrequencyBinCount> m_cosineFactors;
+  int m_firstNonPositiveCosine = kFrequencyBinCount;
 };

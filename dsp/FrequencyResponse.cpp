@@ -14,6 +14,8 @@ using Complex = std::complex<double>;
 using GridResponse = std::array<Complex, kFrequencyBinCount>;
 
 constexpr double kTenDegreesPerRadian = 18.0 / std::numbers::pi;
+// 10 log10(x) = 10 / ln(10) x ln(x); the natural logarithm is the faster one.
+constexpr double kDecibelsPerNeper = 10.0 / std::numbers::ln10;
 constexpr int kCoefficientFftSize = 4096;
 
 // atan(num / den), 0 where both are 0.
@@ -52,6 +54,48 @@ void EvaluateRealPolynomial(const double* a, int count, GridResponse& out) {
   }
 }
 
+// S(w_k) = sum a[m] cos(m w_k), m = 0..count-1, at every grid point by
+// Reinsch's form of Clenshaw's recurrence, which stays accurate where cos w
+// is near +-1: with b the Clenshaw sums, it carries d = b_m - b_(m+1) (cos w
+// > 0) or e = b_m + b_(m+1) (cos w <= 0) instead of the second sum.
+template <bool kPositiveCosine>
+void CosineSeriesRange(const double* a, int count, int begin, int end, double* out) {
+  constexpr int kBlock = 256;
+  const auto& factors = FrequencyGrid::Get().CosineRecurrenceFactors();
+  for (int start = begin; start < end; start += kBlock) {
+    const int size = std::min(kBlock, end - start);
+    double factor[kBlock], b[kBlock], d[kBlock];
+    for (int j = 0; j < size; ++j) {
+      factor[j] = factors[start + j];
+      b[j] = 0.0;
+      d[j] = 0.0;
+    }
+    for (int m = count - 1; m >= 1; --m) {
+      const double am = a[m];
+      for (int j = 0; j < size; ++j) {
+        if constexpr (kPositiveCosine) {
+          d[j] = am + factor[j] * b[j] + d[j];
+          b[j] = d[j] + b[j];
+        } else {
+          d[j] = am + factor[j] * b[j] - d[j];
+          b[j] = d[j] - b[j];
+        }
+      }
+    }
+    // The last step, m = 0, gives S = d_0 -+ factor / 2 b_1.
+    for (int j = 0; j < size; ++j) {
+      const double d0 = kPositiveCosine ? a[0] + factor[j] * b[j] + d[j] : a[0] + factor[j] * b[j] - d[j];
+      out[start + j] = d0 - 0.5 * factor[j] * b[j];
+    }
+  }
+}
+
+void CosineSeries(const double* a, int count, double* out) {
+  const int split = FrequencyGrid::Get().FirstNonPositiveCosine();
+  CosineSeriesRange<true>(a, count, 0, split, out);
+  CosineSeriesRange<false>(a, count, split, kFrequencyBinCount, out);
+}
+
 bool IsSymmetricAboutHalf(const std::vector<double>& c) {
   const int n = int(c.size());
   const int half = n / 2;
@@ -66,10 +110,14 @@ bool IsSymmetricAboutHalf(const std::vector<double>& c) {
 }  // namespace
 
 double MagnitudeToDb(double magnitude) {
-  if (!(magnitude > 0.0)) {
+  return PowerRatioToDb(magnitude * magnitude);
+}
+
+double PowerRatioToDb(double ratio) {
+  if (!(ratio > 0.0)) {
     return kCurveFloorDb;
   }
-  return std::clamp(20.0 * std::log10(magnitude), kCurveFloorDb, -kCurveFloorDb);
+  return std::clamp(kDecibelsPerNeper * std::log(ratio), kCurveFloorDb, -kCurveFloorDb);
 }
 
 void BiquadCurve(const BiquadCoefficients& c, int type, bool phaseMode, ResponseCurve& curve) {
@@ -82,9 +130,9 @@ void BiquadCurve(const BiquadCoefficients& c, int type, bool phaseMode, Response
     const double dr = c.a0 + c.a1 * z1[k].real() + c.a2 * z2[k].real();
     const double di = c.a1 * z1[k].imag() + c.a2 * z2[k].imag();
     if (!phaseMode) {
-      const double num = ComplexMagnitude(nr, ni);
-      // -20 log10(|D| / |N|); a zero numerator lands on the floor.
-      curve[k] = num == 0.0 ? kCurveFloorDb : -MagnitudeToDb(ComplexMagnitude(dr, di) / num);
+      // -20 log10(|D| / |N|) as 10 log10(|N|^2 / |D|^2); a zero numerator
+      // lands on the floor, a zero denominator on the ceiling.
+      curve[k] = PowerRatioToDb((nr * nr + ni * ni) / (dr * dr + di * di));
       continue;
     }
     const double p = nr * dr + ni * di;
@@ -113,18 +161,19 @@ void FirResponseOnGrid(const std::vector<double>& c, GridResponse& response) {
     return;
   }
   // H = e^(-j half w) (c[half] + 2 sum_m c[half + m] cos(m w)) (+ c[0] for an
-  // even count, whose mirror tap lies beyond the end). The cosine series is
-  // 2 Re P(z) with P's constant term c[half] / 2.
+  // even count, whose mirror tap lies beyond the end).
   const int half = n / 2;
   std::vector<double> a(c.begin() + half, c.end());
-  a[0] *= 0.5;
-  EvaluateRealPolynomial(a.data(), int(a.size()), response);
+  for (std::size_t m = 1; m < a.size(); ++m) {
+    a[m] *= 2.0;
+  }
+  std::vector<double> amplitude(kFrequencyBinCount);
+  CosineSeries(a.data(), int(a.size()), amplitude.data());
   const double unpaired = n % 2 == 0 ? c[0] : 0.0;
   const auto& omegas = FrequencyGrid::Get().Omegas();
   for (int k = 0; k < kFrequencyBinCount; ++k) {
-    const double amplitude = 2.0 * response[k].real();
     const double angle = half * omegas[k];
-    response[k] = {amplitude * std::cos(angle) + unpaired, -amplitude * std::sin(angle)};
+    response[k] = {amplitude[k] * std::cos(angle) + unpaired, -amplitude[k] * std::sin(angle)};
   }
 }
 
@@ -139,7 +188,7 @@ void DesignedFirCurve(const std::vector<double>& coefficients, bool phaseMode, b
   for (int k = 0; k < kFrequencyBinCount; ++k) {
     const Complex h = response[k];
     curve[k] = phaseMode ? Arctangent(h.imag(), h.real()) * 2.0 * kTenDegreesPerRadian
-                         : MagnitudeToDb(ComplexMagnitude(h.real(), h.imag()));
+                         : PowerRatioToDb(std::norm(h));
   }
 }
 
@@ -166,7 +215,7 @@ void CoefficientFirCurve(const float* coefficients, int count, bool phaseMode, b
     const double re = points[m].real();
     const double im = points[m].imag();
     if (!phaseMode) {
-      binValue[m] = MagnitudeToDb(ComplexMagnitude(re, im));
+      binValue[m] = PowerRatioToDb(re * re + im * im);
       continue;
     }
     double value = Arctangent(im, re) * kTenDegreesPerRadian;

@@ -17,6 +17,8 @@ inline constexpr double kCurveFloorDb = -200.0;
 
 /// 20 log10(magnitude), kept within +-200 dB.
 double MagnitudeToDb(double magnitude);
+/// 10 log10(ratio) of a power ratio, kept within +-200 dB.
+double PowerRatioToDb(double ratio);
 
 /// The curve of one section: magnitude mode -20 log10(|D| / |N|); phase mode
 /// the phase of N / D in tens of degrees, where section type 6 keeps its

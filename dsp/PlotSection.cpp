@@ -1,0 +1,51 @@
+#include "dsp/PlotSection.h"
+
+#include <algorithm>
+
+#include "dsp/FirDesign.h"
+#include "dsp/FrequencyResponse.h"
+
+PlotSection::PlotSection() {
+  SetFilter(0.0, 1000.0, 0.4, BiquadHighShelf);
+}
+
+void PlotSection::SetFilter(double gain, double frequency, double q, int type) {
+  m_gain = gain;
+  m_frequency = frequency;
+  m_q = q;
+  m_type = type;
+  ComputeBiquadCurve();
+}
+
+void PlotSection::SetCrossoverSection(double gain, double frequency, double q, int type, float c0,
+                                      float c1) {
+  m_c0 = c0;
+  m_c1 = c1;
+  SetFilter(gain, frequency, q, type);
+}
+
+void PlotSection::SetFirDesign(int firType, int window, double lower, double upper, int taps) {
+  m_firType = firType;
+  m_firWindow = window;
+  m_firLower = lower;
+  m_firUpper = upper;
+  m_firTaps = taps;
+  if (auto designed = DesignWindowedFir(firType, window, lower, upper, taps)) {
+    m_firCoefficients = std::move(*designed);
+  }
+  DesignedFirCurve(m_firCoefficients, m_phaseMode, m_removeFirLatency, m_curve);
+}
+
+void PlotSection::SetFirTaps(const float* coefficients, int count) {
+  count = std::clamp(count, 0, kFrequencyBinCount);
+  m_firTapCopy.assign(coefficients, coefficients + count);
+  m_firTaps = count;
+  CoefficientFirCurve(m_firTapCopy.data(), count, m_phaseMode, m_removeFirLatency, m_curve);
+}
+
+void PlotSection::ComputeBiquadCurve() {
+  if (auto designed = DesignBiquad(m_type, m_frequency, m_gain, m_q, m_c0, m_c1)) {
+    m_biquad = *designed;
+  }
+  BiquadCurve(m_biquad, m_type, m_phaseMode, m_curve);
+}
