@@ -98,7 +98,7 @@ bool UnitSim::Start() {
     m_loopAlive = true;
   }
   m_running = true;
-  m_thread = std::thread([this] { Run(); });
+  m_thread = std::jthread([this] { Run(); });
   return true;
 }
 
@@ -164,26 +164,30 @@ void UnitSim::DropLink(SimLink link) {
 }
 
 bool UnitSim::ReopenLink(SimLink link) {
-  bool ok = false;
-  std::string error;
-  RunOnLoop([&] {
+  // Shared with the task, which outlives this call if the loop is slow to take it.
+  auto reopened = std::make_shared<bool>(false);  // guards: m_mutex
+  RunOnLoop([this, link, reopened] {
+    std::string error;
+    bool ok = false;
     if (link == SimLink::Pty) {
       ok = m_pty->Open(error);
-      std::scoped_lock lock(m_mutex);
-      m_ptyPath = ok ? m_pty->SlavePath() : std::string();
     } else if (link == SimLink::Hid) {
       ok = OpenHid(error);
     } else {
       error = "only the pty and the HID device can be reopened";
     }
+    std::scoped_lock lock(m_mutex);
+    *reopened = ok;
+    if (link == SimLink::Pty) {
+      m_ptyPath = ok ? m_pty->SlavePath() : std::string();
+    }
+    if (!ok) {
+      m_lastError = error;
+    }
+    Touch();
   });
   std::scoped_lock lock(m_mutex);
-  if (!ok) {
-    m_lastError = error;
-  }
-  ++m_generation;
-  m_changed.notify_all();
-  return ok;
+  return *reopened;
 }
 
 void UnitSim::AddFault(const SimFault& fault) { m_faults.Add(fault); }
@@ -243,6 +247,12 @@ void UnitSim::SetPreset(int preset, const SimImage& image) {
 std::vector<SimReceivedFrame> UnitSim::ReceivedFrames() const {
   std::scoped_lock lock(m_mutex);
   return m_received;
+}
+
+void UnitSim::ClearReceivedFrames() {
+  std::scoped_lock lock(m_mutex);
+  m_received.clear();
+  Touch();
 }
 
 std::size_t UnitSim::ReceivedCount(std::optional<std::uint8_t> code) const {

@@ -52,6 +52,7 @@ struct SimReceivedFrame {
   SimFrame frame;  ///< unit id = frame byte 3
   std::vector<std::uint8_t> raw;
   std::size_t reportLength = 0;  ///< HID only: the output report's length
+  std::chrono::steady_clock::time_point at;  ///< when it was complete
 };
 
 /// A stand-in KRV-71 for tests: answers the unit's protocol over a
@@ -109,6 +110,8 @@ class UnitSim {
 
   // What happened.
   std::vector<SimReceivedFrame> ReceivedFrames() const;
+  /// Forgets the frames received so far (the counters of replies stay).
+  void ClearReceivedFrames();
   /// Frames received with this code (any code when nullopt).
   std::size_t ReceivedCount(std::optional<std::uint8_t> code = std::nullopt) const;
   /// Replies written (each duplicate counts; a split reply counts once).
@@ -177,5 +180,5 @@ class UnitSim {
   int m_wakeFd = -1;
   std::atomic<bool> m_running{false};
   std::atomic<bool> m_stopRequested{false};
-  std::thread m_thread;
+  std::jthread m_thread;
 };

@@ -152,7 +152,7 @@ void UnitSim::Dispatch(const Origin& origin, const std::vector<std::uint8_t>& ra
   std::uint8_t unitId = 0;
   {
     std::scoped_lock lock(m_mutex);
-    m_received.push_back(SimReceivedFrame{origin.link, *frame, raw, reportLength});
+    m_received.push_back(SimReceivedFrame{origin.link, *frame, raw, reportLength, Clock::now()});
     unitId = m_state.unitId;
     Touch();
   }
