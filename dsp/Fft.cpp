@@ -1,5 +1,6 @@
 #include "dsp/Fft.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <utility>
@@ -13,33 +14,6 @@ bool IsFftSize(int n) {
   return n >= 2 && (n & (n - 1)) == 0;
 }
 
-// Decimation in time; the two half transforms go to `scratch` (with `out` as
-// their scratch) and are combined into `out`. Twiddle i of a level of size m
-// is table[i * n / m], the same angle 2pi i / m as computing it in place.
-void FftRadix2(int n, int start, int stride, const Complex* in, Complex* out, Complex* scratch,
-               const Complex* twiddles, int twiddleStep) {
-  if (n == 2) {
-    const Complex a = in[start];
-    const Complex b = in[start + stride];
-    out[start] = {a.real() + b.real(), a.imag() + b.imag()};
-    out[start + stride] = {a.real() - b.real(), a.imag() - b.imag()};
-    return;
-  }
-  const int h = n / 2;
-  FftRadix2(h, start, 2 * stride, in, scratch, out, twiddles, 2 * twiddleStep);
-  FftRadix2(h, start + stride, 2 * stride, in, scratch, out, twiddles, 2 * twiddleStep);
-  for (int i = 0; i < h; ++i) {
-    const double c = twiddles[i * twiddleStep].real();
-    const double s = twiddles[i * twiddleStep].imag();
-    const Complex e = scratch[start + 2 * i * stride];
-    const Complex o = scratch[start + stride + 2 * i * stride];
-    const double tr = c * o.real() + s * o.imag();
-    const double ti = c * o.imag() - s * o.real();
-    out[start + i * stride] = {e.real() + tr, e.imag() + ti};
-    out[start + (i + h) * stride] = {e.real() - tr, e.imag() - ti};
-  }
-}
-
 // (cos theta, sin theta) for theta = 2pi i / n, i < n / 2.
 std::vector<Complex> Twiddles(int n) {
   std::vector<Complex> twiddles(n / 2);
@@ -48,6 +22,49 @@ std::vector<Complex> Twiddles(int n) {
     twiddles[i] = {std::cos(theta), std::sin(theta)};
   }
   return twiddles;
+}
+
+// Puts the points in bit-reversed index order, in place.
+void BitReverse(int n, Complex* data) {
+  for (int i = 1, j = 0; i < n; ++i) {
+    int bit = n >> 1;
+    for (; j & bit; bit >>= 1) {
+      j ^= bit;
+    }
+    j |= bit;
+    if (i < j) {
+      std::swap(data[i], data[j]);
+    }
+  }
+}
+
+// Radix-2 decimation in time on bit-reversed data, level by level: each level
+// of size m joins the transforms e of the even and o of the odd points as
+// e + t and e - t with t = o e^(-j2pi i/m), as the recursive form does, but
+// on neighbouring points. Twiddle i of level m is table[i * step * n / m].
+void FftRadix2(int n, Complex* data, const Complex* twiddles, int step) {
+  for (int block = 0; block < n; block += 2) {
+    const Complex a = data[block];
+    const Complex b = data[block + 1];
+    data[block] = {a.real() + b.real(), a.imag() + b.imag()};
+    data[block + 1] = {a.real() - b.real(), a.imag() - b.imag()};
+  }
+  for (int m = 4; m <= n; m *= 2) {
+    const int h = m / 2;
+    const int levelStep = step * (n / m);
+    for (int block = 0; block < n; block += m) {
+      for (int i = 0; i < h; ++i) {
+        const double c = twiddles[i * levelStep].real();
+        const double s = twiddles[i * levelStep].imag();
+        const Complex e = data[block + i];
+        const Complex o = data[block + i + h];
+        const double tr = c * o.real() + s * o.imag();
+        const double ti = c * o.imag() - s * o.real();
+        data[block + i] = {e.real() + tr, e.imag() + ti};
+        data[block + i + h] = {e.real() - tr, e.imag() - ti};
+      }
+    }
+  }
 }
 
 }  // namespace
@@ -69,13 +86,11 @@ bool Fft(int n, const Complex* in, Complex* out) {
     twiddles = ownTable.data();
     step = 1;
   }
-  std::vector<Complex> scratch(n);
-  std::vector<Complex> copy;
-  if (in == out) {
-    copy.assign(in, in + n);
-    in = copy.data();
+  if (in != out) {
+    std::copy(in, in + n, out);
   }
-  FftRadix2(n, 0, 1, in, out, scratch.data(), twiddles, step);
+  BitReverse(n, out);
+  FftRadix2(n, out, twiddles, step);
   return true;
 }
 

@@ -124,17 +124,28 @@ void BiquadCurve(const BiquadCoefficients& c, int type, bool phaseMode, Response
   const FrequencyGrid& grid = FrequencyGrid::Get();
   const auto& z1 = grid.Z1();
   const auto& z2 = grid.Z2();
-  for (int k = 0; k < kFrequencyBinCount; ++k) {
-    const double nr = c.b0 + c.b1 * z1[k].real() + c.b2 * z2[k].real();
-    const double ni = c.b1 * z1[k].imag() + c.b2 * z2[k].imag();
-    const double dr = c.a0 + c.a1 * z1[k].real() + c.a2 * z2[k].real();
-    const double di = c.a1 * z1[k].imag() + c.a2 * z2[k].imag();
-    if (!phaseMode) {
-      // -20 log10(|D| / |N|) as 10 log10(|N|^2 / |D|^2); a zero numerator
-      // lands on the floor, a zero denominator on the ceiling.
-      curve[k] = PowerRatioToDb((nr * nr + ni * ni) / (dr * dr + di * di));
-      continue;
+  // N and D at grid point k.
+  const auto fraction = [&](int k) {
+    return std::array<double, 4>{c.b0 + c.b1 * z1[k].real() + c.b2 * z2[k].real(),
+                                 c.b1 * z1[k].imag() + c.b2 * z2[k].imag(),
+                                 c.a0 + c.a1 * z1[k].real() + c.a2 * z2[k].real(),
+                                 c.a1 * z1[k].imag() + c.a2 * z2[k].imag()};
+  };
+  if (!phaseMode) {
+    // -20 log10(|D| / |N|) as 10 log10(|N|^2 / |D|^2): the power ratios in a
+    // loop of plain arithmetic that vectorises, then one logarithm each. A
+    // zero numerator lands on the floor, a zero denominator on the ceiling.
+    for (int k = 0; k < kFrequencyBinCount; ++k) {
+      const auto [nr, ni, dr, di] = fraction(k);
+      curve[k] = (nr * nr + ni * ni) / (dr * dr + di * di);
     }
+    for (double& value : curve) {
+      value = PowerRatioToDb(value);
+    }
+    return;
+  }
+  for (int k = 0; k < kFrequencyBinCount; ++k) {
+    const auto [nr, ni, dr, di] = fraction(k);
     const double p = nr * dr + ni * di;
     const double m = di * nr - dr * ni;
     double value = -std::atan(p == 0.0 ? m * 1000000.0 : m / p) * kTenDegreesPerRadian;
