@@ -21,8 +21,9 @@ double MagnitudeToDb(double magnitude);
 double PowerRatioToDb(double ratio);
 
 /// The curve of one section: magnitude mode -20 log10(|D| / |N|); phase mode
-/// the phase of N / D in tens of degrees, where section type 6 keeps its
-/// value when N conj(D) lies in the second quadrant.
+/// the phase of N / D in tens of degrees, except that a section of type 6
+/// is not taken down by half a turn where N conj(D) lies in the third
+/// quadrant.
 void BiquadCurve(const BiquadCoefficients& coefficients, int type, bool phaseMode, ResponseCurve& curve);
 
 /// H(w_k) = sum c[i] e^(-j i w_k) at every grid point. Coefficients that are

@@ -28,9 +28,4 @@ public:
   virtual void DrawCurveFill(int bandType, const double* values, int count) = 0;
   /// Shows or hides the selected band's fill and text.
   virtual void SetCurveDisplay(bool on) = 0;
-
-protected:
-  ResponsePlotTarget() = default;
-  ResponsePlotTarget(const ResponsePlotTarget&) = default;
-  ResponsePlotTarget& operator=(const ResponsePlotTarget&) = default;
 };

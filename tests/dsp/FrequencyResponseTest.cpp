@@ -1,5 +1,7 @@
 #include <cmath>
 #include <complex>
+#include <iterator>
+#include <limits>
 #include <numbers>
 #include <vector>
 
