@@ -121,7 +121,9 @@ bool SimEngine::ApplyParameter(const SimFrame& command) {
       }
       return true;
     case SimCode::kLinkMask:
-      if (n >= 2 && IsChannel(ch)) WriteWord(image, ChannelRecord(ch) + (IsInput(ch) ? kInLinkMask : kOutLinkMask), p[1]);
+      if (n >= 2 && IsChannel(ch)) {
+        WriteWord(image, ChannelRecord(ch) + (IsInput(ch) ? kInLinkMask : kOutLinkMask), p[1]);
+      }
       return true;
     case SimCode::kChannelName:
       if (n >= 1 + kNameSize && IsChannel(ch)) std::copy_n(args, kNameSize, image.begin() + ChannelRecord(ch));

@@ -20,7 +20,9 @@ void CopyRecord(SimImage& image, int source, int destination) {
   WriteWord(image, kBandBypassMasks + 2 * static_cast<std::size_t>(destination),
             ReadWord(image, kBandBypassMasks + 2 * static_cast<std::size_t>(source)));
   const int first = input ? 0 : kInputCount;
-  for (std::size_t mask : {input ? kInputMuteMask : kOutputMuteMask, input ? kInputEqBypassMask : kOutputEqBypassMask}) {
+  const std::size_t muteMask = input ? kInputMuteMask : kOutputMuteMask;
+  const std::size_t eqBypassMask = input ? kInputEqBypassMask : kOutputEqBypassMask;
+  for (std::size_t mask : {muteMask, eqBypassMask}) {
     const std::uint16_t bits = ReadWord(image, mask);
     const bool on = bits & (1u << (source - first));
     const unsigned bit = 1u << (destination - first);

@@ -21,7 +21,9 @@ struct SimFault {
   std::optional<std::uint8_t> replyUnitId;
   /// Cut the reply's payload to at most this many bytes.
   std::optional<std::size_t> payloadLimit;
-  /// Send the reply this many times more.
+  /// Send the reply this many times more: in the same write on the pty and
+  /// TCP (the peer reads the copies together), as datagrams of their own on
+  /// UDP and HID.
   int duplicates = 0;
   /// On TCP, write the reply in pieces of at most `splitSize` bytes, one send() each.
   bool splitTcp = false;

@@ -114,7 +114,7 @@ class UnitSim {
   void ClearReceivedFrames();
   /// Frames received with this code (any code when nullopt).
   std::size_t ReceivedCount(std::optional<std::uint8_t> code = std::nullopt) const;
-  /// Replies written (each duplicate counts; a split reply counts once).
+  /// Replies written (each copy counts; a split reply counts once).
   std::size_t RepliesSent() const;
   /// Frames the assemblers refused (bad markers or checksum), all links.
   std::size_t RejectedCount() const;
@@ -141,7 +141,7 @@ class UnitSim {
   void ServiceHid();
   void Dispatch(const Origin& origin, const std::vector<std::uint8_t>& raw, std::size_t reportLength = 0);
   void Answer(const Origin& origin, const SimFrame& reply, const SimFault& fault);
-  void Write(const Origin& origin, const std::vector<std::uint8_t>& bytes, bool countsAsReply);
+  void Write(const Origin& origin, const std::vector<std::uint8_t>& bytes, std::size_t replies);
   void FlushPendingWrites();
   int PollTimeout() const;
   void DropLinkNow(SimLink link);

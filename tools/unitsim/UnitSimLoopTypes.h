@@ -20,5 +20,5 @@ struct UnitSim::PendingWrite {
   std::chrono::steady_clock::time_point due;
   Origin origin;
   std::vector<std::uint8_t> bytes;
-  bool countsAsReply = false;
+  std::size_t replies = 0;  ///< replies this write completes
 };

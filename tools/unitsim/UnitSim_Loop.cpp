@@ -192,24 +192,39 @@ void UnitSim::Answer(const Origin& origin, const SimFrame& reply, const SimFault
   if (fault.payloadLimit && payload.size() > *fault.payloadLimit) {
     payload.resize(*fault.payloadLimit);
   }
-  const std::vector<std::uint8_t> bytes = BuildUnitFrame(unitId, reply.code, payload);
+  const std::vector<std::uint8_t> frame = BuildUnitFrame(unitId, reply.code, payload);
+  // On a byte stream the copies go out in one write, so the peer reads them
+  // together; a datagram link sends each copy as a datagram of its own.
+  const bool stream = origin.link == SimLink::Pty || origin.link == SimLink::Tcp;
+  const std::size_t copies = static_cast<std::size_t>(std::max(fault.duplicates, 0)) + 1;
+  std::vector<std::vector<std::uint8_t>> writes;
+  if (stream) {
+    std::vector<std::uint8_t>& joined = writes.emplace_back();
+    for (std::size_t c = 0; c < copies; ++c) {
+      joined.insert(joined.end(), frame.begin(), frame.end());
+    }
+  } else {
+    writes.assign(copies, frame);
+  }
+  const std::size_t repliesPerWrite = stream ? copies : 1;
   const bool split = fault.splitTcp && origin.link == SimLink::Tcp && fault.splitSize > 0;
   auto due = Clock::now() + fault.delay;
-  for (int copy = 0; copy <= fault.duplicates; ++copy) {
+  for (const std::vector<std::uint8_t>& bytes : writes) {
     if (!split && fault.delay.count() == 0) {
-      Write(origin, bytes, true);
+      Write(origin, bytes, repliesPerWrite);
       continue;
     }
     const std::size_t piece = split ? fault.splitSize : bytes.size();
     for (std::size_t at = 0; at < bytes.size(); at += piece) {
       const std::size_t end = std::min(at + piece, bytes.size());
-      m_pending.push_back(PendingWrite{due, origin, {bytes.begin() + at, bytes.begin() + end}, at == 0});
+      m_pending.push_back(
+          PendingWrite{due, origin, {bytes.begin() + at, bytes.begin() + end}, at == 0 ? repliesPerWrite : 0});
       due += split ? kSplitPause : std::chrono::milliseconds(0);
     }
   }
 }
 
-void UnitSim::Write(const Origin& origin, const std::vector<std::uint8_t>& bytes, bool countsAsReply) {
+void UnitSim::Write(const Origin& origin, const std::vector<std::uint8_t>& bytes, std::size_t replies) {
   bool ok = false;
   switch (origin.link) {
     case SimLink::Pty:
@@ -225,9 +240,9 @@ void UnitSim::Write(const Origin& origin, const std::vector<std::uint8_t>& bytes
       ok = m_hid->IsOpen() && m_hid->Send(bytes);
       break;
   }
-  if (ok && countsAsReply) {
+  if (ok && replies > 0) {
     std::scoped_lock lock(m_mutex);
-    ++m_repliesSent;
+    m_repliesSent += replies;
     Touch();
   }
 }
@@ -238,7 +253,7 @@ void UnitSim::FlushPendingWrites() {
                    [](const PendingWrite& a, const PendingWrite& b) { return a.due < b.due; });
   std::size_t done = 0;
   while (done < m_pending.size() && m_pending[done].due <= now) {
-    Write(m_pending[done].origin, m_pending[done].bytes, m_pending[done].countsAsReply);
+    Write(m_pending[done].origin, m_pending[done].bytes, m_pending[done].replies);
     ++done;
   }
   m_pending.erase(m_pending.begin(), m_pending.begin() + static_cast<std::ptrdiff_t>(done));

@@ -34,6 +34,9 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "unitsim: %s (see --help)\n", line.error.c_str());
     return 2;
   }
+  // Installed before the addresses are printed: whoever reads them may interrupt at once.
+  std::signal(SIGINT, OnSignal);
+  std::signal(SIGTERM, OnSignal);
   UnitSim sim(line.options);
   line.ApplyTo(sim);
   if (!sim.Start()) {
@@ -52,8 +55,6 @@ int main(int argc, char** argv) {
   }
   std::fflush(stdout);
 
-  std::signal(SIGINT, OnSignal);
-  std::signal(SIGTERM, OnSignal);
   std::size_t printed = 0;
   while (!g_stop) {
     sim.WaitUntil([&] { return g_stop || sim.ReceivedCount() > printed; }, std::chrono::milliseconds(200));

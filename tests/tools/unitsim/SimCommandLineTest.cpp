@@ -46,7 +46,8 @@ TEST(SimCommandLine, HelpListsEveryOption) {
   const std::string help = CommandLineHelp();
   for (const char* option :
        {"--pty", "--tcp", "--tcp-address", "--tcp-port", "--udp", "--udp-port", "--discovery-port",
-        "--multicast-group", "--udp-source", "--answer-udp", "--unit-id", "--identity", "--fir-taps", "--locked", "--user-lock",
+        "--multicast-group", "--udp-source", "--answer-udp", "--unit-id", "--identity", "--fir-taps", "--locked",
+        "--user-lock",
         "--verdict", "--ignore-other-ids", "--no-reply", "--delay", "--wrong-id", "--short", "--duplicate",
         "--split-tcp", "--drop-link", "--verbose", "--help"}) {
     EXPECT_NE(help.find(option), std::string::npos) << option;

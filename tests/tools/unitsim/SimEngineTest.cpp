@@ -11,8 +11,12 @@ using Bytes = std::vector<std::uint8_t>;
 
 class SimEngineTest : public ::testing::Test {
  protected:
-  SimFrame Send(std::uint8_t code, Bytes payload = {}) { return m_engine.Handle(SimFrame{1, code, std::move(payload)}); }
-  std::uint16_t Word(int channel, std::size_t field) const { return ReadWord(m_state.image, ChannelRecord(channel) + field); }
+  SimFrame Send(std::uint8_t code, Bytes payload = {}) {
+    return m_engine.Handle(SimFrame{1, code, std::move(payload)});
+  }
+  std::uint16_t Word(int channel, std::size_t field) const {
+    return ReadWord(m_state.image, ChannelRecord(channel) + field);
+  }
 
   SimUnitState m_state;
   SimEngine m_engine{m_state};

@@ -119,6 +119,17 @@ TEST_F(UnitSimFaultsTest, SplitTcpReply_arrivesInPiecesOfAtMostFiveBytes) {
   EXPECT_EQ(joined, expected);
 }
 
+TEST_F(UnitSimFaultsTest, DuplicateTcpReplies_arriveTogetherInOneRead) {
+  SimFault fault = Fault(SimCode::kKeepAlive);
+  fault.duplicates = 1;
+  m_sim->AddFault(fault);
+  ASSERT_TRUE(m_client.Send(SimCode::kKeepAlive));
+  std::vector<std::uint8_t> twice = BuildUnitFrame(1, SimCode::kAck, {});
+  twice.insert(twice.end(), twice.begin(), twice.end());
+  EXPECT_EQ(m_client.ReadChunks(twice.size(), 3000ms), std::vector<std::vector<std::uint8_t>>{twice});
+  EXPECT_TRUE(m_sim->WaitUntil([&] { return m_sim->RepliesSent() == 2; }, 3000ms));
+}
+
 TEST_F(UnitSimFaultsTest, DropLinkFault_closesTheConnectionInsteadOfReplying) {
   SimFault fault = Fault(SimCode::kLevels);
   fault.dropLink = true;
@@ -154,7 +165,8 @@ TEST_F(UnitSimFaultsTest, ChosenIdAndIdentity_appearInTheReplies) {
 TEST_F(UnitSimFaultsTest, BytesThatLookLikeControlCharacters_passThePtyUnchanged) {
   SimTestClient serial;
   ASSERT_TRUE(serial.OpenPty(m_sim->PtyPath()));
-  const std::vector<std::uint8_t> name{0x03, 0x0A, 0x0D, 0x11, 0x13, 0x7F, 0x10, 0x03, 0x04, 0x1A, 0x00, 0x0A, 0xFF, 0x7F};
+  const std::vector<std::uint8_t> name{0x03, 0x0A, 0x0D, 0x11, 0x13, 0x7F, 0x10,
+                                       0x03, 0x04, 0x1A, 0x00, 0x0A, 0xFF, 0x7F};
   ASSERT_TRUE(serial.Exchange(SimCode::kPresetName, name));
   const auto block = serial.Exchange(SimCode::kReadImageBlock, {0});
   ASSERT_TRUE(block);
