@@ -242,16 +242,38 @@ void TControl::paintEvent(QPaintEvent*) {
   }
   m_frame.fill(Qt::transparent);
   m_canvas.SetTarget(&m_frame);
-  m_canvas.Pen().Assign(TPen());
-  m_canvas.Brush().SetStyle(TBrushStyle::bsSolid);
-  m_canvas.Brush().SetColor(m_color == clNone ? clBtnFace : m_color);
-  m_canvas.Font().Assign(m_font);
+  PrepareCanvas(m_canvas);
   PaintBackground();
   Paint();
   m_canvas.SetTarget(nullptr);
   QPainter painter(this);
   painter.drawImage(0, 0, m_frame);
 }
+
+void TControl::PrepareCanvas(TCanvas& canvas) const {
+  canvas.Pen().Assign(TPen());
+  canvas.Brush().SetStyle(TBrushStyle::bsSolid);
+  canvas.Brush().SetColor(m_color == clNone ? clBtnFace : m_color);
+  canvas.Font().Assign(m_font);
+}
+
+void TControl::PaintOn(TCanvas& canvas, bool background) {
+  TCanvas* previous = m_activeCanvas;
+  const int level = canvas.SaveDC();
+  PrepareCanvas(canvas);
+  m_activeCanvas = &canvas;
+  if (background) {
+    PaintBackground();
+  } else {
+    Paint();
+  }
+  m_activeCanvas = previous;
+  canvas.RestoreDC(level);
+}
+
+void TControl::PaintBackgroundTo(TCanvas& canvas) { PaintOn(canvas, true); }
+
+void TControl::PaintClientTo(TCanvas& canvas) { PaintOn(canvas, false); }
 
 void TControl::mousePressEvent(QMouseEvent* event) {
   if (!KnownButton(event->button())) {

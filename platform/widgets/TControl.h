@@ -104,7 +104,17 @@ public:
   void Repaint() { repaint(); }
   void Refresh() { repaint(); }
 
-  TCanvas& Canvas() { return m_canvas; }
+  /// The canvas Paint draws on (a foreign one while PaintBackgroundTo or
+  /// PaintClientTo runs).
+  TCanvas& Canvas() { return *m_activeCanvas; }
+  /// Runs PaintBackground (what erasing the background draws) on another
+  /// canvas, with its origin and clip, brush Color and font Font; the
+  /// canvas's device state is restored afterwards.
+  void PaintBackgroundTo(TCanvas& canvas);
+  /// Runs Paint on another canvas, the same way.
+  void PaintClientTo(TCanvas& canvas);
+  /// Controls with a Transparent property override this to report it.
+  virtual bool Transparent() const { return false; }
 
   /// Sends a message to this control and returns its Result.
   std::intptr_t Perform(unsigned msg, std::intptr_t wParam = 0, std::intptr_t lParam = 0);
@@ -161,6 +171,8 @@ protected:
 
 private:
   void ApplyHint();
+  void PrepareCanvas(TCanvas& canvas) const;
+  void PaintOn(TCanvas& canvas, bool background);
 
   int m_tag = 0;
   QString m_hint;
@@ -176,4 +188,5 @@ private:
   bool m_clicked = false;
   QImage m_frame;
   TCanvas m_canvas;
+  TCanvas* m_activeCanvas = &m_canvas;
 };
