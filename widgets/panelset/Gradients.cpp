@@ -171,10 +171,14 @@ void BoxGradient(TCanvas& canvas, int w, int h, int colorSteps, TColor centre, T
 }
 
 void MirrorFillBlit(TCanvas& canvas, int w, int h) {
-  const int k = w / 2;
-  const int p = k % 2;
-  StretchBlt(canvas, 0, h - 1, k + 1, -(h / 2), &canvas, 0, 0, k, h / 2, SRCCOPY);
-  StretchBlt(canvas, w - 1, 0, -(k + p), h, &canvas, 0, 0, k - p, h, SRCCOPY);
+  // The quadrant holds columns 0..(w - 1) div 2 and rows 0..(h - 1) div 2.
+  // Each copy is an exact mirror (equal source and destination extents): a
+  // copy stretched by one column, as a k-wide source onto k + 1 columns
+  // would be, shifts half of the bottom by a pixel and leaves a seam across
+  // the middle.
+  const int quadrantWidth = (w - 1) / 2 + 1;
+  StretchBlt(canvas, 0, h - 1, quadrantWidth, -(h / 2), &canvas, 0, 0, quadrantWidth, h / 2, SRCCOPY);
+  StretchBlt(canvas, w - 1, 0, -(w / 2), h, &canvas, 0, 0, w / 2, h, SRCCOPY);
 }
 
 void DiagonalGradient(TCanvas& canvas, int signedWidth, int h, int colorSteps, TColor first, TColor last) {

@@ -114,11 +114,16 @@ TEST(Gradients, boxGradientWithInsetsAtOrBeyondTheHalfSizesEnds) {
 TEST(Gradients, boxDirectionsAreMirrorSymmetric) {
   for (TGradientDirection d : {TGradientDirection::gdSquareBox, TGradientDirection::gdHorizontalBox,
                                TGradientDirection::gdVerticalBox, TGradientDirection::gdBigSquareBox}) {
-    Sheet sheet(33, 25);
-    FillGradient(sheet.bitmap.Canvas(), Rect(0, 0, 33, 25), d, clWhite, clNavy, 1);
-    for (int y = 0; y < 25; ++y) {
-      EXPECT_EQ(sheet.At(0, y), sheet.At(32, y)) << int(d) << " row " << y;
-      EXPECT_EQ(sheet.At(8, y), sheet.At(8, 24 - y)) << int(d) << " row " << y;
+    // Even and odd sizes, and widths whose half is odd: no seam, no stretch.
+    for (TSize size : {TSize{33, 25}, TSize{96, 64}, TSize{30, 22}, TSize{21, 9}}) {
+      Sheet sheet(size.cx, size.cy);
+      FillGradient(sheet.bitmap.Canvas(), Rect(0, 0, size.cx, size.cy), d, clWhite, clNavy, 1);
+      for (int y = 0; y < size.cy; ++y) {
+        for (int x = 0; x < size.cx; ++x) {
+          ASSERT_EQ(sheet.At(x, y), sheet.At(size.cx - 1 - x, y)) << int(d) << " at " << x << "," << y;
+          ASSERT_EQ(sheet.At(x, y), sheet.At(x, size.cy - 1 - y)) << int(d) << " at " << x << "," << y;
+        }
+      }
     }
   }
 }
