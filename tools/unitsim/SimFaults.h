@@ -25,9 +25,11 @@ struct SimFault {
   /// TCP (the peer reads the copies together), as datagrams of their own on
   /// UDP and HID.
   int duplicates = 0;
-  /// On TCP, write the reply in pieces of at most `splitSize` bytes, one send() each.
+  /// On TCP, write the reply in pieces of at most `splitSize` bytes, one
+  /// send() each, `splitPause` apart so that the peer reads them one by one.
   bool splitTcp = false;
   std::size_t splitSize = 5;
+  std::chrono::milliseconds splitPause{20};
   /// Close the link the command came on instead of replying (pty master, TCP
   /// connection or HID socket).
   bool dropLink = false;

@@ -17,10 +17,6 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// Pause between the pieces of a split TCP reply, so that the peer reads
-// them one by one.
-constexpr std::chrono::milliseconds kSplitPause{20};
-
 const char kDiscoveryText[] = "Discovery: Who is out there?";
 
 bool Readable(const pollfd& p) { return (p.revents & (POLLIN | POLLHUP | POLLERR)) != 0; }
@@ -219,7 +215,7 @@ void UnitSim::Answer(const Origin& origin, const SimFrame& reply, const SimFault
       const std::size_t end = std::min(at + piece, bytes.size());
       m_pending.push_back(
           PendingWrite{due, origin, {bytes.begin() + at, bytes.begin() + end}, at == 0 ? repliesPerWrite : 0});
-      due += split ? kSplitPause : std::chrono::milliseconds(0);
+      due += split ? fault.splitPause : std::chrono::milliseconds(0);
     }
   }
 }

@@ -107,6 +107,7 @@ TEST_F(UnitSimFaultsTest, ReplyFaults_changeIdPayloadOrCount) {
 TEST_F(UnitSimFaultsTest, SplitTcpReply_arrivesInPiecesOfAtMostFiveBytes) {
   SimFault fault = Fault(SimCode::kHello);
   fault.splitTcp = true;
+  fault.splitPause = 200ms;  // generous, so that a busy machine still reads the pieces apart
   m_sim->AddFault(fault);
   ASSERT_TRUE(m_client.Send(SimCode::kHello));
   const std::vector<std::uint8_t> expected = BuildUnitFrame(1, SimCode::kHello, {});
