@@ -97,7 +97,7 @@ class UnitSim {
 
   // The unit's state.
   SimUnitState State() const;
-  /// Runs `change` on the state under the simulator's lock.
+  /// Runs `change` on the state under the simulator's lock; `change` must not call this object.
   void ModifyState(const std::function<void(SimUnitState&)>& change);
   SimImage Image() const;
   SimFirArea FirArea(int area) const;
