@@ -91,10 +91,34 @@ void TControl::SetVisible(bool value) {
   m_visible = value;
   setVisible(value);
   Perform(CM_VISIBLECHANGED, value ? 1 : 0);
+  if (m_align != TAlign::alNone) {
+    RealignParent();
+  }
 }
 
 void TControl::SetBounds(int left, int top, int width, int height) {
-  setGeometry(left, top, std::max(width, 0), std::max(height, 0));
+  const QRect wanted(left, top, std::max(width, 0), std::max(height, 0));
+  if (wanted == geometry()) {
+    return;
+  }
+  setGeometry(wanted);
+  if (m_align != TAlign::alNone) {
+    RealignParent();
+  }
+}
+
+void TControl::SetAlign(TAlign value) {
+  if (value == m_align) {
+    return;
+  }
+  m_align = value;
+  RealignParent();
+}
+
+void TControl::RealignParent() {
+  if (TWinControl* parent = Parent()) {
+    parent->AlignControls();
+  }
 }
 
 void TControl::SetCaption(const QString& value) {
@@ -291,7 +315,8 @@ void TControl::mouseReleaseEvent(QMouseEvent* event) {
     return;
   }
   const QPoint p = event->position().toPoint();
-  const bool click = event->button() == Qt::LeftButton && m_clicked && rect().contains(p);
+  const bool click = event->button() == Qt::LeftButton && m_clicked && rect().contains(p) &&
+                     m_controlStyle.Contains(TControlStyleItem::csClickEvents);
   if (event->button() == Qt::LeftButton) {
     m_clicked = false;
   }
@@ -308,6 +333,10 @@ void TControl::mouseMoveEvent(QMouseEvent* event) {
 
 void TControl::mouseDoubleClickEvent(QMouseEvent* event) {
   if (!KnownButton(event->button())) {
+    return;
+  }
+  if (!m_controlStyle.Contains(TControlStyleItem::csDoubleClicks)) {
+    mousePressEvent(event);
     return;
   }
   const QPoint p = event->position().toPoint();

@@ -32,6 +32,25 @@ constexpr TCursor crNo = -18;
 constexpr TCursor crHandPoint = -21;
 constexpr TCursor crSizeAll = -22;
 
+/// Where a control sits in its parent: alNone keeps its bounds; the others
+/// are laid out by the parent (TWinControl::AlignControls) in the order
+/// top, bottom, left, right, client, each taking its strip of what is left.
+enum class TAlign : unsigned char { alNone, alTop, alBottom, alLeft, alRight, alClient, alCustom };
+
+/// Behaviour flags of a control. Without csClickEvents a mouse release runs
+/// no Click; without csDoubleClicks a double click arrives as a second
+/// press (so it clicks twice). The other flags are stored for the widgets.
+enum class TControlStyleItem {
+  csAcceptsControls,
+  csCaptureMouse,
+  csClickEvents,
+  csOpaque,
+  csDoubleClicks,
+  csReplicatable,
+  csParentBackground,
+};
+using TControlStyle = TSet<TControlStyleItem>;
+
 /// Base of every control of the forms, over a QWidget; owned by its Qt
 /// parent. Holds what all controls share: Name (the object name), Tag,
 /// Hint, Cursor, Enabled, Visible, bounds, Caption, Color, Font, the
@@ -82,6 +101,12 @@ public:
   virtual TRect ClientRect() const { return Rect(0, 0, Width(), Height()); }
   int ClientWidth() const { return ClientRect().Width(); }
   int ClientHeight() const { return ClientRect().Height(); }
+
+  TAlign Align() const { return m_align; }
+  /// Stores the alignment and has the parent lay its controls out again.
+  void SetAlign(TAlign value);
+  TControlStyle ControlStyle() const { return m_controlStyle; }
+  void SetControlStyle(TControlStyle value) { m_controlStyle = value; }
 
   QString Caption() const { return m_caption; }
   void SetCaption(const QString& value);
@@ -171,6 +196,7 @@ protected:
 
 private:
   void ApplyHint();
+  void RealignParent();
   void PrepareCanvas(TCanvas& canvas) const;
   void PaintOn(TCanvas& canvas, bool background);
 
@@ -186,6 +212,9 @@ private:
   TFont m_font;
   bool m_parentFont = false;
   bool m_clicked = false;
+  TAlign m_align = TAlign::alNone;
+  TControlStyle m_controlStyle{TControlStyleItem::csCaptureMouse, TControlStyleItem::csClickEvents,
+                               TControlStyleItem::csDoubleClicks};
   QImage m_frame;
   TCanvas m_canvas;
   TCanvas* m_activeCanvas = &m_canvas;

@@ -122,3 +122,7 @@ void TForm::closeEvent(QCloseEvent* event) {
   event->ignore();
   Close();
 }
+
+TForm* GetParentForm(QWidget* control) {
+  return control != nullptr ? dynamic_cast<TForm*>(control->window()) : nullptr;
+}

@@ -68,3 +68,7 @@ private:
   QEventLoop* m_modalLoop = nullptr;
   bool m_closePending = false;
 };
+
+/// The form that holds a control (its top-level window when that is a
+/// TForm), or nullptr.
+TForm* GetParentForm(QWidget* control);

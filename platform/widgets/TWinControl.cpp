@@ -1,5 +1,7 @@
 #include "platform/widgets/TWinControl.h"
 
+#include <algorithm>
+
 #include <QKeyEvent>
 #include <QWheelEvent>
 
@@ -110,4 +112,64 @@ void TWinControl::wheelEvent(QWheelEvent* event) {
   } else {
     event->ignore();
   }
+}
+
+void TWinControl::SetBounds(int left, int top, int width, int height) {
+  TControl::SetBounds(left, top, width, height);
+  AlignControls();
+}
+
+void TWinControl::resizeEvent(QResizeEvent* event) {
+  AlignControls();
+  TControl::resizeEvent(event);
+}
+
+void TWinControl::AlignControls() {
+  if (m_aligning) {
+    return;
+  }
+  m_aligning = true;
+  TRect r = ClientRect();
+  auto aligned = [this](TAlign align) {
+    QList<TControl*> list;
+    for (TControl* child : Controls()) {
+      if (child->Align() == align && child->Visible()) {
+        list << child;
+      }
+    }
+    return list;
+  };
+  auto place = [](TControl* child, const TRect& bounds) {
+    child->setGeometry(bounds.Left, bounds.Top, std::max(bounds.Width(), 0), std::max(bounds.Height(), 0));
+  };
+  QList<TControl*> tops = aligned(TAlign::alTop);
+  std::stable_sort(tops.begin(), tops.end(), [](TControl* a, TControl* b) { return a->Top() < b->Top(); });
+  for (TControl* c : tops) {
+    place(c, Rect(r.Left, r.Top, r.Right, r.Top + c->Height()));
+    r.Top += c->Height();
+  }
+  QList<TControl*> bottoms = aligned(TAlign::alBottom);
+  std::stable_sort(bottoms.begin(), bottoms.end(),
+                   [](TControl* a, TControl* b) { return a->Top() + a->Height() > b->Top() + b->Height(); });
+  for (TControl* c : bottoms) {
+    place(c, Rect(r.Left, r.Bottom - c->Height(), r.Right, r.Bottom));
+    r.Bottom -= c->Height();
+  }
+  QList<TControl*> lefts = aligned(TAlign::alLeft);
+  std::stable_sort(lefts.begin(), lefts.end(), [](TControl* a, TControl* b) { return a->Left() < b->Left(); });
+  for (TControl* c : lefts) {
+    place(c, Rect(r.Left, r.Top, r.Left + c->Width(), r.Bottom));
+    r.Left += c->Width();
+  }
+  QList<TControl*> rights = aligned(TAlign::alRight);
+  std::stable_sort(rights.begin(), rights.end(),
+                   [](TControl* a, TControl* b) { return a->Left() + a->Width() > b->Left() + b->Width(); });
+  for (TControl* c : rights) {
+    place(c, Rect(r.Right - c->Width(), r.Top, r.Right, r.Bottom));
+    r.Right -= c->Width();
+  }
+  for (TControl* c : aligned(TAlign::alClient)) {
+    place(c, r);
+  }
+  m_aligning = false;
 }

@@ -26,6 +26,14 @@ public:
   void Broadcast(TMessage& message);
   /// Sends the message to every child control.
   void NotifyControls(unsigned msg);
+  /// Lays out the visible child controls that have an Align within
+  /// ClientRect(): alTop by Top, alBottom by bottom edge (lowest first),
+  /// alLeft by Left, alRight by right edge, then alClient in what is left.
+  /// Runs on every resize.
+  void AlignControls();
+  /// Sets the bounds and lays the child controls out at once (also while
+  /// hidden, when no resize event arrives).
+  void SetBounds(int left, int top, int width, int height) override;
 
   bool TabStop() const { return m_tabStop; }
   void SetTabStop(bool value);
@@ -55,7 +63,9 @@ protected:
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
   void wheelEvent(QWheelEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
 private:
   bool m_tabStop = false;
+  bool m_aligning = false;
 };

@@ -163,3 +163,61 @@ TEST(TTimer, firesWhileEnabledAndStopsWhenDisabled) {
   QApplication::processEvents(QEventLoop::AllEvents, 30);
   EXPECT_EQ(ticks, stopped);
 }
+
+TEST(TWinControl, alignLaysOutTopBottomLeftRightThenClient) {
+  TWinControl parent;
+  parent.SetBounds(0, 0, 100, 80);
+  auto* top = new TWinControl(&parent);
+  top->SetBounds(0, 0, 10, 10);
+  top->SetAlign(TAlign::alTop);
+  auto* bottom = new TWinControl(&parent);
+  bottom->SetBounds(0, 0, 10, 5);
+  bottom->SetAlign(TAlign::alBottom);
+  auto* left = new TWinControl(&parent);
+  left->SetBounds(0, 0, 20, 10);
+  left->SetAlign(TAlign::alLeft);
+  auto* client = new TWinControl(&parent);
+  client->SetAlign(TAlign::alClient);
+  EXPECT_EQ(top->BoundsRect(), Rect(0, 0, 100, 10));
+  EXPECT_EQ(bottom->BoundsRect(), Rect(0, 75, 100, 80));
+  EXPECT_EQ(left->BoundsRect(), Rect(0, 10, 20, 75));
+  EXPECT_EQ(client->BoundsRect(), Rect(20, 10, 100, 75));
+
+  parent.SetBounds(0, 0, 200, 100);
+  EXPECT_EQ(bottom->BoundsRect(), Rect(0, 95, 200, 100));
+  EXPECT_EQ(client->BoundsRect(), Rect(20, 10, 200, 95));
+  top->SetHeight(30);
+  EXPECT_EQ(client->BoundsRect(), Rect(20, 30, 200, 95));
+  top->SetVisible(false);
+  EXPECT_EQ(client->BoundsRect(), Rect(20, 0, 200, 95));
+}
+
+TEST(TControl, doubleClickIsASecondClickWithoutDoubleClickStyle) {
+  TWinControl parent;
+  auto* button = new Swatch(&parent);
+  button->SetBounds(0, 0, 20, 20);
+  int clicks = 0;
+  int doubles = 0;
+  button->OnClick = [&](TObject*) { ++clicks; };
+  button->OnDblClick = [&](TObject*) { ++doubles; };
+  auto doubleClick = [&] {
+    Click(button, QPoint(5, 5));
+    QMouseEvent again(QEvent::MouseButtonDblClick, QPointF(5, 5), button->mapToGlobal(QPointF(5, 5)),
+                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(button, &again);
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(5, 5), button->mapToGlobal(QPointF(5, 5)),
+                        Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(button, &release);
+  };
+  doubleClick();
+  EXPECT_EQ(clicks, 1);
+  EXPECT_EQ(doubles, 1);
+  button->SetControlStyle(button->ControlStyle().Exclude(TControlStyleItem::csDoubleClicks));
+  doubleClick();
+  EXPECT_EQ(clicks, 3);
+  EXPECT_EQ(doubles, 1);
+  EXPECT_EQ(GetParentForm(button), nullptr);
+  TForm form;
+  auto* inner = new TWinControl(&form);
+  EXPECT_EQ(GetParentForm(new TGraphicControl(inner)), &form);
+}
