@@ -57,9 +57,12 @@ void EvaluateRealPolynomial(const double* a, int count, GridResponse& out) {
 // S(w_k) = sum a[m] cos(m w_k), m = 0..count-1, at every grid point by
 // Reinsch's form of Clenshaw's recurrence, which stays accurate where cos w
 // is near +-1: with b the Clenshaw sums, it carries d = b_m - b_(m+1) (cos w
-// > 0) or e = b_m + b_(m+1) (cos w <= 0) instead of the second sum.
+// > 0) or e = b_m + b_(m+1) (cos w <= 0) instead of the second sum. It is
+// the designed FIR curves' inner loop, so it is built twice, for AVX2 and
+// for any x86-64, and the loader picks what the processor runs.
 template <bool kPositiveCosine>
-void CosineSeriesRange(const double* a, int count, int begin, int end, double* out) {
+[[gnu::target_clones("avx2", "default")]] void CosineSeriesRange(const double* a, int count, int begin, int end,
+                                                                  double* out) {
   constexpr int kBlock = 256;
   const auto& factors = FrequencyGrid::Get().CosineRecurrenceFactors();
   for (int start = begin; start < end; start += kBlock) {
