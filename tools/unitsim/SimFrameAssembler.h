@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 /// Cuts a byte stream (pty or TCP) into frames: a frame starts at 10 02 and is
@@ -14,8 +15,8 @@ class SimFrameAssembler {
   /// Appends bytes and returns every complete, valid frame they finish, in order.
   std::vector<std::vector<std::uint8_t>> Feed(const std::uint8_t* data, std::size_t size);
 
-  /// Number of candidates rejected since construction.
-  std::size_t RejectedCount() const { return m_rejected; }
+  /// Number of candidates rejected since the last call.
+  std::size_t TakeRejected() { return std::exchange(m_rejected, 0); }
 
   /// Forgets any partial frame (after the link was dropped).
   void Reset() { m_buffer.clear(); }

@@ -40,7 +40,7 @@ void SimPtyPort::Close() {
   m_assembler.Reset();
 }
 
-bool SimPtyPort::Read(std::vector<std::vector<std::uint8_t>>& frames) {
+bool SimPtyPort::Read(std::vector<std::vector<std::uint8_t>>& frames, std::size_t& rejected) {
   std::uint8_t buffer[512];
   while (true) {
     const ssize_t n = ::read(m_master.Get(), buffer, sizeof buffer);
@@ -48,6 +48,7 @@ bool SimPtyPort::Read(std::vector<std::vector<std::uint8_t>>& frames) {
       for (auto& frame : m_assembler.Feed(buffer, static_cast<std::size_t>(n))) {
         frames.push_back(std::move(frame));
       }
+      rejected += m_assembler.TakeRejected();
       continue;
     }
     if (n < 0 && errno == EINTR) {

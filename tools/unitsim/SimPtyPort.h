@@ -21,8 +21,8 @@ class SimPtyPort {
   const std::string& SlavePath() const { return m_path; }
 
   /// Reads the bytes waiting on the master and returns the frames they
-  /// complete; false when the pty failed.
-  bool Read(std::vector<std::vector<std::uint8_t>>& frames);
+  /// complete and the number of broken ones; false when the pty failed.
+  bool Read(std::vector<std::vector<std::uint8_t>>& frames, std::size_t& rejected);
   /// Writes all bytes (waits up to a second for room); false on failure.
   bool Write(const std::vector<std::uint8_t>& bytes);
 

@@ -53,7 +53,8 @@ void SimTcpServer::Accept() {
   }
 }
 
-bool SimTcpServer::Read(Connection& connection, std::vector<std::vector<std::uint8_t>>& frames) {
+bool SimTcpServer::Read(Connection& connection, std::vector<std::vector<std::uint8_t>>& frames,
+                        std::size_t& rejected) {
   std::uint8_t buffer[512];
   while (true) {
     const ssize_t n = ::recv(connection.fd.Get(), buffer, sizeof buffer, 0);
@@ -61,6 +62,7 @@ bool SimTcpServer::Read(Connection& connection, std::vector<std::vector<std::uin
       for (auto& frame : connection.assembler.Feed(buffer, static_cast<std::size_t>(n))) {
         frames.push_back(std::move(frame));
       }
+      rejected += connection.assembler.TakeRejected();
       continue;
     }
     if (n < 0 && errno == EINTR) {

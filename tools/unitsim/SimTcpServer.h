@@ -30,9 +30,9 @@ class SimTcpServer {
   void Accept();
   std::list<Connection>& Connections() { return m_connections; }
 
-  /// Reads what a connection has and returns the frames it completes; false
-  /// when the peer closed or the connection failed.
-  bool Read(Connection& connection, std::vector<std::vector<std::uint8_t>>& frames);
+  /// Reads what a connection has and returns the frames it completes and the
+  /// number of broken ones; false when the peer closed or the connection failed.
+  bool Read(Connection& connection, std::vector<std::vector<std::uint8_t>>& frames, std::size_t& rejected);
   /// Writes bytes to connection `id`; false when it is gone or failed.
   bool Send(int id, const std::uint8_t* data, std::size_t size);
   void CloseConnection(int id);

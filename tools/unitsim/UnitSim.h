@@ -140,6 +140,8 @@ class UnitSim {
   void ServiceUdp(int fd, bool discoveryPort);
   void ServiceHid();
   void Dispatch(const Origin& origin, const std::vector<std::uint8_t>& raw, std::size_t reportLength = 0);
+  void AnswerDiscovery(const Origin& origin);
+  void CountRejected(std::size_t count);
   void Answer(const Origin& origin, const SimFrame& reply, const SimFault& fault);
   void Write(const Origin& origin, const std::vector<std::uint8_t>& bytes, std::size_t replies);
   void FlushPendingWrites();

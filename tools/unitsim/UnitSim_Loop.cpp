@@ -54,7 +54,9 @@ void UnitSim::Run() {
     }
     if (pty != none && Readable(fds[pty]) && m_pty->IsOpen()) {
       std::vector<std::vector<std::uint8_t>> frames;
-      const bool ok = m_pty->Read(frames);
+      std::size_t rejected = 0;
+      const bool ok = m_pty->Read(frames, rejected);
+      CountRejected(rejected);
       for (const auto& frame : frames) {
         Dispatch(Origin{SimLink::Pty}, frame);
       }
@@ -75,7 +77,9 @@ void UnitSim::Run() {
         continue;
       }
       std::vector<std::vector<std::uint8_t>> frames;
-      const bool ok = m_tcp->Read(*it, frames);
+      std::size_t rejected = 0;
+      const bool ok = m_tcp->Read(*it, frames, rejected);
+      CountRejected(rejected);
       for (const auto& frame : frames) {
         Origin origin{SimLink::Tcp};
         origin.connectionId = id;
@@ -114,15 +118,28 @@ void UnitSim::ServiceUdp(int fd, bool discoveryPort) {
     if (discoveryPort) {
       if (data.size() == sizeof kDiscoveryText &&
           std::equal(data.begin(), data.end(), reinterpret_cast<const std::uint8_t*>(kDiscoveryText))) {
-        m_udp->SendTo(fd, m_options.discoveryAnswer, from);
-        std::scoped_lock lock(m_mutex);
-        ++m_discoveryProbes;
-        Touch();
+        AnswerDiscovery(origin);
       }
       continue;
     }
     Dispatch(origin, data);
   }
+}
+
+void UnitSim::AnswerDiscovery(const Origin& origin) {
+  m_udp->SendTo(origin.udpFd, m_options.discoveryAnswer, origin.peer);
+  std::scoped_lock lock(m_mutex);
+  ++m_discoveryProbes;
+  Touch();
+}
+
+void UnitSim::CountRejected(std::size_t count) {
+  if (count == 0) {
+    return;
+  }
+  std::scoped_lock lock(m_mutex);
+  m_rejected += count;
+  Touch();
 }
 
 void UnitSim::ServiceHid() {
@@ -140,9 +157,7 @@ void UnitSim::ServiceHid() {
 void UnitSim::Dispatch(const Origin& origin, const std::vector<std::uint8_t>& raw, std::size_t reportLength) {
   const std::optional<SimFrame> frame = ParseFrame(raw, SimFrameSender::Editor);
   if (!frame) {
-    std::scoped_lock lock(m_mutex);
-    ++m_rejected;
-    Touch();
+    CountRejected(1);
     return;
   }
   std::uint8_t unitId = 0;
@@ -154,10 +169,7 @@ void UnitSim::Dispatch(const Origin& origin, const std::vector<std::uint8_t>& ra
   }
   if (origin.link == SimLink::Udp) {
     if (frame->code == SimCode::kDiscovery) {
-      m_udp->SendTo(origin.udpFd, m_options.discoveryAnswer, origin.peer);
-      std::scoped_lock lock(m_mutex);
-      ++m_discoveryProbes;
-      Touch();
+      AnswerDiscovery(origin);
       return;
     }
     if (!m_options.answerUdpFrames) {

@@ -52,7 +52,8 @@ TEST(SimFrameAssembler, FindsFramesBehindGarbageSplitsAndBrokenCandidates) {
   frames.insert(frames.end(), rest.begin(), rest.end());
 
   EXPECT_EQ(frames, (std::vector<Bytes>{first, second}));
-  EXPECT_EQ(assembler.RejectedCount(), 1u);
+  EXPECT_EQ(assembler.TakeRejected(), 1u);
+  EXPECT_EQ(assembler.TakeRejected(), 0u);
 }
 
 }  // namespace

@@ -154,6 +154,17 @@ TEST_F(UnitSimFaultsTest, DropLink_closesThePtyMasterAndReopenGivesANewPort) {
   EXPECT_TRUE(reopened.Exchange(SimCode::kHello));
 }
 
+TEST_F(UnitSimFaultsTest, BrokenFrame_isCountedAndLeftUnanswered) {
+  std::vector<std::uint8_t> broken = BuildEditorFrame(1, SimCode::kHello, {});
+  broken.back() ^= 0x01;
+  ASSERT_TRUE(m_client.SendRaw(broken));
+  const auto reply = m_client.Exchange(SimCode::kKeepAlive);
+  ASSERT_TRUE(reply);
+  EXPECT_EQ(reply->code, SimCode::kAck);
+  EXPECT_EQ(m_sim->RejectedCount(), 1u);
+  EXPECT_EQ(m_sim->ReceivedCount(), 1u);
+}
+
 TEST_F(UnitSimFaultsTest, ChosenIdAndIdentity_appearInTheReplies) {
   m_sim->SetUnitId(250);
   m_sim->SetIdentity("KRV-71 V009");
