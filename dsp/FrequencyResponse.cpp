@@ -8,6 +8,12 @@
 #include "dsp/ComplexArray.h"
 #include "dsp/Fft.h"
 
+#if defined(__x86_64__)
+#define KRV_VECTOR_CLONES [[gnu::target_clones("avx2", "default")]]
+#else
+#define KRV_VECTOR_CLONES
+#endif
+
 namespace {
 
 using Complex = std::complex<double>;
@@ -61,8 +67,7 @@ void EvaluateRealPolynomial(const double* a, int count, GridResponse& out) {
 // the designed FIR curves' inner loop, so it is built twice, for AVX2 and
 // for any x86-64, and the loader picks what the processor runs.
 template <bool kPositiveCosine>
-[[gnu::target_clones("avx2", "default")]] void CosineSeriesRange(const double* a, int count, int begin, int end,
-                                                                  double* out) {
+KRV_VECTOR_CLONES void CosineSeriesRange(const double* a, int count, int begin, int end, double* out) {
   constexpr int kBlock = 256;
   const auto& factors = FrequencyGrid::Get().CosineRecurrenceFactors();
   for (int start = begin; start < end; start += kBlock) {
