@@ -1,0 +1,46 @@
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <vector>
+
+/// The kinds of link, in the order the session prefers an open one.
+enum class LinkKind : int {
+  Serial = 0,
+  Usb = 1,
+  Network = 2,
+};
+
+/// One transport as the unit session drives it: opened once, handed frames,
+/// tuned, closed. A transport delivers its replies (`WM_LINK_REPLY`) and
+/// errors (`WM_LINK_ERROR`) as events to the owner it was created for,
+/// stamped with its `Generation`. Created, used and destroyed on the GUI
+/// thread; owned by the session's slot of its kind.
+class ILinkTransport {
+public:
+  virtual ~ILinkTransport() = default;
+
+  /// Opens the link (for the network also its client socket); false when it
+  /// cannot be opened.
+  virtual bool Open() = 0;
+  /// Closes the link; idempotent, bounded.
+  virtual void Close() = 0;
+  /// Hands a CommandFrame to the send queue (see the transport's send rule).
+  virtual void QueueFrame(std::vector<std::uint8_t> frame, bool forceAppend) = 0;
+  /// Waits at most `timeout` until every frame handed in so far has been
+  /// written; true when they were. Lets a last frame reach the wire before
+  /// Close.
+  virtual bool WaitUntilWritten(std::chrono::milliseconds timeout) = 0;
+  virtual void SetTimeout(int milliseconds) = 0;
+  virtual void SetRetryCount(int count) = 0;
+  virtual void SetKeepAliveSuppressed(bool suppressed) = 0;
+  /// Unit id the keep-alive frames carry.
+  virtual void SetKeepAliveUnitId(int unitId) = 0;
+  /// Stamp of the events this transport posts; unique per transport.
+  virtual std::uint64_t Generation() const = 0;
+
+protected:
+  ILinkTransport() = default;
+  ILinkTransport(const ILinkTransport&) = default;
+  ILinkTransport& operator=(const ILinkTransport&) = default;
+};

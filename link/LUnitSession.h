@@ -1,0 +1,173 @@
+#pragma once
+
+#include <array>
+#include <chrono>
+#include <cstdint>
+#include <memory>
+#include <span>
+
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+#include "link/ILinkTransport.h"
+#include "protocol/FirBlockReader.h"
+#include "protocol/FirCoefficientStore.h"
+
+class IPresetExchange;
+class ILinkTransportFactory;
+class ILinkWindow;
+class LCmd;
+class LUnitControl;
+
+/// The editor's side of the link to the unit: the transport slots with the
+/// send routine and its priority (serial, then USB, then network), opening
+/// a link and the connect handshake, the reply dispatcher with the exchange
+/// state (`ProcessState`, `BulkMode`), the read-out of the unit after
+/// connecting, the FIR coefficient store with its block reader, link errors
+/// and Disconnect. The main window owns it for the whole run, forwards its
+/// send routine and the link menu to it and implements ILinkWindow; it is
+/// the owner the transports send their reply and error events to. GUI
+/// thread only.
+class LUnitSession : public QObject {
+public:
+  /// Milliseconds a goodbye gets to reach the wire before Disconnect closes.
+  static constexpr std::chrono::milliseconds kGoodbyeGrace{250};
+
+  /// The unit model, window and factory must outlive the session.
+  LUnitSession(LUnitControl& unit, ILinkWindow& window, ILinkTransportFactory& factory);
+  ~LUnitSession() override;
+  LUnitSession(const LUnitSession&) = delete;
+  LUnitSession& operator=(const LUnitSession&) = delete;
+
+  /// Hands the owner of the preset and unit-file exchanges in (null: none).
+  void SetPresetExchange(IPresetExchange* exchange) { m_exchange = exchange; }
+
+  // Send routine and settings of the open transport.
+  /// Frames the command (mode 1) and queues it on the open transport; dropped
+  /// when none is open.
+  void SendCommand(const LCmd& command, bool forceAppend, int mode = 1);
+  void SetLinkTimeout(int milliseconds);
+  void SetLinkRetries(int count);
+  void SetKeepAliveSuppressed(bool suppressed);
+  /// Ids 1 to 254 only: UnitId, its label and the keep-alive's id.
+  void SetUnitId(int id);
+  int GetUnitId() const { return m_unitId; }
+  bool IsUnitOnline() const { return m_unitOnline; }
+  bool IsUnitLinked() const { return m_unitLinked; }
+  bool IsAwaitingHello() const { return m_awaitingHello; }
+
+  // Links.
+  void SetComPortName(const QString& name) { m_comPortName = name; }
+  const QString& ComPortName() const { return m_comPortName; }
+  void OpenSerialLink();
+  void OpenUsbLink();
+  void OpenNetworkLink();
+  bool HasTransport(LinkKind kind) const;
+  bool HasAnyTransport() const;
+  /// Closes the open transport (by priority) and, after a linked unit,
+  /// sends it the goodbye first and puts the window offline.
+  void Disconnect();
+  /// Closes every transport, serial, USB, then network (shutdown).
+  void CloseAllTransports();
+
+  // Replies and errors.
+  /// One complete reply frame (`WM_LINK_REPLY`).
+  void HandleReply(std::span<const std::uint8_t> frame);
+  /// A `WM_LINK_ERROR` of the open transports.
+  void HandleLinkError(int code);
+
+  // Exchange state.
+  int GetProcessState() const { return m_processState; }
+  void SetProcessState(int state) { m_processState = state; }
+  int GetBulkMode() const { return m_bulkMode; }
+  void SetBulkMode(int mode) { m_bulkMode = mode; }
+  int GetCurrentPreset() const { return m_currentPreset; }
+  void SetCurrentPreset(int preset) { m_currentPreset = preset; }
+  int GetUploadPreset() const { return m_uploadPreset; }
+  void SetUploadPreset(int preset) { m_uploadPreset = preset; }
+  int GetFirReadPreset() const { return m_firReadPreset; }
+  void SetFirReadPreset(int preset) { m_firReadPreset = preset; }
+  int GetAccessLockState() const { return m_accessLockState; }
+  void SetAccessLockState(int state) { m_accessLockState = state; }
+  int GetUserLockState() const { return m_userLockState; }
+  /// The unit-file's slot table, whose bytes 1-30 a download writes.
+  std::array<std::uint8_t, 31>& UnitFileEepromBytes() { return m_unitFileEepromBytes; }
+
+  // FIR coefficients.
+  FirCoefficientStore& FirCoefficients() { return m_fir; }
+  const FirCoefficientStore& FirCoefficients() const { return m_fir; }
+  /// Starts reading the FIR area of `preset` (0 = the current setting).
+  void StartFirRead(int unitId, int preset);
+  /// True from the start of a read-out's FIR phase to its last image block.
+  bool IsReadOutRunning() const { return m_readOutRunning; }
+
+private:
+  using Slot = std::unique_ptr<ILinkTransport>;
+
+  Slot& SlotOf(LinkKind kind);
+  const Slot& SlotOf(LinkKind kind) const;
+  /// The open transport by priority, or null.
+  ILinkTransport* OpenTransport() const;
+  Slot* OpenSlot();
+  static void Discard(Slot& slot);
+  void OpenLink(LinkKind kind);
+  void Send(int unitId, int code, bool forceAppend);
+  void AdvanceProgress();
+  void LogShortReply(int code, std::size_t size);
+
+  // Handlers (LUnitSession_Replies.cpp).
+  void HandleAck();
+  void HandleHelloReply();
+  void CheckUnitIdentity(std::span<const std::uint8_t> payload);
+  void HandleLockStatusReply(std::span<const std::uint8_t> payload);
+  void HandleLevelsReply(std::span<const std::uint8_t> payload);
+  void HandleTransferModeReply(std::span<const std::uint8_t> payload);
+  void HandlePassSubmitReply(std::span<const std::uint8_t> payload);
+
+  // Read-out (LUnitSession_ReadOut.cpp).
+  void HandlePresetDirectoryReply(std::span<const std::uint8_t> payload);
+  void HandleCurrentPresetReply(std::span<const std::uint8_t> payload);
+  void HandlePresetNameReply(std::span<const std::uint8_t> payload);
+  void HandleFirBlockReply(int unitId, std::span<const std::uint8_t> payload);
+  void HandlePresetFirBlockReply(int unitId, std::span<const std::uint8_t> payload);
+  void HandleImageBlockReply(int unitId, std::span<const std::uint8_t> payload);
+  void StartCurrentFirRead();
+  void ResetPresetNameLists();
+
+  // Timers.
+  void ComScanTimer();
+  void ProcessShowTimer();
+  void DisconnectTimer();
+
+  LUnitControl& m_unit;
+  ILinkWindow& m_window;
+  ILinkTransportFactory& m_factory;
+  IPresetExchange* m_exchange = nullptr;
+
+  Slot m_serial;
+  Slot m_usb;
+  Slot m_net;
+  QString m_comPortName;
+
+  int m_unitId = 1;
+  bool m_unitLinked = false;
+  bool m_awaitingHello = false;
+  bool m_unitOnline = false;
+  int m_processState = 0;
+  int m_bulkMode = 0;
+  int m_currentPreset = 0;
+  int m_uploadPreset = 0;
+  int m_firReadPreset = 0;
+  int m_accessLockState = 0;
+  int m_userLockState = 0;
+  std::array<std::uint8_t, 31> m_unitFileEepromBytes{};
+  bool m_readOutRunning = false;
+
+  FirCoefficientStore m_fir;
+  FirBlockReader m_firReader{m_fir};
+
+  QTimer m_comScanTimer;     ///< `tmComScan`
+  QTimer m_processShowTimer; ///< `tmProcessShow`
+  QTimer m_disconnectTimer;  ///< `tmDisconnect`
+};

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+class FirCoefficientStore;
+class UnitImage;
+
+/// The byte form of one FIR memory area as the setting and unit files hold
+/// it: 49,152 bytes, the nine channels in area order, each a run of 2048
+/// (input) or 1024 (output) 4-byte words, low byte first. A channel is either
+/// all FF FF FF FF (an identity) or its coefficients followed by FF FF FF FF
+/// words to the channel's end. Stateless; any thread.
+
+/// The FirSection of a stored preset from the coefficients in `fir` and the
+/// FIR settings of the preset's image: an input writes its tap count of
+/// coefficients; an output its tap count when its FIR type is 4 or more (or
+/// its first coefficient is not 1.0), else 2. Coefficients that form a unit
+/// impulse make the channel an identity. Tap counts are clamped to the
+/// channel's size.
+std::vector<std::uint8_t> EncodePresetFir(const FirCoefficientStore& fir, const UnitImage& presetImage);
+
+/// The FirSection of a preset that holds no data: 49,152 bytes FF.
+std::vector<std::uint8_t> EncodeErasedFir();
