@@ -3,12 +3,11 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
-#include <poll.h>
 #include <pty.h>
 #include <termios.h>
 #include <unistd.h>
 
-#include "tools/unitsim/SimWrite.h"
+#include "tools/unitsim/SimStreamIo.h"
 
 bool SimPtyPort::Open(std::string& error) {
   Close();
@@ -41,21 +40,7 @@ void SimPtyPort::Close() {
 }
 
 bool SimPtyPort::Read(std::vector<std::vector<std::uint8_t>>& frames, std::size_t& rejected) {
-  std::uint8_t buffer[512];
-  while (true) {
-    const ssize_t n = ::read(m_master.Get(), buffer, sizeof buffer);
-    if (n > 0) {
-      for (auto& frame : m_assembler.Feed(buffer, static_cast<std::size_t>(n))) {
-        frames.push_back(std::move(frame));
-      }
-      rejected += m_assembler.TakeRejected();
-      continue;
-    }
-    if (n < 0 && errno == EINTR) {
-      continue;
-    }
-    return n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK);
-  }
+  return ReadFrames(m_master.Get(), m_assembler, frames, rejected);
 }
 
 bool SimPtyPort::Write(const std::vector<std::uint8_t>& bytes) {

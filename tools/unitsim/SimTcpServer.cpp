@@ -8,7 +8,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
-#include "tools/unitsim/SimWrite.h"
+#include "tools/unitsim/SimStreamIo.h"
 
 bool SimTcpServer::Listen(const std::string& address, std::uint16_t port, std::string& error) {
   Close();
@@ -55,21 +55,7 @@ void SimTcpServer::Accept() {
 
 bool SimTcpServer::Read(Connection& connection, std::vector<std::vector<std::uint8_t>>& frames,
                         std::size_t& rejected) {
-  std::uint8_t buffer[512];
-  while (true) {
-    const ssize_t n = ::recv(connection.fd.Get(), buffer, sizeof buffer, 0);
-    if (n > 0) {
-      for (auto& frame : connection.assembler.Feed(buffer, static_cast<std::size_t>(n))) {
-        frames.push_back(std::move(frame));
-      }
-      rejected += connection.assembler.TakeRejected();
-      continue;
-    }
-    if (n < 0 && errno == EINTR) {
-      continue;
-    }
-    return n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK);
-  }
+  return ReadFrames(connection.fd.Get(), connection.assembler, frames, rejected);
 }
 
 bool SimTcpServer::Send(int id, const std::uint8_t* data, std::size_t size) {
