@@ -46,6 +46,17 @@ int MaskedChannel(std::uint32_t value, std::uint32_t mask) {
   return int(((value & mask) >> shift) * 255u / max);
 }
 
+// Byte and bit shift of pixel x in a row of 1, 4 or 8 bits per pixel
+// (leftmost pixel in the high bits).
+struct PackedPosition {
+  int byte;
+  int shift;
+};
+PackedPosition Packed(int x, int bits) {
+  const int perByte = 8 / bits;
+  return {x / perByte, 8 - bits * (x % perByte + 1)};
+}
+
 int RowBytes(int width, int bits) { return ((width * bits + 31) / 32) * 4; }
 
 const std::vector<QRgb>& StandardPalette16() {
@@ -169,9 +180,8 @@ bool Decode(const QByteArray& bytes, QImage& image, int& bitsPerPixel, QString* 
         case 1:
         case 4:
         case 8: {
-          const int perByte = 8 / bits;
-          const int shift = 8 - bits * (x % perByte + 1);
-          const std::size_t index = (src[x / perByte] >> shift) & ((1u << bits) - 1u);
+          const PackedPosition at = Packed(x, bits);
+          const std::size_t index = (src[at.byte] >> at.shift) & ((1u << bits) - 1u);
           c = index < palette.size() ? palette[index] : qRgb(0, 0, 0);
           break;
         }
@@ -277,9 +287,8 @@ QByteArray Encode(const QImage& source, int bits) {
         case 1:
         case 4:
         case 8: {
-          const int perByte = 8 / bits;
-          const int shift = 8 - bits * (x % perByte + 1);
-          dst[x / perByte] |= std::uint8_t(indexOf(c) << shift);
+          const PackedPosition at = Packed(x, bits);
+          dst[at.byte] |= std::uint8_t(indexOf(c) << at.shift);
           break;
         }
         case 32:

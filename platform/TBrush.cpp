@@ -23,8 +23,7 @@ void TBrush::SetColor(TColor value) {
 }
 
 void TBrush::SetStyle(TBrushStyle value) {
-  if (value != m_style) {
-    m_style = value;
+  if (StoreIfChanged(m_style, value)) {
     Changed();
   }
 }

@@ -21,15 +21,13 @@ void TFont::Changed() { Raise(OnChange, this); }
 int TFont::Size() const { return -MulDiv(m_height, 72, PixelsPerInch); }
 
 void TFont::SetName(const QString& value) {
-  if (value != m_name) {
-    m_name = value;
+  if (StoreIfChanged(m_name, value)) {
     Changed();
   }
 }
 
 void TFont::SetHeight(int value) {
-  if (value != m_height) {
-    m_height = value;
+  if (StoreIfChanged(m_height, value)) {
     Changed();
   }
 }
@@ -37,43 +35,37 @@ void TFont::SetHeight(int value) {
 void TFont::SetSize(int points) { SetHeight(-MulDiv(points, PixelsPerInch, 72)); }
 
 void TFont::SetStyle(TFontStyles value) {
-  if (!(value == m_style)) {
-    m_style = value;
+  if (StoreIfChanged(m_style, value)) {
     Changed();
   }
 }
 
 void TFont::SetColor(TColor value) {
-  if (value != m_color) {
-    m_color = value;
+  if (StoreIfChanged(m_color, value)) {
     Changed();
   }
 }
 
 void TFont::SetCharset(int value) {
-  if (value != m_charset) {
-    m_charset = value;
+  if (StoreIfChanged(m_charset, value)) {
     Changed();
   }
 }
 
 void TFont::SetPitch(TFontPitch value) {
-  if (value != m_pitch) {
-    m_pitch = value;
+  if (StoreIfChanged(m_pitch, value)) {
     Changed();
   }
 }
 
 void TFont::SetOrientation(int tenthsOfDegree) {
-  if (tenthsOfDegree != m_orientation) {
-    m_orientation = tenthsOfDegree;
+  if (StoreIfChanged(m_orientation, tenthsOfDegree)) {
     Changed();
   }
 }
 
 void TFont::SetQuality(TFontQuality value) {
-  if (value != m_quality) {
-    m_quality = value;
+  if (StoreIfChanged(m_quality, value)) {
     Changed();
   }
 }

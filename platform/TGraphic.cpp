@@ -4,8 +4,7 @@
 #include <QSaveFile>
 
 void TGraphic::SetTransparent(bool value) {
-  if (value != m_transparent) {
-    m_transparent = value;
+  if (StoreIfChanged(m_transparent, value)) {
     Changed();
   }
 }

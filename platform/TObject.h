@@ -13,6 +13,17 @@ public:
 /// The plain event type: `OnClick`, `OnChange`, `OnTimer` ...
 using TNotifyEvent = std::function<void(TObject* Sender)>;
 
+/// Stores value in field when it differs; returns whether it did. The
+/// setters of stored properties use it to repaint or notify only on change.
+template <typename T>
+bool StoreIfChanged(T& field, const T& value) {
+  if (field == value) {
+    return false;
+  }
+  field = value;
+  return true;
+}
+
 /// Raises a plain event if a handler is set.
 inline void Raise(const TNotifyEvent& event, TObject* sender) {
   if (event) {

@@ -13,30 +13,25 @@ TPen& TPen::operator=(const TPen& other) {
 void TPen::Changed() { Raise(OnChange, this); }
 
 void TPen::SetColor(TColor value) {
-  if (value != m_color) {
-    m_color = value;
+  if (StoreIfChanged(m_color, value)) {
     Changed();
   }
 }
 
 void TPen::SetWidth(int value) {
-  value = std::max(value, 1);
-  if (value != m_width) {
-    m_width = value;
+  if (StoreIfChanged(m_width, std::max(value, 1))) {
     Changed();
   }
 }
 
 void TPen::SetStyle(TPenStyle value) {
-  if (value != m_style) {
-    m_style = value;
+  if (StoreIfChanged(m_style, value)) {
     Changed();
   }
 }
 
 void TPen::SetMode(TPenMode value) {
-  if (value != m_mode) {
-    m_mode = value;
+  if (StoreIfChanged(m_mode, value)) {
     Changed();
   }
 }

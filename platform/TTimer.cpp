@@ -33,15 +33,13 @@ void TTimer::Update() {
 }
 
 void TTimer::SetEnabled(bool value) {
-  if (value != m_enabled) {
-    m_enabled = value;
+  if (StoreIfChanged(m_enabled, value)) {
     Update();
   }
 }
 
 void TTimer::SetInterval(int milliseconds) {
-  if (milliseconds != m_interval) {
-    m_interval = milliseconds;
+  if (StoreIfChanged(m_interval, milliseconds)) {
     Update();
   }
 }

@@ -76,19 +76,17 @@ void TControl::SetCursor(TCursor cursor) {
 }
 
 void TControl::SetEnabled(bool value) {
-  if (value == m_enabled) {
+  if (!StoreIfChanged(m_enabled, value)) {
     return;
   }
-  m_enabled = value;
   setEnabled(value);
   Perform(CM_ENABLEDCHANGED);
 }
 
 void TControl::SetVisible(bool value) {
-  if (value == m_visible) {
+  if (!StoreIfChanged(m_visible, value)) {
     return;
   }
-  m_visible = value;
   setVisible(value);
   Perform(CM_VISIBLECHANGED, value ? 1 : 0);
   if (m_align != TAlign::alNone) {
@@ -108,11 +106,9 @@ void TControl::SetBounds(int left, int top, int width, int height) {
 }
 
 void TControl::SetAlign(TAlign value) {
-  if (value == m_align) {
-    return;
+  if (StoreIfChanged(m_align, value)) {
+    RealignParent();
   }
-  m_align = value;
-  RealignParent();
 }
 
 void TControl::RealignParent() {
@@ -122,20 +118,16 @@ void TControl::RealignParent() {
 }
 
 void TControl::SetCaption(const QString& value) {
-  if (value == m_caption) {
-    return;
+  if (StoreIfChanged(m_caption, value)) {
+    Perform(CM_TEXTCHANGED);
   }
-  m_caption = value;
-  Perform(CM_TEXTCHANGED);
 }
 
 void TControl::SetColor(TColor value) {
   m_parentColor = false;
-  if (value == m_color) {
-    return;
+  if (StoreIfChanged(m_color, value)) {
+    Perform(CM_COLORCHANGED);
   }
-  m_color = value;
-  Perform(CM_COLORCHANGED);
 }
 
 void TControl::SetParentColor(bool value) {
