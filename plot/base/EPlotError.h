@@ -1,0 +1,18 @@
+#pragma once
+
+#include <stdexcept>
+
+#include <QString>
+
+/// The error the plot library raises where an operation fails with a fixed
+/// English message (bad arguments to a constructor, a log-scale tick at 0,
+/// a file that cannot be read ...). Message() is the exact text. Painting
+/// and input handling never let it out of the control. Any thread.
+class EPlotError : public std::runtime_error {
+public:
+  explicit EPlotError(const QString& message) : std::runtime_error(message.toStdString()), m_message(message) {}
+  const QString& Message() const { return m_message; }
+
+private:
+  QString m_message;
+};

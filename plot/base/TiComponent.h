@@ -1,0 +1,172 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+#include <QString>
+
+#include "platform/TFont.h"
+#include "platform/widgets/TCustomControl.h"
+#include "plot/base/TiUpdateObject.h"
+#include "plot/base/iPlotTypes.h"
+
+class TBitmap;
+
+using TiPaintEvent = std::function<void(TObject* Sender, TCanvas& Canvas)>;
+using TGetDesigningEvent = std::function<void(TObject* Sender, bool& Designing)>;
+
+/// Root of the plot library's controls. It never draws straight to its
+/// window: every paint renders the whole control through iPaintTo into a
+/// fresh off-screen bitmap under Lock, which is then copied to the window;
+/// an error raised while rendering is shown inside the image. Around that:
+/// the change-and-repaint protocol (update blocks, a frame-rate throttle on
+/// a monotonic clock, the global update timer that carries out throttled
+/// repaints), input routed to the overridable i-hooks, the border and
+/// background. Owned by its Qt parent; GUI thread only (other threads that
+/// touch a plot's data take Lock/Unlock).
+class TiComponent : public TCustomControl, public IiUpdateControl {
+public:
+  explicit TiComponent(QWidget* parent = nullptr);
+  ~TiComponent() override;
+
+  // Change protocol.
+  /// Repaints now and records the time.
+  void InvalidateNow() override;
+  /// Repaints when the throttle allows it (always without AutoFrameRate
+  /// or with a frame rate of 0).
+  void InvalidateIfDue();
+  /// Records a repaint inside an update block; otherwise repaints now or,
+  /// with AutoFrameRate, when due.
+  void InvalidateChange();
+  /// Marks the background for redrawing, then InvalidateChange.
+  void BackGroundChange();
+  void ApplyRepaint(RepaintKind kind);
+  virtual void RepaintAll() { BackGroundChange(); }
+  /// Opens an update block (blocks do not nest).
+  virtual void BeginUpdate() { m_updateActive = true; }
+  /// Closes the block and carries out a recorded repaint when due.
+  virtual void EndUpdate();
+
+  bool AutoFrameRate() const { return m_autoFrameRate; }
+  /// On: BackGroundChange. Off: EndUpdate (closing an open block).
+  void SetAutoFrameRate(bool value);
+  int UpdateFrameRate() const { return m_updateFrameRate; }
+  void SetUpdateFrameRate(int value) { SetIntegerProperty(value, m_updateFrameRate, RepaintKind::BackGround); }
+
+  // IiUpdateControl.
+  bool GetUpdateActive() const override { return m_updateActive; }
+  bool GetNeedsRepaint() const override { return m_needsRepaint; }
+  int GetUpdateFrameRate() const override { return m_updateFrameRate; }
+  std::int64_t GetLastUpdate() const override { return m_lastUpdate; }
+
+  // Look.
+  TColor BackGroundColor() const { return m_backGroundColor; }
+  virtual void SetBackGroundColor(TColor value) { SetColorProperty(value, m_backGroundColor, RepaintKind::BackGround); }
+  TiBevelStyle BorderStyle() const { return m_borderStyle; }
+  virtual void SetBorderStyle(TiBevelStyle value);
+  bool CachedDrawing() const { return m_cachedDrawing; }
+  virtual void SetCachedDrawing(bool value);
+  bool BackGroundChanged() const { return m_backGroundChanged; }
+  virtual TPoint GetCenterPoint() const;
+  int OffsetX() const { return m_offsetX; }
+  int OffsetY() const { return m_offsetY; }
+  bool HasFocus() const { return m_hasFocus; }
+  bool UserGenerated() const { return m_userGenerated; }
+  /// The inherited behaviour, then BackGroundChange.
+  void SetEnabled(bool value) override;
+  /// The background image of the control's size, created on first use.
+  TBitmap& GetBackGroundBitmap();
+
+  // Error state.
+  bool ErrorActive() const { return m_errorActive; }
+  void SetErrorActive(bool value) { SetBooleanProperty(value, m_errorActive, RepaintKind::BackGround); }
+  QString ErrorText() const { return m_errorText; }
+  void SetErrorText(const QString& value) { m_errorText = value; }
+  TFont& ErrorFont() { return m_errorFont; }
+  TColor ErrorBackGroundColor() const { return m_errorBackGroundColor; }
+  void SetErrorBackGroundColor(TColor value) { m_errorBackGroundColor = value; }
+
+  // State.
+  /// True while loading (SetLoading) so that no plot event fires.
+  bool IsLoading() const { return m_loading; }
+  void SetLoading(bool value) { m_loading = value; }
+  /// Design-time state: false here, passed through OnGetDesigning.
+  bool GetDesigning() const;
+
+  /// Renders the control into a new bitmap of its size and saves it as a
+  /// BMP file; false with an error text when saving fails.
+  bool SaveImageToBitmap(const QString& fileName, QString* error = nullptr);
+
+  /// Renders the whole control onto the canvas (its top-left at 0, 0).
+  virtual void iPaintTo(TCanvas& canvas) = 0;
+  /// The data lock held for every paint and export.
+  virtual void Lock() = 0;
+  virtual void Unlock() = 0;
+  virtual bool InternalTimerActive() const = 0;
+  virtual void InternalTimerStart(int initialDelay, int interval) = 0;
+  virtual void InternalTimerStop() = 0;
+
+  TiPaintEvent OnPaint;
+  TGetDesigningEvent OnGetDesigning;
+
+protected:
+  /// Fills the control with color and draws the border.
+  virtual void DrawBackGround(TCanvas& canvas, TColor color);
+  virtual void DrawBorder(TCanvas& canvas);
+
+  // Input hooks, empty here.
+  virtual void iDoSetFocus();
+  virtual void iDoKillFocus();
+  virtual void iWantSpecialKey(WORD& charCode, bool& result);
+  virtual void iKeyUp(WORD& key, TShiftState shift);
+  virtual void iKeyDown(WORD& key, TShiftState shift);
+  virtual void iKeyPress(QChar& key);
+  virtual void iMouseDown(TMouseButton button, TShiftState shift, int x, int y);
+  virtual void iMouseUp(TMouseButton button, TShiftState shift, int x, int y);
+  virtual void iMouseMove(TShiftState shift, int x, int y);
+  virtual void iDoubleClick();
+  virtual bool iMouseWheel(int wheelDelta, TShiftState shift, TPoint mousePos);
+
+  /// Setter helpers: store a changed value and apply the repaint kind.
+  void SetBooleanProperty(bool value, bool& field, RepaintKind kind);
+  void SetIntegerProperty(int value, int& field, RepaintKind kind);
+  void SetColorProperty(TColor value, TColor& field, RepaintKind kind);
+
+  void Paint() override;
+  void KeyUp(WORD& key, TShiftState shift) override;
+  void KeyDown(WORD& key, TShiftState shift) override;
+  void KeyPress(QChar& key) override;
+  void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+  void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+  void MouseMove(TShiftState shift, int x, int y) override;
+  void DblClick() override;
+
+  std::unique_ptr<TBitmap>& BackGroundBitmapSlot() { return m_backGroundBitmap; }
+
+private:
+  /// Sets UserGenerated for the duration of an input handler.
+  template <typename F>
+  void AsUserInput(F&& handler);
+  void PaintOffScreen();
+
+  bool m_updateActive = false;
+  int m_updateFrameRate = 60;
+  std::int64_t m_lastUpdate = 0;
+  bool m_needsRepaint = false;
+  std::unique_ptr<TBitmap> m_backGroundBitmap;
+  TColor m_backGroundColor = clBtnFace;
+  bool m_backGroundChanged = true;
+  TiBevelStyle m_borderStyle = TiBevelStyle::ibsNone;
+  int m_offsetX = 0;
+  int m_offsetY = 0;
+  bool m_hasFocus = false;
+  bool m_autoFrameRate = false;
+  bool m_loading = false;
+  bool m_cachedDrawing = true;
+  bool m_userGenerated = false;
+  bool m_errorActive = false;
+  QString m_errorText = QStringLiteral("Error");
+  TColor m_errorBackGroundColor = 0;
+  TFont m_errorFont;
+};

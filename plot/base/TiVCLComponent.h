@@ -1,0 +1,70 @@
+#pragma once
+
+#include <memory>
+#include <mutex>
+
+#include "plot/base/TiComponent.h"
+
+class TTimer;
+
+/// The windowed layer under every plot library control: the data lock
+/// (a recursive mutex, skipped while the control is destroyed), one
+/// internal timer with an initial delay, focus, key and wheel routing to
+/// the i-hooks, optional transparency through a captured image of the
+/// parent, and painting into a foreign canvas. Owned by its Qt parent; GUI
+/// thread, except Lock/Unlock, which any thread may take around data
+/// changes.
+class TiVCLComponent : public TiComponent {
+public:
+  explicit TiVCLComponent(QWidget* parent = nullptr);
+  ~TiVCLComponent() override;
+
+  void Lock() override;
+  void Unlock() override;
+
+  bool InternalTimerActive() const override;
+  /// Starts the one internal timer: after initialDelay (when not 0), then
+  /// every interval; nothing while it runs or when both are 0.
+  void InternalTimerStart(int initialDelay, int interval) override;
+  void InternalTimerStop() override;
+
+  bool Transparent() const override { return m_transparent; }
+  virtual void SetTransparent(bool value);
+  void RepaintAll() override;
+
+  /// Unchanged bounds do nothing; otherwise resizes the bitmaps and
+  /// redraws the background.
+  void SetBounds(int left, int top, int width, int height) override;
+
+  /// Paints the whole control into canvas with its top-left at (x, y),
+  /// clipped to its size, without the cached background; with transparent
+  /// the background is left out so the canvas's content shows through.
+  void iPaintToDC(int x, int y, bool transparent, TCanvas& canvas);
+
+  TNotifyEvent OnInternalTimer;
+
+protected:
+  void DrawBackGround(TCanvas& canvas, TColor color) override;
+  /// Nothing is erased: all painting goes through the off-screen image.
+  void PaintBackground() override {}
+  void ColorChanged() override { BackGroundChange(); }
+  void DoEnter() override;
+  void DoExit() override;
+  bool DoMouseWheel(TShiftState shift, int wheelDelta, QPoint mousePos) override;
+  void WndProc(TMessage& message) override;
+
+private:
+  void InvalidateTransparency();
+  void CaptureParentImage();
+  void TimerTick();
+
+  std::recursive_mutex m_dataLock;  // guards: the plot's data while painting or exporting
+  bool m_destroying = false;
+  std::unique_ptr<TTimer> m_timer;
+  bool m_timerFirstMessage = false;
+  int m_timerInterval = 0;
+  bool m_paintDCTransparent = false;
+  bool m_transparent = false;
+  bool m_needsTransparentCapture = false;
+  std::unique_ptr<TBitmap> m_transparentBitmap;
+};
