@@ -1,5 +1,6 @@
 #include "tests/tools/unitsim/SimTestClient.h"
 
+#include <algorithm>
 #include <arpa/inet.h>
 #include <cerrno>
 #include <fcntl.h>
@@ -67,7 +68,13 @@ bool SimTestClient::SendRaw(const std::vector<std::uint8_t>& bytes) {
 }
 
 bool SimTestClient::Send(std::uint8_t code, const std::vector<std::uint8_t>& payload, std::uint8_t unitId) {
-  return SendRaw(BuildEditorFrame(unitId, code, payload));
+  const std::vector<std::uint8_t> frame = BuildEditorFrame(unitId, code, payload);
+  if (!m_hid) {
+    return SendRaw(frame);
+  }
+  std::vector<std::uint8_t> report(65, 0);
+  std::copy(frame.begin(), frame.end(), report.begin() + 1);
+  return SendRaw(report);
 }
 
 std::optional<SimFrame> SimTestClient::Receive(std::chrono::milliseconds timeout) {

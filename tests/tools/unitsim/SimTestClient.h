@@ -18,8 +18,14 @@ class SimTestClient {
 
   bool OpenPty(const std::string& path);
   bool ConnectTcp(std::uint16_t port);
-  /// Takes over a connected descriptor (e.g. a UDP socket or the HID peer).
+  /// Takes over a connected descriptor (e.g. a UDP socket).
   void Adopt(int fd) { m_fd = fd; }
+  /// Takes over the HID peer: frames then go out as 65-byte output reports
+  /// (report id 0, the frame, filler).
+  void AdoptHidPeer(int fd) {
+    m_fd = fd;
+    m_hid = true;
+  }
   int Fd() const { return m_fd; }
 
   bool SendRaw(const std::vector<std::uint8_t>& bytes);
@@ -34,6 +40,7 @@ class SimTestClient {
 
  private:
   int m_fd = -1;
+  bool m_hid = false;
   SimFrameAssembler m_assembler;
   std::vector<std::vector<std::uint8_t>> m_ready;
 };

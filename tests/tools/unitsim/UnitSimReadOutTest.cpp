@@ -14,20 +14,32 @@ class UnitSimLinkTest : public ::testing::TestWithParam<SimLink> {
  protected:
   void SetUp() override {
     UnitSimOptions options;
-    if (GetParam() == SimLink::Tcp) {
-      if (!RequireLoopbackOnly()) {
-        GTEST_SKIP();
-      }
-      options.tcp = true;
-      options.tcpPort = 0;
-    } else {
-      options.pty = true;
+    switch (GetParam()) {
+      case SimLink::Tcp:
+        if (!RequireLoopbackOnly()) {
+          GTEST_SKIP();
+        }
+        options.tcp = true;
+        options.tcpPort = 0;
+        break;
+      case SimLink::Hid:
+        options.hid = true;
+        break;
+      default:
+        options.pty = true;
     }
     m_sim = std::make_unique<UnitSim>(options);
     ASSERT_TRUE(m_sim->Start()) << m_sim->LastError();
-    const bool connected =
-        GetParam() == SimLink::Tcp ? m_client.ConnectTcp(m_sim->TcpPort()) : m_client.OpenPty(m_sim->PtyPath());
-    ASSERT_TRUE(connected);
+    switch (GetParam()) {
+      case SimLink::Tcp:
+        ASSERT_TRUE(m_client.ConnectTcp(m_sim->TcpPort()));
+        break;
+      case SimLink::Hid:
+        m_client.AdoptHidPeer(m_sim->TakeHidPeer());
+        break;
+      default:
+        ASSERT_TRUE(m_client.OpenPty(m_sim->PtyPath()));
+    }
   }
 
   std::unique_ptr<UnitSim> m_sim;
@@ -95,7 +107,9 @@ TEST_P(UnitSimLinkTest, StoreThenRecall_bringsTheStoredSettingBack) {
   EXPECT_EQ(stored.Word(0, 100), SimFirArea::kMarker);
 }
 
-INSTANTIATE_TEST_SUITE_P(Links, UnitSimLinkTest, ::testing::Values(SimLink::Pty, SimLink::Tcp),
-                         [](const auto& info) { return info.param == SimLink::Tcp ? "Tcp" : "Pty"; });
+INSTANTIATE_TEST_SUITE_P(Links, UnitSimLinkTest, ::testing::Values(SimLink::Pty, SimLink::Tcp, SimLink::Hid),
+                         [](const auto& info) {
+                           return info.param == SimLink::Tcp ? "Tcp" : info.param == SimLink::Hid ? "Hid" : "Pty";
+                         });
 
 }  // namespace
