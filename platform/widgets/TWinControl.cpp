@@ -33,6 +33,8 @@ bool TWinControl::CanFocus() const { return isVisible() && isEnabled(); }
 
 void TWinControl::SetFocus() { setFocus(Qt::OtherFocusReason); }
 
+void TWinControl::AdjustClientRect(TRect&) const {}
+
 void TWinControl::PaintBackground() {
   if (Color() != clNone) {
     Canvas().FillRect(ClientRect());
@@ -130,6 +132,7 @@ void TWinControl::AlignControls() {
   }
   m_aligning = true;
   TRect r = ClientRect();
+  AdjustClientRect(r);
   auto aligned = [this](TAlign align) {
     QList<TControl*> list;
     for (TControl* child : Controls()) {

@@ -27,7 +27,7 @@ public:
   /// Sends the message to every child control.
   void NotifyControls(unsigned msg);
   /// Lays out the visible child controls that have an Align within
-  /// ClientRect(): alTop by Top, alBottom by bottom edge (lowest first),
+  /// ClientRect() narrowed by AdjustClientRect: alTop by Top, alBottom by bottom edge (lowest first),
   /// alLeft by Left, alRight by right edge, then alClient in what is left.
   /// Runs on every resize.
   void AlignControls();
@@ -49,6 +49,8 @@ public:
   TMouseWheelEvent OnMouseWheel;
 
 protected:
+  /// Narrows the area AlignControls lays out in (default: unchanged).
+  virtual void AdjustClientRect(TRect& rect) const;
   void PaintBackground() override;
   virtual void KeyDown(WORD& key, TShiftState shift);
   virtual void KeyUp(WORD& key, TShiftState shift);

@@ -190,6 +190,19 @@ TEST(TWinControl, alignLaysOutTopBottomLeftRightThenClient) {
   EXPECT_EQ(client->BoundsRect(), Rect(20, 30, 200, 95));
   top->SetVisible(false);
   EXPECT_EQ(client->BoundsRect(), Rect(20, 0, 200, 95));
+
+  class Framed : public TWinControl {
+  public:
+    using TWinControl::TWinControl;
+
+  protected:
+    void AdjustClientRect(TRect& rect) const override { rect = InflateRect(rect, -3, -3); }
+  };
+  Framed framed;
+  auto* filler = new TWinControl(&framed);
+  filler->SetAlign(TAlign::alClient);
+  framed.SetBounds(0, 0, 50, 40);
+  EXPECT_EQ(filler->BoundsRect(), Rect(3, 3, 47, 37));
 }
 
 TEST(TControl, doubleClickIsASecondClickWithoutDoubleClickStyle) {
