@@ -514,6 +514,17 @@ void TCanvas::DrawFocusRect(const TRect& r) {
   }
 }
 
+void TCanvas::InvertRect(const TRect& r) {
+  if (!r.IsEmpty()) {
+    PatBlt(*this, r.Left, r.Top, r.Width(), r.Height(), DSTINVERT);
+  }
+}
+
+bool TCanvas::PtVisible(int x, int y) const {
+  const TPoint d = LogicalToDevice({x, y});
+  return DeviceContains(d.X, d.Y);
+}
+
 void TCanvas::FillRgn(const TRegion& region) {
   const TPoint o = LogicalToDevice({0, 0});
   for (const QRect& r : region.ToQRegion()) {

@@ -120,6 +120,10 @@ public:
   void FrameRect(const TRect& r);
   /// Inverts every second pixel of r's border (a second call undoes it).
   void DrawFocusRect(const TRect& r);
+  /// Inverts every pixel of r (a second call undoes it).
+  void InvertRect(const TRect& r);
+  /// Whether the logical point lies in the image and the clip.
+  bool PtVisible(int x, int y) const;
   /// Fills a region (logical coordinates) with the brush.
   void FillRgn(const TRegion& region);
   /// Two-colour gradient over r: start at the left edge and stop at the

@@ -111,6 +111,21 @@ TEST(TCanvasShapes, patBltUsesTheBrush) {
   EXPECT_EQ(b.Canvas().Pixel(2, 1), clWhite);
 }
 
+TEST(TCanvasShapes, invertRectTwiceRestoresAndPtVisibleFollowsTheClip) {
+  TBitmap b(4, 4);
+  b.Canvas().SetPixel(1, 1, RGB(10, 20, 30));
+  b.Canvas().InvertRect(Rect(0, 0, 2, 2));
+  EXPECT_EQ(b.Canvas().Pixel(1, 1), RGB(245, 235, 225));
+  EXPECT_EQ(b.Canvas().Pixel(0, 0), clBlack);
+  EXPECT_EQ(b.Canvas().Pixel(2, 2), clWhite);
+  b.Canvas().InvertRect(Rect(0, 0, 2, 2));
+  EXPECT_EQ(b.Canvas().Pixel(1, 1), RGB(10, 20, 30));
+  b.Canvas().IntersectClipRect(0, 0, 2, 2);
+  EXPECT_TRUE(b.Canvas().PtVisible(1, 1));
+  EXPECT_FALSE(b.Canvas().PtVisible(2, 1));
+  EXPECT_FALSE(b.Canvas().PtVisible(-1, 0));
+}
+
 TEST(TCanvasText, rotatedTextRunsUpward) {
   TBitmap b(60, 120);
   b.Canvas().Font().SetName(QStringLiteral("Arial"));
