@@ -1,11 +1,8 @@
 #include "platform/TTimer.h"
 
-#include <exception>
-
-#include <QLoggingCategory>
 #include <QTimer>
 
-Q_LOGGING_CATEGORY(lcTimer, "krv71.platform.timer")
+#include "platform/EventGuard.h"
 
 TTimer::TTimer() : m_timer(std::make_unique<QTimer>()) {
   m_timer->setTimerType(Qt::PreciseTimer);
@@ -16,13 +13,7 @@ TTimer::TTimer() : m_timer(std::make_unique<QTimer>()) {
 TTimer::~TTimer() = default;
 
 void TTimer::Fire() {
-  try {
-    Raise(OnTimer, this);
-  } catch (const std::exception& error) {
-    qCWarning(lcTimer) << "timer handler failed:" << error.what();
-  } catch (...) {
-    qCWarning(lcTimer) << "timer handler failed";
-  }
+  RunGuarded("TTimer", [this] { Raise(OnTimer, this); });
 }
 
 void TTimer::Update() {

@@ -1,14 +1,10 @@
 #include "platform/widgets/TControl.h"
 
-#include <exception>
-
-#include <QLoggingCategory>
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "platform/EventGuard.h"
 #include "platform/widgets/TWinControl.h"
-
-Q_LOGGING_CATEGORY(lcControls, "krv71.platform.controls")
 
 namespace {
 Qt::CursorShape CursorShapeOf(TCursor cursor) {
@@ -239,14 +235,9 @@ void TControl::MouseEnter() { Raise(OnMouseEnter, this); }
 void TControl::MouseLeave() { Raise(OnMouseLeave, this); }
 
 bool TControl::event(QEvent* event) {
-  try {
-    return QWidget::event(event);
-  } catch (const std::exception& error) {
-    qCWarning(lcControls) << objectName() << "handler failed:" << error.what();
-  } catch (...) {
-    qCWarning(lcControls) << objectName() << "handler failed";
-  }
-  return true;
+  bool handled = true;
+  RunGuarded("TControl", [&] { handled = QWidget::event(event); });
+  return handled;
 }
 
 void TControl::paintEvent(QPaintEvent*) {

@@ -4,6 +4,8 @@
 #include <QEventLoop>
 #include <QTimer>
 
+#include "platform/EventGuard.h"
+
 TForm::TForm(QWidget* parent) : TWinControl(parent) {
   setWindowFlags(Qt::Window);
   setVisible(false);
@@ -26,7 +28,7 @@ void TForm::SetModalResult(TModalResult value) {
   if (value != mrNone && m_modalLoop != nullptr && !m_closePending) {
     // Closed once the handler that set the result has returned.
     m_closePending = true;
-    QTimer::singleShot(0, this, [this] { CloseModal(); });
+    QTimer::singleShot(0, this, [this] { RunGuarded("TForm", [this] { CloseModal(); }); });
   }
 }
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QImage>
@@ -233,4 +235,18 @@ TEST(TControl, doubleClickIsASecondClickWithoutDoubleClickStyle) {
   TForm form;
   auto* inner = new TWinControl(&form);
   EXPECT_EQ(GetParentForm(new TGraphicControl(inner)), &form);
+}
+
+TEST(TControl, aThrowingHandlerDoesNotLeaveTheEventDispatch) {
+  TWinControl parent;
+  auto* button = new Swatch(&parent);
+  button->SetBounds(0, 0, 20, 20);
+  int after = 0;
+  button->OnClick = [](TObject*) { throw std::runtime_error("handler fault"); };
+  button->OnMouseMove = [&](TObject*, TShiftState, int, int) { ++after; };
+  Click(button, QPoint(5, 5));
+  QMouseEvent move(QEvent::MouseMove, QPointF(6, 6), button->mapToGlobal(QPointF(6, 6)), Qt::NoButton,
+                   Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(button, &move);
+  EXPECT_EQ(after, 1);
 }
