@@ -16,7 +16,10 @@ TFont& TFont::operator=(const TFont& other) {
   return *this;
 }
 
-void TFont::Changed() { Raise(OnChange, this); }
+void TFont::Changed() {
+  m_qfont.reset();
+  Raise(OnChange, this);
+}
 
 int TFont::Size() const { return -MulDiv(m_height, 72, PixelsPerInch); }
 
@@ -71,6 +74,7 @@ void TFont::SetQuality(TFontQuality value) {
 }
 
 void TFont::CopyFrom(const TFont& other) {
+  m_qfont.reset();
   m_name = other.m_name;
   m_height = other.m_height;
   m_style = other.m_style;
@@ -96,6 +100,9 @@ bool operator==(const TFont& a, const TFont& b) {
 }
 
 QFont TFont::ToQFont() const {
+  if (m_qfont) {
+    return *m_qfont;
+  }
   QFont font;
   font.setFamilies({SubstituteFaceName(m_name), ChineseFallbackFace()});
   font.setBold(m_style.Contains(TFontStyle::fsBold));
@@ -124,6 +131,7 @@ QFont TFont::ToQFont() const {
     // Height 0 asks for the default size, 8 points.
     font.setPixelSize(MulDiv(8, PixelsPerInch, 72));
   }
+  m_qfont = font;
   return font;
 }
 

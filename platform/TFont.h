@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include <QFont>
 #include <QString>
 
@@ -94,4 +96,5 @@ private:
   TFontPitch m_pitch = TFontPitch::fpDefault;
   int m_orientation = 0;
   TFontQuality m_quality = TFontQuality::fqDefault;
+  mutable std::optional<QFont> m_qfont;  // built on first use after a change
 };
