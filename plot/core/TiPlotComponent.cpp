@@ -1,0 +1,273 @@
+#include "plot/core/TiPlotComponent.h"
+
+#include <algorithm>
+
+#include "platform/TBitmap.h"
+#include "platform/widgets/TPopupMenu.h"
+#include "plot/base/iDrawing.h"
+#include "plot/core/TiPlotLayoutManager.h"
+#include "plot/core/TiPlotMasterManager.h"
+#include "plot/core/TiPlotObjectManager.h"
+#include "plot/objects/TiPlotDataView.h"
+#include "plot/objects/TiPlotXAxis.h"
+#include "plot/objects/TiPlotYAxis.h"
+
+TiPlotComponent::TiPlotComponent(QWidget* parent)
+    : TiCustomComponent(parent), m_popupMenu(std::make_unique<TPopupMenu>(this)) {
+  SetBounds(Left(), Top(), 500, 200);
+  SetBackGroundColor(0);
+  SetBorderStyle(TiBevelStyle::ibsLowered);
+  SetUpdateFrameRate(60);
+  SetAutoFrameRate(true);
+  m_master = std::make_unique<TiPlotMasterManager>(this);
+  m_master->OnChange = [this](TObject*) { DoObjectChange(); };
+  m_master->OnRemove = [this](TObject* object) { DoObjectRemove(object); };
+  m_master->OnInsert = [this](TObject* object) { DoObjectInsert(object); };
+  m_master->OnInvalidateNow = [this](TObject*) { InvalidateNow(); };
+  m_master->SetUserCanEditObjects(true);
+}
+
+TiPlotComponent::~TiPlotComponent() {
+  m_mouseDownObject = nullptr;
+  m_lastMouseOverObject = nullptr;
+  m_lastMouseClickObject = nullptr;
+  ClearAxesCollisionList();
+  m_master->ObjectManager().ShutDownSetup();
+  m_master->OnChange = nullptr;
+  m_master->OnRemove = nullptr;
+  m_master->OnInsert = nullptr;
+  m_master->OnInvalidateNow = nullptr;
+  m_master.reset();
+}
+
+int TiPlotComponent::XAxisCount() const { return m_master->XAxisManager().Count(); }
+int TiPlotComponent::YAxisCount() const { return m_master->YAxisManager().Count(); }
+int TiPlotComponent::DataViewCount() const { return m_master->DataViewManager().Count(); }
+
+TiPlotXAxis* TiPlotComponent::XAxis(int index) const {
+  return m_master->XAxisManager().ItemAs<TiPlotXAxis>(index);
+}
+
+TiPlotYAxis* TiPlotComponent::YAxis(int index) const {
+  return m_master->YAxisManager().ItemAs<TiPlotYAxis>(index);
+}
+
+TiPlotDataView* TiPlotComponent::DataView(int index) const {
+  return m_master->DataViewManager().ItemAs<TiPlotDataView>(index);
+}
+
+int TiPlotComponent::GetXAxisIndexByName(const QString& value) const {
+  return m_master->XAxisManager().GetIndexByName(value);
+}
+
+int TiPlotComponent::GetYAxisIndexByName(const QString& value) const {
+  return m_master->YAxisManager().GetIndexByName(value);
+}
+
+int TiPlotComponent::GetDataViewIndexByName(const QString& value) const {
+  return m_master->DataViewManager().GetIndexByName(value);
+}
+
+int TiPlotComponent::AddXAxis() { return m_master->AddXAxis(); }
+int TiPlotComponent::AddYAxis() { return m_master->AddYAxis(); }
+int TiPlotComponent::AddDataView() { return m_master->AddDataView(); }
+
+void TiPlotComponent::DeleteObject(TiPlotKindManager& manager, int index) {
+  manager.FreeObject(manager.Items(index));
+  InvalidateNow();
+}
+
+void TiPlotComponent::DeleteXAxis(int index) { DeleteObject(m_master->XAxisManager(), index); }
+void TiPlotComponent::DeleteYAxis(int index) { DeleteObject(m_master->YAxisManager(), index); }
+void TiPlotComponent::DeleteDataView(int index) { DeleteObject(m_master->DataViewManager(), index); }
+
+void TiPlotComponent::RemoveAll(TiPlotKindManager& manager) {
+  manager.Clear();
+  InvalidateNow();
+}
+
+void TiPlotComponent::RemoveAllXAxes() { RemoveAll(m_master->XAxisManager()); }
+void TiPlotComponent::RemoveAllYAxes() { RemoveAll(m_master->YAxisManager()); }
+void TiPlotComponent::RemoveAllDataViews() { RemoveAll(m_master->DataViewManager()); }
+
+int TiPlotComponent::ObjectIndex(const TiPlotObject* object) const {
+  if (object == nullptr) {
+    return -1;
+  }
+  TiPlotKindManager* manager = m_master->ManagerOfKind(object->Kind());
+  return manager ? manager->GetIndex(object) : -1;
+}
+
+int TiPlotComponent::DataViewZHorz() const { return m_master->LayoutManager().DataViewHorz().ZOrder(); }
+void TiPlotComponent::SetDataViewZHorz(int value) { m_master->LayoutManager().DataViewHorz().SetZOrder(value); }
+int TiPlotComponent::DataViewZVert() const { return m_master->LayoutManager().DataViewVert().ZOrder(); }
+void TiPlotComponent::SetDataViewZVert(int value) { m_master->LayoutManager().DataViewVert().SetZOrder(value); }
+bool TiPlotComponent::XYAxesReverse() const { return m_master->LayoutManager().XYAxesReverse(); }
+void TiPlotComponent::SetXYAxesReverse(bool value) { m_master->SetXYAxesReverse(value); }
+bool TiPlotComponent::UserCanEditObjects() const { return m_master->UserCanEditObjects(); }
+void TiPlotComponent::SetUserCanEditObjects(bool value) { m_master->SetUserCanEditObjects(value); }
+void TiPlotComponent::DisableLayoutManager() { m_master->LayoutManager().SetEnabled(false); }
+void TiPlotComponent::EnableLayoutManager() { m_master->LayoutManager().SetEnabled(true); }
+
+void TiPlotComponent::RefreshLayoutManager() {
+  DisableLayoutManager();
+  EnableLayoutManager();
+}
+
+void TiPlotComponent::ReCalcLayout() {
+  TBitmap scratch(Width(), Height());
+  iPaintTo(scratch.Canvas());
+}
+
+bool TiPlotComponent::ReserveAxisLabelRect(const TRect& rect) {
+  for (const TRect& taken : m_axesCollisionList) {
+    if (!IntersectRect(rect, taken).IsEmpty()) {
+      return false;
+    }
+  }
+  if (!m_axesCollisionList.empty() && DataViewCount() > 0) {
+    const TRect view = DataView(0)->DrawRect();
+    if (rect.Left < view.Left || rect.Top < view.Top || rect.Right > view.Right || rect.Bottom > view.Bottom) {
+      return false;
+    }
+  }
+  m_axesCollisionList.push_back(rect);
+  return true;
+}
+
+void TiPlotComponent::SetBackGroundGradientDirection(TiFillDirection value) {
+  if (value != m_gradientDirection) {
+    m_gradientDirection = value;
+    InvalidateChange();
+  }
+}
+
+void TiPlotComponent::Loaded() {
+  TiCustomComponent::Loaded();
+  EnableLayoutManager();
+  EndUpdate();
+}
+
+void TiPlotComponent::PaintBackGround(TCanvas& canvas) {
+  if (m_gradientEnabled) {
+    FillGradient(canvas, {0, 0, Width(), Height()}, m_gradientDirection, m_gradientStart, m_gradientStop);
+    DrawBorder(canvas);
+  } else {
+    DrawBackGround(canvas, BackGroundColor());
+  }
+}
+
+void TiPlotComponent::iPaintTo(TCanvas& canvas) {
+  m_paintingActive = true;
+  try {
+    ClearAxesCollisionList();
+    PaintBackGround(canvas);
+    const auto axes = [this] {
+      std::vector<TiPlotAxis*> list;
+      for (TiPlotKindManager* m : {&m_master->XAxisManager(), &m_master->YAxisManager()}) {
+        for (TiPlotObject* o : m->Snapshot()) {
+          list.push_back(static_cast<TiPlotAxis*>(o));
+        }
+      }
+      return list;
+    }();
+    // Ticks decide the label widths the layout needs, and the layout the
+    // scale lengths the ticks need: generate, lay out, generate again.
+    for (TiPlotAxis* axis : axes) {
+      axis->GenerateTicks(canvas);
+    }
+    CalcLayout(canvas);
+    for (TiPlotAxis* axis : axes) {
+      axis->GenerateTicks(canvas);
+    }
+    TColor layerBackground = BackGroundColor();
+    if (DataViewCount() > 0) {
+      TiPlotDataView* view = DataView(0);
+      view->DrawBackground(canvas);
+      if (!view->BackgroundTransparent()) {
+        layerBackground = view->BackgroundColor();
+      }
+    }
+    std::vector<TiPlotObject*> layers;
+    for (TiPlotObject* object : m_master->ObjectManager().Snapshot()) {
+      if (object->Visible() && object->Kind() != TiPlotObjectKind::LayoutMarker) {
+        object->PrepareForDraw(canvas);
+        layers.push_back(object);
+      }
+    }
+    std::stable_sort(layers.begin(), layers.end(),
+                     [](const TiPlotObject* a, const TiPlotObject* b) { return a->Layer() < b->Layer(); });
+    for (TiPlotObject* object : layers) {
+      object->Draw(canvas, layerBackground);
+    }
+  } catch (...) {
+    m_paintingActive = false;
+    throw;
+  }
+  m_paintingActive = false;
+  Raise(OnAfterPaint, this);
+}
+
+void TiPlotComponent::DoObjectInsert(TObject* object) {
+  auto* plotObject = dynamic_cast<TiPlotObject*>(object);
+  if (plotObject == nullptr || IsLoading()) {
+    return;
+  }
+  using K = TiPlotObjectKind;
+  const int index = ObjectIndex(plotObject);
+  const TiPlotObjectEvent* event = nullptr;
+  switch (plotObject->Kind()) {
+    case K::Channel:
+    case K::XYChannel: event = &OnAddChannel; break;
+    case K::XAxis: event = &OnAddXAxis; break;
+    case K::YAxis: event = &OnAddYAxis; break;
+    case K::DataCursor: event = &OnAddDataCursor; break;
+    case K::DataView: event = &OnAddDataView; break;
+    case K::Legend: event = &OnAddLegend; break;
+    case K::Limit: event = &OnAddLimit; break;
+    case K::Table: event = &OnAddTable; break;
+    case K::Annotation: event = &OnAddAnnotation; break;
+    default: break;
+  }
+  if (event && *event) {
+    (*event)(index);
+  }
+}
+
+void TiPlotComponent::DoObjectRemove(TObject* object) {
+  auto* plotObject = dynamic_cast<TiPlotObject*>(object);
+  if (plotObject == nullptr) {
+    return;
+  }
+  if (m_mouseDownObject == plotObject) {
+    m_mouseDownObject = nullptr;
+  }
+  if (m_lastMouseOverObject == plotObject) {
+    m_lastMouseOverObject = nullptr;
+  }
+  if (m_lastMouseClickObject == plotObject) {
+    m_lastMouseClickObject = nullptr;
+  }
+  if (IsLoading()) {
+    return;
+  }
+  using K = TiPlotObjectKind;
+  const int index = ObjectIndex(plotObject);
+  const TiPlotObjectEvent* event = nullptr;
+  switch (plotObject->Kind()) {
+    case K::Channel:
+    case K::XYChannel: event = &OnRemoveChannel; break;
+    case K::XAxis: event = &OnRemoveXAxis; break;
+    case K::YAxis: event = &OnRemoveYAxis; break;
+    case K::DataCursor: event = &OnRemoveDataCursor; break;
+    case K::DataView: event = &OnRemoveDataView; break;
+    case K::Legend: event = &OnRemoveLegend; break;
+    case K::Limit: event = &OnRemoveLimit; break;
+    case K::Table: event = &OnRemoveTable; break;
+    case K::Annotation: event = &OnRemoveAnnotation; break;
+    default: break;
+  }
+  if (event && *event) {
+    (*event)(index);
+  }
+}

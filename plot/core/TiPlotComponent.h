@@ -1,0 +1,233 @@
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "platform/TFont.h"
+#include "plot/base/TiCustomComponent.h"
+#include "plot/core/TiPlotEvents.h"
+#include "plot/core/TiPlotTypes.h"
+
+class TiPlotAxis;
+class TiPlotDataView;
+class TiPlotKindManager;
+class TiPlotLayoutManager;
+class TiPlotLayoutObject;
+class TiPlotMasterManager;
+class TiPlotObject;
+class TiPlotXAxis;
+class TiPlotYAxis;
+class TPopupMenu;
+
+/// Common base of the plot controls: owns the master manager (and through
+/// it every plot object), offers the object interface of a plot (add,
+/// delete, remove all, count, indexed and by-name access per kind), the
+/// plot-wide settings, the per-kind object events with their dispatch
+/// operations, the layout pass and the paint of what the plot holds.
+///
+/// Callers use one spelling: XAxis(i), YAxis(i), DataView(i) answer the
+/// typed object; Min()/SetMin(), Span()/SetSpan(),
+/// DesiredIncrement()/SetDesiredIncrement() on an axis. Kinds built
+/// elsewhere are reached through Master() and their kind's manager
+/// (Master().ChannelManager().ItemAs<T>(i)). Owned by its Qt parent; GUI
+/// thread only (code changing data from another thread takes Lock()).
+class TiPlotComponent : public TiCustomComponent, public TiPlotComponentEvents {
+public:
+  explicit TiPlotComponent(QWidget* parent = nullptr);
+  ~TiPlotComponent() override;
+
+  TiPlotMasterManager& Master() const { return *m_master; }
+  TPopupMenu& PopupMenu() const { return *m_popupMenu; }
+
+  // Objects by kind (the rest through Master()).
+  int XAxisCount() const;
+  int YAxisCount() const;
+  int DataViewCount() const;
+  /// Typed access; EPlotError for a bad index.
+  TiPlotXAxis* XAxis(int index) const;
+  TiPlotYAxis* YAxis(int index) const;
+  TiPlotDataView* DataView(int index) const;
+  int GetXAxisIndexByName(const QString& value) const;
+  int GetYAxisIndexByName(const QString& value) const;
+  int GetDataViewIndexByName(const QString& value) const;
+  int AddXAxis();
+  int AddYAxis();
+  int AddDataView();
+  /// Frees the object at index of a kind's manager (its removal is
+  /// announced first), then repaints at once.
+  void DeleteObject(TiPlotKindManager& manager, int index);
+  void DeleteXAxis(int index);
+  void DeleteYAxis(int index);
+  void DeleteDataView(int index);
+  /// Clears a kind's manager, then repaints at once.
+  void RemoveAll(TiPlotKindManager& manager);
+  void RemoveAllXAxes();
+  void RemoveAllYAxes();
+  void RemoveAllDataViews();
+  /// Index of an object in the manager of its kind; -1 when not held.
+  int ObjectIndex(const TiPlotObject* object) const;
+
+  // Layout.
+  int DataViewZHorz() const;
+  void SetDataViewZHorz(int value);
+  int DataViewZVert() const;
+  void SetDataViewZVert(int value);
+  bool XYAxesReverse() const;
+  void SetXYAxesReverse(bool value);
+  bool UserCanEditObjects() const;
+  void SetUserCanEditObjects(bool value);
+  void DisableLayoutManager();
+  void EnableLayoutManager();
+  void RefreshLayoutManager();
+  /// The layout pass: places every layout object around data view 0.
+  void CalcLayout(TCanvas& canvas);
+  /// Paints into a scratch bitmap, which lays everything out.
+  void ReCalcLayout();
+  int OuterMarginLeft() const { return m_outerMarginLeft; }
+  void SetOuterMarginLeft(int v) { SetIntegerProperty(v, m_outerMarginLeft, RepaintKind::Invalidate); }
+  int OuterMarginTop() const { return m_outerMarginTop; }
+  void SetOuterMarginTop(int v) { SetIntegerProperty(v, m_outerMarginTop, RepaintKind::Invalidate); }
+  int OuterMarginRight() const { return m_outerMarginRight; }
+  void SetOuterMarginRight(int v) { SetIntegerProperty(v, m_outerMarginRight, RepaintKind::Invalidate); }
+  int OuterMarginBottom() const { return m_outerMarginBottom; }
+  void SetOuterMarginBottom(int v) { SetIntegerProperty(v, m_outerMarginBottom, RepaintKind::Invalidate); }
+  /// The visible objects of each side in the last layout pass.
+  const std::vector<TiPlotLayoutObject*>& VisibleListLeft() const { return m_visibleLeft; }
+  const std::vector<TiPlotLayoutObject*>& VisibleListRight() const { return m_visibleRight; }
+  const std::vector<TiPlotLayoutObject*>& VisibleListTop() const { return m_visibleTop; }
+  const std::vector<TiPlotLayoutObject*>& VisibleListBottom() const { return m_visibleBottom; }
+
+  // Axes drawn inside the data view share one list of taken rectangles.
+  void AddAxesCollisionRect(const TRect& rect) { m_axesCollisionList.push_back(rect); }
+  /// Refuses a rectangle that meets a taken one or, once the list is not
+  /// empty, does not lie wholly inside data view 0; else takes it.
+  bool ReserveAxisLabelRect(const TRect& rect);
+  void ClearAxesCollisionList() { m_axesCollisionList.clear(); }
+
+  // Look and behaviour.
+  bool BackGroundGradientEnabled() const { return m_gradientEnabled; }
+  void SetBackGroundGradientEnabled(bool v) { SetBooleanProperty(v, m_gradientEnabled, RepaintKind::Invalidate); }
+  TiFillDirection BackGroundGradientDirection() const { return m_gradientDirection; }
+  void SetBackGroundGradientDirection(TiFillDirection value);
+  TColor BackGroundGradientStartColor() const { return m_gradientStart; }
+  void SetBackGroundGradientStartColor(TColor v) { SetColorProperty(v, m_gradientStart, RepaintKind::Invalidate); }
+  TColor BackGroundGradientStopColor() const { return m_gradientStop; }
+  void SetBackGroundGradientStopColor(TColor v) { SetColorProperty(v, m_gradientStop, RepaintKind::Invalidate); }
+  bool ClipAnnotationsToAxes() const { return m_clipAnnotationsToAxes; }
+  void SetClipAnnotationsToAxes(bool v) { SetBooleanProperty(v, m_clipAnnotationsToAxes, RepaintKind::Invalidate); }
+  bool UserCanAddRemoveChannels() const { return m_userCanAddRemoveChannels; }
+  void SetUserCanAddRemoveChannels(bool value) { m_userCanAddRemoveChannels = value; }
+  bool HintsShow() const { return m_hintsShow; }
+  void SetHintsShow(bool v) { SetBooleanProperty(v, m_hintsShow, RepaintKind::None); }
+  int HintsPause() const { return m_hintsPause; }
+  void SetHintsPause(int v) { SetIntegerProperty(v, m_hintsPause, RepaintKind::None); }
+  int HintsHidePause() const { return m_hintsHidePause; }
+  void SetHintsHidePause(int v) { SetIntegerProperty(v, m_hintsHidePause, RepaintKind::None); }
+  TFont& HintsFont() { return m_hintsFont; }
+  bool PaintingActive() const { return m_paintingActive; }
+
+  // Input state the dispatch keeps; references are cleared when the
+  // object is removed.
+  TiPlotObject* MouseDownObject() const { return m_mouseDownObject; }
+  void SetMouseDownObject(TiPlotObject* object) { m_mouseDownObject = object; }
+  TiPlotObject* LastMouseOverObject() const { return m_lastMouseOverObject; }
+  void SetLastMouseOverObject(TiPlotObject* object) { m_lastMouseOverObject = object; }
+  TiPlotObject* LastMouseClickObject() const { return m_lastMouseClickObject; }
+  void SetLastMouseClickObject(TiPlotObject* object) { m_lastMouseClickObject = object; }
+  bool DBLClickActive() const { return m_dblClickActive; }
+  void SetDBLClickActive(bool value) { m_dblClickActive = value; }
+
+  /// Renders the plot: background, ticks, layout, the data view's
+  /// background, then every visible object in layer order.
+  void iPaintTo(TCanvas& canvas) override;
+  /// Ends loading: enables the layout manager and closes the update block.
+  void Loaded() override;
+
+  // Object notifications from the master manager.
+  virtual void DoObjectInsert(TObject* object);
+  virtual void DoObjectRemove(TObject* object);
+  virtual void DoObjectChange() { InvalidateChange(); }
+
+  // Dispatch of the per-kind events (TiPlotComponent_Events.cpp).
+  void DoObjectMouseDown(TiPlotObject* object, TMouseButton button, TShiftState shift, int x, int y);
+  void DoObjectMouseMove(TiPlotObject* object, TShiftState shift, int x, int y);
+  void DoObjectMouseUp(TiPlotObject* object, TMouseButton button, TShiftState shift, int x, int y);
+  void DoObjectMouseWheel(TiPlotObject* object, int wheelDelta, TShiftState shift, int x, int y);
+  /// OnDblClick... while a double click is active, else OnClick...; the
+  /// double-click flag is cleared afterwards.
+  void DoObjectClick(TiPlotObject* object);
+  void DoObjectGetMouseCursor(TiPlotObject* object, TCursor& mouseCursor);
+  void DoObjectGotFocus(TiPlotObject* object);
+  void DoObjectLostFocus(TiPlotObject* object);
+  void DoObjectPopupMenu(TiPlotObject* object, bool& cancel, int screenX, int screenY);
+  void DoDataPointClick(TiPlotObject* channel, int dataIndex);
+  void DoDataPointMouseDown(TiPlotObject* channel, int dataIndex, const TiPlotMouseData& data);
+  void DoDataPointMouseMove(TiPlotObject* channel, int dataIndex, const TiPlotMouseData& data);
+  void DoDataPointMouseUp(TiPlotObject* channel, int dataIndex, const TiPlotMouseData& data);
+  void DoDataPointMoved(TiPlotObject* channel, int dataIndex, double oldX, double oldY, double newX, double newY);
+  void DoDataPointCustomizeHint(TiPlotObject* channel, int dataIndex, QString& text);
+  void DoAxisMinChange(TiPlotAxis* axis, double oldValue, double newValue);
+  void DoAxisSpanChange(TiPlotAxis* axis, double oldValue, double newValue);
+  void DoAxisMinSpanChange(TiPlotAxis* axis, double oldMin, double oldSpan, double newMin, double newSpan);
+  void DoAxisMinSpanChangeFinished(TiPlotAxis* axis, double oldMin, double oldSpan, double newMin, double newSpan);
+  /// Lets the owner rewrite an axis's value text; a handler may answer
+  /// through its argument or through SetCustomizeLabelText.
+  void DoAxisCustomizeLabel(TiPlotAxis* axis, QString& text, double value);
+  void SetCustomizeLabelText(const QString& value) { m_tempCustomLabel = value; }
+  void DoXAxisCustomizeHint(TiPlotObject* axis, QString& text);
+  void DoYAxisCustomizeHint(TiPlotObject* axis, QString& text);
+  void DoDataCursorCustomizeHint(TiPlotObject* cursor, QString& text);
+  void DoToolBarCustomizeHint(TiPlotObject* toolBar, QString& text);
+  void DoDataCursorChange(TiPlotObject* cursor);
+  void DoBeforeDataCursorUpdate(TiPlotObject* cursor);
+  void DoLimitLine1PositionChange(TiPlotObject* limit, double oldValue, double newValue);
+  void DoLimitLine2PositionChange(TiPlotObject* limit, double oldValue, double newValue);
+  void DoAnnotationCoordinatesChange(TiPlotObject* annotation);
+  void DoAnnotationMoveUser(TiPlotObject* annotation);
+  void DoAnnotationResizeUser(TiPlotObject* annotation);
+  void DoAnnotationCoordinatesChangeFinished(TiPlotObject* annotation);
+  /// Forwards one axis's input to every other axis of its kind, one level
+  /// deep (a forwarding that is already running returns at once).
+  void MasterAxisMouseLeft(TiPlotAxis* axis, const TiPlotMouseData& data);
+  void MasterAxisMouseMove(TiPlotAxis* axis, const TiPlotMouseData& data);
+  void MasterAxisMouseUp(TiPlotAxis* axis, const TiPlotMouseData& data);
+  void MasterAxisMouseWheel(TiPlotAxis* axis, int wheelDelta, TShiftState shift, int x, int y);
+  void MasterAxisKeyDown(TiPlotAxis* axis, WORD& key, TShiftState shift);
+
+  void Lock() override { TiCustomComponent::Lock(); }
+  void Unlock() override { TiCustomComponent::Unlock(); }
+
+private:
+  template <typename F>
+  void ForwardToOtherAxes(TiPlotAxis* axis, F&& f);
+  void PaintBackGround(TCanvas& canvas);
+
+  std::unique_ptr<TiPlotMasterManager> m_master;
+  std::unique_ptr<TPopupMenu> m_popupMenu;
+  std::vector<TRect> m_axesCollisionList;
+  std::vector<TiPlotLayoutObject*> m_visibleLeft;
+  std::vector<TiPlotLayoutObject*> m_visibleRight;
+  std::vector<TiPlotLayoutObject*> m_visibleTop;
+  std::vector<TiPlotLayoutObject*> m_visibleBottom;
+  TFont m_hintsFont;
+  TiPlotObject* m_mouseDownObject = nullptr;
+  TiPlotObject* m_lastMouseOverObject = nullptr;
+  TiPlotObject* m_lastMouseClickObject = nullptr;
+  int m_outerMarginTop = 5;
+  int m_outerMarginLeft = 5;
+  int m_outerMarginRight = 5;
+  int m_outerMarginBottom = 5;
+  bool m_masterAxisBlock = false;
+  bool m_userCanAddRemoveChannels = false;
+  bool m_clipAnnotationsToAxes = true;
+  bool m_hintsShow = true;
+  int m_hintsPause = 500;
+  int m_hintsHidePause = 2500;
+  bool m_gradientEnabled = false;
+  TColor m_gradientStart = 0xFF0000;
+  TColor m_gradientStop = 0;
+  TiFillDirection m_gradientDirection = TiFillDirection::ifdTopBottom;
+  bool m_paintingActive = false;
+  bool m_dblClickActive = false;
+  QString m_tempCustomLabel;
+};
