@@ -1,0 +1,231 @@
+#include "widgets/gdiplus/GdipNative.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include <QLinearGradient>
+#include <QRadialGradient>
+
+#include "platform/FontRegistry.h"
+#include "platform/Rounding.h"
+
+ARGB ArgbFromColor(int alpha, TColor color) {
+  const TColor rgb = ColorToRGB(color);
+  return ComposeArgb(alpha, GetRValue(rgb), GetGValue(rgb), GetBValue(rgb));
+}
+
+namespace Gdip {
+namespace {
+
+// 8 x 8 patterns of the hatch styles we draw: bit 7 of a row is its left pixel.
+bool HatchPattern(HatchStyle style, unsigned char rows[8]) {
+  for (int y = 0; y < 8; ++y) {
+    unsigned char row = 0;
+    const bool horizontal = y == 0;
+    for (int x = 0; x < 8; ++x) {
+      bool on = false;
+      switch (style) {
+        case HatchStyle::HatchStyleHorizontal: on = horizontal; break;
+        case HatchStyle::HatchStyleVertical: on = x == 0; break;
+        case HatchStyle::HatchStyleForwardDiagonal: on = x == y; break;
+        case HatchStyle::HatchStyleBackwardDiagonal: on = x == 7 - y; break;
+        case HatchStyle::HatchStyleCross: on = horizontal || x == 0; break;
+        case HatchStyle::HatchStyleDiagonalCross: on = x == y || x == 7 - y; break;
+        case HatchStyle::HatchStyle50Percent: on = (x + y) % 2 == 0; break;
+        case HatchStyle::HatchStyleSmallCheckerBoard: on = ((x / 2) + (y / 2)) % 2 == 0; break;
+        case HatchStyle::HatchStyleLargeCheckerBoard: on = ((x / 4) + (y / 4)) % 2 == 0; break;
+        default: return false;
+      }
+      if (on) {
+        row |= static_cast<unsigned char>(0x80 >> x);
+      }
+    }
+    rows[y] = row;
+  }
+  return true;
+}
+
+// Interpolates in linear light between two stops, as gamma-corrected
+// gradients do, by adding intermediate stops.
+void AddGammaStops(QGradient& gradient, const std::vector<std::pair<double, QColor>>& stops) {
+  auto toLinear = [](double c) { return std::pow(c / 255.0, 2.2); };
+  auto toDevice = [](double l) { return std::clamp(std::pow(l, 1 / 2.2) * 255.0, 0.0, 255.0); };
+  constexpr int kSteps = 8;
+  for (std::size_t i = 0; i + 1 < stops.size(); ++i) {
+    const auto& [p0, c0] = stops[i];
+    const auto& [p1, c1] = stops[i + 1];
+    for (int k = 0; k < kSteps; ++k) {
+      const double t = double(k) / kSteps;
+      const QColor c(int(toDevice(toLinear(c0.red()) * (1 - t) + toLinear(c1.red()) * t)),
+                     int(toDevice(toLinear(c0.green()) * (1 - t) + toLinear(c1.green()) * t)),
+                     int(toDevice(toLinear(c0.blue()) * (1 - t) + toLinear(c1.blue()) * t)),
+                     int(std::lround(c0.alpha() * (1 - t) + c1.alpha() * t)));
+      gradient.setColorAt(p0 + (p1 - p0) * t, c);
+    }
+  }
+  gradient.setColorAt(stops.back().first, stops.back().second);
+}
+
+void SetStops(QGradient& gradient, const std::vector<std::pair<double, QColor>>& stops, bool gamma) {
+  if (gamma && stops.size() > 1) {
+    AddGammaStops(gradient, stops);
+    return;
+  }
+  for (const auto& [position, color] : stops) {
+    gradient.setColorAt(position, color);
+  }
+}
+
+QBrush PathGradientBrush(const GpBrush& brush) {
+  const QRectF box = brush.boundary.boundingRect();
+  if (box.width() <= 0 || box.height() <= 0) {
+    return QBrush(Qt::transparent);
+  }
+  // GDI+ shades along rays from the centre point to the boundary; on an
+  // elliptical boundary a radial gradient with its focal point at the
+  // centre point does exactly that, in the unit circle scaled onto the box.
+  const QPointF mid = box.center();
+  const QPointF focal((brush.centre.x() - mid.x()) / (box.width() / 2), (brush.centre.y() - mid.y()) / (box.height() / 2));
+  QRadialGradient gradient(QPointF(0, 0), 1.0, focal);
+  std::vector<std::pair<double, QColor>> stops;
+  if (!brush.blend.empty()) {
+    for (auto it = brush.blend.rbegin(); it != brush.blend.rend(); ++it) {
+      stops.emplace_back(1.0 - it->first, it->second);
+    }
+  } else {
+    stops.emplace_back(0.0, brush.centreColor);
+    stops.emplace_back(1.0, brush.surround.empty() ? brush.centreColor : brush.surround.front());
+  }
+  SetStops(gradient, stops, brush.gamma);
+  QBrush result(gradient);
+  QTransform t;
+  t.translate(mid.x(), mid.y());
+  t.scale(box.width() / 2, box.height() / 2);
+  result.setTransform(t);
+  return result;
+}
+
+}  // namespace
+
+QColor ToQColor(ARGB argb) {
+  return QColor(ArgbRedByte(argb), ArgbGreenByte(argb), ArgbBlueByte(argb), ArgbAlphaByte(argb));
+}
+
+ARGB FromQColor(const QColor& color) {
+  return ComposeArgb(color.alpha(), color.red(), color.green(), color.blue());
+}
+
+QBrush ToQBrush(const GpBrush& brush) {
+  switch (brush.kind) {
+    case GpBrush::Kind::Solid:
+      return QBrush(brush.color);
+    case GpBrush::Kind::Hatch: {
+      unsigned char rows[8];
+      QImage tile(8, 8, QImage::Format_ARGB32);
+      tile.fill(brush.background);
+      if (HatchPattern(brush.hatch, rows)) {
+        for (int y = 0; y < 8; ++y) {
+          for (int x = 0; x < 8; ++x) {
+            if (rows[y] & (0x80 >> x)) {
+              tile.setPixelColor(x, y, brush.color);
+            }
+          }
+        }
+      }
+      return QBrush(tile);
+    }
+    case GpBrush::Kind::Texture: {
+      if (!brush.texture) {
+        return QBrush(Qt::transparent);
+      }
+      QBrush result(brush.texture->image);
+      result.setTransform(brush.transform);
+      return result;
+    }
+    case GpBrush::Kind::LinearGradient: {
+      QLinearGradient gradient(brush.start, brush.end);
+      gradient.setSpread(QGradient::PadSpread);
+      SetStops(gradient, brush.stops, brush.gamma);
+      return QBrush(gradient);
+    }
+    case GpBrush::Kind::PathGradient:
+      return PathGradientBrush(brush);
+  }
+  return QBrush();
+}
+
+bool HatchStyleDrawable(HatchStyle style) {
+  unsigned char rows[8];
+  return HatchPattern(style, rows);
+}
+
+double GpFont::PixelSize() const {
+  switch (unit) {
+    case Unit_::UnitPoint: return emSize * 96.0 / 72.0;
+    case Unit_::UnitInch: return emSize * 96.0;
+    case Unit_::UnitDocument: return emSize * 96.0 / 300.0;
+    case Unit_::UnitMillimeter: return emSize * 96.0 / 25.4;
+    default: return emSize;
+  }
+}
+
+QFont GpFont::ToQFont() const {
+  QFont font;
+  font.setFamilies({SubstituteFaceName(family), ChineseFallbackFace()});
+  font.setPixelSize(std::max(1, Round(PixelSize())));
+  font.setBold(style & FontStyleBold);
+  font.setItalic(style & FontStyleItalic);
+  font.setUnderline(style & FontStyleUnderline);
+  font.setStrikeOut(style & FontStyleStrikeout);
+  return font;
+}
+
+QImage GpImageAttributes::Apply(const QImage& source) const {
+  QImage image = source.convertToFormat(QImage::Format_ARGB32);
+  if (noOp) {
+    return image;
+  }
+  auto inKey = [this](QRgb p) {
+    return qRed(p) >= ArgbRedByte(keyLow) && qRed(p) <= ArgbRedByte(keyHigh) && qGreen(p) >= ArgbGreenByte(keyLow) &&
+           qGreen(p) <= ArgbGreenByte(keyHigh) && qBlue(p) >= ArgbBlueByte(keyLow) && qBlue(p) <= ArgbBlueByte(keyHigh);
+  };
+  for (int y = 0; y < image.height(); ++y) {
+    auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+    for (int x = 0; x < image.width(); ++x) {
+      QRgb p = line[x];
+      if (colorKey && inKey(p)) {
+        line[x] = 0;
+        continue;
+      }
+      for (const ColorMap& map : remap) {
+        if (FromQColor(QColor::fromRgba(p)) == map.oldColor) {
+          p = ToQColor(map.newColor).rgba();
+          break;
+        }
+      }
+      double c[5] = {qRed(p) / 255.0, qGreen(p) / 255.0, qBlue(p) / 255.0, qAlpha(p) / 255.0, 1.0};
+      if (colorMatrix) {
+        double out[4] = {};
+        for (int j = 0; j < 4; ++j) {
+          for (int i = 0; i < 5; ++i) {
+            out[j] += c[i] * matrix.m[i][j];
+          }
+        }
+        std::copy(out, out + 4, c);
+      }
+      for (int j = 0; j < 3; ++j) {
+        if (gamma && gammaValue > 0) {
+          c[j] = std::pow(std::clamp(c[j], 0.0, 1.0), double(gammaValue));
+        }
+        if (threshold) {
+          c[j] = c[j] > thresholdValue ? 1.0 : 0.0;
+        }
+      }
+      auto byte = [](double v) { return int(std::lround(std::clamp(v, 0.0, 1.0) * 255)); };
+      line[x] = qRgba(byte(c[0]), byte(c[1]), byte(c[2]), byte(c[3]));
+    }
+  }
+  return image;
+}
+
+}  // namespace Gdip
