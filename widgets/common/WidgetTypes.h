@@ -1,0 +1,22 @@
+#pragma once
+
+/// Vocabulary shared by the panels, labels and buttons of the widget set.
+/// Plain enumerations, any thread.
+
+/// Horizontal placement of a caption.
+enum class TAlignment : unsigned char { taLeftJustify, taRightJustify, taCenter };
+
+/// Vertical placement of a caption in a panel or push button.
+enum class TAlignmentVertical : unsigned char { avTop, avCenter, avBottom };
+
+/// Vertical placement of a label's text.
+enum class TTextLayout : unsigned char { tlTop, tlCenter, tlBottom };
+
+/// 3D look of a caption: plain, raised, recessed or with a drop shadow.
+enum class TTextStyle : unsigned char { tsNormal, tsRaised, tsRecessed, tsShadow };
+
+/// Draw state of the grouped buttons: bsDown = pressed, bsExclusive = stays down.
+enum class TButtonState : unsigned char { bsUp, bsDisabled, bsDown, bsExclusive };
+
+/// The DT_ alignment flag of a horizontal alignment.
+unsigned AlignmentFlag(TAlignment alignment);
