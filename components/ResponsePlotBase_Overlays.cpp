@@ -6,8 +6,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include "components/BandParameterText.h"
 #include "components/PlotPixel.h"
-#include "platform/CFormat.h"
 #include "platform/GdiConstants.h"
 
 namespace {
@@ -121,10 +121,9 @@ void ResponsePlotBase::WriteParamText(ParamLines lines, double gain, double sx, 
   canvas.Pen().SetWidth(1);
   canvas.Font().SetColor(colour);
   canvas.Font().SetSize(8);
-  const QString qText = FormatC("Q:%4.2f", q);
-  const QString frequencyText =
-      frequency < 1000 ? FormatC("%4.1fHz", double(frequency)) : FormatC("%4.2fKHz", double(frequency) * 0.001);
-  const QString gainText = FormatC("%4.1fdB", gain);
+  const QString qText = BandQText(q);
+  const QString frequencyText = BandFrequencyText(frequency);
+  const QString gainText = BandGainText(gain);
   const int x = PixelTrunc(sx - 20);
   const bool above = gain <= 0;
   switch (lines) {
