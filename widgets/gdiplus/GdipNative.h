@@ -128,6 +128,12 @@ struct GpGraphics {
   SmoothingMode smoothing = SmoothingMode::SmoothingModeNone;
   CompositingQuality compositing = CompositingQuality::CompositingQualityDefault;
   TextRenderingHint textHint = TextRenderingHint::TextRenderingHintSystemDefault;
+  struct Saved {
+    QTransform world;
+    std::optional<QPainterPath> clip;
+    SmoothingMode smoothing;
+  };
+  std::vector<Saved> saved;
 };
 
 }  // namespace Gdip

@@ -406,3 +406,27 @@ Status TGPGraphics::ResetClip() {
   ApplyClip();
   return Status::Ok;
 }
+
+unsigned TGPGraphics::Save() {
+  if (!Ready()) {
+    RecordStatus(Status::InvalidParameter);
+    return 0;
+  }
+  GpGraphics& g = *m_nativeGraphics;
+  g.saved.push_back({g.world, g.clip, g.smoothing});
+  return unsigned(g.saved.size());
+}
+
+Status TGPGraphics::Restore(unsigned state) {
+  if (!Ready() || state == 0 || state > m_nativeGraphics->saved.size()) {
+    return RecordStatus(Status::InvalidParameter);
+  }
+  GpGraphics& g = *m_nativeGraphics;
+  const GpGraphics::Saved saved = g.saved[state - 1];
+  g.saved.resize(state - 1);
+  g.world = saved.world;
+  g.clip = saved.clip;
+  g.smoothing = saved.smoothing;
+  ApplyClip();
+  return Status::Ok;
+}

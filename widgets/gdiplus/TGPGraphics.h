@@ -89,6 +89,10 @@ public:
   Status ExcludeClip(const TGPRectF& rect);
   Status ExcludeClip(const TGPRegion& region);
   Status ResetClip();
+  /// Saves the transform, smoothing mode and clip; Restore goes back to a
+  /// saved state and drops the ones saved after it.
+  unsigned Save();
+  Status Restore(unsigned state);
 
   /// Measures length characters of text (all for -1) laid out in the
   /// rectangle; codepointsFitted and linesFilled may be null.

@@ -1,0 +1,111 @@
+#include "platform/TIniFile.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <QStringConverter>
+#include <QTextStream>
+
+TIniFile::TIniFile(const QString& fileName) : m_fileName(fileName) {
+  QFile file(fileName);
+  if (file.open(QIODevice::ReadOnly)) {
+    SetText(QString::fromUtf8(file.readAll()));
+  }
+}
+
+void TIniFile::SetText(const QString& text) {
+  m_sections.clear();
+  const QStringList lines = text.split(QLatin1Char('\n'));
+  for (QString line : lines) {
+    line = line.trimmed();
+    if (line.isEmpty() || line.startsWith(QLatin1Char(';'))) {
+      continue;
+    }
+    if (line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']'))) {
+      m_sections.append({line.mid(1, line.size() - 2), {}});
+      continue;
+    }
+    const qsizetype eq = line.indexOf(QLatin1Char('='));
+    if (eq > 0 && !m_sections.isEmpty()) {
+      m_sections.last().values.append({line.left(eq).trimmed(), line.mid(eq + 1)});
+    }
+  }
+}
+
+const TIniFile::Section* TIniFile::Find(const QString& section) const {
+  for (const Section& s : m_sections) {
+    if (s.name.compare(section, Qt::CaseInsensitive) == 0) {
+      return &s;
+    }
+  }
+  return nullptr;
+}
+
+QString TIniFile::ReadString(const QString& section, const QString& key, const QString& defaultValue) const {
+  if (const Section* s = Find(section)) {
+    for (const auto& [k, v] : s->values) {
+      if (k.compare(key, Qt::CaseInsensitive) == 0) {
+        return v;
+      }
+    }
+  }
+  return defaultValue;
+}
+
+int TIniFile::ReadInteger(const QString& section, const QString& key, int defaultValue) const {
+  const QString text = ReadString(section, key, QString()).trimmed();
+  bool ok = false;
+  const int value = text.startsWith(QStringLiteral("0x"), Qt::CaseInsensitive) ? text.mid(2).toInt(&ok, 16)
+                                                                               : text.toInt(&ok, 10);
+  return ok ? value : defaultValue;
+}
+
+bool TIniFile::ValueExists(const QString& section, const QString& key) const {
+  return !ReadString(section, key, QString()).isNull();
+}
+
+void TIniFile::WriteString(const QString& section, const QString& key, const QString& value) {
+  Section* target = nullptr;
+  for (Section& s : m_sections) {
+    if (s.name.compare(section, Qt::CaseInsensitive) == 0) {
+      target = &s;
+    }
+  }
+  if (!target) {
+    m_sections.append({section, {}});
+    target = &m_sections.last();
+  }
+  for (auto& [k, v] : target->values) {
+    if (k.compare(key, Qt::CaseInsensitive) == 0) {
+      v = value;
+      return;
+    }
+  }
+  target->values.append({key, value});
+}
+
+void TIniFile::WriteInteger(const QString& section, const QString& key, int value) {
+  WriteString(section, key, QString::number(value));
+}
+
+QString TIniFile::Text() const {
+  QString text;
+  for (const Section& s : m_sections) {
+    text += QLatin1Char('[') + s.name + QStringLiteral("]\r\n");
+    for (const auto& [k, v] : s.values) {
+      text += k + QLatin1Char('=') + v + QStringLiteral("\r\n");
+    }
+    text += QStringLiteral("\r\n");
+  }
+  return text;
+}
+
+bool TIniFile::UpdateFile(QString* error) const {
+  QSaveFile file(m_fileName);
+  if (!file.open(QIODevice::WriteOnly) || file.write(Text().toUtf8()) < 0 || !file.commit()) {
+    if (error) {
+      *error = file.errorString();
+    }
+    return false;
+  }
+  return true;
+}
