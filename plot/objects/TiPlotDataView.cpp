@@ -76,6 +76,11 @@ void TiPlotDataView::StoreGrid(const TiPlotGridLineSettings& value, TiPlotGridLi
   }
 }
 
+void TiPlotDataView::AddMenuItems(TPopupMenu& popupMenu) {
+  TiPlotLayoutObject::AddMenuItems(popupMenu);
+  AddEditMenuItem(popupMenu);
+}
+
 void TiPlotDataView::NotificationRemove(TObject* sender) {
   if (sender == m_xAxis) {
     m_xAxis = nullptr;

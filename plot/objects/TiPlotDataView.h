@@ -40,6 +40,8 @@ public:
   void DrawBackground(TCanvas& canvas);
   /// Grid and, while selected, the selection frame.
   void Draw(TCanvas& canvas, TColor backGroundColor) override;
+  /// The base entries: "Edit..." when the user may edit.
+  void AddMenuItems(TPopupMenu& popupMenu) override;
   void NotificationRemove(TObject* sender) override;
   void NotificationRename(TObject* sender) override;
   void NotificationSetFocus(TObject* sender) override;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 
 #include "plot/core/TiPlotComponent.h"
@@ -25,15 +26,44 @@ public:
 };
 
 /// Registers FakeLayoutObject as the class of a kind's manager; new
-/// objects take the kind.
-inline void UseFakeClass(TiPlotKindManager& manager, TiPlotObjectKind kind) {
+/// objects take the kind and then `setup` (before they are announced).
+inline void UseFakeClass(TiPlotKindManager& manager, TiPlotObjectKind kind,
+                         std::function<void(FakeLayoutObject&)> setup = nullptr) {
   manager.SetObjectClass(
-      [kind](TiPlotComponent* owner, TNotifyEvent c, TNotifyEvent i, TNotifyEvent r, TNotifyEvent n) {
+      [kind, setup](TiPlotComponent* owner, TNotifyEvent c, TNotifyEvent i, TNotifyEvent r, TNotifyEvent n) {
         auto object = std::make_unique<FakeLayoutObject>(owner, c, i, r, n);
         object->kind = kind;
+        if (setup) {
+          setup(*object);
+        }
         return object;
       },
       nullptr);
+}
+
+/// A fake layout object added to a plot through its kind's manager.
+struct FakeSpec {
+  TiPlotObjectKind kind = TiPlotObjectKind::Legend;
+  bool horizontal = false;
+  double start = 0;
+  double stop = 100;
+  int width = 0;
+  int endMargin = 0;
+};
+
+inline FakeLayoutObject* AddFake(TiPlotComponent& plot, const FakeSpec& spec) {
+  TiPlotKindManager& manager = *plot.Master().ManagerOfKind(spec.kind);
+  UseFakeClass(manager, spec.kind, [spec](FakeLayoutObject& o) {
+    o.SetHorizontal(spec.horizontal);
+    o.SetStartStopPercent(spec.start, spec.stop);
+    o.requiredWidth = spec.width;
+    o.endMargin = spec.endMargin;
+  });
+  const int index = plot.Master().ManagerOfKind(spec.kind) == &plot.Master().ToolBarManager()
+                        ? plot.Master().AddToolBar()
+                        : spec.kind == TiPlotObjectKind::Label ? plot.Master().AddLabel()
+                                                                : plot.Master().AddLegend();
+  return manager.ItemAs<FakeLayoutObject>(index);
 }
 
 template <typename T = FakeLayoutObject>
