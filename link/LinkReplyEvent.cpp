@@ -1,0 +1,19 @@
+#include "link/LinkReplyEvent.h"
+
+#include <utility>
+
+#include "link/LinkHandOver.h"
+#include "link/LinkMessages.h"
+
+LinkReplyEvent::LinkReplyEvent(std::vector<std::uint8_t> frame, std::uint32_t elapsedMs, std::uint64_t generation,
+                               std::shared_ptr<LinkHandOver> handOver)
+    : QEvent(WM_LINK_REPLY),
+      m_frame(std::move(frame)),
+      m_elapsedMs(elapsedMs),
+      m_generation(generation),
+      m_handOver(std::move(handOver)) {}
+
+// Handled or discarded unhandled: either way the worker may go on.
+LinkReplyEvent::~LinkReplyEvent() { m_handOver->Finish(); }
+
+bool LinkReplyEvent::Claim() { return m_handOver->Claim(); }

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include <QEvent>
+
+class LinkHandOver;
+
+/// WM_LINK_REPLY: one complete reply frame, the milliseconds since its
+/// command was handed to the worker, and the generation of the transport
+/// that received it. The worker waits until the event has been handled
+/// (destroyed), so frames the handler sends are queued behind the reply.
+/// Created on the worker thread, handled on the owner's thread: the handler
+/// calls Claim first and ignores the reply when it fails (the transport was
+/// closed meanwhile) or when the generation is not that of its transport.
+class LinkReplyEvent : public QEvent {
+public:
+  LinkReplyEvent(std::vector<std::uint8_t> frame, std::uint32_t elapsedMs, std::uint64_t generation,
+                 std::shared_ptr<LinkHandOver> handOver);
+  ~LinkReplyEvent() override;
+  LinkReplyEvent(const LinkReplyEvent&) = delete;
+  LinkReplyEvent& operator=(const LinkReplyEvent&) = delete;
+
+  /// False when the reply is stale: its transport stopped waiting for it.
+  bool Claim();
+  const std::vector<std::uint8_t>& Frame() const { return m_frame; }
+  std::uint32_t ElapsedMs() const { return m_elapsedMs; }
+  std::uint64_t Generation() const { return m_generation; }
+
+private:
+  std::vector<std::uint8_t> m_frame;
+  std::uint32_t m_elapsedMs;
+  std::uint64_t m_generation;
+  std::shared_ptr<LinkHandOver> m_handOver;
+};
