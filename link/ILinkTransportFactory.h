@@ -13,10 +13,12 @@ class ILinkTransportFactory {
 public:
   virtual ~ILinkTransportFactory() = default;
 
-  /// A closed transport of `kind` whose events go to `owner`; `portName` is
-  /// the serial port (unused by the other kinds). Null when the kind is not
-  /// available on this system.
-  virtual std::unique_ptr<ILinkTransport> Create(LinkKind kind, const QString& portName, QObject& owner) = 0;
+  /// A closed transport of `kind` whose events go to `owner` and whose
+  /// keep-alive is addressed to `unitId`; `portName` is the serial port
+  /// (unused by the other kinds). Null when the kind is not available on
+  /// this system.
+  virtual std::unique_ptr<ILinkTransport> Create(LinkKind kind, const QString& portName, int unitId,
+                                                 QObject& owner) = 0;
 
 protected:
   ILinkTransportFactory() = default;

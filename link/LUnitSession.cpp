@@ -1,5 +1,11 @@
 #include "link/LUnitSession.h"
 
+#include <functional>
+#include <utility>
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+
 #include "link/ILinkTransportFactory.h"
 #include "link/ILinkWindow.h"
 #include "link/ProcessState.h"
@@ -15,22 +21,22 @@ constexpr int kDisconnectMs = 300;
 constexpr int kProbeRetries = 3;
 constexpr int kLocalProbeTimeoutMs = 100;
 constexpr int kNetworkProbeTimeoutMs = 4000;
+constexpr std::chrono::milliseconds kWriteCheckStep{5};
 
-void MakeOneShot(QTimer& timer, int milliseconds) {
-  timer.setSingleShot(true);
-  timer.setInterval(milliseconds);
+/// A timer that waits until started; its handler stops it first.
+void MakeOneShot(TTimer& timer, int milliseconds, std::function<void()> handler) {
+  timer.SetEnabled(false);
+  timer.SetInterval(milliseconds);
+  timer.OnTimer = [handler = std::move(handler)](TObject*) { handler(); };
 }
 
 }  // namespace
 
 LUnitSession::LUnitSession(LUnitControl& unit, ILinkWindow& window, ILinkTransportFactory& factory)
     : m_unit(unit), m_window(window), m_factory(factory) {
-  MakeOneShot(m_comScanTimer, kComScanMs);
-  MakeOneShot(m_processShowTimer, kProcessShowMs);
-  MakeOneShot(m_disconnectTimer, kDisconnectMs);
-  m_comScanTimer.callOnTimeout(this, &LUnitSession::ComScanTimer);
-  m_processShowTimer.callOnTimeout(this, &LUnitSession::ProcessShowTimer);
-  m_disconnectTimer.callOnTimeout(this, &LUnitSession::DisconnectTimer);
+  MakeOneShot(m_comScanTimer, kComScanMs, [this] { ComScanTimer(); });
+  MakeOneShot(m_processShowTimer, kProcessShowMs, [this] { ProcessShowTimer(); });
+  MakeOneShot(m_disconnectTimer, kDisconnectMs, [this] { DisconnectTimer(); });
 }
 
 LUnitSession::~LUnitSession() { CloseAllTransports(); }
@@ -125,7 +131,7 @@ void LUnitSession::OpenLink(LinkKind kind) {
   m_unitOnline = false;
   Slot& slot = SlotOf(kind);
   Discard(slot);
-  slot = m_factory.Create(kind, m_comPortName, *this);
+  slot = m_factory.Create(kind, m_comPortName, m_unitId, *this);
   if (!slot || !slot->Open()) {
     Discard(slot);
     if (kind == LinkKind::Serial) {
@@ -148,7 +154,7 @@ void LUnitSession::Disconnect() {
     if (answered) {
       // The goodbye goes to the unit being left, before its link closes.
       transport->QueueFrame(SerializeCommand(CM_MCS_CMD(m_unitId, CMD_GOODBYE), SERIALIZE_FRAME), true);
-      transport->WaitUntilWritten(kGoodbyeGrace);
+      LetQueuedFramesOut(*transport);
     }
     transport->Close();
   }
@@ -174,8 +180,19 @@ void LUnitSession::Disconnect() {
   // link, and its progress window must not stay open.
   m_bulkMode = BULK_NONE;
   m_readOutRunning = false;
-  m_processShowTimer.stop();
+  m_processShowTimer.SetEnabled(false);
   m_window.CloseProgress();
+}
+
+void LUnitSession::LetQueuedFramesOut(ILinkTransport& transport) {
+  // Behind a pending reply the goodbye waits until that reply has been
+  // delivered to this object. What the transports post here is let through
+  // meanwhile; the transport has left its slot, so its replies are dropped,
+  // not handled.
+  const QDeadlineTimer deadline(kGoodbyeGrace);
+  while (!transport.WaitUntilWritten(kWriteCheckStep) && !deadline.hasExpired()) {
+    QCoreApplication::sendPostedEvents(this);
+  }
 }
 
 void LUnitSession::CloseAllTransports() {
@@ -199,7 +216,7 @@ void LUnitSession::HandleLinkError(int code) {
 }
 
 void LUnitSession::ComScanTimer() {
-  m_comScanTimer.stop();
+  m_comScanTimer.SetEnabled(false);
   if (!m_window.IsSearchDialogVisible()) {
     return;
   }
@@ -212,7 +229,7 @@ void LUnitSession::ComScanTimer() {
 }
 
 void LUnitSession::ProcessShowTimer() {
-  m_processShowTimer.stop();
+  m_processShowTimer.SetEnabled(false);
   // A read-out that has already ended (fast links) has closed the progress
   // window for good; showing it now would leave it open.
   if (m_readOutRunning) {
@@ -221,7 +238,7 @@ void LUnitSession::ProcessShowTimer() {
 }
 
 void LUnitSession::DisconnectTimer() {
-  m_disconnectTimer.stop();
+  m_disconnectTimer.SetEnabled(false);
   if (HasAnyTransport()) {
     Disconnect();
     m_window.ReportLinkBroken();

@@ -8,9 +8,9 @@
 
 #include <QObject>
 #include <QString>
-#include <QTimer>
 
 #include "link/ILinkTransport.h"
+#include "platform/TTimer.h"
 #include "protocol/FirBlockReader.h"
 #include "protocol/FirCoefficientStore.h"
 
@@ -33,6 +33,7 @@ class LUnitSession : public QObject {
 public:
   /// Milliseconds a goodbye gets to reach the wire before Disconnect closes.
   static constexpr std::chrono::milliseconds kGoodbyeGrace{250};
+  static constexpr std::size_t kSlotTableSize = 31;
 
   /// The unit model, window and factory must outlive the session.
   LUnitSession(LUnitControl& unit, ILinkWindow& window, ILinkTransportFactory& factory);
@@ -70,6 +71,9 @@ public:
   void Disconnect();
   /// Closes every transport, serial, USB, then network (shutdown).
   void CloseAllTransports();
+  /// Starts `tmDisconnect`: 300 ms later, if a transport is open,
+  /// Disconnect and tell the search dialog the link broke.
+  void StartDisconnectTimer() { m_disconnectTimer.SetEnabled(true); }
 
   // Replies and errors.
   /// One complete reply frame (`WM_LINK_REPLY`).
@@ -92,7 +96,7 @@ public:
   void SetAccessLockState(int state) { m_accessLockState = state; }
   int GetUserLockState() const { return m_userLockState; }
   /// The unit-file's slot table, whose bytes 1-30 a download writes.
-  std::array<std::uint8_t, 31>& UnitFileEepromBytes() { return m_unitFileEepromBytes; }
+  std::array<std::uint8_t, kSlotTableSize>& UnitFileEepromBytes() { return m_unitFileEepromBytes; }
 
   // FIR coefficients.
   FirCoefficientStore& FirCoefficients() { return m_fir; }
@@ -101,6 +105,11 @@ public:
   void StartFirRead(int unitId, int preset);
   /// True from the start of a read-out's FIR phase to its last image block.
   bool IsReadOutRunning() const { return m_readOutRunning; }
+
+protected:
+  /// Takes the transports' WM_LINK_REPLY and WM_LINK_ERROR events; those of
+  /// a transport no longer in its slot are ignored.
+  bool event(QEvent* event) override;
 
 private:
   using Slot = std::unique_ptr<ILinkTransport>;
@@ -111,7 +120,12 @@ private:
   ILinkTransport* OpenTransport() const;
   Slot* OpenSlot();
   static void Discard(Slot& slot);
+  /// Whether a transport with this generation is in a slot.
+  bool IsInSlot(std::uint64_t generation) const;
   void OpenLink(LinkKind kind);
+  /// Gives the frames handed to a transport that has left its slot up to
+  /// kGoodbyeGrace to reach the wire.
+  void LetQueuedFramesOut(ILinkTransport& transport);
   void Send(int unitId, int code, bool forceAppend);
   void AdvanceProgress();
   void LogShortReply(int code, std::size_t size);
@@ -161,13 +175,13 @@ private:
   int m_firReadPreset = 0;
   int m_accessLockState = 0;
   int m_userLockState = 0;
-  std::array<std::uint8_t, 31> m_unitFileEepromBytes{};
+  std::array<std::uint8_t, kSlotTableSize> m_unitFileEepromBytes{};
   bool m_readOutRunning = false;
 
   FirCoefficientStore m_fir;
   FirBlockReader m_firReader{m_fir};
 
-  QTimer m_comScanTimer;     ///< `tmComScan`
-  QTimer m_processShowTimer; ///< `tmProcessShow`
-  QTimer m_disconnectTimer;  ///< `tmDisconnect`
+  TTimer m_comScanTimer;      ///< `tmComScan`
+  TTimer m_processShowTimer;  ///< `tmProcessShow`
+  TTimer m_disconnectTimer;   ///< `tmDisconnect`
 };

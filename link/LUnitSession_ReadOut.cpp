@@ -92,7 +92,7 @@ void LUnitSession::HandleFirBlockReply(int unitId, std::span<const std::uint8_t>
     return;
   }
   if (payload[1] == 0 && payload[2] == 0) {
-    m_processShowTimer.start();
+    m_processShowTimer.SetEnabled(true);
   }
   if (*block < FirBlockMap::kLastBlock) {
     SendFirBlockRequest(*this, unitId, 0, *block + 1);
@@ -134,7 +134,7 @@ void LUnitSession::HandleImageBlockReply(int unitId, std::span<const std::uint8_
   m_window.SetProgressPosition(UnitImage::kBlockCount);
   Send(m_unitId, CMD_KEEP_ALIVE, false);
   m_readOutRunning = false;
-  m_processShowTimer.stop();
+  m_processShowTimer.SetEnabled(false);
   m_window.CloseProgress();
   m_window.RefreshAllFromUnit();
   m_window.StartLevelPoll();

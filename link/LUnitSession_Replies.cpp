@@ -1,5 +1,7 @@
 #include "link/LUnitSession.h"
 
+#include <algorithm>
+
 #include <QByteArray>
 
 #include "link/ILinkWindow.h"
@@ -8,6 +10,7 @@
 #include "protocol/CM_MCS_CMD.h"
 #include "protocol/CommandCodes.h"
 #include "protocol/LCmd.h"
+#include "protocol/LUnitControl.h"
 #include "protocol/commands/UnitCommands.h"
 
 namespace {
@@ -19,6 +22,8 @@ constexpr int kLinkRetries = 3;
 constexpr int kUnitFileProgressMax = 28950;
 constexpr std::size_t kLockStatusSize = 10;
 constexpr int kSettingFileEndPosition = 10;
+
+static_assert(LUnitSession::kSlotTableSize == LUnitControl::kSlotTableSize);
 
 constexpr char kModel[] = "KRV-71";
 constexpr char kModelVersion[] = "KRV-71 V010";
@@ -35,7 +40,7 @@ void LUnitSession::HandleReply(std::span<const std::uint8_t> frame) {
   const LCmd reply(frame, true);
   const int unitId = reply.GetUnitId();
   if ((m_serial || m_net) && unitId != m_unitId) {
-    m_comScanTimer.start();
+    m_comScanTimer.SetEnabled(true);
     return;
   }
   if (m_usb) {
@@ -65,7 +70,9 @@ void LUnitSession::HandleReply(std::span<const std::uint8_t> frame) {
       break;
     case CMD_READ_EEPROM:
       if (m_exchange) {
-        m_exchange->HandleEepromReply(payload);
+        // Never more than the slot table it is copied into.
+        const std::size_t size = std::min(payload.size(), LUnitControl::kSlotTableSize);
+        m_exchange->HandleEepromReply(std::span(payload).first(size));
       }
       break;
     case CMD_READ_PRESET_DIRECTORY:
@@ -159,7 +166,8 @@ void LUnitSession::HandleAck() {
       m_window.SetProgressMax(kUnitFileProgressMax);
       m_window.SetProgressPosition(0);
       m_window.SetProgressStatus(m_window.LookUpText(QStringLiteral("SID_DOWNLOAD_PRESET")));
-      SendCommand(CM_MCS_WRITE_EEPROM(m_unitId, 1, 30, std::span(m_unitFileEepromBytes).subspan(1)), true);
+      SendCommand(CM_MCS_WRITE_EEPROM(m_unitId, 1, LUnitControl::kPresetCount,
+                                      std::span(m_unitFileEepromBytes).subspan(1)), true);
       break;
     default:
       if (m_bulkMode == BULK_SETTING_FILE || m_bulkMode == BULK_UNIT_FILE_FIR) {
@@ -189,7 +197,7 @@ void LUnitSession::CheckUnitIdentity(std::span<const std::uint8_t> payload) {
     m_unitOnline = false;
     m_window.ShowInformation(
         m_window.LookUpText(model ? QStringLiteral("SID_INFO_ERROR_VERSION") : QStringLiteral("SID_INFO_ERROR_UNIT")));
-    m_disconnectTimer.start();
+    StartDisconnectTimer();
     return;
   }
   m_window.SetLinkButtonCaption(m_window.LookUpText(QStringLiteral("SID_ONLINE")));

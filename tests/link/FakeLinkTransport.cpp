@@ -39,10 +39,12 @@ void FakeLinkTransport::SetKeepAliveSuppressed(bool suppressed) { m_record->keep
 
 void FakeLinkTransport::SetKeepAliveUnitId(int unitId) { m_record->keepAliveUnitId = unitId; }
 
-std::unique_ptr<ILinkTransport> FakeLinkTransportFactory::Create(LinkKind kind, const QString& portName, QObject&) {
+std::unique_ptr<ILinkTransport> FakeLinkTransportFactory::Create(LinkKind kind, const QString& portName, int unitId,
+                                                                 QObject&) {
   auto record = std::make_shared<FakeLinkRecord>();
   record->kind = kind;
   record->portName = portName;
+  record->keepAliveUnitId = unitId;
   created.push_back(record);
   return std::make_unique<FakeLinkTransport>(record, opens, created.size());
 }

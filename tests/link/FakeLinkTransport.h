@@ -29,7 +29,7 @@ struct FakeLinkRecord {
   int timeout = 0;
   int retries = 0;
   bool keepAliveSuppressed = false;
-  int keepAliveUnitId = 0;
+  int keepAliveUnitId = 0;  ///< as created, then as set
 };
 
 /// A transport that records instead of talking to a unit. GUI thread.
@@ -57,7 +57,7 @@ private:
 /// Creates fake transports and keeps the record of each.
 class FakeLinkTransportFactory : public ILinkTransportFactory {
 public:
-  std::unique_ptr<ILinkTransport> Create(LinkKind kind, const QString& portName, QObject& owner) override;
+  std::unique_ptr<ILinkTransport> Create(LinkKind kind, const QString& portName, int unitId, QObject& owner) override;
 
   /// Whether the next transports open (default true).
   bool opens = true;

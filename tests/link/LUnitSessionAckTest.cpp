@@ -164,6 +164,16 @@ TEST_F(SessionFixture, HelloReply_duringUnitFileFirPhaseEndsTheDownloadInsteadOf
   EXPECT_TRUE(session.IsAwaitingHello());
 }
 
+TEST_F(SessionFixture, EepromReply_handsOnAtMostTheSlotTable) {
+  session.SetPresetExchange(&window);
+  OpenSerial();
+
+  Reply(CMD_READ_EEPROM, std::vector<std::uint8_t>(12, 1));
+  Reply(CMD_READ_EEPROM, std::vector<std::uint8_t>(60, 1));
+
+  EXPECT_EQ(window.With("EepromReply"), (std::vector<std::string>{"EepromReply 12", "EepromReply 31"}));
+}
+
 TEST_F(SessionFixture, PassSubmitReply_handsTheUnitLockVerdictToTheDialog) {
   OpenSerial();
 

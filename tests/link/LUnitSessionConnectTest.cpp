@@ -21,6 +21,7 @@ TEST_F(SessionFixture, OpenSerialLink_sendsTheHelloWithProbeSettings) {
   EXPECT_EQ(serial->portName, "/dev/fake0");
   EXPECT_EQ(serial->timeout, 100);
   EXPECT_EQ(serial->retries, 3);
+  EXPECT_EQ(serial->keepAliveUnitId, 1);
   EXPECT_EQ(SentSince(serial, 0), (std::vector<std::string>{"10"}));
   EXPECT_TRUE(serial->frames[0].forceAppend);
   EXPECT_EQ(serial->frames[0].bytes[3], 1) << "the hello carries UnitId";
@@ -276,6 +277,10 @@ TEST_F(SessionFixture, LinkError_whileOnlineDisconnectsKeepsTheModelAndAsksForTh
   ASSERT_GE(window.calls.size(), 2u);
   EXPECT_EQ(window.calls[window.calls.size() - 2], "LinkBroken");
   EXPECT_EQ(window.calls.back(), "ShowSearch");
+
+  OpenSerial();
+  Reply(CMD_HELLO);
+  EXPECT_EQ(SentSince(serial, 1), (std::vector<std::string>{"13"})) << "the next hello is a handshake again";
 }
 
 TEST_F(SessionFixture, Disconnect_afterALinkedUnitSaysGoodbyeBeforeClosing) {

@@ -66,7 +66,9 @@ public:
   void AddTrafficLine(const QString& line) override { Record("Traffic " + line.toStdString()); }
 
   // IPresetExchange.
-  void HandleEepromReply(std::span<const std::uint8_t>) override { Record("EepromReply"); }
+  void HandleEepromReply(std::span<const std::uint8_t> payload) override {
+    Record("EepromReply " + std::to_string(payload.size()));
+  }
   void HandleDownloadSegmentReply(int, std::span<const std::uint8_t>) override { Record("DownloadSegment"); }
   void HandlePresetBlockReply(int, std::span<const std::uint8_t>) override { Record("PresetBlock"); }
   void PresetFirReadFinished(int unitId) override { Record("PresetFirDone " + std::to_string(unitId)); }

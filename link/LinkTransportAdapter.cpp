@@ -1,0 +1,32 @@
+#include "link/LinkTransportAdapter.h"
+
+#include <utility>
+
+#include "link/LinkTransport.h"
+
+LinkTransportAdapter::LinkTransportAdapter(std::unique_ptr<LinkTransport> transport, OpenRoutine open)
+    : m_transport(std::move(transport)), m_open(std::move(open)) {}
+
+LinkTransportAdapter::~LinkTransportAdapter() = default;
+
+bool LinkTransportAdapter::Open() { return m_open(*m_transport); }
+
+void LinkTransportAdapter::Close() { m_transport->Close(); }
+
+void LinkTransportAdapter::QueueFrame(std::vector<std::uint8_t> frame, bool forceAppend) {
+  m_transport->QueueFrame(std::move(frame), forceAppend);
+}
+
+bool LinkTransportAdapter::WaitUntilWritten(std::chrono::milliseconds timeout) {
+  return m_transport->WaitUntilWritten(timeout);
+}
+
+void LinkTransportAdapter::SetTimeout(int milliseconds) { m_transport->SetTimeout(milliseconds); }
+
+void LinkTransportAdapter::SetRetryCount(int count) { m_transport->SetRetryCount(count); }
+
+void LinkTransportAdapter::SetKeepAliveSuppressed(bool suppressed) { m_transport->SetKeepAliveSuppressed(suppressed); }
+
+void LinkTransportAdapter::SetKeepAliveUnitId(int unitId) { m_transport->SetKeepAliveUnitId(unitId); }
+
+std::uint64_t LinkTransportAdapter::Generation() const { return m_transport->Generation(); }

@@ -1,0 +1,30 @@
+#include "link/LinkTransportFactory.h"
+
+#include <utility>
+
+#include <QString>
+
+#include "link/LCommProc.h"
+#include "link/LinkTransportAdapter.h"
+#include "platform/SerialPort.h"
+
+namespace {
+
+constexpr int kBaudRate = 115200;
+constexpr int kByteSize = 8;
+
+}  // namespace
+
+LinkTransportFactory::LinkTransportFactory(LinkLogSink log) : m_log(std::move(log)) {}
+
+std::unique_ptr<ILinkTransport> LinkTransportFactory::Create(LinkKind kind, const QString& portName, int unitId,
+                                                             QObject& owner) {
+  if (kind != LinkKind::Serial) {
+    return nullptr;
+  }
+  return std::make_unique<LinkTransportAdapter>(
+      std::make_unique<LCommProc>(&owner, unitId, m_log), [portName](LinkTransport& transport) {
+        return static_cast<LComm&>(transport).Open(portName, kBaudRate, kByteSize, SerialPort::NOPARITY,
+                                                   SerialPort::ONESTOPBIT);
+      });
+}
