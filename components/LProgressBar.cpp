@@ -16,6 +16,13 @@ LProgressBar::LProgressBar(QWidget* parent) : TCustomControl(parent) {
   }
   Rename();
   LayOut();
+  Darken();
+}
+
+void LProgressBar::Darken() {
+  for (int k = 1; k <= SegmentCount(); ++k) {
+    m_segments[std::size_t(k - 1)]->Brush().SetColor(DarkColor(ZoneOf(k)));
+  }
 }
 
 LProgressBar::Zone LProgressBar::ZoneOf(int segment) const {
@@ -101,9 +108,7 @@ void LProgressBar::SetZoneCount(Zone zone, int value) {
   }
   Rename();
   LayOut();
-  for (int k = 1; k <= SegmentCount(); ++k) {
-    m_segments[std::size_t(k - 1)]->Brush().SetColor(DarkColor(ZoneOf(k)));
-  }
+  Darken();
 }
 
 void LProgressBar::SetFirstNum(int value) { SetZoneCount(TopZone, value); }

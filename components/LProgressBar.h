@@ -75,6 +75,8 @@ private:
   TShape* Segment(int number) const;
   void LayOut();
   void Rename();
+  /// Every segment takes the dark colour of its zone.
+  void Darken();
 
   TColor m_firstColor = 128;
   TColor m_secondColor = 32896;
