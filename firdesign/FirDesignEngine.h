@@ -166,6 +166,9 @@ public:
 
 private:
   void SetLogGridTop(double top);
+  /// Puts the log grid into its import form; on the first import the
+  /// equaliser curve is computed again for the new grid.
+  void UseImportGrid();
   /// The file's records, or nullopt after showing the refusal and setting the
   /// label that `showName` sets to "FirFile".
   std::optional<ResponseRecords> ReadImport(const QString& path, void (FirDesignView::*showName)(const QString&));
@@ -195,6 +198,7 @@ private:
   FirDesignView& m_view;
 
   Curve m_logGrid{};
+  bool m_importGrid = false;
   Curve m_binGrid{};
   std::vector<double> m_tableFrequency;
   std::vector<double> m_tableMagnitude;

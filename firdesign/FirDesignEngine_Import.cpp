@@ -32,6 +32,17 @@ void ExtendFlat(ResponseRecords& records, double magnitude, double phase) {
 
 }  // namespace
 
+void FirDesignEngine::UseImportGrid() {
+  if (m_importGrid) {
+    return;
+  }
+  // The equaliser curve was computed for the grid of the creation, which
+  // ends at 96 kHz; left as it is its bands would act an octave away.
+  SetLogGridTop(kImportGridTop);
+  m_importGrid = true;
+  ComputeEqCurve();
+}
+
 std::optional<ResponseRecords> FirDesignEngine::ReadImport(const QString& path,
                                                            void (FirDesignView::*showName)(const QString&)) {
   std::optional<ResponseRecords> records = ReadResponseFile(path);
@@ -60,7 +71,7 @@ bool FirDesignEngine::ImportMeasurement(const QString& path) {
   m_tablePhase = std::move(records->phase);
   m_pointCount = n;
 
-  SetLogGridTop(kImportGridTop);
+  UseImportGrid();
   ResampleOntoLogGrid(m_tableFrequency, m_tableMagnitude, m_measuredMagnitude);
   ResampleOntoLogGrid(m_tableFrequency, m_tablePhase, m_measuredPhase);
   ShowGridCurve(FirDesignView::LoadMagnitude, m_measuredMagnitude);
@@ -91,7 +102,7 @@ bool FirDesignEngine::ImportTarget(const QString& path) {
     return false;
   }
   ExtendFlat(*records, 0.0, 0.0);
-  SetLogGridTop(kImportGridTop);
+  UseImportGrid();
   ResampleOntoLogGrid(records->frequency, records->magnitude, m_targetMagnitude);
   ResampleOntoLogGrid(records->frequency, records->phase, m_targetPhase);
   m_view.ShowTargetName(AnsiToWide(FileNameBytes(path)));
