@@ -3,6 +3,7 @@
 #include <array>
 #include <cmath>
 
+#include "components/PlotCurveRaster.h"
 #include "components/PlotPixel.h"
 
 namespace {
@@ -98,8 +99,7 @@ void ResponsePlotBase::DrawGrid() {
   if (m_showHorzGrid) {
     for (double value : HorzGridValues()) {
       const int y = PixelTrunc(ScreenY(value));
-      canvas.MoveTo(0, y);
-      canvas.LineTo(width, y);
+      DrawPlotLine(canvas, {0, y}, {width, y});
     }
   }
   if (m_showVertGrid) {
@@ -110,8 +110,7 @@ void ResponsePlotBase::DrawGrid() {
         canvas.Pen().SetColor(i % 10 == 0 ? m_axisColor : m_gridColor);
       }
       const int x = PixelTrunc(columns[i]);
-      canvas.MoveTo(x, 0);
-      canvas.LineTo(x, height);
+      DrawPlotLine(canvas, {x, 0}, {x, height});
     }
   }
 }
@@ -123,8 +122,7 @@ void ResponsePlotBase::DrawTicks() {
   if (m_showHorzTicks) {
     for (double value : HorzGridValues()) {
       const int y = PixelTrunc(ScreenY(value));
-      canvas.MoveTo(0, y);
-      canvas.LineTo(m_horzTickLength, y);
+      DrawPlotLine(canvas, {0, y}, {m_horzTickLength, y});
     }
   }
   if (m_showVertTicks) {
@@ -132,8 +130,7 @@ void ResponsePlotBase::DrawTicks() {
     const int top = height - m_vertTickLength - (linear ? 2 : 0);
     for (double column : VertGridPositions(linear)) {
       const int x = PixelTrunc(column);
-      canvas.MoveTo(x, height);
-      canvas.LineTo(x, top);
+      DrawPlotLine(canvas, {x, height}, {x, top});
     }
   }
 }
@@ -156,19 +153,16 @@ void ResponsePlotBase::DrawAxis() {
   if (centred) {
     if (m_yMax != m_yMin) {
       const int y = PixelTrunc(ScreenY(0));
-      canvas.MoveTo(0, y);
-      canvas.LineTo(width, y);
+      DrawPlotLine(canvas, {0, y}, {width, y});
     }
     if (m_xMax != m_xMin) {
       const int x = PixelTrunc(ScreenX(0));
-      canvas.MoveTo(x, 0);
-      canvas.LineTo(x, height);
+      DrawPlotLine(canvas, {x, 0}, {x, height});
     }
   }
   if (m_axisStyle == TMyAxisStyle::LB) {
-    canvas.MoveTo(0, 0);
-    canvas.LineTo(0, height - 1);
-    canvas.LineTo(width, height - 1);
+    DrawPlotLine(canvas, {0, 0}, {0, height - 1});
+    DrawPlotLine(canvas, {0, height - 1}, {width, height - 1});
   }
 }
 
@@ -195,7 +189,7 @@ void ResponsePlotBase::DrawOnePlot(const TPlotListMember& curve) {
   std::vector<TPoint> run{{PixelTrunc(FFTScreenX(curve.X[0])), PixelTrunc(FFTScreenY(curve.Y[0]))}};
   auto flush = [&] {
     if (run.size() > 1) {
-      canvas.Polyline(run);
+      DrawCurveRun(canvas, run, curve.Color);
     }
   };
   for (int i = 0; i < curve.NumPoints; ++i) {
