@@ -169,22 +169,66 @@ void TiPlotAxis::SetReverseScale(bool value) {
   }
 }
 
+namespace {
+
+/// Nearest integer, halves to even, of a value first bounded to +-1e9
+/// (NaN counts as 0): the magic-number form keeps the loops below free of
+/// library calls.
+inline std::int64_t RoundBounded(double x) {
+  x = x > 1e9 ? 1e9 : (x < -1e9 ? -1e9 : x);
+  x = x == x ? x : 0.0;
+  constexpr double kMagic = 6755399441055744.0;  // 1.5 * 2^52
+  return std::int64_t((x + kMagic) - kMagic);
+}
+
+}  // namespace
+
 int TiPlotAxis::PositionToPixels(double value) const {
+  int pixel = 0;
+  PositionsToPixels(&value, &pixel, 1);
+  return pixel;
+}
+
+void TiPlotAxis::PositionsToPixels(const double* values, int* pixels, std::size_t count) const {
   if (m_actualStart == m_actualStop || m_span <= 1e-300) {
-    return (m_actualStart + m_actualStop) / 2;
+    std::fill(pixels, pixels + count, (m_actualStart + m_actualStop) / 2);
+    return;
   }
   if (m_scaleType == TiPlotScaleType::ipstLinear) {
-    const double offset = std::nearbyint((value - m_min) * m_pixelsPerSpanUnit);
-    // Clamp before converting: the result is clamped to +-32000 anyway.
-    const double bounded = std::isnan(offset) ? 0.0 : std::clamp(offset, -1e9, 1e9);
-    const std::int64_t p = std::int64_t(m_actualStart) - std::int64_t(bounded);
-    return int(std::clamp<std::int64_t>(p, -32000, 32000));
+    const std::int64_t start = m_actualStart;
+    const double min = m_min;
+    const double scale = m_pixelsPerSpanUnit;
+    for (std::size_t i = 0; i < count; ++i) {
+      const std::int64_t p = start - RoundBounded((values[i] - min) * scale);
+      pixels[i] = int(std::clamp<std::int64_t>(p, -32000, 32000));
+    }
+    return;
   }
   if (m_logRange == 0) {
-    return 0;
+    std::fill(pixels, pixels + count, 0);
+    return;
   }
-  const double v = value > 0 ? value : 1;
-  return m_actualStart - RoundSafe((std::log10(v) - m_logMin) * m_pixelsPerDecade);
+  for (std::size_t i = 0; i < count; ++i) {
+    const double v = values[i] > 0 ? values[i] : 1;
+    pixels[i] = m_actualStart - int(RoundBounded((std::log10(v) - m_logMin) * m_pixelsPerDecade));
+  }
+}
+
+void TiPlotAxis::Log10PositionsToPixels(const double* log10Values, int* pixels, std::size_t count) const {
+  if (m_actualStart == m_actualStop || m_span <= 1e-300) {
+    std::fill(pixels, pixels + count, (m_actualStart + m_actualStop) / 2);
+    return;
+  }
+  if (m_logRange == 0) {
+    std::fill(pixels, pixels + count, 0);
+    return;
+  }
+  const int start = m_actualStart;
+  const double logMin = m_logMin;
+  const double scale = m_pixelsPerDecade;
+  for (std::size_t i = 0; i < count; ++i) {
+    pixels[i] = start - int(RoundBounded((log10Values[i] - logMin) * scale));
+  }
 }
 
 double TiPlotAxis::PixelsToPosition(int value) const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <vector>
 
 #include "platform/TFont.h"
@@ -46,6 +47,12 @@ public:
 
   // Conversions.
   int PositionToPixels(double value) const;
+  /// PositionToPixels of many values at once (the channels' draw path).
+  void PositionsToPixels(const double* values, int* pixels, std::size_t count) const;
+  /// The pixels of values on a log scale given their decimal logarithms
+  /// (callers that draw the same points again keep the logarithms): no
+  /// logarithm is taken here. A value <= 0 is given as log10(1) = 0.
+  void Log10PositionsToPixels(const double* log10Values, int* pixels, std::size_t count) const;
   double PixelsToPosition(int value) const;
   int WidthToPixels(double value) const;
   /// Fraction (0..1) of the scale; ignores the scale type.

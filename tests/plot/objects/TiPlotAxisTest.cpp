@@ -107,6 +107,17 @@ TEST_F(AxisTest, LogMapping_decadesEvenlySpaced) {
   EXPECT_EQ(x.PositionToPixels(0), 0);
   EXPECT_EQ(x.PositionToPixels(-3), 0);
   EXPECT_NEAR(x.PixelsToPosition(200), 100, 1e-9);
+  const std::vector<double> values{0.5, 1, 3, 10, 31.6, 999, 5000};
+  std::vector<double> logs;
+  for (const double v : values) {
+    logs.push_back(std::log10(v > 0 ? v : 1));
+  }
+  std::vector<int> direct(values.size());
+  std::vector<int> cached(values.size());
+  x.PositionsToPixels(values.data(), direct.data(), values.size());
+  x.Log10PositionsToPixels(logs.data(), cached.data(), logs.size());
+  EXPECT_EQ(direct, cached);
+  EXPECT_EQ(direct[3], 100);
 }
 
 TEST_F(AxisTest, DegenerateGeometry_givesMiddleAndMin) {
