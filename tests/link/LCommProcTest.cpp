@@ -69,6 +69,13 @@ protected:
     return link.Open(QString::fromStdString(sim->PtyPath()), 115200, 8, SerialPort::NOPARITY, SerialPort::ONESTOPBIT);
   }
 
+  void LeaveUnanswered(std::uint8_t code) {
+    SimFault silent;
+    silent.code = code;
+    silent.noReply = true;
+    sim->AddFault(silent);
+  }
+
   std::vector<std::uint8_t> ReceivedCodes() const {
     std::vector<std::uint8_t> codes;
     for (const SimReceivedFrame& received : sim->ReceivedFrames()) {
@@ -126,10 +133,7 @@ TEST_F(LCommProcTest, Hello_isDeliveredWithElapsedTimeAndLogged) {
 }
 
 TEST_F(LCommProcTest, UnansweredFrame_isWrittenOncePlusRetriesThenNoReply) {
-  SimFault silent;
-  silent.code = CMD_HELLO;
-  silent.noReply = true;
-  sim->AddFault(silent);
+  LeaveUnanswered(CMD_HELLO);
   ASSERT_TRUE(OpenLink(*transport));
   transport->SetTimeout(100);
   transport->SetRetryCount(3);
@@ -182,10 +186,7 @@ TEST_F(LCommProcTest, KeepAlive_isSentWhenIdleAfterTheLastFrame) {
 }
 
 TEST_F(LCommProcTest, KeepAlive_sendsNothingWhileSuppressedOrBusy) {
-  SimFault silent;
-  silent.code = CMD_KEEP_ALIVE;
-  silent.noReply = true;
-  sim->AddFault(silent);
+  LeaveUnanswered(CMD_KEEP_ALIVE);
   ASSERT_TRUE(OpenLink(*transport));
   transport->SetTimeout(5000);
 
@@ -268,10 +269,7 @@ TEST_F(LCommProcTest, Close_beforeTheReplyIsHandled_makesTheReplyStale) {
 namespace {
 
 TEST_F(LCommProcTest, WaitUntilWritten_holdsUntilTheFrameIsWritten) {
-  SimFault silent;
-  silent.code = CMD_HELLO;
-  silent.noReply = true;
-  sim->AddFault(silent);
+  LeaveUnanswered(CMD_HELLO);
   ASSERT_TRUE(OpenLink(*transport));
   transport->SetTimeout(5000);
 
@@ -281,6 +279,38 @@ TEST_F(LCommProcTest, WaitUntilWritten_holdsUntilTheFrameIsWritten) {
 
   transport->QueueFrame(FrameOf(CMD_GOODBYE), true);  // behind the unanswered hello
   EXPECT_FALSE(transport->WaitUntilWritten(50ms));
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(LCommProcTest, ReplyAtAnotherBaudRate_isDroppedAndTheQueueMovesOn) {
+  ASSERT_TRUE(transport->Open(QString::fromStdString(sim->PtyPath()), 9600, 8, SerialPort::NOPARITY,
+                              SerialPort::ONESTOPBIT));
+  transport->SetTimeout(5000);
+
+  transport->QueueFrame(FrameOf(CMD_HELLO), true);
+  transport->QueueFrame(FrameOf(CMD_GAIN, {0, 1}), true);
+
+  ASSERT_TRUE(WaitFor([&] { return sim->ReceivedCount(CMD_GAIN) == 1 && transport->IsIdle(); }));
+  EXPECT_TRUE(owner.replies.empty());
+  EXPECT_EQ(log.Lines().filter("COM R ").size(), 2) << "replies are still logged";
+}
+
+TEST_F(LCommProcTest, FrameHandedInDuringResends_isNeverTornOnTheWire) {
+  ASSERT_TRUE(OpenLink(*transport));
+  // Time-outs resend even answered frames, so the worker keeps writing the
+  // last frame while the next one is handed in.
+  transport->SetTimeout(1);
+  transport->SetRetryCount(1000000);
+  constexpr std::size_t kFrames = 40;
+  for (std::size_t i = 0; i < kFrames; ++i) {
+    transport->QueueFrame(FrameOf(CMD_CHANNEL_NAME, Bytes(i % 2 == 0 ? 2 : 40, static_cast<std::uint8_t>(i))), false);
+    ASSERT_TRUE(WaitFor([&] { return owner.replies.size() >= i + 1 && transport->IsIdle(); }));
+  }
+  EXPECT_EQ(sim->RejectedCount(), 0u);
+  EXPECT_GE(sim->ReceivedCount(CMD_CHANNEL_NAME), kFrames);
 }
 
 }  // namespace
