@@ -21,7 +21,7 @@ LProgressBar::LProgressBar(QWidget* parent) : TCustomControl(parent) {
 
 void LProgressBar::Darken() {
   for (int k = 1; k <= SegmentCount(); ++k) {
-    m_segments[std::size_t(k - 1)]->Brush().SetColor(DarkColor(ZoneOf(k)));
+    Segment(k)->Brush().SetColor(DarkColor(ZoneOf(k)));
   }
 }
 
@@ -36,9 +36,7 @@ TColor LProgressBar::DarkColor(Zone zone) const {
   return zone == TopZone ? m_firstColor : zone == MiddleZone ? m_secondColor : m_thirdColor;
 }
 
-TShape* LProgressBar::Segment(int number) const {
-  return findChild<TShape*>(QStringLiteral("shape%1").arg(number), Qt::FindDirectChildrenOnly);
-}
+TShape* LProgressBar::Segment(int number) const { return m_segments[std::size_t(number - 1)]; }
 
 void LProgressBar::Rename() {
   for (std::size_t i = 0; i < m_segments.size(); ++i) {
@@ -52,7 +50,7 @@ void LProgressBar::LayOut() {
   const int w = Width();
   const int h = Height();
   for (int k = 1; k <= n; ++k) {
-    m_segments[std::size_t(k - 1)]->SetBounds(0, PixelTrunc(double(h) / n * (k - 1)) - 1, w, h / n + 2);
+    Segment(k)->SetBounds(0, PixelTrunc(double(h) / n * (k - 1)) - 1, w, h / n + 2);
   }
 }
 
@@ -63,7 +61,7 @@ void LProgressBar::SetDarkColor(Zone zone, TColor& field, TColor value) {
   field = value;
   for (int k = 1; k <= SegmentCount(); ++k) {
     if (ZoneOf(k) == zone) {
-      m_segments[std::size_t(k - 1)]->Brush().SetColor(value);
+      Segment(k)->Brush().SetColor(value);
     }
   }
 }
@@ -73,7 +71,7 @@ void LProgressBar::SetLitColor(Zone zone, TColor& field, TColor value) {
     return;
   }
   for (int k = 1; k <= SegmentCount(); ++k) {
-    TShape* segment = m_segments[std::size_t(k - 1)];
+    TShape* segment = Segment(k);
     if (ZoneOf(k) == zone && segment->Brush().Color() == field) {
       segment->Brush().SetColor(value);
     }
@@ -127,26 +125,24 @@ void LProgressBar::SetPosition(int value) {
     ++lit;
   }
   lit = std::max(lit, 0);
+  const TColor dark[] = {m_firstColor, m_secondColor, m_thirdColor};
+  const TColor bright[] = {m_lFirstColor, m_lSecondColor, m_lThirdColor};
   for (int q = 0; q < lit; ++q) {
-    TShape* segment = Segment(n - q);
-    const TColor c = segment->Brush().Color();
-    if (c == m_firstColor) {
-      segment->Brush().SetColor(m_lFirstColor);
-    } else if (c == m_secondColor) {
-      segment->Brush().SetColor(m_lSecondColor);
-    } else if (c == m_thirdColor) {
-      segment->Brush().SetColor(m_lThirdColor);
-    }
+    Recolour(*Segment(n - q), dark, bright);
   }
   for (int q = 0; q < n - lit; ++q) {
-    TShape* segment = Segment(q + 1);
-    const TColor c = segment->Brush().Color();
-    if (c == m_lFirstColor) {
-      segment->Brush().SetColor(m_firstColor);
-    } else if (c == m_lSecondColor) {
-      segment->Brush().SetColor(m_secondColor);
-    } else if (c == m_lThirdColor) {
-      segment->Brush().SetColor(m_thirdColor);
+    Recolour(*Segment(q + 1), bright, dark);
+  }
+}
+
+// The zone is read from the present colour, first zone first: a segment
+// whose fill is from[z] takes to[z]; any other keeps its colour.
+void LProgressBar::Recolour(TShape& segment, const TColor (&from)[3], const TColor (&to)[3]) {
+  const TColor colour = segment.Brush().Color();
+  for (int zone = 0; zone < 3; ++zone) {
+    if (colour == from[zone]) {
+      segment.Brush().SetColor(to[zone]);
+      return;
     }
   }
 }

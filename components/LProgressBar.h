@@ -72,7 +72,9 @@ private:
   void SetLitColor(Zone zone, TColor& field, TColor value);
   Zone ZoneOf(int segment) const;
   TColor DarkColor(Zone zone) const;
+  /// Segment "shape" + number (1..N); m_segments holds them in name order.
   TShape* Segment(int number) const;
+  static void Recolour(TShape& segment, const TColor (&from)[3], const TColor (&to)[3]);
   void LayOut();
   void Rename();
   /// Every segment takes the dark colour of its zone.

@@ -205,9 +205,15 @@ bool ResponsePlotBase::RemovePlot(int id) {
   return true;
 }
 
-bool ResponsePlotBase::SetPlotColor(TColor color, int id) {
+TPlotListMember* ResponsePlotBase::FindCurve(int id) const {
   TPlotListMember* member = nullptr;
-  if (!m_plots->Find(id, member)) {
+  m_plots->Find(id, member);
+  return member;
+}
+
+bool ResponsePlotBase::SetPlotColor(TColor color, int id) {
+  TPlotListMember* member = FindCurve(id);
+  if (member == nullptr) {
     return false;
   }
   member->Color = color;
@@ -217,8 +223,8 @@ bool ResponsePlotBase::SetPlotColor(TColor color, int id) {
 }
 
 bool ResponsePlotBase::SetPlotStyle(TMyPlotStyle style, int id) {
-  TPlotListMember* member = nullptr;
-  if (!m_plots->Find(id, member)) {
+  TPlotListMember* member = FindCurve(id);
+  if (member == nullptr) {
     return false;
   }
   member->Style = style;
@@ -229,46 +235,41 @@ bool ResponsePlotBase::SetPlotStyle(TMyPlotStyle style, int id) {
 }
 
 bool ResponsePlotBase::GetPlotStyle(TMyPlotStyle& style, int id) const {
-  TPlotListMember* member = nullptr;
-  if (!m_plots->Find(id, member)) {
-    return false;
+  const TPlotListMember* member = FindCurve(id);
+  if (member != nullptr) {
+    style = member->Style;
   }
-  style = member->Style;
-  return true;
+  return member != nullptr;
 }
 
 bool ResponsePlotBase::GetPlotColor(TColor& color, int id) const {
-  TPlotListMember* member = nullptr;
-  if (!m_plots->Find(id, member)) {
-    return false;
+  const TPlotListMember* member = FindCurve(id);
+  if (member != nullptr) {
+    color = member->Color;
   }
-  color = member->Color;
-  return true;
+  return member != nullptr;
 }
 
 bool ResponsePlotBase::GetPlotNumPoints(int& count, int id) const {
-  TPlotListMember* member = nullptr;
-  if (!m_plots->Find(id, member)) {
-    return false;
+  const TPlotListMember* member = FindCurve(id);
+  if (member != nullptr) {
+    count = member->NumPoints;
   }
-  count = member->NumPoints;
-  return true;
+  return member != nullptr;
 }
 
 bool ResponsePlotBase::GetPlotX(std::vector<double>& out, int id) const {
-  TPlotListMember* member = nullptr;
-  if (!m_plots->Find(id, member)) {
-    return false;
+  const TPlotListMember* member = FindCurve(id);
+  if (member != nullptr) {
+    out.assign(member->X, member->X + member->NumPoints);
   }
-  out.assign(member->X, member->X + member->NumPoints);
-  return true;
+  return member != nullptr;
 }
 
 bool ResponsePlotBase::GetPlotY(std::vector<double>& out, int id) const {
-  TPlotListMember* member = nullptr;
-  if (!m_plots->Find(id, member)) {
-    return false;
+  const TPlotListMember* member = FindCurve(id);
+  if (member != nullptr) {
+    out.assign(member->Y, member->Y + member->NumPoints);
   }
-  out.assign(member->Y, member->Y + member->NumPoints);
-  return true;
+  return member != nullptr;
 }

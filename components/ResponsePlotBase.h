@@ -266,6 +266,10 @@ private:
   void SetProperties();
   void Initialize();
   void CleanUp();
+  TPlotListMember* FindCurve(int id) const;
+  /// The pages RedrawScreen shows, in its order (the strips whose switch
+  /// is on, the right margin, the plot page).
+  std::vector<TPaintPage*> ScreenPages() const;
   void AfterCurveChange();
   void AfterRangeChange();
   void AfterFontChange(TFont& target, std::initializer_list<TPaintPage*> pages, const TFont& font);
@@ -280,6 +284,7 @@ private:
   QString FormatX(double value) const;
   QString FormatY(double value) const;
   double Bin(double frequency) const;
+  static std::vector<double> LogGridValues(double logMin, double logMax, int linesPerDecade);
   std::vector<double> HorzGridValues() const;
   std::vector<double> VertGridPositions(bool linearFrequencyGrid) const;
 

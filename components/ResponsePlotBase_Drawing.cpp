@@ -29,6 +29,24 @@ double ResponsePlotBase::Bin(double frequency) const {
   return std::log10(frequency) / std::log10(nyquist) * std::pow(2.0, int(FFTNuimber)) * 256.0;
 }
 
+// Every decade from floor(logMin) while below logMax, and linesPerDecade
+// evenly spaced values inside it.
+std::vector<double> ResponsePlotBase::LogGridValues(double logMin, double logMax, int linesPerDecade) {
+  std::vector<double> values;
+  if (!WalkableDecades(logMin, logMax)) {
+    return values;
+  }
+  for (int d = int(std::floor(logMin)); d < logMax; ++d) {
+    const double base = std::pow(10.0, d);
+    values.push_back(base);
+    const double step = (std::pow(10.0, d + 1) - base) / (linesPerDecade + 1);
+    for (int i = 1; i <= linesPerDecade; ++i) {
+      values.push_back(base + i * step);
+    }
+  }
+  return values;
+}
+
 std::vector<double> ResponsePlotBase::HorzGridValues() const {
   std::vector<double> values;
   if (m_yAxisFormat == TMyAxisFormat::Linear) {
@@ -38,18 +56,7 @@ std::vector<double> ResponsePlotBase::HorzGridValues() const {
     }
     return values;
   }
-  if (!WalkableDecades(m_logYMin, m_logYMax)) {
-    return values;
-  }
-  for (int d = int(std::floor(m_logYMin)); d < m_logYMax; ++d) {
-    const double base = std::pow(10.0, d);
-    values.push_back(base);
-    const double step = (std::pow(10.0, d + 1) - base) / (m_numHorzGrid + 1);
-    for (int i = 1; i <= m_numHorzGrid; ++i) {
-      values.push_back(base + i * step);
-    }
-  }
-  return values;
+  return LogGridValues(m_logYMin, m_logYMax, m_numHorzGrid);
 }
 
 // Columns of the vertical grid: on a Linear x axis the frequency grid (b x
@@ -64,16 +71,8 @@ std::vector<double> ResponsePlotBase::VertGridPositions(bool linearFrequencyGrid
     }
     return columns;
   }
-  if (!WalkableDecades(m_logXMin, m_logXMax)) {
-    return columns;
-  }
-  for (int d = int(std::floor(m_logXMin)); d < m_logXMax; ++d) {
-    const double base = std::pow(10.0, d);
-    columns.push_back(ScreenX(base));
-    const double step = (std::pow(10.0, d + 1) - base) / (m_numVertGrid + 1);
-    for (int i = 1; i <= m_numVertGrid; ++i) {
-      columns.push_back(ScreenX(base + i * step));
-    }
+  for (double value : LogGridValues(m_logXMin, m_logXMax, m_numVertGrid)) {
+    columns.push_back(ScreenX(value));
   }
   return columns;
 }

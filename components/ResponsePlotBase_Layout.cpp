@@ -293,45 +293,36 @@ void ResponsePlotBase::Redraw() {
   DrawTitles();
 }
 
+std::vector<TPaintPage*> ResponsePlotBase::ScreenPages() const {
+  std::vector<TPaintPage*> pages;
+  const std::pair<bool, TPaintPage*> strips[] = {{m_showXLabel, m_xLabelPage.get()},
+                                                 {m_showXTitle, m_xTitlePage.get()},
+                                                 {m_showYLabel, m_yLabelPage.get()},
+                                                 {m_showYTitle, m_yTitlePage.get()},
+                                                 {m_showPlotTitle, m_plotTitlePage.get()}};
+  for (const auto& [shown, page] : strips) {
+    if (shown) {
+      pages.push_back(page);
+    }
+  }
+  pages.push_back(m_rightMarginPage.get());
+  pages.push_back(m_plotPage.get());
+  return pages;
+}
+
 void ResponsePlotBase::RedrawScreen() {
-  if (m_showXLabel) {
-    UpdatePaintPage(*m_xLabelPage);
+  for (TPaintPage* page : ScreenPages()) {
+    UpdatePaintPage(*page);
   }
-  if (m_showXTitle) {
-    UpdatePaintPage(*m_xTitlePage);
-  }
-  if (m_showYLabel) {
-    UpdatePaintPage(*m_yLabelPage);
-  }
-  if (m_showYTitle) {
-    UpdatePaintPage(*m_yTitlePage);
-  }
-  if (m_showPlotTitle) {
-    UpdatePaintPage(*m_plotTitlePage);
-  }
-  UpdatePaintPage(*m_rightMarginPage);
-  UpdatePaintPage(*m_plotPage);
 }
 
 void ResponsePlotBase::ClearPlot() {
-  if (m_showXLabel) {
-    m_xLabelPage->Clear(Color());
-  }
-  if (m_showXTitle) {
-    m_xTitlePage->Clear(Color());
-  }
-  if (m_showYLabel) {
-    m_yLabelPage->Clear(Color());
+  for (TPaintPage* page : ScreenPages()) {
+    page->Clear(Color());
   }
   if (m_showYTitle) {
-    m_yTitlePage->Clear(Color());
     m_yTitleTextPage->Clear(Color());
   }
-  if (m_showPlotTitle) {
-    m_plotTitlePage->Clear(Color());
-  }
-  m_rightMarginPage->Clear(Color());
-  m_plotPage->Clear(Color());
 }
 
 void ResponsePlotBase::Invalidate() {
