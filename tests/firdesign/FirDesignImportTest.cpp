@@ -199,3 +199,13 @@ TEST_F(FirDesignImport, Clear_zeroesTheMeasurementAndResetsNameAndDelay) {
   engine.CompensateImportDelay();
   EXPECT_TRUE(AllZero(engine.MeasuredPhase()));
 }
+
+TEST_F(FirDesignImport, FirstImport_carriesTheEqualiserOverToItsGrid) {
+  controls.bands[0] = {1000.0, 6.0, 2.0, 0, false};
+  engine.ComputeEqCurve();
+  ASSERT_TRUE(engine.ImportMeasurement(files.WriteFlat("m.txt", 0.0)));
+  const auto& f = engine.LogFrequencyGrid();
+  const auto at1k = std::lower_bound(f.begin(), f.end(), 1000.0) - f.begin();
+  EXPECT_NEAR(engine.EqMagnitude()[at1k], 6.0, 0.01);
+  EXPECT_EQ(view.curves.at(FirDesignView::PeqMagnitude).x[at1k], f[at1k]);
+}
