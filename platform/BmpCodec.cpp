@@ -207,7 +207,7 @@ bool Decode(const QByteArray& bytes, QImage& image, int& bitsPerPixel, QString* 
 }
 
 QByteArray Encode(const QImage& source, int bits) {
-  if (bits != 1 && bits != 4 && bits != 8 && bits != 32) {
+  if (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 32) {
     bits = 24;
   }
   const QImage image = source.convertToFormat(QImage::Format_ARGB32);
@@ -289,6 +289,13 @@ QByteArray Encode(const QImage& source, int bits) {
         case 8: {
           const PackedPosition at = Packed(x, bits);
           dst[at.byte] |= std::uint8_t(indexOf(c) << at.shift);
+          break;
+        }
+        case 16: {
+          const std::uint32_t v = (std::uint32_t(qRed(c) >> 3) << 10) | (std::uint32_t(qGreen(c) >> 3) << 5) |
+                                  std::uint32_t(qBlue(c) >> 3);
+          dst[2 * x] = std::uint8_t(v & 0xFF);
+          dst[2 * x + 1] = std::uint8_t(v >> 8);
           break;
         }
         case 32:

@@ -14,6 +14,9 @@ int BitsOf(TPixelFormat format) {
       return 4;
     case TPixelFormat::pf8bit:
       return 8;
+    case TPixelFormat::pf15bit:
+    case TPixelFormat::pf16bit:
+      return 16;
     case TPixelFormat::pf32bit:
       return 32;
     default:

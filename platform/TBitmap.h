@@ -19,7 +19,7 @@ enum class TTransparentMode { tmAuto, tmFixed };
 /// pixels white and turns every other colour black). Drawn onto a canvas
 /// it stretches to the target rectangle (nearest pixel) and, when
 /// Transparent, leaves out the pixels of TransparentColor. Loads and saves
-/// the BMP file format at 1, 4, 8, 24 and 32 bits per pixel. GUI thread.
+/// the BMP file format at 1, 4, 8, 16, 24 and 32 bits per pixel. GUI thread.
 class TBitmap : public TGraphic {
 public:
   TBitmap();

@@ -40,7 +40,7 @@ TEST(TBitmap, transparentDrawLeavesOutTheBottomLeftColour) {
 TEST(TBitmap, bmpFilesRoundTripAtEveryDepth) {
   QTemporaryDir dir;
   const TPixelFormat formats[] = {TPixelFormat::pf1bit, TPixelFormat::pf4bit, TPixelFormat::pf8bit,
-                                  TPixelFormat::pf24bit, TPixelFormat::pf32bit};
+                                  TPixelFormat::pf16bit, TPixelFormat::pf24bit, TPixelFormat::pf32bit};
   for (TPixelFormat format : formats) {
     TBitmap bitmap(5, 3);
     bitmap.SetPixelFormat(format);
