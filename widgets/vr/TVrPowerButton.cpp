@@ -1,0 +1,270 @@
+#include "widgets/vr/TVrPowerButton.h"
+
+#include <algorithm>
+
+#include "platform/GdiConstants.h"
+#include "platform/TCanvas.h"
+#include "widgets/common/Accelerators.h"
+#include "widgets/vr/VrFrame3D.h"
+
+TVrPowerButton::TVrPowerButton(QWidget* parent) : TVrCustomImageControl(parent) {
+  SetControlStyle({TControlStyleItem::csCaptureMouse, TControlStyleItem::csOpaque,
+                   TControlStyleItem::csReplicatable});
+  SetColor(clBtnFace);
+  SetTabStop(false);
+  m_palette.OnChange = [this](TObject*) { UpdateControl(); };
+  SetBounds(Left(), Top(), 125, 25);
+  CalcLayout();
+}
+
+TVrPowerButton::~TVrPowerButton() { m_palette.OnChange = nullptr; }
+
+void TVrPowerButton::SetActive(bool value) {
+  if (value != m_active) {
+    m_active = value;
+    UpdateControl();
+  }
+}
+
+void TVrPowerButton::SetLedWidth(int value) { StoreAndLayout(m_ledWidth, std::max(value, 1)); }
+void TVrPowerButton::SetLedHeight(int value) { StoreAndLayout(m_ledHeight, std::max(value, 1)); }
+void TVrPowerButton::SetLayout(TVrImageTextLayout value) { StoreAndLayout(m_layout, value); }
+void TVrPowerButton::SetMargin(int value) { StoreAndLayout(m_margin, value); }
+void TVrPowerButton::SetSpacing(int value) { StoreAndLayout(m_spacing, value); }
+void TVrPowerButton::SetFocusColor(TColor value) { Store(m_focusColor, value); }
+void TVrPowerButton::SetOutlineColor(TColor value) { Store(m_outlineColor, value); }
+// The LED sits inside bevel and outline, so both lay the button out again.
+void TVrPowerButton::SetOutlineWidth(int value) { StoreAndLayout(m_outlineWidth, std::clamp(value, 0, 255)); }
+void TVrPowerButton::SetHighlightColor(TColor value) { Store(m_highlightColor, value); }
+void TVrPowerButton::SetShadowColor(TColor value) { Store(m_shadowColor, value); }
+void TVrPowerButton::SetBevelWidth(int value) { StoreAndLayout(m_bevelWidth, std::clamp(value, 0, 255)); }
+
+void TVrPowerButton::CalcLayout() {
+  const int inset = m_bevelWidth + m_outlineWidth;
+  const TRect area = InflateRect(Rect(0, 0, Width(), Height()), -inset, -inset);
+  const int w = area.Width();
+  const int h = area.Height();
+  const int gw = m_ledWidth;
+  const int gh = m_ledHeight;
+  int tw = 0;
+  int th = 0;
+  if (!Caption().isEmpty()) {
+    TCanvas measure;
+    measure.Font().Assign(Font());
+    TRect r = Rect(0, 0, w, 0);
+    measure.DrawText(Caption(), r, DT_CALCRECT);
+    tw = r.Width();
+    th = r.Height();
+  }
+  const bool horizontal =
+      m_layout == TVrImageTextLayout::ImageLeft || m_layout == TVrImageTextLayout::ImageRight;
+  TPoint led;
+  TPoint text;
+  if (horizontal) {
+    led.Y = (h - gh + 1) / 2;
+    text.Y = (h - th + 1) / 2;
+  } else {
+    led.X = (w - gw + 1) / 2;
+    text.X = (w - tw + 1) / 2;
+  }
+  int spacing = m_spacing;
+  int margin = m_margin;
+  if (tw == 0 || gw == 0) {
+    spacing = 0;
+  }
+  const int length = horizontal ? w : h;
+  const int g = horizontal ? gw : gh;
+  const int t = horizontal ? tw : th;
+  if (margin == -1) {
+    if (spacing == -1) {
+      margin = (length - (g + t)) / 3;
+      spacing = margin;
+    } else {
+      margin = (length - (g + spacing + t) + 1) / 2;
+    }
+  } else if (spacing == -1) {
+    spacing = ((length - margin - g) - t) / 2;
+  }
+  switch (m_layout) {
+    case TVrImageTextLayout::ImageLeft:
+      led.X = margin;
+      text.X = margin + gw + spacing;
+      break;
+    case TVrImageTextLayout::ImageRight:
+      led.X = w - margin - gw;
+      text.X = led.X - spacing - tw;
+      break;
+    case TVrImageTextLayout::ImageTop:
+      led.Y = margin;
+      text.Y = margin + gh + spacing;
+      break;
+    case TVrImageTextLayout::ImageBottom:
+      led.Y = h - margin - gh;
+      text.Y = led.Y - spacing - th;
+      break;
+  }
+  m_imageRect = Bounds(area.Left + led.X, area.Top + led.Y, gw, gh);
+  m_textBounds = Bounds(area.Left + text.X, area.Top + text.Y, tw, th);
+}
+
+void TVrPowerButton::PaintImage() {
+  TCanvas& canvas = BitmapCanvas();
+  TRect r = Rect(0, 0, Width(), Height());
+  const TColor outline = m_focused ? m_focusColor : m_outlineColor;
+  Vr::DrawFrame3D(canvas, r, outline, outline, m_outlineWidth);
+  if (m_pressed) {
+    TRect p = Rect(0, 0, Width(), Height());
+    Vr::DrawFrame3D(canvas, p, m_outlineColor, m_highlightColor, m_outlineWidth);
+    Vr::DrawFrame3D(canvas, p, m_shadowColor, m_outlineColor, m_bevelWidth);
+  } else {
+    Vr::DrawFrame3D(canvas, r, m_highlightColor, m_shadowColor, m_bevelWidth);
+  }
+  TRect led = m_imageRect;
+  Vr::DrawFrame3D(canvas, led, m_shadowColor, m_highlightColor, 1);
+  Vr::DrawFrame3D(canvas, led, clBlack, clBlack, 1);
+  canvas.Brush().SetStyle(TBrushStyle::bsSolid);
+  canvas.Brush().SetColor(Enabled() ? m_palette.GetColor(m_active ? 1 : 0) : Color());
+  canvas.FillRect(led);
+
+  if (Caption().isEmpty()) {
+    return;
+  }
+  canvas.Font().Assign(Font());
+  canvas.Brush().SetStyle(TBrushStyle::bsClear);
+  TRect text = m_textBounds;
+  if (Enabled()) {
+    canvas.DrawText(Caption(), text, DT_SINGLELINE | DT_CENTER | DT_VCENTER);
+    return;
+  }
+  canvas.Font().SetColor(clBtnHighlight);
+  TRect shifted = OffsetRect(text, 1, 1);
+  canvas.DrawText(Caption(), shifted, DT_LEFT | DT_TOP);
+  canvas.Font().SetColor(clBtnShadow);
+  canvas.DrawText(Caption(), text, DT_LEFT | DT_TOP);
+}
+
+void TVrPowerButton::SetPressed(bool value) {
+  if (value != m_pressed) {
+    m_pressed = value;
+    UpdateControl();
+  }
+}
+
+void TVrPowerButton::Toggle() {
+  m_active = !m_active;
+  UpdateControl();
+}
+
+void TVrPowerButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+  if (button == TMouseButton::mbLeft && Enabled()) {
+    m_down = true;
+    SetPressed(true);
+    if (TabStop() && CanFocus()) {
+      SetFocus();
+    }
+  }
+  TVrCustomImageControl::MouseDown(button, shift, x, y);
+}
+
+// The press counts while the pointer is over the button: leaving clears it,
+// coming back sets it again.
+void TVrPowerButton::MouseMove(TShiftState shift, int x, int y) {
+  if (m_down) {
+    SetPressed(Rect(0, 0, Width(), Height()).Contains({x, y}));
+  }
+  TVrCustomImageControl::MouseMove(shift, x, y);
+}
+
+void TVrPowerButton::MouseEnter() {
+  if (m_down) {
+    SetPressed(true);
+  }
+  TVrCustomImageControl::MouseEnter();
+}
+
+void TVrPowerButton::MouseLeave() {
+  if (m_down) {
+    SetPressed(false);
+  }
+  TVrCustomImageControl::MouseLeave();
+}
+
+void TVrPowerButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
+  if (button != TMouseButton::mbLeft || !m_down) {
+    TVrCustomImageControl::MouseUp(button, shift, x, y);
+    return;
+  }
+  m_down = false;
+  const bool click = m_pressed;
+  if (click) {
+    m_pressed = false;
+    Toggle();
+  }
+  TVrCustomImageControl::MouseUp(button, shift, x, y);
+  if (click) {
+    Raise(OnClick, this);
+  }
+}
+
+void TVrPowerButton::KeyDown(WORD& key, TShiftState shift) {
+  TVrCustomImageControl::KeyDown(key, shift);
+  if (key == VK_SPACE) {
+    SetPressed(true);
+  }
+}
+
+void TVrPowerButton::KeyUp(WORD& key, TShiftState shift) {
+  TVrCustomImageControl::KeyUp(key, shift);
+  if (key == VK_SPACE) {
+    m_pressed = false;
+    Toggle();
+    Raise(OnClick, this);
+  }
+}
+
+void TVrPowerButton::WndProc(TMessage& message) {
+  if (message.Msg == CM_DIALOGCHAR && Enabled() && IsAccel(QChar(char16_t(message.WParam)), Caption())) {
+    Raise(OnClick, this);
+    message.Result = 1;
+    return;
+  }
+  TVrCustomImageControl::WndProc(message);
+}
+
+void TVrPowerButton::DoEnter() {
+  if (!m_focused) {
+    m_focused = true;
+    UpdateControl();
+  }
+  TVrCustomImageControl::DoEnter();
+}
+
+void TVrPowerButton::DoExit() {
+  if (m_focused) {
+    m_focused = false;
+    UpdateControl();
+  }
+  TVrCustomImageControl::DoExit();
+}
+
+void TVrPowerButton::EnabledChanged() {
+  TVrCustomImageControl::EnabledChanged();
+  UpdateControl();
+}
+
+void TVrPowerButton::FontChanged() {
+  TVrCustomImageControl::FontChanged();
+  CalcLayout();
+  UpdateControl();
+}
+
+void TVrPowerButton::TextChanged() {
+  TVrCustomImageControl::TextChanged();
+  CalcLayout();
+  UpdateControl();
+}
+
+void TVrPowerButton::SetBounds(int left, int top, int width, int height) {
+  TVrCustomImageControl::SetBounds(left, top, width, height);
+  CalcLayout();
+}
