@@ -24,6 +24,7 @@ struct EventSet {
   Event TiPlotComponentEvents::*limit = nullptr;
   Event TiPlotComponentEvents::*annotation = nullptr;
   bool timeSeriesChannelOnly = false;
+  Event TiPlotComponentEvents::*table = nullptr;
 };
 
 template <typename Event>
@@ -38,6 +39,7 @@ Event TiPlotComponentEvents::*Member(const EventSet<Event>& set, K kind) {
     case K::Legend: return set.legend;
     case K::Limit: return set.limit;
     case K::Annotation: return set.annotation;
+    case K::Table: return set.table;
     default: return nullptr;
   }
 }
@@ -80,9 +82,12 @@ const EventSet<TiPlotPopupMenuEvent> kPopup{&E::OnPopupMenuChannel,  &E::OnPopup
                                             &E::OnPopupMenuDataCursor, &E::OnPopupMenuDataView, &E::OnPopupMenuLegend,
                                             &E::OnPopupMenuLimit,    &E::OnPopupMenuAnnotation};
 
-}  // namespace
-
-namespace {
+const EventSet<TiPlotObjectEvent> kAdd{&E::OnAddChannel,  &E::OnAddXAxis,  &E::OnAddYAxis,
+                                       &E::OnAddDataCursor, &E::OnAddDataView, &E::OnAddLegend,
+                                       &E::OnAddLimit,    &E::OnAddAnnotation, false, &E::OnAddTable};
+const EventSet<TiPlotObjectEvent> kRemove{&E::OnRemoveChannel,    &E::OnRemoveXAxis,    &E::OnRemoveYAxis,
+                                          &E::OnRemoveDataCursor, &E::OnRemoveDataView, &E::OnRemoveLegend,
+                                          &E::OnRemoveLimit,      &E::OnRemoveAnnotation, false, &E::OnRemoveTable};
 
 /// Fires the event of the object's kind in a family with its index and
 /// the further arguments.
@@ -110,6 +115,20 @@ void FireOne(TiPlotComponent& plot, const Event& event, const TiPlotObject* obje
 }
 
 }  // namespace
+
+void TiPlotComponent::DoObjectInsert(TObject* object) {
+  FireKind(*this, kAdd, dynamic_cast<TiPlotObject*>(object));
+}
+
+void TiPlotComponent::DoObjectRemove(TObject* object) {
+  auto* plotObject = dynamic_cast<TiPlotObject*>(object);
+  for (TiPlotObject** reference : {&m_mouseDownObject, &m_lastMouseOverObject, &m_lastMouseClickObject}) {
+    if (plotObject != nullptr && *reference == plotObject) {
+      *reference = nullptr;
+    }
+  }
+  FireKind(*this, kRemove, plotObject);
+}
 
 void TiPlotComponent::DoObjectMouseDown(TiPlotObject* object, TMouseButton button, TShiftState shift, int x, int y) {
   FireKind(*this, kMouseDown, object, button, shift, x, y);

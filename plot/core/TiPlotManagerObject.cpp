@@ -1,27 +1,13 @@
 #include "plot/core/TiPlotManagerObject.h"
 
-#include "plot/base/EPlotError.h"
+#include "plot/core/iHandlerChecks.h"
 
 namespace {
 
-/// Checks the constructor's arguments in their order and passes the owner on.
+/// Checks the constructor's arguments and passes the owner on.
 TiPlotComponent* Checked(TiPlotComponent* owner, const TNotifyEvent& onChange, const TNotifyEvent& onInsert,
                          const TNotifyEvent& onRemove, const TNotifyEvent& onRename) {
-  if (owner == nullptr) {
-    throw EPlotError(QStringLiteral("Owner must be assigned"));
-  }
-  if (!onChange) {
-    throw EPlotError(QStringLiteral("OnChange event handler can not be null"));
-  }
-  if (!onInsert) {
-    throw EPlotError(QStringLiteral("OnInsert event handler can not be null"));
-  }
-  if (!onRemove) {
-    throw EPlotError(QStringLiteral("OnRemove event handler can not be null"));
-  }
-  if (!onRename) {
-    throw EPlotError(QStringLiteral("AOnRename event handler can not be null"));
-  }
+  CheckPlotHandlers(owner, QStringLiteral("Owner must be assigned"), onChange, onInsert, onRemove, onRename);
   return owner;
 }
 

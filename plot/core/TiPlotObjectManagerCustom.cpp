@@ -2,25 +2,13 @@
 
 #include <algorithm>
 
+#include "plot/core/iHandlerChecks.h"
+
 namespace {
 
 TiPlotComponent* CheckedOwner(TiPlotComponent* owner, const TNotifyEvent& onChange, const TNotifyEvent& onInsert,
                               const TNotifyEvent& onRemove, const TNotifyEvent& onRename) {
-  if (owner == nullptr) {
-    throw EPlotError(QStringLiteral("Owner must be Assigned"));
-  }
-  if (!onChange) {
-    throw EPlotError(QStringLiteral("OnChange event handler can not be null"));
-  }
-  if (!onInsert) {
-    throw EPlotError(QStringLiteral("OnInsert event handler can not be null"));
-  }
-  if (!onRemove) {
-    throw EPlotError(QStringLiteral("OnRemove event handler can not be null"));
-  }
-  if (!onRename) {
-    throw EPlotError(QStringLiteral("AOnRename event handler can not be null"));
-  }
+  CheckPlotHandlers(owner, QStringLiteral("Owner must be Assigned"), onChange, onInsert, onRemove, onRename);
   return owner;
 }
 

@@ -198,6 +198,9 @@ private:
   void FireMinSpanChange(double oldMin, double oldSpan, double newMin, double newSpan);
   TiPlotAxis* FindAxis(TiPlotObjectKind kind, const QString& name) const;
   void UpdateLogCache();
+  /// The label settings with one field replaced.
+  template <typename T, typename V>
+  TiPlotTextSettings WithLabel(T TiPlotTextSettings::*field, const V& value) const;
   // Ticks.
   void AddTick(TiPlotTickType type, double value);
   void GenerateLogTicks(int n);

@@ -66,6 +66,13 @@ bool SameSettings(const TiPlotTextSettings& a, const TiPlotTextSettings& b) {
 
 }  // namespace
 
+template <typename T, typename V>
+TiPlotTextSettings TiPlotAxis::WithLabel(T TiPlotTextSettings::*field, const V& value) const {
+  TiPlotTextSettings s = m_labels;
+  s.*field = value;
+  return s;
+}
+
 void TiPlotAxis::SetLabels(const TiPlotTextSettings& value) {
   if (!SameSettings(value, m_labels)) {
     m_labels = value;
@@ -87,38 +94,14 @@ void TiPlotAxis::SetLegend(const TiPlotTextSettings& value) {
   }
 }
 
-void TiPlotAxis::SetLabelsPrecision(int value) {
-  TiPlotTextSettings s = m_labels;
-  s.Precision = value;
-  SetLabels(s);
-}
+void TiPlotAxis::SetLabelsPrecision(int value) { SetLabels(WithLabel(&TiPlotTextSettings::Precision, value)); }
 
-void TiPlotAxis::SetLabelsFormatStyle(TiPlotTextFormat value) {
-  TiPlotTextSettings s = m_labels;
-  s.FormatStyle = value;
-  SetLabels(s);
-}
+void TiPlotAxis::SetLabelsFormatStyle(TiPlotTextFormat value) { SetLabels(WithLabel(&TiPlotTextSettings::FormatStyle, value)); }
 
-void TiPlotAxis::SetLabelsPrecisionStyle(TiPrecisionStyle value) {
-  TiPlotTextSettings s = m_labels;
-  s.PrecisionStyle = value;
-  SetLabels(s);
-}
+void TiPlotAxis::SetLabelsPrecisionStyle(TiPrecisionStyle value) { SetLabels(WithLabel(&TiPlotTextSettings::PrecisionStyle, value)); }
 
-void TiPlotAxis::SetDateTimeFormat(const QString& value) {
-  TiPlotTextSettings s = m_labels;
-  s.DateTimeFormat = value;
-  SetLabels(s);
-}
+void TiPlotAxis::SetDateTimeFormat(const QString& value) { SetLabels(WithLabel(&TiPlotTextSettings::DateTimeFormat, value)); }
 
-void TiPlotAxis::SetLabelsMinLength(double value) {
-  TiPlotTextSettings s = m_labels;
-  s.MinLength = value;
-  SetLabels(s);
-}
+void TiPlotAxis::SetLabelsMinLength(double value) { SetLabels(WithLabel(&TiPlotTextSettings::MinLength, value)); }
 
-void TiPlotAxis::SetLabelsMinLengthAutoAdjust(bool value) {
-  TiPlotTextSettings s = m_labels;
-  s.MinLengthAutoAdjust = value;
-  SetLabels(s);
-}
+void TiPlotAxis::SetLabelsMinLengthAutoAdjust(bool value) { SetLabels(WithLabel(&TiPlotTextSettings::MinLengthAutoAdjust, value)); }

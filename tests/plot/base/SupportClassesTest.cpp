@@ -1,21 +1,13 @@
 #include <gtest/gtest.h>
 
 #include "plot/base/EPlotError.h"
+#include "tests/plot/ErrorOf.h"
 #include "plot/base/TiLimitDataList.h"
 #include "plot/base/TiPlotMinMaxPoint.h"
 #include "plot/base/TiXMLMemoryStream.h"
 
 namespace {
 
-template <typename F>
-QString ErrorOf(F&& f) {
-  try {
-    f();
-  } catch (const EPlotError& e) {
-    return e.Message();
-  }
-  return {};
-}
 
 }  // namespace
 

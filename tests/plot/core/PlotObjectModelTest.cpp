@@ -7,6 +7,7 @@
 #include "platform/widgets/TPopupMenu.h"
 
 #include "plot/base/EPlotError.h"
+#include "tests/plot/ErrorOf.h"
 #include "plot/core/TiPlotLayoutManager.h"
 #include "plot/core/TiPlotObjectManager.h"
 #include "plot/core/TiPlotTranslationManager.h"
@@ -15,15 +16,6 @@
 
 namespace {
 
-template <typename F>
-QString ErrorOf(F&& f) {
-  try {
-    f();
-  } catch (const EPlotError& e) {
-    return e.Message();
-  }
-  return {};
-}
 
 /// A fake channel: a layout-free managed object with a colour, named and
 /// coloured by the channel manager's first references.
