@@ -179,7 +179,6 @@ void LUnitSession::Disconnect() {
   // An exchange cut off by the disconnect must not continue on the next
   // link, and its progress window must not stay open.
   m_bulkMode = BULK_NONE;
-  m_readOutRunning = false;
   m_processShowTimer.SetEnabled(false);
   m_window.CloseProgress();
 }
@@ -230,11 +229,7 @@ void LUnitSession::ComScanTimer() {
 
 void LUnitSession::ProcessShowTimer() {
   m_processShowTimer.SetEnabled(false);
-  // A read-out that has already ended (fast links) has closed the progress
-  // window for good; showing it now would leave it open.
-  if (m_readOutRunning) {
-    m_window.ShowProgressModal();
-  }
+  m_window.ShowProgressModal();
 }
 
 void LUnitSession::DisconnectTimer() {

@@ -103,8 +103,6 @@ public:
   const FirCoefficientStore& FirCoefficients() const { return m_fir; }
   /// Starts reading the FIR area of `preset` (0 = the current setting).
   void StartFirRead(int unitId, int preset);
-  /// True from the start of a read-out's FIR phase to its last image block.
-  bool IsReadOutRunning() const { return m_readOutRunning; }
 
 protected:
   /// Takes the transports' WM_LINK_REPLY and WM_LINK_ERROR events; those of
@@ -176,7 +174,6 @@ private:
   int m_accessLockState = 0;
   int m_userLockState = 0;
   std::array<std::uint8_t, kSlotTableSize> m_unitFileEepromBytes{};
-  bool m_readOutRunning = false;
 
   FirCoefficientStore m_fir;
   FirBlockReader m_firReader{m_fir};

@@ -78,7 +78,6 @@ void LUnitSession::StartFirRead(int unitId, int preset) {
 }
 
 void LUnitSession::StartCurrentFirRead() {
-  m_readOutRunning = true;
   StartFirRead(m_unitId, 0);
   m_window.SetProgressStatus(m_window.LookUpText(QStringLiteral("SID_UPLOAD_FIR_COEFFICIENT")));
   m_window.SetProgressMax(FirBlockMap::kBlockCount);
@@ -133,7 +132,7 @@ void LUnitSession::HandleImageBlockReply(int unitId, std::span<const std::uint8_
   }
   m_window.SetProgressPosition(UnitImage::kBlockCount);
   Send(m_unitId, CMD_KEEP_ALIVE, false);
-  m_readOutRunning = false;
+  // The read has ended: a progress window shown from here on would stay open.
   m_processShowTimer.SetEnabled(false);
   m_window.CloseProgress();
   m_window.RefreshAllFromUnit();

@@ -99,7 +99,6 @@ TEST_F(ReadOutTest, PresetNameReply_afterTheLastNameStartsTheFirRead) {
   EXPECT_EQ(SentSince(serial, 1), (std::vector<std::string>{"56 00 00 00"}));
   EXPECT_TRUE(serial->frames.back().forceAppend);
   EXPECT_EQ(window.calls, (std::vector<std::string>{"Status SID_UPLOAD_FIR_COEFFICIENT", "Max 946", "Position 0"}));
-  EXPECT_TRUE(session.IsReadOutRunning());
 }
 
 TEST_F(ReadOutTest, PresetNameReply_outsideTheListsEndsTheChain) {
@@ -195,7 +194,6 @@ TEST_F(ReadOutTest, ReadOut_blockTwentyDecodesTheImageAndEndsTheChain) {
   const auto tail = std::vector<std::string>(window.calls.end() - 8, window.calls.end());
   EXPECT_EQ(tail, (std::vector<std::string>{"RestoreFolder", "Position 21", "CloseProgress", "Refresh", "LevelPoll",
                                             "LinkControlsOn", "ButtonUp", "ButtonDown"}));
-  EXPECT_FALSE(session.IsReadOutRunning());
 }
 
 TEST_F(ReadOutTest, ProcessShow_showsTheProgressWhileTheReadRuns) {
