@@ -19,9 +19,12 @@ class TTimer;
 /// in while the link is idle. Replies reach the owner as WM_LINK_REPLY
 /// events and failures as WM_LINK_ERROR events (LinkReplyEvent,
 /// LinkErrorEvent), both carrying Generation() so that the owner can tell a
-/// transport that has left its slot. A kind of link derives from it, opens
-/// its link and starts the shared worker over its LinkIo. Created, used and
-/// destroyed on the owner's (GUI) thread; the owner outlives it.
+/// transport that has left its slot. A kind of link derives from it with
+/// its LinkProfile, opens its link and calls Start with its LinkIo: the
+/// serial link its port (LComm); USB and the network an InboxLinkIo over a
+/// LinkInbox that their PutReceived fills, writing through the owner's
+/// report or network write routine. Created, used and destroyed on the
+/// owner's (GUI) thread; the owner outlives it.
 class LinkTransport {
 public:
   virtual ~LinkTransport();
