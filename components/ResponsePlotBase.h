@@ -187,7 +187,8 @@ public:
   /// Runs a full paint (layout when the size changed, Redraw, overlays)
   /// at the next paint event, and schedules it.
   void Invalidate();
-  /// A full paint now.
+  /// A full paint now (layout when the size changed, Redraw, overlays),
+  /// shown at the next paint event.
   void Repaint();
 
   // Renderers (ResponsePlotBase_Drawing.cpp).
@@ -280,6 +281,7 @@ private:
   void WriteParamText(ParamLines lines, double gain, double sx, double sy, float frequency, double q, TColor colour);
   void DrawFill(const double* values, int count, bool outlineClosure);
   void PaintOverlays();
+  void FullPaint();
   void CopyToSurface(const TPaintPage& page);
   QString FormatX(double value) const;
   QString FormatY(double value) const;

@@ -331,25 +331,30 @@ void ResponsePlotBase::Invalidate() {
 }
 
 void ResponsePlotBase::Repaint() {
-  m_fullPaintRequested = true;
-  TPaintBox::Repaint();
+  FullPaint();
+  m_surfaceUpdatePending = true;
+  update();
+}
+
+void ResponsePlotBase::FullPaint() {
+  m_inPaint = true;
+  if (Width() != m_lastWidth || Height() != m_lastHeight) {
+    m_lastWidth = Width();
+    m_lastHeight = Height();
+    ResizePaintPage();
+  }
+  Redraw();
+  PaintOverlays();
+  m_inPaint = false;
 }
 
 // A paint event scheduled only to show pages already copied onto the
-// surface shows the surface; every other one (first show, resize, Repaint)
-// lays out when the size changed and redraws everything first.
+// surface shows the surface; every other one (first show, resize,
+// Invalidate) lays out when the size changed and redraws everything first.
 void ResponsePlotBase::Paint() {
   const bool sizeChanged = Width() != m_lastWidth || Height() != m_lastHeight;
   if (sizeChanged || m_fullPaintRequested || !m_surfaceUpdatePending) {
-    m_inPaint = true;
-    if (sizeChanged) {
-      m_lastWidth = Width();
-      m_lastHeight = Height();
-      ResizePaintPage();
-    }
-    Redraw();
-    PaintOverlays();
-    m_inPaint = false;
+    FullPaint();
   }
   m_fullPaintRequested = false;
   m_surfaceUpdatePending = false;
