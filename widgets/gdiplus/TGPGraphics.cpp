@@ -76,7 +76,7 @@ TGPGraphics::TGPGraphics(TCanvas& canvas) {
     g.baseClip = clip;
   }
   g.bounds = QRectF(0, 0, canvas.Target()->width(), canvas.Target()->height());
-  ApplyTransform(Drawing::Fill);
+  ApplyTransform(Drawing::Shape);
 }
 
 TGPGraphics::TGPGraphics(TGPImage* image) {
@@ -87,7 +87,7 @@ TGPGraphics::TGPGraphics(TGPImage* image) {
   GpGraphics& g = *m_nativeGraphics;
   g.painter = std::make_unique<QPainter>(&image->NativeImage()->image);
   g.bounds = QRectF(QPointF(0, 0), image->NativeImage()->image.size());
-  ApplyTransform(Drawing::Fill);
+  ApplyTransform(Drawing::Shape);
 }
 
 TGPGraphics::~TGPGraphics() = default;
@@ -99,17 +99,19 @@ bool TGPGraphics::Ready() const { return m_nativeGraphics && m_nativeGraphics->p
 void TGPGraphics::ApplyTransform(Drawing drawing) {
   GpGraphics& g = *m_nativeGraphics;
   // GDI+ pixel centres sit on whole numbers, Qt's on halves: smooth drawing
-  // and fills move by half a pixel; hard lines and pictures stay on the grid.
+  // moves by half a pixel. Qt's hard rasterizer already samples pixels
+  // where GDI+ does, and pictures stay on the grid.
   const bool aa = AntiAliased(g.smoothing);
-  const bool shift = drawing == Drawing::Fill || (drawing == Drawing::Stroke && aa);
+  const bool shift = aa && drawing != Drawing::Image;
   g.painter->setRenderHint(QPainter::Antialiasing, aa && drawing != Drawing::Image);
   g.painter->setRenderHint(QPainter::SmoothPixmapTransform, true);
   g.painter->setTransform(g.world * (shift ? QTransform::fromTranslate(0.5, 0.5) : QTransform()) * g.base);
 }
 
 QTransform TGPGraphics::ClipTransform() const {
+  // Clips are hard-edged: they sample pixels as hard fills do.
   const GpGraphics& g = *m_nativeGraphics;
-  return g.world * QTransform::fromTranslate(0.5, 0.5) * g.base;
+  return g.world * g.base;
 }
 
 void TGPGraphics::ApplyClip() {
@@ -221,7 +223,7 @@ Status TGPGraphics::FillShape(const TGPBrush& brush, const QPainterPath& shape) 
     picture.addRect(QRectF(QPointF(0, 0), native.texture->image.size()));
     area = area.intersected(native.transform.map(picture));
   }
-  ApplyTransform(Drawing::Fill);
+  ApplyTransform(Drawing::Shape);
   m_nativeGraphics->painter->fillPath(area, Gdip::ToQBrush(native));
   return Status::Ok;
 }
@@ -230,7 +232,7 @@ Status TGPGraphics::StrokeShape(const TGPPen& pen, const QPainterPath& shape) {
   if (!Ready() || !pen.NativePen()) {
     return RecordStatus(Status::InvalidParameter);
   }
-  ApplyTransform(Drawing::Stroke);
+  ApplyTransform(Drawing::Shape);
   m_nativeGraphics->painter->strokePath(shape, ToQPen(*pen.NativePen()));
   return Status::Ok;
 }

@@ -124,7 +124,7 @@ public:
   Gdip::GpGraphics* NativeGraphics() const { return m_nativeGraphics.get(); }
 
 private:
-  enum class Drawing { Fill, Stroke, Image };
+  enum class Drawing { Shape, Image };
   bool Ready() const;
   void ApplyTransform(Drawing drawing);
   QTransform ClipTransform() const;
