@@ -4,6 +4,7 @@
 
 #include "platform/TBitmap.h"
 #include "platform/widgets/TPopupMenu.h"
+#include "plot/base/EPlotError.h"
 #include "plot/base/iDrawing.h"
 #include "plot/core/TiPlotLayoutManager.h"
 #include "plot/core/TiPlotMasterManager.h"
@@ -90,6 +91,21 @@ void TiPlotComponent::RemoveAllXAxes() { RemoveAll(m_master->XAxisManager()); }
 void TiPlotComponent::RemoveAllYAxes() { RemoveAll(m_master->YAxisManager()); }
 void TiPlotComponent::RemoveAllDataViews() { RemoveAll(m_master->DataViewManager()); }
 
+void TiPlotComponent::DeleteLabel(int index) {
+  if (index == 0) {
+    throw EPlotError(QStringLiteral("Label Index 0 can not be Deleted (Resevered for Title)"));
+  }
+  TiPlotKindManager& labels = m_master->LabelManager();
+  labels.FreeObject(labels.Items(index));
+}
+
+void TiPlotComponent::RemoveAllLabels() {
+  TiPlotKindManager& labels = m_master->LabelManager();
+  while (labels.Count() > 1) {
+    labels.FreeObject(labels.Items(1));
+  }
+}
+
 int TiPlotComponent::ObjectIndex(const TiPlotObject* object) const {
   if (object == nullptr) {
     return -1;
@@ -99,9 +115,17 @@ int TiPlotComponent::ObjectIndex(const TiPlotObject* object) const {
 }
 
 int TiPlotComponent::DataViewZHorz() const { return m_master->LayoutManager().DataViewHorz().ZOrder(); }
-void TiPlotComponent::SetDataViewZHorz(int value) { m_master->LayoutManager().DataViewHorz().SetZOrder(value); }
+// A marker that moves changes which side objects lie on: the side lists
+// are rebuilt at once, not left for the next layout change.
+void TiPlotComponent::SetDataViewZHorz(int value) {
+  m_master->LayoutManager().DataViewHorz().SetZOrder(value);
+  m_master->LayoutManager().RebuildLists();
+}
 int TiPlotComponent::DataViewZVert() const { return m_master->LayoutManager().DataViewVert().ZOrder(); }
-void TiPlotComponent::SetDataViewZVert(int value) { m_master->LayoutManager().DataViewVert().SetZOrder(value); }
+void TiPlotComponent::SetDataViewZVert(int value) {
+  m_master->LayoutManager().DataViewVert().SetZOrder(value);
+  m_master->LayoutManager().RebuildLists();
+}
 bool TiPlotComponent::XYAxesReverse() const { return m_master->LayoutManager().XYAxesReverse(); }
 void TiPlotComponent::SetXYAxesReverse(bool value) { m_master->SetXYAxesReverse(value); }
 bool TiPlotComponent::UserCanEditObjects() const { return m_master->UserCanEditObjects(); }

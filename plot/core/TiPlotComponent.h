@@ -64,6 +64,11 @@ public:
   void RemoveAllXAxes();
   void RemoveAllYAxes();
   void RemoveAllDataViews();
+  /// Label 0 is the title: EPlotError "Label Index 0 can not be Deleted
+  /// (Resevered for Title)" for index 0; other labels are freed.
+  void DeleteLabel(int index);
+  /// Frees label 1 while more than one label exists, so the title stays.
+  void RemoveAllLabels();
   /// Index of an object in the manager of its kind; -1 when not held.
   int ObjectIndex(const TiPlotObject* object) const;
 

@@ -59,11 +59,12 @@ TEST_F(PlotLayout, SidesFollowTheMarkers) {
   below1->SetZOrder(1);
   plot.SetDataViewZHorz(1);
   above->SetZOrder(2);
-  Layout().RebuildLists();
   EXPECT_EQ(Layout().BottomList(), (std::vector<TiPlotLayoutObject*>{below0, below1}));
   EXPECT_EQ(Layout().TopList(), (std::vector<TiPlotLayoutObject*>{above}));
   EXPECT_TRUE(above->ReverseSide());
   EXPECT_FALSE(below1->ReverseSide());
+  plot.SetDataViewZHorz(3);
+  EXPECT_TRUE(Layout().TopList().empty());
 }
 
 TEST_F(PlotLayout, SideListsSortZOrdersAsNumbers) {
