@@ -32,3 +32,21 @@ TEST(PlotRender, EmptyPlotWithTwoAxesAndDataView_drawsTicksLabelsAndGrid) {
   }
   EXPECT_GT(white, 50);
 }
+
+TEST(PlotRender, ReversedAxes_putXAxisBesideTheDataView) {
+  TiPlotComponent plot;
+  plot.SetBounds(0, 0, 300, 200);
+  plot.AddXAxis();
+  plot.AddYAxis();
+  plot.AddDataView();
+  plot.SetXYAxesReverse(true);
+  EXPECT_FALSE(plot.XAxis(0)->Horizontal());
+  EXPECT_TRUE(plot.YAxis(0)->Horizontal());
+  EXPECT_TRUE(plot.XAxis(0)->XYAxesReversed());
+  TBitmap bitmap(300, 200);
+  plot.iPaintTo(bitmap.Canvas());
+  const TRect view = plot.DataView(0)->DrawRect();
+  EXPECT_EQ(plot.XAxis(0)->DrawRect().Right, view.Left);
+  EXPECT_EQ(plot.YAxis(0)->DrawRect().Top, view.Bottom);
+  EXPECT_EQ(plot.XAxis(0)->PositionToPixels(0), view.Bottom);
+}
