@@ -176,6 +176,9 @@ bool ResponsePlotBase::FFTDraw(const double* y, int count, int id, TColor color,
 
 bool ResponsePlotBase::FFTDraw(const double* x, const double* y, int count, int id, TColor color,
                                TMyPlotStyle style) {
+  if (count > 0 && (x == nullptr || y == nullptr)) {
+    return false;
+  }
   const bool replaced = m_plots->AddOrReplace(x, y, count, id, color, style);
   AfterCurveChange();
   return replaced;

@@ -137,7 +137,8 @@ public:
 
   // Curves (ResponsePlotBase.cpp). Ids are PlotId values.
   /// Adds or replaces the curve with x = 0 .. count - 1; true when an
-  /// existing curve was replaced (it keeps its colour and style).
+  /// existing curve was replaced (it keeps its colour and style). Missing
+  /// point arrays with a positive count change nothing (result false).
   bool FFTDraw(const double* y, int count, int id, TColor color, TMyPlotStyle style);
   bool FFTDraw(const double* x, const double* y, int count, int id, TColor color, TMyPlotStyle style);
   /// x evenly spaced from firstX to lastX; needs count >= 2 (false otherwise, nothing changed).

@@ -64,8 +64,9 @@ TEST(ResponsePlotDrawing, negativeYMaxKeepsThePlusSign) {
   plot->SetYMin(-20.0);
   plot->SetYMax(-5.0);
   const int height = plot->YLabelPage().Canvas().TextHeight(QStringLiteral("0"));
+  const double bottom = plot->ScreenY(-20.0) - height;
   EXPECT_EQ(plot->YLabelPage().Bitmap().Image(),
-            ExpectedYLabels(*plot, {{QStringLiteral("+-5dB"), 0}, {QStringLiteral("-20dB"), plot->ScreenY(-20.0) - height}}));
+            ExpectedYLabels(*plot, {{QStringLiteral("+-5dB"), 0}, {QStringLiteral("-20dB"), bottom}}));
 }
 
 TEST(ResponsePlotDrawing, xLabelCountFollowsTheControlWidth) {

@@ -270,3 +270,21 @@ TEST(ResponsePlotOverlays, UpdateCurvePageShowsThePlotPageOnTheControl) {
   const TRect dest = plot->PlotPage().Dest();
   EXPECT_EQ(plot->Surface().Canvas().Pixel(dest.Left + p.X - 3, dest.Top + p.Y), clRed);
 }
+
+TEST(ResponsePlotOverlays, phasePlotDrawsTheSamePagesApartFromParameterTexts) {
+  auto response = BarePlot();
+  auto phase = BarePlot<LMyFFTDrawPhase>();
+  ResponsePlotBase* const plots[] = {response.get(), phase.get()};
+  for (ResponsePlotBase* plot : plots) {
+    const auto curve = FlatCurve(4.0);
+    plot->DrawBlock(4.0, 2000.0, clRed, 0, false, 1);
+    plot->DrawBlock(0.0, 1500.0, clAqua, 31, false, 2);
+    plot->DrawParam(0, 4.0, 2000.0, 1000.0f, 1.0, clYellow);
+    plot->DrawCurveFill(0, curve.data(), 4096);
+    plot->SetCurveDisplay(true);
+    plot->FFTDraw(curve.data(), 4096, 1, clLime, 0);
+    plot->UpdateCurvePage();
+  }
+  EXPECT_EQ(response->PlotPage().Bitmap().Image(), phase->PlotPage().Bitmap().Image());
+  EXPECT_EQ(response->Surface().Image(), phase->Surface().Image());
+}
