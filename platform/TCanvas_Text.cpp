@@ -93,7 +93,7 @@ QString Ellipsize(const QString& text, const QFontMetrics& metrics, int width, u
 
 TSize TCanvas::TextExtent(const QString& text) const {
   const QFontMetrics metrics(m_font.ToQFont());
-  return {metrics.horizontalAdvance(text), metrics.ascent() + metrics.descent()};
+  return {metrics.horizontalAdvance(text), m_font.TextMetrics().tmHeight};
 }
 
 void TCanvas::DrawTextLine(int x, int top, const QString& text, int underlineIndex, const TRect* clip) {
@@ -106,19 +106,19 @@ void TCanvas::DrawTextLine(int x, int top, const QString& text, int underlineInd
   if (clip != nullptr) {
     painter->setClipRect(clip->ToQRect(), Qt::IntersectClip);
   }
+  const TTextMetric tm = m_font.TextMetrics();
   const int width = metrics.horizontalAdvance(text);
-  const int height = metrics.ascent() + metrics.descent();
   if (m_state.bkMode == OPAQUE) {
-    painter->fillRect(QRect(x, top, width, height), QColor::fromRgb(Realize(ColorToQRgb(m_state.bkColor))));
+    painter->fillRect(QRect(x, top, width, tm.tmHeight), QColor::fromRgb(Realize(ColorToQRgb(m_state.bkColor))));
   }
   const QColor color = QColor::fromRgb(Realize(ColorToQRgb(m_state.textColor)));
   painter->setFont(font);
   painter->setPen(color);
-  painter->drawText(QPoint(x, top + metrics.ascent()), text);
+  painter->drawText(QPoint(x, top + tm.tmAscent), text);
   if (underlineIndex >= 0 && underlineIndex < text.size()) {
     const int ux = x + metrics.horizontalAdvance(text.left(underlineIndex));
     const int uw = metrics.horizontalAdvance(text.at(underlineIndex));
-    painter->fillRect(QRect(ux, top + metrics.ascent() + 1, uw, 1), color);
+    painter->fillRect(QRect(ux, top + tm.tmAscent + 1, uw, 1), color);
   }
 }
 
@@ -136,8 +136,9 @@ void TCanvas::TextOut(int x, int y, const QString& text) {
     font.setStyleStrategy(QFont::NoAntialias);
   }
   const QFontMetrics metrics(font);
+  const TTextMetric tm = m_font.TextMetrics();
   const int width = metrics.horizontalAdvance(text);
-  const int height = metrics.ascent() + metrics.descent();
+  const int height = tm.tmHeight;
   // Offsets of the text's top-left from the reference point.
   int ox = 0;
   if ((align & TA_CENTER) == TA_CENTER) {
@@ -147,7 +148,7 @@ void TCanvas::TextOut(int x, int y, const QString& text) {
   }
   int oy = 0;
   if ((align & TA_BASELINE) == TA_BASELINE) {
-    oy = -metrics.ascent();
+    oy = -tm.tmAscent;
   } else if (align & TA_BOTTOM) {
     oy = -height;
   }
@@ -166,7 +167,7 @@ void TCanvas::TextOut(int x, int y, const QString& text) {
   }
   painter->setFont(font);
   painter->setPen(QColor::fromRgb(Realize(ColorToQRgb(m_state.textColor))));
-  painter->drawText(QPoint(ox, oy + metrics.ascent()), text);
+  painter->drawText(QPoint(ox, oy + tm.tmAscent), text);
 }
 
 void TCanvas::TextRect(const TRect& r, int x, int y, const QString& text) {
@@ -179,18 +180,16 @@ void TCanvas::TextRect(const TRect& r, int x, int y, const QString& text) {
   const int mode = SetBkMode(TRANSPARENT);
   const unsigned align = m_state.textAlign;
   const int ox = ((align & TA_CENTER) == TA_CENTER) ? -TextWidth(text) / 2 : (align & TA_RIGHT) ? -TextWidth(text) : 0;
-  const QFontMetrics metrics(m_font.ToQFont());
-  const int oy = ((align & TA_BASELINE) == TA_BASELINE) ? -metrics.ascent()
-                 : (align & TA_BOTTOM)                  ? -(metrics.ascent() + metrics.descent())
-                                                        : 0;
+  const TTextMetric tm = m_font.TextMetrics();
+  const int oy = ((align & TA_BASELINE) == TA_BASELINE) ? -tm.tmAscent : (align & TA_BOTTOM) ? -tm.tmHeight : 0;
   DrawTextLine(x + ox, y + oy, text, -1, &r);
   SetBkMode(mode);
 }
 
 int TCanvas::DrawText(const QString& text, TRect& rect, unsigned flags) {
   const QFontMetrics metrics(m_font.ToQFont());
-  const int lineHeight =
-      metrics.ascent() + metrics.descent() + ((flags & DT_EXTERNALLEADING) ? std::max(0, metrics.leading()) : 0);
+  const TTextMetric tm = m_font.TextMetrics();
+  const int lineHeight = tm.tmHeight + ((flags & DT_EXTERNALLEADING) ? tm.tmExternalLeading : 0);
   const int width = rect.Width();
   const int tabWidth = 8 * std::max(1, metrics.horizontalAdvance(QLatin1Char('x')));
   const bool single = (flags & DT_SINGLELINE) != 0;

@@ -1,6 +1,7 @@
 #include "platform/TFont.h"
 
 #include <cmath>
+#include <cstdint>
 
 #include <QFontInfo>
 #include <QFontMetrics>
@@ -8,6 +9,38 @@
 
 #include "platform/FontRegistry.h"
 #include "platform/Rounding.h"
+
+namespace {
+// The face's Windows line metrics in font units, from its OS/2 and head
+// tables; empty for faces without them.
+struct WinMetrics {
+  int unitsPerEm = 0;
+  int ascent = 0;
+  int descent = 0;
+};
+
+std::optional<WinMetrics> WinMetricsOf(const QFont& font) {
+  const QRawFont raw = QRawFont::fromFont(font);
+  if (!raw.isValid()) {
+    return std::nullopt;
+  }
+  const QByteArray os2 = raw.fontTable("OS/2");
+  const QByteArray head = raw.fontTable("head");
+  if (os2.size() < 78 || head.size() < 20) {
+    return std::nullopt;
+  }
+  auto u16 = [](const QByteArray& t, int at) { return (int(std::uint8_t(t[at])) << 8) | int(std::uint8_t(t[at + 1])); };
+  WinMetrics m{u16(head, 18), u16(os2, 74), u16(os2, 76)};
+  if (m.unitsPerEm <= 0 || m.ascent + m.descent <= 0) {
+    return std::nullopt;
+  }
+  return m;
+}
+
+int Scaled(int units, int pixelsPerEm, int unitsPerEm) {
+  return int((std::int64_t(units) * pixelsPerEm * 2 + unitsPerEm) / (2 * std::int64_t(unitsPerEm)));
+}
+}  // namespace
 
 TFont::TFont(const TFont& other) : TObject() { CopyFrom(other); }
 
@@ -18,6 +51,7 @@ TFont& TFont::operator=(const TFont& other) {
 
 void TFont::Changed() {
   m_qfont.reset();
+  m_metrics.reset();
   Raise(OnChange, this);
 }
 
@@ -75,6 +109,7 @@ void TFont::SetQuality(TFontQuality value) {
 
 void TFont::CopyFrom(const TFont& other) {
   m_qfont.reset();
+  m_metrics.reset();
   m_name = other.m_name;
   m_height = other.m_height;
   m_style = other.m_style;
@@ -119,13 +154,11 @@ QFont TFont::ToQFont() const {
   if (m_height < 0) {
     font.setPixelSize(-m_height);
   } else if (m_height > 0) {
-    // A positive height is the cell height: scale the em size so that
-    // ascent + descent come out at it.
+    // A positive height is the cell height: the em height is what leaves
+    // ascent + descent at it.
     font.setPixelSize(m_height);
-    const QFontMetrics metrics(font);
-    const int cell = metrics.ascent() + metrics.descent();
-    if (cell > 0 && cell != m_height) {
-      font.setPixelSize(std::max(1, Round(double(m_height) * m_height / cell)));
+    if (const auto win = WinMetricsOf(font)) {
+      font.setPixelSize(std::max(1, Round(double(m_height) * win->unitsPerEm / (win->ascent + win->descent))));
     }
   } else {
     // Height 0 asks for the default size, 8 points.
@@ -136,18 +169,30 @@ QFont TFont::ToQFont() const {
 }
 
 TTextMetric TFont::TextMetrics() const {
+  if (m_metrics) {
+    return *m_metrics;
+  }
   const QFont font = ToQFont();
   const QFontMetrics metrics(font);
   TTextMetric tm;
-  tm.tmAscent = metrics.ascent();
-  tm.tmDescent = metrics.descent();
+  // A face with bitmap strikes may answer with another size than asked for.
+  const int pixelsPerEm = QFontInfo(font).pixelSize();
+  const auto win = WinMetricsOf(font);
+  if (win) {
+    tm.tmAscent = Scaled(win->ascent, pixelsPerEm, win->unitsPerEm);
+    tm.tmDescent = Scaled(win->descent, pixelsPerEm, win->unitsPerEm);
+  } else {
+    tm.tmAscent = metrics.ascent();
+    tm.tmDescent = metrics.descent();
+  }
   tm.tmHeight = tm.tmAscent + tm.tmDescent;
-  tm.tmInternalLeading = std::max(0, tm.tmHeight - font.pixelSize());
+  tm.tmInternalLeading = std::max(0, tm.tmHeight - pixelsPerEm);
   tm.tmExternalLeading = std::max(0, metrics.leading());
   tm.tmAveCharWidth = metrics.horizontalAdvance(QLatin1Char('x'));
   tm.tmMaxCharWidth = metrics.maxWidth();
   const QRawFont raw = QRawFont::fromFont(font);
   tm.TrueType = raw.isValid() && !raw.fontTable("glyf").isEmpty();
   tm.FixedPitch = QFontInfo(font).fixedPitch();
+  m_metrics = tm;
   return tm;
 }

@@ -77,7 +77,10 @@ public:
   /// The Qt font this describes (substituted face, size in pixels; the
   /// escapement is not part of it).
   QFont ToQFont() const;
-  /// Metrics of the font; TextHeight of any string is tmHeight.
+  /// Metrics of the font as the platform reports them: ascent and descent
+  /// from the face's Windows metrics (OS/2 usWinAscent/usWinDescent) scaled
+  /// to the em height, whatever line metrics the face prefers elsewhere.
+  /// TextHeight of any string is tmHeight.
   TTextMetric TextMetrics() const;
 
   friend bool operator==(const TFont& a, const TFont& b);
@@ -97,4 +100,5 @@ private:
   int m_orientation = 0;
   TFontQuality m_quality = TFontQuality::fqDefault;
   mutable std::optional<QFont> m_qfont;  // built on first use after a change
+  mutable std::optional<TTextMetric> m_metrics;
 };

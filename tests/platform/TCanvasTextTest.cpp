@@ -129,6 +129,21 @@ TEST(FontRegistry, substitutesWindowsFacesByFreeOnes) {
   EXPECT_EQ(QFontInfo(font.ToQFont()).family(), QStringLiteral("Tahoma"));
 }
 
+TEST(TFont, cellHeightComesFromTheFacesWindowsMetrics) {
+  // Tahoma prefers shorter typographic line metrics; the platform's cell is
+  // usWinAscent + usWinDescent scaled to the em: 8 points give 13 pixels.
+  TFont font;
+  font.SetName(QStringLiteral("Tahoma"));
+  font.SetSize(8);
+  const TTextMetric tm = font.TextMetrics();
+  EXPECT_EQ(tm.tmAscent, 11);
+  EXPECT_EQ(tm.tmHeight, 13);
+  EXPECT_EQ(tm.tmInternalLeading, 2);
+  font.SetHeight(13);  // a positive height asks for that cell
+  EXPECT_EQ(font.TextMetrics().tmHeight, 13);
+  EXPECT_EQ(font.ToQFont().pixelSize(), 11);
+}
+
 TEST(TFont, sizeAndHeightConvertAt96Dpi) {
   TFont font;
   font.SetSize(8);
