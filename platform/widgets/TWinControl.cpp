@@ -7,7 +7,17 @@
 
 TWinControl::TWinControl(QWidget* parent) : TControl(parent) { setFocusPolicy(Qt::ClickFocus); }
 
-QList<TControl*> TWinControl::Controls() const { return findChildren<TControl*>(Qt::FindDirectChildrenOnly); }
+// TControl has no meta-object of its own, so findChildren<TControl*> would
+// also hand back plain Qt children (an inner line edit): test each child.
+QList<TControl*> TWinControl::Controls() const {
+  QList<TControl*> controls;
+  for (QObject* child : children()) {
+    if (auto* control = dynamic_cast<TControl*>(child)) {
+      controls << control;
+    }
+  }
+  return controls;
+}
 
 void TWinControl::Broadcast(TMessage& message) {
   for (TControl* child : Controls()) {
