@@ -75,8 +75,10 @@ void TCurvyEdit::SetFocus() { m_edit->setFocus(Qt::OtherFocusReason); }
 
 bool TCurvyEdit::Focused() const { return m_edit->hasFocus(); }
 
+// Laid out at once: a hidden box gets no resize event.
 void TCurvyEdit::SetBounds(int left, int top, int width, int) {
   TCurvyControlPanel::SetBounds(left, top, width, kBoxHeight);
+  LayoutInnerEdit();
 }
 
 void TCurvyEdit::Resize() {

@@ -1,0 +1,129 @@
+#include <gtest/gtest.h>
+
+#include "platform/widgets/TForm.h"
+#include "tests/widgets/support/WidgetInput.h"
+#include "widgets/smooth/TCurvyEdit.h"
+
+namespace {
+struct Boxes {
+  Boxes() : first(new TCurvyEdit(&form)), second(new TCurvyEdit(&form)) {
+    form.SetBounds(0, 0, 300, 100);
+    first->SetBounds(10, 10, 80, 24);
+    second->SetBounds(10, 50, 80, 24);
+  }
+  bool Show() { return WidgetInput::ShowActive(&form); }
+  TForm form;
+  TCurvyEdit* first;
+  TCurvyEdit* second;
+};
+}  // namespace
+
+TEST(TCurvyEdit, Bounds_keepHeight24AndPlaceTheEditBetweenTheCorners) {
+  TCurvyEdit box;
+  box.SetRounding(4);
+  box.SetBounds(0, 0, 56, 40);
+  EXPECT_EQ(box.Height(), 24);
+  EXPECT_EQ(box.InnerEdit()->geometry(), QRect(4, 5, 46, 18));
+  box.SetRounding(6);
+  box.SetWidth(58);
+  EXPECT_EQ(box.InnerEdit()->geometry(), QRect(6, 5, 44, 18));
+}
+
+TEST(TCurvyEdit, SetText_raisesOnChangeWithTheBoxOnlyForANewText) {
+  TCurvyEdit box;
+  std::vector<TObject*> senders;
+  box.OnChange = [&](TObject* sender) { senders.push_back(sender); };
+  box.SetText(QStringLiteral("12.5"));
+  box.SetText(QStringLiteral("12.5"));
+  EXPECT_EQ(box.GetText(), QStringLiteral("12.5"));
+  ASSERT_EQ(senders.size(), 1u);
+  EXPECT_EQ(senders[0], &box);
+}
+
+TEST(TCurvyEdit, SetEnabled_disablesOnlyTheInnerEdit) {
+  TCurvyEdit box;
+  box.SetText(QStringLiteral("3"));
+  box.SetEnabled(false);
+  EXPECT_FALSE(box.Enabled());
+  EXPECT_FALSE(box.InnerEdit()->isEnabled());
+  EXPECT_TRUE(box.isEnabled());
+  EXPECT_EQ(box.GetText(), QStringLiteral("3"));
+}
+
+TEST(TCurvyEdit, KeyDown_reachesTheHandlerWithTheBoxAndAClearedKeyIsSwallowed) {
+  Boxes boxes;
+  ASSERT_TRUE(boxes.Show());
+  TCurvyEdit* box = boxes.first;
+  box->SetFocus();
+  ASSERT_TRUE(WidgetInput::WaitUntil([&] { return box->Focused(); }));
+  TObject* sender = nullptr;
+  box->OnKeyDown = [&](TObject* s, WORD& key, TShiftState) {
+    sender = s;
+    if (key == 'A') {
+      key = 0;
+    }
+  };
+  WidgetInput::Type(box->InnerEdit(), QStringLiteral("ab"));
+  EXPECT_EQ(sender, box);
+  EXPECT_EQ(box->GetText(), QStringLiteral("b"));
+}
+
+TEST(TCurvyEdit, ReadOnly_refusesTyping) {
+  Boxes boxes;
+  ASSERT_TRUE(boxes.Show());
+  boxes.first->SetReadOnly(true);
+  boxes.first->SetText(QStringLiteral("7"));
+  boxes.first->SetFocus();
+  WidgetInput::Type(boxes.first->InnerEdit(), QStringLiteral("9"));
+  EXPECT_EQ(boxes.first->GetText(), QStringLiteral("7"));
+}
+
+TEST(TCurvyEdit, EndKeyMessage_putsTheCaretAtTheEnd) {
+  TCurvyEdit box;
+  box.SetText(QStringLiteral("-12.0"));
+  box.InnerEdit()->setCursorPosition(0);
+  box.Perform(WM_KEYDOWN, VK_END);
+  box.Perform(WM_KEYUP, VK_END);
+  EXPECT_EQ(box.InnerEdit()->cursorPosition(), 5);
+}
+
+TEST(TCurvyEdit, LeavingTheBox_raisesOnExitWithTheBox) {
+  Boxes boxes;
+  ASSERT_TRUE(boxes.Show());
+  TObject* exited = nullptr;
+  boxes.first->OnExit = [&](TObject* s) { exited = s; };
+  boxes.first->SetFocus();
+  ASSERT_TRUE(WidgetInput::WaitUntil([&] { return boxes.first->Focused(); }));
+  boxes.second->SetFocus();
+  ASSERT_TRUE(WidgetInput::WaitUntil([&] { return exited != nullptr; }));
+  EXPECT_EQ(exited, boxes.first);
+}
+
+TEST(TCurvyEdit, ZeroWidthBox_stillTakesFocusAndKeys) {
+  Boxes boxes;
+  boxes.first->SetWidth(0);
+  ASSERT_TRUE(boxes.Show());
+  WORD seen = 0;
+  boxes.first->OnKeyDown = [&](TObject*, WORD& key, TShiftState) { seen = key; };
+  boxes.first->SetFocus();
+  ASSERT_TRUE(WidgetInput::WaitUntil([&] { return boxes.first->Focused(); }));
+  WidgetInput::KeyClick(boxes.first->InnerEdit(), Qt::Key_Up);
+  EXPECT_EQ(seen, VK_UP);
+}
+
+TEST(TCurvyEdit, EmptyText_isWrittenInGreyWhileTheTextIsEmpty) {
+  TCurvyEdit box;
+  box.SetBounds(0, 0, 120, 24);
+  box.SetEmptyText(QStringLiteral("MMMM"));
+  const QImage prompt = box.InnerEdit()->grab().toImage();
+  bool grey = false;
+  for (int y = 0; y < prompt.height(); ++y)
+    for (int x = 0; x < prompt.width(); ++x) grey = grey || prompt.pixel(x, y) == qRgb(0x80, 0x80, 0x80);
+  EXPECT_TRUE(grey);
+  box.SetText(QStringLiteral("1"));
+  const QImage text = box.InnerEdit()->grab().toImage();
+  bool stillGrey = false;
+  for (int y = 0; y < text.height(); ++y)
+    for (int x = 0; x < text.width(); ++x) stillGrey = stillGrey || text.pixel(x, y) == qRgb(0x80, 0x80, 0x80);
+  EXPECT_FALSE(stillGrey);
+}
