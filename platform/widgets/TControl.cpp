@@ -262,6 +262,10 @@ void TControl::PrepareCanvas(TCanvas& canvas) const {
   canvas.Brush().SetStyle(TBrushStyle::bsSolid);
   canvas.Brush().SetColor(m_color == clNone ? clBtnFace : m_color);
   canvas.Font().Assign(m_font);
+  // Explicit colour calls of an earlier paint must not carry over.
+  canvas.SetTextColor(m_font.Color());
+  canvas.SetBkColor(canvas.Brush().Color());
+  canvas.SetBkMode(OPAQUE);
 }
 
 void TControl::PaintOn(TCanvas& canvas, bool background) {
