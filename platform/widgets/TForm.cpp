@@ -1,7 +1,10 @@
 #include "platform/widgets/TForm.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QScreen>
 #include <QEventLoop>
+#include <QShowEvent>
 #include <QTimer>
 
 #include "platform/EventGuard.h"
@@ -109,7 +112,75 @@ bool TForm::event(QEvent* event) {
   return TWinControl::event(event);
 }
 
+void TForm::SetBorderStyle(TFormBorderStyle value) {
+  if (StoreIfChanged(m_borderStyle, value)) {
+    ApplyBorderStyle();
+  }
+}
+
+void TForm::ApplyBorderStyle() {
+  const bool wasVisible = isVisible();
+  Qt::WindowFlags flags = Qt::Window;
+  switch (m_borderStyle) {
+    case TFormBorderStyle::bsNone:
+      flags |= Qt::FramelessWindowHint;
+      break;
+    case TFormBorderStyle::bsDialog:
+      flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+      break;
+    case TFormBorderStyle::bsToolWindow:
+    case TFormBorderStyle::bsSizeToolWin:
+      flags = Qt::Tool;
+      break;
+    default:
+      break;
+  }
+  setWindowFlags(flags);
+  const bool fixed = m_borderStyle == TFormBorderStyle::bsSingle || m_borderStyle == TFormBorderStyle::bsDialog ||
+                     m_borderStyle == TFormBorderStyle::bsToolWindow;
+  if (fixed) {
+    setFixedSize(size());
+  } else {
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+  }
+  if (wasVisible) {
+    setVisible(true);
+  }
+}
+
+void TForm::PlaceOnShow() {
+  QRect area;
+  switch (m_position) {
+    case TPosition::poDesigned:
+      return;
+    case TPosition::poScreenCenter:
+      break;
+    case TPosition::poMainFormCenter:
+      if (QWidget* active = QApplication::activeWindow(); active != nullptr && active != this) {
+        area = active->frameGeometry();
+      }
+      break;
+    case TPosition::poOwnerFormCenter:
+      if (parentWidget() != nullptr) {
+        area = parentWidget()->window()->frameGeometry();
+      }
+      break;
+  }
+  if (area.isEmpty()) {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr) {
+      return;
+    }
+    area = screen->availableGeometry();
+  }
+  move(area.center() - QPoint(width() / 2, height() / 2));
+}
+
 void TForm::showEvent(QShowEvent* event) {
+  if (!event->spontaneous()) {
+    PlaceOnShow();
+  }
   TWinControl::showEvent(event);
   DoShow();
 }

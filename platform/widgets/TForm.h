@@ -20,6 +20,15 @@ enum class TCloseAction { caNone, caHide, caFree, caMinimize };
 using TCloseEvent = std::function<void(TObject* Sender, TCloseAction& Action)>;
 using TCloseQueryEvent = std::function<void(TObject* Sender, bool& CanClose)>;
 
+/// Where a form appears when shown: at its own bounds, centred on the
+/// screen, on the active window (the main form) or on its owner's window.
+enum class TPosition { poDesigned, poScreenCenter, poMainFormCenter, poOwnerFormCenter };
+
+/// The window frame: bsSizeable can be resized; bsSingle and bsDialog keep
+/// their size (a dialog has no minimise and maximise buttons); bsNone has
+/// no frame; the tool-window styles get a small caption.
+enum class TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
+
 /// A top-level window built in code: Caption is its title. ShowModal runs
 /// until ModalResult becomes non-zero: a result set while the form is
 /// modal (for example by a button's click handler) closes it once the
@@ -39,6 +48,10 @@ public:
   TModalResult ShowModal();
   bool Modal() const { return m_modalLoop != nullptr; }
   void Close();
+  TPosition Position() const { return m_position; }
+  void SetPosition(TPosition value) { m_position = value; }
+  TFormBorderStyle BorderStyle() const { return m_borderStyle; }
+  void SetBorderStyle(TFormBorderStyle value);
   /// Runs OnCloseQuery; true when the form may close.
   virtual bool CloseQuery();
 
@@ -63,10 +76,14 @@ protected:
 
 private:
   void CloseModal();
+  void PlaceOnShow();
+  void ApplyBorderStyle();
 
   TModalResult m_modalResult = mrNone;
   QEventLoop* m_modalLoop = nullptr;
   bool m_closePending = false;
+  TPosition m_position = TPosition::poDesigned;
+  TFormBorderStyle m_borderStyle = TFormBorderStyle::bsSizeable;
 };
 
 /// The form that holds a control (its top-level window when that is a

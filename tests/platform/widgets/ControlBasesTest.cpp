@@ -6,6 +6,7 @@
 #include <QDeadlineTimer>
 #include <QImage>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QTimer>
 
 #include "platform/TTimer.h"
@@ -249,4 +250,17 @@ TEST(TControl, aThrowingHandlerDoesNotLeaveTheEventDispatch) {
                    Qt::NoButton, Qt::NoModifier);
   QApplication::sendEvent(button, &move);
   EXPECT_EQ(after, 1);
+}
+
+TEST(TForm, screenCentredFormsAppearInTheMiddleAndDialogsKeepTheirSize) {
+  TForm form;
+  form.SetBounds(0, 0, 200, 100);
+  form.SetPosition(TPosition::poScreenCenter);
+  form.SetBorderStyle(TFormBorderStyle::bsDialog);
+  form.Show();
+  const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+  EXPECT_LE((form.geometry().center() - screen.center()).manhattanLength(), 2);
+  EXPECT_EQ(form.minimumSize(), QSize(200, 100));
+  EXPECT_EQ(form.maximumSize(), QSize(200, 100));
+  form.Hide();
 }
