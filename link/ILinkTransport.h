@@ -1,6 +1,5 @@
 #pragma once
 
-#include <chrono>
 #include <cstdint>
 #include <vector>
 
@@ -27,10 +26,9 @@ public:
   virtual void Close() = 0;
   /// Hands a CommandFrame to the send queue (see the transport's send rule).
   virtual void QueueFrame(std::vector<std::uint8_t> frame, bool forceAppend) = 0;
-  /// Waits at most `timeout` until every frame handed in so far has been
-  /// written; true when they were. Lets a last frame reach the wire before
-  /// Close.
-  virtual bool WaitUntilWritten(std::chrono::milliseconds timeout) = 0;
+  /// No reply pending and nothing queued: every frame handed in has been
+  /// answered (or given up on).
+  virtual bool IsIdle() const = 0;
   virtual void SetTimeout(int milliseconds) = 0;
   virtual void SetRetryCount(int count) = 0;
   virtual void SetKeepAliveSuppressed(bool suppressed) = 0;

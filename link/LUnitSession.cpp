@@ -1,6 +1,7 @@
 #include "link/LUnitSession.h"
 
 #include <functional>
+#include <thread>
 #include <utility>
 
 #include <QCoreApplication>
@@ -21,7 +22,7 @@ constexpr int kDisconnectMs = 300;
 constexpr int kProbeRetries = 3;
 constexpr int kLocalProbeTimeoutMs = 100;
 constexpr int kNetworkProbeTimeoutMs = 4000;
-constexpr std::chrono::milliseconds kWriteCheckStep{5};
+constexpr std::chrono::milliseconds kIdleCheckStep{1};
 
 /// A timer that waits until started; its handler stops it first.
 void MakeOneShot(TTimer& timer, int milliseconds, std::function<void()> handler) {
@@ -184,13 +185,16 @@ void LUnitSession::Disconnect() {
 }
 
 void LUnitSession::LetQueuedFramesOut(ILinkTransport& transport) {
+  // Waiting for the unit's answer is the one sure sign that the goodbye got
+  // there: a port closed right after a write may drop what it still holds.
   // Behind a pending reply the goodbye waits until that reply has been
-  // delivered to this object. What the transports post here is let through
-  // meanwhile; the transport has left its slot, so its replies are dropped,
-  // not handled.
+  // delivered to this object, so what the transports post here is let
+  // through meanwhile; the transport has left its slot, so its replies are
+  // dropped, not handled.
   const QDeadlineTimer deadline(kGoodbyeGrace);
-  while (!transport.WaitUntilWritten(kWriteCheckStep) && !deadline.hasExpired()) {
+  while (!transport.IsIdle() && !deadline.hasExpired()) {
     QCoreApplication::sendPostedEvents(this);
+    std::this_thread::sleep_for(kIdleCheckStep);
   }
 }
 

@@ -31,7 +31,7 @@ class LUnitControl;
 /// thread only.
 class LUnitSession : public QObject {
 public:
-  /// Milliseconds a goodbye gets to reach the wire before Disconnect closes.
+  /// How long a goodbye gets to reach the unit before Disconnect closes.
   static constexpr std::chrono::milliseconds kGoodbyeGrace{250};
   static constexpr std::size_t kSlotTableSize = 31;
 
@@ -122,7 +122,7 @@ private:
   bool IsInSlot(std::uint64_t generation) const;
   void OpenLink(LinkKind kind);
   /// Gives the frames handed to a transport that has left its slot up to
-  /// kGoodbyeGrace to reach the wire.
+  /// kGoodbyeGrace to be answered.
   void LetQueuedFramesOut(ILinkTransport& transport);
   void Send(int unitId, int code, bool forceAppend);
   void AdvanceProgress();

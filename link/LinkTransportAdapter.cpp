@@ -17,9 +17,7 @@ void LinkTransportAdapter::QueueFrame(std::vector<std::uint8_t> frame, bool forc
   m_transport->QueueFrame(std::move(frame), forceAppend);
 }
 
-bool LinkTransportAdapter::WaitUntilWritten(std::chrono::milliseconds timeout) {
-  return m_transport->WaitUntilWritten(timeout);
-}
+bool LinkTransportAdapter::IsIdle() const { return m_transport->IsIdle(); }
 
 void LinkTransportAdapter::SetTimeout(int milliseconds) { m_transport->SetTimeout(milliseconds); }
 

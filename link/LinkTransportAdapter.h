@@ -21,7 +21,7 @@ public:
   bool Open() override;
   void Close() override;
   void QueueFrame(std::vector<std::uint8_t> frame, bool forceAppend) override;
-  bool WaitUntilWritten(std::chrono::milliseconds timeout) override;
+  bool IsIdle() const override;
   void SetTimeout(int milliseconds) override;
   void SetRetryCount(int count) override;
   void SetKeepAliveSuppressed(bool suppressed) override;

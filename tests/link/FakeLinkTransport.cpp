@@ -23,8 +23,8 @@ void FakeLinkTransport::QueueFrame(std::vector<std::uint8_t> frame, bool forceAp
   m_record->frames.push_back({std::move(frame), forceAppend});
 }
 
-bool FakeLinkTransport::WaitUntilWritten(std::chrono::milliseconds) {
-  m_record->calls.push_back("WaitUntilWritten");
+bool FakeLinkTransport::IsIdle() const {
+  m_record->calls.push_back("IsIdle");
   return true;
 }
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -24,7 +23,7 @@ struct FakeLinkRecord {
   bool closed = false;
   bool destroyed = false;
   std::vector<Frame> frames;
-  /// Every call in order ("Queue 11", "WaitUntilWritten", "Close", "Timeout 100" ...).
+  /// Every call in order ("Queue 11", "IsIdle", "Close", "Timeout 100" ...).
   std::vector<std::string> calls;
   int timeout = 0;
   int retries = 0;
@@ -41,7 +40,7 @@ public:
   bool Open() override;
   void Close() override;
   void QueueFrame(std::vector<std::uint8_t> frame, bool forceAppend) override;
-  bool WaitUntilWritten(std::chrono::milliseconds timeout) override;
+  bool IsIdle() const override;
   void SetTimeout(int milliseconds) override;
   void SetRetryCount(int count) override;
   void SetKeepAliveSuppressed(bool suppressed) override;
