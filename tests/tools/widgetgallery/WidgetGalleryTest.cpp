@@ -1,0 +1,26 @@
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QTemporaryDir>
+
+#include "tools/widgetgallery/WidgetGallery.h"
+
+TEST(WidgetGallery, writesEverySheetAsPng) {
+  QTemporaryDir dir;
+  QString error;
+  const QStringList written = WidgetGallery::WriteAll(dir.filePath(QStringLiteral("out")), &error);
+  ASSERT_EQ(written.size(), 7) << error.toStdString();
+  for (const QString& path : written) {
+    const QImage image(path);
+    EXPECT_FALSE(image.isNull()) << path.toStdString();
+  }
+  const QImage leds(dir.filePath(QStringLiteral("out/led_buttons.png")));
+  ASSERT_FALSE(leds.isNull());
+  EXPECT_EQ(leds.pixel(2, leds.height() - 2) & 0xFFFFFF, 0u);  // on black
+}
+
+TEST(WidgetGallery, refusesAFolderItCannotCreate) {
+  QString error;
+  EXPECT_TRUE(WidgetGallery::WriteAll(QStringLiteral("/proc/no/such/folder"), &error).isEmpty());
+  EXPECT_FALSE(error.isEmpty());
+}
