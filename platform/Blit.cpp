@@ -1,6 +1,9 @@
 #include "platform/Blit.h"
 
 #include <cstdlib>
+#include <optional>
+
+#include <QImage>
 
 #include "platform/TCanvas.h"
 
@@ -57,10 +60,18 @@ void ForEachMapped(const TCanvas& dest, int x, int y, int w, int h, const TCanva
   }
 }
 
-bool InImage(const TCanvas& canvas, int dx, int dy) {
-  const QImage* image = canvas.Target();
-  return image != nullptr && dx >= 0 && dy >= 0 && dx < image->width() && dy < image->height();
-}
+// The source's pixels as they were before the transfer: a shallow copy that
+// keeps the old data when the transfer writes into the same image, so
+// overlapping copies (scrolling, mirroring in place) read unchanged pixels.
+class SourcePixels {
+public:
+  explicit SourcePixels(const TCanvas& canvas) : m_image(*canvas.Target()) {}
+  bool Contains(int x, int y) const { return x >= 0 && y >= 0 && x < m_image.width() && y < m_image.height(); }
+  QRgb At(int x, int y) const { return reinterpret_cast<const QRgb*>(m_image.constScanLine(y))[x]; }
+
+private:
+  const QImage m_image;
+};
 }  // namespace
 
 bool StretchBlt(TCanvas& dest, int x, int y, int w, int h, const TCanvas* source, int sx, int sy, int sw, int sh,
@@ -78,6 +89,10 @@ bool StretchBlt(TCanvas& dest, int x, int y, int w, int h, const TCanvas* source
     sh = h;
   }
   const bool needPattern = UsesPattern(table);
+  std::optional<SourcePixels> pixels;
+  if (needSource) {
+    pixels.emplace(*source);
+  }
   ForEachMapped(dest, x, y, w, h, needSource ? source : nullptr, sx, sy, sw, sh,
                 [&](int dx, int dy, int srcX, int srcY) {
                   if (!dest.DeviceContains(dx, dy)) {
@@ -85,10 +100,10 @@ bool StretchBlt(TCanvas& dest, int x, int y, int w, int h, const TCanvas* source
                   }
                   QRgb s = 0;
                   if (needSource) {
-                    if (!InImage(*source, srcX, srcY)) {
+                    if (!pixels->Contains(srcX, srcY)) {
                       return;
                     }
-                    s = ConvertSource(source->DevicePixel(srcX, srcY), *source, dest);
+                    s = ConvertSource(pixels->At(srcX, srcY), *source, dest);
                   }
                   if (table == 0xCC) {
                     dest.PutDevicePixel(dx, dy, s);
@@ -118,16 +133,18 @@ bool TransparentStretchBlt(TCanvas& dest, int x, int y, int w, int h, const TCan
   }
   const TPoint s0 = source.LogicalToDevice({sx, sy});
   const TPoint m0 = mask.LogicalToDevice({mx, my});
+  const SourcePixels pixels(source);
+  const SourcePixels maskPixels(mask);
   ForEachMapped(dest, x, y, w, h, &source, sx, sy, sw, sh, [&](int dx, int dy, int srcX, int srcY) {
     const int maskX = m0.X + (srcX - s0.X);
     const int maskY = m0.Y + (srcY - s0.Y);
-    if (!dest.DeviceContains(dx, dy) || !InImage(source, srcX, srcY) || !InImage(mask, maskX, maskY)) {
+    if (!dest.DeviceContains(dx, dy) || !pixels.Contains(srcX, srcY) || !maskPixels.Contains(maskX, maskY)) {
       return;
     }
-    if ((mask.DevicePixel(maskX, maskY) & 0xFFFFFFu) == 0xFFFFFFu) {
+    if ((maskPixels.At(maskX, maskY) & 0xFFFFFFu) == 0xFFFFFFu) {
       return;
     }
-    dest.PutDevicePixel(dx, dy, ConvertSource(source.DevicePixel(srcX, srcY), source, dest));
+    dest.PutDevicePixel(dx, dy, ConvertSource(pixels.At(srcX, srcY), source, dest));
   });
   return true;
 }

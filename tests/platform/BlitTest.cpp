@@ -102,3 +102,17 @@ TEST(Blit, stretchPicksTheNearestSourcePixel) {
   EXPECT_EQ(dest.Canvas().Pixel(3, 0), clBlue);
   EXPECT_FALSE(BitBlt(dest.Canvas(), 0, 0, 1, 1, nullptr, 0, 0, SRCCOPY));
 }
+
+TEST(Blit, overlappingCopiesReadTheSourceAsItWas) {
+  TBitmap strip;
+  strip.SetSize(5, 1);
+  const TColor colours[] = {clRed, clLime, clBlue, clYellow, clAqua};
+  for (int x = 0; x < 5; ++x) {
+    strip.Canvas().SetPixel(x, 0, colours[x]);
+  }
+  BitBlt(strip.Canvas(), 1, 0, 4, 1, &strip.Canvas(), 0, 0, SRCCOPY);  // scroll right by one
+  EXPECT_EQ(strip.Canvas().Pixel(0, 0), clRed);
+  for (int x = 1; x < 5; ++x) {
+    EXPECT_EQ(strip.Canvas().Pixel(x, 0), colours[x - 1]) << x;
+  }
+}
