@@ -3,35 +3,17 @@
 #include <algorithm>
 #include <cmath>
 
-#include <QPainter>
-#include <QPainterPath>
-
 #include "components/BandParameterText.h"
 #include "components/PlotPixel.h"
 #include "platform/GdiConstants.h"
+#include "widgets/gdiplus/TGPBrush.h"
+#include "widgets/gdiplus/TGPGraphics.h"
+#include "widgets/gdiplus/TGPGraphicsPath.h"
+#include "widgets/gdiplus/TGPPen.h"
 
 namespace {
 
 constexpr int kMarkerPenWidth = 5;
-
-// Control points of a cardinal spline through the points, as the graphics
-// layer builds its curves: a tangent of tension x 0.3 x (next - previous)
-// at inner points and tension x 0.3 x (neighbour - end) at the ends.
-void AddCardinalSpline(QPainterPath& path, const std::vector<QPointF>& points, double tension) {
-  path.moveTo(points.front());
-  if (points.size() < 2) {
-    return;
-  }
-  const double t = tension * 0.3;
-  const std::size_t n = points.size();
-  for (std::size_t i = 0; i + 1 < n; ++i) {
-    const QPointF& p0 = points[i];
-    const QPointF& p1 = points[i + 1];
-    const QPointF c1 = i == 0 ? p0 + t * (p1 - p0) : p0 + t * (p1 - points[i - 1]);
-    const QPointF c2 = i + 2 == n ? p1 + t * (p0 - p1) : p1 - t * (points[i + 2] - p0);
-    path.cubicTo(c1, c2, p1);
-  }
-}
 
 // A closing-line coordinate as the single-precision real the graphics
 // layer takes, kept inside the range that PixelTrunc allows.
@@ -168,61 +150,53 @@ void ResponsePlotBase::DrawCurveFill(int, const double* values, int count) {
   DrawFill(values, count, true);
 }
 
-// The selected band's curve as a translucent grey area: a spline through
-// the points, closed towards the 0 dB line or the plot's bottom by the band
-// type. outlineClosure: outline the whole figure (the immediate drawing),
-// else the spline alone (the repaint).
+// The selected band's curve as a translucent grey area through the GDI+
+// layer: a spline through the points, closed towards the 0 dB line or the
+// plot's bottom by the band type. outlineClosure: outline the whole figure
+// (the immediate drawing), else the spline alone (the repaint).
 void ResponsePlotBase::DrawFill(const double* values, int count, bool outlineClosure) {
-  if (count <= 0) {
+  if (count < 2) {
     return;
   }
   const double width = GetPlotWidth();
   const double height = GetPlotHeight();
-  std::vector<QPointF> points(static_cast<std::size_t>(count));
+  std::vector<TGPPoint> points(static_cast<std::size_t>(count));
   for (int i = 0; i < count; ++i) {
-    points[std::size_t(i)] =
-        QPointF(PixelTrunc(width * (i - m_xMin) / (m_xMax - m_xMin)),
-                PixelTrunc(height - height * (values[i] - m_yMin) / (m_yMax - m_yMin)));
+    points[std::size_t(i)] = GpPoint(PixelTrunc(width * (i - m_xMin) / (m_xMax - m_xMin)),
+                                     PixelTrunc(height - height * (values[i] - m_yMin) / (m_yMax - m_yMin)));
   }
-  QPainterPath path;
-  path.setFillRule(Qt::OddEvenFill);
-  AddCardinalSpline(path, points, 0.5);
-
-  auto painter = m_plotPage->Canvas().BeginPainter();
-  painter->setRenderHint(QPainter::Antialiasing, false);
-  // The graphics layer puts pixel centres on whole coordinates.
-  painter->translate(0.5, 0.5);
-  const QColor grey(128, 128, 128, 30);
-  painter->setPen(QPen(grey, 1.0));
-  painter->setBrush(Qt::NoBrush);
+  TGPGraphics graphics(m_plotPage->Canvas());
+  const ARGB grey = (ARGB(30) << 24) | (128u << 16) | (128u << 8) | 128u;
+  const TGPSolidBrush brush(grey);
+  const TGPPen pen(grey, 1.0f);
+  TGPGraphicsPath path(FillMode::FillModeAlternate);
+  path.AddCurve(points, 0.5f);
   if (!outlineClosure) {
-    painter->drawPath(path);
+    graphics.DrawPath(&pen, &path);
   }
 
-  auto at = [this](double x, double y) { return QPointF(SinglePrecision(ScreenX(x)), SinglePrecision(ScreenY(y))); };
+  auto line = [&](double x1, double y1, double x2, double y2) {
+    path.AddLine(SinglePrecision(ScreenX(x1)), SinglePrecision(ScreenY(y1)), SinglePrecision(ScreenX(x2)),
+                 SinglePrecision(ScreenY(y2)));
+  };
   const int type = m_overlay.ParamType;
-  const bool up = m_overlay.ParamGain >= 0;
-  const double edge = up ? m_yMax : m_yMin;
+  const double edge = m_overlay.ParamGain >= 0 ? m_yMax : m_yMin;
   if (type == 0) {
-    path.lineTo(at(10, 0));
-    path.lineTo(at(20000, 0));
+    line(10, 0, 20000, 0);
   } else if (type == 1) {
-    path.lineTo(at(20000, 0));
-    path.lineTo(at(10, 0));
-    path.lineTo(at(10, edge));
+    line(20000, 0, 10, 0);
+    line(10, 0, 10, edge);
   } else if (type == 2) {
-    path.lineTo(at(20000, edge));
-    path.lineTo(at(20000, 0));
-    path.lineTo(at(10, 0));
+    line(20000, edge, 20000, 0);
+    line(20000, 0, 10, 0);
   } else if (type >= 3) {
-    path.lineTo(at(20000, 0));
-    path.lineTo(at(20000, m_yMin));
-    path.lineTo(at(10, m_yMin));
+    line(20000, 0, 20000, m_yMin);
+    line(20000, m_yMin, 10, m_yMin);
   }
   if (outlineClosure) {
-    painter->drawPath(path);
+    graphics.DrawPath(&pen, &path);
   }
-  painter->fillPath(path, QBrush(grey));
+  graphics.FillPath(brush, path);
 }
 
 void ResponsePlotBase::SetCurveDisplay(bool on) { m_overlay.CurveDisplay = on; }
