@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "platform/Blit.h"
 #include "platform/TBitmap.h"
 
@@ -9,6 +11,22 @@ TBitmap* Filled(TBitmap& bitmap, int w, int h, TColor color) {
   bitmap.Canvas().Brush().SetColor(color);
   bitmap.Canvas().FillRect(Rect(0, 0, w, h));
   return &bitmap;
+}
+
+// A one-row bitmap of the given colours, and the colours of a bitmap's row.
+void SetRow(TBitmap& bitmap, const std::vector<TColor>& colours) {
+  bitmap.SetSize(int(colours.size()), 1);
+  for (std::size_t x = 0; x < colours.size(); ++x) {
+    bitmap.Canvas().SetPixel(int(x), 0, colours[x]);
+  }
+}
+
+std::vector<TColor> Row(const TBitmap& bitmap) {
+  std::vector<TColor> colours;
+  for (int x = 0; x < bitmap.Width(); ++x) {
+    colours.push_back(bitmap.Canvas().Pixel(x, 0));
+  }
+  return colours;
 }
 }  // namespace
 
@@ -46,16 +64,13 @@ TEST(Blit, ropTruthTablesCombineSourceAndDestinationPerBit) {
 TEST(Blit, monochromeToColourUsesTextAndBackgroundColours) {
   TBitmap mono;
   mono.SetMonochrome(true);
-  mono.SetSize(2, 1);
-  mono.Canvas().SetPixel(0, 0, clBlack);
-  mono.Canvas().SetPixel(1, 0, clWhite);
+  SetRow(mono, {clBlack, clWhite});
   TBitmap colour;
   Filled(colour, 2, 1, clGray);
   colour.Canvas().SetTextColor(clRed);
   colour.Canvas().SetBkColor(clBlue);
   BitBlt(colour.Canvas(), 0, 0, 2, 1, &mono.Canvas(), 0, 0, SRCCOPY);
-  EXPECT_EQ(colour.Canvas().Pixel(0, 0), clRed);
-  EXPECT_EQ(colour.Canvas().Pixel(1, 0), clBlue);
+  EXPECT_EQ(Row(colour), (std::vector<TColor>{clRed, clBlue}));
 }
 
 TEST(Blit, colourToMonochromeSetsPixelsOfTheSourceBackground) {
@@ -67,52 +82,31 @@ TEST(Blit, colourToMonochromeSetsPixelsOfTheSourceBackground) {
   mono.SetMonochrome(true);
   mono.SetSize(3, 1);
   BitBlt(mono.Canvas(), 0, 0, 3, 1, &colour.Canvas(), 0, 0, SRCCOPY);
-  EXPECT_EQ(mono.Canvas().Pixel(0, 0), clBlack);
-  EXPECT_EQ(mono.Canvas().Pixel(1, 0), clWhite);
-  EXPECT_EQ(mono.Canvas().Pixel(2, 0), clBlack);
+  EXPECT_EQ(Row(mono), (std::vector<TColor>{clBlack, clWhite, clBlack}));
 }
 
 TEST(Blit, negativeExtentsMirrorFromTheOriginPixel) {
   TBitmap source;
-  source.SetSize(3, 1);
-  source.Canvas().SetPixel(0, 0, clRed);
-  source.Canvas().SetPixel(1, 0, clLime);
-  source.Canvas().SetPixel(2, 0, clBlue);
+  SetRow(source, {clRed, clLime, clBlue});
   TBitmap dest;
   Filled(dest, 5, 1, clWhite);
   StretchBlt(dest.Canvas(), 3, 0, -3, 1, &source.Canvas(), 0, 0, 3, 1, SRCCOPY);
-  EXPECT_EQ(dest.Canvas().Pixel(3, 0), clRed);
-  EXPECT_EQ(dest.Canvas().Pixel(2, 0), clLime);
-  EXPECT_EQ(dest.Canvas().Pixel(1, 0), clBlue);
-  EXPECT_EQ(dest.Canvas().Pixel(0, 0), clWhite);
-  EXPECT_EQ(dest.Canvas().Pixel(4, 0), clWhite);
+  EXPECT_EQ(Row(dest), (std::vector<TColor>{clWhite, clBlue, clLime, clRed, clWhite}));
 }
 
 TEST(Blit, stretchPicksTheNearestSourcePixel) {
   TBitmap source;
-  source.SetSize(2, 1);
-  source.Canvas().SetPixel(0, 0, clRed);
-  source.Canvas().SetPixel(1, 0, clBlue);
+  SetRow(source, {clRed, clBlue});
   TBitmap dest;
   dest.SetSize(4, 1);
   StretchBlt(dest.Canvas(), 0, 0, 4, 1, &source.Canvas(), 0, 0, 2, 1, SRCCOPY);
-  EXPECT_EQ(dest.Canvas().Pixel(0, 0), clRed);
-  EXPECT_EQ(dest.Canvas().Pixel(1, 0), clRed);
-  EXPECT_EQ(dest.Canvas().Pixel(2, 0), clBlue);
-  EXPECT_EQ(dest.Canvas().Pixel(3, 0), clBlue);
+  EXPECT_EQ(Row(dest), (std::vector<TColor>{clRed, clRed, clBlue, clBlue}));
   EXPECT_FALSE(BitBlt(dest.Canvas(), 0, 0, 1, 1, nullptr, 0, 0, SRCCOPY));
 }
 
 TEST(Blit, overlappingCopiesReadTheSourceAsItWas) {
   TBitmap strip;
-  strip.SetSize(5, 1);
-  const TColor colours[] = {clRed, clLime, clBlue, clYellow, clAqua};
-  for (int x = 0; x < 5; ++x) {
-    strip.Canvas().SetPixel(x, 0, colours[x]);
-  }
+  SetRow(strip, {clRed, clLime, clBlue, clYellow, clAqua});
   BitBlt(strip.Canvas(), 1, 0, 4, 1, &strip.Canvas(), 0, 0, SRCCOPY);  // scroll right by one
-  EXPECT_EQ(strip.Canvas().Pixel(0, 0), clRed);
-  for (int x = 1; x < 5; ++x) {
-    EXPECT_EQ(strip.Canvas().Pixel(x, 0), colours[x - 1]) << x;
-  }
+  EXPECT_EQ(Row(strip), (std::vector<TColor>{clRed, clRed, clLime, clBlue, clYellow}));
 }
