@@ -17,7 +17,6 @@ bool RecordingOwner::event(QEvent* event) {
   if (event->type() == WM_LINK_REPLY) {
     auto* reply = static_cast<LinkReplyEvent*>(event);
     if (!reply->Claim()) {
-      ++staleReplies;
       return true;
     }
     replies.push_back({reply->Frame(), reply->ElapsedMs(), reply->Generation()});

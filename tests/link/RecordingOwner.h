@@ -12,8 +12,8 @@
 
 /// Stands in for the main window: records the replies and link errors a
 /// transport sends it, and runs `onReply` inside the synchronous hand-over
-/// of each reply. Stale replies (transport closed meanwhile) are counted,
-/// not recorded. GUI thread.
+/// of each reply. Stale replies (transport closed meanwhile) are ignored,
+/// as the main window ignores them. GUI thread.
 class RecordingOwner : public QObject {
 public:
   struct Reply {
@@ -29,7 +29,6 @@ public:
 
   std::vector<Reply> replies;
   std::vector<Error> errors;
-  int staleReplies = 0;
   std::function<void(const Reply&)> onReply;
 
   bool HasError(int code) const;
