@@ -6,6 +6,7 @@
 #include <libudev.h>
 #include <linux/serial.h>
 #include <sys/ioctl.h>
+#include <string_view>
 #include <tuple>
 #include <unistd.h>
 
