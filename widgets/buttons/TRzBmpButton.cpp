@@ -65,15 +65,35 @@ void TRzBmpButton::SetButtonStyle(TButtonStyle value) {
   }
 }
 
-void TRzBmpButton::SetCaptionDownOffset(int value) { Store(m_captionDownOffset, value); }
-void TRzBmpButton::SetLayout(TButtonLayout value) { Store(m_layout, value); }
-void TRzBmpButton::SetShowDownPattern(bool value) { Store(m_showDownPattern, value); }
-void TRzBmpButton::SetShowFocus(bool value) { Store(m_showFocus, value); }
-void TRzBmpButton::SetSpacing(int value) { Store(m_spacing, value); }
+void TRzBmpButton::SetCaptionDownOffset(int value) {
+  if (StoreIfChanged(m_captionDownOffset, value)) {
+    Invalidate();
+  }
+}
+void TRzBmpButton::SetLayout(TButtonLayout value) {
+  if (StoreIfChanged(m_layout, value)) {
+    Invalidate();
+  }
+}
+void TRzBmpButton::SetShowDownPattern(bool value) {
+  if (StoreIfChanged(m_showDownPattern, value)) {
+    Invalidate();
+  }
+}
+void TRzBmpButton::SetShowFocus(bool value) {
+  if (StoreIfChanged(m_showFocus, value)) {
+    Invalidate();
+  }
+}
+void TRzBmpButton::SetSpacing(int value) {
+  if (StoreIfChanged(m_spacing, value)) {
+    Invalidate();
+  }
+}
 
 void TRzBmpButton::SetMargin(int value) {
-  if (value >= -1) {
-    Store(m_margin, value);
+  if (value >= -1 && StoreIfChanged(m_margin, value)) {
+    Invalidate();
   }
 }
 

@@ -100,13 +100,6 @@ private:
   bool Inside(int x, int y) const;
   const TBitmap* FaceOf(TBitmap& disabledScratch) const;
   TRect PaintBorder(TCanvas& canvas);
-  template <typename T>
-  void Store(T& field, const T& value) {
-    if (field != value) {
-      field = value;
-      Invalidate();
-    }
-  }
 
   int m_groupIndex = 0;
   std::unique_ptr<TRzButtonBitmaps> m_bitmaps;

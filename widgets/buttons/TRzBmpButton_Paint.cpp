@@ -3,6 +3,7 @@
 #include "platform/Blit.h"
 #include "platform/GdiConstants.h"
 #include "platform/TCanvas.h"
+#include "widgets/common/GlyphLayout.h"
 #include "widgets/panelset/FrameStyles.h"
 #include "widgets/panelset/PaintHelpers.h"
 #include "widgets/panelset/TransparentBitmaps.h"
@@ -72,53 +73,11 @@ TRzBmpButton::TButtonLayoutResult TRzBmpButton::CalcButtonLayout(const TRect& in
     tw = r.Width();
     th = r.Height();
   }
-  const bool horizontal = m_layout == TButtonLayout::blGlyphLeft || m_layout == TButtonLayout::blGlyphRight;
-  TPoint glyph;
-  TPoint text;
-  if (horizontal) {
-    glyph.Y = h / 2 - gh / 2;
-    text.Y = h / 2 - th / 2;
-  } else {
-    glyph.X = w / 2 - gw / 2;
-    text.X = w / 2 - tw / 2;
-  }
-  int spacing = m_spacing;
-  int margin = m_margin;
-  if (tw == 0 || gw == 0) {
-    spacing = 0;
-  }
-  const int length = horizontal ? w : h;
-  const int g = horizontal ? gw : gh;
-  const int t = horizontal ? tw : th;
-  if (margin == -1) {
-    if (spacing == -1) {
-      margin = (length - (g + t)) / 3;
-      spacing = margin;
-    } else {
-      const int total = g + spacing + t;
-      margin = length / 2 - total / 2;
-    }
-  } else if (spacing == -1) {
-    spacing = (length - margin - g) / 2 - t / 2;
-  }
-  switch (m_layout) {
-    case TButtonLayout::blGlyphLeft:
-      glyph.X = margin;
-      text.X = margin + gw + spacing;
-      break;
-    case TButtonLayout::blGlyphRight:
-      glyph.X = w - margin - gw;
-      text.X = glyph.X - spacing - tw;
-      break;
-    case TButtonLayout::blGlyphTop:
-      glyph.Y = margin;
-      text.Y = margin + gh + spacing;
-      break;
-    case TButtonLayout::blGlyphBottom:
-      glyph.Y = h - margin - gh;
-      text.Y = glyph.Y - spacing - th;
-      break;
-  }
+  static constexpr TGlyphSide kSides[] = {TGlyphSide::Left, TGlyphSide::Right, TGlyphSide::Top, TGlyphSide::Bottom};
+  const TGlyphLayout place = LayoutGlyphAndText({w, h}, {gw, gh}, {tw, th}, kSides[static_cast<int>(m_layout)],
+                                                m_margin, m_spacing, TCentring::HalfEach);
+  const TPoint glyph = place.Glyph;
+  const TPoint text = place.Text;
   TButtonLayoutResult result;
   result.Caption = Bounds(inner.Left + text.X, inner.Top + text.Y, tw, th);
   if (gw != 0 && gh != 0) {

@@ -4,6 +4,7 @@
 #include "platform/TCanvas.h"
 #include "widgets/common/Accelerators.h"
 #include "widgets/common/ButtonGroups.h"
+#include "widgets/common/ParentColor.h"
 #include "widgets/panelset/FrameStyles.h"
 #include "widgets/panelset/Gradients.h"
 #include "widgets/panelset/ShadeSystem.h"
@@ -13,10 +14,26 @@ TRzButton::TRzButton(QWidget* parent) : TRzCustomButton(parent) {
   SetColor(clBtnFace);
 }
 
-void TRzButton::SetAlignment(TAlignment value) { Store(m_alignment, value); }
-void TRzButton::SetFrameColor(TColor value) { Store(m_frameColor, value); }
-void TRzButton::SetShowDownPattern(bool value) { Store(m_showDownPattern, value); }
-void TRzButton::SetShowFocusRect(bool value) { Store(m_showFocusRect, value); }
+void TRzButton::SetAlignment(TAlignment value) {
+  if (StoreIfChanged(m_alignment, value)) {
+    Invalidate();
+  }
+}
+void TRzButton::SetFrameColor(TColor value) {
+  if (StoreIfChanged(m_frameColor, value)) {
+    Invalidate();
+  }
+}
+void TRzButton::SetShowDownPattern(bool value) {
+  if (StoreIfChanged(m_showDownPattern, value)) {
+    Invalidate();
+  }
+}
+void TRzButton::SetShowFocusRect(bool value) {
+  if (StoreIfChanged(m_showFocusRect, value)) {
+    Invalidate();
+  }
+}
 
 void TRzButton::SetDefault(bool value) {
   m_default = value;
@@ -217,8 +234,7 @@ void RoundedFrame(TCanvas& canvas, const TRect& r, TColor upperLeft, TColor lowe
 
 void TRzButton::PaintHotTrack(TRect r) {
   TCanvas& canvas = Canvas();
-  const auto* parent = dynamic_cast<const TControl*>(parentWidget());
-  const TColor parentColor = parent != nullptr ? parent->Color() : clBtnFace;
+  const TColor parentColor = ParentColorOf(this);
   const TRect face = InflateRect(r, -2, -2);
   if (!Enabled()) {
     RoundedFrame(canvas, r, parentColor, parentColor);

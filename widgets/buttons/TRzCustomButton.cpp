@@ -13,15 +13,51 @@ TRzCustomButton::TRzCustomButton(QWidget* parent) : TCustomControl(parent) {
   SetTabStop(true);
 }
 
-void TRzCustomButton::SetAlignmentVertical(TAlignmentVertical value) { Store(m_alignmentVertical, value); }
-void TRzCustomButton::SetHighlightColor(TColor value) { Store(m_highlightColor, value); }
-void TRzCustomButton::SetLightTextStyle(bool value) { Store(m_lightTextStyle, value); }
-void TRzCustomButton::SetTextStyle(TTextStyle value) { Store(m_textStyle, value); }
-void TRzCustomButton::SetTextHighlightColor(TColor value) { Store(m_textHighlightColor, value); }
-void TRzCustomButton::SetTextShadowColor(TColor value) { Store(m_textShadowColor, value); }
-void TRzCustomButton::SetTextShadowDepth(int value) { Store(m_textShadowDepth, value); }
-void TRzCustomButton::SetThemeAware(bool value) { Store(m_themeAware, value); }
-void TRzCustomButton::SetTransparent(bool value) { Store(m_transparent, value); }
+void TRzCustomButton::SetAlignmentVertical(TAlignmentVertical value) {
+  if (StoreIfChanged(m_alignmentVertical, value)) {
+    Invalidate();
+  }
+}
+void TRzCustomButton::SetHighlightColor(TColor value) {
+  if (StoreIfChanged(m_highlightColor, value)) {
+    Invalidate();
+  }
+}
+void TRzCustomButton::SetLightTextStyle(bool value) {
+  if (StoreIfChanged(m_lightTextStyle, value)) {
+    Invalidate();
+  }
+}
+void TRzCustomButton::SetTextStyle(TTextStyle value) {
+  if (StoreIfChanged(m_textStyle, value)) {
+    Invalidate();
+  }
+}
+void TRzCustomButton::SetTextHighlightColor(TColor value) {
+  if (StoreIfChanged(m_textHighlightColor, value)) {
+    Invalidate();
+  }
+}
+void TRzCustomButton::SetTextShadowColor(TColor value) {
+  if (StoreIfChanged(m_textShadowColor, value)) {
+    Invalidate();
+  }
+}
+void TRzCustomButton::SetTextShadowDepth(int value) {
+  if (StoreIfChanged(m_textShadowDepth, value)) {
+    Invalidate();
+  }
+}
+void TRzCustomButton::SetThemeAware(bool value) {
+  if (StoreIfChanged(m_themeAware, value)) {
+    Invalidate();
+  }
+}
+void TRzCustomButton::SetTransparent(bool value) {
+  if (StoreIfChanged(m_transparent, value)) {
+    Invalidate();
+  }
+}
 
 void TRzCustomButton::SetHotTrack(bool value) {
   m_hotTrack = value;

@@ -62,13 +62,6 @@ protected:
 
   void SetShowDownVersion(bool value);
   bool MouseOverButton() const { return m_mouseOverButton; }
-  template <typename T>
-  void Store(T& field, const T& value) {
-    if (field != value) {
-      field = value;
-      Invalidate();
-    }
-  }
 
 private:
   TAlignmentVertical m_alignmentVertical = TAlignmentVertical::avCenter;

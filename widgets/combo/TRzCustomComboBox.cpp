@@ -290,42 +290,33 @@ void TRzCustomComboBox::SetReadOnlyColor(TColor value) {
   UpdateColors();
 }
 
-template <typename T>
-static bool StoreChanged(T& field, const T& value) {
-  if (field == value) {
-    return false;
-  }
-  field = value;
-  return true;
-}
-
 void TRzCustomComboBox::SetFlatButtonColor(TColor value) {
-  if (StoreChanged(m_flatButtonColor, value)) Invalidate();
+  if (StoreIfChanged(m_flatButtonColor, value)) Invalidate();
 }
 void TRzCustomComboBox::SetFlatButtons(bool value) {
-  if (StoreChanged(m_flatButtons, value)) Invalidate();
+  if (StoreIfChanged(m_flatButtons, value)) Invalidate();
 }
 void TRzCustomComboBox::SetFrameColor(TColor value) {
-  if (StoreChanged(m_frameColor, value)) Invalidate();
+  if (StoreIfChanged(m_frameColor, value)) Invalidate();
 }
 void TRzCustomComboBox::SetFrameHotColor(TColor value) {
-  if (StoreChanged(m_frameHotColor, value)) Invalidate();
+  if (StoreIfChanged(m_frameHotColor, value)) Invalidate();
 }
 void TRzCustomComboBox::SetFrameHotStyle(Rz::TFrameStyleEx value) {
-  if (StoreChanged(m_frameHotStyle, value)) Invalidate();
+  if (StoreIfChanged(m_frameHotStyle, value)) Invalidate();
 }
 void TRzCustomComboBox::SetFrameSides(Rz::TSides value) {
-  if (StoreChanged(m_frameSides, value)) Invalidate();
+  if (StoreIfChanged(m_frameSides, value)) Invalidate();
 }
 void TRzCustomComboBox::SetFrameStyle(Rz::TFrameStyleEx value) {
-  if (StoreChanged(m_frameStyle, value)) Invalidate();
+  if (StoreIfChanged(m_frameStyle, value)) Invalidate();
 }
 void TRzCustomComboBox::SetFrameVisible(bool value) {
-  if (StoreChanged(m_frameVisible, value)) Invalidate();
+  if (StoreIfChanged(m_frameVisible, value)) Invalidate();
 }
 
 void TRzCustomComboBox::SetFrameHotTrack(bool value) {
-  if (!StoreChanged(m_frameHotTrack, value)) {
+  if (!StoreIfChanged(m_frameHotTrack, value)) {
     return;
   }
   if (value) {
@@ -336,13 +327,13 @@ void TRzCustomComboBox::SetFrameHotTrack(bool value) {
 }
 
 void TRzCustomComboBox::SetFramingPreference(TFramingPreference value) {
-  if (StoreChanged(m_framingPreference, value) && value == TFramingPreference::fpCustomFraming) {
+  if (StoreIfChanged(m_framingPreference, value) && value == TFramingPreference::fpCustomFraming) {
     Invalidate();
   }
 }
 
 void TRzCustomComboBox::SetReadOnly(bool value) {
-  if (!StoreChanged(m_readOnly, value)) {
+  if (!StoreIfChanged(m_readOnly, value)) {
     return;
   }
   if (!m_edit.isNull()) {

@@ -6,6 +6,7 @@
 #include "platform/GdiConstants.h"
 #include "platform/Rounding.h"
 #include "platform/TCanvas.h"
+#include "widgets/common/ParentColor.h"
 #include "widgets/panelset/PaintHelpers.h"
 
 namespace {
@@ -73,16 +74,16 @@ void TRzLabel::SetShowAccelChar(bool value) { StoreAndResize(m_showAccelChar, va
 void TRzLabel::SetTransparent(bool value) { Store(m_transparent, value); }
 void TRzLabel::SetCenterPoint(TCenterPoint value) { Store(m_centerPoint, value); }
 void TRzLabel::SetBlinkColor(TColor value) { Store(m_blinkColor, value); }
-void TRzLabel::SetBevelWidth(int value) { StoreAndResize(m_bevelWidth, value); }
-void TRzLabel::SetBorderInner(Rz::TFrameStyleEx value) { StoreAndResize(m_borderInner, value); }
-void TRzLabel::SetBorderOuter(Rz::TFrameStyleEx value) { StoreAndResize(m_borderOuter, value); }
-void TRzLabel::SetBorderSides(Rz::TSides value) { StoreAndResize(m_borderSides, value); }
-void TRzLabel::SetBorderWidth(int value) { StoreAndResize(m_borderWidth, value); }
-void TRzLabel::SetBorderColor(TColor value) { Store(m_borderColor, value); }
-void TRzLabel::SetBorderHighlight(TColor value) { Store(m_borderHighlight, value); }
-void TRzLabel::SetBorderShadow(TColor value) { Store(m_borderShadow, value); }
-void TRzLabel::SetFlatColor(TColor value) { Store(m_flatColor, value); }
-void TRzLabel::SetFlatColorAdjustment(int value) { Store(m_flatColorAdjustment, value); }
+void TRzLabel::SetBevelWidth(int value) { StoreAndResize(m_frame.BevelWidth, value); }
+void TRzLabel::SetBorderInner(Rz::TFrameStyleEx value) { StoreAndResize(m_frame.Inner, value); }
+void TRzLabel::SetBorderOuter(Rz::TFrameStyleEx value) { StoreAndResize(m_frame.Outer, value); }
+void TRzLabel::SetBorderSides(Rz::TSides value) { StoreAndResize(m_frame.Sides, value); }
+void TRzLabel::SetBorderWidth(int value) { StoreAndResize(m_frame.BorderWidth, value); }
+void TRzLabel::SetBorderColor(TColor value) { Store(m_frame.BorderColor, value); }
+void TRzLabel::SetBorderHighlight(TColor value) { Store(m_frame.BorderHighlight, value); }
+void TRzLabel::SetBorderShadow(TColor value) { Store(m_frame.BorderShadow, value); }
+void TRzLabel::SetFlatColor(TColor value) { Store(m_frame.FlatColor, value); }
+void TRzLabel::SetFlatColorAdjustment(int value) { Store(m_frame.FlatColorAdjustment, value); }
 void TRzLabel::SetFlyByColor(TColor value) { Store(m_flyByColor, value); }
 void TRzLabel::SetLightTextStyle(bool value) { Store(m_lightTextStyle, value); }
 void TRzLabel::SetHighlightColor(TColor value) { Store(m_highlightColor, value); }
@@ -243,20 +244,9 @@ void TRzLabel::MouseLeave() {
 }
 
 Rz::TBorderFrame TRzLabel::BorderFrame() const {
-  Rz::TBorderFrame frame;
-  frame.Outer = m_borderOuter;
-  frame.Inner = m_borderInner;
-  frame.BorderWidth = m_borderWidth;
-  frame.Sides = m_borderSides;
-  frame.BevelWidth = m_bevelWidth;
-  frame.BorderColor = m_borderColor;
-  frame.BorderHighlight = m_borderHighlight;
-  frame.BorderShadow = m_borderShadow;
-  frame.FlatColor = m_flatColor;
-  frame.FlatColorAdjustment = m_flatColorAdjustment;
+  Rz::TBorderFrame frame = m_frame;
   frame.Color = Color();
-  const auto* parent = dynamic_cast<const TControl*>(parentWidget());
-  frame.ParentColor = parent != nullptr ? parent->Color() : clBtnFace;
+  frame.ParentColor = ParentColorOf(this);
   frame.Transparent = m_transparent;
   return frame;
 }
@@ -268,16 +258,16 @@ TRect TRzLabel::ShrinkByBorders(const TRect& rect, bool includeBorderWidth) cons
 TRect TRzLabel::GrowByBorders(TRect r) const {
   using Rz::TSide;
   const auto grow = [&](int perSide) {
-    if (m_borderSides.Contains(TSide::sdLeft)) r.Right += perSide;
-    if (m_borderSides.Contains(TSide::sdRight)) r.Right += perSide;
-    if (m_borderSides.Contains(TSide::sdTop)) r.Bottom += perSide;
-    if (m_borderSides.Contains(TSide::sdBottom)) r.Bottom += perSide;
+    if (m_frame.Sides.Contains(TSide::sdLeft)) r.Right += perSide;
+    if (m_frame.Sides.Contains(TSide::sdRight)) r.Right += perSide;
+    if (m_frame.Sides.Contains(TSide::sdTop)) r.Bottom += perSide;
+    if (m_frame.Sides.Contains(TSide::sdBottom)) r.Bottom += perSide;
   };
-  grow(AddedWidth(m_borderOuter, m_bevelWidth));
-  grow(m_borderWidth);
+  grow(AddedWidth(m_frame.Outer, m_frame.BevelWidth));
+  grow(m_frame.BorderWidth);
   r.Right += 2 * m_textMargin;
   r.Bottom += 2 * m_textMargin;
-  grow(AddedWidth(m_borderInner, m_bevelWidth));
+  grow(AddedWidth(m_frame.Inner, m_frame.BevelWidth));
   if (m_rotation == TRotation::roNone && m_textStyle == TTextStyle::tsShadow) {
     r.Right += m_shadowDepth;
     r.Bottom += m_shadowDepth;
@@ -338,7 +328,7 @@ void TRzLabel::AdjustBounds() {
 TPoint TRzLabel::RotationCenter() const {
   const int w = Width();
   const int h = Height();
-  const int b = m_borderWidth;
+  const int b = m_frame.BorderWidth;
   if (m_rotation == TRotation::roFlat) {
     return {w / 2, h / 2};
   }
@@ -359,7 +349,7 @@ TPoint TRzLabel::RotationCenter() const {
 TPoint TRzLabel::RotationRadius() const {
   const int w = Width();
   const int h = Height();
-  const int a = 2 * m_borderWidth;
+  const int a = 2 * m_frame.BorderWidth;
   switch (m_centerPoint) {
     case TCenterPoint::cpUpperCenter:
     case TCenterPoint::cpLowerCenter: return {w / 2 - a, h - a};

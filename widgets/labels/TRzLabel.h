@@ -63,28 +63,28 @@ public:
   /// The colour the text is drawn in now (font, blink or hover colour).
   TColor CurrentColor() const { return m_currentColor; }
 
-  int BevelWidth() const { return m_bevelWidth; }
+  int BevelWidth() const { return m_frame.BevelWidth; }
   void SetBevelWidth(int value);
-  Rz::TFrameStyleEx BorderInner() const { return m_borderInner; }
+  Rz::TFrameStyleEx BorderInner() const { return m_frame.Inner; }
   void SetBorderInner(Rz::TFrameStyleEx value);
-  Rz::TFrameStyleEx BorderOuter() const { return m_borderOuter; }
+  Rz::TFrameStyleEx BorderOuter() const { return m_frame.Outer; }
   void SetBorderOuter(Rz::TFrameStyleEx value);
-  Rz::TSides BorderSides() const { return m_borderSides; }
+  Rz::TSides BorderSides() const { return m_frame.Sides; }
   void SetBorderSides(Rz::TSides value);
-  int BorderWidth() const { return m_borderWidth; }
+  int BorderWidth() const { return m_frame.BorderWidth; }
   void SetBorderWidth(int value);
-  TColor BorderColor() const { return m_borderColor; }
+  TColor BorderColor() const { return m_frame.BorderColor; }
   void SetBorderColor(TColor value);
-  TColor BorderHighlight() const { return m_borderHighlight; }
+  TColor BorderHighlight() const { return m_frame.BorderHighlight; }
   void SetBorderHighlight(TColor value);
-  TColor BorderShadow() const { return m_borderShadow; }
+  TColor BorderShadow() const { return m_frame.BorderShadow; }
   void SetBorderShadow(TColor value);
   TRzCondenseCaption CondenseCaption() const { return m_condenseCaption; }
   /// Any value but ccNone also turns AutoSize off.
   void SetCondenseCaption(TRzCondenseCaption value);
-  TColor FlatColor() const { return m_flatColor; }
+  TColor FlatColor() const { return m_frame.FlatColor; }
   void SetFlatColor(TColor value);
-  int FlatColorAdjustment() const { return m_flatColorAdjustment; }
+  int FlatColorAdjustment() const { return m_frame.FlatColorAdjustment; }
   void SetFlatColorAdjustment(int value);
   TColor FlyByColor() const { return m_flyByColor; }
   void SetFlyByColor(TColor value);
@@ -153,16 +153,9 @@ private:
   TColor m_blinkColor = clHighlight;
   TBlinkState m_blinkState = TBlinkState::bsOff;
   bool m_blinking = false;
-  int m_bevelWidth = 1;
-  Rz::TFrameStyleEx m_borderInner = Rz::TFrameStyleEx::fsNone;
-  Rz::TFrameStyleEx m_borderOuter = Rz::TFrameStyleEx::fsNone;
-  Rz::TSides m_borderSides = Rz::AllSides;
-  TColor m_borderColor = clBtnFace;
-  TColor m_borderHighlight = clBtnHighlight;
-  TColor m_borderShadow = clBtnShadow;
-  int m_borderWidth = 0;
-  TColor m_flatColor = clBtnShadow;
-  int m_flatColorAdjustment = 30;
+  /// Frame styles, border and flat colours (Color, ParentColor and
+  /// Transparent are filled in when painting).
+  Rz::TBorderFrame m_frame;
   TColor m_fontColor = clWindowText;
   TCenterPoint m_centerPoint = TCenterPoint::cpCenter;
   TColor m_origColor = clWindowText;

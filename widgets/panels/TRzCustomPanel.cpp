@@ -6,22 +6,25 @@
 
 #include "platform/GdiConstants.h"
 #include "platform/TCanvas.h"
+#include "widgets/common/ParentColor.h"
 #include "widgets/panelset/PaintHelpers.h"
 
-TRzCustomPanel::TRzCustomPanel(QWidget* parent) : TCustomControl(parent) {}
+TRzCustomPanel::TRzCustomPanel(QWidget* parent) : TCustomControl(parent) {
+  m_frame.Outer = Rz::TFrameStyleEx::fsRaised;
+}
 
 void TRzCustomPanel::SetAlignment(TAlignment value) { Store(m_alignment, value); }
 void TRzCustomPanel::SetAlignmentVertical(TAlignmentVertical value) { Store(m_alignmentVertical, value); }
-void TRzCustomPanel::SetBorderInner(Rz::TFrameStyleEx value) { StoreAndRealign(m_borderInner, value); }
-void TRzCustomPanel::SetBorderOuter(Rz::TFrameStyleEx value) { StoreAndRealign(m_borderOuter, value); }
-void TRzCustomPanel::SetBorderSides(Rz::TSides value) { StoreAndRealign(m_borderSides, value); }
-void TRzCustomPanel::SetBorderColor(TColor value) { Store(m_borderColor, value); }
-void TRzCustomPanel::SetBorderHighlight(TColor value) { Store(m_borderHighlight, value); }
-void TRzCustomPanel::SetBorderShadow(TColor value) { Store(m_borderShadow, value); }
-void TRzCustomPanel::SetBorderWidth(int value) { StoreAndRealign(m_borderWidth, value); }
-void TRzCustomPanel::SetBevelWidth(int value) { Store(m_bevelWidth, value); }
-void TRzCustomPanel::SetFlatColor(TColor value) { Store(m_flatColor, value); }
-void TRzCustomPanel::SetFlatColorAdjustment(int value) { Store(m_flatColorAdjustment, value); }
+void TRzCustomPanel::SetBorderInner(Rz::TFrameStyleEx value) { StoreAndRealign(m_frame.Inner, value); }
+void TRzCustomPanel::SetBorderOuter(Rz::TFrameStyleEx value) { StoreAndRealign(m_frame.Outer, value); }
+void TRzCustomPanel::SetBorderSides(Rz::TSides value) { StoreAndRealign(m_frame.Sides, value); }
+void TRzCustomPanel::SetBorderColor(TColor value) { Store(m_frame.BorderColor, value); }
+void TRzCustomPanel::SetBorderHighlight(TColor value) { Store(m_frame.BorderHighlight, value); }
+void TRzCustomPanel::SetBorderShadow(TColor value) { Store(m_frame.BorderShadow, value); }
+void TRzCustomPanel::SetBorderWidth(int value) { StoreAndRealign(m_frame.BorderWidth, value); }
+void TRzCustomPanel::SetBevelWidth(int value) { Store(m_frame.BevelWidth, value); }
+void TRzCustomPanel::SetFlatColor(TColor value) { Store(m_frame.FlatColor, value); }
+void TRzCustomPanel::SetFlatColorAdjustment(int value) { Store(m_frame.FlatColorAdjustment, value); }
 void TRzCustomPanel::SetGradientColorStyle(Rz::TRzGradientColorStyle value) { Store(m_gradientColorStyle, value); }
 void TRzCustomPanel::SetGridColor(TColor value) { Store(m_gridColor, value); }
 void TRzCustomPanel::SetGridStyle(TRzGridStyle value) { Store(m_gridStyle, value); }
@@ -67,26 +70,11 @@ void TRzCustomPanel::SetTransparent(bool value) {
 }
 
 Rz::TBorderFrame TRzCustomPanel::BorderFrame() const {
-  Rz::TBorderFrame frame;
-  frame.Outer = m_borderOuter;
-  frame.Inner = m_borderInner;
-  frame.BorderWidth = m_borderWidth;
-  frame.Sides = m_borderSides;
-  frame.BevelWidth = m_bevelWidth;
-  frame.BorderColor = m_borderColor;
-  frame.BorderHighlight = m_borderHighlight;
-  frame.BorderShadow = m_borderShadow;
-  frame.FlatColor = m_flatColor;
-  frame.FlatColorAdjustment = m_flatColorAdjustment;
+  Rz::TBorderFrame frame = m_frame;
   frame.Color = Color();
-  frame.ParentColor = ParentColorValue();
+  frame.ParentColor = ParentColorOf(this);
   frame.Transparent = m_transparent;
   return frame;
-}
-
-TColor TRzCustomPanel::ParentColorValue() const {
-  const auto* parent = dynamic_cast<const TControl*>(parentWidget());
-  return parent != nullptr ? parent->Color() : clBtnFace;
 }
 
 TRect TRzCustomPanel::ShrinkByBorders(const TRect& rect, bool includeBorderWidth) const {
@@ -95,7 +83,7 @@ TRect TRzCustomPanel::ShrinkByBorders(const TRect& rect, bool includeBorderWidth
 
 TRect TRzCustomPanel::ClientRect() const { return ShrinkByBorders(ClientRectOfWindow(), false); }
 
-void TRzCustomPanel::AdjustClientRect(TRect& rect) const { rect = InflateRect(rect, -m_borderWidth, -m_borderWidth); }
+void TRzCustomPanel::AdjustClientRect(TRect& rect) const { rect = InflateRect(rect, -m_frame.BorderWidth, -m_frame.BorderWidth); }
 
 void TRzCustomPanel::SetBounds(int left, int top, int width, int height) {
   if (Align() == TAlign::alBottom && height != Height()) {
@@ -122,7 +110,7 @@ std::pair<TColor, int> TRzCustomPanel::FlatFrameColors() const {
   if (m_visualStyle == TRzVisualStyle::vsGradient && m_gradientColorStyle != Rz::TRzGradientColorStyle::gcsCustom) {
     return {Rz::OfficeFrameColor(m_gradientColorStyle), 0};
   }
-  return {m_flatColor, m_flatColorAdjustment};
+  return {m_frame.FlatColor, m_frame.FlatColorAdjustment};
 }
 
 void TRzCustomPanel::PaintBackground() {
@@ -159,10 +147,10 @@ void TRzCustomPanel::PaintFill(TRect r, TColor flat, int adjustment) {
   using Rz::TSide;
   TCanvas& canvas = Canvas();
   const bool rounded =
-      (m_borderOuter == TFrameStyleEx::fsFlatRounded && m_borderInner == TFrameStyleEx::fsNone && m_borderWidth == 0) ||
-      m_borderInner == TFrameStyleEx::fsFlatRounded;
+      (m_frame.Outer == TFrameStyleEx::fsFlatRounded && m_frame.Inner == TFrameStyleEx::fsNone && m_frame.BorderWidth == 0) ||
+      m_frame.Inner == TFrameStyleEx::fsFlatRounded;
   if (rounded) {
-    r = Rz::ShrinkSides(r, m_borderSides, -1);
+    r = Rz::ShrinkSides(r, m_frame.Sides, -1);
   }
   if (m_visualStyle == TRzVisualStyle::vsGradient) {
     const Rz::TColorPair colors = GradientColors();
@@ -175,7 +163,7 @@ void TRzCustomPanel::PaintFill(TRect r, TColor flat, int adjustment) {
     return;
   }
   const TColor corner = Rz::AdjustedShade(flat, adjustment);
-  const Rz::TSides s = m_borderSides;
+  const Rz::TSides s = m_frame.Sides;
   const auto both = [s](TSide a, TSide b) { return s.Contains(a) && s.Contains(b); };
   if (both(TSide::sdLeft, TSide::sdTop)) canvas.SetPixel(r.Left, r.Top, corner);
   if (both(TSide::sdRight, TSide::sdTop)) canvas.SetPixel(r.Right - 1, r.Top, corner);

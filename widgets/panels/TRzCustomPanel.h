@@ -27,25 +27,25 @@ public:
   void SetAlignment(TAlignment value);
   TAlignmentVertical AlignmentVertical() const { return m_alignmentVertical; }
   void SetAlignmentVertical(TAlignmentVertical value);
-  Rz::TFrameStyleEx BorderInner() const { return m_borderInner; }
+  Rz::TFrameStyleEx BorderInner() const { return m_frame.Inner; }
   void SetBorderInner(Rz::TFrameStyleEx value);
-  Rz::TFrameStyleEx BorderOuter() const { return m_borderOuter; }
+  Rz::TFrameStyleEx BorderOuter() const { return m_frame.Outer; }
   void SetBorderOuter(Rz::TFrameStyleEx value);
-  Rz::TSides BorderSides() const { return m_borderSides; }
+  Rz::TSides BorderSides() const { return m_frame.Sides; }
   void SetBorderSides(Rz::TSides value);
-  TColor BorderColor() const { return m_borderColor; }
+  TColor BorderColor() const { return m_frame.BorderColor; }
   void SetBorderColor(TColor value);
-  TColor BorderHighlight() const { return m_borderHighlight; }
+  TColor BorderHighlight() const { return m_frame.BorderHighlight; }
   void SetBorderHighlight(TColor value);
-  TColor BorderShadow() const { return m_borderShadow; }
+  TColor BorderShadow() const { return m_frame.BorderShadow; }
   void SetBorderShadow(TColor value);
-  int BorderWidth() const { return m_borderWidth; }
+  int BorderWidth() const { return m_frame.BorderWidth; }
   void SetBorderWidth(int value);
-  int BevelWidth() const { return m_bevelWidth; }
+  int BevelWidth() const { return m_frame.BevelWidth; }
   void SetBevelWidth(int value);
-  TColor FlatColor() const { return m_flatColor; }
+  TColor FlatColor() const { return m_frame.FlatColor; }
   void SetFlatColor(TColor value);
-  int FlatColorAdjustment() const { return m_flatColorAdjustment; }
+  int FlatColorAdjustment() const { return m_frame.FlatColorAdjustment; }
   void SetFlatColorAdjustment(int value);
   bool FullRepaint() const { return m_fullRepaint; }
   void SetFullRepaint(bool value) { m_fullRepaint = value; }
@@ -119,8 +119,6 @@ protected:
   Rz::TBorderFrame BorderFrame() const;
   /// (0, 0, Width, Height).
   TRect ClientRectOfWindow() const { return Rect(0, 0, Width(), Height()); }
-  /// The parent's colour (clBtnFace without a parent control).
-  TColor ParentColorValue() const;
   /// Stores a changed value and repaints; false when unchanged.
   template <typename T>
   bool Store(T& field, const T& value) {
@@ -146,16 +144,9 @@ private:
 
   TAlignment m_alignment = TAlignment::taCenter;
   TAlignmentVertical m_alignmentVertical = TAlignmentVertical::avCenter;
-  Rz::TFrameStyleEx m_borderInner = Rz::TFrameStyleEx::fsNone;
-  Rz::TFrameStyleEx m_borderOuter = Rz::TFrameStyleEx::fsRaised;
-  Rz::TSides m_borderSides = Rz::AllSides;
-  TColor m_borderColor = clBtnFace;
-  TColor m_borderHighlight = clBtnHighlight;
-  TColor m_borderShadow = clBtnShadow;
-  int m_borderWidth = 0;
-  int m_bevelWidth = 1;
-  TColor m_flatColor = clBtnShadow;
-  int m_flatColorAdjustment = 30;
+  /// Frame styles, border and flat colours (Color, ParentColor and
+  /// Transparent are filled in when painting).
+  Rz::TBorderFrame m_frame;
   bool m_fullRepaint = true;
   bool m_paintClientArea = true;
   TRzVisualStyle m_visualStyle = TRzVisualStyle::vsWinXP;

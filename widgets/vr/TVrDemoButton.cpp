@@ -52,15 +52,51 @@ TVrDemoButton::~TVrDemoButton() {
   m_font3D.OnChange = nullptr;
 }
 
-void TVrDemoButton::SetOutlineColor(TColor value) { Store(m_outlineColor, value); }
-void TVrDemoButton::SetShadowColor(TColor value) { Store(m_shadowColor, value); }
-void TVrDemoButton::SetHighlightColor(TColor value) { Store(m_highlightColor, value); }
-void TVrDemoButton::SetBevelWidth(int value) { Store(m_bevelWidth, std::clamp(value, 0, 255)); }
-void TVrDemoButton::SetOutlineWidth(int value) { Store(m_outlineWidth, value); }
-void TVrDemoButton::SetTextAlignment(TVrTextAlignment value) { Store(m_textAlignment, value); }
-void TVrDemoButton::SetDisabledTextColor(TColor value) { Store(m_disabledTextColor, value); }
-void TVrDemoButton::SetFocusColor(TColor value) { Store(m_focusColor, value); }
-void TVrDemoButton::SetFlat(bool value) { Store(m_flat, value); }
+void TVrDemoButton::SetOutlineColor(TColor value) {
+  if (StoreIfChanged(m_outlineColor, value)) {
+    UpdateControl();
+  }
+}
+void TVrDemoButton::SetShadowColor(TColor value) {
+  if (StoreIfChanged(m_shadowColor, value)) {
+    UpdateControl();
+  }
+}
+void TVrDemoButton::SetHighlightColor(TColor value) {
+  if (StoreIfChanged(m_highlightColor, value)) {
+    UpdateControl();
+  }
+}
+void TVrDemoButton::SetBevelWidth(int value) {
+  if (StoreIfChanged(m_bevelWidth, std::clamp(value, 0, 255))) {
+    UpdateControl();
+  }
+}
+void TVrDemoButton::SetOutlineWidth(int value) {
+  if (StoreIfChanged(m_outlineWidth, value)) {
+    UpdateControl();
+  }
+}
+void TVrDemoButton::SetTextAlignment(TVrTextAlignment value) {
+  if (StoreIfChanged(m_textAlignment, value)) {
+    UpdateControl();
+  }
+}
+void TVrDemoButton::SetDisabledTextColor(TColor value) {
+  if (StoreIfChanged(m_disabledTextColor, value)) {
+    UpdateControl();
+  }
+}
+void TVrDemoButton::SetFocusColor(TColor value) {
+  if (StoreIfChanged(m_focusColor, value)) {
+    UpdateControl();
+  }
+}
+void TVrDemoButton::SetFlat(bool value) {
+  if (StoreIfChanged(m_flat, value)) {
+    UpdateControl();
+  }
+}
 
 void TVrDemoButton::PaintImage() {
   TCanvas& canvas = BitmapCanvas();

@@ -76,13 +76,6 @@ protected:
 private:
   void SetDownState(bool value);
   void Press();
-  template <typename T>
-  void Store(T& field, const T& value) {
-    if (field != value) {
-      field = value;
-      UpdateControl();
-    }
-  }
 
   TBitmap m_bitmap;
   TFont m_fontEnter;

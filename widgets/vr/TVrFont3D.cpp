@@ -2,11 +2,31 @@
 
 #include "platform/TCanvas.h"
 
-void TVrFont3D::SetStyle(TVrFont3DStyle value) { Store(m_style, value); }
-void TVrFont3D::SetHighlightColor(TColor value) { Store(m_highlightColor, value); }
-void TVrFont3D::SetShadowColor(TColor value) { Store(m_shadowColor, value); }
-void TVrFont3D::SetHighlightDepth(int value) { Store(m_highlightDepth, value); }
-void TVrFont3D::SetShadowDepth(int value) { Store(m_shadowDepth, value); }
+void TVrFont3D::SetStyle(TVrFont3DStyle value) {
+  if (StoreIfChanged(m_style, value)) {
+    Changed();
+  }
+}
+void TVrFont3D::SetHighlightColor(TColor value) {
+  if (StoreIfChanged(m_highlightColor, value)) {
+    Changed();
+  }
+}
+void TVrFont3D::SetShadowColor(TColor value) {
+  if (StoreIfChanged(m_shadowColor, value)) {
+    Changed();
+  }
+}
+void TVrFont3D::SetHighlightDepth(int value) {
+  if (StoreIfChanged(m_highlightDepth, value)) {
+    Changed();
+  }
+}
+void TVrFont3D::SetShadowDepth(int value) {
+  if (StoreIfChanged(m_shadowDepth, value)) {
+    Changed();
+  }
+}
 
 void TVrFont3D::Assign(const TVrFont3D& other) {
   BeginUpdate();

@@ -32,14 +32,6 @@ public:
   void Paint(TCanvas& canvas, const TRect& rect, unsigned flags, const QString& text) const;
 
 private:
-  template <typename T>
-  void Store(T& field, const T& value) {
-    if (field != value) {
-      field = value;
-      Changed();
-    }
-  }
-
   TVrFont3DStyle m_style = TVrFont3DStyle::f3dNone;
   TColor m_highlightColor = clBtnHighlight;
   TColor m_shadowColor = clBtnShadow;

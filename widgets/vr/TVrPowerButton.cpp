@@ -5,6 +5,7 @@
 #include "platform/GdiConstants.h"
 #include "platform/TCanvas.h"
 #include "widgets/common/Accelerators.h"
+#include "widgets/common/GlyphLayout.h"
 #include "widgets/vr/VrFrame3D.h"
 
 TVrPowerButton::TVrPowerButton(QWidget* parent) : TVrCustomImageControl(parent) {
@@ -31,12 +32,28 @@ void TVrPowerButton::SetLedHeight(int value) { StoreAndLayout(m_ledHeight, std::
 void TVrPowerButton::SetLayout(TVrImageTextLayout value) { StoreAndLayout(m_layout, value); }
 void TVrPowerButton::SetMargin(int value) { StoreAndLayout(m_margin, value); }
 void TVrPowerButton::SetSpacing(int value) { StoreAndLayout(m_spacing, value); }
-void TVrPowerButton::SetFocusColor(TColor value) { Store(m_focusColor, value); }
-void TVrPowerButton::SetOutlineColor(TColor value) { Store(m_outlineColor, value); }
+void TVrPowerButton::SetFocusColor(TColor value) {
+  if (StoreIfChanged(m_focusColor, value)) {
+    UpdateControl();
+  }
+}
+void TVrPowerButton::SetOutlineColor(TColor value) {
+  if (StoreIfChanged(m_outlineColor, value)) {
+    UpdateControl();
+  }
+}
 // The LED sits inside bevel and outline, so both lay the button out again.
 void TVrPowerButton::SetOutlineWidth(int value) { StoreAndLayout(m_outlineWidth, std::clamp(value, 0, 255)); }
-void TVrPowerButton::SetHighlightColor(TColor value) { Store(m_highlightColor, value); }
-void TVrPowerButton::SetShadowColor(TColor value) { Store(m_shadowColor, value); }
+void TVrPowerButton::SetHighlightColor(TColor value) {
+  if (StoreIfChanged(m_highlightColor, value)) {
+    UpdateControl();
+  }
+}
+void TVrPowerButton::SetShadowColor(TColor value) {
+  if (StoreIfChanged(m_shadowColor, value)) {
+    UpdateControl();
+  }
+}
 void TVrPowerButton::SetBevelWidth(int value) { StoreAndLayout(m_bevelWidth, std::clamp(value, 0, 255)); }
 
 void TVrPowerButton::CalcLayout() {
@@ -56,53 +73,11 @@ void TVrPowerButton::CalcLayout() {
     tw = r.Width();
     th = r.Height();
   }
-  const bool horizontal =
-      m_layout == TVrImageTextLayout::ImageLeft || m_layout == TVrImageTextLayout::ImageRight;
-  TPoint led;
-  TPoint text;
-  if (horizontal) {
-    led.Y = (h - gh + 1) / 2;
-    text.Y = (h - th + 1) / 2;
-  } else {
-    led.X = (w - gw + 1) / 2;
-    text.X = (w - tw + 1) / 2;
-  }
-  int spacing = m_spacing;
-  int margin = m_margin;
-  if (tw == 0 || gw == 0) {
-    spacing = 0;
-  }
-  const int length = horizontal ? w : h;
-  const int g = horizontal ? gw : gh;
-  const int t = horizontal ? tw : th;
-  if (margin == -1) {
-    if (spacing == -1) {
-      margin = (length - (g + t)) / 3;
-      spacing = margin;
-    } else {
-      margin = (length - (g + spacing + t) + 1) / 2;
-    }
-  } else if (spacing == -1) {
-    spacing = ((length - margin - g) - t) / 2;
-  }
-  switch (m_layout) {
-    case TVrImageTextLayout::ImageLeft:
-      led.X = margin;
-      text.X = margin + gw + spacing;
-      break;
-    case TVrImageTextLayout::ImageRight:
-      led.X = w - margin - gw;
-      text.X = led.X - spacing - tw;
-      break;
-    case TVrImageTextLayout::ImageTop:
-      led.Y = margin;
-      text.Y = margin + gh + spacing;
-      break;
-    case TVrImageTextLayout::ImageBottom:
-      led.Y = h - margin - gh;
-      text.Y = led.Y - spacing - th;
-      break;
-  }
+  static constexpr TGlyphSide kSides[] = {TGlyphSide::Left, TGlyphSide::Right, TGlyphSide::Top, TGlyphSide::Bottom};
+  const TGlyphLayout place = LayoutGlyphAndText({w, h}, {gw, gh}, {tw, th}, kSides[static_cast<int>(m_layout)],
+                                                m_margin, m_spacing, TCentring::RoundedUp);
+  const TPoint led = place.Glyph;
+  const TPoint text = place.Text;
   m_imageRect = Bounds(area.Left + led.X, area.Top + led.Y, gw, gh);
   m_textBounds = Bounds(area.Left + text.X, area.Top + text.Y, tw, th);
 }

@@ -75,16 +75,8 @@ private:
   void Toggle();
   template <typename T>
   void StoreAndLayout(T& field, const T& value) {
-    if (field != value) {
-      field = value;
+    if (StoreIfChanged(field, value)) {
       CalcLayout();
-      UpdateControl();
-    }
-  }
-  template <typename T>
-  void Store(T& field, const T& value) {
-    if (field != value) {
-      field = value;
       UpdateControl();
     }
   }
