@@ -1,0 +1,385 @@
+#include "widgets/trackbar/TCustomTrackBar.h"
+
+#include <QRegion>
+
+#include "platform/Rounding.h"
+#include "platform/TBitmap.h"
+#include "platform/TTimer.h"
+#include "widgets/smooth/IntegerFormat.h"
+#include "widgets/trackbar/TTrackHintWindow.h"
+
+namespace {
+constexpr TRect kNoRect{-1, -1, -1, -1};
+bool Exists(const TRect& r) { return !(r == kNoRect); }
+}  // namespace
+
+TCustomTrackBar::TCustomTrackBar(QWidget* parent)
+    : TCustomControl(parent),
+      m_thumb(std::make_unique<TTrackBarThumb>()),
+      m_slider(std::make_unique<TTrackBarSlider>()) {
+  SetBounds(Left(), Top(), 150, 26);
+  SetTabStop(true);
+  TControlStyle style = ControlStyle();
+  style.Exclude(TControlStyleItem::csDoubleClicks);
+  SetControlStyle(style);
+  SetColor(clNone);
+  const auto repaint = [this](TObject*) { PartChanged(); };
+  m_backGround.OnChange = repaint;
+  m_backGroundDisabled.OnChange = repaint;
+  m_rateActive.OnChange = repaint;
+  m_rateInActive.OnChange = repaint;
+  for (TTrackBarPart* part : std::initializer_list<TTrackBarPart*>{m_thumb.get(), m_slider.get(), &m_buttons,
+                                                                   &m_trackLabel, &m_tickMark}) {
+    part->SetOwner(this);
+    part->OnChange = repaint;
+  }
+  m_tickMark.OnChange = [this](TObject*) {
+    MeasureTickText();
+    PartChanged();
+  };
+  m_trackHint = ShowHint();
+  m_trackHintWnd = new TTrackHintWindow(this);
+}
+
+TCustomTrackBar::~TCustomTrackBar() = default;
+
+void TCustomTrackBar::Loaded() {
+  TCustomControl::Loaded();
+  MeasureTickText();
+  m_buttons.ButtonsPictureChanged();
+  m_thumb->ThumbPictureChanged();
+}
+
+void TCustomTrackBar::MeasureTickText() {
+  TBitmap measure(1, 1);
+  int width = 0;
+  int height = 0;
+  AdvTrackBar::MeasureText(measure.Canvas(), m_tickMark.Font(), QStringLiteral("gh"), width, height);
+  m_textHeight = height + 2 * m_tickTextOffset;
+}
+
+void TCustomTrackBar::SetTransparent(bool value) {
+  if (StoreIfChanged(m_transparent, value)) {
+    Invalidate();
+  }
+}
+
+void TCustomTrackBar::SetBackGroundStretched(bool value) {
+  m_backGroundStretched = value;
+  Invalidate();
+}
+
+void TCustomTrackBar::SetColorTo(TColor value) {
+  if (StoreIfChanged(m_colorTo, value)) {
+    Invalidate();
+  }
+}
+
+void TCustomTrackBar::SetBorderColor(TColor value) {
+  if (StoreIfChanged(m_borderColor, value)) {
+    Invalidate();
+  }
+}
+
+void TCustomTrackBar::SetDirection(AdvTrackBar::TGradientDirection value) {
+  if (StoreIfChanged(m_direction, value)) {
+    Invalidate();
+  }
+}
+
+void TCustomTrackBar::SetMax(int value) {
+  if (value == m_max) {
+    return;
+  }
+  m_max = value;
+  if (m_position > m_max) {
+    SetPosition(m_max);
+  }
+  Invalidate();
+}
+
+void TCustomTrackBar::SetMin(int value) {
+  if (value == m_min) {
+    return;
+  }
+  m_min = value;
+  if (m_position < m_min) {
+    SetPosition(m_min);
+  }
+  Invalidate();
+}
+
+void TCustomTrackBar::SetOrientation(TTrackBarOrientation value) {
+  if (StoreIfChanged(m_orientation, value)) {
+    SetBounds(Left(), Top(), Width(), Height());
+    Invalidate();
+  }
+}
+
+void TCustomTrackBar::SetPosition(int value) {
+  if (value == m_position) {
+    return;
+  }
+  value = value < m_min ? m_min : (value > m_max ? m_max : value);
+  const TRect oldThumb = GetThumbRect();
+  m_position = value;
+  const TRect newThumb = GetThumbRect();
+  if (RatingMode()) {
+    Invalidate();
+  } else {
+    QRegion region(InflateRect(oldThumb, 1, 1).ToQRect());
+    region += InflateRect(newThumb, 1, 1).ToQRect();
+    if (m_slider->ColorCompleted() != clNone || !m_slider->PictureCompleted().Empty()) {
+      region += SliderRect().ToQRect();
+    }
+    if (m_tickMark.ShowImageAtThumbOnly()) {
+      const TRect track = TrackRect();
+      for (const TRect& t : {InflateRect(oldThumb, 1, 1), InflateRect(newThumb, 1, 1)}) {
+        region += (Vertical() ? Rect(track.Left, t.Top, track.Right, t.Bottom)
+                              : Rect(t.Left, track.Top, t.Right, track.Bottom))
+                      .ToQRect();
+      }
+    }
+    update(region);
+    InvalidateTrackLabel();
+  }
+  DoChange();
+}
+
+void TCustomTrackBar::DoChange() { Raise(OnChange, this); }
+
+TRect TCustomTrackBar::InnerRect() const {
+  const int inset = m_borderWidth + m_offset;
+  return InflateRect(ClientRect(), -inset, -inset);
+}
+
+TRect TCustomTrackBar::MinButtonRect() const {
+  const TRect in = InnerRect();
+  const int size = m_buttons.Size();
+  return Vertical() ? Rect(in.Left, in.Bottom - size, in.Right, in.Bottom)
+                    : Rect(in.Left, in.Top, in.Left + size, in.Bottom);
+}
+
+TRect TCustomTrackBar::MaxButtonRect() const {
+  const TRect in = InnerRect();
+  const int size = m_buttons.Size();
+  return Vertical() ? Rect(in.Left, in.Top, in.Right, in.Top + size)
+                    : Rect(in.Right - size, in.Top, in.Right, in.Bottom);
+}
+
+TRect TCustomTrackBar::TrackRect() const {
+  TRect r = InnerRect();
+  int cross = m_slider->Offset();
+  if (m_trackLabel.Visible() && m_trackLabel.AtTop()) {
+    const TRect label = LabelRect(false);
+    cross += (Vertical() ? label.Width() : label.Height()) + 1;
+  }
+  (Vertical() ? r.Left : r.Top) += cross;
+  if (m_buttons.Visible()) {
+    const int spacing = m_buttons.Spacing();
+    if (Vertical()) {
+      r.Bottom = MinButtonRect().Top - spacing;
+      r.Top = MaxButtonRect().Bottom + spacing;
+    } else {
+      r.Left = MinButtonRect().Right + spacing;
+      r.Right = MaxButtonRect().Left - spacing;
+    }
+  }
+  return r;
+}
+
+int TCustomTrackBar::PointerOffset() const {
+  const int w = m_thumb->Width();
+  if (w <= 0) {
+    return 0;
+  }
+  switch (m_thumb->ThumbPointer()) {
+    case TThumbPointer::tpLeft: return 0;
+    case TThumbPointer::tpCenter: return w / 2;
+    case TThumbPointer::tpRight: return w;
+  }
+  return 0;
+}
+
+TRect TCustomTrackBar::GetTopLeftTickRect() const {
+  if (m_tickMark.Style() == TTickStyle::tsNone || m_tickMark.Position() == TTickMark::tmBottomRight) {
+    return kNoRect;
+  }
+  const int depth = m_tickMark.Size() + (m_tickMark.ShowText() ? m_textHeight : 0);
+  const TRect track = TrackRect();
+  const int po = PointerOffset();
+  return Vertical() ? Rect(track.Left, track.Top + po, track.Left + depth, track.Bottom - po)
+                    : Rect(track.Left + po, track.Top, track.Right - po, track.Top + depth);
+}
+
+TRect TCustomTrackBar::GetBottomRightTickRect() const {
+  if (m_tickMark.Style() == TTickStyle::tsNone || m_tickMark.Position() == TTickMark::tmTopLeft) {
+    return kNoRect;
+  }
+  const int depth = m_tickMark.Size() + (m_tickMark.ShowText() ? m_textHeight : 0);
+  const TRect track = TrackRect();
+  const int po = PointerOffset();
+  const TRect slider = SliderRect();
+  const TRect topLeft = GetTopLeftTickRect();
+  int start = Vertical() ? track.Left : track.Top;
+  if (Exists(slider)) {
+    start = (Vertical() ? slider.Right : slider.Bottom) - (m_slider->Border3D() ? 1 : 0) + m_tickMark.Spacing();
+  } else if (Exists(topLeft)) {
+    start = (Vertical() ? topLeft.Right : topLeft.Bottom) + 2 * m_tickMark.Spacing();
+  }
+  return Vertical() ? Rect(start, track.Top + po, start + depth, track.Bottom - po)
+                    : Rect(track.Left + po, start, track.Right - po, start + depth);
+}
+
+TRect TCustomTrackBar::SliderRect() const {
+  if (!m_slider->Visible() || m_slider->Size() <= 0) {
+    return kNoRect;
+  }
+  const TRect track = TrackRect();
+  const TRect topLeft = GetTopLeftTickRect();
+  int start = Vertical() ? track.Left : track.Top;
+  if (Exists(topLeft)) {
+    start = (Vertical() ? topLeft.Right : topLeft.Bottom) + m_tickMark.Spacing();
+  }
+  return Vertical() ? Rect(start, track.Top, start + m_slider->Size(), track.Bottom)
+                    : Rect(track.Left, start, track.Right, start + m_slider->Size());
+}
+
+TRect TCustomTrackBar::GetThumbRect() const {
+  const TRect track = TrackRect();
+  const int w = m_thumb->Width();
+  const int size = m_thumb->Size();
+  const TRect slider = SliderRect();
+  const TRect topLeft = GetTopLeftTickRect();
+  const TRect bottomRight = GetBottomRightTickRect();
+  int start = 0;
+  if (Exists(slider)) {
+    start = (Vertical() ? slider.Left : slider.Top) + m_slider->Size() / 2 - size / 2;
+  } else if (m_tickMark.Style() == TTickStyle::tsNone) {
+    start = Vertical() ? track.Left : track.Top;
+  } else if (!Exists(topLeft) && Exists(bottomRight)) {
+    start = Vertical() ? bottomRight.Left : bottomRight.Top;
+  } else {
+    start = (Vertical() ? topLeft.Left : topLeft.Top) + m_tickMark.Spacing() - size / 2;
+  }
+  const int length = Vertical() ? track.Height() : track.Width();
+  const int offset = m_max == m_min ? 0 : Round(double(length - w) * (m_position - m_min) / (m_max - m_min));
+  TRect r = Vertical() ? Rect(start, track.Bottom - offset - w, start + size, track.Bottom - offset)
+                       : Rect(track.Left + offset, start, track.Left + offset + w, start + size);
+  if (m_thumb->Shape() == TThumbShape::tsLine && m_thumb->Picture().Empty()) {
+    const TRect in = InnerRect();
+    if (Vertical()) {
+      r.Left = in.Left;
+      r.Right = Width() - m_borderWidth;
+    } else {
+      r.Top = in.Top;
+      r.Bottom = Height() - m_borderWidth;
+    }
+  }
+  return r;
+}
+
+QString TCustomTrackBar::GetTrackLabelText() const {
+  QString text = FormatIntegers(m_trackLabel.Format(), {m_position});
+  if (OnGetTrackLabelText) {
+    OnGetTrackLabelText(const_cast<TCustomTrackBar*>(this), m_position, text);
+  }
+  return text;
+}
+
+TRect TCustomTrackBar::LabelRect(bool narrowed) const {
+  if (!m_trackLabel.Visible()) {
+    return kNoRect;
+  }
+  QString text = GetTrackLabelText();
+  if (text.isEmpty() && OnGetTrackLabelText) {
+    text = QStringLiteral("Pos");
+  }
+  TBitmap measure(1, 1);
+  int tw = 0;
+  int th = 0;
+  AdvTrackBar::MeasureText(measure.Canvas(), m_trackLabel.Font(), text, tw, th);
+  const TRect in = InnerRect();
+  const int depth = th + m_trackLabel.Spacing();
+  int start = (Vertical() ? in.Left : in.Top) + m_slider->Offset();
+  if (!m_trackLabel.AtTop()) {
+    const TRect bottomRight = GetBottomRightTickRect();
+    const TRect slider = SliderRect();
+    const TRect anchor = Exists(bottomRight) ? bottomRight : slider;
+    start = (Vertical() ? anchor.Right : anchor.Bottom) + 1;
+  }
+  TRect band = Vertical() ? Rect(start, in.Top, start + depth, in.Bottom) : Rect(in.Left, start, in.Right, start + depth);
+  if (!narrowed) {
+    return band;
+  }
+  const int along = tw + 5;
+  const TLabelPosition p = m_trackLabel.Position();
+  const bool left = p == TLabelPosition::lpTopLeft || p == TLabelPosition::lpBottomLeft;
+  const bool right = p == TLabelPosition::lpTopRight || p == TLabelPosition::lpBottomRight;
+  if (!Vertical()) {
+    if (left) {
+      band.Right = band.Left + along;
+    } else if (right) {
+      band.Left = band.Right - along;
+    } else {
+      band.Left += (band.Width() - along) / 2;
+      band.Right = band.Left + along;
+    }
+    return band;
+  }
+  // Upside down: the text runs upwards from the rectangle's top.
+  int bottom = in.Bottom;
+  if (right) {
+    bottom = in.Top + along;
+  } else if (!left) {
+    bottom = in.Bottom - (in.Height() - along) / 2;
+  }
+  return Rect(band.Left, bottom, band.Right, bottom - along);
+}
+
+void TCustomTrackBar::InvalidateTrackLabel() {
+  if (!m_trackLabel.Visible()) {
+    return;
+  }
+  TRect r = LabelRect(!OnGetTrackLabelText);
+  r = Vertical() ? Rect(r.Left, r.Bottom - 10, r.Right, r.Top + 10) : InflateRect(r, 5, 0);
+  update(r.ToQRect().normalized());
+}
+
+TRect TCustomTrackBar::RatingCellRect(int value) const {
+  int cw = 0;
+  int ch = 0;
+  for (const TGDIPPicture* p : {&m_rateActive, &m_rateInActive}) {
+    cw = std::max(cw, p->Width());
+    ch = std::max(ch, p->Height());
+  }
+  const TRect track = TrackRect();
+  int x = track.Left;
+  int y = track.Top;
+  for (int v = m_min + 1; v < value; ++v) {
+    if (x + 2 * cw > track.Right) {
+      x = track.Left;
+      y += ch;
+    } else {
+      x += cw;
+    }
+  }
+  if (value <= m_min || y > track.Bottom) {
+    return kNoRect;
+  }
+  return Rect(x, y, x + cw, y + ch);
+}
+
+void TCustomTrackBar::StepDown() {
+  if (m_position > m_min) {
+    SetPosition(m_position - m_buttons.Step());
+  }
+}
+
+void TCustomTrackBar::StepUp() {
+  if (m_position < m_max) {
+    SetPosition(m_position + m_buttons.Step());
+  }
+}
+
+void TCustomTrackBar::InvalidateThumb() { update(InflateRect(GetThumbRect(), 1, 1).ToQRect()); }
