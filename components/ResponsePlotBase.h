@@ -281,6 +281,7 @@ private:
   void DrawMarker(int index, int shape, double sx, double sy);
   void WriteParamText(ParamLines lines, double gain, double sx, double sy, float frequency, double q, TColor colour);
   void DrawFill(const double* values, int count, bool outlineClosure);
+  void DrawOverlayLine(TPenStyle style);
   void PaintOverlays();
   void FullPaint();
   void CopyToSurface(const TPaintPage& page);

@@ -205,27 +205,18 @@ void ResponsePlotBase::DrawLine(double x, TColor, bool marker) {
   m_overlay.LineX = x;
   m_overlay.LineMarker = marker;
   m_overlay.LineShown = true;
-  TCanvas& canvas = m_plotPage->Canvas();
-  const double sx = ScreenX(x);
-  canvas.Pen().SetWidth(1);
-  canvas.Pen().SetStyle(TPenStyle::psDash);
-  canvas.Pen().SetColor(clRed);
-  canvas.MoveTo(PixelTrunc(sx), 0);
-  canvas.LineTo(PixelTrunc(sx), Height() - 10);
-  canvas.Pen().SetStyle(TPenStyle::psSolid);
-  if (marker) {
-    const double sy = ScreenY(-3.0);
-    canvas.Pen().SetColor(clYellow);
-    canvas.Pen().SetWidth(1);
-    canvas.Rectangle(PixelTrunc(sx - 4), PixelTrunc(sy - 4), PixelTrunc(sx + 4), PixelTrunc(sy + 4));
-  }
+  DrawOverlayLine(TPenStyle::psDash);
 }
 
-void ResponsePlotBase::LinePaint() {
+void ResponsePlotBase::LinePaint() { DrawOverlayLine(TPenStyle::psDot); }
+
+// The red overlay line down to 10 pixels above the control's bottom, with
+// its yellow square at -3 dB when asked.
+void ResponsePlotBase::DrawOverlayLine(TPenStyle style) {
   TCanvas& canvas = m_plotPage->Canvas();
   const double sx = ScreenX(m_overlay.LineX);
   canvas.Pen().SetWidth(1);
-  canvas.Pen().SetStyle(TPenStyle::psDot);
+  canvas.Pen().SetStyle(style);
   canvas.Pen().SetColor(clRed);
   canvas.MoveTo(PixelTrunc(sx), 0);
   canvas.LineTo(PixelTrunc(sx), Height() - 10);
