@@ -4,7 +4,6 @@
 
 #include "platform/GdiConstants.h"
 #include "platform/TCanvas.h"
-#include "widgets/common/Accelerators.h"
 #include "widgets/vr/VrFrame3D.h"
 
 namespace {
@@ -31,7 +30,7 @@ void DefaultFont(TFont& font, TColor color) {
 }
 }  // namespace
 
-TVrDemoButton::TVrDemoButton(QWidget* parent) : TVrCustomImageControl(parent) {
+TVrDemoButton::TVrDemoButton(QWidget* parent) : TVrCustomButton(parent) {
   // Opaque, without double clicks: a second click arrives as another press.
   SetControlStyle({TControlStyleItem::csCaptureMouse, TControlStyleItem::csOpaque});
   SetBounds(Left(), Top(), 150, 25);
@@ -109,7 +108,7 @@ void TVrDemoButton::PaintImage() {
       }
     }
   }
-  const TColor outline = m_focused ? m_focusColor : m_outlineColor;
+  const TColor outline = HasFocus() ? m_focusColor : m_outlineColor;
   Vr::DrawFrame3D(canvas, r, outline, outline, m_outlineWidth);
   if (m_isDown) {
     Vr::DrawFrame3D(canvas, r, m_shadowColor, m_highlightColor, m_bevelWidth);
@@ -149,14 +148,14 @@ void TVrDemoButton::MouseDown(TMouseButton button, TShiftState shift, int x, int
   if (button == TMouseButton::mbLeft && Enabled() && Rect(0, 0, Width(), Height()).Contains({x, y})) {
     Press();
   }
-  TVrCustomImageControl::MouseDown(button, shift, x, y);
+  TVrCustomButton::MouseDown(button, shift, x, y);
 }
 
 void TVrDemoButton::MouseMove(TShiftState shift, int x, int y) {
   if (m_pressed) {
     SetDownState(Rect(0, 0, Width(), Height()).Contains({x, y}));
   }
-  TVrCustomImageControl::MouseMove(shift, x, y);
+  TVrCustomButton::MouseMove(shift, x, y);
 }
 
 void TVrDemoButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
@@ -169,30 +168,30 @@ void TVrDemoButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y
       Raise(OnClick, this);
     }
   }
-  TVrCustomImageControl::MouseUp(button, shift, x, y);
+  TVrCustomButton::MouseUp(button, shift, x, y);
 }
 
 void TVrDemoButton::MouseEnter() {
   m_hasMouse = true;
   UpdateControl();
-  TVrCustomImageControl::MouseEnter();
+  TVrCustomButton::MouseEnter();
 }
 
 void TVrDemoButton::MouseLeave() {
   m_hasMouse = false;
   UpdateControl();
-  TVrCustomImageControl::MouseLeave();
+  TVrCustomButton::MouseLeave();
 }
 
 void TVrDemoButton::KeyDown(WORD& key, TShiftState shift) {
-  TVrCustomImageControl::KeyDown(key, shift);
+  TVrCustomButton::KeyDown(key, shift);
   if (key == VK_SPACE && !m_isDown) {
     Press();
   }
 }
 
 void TVrDemoButton::KeyUp(WORD& key, TShiftState shift) {
-  TVrCustomImageControl::KeyUp(key, shift);
+  TVrCustomButton::KeyUp(key, shift);
   if (key != VK_SPACE) {
     return;
   }
@@ -205,28 +204,3 @@ void TVrDemoButton::KeyUp(WORD& key, TShiftState shift) {
   }
 }
 
-void TVrDemoButton::WndProc(TMessage& message) {
-  if (message.Msg == CM_DIALOGCHAR && Enabled() && IsAccel(QChar(char16_t(message.WParam)), Caption())) {
-    Raise(OnClick, this);
-    message.Result = 1;
-    return;
-  }
-  TVrCustomImageControl::WndProc(message);
-}
-
-void TVrDemoButton::DoEnter() {
-  m_focused = true;
-  UpdateControl();
-  TVrCustomImageControl::DoEnter();
-}
-
-void TVrDemoButton::DoExit() {
-  m_focused = false;
-  UpdateControl();
-  TVrCustomImageControl::DoExit();
-}
-
-void TVrDemoButton::EnabledChanged() {
-  TVrCustomImageControl::EnabledChanged();
-  UpdateControl();
-}

@@ -2,7 +2,7 @@
 
 #include "platform/TBitmap.h"
 #include "platform/TFont.h"
-#include "widgets/vr/TVrCustomImageControl.h"
+#include "widgets/vr/TVrCustomButton.h"
 #include "widgets/vr/TVrFont3D.h"
 
 enum class TVrTextAlignment : unsigned char {
@@ -21,7 +21,7 @@ enum class TVrTextAlignment : unsigned char {
 /// font that changes while the mouse is over it and 3D text effects. A
 /// press released over the button (or Space released) fires OnClick.
 /// Owned by its Qt parent; GUI thread.
-class TVrDemoButton : public TVrCustomImageControl {
+class TVrDemoButton : public TVrCustomButton {
 public:
   explicit TVrDemoButton(QWidget* parent = nullptr);
   ~TVrDemoButton() override;
@@ -55,10 +55,6 @@ public:
   /// The button is held down (pressed with the pointer over it).
   bool Down() const { return m_isDown; }
 
-  /// The class library's click does nothing here; OnClick comes from the
-  /// mouse, Space and accelerator paths only.
-  void Click() override {}
-  void WndProc(TMessage& message) override;
 
 protected:
   void PaintImage() override;
@@ -69,9 +65,6 @@ protected:
   void MouseLeave() override;
   void KeyDown(WORD& key, TShiftState shift) override;
   void KeyUp(WORD& key, TShiftState shift) override;
-  void DoEnter() override;
-  void DoExit() override;
-  void EnabledChanged() override;
 
 private:
   void SetDownState(bool value);
@@ -91,7 +84,6 @@ private:
   TVrFont3D m_font3D;
   bool m_flat = false;
   bool m_hasMouse = false;
-  bool m_focused = false;
   bool m_isDown = false;
   bool m_pressed = false;
 };

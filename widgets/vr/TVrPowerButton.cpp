@@ -4,11 +4,10 @@
 
 #include "platform/GdiConstants.h"
 #include "platform/TCanvas.h"
-#include "widgets/common/Accelerators.h"
 #include "widgets/common/GlyphLayout.h"
 #include "widgets/vr/VrFrame3D.h"
 
-TVrPowerButton::TVrPowerButton(QWidget* parent) : TVrCustomImageControl(parent) {
+TVrPowerButton::TVrPowerButton(QWidget* parent) : TVrCustomButton(parent) {
   SetControlStyle({TControlStyleItem::csCaptureMouse, TControlStyleItem::csOpaque,
                    TControlStyleItem::csReplicatable});
   SetColor(clBtnFace);
@@ -85,7 +84,7 @@ void TVrPowerButton::CalcLayout() {
 void TVrPowerButton::PaintImage() {
   TCanvas& canvas = BitmapCanvas();
   TRect r = Rect(0, 0, Width(), Height());
-  const TColor outline = m_focused ? m_focusColor : m_outlineColor;
+  const TColor outline = HasFocus() ? m_focusColor : m_outlineColor;
   Vr::DrawFrame3D(canvas, r, outline, outline, m_outlineWidth);
   if (m_pressed) {
     TRect p = Rect(0, 0, Width(), Height());
@@ -138,7 +137,7 @@ void TVrPowerButton::MouseDown(TMouseButton button, TShiftState shift, int x, in
       SetFocus();
     }
   }
-  TVrCustomImageControl::MouseDown(button, shift, x, y);
+  TVrCustomButton::MouseDown(button, shift, x, y);
 }
 
 // The press counts while the pointer is over the button: leaving clears it,
@@ -147,26 +146,26 @@ void TVrPowerButton::MouseMove(TShiftState shift, int x, int y) {
   if (m_down) {
     SetPressed(Rect(0, 0, Width(), Height()).Contains({x, y}));
   }
-  TVrCustomImageControl::MouseMove(shift, x, y);
+  TVrCustomButton::MouseMove(shift, x, y);
 }
 
 void TVrPowerButton::MouseEnter() {
   if (m_down) {
     SetPressed(true);
   }
-  TVrCustomImageControl::MouseEnter();
+  TVrCustomButton::MouseEnter();
 }
 
 void TVrPowerButton::MouseLeave() {
   if (m_down) {
     SetPressed(false);
   }
-  TVrCustomImageControl::MouseLeave();
+  TVrCustomButton::MouseLeave();
 }
 
 void TVrPowerButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
   if (button != TMouseButton::mbLeft || !m_down) {
-    TVrCustomImageControl::MouseUp(button, shift, x, y);
+    TVrCustomButton::MouseUp(button, shift, x, y);
     return;
   }
   m_down = false;
@@ -175,21 +174,21 @@ void TVrPowerButton::MouseUp(TMouseButton button, TShiftState shift, int x, int 
     m_pressed = false;
     Toggle();
   }
-  TVrCustomImageControl::MouseUp(button, shift, x, y);
+  TVrCustomButton::MouseUp(button, shift, x, y);
   if (click) {
     Raise(OnClick, this);
   }
 }
 
 void TVrPowerButton::KeyDown(WORD& key, TShiftState shift) {
-  TVrCustomImageControl::KeyDown(key, shift);
+  TVrCustomButton::KeyDown(key, shift);
   if (key == VK_SPACE) {
     SetPressed(true);
   }
 }
 
 void TVrPowerButton::KeyUp(WORD& key, TShiftState shift) {
-  TVrCustomImageControl::KeyUp(key, shift);
+  TVrCustomButton::KeyUp(key, shift);
   if (key == VK_SPACE) {
     m_pressed = false;
     Toggle();
@@ -197,49 +196,19 @@ void TVrPowerButton::KeyUp(WORD& key, TShiftState shift) {
   }
 }
 
-void TVrPowerButton::WndProc(TMessage& message) {
-  if (message.Msg == CM_DIALOGCHAR && Enabled() && IsAccel(QChar(char16_t(message.WParam)), Caption())) {
-    Raise(OnClick, this);
-    message.Result = 1;
-    return;
-  }
-  TVrCustomImageControl::WndProc(message);
-}
-
-void TVrPowerButton::DoEnter() {
-  if (!m_focused) {
-    m_focused = true;
-    UpdateControl();
-  }
-  TVrCustomImageControl::DoEnter();
-}
-
-void TVrPowerButton::DoExit() {
-  if (m_focused) {
-    m_focused = false;
-    UpdateControl();
-  }
-  TVrCustomImageControl::DoExit();
-}
-
-void TVrPowerButton::EnabledChanged() {
-  TVrCustomImageControl::EnabledChanged();
-  UpdateControl();
-}
-
 void TVrPowerButton::FontChanged() {
-  TVrCustomImageControl::FontChanged();
+  TVrCustomButton::FontChanged();
   CalcLayout();
   UpdateControl();
 }
 
 void TVrPowerButton::TextChanged() {
-  TVrCustomImageControl::TextChanged();
+  TVrCustomButton::TextChanged();
   CalcLayout();
   UpdateControl();
 }
 
 void TVrPowerButton::SetBounds(int left, int top, int width, int height) {
-  TVrCustomImageControl::SetBounds(left, top, width, height);
+  TVrCustomButton::SetBounds(left, top, width, height);
   CalcLayout();
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "widgets/vr/TVrCustomImageControl.h"
+#include "widgets/vr/TVrCustomButton.h"
 #include "widgets/vr/TVrPalette.h"
 
 enum class TVrImageTextLayout : unsigned char { ImageLeft, ImageRight, ImageTop, ImageBottom };
@@ -10,7 +10,7 @@ enum class TVrImageTextLayout : unsigned char { ImageLeft, ImageRight, ImageTop,
 /// OnClick, so the handler reads the new state; the LED shows the palette's
 /// high colour while Active and its low colour otherwise. SetActive raises
 /// no event. Owned by its Qt parent; GUI thread.
-class TVrPowerButton : public TVrCustomImageControl {
+class TVrPowerButton : public TVrCustomButton {
 public:
   explicit TVrPowerButton(QWidget* parent = nullptr);
   ~TVrPowerButton() override;
@@ -48,10 +48,6 @@ public:
   /// The press still counts (the pointer is over the button).
   bool Pressed() const { return m_pressed; }
 
-  /// The class library's click does nothing here; OnClick comes from the
-  /// mouse, Space and accelerator paths only.
-  void Click() override {}
-  void WndProc(TMessage& message) override;
   void SetBounds(int left, int top, int width, int height) override;
 
 protected:
@@ -63,9 +59,6 @@ protected:
   void MouseLeave() override;
   void KeyDown(WORD& key, TShiftState shift) override;
   void KeyUp(WORD& key, TShiftState shift) override;
-  void DoEnter() override;
-  void DoExit() override;
-  void EnabledChanged() override;
   void FontChanged() override;
   void TextChanged() override;
 
@@ -93,7 +86,6 @@ private:
   int m_spacing = 5;
   int m_margin = -1;
   TVrImageTextLayout m_layout = TVrImageTextLayout::ImageLeft;
-  bool m_focused = false;
   TColor m_focusColor = clBlue;
   bool m_down = false;
   bool m_pressed = false;

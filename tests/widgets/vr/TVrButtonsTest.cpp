@@ -156,3 +156,14 @@ TEST_F(VrFixture, Palette_recoloursATwoToneBitmap) {
   EXPECT_EQ(palette.GetColor(0), clWhite);
   EXPECT_EQ(palette.GetColor(5), clLime);
 }
+
+TEST_F(VrFixture, PowerButton_acceleratorClicksWithoutTogglingAndOnlyWhileEnabled) {
+  power->SetCaption(QStringLiteral("&Load"));
+  power->Perform(CM_DIALOGCHAR, 'l');
+  EXPECT_EQ(clicks, 1);
+  EXPECT_FALSE(power->Active());
+  power->Perform(CM_DIALOGCHAR, 'x');
+  power->SetEnabled(false);
+  power->Perform(CM_DIALOGCHAR, 'l');
+  EXPECT_EQ(clicks, 1);
+}
