@@ -1,4 +1,5 @@
 #include "tools/widgetgallery/WidgetGallery.h"
+#include "tools/widgetgallery/WidgetGallery_Smooth.h"
 
 #include <functional>
 #include <memory>
@@ -470,8 +471,12 @@ Sheet BandRowSheet() {
 }  // namespace
 
 std::vector<Sheet> RenderAll() {
-  return {PanelsSheet(),      LabelsSheet(),        CombosSheet(),     PushButtonsSheet(),
-          BitmapButtonsSheet(), LedButtonsSheet(), BandRowSheet()};
+  std::vector<Sheet> sheets = {PanelsSheet(),        LabelsSheet(),     CombosSheet(), PushButtonsSheet(),
+                               BitmapButtonsSheet(), LedButtonsSheet(), BandRowSheet()};
+  for (Sheet& sheet : SmoothSheets()) {
+    sheets.push_back(std::move(sheet));
+  }
+  return sheets;
 }
 
 }  // namespace WidgetGallery
