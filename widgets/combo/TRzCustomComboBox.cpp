@@ -40,7 +40,10 @@ TRzCustomComboBox::~TRzCustomComboBox() {
   // The inner widgets go first, so that none of their last events reach a
   // half-destroyed combo.
   DestroyEdit();
-  delete m_list;
+  if (!m_list.isNull()) {
+    m_list->removeEventFilter(this);
+    delete m_list;
+  }
 }
 
 bool TRzCustomComboBox::IsListStyle() const {
@@ -555,7 +558,9 @@ bool TRzCustomComboBox::eventFilter(QObject* watched, QEvent* event) {
       }
       const QString text = key->text();
       if (text.size() == 1 && (text[0].isPrint() || text[0] == QLatin1Char('\b') || text[0] == QLatin1Char('\r'))) {
-        return EditKeyPress(text[0]);
+        const bool swallowed = EditKeyPress(text[0]);
+        AutoDropDownAfter(text[0]);
+        return swallowed;
       }
       break;
     }

@@ -199,6 +199,8 @@ private:
   bool EditKeyDown(WORD key, TShiftState shift);
   bool EditKeyPress(QChar key);
   void RestartSearchTimer();
+  /// With AutoDropDown, any key but Backspace and Escape opens the list.
+  void AutoDropDownAfter(QChar typed);
   void UserSelect(int index);
 
   void CreateEdit();

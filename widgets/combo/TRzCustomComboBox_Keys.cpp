@@ -90,10 +90,18 @@ void TRzCustomComboBox::KeyPress(QChar& key) {
     key = QChar();
     return;
   }
+  const QChar typed = key;
   if (IsListStyle()) {
     SearchKeyPress(key);
   } else {
     TCustomControl::KeyPress(key);
+  }
+  AutoDropDownAfter(typed);
+}
+
+void TRzCustomComboBox::AutoDropDownAfter(QChar typed) {
+  if (m_autoDropDown && typed != QLatin1Char('\b') && typed != QChar(0x1B) && !DroppedDown()) {
+    SetDroppedDown(true);
   }
 }
 

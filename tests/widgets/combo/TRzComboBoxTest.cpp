@@ -175,3 +175,16 @@ TEST_F(ComboFixture, Editable_completesTypedTextFromTheItems) {
   EXPECT_EQ(combo->beeps, 1);
   EXPECT_EQ(combo->SearchString(), QStringLiteral("hi"));
 }
+
+TEST_F(ComboFixture, AutoDropDown_opensTheListOnATypedKey) {
+  combo->SetAutoDropDown(true);
+  int dropDowns = 0;
+  combo->OnDropDown = [&dropDowns](TObject*) { ++dropDowns; };
+  ASSERT_TRUE(WidgetInput::ShowActive(form.get()));
+  WidgetInput::Type(combo, QStringLiteral("h"));
+  EXPECT_TRUE(combo->DroppedDown());
+  EXPECT_EQ(dropDowns, 1);
+  EXPECT_EQ(combo->ItemIndex(), 1);
+  combo->SetDroppedDown(false);
+  EXPECT_FALSE(combo->DroppedDown());
+}
