@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <optional>
+#include <vector>
 
 #include <QImage>
 
@@ -37,26 +38,34 @@ QRgb ConvertSource(QRgb pixel, const TCanvas& source, const TCanvas& dest) {
 
 int Sign(int v) { return v < 0 ? -1 : 1; }
 
-// Runs body(destX, destY, srcX, srcY) in device coordinates for each pixel
-// of the destination rectangle, nearest source pixel.
+// Runs body(destination pixel, dx, dy, srcX, srcY) for each pixel of the
+// destination rectangle inside the destination's image and clip, with the
+// nearest source pixel (device coordinates).
 template <typename Body>
-void ForEachMapped(const TCanvas& dest, int x, int y, int w, int h, const TCanvas* source, int sx, int sy, int sw,
-                   int sh, Body body) {
+void ForEachMapped(TCanvas& dest, int x, int y, int w, int h, const TCanvas* source, int sx, int sy, int sw, int sh,
+                   Body body) {
   const TPoint d0 = dest.LogicalToDevice({x, y});
   const TPoint s0 = source ? source->LogicalToDevice({sx, sy}) : TPoint{sx, sy};
   const int aw = std::abs(w);
   const int ah = std::abs(h);
   const int asw = std::abs(sw);
   const int ash = std::abs(sh);
+  std::vector<int> sourceX(static_cast<std::size_t>(aw));
+  for (int k = 0; k < aw; ++k) {
+    sourceX[std::size_t(k)] = s0.X + Sign(sw) * int((2LL * k + 1) * asw / (2LL * aw));
+  }
+  const int firstX = w > 0 ? d0.X : d0.X - aw + 1;
+  QImage* image = dest.Target();
   for (int i = 0; i < ah; ++i) {
     const int dy = d0.Y + Sign(h) * i;
-    const int j = int((2LL * i + 1) * ash / (2LL * ah));
-    const int srcY = s0.Y + Sign(sh) * j;
-    for (int k = 0; k < aw; ++k) {
-      const int dx = d0.X + Sign(w) * k;
-      const int m = int((2LL * k + 1) * asw / (2LL * aw));
-      body(dx, dy, s0.X + Sign(sw) * m, srcY);
-    }
+    const int srcY = s0.Y + Sign(sh) * int((2LL * i + 1) * ash / (2LL * ah));
+    dest.ForEachClippedRun(dy, firstX, firstX + aw, [&](int a, int b) {
+      QRgb* line = reinterpret_cast<QRgb*>(image->scanLine(dy));
+      for (int dx = a; dx < b; ++dx) {
+        const int k = w > 0 ? dx - d0.X : d0.X - dx;
+        body(line[dx], dx, dy, sourceX[std::size_t(k)], srcY);
+      }
+    });
   }
 }
 
@@ -93,11 +102,27 @@ bool StretchBlt(TCanvas& dest, int x, int y, int w, int h, const TCanvas* source
   if (needSource) {
     pixels.emplace(*source);
   }
+  if (table == 0xCC && w > 0 && h > 0 && sw == w && sh == h && source->Monochrome() == dest.Monochrome()) {
+    // A plain copy: row by row, no stretch and no colour conversion.
+    const TPoint d0 = dest.LogicalToDevice({x, y});
+    const TPoint s0 = source->LogicalToDevice({sx, sy});
+    QImage* image = dest.Target();
+    for (int i = 0; i < h; ++i) {
+      const int srcY = s0.Y + i;
+      dest.ForEachClippedRun(d0.Y + i, d0.X, d0.X + w, [&](int a, int b) {
+        QRgb* line = reinterpret_cast<QRgb*>(image->scanLine(d0.Y + i));
+        for (int dx = a; dx < b; ++dx) {
+          const int srcX = s0.X + (dx - d0.X);
+          if (pixels->Contains(srcX, srcY)) {
+            line[dx] = 0xFF000000u | pixels->At(srcX, srcY);
+          }
+        }
+      });
+    }
+    return true;
+  }
   ForEachMapped(dest, x, y, w, h, needSource ? source : nullptr, sx, sy, sw, sh,
-                [&](int dx, int dy, int srcX, int srcY) {
-                  if (!dest.DeviceContains(dx, dy)) {
-                    return;
-                  }
+                [&](QRgb& pixel, int dx, int dy, int srcX, int srcY) {
                   QRgb s = 0;
                   if (needSource) {
                     if (!pixels->Contains(srcX, srcY)) {
@@ -106,11 +131,11 @@ bool StretchBlt(TCanvas& dest, int x, int y, int w, int h, const TCanvas* source
                     s = ConvertSource(pixels->At(srcX, srcY), *source, dest);
                   }
                   if (table == 0xCC) {
-                    dest.PutDevicePixel(dx, dy, s);
+                    pixel = dest.Realize(s);
                     return;
                   }
                   const QRgb p = needPattern ? dest.PatternPixel(dx, dy) : 0;
-                  dest.PutDevicePixel(dx, dy, Rop3(table, p, s, dest.DevicePixel(dx, dy)));
+                  pixel = dest.Realize(Rop3(table, p, s, pixel));
                 });
   return true;
 }
@@ -135,16 +160,14 @@ bool TransparentStretchBlt(TCanvas& dest, int x, int y, int w, int h, const TCan
   const TPoint m0 = mask.LogicalToDevice({mx, my});
   const SourcePixels pixels(source);
   const SourcePixels maskPixels(mask);
-  ForEachMapped(dest, x, y, w, h, &source, sx, sy, sw, sh, [&](int dx, int dy, int srcX, int srcY) {
+  ForEachMapped(dest, x, y, w, h, &source, sx, sy, sw, sh, [&](QRgb& pixel, int, int, int srcX, int srcY) {
     const int maskX = m0.X + (srcX - s0.X);
     const int maskY = m0.Y + (srcY - s0.Y);
-    if (!dest.DeviceContains(dx, dy) || !pixels.Contains(srcX, srcY) || !maskPixels.Contains(maskX, maskY)) {
+    if (!pixels.Contains(srcX, srcY) || !maskPixels.Contains(maskX, maskY) ||
+        (maskPixels.At(maskX, maskY) & 0xFFFFFFu) == 0xFFFFFFu) {
       return;
     }
-    if ((maskPixels.At(maskX, maskY) & 0xFFFFFFu) == 0xFFFFFFu) {
-      return;
-    }
-    dest.PutDevicePixel(dx, dy, ConvertSource(pixels.At(srcX, srcY), source, dest));
+    pixel = dest.Realize(ConvertSource(pixels.At(srcX, srcY), source, dest));
   });
   return true;
 }

@@ -264,8 +264,14 @@ void TCanvas::FillDeviceSpan(int y, int x0, int x1, bool useRop) {
     return;
   }
   const TPenMode mode = useRop ? m_pen.Mode() : TPenMode::pmCopy;
+  const bool solid = m_brush.Style() == TBrushStyle::bsSolid && mode == TPenMode::pmCopy;
+  const QRgb solidColor = Realize(ColorToQRgb(m_brush.Color()));
   ForEachClippedRun(y, x0, x1, [&](int a, int b) {
     QRgb* line = reinterpret_cast<QRgb*>(m_target->scanLine(y));
+    if (solid) {
+      std::fill(line + a, line + b, solidColor);
+      return;
+    }
     for (int x = a; x < b; ++x) {
       bool draw = false;
       const QRgb brush = BrushPixel(x, y, draw);
