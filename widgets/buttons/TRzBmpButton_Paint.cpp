@@ -63,19 +63,11 @@ TRzBmpButton::TButtonLayoutResult TRzBmpButton::CalcButtonLayout(const TRect& in
     gw = face->Width();
     gh = face->Height();
   }
-  int tw = 0;
-  int th = 0;
-  if (!Caption().isEmpty()) {
-    TCanvas measure;
-    measure.Font().Assign(Font());
-    TRect r = Rect(0, 0, w, 0);
-    measure.DrawText(Caption(), r, DT_CALCRECT | DT_SINGLELINE);
-    tw = r.Width();
-    th = r.Height();
-  }
-  static constexpr TGlyphSide kSides[] = {TGlyphSide::Left, TGlyphSide::Right, TGlyphSide::Top, TGlyphSide::Bottom};
-  const TGlyphLayout place = LayoutGlyphAndText({w, h}, {gw, gh}, {tw, th}, kSides[static_cast<int>(m_layout)],
-                                                m_margin, m_spacing, TCentring::HalfEach);
+  const TSize caption = MeasureCaption(Caption(), Font(), w);
+  const int tw = caption.cx;
+  const int th = caption.cy;
+  const TGlyphLayout place = LayoutGlyphAndText({w, h}, {gw, gh}, caption, static_cast<TGlyphSide>(m_layout), m_margin,
+                                                m_spacing, TCentring::HalfEach);
   const TPoint glyph = place.Glyph;
   const TPoint text = place.Text;
   TButtonLayoutResult result;

@@ -1,5 +1,8 @@
 #include "widgets/common/GlyphLayout.h"
 
+#include "platform/GdiConstants.h"
+#include "platform/TCanvas.h"
+
 TGlyphLayout LayoutGlyphAndText(TSize area, TSize glyph, TSize text, TGlyphSide side, int margin, int spacing,
                                 TCentring centring) {
   const auto centre = [centring](int a, int b) { return centring == TCentring::HalfEach ? a / 2 - b / 2 : (a - b + 1) / 2; };
@@ -48,4 +51,15 @@ TGlyphLayout LayoutGlyphAndText(TSize area, TSize glyph, TSize text, TGlyphSide 
       break;
   }
   return layout;
+}
+
+TSize MeasureCaption(const QString& caption, const TFont& font, int width) {
+  if (caption.isEmpty()) {
+    return {};
+  }
+  TCanvas measure;
+  measure.Font().Assign(font);
+  TRect r = Rect(0, 0, width, 0);
+  measure.DrawText(caption, r, DT_CALCRECT | DT_SINGLELINE);
+  return {r.Width(), r.Height()};
 }

@@ -1,11 +1,17 @@
 #pragma once
 
+#include <QString>
+
 #include "platform/TRect.h"
+
+class TFont;
 
 /// Where a glyph (a picture or an LED) and a caption go beside each other
 /// in a button, as the bitmap button and the LED button place them. Any
 /// thread.
 
+/// In the order of the buttons' own layout enumerations (glyph or image
+/// left, right, top, bottom), so those convert by value.
 enum class TGlyphSide : unsigned char { Left, Right, Top, Bottom };
 
 /// How a length b is centred in a: HalfEach a div 2 - b div 2 (bitmap
@@ -22,3 +28,6 @@ struct TGlyphLayout {
 /// The spacing counts only when glyph and caption both have a width.
 TGlyphLayout LayoutGlyphAndText(TSize area, TSize glyph, TSize text, TGlyphSide side, int margin, int spacing,
                                 TCentring centring);
+
+/// The size of a one-line caption in font; (0, 0) for an empty caption.
+TSize MeasureCaption(const QString& caption, const TFont& font, int width);

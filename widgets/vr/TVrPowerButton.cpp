@@ -62,23 +62,11 @@ void TVrPowerButton::CalcLayout() {
   const int h = area.Height();
   const int gw = m_ledWidth;
   const int gh = m_ledHeight;
-  int tw = 0;
-  int th = 0;
-  if (!Caption().isEmpty()) {
-    TCanvas measure;
-    measure.Font().Assign(Font());
-    TRect r = Rect(0, 0, w, 0);
-    measure.DrawText(Caption(), r, DT_CALCRECT);
-    tw = r.Width();
-    th = r.Height();
-  }
-  static constexpr TGlyphSide kSides[] = {TGlyphSide::Left, TGlyphSide::Right, TGlyphSide::Top, TGlyphSide::Bottom};
-  const TGlyphLayout place = LayoutGlyphAndText({w, h}, {gw, gh}, {tw, th}, kSides[static_cast<int>(m_layout)],
+  const TSize caption = MeasureCaption(Caption(), Font(), w);
+  const TGlyphLayout place = LayoutGlyphAndText({w, h}, {gw, gh}, caption, static_cast<TGlyphSide>(m_layout),
                                                 m_margin, m_spacing, TCentring::RoundedUp);
-  const TPoint led = place.Glyph;
-  const TPoint text = place.Text;
-  m_imageRect = Bounds(area.Left + led.X, area.Top + led.Y, gw, gh);
-  m_textBounds = Bounds(area.Left + text.X, area.Top + text.Y, tw, th);
+  m_imageRect = Bounds(area.Left + place.Glyph.X, area.Top + place.Glyph.Y, gw, gh);
+  m_textBounds = Bounds(area.Left + place.Text.X, area.Top + place.Text.Y, caption.cx, caption.cy);
 }
 
 void TVrPowerButton::PaintImage() {
