@@ -1,5 +1,8 @@
 #include <memory>
 
+#include <QApplication>
+#include <QListWidget>
+
 #include "platform/TCanvas.h"
 #include "platform/widgets/TForm.h"
 #include "tests/widgets/support/WidgetInput.h"
@@ -187,4 +190,27 @@ TEST_F(ComboFixture, AutoDropDown_opensTheListOnATypedKey) {
   EXPECT_EQ(combo->ItemIndex(), 1);
   combo->SetDroppedDown(false);
   EXPECT_FALSE(combo->DroppedDown());
+}
+
+TEST_F(ComboFixture, DropDownList_choosingAnItemSelectsItWithEvents) {
+  int accepted = 0;
+  combo->OnSelEndOk = [&accepted](TObject*) { ++accepted; };
+  ASSERT_TRUE(WidgetInput::ShowActive(form.get()));
+  WidgetInput::Click(combo, QPoint(5, 5));
+  ASSERT_TRUE(combo->DroppedDown());
+  QListWidget* list = nullptr;
+  for (QWidget* w : QApplication::topLevelWidgets()) {
+    if (auto* candidate = qobject_cast<QListWidget*>(w); candidate != nullptr && candidate->isVisible()) {
+      list = candidate;
+    }
+  }
+  ASSERT_NE(list, nullptr);
+  EXPECT_GE(list->width(), combo->Width());
+  const QPoint at = list->visualItemRect(list->item(2)).center();
+  WidgetInput::Click(list->viewport(), at);
+  EXPECT_FALSE(combo->DroppedDown());
+  EXPECT_EQ(combo->ItemIndex(), 2);
+  EXPECT_EQ(changes, 1);
+  EXPECT_EQ(clicks, 1);
+  EXPECT_EQ(accepted, 1);
 }
