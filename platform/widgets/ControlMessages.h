@@ -22,6 +22,13 @@ constexpr unsigned WM_KEYDOWN = 0x0100;
 constexpr unsigned WM_KEYUP = 0x0101;
 constexpr unsigned WM_TIMER = 0x0113;
 
+/// Answers to WM_GETDLGCODE: which keys a control keeps for itself instead
+/// of letting the form use them as dialog keys and mnemonics.
+constexpr std::intptr_t DLGC_WANTARROWS = 0x0001;
+constexpr std::intptr_t DLGC_WANTTAB = 0x0002;
+constexpr std::intptr_t DLGC_WANTALLKEYS = 0x0004;
+constexpr std::intptr_t DLGC_WANTCHARS = 0x0080;
+
 /// Notifications of the control bases (CM_BASE = 0xB000).
 constexpr unsigned CM_BASE = 0xB000;
 constexpr unsigned CM_ACTIVATE = CM_BASE + 0;

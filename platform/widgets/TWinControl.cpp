@@ -80,21 +80,46 @@ bool TWinControl::DoMouseWheel(TShiftState shift, int wheelDelta, QPoint mousePo
   return handled;
 }
 
+void TWinControl::WndProc(TMessage& message) {
+  TControl::WndProc(message);
+  if ((message.Msg == CM_DIALOGKEY || message.Msg == CM_DIALOGCHAR) && message.Result == 0) {
+    Broadcast(message);
+  }
+}
+
+bool TWinControl::OfferToWindow(unsigned msg, std::intptr_t value) {
+  auto* top = dynamic_cast<TWinControl*>(window());
+  return top != nullptr && top->Perform(msg, value) != 0;
+}
+
 void TWinControl::keyPressEvent(QKeyEvent* event) {
-  const WORD original = VirtualKeyOf(*event);
-  WORD key = original;
+  WORD key = VirtualKeyOf(*event);
   if (key != 0) {
     KeyDown(key, ShiftStateOf(*event));
     if (key == 0) {
       return;
     }
   }
-  const QString text = event->text();
-  if (text.size() == 1 && (text[0].isPrint() || text[0] == QLatin1Char('\r') || text[0] == QLatin1Char('\b') ||
-                           text[0] == QChar(0x1B))) {
-    QChar c = text[0];
-    KeyPress(c);
+  const std::intptr_t wanted = Perform(WM_GETDLGCODE);
+  const bool keepsAll = (wanted & DLGC_WANTALLKEYS) != 0;
+  const bool arrow = key == VK_LEFT || key == VK_UP || key == VK_RIGHT || key == VK_DOWN;
+  const bool dialogKey = key == VK_RETURN || key == VK_ESCAPE || (key == VK_TAB && !(wanted & DLGC_WANTTAB)) ||
+                         (arrow && !(wanted & DLGC_WANTARROWS));
+  if (dialogKey && !keepsAll && OfferToWindow(CM_DIALOGKEY, key)) {
+    return;
   }
+  const QString text = event->text();
+  if (text.size() != 1 || !(text[0].isPrint() || text[0] == QLatin1Char('\r') || text[0] == QLatin1Char('\b') ||
+                            text[0] == QChar(0x1B))) {
+    return;
+  }
+  QChar c = text[0];
+  const bool alt = (event->modifiers() & Qt::AltModifier) != 0;
+  if (c.isPrint() && (alt || !(wanted & (DLGC_WANTCHARS | DLGC_WANTALLKEYS))) &&
+      OfferToWindow(CM_DIALOGCHAR, c.unicode())) {
+    return;
+  }
+  KeyPress(c);
 }
 
 void TWinControl::keyReleaseEvent(QKeyEvent* event) {

@@ -13,8 +13,14 @@ using TMouseWheelEvent =
 /// A windowed control: it can hold child controls, take the keyboard focus
 /// and erase its background with Color before painting (nothing for
 /// clNone). Key events carry virtual key codes (InputTypes.h); a KeyDown
-/// handler that sets Key to 0 swallows the key (no OnKeyPress follows). A
-/// wheel turn not handled goes to the parent. GUI thread only.
+/// handler that sets Key to 0 swallows the key (no OnKeyPress follows).
+/// Keys the focused control does not keep (its WM_GETDLGCODE answer) go to
+/// its window first: Return, Escape, Tab and the arrows as CM_DIALOGKEY
+/// (WParam = virtual key), characters typed with Alt or on a control that
+/// takes no characters as CM_DIALOGCHAR (WParam = the character); windowed
+/// controls pass both on to their children until one answers with a
+/// non-zero Result, which consumes the key. A wheel turn not handled goes
+/// to the parent. GUI thread only.
 class TWinControl : public TControl {
 public:
   explicit TWinControl(QWidget* parent = nullptr);
@@ -26,6 +32,8 @@ public:
   void Broadcast(TMessage& message);
   /// Sends the message to every child control.
   void NotifyControls(unsigned msg);
+  /// Passes CM_DIALOGKEY and CM_DIALOGCHAR not answered here on to the children.
+  void WndProc(TMessage& message) override;
   /// Lays out the visible child controls that have an Align within
   /// ClientRect() narrowed by AdjustClientRect: alTop by Top, alBottom by bottom edge (lowest first),
   /// alLeft by Left, alRight by right edge, then alClient in what is left.
@@ -68,6 +76,9 @@ protected:
   void resizeEvent(QResizeEvent* event) override;
 
 private:
+  /// Offers a dialog key or mnemonic to the window; true when it was taken.
+  bool OfferToWindow(unsigned msg, std::intptr_t value);
+
   bool m_tabStop = false;
   bool m_aligning = false;
 };

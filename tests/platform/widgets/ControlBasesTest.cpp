@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <stdexcept>
+#include <utility>
+#include <vector>
 
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QImage>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QTimer>
@@ -263,4 +266,50 @@ TEST(TForm, screenCentredFormsAppearInTheMiddleAndDialogsKeepTheirSize) {
   EXPECT_EQ(form.minimumSize(), QSize(200, 100));
   EXPECT_EQ(form.maximumSize(), QSize(200, 100));
   form.Hide();
+}
+
+TEST(TWinControl, unkeptKeysGoToTheWindowAsDialogKeysAndMnemonics) {
+  class Answering : public TWinControl {
+  public:
+    using TWinControl::TWinControl;
+    std::vector<std::pair<unsigned, std::intptr_t>> seen;
+    std::intptr_t keeps = 0;
+
+    void WndProc(TMessage& message) override {
+      if (message.Msg == WM_GETDLGCODE) {
+        message.Result = keeps;
+        return;
+      }
+      if (message.Msg == CM_DIALOGKEY || message.Msg == CM_DIALOGCHAR) {
+        seen.emplace_back(message.Msg, message.WParam);
+        message.Result = message.WParam == VK_RETURN || message.WParam == 'o';
+        return;
+      }
+      TWinControl::WndProc(message);
+    }
+  };
+  TForm form;
+  auto* panel = new TWinControl(&form);
+  auto* answering = new Answering(panel);
+  auto* focused = new Answering(&form);
+  int presses = 0;
+  focused->OnKeyPress = [&](TObject*, QChar&) { ++presses; };
+  auto press = [&](int key, const QString& text, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QKeyEvent event(QEvent::KeyPress, key, modifiers, text);
+    QApplication::sendEvent(focused, &event);
+  };
+  press(Qt::Key_Return, QStringLiteral("\r"));
+  press(Qt::Key_O, QStringLiteral("o"));
+  press(Qt::Key_X, QStringLiteral("x"));
+  const std::vector<std::pair<unsigned, std::intptr_t>> expected{
+      {CM_DIALOGKEY, VK_RETURN}, {CM_DIALOGCHAR, 'o'}, {CM_DIALOGCHAR, 'x'}};
+  EXPECT_EQ(answering->seen, expected);
+  EXPECT_EQ(presses, 1);  // only the character nobody took
+
+  focused->keeps = DLGC_WANTCHARS;
+  answering->seen.clear();
+  press(Qt::Key_O, QStringLiteral("o"));
+  press(Qt::Key_O, QStringLiteral("o"), Qt::AltModifier);
+  EXPECT_EQ(answering->seen, (std::vector<std::pair<unsigned, std::intptr_t>>{{CM_DIALOGCHAR, 'o'}}));
+  EXPECT_EQ(presses, 2);
 }
