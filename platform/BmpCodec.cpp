@@ -119,8 +119,12 @@ bool Decode(const QByteArray& bytes, QImage& image, int& bitsPerPixel, QString* 
   const std::uint32_t compression = core ? 0 : U32(bytes, h + 16);
   const std::uint32_t colorsUsed = core ? 0 : U32(bytes, h + 32);
   const bool topDown = rawHeight < 0;
-  const int height = std::abs(rawHeight);
-  if (width <= 0 || height <= 0 || width > kMaxSide || height > kMaxSide ||
+  const std::int64_t absHeight = std::llabs(static_cast<long long>(rawHeight));
+  if (absHeight > kMaxSide) {
+    return Fail(error, bad);
+  }
+  const int height = int(absHeight);
+  if (width <= 0 || height <= 0 || width > kMaxSide ||
       std::int64_t(width) * height > kMaxPixels) {
     return Fail(error, bad);
   }

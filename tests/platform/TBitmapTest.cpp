@@ -73,6 +73,12 @@ TEST(TBitmap, corruptBmpIsRefusedAndChangesNothing) {
   huge[20] = char(0xFF);
   huge[21] = char(0x7F);
   EXPECT_FALSE(bitmap.LoadFromBytes(huge, &error));
+  QByteArray lowest = bytes;  // height -2^31: no absolute value in 32 bits
+  lowest[22] = 0;
+  lowest[23] = 0;
+  lowest[24] = 0;
+  lowest[25] = char(0x80);
+  EXPECT_FALSE(bitmap.LoadFromBytes(lowest, &error));
   EXPECT_FALSE(bitmap.LoadFromBytes(QByteArray("BM"), &error));
   EXPECT_EQ(bitmap.Width(), 2);
 }
