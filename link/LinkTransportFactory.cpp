@@ -5,6 +5,7 @@
 #include <QString>
 
 #include "link/LCommProc.h"
+#include "link/LUsbProc.h"
 #include "link/LinkTransportAdapter.h"
 #include "platform/SerialPort.h"
 
@@ -19,6 +20,10 @@ LinkTransportFactory::LinkTransportFactory(LinkLogSink log) : m_log(std::move(lo
 
 std::unique_ptr<ILinkTransport> LinkTransportFactory::Create(LinkKind kind, const QString& portName, int unitId,
                                                              QObject& owner) {
+  if (kind == LinkKind::Usb && m_usbPort) {
+    return std::make_unique<LinkTransportAdapter>(std::make_unique<LUsbProc>(&owner, unitId, m_usbPort),
+                                                  [](LinkTransport& transport) { return static_cast<LUsb&>(transport).Open(); });
+  }
   if (kind != LinkKind::Serial) {
     return nullptr;
   }

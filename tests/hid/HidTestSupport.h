@@ -31,13 +31,6 @@ inline bool PumpUntil(const std::function<bool()>& condition,
   return true;
 }
 
-/// A unit-like device the fake system makes the socket pair for.
-inline FakeHidDeviceSpec UnitSpec(const std::string& instanceId) {
-  FakeHidDeviceSpec spec;
-  spec.instanceId = instanceId;
-  return spec;
-}
-
 /// A controller over a fake system, with the start-up change handled.
 class ControllerFixture : public ::testing::Test {
 protected:

@@ -21,8 +21,8 @@ TEST_F(ControllerFixture, StartUp_raisesOneDeviceChangeEvenWithoutDevices) {
 }
 
 TEST_F(ControllerFixture, StartUp_listsPluggedDevicesAndAnnouncesEachArrival) {
-  fake->Plug(UnitSpec("0003:0168:0821.0001"));
-  fake->Plug(UnitSpec("0003:0168:0821.0002"));
+  fake->Plug(FakeHidDeviceSpec("0003:0168:0821.0001"));
+  fake->Plug(FakeHidDeviceSpec("0003:0168:0821.0002"));
   std::vector<std::string> arrivals;
   controller = std::make_unique<TJvHidDeviceController>(fake);
   controller->SetOnArrival([&](TJvHidDevice* device) { arrivals.push_back(device->PnPInfo()->DeviceID()); });
@@ -35,7 +35,7 @@ TEST_F(ControllerFixture, StartUp_listsPluggedDevicesAndAnnouncesEachArrival) {
 }
 
 TEST_F(ControllerFixture, DeviceChange_thatFindsNothingNewRaisesNoEvent) {
-  fake->Plug(UnitSpec("a"));
+  fake->Plug(FakeHidDeviceSpec("a"));
   Start();
   const int before = deviceChanges;
 
@@ -46,10 +46,10 @@ TEST_F(ControllerFixture, DeviceChange_thatFindsNothingNewRaisesNoEvent) {
 }
 
 TEST_F(ControllerFixture, DeviceChange_skipsInterfacesThatCannotBeIdentified) {
-  FakeHidDeviceSpec mute = UnitSpec("mute");
+  FakeHidDeviceSpec mute = FakeHidDeviceSpec("mute");
   mute.identifiable = false;
   fake->Plug(mute);
-  fake->Plug(UnitSpec("unit"));
+  fake->Plug(FakeHidDeviceSpec("unit"));
   Start();
 
   ASSERT_EQ(controller->Count(), 1);
@@ -57,7 +57,7 @@ TEST_F(ControllerFixture, DeviceChange_skipsInterfacesThatCannotBeIdentified) {
 }
 
 TEST_F(ControllerFixture, Unplug_ofCheckedOutDeviceCallsUnplugAndRemovalAndKeepsItListed) {
-  fake->Plug(UnitSpec("unit"));
+  fake->Plug(FakeHidDeviceSpec("unit"));
   Start();
   std::vector<std::string> calls;
   controller->SetOnDeviceUnplug([&](TJvHidDevice*) { calls.push_back("unplug"); });
@@ -84,7 +84,7 @@ TEST_F(ControllerFixture, Unplug_ofCheckedOutDeviceCallsUnplugAndRemovalAndKeeps
 }
 
 TEST_F(ControllerFixture, Unplug_ofCheckedInDeviceDropsIt) {
-  fake->Plug(UnitSpec("unit"));
+  fake->Plug(FakeHidDeviceSpec("unit"));
   Start();
 
   fake->Unplug("unit");
@@ -93,8 +93,8 @@ TEST_F(ControllerFixture, Unplug_ofCheckedInDeviceDropsIt) {
 }
 
 TEST_F(ControllerFixture, Unplug_handlerThatChecksTheDeviceInLeavesAConsistentList) {
-  fake->Plug(UnitSpec("unit"));
-  fake->Plug(UnitSpec("other"));
+  fake->Plug(FakeHidDeviceSpec("unit"));
+  fake->Plug(FakeHidDeviceSpec("other"));
   Start();
   TJvHidDevice* device = nullptr;
   controller->SetOnDeviceUnplug([&](TJvHidDevice*) { controller->CheckIn(device); });
@@ -108,7 +108,7 @@ TEST_F(ControllerFixture, Unplug_handlerThatChecksTheDeviceInLeavesAConsistentLi
 }
 
 TEST_F(ControllerFixture, Replug_beforeCheckInAddsANewObjectForTheInterface) {
-  FakeHidDeviceSpec spec = UnitSpec("unit");
+  FakeHidDeviceSpec spec = FakeHidDeviceSpec("unit");
   fake->Plug(spec);
   Start();
   TJvHidDevice* device = nullptr;
@@ -116,7 +116,7 @@ TEST_F(ControllerFixture, Replug_beforeCheckInAddsANewObjectForTheInterface) {
   fake->Unplug("unit");
   ASSERT_TRUE(PumpUntil([&] { return !device->IsPluggedIn(); }));
 
-  fake->Plug(UnitSpec("unit"));
+  fake->Plug(FakeHidDeviceSpec("unit"));
   ASSERT_TRUE(PumpUntil([&] { return controller->Count() == 2; }));
 
   EXPECT_NE(controller->Device(1), device);
@@ -124,8 +124,8 @@ TEST_F(ControllerFixture, Replug_beforeCheckInAddsANewObjectForTheInterface) {
 }
 
 TEST_F(ControllerFixture, CheckOut_twoUnitsTakesTheFirstAndEnumerateOffersBothInOrder) {
-  fake->Plug(UnitSpec("first"));
-  fake->Plug(UnitSpec("second"));
+  fake->Plug(FakeHidDeviceSpec("first"));
+  fake->Plug(FakeHidDeviceSpec("second"));
   Start();
   std::vector<int> offered;
   controller->SetOnEnumerate([&](TJvHidDevice*, int index) {
@@ -150,8 +150,8 @@ TEST_F(ControllerFixture, CheckOut_twoUnitsTakesTheFirstAndEnumerateOffersBothIn
 }
 
 TEST_F(ControllerFixture, Enumerate_stopsAtTheFirstRefusal) {
-  fake->Plug(UnitSpec("first"));
-  fake->Plug(UnitSpec("second"));
+  fake->Plug(FakeHidDeviceSpec("first"));
+  fake->Plug(FakeHidDeviceSpec("second"));
   Start();
 
   EXPECT_EQ(controller->Enumerate(), 1) << "no handler: the first device only";
@@ -165,7 +165,7 @@ TEST_F(ControllerFixture, Enumerate_stopsAtTheFirstRefusal) {
 }
 
 TEST_F(ControllerFixture, Destroying_aCheckedOutPluggedDeviceLeavesAFreshCheckedInObject) {
-  fake->Plug(UnitSpec("unit"));
+  fake->Plug(FakeHidDeviceSpec("unit"));
   Start();
   TJvHidDevice* device = nullptr;
   ASSERT_TRUE(controller->CheckOut(device));
@@ -181,8 +181,8 @@ TEST_F(ControllerFixture, Destroying_aCheckedOutPluggedDeviceLeavesAFreshChecked
 }
 
 TEST_F(ControllerFixture, Handlers_passOnOnlyToDevicesHoldingThePreviousOne) {
-  fake->Plug(UnitSpec("first"));
-  fake->Plug(UnitSpec("second"));
+  fake->Plug(FakeHidDeviceSpec("first"));
+  fake->Plug(FakeHidDeviceSpec("second"));
   Start();
   const TJvHidPlugEvent own = [](TJvHidDevice*) {};
   controller->Device(1)->SetOnUnplug(own);
@@ -195,7 +195,7 @@ TEST_F(ControllerFixture, Handlers_passOnOnlyToDevicesHoldingThePreviousOne) {
 }
 
 TEST_F(ControllerFixture, CheckOutByName_usesOnlyStringsTheDeviceAlreadyRead) {
-  FakeHidDeviceSpec spec = UnitSpec("unit");
+  FakeHidDeviceSpec spec = FakeHidDeviceSpec("unit");
   spec.strings[HidStringKind::Product] = "KRV-71";
   fake->Plug(spec);
   Start();
@@ -214,7 +214,7 @@ TEST_F(ControllerFixture, CheckOutByName_usesOnlyStringsTheDeviceAlreadyRead) {
 
 TEST(TJvHidDeviceControllerSystem, UnavailableSystemGivesAnEmptyListAndNoEvents) {
   auto fake = std::make_shared<FakeHidSystem>();
-  fake->Plug(UnitSpec("unit"));
+  fake->Plug(FakeHidDeviceSpec("unit"));
   fake->SetAvailable(false);
   TJvHidDeviceController controller(fake);
   int changes = 0;

@@ -20,7 +20,7 @@ struct Received {
 
 class DeviceFixture : public ControllerFixture {
 protected:
-  void CheckOutUnit(FakeHidDeviceSpec spec = UnitSpec("unit")) {
+  void CheckOutUnit(FakeHidDeviceSpec spec = FakeHidDeviceSpec("unit")) {
     fake->Plug(spec);
     Start();
     controller->SetOnDeviceData([this](TJvHidDevice*, std::uint8_t id, const std::uint8_t* data, std::uint16_t size) {
@@ -58,7 +58,7 @@ TEST_F(DeviceFixture, ReadThread_handsEachReportOverWithIdZeroInFront) {
 }
 
 TEST_F(DeviceFixture, ReadThread_ofDeviceWithReportIdsKeepsTheDevicesId) {
-  FakeHidDeviceSpec spec = UnitSpec("unit");
+  FakeHidDeviceSpec spec = FakeHidDeviceSpec("unit");
   spec.descriptor = {0x06, 0x00, 0xFF, 0x09, 0x01, 0xA1, 0x01, 0x75, 0x08, 0x85,
                      0x05, 0x95, 0x03, 0x09, 0x01, 0x81, 0x02, 0xC0};
   CheckOutUnit(spec);
@@ -87,7 +87,7 @@ TEST_F(DeviceFixture, WriteFile_sendsOneOutputReportAndGetCapsGivesTheLengths) {
 }
 
 TEST_F(DeviceFixture, QueryOnlyDevice_isCheckedOutWithoutReadThreadAndCannotWrite) {
-  FakeHidDeviceSpec spec = UnitSpec("unit");
+  FakeHidDeviceSpec spec = FakeHidDeviceSpec("unit");
   spec.readWrite = false;
   CheckOutUnit(spec);
 

@@ -6,6 +6,7 @@
 #include <mutex>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/EventFd.h"
@@ -18,6 +19,8 @@ std::vector<std::uint8_t> VendorReportDescriptor(int inputBytes, int outputBytes
 
 /// One device the fake system offers.
 struct FakeHidDeviceSpec {
+  explicit FakeHidDeviceSpec(std::string id = {}) : instanceId(std::move(id)) {}
+
   std::string instanceId;
   std::uint16_t vendorId = 0x0168;
   std::uint16_t productId = 0x0821;

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <mutex>
+
+#include "link/LinkProfile.h"
+
+class LUsb;
+class TJvHidDevice;
+
+/// What the USB transport and the HID glue share: the unit's checked-out
+/// HID device (`HidDevice`), the USB transport that is open (`UsbTransport`)
+/// and the write routine through which that transport's worker sends each
+/// frame as one output report. One small mutex guards the two pointers and
+/// is held around each write, so the GUI thread never takes a device away
+/// (unplug, check-in) while a write uses it. Held by shared ownership by
+/// the glue and every USB transport. SetDevice, Attach, Detach, Device and
+/// Transport on the GUI thread; WriteHidReport on a transport's worker.
+class UsbHidPort {
+public:
+  /// `log` receives the "USB W" and "USB R" traffic lines; either thread.
+  explicit UsbHidPort(LinkLogSink log = {}) : m_log(std::move(log)) {}
+
+  /// The unit's device, or null; waits for a write under way.
+  void SetDevice(TJvHidDevice* device);
+  TJvHidDevice* Device() const;
+  /// The transport becomes `UsbTransport`.
+  void Attach(LUsb* transport);
+  /// `UsbTransport` is null again, if it was `transport`.
+  void Detach(const LUsb* transport);
+  LUsb* Transport() const;
+
+  /// Writes one frame as one output report: report id 0, the frame, filler
+  /// up to the device's output report length (longer when the frame needs
+  /// it). Nothing happens unless `from` is `UsbTransport` and a device is
+  /// set. The result is not looked at: a failed write shows as time-outs.
+  /// Logs "USB W 00  " and the frame's bytes while a transport is open.
+  void WriteHidReport(const LUsb* from, const std::uint8_t* bytes, std::size_t count);
+  /// Logs a traffic line while a transport is open; GUI thread.
+  void LogWhileOpen(const QString& line) const;
+
+private:
+  LinkLogSink m_log;
+  mutable std::mutex m_mutex;
+  TJvHidDevice* m_device = nullptr;  // guards: m_mutex
+  LUsb* m_transport = nullptr;       // guards: m_mutex
+};
