@@ -77,8 +77,7 @@ StyleTable TableOf(TStylePreset style) {
   return {};
 }
 
-template <typename Part>
-void ApplyColors(Part& part, const FiveColors& normal, const FiveColors& hot, const FiveColors& down) {
+void ApplyColors(TTrackBarFace& part, const FiveColors& normal, const FiveColors& hot, const FiveColors& down) {
   part.SetColor(normal.color);
   part.SetColorTo(normal.colorTo);
   part.SetColorMirror(normal.mirror);

@@ -2,7 +2,7 @@
 
 #include "widgets/trackbar/TCustomTrackBar.h"
 
-TTrackBarButtons::TTrackBarButtons() {
+TTrackBarButtons::TTrackBarButtons() : TTrackBarFace(9262895, TGDIPGradient::ggVertical, false) {
   const auto changed = [this](TObject*) { ButtonsPictureChanged(); };
   m_minPicture.OnChange = changed;
   m_maxPicture.OnChange = changed;
@@ -28,28 +28,13 @@ void TTrackBarButtons::Assign(const TObject* source) {
   if (!s) {
     return;
   }
-  SetBorderColor(s->m_borderColor);
-  SetBorderColorHot(s->m_borderColorHot);
-  SetBorderColorDown(s->m_borderColorDown);
-  SetColor(s->m_color);
-  SetColorTo(s->m_colorTo);
-  SetColorHot(s->m_colorHot);
-  SetColorHotTo(s->m_colorHotTo);
-  SetColorDown(s->m_colorDown);
-  SetColorDownTo(s->m_colorDownTo);
-  SetGradient(s->m_gradient);
-  SetGradientMirror(s->m_gradientMirror);
+  AssignFace(*s);
   SetVisible(s->m_visible);
   SetSize(s->m_size);
   SetShape(s->m_shape);
   SetRotateText(s->m_rotateText);
   SetSpacing(s->m_spacing);
-  m_colorMirror = s->m_colorMirror;
-  m_colorMirrorTo = s->m_colorMirrorTo;
-  m_colorMirrorHot = s->m_colorMirrorHot;
-  m_colorMirrorHotTo = s->m_colorMirrorHotTo;
-  m_colorMirrorDown = s->m_colorMirrorDown;
-  m_colorMirrorDownTo = s->m_colorMirrorDownTo;
+  Notify();
   m_minPicture.Assign(&s->m_minPicture);
   m_minPictureHot.Assign(&s->m_minPictureHot);
   m_minPictureDown.Assign(&s->m_minPictureDown);

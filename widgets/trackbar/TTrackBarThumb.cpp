@@ -2,7 +2,7 @@
 
 #include "widgets/trackbar/TCustomTrackBar.h"
 
-TTrackBarThumb::TTrackBarThumb() {
+TTrackBarThumb::TTrackBarThumb() : TTrackBarFace(10317632, TGDIPGradient::ggRadial, true) {
   const auto changed = [this](TObject*) { ThumbPictureChanged(); };
   m_picture.OnChange = changed;
   m_pictureHot.OnChange = changed;
@@ -47,29 +47,13 @@ void TTrackBarThumb::Assign(const TObject* source) {
   if (!s) {
     return;
   }
-  m_color = s->m_color;
-  m_colorTo = s->m_colorTo;
-  m_borderColor = s->m_borderColor;
-  m_colorHot = s->m_colorHot;
-  m_colorHotTo = s->m_colorHotTo;
-  m_borderColorHot = s->m_borderColorHot;
-  m_colorDown = s->m_colorDown;
-  m_colorDownTo = s->m_colorDownTo;
-  m_borderColorDown = s->m_borderColorDown;
+  AssignFace(*s);
   m_colorDisabled = s->m_colorDisabled;
   m_colorDisabledTo = s->m_colorDisabledTo;
   m_borderColorDisabled = s->m_borderColorDisabled;
-  m_colorMirror = s->m_colorMirror;
-  m_colorMirrorTo = s->m_colorMirrorTo;
-  m_colorMirrorHot = s->m_colorMirrorHot;
-  m_colorMirrorHotTo = s->m_colorMirrorHotTo;
-  m_colorMirrorDown = s->m_colorMirrorDown;
-  m_colorMirrorDownTo = s->m_colorMirrorDownTo;
   m_colorMirrorDisabled = s->m_colorMirrorDisabled;
   m_colorMirrorDisabledTo = s->m_colorMirrorDisabledTo;
   m_steps = s->m_steps;
-  m_gradient = s->m_gradient;
-  m_gradientMirror = s->m_gradientMirror;
   m_picture.Assign(&s->m_picture);
   m_pictureHot.Assign(&s->m_pictureHot);
   m_pictureDown.Assign(&s->m_pictureDown);

@@ -10,6 +10,7 @@
 #include "widgets/gdiplus/TGPGraphicsPath.h"
 #include "widgets/gdiplus/TGPImage.h"
 #include "widgets/gdiplus/TGPImageAttributes.h"
+#include "widgets/gdiplus/TGPMatrix.h"
 
 namespace {
 constexpr TColor kPaper = 0x00112233;
@@ -212,4 +213,20 @@ TEST(TGPGraphics, DrawImageRect_roundsAFloatRectangleHalvesToEven) {
   EXPECT_EQ(s.At(0, 0), clWhite);
   EXPECT_EQ(s.At(9, 9), clWhite);
   EXPECT_EQ(s.At(10, 10), kPaper);
+}
+
+TEST(TGPMatrix, RotateAt_turnsAboutTheCentreInEitherOrder) {
+  for (MatrixOrder order : {MatrixOrder::MatrixOrderAppend, MatrixOrder::MatrixOrderPrepend}) {
+    TGPMatrix matrix;
+    matrix.RotateAt(90, TGPPointF{10, 10}, order);
+    std::vector<TGPPointF> points = {{10, 10}, {20, 10}};
+    matrix.TransformPoints(points);
+    EXPECT_NEAR(points[0].X, 10, 1e-4);
+    EXPECT_NEAR(points[0].Y, 10, 1e-4);
+    EXPECT_NEAR(points[1].X, 10, 1e-4);
+    EXPECT_NEAR(points[1].Y, 20, 1e-4);
+  }
+  TGPMatrix singular(0, 0, 0, 0, 1, 1);
+  EXPECT_EQ(singular.Invert(), Status::InvalidParameter);
+  EXPECT_FLOAT_EQ(singular.OffsetX(), 1);
 }

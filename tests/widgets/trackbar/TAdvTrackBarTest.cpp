@@ -6,6 +6,7 @@
 #include "platform/widgets/TForm.h"
 #include "tests/widgets/support/WidgetInput.h"
 #include "widgets/trackbar/TAdvTrackBar.h"
+#include "widgets/trackbar/ThumbFaces.h"
 
 namespace {
 
@@ -241,4 +242,17 @@ TEST(TAdvTrackBar, Painting_showsThumbStateAndFocusFrame) {
   EXPECT_EQ(pixel(QPoint(0, 0)), clBlack);
   f.bar->SetEnabled(false);
   EXPECT_EQ(pixel(centre), clGray);
+}
+
+TEST(ThumbFaces, KnobsAre16By29WithTheKeyAtTheBottomLeft) {
+  for (bool horizontal : {false, true}) {
+    TBitmap bitmap;
+    ASSERT_TRUE(bitmap.LoadFromBytes(ThumbFaces::Bitmap(ThumbFaces::TThumbFace::Normal, horizontal)));
+    EXPECT_EQ(bitmap.Width(), horizontal ? 29 : 16);
+    EXPECT_EQ(bitmap.Height(), horizontal ? 16 : 29);
+    EXPECT_EQ(bitmap.Canvas().Pixel(0, bitmap.Height() - 1), clFuchsia);
+    EXPECT_NE(bitmap.Canvas().Pixel(bitmap.Width() / 2, bitmap.Height() / 2), clFuchsia);
+  }
+  EXPECT_NE(ThumbFaces::Bitmap(ThumbFaces::TThumbFace::Down, false),
+            ThumbFaces::Bitmap(ThumbFaces::TThumbFace::Normal, false));
 }
