@@ -9,10 +9,14 @@ TEST(WidgetGallery, writesEverySheetAsPng) {
   QTemporaryDir dir;
   QString error;
   const QStringList written = WidgetGallery::WriteAll(dir.filePath(QStringLiteral("out")), &error);
-  ASSERT_EQ(written.size(), 7) << error.toStdString();
+  ASSERT_FALSE(written.isEmpty()) << error.toStdString();
   for (const QString& path : written) {
     const QImage image(path);
     EXPECT_FALSE(image.isNull()) << path.toStdString();
+  }
+  for (const char* name : {"panels.png", "labels.png", "combo_boxes.png", "push_buttons.png", "bitmap_buttons.png",
+                           "led_buttons.png", "band_row.png"}) {
+    EXPECT_TRUE(written.contains(dir.filePath(QStringLiteral("out/") + QLatin1String(name)))) << name;
   }
   const QImage leds(dir.filePath(QStringLiteral("out/led_buttons.png")));
   ASSERT_FALSE(leds.isNull());
