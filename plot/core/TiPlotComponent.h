@@ -72,6 +72,11 @@ public:
   /// Index of an object in the manager of its kind; -1 when not held.
   int ObjectIndex(const TiPlotObject* object) const;
 
+  /// Switches tracking on (off) for every X and Y axis.
+  void EnableAllTracking();
+  void DisableAllTracking();
+  /// The state of the first toolbar's Select button; false without toolbar.
+  bool SelectModeActive() const;
   // Layout.
   int DataViewZHorz() const;
   void SetDataViewZHorz(int value);
@@ -206,6 +211,7 @@ private:
   template <typename F>
   void ForwardToOtherAxes(TiPlotAxis* axis, F&& f);
   void PaintBackGround(TCanvas& canvas);
+  void DrawOuterObjects(TCanvas& canvas);
 
   std::unique_ptr<TiPlotMasterManager> m_master;
   std::unique_ptr<TPopupMenu> m_popupMenu;

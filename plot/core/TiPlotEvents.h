@@ -30,6 +30,26 @@ using TiPlotAxesMinSpanChangeEvent =
 using TiPlotAxesCustomizeLabelEvent = std::function<void(int Index, double Value, QString& ALabel)>;
 using TiPlotObjectCustomizeTextEvent = std::function<void(int Index, QString& AText)>;
 using TiPlotDataPointCustomizeTextEvent = std::function<void(int ChannelIndex, int DataPointIndex, QString& AText)>;
+/// The button kind the toolbar's two click events carry.
+enum class TiPlotToolBarButtonType {
+  iptbbtResume = 0,
+  iptbbtPause = 1,
+  iptbbtScrollAxesMode = 2,
+  iptbbtZoomAxesMode = 3,
+  iptbbtSelect = 4,
+  iptbbtZoomBox = 5,
+  iptbbtZoomOut = 6,
+  iptbbtZoomIn = 7,
+  iptbbtCursor = 8,
+  iptbbtEdit = 9,
+  iptbbtCopy = 10,
+  iptbbtSave = 11,
+  iptbbtPrint = 12,
+  iptbbtPreview = 13,
+};
+using TiPlotBeforeToolBarButtonClickEvent =
+    std::function<void(int Index, TiPlotToolBarButtonType ButtonType, bool& Cancel)>;
+using TiPlotToolBarButtonClickEvent = std::function<void(int Index, TiPlotToolBarButtonType ButtonType)>;
 using TiPlotZoomBoxEvent = std::function<void(TRect& ZoomRect, bool& Cancel)>;
 
 /// The published events of a plot component, one member per kind and
@@ -78,5 +98,7 @@ struct TiPlotComponentEvents {
   TiPlotObjectEvent OnDataCursorChange, OnBeforeDataCursorUpdate, OnAnnotationCoordinatesChange,
       OnAnnotationMoveUser, OnAnnotationResizeUser, OnAnnotationCoordinatesChangeFinished;
   TiPlotZoomBoxEvent OnBeforeZoomBox;
+  TiPlotBeforeToolBarButtonClickEvent OnBeforeToolBarButtonClick;
+  TiPlotToolBarButtonClickEvent OnToolBarButtonClick;
   TNotifyEvent OnAfterPaint;
 };

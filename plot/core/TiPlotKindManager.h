@@ -13,6 +13,16 @@
 using TiPlotObjectFactory = std::function<std::unique_ptr<TiPlotObject>(
     TiPlotComponent* owner, TNotifyEvent onChange, TNotifyEvent onInsert, TNotifyEvent onRemove,
     TNotifyEvent onRename)>;
+/// The factory of a plot object class T.
+template <typename T>
+TiPlotObjectFactory PlotObjectFactory() {
+  return [](TiPlotComponent* owner, TNotifyEvent onChange, TNotifyEvent onInsert, TNotifyEvent onRemove,
+            TNotifyEvent onRename) -> std::unique_ptr<TiPlotObject> {
+    return std::make_unique<T>(owner, std::move(onChange), std::move(onInsert), std::move(onRemove),
+                               std::move(onRename));
+  };
+}
+
 /// Gives a newly named object its first references (a new axis's Title, a
 /// new data view's grid axis names, a new channel's colour and axes ...).
 using TiPlotFirstReferences = std::function<void(TiPlotObject& object)>;

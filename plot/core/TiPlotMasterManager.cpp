@@ -7,19 +7,6 @@
 #include "plot/objects/TiPlotXAxis.h"
 #include "plot/objects/TiPlotYAxis.h"
 
-namespace {
-
-template <typename T>
-TiPlotObjectFactory FactoryOf() {
-  return [](TiPlotComponent* owner, TNotifyEvent onChange, TNotifyEvent onInsert, TNotifyEvent onRemove,
-            TNotifyEvent onRename) -> std::unique_ptr<TiPlotObject> {
-    return std::make_unique<T>(owner, std::move(onChange), std::move(onInsert), std::move(onRemove),
-                               std::move(onRename));
-  };
-}
-
-}  // namespace
-
 TiPlotMasterManager::TiPlotMasterManager(TiPlotComponent* owner) : m_owner(owner) {
   using K = TiPlotObjectKind;
   const TNotifyEvent change = [this](TObject* s) { NotifyChange(s); };
@@ -72,9 +59,9 @@ void TiPlotMasterManager::RegisterAxisAndDataViewClasses() {
     auto& axis = static_cast<TiPlotAxis&>(object);
     axis.SetTitle(axis.Name());
   };
-  m_xAxisManager->SetObjectClass(FactoryOf<TiPlotXAxis>(), axisTitle);
-  m_yAxisManager->SetObjectClass(FactoryOf<TiPlotYAxis>(), axisTitle);
-  m_dataViewManager->SetObjectClass(FactoryOf<TiPlotDataView>(), [this](TiPlotObject& object) {
+  m_xAxisManager->SetObjectClass(PlotObjectFactory<TiPlotXAxis>(), axisTitle);
+  m_yAxisManager->SetObjectClass(PlotObjectFactory<TiPlotYAxis>(), axisTitle);
+  m_dataViewManager->SetObjectClass(PlotObjectFactory<TiPlotDataView>(), [this](TiPlotObject& object) {
     auto& view = static_cast<TiPlotDataView&>(object);
     if (m_xAxisManager && m_xAxisManager->Count() > 0) {
       view.SetGridXAxisName(m_xAxisManager->Items(0)->Name());

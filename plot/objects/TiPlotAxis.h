@@ -74,6 +74,57 @@ public:
   /// The axis of the same kind named AlignRefAxisName (cached).
   TiPlotAxis* GetAlignRefAxis();
 
+  // Tracking, zoom and scroll (TiPlotAxis_Tracking.cpp).
+  bool TrackingEnabled() const { return m_trackingEnabled; }
+  /// Switching off stores the resume values, switching on restores them
+  /// (with RestoreValuesOnResume).
+  void SetTrackingEnabled(bool value);
+  TiPlotTrackingStyle TrackingStyle() const { return m_trackingStyle; }
+  void SetTrackingStyle(TiPlotTrackingStyle value) { StoreAndChange(value, m_trackingStyle); }
+  TiPlotTrackingIncrementStyle TrackingIncrementStyle() const { return m_trackingIncrementStyle; }
+  void SetTrackingIncrementStyle(TiPlotTrackingIncrementStyle value) {
+    StoreAndChange(value, m_trackingIncrementStyle);
+  }
+  TiPlotAlignFirstStyle TrackingAlignFirstStyle() const { return m_trackingAlignFirstStyle; }
+  void SetTrackingAlignFirstStyle(TiPlotAlignFirstStyle value) { StoreAndChange(value, m_trackingAlignFirstStyle); }
+  double TrackingScrollCompressMax() const { return m_trackingScrollCompressMax; }
+  void SetTrackingScrollCompressMax(double value) { StoreAndChange(value, m_trackingScrollCompressMax); }
+  double TrackingSpanMinimum() const { return m_trackingSpanMinimum; }
+  void SetTrackingSpanMinimum(double value) { StoreAndChange(value, m_trackingSpanMinimum); }
+  double TrackingMaxMargin() const { return m_trackingMaxMargin; }
+  void SetTrackingMaxMargin(double value) { StoreAndChange(value, m_trackingMaxMargin); }
+  double TrackingMinMargin() const { return m_trackingMinMargin; }
+  void SetTrackingMinMargin(double value) { StoreAndChange(value, m_trackingMinMargin); }
+  bool RestoreValuesOnResume() const { return m_restoreValuesOnResume; }
+  void SetRestoreValuesOnResume(bool value) { StoreAndChange(value, m_restoreValuesOnResume); }
+  bool ScrollMinMaxEnabled() const { return m_scrollMinMaxEnabled; }
+  void SetScrollMinMaxEnabled(bool value) { StoreAndChange(value, m_scrollMinMaxEnabled); }
+  double ScrollMin() const { return m_scrollMin; }
+  void SetScrollMin(double value) { StoreAndChange(value, m_scrollMin); }
+  double ScrollMax() const { return m_scrollMax; }
+  void SetScrollMax(double value) { StoreAndChange(value, m_scrollMax); }
+  TiPlotAxisMode Mode() const { return m_mode; }
+  void SetMode(TiPlotAxisMode value) { StoreAndChange(value, m_mode); }
+  double CursorScaler() const { return m_cursorScaler; }
+  void SetCursorScaler(double value) { StoreAndChange(value, m_cursorScaler); }
+  /// A channel reports a new value on this axis.
+  void NewTrackingData(double value);
+  /// The next tracked value is treated as the first.
+  void ResetFirstAlign() { m_firstAlignDone = false; }
+  void UpdateResumeValues();
+  /// Linear: span times value about the middle (EPlotError "Linear Scale
+  /// Zoom Factor must be Greater than Zero" for value <= 0); log: Min
+  /// divided and Span multiplied by 10^value.
+  void Zoom(double value);
+  /// Fits the range to the channels on this axis (fit values / running
+  /// values).
+  void ZoomToFit();
+  void ZoomToFitFast();
+  /// Moves the range by a fraction of the span (ScrollMin/ScrollMax kept).
+  void ScrollBy(double fraction);
+  /// Zooms by 10^exponent about the middle (positive zooms in).
+  void ZoomBy(double exponent);
+
   // Ticks (TiPlotAxis_Ticks.cpp).
   /// Appends a tick; EPlotError "Log Scale Requires Position to be Greater
   /// Than Zero" for a position <= 0 on a log scale.
@@ -217,6 +268,26 @@ private:
   void DrawTitle(TCanvas& canvas);
   int LabelGap(TCanvas& canvas) const;
 
+  void AlignToIncrement();
+  void FitTo(double maximum, double minimum, bool spanMinimum);
+  bool m_trackingEnabled = true;
+  TiPlotTrackingStyle m_trackingStyle = TiPlotTrackingStyle::iptsScaleMinMax;
+  TiPlotTrackingIncrementStyle m_trackingIncrementStyle = TiPlotTrackingIncrementStyle::iptisMinimum;
+  TiPlotAlignFirstStyle m_trackingAlignFirstStyle = TiPlotAlignFirstStyle::ipafsMin;
+  double m_trackingScrollCompressMax = 0;
+  double m_trackingSpanMinimum = 0;
+  double m_trackingMaxMargin = 0;
+  double m_trackingMinMargin = 0;
+  bool m_restoreValuesOnResume = true;
+  bool m_scrollMinMaxEnabled = false;
+  double m_scrollMin = 0;
+  double m_scrollMax = 100;
+  TiPlotAxisMode m_mode = TiPlotAxisMode::ipamScroll;
+  double m_cursorScaler = 1;
+  bool m_firstAlignDone = false;
+  double m_previousMin = 0;
+  double m_previousSpan = 100;
+  double m_previousLabelsMinLength = 0;
   // Geometry.
   int m_actualStart = 0;
   int m_actualStop = 0;

@@ -39,3 +39,18 @@ struct TiPlotTextSettings {
   double MinLength = 5;
   bool MinLengthAutoAdjust = false;
 };
+
+/// How an axis follows the values its channels report.
+enum class TiPlotTrackingStyle {
+  iptsScaleMinMax = 0,
+  iptsScaleMax = 1,
+  iptsScaleMin = 2,
+  iptsScrollSmooth = 3,
+  iptsScrollPage = 4,
+  iptsExpandCollapse = 5,
+  iptsExpandCollapseFast = 6,
+  iptsExpandMinMax = 7,
+};
+enum class TiPlotTrackingIncrementStyle { iptisMinimum = 0, iptisMajor = 1, iptisMinor = 2 };
+enum class TiPlotAlignFirstStyle { ipafsMin = 0, ipafsMax = 1, ipafsAuto = 2, ipafsNone = 3 };
+enum class TiPlotAxisMode { ipamScroll = 0, ipamZoom = 1 };

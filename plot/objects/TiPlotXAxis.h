@@ -6,7 +6,8 @@
 /// plot's OnXAxis... events. Owned by the X axis manager; GUI thread only.
 class TiPlotXAxis : public TiPlotAxis {
 public:
-  using TiPlotAxis::TiPlotAxis;
+  TiPlotXAxis(TiPlotComponent* owner, TNotifyEvent onChange, TNotifyEvent onInsert, TNotifyEvent onRemove,
+              TNotifyEvent onRename);
   TiPlotObjectKind Kind() const override { return TiPlotObjectKind::XAxis; }
 
 protected:

@@ -6,7 +6,8 @@
 /// OnYAxis... events. Owned by the Y axis manager; GUI thread only.
 class TiPlotYAxis : public TiPlotAxis {
 public:
-  using TiPlotAxis::TiPlotAxis;
+  TiPlotYAxis(TiPlotComponent* owner, TNotifyEvent onChange, TNotifyEvent onInsert, TNotifyEvent onRemove,
+              TNotifyEvent onRename);
   TiPlotObjectKind Kind() const override { return TiPlotObjectKind::YAxis; }
 
 protected:

@@ -1,0 +1,382 @@
+#include "plot/annotations/TiPlotDataCursor.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "platform/TCanvas.h"
+#include "plot/base/iDrawing.h"
+#include "plot/channels/TiPlotChannelCustom.h"
+#include "plot/core/TiPlotComponent.h"
+#include "plot/core/TiPlotKindManager.h"
+#include "plot/core/TiPlotMasterManager.h"
+#include "plot/core/TiXYPlot.h"
+#include "plot/objects/TiPlotDataView.h"
+
+namespace {
+
+const QString kAll = QStringLiteral("<All>");
+
+double ClampPercent(double value) {
+  if (std::isnan(value) || value < 0) {
+    return 0;
+  }
+  return value > 100 ? 100 : value;
+}
+
+}  // namespace
+
+TiPlotDataCursor::TiPlotDataCursor(TiPlotComponent* owner, TNotifyEvent onChange, TNotifyEvent onInsert,
+                                   TNotifyEvent onRemove, TNotifyEvent onRename)
+    : TiPlotManagerObject(owner, std::move(onChange), std::move(onInsert), std::move(onRemove),
+                          std::move(onRename)) {
+  TiPlotObject::SetVisible(false);
+  m_font.OnChange = [this](TObject*) { DoChange(); };
+  UpdatePointerLayout();
+}
+
+TiPlotDataCursor::~TiPlotDataCursor() { m_font.OnChange = nullptr; }
+
+void TiPlotDataCursor::SetChannelName(const QString& value) {
+  if (StoreValue(value, m_channelName)) {
+    m_channel = nullptr;
+    DoChange();
+  }
+}
+
+void TiPlotDataCursor::SetStyle(TiPlotDataCursorStyle value) {
+  if (StoreValue(value, m_style)) {
+    UpdatePointerLayout();
+    DoChange();
+  }
+}
+
+void TiPlotDataCursor::SetPointer1Position(double value) { StoreAndChange(ClampPercent(value), m_pointer1Position); }
+
+void TiPlotDataCursor::SetPointer2Position(double value) { StoreAndChange(ClampPercent(value), m_pointer2Position); }
+
+void TiPlotDataCursor::SetValues(TiPlotDataPointStatus status, double y, double x) {
+  if (status == m_status && y == m_valueY && x == m_valueX) {
+    return;
+  }
+  m_status = status;
+  m_valueY = y;
+  m_valueX = x;
+  Owner()->DoDataCursorChange(this);
+}
+
+TiPlotChannelCustom* TiPlotDataCursor::ResolveChannel() {
+  if (m_channel == nullptr) {
+    m_channel = dynamic_cast<TiPlotChannelCustom*>(Owner()->Master().ChannelManager().GetObjectByName(m_channelName));
+  }
+  return m_channel;
+}
+
+void TiPlotDataCursor::UpdateValues() {
+  Owner()->DoBeforeDataCursorUpdate(this);
+  if (m_channelName == kAll) {
+    for (TiPlotObject* object : Owner()->Master().ChannelManager().Snapshot()) {
+      if (auto* channel = dynamic_cast<TiPlotChannelCustom*>(object)) {
+        channel->UpdateDataCursor(*this);
+      }
+    }
+  } else if (TiPlotChannelCustom* channel = ResolveChannel()) {
+    channel->UpdateDataCursor(*this);
+  }
+}
+
+void TiPlotDataCursor::UpdatePointerLayout() {
+  const bool xyPlot = dynamic_cast<TiXYPlot*>(Owner()) != nullptr;
+  const TiOrientation v = TiOrientation::ioVertical;
+  const TiOrientation h = TiOrientation::ioHorizontal;
+  m_pointer1Show = true;
+  m_pointer2Show = false;
+  m_pointer1Orientation = v;
+  m_pointer2Orientation = v;
+  m_hintOrientation = v;
+  switch (m_style) {
+    case TiPlotDataCursorStyle::ipcsValueXY:
+      if (xyPlot) {
+        m_pointer2Show = true;
+        m_pointer2Orientation = h;
+      }
+      break;
+    case TiPlotDataCursorStyle::ipcsValueX:
+      break;
+    case TiPlotDataCursorStyle::ipcsValueY:
+      if (xyPlot) {
+        m_pointer1Show = false;
+        m_pointer2Show = true;
+        m_pointer2Orientation = h;
+        m_hintOrientation = h;
+      }
+      break;
+    case TiPlotDataCursorStyle::ipcsDeltaX:
+    case TiPlotDataCursorStyle::ipcsInverseDeltaX:
+      m_pointer2Show = true;
+      break;
+    case TiPlotDataCursorStyle::ipcsDeltaY:
+      m_pointer2Show = true;
+      m_pointer1Orientation = m_pointer2Orientation = m_hintOrientation = h;
+      break;
+  }
+  if (XYAxesReversed()) {
+    const auto flip = [](TiOrientation& o) {
+      o = o == TiOrientation::ioVertical ? TiOrientation::ioHorizontal : TiOrientation::ioVertical;
+    };
+    flip(m_pointer1Orientation);
+    flip(m_pointer2Orientation);
+    flip(m_hintOrientation);
+  }
+}
+
+void TiPlotDataCursor::SetVisible(bool value) {
+  const bool becomesVisible = value && !Visible();
+  TiPlotManagerObject::SetVisible(value);
+  if (becomesVisible) {
+    UpdateValues();
+  }
+}
+
+void TiPlotDataCursor::SetXYAxesReversed(bool value) {
+  TiPlotManagerObject::SetXYAxesReversed(value);
+  UpdatePointerLayout();
+}
+
+void TiPlotDataCursor::NotificationRemove(TObject* sender) {
+  TiPlotManagerObject::NotificationRemove(sender);
+  if (m_channel != nullptr && sender == m_channel) {
+    m_channel = nullptr;
+  }
+  if (m_dataView != nullptr && sender == m_dataView) {
+    m_dataView = nullptr;
+  }
+}
+
+void TiPlotDataCursor::NotificationRename(TObject* sender) {
+  TiPlotManagerObject::NotificationRename(sender);
+  if (m_channel != nullptr && sender == m_channel) {
+    m_channelName = m_channel->Name();
+  }
+}
+
+bool TiPlotDataCursor::IsDeltaStyle() const {
+  return m_style == TiPlotDataCursorStyle::ipcsDeltaX || m_style == TiPlotDataCursorStyle::ipcsDeltaY ||
+         m_style == TiPlotDataCursorStyle::ipcsInverseDeltaX;
+}
+
+TRect TiPlotDataCursor::DrawPointer(TCanvas& canvas, double position, TiOrientation orientation, bool dragged) {
+  const TRect view = m_dataView->DrawRect();
+  canvas.Pen().SetWidth(dragged ? 0 : m_pointerPenWidth);
+  if (orientation == TiOrientation::ioVertical) {
+    const int x = m_dataView->PositionPercentToPixelsX(position);
+    canvas.Polyline({{x, view.Top}, {x, view.Bottom}});
+    return {x - 5, view.Top, x + 6, view.Bottom};
+  }
+  const int y = m_dataView->PositionPercentToPixelsY(position);
+  canvas.Polyline({{view.Left, y}, {view.Right, y}});
+  return {view.Left, y - 5, view.Right, y + 6};
+}
+
+void TiPlotDataCursor::Draw(TCanvas& canvas, TColor) {
+  if (m_dataView == nullptr || !Visible()) {
+    return;
+  }
+  UpdateValues();
+  TiPlotChannelCustom* channel = ResolveChannel();
+  canvas.Pen().SetColor(m_useChannelColor && channel != nullptr ? channel->Color() : m_color);
+  canvas.Pen().SetStyle(TPenStyle::psSolid);
+  if (m_pointer1Show) {
+    m_pointer1Rect = DrawPointer(canvas, m_pointer1Position, m_pointer1Orientation, m_mouseDownPointer1);
+  }
+  if (m_pointer2Show) {
+    m_pointer2Rect = DrawPointer(canvas, m_pointer2Position, m_pointer2Orientation, m_mouseDownPointer2);
+  }
+  const bool dragging = m_mouseDownPointer1 || m_mouseDownPointer2 || m_mouseDownHint;
+  m_hintShowing = m_hintShow && m_channelName != kAll && !(m_hintHideOnRelease && !dragging);
+  if (m_hintShowing) {
+    DrawHint(canvas);
+  }
+}
+
+void TiPlotDataCursor::DrawHint(TCanvas& canvas) {
+  TiPlotChannelCustom* channel = ResolveChannel();
+  QString text = channel != nullptr ? m_cursorDisplayText : TranslateString(QStringLiteral("No Channel"));
+  Owner()->DoDataCursorCustomizeHint(this, text);
+  canvas.Font().Assign(m_font);
+  const int tw = MultiLineTextWidth(canvas, text);
+  const int th = TextExtentHeight(canvas, text);
+  const int a = canvas.TextWidth(QStringLiteral("A"));
+  m_hintWidth = tw + a;
+  m_hintHeight = th + a / 2;
+  const TRect view = m_dataView->DrawRect();
+  const TRect& band = m_pointer1Show ? m_pointer1Rect : m_pointer2Rect;
+  TRect box;
+  if (m_hintOrientation == TiOrientation::ioVertical) {
+    const int r = (band.Left + band.Right) / 2;
+    if (r + a + tw + 5 > view.Right) {
+      m_hintOrientationSide = TiOrientationSide::iosTopLeft;
+    }
+    if (r - a - tw - 5 < view.Left) {
+      m_hintOrientationSide = TiOrientationSide::iosBottomRight;
+    }
+    const int e = m_dataView->PositionPercentToPixelsY(m_hintPosition);
+    if (IsDeltaStyle()) {
+      const int cx = (m_pointer1Rect.Left + m_pointer1Rect.Right + m_pointer2Rect.Left + m_pointer2Rect.Right) / 4;
+      box = {cx - m_hintWidth / 2, e - m_hintHeight / 2, cx - m_hintWidth / 2 + m_hintWidth,
+             e - m_hintHeight / 2 + m_hintHeight};
+    } else if (m_hintOrientationSide == TiOrientationSide::iosBottomRight) {
+      box = {r + 5, e - m_hintHeight / 2, r + 5 + tw + a, e - m_hintHeight / 2 + m_hintHeight};
+    } else {
+      box = {r - 5 - tw - a, e - m_hintHeight / 2, r - 5, e - m_hintHeight / 2 + m_hintHeight};
+    }
+  } else {
+    const int r = (band.Top + band.Bottom) / 2;
+    if (r + a + th > view.Bottom) {
+      m_hintOrientationSide = TiOrientationSide::iosTopLeft;
+    }
+    if (r - a - th < view.Top) {
+      m_hintOrientationSide = TiOrientationSide::iosBottomRight;
+    }
+    const int e = m_dataView->PositionPercentToPixelsX(m_hintPosition);
+    if (IsDeltaStyle()) {
+      const int cy = (m_pointer1Rect.Top + m_pointer1Rect.Bottom + m_pointer2Rect.Top + m_pointer2Rect.Bottom) / 4;
+      box = {e - m_hintWidth / 2, cy - m_hintHeight / 2, e - m_hintWidth / 2 + m_hintWidth,
+             cy - m_hintHeight / 2 + m_hintHeight};
+    } else if (m_hintOrientationSide == TiOrientationSide::iosBottomRight) {
+      box = {e - m_hintWidth / 2, r + 5, e - m_hintWidth / 2 + m_hintWidth, r + 5 + m_hintHeight};
+    } else {
+      box = {e - m_hintWidth / 2, r - 5 - m_hintHeight, e - m_hintWidth / 2 + m_hintWidth, r - 5};
+    }
+  }
+  if (box.Left < view.Left) {
+    OffsetRect(box, view.Left - box.Left, 0);
+  }
+  if (box.Right > view.Right) {
+    OffsetRect(box, view.Right - box.Right, 0);
+  }
+  if (box.Top < view.Top) {
+    OffsetRect(box, 0, view.Top - box.Top);
+  }
+  if (box.Bottom > view.Bottom) {
+    OffsetRect(box, 0, view.Bottom - box.Bottom);
+  }
+  m_hintRect = box;
+  const TColor pointerColour = canvas.Pen().Color();
+  if (IsDeltaStyle()) {
+    canvas.Pen().SetStyle(TPenStyle::psDot);
+    canvas.Brush().SetStyle(TBrushStyle::bsClear);
+    if (m_hintOrientation == TiOrientation::ioVertical) {
+      const int cy = (box.Top + box.Bottom) / 2;
+      canvas.Polyline({{(m_pointer1Rect.Left + m_pointer1Rect.Right) / 2, cy},
+                       {(m_pointer2Rect.Left + m_pointer2Rect.Right) / 2, cy}});
+    } else {
+      const int cx = (box.Left + box.Right) / 2;
+      canvas.Polyline({{cx, (m_pointer1Rect.Top + m_pointer1Rect.Bottom) / 2},
+                       {cx, (m_pointer2Rect.Top + m_pointer2Rect.Bottom) / 2}});
+    }
+  }
+  canvas.Pen().SetStyle(TPenStyle::psSolid);
+  canvas.Pen().SetWidth(1);
+  canvas.Pen().SetColor(m_useChannelColor && channel != nullptr ? pointerColour : clBlack);
+  canvas.Brush().SetColor(clInfoBk);
+  canvas.Brush().SetStyle(TBrushStyle::bsSolid);
+  canvas.Font().SetColor(clInfoText);
+  canvas.Rectangle(box);
+  TRect textRect{box.Left + 2, box.Top + 1, box.Right, box.Bottom};
+  iDrawText(canvas, text, textRect, clInfoText, true, iTextFlag::Left | iTextFlag::Top);
+  canvas.Brush().SetStyle(TBrushStyle::bsClear);
+  canvas.Rectangle(box);
+  if (UserSelected()) {
+    TRect focus = box;
+    InflateRect(focus, 2, 2);
+    DrawFocusRectangle(canvas, focus);
+  }
+}
+
+bool TiPlotDataCursor::MouseHitTest(const TiPlotMouseData& mouseData) const {
+  if (m_dataView == nullptr) {
+    return false;
+  }
+  const TPoint p{mouseData.X, mouseData.Y};
+  const auto in = [&p](const TRect& r) { return p.X >= r.Left && p.X < r.Right && p.Y >= r.Top && p.Y < r.Bottom; };
+  return (m_pointer1Show && in(m_pointer1Rect)) || (m_pointer2Show && in(m_pointer2Rect)) ||
+         (m_hintShowing && in(m_hintRect));
+}
+
+void TiPlotDataCursor::RequestRepaint() { Raise(OnInvalidateNow, this); }
+
+void TiPlotDataCursor::DoMouseLeft(const TiPlotMouseData& mouseData) {
+  TiPlotManagerObject::DoMouseLeft(mouseData);
+  m_mouseDownX = mouseData.X;
+  m_mouseDownY = mouseData.Y;
+  if (m_dataView == nullptr) {
+    return;
+  }
+  const TPoint p{mouseData.X, mouseData.Y};
+  const auto in = [&p](const TRect& r) { return p.X >= r.Left && p.X < r.Right && p.Y >= r.Top && p.Y < r.Bottom; };
+  const auto pixelOf = [this](double position, TiOrientation o, int& xPixels, int& yPixels) {
+    if (o == TiOrientation::ioVertical) {
+      xPixels = m_dataView->PositionPercentToPixelsX(position);
+    } else {
+      yPixels = m_dataView->PositionPercentToPixelsY(position);
+    }
+  };
+  if (m_hintShowing && in(m_hintRect)) {
+    // The hint moves along its pointers, across their direction.
+    pixelOf(m_hintPosition,
+            m_hintOrientation == TiOrientation::ioVertical ? TiOrientation::ioHorizontal : TiOrientation::ioVertical,
+            m_mouseDownXPixels, m_mouseDownYPixels);
+    m_mouseDownHint = true;
+    RequestRepaint();
+  } else if (m_pointer1Show && in(m_pointer1Rect)) {
+    pixelOf(m_pointer1Position, m_pointer1Orientation, m_mouseDownXPixels, m_mouseDownYPixels);
+    m_mouseDownPointer1 = true;
+    RequestRepaint();
+    UpdateValues();
+  } else if (m_pointer2Show && in(m_pointer2Rect)) {
+    pixelOf(m_pointer2Position, m_pointer2Orientation, m_mouseDownXPixels, m_mouseDownYPixels);
+    m_mouseDownPointer2 = true;
+    RequestRepaint();
+    UpdateValues();
+  }
+}
+
+void TiPlotDataCursor::DoMouseMove(const TiPlotMouseData& mouseData) {
+  if (m_dataView == nullptr) {
+    return;
+  }
+  const auto percentAlong = [&](TiOrientation o) {
+    return ClampPercent(o == TiOrientation::ioVertical
+                            ? m_dataView->PixelsXToPositionPercent(mouseData.X + m_mouseDownXPixels - m_mouseDownX)
+                            : m_dataView->PixelsYToPositionPercent(mouseData.Y + m_mouseDownYPixels - m_mouseDownY));
+  };
+  if (m_mouseDownHint) {
+    m_hintPosition = percentAlong(m_hintOrientation == TiOrientation::ioVertical ? TiOrientation::ioHorizontal
+                                                                                 : TiOrientation::ioVertical);
+  } else if (m_mouseDownPointer1) {
+    m_pointer1Position = percentAlong(m_pointer1Orientation);
+  } else if (m_mouseDownPointer2) {
+    m_pointer2Position = percentAlong(m_pointer2Orientation);
+  } else {
+    return;
+  }
+  UpdateValues();
+  RequestRepaint();
+}
+
+void TiPlotDataCursor::DoMouseUp(const TiPlotMouseData& mouseData) {
+  if (!m_mouseDownHint && !m_mouseDownPointer1 && !m_mouseDownPointer2) {
+    return;
+  }
+  m_mouseDownHint = m_mouseDownPointer1 = m_mouseDownPointer2 = false;
+  RequestRepaint();
+  if (MouseIsDown() && MouseHitTest(mouseData)) {
+    Owner()->DoObjectClick(this);
+  }
+}
+
+TCursor TiPlotDataCursor::GetMouseCursor(TPoint) {
+  TCursor cursor = crHandPoint;
+  Owner()->DoObjectGetMouseCursor(this, cursor);
+  return cursor;
+}

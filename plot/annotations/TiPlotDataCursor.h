@@ -1,0 +1,130 @@
+#pragma once
+
+#include <QString>
+
+#include "platform/TFont.h"
+#include "plot/base/iPlotTypes.h"
+#include "plot/channels/TiPlotChannelTypes.h"
+#include "plot/core/TiPlotManagerObject.h"
+
+class TiPlotChannelCustom;
+class TiPlotDataView;
+
+/// The measuring cursor of a plot: one or two pointer lines across the
+/// data view, positioned in percent of it, and a hint box showing what the
+/// measured channel reads there (or, for "<All>", nothing: the values go
+/// to the first legend). The user drags pointers and hint with the mouse.
+/// Owned by the plot's data cursor manager; GUI thread only.
+class TiPlotDataCursor : public TiPlotManagerObject {
+public:
+  TiPlotDataCursor(TiPlotComponent* owner, TNotifyEvent onChange, TNotifyEvent onInsert, TNotifyEvent onRemove,
+                   TNotifyEvent onRename);
+  ~TiPlotDataCursor() override;
+  TiPlotObjectKind Kind() const override { return TiPlotObjectKind::DataCursor; }
+
+  QString ChannelName() const { return m_channelName; }
+  void SetChannelName(const QString& value);
+  bool ChannelAllowAll() const { return m_channelAllowAll; }
+  void SetChannelAllowAll(bool value) { StoreAndChange(value, m_channelAllowAll); }
+  bool ChannelShowAllInLegend() const { return m_channelShowAllInLegend; }
+  void SetChannelShowAllInLegend(bool value) { StoreAndChange(value, m_channelShowAllInLegend); }
+  TiPlotDataCursorStyle Style() const { return m_style; }
+  void SetStyle(TiPlotDataCursorStyle value);
+  TFont& Font() { return m_font; }
+  TColor Color() const { return m_color; }
+  void SetColor(TColor value) { StoreAndChange(value, m_color); }
+  bool UseChannelColor() const { return m_useChannelColor; }
+  void SetUseChannelColor(bool value) { StoreAndChange(value, m_useChannelColor); }
+  bool HintShow() const { return m_hintShow; }
+  void SetHintShow(bool value) { StoreAndChange(value, m_hintShow); }
+  bool HintHideOnRelease() const { return m_hintHideOnRelease; }
+  void SetHintHideOnRelease(bool value) { StoreAndChange(value, m_hintHideOnRelease); }
+  TiOrientationSide HintOrientationSide() const { return m_hintOrientationSide; }
+  void SetHintOrientationSide(TiOrientationSide value) { StoreAndChange(value, m_hintOrientationSide); }
+  double HintPosition() const { return m_hintPosition; }
+  void SetHintPosition(double value) { StoreAndChange(value, m_hintPosition); }
+  double Pointer1Position() const { return m_pointer1Position; }
+  /// Clamped to [0, 100] (NaN gives 0).
+  void SetPointer1Position(double value);
+  double Pointer2Position() const { return m_pointer2Position; }
+  void SetPointer2Position(double value);
+  int PointerPenWidth() const { return m_pointerPenWidth; }
+  void SetPointerPenWidth(int value) { StoreAndChange(value, m_pointerPenWidth); }
+
+  double ValueX() const { return m_valueX; }
+  double ValueY() const { return m_valueY; }
+  TiPlotDataPointStatus Status() const { return m_status; }
+  /// Stores a changed reading and fires OnDataCursorChange.
+  void SetValues(TiPlotDataPointStatus status, double y, double x);
+  QString CursorDisplayText() const { return m_cursorDisplayText; }
+  void SetCursorDisplayText(const QString& value) { m_cursorDisplayText = value; }
+  TiPlotDataView* DataView() const { return m_dataView; }
+  void SetDataView(TiPlotDataView* view) { m_dataView = view; }
+  TiPlotChannelCustom* ResolveChannel();
+  /// OnBeforeDataCursorUpdate, then the measured channel (every channel
+  /// for "<All>") computes the reading.
+  void UpdateValues();
+  /// Which pointers show and how they lie, from Style and the plot kind.
+  void UpdatePointerLayout();
+  bool Pointer1Shown() const { return m_pointer1Show; }
+  bool Pointer2Shown() const { return m_pointer2Show; }
+  TiOrientation Pointer1Orientation() const { return m_pointer1Orientation; }
+  TRect HintRect() const { return m_hintRect; }
+  bool HintShowing() const { return m_hintShowing; }
+
+  void SetVisible(bool value) override;
+  void SetXYAxesReversed(bool value) override;
+  void NotificationRemove(TObject* sender) override;
+  void NotificationRename(TObject* sender) override;
+  void Draw(TCanvas& canvas, TColor backGroundColor) override;
+  bool MouseHitTest(const TiPlotMouseData& mouseData) const override;
+  void DoMouseLeft(const TiPlotMouseData& mouseData) override;
+  void DoMouseMove(const TiPlotMouseData& mouseData) override;
+  void DoMouseUp(const TiPlotMouseData& mouseData) override;
+  TCursor GetMouseCursor(TPoint point) override;
+
+private:
+  TRect DrawPointer(TCanvas& canvas, double position, TiOrientation orientation, bool dragged);
+  void DrawHint(TCanvas& canvas);
+  bool IsDeltaStyle() const;
+  void RequestRepaint();
+
+  int m_mouseDownXPixels = 0;
+  int m_mouseDownYPixels = 0;
+  int m_mouseDownX = 0;
+  int m_mouseDownY = 0;
+  bool m_mouseDownHint = false;
+  bool m_mouseDownPointer1 = false;
+  bool m_mouseDownPointer2 = false;
+  TRect m_pointer1Rect;
+  TRect m_pointer2Rect;
+  bool m_pointer1Show = true;
+  bool m_pointer2Show = false;
+  TiOrientation m_pointer1Orientation = TiOrientation::ioVertical;
+  TiOrientation m_pointer2Orientation = TiOrientation::ioVertical;
+  TRect m_hintRect;
+  TiOrientation m_hintOrientation = TiOrientation::ioVertical;
+  bool m_hintShowing = false;
+  TiPlotChannelCustom* m_channel = nullptr;
+  TiPlotDataView* m_dataView = nullptr;
+  QString m_channelName;
+  bool m_channelAllowAll = true;
+  bool m_channelShowAllInLegend = true;
+  TiPlotDataCursorStyle m_style = TiPlotDataCursorStyle::ipcsValueXY;
+  TFont m_font;
+  TColor m_color = clYellow;
+  bool m_useChannelColor = true;
+  bool m_hintShow = true;
+  bool m_hintHideOnRelease = false;
+  TiOrientationSide m_hintOrientationSide = TiOrientationSide::iosBottomRight;
+  double m_hintPosition = 50;
+  double m_pointer1Position = 50;
+  double m_pointer2Position = 60;
+  int m_pointerPenWidth = 1;
+  int m_hintHeight = 0;
+  int m_hintWidth = 0;
+  QString m_cursorDisplayText;
+  double m_valueX = 0;
+  double m_valueY = 0;
+  TiPlotDataPointStatus m_status = TiPlotDataPointStatus::ipdpsValid;
+};

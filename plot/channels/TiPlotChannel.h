@@ -1,0 +1,99 @@
+#pragma once
+
+#include "plot/channels/TiPlotChannelCustom.h"
+
+/// The channel of TiPlot: a trace over an X axis that runs in one
+/// direction (time, frequency). Adds the X ordering check on entry, the
+/// draw range found by bisection, the fast min/max trace (a few strokes per
+/// pixel column however many points share it), steps, the straight-line
+/// fill and bars, and value lookup for data cursors. Owned by the plot's
+/// channel manager; GUI thread only.
+class TiPlotChannel : public TiPlotChannelCustom {
+public:
+  TiPlotChannel(TiPlotComponent* owner, TNotifyEvent onChange, TNotifyEvent onInsert, TNotifyEvent onRemove,
+                TNotifyEvent onRename);
+  TiPlotObjectKind Kind() const override { return TiPlotObjectKind::Channel; }
+
+  /// Checks the X order (unless AllowOutOfOrderXValues), then adds.
+  /// EPlotError "New Data-Point X-Value is out of order" (ascending data)
+  /// or the same with a full stop (descending data).
+  int AddXY(double x, double y) override;
+  int AddXNull(double x);
+  int AddXEmpty(double x);
+
+  bool FastDrawEnabled() const { return m_fastDrawEnabled; }
+  void SetFastDrawEnabled(bool value) { StoreAndChange(value, m_fastDrawEnabled); }
+  bool AllowOutOfOrderXValues() const { return m_allowOutOfOrderXValues; }
+  void SetAllowOutOfOrderXValues(bool value) { m_allowOutOfOrderXValues = value; }
+  bool DrawOutOfOrderXValues() const { return m_drawOutOfOrderXValues; }
+  void SetDrawOutOfOrderXValues(bool value) { StoreAndChange(value, m_drawOutOfOrderXValues); }
+  TiPlotInterpolationStyle InterpolationStyle() const { return m_interpolationStyle; }
+  /// Straight lines and the two step styles are drawn; the per-column
+  /// curve styles draw straight lines too.
+  void SetInterpolationStyle(TiPlotInterpolationStyle value) { StoreAndChange(value, m_interpolationStyle); }
+  bool FillEnabled() const { return m_fillEnabled; }
+  void SetFillEnabled(bool value) { StoreAndChange(value, m_fillEnabled); }
+  double FillReference() const { return m_fillReference; }
+  void SetFillReference(double value) { StoreAndChange(value, m_fillReference); }
+  TBrushStyle FillStyle() const { return m_fillStyle; }
+  void SetFillStyle(TBrushStyle value) { StoreAndChange(value, m_fillStyle); }
+  TColor FillColor() const { return m_fillColor; }
+  void SetFillColor(TColor value) { StoreAndChange(value, m_fillColor); }
+  bool FillUseChannelColor() const { return m_fillUseChannelColor; }
+  void SetFillUseChannelColor(bool value) { StoreAndChange(value, m_fillUseChannelColor); }
+  bool BarEnabled() const { return m_barEnabled; }
+  void SetBarEnabled(bool value) { StoreAndChange(value, m_barEnabled); }
+  bool BarPenUseChannelColor() const { return m_barPenUseChannelColor; }
+  void SetBarPenUseChannelColor(bool value) { StoreAndChange(value, m_barPenUseChannelColor); }
+  bool BarBrushUseChannelColor() const { return m_barBrushUseChannelColor; }
+  void SetBarBrushUseChannelColor(bool value) { StoreAndChange(value, m_barBrushUseChannelColor); }
+  double BarWidth() const { return DataList().Stored().BarWidth; }
+  void SetBarWidth(double value);
+  double BarReference() const { return DataList().Stored().BarReference; }
+  void SetBarReference(double value);
+  bool XIncreasing() const { return m_xIncreasing; }
+
+  // Drawing (TiPlotChannel_Draw.cpp).
+  void PrepareForDraw(TCanvas& canvas) override;
+  void Draw(TCanvas& canvas, TColor backGroundColor) override;
+  void CalcDrawStartIndex() override;
+  void CalcDrawStopIndex() override;
+  double GetFitXMax() override;
+  double GetFitXMin() override;
+  double GetFitYMax() override;
+  double GetFitYMin() override;
+  void DrawTrace(TCanvas& canvas, TColor backGroundColor) override;
+
+  // Value lookup (TiPlotChannel_Lookup.cpp).
+  /// The point at or beyond target in the data's direction; -1 outside.
+  int CalcIndex(double targetValue);
+  /// Linear interpolation in pixel space; false where no value exists.
+  bool GetYInterpolated(double xValue, double& yValue);
+  TiPlotDataPointStatus GetCursorYValue(double xValue, double& yValue);
+  void UpdateDataCursor(TiPlotDataCursor& cursor) override;
+
+private:
+  void CheckXOrder(double x) const;
+  void UpdateXIncreasing();
+  int SearchAscending(double value) const;
+  int SearchDescending(double value) const;
+  void DrawFastTrace(TCanvas& canvas);
+  void DrawSteps(TCanvas& canvas);
+  void DrawStraightFill(TCanvas& canvas, TColor backGroundColor);
+  void DrawBars(TCanvas& canvas, TColor backGroundColor);
+  void SetFillBrush(TCanvas& canvas) const;
+
+  bool m_xIncreasing = true;
+  bool m_fastDrawEnabled = true;
+  bool m_allowOutOfOrderXValues = true;
+  bool m_drawOutOfOrderXValues = false;
+  TiPlotInterpolationStyle m_interpolationStyle = TiPlotInterpolationStyle::ipistStraightLine;
+  bool m_fillEnabled = false;
+  double m_fillReference = 0;
+  bool m_fillUseChannelColor = true;
+  TBrushStyle m_fillStyle = TBrushStyle::bsSolid;
+  TColor m_fillColor = clBlack;
+  bool m_barEnabled = false;
+  bool m_barPenUseChannelColor = true;
+  bool m_barBrushUseChannelColor = true;
+};

@@ -1,0 +1,247 @@
+#pragma once
+
+#include <memory>
+
+#include <QString>
+
+#include "platform/TFont.h"
+#include "plot/channels/TiPlotDataCustomList.h"
+#include "plot/core/TiPlotManagerObject.h"
+
+class TiPlotDataCursor;
+class TiPlotXAxis;
+class TiPlotYAxis;
+
+/// Common base of the time-series and X-Y channels: owns the channel's
+/// point list, binds to one X and one Y axis by name, keeps running
+/// statistics of what it was given, feeds new values to the axes'
+/// tracking, and offers the shared drawing services (clipped segments,
+/// filled quadrilaterals, the straight trace, markers in twelve shapes).
+/// The subclasses decide the draw range, the fit values and the data
+/// cursor reading. Owned by the plot's channel manager; GUI thread only.
+class TiPlotChannelCustom : public TiPlotManagerObject {
+public:
+  TiPlotChannelCustom(TiPlotComponent* owner, TNotifyEvent onChange, TNotifyEvent onInsert, TNotifyEvent onRemove,
+                      TNotifyEvent onRename);
+  ~TiPlotChannelCustom() override;
+
+  /// What the channel manager gives a new channel: TitleText = Name, the
+  /// next palette colour and the names of the plot's first X and Y axes.
+  static void GiveFirstReferences(TiPlotObject& object);
+
+  // Data entry.
+  /// Adds one valid point and answers its index.
+  virtual int AddXY(double x, double y);
+  /// Resets the statistics and the draw range, empties the list.
+  void Clear();
+  /// Removes the oldest size points; size == Count is Clear.
+  void DeletePoints(int size);
+  int Count() const { return m_dataList->Count(); }
+  /// Sets the list's capacity (a smaller value drops points).
+  void SetCount(int value);
+  int Capacity() const { return m_dataList->Capacity(); }
+  long long MemoryUsed() const { return m_dataList->MemoryUsed(); }
+  int DataPointSize() const { return m_dataList->DataPointSize(); }
+  int MaxDataPoints() const { return m_dataList->MaxDataPoints(); }
+  int RingBufferSize() const { return m_dataList->RingBufferSize(); }
+  void SetRingBufferSize(int value);
+
+  // Points.
+  double GetX(int index) const { return m_dataList->GetX(index); }
+  double GetY(int index) const { return m_dataList->GetY(index); }
+  bool GetNull(int index) const { return m_dataList->GetNull(index); }
+  bool GetEmpty(int index) const { return m_dataList->GetEmpty(index); }
+  bool GetValid(int index) const { return !GetNull(index) && !GetEmpty(index); }
+  void GetXYEmptyNull(int index, double& x, double& y, bool& empty, bool& null) const {
+    m_dataList->GetXYEmptyNull(index, x, y, empty, null);
+  }
+  void SetX(int index, double value);
+  void SetY(int index, double value);
+  void SetNull(int index, bool value);
+  void SetEmpty(int index, bool value);
+  const TiPlotDataCustomList& DataList() const { return *m_dataList; }
+  double XFirst() const { return Count() > 0 ? GetX(0) : -1; }
+  double XLast() const { return Count() > 0 ? GetX(Count() - 1) : -1; }
+  double YFirst() const { return Count() > 0 ? GetY(0) : -1; }
+  double YLast() const { return Count() > 0 ? GetY(Count() - 1) : -1; }
+  int IndexFirst() const { return Count() > 0 ? 0 : -1; }
+  int IndexLast() const { return Count() - 1; }
+  /// The point widened by the marker size on its axis (X unchanged without
+  /// markers); EPlotError "Data Point Null", "X-Axis not assigned" /
+  /// "Y-Axis not assigned".
+  double GetXMarkerMax(int index);
+  double GetXMarkerMin(int index);
+  double GetYMarkerMax(int index);
+  double GetYMarkerMin(int index);
+
+  // Statistics.
+  double RunningXMin() const { return m_runningXMin; }
+  double RunningXMax() const { return m_runningXMax; }
+  double RunningXMean() const { return m_runningXMean; }
+  double RunningYMin() const { return m_runningYMin; }
+  double RunningYMax() const { return m_runningYMax; }
+  double RunningYMean() const { return m_runningYMean; }
+  /// Full scans over the valid points; each stores its answer in the
+  /// matching running value.
+  double GetXMax();
+  double GetXMin();
+  double GetXMean();
+  double GetYMax();
+  double GetYMin();
+  double GetYMean();
+  void ReCalcRunningMinMaxMean();
+
+  // Axes.
+  TiPlotXAxis* XAxis();
+  TiPlotYAxis* YAxis();
+  bool HasAxes() { return XAxis() != nullptr && YAxis() != nullptr; }
+  QString XAxisName() const { return m_xAxisName; }
+  void SetXAxisName(const QString& value);
+  QString YAxisName() const { return m_yAxisName; }
+  void SetYAxisName(const QString& value);
+  bool XAxisTrackingEnabled() const { return m_xAxisTrackingEnabled; }
+  void SetXAxisTrackingEnabled(bool value) { StoreAndChange(value, m_xAxisTrackingEnabled); }
+  bool YAxisTrackingEnabled() const { return m_yAxisTrackingEnabled; }
+  void SetYAxisTrackingEnabled(bool value) { StoreAndChange(value, m_yAxisTrackingEnabled); }
+  QString GetXValueText(double value);
+  QString GetYValueText(double value);
+
+  // Look.
+  QString TitleText() const { return m_titleText; }
+  void SetTitleText(const QString& value) { StoreAndChange(value, m_titleText); }
+  bool VisibleInLegend() const { return m_visibleInLegend; }
+  void SetVisibleInLegend(bool value) { StoreAndChange(value, m_visibleInLegend); }
+  bool ClipToAxes() const { return m_clipToAxes; }
+  void SetClipToAxes(bool value) { StoreAndChange(value, m_clipToAxes); }
+  bool TraceVisible() const { return m_traceVisible; }
+  void SetTraceVisible(bool value) { StoreAndChange(value, m_traceVisible); }
+  TColor Color() const { return m_dataList->Stored().TraceLineColor; }
+  void SetColor(TColor value);
+  TiPlotLineStyle TraceLineStyle() const { return m_dataList->Stored().TraceLineStyle; }
+  void SetTraceLineStyle(TiPlotLineStyle value);
+  int TraceLineWidth() const { return m_dataList->Stored().TraceLineWidth; }
+  void SetTraceLineWidth(int value);
+  bool MarkersAllowIndividual() const { return m_markersAllowIndividual; }
+  void SetMarkersAllowIndividual(bool value) { StoreAndChange(value, m_markersAllowIndividual); }
+  bool MarkersPenUseChannelColor() const { return m_markersPenUseChannelColor; }
+  void SetMarkersPenUseChannelColor(bool value) { StoreAndChange(value, m_markersPenUseChannelColor); }
+  bool MarkersBrushUseChannelColor() const { return m_markersBrushUseChannelColor; }
+  void SetMarkersBrushUseChannelColor(bool value) { StoreAndChange(value, m_markersBrushUseChannelColor); }
+  int MarkersTurnOffLimit() const { return m_markersTurnOffLimit; }
+  void SetMarkersTurnOffLimit(int value) { StoreAndChange(value, m_markersTurnOffLimit); }
+  bool MarkersVisible() const { return m_dataList->Stored().MarkerVisible; }
+  void SetMarkersVisible(bool value);
+  int MarkersSize() const { return m_dataList->Stored().MarkerSize; }
+  void SetMarkersSize(int value);
+  TiPlotMarkerStyle MarkersStyle() const { return m_dataList->Stored().MarkerStyle; }
+  void SetMarkersStyle(TiPlotMarkerStyle value);
+  TColor MarkersPenColor() const { return m_dataList->Stored().MarkerPenColor; }
+  void SetMarkersPenColor(TColor value);
+  TPenStyle MarkersPenStyle() const { return m_dataList->Stored().MarkerPenStyle; }
+  void SetMarkersPenStyle(TPenStyle value);
+  int MarkersPenWidth() const { return m_dataList->Stored().MarkerPenWidth; }
+  void SetMarkersPenWidth(int value);
+  TColor MarkersBrushColor() const { return m_dataList->Stored().MarkerBrushColor; }
+  void SetMarkersBrushColor(TColor value);
+  TBrushStyle MarkersBrushStyle() const { return m_dataList->Stored().MarkerBrushStyle; }
+  void SetMarkersBrushStyle(TBrushStyle value);
+  TFont& MarkersFont() { return m_markersFont; }
+  void SetMarkersFont(const TFont& font) { m_markersFont.Assign(font); }
+  TiPlotDataStyle DataStyle() const { return TiPlotDataStyle::ipdsStandard; }
+
+  // Drawing (TiPlotChannelCustom_Draw.cpp).
+  int DrawStartIndex() const { return m_startIndex; }
+  int DrawStopIndex() const { return m_stopIndex; }
+  virtual void CalcDrawStartIndex() = 0;
+  virtual void CalcDrawStopIndex() = 0;
+  virtual double GetFitXMax() = 0;
+  virtual double GetFitXMin() = 0;
+  virtual double GetFitYMax() = 0;
+  virtual double GetFitYMin() = 0;
+  /// Reads the cursor's pointers, hands the values back and sets its text.
+  virtual void UpdateDataCursor(TiPlotDataCursor& cursor) = 0;
+  TPoint GetPointPixels(int index);
+  TRect DataRectToPixels(double x1, double y1, double x2, double y2);
+  /// One data-space segment, clipped in X always and in Y with ClipToAxes;
+  /// percentY: the Y values are percentages of data view 0's height.
+  void DrawLine(TCanvas& canvas, bool percentY, double x1, double y1, double x2, double y2);
+  void DrawFillPolygon(TCanvas& canvas, const double (&xs)[4], const double (&ys)[4]);
+  virtual void DrawTrace(TCanvas& canvas, TColor backGroundColor);
+  virtual void DrawMarkers(TCanvas& canvas, TColor backGroundColor);
+  bool IsMarkerDrawn(int index);
+  /// One marker centred on point; index -1 draws the legend's sample.
+  void DrawMarker(TCanvas& canvas, int index, TColor backGroundColor, TPoint point);
+  TRect GetMarkerRect(int index);
+  TRect LegendRect() const { return m_legendRect; }
+  void SetLegendRect(const TRect& rect) { m_legendRect = rect; }
+
+  // Data cursor reading.
+  QString DataCursorXText() const { return m_dataCursorXText; }
+  QString DataCursorYText() const { return m_dataCursorYText; }
+  double DataCursorXValue() const { return m_dataCursorXValue; }
+  double DataCursorYValue() const { return m_dataCursorYValue; }
+  TiPlotDataPointStatus DataCursorStatus() const { return m_dataCursorStatus; }
+
+  void NotificationRemove(TObject* sender) override;
+  void NotificationRename(TObject* sender) override;
+
+protected:
+  /// The single path of every added point: store, statistics, tracking,
+  /// change.
+  int AddPoint(double x, double y, bool null, bool empty);
+  TiPlotDataCustomList& List() { return *m_dataList; }
+  void SetDrawRange(int start, int stop) {
+    m_startIndex = start;
+    m_stopIndex = stop;
+  }
+  void SetDrawStart(int start) { m_startIndex = start; }
+  void SetDrawStop(int stop) { m_stopIndex = stop; }
+  /// Sets the pen of the trace: colour, style and width (1 given as 0).
+  void SetTracePen(TCanvas& canvas, TColor color, TiPlotLineStyle style, int width) const;
+  /// Clips the canvas to the rectangle of the two axes' ranges.
+  void ClipCanvasToAxes(TCanvas& canvas);
+  /// Stores a cursor reading and builds its texts; digital channels name
+  /// levels "High" / "Low". Answers the cursor's display text.
+  QString BuildCursorTexts(TiPlotDataCursorStyle style, TiPlotDataPointStatus status, double x, double y, bool digital,
+                           bool inverseWithCursorText);
+  void TrackPoint(int index, double x, double y, bool null, bool empty);
+
+private:
+  void ResetRunning();
+  void FoldRunning(double x, double y);
+  double MarkerSpan(bool xAxis);
+
+  std::unique_ptr<TiPlotDataCustomList> m_dataList;
+  TiPlotXAxis* m_xAxis = nullptr;
+  TiPlotYAxis* m_yAxis = nullptr;
+  int m_startIndex = 0;
+  int m_stopIndex = 0;
+  QString m_titleText;
+  QString m_xAxisName;
+  QString m_yAxisName;
+  bool m_xAxisTrackingEnabled = true;
+  bool m_yAxisTrackingEnabled = true;
+  bool m_markersAllowIndividual = false;
+  int m_markersTurnOffLimit = 0;
+  TRect m_legendRect;
+  bool m_visibleInLegend = true;
+  bool m_clipToAxes = false;
+  bool m_markersBrushUseChannelColor = true;
+  bool m_markersPenUseChannelColor = true;
+  bool m_traceVisible = true;
+  int m_runningCount = 0;
+  double m_runningXMin = 0;
+  double m_runningXMax = 0;
+  double m_runningXMean = 0;
+  long double m_runningXTotal = 0;
+  double m_runningYMin = 0;
+  double m_runningYMax = 0;
+  double m_runningYMean = 0;
+  long double m_runningYTotal = 0;
+  TFont m_markersFont;
+  QString m_dataCursorXText;
+  QString m_dataCursorYText;
+  double m_dataCursorXValue = 0;
+  double m_dataCursorYValue = 0;
+  TiPlotDataPointStatus m_dataCursorStatus = TiPlotDataPointStatus::ipdpsValid;
+};

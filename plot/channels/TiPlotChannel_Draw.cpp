@@ -1,0 +1,400 @@
+#include <algorithm>
+#include <exception>
+
+#include "platform/TCanvas.h"
+#include "plot/base/TiPlotMinMaxPoint.h"
+#include "plot/channels/TiPlotChannel.h"
+#include "plot/objects/TiPlotXAxis.h"
+#include "plot/objects/TiPlotYAxis.h"
+
+void TiPlotChannel::UpdateXIncreasing() { m_xIncreasing = Count() < 3 || GetX(1) >= GetX(0); }
+
+int TiPlotChannel::SearchAscending(double value) const {
+  int low = 0;
+  int high = Count() - 1;
+  int answer = -1;
+  while (high >= low) {
+    const int middle = (low + high) / 2;
+    answer = middle;
+    const double x = GetX(middle);
+    if (x == value) {
+      break;
+    }
+    if (value < x) {
+      high = middle - 1;
+    } else {
+      low = middle + 1;
+    }
+  }
+  return answer;
+}
+
+int TiPlotChannel::SearchDescending(double value) const {
+  int low = 0;
+  int high = Count() - 1;
+  int answer = -1;
+  while (high >= low) {
+    const int middle = (low + high) / 2;
+    answer = middle;
+    const double x = GetX(middle);
+    if (x == value) {
+      break;
+    }
+    if (value < x) {
+      low = middle + 1;
+    } else {
+      high = middle - 1;
+    }
+  }
+  return answer;
+}
+
+void TiPlotChannel::PrepareForDraw(TCanvas&) {
+  SetCanDraw(false);
+  if (!HasAxes() || !Visible() || Count() == 0) {
+    return;
+  }
+  UpdateXIncreasing();
+  if (!m_drawOutOfOrderXValues) {
+    const double min = XAxis()->Min();
+    const double max = XAxis()->Max();
+    const bool outside = m_xIncreasing ? (XLast() < min || XFirst() > max) : (XFirst() < min || XLast() > max);
+    if (outside) {
+      return;
+    }
+  }
+  CalcDrawStartIndex();
+  CalcDrawStopIndex();
+  SetCanDraw(true);
+}
+
+void TiPlotChannel::CalcDrawStartIndex() {
+  SetDrawStart(-1);
+  if (XAxis() == nullptr || Count() == 0) {
+    return;
+  }
+  int start = 0;
+  if (m_drawOutOfOrderXValues) {
+    start = Count() - 1;
+    for (int i = 0; i < Count(); ++i) {
+      if (XAxis()->PointOnScale(GetX(i))) {
+        start = i;
+        break;
+      }
+    }
+    --start;
+  } else if (m_xIncreasing) {
+    const double min = XAxis()->Min();
+    start = SearchAscending(min);
+    if (GetX(start) > min) {
+      --start;
+    }
+  } else {
+    const double max = XAxis()->Max();
+    start = SearchDescending(max);
+    if (GetX(start) < max) {
+      --start;
+    }
+  }
+  SetDrawStart(std::clamp(start, 0, Count() - 1));
+}
+
+void TiPlotChannel::CalcDrawStopIndex() {
+  SetDrawStop(-1);
+  if (XAxis() == nullptr || Count() == 0) {
+    return;
+  }
+  int stop = 0;
+  if (m_drawOutOfOrderXValues) {
+    stop = -1;
+    for (int i = Count() - 1; i >= 0; --i) {
+      if (XAxis()->PointOnScale(GetX(i))) {
+        stop = i;
+        break;
+      }
+    }
+    ++stop;
+  } else if (m_xIncreasing) {
+    const double max = XAxis()->Max();
+    stop = SearchAscending(max);
+    if (GetX(stop) < max) {
+      ++stop;
+    }
+  } else {
+    const double min = XAxis()->Min();
+    stop = SearchDescending(min);
+    if (GetX(stop) > min) {
+      ++stop;
+    }
+  }
+  SetDrawStop(std::clamp(stop, 0, Count() - 1));
+}
+
+double TiPlotChannel::GetFitXMax() {
+  if (!HasAxes() || !Visible()) {
+    return -1e300;
+  }
+  UpdateXIncreasing();
+  if (m_xIncreasing) {
+    for (int i = Count() - 1; i >= 0; --i) {
+      if (GetValid(i)) {
+        return GetXMarkerMax(i);
+      }
+    }
+  } else {
+    for (int i = 0; i < Count(); ++i) {
+      if (GetValid(i)) {
+        return GetXMarkerMax(i);
+      }
+    }
+  }
+  return -1e300;
+}
+
+double TiPlotChannel::GetFitXMin() {
+  if (!HasAxes() || !Visible()) {
+    return 1e300;
+  }
+  UpdateXIncreasing();
+  if (m_xIncreasing) {
+    for (int i = 0; i < Count(); ++i) {
+      if (GetValid(i)) {
+        return GetXMarkerMin(i);
+      }
+    }
+  } else {
+    for (int i = Count() - 1; i >= 0; --i) {
+      if (GetValid(i)) {
+        return GetXMarkerMin(i);
+      }
+    }
+  }
+  return 1e300;
+}
+
+double TiPlotChannel::GetFitYMax() {
+  CalcDrawStartIndex();
+  CalcDrawStopIndex();
+  double result = -1e300;
+  if (!HasAxes() || !Visible() || DrawStartIndex() < 0 || DrawStopIndex() < DrawStartIndex()) {
+    return result;
+  }
+  for (int i = DrawStartIndex(); i <= DrawStopIndex(); ++i) {
+    if (GetValid(i)) {
+      result = std::max(result, GetYMarkerMax(i));
+    }
+  }
+  return result;
+}
+
+double TiPlotChannel::GetFitYMin() {
+  CalcDrawStartIndex();
+  CalcDrawStopIndex();
+  double result = 1e300;
+  if (!HasAxes() || !Visible() || DrawStartIndex() < 0 || DrawStopIndex() < DrawStartIndex()) {
+    return result;
+  }
+  for (int i = DrawStartIndex(); i <= DrawStopIndex(); ++i) {
+    if (GetValid(i)) {
+      result = std::min(result, GetYMarkerMin(i));
+    }
+  }
+  return result;
+}
+
+void TiPlotChannel::Draw(TCanvas& canvas, TColor backGroundColor) {
+  // A failure ends this channel's drawing for the paint; the paint goes on.
+  try {
+    if (ClipToAxes()) {
+      ClipCanvasToAxes(canvas);
+    }
+    DrawStraightFill(canvas, backGroundColor);
+    DrawBars(canvas, backGroundColor);
+    DrawTrace(canvas, backGroundColor);
+    DrawMarkers(canvas, backGroundColor);
+  } catch (const std::exception&) {
+  }
+}
+
+void TiPlotChannel::SetFillBrush(TCanvas& canvas) const {
+  canvas.Brush().SetStyle(m_fillStyle);
+  canvas.Brush().SetColor(m_fillUseChannelColor ? Color() : m_fillColor);
+}
+
+void TiPlotChannel::DrawStraightFill(TCanvas& canvas, TColor backGroundColor) {
+  if (!m_fillEnabled || m_fillStyle == TBrushStyle::bsClear ||
+      m_interpolationStyle != TiPlotInterpolationStyle::ipistStraightLine) {
+    return;
+  }
+  SetFillBrush(canvas);
+  canvas.Pen().SetColor(canvas.Brush().Color());
+  canvas.Pen().SetWidth(0);
+  canvas.Pen().SetStyle(TPenStyle::psClear);
+  canvas.SetBkColor(backGroundColor);
+  bool haveRun = false;
+  double px = 0;
+  double py = 0;
+  for (int i = DrawStartIndex(); i <= DrawStopIndex(); ++i) {
+    if (GetEmpty(i)) {
+      continue;
+    }
+    if (GetNull(i)) {
+      haveRun = false;
+      continue;
+    }
+    const double x = GetX(i);
+    const double y = GetY(i);
+    if (haveRun) {
+      DrawFillPolygon(canvas, {x, x, px, px}, {m_fillReference, y, py, m_fillReference});
+    }
+    haveRun = true;
+    px = x;
+    py = y;
+  }
+}
+
+void TiPlotChannel::DrawBars(TCanvas& canvas, TColor backGroundColor) {
+  if (!m_barEnabled) {
+    return;
+  }
+  const TiPlotDataCustomList& list = DataList();
+  for (int i = DrawStartIndex(); i <= DrawStopIndex(); ++i) {
+    if (!GetValid(i) || !list.GetBarVisible(i)) {
+      continue;
+    }
+    canvas.Brush().SetColor(m_barBrushUseChannelColor ? Color() : list.GetBarBrushColor(i));
+    canvas.Pen().SetColor(m_barPenUseChannelColor ? Color() : list.GetBarPenColor(i));
+    canvas.Pen().SetWidth(list.GetBarPenWidth(i));
+    canvas.Pen().SetStyle(list.GetBarPenStyle(i));
+    canvas.Brush().SetStyle(list.GetBarBrushStyle(i));
+    canvas.SetBkColor(backGroundColor);
+    const double w = list.GetBarWidth(i);
+    TRect r = DataRectToPixels(GetX(i) - w / 2, list.GetBarReference(i), GetX(i) + w / 2, GetY(i));
+    if (r.Left == r.Right) {
+      ++r.Right;
+    }
+    canvas.Rectangle(r);
+  }
+}
+
+void TiPlotChannel::DrawTrace(TCanvas& canvas, TColor backGroundColor) {
+  if (!TraceVisible()) {
+    return;
+  }
+  SetTracePen(canvas, Color(), TraceLineStyle(), TraceLineWidth());
+  canvas.Brush().SetStyle(TBrushStyle::bsClear);
+  canvas.SetBkColor(backGroundColor);
+  switch (m_interpolationStyle) {
+    case TiPlotInterpolationStyle::ipistDifferential:
+    case TiPlotInterpolationStyle::ipistDifferentialTerminated:
+      DrawSteps(canvas);
+      break;
+    case TiPlotInterpolationStyle::ipistStraightLine:
+      if (m_fastDrawEnabled) {
+        DrawFastTrace(canvas);
+        break;
+      }
+      [[fallthrough]];
+    default:
+      TiPlotChannelCustom::DrawTrace(canvas, backGroundColor);
+      break;
+  }
+}
+
+void TiPlotChannel::DrawFastTrace(TCanvas& canvas) {
+  if (DrawStartIndex() == DrawStopIndex()) {
+    return;
+  }
+  TiPlotMinMaxPoint a;
+  TiPlotMinMaxPoint b;
+  TiPlotMinMaxPoint c;
+  const auto stroke = [&](const TiPlotMinMaxPoint& p) {
+    if (!p.Empty && p.YMin != p.YMax) {
+      DrawLine(canvas, false, p.XValue, p.YMax, p.XValue, p.YMin);
+    }
+  };
+  const auto flush = [&] {
+    stroke(a);
+    stroke(b);
+    if (!a.Empty && !b.Empty) {
+      DrawLine(canvas, false, b.XValue, b.YFirst, a.XValue, a.YLast);
+    }
+    if (!b.Empty && !c.Empty) {
+      DrawLine(canvas, false, c.XValue, c.YFirst, b.XValue, b.YLast);
+    }
+  };
+  TiPlotXAxis* xAxis = XAxis();
+  for (int i = DrawStartIndex(); i <= DrawStopIndex(); ++i) {
+    double x = 0, y = 0;
+    bool empty = false, null = false;
+    GetXYEmptyNull(i, x, y, empty, null);
+    if (empty) {
+      continue;
+    }
+    if (null) {
+      flush();
+      a.Clear();
+      b.Clear();
+      c.Clear();
+      continue;
+    }
+    const int px = xAxis->PositionToPixels(x);
+    if (a.Empty || px == a.XPixels) {
+      a.AddData(x, y, px);
+    } else if (b.Empty || px == b.XPixels) {
+      b.AddData(x, y, px);
+    } else {
+      c.AddData(x, y, px);
+      flush();
+      a.AssignDown(c);
+      b.Clear();
+      c.Clear();
+    }
+  }
+  flush();
+}
+
+void TiPlotChannel::DrawSteps(TCanvas& canvas) {
+  if (Count() == 0) {
+    return;
+  }
+  SetFillBrush(canvas);
+  const bool fill = m_fillEnabled && m_fillStyle != TBrushStyle::bsClear;
+  const auto fillPiece = [&](double x, double px, double py) {
+    if (fill) {
+      canvas.Pen().SetColor(canvas.Brush().Color());
+      DrawFillPolygon(canvas, {x, x, px, px}, {m_fillReference, py, py, m_fillReference});
+      canvas.Pen().SetColor(Color());
+    }
+  };
+  bool open = false;
+  double px = 0;
+  double py = 0;
+  for (int i = DrawStartIndex(); i <= DrawStopIndex(); ++i) {
+    if (GetEmpty(i)) {
+      continue;
+    }
+    const double x = GetX(i);
+    if (GetNull(i)) {
+      if (open) {
+        fillPiece(x, px, py);
+        DrawLine(canvas, false, px, py, x, py);
+      }
+      open = false;
+      continue;
+    }
+    const double y = GetY(i);
+    if (open) {
+      fillPiece(x, px, py);
+      DrawLine(canvas, false, px, py, x, py);
+      DrawLine(canvas, false, x, py, x, y);
+    }
+    open = true;
+    px = x;
+    py = y;
+  }
+  if (open && m_interpolationStyle == TiPlotInterpolationStyle::ipistDifferential) {
+    canvas.Pen().SetColor(Color());
+    DrawLine(canvas, false, px, py, XAxis()->Max(), py);
+  }
+}

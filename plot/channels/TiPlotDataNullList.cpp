@@ -1,0 +1,78 @@
+#include "plot/channels/TiPlotDataNullList.h"
+
+#include <algorithm>
+#include <cstring>
+
+TiPlotDataNullList::TiPlotDataNullList() : TiPlotDataCustomList(int(sizeof(TiPlotDataNull))) {
+  static_assert(sizeof(TiPlotDataNull) == 24);
+}
+
+void TiPlotDataNullList::GetXYEmptyNull(int index, double& x, double& y, bool& empty, bool& null) const {
+  const TiPlotDataNull& r = Record(index);
+  x = r.X;
+  y = r.Y;
+  empty = (r.Extra & 2) != 0;
+  null = (r.Extra & 1) != 0;
+}
+
+TiPlotMarkerStyle TiPlotDataNullList::GetMarkerStyle(int index) const {
+  return static_cast<TiPlotMarkerStyle>((Record(index).Extra >> 3) & 15);
+}
+
+void TiPlotDataNullList::SetMarkerStyle(int index, TiPlotMarkerStyle value) {
+  TiPlotDataNull& r = Record(index);
+  r.Extra = static_cast<std::uint16_t>((r.Extra & ~(15u << 3)) | ((static_cast<unsigned>(value) & 15u) << 3));
+}
+
+void TiPlotDataNullList::SetBit(int index, std::uint16_t bit, bool value) {
+  TiPlotDataNull& r = Record(index);
+  r.Extra = static_cast<std::uint16_t>(value ? (r.Extra | bit) : (r.Extra & ~bit));
+}
+
+int TiPlotDataNullList::Add(double x, double y, bool null, bool empty) {
+  unsigned extra = (static_cast<unsigned>(Stored().MarkerStyle) & 15u) << 3;
+  if (Stored().MarkerVisible) {
+    extra |= 4;
+  }
+  if (null) {
+    extra |= 1;
+  }
+  if (empty) {
+    extra |= 2;
+  }
+  const int position = NextAddPosition();
+  m_list[static_cast<std::size_t>(position)] = {x, y, static_cast<std::uint16_t>(extra)};
+  return Count() - 1;
+}
+
+void TiPlotDataNullList::Unroll() {
+  if (Tail() != 0) {
+    std::rotate(m_list.begin(), m_list.begin() + Tail(), m_list.begin() + Count());
+    ResetTail();
+  }
+}
+
+void TiPlotDataNullList::SetCapacity(int newCapacity) {
+  CheckCapacity(newCapacity);
+  if (newCapacity == Capacity()) {
+    return;
+  }
+  Unroll();
+  const std::size_t size = static_cast<std::size_t>(std::max(newCapacity, 0));
+  if (size == 0) {
+    std::vector<TiPlotDataNull>().swap(m_list);
+  } else {
+    m_list.resize(size);
+  }
+  StoreCapacity(std::max(newCapacity, 0));
+}
+
+void TiPlotDataNullList::DeletePoints(int size) {
+  CheckDeleteSize(size);
+  Unroll();
+  const int remaining = Count() - size;
+  if (remaining > 0 && size > 0) {
+    std::memmove(m_list.data(), m_list.data() + size, sizeof(TiPlotDataNull) * static_cast<std::size_t>(remaining));
+  }
+  DropOldest(size);
+}

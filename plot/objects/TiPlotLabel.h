@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QString>
+
+#include "platform/TFont.h"
+#include "plot/base/iPlotTypes.h"
+#include "plot/core/TiPlotLayoutObject.h"
+
+/// A caption in a band beside the data view, placed by the layout
+/// manager; label 0 is the plot's title. Margins are in "0" widths (along
+/// the band) and heights (across it). Owned by the plot's label manager;
+/// GUI thread only.
+class TiPlotLabel : public TiPlotLayoutObject {
+public:
+  TiPlotLabel(TiPlotComponent* owner, TNotifyEvent onChange, TNotifyEvent onInsert, TNotifyEvent onRemove,
+              TNotifyEvent onRename);
+  ~TiPlotLabel() override;
+  TiPlotObjectKind Kind() const override { return TiPlotObjectKind::Label; }
+
+  QString Caption() const { return m_caption; }
+  void SetCaption(const QString& value) { StoreAndChange(value, m_caption); }
+  TFont& Font() { return m_font; }
+  TiAlignmentHorizontal Alignment() const { return m_alignment; }
+  void SetAlignment(TiAlignmentHorizontal value) { StoreAndChange(value, m_alignment); }
+  double MarginLeft() const { return m_marginLeft; }
+  void SetMarginLeft(double value) { StoreAndChange(value, m_marginLeft); }
+  double MarginRight() const { return m_marginRight; }
+  void SetMarginRight(double value) { StoreAndChange(value, m_marginRight); }
+  double MarginTop() const { return m_marginTop; }
+  void SetMarginTop(double value) { StoreAndChange(value, m_marginTop); }
+  double MarginBottom() const { return m_marginBottom; }
+  void SetMarginBottom(double value) { StoreAndChange(value, m_marginBottom); }
+
+  /// The caption's height (all lines) plus the top and bottom margins.
+  int GetRequiredWidth(TCanvas& canvas) override;
+  void Draw(TCanvas& canvas, TColor backGroundColor) override;
+
+private:
+  void Measure(TCanvas& canvas);
+
+  QString m_caption;
+  TFont m_font;
+  TiAlignmentHorizontal m_alignment = TiAlignmentHorizontal::iahCenter;
+  double m_marginLeft = 0;
+  double m_marginRight = 0;
+  double m_marginTop = 0;
+  double m_marginBottom = 0;
+  int m_requiredWidth = 0;
+  int m_marginTopPixels = 0;
+  int m_marginBottomPixels = 0;
+  int m_marginLeftPixels = 0;
+  int m_marginRightPixels = 0;
+};
