@@ -16,6 +16,22 @@ namespace {
 
 constexpr int DBT_DEVNODES_CHANGED = 7;
 
+// Gives `handler` to every device that still holds the controller's
+// previous one, then keeps it; the handler held already changes nothing.
+template <typename Handler>
+void PassOn(const std::vector<std::unique_ptr<TJvHidDevice>>& devices, Handler& held, Handler handler,
+            const Handler& (TJvHidDevice::*get)() const, void (TJvHidDevice::*set)(Handler)) {
+  if (handler == held) {
+    return;
+  }
+  for (const auto& device : devices) {
+    if (((*device).*get)() == held) {
+      ((*device).*set)(handler);
+    }
+  }
+  held = std::move(handler);
+}
+
 }  // namespace
 
 TJvHidDeviceController::TJvHidDeviceController(std::shared_ptr<HidSystem> system, QObject* parent)
@@ -325,7 +341,7 @@ void TJvHidDeviceController::SetDevThreadSleepTime(int milliseconds) {
   m_devThreadSleepTime = milliseconds;
 }
 
-void TJvHidDeviceController::SetOnDeviceChange(TNotifyEvent handler) {
+void TJvHidDeviceController::SetOnDeviceChange(TJvHidNotifyEvent handler) {
   if (handler == m_onDeviceChange) {
     return;
   }
@@ -336,37 +352,13 @@ void TJvHidDeviceController::SetOnDeviceChange(TNotifyEvent handler) {
 }
 
 void TJvHidDeviceController::SetOnDeviceData(TJvHidDataEvent handler) {
-  if (handler == m_onDeviceData) {
-    return;
-  }
-  for (const auto& device : m_list) {
-    if (device->OnData() == m_onDeviceData) {
-      device->SetOnData(handler);
-    }
-  }
-  m_onDeviceData = std::move(handler);
+  PassOn(m_list, m_onDeviceData, std::move(handler), &TJvHidDevice::OnData, &TJvHidDevice::SetOnData);
 }
 
 void TJvHidDeviceController::SetOnDeviceDataError(TJvHidDataErrorEvent handler) {
-  if (handler == m_onDeviceDataError) {
-    return;
-  }
-  for (const auto& device : m_list) {
-    if (device->OnDataError() == m_onDeviceDataError) {
-      device->SetOnDataError(handler);
-    }
-  }
-  m_onDeviceDataError = std::move(handler);
+  PassOn(m_list, m_onDeviceDataError, std::move(handler), &TJvHidDevice::OnDataError, &TJvHidDevice::SetOnDataError);
 }
 
 void TJvHidDeviceController::SetOnDeviceUnplug(TJvHidPlugEvent handler) {
-  if (handler == m_onDeviceUnplug) {
-    return;
-  }
-  for (const auto& device : m_list) {
-    if (device->OnUnplug() == m_onDeviceUnplug) {
-      device->SetOnUnplug(handler);
-    }
-  }
-  m_onDeviceUnplug = std::move(handler);
+  PassOn(m_list, m_onDeviceUnplug, std::move(handler), &TJvHidDevice::OnUnplug, &TJvHidDevice::SetOnUnplug);
 }
