@@ -35,6 +35,9 @@ TRzLabel::TRzLabel(QWidget* parent) : TGraphicControl(parent) {
   SetColor(clBtnFace);
   SetParentColor(true);
   m_initColor = false;
+  // Built with its parent already set: take its colour now, as being
+  // placed on a parent does.
+  Perform(CM_PARENTCOLORCHANGED);
   m_fontColor = Font().Color();
   m_currentColor = m_fontColor;
   m_origColor = m_fontColor;

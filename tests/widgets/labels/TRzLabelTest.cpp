@@ -171,3 +171,12 @@ TEST_F(LabelFixture, CurvedAndTurnedText_paintWithoutFault) {
     }
   }
 }
+
+TEST_F(LabelFixture, ParentColour_isTakenOnceTheLabelIsBuilt) {
+  form->SetColor(clRed);
+  auto* label = NewLabel(QStringLiteral("On red"));
+  EXPECT_TRUE(label->ParentColor());
+  EXPECT_EQ(label->Color(), clRed);
+  form->SetColor(clBlack);
+  EXPECT_EQ(label->Color(), clBlack);
+}
