@@ -2,11 +2,11 @@
 
 #include <utility>
 
-#include "link/LinkHandOver.h"
 #include "link/LinkMessages.h"
+#include "platform/CancellableHandOver.h"
 
 LinkReplyEvent::LinkReplyEvent(std::vector<std::uint8_t> frame, std::uint32_t elapsedMs, std::uint64_t generation,
-                               std::shared_ptr<LinkHandOver> handOver)
+                               std::shared_ptr<CancellableHandOver> handOver)
     : QEvent(WM_LINK_REPLY),
       m_frame(std::move(frame)),
       m_elapsedMs(elapsedMs),

@@ -6,7 +6,7 @@
 
 #include <QEvent>
 
-class LinkHandOver;
+class CancellableHandOver;
 
 /// WM_LINK_REPLY: one complete reply frame, the milliseconds since its
 /// command was handed to the worker, and the generation of the transport
@@ -18,7 +18,7 @@ class LinkHandOver;
 class LinkReplyEvent : public QEvent {
 public:
   LinkReplyEvent(std::vector<std::uint8_t> frame, std::uint32_t elapsedMs, std::uint64_t generation,
-                 std::shared_ptr<LinkHandOver> handOver);
+                 std::shared_ptr<CancellableHandOver> handOver);
   ~LinkReplyEvent() override;
   LinkReplyEvent(const LinkReplyEvent&) = delete;
   LinkReplyEvent& operator=(const LinkReplyEvent&) = delete;
@@ -33,5 +33,5 @@ private:
   std::vector<std::uint8_t> m_frame;
   std::uint32_t m_elapsedMs;
   std::uint64_t m_generation;
-  std::shared_ptr<LinkHandOver> m_handOver;
+  std::shared_ptr<CancellableHandOver> m_handOver;
 };

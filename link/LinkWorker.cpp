@@ -14,13 +14,13 @@
 #include <QLoggingCategory>
 
 #include "link/LinkErrorEvent.h"
-#include "link/LinkHandOver.h"
 #include "link/LinkIo.h"
 #include "link/LinkMessages.h"
 #include "link/LinkReplyEvent.h"
 #include "link/ReplyFramer.h"
 #include "link/ResendPolicy.h"
 #include "link/SendQueue.h"
+#include "platform/CancellableHandOver.h"
 #include "platform/EventFd.h"
 
 Q_LOGGING_CATEGORY(lcLinkWorker, "krv71.link.worker")
@@ -79,7 +79,7 @@ struct LinkWorker::Shared {
 
   std::mutex ownerMutex;
   QObject* owner;                             // guards: ownerMutex
-  std::shared_ptr<LinkHandOver> pendingHandOver;  // guards: ownerMutex
+  std::shared_ptr<CancellableHandOver> pendingHandOver;  // guards: ownerMutex
 
   std::mutex endMutex;
   std::condition_variable endChanged;
@@ -150,7 +150,7 @@ bool LinkWorker::Shared::Deliver(const std::vector<std::uint8_t>& frame, LinkIo&
 }
 
 bool LinkWorker::Shared::HandOver(std::vector<std::uint8_t> frame, std::uint32_t elapsedMs) {
-  auto handOver = std::make_shared<LinkHandOver>();
+  auto handOver = std::make_shared<CancellableHandOver>();
   {
     std::scoped_lock lock(ownerMutex);
     if (stopRequested.load()) {
