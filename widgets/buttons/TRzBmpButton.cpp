@@ -256,6 +256,7 @@ void TRzBmpButton::KeyDown(WORD& key, TShiftState shift) {
   TCustomControl::KeyDown(key, shift);
   if (key == VK_RETURN) {
     Click();
+    key = 0;
   } else if (key == VK_SPACE && Enabled()) {
     if (!m_down) {
       SetState(TButtonState::bsDown);

@@ -391,6 +391,14 @@ void TRzCustomComboBox::EnabledChanged() {
   UpdateColors();
 }
 
+void TRzCustomComboBox::WndProc(TMessage& message) {
+  if (message.Msg == WM_GETDLGCODE) {
+    message.Result = DLGC_WANTARROWS | DLGC_WANTCHARS;
+    return;
+  }
+  TCustomControl::WndProc(message);
+}
+
 void TRzCustomComboBox::Loaded() {
   TCustomControl::Loaded();
   UpdateColors();

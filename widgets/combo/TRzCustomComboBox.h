@@ -146,6 +146,8 @@ public:
   TRzDeleteComboItemEvent OnDeleteItem;
 
   void Loaded() override;
+  /// Keeps arrows and typed characters for itself (search, completion).
+  void WndProc(TMessage& message) override;
 
 protected:
   bool IsListStyle() const;

@@ -6,6 +6,7 @@
 #include "platform/TCanvas.h"
 #include "platform/widgets/TForm.h"
 #include "tests/widgets/support/WidgetInput.h"
+#include "widgets/buttons/TRzButton.h"
 #include "widgets/combo/TRzComboBox.h"
 
 #include <gtest/gtest.h>
@@ -213,4 +214,18 @@ TEST_F(ComboFixture, DropDownList_choosingAnItemSelectsItWithEvents) {
   EXPECT_EQ(changes, 1);
   EXPECT_EQ(clicks, 1);
   EXPECT_EQ(accepted, 1);
+}
+
+TEST_F(ComboFixture, TypedLetters_stayWithTheComboEvenWhenAButtonHasThatAccelerator) {
+  auto* button = new TRzButton(form.get());
+  button->SetTop(40);
+  button->SetCaption(QStringLiteral("&Hold"));
+  int accelerated = 0;
+  button->OnClick = [&accelerated](TObject*) { ++accelerated; };
+  ASSERT_TRUE(WidgetInput::ShowActive(form.get()));
+  combo->SetFocus();
+  ASSERT_TRUE(WidgetInput::WaitUntil([this] { return combo->IsFocused(); }));
+  WidgetInput::Type(combo, QStringLiteral("h"));
+  EXPECT_EQ(combo->ItemIndex(), 1);
+  EXPECT_EQ(accelerated, 0);
 }
