@@ -75,9 +75,9 @@ TEST_F(UsbLinkTest, Hello_isOneOutputReportWithIdZeroAndFillerAndIsLogged) {
   std::vector<std::uint8_t> expected(65, 0x00);
   std::copy(kHello.begin(), kHello.end(), expected.begin() + 1);
   EXPECT_EQ(outputs[0], expected);
-  const std::vector<std::string> written = LinesWith(traffic.Lines(), "USB W");
-  ASSERT_FALSE(written.empty());
-  EXPECT_EQ(written[0], "USB W 00  10 02 00 01 01 10 10 03 11 ");
+  // The line is logged once the write has returned.
+  ASSERT_TRUE(WaitUntil([&] { return !LinesWith(traffic.Lines(), "USB W").empty(); }, 5s));
+  EXPECT_EQ(LinesWith(traffic.Lines(), "USB W")[0], "USB W 00  10 02 00 01 01 10 10 03 11 ");
 }
 
 TEST_F(UsbLinkTest, NoReply_fourWritesThenLinkErrorZero) {
@@ -153,6 +153,19 @@ TEST_F(UsbLinkTest, Unplug_whileLinkedClosesTheLinkAndAsksForTheSearch) {
   EXPECT_FALSE(session.HasAnyTransport());
   EXPECT_TRUE(window.Has("LinkBroken"));
   EXPECT_EQ(glue.HidDevice(), nullptr);
+}
+
+TEST_F(UsbLinkTest, Unplug_whileResendsAreWrittenTakesTheDeviceOnlyBetweenWrites) {
+  PlugUnit(FakeHidDeviceSpec("unit"));
+  session.OpenUsbLink();
+  ASSERT_TRUE(CollectOutputs(2));
+
+  fake->Unplug("unit");
+  ASSERT_TRUE(WaitUntil([&] { return window.Has("ShowSearch"); }, 5s));
+
+  EXPECT_EQ(glue.HidDevice(), nullptr);
+  EXPECT_EQ(glue.HidCtl().Count(), 0);
+  EXPECT_FALSE(session.HasAnyTransport());
 }
 
 TEST_F(UsbLinkTest, Replug_whileRunningIsCheckedOutAgain) {
