@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QBuffer>
+#include <QImage>
+
 #include "platform/widgets/TForm.h"
 #include "tests/widgets/support/WidgetInput.h"
 #include "widgets/smooth/TCurvyEdit.h"
@@ -126,4 +129,31 @@ TEST(TCurvyEdit, EmptyText_isWrittenInGreyWhileTheTextIsEmpty) {
   for (int y = 0; y < text.height(); ++y)
     for (int x = 0; x < text.width(); ++x) stillGrey = stillGrey || text.pixel(x, y) == qRgb(0x80, 0x80, 0x80);
   EXPECT_FALSE(stillGrey);
+}
+
+TEST(TCurvyControlPanel, PictureButton_takesItsMarginAndRaisesOnControlClick) {
+  Boxes boxes;
+  ASSERT_TRUE(boxes.Show());
+  TCurvyEdit* box = boxes.first;
+  box->SetRounding(6);
+  QImage glyph(10, 10, QImage::Format_ARGB32);
+  glyph.fill(Qt::red);
+  QByteArray png;
+  QBuffer buffer(&png);
+  buffer.open(QIODevice::WriteOnly);
+  glyph.save(&buffer, "PNG");
+  TCurvyControl& item = box->Controls().Add();
+  item.Picture().LoadFromBytes(png);
+  // The right margin grows by the picture's 10 pixels and 2 more.
+  EXPECT_EQ(box->InnerEdit()->width(), 80 - 12 - 2 - 12);
+  int clicked = -1;
+  TObject* sender = nullptr;
+  box->OnControlClick = [&](TObject* s, int index) {
+    sender = s;
+    clicked = index;
+  };
+  const int start = 80 - 0 - 14 - 3;  // Width - RightSize - RightControlSize - Rounding div 2
+  WidgetInput::Click(box, QPoint(start + 5, 12));
+  EXPECT_EQ(clicked, 0);
+  EXPECT_EQ(sender, box);
 }
