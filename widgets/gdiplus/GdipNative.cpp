@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include <QLinearGradient>
+#include <QPainter>
 #include <QRadialGradient>
 
 #include "platform/FontRegistry.h"
@@ -76,17 +77,8 @@ void SetStops(QGradient& gradient, const std::vector<std::pair<double, QColor>>&
   }
 }
 
-QBrush PathGradientBrush(const GpBrush& brush) {
-  const QRectF box = brush.boundary.boundingRect();
-  if (box.width() <= 0 || box.height() <= 0) {
-    return QBrush(Qt::transparent);
-  }
-  // GDI+ shades along rays from the centre point to the boundary; on an
-  // elliptical boundary a radial gradient with its focal point at the
-  // centre point does exactly that, in the unit circle scaled onto the box.
-  const QPointF mid = box.center();
-  const QPointF focal((brush.centre.x() - mid.x()) / (box.width() / 2), (brush.centre.y() - mid.y()) / (box.height() / 2));
-  QRadialGradient gradient(QPointF(0, 0), 1.0, focal);
+// Stops from the centre (0) to the boundary (1).
+std::vector<std::pair<double, QColor>> PathStops(const GpBrush& brush) {
   std::vector<std::pair<double, QColor>> stops;
   if (!brush.blend.empty()) {
     for (auto it = brush.blend.rbegin(); it != brush.blend.rend(); ++it) {
@@ -96,13 +88,82 @@ QBrush PathGradientBrush(const GpBrush& brush) {
     stops.emplace_back(0.0, brush.centreColor);
     stops.emplace_back(1.0, brush.surround.empty() ? brush.centreColor : brush.surround.front());
   }
-  SetStops(gradient, stops, brush.gamma);
+  return stops;
+}
+
+// On an elliptical boundary a radial gradient with its focal point at the
+// centre point shades along the same rays as GDI+, in the unit circle
+// scaled onto the ellipse's box.
+QBrush EllipticPathBrush(const GpBrush& brush, const QRectF& box) {
+  const QPointF mid = box.center();
+  const QPointF focal((brush.centre.x() - mid.x()) / (box.width() / 2), (brush.centre.y() - mid.y()) / (box.height() / 2));
+  QRadialGradient gradient(QPointF(0, 0), 1.0, focal);
+  SetStops(gradient, PathStops(brush), brush.gamma);
   QBrush result(gradient);
   QTransform t;
   t.translate(mid.x(), mid.y());
   t.scale(box.width() / 2, box.height() / 2);
   result.setTransform(t);
   return result;
+}
+
+// Any other boundary: each pixel takes the colour of its distance along
+// the ray from the centre point to where the ray first leaves the path.
+QBrush PolygonPathBrush(const GpBrush& brush, const QRectF& box) {
+  QImage ramp(256, 1, QImage::Format_ARGB32);
+  ramp.fill(Qt::transparent);
+  {
+    QLinearGradient gradient(0, 0, 255, 0);
+    SetStops(gradient, PathStops(brush), brush.gamma);
+    QPainter painter(&ramp);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.fillRect(ramp.rect(), gradient);
+  }
+  std::vector<std::pair<QPointF, QPointF>> edges;
+  for (const QPolygonF& polygon : brush.boundary.toSubpathPolygons()) {
+    for (qsizetype i = 0; i + 1 < polygon.size(); ++i) {
+      edges.emplace_back(polygon[i], polygon[i + 1]);
+    }
+    if (polygon.size() > 2 && polygon.front() != polygon.back()) {
+      edges.emplace_back(polygon.back(), polygon.front());
+    }
+  }
+  const QRect area = box.toAlignedRect();
+  QImage texture(area.size(), QImage::Format_ARGB32);
+  const QPointF c = brush.centre;
+  auto cross = [](QPointF a, QPointF b) { return a.x() * b.y() - a.y() * b.x(); };
+  for (int y = 0; y < area.height(); ++y) {
+    auto* line = reinterpret_cast<QRgb*>(texture.scanLine(y));
+    for (int x = 0; x < area.width(); ++x) {
+      const QPointF d = QPointF(area.x() + x + 0.5, area.y() + y + 0.5) - c;
+      double nearest = 0;
+      for (const auto& [a, b] : edges) {
+        const QPointF e = b - a;
+        const double denominator = cross(d, e);
+        if (denominator == 0) {
+          continue;
+        }
+        const double s = cross(a - c, e) / denominator;
+        const double u = cross(a - c, d) / denominator;
+        if (s > 1e-9 && u >= 0 && u <= 1 && (nearest == 0 || s < nearest)) {
+          nearest = s;
+        }
+      }
+      const double t = nearest > 0 ? std::min(1.0, 1.0 / nearest) : 1.0;
+      line[x] = ramp.pixel(int(std::lround(t * 255)), 0);
+    }
+  }
+  QBrush result(texture);
+  result.setTransform(QTransform::fromTranslate(area.x(), area.y()));
+  return result;
+}
+
+QBrush PathGradientBrush(const GpBrush& brush) {
+  const QRectF box = brush.boundary.boundingRect();
+  if (box.width() <= 0 || box.height() <= 0) {
+    return QBrush(Qt::transparent);
+  }
+  return brush.ellipticBoundary ? EllipticPathBrush(brush, box) : PolygonPathBrush(brush, box);
 }
 
 }  // namespace

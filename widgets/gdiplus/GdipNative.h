@@ -26,6 +26,8 @@ struct GpPath {
   FillMode fillMode = FillMode::FillModeAlternate;
   /// A figure is open and the next segment joins it.
   bool figureOpen = false;
+  /// The path is one ellipse and nothing else.
+  bool ellipseOnly = false;
 };
 
 struct GpImage {
@@ -51,6 +53,7 @@ struct GpBrush {
   bool gamma = false;
   // Path gradient: the boundary, the centre point and colours.
   QPainterPath boundary;
+  bool ellipticBoundary = false;
   QPointF centre;
   QColor centreColor;
   std::vector<QColor> surround;

@@ -291,6 +291,7 @@ TGPPathGradientBrush::TGPPathGradientBrush(const TGPGraphicsPath& path) {
   }
   auto brush = MakeBrush(GpBrush::Kind::PathGradient);
   brush->boundary = path.NativePath()->path;
+  brush->ellipticBoundary = path.NativePath()->ellipseOnly;
   brush->centre = brush->boundary.boundingRect().center();
   brush->centreColor = Qt::black;
   brush->surround = {Qt::white};

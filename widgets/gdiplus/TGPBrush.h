@@ -13,9 +13,9 @@ class TGPImage;
 class TGPImageAttributes;
 
 /// The GDI+ brushes: one base owning the native brush and one class per
-/// kind. Path gradients are exact on elliptical paths (the only ones the
-/// widgets use); on other paths the shading follows the ellipse of the
-/// path's bounds, clipped to the path. Owned by their creator. GUI thread only.
+/// kind. A path gradient shades each point by its distance along the ray
+/// from the centre point to the path's edge; only the first surround
+/// colour is used. Owned by their creator. GUI thread only.
 class TGPBrush : public TGdiplusBase {
 public:
   /// A brush without native object: status NotImplemented.

@@ -18,6 +18,7 @@ std::vector<TGPPointF> ToFloat(const std::vector<TGPPoint>& points) {
 
 // Starts a figure at p, or joins p to the open one with a line.
 void LineOrStart(Gdip::GpPath& p, QPointF point) {
+  p.ellipseOnly = false;
   if (p.figureOpen) {
     if (p.path.currentPosition() != point) {
       p.path.lineTo(point);
@@ -50,6 +51,7 @@ Status TGPGraphicsPath::Reset() {
   m_nativePath->path = QPainterPath();
   ApplyFillRule(*m_nativePath);
   m_nativePath->figureOpen = false;
+  m_nativePath->ellipseOnly = false;
   return Status::Ok;
 }
 
@@ -93,6 +95,7 @@ Status TGPGraphicsPath::AddRectangle(const TGPRectF& rect) {
   }
   m_nativePath->path.addRect(rect.X, rect.Y, rect.Width, rect.Height);
   m_nativePath->figureOpen = false;
+  m_nativePath->ellipseOnly = false;
   return Status::Ok;
 }
 
@@ -121,6 +124,7 @@ Status TGPGraphicsPath::AddEllipse(float x, float y, float width, float height) 
   if (!m_nativePath) {
     return RecordStatus(Status::InvalidParameter);
   }
+  m_nativePath->ellipseOnly = m_nativePath->path.isEmpty();
   m_nativePath->path.addEllipse(QRectF(x, y, width, height));
   m_nativePath->figureOpen = false;
   return Status::Ok;
@@ -131,6 +135,7 @@ Status TGPGraphicsPath::AddPie(float x, float y, float width, float height, floa
     return RecordStatus(Status::InvalidParameter);
   }
   const QRectF box(x, y, width, height);
+  m_nativePath->ellipseOnly = false;
   m_nativePath->path.moveTo(box.center());
   m_nativePath->path.arcTo(box, -startAngle, -sweepAngle);
   m_nativePath->path.closeSubpath();
@@ -146,6 +151,7 @@ Status TGPGraphicsPath::AddPolygon(const std::vector<TGPPointF>& points) {
   for (const TGPPointF& p : points) {
     polygon << QPointF(p.X, p.Y);
   }
+  m_nativePath->ellipseOnly = false;
   m_nativePath->path.addPolygon(polygon);
   m_nativePath->path.closeSubpath();
   m_nativePath->figureOpen = false;
@@ -223,6 +229,7 @@ Status TGPGraphicsPath::AddString(const QString& text, int length, const TGPFont
       x = layoutRect.X + layoutRect.Width - width - padding;
     }
   }
+  m_nativePath->ellipseOnly = false;
   m_nativePath->path.addText(QPointF(x, layoutRect.Y + metrics.ascent()), qfont, shown);
   m_nativePath->figureOpen = false;
   return Status::Ok;

@@ -230,3 +230,23 @@ TEST(TGPMatrix, RotateAt_turnsAboutTheCentreInEitherOrder) {
   EXPECT_EQ(singular.Invert(), Status::InvalidParameter);
   EXPECT_FLOAT_EQ(singular.OffsetX(), 1);
 }
+
+TEST(TGPGraphics, PathGradientOnARectangle_shadesAlongRaysToItsEdge) {
+  Surface s(41, 21);
+  {
+    TGPGraphics g(s.bitmap.Canvas());
+    TGPGraphicsPath box;
+    box.AddRectangle(TGPRectF{0, 0, 40, 20});
+    TGPPathGradientBrush brush(box);
+    brush.SetCenterPoint(TGPPointF{20, 10});
+    brush.SetCenterColor(OpaqueArgb(0, 0, 0));
+    int count = 1;
+    const ARGB edge = OpaqueArgb(200, 200, 200);
+    brush.SetSurroundColors(&edge, count);
+    g.FillRectangle(brush, 0, 0, 40, 20);
+  }
+  // Halfway to the edge is half the colour, whether across the short or the long side.
+  EXPECT_NEAR(GetRValue(s.At(20, 14)), 100, 16);
+  EXPECT_NEAR(GetRValue(s.At(29, 10)), 100, 16);
+  EXPECT_GT(GetRValue(s.At(39, 1)), 180);
+}
