@@ -34,12 +34,21 @@ TEST_F(ControllerFixture, StartUp_listsPluggedDevicesAndAnnouncesEachArrival) {
   EXPECT_EQ(controller->Device(0)->Attributes().ProductID, 0x0821);
 }
 
-TEST_F(ControllerFixture, DeviceChange_thatFindsNothingNewRaisesNoEvent) {
+TEST_F(ControllerFixture, DeviceChange_broadcastThatFindsNothingNewRaisesNoEvent) {
   fake->Plug(FakeHidDeviceSpec("a"));
   Start();
+  // Interfaces that cannot be identified change nothing; the controller's
+  // attempt to open one shows that the broadcast was handled.
+  const auto plugMute = [&](const std::string& id) {
+    FakeHidDeviceSpec mute(id);
+    mute.identifiable = false;
+    fake->Plug(mute);
+    return PumpUntil([&] { return fake->OpenCount(id, HidAccess::ReadWrite) > 0; });
+  };
+  ASSERT_TRUE(plugMute("mute-1"));
   const int before = deviceChanges;
 
-  controller->DeviceChange();
+  ASSERT_TRUE(plugMute("mute-2"));
 
   EXPECT_EQ(deviceChanges, before);
   EXPECT_EQ(controller->Count(), 1);
