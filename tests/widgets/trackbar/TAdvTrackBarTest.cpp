@@ -2,10 +2,14 @@
 
 #include <memory>
 
+#include <QGuiApplication>
+#include <QScreen>
+
 #include "platform/TBitmap.h"
 #include "platform/widgets/TForm.h"
 #include "tests/widgets/support/WidgetInput.h"
 #include "widgets/trackbar/TAdvTrackBar.h"
+#include "widgets/trackbar/TTrackHintWindow.h"
 #include "widgets/trackbar/ThumbFaces.h"
 
 namespace {
@@ -255,4 +259,39 @@ TEST(ThumbFaces, KnobsAre16By29WithTheKeyAtTheBottomLeft) {
   }
   EXPECT_NE(ThumbFaces::Bitmap(ThumbFaces::TThumbFace::Down, false),
             ThumbFaces::Bitmap(ThumbFaces::TThumbFace::Normal, false));
+}
+
+TEST(TAdvTrackBar, StepButtons_stepOnReleaseAndRepeatWhileHeld) {
+  Fader f(TTrackBarOrientation::trHorizontal);
+  f.bar->SetBounds(20, 20, 170, 40);
+  f.bar->Buttons().SetVisible(true);
+  f.bar->Buttons().SetInitRepeatPause(30);
+  f.bar->Buttons().SetRepeatPause(10);
+  ASSERT_TRUE(f.Show());
+  f.bar->SetMax(50);
+  f.bar->SetPosition(20);
+  const TRect minButton = f.bar->MinButtonRect();
+  const QPoint onMin(minButton.Left + 5, minButton.Top + minButton.Height() / 2);
+  WidgetInput::Press(f.bar, onMin);
+  EXPECT_EQ(f.bar->Position(), 20);
+  WidgetInput::Release(f.bar, onMin);
+  EXPECT_EQ(f.bar->Position(), 19);
+  const TRect maxButton = f.bar->MaxButtonRect();
+  const QPoint onMax(maxButton.Left + 5, maxButton.Top + maxButton.Height() / 2);
+  WidgetInput::Press(f.bar, onMax);
+  ASSERT_TRUE(WidgetInput::WaitUntil([&] { return f.bar->Position() >= 23; }, 3000));
+  WidgetInput::Release(f.bar, onMax);
+  const int released = f.bar->Position();
+  WidgetInput::WaitUntil([] { return false; }, 80);
+  EXPECT_EQ(f.bar->Position(), released);
+}
+
+TEST(TTrackHintWindow, NearTheScreenEdge_staysTwoPixelsInside) {
+  QWidget owner;
+  TTrackHintWindow hint(&owner);
+  const QRect screen = QGuiApplication::primaryScreen()->geometry();
+  hint.ActivateHint(Bounds(screen.right() - 3, screen.bottom() - 3, 0, 0), QStringLiteral("-12.5"));
+  EXPECT_EQ(hint.geometry().right() + 1, screen.right() + 1 - 2);
+  EXPECT_EQ(hint.geometry().bottom() + 1, screen.bottom() + 1 - 2);
+  EXPECT_EQ(hint.width(), hint.TextWidth() + 16);
 }
