@@ -1,8 +1,9 @@
 #include "platform/Blit.h"
 
 #include <cstdlib>
+#include <algorithm>
+#include <cstdint>
 #include <optional>
-#include <vector>
 
 #include <QImage>
 
@@ -46,24 +47,27 @@ void ForEachMapped(TCanvas& dest, int x, int y, int w, int h, const TCanvas* sou
                    Body body) {
   const TPoint d0 = dest.LogicalToDevice({x, y});
   const TPoint s0 = source ? source->LogicalToDevice({sx, sy}) : TPoint{sx, sy};
-  const int aw = std::abs(w);
-  const int ah = std::abs(h);
-  const int asw = std::abs(sw);
-  const int ash = std::abs(sh);
-  std::vector<int> sourceX(static_cast<std::size_t>(aw));
-  for (int k = 0; k < aw; ++k) {
-    sourceX[std::size_t(k)] = s0.X + Sign(sw) * int((2LL * k + 1) * asw / (2LL * aw));
-  }
-  const int firstX = w > 0 ? d0.X : d0.X - aw + 1;
+  const std::int64_t aw = std::abs(std::int64_t(w));
+  const std::int64_t ah = std::abs(std::int64_t(h));
+  const std::int64_t asw = std::abs(std::int64_t(sw));
+  const std::int64_t ash = std::abs(std::int64_t(sh));
   QImage* image = dest.Target();
-  for (int i = 0; i < ah; ++i) {
-    const int dy = d0.Y + Sign(h) * i;
-    const int srcY = s0.Y + Sign(sh) * int((2LL * i + 1) * ash / (2LL * ah));
-    dest.ForEachClippedRun(dy, firstX, firstX + aw, [&](int a, int b) {
+  // Only the rows that land on the image are visited.
+  const std::int64_t height = image->height();
+  const std::int64_t firstRow = h > 0 ? std::max<std::int64_t>(0, -std::int64_t(d0.Y))
+                                      : std::max<std::int64_t>(0, std::int64_t(d0.Y) - height + 1);
+  const std::int64_t endRow = h > 0 ? std::min(ah, height - d0.Y) : std::min(ah, std::int64_t(d0.Y) + 1);
+  const std::int64_t firstX = w > 0 ? d0.X : std::int64_t(d0.X) - aw + 1;
+  const int runFrom = int(std::clamp<std::int64_t>(firstX, -1, image->width() + 1));
+  const int runTo = int(std::clamp<std::int64_t>(firstX + aw, -1, image->width() + 1));
+  for (std::int64_t i = firstRow; i < endRow; ++i) {
+    const int dy = int(d0.Y + Sign(h) * i);
+    const int srcY = int(s0.Y + Sign(sh) * ((2 * i + 1) * ash / (2 * ah)));
+    dest.ForEachClippedRun(dy, runFrom, runTo, [&](int a, int b) {
       QRgb* line = reinterpret_cast<QRgb*>(image->scanLine(dy));
       for (int dx = a; dx < b; ++dx) {
-        const int k = w > 0 ? dx - d0.X : d0.X - dx;
-        body(line[dx], dx, dy, sourceX[std::size_t(k)], srcY);
+        const std::int64_t k = w > 0 ? std::int64_t(dx) - d0.X : std::int64_t(d0.X) - dx;
+        body(line[dx], dx, dy, int(s0.X + Sign(sw) * ((2 * k + 1) * asw / (2 * aw))), srcY);
       }
     });
   }
@@ -107,9 +111,12 @@ bool StretchBlt(TCanvas& dest, int x, int y, int w, int h, const TCanvas* source
     const TPoint d0 = dest.LogicalToDevice({x, y});
     const TPoint s0 = source->LogicalToDevice({sx, sy});
     QImage* image = dest.Target();
-    for (int i = 0; i < h; ++i) {
+    const int firstRow = std::max(0, -d0.Y);
+    const int endRow = int(std::min<std::int64_t>(h, std::int64_t(image->height()) - d0.Y));
+    const int runTo = int(std::min<std::int64_t>(std::int64_t(d0.X) + w, image->width()));
+    for (int i = firstRow; i < endRow; ++i) {
       const int srcY = s0.Y + i;
-      dest.ForEachClippedRun(d0.Y + i, d0.X, d0.X + w, [&](int a, int b) {
+      dest.ForEachClippedRun(d0.Y + i, d0.X, runTo, [&](int a, int b) {
         QRgb* line = reinterpret_cast<QRgb*>(image->scanLine(d0.Y + i));
         for (int dx = a; dx < b; ++dx) {
           const int srcX = s0.X + (dx - d0.X);

@@ -6,7 +6,7 @@
 
 namespace Raster {
 
-std::vector<Span> RoundRectSpans(TRect r, int cornerWidth, int cornerHeight) {
+std::vector<Span> RoundRectSpans(TRect r, int cornerWidth, int cornerHeight, int rowFrom, int rowTo) {
   if (r.Left > r.Right) {
     std::swap(r.Left, r.Right);
   }
@@ -19,8 +19,10 @@ std::vector<Span> RoundRectSpans(TRect r, int cornerWidth, int cornerHeight) {
   }
   const double a = std::min(std::abs(cornerWidth), r.Width()) / 2.0;
   const double b = std::min(std::abs(cornerHeight), r.Height()) / 2.0;
-  spans.reserve(std::size_t(r.Height()));
-  for (int y = r.Top; y < r.Bottom; ++y) {
+  const int firstRow = std::max(r.Top, rowFrom);
+  const int endRow = std::min(r.Bottom, rowTo);
+  spans.reserve(std::size_t(std::max(endRow - firstRow, 0)));
+  for (int y = firstRow; y < endRow; ++y) {
     const double yc = y + 0.5;
     double dy = 0;
     if (yc < r.Top + b) {
@@ -42,7 +44,7 @@ std::vector<Span> RoundRectSpans(TRect r, int cornerWidth, int cornerHeight) {
   return spans;
 }
 
-std::vector<Span> PolygonSpans(const std::vector<TPoint>& points, bool winding) {
+std::vector<Span> PolygonSpans(const std::vector<TPoint>& points, bool winding, int rowFrom, int rowTo) {
   std::vector<Span> spans;
   if (points.size() < 3) {
     return spans;
@@ -59,6 +61,8 @@ std::vector<Span> PolygonSpans(const std::vector<TPoint>& points, bool winding) 
   };
   std::vector<Crossing> crossings;
   const std::size_t n = points.size();
+  minY = std::max(minY, rowFrom);
+  maxY = std::min(maxY, rowTo);
   for (int y = minY; y < maxY; ++y) {
     const double yc = y + 0.5;
     crossings.clear();
@@ -129,6 +133,38 @@ void LinePixels(TPoint a, TPoint b, const std::function<void(int x, int y)>& plo
       y += sy;
     }
   }
+}
+
+bool ClipSegment(TPoint& a, TPoint& b, const TRect& box) {
+  const double dx = double(b.X) - a.X;
+  const double dy = double(b.Y) - a.Y;
+  double t0 = 0.0;
+  double t1 = 1.0;
+  // Each edge: p * t <= q keeps the point inside.
+  const double p[4] = {-dx, dx, -dy, dy};
+  const double q[4] = {double(a.X) - box.Left, double(box.Right - 1) - a.X, double(a.Y) - box.Top,
+                       double(box.Bottom - 1) - a.Y};
+  for (int i = 0; i < 4; ++i) {
+    if (p[i] == 0) {
+      if (q[i] < 0) {
+        return false;
+      }
+      continue;
+    }
+    const double t = q[i] / p[i];
+    if (p[i] < 0) {
+      t0 = std::max(t0, t);
+    } else {
+      t1 = std::min(t1, t);
+    }
+  }
+  if (t0 > t1) {
+    return false;
+  }
+  const TPoint start = a;
+  a = {int(std::lround(start.X + t0 * dx)), int(std::lround(start.Y + t0 * dy))};
+  b = {int(std::lround(start.X + t1 * dx)), int(std::lround(start.Y + t1 * dy))};
+  return true;
 }
 
 }  // namespace Raster

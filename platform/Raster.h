@@ -1,5 +1,6 @@
 #pragma once
 
+#include <climits>
 #include <functional>
 #include <vector>
 
@@ -19,17 +20,26 @@ struct Span {
 /// Rows of the rectangle [Left, Right) x [Top, Bottom) with its corners
 /// rounded by an ellipse of cornerWidth x cornerHeight (0 gives square
 /// corners; a size beyond the rectangle is cut to it). The rectangle is
-/// normalised first. Symmetric left/right and top/bottom.
-std::vector<Span> RoundRectSpans(TRect bounds, int cornerWidth, int cornerHeight);
+/// normalised first. Symmetric left/right and top/bottom. Only rows in
+/// [rowFrom, rowTo) are produced, so a huge shape costs no more than the
+/// rows a caller can see.
+std::vector<Span> RoundRectSpans(TRect bounds, int cornerWidth, int cornerHeight, int rowFrom = INT_MIN,
+                                 int rowTo = INT_MAX);
 
 /// Interior of a polygon under the alternate (even-odd) or winding rule with
 /// the top-left rule: a pixel is inside when its centre is, a centre exactly
 /// on a left or top edge counts as inside, on a right or bottom edge as
-/// outside.
-std::vector<Span> PolygonSpans(const std::vector<TPoint>& points, bool winding);
+/// outside. Only rows in [rowFrom, rowTo) are produced.
+std::vector<Span> PolygonSpans(const std::vector<TPoint>& points, bool winding, int rowFrom = INT_MIN,
+                               int rowTo = INT_MAX);
 
 /// Calls plot(x, y) for each pixel of the line from a to b, end point
 /// excluded (Bresenham, stepping along the major axis).
 void LinePixels(TPoint a, TPoint b, const std::function<void(int x, int y)>& plot);
+
+/// Cuts the segment a-b to the part inside box (Liang-Barsky, end points
+/// rounded to whole pixels); false when no part is inside. Lines far
+/// outside a canvas are cut to a margin around it before they are stepped.
+bool ClipSegment(TPoint& a, TPoint& b, const TRect& box);
 
 }  // namespace Raster

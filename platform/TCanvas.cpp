@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
+#include <utility>
 
 #include <QPainter>
 
@@ -11,6 +13,8 @@
 
 namespace {
 constexpr QRgb kOpaque = 0xFF000000u;
+// Lines are cut to this margin around the image before they are stepped.
+constexpr int kLineMargin = 64;
 
 // Binary raster operation: bit (2 * pen + dest) of the table (mode index)
 // gives the result bit.
@@ -306,7 +310,13 @@ void TCanvas::DrawPenLine(TPoint from, TPoint to) {
   for (int run : pattern) {
     period += run;
   }
-  Raster::LinePixels(LogicalToDevice(from), LogicalToDevice(to), [&](int x, int y) {
+  TPoint a = LogicalToDevice(from);
+  TPoint b = LogicalToDevice(to);
+  const TRect reach = InflateRect(Rect(0, 0, m_target->width(), m_target->height()), kLineMargin, kLineMargin);
+  if ((!reach.Contains(a) || !reach.Contains(b)) && !Raster::ClipSegment(a, b, reach)) {
+    return;
+  }
+  Raster::LinePixels(a, b, [&](int x, int y) {
     if (pattern.empty()) {
       PlotPen(x, y, pen);
       return;
@@ -340,14 +350,33 @@ void TCanvas::DrawWideLines(const std::vector<TPoint>& points, bool closed) {
   painter->setRenderHint(QPainter::Antialiasing, false);
   QColor color = QColor::fromRgb(Realize(ColorToQRgb(m_pen.Color())));
   painter->setPen(QPen(color, m_pen.Width(), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  // Segments reaching far outside are cut (in logical coordinates) to a
+  // margin around the image, which keeps the painter's numbers small.
+  const TPoint origin = LogicalToDevice({0, 0});
+  const int margin = kLineMargin + m_pen.Width();
+  const TRect reach = OffsetRect(InflateRect(Rect(0, 0, m_target->width(), m_target->height()), margin, margin),
+                                 -origin.X, -origin.Y);
+  bool far = false;
   QPolygon polygon;
   for (const TPoint& p : points) {
+    far = far || !reach.Contains(p);
     polygon << QPoint(p.X, p.Y);
   }
-  if (closed) {
-    painter->drawPolygon(polygon);
-  } else {
-    painter->drawPolyline(polygon);
+  if (!far) {
+    if (closed) {
+      painter->drawPolygon(polygon);
+    } else {
+      painter->drawPolyline(polygon);
+    }
+    return;
+  }
+  const std::size_t count = closed ? points.size() : points.size() - 1;
+  for (std::size_t i = 0; i < count; ++i) {
+    TPoint a = points[i];
+    TPoint b = points[(i + 1) % points.size()];
+    if (Raster::ClipSegment(a, b, reach)) {
+      painter->drawLine(a.X, a.Y, b.X, b.Y);
+    }
   }
 }
 
@@ -382,7 +411,8 @@ void TCanvas::Polygon(const std::vector<TPoint>& points) {
   for (const TPoint& p : points) {
     device.push_back(LogicalToDevice(p));
   }
-  for (const Raster::Span& s : Raster::PolygonSpans(device, m_state.polyFillMode == WINDING)) {
+  for (const Raster::Span& s :
+       Raster::PolygonSpans(device, m_state.polyFillMode == WINDING, 0, m_target->height())) {
     FillDeviceSpan(s.Y, s.X0, s.X1, true);
   }
   if (m_pen.Width() > 1) {
@@ -405,7 +435,7 @@ void TCanvas::PaintShape(const TRect& bounds, int cornerWidth, int cornerHeight)
   if (m_pen.Style() == TPenStyle::psClear) {
     // Without a pen the shape loses its last column and row.
     const TRect r = Rect(device.Left, device.Top, device.Right - 1, device.Bottom - 1);
-    for (const Raster::Span& s : Raster::RoundRectSpans(r, cornerWidth, cornerHeight)) {
+    for (const Raster::Span& s : Raster::RoundRectSpans(r, cornerWidth, cornerHeight, 0, m_target->height())) {
       FillDeviceSpan(s.Y, s.X0, s.X1, true);
     }
     return;
@@ -414,7 +444,9 @@ void TCanvas::PaintShape(const TRect& bounds, int cornerWidth, int cornerHeight)
   const TRect outer = (w == 1 || m_pen.Style() == TPenStyle::psInsideFrame)
                           ? device
                           : InflateRect(device, (w - 1) / 2, (w - 1) / 2);
-  const std::vector<Raster::Span> rows = Raster::RoundRectSpans(outer, cornerWidth, cornerHeight);
+  // Rows beyond the image matter only as neighbours of the outline.
+  const std::vector<Raster::Span> rows =
+      Raster::RoundRectSpans(outer, cornerWidth, cornerHeight, -w - 1, m_target->height() + w + 1);
   const bool styled = !DashPattern(m_pen.Style()).empty() && w == 1;
   const QRgb pen = ColorToQRgb(m_pen.Color());
   const int n = int(rows.size());
@@ -441,8 +473,11 @@ void TCanvas::PaintShape(const TRect& bounds, int cornerWidth, int cornerHeight)
     if (styled) {
       continue;
     }
-    for (int x = row.X0; x < row.X1; ++x) {
-      if (x < x0 || x >= x1) {
+    // The outline is what lies outside the interior: at most two pieces,
+    // stepped only where the image is.
+    const int width = m_target->width();
+    for (const auto& [from, to] : {std::pair{row.X0, x0}, std::pair{x1, row.X1}}) {
+      for (int x = std::max(from, 0); x < std::min(to, width); ++x) {
         PlotPen(x, row.Y, pen);
       }
     }
@@ -479,7 +514,8 @@ void TCanvas::FillRect(const TRect& r) {
     return;
   }
   const TPoint a = LogicalToDevice(r.TopLeft());
-  for (int y = a.Y; y < a.Y + r.Height(); ++y) {
+  const int last = int(std::min<std::int64_t>(std::int64_t(a.Y) + r.Height(), m_target->height()));
+  for (int y = std::max(a.Y, 0); y < last; ++y) {
     FillDeviceSpan(y, a.X, a.X + r.Width(), false);
   }
 }
@@ -506,13 +542,13 @@ void TCanvas::DrawFocusRect(const TRect& r) {
       pixel = kOpaque | (~pixel & 0xFFFFFFu);
     }
   };
-  for (int x = d.Left; x < d.Right; ++x) {
+  for (int x = std::max(d.Left, 0); x < std::min(d.Right, m_target->width()); ++x) {
     invert(x, d.Top);
     if (d.Bottom - 1 > d.Top) {
       invert(x, d.Bottom - 1);
     }
   }
-  for (int y = d.Top + 1; y < d.Bottom - 1; ++y) {
+  for (int y = std::max(d.Top + 1, 0); y < std::min(d.Bottom - 1, m_target->height()); ++y) {
     invert(d.Left, y);
     if (d.Right - 1 > d.Left) {
       invert(d.Right - 1, y);
@@ -532,10 +568,15 @@ bool TCanvas::PtVisible(int x, int y) const {
 }
 
 void TCanvas::FillRgn(const TRegion& region) {
+  if (m_target == nullptr) {
+    return;
+  }
   const TPoint o = LogicalToDevice({0, 0});
   for (const QRect& r : region.ToQRegion()) {
-    for (int y = r.top(); y <= r.bottom(); ++y) {
-      FillDeviceSpan(y + o.Y, r.left() + o.X, r.right() + 1 + o.X, false);
+    const int first = std::max(r.top() + o.Y, 0);
+    const int last = std::min(r.bottom() + o.Y, m_target->height() - 1);
+    for (int y = first; y <= last; ++y) {
+      FillDeviceSpan(y, r.left() + o.X, r.right() + 1 + o.X, false);
     }
   }
 }
@@ -548,11 +589,14 @@ void TCanvas::GradientFill(const TRect& r, TColor start, TColor stop, bool verti
   const QRgb b = ColorToQRgb(stop);
   const int length = vertical ? r.Height() : r.Width();
   auto mix = [&](int pos) {
-    auto channel = [&](int ca, int cb) { return ca + (cb - ca) * pos / std::max(1, length - 1); };
+    auto channel = [&](int ca, int cb) {
+      return int(ca + std::int64_t(cb - ca) * pos / std::max(1, length - 1));
+    };
     return qRgb(channel(qRed(a), qRed(b)), channel(qGreen(a), qGreen(b)), channel(qBlue(a), qBlue(b)));
   };
   const TPoint o = LogicalToDevice(r.TopLeft());
-  for (int y = 0; y < r.Height(); ++y) {
+  const int lastRow = int(std::min<std::int64_t>(r.Height(), std::int64_t(m_target->height()) - o.Y));
+  for (int y = std::max(0, -o.Y); y < lastRow; ++y) {
     ForEachClippedRun(o.Y + y, o.X, o.X + r.Width(), [&](int x0, int x1) {
       QRgb* line = reinterpret_cast<QRgb*>(m_target->scanLine(o.Y + y));
       for (int x = x0; x < x1; ++x) {

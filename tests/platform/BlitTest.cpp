@@ -110,3 +110,16 @@ TEST(Blit, overlappingCopiesReadTheSourceAsItWas) {
   BitBlt(strip.Canvas(), 1, 0, 4, 1, &strip.Canvas(), 0, 0, SRCCOPY);  // scroll right by one
   EXPECT_EQ(Row(strip), (std::vector<TColor>{clRed, clRed, clLime, clBlue, clYellow}));
 }
+
+TEST(Blit, hugeExtentsVisitOnlyTheDestinationImage) {
+  TBitmap source;
+  SetRow(source, {clRed, clBlue});
+  TBitmap dest(4, 4);
+  EXPECT_TRUE(StretchBlt(dest.Canvas(), -500000000, -1000000000, 2000000000, 2000000000, &source.Canvas(), 0, 0,
+                         2, 1, SRCCOPY));
+  EXPECT_EQ(dest.Canvas().Pixel(0, 0), clRed);  // a quarter into the stretch: its left half
+  TBitmap big(3, 3);
+  EXPECT_TRUE(BitBlt(dest.Canvas(), -5, -5, 1000000000, 1000000000, &big.Canvas(), -5, -5, SRCCOPY));
+  EXPECT_TRUE(PatBlt(dest.Canvas(), 0, 0, 2000000000, 2000000000, BLACKNESS));
+  EXPECT_EQ(dest.Canvas().Pixel(3, 3), clBlack);
+}

@@ -162,3 +162,34 @@ TEST(TCanvasText, updateCpAdvancesThePenAndBottomAlignsSingleLines) {
   sheet.Canvas().DrawText(QStringLiteral("a\tb"), tabs, DT_CALCRECT | DT_EXPANDTABS | DT_SINGLELINE);
   EXPECT_GE(tabs.Width(), 8 * sheet.Canvas().TextWidth(QStringLiteral("x")));
 }
+
+TEST(TCanvasShapes, shapesFarBeyondTheImageCostOnlyTheVisibleRows) {
+  TBitmap b(20, 20);
+  TCanvas& c = b.Canvas();
+  c.Brush().SetColor(clBlack);
+  c.Rectangle(-1000000000, 5, 1000000000, 1000000000);
+  EXPECT_EQ(c.Pixel(10, 4), clWhite);
+  EXPECT_EQ(c.Pixel(10, 5), clBlack);
+  EXPECT_EQ(c.Pixel(0, 19), clBlack);
+  c.Brush().SetColor(clRed);
+  c.Ellipse(-1000000000, -1000000000, 1000000000, 1000000000);
+  EXPECT_EQ(c.Pixel(10, 10), clRed);
+  c.Brush().SetColor(clBlue);
+  c.Polygon({{-2000000000, 0}, {2000000000, 0}, {0, 2000000000}});
+  EXPECT_EQ(c.Pixel(10, 10), clBlue);
+  c.Pen().SetColor(clLime);
+  c.MoveTo(-2000000000, 12);
+  c.LineTo(2000000000, 12);
+  EXPECT_EQ(c.Pixel(0, 12), clLime);
+  EXPECT_EQ(c.Pixel(19, 12), clLime);
+  c.Brush().SetColor(clGray);
+  c.FillRect(Rect(-1000000000, 15, 1000000000, 1000000000));
+  EXPECT_EQ(c.Pixel(3, 17), clGray);
+  c.GradientFill(Rect(-1000000000, 0, 1000000000, 2), clBlack, clWhite, false);
+  EXPECT_EQ(c.Pixel(10, 1), RGB(127, 127, 127));
+  c.Pen().SetWidth(3);
+  c.Pen().SetColor(clYellow);
+  c.Polyline({{10, -2000000000}, {10, 2000000000}});
+  EXPECT_EQ(c.Pixel(10, 0), clYellow);
+  EXPECT_EQ(c.Pixel(10, 19), clYellow);
+}
