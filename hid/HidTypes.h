@@ -108,7 +108,8 @@ private:
 };
 
 /// Events of the controller and its devices.
-using TNotifyEvent = HidHandler<void(TJvHidDeviceController* Sender)>;
+/// The controller's notify event (`TNotifyEvent` with the controller as Sender).
+using TJvHidNotifyEvent = HidHandler<void(TJvHidDeviceController* Sender)>;
 using TJvHidPlugEvent = HidHandler<void(TJvHidDevice* HidDev)>;
 using TJvHidEnumerateEvent = HidHandler<bool(TJvHidDevice* HidDev, int Idx)>;
 using TJvHidDataEvent =

@@ -4,6 +4,8 @@
 #include <poll.h>
 #include <utility>
 
+#include <QSocketNotifier>
+
 #include "hid/HidError.h"
 #include "hid/TJvHidDeviceController.h"
 #include "hid/TJvHidDeviceReadThread.h"
@@ -16,6 +18,16 @@ constexpr int kShortestSleep = 10;
 constexpr int kLongestSleep = 10000;
 
 }  // namespace
+
+// A read started by ReadFileEx: completed when the read file polls
+// readable, which the GUI thread's event loop notices.
+struct TJvHidDevice::PendingRead {
+  std::shared_ptr<HidDeviceFile> file;
+  std::uint8_t* report = nullptr;
+  std::uint32_t size = 0;
+  TJvHidCompletion completion;
+  std::unique_ptr<QSocketNotifier> notifier;
+};
 
 TJvHidDevice::TJvHidDevice() {
   throw EControllerError("Direct creation of a TJvHidDevice object is not allowed");
@@ -183,6 +195,9 @@ void TJvHidDevice::CloseFile() {
 }
 
 void TJvHidDevice::CloseFileEx(TJvHidOpenExMode mode) {
+  if (mode == TJvHidOpenExMode::omhRead) {
+    m_pendingRead.reset();
+  }
   std::scoped_lock lock(m_fileMutex);
   if (mode == TJvHidOpenExMode::omhRead) {
     m_readFile.reset();
@@ -198,10 +213,6 @@ void TJvHidDevice::CloseAllFiles() {
   CloseFileEx(TJvHidOpenExMode::omhWrite);
 }
 
-bool TJvHidDevice::CancelIO(TJvHidOpenExMode mode) {
-  std::scoped_lock lock(m_fileMutex);
-  return mode == TJvHidOpenExMode::omhRead ? m_readFile != nullptr : m_writeFile != nullptr;
-}
 
 int TJvHidDevice::HidFileHandle() const {
   std::scoped_lock lock(m_fileMutex);
@@ -302,4 +313,74 @@ void TJvHidDevice::DoDataError(std::uint32_t error) {
   if (const TJvHidDataErrorEvent handler = m_onDataError) {
     handler(this, error);
   }
+}
+
+bool TJvHidDevice::ReadFileEx(std::uint8_t* report, std::uint32_t bytesToRead, TJvHidCompletion completion) {
+  int error = 0;
+  std::shared_ptr<HidDeviceFile> file = ReadHandle(error);
+  if (!file || m_pendingRead || bytesToRead < 2) {
+    return false;
+  }
+  auto pending = std::make_unique<PendingRead>();
+  pending->file = std::move(file);
+  pending->report = report;
+  pending->size = bytesToRead;
+  pending->completion = std::move(completion);
+  pending->notifier = std::make_unique<QSocketNotifier>(pending->file->Fd(), QSocketNotifier::Read);
+  QObject::connect(pending->notifier.get(), &QSocketNotifier::activated, [this] { CompletePendingRead(); });
+  m_pendingRead = std::move(pending);
+  return true;
+}
+
+void TJvHidDevice::CompletePendingRead() {
+  const HidReportDescriptor* descriptor = PreparsedData();
+  const std::uint32_t offset = descriptor != nullptr && descriptor->UsesReportIds() ? 0 : 1;
+  PendingRead& pending = *m_pendingRead;
+  const ssize_t n = pending.file->Read(pending.report + offset, pending.size - offset);
+  if (n < 0 && errno == EAGAIN) {
+    return;
+  }
+  const std::uint32_t errorCode = n < 0 ? static_cast<std::uint32_t>(errno) : 0;
+  std::uint32_t bytes = 0;
+  if (n > 0) {
+    if (offset == 1) {
+      pending.report[0] = 0;
+    }
+    bytes = static_cast<std::uint32_t>(n) + offset;
+  }
+  m_overlappedReadResult = bytes;
+  // The completion may start the next read.
+  const std::unique_ptr<PendingRead> done = std::move(m_pendingRead);
+  if (done->completion) {
+    done->completion(errorCode, bytes);
+  }
+}
+
+bool TJvHidDevice::WriteFileEx(const std::uint8_t* report, std::uint32_t bytesToWrite,
+                               const TJvHidCompletion& completion) {
+  if (!OpenFileEx(TJvHidOpenExMode::omhWrite)) {
+    return false;
+  }
+  std::shared_ptr<HidDeviceFile> file;
+  {
+    std::scoped_lock lock(m_fileMutex);
+    file = m_writeFile;
+  }
+  const ssize_t n = file->Write(report, bytesToWrite);
+  m_overlappedWriteResult = n > 0 ? static_cast<std::uint32_t>(n) : 0;
+  if (n < 0) {
+    return false;
+  }
+  if (completion) {
+    completion(0, static_cast<std::uint32_t>(n));
+  }
+  return true;
+}
+
+bool TJvHidDevice::CancelIO(TJvHidOpenExMode mode) {
+  if (mode == TJvHidOpenExMode::omhRead) {
+    m_pendingRead.reset();
+  }
+  std::scoped_lock lock(m_fileMutex);
+  return mode == TJvHidOpenExMode::omhRead ? m_readFile != nullptr : m_writeFile != nullptr;
 }

@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -80,8 +81,8 @@ public:
   bool OpenFileEx(TJvHidOpenExMode mode);
   void CloseFile();
   void CloseFileEx(TJvHidOpenExMode mode);
-  /// Nothing is ever left pending on a device file here: true while the
-  /// file is open.
+  /// Drops a read started by ReadFileEx (writes never stay pending); false
+  /// when the file is closed.
   bool CancelIO(TJvHidOpenExMode mode);
   int HidFileHandle() const;
   int HidOverlappedRead() const;
@@ -94,6 +95,18 @@ public:
   bool WriteFile(const std::uint8_t* report, std::uint32_t bytesToWrite, std::uint32_t& bytesWritten);
   /// Waits for one input report on the synchronous file; it starts with its id.
   bool ReadFile(std::uint8_t* report, std::uint32_t bytesToRead, std::uint32_t& bytesRead);
+  /// Called with a system error code (0: none) and the bytes moved.
+  using TJvHidCompletion = std::function<void(std::uint32_t errorCode, std::uint32_t bytesTransferred)>;
+  /// Starts reading one input report on the overlapped read file into
+  /// `report`, which must stay valid until `completion` has run on this
+  /// thread's event loop (or CancelIO, CloseFileEx or the device's end has
+  /// dropped the read). False when the file cannot be opened or a read is
+  /// pending already.
+  bool ReadFileEx(std::uint8_t* report, std::uint32_t bytesToRead, TJvHidCompletion completion);
+  /// Writes one output report on the overlapped write file; the system
+  /// writes at once, so `completion` runs before this returns. False when
+  /// the file cannot be opened or the write fails.
+  bool WriteFileEx(const std::uint8_t* report, std::uint32_t bytesToWrite, const TJvHidCompletion& completion);
   /// The usage and report lengths from the parsed report descriptor.
   NTSTATUS GetCaps(HIDP_CAPS& caps);
   /// The parsed report descriptor, read on first use; null when it cannot be.
@@ -196,6 +209,8 @@ private:
   void SetCheckedOut(bool checkedOut) { m_isCheckedOut = checkedOut; }
   void DoData(std::uint8_t reportId, const std::uint8_t* data, std::uint16_t size);
   void DoDataError(std::uint32_t error);
+  /// The overlapped read file polled readable: completes the pending read.
+  void CompletePendingRead();
 
   TJvHidDeviceController* m_controller = nullptr;
   std::shared_ptr<HidSystem> m_system;
@@ -213,6 +228,8 @@ private:
   std::optional<HidReportDescriptor> m_preparsed;  // guards: m_fileMutex
   std::atomic<std::uint32_t> m_overlappedReadResult{0};
   std::atomic<std::uint32_t> m_overlappedWriteResult{0};
+  struct PendingRead;
+  std::unique_ptr<PendingRead> m_pendingRead;
 
   std::u16string m_vendorName;
   std::u16string m_productName;

@@ -93,8 +93,8 @@ public:
   void SetOnRemoval(TJvHidPlugEvent handler) { m_onRemoval = std::move(handler); }
   const TJvHidEnumerateEvent& OnEnumerate() const { return m_onEnumerate; }
   void SetOnEnumerate(TJvHidEnumerateEvent handler) { m_onEnumerate = std::move(handler); }
-  const TNotifyEvent& OnDeviceChange() const { return m_onDeviceChange; }
-  void SetOnDeviceChange(TNotifyEvent handler);
+  const TJvHidNotifyEvent& OnDeviceChange() const { return m_onDeviceChange; }
+  void SetOnDeviceChange(TJvHidNotifyEvent handler);
   /// The data, data-error and unplug handlers pass on to every device that
   /// still holds the previous one; a device made later takes the data and
   /// unplug handlers.
@@ -125,7 +125,7 @@ private:
   std::shared_ptr<HidSystem> m_system;
   QSocketNotifier* m_notifier = nullptr;
   TJvHidPlugEvent m_onArrival;
-  TNotifyEvent m_onDeviceChange;
+  TJvHidNotifyEvent m_onDeviceChange;
   TJvHidEnumerateEvent m_onEnumerate;
   TJvHidDataEvent m_onDeviceData;
   TJvHidDataErrorEvent m_onDeviceDataError;

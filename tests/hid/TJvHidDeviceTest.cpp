@@ -149,6 +149,38 @@ TEST_F(DeviceFixture, Unplug_endsTheReadThreadWithoutRepeatedErrors) {
   EXPECT_EQ(controller->Count(), 0);
 }
 
+TEST_F(ControllerFixture, ReadFileEx_completesOnTheEventLoopAndCancelIoDropsIt) {
+  fake->Plug(FakeHidDeviceSpec("unit"));
+  Start();
+  TJvHidDevice* device = nullptr;
+  ASSERT_TRUE(controller->CheckOut(device));
+  std::vector<std::uint8_t> report(65, 0xFF);
+  std::vector<std::uint32_t> completed;
+  const auto onComplete = [&](std::uint32_t error, std::uint32_t bytes) {
+    completed.push_back(error);
+    completed.push_back(bytes);
+  };
+
+  ASSERT_TRUE(device->ReadFileEx(report.data(), 65, onComplete));
+  EXPECT_FALSE(device->ReadFileEx(report.data(), 65, onComplete)) << "one read at a time";
+  SendReport("unit", {7, 8});
+  ASSERT_TRUE(PumpUntil([&] { return !completed.empty(); }));
+  EXPECT_EQ(completed, (std::vector<std::uint32_t>{0, 3}));
+  EXPECT_EQ(std::vector<std::uint8_t>(report.begin(), report.begin() + 3), (std::vector<std::uint8_t>{0, 7, 8}));
+  EXPECT_EQ(device->HidOverlappedReadResult(), 3u);
+
+  ASSERT_TRUE(device->ReadFileEx(report.data(), 65, onComplete));
+  EXPECT_TRUE(device->CancelIO(TJvHidOpenExMode::omhRead));
+  SendReport("unit", {9});
+  PumpUntil([] { return false; }, 100ms);
+  EXPECT_EQ(completed.size(), 2u);
+
+  const std::uint8_t output[3] = {0, 1, 2};
+  ASSERT_TRUE(device->WriteFileEx(output, 3, onComplete));
+  EXPECT_EQ(completed, (std::vector<std::uint32_t>{0, 3, 0, 3}));
+  EXPECT_EQ(device->HidOverlappedWriteResult(), 3u);
+}
+
 TEST_F(DeviceFixture, ThreadSleepTime_takesTenToTenThousand) {
   CheckOutUnit();
   const std::pair<int, int> cases[] = {{9, 100}, {10, 10}, {10001, 10}, {10000, 10000}};
