@@ -26,6 +26,7 @@ TiPlotComponent::TiPlotComponent(QWidget* parent)
   m_master->OnInsert = [this](TObject* object) { DoObjectInsert(object); };
   m_master->OnInvalidateNow = [this](TObject*) { InvalidateNow(); };
   m_master->SetUserCanEditObjects(true);
+  OnInternalTimer = [this](TObject*) { InternalTimerEvent(); };
 }
 
 TiPlotComponent::~TiPlotComponent() {

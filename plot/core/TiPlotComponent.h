@@ -147,9 +147,24 @@ public:
   bool DBLClickActive() const { return m_dblClickActive; }
   void SetDBLClickActive(bool value) { m_dblClickActive = value; }
 
-  /// Renders the plot: background, ticks, layout, the data view's
-  /// background, then every visible object in layer order.
+  /// Renders the plot: ticks and layout, background, the objects inside
+  /// the data view by layer and kind, the outer objects, cursors, legends,
+  /// tables and the hint box (TiPlotComponent_Paint.cpp).
   void iPaintTo(TCanvas& canvas) override;
+  // Input dispatch (TiPlotComponent_Input.cpp): the object under the mouse
+  // (or every user-selected one) gets the input.
+  /// The object the mouse is over: a selected object first, then any
+  /// other, then a data view or legend; a container answers its sub-object.
+  TiPlotObject* GetObjectAtPoint(const TiPlotMouseData& mouseData);
+  void iMouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+  void iMouseMove(TShiftState shift, int x, int y) override;
+  void iMouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+  void iDoubleClick() override;
+  bool iMouseWheel(int wheelDelta, TShiftState shift, TPoint mousePos) override;
+  void iKeyDown(WORD& key, TShiftState shift) override;
+  void iWantSpecialKey(WORD& charCode, bool& result) override;
+  const TiHintData& HintData() const { return m_hintData; }
+  void HideHint();
   /// Ends loading: enables the layout manager and closes the update block.
   void Loaded() override;
 
@@ -211,6 +226,10 @@ private:
   template <typename F>
   void ForwardToOtherAxes(TiPlotAxis* axis, F&& f);
   void PaintBackGround(TCanvas& canvas);
+  void DrawHintBox(TCanvas& canvas);
+  void InternalTimerEvent();
+  void RestartHintTimer(int interval);
+  TiPlotMouseData MakeMouseData(TMouseButton button, TShiftState shift, int x, int y) const;
   void DrawOuterObjects(TCanvas& canvas);
 
   std::unique_ptr<TiPlotMasterManager> m_master;
@@ -221,6 +240,14 @@ private:
   std::vector<TiPlotLayoutObject*> m_visibleTop;
   std::vector<TiPlotLayoutObject*> m_visibleBottom;
   TFont m_hintsFont;
+  TiHintData m_hintData;
+  int m_lastHintX = 0;
+  int m_lastHintY = 0;
+  TRect m_lastHintShowRect;
+  TiPlotObject* m_lastHintObject = nullptr;
+  bool m_hintShowing = false;
+  bool m_mouseDown = false;
+  bool m_selectingActive = false;
   TiPlotObject* m_mouseDownObject = nullptr;
   TiPlotObject* m_lastMouseOverObject = nullptr;
   TiPlotObject* m_lastMouseClickObject = nullptr;

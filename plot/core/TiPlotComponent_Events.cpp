@@ -122,7 +122,8 @@ void TiPlotComponent::DoObjectInsert(TObject* object) {
 
 void TiPlotComponent::DoObjectRemove(TObject* object) {
   auto* plotObject = dynamic_cast<TiPlotObject*>(object);
-  for (TiPlotObject** reference : {&m_mouseDownObject, &m_lastMouseOverObject, &m_lastMouseClickObject}) {
+  for (TiPlotObject** reference :
+       {&m_mouseDownObject, &m_lastMouseOverObject, &m_lastMouseClickObject, &m_lastHintObject}) {
     if (plotObject != nullptr && *reference == plotObject) {
       *reference = nullptr;
     }

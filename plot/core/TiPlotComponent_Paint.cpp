@@ -183,6 +183,7 @@ void TiPlotComponent::iPaintTo(TCanvas& canvas) {
   ForEach(m_master->DataCursorManager(), [&](TiPlotObject* o) { o->Draw(canvas, viewBackground); });
   ForEach(m_master->LegendManager(), [&](TiPlotObject* o) { o->Draw(canvas, BackGroundColor()); });
   ForEach(m_master->TableManager(), [&](TiPlotObject* o) { o->Draw(canvas, BackGroundColor()); });
+  DrawHintBox(canvas);
   m_paintingActive = false;
   Raise(OnAfterPaint, this);
 }

@@ -124,6 +124,19 @@ public:
   void ScrollBy(double fraction);
   /// Zooms by 10^exponent about the middle (positive zooms in).
   void ZoomBy(double exponent);
+  /// Mode, with scroll and zoom swapped while Ctrl is held.
+  TiPlotAxisMode GetEffectiveMode() const;
+  // Mouse and keys (TiPlotAxis_Input.cpp): any user input switches
+  // tracking off; MasterUIInput relays it to the other axes of the kind.
+  bool MasterUIInput() const { return m_masterUIInput; }
+  void SetMasterUIInput(bool value) { StoreAndChange(value, m_masterUIInput); }
+  void DoMouseLeft(const TiPlotMouseData& mouseData) override;
+  void DoMouseMove(const TiPlotMouseData& mouseData) override;
+  void DoMouseUp(const TiPlotMouseData& mouseData) override;
+  bool DoMouseWheel(int wheelDelta, TShiftState shift, int x, int y) override;
+  void DoKeyDown(WORD& charCode, TShiftState shift, TPopupMenu* popupMenu) override;
+  void DoMouseHint(const TiPlotMouseData& mouseData, TiHintData& hintData) override;
+  TCursor GetMouseCursor(TPoint point) override;
 
   // Ticks (TiPlotAxis_Ticks.cpp).
   /// Appends a tick; EPlotError "Log Scale Requires Position to be Greater
@@ -284,7 +297,13 @@ private:
   double m_scrollMax = 100;
   TiPlotAxisMode m_mode = TiPlotAxisMode::ipamScroll;
   double m_cursorScaler = 1;
+  bool m_masterUIInput = false;
   bool m_firstAlignDone = false;
+  bool m_axisMouseDown = false;
+  int m_mouseDownX = 0;
+  int m_mouseDownY = 0;
+  double m_mouseDownMin = 0;
+  double m_mouseDownSpan = 0;
   double m_previousMin = 0;
   double m_previousSpan = 100;
   double m_previousLabelsMinLength = 0;
