@@ -80,10 +80,19 @@ class SourcePixels {
 public:
   explicit SourcePixels(const TCanvas& canvas) : m_image(*canvas.Target()) {}
   bool Contains(int x, int y) const { return x >= 0 && y >= 0 && x < m_image.width() && y < m_image.height(); }
-  QRgb At(int x, int y) const { return reinterpret_cast<const QRgb*>(m_image.constScanLine(y))[x]; }
+  QRgb At(int x, int y) const {
+    if (y != m_rowY) {
+      m_rowY = y;
+      m_row = reinterpret_cast<const QRgb*>(m_image.constScanLine(y));
+    }
+    return m_row[x];
+  }
+  int Width() const { return m_image.width(); }
 
 private:
   const QImage m_image;
+  mutable int m_rowY = -1;  // the row m_row points into
+  mutable const QRgb* m_row = nullptr;
 };
 }  // namespace
 
@@ -116,13 +125,16 @@ bool StretchBlt(TCanvas& dest, int x, int y, int w, int h, const TCanvas* source
     const int runTo = int(std::min<std::int64_t>(std::int64_t(d0.X) + w, image->width()));
     for (int i = firstRow; i < endRow; ++i) {
       const int srcY = s0.Y + i;
+      if (!pixels->Contains(0, srcY)) {
+        continue;
+      }
       dest.ForEachClippedRun(d0.Y + i, d0.X, runTo, [&](int a, int b) {
+        // Only the columns that have a source pixel.
+        a = std::max(a, d0.X - s0.X);
+        b = std::min(b, d0.X - s0.X + pixels->Width());
         QRgb* line = reinterpret_cast<QRgb*>(image->scanLine(d0.Y + i));
         for (int dx = a; dx < b; ++dx) {
-          const int srcX = s0.X + (dx - d0.X);
-          if (pixels->Contains(srcX, srcY)) {
-            line[dx] = 0xFF000000u | pixels->At(srcX, srcY);
-          }
+          line[dx] = 0xFF000000u | pixels->At(s0.X + (dx - d0.X), srcY);
         }
       });
     }

@@ -596,11 +596,21 @@ void TCanvas::GradientFill(const TRect& r, TColor start, TColor stop, bool verti
   };
   const TPoint o = LogicalToDevice(r.TopLeft());
   const int lastRow = int(std::min<std::int64_t>(r.Height(), std::int64_t(m_target->height()) - o.Y));
+  // The colours of the columns on the image, computed once for every row.
+  const int firstColumn = std::max(0, -o.X);
+  const int endColumn = int(std::min<std::int64_t>(r.Width(), std::int64_t(m_target->width()) - o.X));
+  std::vector<QRgb> columns;
+  if (!vertical) {
+    for (int x = firstColumn; x < endColumn; ++x) {
+      columns.push_back(Realize(mix(x)));
+    }
+  }
   for (int y = std::max(0, -o.Y); y < lastRow; ++y) {
+    const QRgb rowColor = vertical ? Realize(mix(y)) : 0;
     ForEachClippedRun(o.Y + y, o.X, o.X + r.Width(), [&](int x0, int x1) {
       QRgb* line = reinterpret_cast<QRgb*>(m_target->scanLine(o.Y + y));
       for (int x = x0; x < x1; ++x) {
-        line[x] = Realize(mix(vertical ? y : x - o.X));
+        line[x] = vertical ? rowColor : columns[std::size_t(x - o.X - firstColumn)];
       }
     });
   }
