@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <iterator>
 #include <string>
@@ -166,6 +167,14 @@ TEST_F(UsbLinkTest, Unplug_whileResendsAreWrittenTakesTheDeviceOnlyBetweenWrites
   EXPECT_EQ(glue.HidDevice(), nullptr);
   EXPECT_EQ(glue.HidCtl().Count(), 0);
   EXPECT_FALSE(session.HasAnyTransport());
+}
+
+TEST_F(UsbLinkTest, ReadError_isShownAfterTheHandOverWithTheSystemsText) {
+  glue.HidCtlDeviceDataError(nullptr, ENODEV);
+  EXPECT_TRUE(status.readErrors.empty()) << "not from inside the read thread's hand-over";
+
+  ASSERT_TRUE(WaitUntil([&] { return !status.readErrors.empty(); }, 5s));
+  EXPECT_EQ(status.readErrors, (std::vector<std::string>{"READ ERROR: No such device"}));
 }
 
 TEST_F(UsbLinkTest, Replug_whileRunningIsCheckedOutAgain) {
