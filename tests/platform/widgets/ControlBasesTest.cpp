@@ -8,6 +8,7 @@
 #include <QDeadlineTimer>
 #include <QImage>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QTimer>
@@ -312,4 +313,19 @@ TEST(TWinControl, unkeptKeysGoToTheWindowAsDialogKeysAndMnemonics) {
   press(Qt::Key_O, QStringLiteral("o"), Qt::AltModifier);
   EXPECT_EQ(answering->seen, (std::vector<std::pair<unsigned, std::intptr_t>>{{CM_DIALOGCHAR, 'o'}}));
   EXPECT_EQ(presses, 2);
+}
+
+TEST(TControl, plainQtChildrenAreNoControls) {
+  TWinControl parent;
+  auto* edit = new QLineEdit(&parent);
+  auto* child = new Listener(&parent);
+  child->SetParentColor(true);
+  parent.SetColor(clRed);  // notifies the child controls only
+  parent.Font().SetHeight(-20);
+  EXPECT_EQ(child->Color(), clRed);
+  EXPECT_EQ(parent.ControlCount(), 1);
+  TMessage message{WM_USER + 7, 0, 0, 0};
+  parent.Broadcast(message);
+  EXPECT_EQ(child->seen.back(), WM_USER + 7);
+  EXPECT_EQ(edit->parentWidget(), &parent);
 }
