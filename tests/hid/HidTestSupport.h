@@ -10,25 +10,15 @@
 
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
-
 #include "hid/TJvHidDevice.h"
 #include "hid/TJvHidDeviceController.h"
 #include "tests/hid/support/FakeHidSystem.h"
+#include "tests/support/ProcessEventsUntil.h"
 
 /// Processes events until `condition` holds or `timeout` passed.
 inline bool PumpUntil(const std::function<bool()>& condition,
                       std::chrono::milliseconds timeout = std::chrono::milliseconds(5000)) {
-  QElapsedTimer clock;
-  clock.start();
-  while (!condition()) {
-    if (clock.elapsed() > timeout.count()) {
-      return false;
-    }
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-  }
-  return true;
+  return ProcessEventsUntil(condition, timeout);
 }
 
 /// A controller over a fake system, with the start-up change handled.

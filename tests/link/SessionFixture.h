@@ -8,15 +8,13 @@
 
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
-
 #include "link/LUnitSession.h"
 #include "protocol/LUnitControl.h"
 #include "tests/link/FakeLinkTransport.h"
 #include "tests/link/RecordingLinkWindow.h"
 #include "tests/protocol/HexBytes.h"
 #include "tests/protocol/RecordingUnitHost.h"
+#include "tests/support/ProcessEventsUntil.h"
 
 /// A reply frame as the unit sends it: 10 02 <unit id> 00 L code payload 10 03 xor.
 inline std::vector<std::uint8_t> ReplyFrame(int unitId, int code, const std::vector<std::uint8_t>& payload = {}) {
@@ -43,15 +41,7 @@ inline std::string CodeAndPayload(const std::vector<std::uint8_t>& frame) {
 
 /// Processes events until `condition` holds or `timeout` passed.
 inline bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout) {
-  QElapsedTimer clock;
-  clock.start();
-  while (!condition()) {
-    if (clock.elapsed() > timeout.count()) {
-      return false;
-    }
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-  }
-  return true;
+  return ProcessEventsUntil(condition, timeout);
 }
 
 /// A session over fake transports and a recording window, with a serial
