@@ -1,7 +1,6 @@
 #include "platform/HidrawSystem.h"
 
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <libudev.h>
 #include <linux/hidraw.h>
