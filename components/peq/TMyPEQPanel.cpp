@@ -31,6 +31,8 @@ TMyPEQPanel::TMyPEQPanel(QWidget* parent, PeqPanelKind kind)
   SetBounds(Left(), Top(), kBuiltWidth, kBuiltHeight);
   m_laidOutWidth = kBuiltWidth;
   m_laidOutHeight = kBuiltHeight;
+  // The value boxes draw with Qt's font, which they take from the panel.
+  setFont(Font().ToQFont());
   for (int i = 0; i < kTitles; ++i) {
     auto* title = new TRzLabel(this);
     title->SetName(QStringLiteral("Title%1").arg(i));
@@ -69,15 +71,12 @@ TMyPEQPanel::~TMyPEQPanel() { UnbindRows(); }
 void TMyPEQPanel::BuildRow(int row) {
   Row& r = m_rows[std::size_t(row)];
   const QString names[3] = {QStringLiteral("Frequency%1"), QStringLiteral("Qfactor%1"), QStringLiteral("Gain%1")};
-  const QFont font = Font().ToQFont();
   for (int i = 0; i < 3; ++i) {
     auto* box = new TEmptyEdit(this);
     box->setObjectName(names[i].arg(row));
     box->setFrame(true);
     box->setAlignment(Qt::AlignHCenter);
     box->setLayoutDirection(Qt::LeftToRight);
-    box->setMaxLength(kMaxTextLength);
-    box->setFont(font);
     box->resize(box->width(), 21);
     r.boxes[std::size_t(i)] = box;
   }
@@ -106,6 +105,12 @@ void TMyPEQPanel::BindRow(int row) {
         BoxDone(row, which);
       }
     };
+    // The limit holds for typing only: the panel's own texts may be longer.
+    box->OnKeyPress = [box](TObject*, QChar& key) {
+      if (key.isPrint() && box->text().size() - box->selectedText().size() >= kMaxTextLength) {
+        key = QChar();
+      }
+    };
     box->OnMouseDown = [this, row](TObject*, TMouseButton button, TShiftState shift, int x, int y) {
       BoxMouseDown(row, button, shift, x, y);
     };
@@ -126,6 +131,7 @@ void TMyPEQPanel::UnbindRows() {
     for (TEmptyEdit* box : r.boxes) {
       box->OnExit = nullptr;
       box->OnKeyDown = nullptr;
+      box->OnKeyPress = nullptr;
       box->OnMouseDown = nullptr;
     }
     r.type->OnChange = nullptr;

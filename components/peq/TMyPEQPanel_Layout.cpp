@@ -231,12 +231,5 @@ void TMyPEQPanel::ColourBoxBack(Row& r) {
 
 void TMyPEQPanel::FontChanged() {
   TRzGroupBox::FontChanged();
-  const QFont font = Font().ToQFont();
-  for (Row& r : m_rows) {
-    for (TEmptyEdit* box : r.boxes) {
-      if (box) {
-        box->setFont(font);
-      }
-    }
-  }
+  setFont(Font().ToQFont());
 }

@@ -144,6 +144,15 @@ TEST_F(TMyPEQType10Test, TypedValuesAreStoredOnEnterAndOnLeaving) {
   EXPECT_EQ(nowAtChange, (std::vector<int>{1, 1, 1}));
 }
 
+TEST_F(TMyPEQType10Test, TypingStopsAtSevenCharacters_thePanelsOwnTextsMayBeLonger) {
+  panel.SetFreqValue(0, 12500);
+  EXPECT_EQ(FreqBox(panel, 0)->Text(), QStringLiteral("12.41KHz"));
+  TEmptyEdit* box = QBox(panel, 0);
+  box->clear();
+  QTest::keyClicks(box, QStringLiteral("123456789"));
+  EXPECT_EQ(box->Text(), QStringLiteral("1234567"));
+}
+
 TEST_F(TMyPEQType10Test, RejectedTextShowsTheStoredValueWithTheCaretAtTheEnd) {
   panel.SetGainValue(0, 6);
   TypeAndEnter(GainBox(panel, 0), QStringLiteral("5."));
