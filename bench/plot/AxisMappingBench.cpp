@@ -2,26 +2,14 @@
 #include <memory>
 #include <vector>
 
-#include <QApplication>
-
 #include <benchmark/benchmark.h>
 
+#include "bench/plot/BenchApplication.h"
 #include "platform/TBitmap.h"
 #include "plot/core/TiPlotComponent.h"
 #include "plot/objects/TiPlotXAxis.h"
 
 namespace {
-
-/// The plot is a widget: one offscreen application for the whole run.
-void EnsureApplication() {
-  static std::unique_ptr<QApplication> app = [] {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "bench_plot";
-    static char* argv[] = {name, nullptr};
-    return std::make_unique<QApplication>(argc, argv);
-  }();
-}
 
 /// A plot with one X axis over 1000 pixels and 10^6 values across its range.
 struct AxisScenario {
@@ -40,7 +28,7 @@ struct AxisScenario {
   TiPlotXAxis& Axis() const { return *plot.XAxis(0); }
   /// Comes first: the plot is a widget.
   struct Application {
-    Application() { EnsureApplication(); }
+    Application() { EnsureBenchApplication(); }
   } application;
   TiPlotComponent plot;
   std::vector<double> values;

@@ -10,6 +10,7 @@
 #include "plot/core/TiPlotKindManager.h"
 #include "plot/core/TiPlotMasterManager.h"
 #include "plot/core/TiXYPlot.h"
+#include "plot/core/TiPlotLayoutManager.h"
 #include "plot/objects/TiPlotDataView.h"
 #include "plot/objects/TiPlotLabel.h"
 #include "plot/objects/TiPlotXAxis.h"

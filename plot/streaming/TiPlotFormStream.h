@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+class TiPlotComponent;
+
+/// The stored form of a plot as text: the data-view Z-orders, then for each
+/// object kind that holds objects the stored properties of every object,
+/// one per line: "ChannelManager[3].Color = 255". A value equal to the
+/// property's declared default is left out. Annotations are not stored.
+/// GUI thread (the plot's).
+
+/// The description of the plot. Writing changes nothing on the plot.
+QString WritePlotDescription(TiPlotComponent& plot);
+
+/// Loads a description into a plot built by its constructor: with events
+/// blocked, the layout manager disabled and an update block open, every
+/// kind the text names replaces the plot's objects of that kind (kinds not
+/// named keep theirs); toolbar 0 moves one band outward when it shares
+/// orientation and Z-order with label 0; then Loaded re-enables the layout
+/// and repaints once. A text with an unknown kind, index, property or
+/// value throws EPlotError "Invalid plot description line N: <line>"
+/// before anything changes.
+void ReadPlotDescription(TiPlotComponent& plot, const QString& text);
