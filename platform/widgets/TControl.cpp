@@ -178,18 +178,24 @@ void TControl::WndProc(TMessage& message) {
   }
 }
 
+// Only our own controls hear it: a plain Qt child (an inner line edit) is
+// no TControl, and TControl has no meta-object for findChildren to tell.
+void TControl::NotifyChildControls(unsigned msg) {
+  for (QObject* child : children()) {
+    if (auto* control = dynamic_cast<TControl*>(child)) {
+      control->Perform(msg);
+    }
+  }
+}
+
 void TControl::ColorChanged() {
   Invalidate();
-  for (TControl* child : findChildren<TControl*>(Qt::FindDirectChildrenOnly)) {
-    child->Perform(CM_PARENTCOLORCHANGED);
-  }
+  NotifyChildControls(CM_PARENTCOLORCHANGED);
 }
 
 void TControl::FontChanged() {
   Invalidate();
-  for (TControl* child : findChildren<TControl*>(Qt::FindDirectChildrenOnly)) {
-    child->Perform(CM_PARENTFONTCHANGED);
-  }
+  NotifyChildControls(CM_PARENTFONTCHANGED);
 }
 
 void TControl::ParentColorChanged() {

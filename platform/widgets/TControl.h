@@ -195,6 +195,7 @@ protected:
   void resizeEvent(QResizeEvent* event) override;
 
 private:
+  void NotifyChildControls(unsigned msg);
   void ApplyHint();
   void RealignParent();
   void PrepareCanvas(TCanvas& canvas) const;

@@ -32,8 +32,10 @@ void InvalidateTransparentChildren(QWidget* control) {
   if (control == nullptr) {
     return;
   }
-  for (TControl* child : control->findChildren<TControl*>(Qt::FindDirectChildrenOnly)) {
-    if (child->Transparent()) {
+  // dynamic_cast: TControl has no meta-object, and a plain Qt child is no TControl.
+  for (QObject* object : control->children()) {
+    auto* child = dynamic_cast<TControl*>(object);
+    if (child != nullptr && child->Transparent()) {
       child->Invalidate();
     }
   }
