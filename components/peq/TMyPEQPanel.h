@@ -69,6 +69,8 @@ public:
   void SetNowIndex(int band);
   /// Font colour of the row's value boxes; ignored unless 0 <= row < ChannelNumber.
   void SetColor(int row, TColor color);
+  /// The panel's own colour.
+  using TRzGroupBox::SetColor;
 
   // Texts, applied to the rows by ChangeLanguage (or the next layout).
   void SetEqTypeString(const QString& text, int index);

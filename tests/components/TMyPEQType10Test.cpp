@@ -65,6 +65,16 @@ TEST(TMyPEQType10Layout, InputPanelLabelTops) {
   EXPECT_EQ(NumberLabel(panel, 7)->Caption(), QStringLiteral("8"));
 }
 
+TEST(TMyPEQType10Layout, PaintingAtANewSizeLaysTheRowsOut) {
+  TMyPEQType10 panel;
+  panel.SetBounds(0, 0, 452, 270);
+  panel.SetChannelNumber(9);
+  EXPECT_EQ(NumberLabel(panel, 1)->Top() - NumberLabel(panel, 0)->Top(), 7);  // still the built layout
+  panel.grab();
+  EXPECT_EQ(NumberLabel(panel, 1)->Top() - NumberLabel(panel, 0)->Top(), 26);
+  EXPECT_FALSE(NumberLabel(panel, 9)->Visible());
+}
+
 TEST(TMyPEQType10Layout, ChannelNumberIsHeldWithinOneToFifty) {
   TMyPEQType10 panel;
   int changes = 0;
@@ -256,6 +266,13 @@ TEST_F(TMyPEQType10Test, ChangeLanguageKeepsSelections_aNewSizeSelectsTheFirstTy
   panel.SetBounds(0, 0, 600, 270);
   panel.SetLabelColor(clRed);
   EXPECT_EQ(panel.GetTypeValue(1), 0);
+}
+
+TEST_F(TMyPEQType10Test, PanelFontAndColourReachTheValueBoxes) {
+  panel.Font().SetHeight(-20);
+  panel.SetColor(clNavy);
+  EXPECT_EQ(FreqBox(panel, 0)->font().pixelSize(), 20);
+  EXPECT_EQ(QBox(panel, 7)->palette().color(QPalette::Base), ToQColor(clWhite));
 }
 
 TEST(TMyPEQType10Window, WindowCreationBringsBackTheDefaultTextsAndSelectsEntryOne) {
