@@ -1,8 +1,10 @@
 #include <algorithm>
+#include <climits>
 #include <exception>
 
 #include "platform/TCanvas.h"
 #include "plot/base/TiPlotMinMaxPoint.h"
+#include "plot/base/iDrawing.h"
 #include "plot/channels/TiPlotChannel.h"
 #include "plot/objects/TiPlotXAxis.h"
 #include "plot/objects/TiPlotYAxis.h"
@@ -301,29 +303,57 @@ void TiPlotChannel::DrawTrace(TCanvas& canvas, TColor backGroundColor) {
   }
 }
 
+// The fast trace reduces the points of each pixel column to its first,
+// last, lowest and highest value and draws every run between gaps as one
+// polyline through them: a few strokes per column however many points
+// share it. X is clipped at the axis ends by the canvas clip.
 void TiPlotChannel::DrawFastTrace(TCanvas& canvas) {
   if (DrawStartIndex() == DrawStopIndex()) {
     return;
   }
-  TiPlotMinMaxPoint a;
-  TiPlotMinMaxPoint b;
-  TiPlotMinMaxPoint c;
-  const auto stroke = [&](const TiPlotMinMaxPoint& p) {
-    if (!p.Empty && p.YMin != p.YMax) {
-      DrawLine(canvas, false, p.XValue, p.YMax, p.XValue, p.YMin);
-    }
-  };
-  const auto flush = [&] {
-    stroke(a);
-    stroke(b);
-    if (!a.Empty && !b.Empty) {
-      DrawLine(canvas, false, b.XValue, b.YFirst, a.XValue, a.YLast);
-    }
-    if (!b.Empty && !c.Empty) {
-      DrawLine(canvas, false, c.XValue, c.YFirst, b.XValue, b.YLast);
-    }
-  };
   TiPlotXAxis* xAxis = XAxis();
+  TiPlotYAxis* yAxis = YAxis();
+  const bool reversed = XYAxesReversed();
+  const int saved = canvas.SaveDC();
+  const int xFrom = std::min(xAxis->MinPixels(), xAxis->MaxPixels());
+  const int xTo = std::max(xAxis->MinPixels(), xAxis->MaxPixels());
+  if (reversed) {
+    canvas.IntersectClipRect(INT_MIN / 4, xFrom, INT_MAX / 4, xTo + 1);
+  } else {
+    canvas.IntersectClipRect(xFrom, INT_MIN / 4, xTo + 1, INT_MAX / 4);
+  }
+  std::vector<TPoint> run;
+  const auto add = [&](int px, double y) {
+    const int py = std::clamp(yAxis->PositionToPixels(y), -1000000, 1000000);
+    const TPoint p = OrientedPoint(reversed, px, py);
+    if (run.empty() || run.back().X != p.X || run.back().Y != p.Y) {
+      run.push_back(p);
+    }
+  };
+  TiPlotMinMaxPoint column;
+  const auto flushColumn = [&] {
+    if (column.Empty) {
+      return;
+    }
+    const int px = column.XPixels;
+    add(px, column.YFirst);
+    if (column.YLast >= column.YFirst) {
+      add(px, column.YMin);
+      add(px, column.YMax);
+    } else {
+      add(px, column.YMax);
+      add(px, column.YMin);
+    }
+    add(px, column.YLast);
+    column.Clear();
+  };
+  const auto flushRun = [&] {
+    flushColumn();
+    if (run.size() >= 2) {
+      canvas.Polyline(run);
+    }
+    run.clear();
+  };
   for (int i = DrawStartIndex(); i <= DrawStopIndex(); ++i) {
     double x = 0, y = 0;
     bool empty = false, null = false;
@@ -332,26 +362,17 @@ void TiPlotChannel::DrawFastTrace(TCanvas& canvas) {
       continue;
     }
     if (null) {
-      flush();
-      a.Clear();
-      b.Clear();
-      c.Clear();
+      flushRun();
       continue;
     }
-    const int px = xAxis->PositionToPixels(x);
-    if (a.Empty || px == a.XPixels) {
-      a.AddData(x, y, px);
-    } else if (b.Empty || px == b.XPixels) {
-      b.AddData(x, y, px);
-    } else {
-      c.AddData(x, y, px);
-      flush();
-      a.AssignDown(c);
-      b.Clear();
-      c.Clear();
+    const int px = std::clamp(xAxis->PositionToPixels(x), -1000000, 1000000);
+    if (!column.Empty && px != column.XPixels) {
+      flushColumn();
     }
+    column.AddData(x, y, px);
   }
-  flush();
+  flushRun();
+  canvas.RestoreDC(saved);
 }
 
 void TiPlotChannel::DrawSteps(TCanvas& canvas) {

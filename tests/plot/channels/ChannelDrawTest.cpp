@@ -84,8 +84,9 @@ TEST(ChannelDraw, FastTrace_reducesAPixelColumnToOneStroke) {
   c.PrepareForDraw(f.canvas());
   c.DrawTrace(f.canvas(), clBlack);
   const int x = f.px(500);
-  // One stroke from the highest to the lowest value (its last pixel left out).
-  EXPECT_TRUE(f.White(x, f.py(99)));
+  // One stroke between the lowest and the highest value (its last pixel
+  // left out).
+  EXPECT_TRUE(f.White(x, f.py(98)));
   EXPECT_TRUE(f.White(x, f.py(50)));
   EXPECT_TRUE(f.White(x, f.py(1)));
   EXPECT_EQ(f.WhiteCount(), f.py(0) - f.py(99));
