@@ -2,6 +2,8 @@
 
 TRzComboBox::TRzComboBox(QWidget* parent) : TRzCustomComboBox(parent) {}
 
+TRzComboBox::TRzComboBox(QWidget* parent, TComboBoxStyle style) : TRzCustomComboBox(parent, style) {}
+
 void TRzComboBox::SetValues(const QStringList& values) {
   m_values = values;
   ApplyValue(m_value, true);

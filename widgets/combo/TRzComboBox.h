@@ -9,6 +9,8 @@
 class TRzComboBox : public TRzCustomComboBox {
 public:
   explicit TRzComboBox(QWidget* parent = nullptr);
+  /// Starts in the given style (the same as setting Style right after).
+  TRzComboBox(QWidget* parent, TComboBoxStyle style);
 
   const QStringList& Values() const { return m_values; }
   /// Copies the list; the current value is then applied again.

@@ -16,7 +16,11 @@ namespace {
 constexpr int kScrollBarWidth = 17;
 }  // namespace
 
-TRzCustomComboBox::TRzCustomComboBox(QWidget* parent) : TCustomControl(parent) {
+TRzCustomComboBox::TRzCustomComboBox(QWidget* parent) : TRzCustomComboBox(parent, TComboBoxStyle::csDropDown) {}
+
+// Starting in the final style spares a list style the edit part it would
+// otherwise build and drop again.
+TRzCustomComboBox::TRzCustomComboBox(QWidget* parent, TComboBoxStyle style) : TCustomControl(parent), m_style(style) {
   // OnClick comes from a selection, never from a mouse release.
   SetControlStyle({TControlStyleItem::csCaptureMouse, TControlStyleItem::csDoubleClicks});
   SetTabStop(true);

@@ -34,6 +34,8 @@ using TRzDeleteComboItemEvent = std::function<void(TObject* Sender, TObject* Ite
 class TRzCustomComboBox : public TCustomControl {
 public:
   explicit TRzCustomComboBox(QWidget* parent = nullptr);
+  /// Starts in the given style (the same as setting Style right after).
+  TRzCustomComboBox(QWidget* parent, TComboBoxStyle style);
   ~TRzCustomComboBox() override;
 
   // Items and selection.
