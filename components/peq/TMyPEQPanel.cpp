@@ -82,10 +82,9 @@ void TMyPEQPanel::BuildRow(int row) {
   }
   r.boxes[std::size_t(Box::Qfactor)]->SetText(m_store.QText(row));
   r.boxes[std::size_t(Box::Gain)]->SetText(m_store.GainText(row));
-  r.type = new TRzComboBox(this);
+  r.type = new TRzComboBox(this, TComboBoxStyle::csDropDownList);
   r.type->SetName(QStringLiteral("PeqType%1").arg(row));
   r.type->SetTag(row);
-  r.type->SetStyle(TComboBoxStyle::csDropDownList);
   r.type->SetParentFont(true);
   r.bypass = new TRzButton(this);
   r.bypass->SetName(QStringLiteral("ByPass%1").arg(row));
