@@ -38,6 +38,21 @@ enum class TiPlotAnnotationSelectStyle {
   ipassSizeBottomRight = 5,
 };
 
+/// What a plot's AddAnnotation gives every annotation it creates (the
+/// font apart, which the plot keeps as AnnotationDefaultFont).
+struct TiPlotAnnotationDefaults {
+  TBrushStyle BrushStyle = TBrushStyle::bsSolid;
+  TColor BrushColor = clWhite;
+  TPenStyle PenStyle = TPenStyle::psSolid;
+  TColor PenColor = clWhite;
+  int PenWidth = 1;
+  TiPlotReferenceType Reference = TiPlotReferenceType::iprtDataView;
+  TiPlotReferenceIndividual ReferencePositionX = TiPlotReferenceIndividual::ipriAuto;
+  TiPlotReferenceIndividual ReferencePositionY = TiPlotReferenceIndividual::ipriAuto;
+  TiPlotReferenceIndividual ReferenceSizeX = TiPlotReferenceIndividual::ipriAuto;
+  TiPlotReferenceIndividual ReferenceSizeY = TiPlotReferenceIndividual::ipriAuto;
+};
+
 /// A free graphic over the data view (text, line, rectangle, ellipse,
 /// framed text, polygon), positioned and sized in percent of the data
 /// view or in the units of a channel's axes, chosen per quantity. Movable

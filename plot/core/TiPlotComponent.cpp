@@ -27,6 +27,7 @@ TiPlotComponent::TiPlotComponent(QWidget* parent)
   m_master->OnInvalidateNow = [this](TObject*) { InvalidateNow(); };
   m_master->SetUserCanEditObjects(true);
   OnInternalTimer = [this](TObject*) { InternalTimerEvent(); };
+  m_annotationDefaultFont.SetColor(clWhite);
 }
 
 TiPlotComponent::~TiPlotComponent() {

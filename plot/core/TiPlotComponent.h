@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/TFont.h"
+#include "plot/annotations/TiPlotAnnotation.h"
 #include "plot/base/TiCustomComponent.h"
 #include "plot/core/TiPlotEvents.h"
 #include "plot/core/TiPlotTypes.h"
@@ -72,6 +73,22 @@ public:
   /// Index of an object in the manager of its kind; -1 when not held.
   int ObjectIndex(const TiPlotObject* object) const;
 
+  // Annotations and title (TiPlotComponent_Objects.cpp).
+  TiPlotAnnotationDefaults& AnnotationDefaults() { return m_annotationDefaults; }
+  TFont& AnnotationDefaultFont() { return m_annotationDefaultFont; }
+  int AnnotationCount() const;
+  /// EPlotError for a bad index.
+  TiPlotAnnotation* Annotation(int index) const;
+  /// A new annotation with the plot's annotation defaults; its index.
+  int AddAnnotation();
+  /// Label 0's caption, visibility, bottom margin and font; empty, false,
+  /// 0 and the control's font without labels, where writing does nothing.
+  QString TitleText() const;
+  void SetTitleText(const QString& value);
+  bool TitleVisible() const;
+  void SetTitleVisible(bool value);
+  double TitleMargin() const;
+  void SetTitleMargin(double value);
   /// Switches tracking on (off) for every X and Y axis.
   void EnableAllTracking();
   void DisableAllTracking();
@@ -240,6 +257,8 @@ private:
   std::vector<TiPlotLayoutObject*> m_visibleTop;
   std::vector<TiPlotLayoutObject*> m_visibleBottom;
   TFont m_hintsFont;
+  TiPlotAnnotationDefaults m_annotationDefaults;
+  TFont m_annotationDefaultFont;
   TiHintData m_hintData;
   int m_lastHintX = 0;
   int m_lastHintY = 0;

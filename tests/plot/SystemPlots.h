@@ -106,7 +106,7 @@ inline void SetUpFirPlot(TiPlot& plot) {
   limit.SetColor(35840);
   limit.SetLineWidth(1);
   limit.SetLine1Position(0);
-  auto& note = *plot.Master().AnnotationManager().ItemAs<TiPlotAnnotation>(plot.Master().AddAnnotation());
+  auto& note = *plot.Annotation(plot.AddAnnotation());
   note.SetText(QStringLiteral("FIR 1024 taps"));
   note.SetX(85);
   note.SetY(90);

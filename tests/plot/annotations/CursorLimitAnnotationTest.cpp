@@ -109,6 +109,10 @@ TEST(PlotAnnotation, CoordinateEventsAndVisibilityOutsideTheView) {
   plot.SetBounds(0, 0, 300, 200);
   auto& note = *plot.Master().AnnotationManager().ItemAs<TiPlotAnnotation>(plot.Master().AddAnnotation());
   EXPECT_EQ(note.PenWidth(), 0);
+  plot.AnnotationDefaults().PenColor = clLime;
+  TiPlotAnnotation& added = *plot.Annotation(plot.AddAnnotation());
+  EXPECT_EQ(added.PenWidth(), 1);
+  EXPECT_EQ(added.PenColor(), clLime);
   int changes = 0;
   plot.OnAnnotationCoordinatesChange = [&](int) { ++changes; };
   note.SetX(0);

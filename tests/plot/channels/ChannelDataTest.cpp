@@ -20,6 +20,11 @@ TEST(PlotControls, NewPlots_holdTheDefaultObjectsAndTypedChannels) {
     EXPECT_EQ(manager->Count(), 1);
   }
   EXPECT_EQ(m.LabelManager().Items(0)->Name(), QStringLiteral("Title"));
+  EXPECT_EQ(plot.TitleText(), QStringLiteral("Untitled"));
+  TiPlotComponent bare;
+  EXPECT_EQ(bare.TitleText(), QString());
+  bare.SetTitleText(QStringLiteral("ignored"));
+  EXPECT_FALSE(bare.TitleVisible());
   EXPECT_NE(plot.Channel(0), nullptr);
   EXPECT_FALSE(ErrorOf([&] { plot.Channel(1); }).isEmpty());
   TiXYPlot xy;

@@ -63,7 +63,7 @@ TEST(PlotDescription, TransferPlotFromItsDescription_drawsCurveAndPoint) {
 TEST(PlotDescription, FirPlotFromItsDescription_drawsCurvesLimitAndAnnotation) {
   TiPlot plot;
   ReadPlotDescription(plot, Fixture("fftFirDraw.plot"));
-  auto& note = *plot.Master().AnnotationManager().ItemAs<TiPlotAnnotation>(plot.Master().AddAnnotation());
+  auto& note = *plot.Annotation(plot.AddAnnotation());
   note.SetText(QStringLiteral("FIR 1024 taps"));
   note.SetX(85);
   note.SetY(90);
