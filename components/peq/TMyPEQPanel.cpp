@@ -98,7 +98,13 @@ void TMyPEQPanel::BindRow(int row) {
   Row& r = m_rows[std::size_t(row)];
   for (Box which : {Box::Frequency, Box::Qfactor, Box::Gain}) {
     TEmptyEdit* box = r.boxes[std::size_t(which)];
-    box->OnExit = [this, row, which](TObject*) { BoxDone(row, which); };
+    // The box is left only when the focus moves on within its window; a
+    // window losing the activation (or a popup opening) leaves the typing as it is.
+    box->OnExit = [this, box, row, which](TObject*) {
+      if (box->window()->focusWidget() != box) {
+        BoxDone(row, which);
+      }
+    };
     box->OnKeyDown = [this, row, which](TObject*, WORD& key, TShiftState) {
       if (key == VK_RETURN) {
         BoxDone(row, which);

@@ -275,6 +275,34 @@ TEST_F(TMyPEQType10Test, PanelFontAndColourReachTheValueBoxes) {
   EXPECT_EQ(QBox(panel, 7)->palette().color(QPalette::Base), ToQColor(clWhite));
 }
 
+TEST_F(TMyPEQType10Test, AnotherWindowTakingTheActivationDoesNotLeaveTheBox) {
+  panel.show();
+  panel.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&panel));
+  FreqBox(panel, 1)->setFocus();
+  nowAtChange.clear();
+  FreqBox(panel, 1)->setText(QStringLiteral("2k"));
+  QWidget other;
+  other.show();
+  other.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+  EXPECT_EQ(Changes(), 0);
+  EXPECT_EQ(FreqBox(panel, 1)->Text(), QStringLiteral("2k"));
+  panel.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&panel));
+  QBox(panel, 1)->setFocus();
+  EXPECT_EQ(nowAtChange, std::vector<int>{1});
+  EXPECT_EQ(FreqBox(panel, 1)->Text(), QStringLiteral("2.00KHz"));
+}
+
+TEST(TMyPEQType10Window, FirstShowCreatesTheWindow) {
+  TMyPEQType10 panel;
+  SetUpAsOnForm(panel, 582, 270, 8);
+  panel.show();
+  EXPECT_EQ(TypeList(panel, 0)->Count(), 22);
+  EXPECT_EQ(panel.GetTypeValue(0), 1);
+}
+
 TEST(TMyPEQType10Window, WindowCreationBringsBackTheDefaultTextsAndSelectsEntryOne) {
   TMyPEQType10 panel;
   SetUpAsOnForm(panel, 582, 270, 8);
