@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 #include "plot/channels/TiPlotChannelCustom.h"
 
 /// The channel of TiPlot: a trace over an X axis that runs in one
@@ -28,8 +30,6 @@ public:
   bool DrawOutOfOrderXValues() const { return m_drawOutOfOrderXValues; }
   void SetDrawOutOfOrderXValues(bool value) { StoreAndChange(value, m_drawOutOfOrderXValues); }
   TiPlotInterpolationStyle InterpolationStyle() const { return m_interpolationStyle; }
-  /// Straight lines and the two step styles are drawn; the per-column
-  /// curve styles draw straight lines too.
   void SetInterpolationStyle(TiPlotInterpolationStyle value) { StoreAndChange(value, m_interpolationStyle); }
   bool FillEnabled() const { return m_fillEnabled; }
   void SetFillEnabled(bool value) { StoreAndChange(value, m_fillEnabled); }
@@ -70,6 +70,9 @@ public:
   /// Linear interpolation in pixel space; false where no value exists.
   bool GetYInterpolated(double xValue, double& yValue);
   TiPlotDataPointStatus GetCursorYValue(double xValue, double& yValue);
+  /// Records the value a curve style drew in a pixel column; EPlotError
+  /// "Pixel List XPixel out of Range" outside the X axis' columns.
+  void SetPixelPoint(int xPixel, double yValue);
   void UpdateDataCursor(TiPlotDataCursor& cursor) override;
 
 private:
@@ -82,6 +85,21 @@ private:
   void DrawStraightFill(TCanvas& canvas, TColor backGroundColor);
   void DrawBars(TCanvas& canvas, TColor backGroundColor);
   void SetFillBrush(TCanvas& canvas) const;
+  /// Spline, polynomial and rational curves, one value per pixel column
+  /// (TiPlotChannel_Curves.cpp).
+  void DrawCurves(TCanvas& canvas);
+  template <typename Curve>
+  void DrawColumns(TCanvas& canvas, double xFirst, double xLast, Curve&& curve);
+
+  /// One pixel column of the curve styles: the value drawn there.
+  struct PixelPoint {
+    bool Null = true;
+    int XPixel = 0;
+    double YValue = 0;
+  };
+  std::vector<PixelPoint> m_pixelList;
+  int m_pixelListStart = 0;
+  int m_pixelListStop = 0;
 
   bool m_xIncreasing = true;
   bool m_fastDrawEnabled = true;

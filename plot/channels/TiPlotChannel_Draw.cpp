@@ -67,6 +67,15 @@ void TiPlotChannel::PrepareForDraw(TCanvas&) {
   }
   CalcDrawStartIndex();
   CalcDrawStopIndex();
+  m_pixelListStart = std::min(XAxis()->MinPixels(), XAxis()->MaxPixels());
+  m_pixelListStop = std::max(XAxis()->MinPixels(), XAxis()->MaxPixels());
+  const std::size_t columns = std::size_t(m_pixelListStop - m_pixelListStart + 1);
+  if (m_pixelList.size() < columns) {
+    m_pixelList.resize(columns);
+  }
+  for (PixelPoint& p : m_pixelList) {
+    p.Null = true;
+  }
   SetCanDraw(true);
 }
 
@@ -291,14 +300,17 @@ void TiPlotChannel::DrawTrace(TCanvas& canvas, TColor backGroundColor) {
     case TiPlotInterpolationStyle::ipistDifferentialTerminated:
       DrawSteps(canvas);
       break;
+    case TiPlotInterpolationStyle::ipistCubicSpline:
+    case TiPlotInterpolationStyle::ipistPolynomial:
+    case TiPlotInterpolationStyle::ipistRational:
+      DrawCurves(canvas);
+      break;
     case TiPlotInterpolationStyle::ipistStraightLine:
       if (m_fastDrawEnabled) {
         DrawFastTrace(canvas);
-        break;
+      } else {
+        TiPlotChannelCustom::DrawTrace(canvas, backGroundColor);
       }
-      [[fallthrough]];
-    default:
-      TiPlotChannelCustom::DrawTrace(canvas, backGroundColor);
       break;
   }
 }

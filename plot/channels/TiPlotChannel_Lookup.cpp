@@ -82,6 +82,18 @@ TiPlotDataPointStatus TiPlotChannel::GetCursorYValue(double xValue, double& yVal
     yValue = YLast();
     return TiPlotDataPointStatus::ipdpsValid;
   }
+  if (m_interpolationStyle == TiPlotInterpolationStyle::ipistCubicSpline ||
+      m_interpolationStyle == TiPlotInterpolationStyle::ipistPolynomial ||
+      m_interpolationStyle == TiPlotInterpolationStyle::ipistRational) {
+    const int c = XAxis() != nullptr ? XAxis()->PositionToPixels(xValue) : 0;
+    if (c < m_pixelListStart || c > m_pixelListStop || (m_pixelListStart == 0 && m_pixelListStop == 0) ||
+        xValue < XFirst() || xValue > XLast() || std::size_t(c - m_pixelListStart) >= m_pixelList.size()) {
+      return TiPlotDataPointStatus::ipdpsEmpty;
+    }
+    const PixelPoint& p = m_pixelList[std::size_t(c - m_pixelListStart)];
+    yValue = p.YValue;
+    return p.Null ? TiPlotDataPointStatus::ipdpsNull : TiPlotDataPointStatus::ipdpsValid;
+  }
   if (m_interpolationStyle == TiPlotInterpolationStyle::ipistDifferential ||
       m_interpolationStyle == TiPlotInterpolationStyle::ipistDifferentialTerminated) {
     const int j = CalcIndex(xValue) - 1;

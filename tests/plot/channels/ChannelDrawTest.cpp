@@ -155,3 +155,25 @@ TEST(ChannelDraw, XYTrace_runsBackInXAndBreaksAtNull) {
   EXPECT_FALSE(f.White(f.px(3), f.py(5)));
   EXPECT_EQ(c.RunningXMin(), 1);
 }
+
+TEST(ChannelDraw, CurveStyles_drawPerColumnAndAnswerFromThePixelList) {
+  DrawFixture<TiPlot> f(-1, 4, -1, 3);
+  TiPlotChannel& c = *f.plot.Channel(0);
+  c.SetInterpolationStyle(TiPlotInterpolationStyle::ipistCubicSpline);
+  c.AddXY(0, 0);
+  c.AddXY(1, 1);
+  c.AddXY(2, 0);
+  c.PrepareForDraw(f.canvas());
+  c.Draw(f.canvas(), clBlack);
+  EXPECT_TRUE(f.White(f.px(1), f.py(1)) || f.White(f.px(1), f.py(1) + 1));
+  EXPECT_FALSE(f.White(f.px(2.5), f.py(0)));
+  double y = 0;
+  EXPECT_EQ(c.GetCursorYValue(1.5, y), TiPlotDataPointStatus::ipdpsValid);
+  EXPECT_GT(y, 0.5);
+  EXPECT_EQ(c.GetCursorYValue(2.5, y), TiPlotDataPointStatus::ipdpsEmpty);
+  // Two points with the same X end the polynomial's drawing quietly.
+  c.SetInterpolationStyle(TiPlotInterpolationStyle::ipistPolynomial);
+  c.AddXY(2, 1);
+  c.PrepareForDraw(f.canvas());
+  EXPECT_NO_THROW(c.Draw(f.canvas(), clBlack));
+}
