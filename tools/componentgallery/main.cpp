@@ -10,6 +10,7 @@
 #include "dsp/CurveColours.h"
 #include "dsp/Plot.h"
 #include "platform/FontRegistry.h"
+#include "tools/componentgallery/BandPanelPicture.h"
 
 namespace {
 
@@ -104,7 +105,9 @@ int main(int argc, char** argv) {
     return 1;
   }
   const bool saved = RenderResponsePlot().save(out.filePath(QStringLiteral("response-plot.png"))) &&
-                     RenderMeters().save(out.filePath(QStringLiteral("level-meters.png")));
+                     RenderMeters().save(out.filePath(QStringLiteral("level-meters.png"))) &&
+                     RenderBandPanel(582, 8).save(out.filePath(QStringLiteral("band-panel-input.png"))) &&
+                     RenderBandPanel(452, 9).save(out.filePath(QStringLiteral("band-panel-output.png")));
   if (!saved) {
     std::fprintf(stderr, "cannot write the pictures to %s\n", qPrintable(out.path()));
     return 1;

@@ -1,22 +1,18 @@
-#include <cstdio>
+#include "tools/componentgallery/BandPanelPicture.h"
 
-#include <QApplication>
-#include <QDir>
-#include <QImage>
 #include <QPalette>
 #include <QWidget>
 
 #include "components/peq/TMyPEQType10.h"
-#include "platform/FontRegistry.h"
 
 namespace {
 
 const char* const kTypeNames[] = {"Peak",    "Low Shelf", "High Shelf", "LP -6dB",  "LP -12dB", "HP -6dB",
                                   "HP -12dB", "Allpass1",  "Allpass2",   "Bandpass", "Bandstop"};
 
-// A main-window channel panel on its dark page: set up as the form sets it,
-// English texts, bands filled, band 3 current (green) and band 5 bypassed.
-QImage RenderPanel(int width, int rows) {
+}  // namespace
+
+QImage RenderBandPanel(int width, int rows) {
   QWidget page;
   page.resize(width + 16, 270 + 16);
   QPalette dark = page.palette();
@@ -52,24 +48,3 @@ QImage RenderPanel(int width, int rows) {
   return page.grab().toImage();
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-  }
-  QApplication app(argc, argv);
-  RegisterPlatformFonts();
-  const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
-  if (!out.exists() && !QDir().mkpath(out.path())) {
-    std::fprintf(stderr, "cannot create %s\n", qPrintable(out.path()));
-    return 1;
-  }
-  const bool saved = RenderPanel(582, 8).save(out.filePath(QStringLiteral("peq-input.png"))) &&
-                     RenderPanel(452, 9).save(out.filePath(QStringLiteral("peq-output.png")));
-  if (!saved) {
-    std::fprintf(stderr, "cannot write the pictures to %s\n", qPrintable(out.path()));
-    return 1;
-  }
-  return 0;
-}
