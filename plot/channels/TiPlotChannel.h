@@ -22,6 +22,19 @@ public:
   int AddXY(double x, double y) override;
   int AddXNull(double x);
   int AddXEmpty(double x);
+  /// Values at a fixed X interval from the last point's X (0 when empty),
+  /// the first landing on that X itself; no ordering check.
+  void AddYArray(double xInterval, const std::vector<double>& yData);
+  /// X = now (local date-time: days since 30 December 1899).
+  int AddYNow(double y);
+  /// X = days (or seconds) since ElapsedStartTime.
+  int AddYElapsedTime(double y);
+  int AddYElapsedSeconds(double y);
+  double ElapsedStartTime() const { return m_elapsedStartTime; }
+  void SetElapsedStartTime(double value) { m_elapsedStartTime = value; }
+  void ResetElapsedStartTime();
+  bool ResetStartTimeOnFirstDataPoint() const { return m_resetStartTimeOnFirstDataPoint; }
+  void SetResetStartTimeOnFirstDataPoint(bool value) { m_resetStartTimeOnFirstDataPoint = value; }
 
   bool FastDrawEnabled() const { return m_fastDrawEnabled; }
   void SetFastDrawEnabled(bool value) { StoreAndChange(value, m_fastDrawEnabled); }
@@ -77,6 +90,9 @@ public:
 
 private:
   void CheckXOrder(double x) const;
+  /// With ResetStartTimeOnFirstDataPoint, the first point of an empty
+  /// channel restarts the elapsed time.
+  void StartTimeReset();
   void UpdateXIncreasing();
   int SearchAscending(double value) const;
   int SearchDescending(double value) const;
@@ -102,6 +118,8 @@ private:
   int m_pixelListStop = 0;
 
   bool m_xIncreasing = true;
+  double m_elapsedStartTime = 0;
+  bool m_resetStartTimeOnFirstDataPoint = false;
   bool m_fastDrawEnabled = true;
   bool m_allowOutOfOrderXValues = true;
   bool m_drawOutOfOrderXValues = false;

@@ -90,6 +90,15 @@ void TiPlotChannelCustom::TrackPoint(int index, double x, double y, bool null, b
   }
 }
 
+void TiPlotChannelCustom::AddXYArrays(const std::vector<double>& xData, const std::vector<double>& yData) {
+  if (xData.size() != yData.size()) {
+    throw EPlotError(QStringLiteral("X-Data and Y-Data hogh bound dimension must match"));
+  }
+  for (std::size_t i = 0; i < xData.size(); ++i) {
+    AddPoint(xData[i], yData[i], false, false);
+  }
+}
+
 void TiPlotChannelCustom::Clear() {
   ResetRunning();
   m_startIndex = -1;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <vector>
 
 #include <QString>
 
@@ -32,6 +33,10 @@ public:
   // Data entry.
   /// Adds one valid point and answers its index.
   virtual int AddXY(double x, double y);
+  /// Adds the pairs of two equally long arrays (no ordering check); EPlotError
+  /// "X-Data and Y-Data hogh bound dimension must match" (adding nothing)
+  /// when their lengths differ.
+  void AddXYArrays(const std::vector<double>& xData, const std::vector<double>& yData);
   /// Resets the statistics and the draw range, empties the list.
   void Clear();
   /// Removes the oldest size points; size == Count is Clear.

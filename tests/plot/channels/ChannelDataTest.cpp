@@ -190,3 +190,28 @@ TEST(AxisTracking, ZoomToFit_usesTheChannelsOnTheAxis) {
   EXPECT_EQ(plot.XAxis(0)->Min(), 1);
   EXPECT_EQ(plot.XAxis(0)->Span(), 8);
 }
+
+TEST(PlotChannel, ArrayAndClockEntries_placeXAsSpecified) {
+  TiPlot plot;
+  TiPlotChannel& c = *plot.Channel(0);
+  c.AddYArray(0.5, {1, 2, 3});
+  EXPECT_EQ(c.GetX(2), 1);
+  c.Clear();
+  c.AddXY(10, 0);
+  c.AddYArray(0.5, {1, 2, 3});
+  EXPECT_EQ(c.GetX(1), 10);
+  EXPECT_EQ(c.GetX(3), 11);
+  EXPECT_EQ(ErrorOf([&] { c.AddXYArrays({1, 2}, {1}); }),
+            QStringLiteral("X-Data and Y-Data hogh bound dimension must match"));
+  EXPECT_EQ(c.Count(), 4);
+  c.AddXYArrays({12, 13}, {1, 1});
+  EXPECT_EQ(c.XLast(), 13);
+  c.SetResetStartTimeOnFirstDataPoint(true);
+  c.Clear();
+  c.SetElapsedStartTime(0);
+  c.AddYElapsedSeconds(5);
+  EXPECT_NEAR(c.GetX(0), 0, 1);
+  c.SetElapsedStartTime(c.ElapsedStartTime() - 1.0 / 86400);
+  c.AddYElapsedTime(5);
+  EXPECT_NEAR(c.GetX(1), 1.0 / 86400, 0.5 / 86400);
+}
