@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "platform/TCanvas.h"
+#include "platform/widgets/InputTypes.h"
 #include "plot/base/iDrawing.h"
 #include "plot/channels/TiPlotChannelCustom.h"
 #include "plot/core/TiPlotComponent.h"
@@ -379,4 +380,64 @@ TCursor TiPlotDataCursor::GetMouseCursor(TPoint) {
   TCursor cursor = crHandPoint;
   Owner()->DoObjectGetMouseCursor(this, cursor);
   return cursor;
+}
+
+void TiPlotDataCursor::DoKeyDown(WORD& charCode, TShiftState shift, TPopupMenu* popupMenu) {
+  TiPlotManagerObject::DoKeyDown(charCode, shift, popupMenu);
+  if (m_dataView == nullptr) {
+    return;
+  }
+  const double v = std::fabs(m_dataView->PixelsYToPositionPercent(100) - m_dataView->PixelsYToPositionPercent(101));
+  const double h = std::fabs(m_dataView->PixelsXToPositionPercent(101) - m_dataView->PixelsXToPositionPercent(100));
+  const bool ctrl = shift.Contains(TShiftStateItem::ssCtrl);
+  if (ctrl && !m_pointer2Show) {
+    return;
+  }
+  double& position = ctrl ? m_pointer2Position : m_pointer1Position;
+  const bool shown = ctrl ? m_pointer2Show : m_pointer1Show;
+  const bool vertical = (ctrl ? m_pointer2Orientation : m_pointer1Orientation) == TiOrientation::ioVertical;
+  const double step = vertical ? h : v;
+  const bool hintAlongX = m_hintOrientation == TiOrientation::ioHorizontal;
+  switch (charCode) {
+    case VK_PRIOR:
+      position += 5 * step;
+      break;
+    case VK_NEXT:
+      position -= 5 * step;
+      break;
+    case VK_END:
+      position = 100;
+      break;
+    case VK_HOME:
+      position = 0;
+      break;
+    case VK_LEFT:
+    case VK_RIGHT: {
+      const double d = charCode == VK_RIGHT ? h : -h;
+      if (!ctrl && m_hintShow && hintAlongX) {
+        m_hintPosition += d;
+      }
+      if (shown && vertical) {
+        position += d;
+      }
+      break;
+    }
+    case VK_UP:
+    case VK_DOWN: {
+      const double d = charCode == VK_UP ? v : -v;
+      if (!ctrl && m_hintShow && !hintAlongX) {
+        m_hintPosition += d;
+      }
+      if (shown && !vertical) {
+        position += d;
+      }
+      break;
+    }
+    default:
+      return;
+  }
+  m_hintPosition = ClampPercent(m_hintPosition);
+  m_pointer1Position = ClampPercent(m_pointer1Position);
+  m_pointer2Position = ClampPercent(m_pointer2Position);
+  RequestRepaint();
 }

@@ -82,6 +82,9 @@ public:
   void DoMouseMove(const TiPlotMouseData& mouseData) override;
   void DoMouseUp(const TiPlotMouseData& mouseData) override;
   TCursor GetMouseCursor(TPoint point) override;
+  /// Page Up/Down, Home, End and the arrows move pointer 1 and the hint
+  /// (with Ctrl pointer 2) by pixel steps of the data view.
+  void DoKeyDown(WORD& charCode, TShiftState shift, TPopupMenu* popupMenu) override;
 
 private:
   TRect DrawPointer(TCanvas& canvas, double position, TiOrientation orientation, bool dragged);

@@ -28,6 +28,18 @@ TEST(DataCursor, PointerPositions_clampToPercentRange) {
   EXPECT_EQ(cursor.Pointer1Position(), 0);
   cursor.SetPointer2Position(std::nan(""));
   EXPECT_EQ(cursor.Pointer2Position(), 0);
+  plot.SetBounds(0, 0, 400, 300);
+  Paint(plot);
+  cursor.SetDataView(plot.DataView(0));
+  WORD end = VK_END;
+  cursor.DoKeyDown(end, {TShiftStateItem::ssCtrl}, nullptr);  // pointer 2 hidden
+  EXPECT_EQ(cursor.Pointer2Position(), 0);
+  cursor.DoKeyDown(end, {}, nullptr);
+  EXPECT_EQ(cursor.Pointer1Position(), 100);
+  WORD left = VK_LEFT;
+  cursor.DoKeyDown(left, {}, nullptr);
+  EXPECT_LT(cursor.Pointer1Position(), 100);
+  EXPECT_GT(cursor.Pointer1Position(), 99);
 }
 
 TEST(DataCursor, XYPlotValueXY_readsTheCrossingOfItsPointers) {
