@@ -33,6 +33,8 @@ TMyPEQPanel::TMyPEQPanel(QWidget* parent, PeqPanelKind kind)
   m_laidOutHeight = kBuiltHeight;
   // The value boxes draw with Qt's font, which they take from the panel.
   setFont(Font().ToQFont());
+  const QString titles[kTitles] = {QStringLiteral("EQ"), QStringLiteral("Frequency"), QStringLiteral("Q"),
+                                   QStringLiteral("Gain"), QStringLiteral("Type"),      QStringLiteral("Bypass")};
   for (int i = 0; i < kTitles; ++i) {
     auto* title = new TRzLabel(this);
     title->SetName(QStringLiteral("Title%1").arg(i));
@@ -40,12 +42,8 @@ TMyPEQPanel::TMyPEQPanel(QWidget* parent, PeqPanelKind kind)
     title->SetAlignment(TAlignment::taCenter);
     title->SetTransparent(true);
     title->SetVisible(false);
+    title->SetCaption(titles[i]);
     m_titles[std::size_t(i)] = title;
-  }
-  const QString titles[kTitles] = {QStringLiteral("EQ"), QStringLiteral("Frequency"), QStringLiteral("Q"),
-                                   QStringLiteral("Gain"), QStringLiteral("Type"),      QStringLiteral("Bypass")};
-  for (int i = 0; i < kTitles; ++i) {
-    m_titles[std::size_t(i)]->SetCaption(titles[i]);
   }
   for (int row = 0; row < kRows; ++row) {
     auto* number = new TRzLabel(this);

@@ -65,6 +65,20 @@ TEST(TMyPEQType10Layout, InputPanelLabelTops) {
   EXPECT_EQ(NumberLabel(panel, 7)->Caption(), QStringLiteral("8"));
 }
 
+TEST(TMyPEQType10Layout, TitleLineMovesTheRowsDownAndShowsTheColumnTitles) {
+  TMyPEQType10 panel;
+  panel.SetTitleVisable(true);
+  SetUpAsOnForm(panel, 582, 270, 8);
+  auto* title = panel.findChild<TRzLabel*>(QStringLiteral("Title2"));
+  ASSERT_NE(title, nullptr);
+  EXPECT_TRUE(title->Visible());
+  EXPECT_EQ(title->Caption(), QStringLiteral("Q"));
+  const int rowHeight = (270 - 15 - 13 - 16) / 8;
+  EXPECT_EQ(title->BoundsRect(), Bounds(8 * 2 + 102 + 33, 15, 102 - 15, rowHeight));
+  EXPECT_EQ(NumberLabel(panel, 0)->Top(), 15 + 13 + 8);
+  EXPECT_EQ(NumberLabel(panel, 1)->Top(), 15 + 13 + 8 + rowHeight);
+}
+
 TEST(TMyPEQType10Layout, PaintingAtANewSizeLaysTheRowsOut) {
   TMyPEQType10 panel;
   panel.SetBounds(0, 0, 452, 270);
