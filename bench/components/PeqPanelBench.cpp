@@ -1,28 +1,15 @@
-#include <QApplication>
-
 #include <benchmark/benchmark.h>
 
+#include "bench/support/BenchApplication.h"
 #include "components/peq/TMyPEQType10.h"
-#include "platform/FontRegistry.h"
 
 namespace {
-
-void EnsurePanelApplication() {
-  static int argc = 1;
-  static char name[] = "bench_components";
-  static char* argv[] = {name, nullptr};
-  if (QApplication::instance() == nullptr) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    new QApplication(argc, argv);
-    RegisterPlatformFonts();
-  }
-}
 
 // One main-window input panel as the form makes it: 50 rows built, then
 // sized, set up (which lays out 8 rows) and filled with its bands
 // (destruction not timed).
 void BM_BuildInputBandPanel(benchmark::State& state) {
-  EnsurePanelApplication();
+  EnsureBenchApplication();
   for (auto _ : state) {
     auto* owned = new TMyPEQType10;
     TMyPEQType10& panel = *owned;
@@ -47,7 +34,7 @@ BENCHMARK(BM_BuildInputBandPanel)->Unit(benchmark::kMillisecond);
 
 // Only the constructor: every row's controls (destruction not timed).
 void BM_ConstructBandPanel(benchmark::State& state) {
-  EnsurePanelApplication();
+  EnsureBenchApplication();
   for (auto _ : state) {
     auto* panel = new TMyPEQType10;
     benchmark::DoNotOptimize(panel->GetChannelNumber());

@@ -1,33 +1,17 @@
 #include <cmath>
 #include <vector>
 
-#include <QApplication>
-
 #include <benchmark/benchmark.h>
 
+#include "bench/support/BenchApplication.h"
 #include "components/LMyFFTDrawHpLp6dB.h"
-#include "platform/FontRegistry.h"
 
 namespace {
-
-// The widgets need an application; one offscreen instance for the run.
-void EnsureApplication() {
-  static int argc = 1;
-  static char name[] = "bench_components";
-  static char* argv[] = {name, nullptr};
-  if (QApplication::instance() == nullptr) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    // Kept to the end of the process: the widgets made by the benchmarks
-    // are gone long before.
-    new QApplication(argc, argv);
-    RegisterPlatformFonts();
-  }
-}
 
 // One main-window plot page redrawn with 34 curves of 4096 points (every
 // filter section of a channel plus copies of other channels' totals).
 void BM_RedrawPlotPage34Curves(benchmark::State& state) {
-  EnsureApplication();
+  EnsureBenchApplication();
   LMyFFTDrawHpLp6dB plot;
   plot.SetAutoRedraw(false);
   plot.SetBounds(0, 0, 1070, 255);
