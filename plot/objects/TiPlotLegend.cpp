@@ -1,6 +1,8 @@
 #include "plot/objects/TiPlotLegend.h"
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 
 #include "platform/Rounding.h"
 #include "platform/TCanvas.h"
@@ -79,6 +81,70 @@ QString TiPlotLegend::ValueText(TiPlotChannelCustom& channel, bool x) {
   return axis->GetLegendText(x ? channel.XLast() : channel.YLast());
 }
 
+bool TiPlotLegend::ColumnShown(Column column) const {
+  switch (column) {
+    case cLine:
+      return m_showColumnLine;
+    case cMarker:
+      return m_showColumnMarker;
+    case cName:
+      return true;
+    case cXAxisTitle:
+      return m_showColumnXAxisTitle;
+    case cYAxisTitle:
+      return m_showColumnYAxisTitle;
+    case cXValue:
+      return m_showXValue2;
+    case cYValue:
+      return m_showYValue2;
+    case cYMax:
+      return m_showColumnYMax;
+    case cYMin:
+      return m_showColumnYMin;
+    case cYMean:
+      return m_showColumnYMean;
+    case cCount:
+      break;
+  }
+  return false;
+}
+
+QString TiPlotLegend::ColumnCaption(Column column) const {
+  static const char* const captions[cCount] = {"", "", "Title", "X-Axis", "Y-Axis", "X", "Y", "Y-Max", "Y-Min", "Y-Mean"};
+  return TranslateString(QString::fromLatin1(captions[column]));
+}
+
+QString TiPlotLegend::CellText(TiPlotChannelCustom& channel, Column column) {
+  switch (column) {
+    case cXAxisTitle:
+    case cYAxisTitle: {
+      TiPlotAxis* axis = column == cXAxisTitle ? static_cast<TiPlotAxis*>(channel.XAxis())
+                                               : static_cast<TiPlotAxis*>(channel.YAxis());
+      if (axis == nullptr) {
+        return TranslateString(QStringLiteral("None"));
+      }
+      return axis->Title().trimmed().isEmpty() ? axis->Name() : axis->Title();
+    }
+    case cXValue:
+    case cYValue:
+      return ValueText(channel, column == cXValue);
+    case cYMax:
+    case cYMin:
+    case cYMean:
+      if (channel.Count() == 0) {
+        return TranslateString(QStringLiteral("Empty"));
+      }
+      if (channel.YAxis() == nullptr) {
+        return TranslateString(QStringLiteral("N/A"));
+      }
+      return channel.YAxis()->GetLegendText(column == cYMax   ? channel.RunningYMax()
+                                            : column == cYMin ? channel.RunningYMin()
+                                                              : channel.RunningYMean());
+    default:
+      return ChannelLabel(channel);
+  }
+}
+
 void TiPlotLegend::Layout(TCanvas& canvas) {
   canvas.Font().Assign(m_font);
   const QString zero = QStringLiteral("0");
@@ -95,7 +161,7 @@ void TiPlotLegend::Layout(TCanvas& canvas) {
   m_wrapSpacingPixels = Round(h0 * m_wrapColSpacingMin);
   m_itemHeight = h0;
   m_maxItemHeight = 0;
-  m_widthLine = m_widthMarker = m_widthName = m_widthXValue = m_widthYValue = 0;
+  std::fill(std::begin(m_width), std::end(m_width), 0);
   m_showXValue2 = m_showColumnXValue || m_cursorAllChannels;
   m_showYValue2 = m_showColumnYValue || m_cursorAllChannels;
   m_items.clear();
@@ -112,42 +178,46 @@ void TiPlotLegend::Layout(TCanvas& canvas) {
     return;
   }
   m_itemViewStartIndex = std::clamp(m_itemViewStartIndex, 0, n - 1);
+  m_titlesHeight = 0;
+  m_titlesMargin = 0;
+  if (m_columnTitlesVisible) {
+    canvas.Font().Assign(m_columnTitlesFont);
+    m_titlesHeight = canvas.TextHeight(zero);
+    m_titlesMargin = m_titlesHeight / 4;
+    for (int c = cName; c < cCount; ++c) {
+      if (ColumnShown(Column(c))) {
+        m_width[c] = std::max(m_width[c], canvas.TextWidth(ColumnCaption(Column(c))));
+      }
+    }
+  }
   for (const TiPlotLegendItem& item : m_items) {
     const QString label = ChannelLabel(*item.Channel);
     canvas.Font().Assign(m_selectedItemFont);
-    m_widthName = std::max(m_widthName, canvas.TextWidth(label));
+    m_width[cName] = std::max(m_width[cName], canvas.TextWidth(label));
     canvas.Font().Assign(m_font);
-    m_widthName = std::max(m_widthName, canvas.TextWidth(label));
-    if (m_showXValue2) {
-      m_widthXValue = std::max(m_widthXValue, canvas.TextWidth(ValueText(*item.Channel, true)));
-    }
-    if (m_showYValue2) {
-      m_widthYValue = std::max(m_widthYValue, canvas.TextWidth(ValueText(*item.Channel, false)));
+    for (int c = cName; c < cCount; ++c) {
+      if (ColumnShown(Column(c))) {
+        m_width[c] = std::max(m_width[c], canvas.TextWidth(CellText(*item.Channel, Column(c))));
+      }
     }
   }
   m_maxItemHeight = h0;
-  if (m_showColumnLine) {
-    m_widthLine = m_lineColumnWidth + 3;
-  }
-  if (m_showColumnMarker) {
-    m_widthMarker = m_lineColumnWidth + 3;
+  for (Column c : {cLine, cMarker}) {
+    if (ColumnShown(c)) {
+      m_width[c] = m_lineColumnWidth + 3;
+    }
   }
   int offset = 0;
-  const auto place = [&](bool shown, int width, int& start) {
-    start = offset;
-    if (shown) {
-      offset += width + m_columnSpacingPixels;
+  for (int c = 0; c < cCount; ++c) {
+    m_start[c] = offset;
+    if (ColumnShown(Column(c))) {
+      offset += m_width[c] + m_columnSpacingPixels;
     }
-  };
-  place(m_showColumnLine, m_widthLine, m_startLine);
-  place(m_showColumnMarker, m_widthMarker, m_startMarker);
-  place(true, m_widthName, m_startName);
-  place(m_showXValue2, m_widthXValue, m_startXValue);
-  place(m_showYValue2, m_widthYValue, m_startYValue);
+  }
   m_itemWidth = offset - m_columnSpacingPixels;
-  m_itemsRect = inner;
+  m_itemsRect = {inner.Left, inner.Top + m_titlesHeight + m_titlesMargin, inner.Right, inner.Bottom};
   const int itemsWidth = inner.Width() - (Horizontal() ? 25 : 0);
-  const int g = std::max(1, (inner.Height() + m_rowSpacingPixels) / (m_maxItemHeight + m_rowSpacingPixels));
+  const int g = std::max(1, (m_itemsRect.Height() + m_rowSpacingPixels) / (m_maxItemHeight + m_rowSpacingPixels));
   const int h = std::max(1, (itemsWidth + m_wrapSpacingPixels) / (m_itemWidth + m_wrapSpacingPixels));
   int cols = m_wrapColAutoCountEnabled ? m_wrapColAutoCountMax : m_wrapColDesiredCount;
   const int rows = m_wrapRowAutoCountEnabled ? m_wrapRowAutoCountMax : m_wrapRowDesiredCount;
@@ -177,7 +247,7 @@ void TiPlotLegend::Layout(TCanvas& canvas) {
   m_columnList = {inner.Left};
   int r = 1;
   int c = 1;
-  int y = inner.Top;
+  int y = m_itemsRect.Top;
   for (int i = m_itemViewStartIndex; i < n; ++i) {
     TiPlotLegendItem& item = m_items[std::size_t(i)];
     item.ARow = r;
@@ -188,7 +258,7 @@ void TiPlotLegend::Layout(TCanvas& canvas) {
     ++r;
     if (r > k && i != n - 1) {
       r = 1;
-      y = inner.Top;
+      y = m_itemsRect.Top;
       ++c;
       if (c > cols) {
         m_itemViewStopIndex = i;
@@ -198,7 +268,7 @@ void TiPlotLegend::Layout(TCanvas& canvas) {
     }
   }
   m_requiredWidth = cols * m_itemWidth + (cols - 1) * m_wrapSpacingPixels + left + right;
-  m_requiredHeight = top + k * (m_maxItemHeight + m_rowSpacingPixels) - m_rowSpacingPixels + bottom;
+  m_requiredHeight = top + m_titlesHeight + m_titlesMargin + k * (m_maxItemHeight + m_rowSpacingPixels) - m_rowSpacingPixels + bottom;
   if (k * cols < n && Enabled()) {
     m_upButton->SetVisible(true);
     m_downButton->SetVisible(true);
@@ -277,21 +347,39 @@ void TiPlotLegend::Draw(TCanvas& canvas, TColor backGroundColor) {
     canvas.Brush().SetColor(m_backGroundColor);
     canvas.FillRect(DrawRect());
   }
+  if (m_columnTitlesVisible) {
+    canvas.Font().Assign(m_columnTitlesFont);
+    canvas.Brush().SetStyle(TBrushStyle::bsClear);
+    const int top = m_itemsRect.Top - m_titlesMargin - m_titlesHeight;
+    for (int left : m_columnList) {
+      for (int c = cName; c < cCount; ++c) {
+        if (!ColumnShown(Column(c))) {
+          continue;
+        }
+        const TextFlags align = c == cName                            ? iTextFlag::Left
+                                : c == cXAxisTitle || c == cYAxisTitle ? iTextFlag::Center
+                                                                       : iTextFlag::Right;
+        TRect cell{left + m_start[c], top, left + m_start[c] + m_width[c], top + m_titlesHeight};
+        iDrawText(canvas, ColumnCaption(Column(c)), cell, m_columnTitlesFont.Color(), true,
+                  TextFlags(align | iTextFlag::VCenter | iTextFlag::SingleLine | iTextFlag::NoClip));
+      }
+    }
+  }
   for (TiPlotLegendItem& item : m_items) {
     item.Channel->SetLegendRect({});
   }
   for (int i = m_itemViewStartIndex; i <= m_itemViewStopIndex; ++i) {
     TiPlotLegendItem& item = m_items[std::size_t(i)];
     TiPlotChannelCustom& channel = *item.Channel;
-    TRect nameRect{item.ALeft + m_startName, item.ATop, item.ALeft + m_startName + m_widthName + 1,
+    TRect nameRect{item.ALeft + m_start[cName], item.ATop, item.ALeft + m_start[cName] + m_width[cName] + 1,
                    item.ATop + item.MaxHeight};
     channel.SetLegendRect(nameRect);
     const int centreY = item.ATop + m_itemHeight / 2;
     if (m_showColumnLine) {
-      DrawLineSample(canvas, channel, item.ALeft + m_startLine, centreY);
+      DrawLineSample(canvas, channel, item.ALeft + m_start[cLine], centreY);
     }
     if (m_showColumnMarker) {
-      channel.DrawMarker(canvas, -1, backGroundColor, {item.ALeft + m_startMarker + m_widthMarker / 2, centreY});
+      channel.DrawMarker(canvas, -1, backGroundColor, {item.ALeft + m_start[cMarker] + m_width[cMarker] / 2, centreY});
     }
     if (channel.UserSelected()) {
       canvas.Brush().SetStyle(TBrushStyle::bsSolid);
@@ -316,15 +404,16 @@ void TiPlotLegend::Draw(TCanvas& canvas, TColor backGroundColor) {
     iDrawText(canvas, ChannelLabel(channel), r, nameColour, true,
               TextFlags(iTextFlag::Left | iTextFlag::Top | iTextFlag::WordBreak | iTextFlag::WordEllipsis));
     canvas.Font().Assign(m_font);
-    const auto valueCell = [&](bool shown, int start, int width, bool x) {
-      if (shown) {
-        TRect cell{item.ALeft + start, item.ATop, item.ALeft + start + width, item.ATop + m_itemHeight};
-        iDrawText(canvas, ValueText(channel, x), cell, m_font.Color(), true,
-                  TextFlags(iTextFlag::Right | iTextFlag::VCenter));
+    for (int col = cXAxisTitle; col < cCount; ++col) {
+      if (!ColumnShown(Column(col))) {
+        continue;
       }
-    };
-    valueCell(m_showXValue2, m_startXValue, m_widthXValue, true);
-    valueCell(m_showYValue2, m_startYValue, m_widthYValue, false);
+      const bool title = col == cXAxisTitle || col == cYAxisTitle;
+      TRect cell{item.ALeft + m_start[col], item.ATop, item.ALeft + m_start[col] + m_width[col],
+                 item.ATop + m_itemHeight};
+      iDrawText(canvas, CellText(channel, Column(col)), cell, m_font.Color(), true,
+                TextFlags((title ? iTextFlag::Left : iTextFlag::Right) | iTextFlag::VCenter));
+    }
   }
   for (TiPlotLegendButton* button : {m_upButton.get(), m_downButton.get()}) {
     if (!button->Visible()) {

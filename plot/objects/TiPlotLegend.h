@@ -72,6 +72,16 @@ public:
   void SetShowColumnLine(bool value) { StoreAndChange(value, m_showColumnLine); }
   bool ShowColumnMarker() const { return m_showColumnMarker; }
   void SetShowColumnMarker(bool value) { StoreAndChange(value, m_showColumnMarker); }
+  bool ShowColumnXAxisTitle() const { return m_showColumnXAxisTitle; }
+  void SetShowColumnXAxisTitle(bool value) { StoreAndChange(value, m_showColumnXAxisTitle); }
+  bool ShowColumnYAxisTitle() const { return m_showColumnYAxisTitle; }
+  void SetShowColumnYAxisTitle(bool value) { StoreAndChange(value, m_showColumnYAxisTitle); }
+  bool ShowColumnYMax() const { return m_showColumnYMax; }
+  void SetShowColumnYMax(bool value) { StoreAndChange(value, m_showColumnYMax); }
+  bool ShowColumnYMin() const { return m_showColumnYMin; }
+  void SetShowColumnYMin(bool value) { StoreAndChange(value, m_showColumnYMin); }
+  bool ShowColumnYMean() const { return m_showColumnYMean; }
+  void SetShowColumnYMean(bool value) { StoreAndChange(value, m_showColumnYMean); }
   bool ShowColumnXValue() const { return m_showColumnXValue; }
   void SetShowColumnXValue(bool value) { StoreAndChange(value, m_showColumnXValue); }
   bool ShowColumnYValue() const { return m_showColumnYValue; }
@@ -121,8 +131,15 @@ public:
   /// The newest point's X or Y through the axis' legend format.
   QString ValueText(TiPlotChannelCustom& channel, bool x);
 
+  /// The entry columns, left to right.
+  enum Column { cLine, cMarker, cName, cXAxisTitle, cYAxisTitle, cXValue, cYValue, cYMax, cYMin, cYMean, cCount };
+  /// The text of an entry's cell (axis titles, values, statistics).
+  QString CellText(TiPlotChannelCustom& channel, Column column);
+
 private:
   void Layout(TCanvas& canvas);
+  bool ColumnShown(Column column) const;
+  QString ColumnCaption(Column column) const;
   void DrawLineSample(TCanvas& canvas, const TiPlotChannelCustom& channel, int x, int y);
 
   TFont m_font;
@@ -138,6 +155,11 @@ private:
   bool m_columnTitlesVisible = false;
   bool m_showColumnLine = true;
   bool m_showColumnMarker = false;
+  bool m_showColumnXAxisTitle = false;
+  bool m_showColumnYAxisTitle = false;
+  bool m_showColumnYMax = false;
+  bool m_showColumnYMin = false;
+  bool m_showColumnYMean = false;
   bool m_showColumnXValue = false;
   bool m_showColumnYValue = false;
   double m_columnSpacing = 0.5;
@@ -168,16 +190,10 @@ private:
   int m_rowSpacingPixels = 0;
   int m_columnSpacingPixels = 0;
   int m_wrapSpacingPixels = 0;
-  int m_widthLine = 0;
-  int m_widthMarker = 0;
-  int m_widthName = 0;
-  int m_widthXValue = 0;
-  int m_widthYValue = 0;
-  int m_startLine = 0;
-  int m_startMarker = 0;
-  int m_startName = 0;
-  int m_startXValue = 0;
-  int m_startYValue = 0;
+  int m_width[cCount] = {};
+  int m_start[cCount] = {};
+  int m_titlesHeight = 0;
+  int m_titlesMargin = 0;
   bool m_showXValue2 = false;
   bool m_showYValue2 = false;
   int m_itemViewStartIndex = 0;

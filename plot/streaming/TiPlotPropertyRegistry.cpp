@@ -197,8 +197,14 @@ List LegendProperties() {
   l.push_back(Prop<T>("BackGroundTransparent", &T::BackGroundTransparent, &T::SetBackGroundTransparent, true));
   l.push_back(Prop<T>("ShowColumnLine", &T::ShowColumnLine, &T::SetShowColumnLine, true));
   l.push_back(Prop<T>("ShowColumnMarker", &T::ShowColumnMarker, &T::SetShowColumnMarker, false));
+  l.push_back(Prop<T>("ColumnTitlesVisible", &T::ColumnTitlesVisible, &T::SetColumnTitlesVisible, false));
+  l.push_back(Prop<T>("ShowColumnXAxisTitle", &T::ShowColumnXAxisTitle, &T::SetShowColumnXAxisTitle, false));
+  l.push_back(Prop<T>("ShowColumnYAxisTitle", &T::ShowColumnYAxisTitle, &T::SetShowColumnYAxisTitle, false));
   l.push_back(Prop<T>("ShowColumnXValue", &T::ShowColumnXValue, &T::SetShowColumnXValue, false));
   l.push_back(Prop<T>("ShowColumnYValue", &T::ShowColumnYValue, &T::SetShowColumnYValue, false));
+  l.push_back(Prop<T>("ShowColumnYMax", &T::ShowColumnYMax, &T::SetShowColumnYMax, false));
+  l.push_back(Prop<T>("ShowColumnYMin", &T::ShowColumnYMin, &T::SetShowColumnYMin, false));
+  l.push_back(Prop<T>("ShowColumnYMean", &T::ShowColumnYMean, &T::SetShowColumnYMean, false));
   l.push_back(Prop<T>("WrapColDesiredCount", &T::WrapColDesiredCount, &T::SetWrapColDesiredCount));
   l.push_back(Prop<T>("WrapRowDesiredCount", &T::WrapRowDesiredCount, &T::SetWrapRowDesiredCount));
   l.push_back(Prop<T>("LineColumnWidth", &T::LineColumnWidth, &T::SetLineColumnWidth, 13));

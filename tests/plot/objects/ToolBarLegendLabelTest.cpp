@@ -122,8 +122,28 @@ TEST(PlotLegend, EntryTexts_nameFallbackAndEmptyValues) {
   EXPECT_EQ(TiPlotLegend::ChannelLabel(c), c.Name());
   EXPECT_EQ(legend.ValueText(c, true), QStringLiteral("Empty"));
   c.AddXY(1, 2);
+  EXPECT_EQ(legend.CellText(c, TiPlotLegend::cYMax), plot.YAxis(0)->GetLegendText(2));
   c.SetYAxisName(QStringLiteral("nowhere"));
   EXPECT_EQ(legend.ValueText(c, false), QStringLiteral("N/A"));
+  EXPECT_EQ(legend.CellText(c, TiPlotLegend::cYAxisTitle), QStringLiteral("None"));
+  EXPECT_EQ(legend.CellText(c, TiPlotLegend::cXAxisTitle), plot.XAxis(0)->Title());
+  c.Clear();
+  EXPECT_EQ(legend.CellText(c, TiPlotLegend::cYMean), QStringLiteral("Empty"));
+  // All columns with their title row, drawn for a look.
+  plot.SetBounds(0, 0, 700, 300);
+  c.SetYAxisName(plot.YAxis(0)->Name());
+  c.AddXY(3, 4);
+  legend.SetColumnTitlesVisible(true);
+  for (auto set : {&TiPlotLegend::SetShowColumnMarker, &TiPlotLegend::SetShowColumnXAxisTitle,
+                   &TiPlotLegend::SetShowColumnYAxisTitle, &TiPlotLegend::SetShowColumnXValue,
+                   &TiPlotLegend::SetShowColumnYValue, &TiPlotLegend::SetShowColumnYMax,
+                   &TiPlotLegend::SetShowColumnYMin, &TiPlotLegend::SetShowColumnYMean}) {
+    (legend.*set)(true);
+  }
+  TBitmap bitmap(700, 300);
+  plot.iPaintTo(bitmap.Canvas());
+  ASSERT_TRUE(bitmap.Image().save(QDir::temp().filePath(QStringLiteral("krv_plot_legend.png"))));
+  EXPECT_GT(legend.Width(), 200);
 }
 
 TEST(PlotRenderDefaults, PlotWithoutToolBarOrLegend_stillDrawsItsData) {
