@@ -54,6 +54,14 @@ public:
   void SetFillColor(TColor value) { StoreAndChange(value, m_fillColor); }
   bool FillUseChannelColor() const { return m_fillUseChannelColor; }
   void SetFillUseChannelColor(bool value) { StoreAndChange(value, m_fillUseChannelColor); }
+  bool DigitalEnabled() const { return m_digitalEnabled; }
+  void SetDigitalEnabled(bool value) { StoreAndChange(value, m_digitalEnabled); }
+  TiPlotDigitalReferenceStyle DigitalReferenceStyle() const { return m_digitalReferenceStyle; }
+  void SetDigitalReferenceStyle(TiPlotDigitalReferenceStyle value) { StoreAndChange(value, m_digitalReferenceStyle); }
+  double DigitalReferenceLow() const { return m_digitalReferenceLow; }
+  void SetDigitalReferenceLow(double value) { StoreAndChange(value, m_digitalReferenceLow); }
+  double DigitalReferenceHigh() const { return m_digitalReferenceHigh; }
+  void SetDigitalReferenceHigh(double value) { StoreAndChange(value, m_digitalReferenceHigh); }
   bool BarEnabled() const { return m_barEnabled; }
   void SetBarEnabled(bool value) { StoreAndChange(value, m_barEnabled); }
   bool BarPenUseChannelColor() const { return m_barPenUseChannelColor; }
@@ -76,6 +84,8 @@ public:
   double GetFitYMax() override;
   double GetFitYMin() override;
   void DrawTrace(TCanvas& canvas, TColor backGroundColor) override;
+  /// A digital channel marks its points on the high and low levels.
+  void DrawMarkers(TCanvas& canvas, TColor backGroundColor) override;
 
   // Value lookup (TiPlotChannel_Lookup.cpp).
   /// The point at or beyond target in the data's direction; -1 outside.
@@ -98,6 +108,8 @@ private:
   int SearchDescending(double value) const;
   void DrawFastTrace(TCanvas& canvas);
   void DrawSteps(TCanvas& canvas);
+  /// Level runs between the high and low references (Y not 0 is high).
+  void DrawDigital(TCanvas& canvas);
   void DrawStraightFill(TCanvas& canvas, TColor backGroundColor);
   void DrawBars(TCanvas& canvas, TColor backGroundColor);
   void SetFillBrush(TCanvas& canvas) const;
@@ -129,6 +141,12 @@ private:
   bool m_fillUseChannelColor = true;
   TBrushStyle m_fillStyle = TBrushStyle::bsSolid;
   TColor m_fillColor = clBlack;
+  bool m_digitalEnabled = false;
+  TiPlotDigitalReferenceStyle m_digitalReferenceStyle = TiPlotDigitalReferenceStyle::ipdrScale;
+  double m_digitalReferenceLow = 10;
+  double m_digitalReferenceHigh = 90;
+  int m_pixelsHigh = 0;
+  int m_pixelsLow = 0;
   bool m_barEnabled = false;
   bool m_barPenUseChannelColor = true;
   bool m_barBrushUseChannelColor = true;

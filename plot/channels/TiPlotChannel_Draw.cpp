@@ -3,6 +3,7 @@
 #include <exception>
 
 #include "platform/TCanvas.h"
+#include "plot/base/TDigitalSequenceData.h"
 #include "plot/base/TiPlotMinMaxPoint.h"
 #include "plot/base/iDrawing.h"
 #include "plot/channels/TiPlotChannel.h"
@@ -67,6 +68,14 @@ void TiPlotChannel::PrepareForDraw(TCanvas&) {
   }
   CalcDrawStartIndex();
   CalcDrawStopIndex();
+  const auto level = [this](double reference) {
+    TiPlotYAxis* y = YAxis();
+    return m_digitalReferenceStyle == TiPlotDigitalReferenceStyle::ipdrPercent
+               ? y->PositionToPixels(y->Span() * reference / 100 + y->Min())
+               : y->PositionToPixels(reference);
+  };
+  m_pixelsHigh = level(m_digitalReferenceHigh);
+  m_pixelsLow = level(m_digitalReferenceLow);
   m_pixelListStart = std::min(XAxis()->MinPixels(), XAxis()->MaxPixels());
   m_pixelListStop = std::max(XAxis()->MinPixels(), XAxis()->MaxPixels());
   const std::size_t columns = std::size_t(m_pixelListStop - m_pixelListStart + 1);
@@ -233,7 +242,7 @@ void TiPlotChannel::SetFillBrush(TCanvas& canvas) const {
 }
 
 void TiPlotChannel::DrawStraightFill(TCanvas& canvas, TColor backGroundColor) {
-  if (!m_fillEnabled || m_fillStyle == TBrushStyle::bsClear ||
+  if (!m_fillEnabled || m_fillStyle == TBrushStyle::bsClear || m_digitalEnabled ||
       m_interpolationStyle != TiPlotInterpolationStyle::ipistStraightLine) {
     return;
   }
@@ -295,6 +304,10 @@ void TiPlotChannel::DrawTrace(TCanvas& canvas, TColor backGroundColor) {
   SetTracePen(canvas, Color(), TraceLineStyle(), TraceLineWidth());
   canvas.Brush().SetStyle(TBrushStyle::bsClear);
   canvas.SetBkColor(backGroundColor);
+  if (m_digitalEnabled) {
+    DrawDigital(canvas);
+    return;
+  }
   switch (m_interpolationStyle) {
     case TiPlotInterpolationStyle::ipistDifferential:
     case TiPlotInterpolationStyle::ipistDifferentialTerminated:
@@ -429,5 +442,83 @@ void TiPlotChannel::DrawSteps(TCanvas& canvas) {
   if (open && m_interpolationStyle == TiPlotInterpolationStyle::ipistDifferential) {
     canvas.Pen().SetColor(Color());
     DrawLine(canvas, false, px, py, XAxis()->Max(), py);
+  }
+}
+
+void TiPlotChannel::DrawDigital(TCanvas& canvas) {
+  if (DrawStartIndex() == DrawStopIndex()) {
+    return;
+  }
+  const double high = m_digitalReferenceHigh;
+  const double low = m_digitalReferenceLow;
+  const bool percent = m_digitalReferenceStyle == TiPlotDigitalReferenceStyle::ipdrPercent;
+  TDigitalSequenceData run;
+  const auto writeOut = [&] {
+    const double v = run.StartYValue ? high : low;
+    SetFillBrush(canvas);
+    if (run.TransitionSet) {
+      if (m_fillEnabled) {
+        canvas.Pen().SetColor(canvas.Brush().Color());
+        DrawFillPolygon(canvas, {run.TransitionXValue, run.TransitionXValue, run.StartXValue, run.StartXValue},
+                        {m_fillReference, v, v, m_fillReference});
+        canvas.Pen().SetColor(Color());
+      }
+      DrawLine(canvas, percent, run.StartXValue, v, run.TransitionXValue, v);
+      DrawLine(canvas, percent, run.TransitionXValue, v, run.TransitionXValue, run.StartYValue ? low : high);
+    } else if (run.StartSet && run.StopSet) {
+      if (m_fillEnabled) {
+        canvas.Pen().SetColor(Color());
+        DrawFillPolygon(canvas, {run.StopXValue, run.StopXValue, run.StartXValue, run.StartXValue},
+                        {m_fillReference, v, v, m_fillReference});
+        canvas.Pen().SetColor(Color());
+      }
+      DrawLine(canvas, percent, run.StartXValue, v, run.StopXValue, v);
+    }
+    run.Clear();
+  };
+  for (int i = DrawStartIndex(); i <= DrawStopIndex(); ++i) {
+    if (GetEmpty(i)) {
+      continue;
+    }
+    if (GetNull(i)) {
+      writeOut();
+      continue;
+    }
+    const double x = GetX(i);
+    const bool level = GetY(i) != 0;
+    if (!run.StartSet) {
+      run.StartSet = true;
+      run.StartXValue = x;
+      run.StartYValue = level;
+    } else if (run.StartYValue == level) {
+      run.StopSet = true;
+      run.StopXValue = x;
+    } else {
+      run.TransitionSet = true;
+      run.TransitionXValue = x;
+      writeOut();
+      run.StartSet = true;
+      run.StartXValue = x;
+      run.StartYValue = level;
+    }
+  }
+  writeOut();
+}
+
+void TiPlotChannel::DrawMarkers(TCanvas& canvas, TColor backGroundColor) {
+  if (!MarkersVisible()) {
+    return;
+  }
+  if (!m_digitalEnabled) {
+    TiPlotChannelCustom::DrawMarkers(canvas, backGroundColor);
+    return;
+  }
+  for (int i = std::max(DrawStartIndex(), 0); i <= DrawStopIndex(); ++i) {
+    if (GetValid(i) && DataList().GetMarkerVisible(i) && XAxis()->ValueOnScale(GetX(i)) &&
+        YAxis()->ValueOnScale(GetY(i))) {
+      const int x = XAxis()->PositionToPixels(GetX(i));
+      DrawMarker(canvas, i, backGroundColor,
+                 OrientedPoint(XYAxesReversed(), x, GetY(i) != 0 ? m_pixelsHigh : m_pixelsLow));
+    }
   }
 }

@@ -53,6 +53,10 @@ bool TiPlotChannel::GetYInterpolated(double xValue, double& yValue) {
   if (j < 0 || j >= Count()) {
     return false;
   }
+  if (m_digitalEnabled) {
+    yValue = GetY(j);
+    return true;
+  }
   if (GetX(i) != xValue) {
     if (i < 1 || GetNull(i) || GetNull(j)) {
       return false;
@@ -82,9 +86,9 @@ TiPlotDataPointStatus TiPlotChannel::GetCursorYValue(double xValue, double& yVal
     yValue = YLast();
     return TiPlotDataPointStatus::ipdpsValid;
   }
-  if (m_interpolationStyle == TiPlotInterpolationStyle::ipistCubicSpline ||
+  if (!m_digitalEnabled && (m_interpolationStyle == TiPlotInterpolationStyle::ipistCubicSpline ||
       m_interpolationStyle == TiPlotInterpolationStyle::ipistPolynomial ||
-      m_interpolationStyle == TiPlotInterpolationStyle::ipistRational) {
+      m_interpolationStyle == TiPlotInterpolationStyle::ipistRational)) {
     const int c = XAxis() != nullptr ? XAxis()->PositionToPixels(xValue) : 0;
     if (c < m_pixelListStart || c > m_pixelListStop || (m_pixelListStart == 0 && m_pixelListStop == 0) ||
         xValue < XFirst() || xValue > XLast() || std::size_t(c - m_pixelListStart) >= m_pixelList.size()) {
@@ -94,8 +98,8 @@ TiPlotDataPointStatus TiPlotChannel::GetCursorYValue(double xValue, double& yVal
     yValue = p.YValue;
     return p.Null ? TiPlotDataPointStatus::ipdpsNull : TiPlotDataPointStatus::ipdpsValid;
   }
-  if (m_interpolationStyle == TiPlotInterpolationStyle::ipistDifferential ||
-      m_interpolationStyle == TiPlotInterpolationStyle::ipistDifferentialTerminated) {
+  if (!m_digitalEnabled && (m_interpolationStyle == TiPlotInterpolationStyle::ipistDifferential ||
+                            m_interpolationStyle == TiPlotInterpolationStyle::ipistDifferentialTerminated)) {
     const int j = CalcIndex(xValue) - 1;
     if (j < 0) {
       if (m_interpolationStyle == TiPlotInterpolationStyle::ipistDifferential && GetValid(Count() - 1) &&
@@ -150,5 +154,5 @@ void TiPlotChannel::UpdateDataCursor(TiPlotDataCursor& cursor) {
     }
   }
   cursor.SetValues(status, y, x);
-  cursor.SetCursorDisplayText(BuildCursorTexts(cursor.Style(), status, x, y, false, false));
+  cursor.SetCursorDisplayText(BuildCursorTexts(cursor.Style(), status, x, y, m_digitalEnabled, false));
 }

@@ -280,6 +280,7 @@ List ChannelProperties() {
   l.push_back(Prop<T>("InterpolationStyle", &T::InterpolationStyle, &T::SetInterpolationStyle,
                       TiPlotInterpolationStyle::ipistStraightLine));
   l.push_back(Prop<T>("FillEnabled", &T::FillEnabled, &T::SetFillEnabled, false));
+  l.push_back(Prop<T>("DigitalEnabled", &T::DigitalEnabled, &T::SetDigitalEnabled, false));
   l.push_back(Prop<T>("BarEnabled", &T::BarEnabled, &T::SetBarEnabled, false));
   return l;
 }

@@ -177,3 +177,23 @@ TEST(ChannelDraw, CurveStyles_drawPerColumnAndAnswerFromThePixelList) {
   c.PrepareForDraw(f.canvas());
   EXPECT_NO_THROW(c.Draw(f.canvas(), clBlack));
 }
+
+TEST(ChannelDraw, Digital_drawsLevelRunsAndHoldsTheLevelBetweenPoints) {
+  DrawFixture<TiPlot> f(-1, 5, 0, 100);
+  TiPlotChannel& c = *f.plot.Channel(0);
+  c.SetDigitalEnabled(true);
+  for (int x = 0; x < 4; ++x) {
+    c.AddXY(x, x < 2 ? 0 : 5);
+  }
+  c.PrepareForDraw(f.canvas());
+  c.DrawTrace(f.canvas(), clBlack);
+  const int low = f.py(10);
+  const int high = f.py(90);
+  EXPECT_TRUE(f.White(f.px(1), low));
+  EXPECT_FALSE(f.White(f.px(1), high));
+  EXPECT_TRUE(f.White(f.px(2.5), high));
+  EXPECT_TRUE(f.White(f.px(2), (low + high) / 2));
+  double y = 1;
+  EXPECT_TRUE(c.GetYInterpolated(1.5, y));
+  EXPECT_EQ(y, 0);
+}
