@@ -137,6 +137,9 @@ public:
   void DoKeyDown(WORD& charCode, TShiftState shift, TPopupMenu* popupMenu) override;
   void DoMouseHint(const TiPlotMouseData& mouseData, TiHintData& hintData) override;
   TCursor GetMouseCursor(TPoint point) override;
+  /// "Tracking Enabled" (checked while on), "Update Resume Values" (while
+  /// off and the range moved), "Zoom to Fit", then "Edit...".
+  void AddMenuItems(TPopupMenu& popupMenu) override;
 
   // Ticks (TiPlotAxis_Ticks.cpp).
   /// Appends a tick; EPlotError "Log Scale Requires Position to be Greater

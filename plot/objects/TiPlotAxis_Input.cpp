@@ -1,6 +1,7 @@
 #include <QImage>
 
 #include "platform/TCanvas.h"
+#include "platform/widgets/TPopupMenu.h"
 #include "platform/widgets/InputTypes.h"
 #include "plot/core/TiPlotComponent.h"
 #include "plot/objects/TiPlotAxis.h"
@@ -155,4 +156,16 @@ TCursor TiPlotAxis::GetMouseCursor(TPoint) {
   }
   Owner()->DoObjectGetMouseCursor(this, cursor);
   return cursor;
+}
+
+void TiPlotAxis::AddMenuItems(TPopupMenu& popupMenu) {
+  TiPlotLayoutObject::AddMenuItems(popupMenu);
+  popupMenu.Add(TranslateString(QStringLiteral("Tracking Enabled")), [this](TObject*) {
+    SetTrackingEnabled(!TrackingEnabled());
+  }).Checked = TrackingEnabled();
+  popupMenu.Add(TranslateString(QStringLiteral("Update Resume Values")), [this](TObject*) {
+    UpdateResumeValues();
+  }).Enabled = !TrackingEnabled() && (Min() != m_previousMin || Span() != m_previousSpan);
+  popupMenu.Add(TranslateString(QStringLiteral("Zoom to Fit")), [this](TObject*) { ZoomToFit(); });
+  AddEditMenuItem(popupMenu);
 }

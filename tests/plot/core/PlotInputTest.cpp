@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/TBitmap.h"
+#include "platform/widgets/TPopupMenu.h"
 #include "plot/objects/TiPlotToolBar.h"
 #include "tests/plot/SystemPlots.h"
 
@@ -57,4 +58,21 @@ TEST(PlotInput, RightClickOnEmptyBackground_clearsSelections) {
   plot.iMouseDown(TMouseButton::mbRight, {TShiftStateItem::ssRight}, 1, 1);
   plot.iMouseUp(TMouseButton::mbRight, {}, 1, 1);
   EXPECT_FALSE(plot.XAxis(0)->UserSelected());
+}
+
+TEST(PlotInput, AxisMenu_offersTrackingResumeValuesAndZoomToFit) {
+  TiXYPlot plot;
+  TPopupMenu menu;
+  TiPlotYAxis& axis = *plot.YAxis(0);
+  axis.AddMenuItems(menu);
+  ASSERT_EQ(menu.Count(), 4);
+  EXPECT_EQ(menu.Item(0).Caption, QStringLiteral("Tracking Enabled"));
+  EXPECT_TRUE(menu.Item(0).Checked);
+  EXPECT_FALSE(menu.Item(1).Enabled);
+  menu.Item(0).Click();
+  EXPECT_FALSE(axis.TrackingEnabled());
+  axis.SetMinSpan(5, 5);
+  axis.AddMenuItems(menu);
+  EXPECT_TRUE(menu.Item(1).Enabled);
+  EXPECT_EQ(menu.Item(3).Caption, QStringLiteral("Edit..."));
 }
