@@ -1,10 +1,9 @@
 #include <cmath>
-#include <memory>
 #include <vector>
 
 #include <benchmark/benchmark.h>
 
-#include "bench/plot/BenchApplication.h"
+#include "bench/support/BenchApplication.h"
 #include "platform/TBitmap.h"
 #include "plot/core/TiPlotComponent.h"
 #include "plot/objects/TiPlotXAxis.h"

@@ -2,7 +2,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include "bench/plot/BenchApplication.h"
+#include "bench/support/BenchApplication.h"
 #include "platform/TBitmap.h"
 #include "tests/plot/SystemPlots.h"
 
