@@ -1,3 +1,5 @@
+#include <memory>
+
 #include <QCoreApplication>
 
 #include <benchmark/benchmark.h>
