@@ -101,9 +101,10 @@ SimImage MakeDefaultImage() {
 
 std::vector<std::uint8_t> ImageBlockPayload(const SimImage& image, std::uint8_t block) {
   constexpr std::size_t kBlockBytes = 50;
-  std::vector<std::uint8_t> payload{block};
   const std::size_t begin = std::min(kBlockBytes * block, image.size());
   const std::size_t end = std::min(begin + kBlockBytes, image.size());
-  payload.insert(payload.end(), image.begin() + begin, image.begin() + end);
+  std::vector<std::uint8_t> payload(1 + end - begin);
+  payload[0] = block;
+  std::copy(image.begin() + begin, image.begin() + end, payload.begin() + 1);
   return payload;
 }
