@@ -2,12 +2,11 @@
 
 #include <algorithm>
 
-#include <QEventLoop>
-#include <QTimer>
 
 #include "link/LinkErrorEvent.h"
 #include "link/LinkMessages.h"
 #include "link/LinkReplyEvent.h"
+#include "tests/support/ProcessEventsUntil.h"
 
 bool RecordingOwner::HasError(int code) const {
   return std::any_of(errors.begin(), errors.end(), [code](const Error& error) { return error.code == code; });
@@ -44,14 +43,5 @@ QStringList RecordingLog::Lines() const {
 }
 
 bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds limit) {
-  const auto deadline = std::chrono::steady_clock::now() + limit;
-  while (!condition()) {
-    if (std::chrono::steady_clock::now() >= deadline) {
-      return false;
-    }
-    QEventLoop loop;
-    QTimer::singleShot(5, &loop, &QEventLoop::quit);
-    loop.exec();
-  }
-  return true;
+  return ProcessEventsUntil(condition, limit);
 }

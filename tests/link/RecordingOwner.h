@@ -50,4 +50,4 @@ private:
 
 /// Runs the event loop until `condition` holds; false after `limit`.
 bool WaitFor(const std::function<bool()>& condition,
-             std::chrono::milliseconds limit = std::chrono::milliseconds(5000));
+             std::chrono::milliseconds limit = std::chrono::milliseconds(20000));
