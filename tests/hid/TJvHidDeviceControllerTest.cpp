@@ -21,8 +21,8 @@ TEST_F(ControllerFixture, StartUp_raisesOneDeviceChangeEvenWithoutDevices) {
 }
 
 TEST_F(ControllerFixture, StartUp_listsPluggedDevicesAndAnnouncesEachArrival) {
-  fake->Plug(FakeHidDeviceSpec("0003:0168:0821.0001"));
-  fake->Plug(FakeHidDeviceSpec("0003:0168:0821.0002"));
+  fake->Plug(FakeHidDeviceSetup("0003:0168:0821.0001"));
+  fake->Plug(FakeHidDeviceSetup("0003:0168:0821.0002"));
   std::vector<std::string> arrivals;
   controller = std::make_unique<TJvHidDeviceController>(fake);
   controller->SetOnArrival([&](TJvHidDevice* device) { arrivals.push_back(device->PnPInfo()->DeviceID()); });
@@ -35,12 +35,12 @@ TEST_F(ControllerFixture, StartUp_listsPluggedDevicesAndAnnouncesEachArrival) {
 }
 
 TEST_F(ControllerFixture, DeviceChange_broadcastThatFindsNothingNewRaisesNoEvent) {
-  fake->Plug(FakeHidDeviceSpec("a"));
+  fake->Plug(FakeHidDeviceSetup("a"));
   Start();
   // Interfaces that cannot be identified change nothing; the controller's
   // attempt to open one shows that the broadcast was handled.
   const auto plugMute = [&](const std::string& id) {
-    FakeHidDeviceSpec mute(id);
+    FakeHidDeviceSetup mute(id);
     mute.identifiable = false;
     fake->Plug(mute);
     return PumpUntil([&] { return fake->OpenCount(id, HidAccess::ReadWrite) > 0; });
@@ -55,10 +55,10 @@ TEST_F(ControllerFixture, DeviceChange_broadcastThatFindsNothingNewRaisesNoEvent
 }
 
 TEST_F(ControllerFixture, DeviceChange_skipsInterfacesThatCannotBeIdentified) {
-  FakeHidDeviceSpec mute = FakeHidDeviceSpec("mute");
+  FakeHidDeviceSetup mute = FakeHidDeviceSetup("mute");
   mute.identifiable = false;
   fake->Plug(mute);
-  fake->Plug(FakeHidDeviceSpec("unit"));
+  fake->Plug(FakeHidDeviceSetup("unit"));
   Start();
 
   ASSERT_EQ(controller->Count(), 1);
@@ -66,7 +66,7 @@ TEST_F(ControllerFixture, DeviceChange_skipsInterfacesThatCannotBeIdentified) {
 }
 
 TEST_F(ControllerFixture, Unplug_ofCheckedOutDeviceCallsUnplugAndRemovalAndKeepsItListed) {
-  fake->Plug(FakeHidDeviceSpec("unit"));
+  fake->Plug(FakeHidDeviceSetup("unit"));
   Start();
   std::vector<std::string> calls;
   controller->SetOnDeviceUnplug([&](TJvHidDevice*) { calls.push_back("unplug"); });
@@ -93,7 +93,7 @@ TEST_F(ControllerFixture, Unplug_ofCheckedOutDeviceCallsUnplugAndRemovalAndKeeps
 }
 
 TEST_F(ControllerFixture, Unplug_ofCheckedInDeviceDropsIt) {
-  fake->Plug(FakeHidDeviceSpec("unit"));
+  fake->Plug(FakeHidDeviceSetup("unit"));
   Start();
 
   fake->Unplug("unit");
@@ -102,8 +102,8 @@ TEST_F(ControllerFixture, Unplug_ofCheckedInDeviceDropsIt) {
 }
 
 TEST_F(ControllerFixture, Unplug_handlerThatChecksTheDeviceInLeavesAConsistentList) {
-  fake->Plug(FakeHidDeviceSpec("unit"));
-  fake->Plug(FakeHidDeviceSpec("other"));
+  fake->Plug(FakeHidDeviceSetup("unit"));
+  fake->Plug(FakeHidDeviceSetup("other"));
   Start();
   TJvHidDevice* device = nullptr;
   controller->SetOnDeviceUnplug([&](TJvHidDevice*) { controller->CheckIn(device); });
@@ -117,15 +117,15 @@ TEST_F(ControllerFixture, Unplug_handlerThatChecksTheDeviceInLeavesAConsistentLi
 }
 
 TEST_F(ControllerFixture, Replug_beforeCheckInAddsANewObjectForTheInterface) {
-  FakeHidDeviceSpec spec = FakeHidDeviceSpec("unit");
-  fake->Plug(spec);
+  FakeHidDeviceSetup setup = FakeHidDeviceSetup("unit");
+  fake->Plug(setup);
   Start();
   TJvHidDevice* device = nullptr;
   ASSERT_TRUE(controller->CheckOut(device));
   fake->Unplug("unit");
   ASSERT_TRUE(PumpUntil([&] { return !device->IsPluggedIn(); }));
 
-  fake->Plug(FakeHidDeviceSpec("unit"));
+  fake->Plug(FakeHidDeviceSetup("unit"));
   ASSERT_TRUE(PumpUntil([&] { return controller->Count() == 2; }));
 
   EXPECT_NE(controller->Device(1), device);
@@ -133,8 +133,8 @@ TEST_F(ControllerFixture, Replug_beforeCheckInAddsANewObjectForTheInterface) {
 }
 
 TEST_F(ControllerFixture, CheckOut_twoUnitsTakesTheFirstAndEnumerateOffersBothInOrder) {
-  fake->Plug(FakeHidDeviceSpec("first"));
-  fake->Plug(FakeHidDeviceSpec("second"));
+  fake->Plug(FakeHidDeviceSetup("first"));
+  fake->Plug(FakeHidDeviceSetup("second"));
   Start();
   std::vector<int> offered;
   controller->SetOnEnumerate([&](TJvHidDevice*, int index) {
@@ -159,8 +159,8 @@ TEST_F(ControllerFixture, CheckOut_twoUnitsTakesTheFirstAndEnumerateOffersBothIn
 }
 
 TEST_F(ControllerFixture, Enumerate_stopsAtTheFirstRefusal) {
-  fake->Plug(FakeHidDeviceSpec("first"));
-  fake->Plug(FakeHidDeviceSpec("second"));
+  fake->Plug(FakeHidDeviceSetup("first"));
+  fake->Plug(FakeHidDeviceSetup("second"));
   Start();
 
   EXPECT_EQ(controller->Enumerate(), 1) << "no handler: the first device only";
@@ -174,7 +174,7 @@ TEST_F(ControllerFixture, Enumerate_stopsAtTheFirstRefusal) {
 }
 
 TEST_F(ControllerFixture, Destroying_aCheckedOutPluggedDeviceLeavesAFreshCheckedInObject) {
-  fake->Plug(FakeHidDeviceSpec("unit"));
+  fake->Plug(FakeHidDeviceSetup("unit"));
   Start();
   TJvHidDevice* device = nullptr;
   ASSERT_TRUE(controller->CheckOut(device));
@@ -190,8 +190,8 @@ TEST_F(ControllerFixture, Destroying_aCheckedOutPluggedDeviceLeavesAFreshChecked
 }
 
 TEST_F(ControllerFixture, Handlers_passOnOnlyToDevicesHoldingThePreviousOne) {
-  fake->Plug(FakeHidDeviceSpec("first"));
-  fake->Plug(FakeHidDeviceSpec("second"));
+  fake->Plug(FakeHidDeviceSetup("first"));
+  fake->Plug(FakeHidDeviceSetup("second"));
   Start();
   const TJvHidPlugEvent own = [](TJvHidDevice*) {};
   controller->Device(1)->SetOnUnplug(own);
@@ -204,9 +204,9 @@ TEST_F(ControllerFixture, Handlers_passOnOnlyToDevicesHoldingThePreviousOne) {
 }
 
 TEST_F(ControllerFixture, CheckOutByName_usesOnlyStringsTheDeviceAlreadyRead) {
-  FakeHidDeviceSpec spec = FakeHidDeviceSpec("unit");
-  spec.strings[HidStringKind::Product] = "KRV-71";
-  fake->Plug(spec);
+  FakeHidDeviceSetup setup = FakeHidDeviceSetup("unit");
+  setup.strings[HidStringKind::Product] = "KRV-71";
+  fake->Plug(setup);
   Start();
   TJvHidDevice* device = nullptr;
 
@@ -223,7 +223,7 @@ TEST_F(ControllerFixture, CheckOutByName_usesOnlyStringsTheDeviceAlreadyRead) {
 
 TEST(TJvHidDeviceControllerSystem, UnavailableSystemGivesAnEmptyListAndNoEvents) {
   auto fake = std::make_shared<FakeHidSystem>();
-  fake->Plug(FakeHidDeviceSpec("unit"));
+  fake->Plug(FakeHidDeviceSetup("unit"));
   fake->SetAvailable(false);
   TJvHidDeviceController controller(fake);
   int changes = 0;

@@ -10,8 +10,8 @@ namespace {
 
 class DeviceInfoFixture : public ControllerFixture {
 protected:
-  TJvHidDevice* CheckOut(FakeHidDeviceSpec spec) {
-    fake->Plug(std::move(spec));
+  TJvHidDevice* CheckOut(FakeHidDeviceSetup setup) {
+    fake->Plug(std::move(setup));
     Start();
     TJvHidDevice* device = nullptr;
     controller->CheckOut(device);
@@ -29,21 +29,21 @@ TEST_F(DeviceInfoFixture, SerialNumber_equalToTheLanguageListIsNotKept) {
   for (const auto& [ids, expected] : cases) {
     fake = std::make_shared<FakeHidSystem>();
     deviceChanges = 0;
-    FakeHidDeviceSpec spec("unit");
-    spec.strings[HidStringKind::SerialNumber] = "\xD0\x89";  // U+0409
-    spec.languageIds = ids;
-    TJvHidDevice* device = CheckOut(spec);
+    FakeHidDeviceSetup setup("unit");
+    setup.strings[HidStringKind::SerialNumber] = "\xD0\x89";  // U+0409
+    setup.languageIds = ids;
+    TJvHidDevice* device = CheckOut(setup);
     ASSERT_NE(device, nullptr);
     EXPECT_EQ(device->SerialNumber(), expected) << ids.size();
   }
 }
 
 TEST_F(DeviceInfoFixture, Strings_areReadWhileAccessibleAndKept) {
-  FakeHidDeviceSpec spec("unit");
-  spec.strings[HidStringKind::Manufacturer] = "Maker";
-  spec.strings[HidStringKind::Product] = "KRV-71";
-  spec.strings[HidStringKind::SerialNumber] = "A1";
-  TJvHidDevice* device = CheckOut(spec);
+  FakeHidDeviceSetup setup("unit");
+  setup.strings[HidStringKind::Manufacturer] = "Maker";
+  setup.strings[HidStringKind::Product] = "KRV-71";
+  setup.strings[HidStringKind::SerialNumber] = "A1";
+  TJvHidDevice* device = CheckOut(setup);
 
   EXPECT_EQ(device->VendorName(), u"Maker");
   EXPECT_EQ(device->ProductName(), u"KRV-71");
@@ -54,15 +54,15 @@ TEST_F(DeviceInfoFixture, Strings_areReadWhileAccessibleAndKept) {
 }
 
 TEST_F(DeviceInfoFixture, LanguageStrings_nameKnownLanguagesAndTheOthersById) {
-  FakeHidDeviceSpec spec("unit");
-  spec.languageIds = std::vector<std::uint16_t>{0x0409, 0x0476};
-  TJvHidDevice* device = CheckOut(spec);
+  FakeHidDeviceSetup setup("unit");
+  setup.languageIds = std::vector<std::uint16_t>{0x0409, 0x0476};
+  TJvHidDevice* device = CheckOut(setup);
 
   EXPECT_EQ(device->LanguageStrings(), (std::vector<std::string>{"English", "unknown Locale ID $0476"}));
 }
 
 TEST_F(DeviceInfoFixture, LinkCollectionNode_outOfRangeIsZeroed) {
-  TJvHidDevice* device = CheckOut(FakeHidDeviceSpec("unit"));
+  TJvHidDevice* device = CheckOut(FakeHidDeviceSetup("unit"));
 
   EXPECT_EQ(device->GetLinkCollectionNode(0).LinkUsagePage, 0xFF00);
   EXPECT_EQ(device->GetLinkCollectionNode(1), HIDP_LINK_COLLECTION_NODE());
@@ -70,7 +70,7 @@ TEST_F(DeviceInfoFixture, LinkCollectionNode_outOfRangeIsZeroed) {
 }
 
 TEST_F(DeviceInfoFixture, NumInputBuffers_sameValueDoesNothingAnotherTakesTheSystemsCount) {
-  TJvHidDevice* device = CheckOut(FakeHidDeviceSpec("unit"));
+  TJvHidDevice* device = CheckOut(FakeHidDeviceSetup("unit"));
   EXPECT_EQ(device->NumInputBuffers(), 0);
   const int opens = fake->OpenCount("unit", HidAccess::ReadWrite);
 
@@ -82,7 +82,7 @@ TEST_F(DeviceInfoFixture, NumInputBuffers_sameValueDoesNothingAnotherTakesTheSys
 }
 
 TEST_F(DeviceInfoFixture, ParserCalls_answerNullWhileInaccessibleElseNotImplemented) {
-  TJvHidDevice* device = CheckOut(FakeHidDeviceSpec("unit"));
+  TJvHidDevice* device = CheckOut(FakeHidDeviceSetup("unit"));
   std::uint32_t value = 0;
   std::uint16_t count = 0;
 

@@ -20,8 +20,8 @@ struct Received {
 
 class DeviceFixture : public ControllerFixture {
 protected:
-  void CheckOutUnit(FakeHidDeviceSpec spec = FakeHidDeviceSpec("unit")) {
-    fake->Plug(spec);
+  void CheckOutUnit(FakeHidDeviceSetup setup = FakeHidDeviceSetup("unit")) {
+    fake->Plug(setup);
     Start();
     controller->SetOnDeviceData([this](TJvHidDevice*, std::uint8_t id, const std::uint8_t* data, std::uint16_t size) {
       received.push_back({id, std::vector<std::uint8_t>(data, data + size)});
@@ -58,10 +58,10 @@ TEST_F(DeviceFixture, ReadThread_handsEachReportOverWithIdZeroInFront) {
 }
 
 TEST_F(DeviceFixture, ReadThread_ofDeviceWithReportIdsKeepsTheDevicesId) {
-  FakeHidDeviceSpec spec = FakeHidDeviceSpec("unit");
-  spec.descriptor = {0x06, 0x00, 0xFF, 0x09, 0x01, 0xA1, 0x01, 0x75, 0x08, 0x85,
+  FakeHidDeviceSetup setup = FakeHidDeviceSetup("unit");
+  setup.descriptor = {0x06, 0x00, 0xFF, 0x09, 0x01, 0xA1, 0x01, 0x75, 0x08, 0x85,
                      0x05, 0x95, 0x03, 0x09, 0x01, 0x81, 0x02, 0xC0};
-  CheckOutUnit(spec);
+  CheckOutUnit(setup);
 
   SendReport("unit", {0x05, 1, 2, 3});
   ASSERT_TRUE(PumpUntil([&] { return received.size() == 1; }));
@@ -87,9 +87,9 @@ TEST_F(DeviceFixture, WriteFile_sendsOneOutputReportAndGetCapsGivesTheLengths) {
 }
 
 TEST_F(DeviceFixture, QueryOnlyDevice_isCheckedOutWithoutReadThreadAndCannotWrite) {
-  FakeHidDeviceSpec spec = FakeHidDeviceSpec("unit");
-  spec.readWrite = false;
-  CheckOutUnit(spec);
+  FakeHidDeviceSetup setup = FakeHidDeviceSetup("unit");
+  setup.readWrite = false;
+  CheckOutUnit(setup);
 
   EXPECT_FALSE(device->HasReadWriteAccess());
   EXPECT_EQ(fake->OpenCount("unit", HidAccess::Read), 0) << "no read thread";
@@ -150,7 +150,7 @@ TEST_F(DeviceFixture, Unplug_endsTheReadThreadWithoutRepeatedErrors) {
 }
 
 TEST_F(ControllerFixture, ReadFileEx_completesOnTheEventLoopAndCancelIoDropsIt) {
-  fake->Plug(FakeHidDeviceSpec("unit"));
+  fake->Plug(FakeHidDeviceSetup("unit"));
   Start();
   TJvHidDevice* device = nullptr;
   ASSERT_TRUE(controller->CheckOut(device));

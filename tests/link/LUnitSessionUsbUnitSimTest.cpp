@@ -24,9 +24,9 @@ protected:
     options.hid = true;
     sim = std::make_unique<UnitSim>(options);
     ASSERT_TRUE(sim->Start()) << sim->LastError();
-    FakeHidDeviceSpec spec(kUnit);
-    spec.fd = sim->TakeHidPeer();
-    PlugUnit(spec);
+    FakeHidDeviceSetup setup(kUnit);
+    setup.fd = sim->TakeHidPeer();
+    PlugUnit(setup);
   }
 
   std::unique_ptr<UnitSim> sim;

@@ -63,8 +63,8 @@ protected:
   UsbGlueFixture() { factory.SetUsbHidPort(glue.Port()); }
 
   /// Plugs a unit in and waits until the glue has checked it out.
-  void PlugUnit(FakeHidDeviceSpec spec) {
-    fake->Plug(std::move(spec));
+  void PlugUnit(FakeHidDeviceSetup setup) {
+    fake->Plug(std::move(setup));
     ASSERT_TRUE(WaitUntil([&] { return glue.HidDevice() != nullptr; }, std::chrono::seconds(5)));
   }
 

@@ -46,7 +46,7 @@ protected:
 
   /// Opens the USB link to a plugged unit and answers its hello.
   void Link() {
-    PlugUnit(FakeHidDeviceSpec("unit"));
+    PlugUnit(FakeHidDeviceSetup("unit"));
     session.OpenUsbLink();
     ASSERT_TRUE(CollectOutputs(1));
     SendInput("unit", InputReport(kHelloReply));
@@ -57,10 +57,10 @@ protected:
 };
 
 TEST_F(UsbLinkTest, Enumerate_checksOutOnlyTheUnitAndShowsDetectHid) {
-  FakeHidDeviceSpec keyboard("keyboard");
+  FakeHidDeviceSetup keyboard("keyboard");
   keyboard.vendorId = 0x046D;
   fake->Plug(keyboard);
-  PlugUnit(FakeHidDeviceSpec("unit"));
+  PlugUnit(FakeHidDeviceSetup("unit"));
 
   EXPECT_EQ(status.status, "Detect HID");
   EXPECT_EQ(glue.HidCtl().NumCheckedOutDevices(), 1);
@@ -68,7 +68,7 @@ TEST_F(UsbLinkTest, Enumerate_checksOutOnlyTheUnitAndShowsDetectHid) {
 }
 
 TEST_F(UsbLinkTest, Hello_isOneOutputReportWithIdZeroAndFillerAndIsLogged) {
-  PlugUnit(FakeHidDeviceSpec("unit"));
+  PlugUnit(FakeHidDeviceSetup("unit"));
 
   session.OpenUsbLink();
   ASSERT_TRUE(CollectOutputs(1));
@@ -82,7 +82,7 @@ TEST_F(UsbLinkTest, Hello_isOneOutputReportWithIdZeroAndFillerAndIsLogged) {
 }
 
 TEST_F(UsbLinkTest, NoReply_fourWritesThenLinkErrorZero) {
-  PlugUnit(FakeHidDeviceSpec("unit"));
+  PlugUnit(FakeHidDeviceSetup("unit"));
 
   session.OpenUsbLink();
   ASSERT_TRUE(WaitUntil([&] { return window.Has("ProbeResult 0"); }, 5s));
@@ -103,7 +103,7 @@ TEST_F(UsbLinkTest, InputReport_handsOverExactlyTheFrameAndLogsIt) {
 }
 
 TEST_F(UsbLinkTest, ShortInputReport_isLoggedAndIgnored) {
-  PlugUnit(FakeHidDeviceSpec("unit"));
+  PlugUnit(FakeHidDeviceSetup("unit"));
   session.OpenUsbLink();
   ASSERT_TRUE(CollectOutputs(1));
 
@@ -116,8 +116,8 @@ TEST_F(UsbLinkTest, ShortInputReport_isLoggedAndIgnored) {
 }
 
 TEST_F(UsbLinkTest, SecondUnit_reportsAndUnplugOfTheOtherUnitLeaveTheLinkAlone) {
-  PlugUnit(FakeHidDeviceSpec("first"));
-  fake->Plug(FakeHidDeviceSpec("second"));
+  PlugUnit(FakeHidDeviceSetup("first"));
+  fake->Plug(FakeHidDeviceSetup("second"));
   ASSERT_TRUE(WaitUntil([&] { return glue.HidCtl().NumCheckedOutDevices() == 2; }, 5s));
   TJvHidDevice* unit = glue.HidDevice();
   ASSERT_EQ(unit, glue.HidCtl().Device(1)) << "the later unit is the link's";
@@ -136,7 +136,7 @@ TEST_F(UsbLinkTest, SecondUnit_reportsAndUnplugOfTheOtherUnitLeaveTheLinkAlone) 
 }
 
 TEST_F(UsbLinkTest, Unplug_withoutLinkClearsTheDeviceAndShowsOffLine) {
-  PlugUnit(FakeHidDeviceSpec("unit"));
+  PlugUnit(FakeHidDeviceSetup("unit"));
 
   fake->Unplug("unit");
   ASSERT_TRUE(WaitUntil([&] { return glue.HidDevice() == nullptr; }, 5s));
@@ -157,7 +157,7 @@ TEST_F(UsbLinkTest, Unplug_whileLinkedClosesTheLinkAndAsksForTheSearch) {
 }
 
 TEST_F(UsbLinkTest, Unplug_whileResendsAreWrittenTakesTheDeviceOnlyBetweenWrites) {
-  PlugUnit(FakeHidDeviceSpec("unit"));
+  PlugUnit(FakeHidDeviceSetup("unit"));
   session.OpenUsbLink();
   ASSERT_TRUE(CollectOutputs(2));
 
@@ -178,11 +178,11 @@ TEST_F(UsbLinkTest, ReadError_isShownAfterTheHandOverWithTheSystemsText) {
 }
 
 TEST_F(UsbLinkTest, Replug_whileRunningIsCheckedOutAgain) {
-  PlugUnit(FakeHidDeviceSpec("unit"));
+  PlugUnit(FakeHidDeviceSetup("unit"));
   fake->Unplug("unit");
   ASSERT_TRUE(WaitUntil([&] { return glue.HidDevice() == nullptr; }, 5s));
 
-  PlugUnit(FakeHidDeviceSpec("unit-2"));
+  PlugUnit(FakeHidDeviceSetup("unit-2"));
 
   EXPECT_EQ(status.status, "Detect HID");
 }

@@ -42,7 +42,7 @@ inline void UseFakeClass(TiPlotKindManager& manager, TiPlotObjectKind kind,
 }
 
 /// A fake layout object added to a plot through its kind's manager.
-struct FakeSpec {
+struct FakeShape {
   TiPlotObjectKind kind = TiPlotObjectKind::Legend;
   bool horizontal = false;
   double start = 0;
@@ -51,17 +51,17 @@ struct FakeSpec {
   int endMargin = 0;
 };
 
-inline FakeLayoutObject* AddFake(TiPlotComponent& plot, const FakeSpec& spec) {
-  TiPlotKindManager& manager = *plot.Master().ManagerOfKind(spec.kind);
-  UseFakeClass(manager, spec.kind, [spec](FakeLayoutObject& o) {
-    o.SetHorizontal(spec.horizontal);
-    o.SetStartStopPercent(spec.start, spec.stop);
-    o.requiredWidth = spec.width;
-    o.endMargin = spec.endMargin;
+inline FakeLayoutObject* AddFake(TiPlotComponent& plot, const FakeShape& shape) {
+  TiPlotKindManager& manager = *plot.Master().ManagerOfKind(shape.kind);
+  UseFakeClass(manager, shape.kind, [shape](FakeLayoutObject& o) {
+    o.SetHorizontal(shape.horizontal);
+    o.SetStartStopPercent(shape.start, shape.stop);
+    o.requiredWidth = shape.width;
+    o.endMargin = shape.endMargin;
   });
-  const int index = plot.Master().ManagerOfKind(spec.kind) == &plot.Master().ToolBarManager()
+  const int index = plot.Master().ManagerOfKind(shape.kind) == &plot.Master().ToolBarManager()
                         ? plot.Master().AddToolBar()
-                        : spec.kind == TiPlotObjectKind::Label ? plot.Master().AddLabel()
+                        : shape.kind == TiPlotObjectKind::Label ? plot.Master().AddLabel()
                                                                 : plot.Master().AddLegend();
   return manager.ItemAs<FakeLayoutObject>(index);
 }

@@ -11,7 +11,7 @@ namespace {
 // A device file over a duplicate of the device's socket.
 class FakeHidFile : public HidDeviceFile {
 public:
-  FakeHidFile(int fd, FakeHidDeviceSpec spec, HidAccess access) : m_fd(fd), m_spec(std::move(spec)), m_access(access) {}
+  FakeHidFile(int fd, FakeHidDeviceSetup setup, HidAccess access) : m_fd(fd), m_setup(std::move(setup)), m_access(access) {}
   ~FakeHidFile() override { ::close(m_fd); }
   FakeHidFile(const FakeHidFile&) = delete;
   FakeHidFile& operator=(const FakeHidFile&) = delete;
@@ -19,24 +19,24 @@ public:
   int Fd() const override { return m_fd; }
 
   bool RawInfo(HidRawAttributes& info) override {
-    if (!m_spec.identifiable) {
+    if (!m_setup.identifiable) {
       errno = EIO;
       return false;
     }
     info.busType = 3;
-    info.vendorId = m_spec.vendorId;
-    info.productId = m_spec.productId;
+    info.vendorId = m_setup.vendorId;
+    info.productId = m_setup.productId;
     return true;
   }
 
   bool ReportDescriptor(std::vector<std::uint8_t>& descriptor) override {
-    descriptor = m_spec.descriptor;
+    descriptor = m_setup.descriptor;
     return true;
   }
 
   bool String(HidStringKind kind, std::string& text) override {
-    const auto found = m_spec.strings.find(kind);
-    if (found == m_spec.strings.end()) {
+    const auto found = m_setup.strings.find(kind);
+    if (found == m_setup.strings.end()) {
       return false;
     }
     text = found->second;
@@ -44,10 +44,10 @@ public:
   }
 
   bool LanguageIds(std::vector<std::uint16_t>& ids) override {
-    if (!m_spec.languageIds) {
+    if (!m_setup.languageIds) {
       return false;
     }
-    ids = *m_spec.languageIds;
+    ids = *m_setup.languageIds;
     return true;
   }
 
@@ -74,7 +74,7 @@ public:
 
 private:
   int m_fd;
-  FakeHidDeviceSpec m_spec;
+  FakeHidDeviceSetup m_setup;
   HidAccess m_access;
 };
 
@@ -113,7 +113,7 @@ std::vector<std::uint8_t> VendorReportDescriptor(int inputBytes, int outputBytes
 
 FakeHidSystem::~FakeHidSystem() {
   for (const Device& device : m_devices) {
-    ::close(device.spec.fd);
+    ::close(device.setup.fd);
     if (device.peer >= 0) {
       ::close(device.peer);
     }
@@ -122,21 +122,21 @@ FakeHidSystem::~FakeHidSystem() {
 
 FakeHidSystem::Device* FakeHidSystem::Find(const std::string& instanceId) {
   const auto found = std::find_if(m_devices.begin(), m_devices.end(),
-                                  [&](const Device& device) { return device.spec.instanceId == instanceId; });
+                                  [&](const Device& device) { return device.setup.instanceId == instanceId; });
   return found == m_devices.end() ? nullptr : &*found;
 }
 
-void FakeHidSystem::Plug(FakeHidDeviceSpec spec) {
+void FakeHidSystem::Plug(FakeHidDeviceSetup setup) {
   {
     std::scoped_lock lock(m_mutex);
     Device device;
-    if (spec.fd < 0) {
+    if (setup.fd < 0) {
       int fds[2] = {-1, -1};
       ::socketpair(AF_UNIX, SOCK_SEQPACKET | SOCK_CLOEXEC, 0, fds);
-      spec.fd = fds[0];
+      setup.fd = fds[0];
       device.peer = fds[1];
     }
-    device.spec = std::move(spec);
+    device.setup = std::move(setup);
     m_devices.push_back(std::move(device));
   }
   m_changes.Signal();
@@ -150,8 +150,8 @@ void FakeHidSystem::Unplug(const std::string& instanceId) {
       return;
     }
     // Every file still open on the device sees it gone.
-    ::shutdown(device->spec.fd, SHUT_RDWR);
-    ::close(device->spec.fd);
+    ::shutdown(device->setup.fd, SHUT_RDWR);
+    ::close(device->setup.fd);
     if (device->peer >= 0) {
       ::close(device->peer);
     }
@@ -190,8 +190,8 @@ std::vector<HidInterface> FakeHidSystem::Interfaces() {
   std::scoped_lock lock(m_mutex);
   std::vector<HidInterface> interfaces;
   for (const Device& device : m_devices) {
-    if (!HungUp(device.spec.fd)) {
-      interfaces.push_back({PathOf(device.spec.instanceId), device.spec.instanceId, device.spec.properties});
+    if (!HungUp(device.setup.fd)) {
+      interfaces.push_back({PathOf(device.setup.instanceId), device.setup.instanceId, device.setup.properties});
     }
   }
   return interfaces;
@@ -200,21 +200,21 @@ std::vector<HidInterface> FakeHidSystem::Interfaces() {
 std::unique_ptr<HidDeviceFile> FakeHidSystem::Open(const std::string& path, HidAccess access, int& error) {
   std::scoped_lock lock(m_mutex);
   const auto found = std::find_if(m_devices.begin(), m_devices.end(),
-                                  [&](const Device& device) { return PathOf(device.spec.instanceId) == path; });
+                                  [&](const Device& device) { return PathOf(device.setup.instanceId) == path; });
   if (found == m_devices.end()) {
     error = ENOENT;
     return nullptr;
   }
-  if (!found->spec.readWrite && access != HidAccess::Query) {
+  if (!found->setup.readWrite && access != HidAccess::Query) {
     error = EACCES;
     return nullptr;
   }
-  const int fd = ::dup(found->spec.fd);
+  const int fd = ::dup(found->setup.fd);
   if (fd < 0) {
     error = errno;
     return nullptr;
   }
   ++found->opens[access];
   error = 0;
-  return std::make_unique<FakeHidFile>(fd, found->spec, access);
+  return std::make_unique<FakeHidFile>(fd, found->setup, access);
 }

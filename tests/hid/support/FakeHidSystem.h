@@ -18,8 +18,8 @@
 std::vector<std::uint8_t> VendorReportDescriptor(int inputBytes, int outputBytes, int featureBytes = 0);
 
 /// One device the fake system offers.
-struct FakeHidDeviceSpec {
-  explicit FakeHidDeviceSpec(std::string id = {}) : instanceId(std::move(id)) {}
+struct FakeHidDeviceSetup {
+  explicit FakeHidDeviceSetup(std::string id = {}) : instanceId(std::move(id)) {}
 
   std::string instanceId;
   std::uint16_t vendorId = 0x0168;
@@ -48,7 +48,7 @@ public:
   static std::string PathOf(const std::string& instanceId) { return "fake:" + instanceId; }
 
   /// Adds a device and announces the change.
-  void Plug(FakeHidDeviceSpec spec);
+  void Plug(FakeHidDeviceSetup setup);
   /// Takes a device off the list, closes the fake's socket end and
   /// announces the change.
   void Unplug(const std::string& instanceId);
@@ -68,7 +68,7 @@ public:
 
 private:
   struct Device {
-    FakeHidDeviceSpec spec;
+    FakeHidDeviceSetup setup;
     int peer = -1;
     std::map<HidAccess, int> opens;
   };
