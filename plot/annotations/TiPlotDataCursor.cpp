@@ -2,16 +2,20 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "platform/TCanvas.h"
 #include "platform/widgets/InputTypes.h"
 #include "plot/base/iDrawing.h"
+#include "plot/channels/TiPlotChannel.h"
 #include "plot/channels/TiPlotChannelCustom.h"
 #include "plot/core/TiPlotComponent.h"
 #include "plot/core/TiPlotKindManager.h"
+#include "plot/core/TiPlot.h"
 #include "plot/core/TiPlotMasterManager.h"
 #include "plot/core/TiXYPlot.h"
 #include "plot/objects/TiPlotDataView.h"
+#include "plot/objects/TiPlotXAxis.h"
 
 namespace {
 
@@ -157,6 +161,28 @@ void TiPlotDataCursor::NotificationRename(TObject* sender) {
   TiPlotManagerObject::NotificationRename(sender);
   if (m_channel != nullptr && sender == m_channel) {
     m_channelName = m_channel->Name();
+  }
+}
+
+void TiPlotDataCursor::NotificationSetFocus(TObject* sender) {
+  TiPlotManagerObject::NotificationSetFocus(sender);
+  auto* other = dynamic_cast<TiPlotObject*>(sender);
+  if (other == nullptr || other == this || !other->UserSelected()) {
+    return;
+  }
+  if (auto* channel = dynamic_cast<TiPlotChannelCustom*>(other)) {
+    if (channel != ResolveChannel() && UserSelected()) {
+      SetChannelName(channel->Name());
+    }
+    return;
+  }
+  SetUserSelected(false);
+}
+
+void TiPlotDataCursor::DoGotFocus() {
+  TiPlotManagerObject::DoGotFocus();
+  if (TiPlotChannelCustom* channel = ResolveChannel()) {
+    channel->SetUserSelected(true);
   }
 }
 
@@ -369,6 +395,11 @@ void TiPlotDataCursor::DoMouseUp(const TiPlotMouseData& mouseData) {
   if (!m_mouseDownHint && !m_mouseDownPointer1 && !m_mouseDownPointer2) {
     return;
   }
+  if (m_mouseDownPointer1) {
+    SnapPointer(1);
+  } else if (m_mouseDownPointer2) {
+    SnapPointer(2);
+  }
   m_mouseDownHint = m_mouseDownPointer1 = m_mouseDownPointer2 = false;
   RequestRepaint();
   if (MouseIsDown() && MouseHitTest(mouseData)) {
@@ -387,9 +418,13 @@ void TiPlotDataCursor::DoKeyDown(WORD& charCode, TShiftState shift, TPopupMenu* 
   if (m_dataView == nullptr) {
     return;
   }
+  const bool ctrl = shift.Contains(TShiftStateItem::ssCtrl);
+  if (m_snapToDataPoint) {
+    DoSnapKeyDown(charCode, ctrl);
+    return;
+  }
   const double v = std::fabs(m_dataView->PixelsYToPositionPercent(100) - m_dataView->PixelsYToPositionPercent(101));
   const double h = std::fabs(m_dataView->PixelsXToPositionPercent(101) - m_dataView->PixelsXToPositionPercent(100));
-  const bool ctrl = shift.Contains(TShiftStateItem::ssCtrl);
   if (ctrl && !m_pointer2Show) {
     return;
   }
@@ -440,4 +475,197 @@ void TiPlotDataCursor::DoKeyDown(WORD& charCode, TShiftState shift, TPopupMenu* 
   m_pointer1Position = ClampPercent(m_pointer1Position);
   m_pointer2Position = ClampPercent(m_pointer2Position);
   RequestRepaint();
+}
+
+void TiPlotDataCursor::DoSnapKeyDown(WORD charCode, bool ctrl) {
+  if (ctrl && !m_pointer2Show) {
+    return;
+  }
+  const int pointer = ctrl ? 2 : 1;
+  const bool reversed = XYAxesReversed();
+  const WORD forward = reversed ? VK_UP : VK_RIGHT;
+  const WORD back = reversed ? VK_DOWN : VK_LEFT;
+  const WORD hintUp = reversed ? VK_RIGHT : VK_UP;
+  const WORD hintDown = reversed ? VK_LEFT : VK_DOWN;
+  const auto move = [&](int dataIndex, int step) {
+    MovePointerToIndex(m_snapToIndexChannel, dataIndex, step, pointer);
+  };
+  switch (charCode) {
+    case VK_PRIOR:
+    case VK_NEXT:
+    case VK_END:
+    case VK_HOME:
+    case VK_LEFT:
+    case VK_RIGHT:
+    case VK_UP:
+    case VK_DOWN:
+      break;
+    default:
+      return;
+  }
+  SnapPointer(pointer);
+  if (charCode == VK_PRIOR) {
+    move(m_snapToIndexData, 5);
+  } else if (charCode == VK_NEXT) {
+    move(m_snapToIndexData, -5);
+  } else if (charCode == VK_END) {
+    move(std::numeric_limits<int>::max(), 0);
+  } else if (charCode == VK_HOME) {
+    move(0, 0);
+  } else if (charCode == forward) {
+    move(m_snapToIndexData, 1);
+  } else if (charCode == back) {
+    move(m_snapToIndexData, -1);
+  } else if (charCode == hintUp) {
+    StepHint(true);
+  } else if (charCode == hintDown) {
+    StepHint(false);
+  }
+}
+
+void TiPlotDataCursor::StepHint(bool up) {
+  if (m_dataView == nullptr) {
+    return;
+  }
+  const double step =
+      m_hintOrientation == TiOrientation::ioHorizontal
+          ? std::fabs(m_dataView->PixelsXToPositionPercent(101) - m_dataView->PixelsXToPositionPercent(100))
+          : std::fabs(m_dataView->PixelsYToPositionPercent(100) - m_dataView->PixelsYToPositionPercent(101));
+  m_hintPosition = ClampPercent(m_hintPosition + (up ? step : -step));
+  RequestRepaint();
+}
+
+void TiPlotDataCursor::DoSnapToDataPoint() {
+  SnapPointer(1);
+  SnapPointer(2);
+}
+
+int TiPlotDataCursor::FindNearestIndex(TiPlotChannel& channel, double x, double& distance) {
+  const int count = channel.Count();
+  if (count == 0) {
+    distance = 1e300;
+    return -1;
+  }
+  if (x >= channel.XLast()) {
+    distance = std::fabs(x - channel.XLast());
+    return count - 1;
+  }
+  if (x <= channel.XFirst()) {
+    distance = std::fabs(x - channel.XFirst());
+    return 0;
+  }
+  int best = channel.CalcIndex(x);
+  if (best < 0) {
+    distance = 1e300;
+    return -1;
+  }
+  distance = std::fabs(x - channel.GetX(best));
+  for (const int k : {best - 1, best + 1}) {
+    if (k >= 0 && k < count && std::fabs(x - channel.GetX(k)) < distance) {
+      distance = std::fabs(x - channel.GetX(k));
+      best = k;
+    }
+  }
+  return best;
+}
+
+void TiPlotDataCursor::SnapPointer(int pointer) {
+  if (!m_snapToDataPoint || dynamic_cast<TiPlot*>(Owner()) == nullptr ||
+      m_style == TiPlotDataCursorStyle::ipcsDeltaY) {
+    return;
+  }
+  const double p = pointer == 1 ? m_pointer1Position : m_pointer2Position;
+  TiPlotKindManager& channels = Owner()->Master().ChannelManager();
+  int winnerChannel = -1;
+  int winnerIndex = -1;
+  if (m_channelName == kAll) {
+    double best = 1e300;
+    for (int c = 0; c < channels.Count(); ++c) {
+      auto* channel = dynamic_cast<TiPlotChannel*>(channels.Items(c));
+      if (channel == nullptr || channel->XAxis() == nullptr) {
+        continue;
+      }
+      double distance = 0;
+      const int i = FindNearestIndex(*channel, channel->XAxis()->PercentToPosition(p / 100), distance);
+      if (i != -1 && distance < best) {
+        best = distance;
+        winnerChannel = c;
+        winnerIndex = i;
+      }
+    }
+  } else {
+    auto* channel = dynamic_cast<TiPlotChannel*>(ResolveChannel());
+    if (channel == nullptr || channel->XAxis() == nullptr) {
+      return;
+    }
+    double distance = 0;
+    winnerIndex = FindNearestIndex(*channel, channel->XAxis()->PercentToPosition(p / 100), distance);
+    winnerChannel = channels.GetIndexByName(m_channelName);
+  }
+  m_snapToIndexChannel = winnerChannel;
+  m_snapToIndexData = winnerIndex;
+  MovePointerToIndex(winnerChannel, winnerIndex, 0, pointer);
+}
+
+void TiPlotDataCursor::MovePointerToIndex(int channelIndex, int dataIndex, int step, int pointer) {
+  TiPlotKindManager& channels = Owner()->Master().ChannelManager();
+  if (dynamic_cast<TiPlot*>(Owner()) == nullptr || channelIndex < 0 || channelIndex >= channels.Count()) {
+    return;
+  }
+  auto* channel = dynamic_cast<TiPlotChannelCustom*>(channels.Items(channelIndex));
+  if (channel == nullptr || channel->XAxis() == nullptr || channel->Count() == 0) {
+    return;
+  }
+  TiPlotXAxis& axis = *channel->XAxis();
+  const long long moved = static_cast<long long>(dataIndex) + (axis.ReverseScale() ? -step : step);
+  const int index = static_cast<int>(std::clamp<long long>(moved, 0, channel->Count() - 1));
+  const double x = channel->GetX(index);
+  if (x > axis.Max()) {
+    axis.SetMin(x - axis.Span() + axis.Span() / 40);
+  } else if (x < axis.Min()) {
+    axis.SetMin(x - axis.Span() / 40);
+  }
+  const double percent = axis.PositionToPercent(x) * 100;
+  if (pointer == 1) {
+    SetPointer1Position(percent);
+  } else {
+    SetPointer2Position(percent);
+  }
+}
+
+TiPlotDataPointStatus TiPlotDataCursor::GetInterpolatedYValue(const QString& channelName, double xValue,
+                                                              double& yValue) {
+  yValue = 0;
+  auto* channel = dynamic_cast<TiPlotChannel*>(Owner()->Master().ChannelManager().GetObjectByName(channelName));
+  if (channel == nullptr || channel->XAxis() == nullptr) {
+    return TiPlotDataPointStatus::ipdpsNull;
+  }
+  TiPlotXAxis& axis = *channel->XAxis();
+  const bool axisBlocked = axis.BlockMinSpanEvents();
+  axis.SetBlockMinSpanEvents(true);
+  const bool savedVisible = Visible();
+  const TiPlotDataCursorStyle savedStyle = m_style;
+  const QString savedChannelName = m_channelName;
+  const double savedPointer1 = m_pointer1Position;
+  const double savedMin = axis.Min();
+  SetVisible(true);
+  SetStyle(TiPlotDataCursorStyle::ipcsValueXY);
+  SetChannelName(channelName);
+  if (m_useCachedInterpolatedData) {
+    SetPointer1Position(axis.PositionToPercent(xValue) * 100);
+    UpdateValues();
+  } else {
+    SetPointer1Position(0);
+    axis.SetMin(xValue);
+    Owner()->ReCalcLayout();
+  }
+  const TiPlotDataPointStatus result = m_status;
+  yValue = m_valueY;
+  SetVisible(savedVisible);
+  SetStyle(savedStyle);
+  SetChannelName(savedChannelName);
+  SetPointer1Position(savedPointer1);
+  axis.SetMin(savedMin);
+  axis.SetBlockMinSpanEvents(axisBlocked);
+  return result;
 }

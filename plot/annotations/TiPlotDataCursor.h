@@ -7,6 +7,7 @@
 #include "plot/channels/TiPlotChannelTypes.h"
 #include "plot/core/TiPlotManagerObject.h"
 
+class TiPlotChannel;
 class TiPlotChannelCustom;
 class TiPlotDataView;
 
@@ -50,6 +51,12 @@ public:
   void SetPointer2Position(double value);
   int PointerPenWidth() const { return m_pointerPenWidth; }
   void SetPointerPenWidth(int value) { StoreAndChange(value, m_pointerPenWidth); }
+  bool MenuUserCanChangeOptions() const { return m_menuUserCanChangeOptions; }
+  void SetMenuUserCanChangeOptions(bool value) { StoreAndChange(value, m_menuUserCanChangeOptions); }
+  bool SnapToDataPoint() const { return m_snapToDataPoint; }
+  void SetSnapToDataPoint(bool value) { StoreAndChange(value, m_snapToDataPoint); }
+  bool UseCachedInterpolatedData() const { return m_useCachedInterpolatedData; }
+  void SetUseCachedInterpolatedData(bool value) { StoreAndChange(value, m_useCachedInterpolatedData); }
 
   double ValueX() const { return m_valueX; }
   double ValueY() const { return m_valueY; }
@@ -72,10 +79,29 @@ public:
   TRect HintRect() const { return m_hintRect; }
   bool HintShowing() const { return m_hintShowing; }
 
+  /// The named time-series channel's Y at XValue, read by moving this
+  /// cursor there for a moment; ipdpsNull (YValue 0) without such a channel.
+  TiPlotDataPointStatus GetInterpolatedYValue(const QString& channelName, double xValue, double& yValue);
+  /// Puts both pointers on the nearest data points (when SnapToDataPoint).
+  void DoSnapToDataPoint();
+  /// Pointer 1 or 2 onto the nearest point of the measured channel, or of
+  /// the closest channel for "<All>"; only on a time-series plot and not in
+  /// the Peak-Peak style.
+  void SnapPointer(int pointer);
+  /// Moves pointer 1 or 2 to the point Step places from DataIndex on the
+  /// channel at ChannelIndex, scrolling the X axis to keep it in view.
+  void MovePointerToIndex(int channelIndex, int dataIndex, int step, int pointer);
+  int SnapToIndexChannel() const { return m_snapToIndexChannel; }
+  int SnapToIndexData() const { return m_snapToIndexData; }
+
   void SetVisible(bool value) override;
   void SetXYAxesReversed(bool value) override;
   void NotificationRemove(TObject* sender) override;
   void NotificationRename(TObject* sender) override;
+  /// Follows a selected channel while selected; otherwise another selected
+  /// object takes the selection away.
+  void NotificationSetFocus(TObject* sender) override;
+  void DoGotFocus() override;
   void Draw(TCanvas& canvas, TColor backGroundColor) override;
   bool MouseHitTest(const TiPlotMouseData& mouseData) const override;
   void DoMouseLeft(const TiPlotMouseData& mouseData) override;
@@ -91,6 +117,10 @@ private:
   void DrawHint(TCanvas& canvas);
   bool IsDeltaStyle() const;
   void RequestRepaint();
+  /// Index of the point of channel nearest to x (distance in X), -1 when none.
+  int FindNearestIndex(TiPlotChannel& channel, double x, double& distance);
+  void DoSnapKeyDown(WORD charCode, bool ctrl);
+  void StepHint(bool up);
 
   int m_mouseDownXPixels = 0;
   int m_mouseDownYPixels = 0;
@@ -124,10 +154,15 @@ private:
   double m_pointer1Position = 50;
   double m_pointer2Position = 60;
   int m_pointerPenWidth = 1;
+  bool m_menuUserCanChangeOptions = true;
+  bool m_snapToDataPoint = false;
+  bool m_useCachedInterpolatedData = false;
   int m_hintHeight = 0;
   int m_hintWidth = 0;
   QString m_cursorDisplayText;
   double m_valueX = 0;
   double m_valueY = 0;
   TiPlotDataPointStatus m_status = TiPlotDataPointStatus::ipdpsValid;
+  int m_snapToIndexChannel = -1;
+  int m_snapToIndexData = -1;
 };

@@ -116,15 +116,19 @@ void TiPlotAxis::SetMinSpan(double newMin, double newSpan) {
   }
   const double oldMin = m_min;
   const double oldSpan = m_span;
+  const bool blockedOutside = m_blockMinSpanEvents;
   m_blockMinSpanEvents = true;
   try {
     SetMin(newMin);
     SetSpan(newSpan);
   } catch (...) {
-    m_blockMinSpanEvents = false;
+    m_blockMinSpanEvents = blockedOutside;
     throw;
   }
-  m_blockMinSpanEvents = false;
+  m_blockMinSpanEvents = blockedOutside;
+  if (blockedOutside) {
+    return;
+  }
   if (newMin != oldMin) {
     FireMinChange(oldMin, newMin);
   }

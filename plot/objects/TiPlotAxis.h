@@ -34,6 +34,9 @@ public:
   double Mid() const { return m_min + m_span / 2; }
   /// Both ends with one pair of events; on a log scale values <= 0 become 1.
   void SetMinSpan(double newMin, double newSpan);
+  /// While set, SetMin and SetSpan fire no change events.
+  bool BlockMinSpanEvents() const { return m_blockMinSpanEvents; }
+  void SetBlockMinSpanEvents(bool value) { m_blockMinSpanEvents = value; }
   double DesiredIncrement() const { return m_desiredIncrement; }
   /// 0 means automatic spacing; clamped to [0, 1e300]; no events.
   void SetDesiredIncrement(double value);
