@@ -1,9 +1,11 @@
 #pragma once
 
+#include <memory>
 #include <vector>
 
 #include <QString>
 
+#include "platform/TBitmap.h"
 #include "platform/TBrush.h"
 #include "platform/TFont.h"
 #include "platform/TPen.h"
@@ -128,6 +130,20 @@ public:
   void SetClipToAxes(bool value) { StoreAndChange(value, m_clipToAxes); }
   bool ShowFocusRect() const { return m_showFocusRect; }
   void SetShowFocusRect(bool value) { StoreAndChange(value, m_showFocusRect); }
+  int ImageListIndex() const { return m_imageListIndex; }
+  void SetImageListIndex(int value) { StoreAndChange(value, m_imageListIndex); }
+  int ImageIndex() const { return m_imageIndex; }
+  void SetImageIndex(int value) { StoreAndChange(value, m_imageIndex); }
+
+  /// The owned picture of the image style, nullptr when none.
+  TBitmap* Image() const { return m_image.get(); }
+  /// nullptr frees the picture; otherwise it is copied in. Signals a change.
+  void SetImage(const TBitmap* value);
+  /// Frees the picture and signals a change; nothing when there is none.
+  void ImageClear();
+  /// Loads a bitmap file as the picture; throws EPlotError with the load
+  /// error, leaving the picture as it was.
+  void ImageLoadFromFile(const QString& fileName);
 
   int PolyPointAdd(double x, double y);
   void PolyPointsClear() { m_polyPoints.clear(); }
@@ -221,4 +237,7 @@ private:
   double m_mouseDownX2Value = 0;
   double m_mouseDownY2Value = 0;
   int m_outerMargin = 0;
+  std::unique_ptr<TBitmap> m_image;
+  int m_imageListIndex = 0;
+  int m_imageIndex = 0;
 };

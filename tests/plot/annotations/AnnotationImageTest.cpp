@@ -1,0 +1,67 @@
+#include <gtest/gtest.h>
+
+#include "platform/TBitmap.h"
+#include "plot/annotations/TiPlotAnnotation.h"
+#include "plot/base/EPlotError.h"
+#include "tests/plot/SystemPlots.h"
+
+namespace {
+
+/// A 4 x 2 red picture whose bottom-left pixel is blue.
+std::unique_ptr<TBitmap> RedPictureWithBlueCorner() {
+  auto picture = std::make_unique<TBitmap>(4, 2);
+  picture->Canvas().Brush().SetColor(clRed);
+  picture->Canvas().FillRect({0, 0, 4, 2});
+  picture->Canvas().SetPixel(0, 1, clBlue);
+  return picture;
+}
+
+}  // namespace
+
+TEST(PlotAnnotation, ImageStyle_drawsThePictureCentredWithItsBottomLeftColourLeftOut) {
+  TiPlot plot;
+  plot.SetBounds(0, 0, 300, 200);
+  FixedRangesWithoutDecorations(plot);
+  TiPlotAnnotation& note = *plot.Annotation(plot.AddAnnotation());
+  note.SetStyle(TiPlotAnnotationStyle::ipasImage);
+  note.SetX(50);
+  note.SetY(50);
+  TBitmap target(plot.Width(), plot.Height());
+  plot.iPaintTo(target.Canvas());
+  EXPECT_FALSE(note.Showing());  // no picture
+
+  auto picture = RedPictureWithBlueCorner();
+  picture->SetTransparent(true);
+  note.SetImage(picture.get());
+  picture->Canvas().SetPixel(1, 0, clGreen);  // the annotation holds its own copy
+  plot.iPaintTo(target.Canvas());
+  ASSERT_TRUE(note.Showing());
+  const TRect box = note.ClickRect();
+  EXPECT_EQ(box.Right - box.Left, 4);
+  EXPECT_EQ(box.Bottom - box.Top, 2);
+  EXPECT_EQ(box.Left, plot.DataView(0)->PositionPercentToPixelsX(50) - 2);
+  EXPECT_EQ(target.Canvas().Pixel(box.Left + 1, box.Top), clRed);
+  EXPECT_EQ(note.Image()->TransparentColor(), clBlue);
+  EXPECT_NE(target.Canvas().Pixel(box.Left, box.Top + 1), clBlue);
+
+  int changes = 0;
+  note.OnChange = [&](TObject*) { ++changes; };
+  note.ImageClear();
+  EXPECT_EQ(note.Image(), nullptr);
+  note.ImageClear();
+  EXPECT_EQ(changes, 1);
+  plot.iPaintTo(target.Canvas());
+  EXPECT_FALSE(note.Showing());
+}
+
+TEST(PlotAnnotation, ImageLoadFromFile_refusedFileKeepsThePicture) {
+  TiPlot plot;
+  TiPlotAnnotation& note = *plot.Annotation(plot.AddAnnotation());
+  auto picture = RedPictureWithBlueCorner();
+  note.SetImage(picture.get());
+  EXPECT_THROW(note.ImageLoadFromFile(QStringLiteral("/nonexistent/picture.bmp")), EPlotError);
+  ASSERT_NE(note.Image(), nullptr);
+  EXPECT_EQ(note.Image()->Width(), 4);
+  note.SetImage(nullptr);
+  EXPECT_EQ(note.Image(), nullptr);
+}
