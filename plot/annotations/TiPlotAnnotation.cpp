@@ -7,7 +7,6 @@
 #include "platform/Rounding.h"
 #include "platform/TCanvas.h"
 #include "platform/TRegion.h"
-#include "plot/base/EPlotError.h"
 #include "plot/base/iDrawing.h"
 #include "plot/channels/TiPlotChannelCustom.h"
 #include "plot/core/TiPlotComponent.h"
@@ -376,14 +375,12 @@ void TiPlotAnnotation::Draw(TCanvas& canvas, TColor backGroundColor) {
       break;
     }
     case S::ipasImage:
-      if (m_image != nullptr) {
-        const int w = m_image->Width();
-        const int h = m_image->Height();
+      if (const TBitmap* picture = m_image.Get()) {
+        const int w = picture->Width();
+        const int h = picture->Height();
         const TRect box{xp - w / 2, yp - h / 2, xp - w / 2 + w, yp - h / 2 + h};
-        if (w > 0 && h > 0) {
-          m_image->SetTransparentColor(QRgbToColor(m_image->Image().pixel(0, h - 1)));
-        }
-        canvas.Draw(box.Left, box.Top, *m_image);
+        m_image.TakeCornerTransparency();
+        canvas.Draw(box.Left, box.Top, *picture);
         ShowBox(canvas, box, false);
       }
       break;
@@ -391,31 +388,20 @@ void TiPlotAnnotation::Draw(TCanvas& canvas, TColor backGroundColor) {
 }
 
 void TiPlotAnnotation::SetImage(const TBitmap* value) {
-  if (value == nullptr) {
-    m_image.reset();
-  } else {
-    if (m_image == nullptr) {
-      m_image = std::make_unique<TBitmap>();
-    }
-    m_image->Assign(*value);
-  }
+  m_image.Assign(value);
   DoChange();
 }
 
 void TiPlotAnnotation::ImageClear() {
-  if (m_image != nullptr) {
-    m_image.reset();
+  if (m_image.Clear()) {
     DoChange();
   }
 }
 
 void TiPlotAnnotation::ImageLoadFromFile(const QString& fileName) {
-  TBitmap loaded;
-  QString error;
-  if (!loaded.LoadFromFile(fileName, &error)) {
-    throw EPlotError(error);
-  }
-  SetImage(&loaded);
+  TiOwnedPicture loaded;
+  loaded.LoadFromFile(fileName);
+  SetImage(loaded.Get());
 }
 
 bool TiPlotAnnotation::MouseHitTest(const TiPlotMouseData& mouseData) const {

@@ -1,14 +1,13 @@
 #pragma once
 
-#include <memory>
 #include <vector>
 
 #include <QString>
 
-#include "platform/TBitmap.h"
 #include "platform/TBrush.h"
 #include "platform/TFont.h"
 #include "platform/TPen.h"
+#include "plot/base/TiOwnedPicture.h"
 #include "plot/base/iPlotTypes.h"
 #include "plot/core/TiPlotObject.h"
 
@@ -136,7 +135,7 @@ public:
   void SetImageIndex(int value) { StoreAndChange(value, m_imageIndex); }
 
   /// The owned picture of the image style, nullptr when none.
-  TBitmap* Image() const { return m_image.get(); }
+  TBitmap* Image() const { return m_image.Get(); }
   /// nullptr frees the picture; otherwise it is copied in. Signals a change.
   void SetImage(const TBitmap* value);
   /// Frees the picture and signals a change; nothing when there is none.
@@ -237,7 +236,7 @@ private:
   double m_mouseDownX2Value = 0;
   double m_mouseDownY2Value = 0;
   int m_outerMargin = 0;
-  std::unique_ptr<TBitmap> m_image;
+  TiOwnedPicture m_image;
   int m_imageListIndex = 0;
   int m_imageIndex = 0;
 };

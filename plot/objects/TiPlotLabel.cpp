@@ -40,6 +40,10 @@ void TiPlotLabel::Draw(TCanvas& canvas, TColor) {
     return;
   }
   Measure(canvas);
+  if (TBitmap* picture = m_image.Get()) {
+    DrawImage(canvas, *picture);
+    return;
+  }
   canvas.Brush().SetStyle(TBrushStyle::bsClear);
   const TRect d = DrawRect();
   if (Horizontal()) {
@@ -63,4 +67,34 @@ void TiPlotLabel::Draw(TCanvas& canvas, TColor) {
   TRect bounds;
   iDrawRotatedText(canvas, m_caption, r, bounds, m_font.Color(), Enabled(), TiAlignmentHorizontal::iahCenter,
                    TiRotationAngle::ira090);
+}
+
+void TiPlotLabel::DrawImage(TCanvas& canvas, TBitmap& picture) {
+  const TRect d = DrawRect();
+  int x = (d.Left + d.Right) / 2 - picture.Width() / 2;
+  if (m_alignment == TiAlignmentHorizontal::iahLeft) {
+    x = d.Left + m_marginLeftPixels;
+  } else if (m_alignment == TiAlignmentHorizontal::iahRight) {
+    x = d.Right - m_marginRightPixels - picture.Width();
+  }
+  m_image.TakeCornerTransparency();
+  picture.SetTransparent(true);
+  canvas.Draw(x, d.Top + m_marginTopPixels, picture);
+}
+
+void TiPlotLabel::SetImage(const TBitmap* value) {
+  m_image.Assign(value);
+  DoChange();
+}
+
+void TiPlotLabel::ImageClear() {
+  if (m_image.Clear()) {
+    DoChange();
+  }
+}
+
+void TiPlotLabel::ImageLoadFromFile(const QString& fileName) {
+  TiOwnedPicture loaded;
+  loaded.LoadFromFile(fileName);
+  SetImage(loaded.Get());
 }

@@ -3,10 +3,11 @@
 #include <QString>
 
 #include "platform/TFont.h"
+#include "plot/base/TiOwnedPicture.h"
 #include "plot/base/iPlotTypes.h"
 #include "plot/core/TiPlotLayoutObject.h"
 
-/// A caption in a band beside the data view, placed by the layout
+/// A caption, or a picture instead, in a band beside the data view, placed by the layout
 /// manager; label 0 is the plot's title. Margins are in "0" widths (along
 /// the band) and heights (across it). Owned by the plot's label manager;
 /// GUI thread only.
@@ -30,6 +31,20 @@ public:
   void SetMarginTop(double value) { StoreAndChange(value, m_marginTop); }
   double MarginBottom() const { return m_marginBottom; }
   void SetMarginBottom(double value) { StoreAndChange(value, m_marginBottom); }
+  int ImageListIndex() const { return m_imageListIndex; }
+  void SetImageListIndex(int value) { StoreAndChange(value, m_imageListIndex); }
+  int ImageIndex() const { return m_imageIndex; }
+  void SetImageIndex(int value) { StoreAndChange(value, m_imageIndex); }
+
+  /// The picture shown instead of the caption, nullptr when none.
+  TBitmap* Image() const { return m_image.Get(); }
+  /// nullptr frees the picture; otherwise it is copied in. Signals a change.
+  void SetImage(const TBitmap* value);
+  /// Frees the picture and signals a change; nothing when there is none.
+  void ImageClear();
+  /// Loads a bitmap file as the picture; throws EPlotError with the load
+  /// error, leaving the picture as it was.
+  void ImageLoadFromFile(const QString& fileName);
 
   /// The caption's height (all lines) plus the top and bottom margins.
   int GetRequiredWidth(TCanvas& canvas) override;
@@ -37,6 +52,7 @@ public:
 
 private:
   void Measure(TCanvas& canvas);
+  void DrawImage(TCanvas& canvas, TBitmap& picture);
 
   QString m_caption;
   TFont m_font;
@@ -45,6 +61,9 @@ private:
   double m_marginRight = 0;
   double m_marginTop = 0;
   double m_marginBottom = 0;
+  int m_imageListIndex = -1;
+  int m_imageIndex = 0;
+  TiOwnedPicture m_image;
   int m_requiredWidth = 0;
   int m_marginTopPixels = 0;
   int m_marginBottomPixels = 0;
