@@ -3,7 +3,6 @@
 #include <array>
 #include <cmath>
 
-#include "components/PlotCurveRaster.h"
 #include "components/PlotPixel.h"
 
 namespace {
@@ -20,6 +19,11 @@ constexpr double kMaxDecades = 700.0;
 
 bool WalkableDecades(double logMin, double logMax) {
   return std::isfinite(logMin) && std::isfinite(logMax) && logMax - logMin <= kMaxDecades;
+}
+
+void LineBetween(TCanvas& canvas, TPoint from, TPoint to) {
+  canvas.MoveTo(from.X, from.Y);
+  canvas.LineTo(to.X, to.Y);
 }
 
 }  // namespace
@@ -98,7 +102,7 @@ void ResponsePlotBase::DrawGrid() {
   if (m_showHorzGrid) {
     for (double value : HorzGridValues()) {
       const int y = PixelTrunc(ScreenY(value));
-      DrawPlotLine(canvas, {0, y}, {width, y});
+      LineBetween(canvas, {0, y}, {width, y});
     }
   }
   if (m_showVertGrid) {
@@ -109,7 +113,7 @@ void ResponsePlotBase::DrawGrid() {
         canvas.Pen().SetColor(i % 10 == 0 ? m_axisColor : m_gridColor);
       }
       const int x = PixelTrunc(columns[i]);
-      DrawPlotLine(canvas, {x, 0}, {x, height});
+      LineBetween(canvas, {x, 0}, {x, height});
     }
   }
 }
@@ -121,7 +125,7 @@ void ResponsePlotBase::DrawTicks() {
   if (m_showHorzTicks) {
     for (double value : HorzGridValues()) {
       const int y = PixelTrunc(ScreenY(value));
-      DrawPlotLine(canvas, {0, y}, {m_horzTickLength, y});
+      LineBetween(canvas, {0, y}, {m_horzTickLength, y});
     }
   }
   if (m_showVertTicks) {
@@ -129,7 +133,7 @@ void ResponsePlotBase::DrawTicks() {
     const int top = height - m_vertTickLength - (linear ? 2 : 0);
     for (double column : VertGridPositions(linear)) {
       const int x = PixelTrunc(column);
-      DrawPlotLine(canvas, {x, height}, {x, top});
+      LineBetween(canvas, {x, height}, {x, top});
     }
   }
 }
@@ -152,16 +156,16 @@ void ResponsePlotBase::DrawAxis() {
   if (centred) {
     if (m_yMax != m_yMin) {
       const int y = PixelTrunc(ScreenY(0));
-      DrawPlotLine(canvas, {0, y}, {width, y});
+      LineBetween(canvas, {0, y}, {width, y});
     }
     if (m_xMax != m_xMin) {
       const int x = PixelTrunc(ScreenX(0));
-      DrawPlotLine(canvas, {x, 0}, {x, height});
+      LineBetween(canvas, {x, 0}, {x, height});
     }
   }
   if (m_axisStyle == TMyAxisStyle::LB) {
-    DrawPlotLine(canvas, {0, 0}, {0, height - 1});
-    DrawPlotLine(canvas, {0, height - 1}, {width, height - 1});
+    LineBetween(canvas, {0, 0}, {0, height - 1});
+    LineBetween(canvas, {0, height - 1}, {width, height - 1});
   }
 }
 
@@ -188,7 +192,7 @@ void ResponsePlotBase::DrawOnePlot(const TPlotListMember& curve) {
   std::vector<TPoint> run{{PixelTrunc(FFTScreenX(curve.X[0])), PixelTrunc(FFTScreenY(curve.Y[0]))}};
   auto flush = [&] {
     if (run.size() > 1) {
-      DrawCurveRun(canvas, run, curve.Color);
+      canvas.Polyline(run);
     }
   };
   for (int i = 0; i < curve.NumPoints; ++i) {

@@ -10,6 +10,7 @@
 #include "platform/Blit.h"
 #include "platform/Raster.h"
 #include "platform/TGraphic.h"
+#include "platform/TwoPixelPen.h"
 
 namespace {
 constexpr QRgb kOpaque = 0xFF000000u;
@@ -346,6 +347,22 @@ std::unique_ptr<QPainter> TCanvas::BeginPainter() const {
 }
 
 void TCanvas::DrawWideLines(const std::vector<TPoint>& points, bool closed) {
+  if (m_target == nullptr) {
+    return;
+  }
+  if (m_pen.Width() == 2 && m_pen.Mode() == TPenMode::pmCopy && m_target->depth() == 32) {
+    TRect bounds = Rect(0, 0, m_target->width(), m_target->height());
+    QRegion region;
+    if (m_state.clip) {
+      region = m_state.clip->ToQRegion();
+      const QRect box = region.boundingRect();
+      bounds = Rect(std::max(bounds.Left, box.left()), std::max(bounds.Top, box.top()),
+                    std::min(bounds.Right, box.right() + 1), std::min(bounds.Bottom, box.bottom() + 1));
+    }
+    TwoPixelPen pen(*m_target, bounds, Realize(ColorToQRgb(m_pen.Color())), region.rectCount() > 1 ? &region : nullptr);
+    pen.Polyline(points, LogicalToDevice({0, 0}), closed);
+    return;
+  }
   auto painter = BeginPainter();
   painter->setRenderHint(QPainter::Antialiasing, false);
   QColor color = QColor::fromRgb(Realize(ColorToQRgb(m_pen.Color())));
