@@ -4,6 +4,50 @@
 #include <QMenu>
 #include <QPoint>
 
+namespace {
+
+std::unique_ptr<TMenuItem> MakeItem(const QString& caption, TNotifyEvent onClick) {
+  auto item = std::make_unique<TMenuItem>();
+  item->Caption = caption;
+  item->OnClick = std::move(onClick);
+  return item;
+}
+
+/// The visible items as actions of menu; items with sub-items as sub-menus.
+void AddActions(QMenu& menu, const std::vector<TMenuItem*>& items) {
+  for (TMenuItem* item : items) {
+    if (!item->Visible) {
+      continue;
+    }
+    if (item->Count() > 0) {
+      QMenu* sub = menu.addMenu(item->Caption);
+      sub->setEnabled(item->Enabled);
+      std::vector<TMenuItem*> subItems;
+      for (int i = 0; i < item->Count(); ++i) {
+        subItems.push_back(&item->Item(i));
+      }
+      AddActions(*sub, subItems);
+      continue;
+    }
+    QAction* action = menu.addAction(item->Caption);
+    action->setEnabled(item->Enabled);
+    action->setCheckable(item->Checked);
+    action->setChecked(item->Checked);
+    QObject::connect(action, &QAction::triggered, &menu, [item] { item->Click(); });
+  }
+}
+
+}  // namespace
+
+TMenuItem& TMenuItem::Add(std::unique_ptr<TMenuItem> item) {
+  m_items.push_back(std::move(item));
+  return *m_items.back();
+}
+
+TMenuItem& TMenuItem::Add(const QString& caption, TNotifyEvent onClick) {
+  return Add(MakeItem(caption, std::move(onClick)));
+}
+
 TPopupMenu::~TPopupMenu() { CloseUp(); }
 
 TMenuItem& TPopupMenu::Add(std::unique_ptr<TMenuItem> item) {
@@ -12,10 +56,7 @@ TMenuItem& TPopupMenu::Add(std::unique_ptr<TMenuItem> item) {
 }
 
 TMenuItem& TPopupMenu::Add(const QString& caption, TNotifyEvent onClick) {
-  auto item = std::make_unique<TMenuItem>();
-  item->Caption = caption;
-  item->OnClick = std::move(onClick);
-  return Add(std::move(item));
+  return Add(MakeItem(caption, std::move(onClick)));
 }
 
 void TPopupMenu::Clear() {
@@ -30,17 +71,11 @@ void TPopupMenu::Popup(int screenX, int screenY) {
   CloseUp();
   m_menu = new QMenu(m_parent);
   m_menu->setAttribute(Qt::WA_DeleteOnClose);
+  std::vector<TMenuItem*> items;
   for (const auto& item : m_items) {
-    if (!item->Visible) {
-      continue;
-    }
-    QAction* action = m_menu->addAction(item->Caption);
-    action->setEnabled(item->Enabled);
-    action->setCheckable(item->Checked);
-    action->setChecked(item->Checked);
-    TMenuItem* raw = item.get();
-    QObject::connect(action, &QAction::triggered, m_menu, [raw] { raw->Click(); });
+    items.push_back(item.get());
   }
+  AddActions(*m_menu, items);
   m_menu->popup(QPoint(screenX, screenY));
 }
 

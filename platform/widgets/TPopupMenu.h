@@ -12,7 +12,8 @@ class QMenu;
 class QWidget;
 
 /// One entry of a pop-up menu: Caption, Visible, Enabled, Checked, Tag and
-/// OnClick. Owned by its TPopupMenu. GUI thread only.
+/// OnClick; an item with sub-items opens a sub-menu of them. Owned by its
+/// TPopupMenu or parent item. GUI thread only.
 class TMenuItem : public TObject {
 public:
   QString Caption;
@@ -24,6 +25,14 @@ public:
 
   /// Runs the item's click: OnClick.
   void Click() { Raise(OnClick, this); }
+  /// Appends a sub-item and returns it.
+  TMenuItem& Add(std::unique_ptr<TMenuItem> item);
+  TMenuItem& Add(const QString& caption, TNotifyEvent onClick);
+  int Count() const { return int(m_items.size()); }
+  TMenuItem& Item(int index) const { return *m_items.at(index); }
+
+private:
+  std::vector<std::unique_ptr<TMenuItem>> m_items;
 };
 
 /// A pop-up menu whose items are built in code just before it is shown

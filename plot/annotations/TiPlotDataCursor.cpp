@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 #include <limits>
 
 #include "platform/TCanvas.h"
@@ -11,6 +12,7 @@
 #include "plot/channels/TiPlotChannelCustom.h"
 #include "plot/core/TiPlotComponent.h"
 #include "plot/core/TiPlotKindManager.h"
+#include "plot/core/TiMenuItem.h"
 #include "plot/core/TiPlot.h"
 #include "plot/core/TiPlotMasterManager.h"
 #include "plot/core/TiXYPlot.h"
@@ -668,4 +670,73 @@ TiPlotDataPointStatus TiPlotDataCursor::GetInterpolatedYValue(const QString& cha
   axis.SetMin(savedMin);
   axis.SetBlockMinSpanEvents(axisBlocked);
   return result;
+}
+
+void TiPlotDataCursor::AddMenuItems(TPopupMenu& popupMenu) {
+  TiPlotManagerObject::AddMenuItems(popupMenu);
+  TiPlotKindManager& channels = Owner()->Master().ChannelManager();
+  TMenuItem& channelMenu = popupMenu.Add(TranslateString(QStringLiteral("Channel")), nullptr);
+  if (m_channelAllowAll) {
+    channelMenu.Add(TranslateString(kAll), [this, &channels](TObject*) {
+      SetChannelName(kAll);
+      for (TiPlotObject* channel : channels.Snapshot()) {
+        channel->SetUserSelected(false);
+      }
+    }).Checked = m_channelName == kAll;
+  }
+  for (TiPlotObject* object : channels.Snapshot()) {
+    auto* channel = dynamic_cast<TiPlotChannelCustom*>(object);
+    if (channel == nullptr || !channel->Visible()) {
+      continue;
+    }
+    auto item = std::make_unique<TiMenuItem>();
+    item->Caption = TranslateString(channel->TitleText().remove(QStringLiteral("\r\n")));
+    item->AString = channel->Name();
+    item->Checked = channel->Name() == m_channelName;
+    item->OnClick = [this, &channels](TObject* sender) {
+      const QString name = static_cast<TiMenuItem*>(sender)->AString;
+      SetChannelName(name);
+      if (TiPlotObject* chosen = channels.GetObjectByName(name)) {
+        chosen->SetUserSelected(true);
+      }
+      DoSnapToDataPoint();
+    };
+    channelMenu.Add(std::move(item));
+  }
+  TMenuItem& styleMenu = popupMenu.Add(TranslateString(QStringLiteral("Style")), nullptr);
+  for (int i = 0; i < int(m_menuItemCaption.size()); ++i) {
+    const auto style = static_cast<TiPlotDataCursorStyle>(i);
+    TMenuItem& item = styleMenu.Add(TranslateString(m_menuItemCaption[i]), [this, style](TObject*) { SetStyle(style); });
+    item.Visible = m_menuItemVisible[i];
+    item.Checked = style == m_style;
+  }
+  if (m_menuUserCanChangeOptions) {
+    TMenuItem& options = popupMenu.Add(TranslateString(QStringLiteral("Options")), nullptr);
+    options.Add(TranslateString(QStringLiteral("Use Channel Color")), [this](TObject*) {
+      m_useChannelColor = !m_useChannelColor;
+      RequestRepaint();
+    }).Checked = m_useChannelColor;
+    options.Add(TranslateString(QStringLiteral("Hide Hint On Release")), [this](TObject*) {
+      m_hintHideOnRelease = !m_hintHideOnRelease;
+      RequestRepaint();
+    }).Checked = m_hintHideOnRelease;
+    const bool valueStyle = m_style == TiPlotDataCursorStyle::ipcsValueXY ||
+                            m_style == TiPlotDataCursorStyle::ipcsValueX ||
+                            m_style == TiPlotDataCursorStyle::ipcsValueY;
+    options.Add(TranslateString(QStringLiteral("Flip Alignment")), [this](TObject*) {
+      m_hintOrientationSide = m_hintOrientationSide == TiOrientationSide::iosBottomRight
+                                  ? TiOrientationSide::iosTopLeft
+                                  : TiOrientationSide::iosBottomRight;
+      RequestRepaint();
+    }).Enabled = valueStyle && m_channelName.compare(kAll, Qt::CaseInsensitive) != 0;
+  }
+  if (dynamic_cast<TiXYPlot*>(Owner()) == nullptr) {
+    popupMenu.Add(TranslateString(QStringLiteral("Snap to Data-Point")), [this](TObject*) {
+      m_snapToDataPoint = !m_snapToDataPoint;
+      if (m_snapToDataPoint) {
+        DoSnapToDataPoint();
+      }
+    }).Checked = m_snapToDataPoint;
+  }
+  AddEditMenuItem(popupMenu);
 }

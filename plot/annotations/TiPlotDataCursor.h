@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+
 #include <QString>
 
 #include "platform/TFont.h"
@@ -57,6 +59,30 @@ public:
   void SetSnapToDataPoint(bool value) { StoreAndChange(value, m_snapToDataPoint); }
   bool UseCachedInterpolatedData() const { return m_useCachedInterpolatedData; }
   void SetUseCachedInterpolatedData(bool value) { StoreAndChange(value, m_useCachedInterpolatedData); }
+  bool MenuItemVisibleValueXY() const { return m_menuItemVisible[0]; }
+  void SetMenuItemVisibleValueXY(bool value) { StoreAndChange(value, m_menuItemVisible[0]); }
+  bool MenuItemVisibleValueX() const { return m_menuItemVisible[1]; }
+  void SetMenuItemVisibleValueX(bool value) { StoreAndChange(value, m_menuItemVisible[1]); }
+  bool MenuItemVisibleValueY() const { return m_menuItemVisible[2]; }
+  void SetMenuItemVisibleValueY(bool value) { StoreAndChange(value, m_menuItemVisible[2]); }
+  bool MenuItemVisibleDeltaX() const { return m_menuItemVisible[3]; }
+  void SetMenuItemVisibleDeltaX(bool value) { StoreAndChange(value, m_menuItemVisible[3]); }
+  bool MenuItemVisibleDeltaY() const { return m_menuItemVisible[4]; }
+  void SetMenuItemVisibleDeltaY(bool value) { StoreAndChange(value, m_menuItemVisible[4]); }
+  bool MenuItemVisibleInverseDeltaX() const { return m_menuItemVisible[5]; }
+  void SetMenuItemVisibleInverseDeltaX(bool value) { StoreAndChange(value, m_menuItemVisible[5]); }
+  QString MenuItemCaptionValueXY() const { return m_menuItemCaption[0]; }
+  void SetMenuItemCaptionValueXY(const QString& value) { StoreAndChange(value, m_menuItemCaption[0]); }
+  QString MenuItemCaptionValueX() const { return m_menuItemCaption[1]; }
+  void SetMenuItemCaptionValueX(const QString& value) { StoreAndChange(value, m_menuItemCaption[1]); }
+  QString MenuItemCaptionValueY() const { return m_menuItemCaption[2]; }
+  void SetMenuItemCaptionValueY(const QString& value) { StoreAndChange(value, m_menuItemCaption[2]); }
+  QString MenuItemCaptionDeltaX() const { return m_menuItemCaption[3]; }
+  void SetMenuItemCaptionDeltaX(const QString& value) { StoreAndChange(value, m_menuItemCaption[3]); }
+  QString MenuItemCaptionDeltaY() const { return m_menuItemCaption[4]; }
+  void SetMenuItemCaptionDeltaY(const QString& value) { StoreAndChange(value, m_menuItemCaption[4]); }
+  QString MenuItemCaptionInverseDeltaX() const { return m_menuItemCaption[5]; }
+  void SetMenuItemCaptionInverseDeltaX(const QString& value) { StoreAndChange(value, m_menuItemCaption[5]); }
 
   double ValueX() const { return m_valueX; }
   double ValueY() const { return m_valueY; }
@@ -111,6 +137,9 @@ public:
   /// Page Up/Down, Home, End and the arrows move pointer 1 and the hint
   /// (with Ctrl pointer 2) by pixel steps of the data view.
   void DoKeyDown(WORD& charCode, TShiftState shift, TPopupMenu* popupMenu) override;
+  /// "Channel", "Style", "Options" (when the user may change them), "Snap
+  /// to Data-Point" (not on an X-Y plot) and "Edit...".
+  void AddMenuItems(TPopupMenu& popupMenu) override;
 
 private:
   TRect DrawPointer(TCanvas& canvas, double position, TiOrientation orientation, bool dragged);
@@ -157,6 +186,10 @@ private:
   bool m_menuUserCanChangeOptions = true;
   bool m_snapToDataPoint = false;
   bool m_useCachedInterpolatedData = false;
+  std::array<bool, 6> m_menuItemVisible{true, true, true, true, true, true};
+  std::array<QString, 6> m_menuItemCaption{QStringLiteral("Value X-Y"), QStringLiteral("Value X"),
+                                           QStringLiteral("Value Y"),   QStringLiteral("Period"),
+                                           QStringLiteral("Peak-Peak"), QStringLiteral("Frequency")};
   int m_hintHeight = 0;
   int m_hintWidth = 0;
   QString m_cursorDisplayText;

@@ -1,0 +1,90 @@
+#include <gtest/gtest.h>
+
+#include <QStringList>
+
+#include "platform/widgets/TPopupMenu.h"
+#include "plot/annotations/TiPlotDataCursor.h"
+#include "plot/core/TiMenuItem.h"
+#include "tests/plot/SystemPlots.h"
+
+namespace {
+
+TiPlotDataCursor& CursorOf(TiPlotComponent& plot) {
+  return *plot.Master().DataCursorManager().ItemAs<TiPlotDataCursor>(0);
+}
+
+QStringList Captions(const TMenuItem& menu, bool visibleOnly = true) {
+  QStringList captions;
+  for (int i = 0; i < menu.Count(); ++i) {
+    if (menu.Item(i).Visible || !visibleOnly) {
+      captions << menu.Item(i).Caption;
+    }
+  }
+  return captions;
+}
+
+QStringList Captions(const TPopupMenu& menu) {
+  QStringList captions;
+  for (int i = 0; i < menu.Count(); ++i) {
+    captions << menu.Item(i).Caption;
+  }
+  return captions;
+}
+
+}  // namespace
+
+TEST(DataCursorMenu, ChannelAndStyleItems_listVisibleChannelsAndChosenStyles) {
+  TiPlot plot;
+  plot.AddChannel();
+  plot.AddChannel();
+  plot.Channel(0)->SetTitleText(QStringLiteral("Gain\r\nLeft"));
+  plot.Channel(1)->SetVisible(false);
+  TiPlotDataCursor& cursor = CursorOf(plot);
+  cursor.SetMenuItemVisibleDeltaY(false);
+  cursor.SetMenuItemCaptionDeltaX(QStringLiteral("Time"));
+  TPopupMenu menu;
+  cursor.AddMenuItems(menu);
+  EXPECT_EQ(Captions(menu), (QStringList{"Channel", "Style", "Options", "Snap to Data-Point", "Edit..."}));
+  TMenuItem& channels = menu.Item(0);
+  ASSERT_EQ(Captions(channels), (QStringList{"<All>", "GainLeft", plot.Channel(2)->TitleText()}));
+  EXPECT_EQ(static_cast<TiMenuItem&>(channels.Item(1)).AString, plot.Channel(0)->Name());
+  channels.Item(1).Click();
+  EXPECT_EQ(cursor.ChannelName(), plot.Channel(0)->Name());
+  EXPECT_TRUE(plot.Channel(0)->UserSelected());
+  channels.Item(0).Click();
+  EXPECT_EQ(cursor.ChannelName(), QStringLiteral("<All>"));
+  EXPECT_FALSE(plot.Channel(0)->UserSelected());
+
+  TMenuItem& styles = menu.Item(1);
+  EXPECT_EQ(Captions(styles), (QStringList{"Value X-Y", "Value X", "Value Y", "Time", "Frequency"}));
+  EXPECT_TRUE(styles.Item(0).Checked);
+  styles.Item(3).Click();
+  EXPECT_EQ(cursor.Style(), TiPlotDataCursorStyle::ipcsDeltaX);
+}
+
+TEST(DataCursorMenu, OptionsAndSnapItems_followTheCursorAndThePlotKind) {
+  TiPlot plot;
+  TiPlotDataCursor& cursor = CursorOf(plot);
+  cursor.SetChannelName(QStringLiteral("<all>"));
+  TPopupMenu menu;
+  cursor.AddMenuItems(menu);
+  TMenuItem& options = menu.Item(2);
+  ASSERT_EQ(Captions(options), (QStringList{"Use Channel Color", "Hide Hint On Release", "Flip Alignment"}));
+  EXPECT_FALSE(options.Item(2).Enabled);
+  options.Item(1).Click();
+  EXPECT_TRUE(cursor.HintHideOnRelease());
+  menu.Item(3).Click();
+  EXPECT_TRUE(cursor.SnapToDataPoint());
+
+  cursor.SetChannelName(QString());
+  cursor.AddMenuItems(menu);
+  menu.Item(2).Item(2).Click();
+  EXPECT_EQ(cursor.HintOrientationSide(), TiOrientationSide::iosTopLeft);
+  cursor.SetMenuUserCanChangeOptions(false);
+  cursor.AddMenuItems(menu);
+  EXPECT_EQ(Captions(menu), (QStringList{"Channel", "Style", "Snap to Data-Point", "Edit..."}));
+
+  TiXYPlot xyPlot;
+  CursorOf(xyPlot).AddMenuItems(menu);
+  EXPECT_EQ(Captions(menu), (QStringList{"Channel", "Style", "Options", "Edit..."}));
+}
