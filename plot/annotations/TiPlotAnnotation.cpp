@@ -382,6 +382,13 @@ void TiPlotAnnotation::Draw(TCanvas& canvas, TColor backGroundColor) {
         m_image.TakeCornerTransparency();
         canvas.Draw(box.Left, box.Top, *picture);
         ShowBox(canvas, box, false);
+      } else {
+        const TImageList& list = Owner()->ImageList(m_imageListIndex == 0 || m_imageListIndex == 1 ? m_imageListIndex : 2);
+        const int w = list.Width();
+        const int h = list.Height();
+        const TRect box{xp - w / 2, yp - h / 2, xp - w / 2 + w, yp - h / 2 + h};
+        list.Draw(canvas, box.Left, box.Top, m_imageIndex, Enabled());
+        ShowBox(canvas, box, false);
       }
       break;
   }

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <array>
 #include <memory>
 #include <vector>
 
 #include "platform/TFont.h"
+#include "platform/TImageList.h"
 #include "plot/annotations/TiPlotAnnotation.h"
 #include "plot/base/TiCustomComponent.h"
 #include "plot/core/TiPlotEvents.h"
@@ -110,6 +112,14 @@ public:
   void CalcLayout(TCanvas& canvas);
   /// Paints into a scratch bitmap, which lays everything out.
   void ReCalcLayout();
+  /// The user picture lists 0 to 2 (labels and annotations draw from
+  /// them); EPlotError "ImageList Index must be 0-2" for another index.
+  TImageList& ImageList(int imageListIndex);
+  void ImageListClear(int imageListIndex) { ImageList(imageListIndex).Clear(); }
+  /// Appends a picture: the first sets the list's size; a smaller one is
+  /// centred on the list's size in its transparent colour; one as wide or as
+  /// high, or larger both ways, is kept; any other size is refused.
+  void ImageListAdd(int imageListIndex, const TBitmap& bitmap);
   int OuterMarginLeft() const { return m_outerMarginLeft; }
   void SetOuterMarginLeft(int v) { SetIntegerProperty(v, m_outerMarginLeft, RepaintKind::Invalidate); }
   int OuterMarginTop() const { return m_outerMarginTop; }
@@ -252,6 +262,7 @@ private:
   std::unique_ptr<TiPlotMasterManager> m_master;
   std::unique_ptr<TPopupMenu> m_popupMenu;
   std::vector<TRect> m_axesCollisionList;
+  std::array<TImageList, 3> m_imageLists;
   std::vector<TiPlotLayoutObject*> m_visibleLeft;
   std::vector<TiPlotLayoutObject*> m_visibleRight;
   std::vector<TiPlotLayoutObject*> m_visibleTop;

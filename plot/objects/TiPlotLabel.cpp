@@ -3,6 +3,7 @@
 #include "platform/Rounding.h"
 #include "platform/TCanvas.h"
 #include "plot/base/iDrawing.h"
+#include "plot/core/TiPlotComponent.h"
 
 TiPlotLabel::TiPlotLabel(TiPlotComponent* owner, TNotifyEvent onChange, TNotifyEvent onInsert, TNotifyEvent onRemove,
                          TNotifyEvent onRename)
@@ -41,8 +42,17 @@ void TiPlotLabel::Draw(TCanvas& canvas, TColor) {
   }
   Measure(canvas);
   if (TBitmap* picture = m_image.Get()) {
-    DrawImage(canvas, *picture);
+    m_image.TakeCornerTransparency();
+    picture->SetTransparent(true);
+    canvas.Draw(ImageLeft(picture->Width()), DrawRect().Top + m_marginTopPixels, *picture);
     return;
+  }
+  if (m_imageListIndex >= 0 && m_imageListIndex <= 2) {
+    const TImageList& list = Owner()->ImageList(m_imageListIndex);
+    if (m_imageIndex >= 0 && m_imageIndex < list.Count()) {
+      list.Draw(canvas, ImageLeft(list.Width()), DrawRect().Top + m_marginTopPixels, m_imageIndex, Enabled());
+      return;
+    }
   }
   canvas.Brush().SetStyle(TBrushStyle::bsClear);
   const TRect d = DrawRect();
@@ -69,17 +79,15 @@ void TiPlotLabel::Draw(TCanvas& canvas, TColor) {
                    TiRotationAngle::ira090);
 }
 
-void TiPlotLabel::DrawImage(TCanvas& canvas, TBitmap& picture) {
+int TiPlotLabel::ImageLeft(int width) const {
   const TRect d = DrawRect();
-  int x = (d.Left + d.Right) / 2 - picture.Width() / 2;
   if (m_alignment == TiAlignmentHorizontal::iahLeft) {
-    x = d.Left + m_marginLeftPixels;
-  } else if (m_alignment == TiAlignmentHorizontal::iahRight) {
-    x = d.Right - m_marginRightPixels - picture.Width();
+    return d.Left + m_marginLeftPixels;
   }
-  m_image.TakeCornerTransparency();
-  picture.SetTransparent(true);
-  canvas.Draw(x, d.Top + m_marginTopPixels, picture);
+  if (m_alignment == TiAlignmentHorizontal::iahRight) {
+    return d.Right - m_marginRightPixels - width;
+  }
+  return (d.Left + d.Right) / 2 - width / 2;
 }
 
 void TiPlotLabel::SetImage(const TBitmap* value) {

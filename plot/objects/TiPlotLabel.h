@@ -52,7 +52,8 @@ public:
 
 private:
   void Measure(TCanvas& canvas);
-  void DrawImage(TCanvas& canvas, TBitmap& picture);
+  /// Left edge of a picture of width, placed after Alignment.
+  int ImageLeft(int width) const;
 
   QString m_caption;
   TFont m_font;

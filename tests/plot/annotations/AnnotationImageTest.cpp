@@ -27,8 +27,6 @@ TEST(PlotAnnotation, ImageStyle_drawsThePictureCentredWithItsBottomLeftColourLef
   note.SetX(50);
   note.SetY(50);
   TBitmap target(plot.Width(), plot.Height());
-  plot.iPaintTo(target.Canvas());
-  EXPECT_FALSE(note.Showing());  // no picture
 
   auto picture = RedPictureWithBlueCorner();
   picture->SetTransparent(true);
@@ -50,8 +48,18 @@ TEST(PlotAnnotation, ImageStyle_drawsThePictureCentredWithItsBottomLeftColourLef
   EXPECT_EQ(note.Image(), nullptr);
   note.ImageClear();
   EXPECT_EQ(changes, 1);
+  // Without its own picture: the third list for any index past 1.
+  TBitmap listed(8, 6);
+  listed.Canvas().Brush().SetColor(clLime);
+  listed.Canvas().FillRect({0, 0, 8, 6});
+  listed.Canvas().SetPixel(0, 5, clBlue);  // its transparent colour
+  plot.ImageListAdd(2, listed);
+  note.SetImageListIndex(5);
   plot.iPaintTo(target.Canvas());
-  EXPECT_FALSE(note.Showing());
+  const TRect listBox = note.ClickRect();
+  EXPECT_EQ(listBox.Right - listBox.Left, 8);
+  EXPECT_EQ(listBox.Bottom - listBox.Top, 6);
+  EXPECT_EQ(target.Canvas().Pixel(listBox.Left + 1, listBox.Top + 1), clLime);
 }
 
 TEST(PlotAnnotation, ImageLoadFromFile_refusedFileKeepsThePicture) {

@@ -53,6 +53,17 @@ TEST(PlotLabel, Image_drawnTransparentlyAtTheAlignedPlaceInsteadOfTheCaption) {
   title.ImageClear();
   plot.iPaintTo(target.Canvas());
   EXPECT_GT(captionPixels(), 0);
+
+  // A picture of the plot's lists, when the label names one that exists.
+  plot.ImageListAdd(0, picture);
+  title.SetAlignment(TiAlignmentHorizontal::iahLeft);
+  for (const int listIndex : {3, 0}) {
+    title.SetImageListIndex(listIndex);
+    plot.iPaintTo(target.Canvas());
+    const TRect d = title.DrawRect();
+    EXPECT_EQ(target.Canvas().Pixel(d.Left + 1, d.Top) == clRed, listIndex == 0);
+    EXPECT_EQ(captionPixels() > 0, listIndex == 3);
+  }
 }
 
 TEST(PlotLabel, ImageClearAndLoad_signalOnlyRealChanges) {
