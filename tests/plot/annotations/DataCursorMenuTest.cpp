@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
 #include <QStringList>
 
 #include "platform/widgets/TPopupMenu.h"
@@ -87,4 +90,32 @@ TEST(DataCursorMenu, OptionsAndSnapItems_followTheCursorAndThePlotKind) {
   TiXYPlot xyPlot;
   CursorOf(xyPlot).AddMenuItems(menu);
   EXPECT_EQ(Captions(menu), (QStringList{"Channel", "Style", "Options", "Edit..."}));
+}
+
+TEST(DataCursorMenu, Popup_showsSubItemsAsSubMenusWhoseActionsClickTheItems) {
+  TiPlot plot;
+  TiPlotDataCursor& cursor = CursorOf(plot);
+  cursor.SetMenuItemVisibleValueX(false);
+  TPopupMenu menu;
+  cursor.AddMenuItems(menu);
+  menu.Popup(0, 0);
+  QMenu* shown = nullptr;
+  for (QWidget* widget : QApplication::topLevelWidgets()) {
+    if (auto* candidate = qobject_cast<QMenu*>(widget); candidate != nullptr && candidate->isVisible()) {
+      shown = candidate;
+    }
+  }
+  ASSERT_NE(shown, nullptr);
+  QMenu* styles = nullptr;
+  for (QAction* action : shown->actions()) {
+    if (action->text() == QStringLiteral("Style")) {
+      styles = action->menu();
+    }
+  }
+  ASSERT_NE(styles, nullptr);
+  ASSERT_EQ(styles->actions().size(), 5);  // "Value X" hidden
+  EXPECT_TRUE(styles->actions().at(0)->isChecked());
+  styles->actions().at(2)->trigger();
+  EXPECT_EQ(cursor.Style(), TiPlotDataCursorStyle::ipcsDeltaX);
+  menu.CloseUp();
 }
