@@ -650,25 +650,33 @@ TiPlotDataPointStatus TiPlotDataCursor::GetInterpolatedYValue(const QString& cha
   const QString savedChannelName = m_channelName;
   const double savedPointer1 = m_pointer1Position;
   const double savedMin = axis.Min();
-  SetVisible(true);
-  SetStyle(TiPlotDataCursorStyle::ipcsValueXY);
-  SetChannelName(channelName);
-  if (m_useCachedInterpolatedData) {
-    SetPointer1Position(axis.PositionToPercent(xValue) * 100);
-    UpdateValues();
-  } else {
-    SetPointer1Position(0);
-    axis.SetMin(xValue);
-    Owner()->ReCalcLayout();
+  const auto restore = [&] {
+    SetVisible(savedVisible);
+    SetStyle(savedStyle);
+    SetChannelName(savedChannelName);
+    SetPointer1Position(savedPointer1);
+    axis.SetMin(savedMin);
+    axis.SetBlockMinSpanEvents(axisBlocked);
+  };
+  try {
+    SetVisible(true);
+    SetStyle(TiPlotDataCursorStyle::ipcsValueXY);
+    SetChannelName(channelName);
+    if (m_useCachedInterpolatedData) {
+      SetPointer1Position(axis.PositionToPercent(xValue) * 100);
+      UpdateValues();
+    } else {
+      SetPointer1Position(0);
+      axis.SetMin(xValue);
+      Owner()->ReCalcLayout();
+    }
+  } catch (...) {
+    restore();
+    throw;
   }
   const TiPlotDataPointStatus result = m_status;
   yValue = m_valueY;
-  SetVisible(savedVisible);
-  SetStyle(savedStyle);
-  SetChannelName(savedChannelName);
-  SetPointer1Position(savedPointer1);
-  axis.SetMin(savedMin);
-  axis.SetBlockMinSpanEvents(axisBlocked);
+  restore();
   return result;
 }
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <vector>
 
 #include "platform/TBitmap.h"
@@ -141,6 +142,15 @@ TEST(DataCursor, GetInterpolatedYValue_readsTheChannelAndRestoresTheCursor) {
     EXPECT_EQ(minChanges, 0);
     EXPECT_EQ(cursor.GetInterpolatedYValue(QStringLiteral("Nothing"), 2.5, y), TiPlotDataPointStatus::ipdpsNull);
     EXPECT_EQ(y, 0);
+
+    // A failing handler leaves the cursor and the axis as they were.
+    plot.OnBeforeDataCursorUpdate = [](int) { throw std::runtime_error("refused"); };
+    EXPECT_THROW(cursor.GetInterpolatedYValue(plot.Channel(0)->Name(), 2.5, y), std::runtime_error);
+    plot.OnBeforeDataCursorUpdate = nullptr;
+    EXPECT_FALSE(cursor.Visible());
+    EXPECT_EQ(cursor.ChannelName(), plot.Channel(1)->Name());
+    EXPECT_EQ(plot.XAxis(0)->Min(), 0);
+    EXPECT_FALSE(plot.XAxis(0)->BlockMinSpanEvents());
   }
 }
 
