@@ -104,6 +104,7 @@ private:
   /// channel restarts the elapsed time.
   void StartTimeReset();
   void UpdateXIncreasing();
+  int SearchX(double value, bool ascending) const;
   int SearchAscending(double value) const;
   int SearchDescending(double value) const;
   void DrawFastTrace(TCanvas& canvas);

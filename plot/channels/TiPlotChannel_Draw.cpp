@@ -12,7 +12,9 @@
 
 void TiPlotChannel::UpdateXIncreasing() { m_xIncreasing = Count() < 3 || GetX(1) >= GetX(0); }
 
-int TiPlotChannel::SearchAscending(double value) const {
+// Bisection over X in the given order; the last probed index when the value
+// is not found exactly, -1 for an empty channel.
+int TiPlotChannel::SearchX(double value, bool ascending) const {
   int low = 0;
   int high = Count() - 1;
   int answer = -1;
@@ -23,7 +25,7 @@ int TiPlotChannel::SearchAscending(double value) const {
     if (x == value) {
       break;
     }
-    if (value < x) {
+    if ((value < x) == ascending) {
       high = middle - 1;
     } else {
       low = middle + 1;
@@ -32,25 +34,9 @@ int TiPlotChannel::SearchAscending(double value) const {
   return answer;
 }
 
-int TiPlotChannel::SearchDescending(double value) const {
-  int low = 0;
-  int high = Count() - 1;
-  int answer = -1;
-  while (high >= low) {
-    const int middle = (low + high) / 2;
-    answer = middle;
-    const double x = GetX(middle);
-    if (x == value) {
-      break;
-    }
-    if (value < x) {
-      low = middle + 1;
-    } else {
-      high = middle - 1;
-    }
-  }
-  return answer;
-}
+int TiPlotChannel::SearchAscending(double value) const { return SearchX(value, true); }
+
+int TiPlotChannel::SearchDescending(double value) const { return SearchX(value, false); }
 
 void TiPlotChannel::PrepareForDraw(TCanvas&) {
   SetCanDraw(false);
