@@ -84,13 +84,16 @@ void DrawToolBarGlyph(TCanvas& canvas, TiPlotToolBarButtonType type, TPoint orig
   const auto p = [&](int x, int y) { return TPoint{origin.X + x * size / 24, origin.Y + y * size / 24}; };
   const TColor ink = enabled ? clBlack : clGray;
   const auto fill = [&](TColor colour) { return enabled ? colour : clSilver; };
+  // Rectangle and ellipse from two points of the 24 x 24 design grid.
+  const auto rect = [&](int l, int t, int r, int b) { canvas.Rectangle(p(l, t).X, p(l, t).Y, p(r, b).X, p(r, b).Y); };
+  const auto ellipse = [&](int l, int t, int r, int b) { canvas.Ellipse(p(l, t).X, p(l, t).Y, p(r, b).X, p(r, b).Y); };
   canvas.Pen().SetColor(ink);
   canvas.Pen().SetWidth(1);
   canvas.Pen().SetStyle(TPenStyle::psSolid);
   canvas.Brush().SetStyle(TBrushStyle::bsSolid);
   const auto magnifier = [&](int sign) {
     canvas.Brush().SetColor(fill(clWhite));
-    canvas.Ellipse(p(3, 3).X, p(3, 3).Y, p(15, 15).X, p(15, 15).Y);
+    ellipse(3, 3, 15, 15);
     canvas.Pen().SetWidth(size / 8);
     canvas.Polyline({p(14, 14), p(21, 21)});
     canvas.Pen().SetWidth(1);
@@ -103,7 +106,7 @@ void DrawToolBarGlyph(TCanvas& canvas, TiPlotToolBarButtonType type, TPoint orig
   };
   const auto sheet = [&] {
     canvas.Brush().SetColor(fill(clWhite));
-    canvas.Rectangle(p(5, 2).X, p(5, 2).Y, p(19, 22).X, p(19, 22).Y);
+    rect(5, 2, 19, 22);
     for (int y = 6; y <= 16; y += 5) {
       canvas.Polyline({p(8, y), p(16, y)});
     }
@@ -115,8 +118,8 @@ void DrawToolBarGlyph(TCanvas& canvas, TiPlotToolBarButtonType type, TPoint orig
       break;
     case TiPlotToolBarButtonType::iptbbtPause:
       canvas.Brush().SetColor(fill(clNavy));
-      canvas.Rectangle(p(6, 5).X, p(6, 5).Y, p(11, 20).X, p(11, 20).Y);
-      canvas.Rectangle(p(14, 5).X, p(14, 5).Y, p(19, 20).X, p(19, 20).Y);
+      rect(6, 5, 11, 20);
+      rect(14, 5, 19, 20);
       break;
     case TiPlotToolBarButtonType::iptbbtScrollAxesMode:
       canvas.Brush().SetColor(fill(clBlue));
@@ -143,14 +146,14 @@ void DrawToolBarGlyph(TCanvas& canvas, TiPlotToolBarButtonType type, TPoint orig
     case TiPlotToolBarButtonType::iptbbtZoomBox:
       canvas.Brush().SetStyle(TBrushStyle::bsClear);
       canvas.Pen().SetStyle(TPenStyle::psDot);
-      canvas.Rectangle(p(3, 5).X, p(3, 5).Y, p(21, 19).X, p(21, 19).Y);
+      rect(3, 5, 21, 19);
       break;
     case TiPlotToolBarButtonType::iptbbtCursor:
       canvas.Pen().SetColor(enabled ? clRed : clGray);
       canvas.Polyline({p(9, 2), p(9, 22)});
       canvas.Pen().SetColor(ink);
       canvas.Brush().SetColor(fill(clInfoBk));
-      canvas.Rectangle(p(11, 8).X, p(11, 8).Y, p(22, 15).X, p(22, 15).Y);
+      rect(11, 8, 22, 15);
       break;
     case TiPlotToolBarButtonType::iptbbtEdit:
       sheet();
@@ -159,29 +162,29 @@ void DrawToolBarGlyph(TCanvas& canvas, TiPlotToolBarButtonType type, TPoint orig
       break;
     case TiPlotToolBarButtonType::iptbbtCopy:
       canvas.Brush().SetColor(fill(clWhite));
-      canvas.Rectangle(p(3, 3).X, p(3, 3).Y, p(14, 16).X, p(14, 16).Y);
-      canvas.Rectangle(p(9, 8).X, p(9, 8).Y, p(21, 21).X, p(21, 21).Y);
+      rect(3, 3, 14, 16);
+      rect(9, 8, 21, 21);
       break;
     case TiPlotToolBarButtonType::iptbbtSave:
       canvas.Brush().SetColor(fill(clNavy));
-      canvas.Rectangle(p(3, 3).X, p(3, 3).Y, p(21, 21).X, p(21, 21).Y);
+      rect(3, 3, 21, 21);
       canvas.Brush().SetColor(fill(clWhite));
-      canvas.Rectangle(p(6, 3).X, p(6, 3).Y, p(18, 10).X, p(18, 10).Y);
+      rect(6, 3, 18, 10);
       canvas.Brush().SetColor(fill(clSilver));
-      canvas.Rectangle(p(7, 14).X, p(7, 14).Y, p(17, 21).X, p(17, 21).Y);
+      rect(7, 14, 17, 21);
       break;
     case TiPlotToolBarButtonType::iptbbtPrint:
       canvas.Brush().SetColor(fill(clWhite));
-      canvas.Rectangle(p(7, 2).X, p(7, 2).Y, p(17, 10).X, p(17, 10).Y);
+      rect(7, 2, 17, 10);
       canvas.Brush().SetColor(fill(clSilver));
-      canvas.Rectangle(p(2, 9).X, p(2, 9).Y, p(22, 18).X, p(22, 18).Y);
+      rect(2, 9, 22, 18);
       canvas.Brush().SetColor(fill(clWhite));
-      canvas.Rectangle(p(6, 15).X, p(6, 15).Y, p(18, 22).X, p(18, 22).Y);
+      rect(6, 15, 18, 22);
       break;
     case TiPlotToolBarButtonType::iptbbtPreview:
       sheet();
       canvas.Brush().SetColor(fill(clAqua));
-      canvas.Ellipse(p(11, 11).X, p(11, 11).Y, p(19, 19).X, p(19, 19).Y);
+      ellipse(11, 11, 19, 19);
       canvas.Polyline({p(18, 18), p(22, 22)});
       break;
   }
