@@ -86,6 +86,12 @@ public:
   void DrawTrace(TCanvas& canvas, TColor backGroundColor) override;
   /// A digital channel marks its points on the high and low levels.
   void DrawMarkers(TCanvas& canvas, TColor backGroundColor) override;
+  /// The pixel rectangle of point index's bar, as drawn and as hit.
+  TRect GetBarRect(int index) override;
+
+  /// The inherited test; a right click also picks the channel when its
+  /// trace passes within 10 pixels of the mouse along the Y axis' pixels.
+  bool MouseHitTest(const TiPlotMouseData& mouseData) const override;
 
   // Value lookup (TiPlotChannel_Lookup.cpp).
   /// The point at or beyond target in the data's direction; -1 outside.
@@ -98,7 +104,13 @@ public:
   void SetPixelPoint(int xPixel, double yValue);
   void UpdateDataCursor(TiPlotDataCursor& cursor) override;
 
+protected:
+  bool BarsPickable() const override { return m_barEnabled; }
+  bool PointHasBar(int index) const override { return DataList().GetBarVisible(index); }
+
 private:
+  /// Whether the trace passes through the 20 x 20 box around the mouse.
+  bool TraceNear(const TiPlotMouseData& mouseData);
   void CheckXOrder(double x) const;
   /// With ResetStartTimeOnFirstDataPoint, the first point of an empty
   /// channel restarts the elapsed time.

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include "platform/TFont.h"
+#include "plot/channels/TiPlotChannelTypes.h"
 #include "plot/channels/TiPlotDataCustomList.h"
 #include "plot/core/TiPlotManagerObject.h"
 
@@ -180,6 +181,37 @@ public:
   TRect LegendRect() const { return m_legendRect; }
   void SetLegendRect(const TRect& rect) { m_legendRect = rect; }
 
+  // Mouse (TiPlotChannelCustom_Mouse.cpp). Points are picked only in the
+  // plot's select mode; the legend entry always counts.
+  bool ShowDataPointHints() const { return m_showDataPointHints; }
+  void SetShowDataPointHints(bool value) { m_showDataPointHints = value; }
+  bool UserCanMoveDataPoints() const { return m_userCanMoveDataPoints; }
+  void SetUserCanMoveDataPoints(bool value) { m_userCanMoveDataPoints = value; }
+  TiPlotChannelDataPointMoveStyle UserCanMoveDataPointsStyle() const { return m_userCanMoveDataPointsStyle; }
+  void SetUserCanMoveDataPointsStyle(TiPlotChannelDataPointMoveStyle value) { m_userCanMoveDataPointsStyle = value; }
+  /// The point the last hit test found (-1: none) and its rectangle.
+  int SelectDataIndex() const { return m_selectDataIndex; }
+  TRect SelectHitTestRect() const { return m_selectHitTestRect; }
+  /// Whether a data point is held by the left button.
+  bool SelectMouseDown() const { return m_selectMouseDown; }
+  /// The legend entry, then (in select mode) the first bar or marker of the
+  /// draw range under the mouse; records the picked point.
+  bool MouseHitTest(const TiPlotMouseData& mouseData) const override;
+  /// The picked point's values as a hint placed beside it in data view 0.
+  void DoMouseHint(const TiPlotMouseData& mouseData, TiHintData& hintData) override;
+  /// Holds the picked point when the press lies on it.
+  void DoMouseLeft(const TiPlotMouseData& mouseData) override;
+  /// Drags the held point by UserCanMoveDataPointsStyle; a point deleted
+  /// meanwhile ends the hold.
+  void DoMouseMove(const TiPlotMouseData& mouseData) override;
+  /// Releases the held point (click over it, OnDataPointMoved when it
+  /// changed) or clicks the channel over its legend entry.
+  void DoMouseUp(const TiPlotMouseData& mouseData) override;
+  /// The hand point unless OnGetMouseCursorChannel changes it.
+  TCursor GetMouseCursor(TPoint point) override;
+  /// "Edit..." while UserCanEdit.
+  void AddMenuItems(TPopupMenu& popupMenu) override;
+
   // Data cursor reading.
   QString DataCursorXText() const { return m_dataCursorXText; }
   QString DataCursorYText() const { return m_dataCursorYText; }
@@ -210,8 +242,18 @@ protected:
   QString BuildCursorTexts(TiPlotDataCursorStyle style, TiPlotDataPointStatus status, double x, double y, bool digital,
                            bool inverseWithCursorText);
   void TrackPoint(int index, double x, double y, bool null, bool empty);
+  /// Whether the hit test looks at bars instead of markers, and point
+  /// index's bar (none here).
+  virtual bool BarsPickable() const { return false; }
+  virtual bool PointHasBar(int) const { return false; }
+  virtual TRect GetBarRect(int) { return {}; }
 
 private:
+  /// The hit test of MouseHitTest, which the dispatch declares const but
+  /// which records the picked point.
+  bool PickTest(const TiPlotMouseData& mouseData);
+  /// Ends a hold whose point no longer exists; true while one is held.
+  bool HoldStillValid();
   void ResetRunning();
   void FoldRunning(double x, double y);
   double MarkerSpan(bool xAxis);
@@ -229,6 +271,20 @@ private:
   bool m_markersAllowIndividual = false;
   int m_markersTurnOffLimit = 0;
   TRect m_legendRect;
+  bool m_showDataPointHints = false;
+  bool m_userCanMoveDataPoints = false;
+  TiPlotChannelDataPointMoveStyle m_userCanMoveDataPointsStyle = TiPlotChannelDataPointMoveStyle::ipcdpmsXandY;
+  int m_selectDataIndex = -1;
+  TRect m_selectHitTestRect;
+  bool m_selectMouseDown = false;
+  bool m_selectHoldLost = false;
+  int m_selectMouseDownIndex = -1;
+  int m_mouseDownDataIndex = -1;
+  TRect m_selectDownRect;
+  double m_mouseDownValueX = 0;
+  double m_mouseDownValueY = 0;
+  int m_mouseDownPixelX = 0;
+  int m_mouseDownPixelY = 0;
   bool m_visibleInLegend = true;
   bool m_clipToAxes = false;
   bool m_markersBrushUseChannelColor = true;

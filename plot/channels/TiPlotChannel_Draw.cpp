@@ -274,13 +274,17 @@ void TiPlotChannel::DrawBars(TCanvas& canvas, TColor backGroundColor) {
     canvas.Pen().SetStyle(list.GetBarPenStyle(i));
     canvas.Brush().SetStyle(list.GetBarBrushStyle(i));
     canvas.SetBkColor(backGroundColor);
-    const double w = list.GetBarWidth(i);
-    TRect r = DataRectToPixels(GetX(i) - w / 2, list.GetBarReference(i), GetX(i) + w / 2, GetY(i));
+    TRect r = GetBarRect(i);
     if (r.Left == r.Right) {
       ++r.Right;
     }
     canvas.Rectangle(r);
   }
+}
+
+TRect TiPlotChannel::GetBarRect(int index) {
+  const double w = DataList().GetBarWidth(index);
+  return DataRectToPixels(GetX(index) - w / 2, DataList().GetBarReference(index), GetX(index) + w / 2, GetY(index));
 }
 
 void TiPlotChannel::DrawTrace(TCanvas& canvas, TColor backGroundColor) {

@@ -1,6 +1,8 @@
 #include "plot/core/TiPlotButton.h"
 
+#include "platform/TCanvas.h"
 #include "platform/TTimer.h"
+#include "plot/base/iDrawing.h"
 
 TiPlotButton::TiPlotButton(TiPlotComponent* owner) : TiPlotObject(owner, nullptr, nullptr, nullptr, nullptr) {}
 
@@ -64,4 +66,23 @@ void TiPlotButton::DoMouseUp(const TiPlotMouseData& mouseData) {
     }
     Raise(OnClick, this);
   }
+}
+
+void TiPlotButton::DrawScrollFace(TCanvas& canvas) const {
+  canvas.Brush().SetStyle(TBrushStyle::bsSolid);
+  canvas.Brush().SetColor(clBtnFace);
+  canvas.FillRect(DrawRect());
+  DrawFrame3D(canvas, DrawRect(), MouseIsDown() ? 0 : 1);
+}
+
+void TiPlotButton::DrawWithScrollArrow(TCanvas& canvas, TColor backGroundColor, bool up) {
+  Draw(canvas, backGroundColor);
+  const int cx = (Left + Right) / 2;
+  const int cy = (Top + Bottom) / 2;
+  const TColor arrow = Enabled() ? clBlack : clGray;
+  canvas.Pen().SetColor(arrow);
+  canvas.Brush().SetColor(arrow);
+  canvas.Brush().SetStyle(TBrushStyle::bsSolid);
+  const int tip = up ? -2 : 2;
+  canvas.Polygon({{cx - 4, cy - tip}, {cx + 4, cy - tip}, {cx, cy + tip}});
 }

@@ -37,6 +37,13 @@ public:
   /// GroupIndex is not 0, then OnClick).
   void DoMouseUp(const TiPlotMouseData& mouseData) override;
 
+  /// The face of a container's scroll button: button-face fill and a
+  /// raised 3-D edge, sunken while the mouse holds it.
+  void DrawScrollFace(TCanvas& canvas) const;
+  /// Draw, then an arrow up or down centred on the button: black, clGray
+  /// while disabled.
+  void DrawWithScrollArrow(TCanvas& canvas, TColor backGroundColor, bool up);
+
   int Top = 0;
   int Bottom = 0;
   int Right = 0;

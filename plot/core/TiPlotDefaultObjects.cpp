@@ -8,6 +8,7 @@
 #include "plot/core/TiPlotMasterManager.h"
 #include "plot/objects/TiPlotLabel.h"
 #include "plot/objects/TiPlotLegend.h"
+#include "plot/objects/TiPlotTable.h"
 #include "plot/objects/TiPlotToolBar.h"
 
 void BuildDefaultPlotObjects(TiPlotComponent& plot, TiPlotObjectFactory channelClass) {
@@ -15,6 +16,7 @@ void BuildDefaultPlotObjects(TiPlotComponent& plot, TiPlotObjectFactory channelC
   master.SetChannelClass(std::move(channelClass), &TiPlotChannelCustom::GiveFirstReferences);
   master.ToolBarManager().SetObjectClass(PlotObjectFactory<TiPlotToolBar>(), nullptr);
   master.LegendManager().SetObjectClass(PlotObjectFactory<TiPlotLegend>(), nullptr);
+  master.TableManager().SetObjectClass(PlotObjectFactory<TiPlotTable>(), nullptr);
   master.LabelManager().SetObjectClass(PlotObjectFactory<TiPlotLabel>(), nullptr);
   master.LimitManager().SetObjectClass(PlotObjectFactory<TiPlotLimit>(), nullptr);
   master.AnnotationManager().SetObjectClass(PlotObjectFactory<TiPlotAnnotation>(), nullptr);

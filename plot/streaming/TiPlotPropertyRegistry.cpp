@@ -13,6 +13,7 @@
 #include "plot/objects/TiPlotDataView.h"
 #include "plot/objects/TiPlotLabel.h"
 #include "plot/objects/TiPlotLegend.h"
+#include "plot/objects/TiPlotTable.h"
 #include "plot/objects/TiPlotToolBar.h"
 #include "plot/objects/TiPlotXAxis.h"
 #include "plot/objects/TiPlotYAxis.h"
@@ -69,6 +70,11 @@ QStringList EnumNames<TBrushStyle>() {
 template <>
 QStringList EnumNames<TiPlotDataCursorStyle>() {
   return {"ipcsValueXY", "ipcsValueX", "ipcsValueY", "ipcsDeltaX", "ipcsDeltaY", "ipcsInverseDeltaX"};
+}
+
+template <>
+QStringList EnumNames<TiPlotChannelDataPointMoveStyle>() {
+  return {"ipcdpmsXandY", "ipcdpmsXOnly", "ipcdpmsYOnly"};
 }
 
 template <typename V>
@@ -226,6 +232,27 @@ List LabelProperties() {
   return l;
 }
 
+List TableProperties() {
+  using T = TiPlotTable;
+  List l;
+  AddObjectProperties(l);
+  AddLayoutProperties(l);
+  l.push_back(Prop<T>("MarginLeft", &T::MarginLeft, &T::SetMarginLeft));
+  l.push_back(Prop<T>("MarginRight", &T::MarginRight, &T::SetMarginRight));
+  l.push_back(Prop<T>("MarginTop", &T::MarginTop, &T::SetMarginTop));
+  l.push_back(Prop<T>("MarginBottom", &T::MarginBottom, &T::SetMarginBottom));
+  l.push_back(Prop<T>("GridBackGroundColor", &T::GridBackGroundColor, &T::SetGridBackGroundColor, clGray));
+  l.push_back(Prop<T>("GridBackGroundTransparent", &T::GridBackGroundTransparent, &T::SetGridBackGroundTransparent,
+                      false));
+  l.push_back(Prop<T>("GridLinesShow", &T::GridLinesShow, &T::SetGridLinesShow));
+  l.push_back(Prop<T>("GridLinesColor", &T::GridLinesColor, &T::SetGridLinesColor));
+  l.push_back(Prop<T>("ColumnTitlesVisible", &T::ColumnTitlesVisible, &T::SetColumnTitlesVisible, false));
+  l.push_back(Prop<T>("ColumnSpacing", &T::ColumnSpacing, &T::SetColumnSpacing));
+  l.push_back(Prop<T>("RowSpacing", &T::RowSpacing, &T::SetRowSpacing));
+  l.push_back(Prop<T>("RowsMax", &T::RowsMax, &T::SetRowsMax));
+  return l;
+}
+
 List AxisProperties() {
   using T = TiPlotAxis;
   List l;
@@ -268,6 +295,10 @@ void AddChannelProperties(List& l) {
   l.push_back(Prop<T>("YAxisName", &T::YAxisName, &T::SetYAxisName));
   l.push_back(Prop<T>("XAxisTrackingEnabled", &T::XAxisTrackingEnabled, &T::SetXAxisTrackingEnabled, true));
   l.push_back(Prop<T>("YAxisTrackingEnabled", &T::YAxisTrackingEnabled, &T::SetYAxisTrackingEnabled, true));
+  l.push_back(Prop<T>("ShowDataPointHints", &T::ShowDataPointHints, &T::SetShowDataPointHints, false));
+  l.push_back(Prop<T>("UserCanMoveDataPoints", &T::UserCanMoveDataPoints, &T::SetUserCanMoveDataPoints, false));
+  l.push_back(Prop<T>("UserCanMoveDataPointsStyle", &T::UserCanMoveDataPointsStyle, &T::SetUserCanMoveDataPointsStyle,
+                      TiPlotChannelDataPointMoveStyle::ipcdpmsXandY));
 }
 
 List ChannelProperties() {
@@ -339,6 +370,7 @@ const std::vector<TiPlotProperty>& TiPlotPropertyRegistry::PropertiesOf(const Ti
   static const std::map<K, List> tables{
       {K::ToolBar, ToolBarProperties()},        {K::Legend, LegendProperties()},
       {K::Label, LabelProperties()},            {K::XAxis, AxisProperties()},
+      {K::Table, TableProperties()},
       {K::YAxis, AxisProperties()},             {K::Channel, ChannelProperties()},
       {K::XYChannel, XYChannelProperties()},    {K::DataView, DataViewProperties()},
       {K::DataCursor, DataCursorProperties()},  {K::Limit, LimitProperties()},
