@@ -72,6 +72,7 @@ void TiPlotLayoutManager::NotificationInsert(TObject* sender) {
     case TiPlotObjectKind::Legend:
     case TiPlotObjectKind::DataView:
     case TiPlotObjectKind::Label:
+    case TiPlotObjectKind::Table:
       object->OnLayoutChange = [this](TObject*) { RebuildLists(); };
       break;
     default:

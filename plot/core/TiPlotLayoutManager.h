@@ -26,8 +26,8 @@ public:
   ~TiPlotLayoutManager() override;
 
   QString GetBaseName() const override { return QStringLiteral("Layout Object"); }
-  /// Layout objects only: listed, hooked to RebuildLists (not tables),
-  /// axes oriented, and with the manager enabled given Z-order 0 (merged).
+  /// Layout objects only: listed, hooked to RebuildLists (tables too, so a
+  /// table's new side or Z-order takes effect), axes oriented, and with the manager enabled given Z-order 0 (merged).
   void NotificationInsert(TObject* sender) override;
   void ObjectRemoved(TiPlotObject* object) override;
 

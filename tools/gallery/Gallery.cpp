@@ -87,7 +87,9 @@ std::vector<Picture> RenderAll() {
   return pictures;
 }
 
-QStringList WriteAll(const QString& folder, QString* error) {
+QStringList WriteAll(const QString& folder, QString* error) { return WritePictures(RenderAll(), folder, error); }
+
+QStringList WritePictures(const std::vector<Picture>& pictures, const QString& folder, QString* error) {
   QDir dir(folder);
   if (!dir.mkpath(QStringLiteral("."))) {
     if (error != nullptr) {
@@ -96,7 +98,7 @@ QStringList WriteAll(const QString& folder, QString* error) {
     return {};
   }
   QStringList written;
-  for (const Picture& picture : RenderAll()) {
+  for (const Picture& picture : pictures) {
     const QString path = dir.filePath(picture.fileName);
     QImageWriter writer(path, "png");
     if (!writer.write(picture.image)) {

@@ -20,6 +20,10 @@ struct Picture {
 /// and "gallery.png" with all of them captioned.
 std::vector<Picture> RenderAll();
 
+/// Writes pictures as PNG files into folder (created if missing); returns
+/// the paths written, or an empty list and an error text.
+QStringList WritePictures(const std::vector<Picture>& pictures, const QString& folder, QString* error);
+
 /// Writes RenderAll() into folder (created if missing); returns the paths
 /// written, or an empty list and an error text.
 QStringList WriteAll(const QString& folder, QString* error);

@@ -210,7 +210,6 @@ TEST_F(PlotTable, TablesOnEachSide_takeTheirRoomBesideTheDataView) {
   for (const Side side : {Side{false, 3}, Side{false, 6}, Side{true, 6}}) {
     table->SetHorizontal(side.horizontal);
     table->SetZOrder(side.zOrder);
-    plot.RefreshLayoutManager();  // tables do not rebuild the side lists themselves
     Paint();
     const TRect t = table->DrawRect();
     const TRect view = plot.DataView(0)->DrawRect();

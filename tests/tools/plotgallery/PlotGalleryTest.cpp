@@ -1,0 +1,17 @@
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QTemporaryDir>
+
+#include "tools/plotgallery/PlotGallery.h"
+
+TEST(PlotGallery, writesTheTableAndHintSheets) {
+  QTemporaryDir dir;
+  QString error;
+  const QStringList written = PlotGallery::WriteAll(dir.filePath(QStringLiteral("out")), &error);
+  ASSERT_EQ(written.size(), 2) << error.toStdString();
+  for (const QString& name : {QStringLiteral("plot-tables.png"), QStringLiteral("plot-hint.png")}) {
+    const QImage image(dir.filePath(QStringLiteral("out/") + name));
+    EXPECT_FALSE(image.isNull()) << name.toStdString();
+  }
+}

@@ -1,0 +1,23 @@
+#include "tools/plotgallery/PlotGallery.h"
+
+#include "platform/TBitmap.h"
+#include "plot/core/TiPlotComponent.h"
+
+namespace PlotGallery {
+
+QImage Picture(TiPlotComponent& plot) {
+  TBitmap bitmap(plot.Width(), plot.Height());
+  plot.iPaintTo(bitmap.Canvas());
+  return bitmap.Image();
+}
+
+std::vector<Gallery::Picture> RenderAll() {
+  return {{QStringLiteral("plot-tables.png"), RenderTableSheet()},
+          {QStringLiteral("plot-hint.png"), RenderHintSheet()}};
+}
+
+QStringList WriteAll(const QString& folder, QString* error) {
+  return Gallery::WritePictures(RenderAll(), folder, error);
+}
+
+}  // namespace PlotGallery

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <vector>
+
+#include <QImage>
+
+#include "tools/gallery/Gallery.h"
+
+class TiPlotComponent;
+
+/// Sheets of plot-library pictures for checking by eye, one render
+/// function per sheet (each in a file of its own). Needs a QApplication
+/// (the plots are widgets); GUI thread.
+namespace PlotGallery {
+
+/// A plot with tables left, right and above the data view; the left one
+/// scrolls ("plot-tables.png").
+QImage RenderTableSheet();
+/// A plot in select mode showing the hint of the data point under the
+/// mouse ("plot-hint.png").
+QImage RenderHintSheet();
+
+/// Every sheet with its file name.
+std::vector<Gallery::Picture> RenderAll();
+/// Writes RenderAll() into folder (created if missing); returns the paths
+/// written, or an empty list and an error text.
+QStringList WriteAll(const QString& folder, QString* error);
+
+/// The plot as it paints itself.
+QImage Picture(TiPlotComponent& plot);
+
+}  // namespace PlotGallery
