@@ -6,6 +6,7 @@
 #include "platform/TBitmap.h"
 #include "platform/TCanvas.h"
 #include "plot/objects/TiPlotTable.h"
+#include "plot/streaming/TiPlotFormStream.h"
 #include "tests/plot/ErrorOf.h"
 #include "tests/plot/SystemPlots.h"
 
@@ -228,4 +229,24 @@ TEST_F(PlotTable, TablesOnEachSide_takeTheirRoomBesideTheDataView) {
       }
     }
   }
+}
+
+TEST_F(PlotTable, PlotDescriptionWithATable_readsBackAsWritten) {
+  table->SetHorizontal(true);
+  table->SetZOrder(5);
+  table->SetRowsMax(4);
+  table->SetRowSpacing(-1);
+  table->SetGridBackGroundTransparent(true);
+  const QString text = WritePlotDescription(plot);
+  EXPECT_TRUE(text.contains(QStringLiteral("TableManager[0].ColumnTitlesVisible = True")));
+  EXPECT_FALSE(text.contains(QStringLiteral("GridBackGroundColor")));
+  TiPlot loaded;
+  ReadPlotDescription(loaded, text);
+  EXPECT_EQ(WritePlotDescription(loaded), text);
+  ASSERT_EQ(loaded.Master().TableManager().Count(), 1);
+  const auto& back = *loaded.Master().TableManager().ItemAs<TiPlotTable>(0);
+  EXPECT_TRUE(back.Horizontal());
+  EXPECT_EQ(back.RowsMax(), 4);
+  EXPECT_EQ(back.RowSpacing(), -1);
+  EXPECT_TRUE(back.GridBackGroundTransparent());
 }
