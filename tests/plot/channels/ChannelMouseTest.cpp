@@ -210,20 +210,45 @@ TEST_F(ChannelMouse, Hint_showsBothValuesAndStaysInsideTheDataView) {
   EXPECT_EQ(centre.Left, At(2).x() - centre.Width / 2) << "centred above";
   EXPECT_EQ(centre.Top, At(2).y() - (m + centre.Height + 4));
   EXPECT_EQ(movesOver.back(), 2);
+
+  channel().AddXY(9.9, 0.1);  // near the right and the bottom
+  QTest::mouseMove(&plot, At(3));
+  const TiHintData corner = plot.HintData();
+  EXPECT_EQ(corner.Left, At(3).x() - m - 4 - corner.Width) << "left of the point";
+  EXPECT_EQ(corner.Top, plot.DataView(0)->DrawRect().Bottom - corner.Height) << "kept inside at the bottom";
 }
 
 TEST_F(ChannelMouse, RightClickNearTheTrace_opensTheChannelMenuWithEdit) {
   channel().SetMarkersVisible(false);
   channel().AddXY(0, 0);
   channel().AddXY(10, 10);
-  Paint();
-  const QPoint p{plot.XAxis(0)->PositionToPixels(4), plot.YAxis(0)->PositionToPixels(4) - 6};
-  QTest::mousePress(&plot, Qt::RightButton, {}, p);
-  QTest::mouseRelease(&plot, Qt::RightButton, {}, p);
-  TPopupMenu& menu = plot.PopupMenu();
-  ASSERT_EQ(menu.Count(), 1);
-  EXPECT_EQ(menu.Item(0).Caption, QStringLiteral("Edit..."));
-  menu.CloseUp();
+  std::vector<int> channelMenus;
+  plot.OnPopupMenuChannel = [&](int index, bool&, int, int) { channelMenus.push_back(index); };
+  struct Case {
+    bool reversed;
+    int offset;  // along the Y axis' pixels from the trace
+    bool picks;
+  };
+  for (const Case& c : {Case{false, -6, true}, Case{false, 9, true}, Case{false, -30, false}, Case{true, 6, true},
+                        Case{true, 30, false}}) {
+    plot.SetXYAxesReverse(c.reversed);
+    Paint();
+    const int along = plot.XAxis(0)->PositionToPixels(4);
+    const int across = plot.YAxis(0)->PositionToPixels(4) + c.offset;
+    const QPoint p = c.reversed ? QPoint(across, along) : QPoint(along, across);
+    channelMenus.clear();
+    QTest::mousePress(&plot, Qt::RightButton, {}, p);
+    QTest::mouseRelease(&plot, Qt::RightButton, {}, p);
+    EXPECT_EQ(channelMenus, c.picks ? std::vector<int>{0} : std::vector<int>{})
+        << "reversed " << c.reversed << " offset " << c.offset;
+    TPopupMenu& menu = plot.PopupMenu();
+    if (c.picks) {
+      EXPECT_TRUE(menu.IsShowing());
+      ASSERT_EQ(menu.Count(), 1);
+      EXPECT_EQ(menu.Item(0).Caption, QStringLiteral("Edit..."));
+    }
+    menu.CloseUp();
+  }
   channel().SetUserCanEdit(false);
   TPopupMenu own;
   channel().AddMenuItems(own);
