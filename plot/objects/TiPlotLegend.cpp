@@ -15,13 +15,9 @@
 #include "plot/objects/TiPlotYAxis.h"
 
 void TiPlotLegendButton::Draw(TCanvas& canvas, TColor) {
-  if (!Visible()) {
-    return;
+  if (Visible()) {
+    DrawScrollFace(canvas);
   }
-  canvas.Brush().SetStyle(TBrushStyle::bsSolid);
-  canvas.Brush().SetColor(clBtnFace);
-  canvas.FillRect(DrawRect());
-  DrawFrame3D(canvas, DrawRect(), MouseIsDown() ? 0 : 1);
 }
 
 TiPlotLegend::TiPlotLegend(TiPlotComponent* owner, TNotifyEvent onChange, TNotifyEvent onInsert,
@@ -416,21 +412,8 @@ void TiPlotLegend::Draw(TCanvas& canvas, TColor backGroundColor) {
     }
   }
   for (TiPlotLegendButton* button : {m_upButton.get(), m_downButton.get()}) {
-    if (!button->Visible()) {
-      continue;
-    }
-    button->Draw(canvas, backGroundColor);
-    const TRect b = button->DrawRect();
-    const int cx = (b.Left + b.Right) / 2;
-    const int cy = (b.Top + b.Bottom) / 2;
-    const TColor arrow = button->Enabled() ? clBlack : clGray;
-    canvas.Pen().SetColor(arrow);
-    canvas.Brush().SetColor(arrow);
-    canvas.Brush().SetStyle(TBrushStyle::bsSolid);
-    if (button == m_upButton.get()) {
-      canvas.Polygon({{cx - 4, cy + 2}, {cx + 4, cy + 2}, {cx, cy - 2}});
-    } else {
-      canvas.Polygon({{cx - 4, cy - 2}, {cx + 4, cy - 2}, {cx, cy + 2}});
+    if (button->Visible()) {
+      button->DrawWithScrollArrow(canvas, backGroundColor, button == m_upButton.get());
     }
   }
   if (UserSelected()) {
