@@ -41,7 +41,8 @@ QImage RenderTableSheet() {
   }
 
   // Left: more bands than fit in RowsMax, so the scroll buttons show.
-  TiPlotTable& bands = AddTable(plot, false, 0, {QStringLiteral("Band"), QStringLiteral("Freq"), QStringLiteral("Gain")});
+  TiPlotTable& bands =
+      AddTable(plot, false, 0, {QStringLiteral("Band"), QStringLiteral("Freq"), QStringLiteral("Gain")});
   bands.SetRowsMax(6);
   bands.GetColumn(1).DataAlignment = TiAlignmentHorizontal::iahRight;
   bands.GetColumn(2).DataAlignment = TiAlignmentHorizontal::iahRight;
@@ -51,7 +52,7 @@ QImage RenderTableSheet() {
   }
   bands.SetRowDisplayStartIndex(2);
 
-  // Right: left- and right-aligned columns without a background.
+  // Right: left- and right-aligned columns on a dark blue grid.
   TiPlotTable& outputs = AddTable(plot, false, 4, {QStringLiteral("Output"), QStringLiteral("Level")});
   outputs.SetGridBackGroundColor(0x00402000);
   outputs.GetColumn(0).DataAlignment = TiAlignmentHorizontal::iahLeft;
