@@ -1,0 +1,25 @@
+#include "plot/editor/iDialogOwner.h"
+
+#include "platform/widgets/TForm.h"
+#include "plot/base/EPlotError.h"
+
+TWinControl& WindowedOwner(QObject* owner) {
+  auto* control = dynamic_cast<TWinControl*>(owner);
+  if (control == nullptr) {
+    throw EPlotError(QStringLiteral("Invalid class typecast"));
+  }
+  return *control;
+}
+
+QWidget* FileDialogOwnerWindow(QObject* owner) {
+  TWinControl* outermost = nullptr;
+  for (QObject* o = owner; o != nullptr; o = o->parent()) {
+    if (auto* form = dynamic_cast<TForm*>(o)) {
+      return form;
+    }
+    if (auto* control = dynamic_cast<TWinControl*>(o)) {
+      outermost = control;
+    }
+  }
+  return outermost;
+}
