@@ -2,24 +2,14 @@
 
 #include <QDir>
 
-#include "platform/widgets/FileChooser.h"
 #include "plot/editor/iDialogOwner.h"
 
 bool TiOpenDialog::Execute() {
   m_files.clear();
-  QWidget* window = FileDialogOwnerWindow(parent());
-  if (window == nullptr) {
-    return false;
-  }
-  FileDialogChoice choice;
-  choice.kind = FileChoice::Kind::Open;
-  choice.filter = m_filter;
-  choice.initialPath = m_fileName;
-  choice.directory = m_defaultDir.isEmpty() ? QStringLiteral(".") : m_defaultDir;
-  choice.defaultExt = m_defaultExt;
+  FileDialogChoice choice = WrapperChoice(FileChoice::Kind::Open, m_filter, m_fileName, m_defaultExt, m_defaultDir);
   choice.multiSelect = m_allowMultiSelect;
   choice.fileMustExist = m_fileMustExist;
-  const std::optional<FileAnswer> answer = FileChooser::ChooseFiles(window, choice);
+  const std::optional<FileAnswer> answer = ChooseForOwner(parent(), choice);
   if (!answer) {
     return false;
   }

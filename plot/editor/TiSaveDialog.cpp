@@ -2,7 +2,6 @@
 
 #include <QFileInfo>
 
-#include "platform/widgets/FileChooser.h"
 #include "plot/editor/iDialogOwner.h"
 
 namespace {
@@ -27,18 +26,9 @@ QString ExtensionOf(const QString& fileName) {
 }  // namespace
 
 bool TiSaveDialog::Execute() {
-  QWidget* window = FileDialogOwnerWindow(parent());
-  if (window == nullptr) {
-    return false;
-  }
-  FileDialogChoice choice;
-  choice.kind = FileChoice::Kind::Save;
-  choice.filter = m_filter;
-  choice.initialPath = m_fileName;
-  choice.directory = m_defaultDir.isEmpty() ? QStringLiteral(".") : m_defaultDir;
-  choice.defaultExt = m_defaultExt;
+  FileDialogChoice choice = WrapperChoice(FileChoice::Kind::Save, m_filter, m_fileName, m_defaultExt, m_defaultDir);
   choice.filterIndex = m_filterIndex;
-  const std::optional<FileAnswer> answer = FileChooser::ChooseFiles(window, choice);
+  const std::optional<FileAnswer> answer = ChooseForOwner(parent(), choice);
   if (!answer) {
     return false;
   }

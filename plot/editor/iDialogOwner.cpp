@@ -23,3 +23,22 @@ QWidget* FileDialogOwnerWindow(QObject* owner) {
   }
   return outermost;
 }
+
+FileDialogChoice WrapperChoice(FileChoice::Kind kind, const QString& filter, const QString& fileName,
+                               const QString& defaultExt, const QString& defaultDir) {
+  FileDialogChoice choice;
+  choice.kind = kind;
+  choice.filter = filter;
+  choice.initialPath = fileName;
+  choice.directory = defaultDir.isEmpty() ? QStringLiteral(".") : defaultDir;
+  choice.defaultExt = defaultExt;
+  return choice;
+}
+
+std::optional<FileAnswer> ChooseForOwner(QObject* owner, const FileDialogChoice& choice) {
+  QWidget* window = FileDialogOwnerWindow(owner);
+  if (window == nullptr) {
+    return std::nullopt;
+  }
+  return FileChooser::ChooseFiles(window, choice);
+}
