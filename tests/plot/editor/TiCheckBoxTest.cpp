@@ -91,6 +91,24 @@ TEST(TiCheckBox, NothingFiresWhileLoading) {
   EXPECT_EQ(f.changes + f.userChanges + f.protectedNames.size(), 0);
 }
 
+TEST(TiCheckBox, AChangeGoesToOpcItemsAfterItsEvents) {
+  class Bound : public TiCheckBox {
+  public:
+    using TiCheckBox::TiCheckBox;
+    bool OPCOutputData(const QString& name, const QVariant& value) override {
+      sent << name + QLatin1Char('=') + value.toString();
+      return true;
+    }
+    QStringList sent;
+  };
+  Bound box;
+  box.OnChange = [&](TObject*) { box.sent << QStringLiteral("OnChange"); };
+  box.SetChecked(true);
+  box.OnRequestEdit = [](TObject*, const QString&, bool& canEdit) { canEdit = false; };
+  box.SetChecked(false);
+  EXPECT_EQ(box.sent, (QStringList{QStringLiteral("OnChange"), QStringLiteral("Checked=true")}));
+}
+
 TEST(TiCheckBox, AVetoKeepsTheStateAndFiresNothing) {
   CheckBoxFixture f;
   QStringList asked;
@@ -156,6 +174,12 @@ TEST(TiCheckBox, PaintsTheBoxOnTheAlignedSideWithAThreePixelTick) {
   box.SetEnabled(false);
   EXPECT_EQ(PixelAt(box, 5, 11), ColorToRGB(clBtnFace));
   box.SetEnabled(true);
+  Key(&box, QEvent::KeyPress, Qt::Key_Space, QStringLiteral(" "));
+  EXPECT_EQ(PixelAt(box, 5, 11), ColorToRGB(clBtnFace));
+  Key(&box, QEvent::KeyRelease, Qt::Key_Space, QStringLiteral(" "));
+  EXPECT_EQ(PixelAt(box, 5, 11), clWhite);
+  EXPECT_FALSE(box.Checked());
+  box.SetChecked(true);
   box.SetAlignment(TLeftRight::taLeftJustify);
   EXPECT_EQ(PixelAt(box, 97 - 13 + 5, 10), clBlack);
   EXPECT_EQ(PixelAt(box, 5, 10), ColorToRGB(clBtnFace));

@@ -85,9 +85,12 @@ TEST(TiRadioGroup, FiveItemsInTwoColumnsFillThreeRowsColumnByColumn) {
 
 TEST(TiRadioGroup, ItemIndexIsClampedAndFollowsTheItemsSilently) {
   RadioGroupFixture f(100, 80, 3);
+  QStringList changed;
+  f.group->OnChangeProtected = [&](TObject*, const QString& name) { changed << name; };
   f.group->SetItemIndex(10);
   EXPECT_EQ(f.group->ItemIndex(), 2);
   EXPECT_EQ(f.changes, 1);
+  EXPECT_EQ(changed, QStringList{QStringLiteral("ItemIndex")});
   f.group->SetItems({QStringLiteral("only")});
   EXPECT_EQ(f.group->ItemIndex(), 0);
   f.group->SetItems({});
