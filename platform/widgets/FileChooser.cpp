@@ -1,7 +1,7 @@
 #include "platform/widgets/FileChooser.h"
 
 #include <QFileDialog>
-#include <QStringList>
+#include <QFileInfo>
 
 namespace FileChooser {
 namespace {
@@ -9,23 +9,83 @@ Hook& CurrentHook() {
   static Hook hook;
   return hook;
 }
+
+FilesHook& CurrentFilesHook() {
+  static FilesHook hook;
+  return hook;
+}
+
+std::optional<FileAnswer> ShowDialog(QWidget* parent, const FileDialogChoice& choice) {
+  QFileDialog dialog(parent, choice.title);
+  const bool save = choice.kind == FileChoice::Kind::Save;
+  dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  if (!save && choice.multiSelect) {
+    dialog.setFileMode(QFileDialog::ExistingFiles);
+  } else if (!save && choice.fileMustExist) {
+    dialog.setFileMode(QFileDialog::ExistingFile);
+  } else {
+    dialog.setFileMode(QFileDialog::AnyFile);
+  }
+  const QStringList filters = ToQtFilter(choice.filter).split(QStringLiteral(";;"), Qt::SkipEmptyParts);
+  if (!filters.isEmpty()) {
+    dialog.setNameFilters(filters);
+    if (choice.filterIndex >= 1 && choice.filterIndex <= filters.size()) {
+      dialog.selectNameFilter(filters[choice.filterIndex - 1]);
+    }
+  }
+  dialog.setDefaultSuffix(choice.defaultExt.startsWith(QLatin1Char('.')) ? choice.defaultExt.mid(1)
+                                                                         : choice.defaultExt);
+  if (!choice.directory.isEmpty()) {
+    dialog.setDirectory(choice.directory);
+  }
+  if (QFileInfo(choice.initialPath).isDir()) {
+    dialog.setDirectory(choice.initialPath);
+  } else if (!choice.initialPath.isEmpty()) {
+    dialog.selectFile(choice.initialPath);
+  }
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+    return std::nullopt;
+  }
+  const qsizetype chosenFilter = filters.indexOf(dialog.selectedNameFilter());
+  return FileAnswer{dialog.selectedFiles(), chosenFilter >= 0 ? int(chosenFilter) + 1 : choice.filterIndex};
+}
 }  // namespace
 
 std::optional<QString> Choose(QWidget* parent, const FileChoice& choice) {
   if (CurrentHook()) {
     return CurrentHook()(choice);
   }
-  const QString filter = ToQtFilter(choice.filter);
-  const QString path = choice.kind == FileChoice::Kind::Open
-      ? QFileDialog::getOpenFileName(parent, choice.title, choice.initialPath, filter)
-      : QFileDialog::getSaveFileName(parent, choice.title, choice.initialPath, filter);
-  if (path.isEmpty()) {
+  FileDialogChoice single;
+  static_cast<FileChoice&>(single) = choice;
+  single.fileMustExist = choice.kind == FileChoice::Kind::Open;
+  const std::optional<FileAnswer> answer = ChooseFiles(parent, single);
+  if (!answer) {
     return std::nullopt;
   }
-  return path;
+  return answer->files.first();
 }
 
 void SetHook(Hook hook) { CurrentHook() = std::move(hook); }
+
+std::optional<FileAnswer> ChooseFiles(QWidget* parent, const FileDialogChoice& choice) {
+  if (CurrentFilesHook()) {
+    std::optional<FileAnswer> answer = CurrentFilesHook()(choice);
+    if (answer && answer->files.isEmpty()) {
+      return std::nullopt;
+    }
+    return answer;
+  }
+  if (CurrentHook()) {
+    const std::optional<QString> path = CurrentHook()(choice);
+    if (!path) {
+      return std::nullopt;
+    }
+    return FileAnswer{{*path}, choice.filterIndex};
+  }
+  return ShowDialog(parent, choice);
+}
+
+void SetFilesHook(FilesHook hook) { CurrentFilesHook() = std::move(hook); }
 
 QString ToQtFilter(const QString& filter) {
   const QStringList parts = filter.split(QLatin1Char('|'));

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include <QString>
+#include <QVariant>
 
 #include "platform/TFont.h"
 #include "platform/widgets/TCustomControl.h"
@@ -15,6 +16,10 @@ class TBitmap;
 
 using TiPaintEvent = std::function<void(TObject* Sender, TCanvas& Canvas)>;
 using TGetDesigningEvent = std::function<void(TObject* Sender, bool& Designing)>;
+/// A property of the control changed (PropName: its published name).
+using TChangePropertyEvent = std::function<void(TObject* Sender, const QString& PropName)>;
+/// Asked before a user edit of a property; clearing CanEdit vetoes it.
+using TRequestEditEvent = std::function<void(TObject* Sender, const QString& PropName, bool& CanEdit)>;
 
 /// Root of the plot library's controls. It never draws straight to its
 /// window: every paint renders the whole control through iPaintTo into a
@@ -106,9 +111,16 @@ public:
   virtual bool InternalTimerActive() const = 0;
   virtual void InternalTimerStart(int initialDelay, int interval) = 0;
   virtual void InternalTimerStop() = 0;
+  /// A published property changed and may be sent to bound OPC items;
+  /// answers whether it was sent (nothing is bound here).
+  virtual bool OPCOutputData(const QString&, const QVariant&) { return false; }
 
   TiPaintEvent OnPaint;
   TGetDesigningEvent OnGetDesigning;
+  /// Fired by the editor's check box and radio group when their value changed.
+  TChangePropertyEvent OnChangeProtected;
+  /// Lets the owner veto an edit of a property (asked by the check box).
+  TRequestEditEvent OnRequestEdit;
 
 protected:
   /// Fills the control with color and draws the border.
