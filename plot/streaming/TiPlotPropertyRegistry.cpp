@@ -1,15 +1,22 @@
 #include "plot/streaming/TiPlotPropertyRegistry.h"
 
+#include <cstdint>
+#include <functional>
+#include <limits>
 #include <map>
 #include <type_traits>
 
 #include <QStringList>
 
+#include "plot/annotations/TiPlotAnnotation.h"
 #include "plot/annotations/TiPlotDataCursor.h"
 #include "plot/annotations/TiPlotLimit.h"
 #include "plot/base/iPropertyText.h"
 #include "plot/channels/TiPlotChannel.h"
 #include "plot/channels/TiXYPlotChannel.h"
+#include "plot/core/TiPlotComponent.h"
+#include "plot/core/TiPlotMasterManager.h"
+#include "plot/core/TiPlotKindManager.h"
 #include "plot/objects/TiPlotDataView.h"
 #include "plot/objects/TiPlotLabel.h"
 #include "plot/objects/TiPlotLegend.h"
@@ -71,6 +78,69 @@ QStringList EnumNames<TiPlotDataCursorStyle>() {
   return {"ipcsValueXY", "ipcsValueX", "ipcsValueY", "ipcsDeltaX", "ipcsDeltaY", "ipcsInverseDeltaX"};
 }
 
+template <>
+QStringList EnumNames<TiPlotAnnotationStyle>() {
+  return {"ipasText",    "ipasLine",     "ipasRectangle", "ipasLineX",   "ipasLineY",   "ipasImage",
+          "ipasTextRectangle", "ipasEllipse", "ipasTextBox", "ipasEllipse2", "ipasPolygon", "ipasRectangle2"};
+}
+template <>
+QStringList EnumNames<TiPlotReferenceType>() {
+  return {"iprtDataView", "iprtChannel", "iprtXChannelYDataView", "iprtXDataViewYChannel"};
+}
+template <>
+QStringList EnumNames<TiPlotReferenceIndividual>() {
+  return {"ipriDataView", "ipriChannel", "ipriAuto"};
+}
+template <>
+QStringList EnumNames<TiRotationAngle>() {
+  return {"ira000", "ira090", "ira180", "ira270"};
+}
+template <>
+QStringList EnumNames<TiAlignmentVertical>() {
+  return {"iavCenter", "iavTop", "iavBottom"};
+}
+template <>
+QStringList EnumNames<TiBevelStyle>() {
+  return {"ibsNone", "ibsRaised", "ibsLowered"};
+}
+template <>
+QStringList EnumNames<TiFillDirection>() {
+  return {"ifdTopBottom",          "ifdBottomTop",          "ifdLeftRight",    "ifdRightLeft",
+          "ifdTopLeftBottomRight", "ifdBottomRightTopLeft", "ifdBottomLeftTopRight", "ifdTopRightBottomLeft",
+          "ifdRectangleOut",       "ifdRectangleIn",        "ifdCircleOut",    "ifdCircleIn"};
+}
+template <>
+QStringList EnumNames<TPrinterOrientation>() {
+  return {"poPortrait", "poLandscape"};
+}
+template <>
+QStringList EnumNames<TiPlotFormStyle>() {
+  return {"ipfsModal", "ipfsStayOnTop"};
+}
+template <>
+QStringList EnumNames<TiPlotExportFormat>() {
+  return {"ipefMetaFile", "ipefBitmap", "ipefJPEG"};
+}
+template <>
+QStringList EnumNames<TiPlotImageFormatStyle>() {
+  return {"ipifBitmap", "ipifEnhancedMetaFile", "ipifJPEG", "ipifPNG"};
+}
+template <>
+QStringList EnumNames<TFontPitch>() {
+  return {"fpDefault", "fpVariable", "fpFixed"};
+}
+template <>
+QStringList EnumNames<TFontStyle>() {
+  return {"fsBold", "fsItalic", "fsUnderline", "fsStrikeOut"};
+}
+
+template <typename V>
+struct IsSet : std::false_type {};
+template <typename E>
+struct IsSet<TSet<E>> : std::true_type {
+  using Element = E;
+};
+
 template <typename V>
 QString ToText(const V& value) {
   if constexpr (std::is_same_v<V, bool>) {
@@ -79,6 +149,15 @@ QString ToText(const V& value) {
     return EscapePropertyString(value);
   } else if constexpr (std::is_enum_v<V>) {
     return EnumNames<V>().value(static_cast<int>(value));
+  } else if constexpr (IsSet<V>::value) {
+    QStringList names;
+    const QStringList all = EnumNames<typename IsSet<V>::Element>();
+    for (int i = 0; i < all.size(); ++i) {
+      if (value.Contains(static_cast<typename IsSet<V>::Element>(i))) {
+        names << all[i];
+      }
+    }
+    return QLatin1Char('[') + names.join(QLatin1Char(',')) + QLatin1Char(']');
   } else if constexpr (std::is_floating_point_v<V>) {
     return FloatToText(value);
   } else {
@@ -107,6 +186,22 @@ bool FromText(const QString& text, V& value) {
     }
     value = static_cast<V>(index);
     return true;
+  } else if constexpr (IsSet<V>::value) {
+    const QString inner = text.trimmed();
+    if (!inner.startsWith(QLatin1Char('[')) || !inner.endsWith(QLatin1Char(']'))) {
+      return false;
+    }
+    V result;
+    const QStringList all = EnumNames<typename IsSet<V>::Element>();
+    for (const QString& name : inner.mid(1, inner.size() - 2).split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+      const int index = all.indexOf(name.trimmed());
+      if (index < 0) {
+        return false;
+      }
+      result.Include(static_cast<typename IsSet<V>::Element>(index));
+    }
+    value = result;
+    return true;
   } else if constexpr (std::is_floating_point_v<V>) {
     return TextToFloat(text, value);
   } else if constexpr (std::is_unsigned_v<V>) {
@@ -120,21 +215,86 @@ bool FromText(const QString& text, V& value) {
   }
 }
 
-/// A property read and written through a pair of member functions of T.
+/// The type kind and ordinal range of a value type.
+template <typename V>
+void DescribeKind(TiPlotProperty& p) {
+  if constexpr (std::is_same_v<V, bool>) {
+    p.Kind = TiPropertyKind::tkEnumeration;
+    p.OrdinalMax = 1;
+  } else if constexpr (std::is_same_v<V, QString>) {
+    p.Kind = TiPropertyKind::tkString;
+  } else if constexpr (std::is_enum_v<V>) {
+    p.Kind = TiPropertyKind::tkEnumeration;
+    p.OrdinalMax = EnumNames<V>().size() - 1;
+  } else if constexpr (IsSet<V>::value) {
+    p.Kind = TiPropertyKind::tkSet;
+    p.OrdinalMax = (std::int64_t(1) << EnumNames<typename IsSet<V>::Element>().size()) - 1;
+  } else if constexpr (std::is_floating_point_v<V>) {
+    p.Kind = TiPropertyKind::tkFloat;
+  } else if constexpr (std::is_same_v<V, QChar>) {
+    p.Kind = TiPropertyKind::tkChar;
+    p.OrdinalMax = 0xFFFF;
+  } else {
+    // Integers, and colours, which files hold as signed 32-bit values and
+    // which are read back signed or unsigned.
+    static_assert(std::is_integral_v<V> && sizeof(V) <= 4);
+    p.Kind = TiPropertyKind::tkInteger;
+    p.OrdinalMin = std::is_unsigned_v<V> ? INT32_MIN : std::numeric_limits<V>::min();
+    p.OrdinalMax = std::is_unsigned_v<V> ? std::int64_t(UINT32_MAX) : std::int64_t(std::numeric_limits<V>::max());
+  }
+}
+
+template <typename V>
+std::int64_t ToOrdinal(const V& value) {
+  if constexpr (IsSet<V>::value) {
+    return value.Bits();
+  } else if constexpr (std::is_enum_v<V>) {
+    return static_cast<int>(value);
+  } else if constexpr (std::is_same_v<V, QChar>) {
+    return value.unicode();
+  } else if constexpr (std::is_unsigned_v<V> && !std::is_same_v<V, bool>) {
+    return static_cast<std::int32_t>(value);
+  } else {
+    return value;
+  }
+}
+
+template <typename V>
+V FromOrdinal(std::int64_t ordinal) {
+  if constexpr (IsSet<V>::value) {
+    return V::FromBits(static_cast<std::uint32_t>(ordinal));
+  } else if constexpr (std::is_same_v<V, bool>) {
+    return ordinal != 0;
+  } else if constexpr (std::is_same_v<V, QChar>) {
+    return QChar(char16_t(ordinal));
+  } else {
+    return static_cast<V>(ordinal);
+  }
+}
+
+/// A property of T read and written through a getter and a setter (member
+/// functions, or callables taking T&).
 template <typename T, typename Getter, typename Setter>
 TiPlotProperty Prop(const char* name, Getter get, Setter set) {
-  using V = std::decay_t<decltype((std::declval<T&>().*get)())>;
+  using V = std::decay_t<std::invoke_result_t<Getter, T&>>;
   TiPlotProperty p;
   p.Name = QString::fromLatin1(name);
-  p.Get = [get](TiPlotObject& o) { return ToText<V>((static_cast<T&>(o).*get)()); };
-  p.Set = [set](TiPlotObject& o, const QString& text) {
+  DescribeKind<V>(p);
+  p.Get = [get](TObject& o) { return ToText<V>(std::invoke(get, static_cast<T&>(o))); };
+  p.Set = [set](TObject& o, const QString& text) {
     V value{};
     if (!FromText(text, value)) {
       return false;
     }
-    (static_cast<T&>(o).*set)(value);
+    std::invoke(set, static_cast<T&>(o), value);
     return true;
   };
+  if constexpr (!std::is_same_v<V, QString> && !std::is_floating_point_v<V>) {
+    p.GetOrdinal = [get](TObject& o) { return ToOrdinal<V>(std::invoke(get, static_cast<T&>(o))); };
+    p.SetOrdinal = [set](TObject& o, std::int64_t ordinal) {
+      std::invoke(set, static_cast<T&>(o), FromOrdinal<V>(ordinal));
+    };
+  }
   return p;
 }
 
@@ -142,8 +302,25 @@ template <typename T, typename Getter, typename Setter, typename V>
 TiPlotProperty Prop(const char* name, Getter get, Setter set, const V& declaredDefault) {
   TiPlotProperty p = Prop<T>(name, get, set);
   p.HasDefault = true;
-  using Stored = std::decay_t<decltype((std::declval<T&>().*get)())>;
+  using Stored = std::decay_t<std::invoke_result_t<Getter, T&>>;
   p.Default = ToText<Stored>(Stored(declaredDefault));
+  return p;
+}
+
+/// A font of T, streamed through the font's own properties.
+template <typename T, typename Getter>
+TiPlotProperty FontProp(const char* name, Getter get) {
+  TiPlotProperty p;
+  p.Name = QString::fromLatin1(name);
+  p.Kind = TiPropertyKind::tkClass;
+  p.SubObject = [get](TObject& o) -> TObject* {
+    if constexpr (std::is_pointer_v<std::invoke_result_t<Getter, T&>>) {
+      return std::invoke(get, static_cast<T&>(o));
+    } else {
+      return &std::invoke(get, static_cast<T&>(o));
+    }
+  };
+  p.SubProperties = &TiPlotPropertyRegistry::FontProperties();
   return p;
 }
 
@@ -209,6 +386,9 @@ List LegendProperties() {
   l.push_back(Prop<T>("WrapRowDesiredCount", &T::WrapRowDesiredCount, &T::SetWrapRowDesiredCount));
   l.push_back(Prop<T>("LineColumnWidth", &T::LineColumnWidth, &T::SetLineColumnWidth, 13));
   l.push_back(Prop<T>("LineColumnHeight", &T::LineColumnHeight, &T::SetLineColumnHeight, 13));
+  l.push_back(FontProp<T>("Font", &T::Font));
+  l.push_back(FontProp<T>("SelectedItemFont", &T::SelectedItemFont));
+  l.push_back(FontProp<T>("ColumnTitlesFont", &T::ColumnTitlesFont));
   return l;
 }
 
@@ -223,6 +403,7 @@ List LabelProperties() {
   l.push_back(Prop<T>("MarginTop", &T::MarginTop, &T::SetMarginTop));
   l.push_back(Prop<T>("MarginRight", &T::MarginRight, &T::SetMarginRight));
   l.push_back(Prop<T>("MarginBottom", &T::MarginBottom, &T::SetMarginBottom));
+  l.push_back(FontProp<T>("Font", &T::Font));
   return l;
 }
 
@@ -242,6 +423,8 @@ List AxisProperties() {
   l.push_back(Prop<T>("Mode", &T::Mode, &T::SetMode, TiPlotAxisMode::ipamScroll));
   l.push_back(Prop<T>("DesiredIncrement", &T::DesiredIncrement, &T::SetDesiredIncrement, 0.0));
   l.push_back(Prop<T>("GridLinesVisible", &T::GridLinesVisible, &T::SetGridLinesVisible, true));
+  l.push_back(FontProp<T>("TitleFont", &T::TitleFont));
+  l.push_back(FontProp<T>("LabelsFont", &T::LabelsFont));
   return l;
 }
 
@@ -268,6 +451,7 @@ void AddChannelProperties(List& l) {
   l.push_back(Prop<T>("YAxisName", &T::YAxisName, &T::SetYAxisName));
   l.push_back(Prop<T>("XAxisTrackingEnabled", &T::XAxisTrackingEnabled, &T::SetXAxisTrackingEnabled, true));
   l.push_back(Prop<T>("YAxisTrackingEnabled", &T::YAxisTrackingEnabled, &T::SetYAxisTrackingEnabled, true));
+  l.push_back(FontProp<T>("MarkersFont", &T::MarkersFont));
 }
 
 List ChannelProperties() {
@@ -311,6 +495,7 @@ List DataCursorProperties() {
   l.push_back(Prop<T>("Style", &T::Style, &T::SetStyle));
   l.push_back(Prop<T>("Pointer1Position", &T::Pointer1Position, &T::SetPointer1Position));
   l.push_back(Prop<T>("Pointer2Position", &T::Pointer2Position, &T::SetPointer2Position));
+  l.push_back(FontProp<T>("Font", &T::Font));
   return l;
 }
 
@@ -332,9 +517,176 @@ List LimitProperties() {
   return l;
 }
 
+
+List AnnotationProperties() {
+  using T = TiPlotAnnotation;
+  using R = TiPlotReferenceIndividual;
+  List l;
+  AddObjectProperties(l);
+  l.push_back(Prop<T>("Style", &T::Style, &T::SetStyle, TiPlotAnnotationStyle::ipasText));
+  l.push_back(Prop<T>("Reference", &T::Reference, &T::SetReference, TiPlotReferenceType::iprtDataView));
+  l.push_back(Prop<T>("ReferencePositionX", &T::ReferencePositionX, &T::SetReferencePositionX, R::ipriAuto));
+  l.push_back(Prop<T>("ReferencePositionY", &T::ReferencePositionY, &T::SetReferencePositionY, R::ipriAuto));
+  l.push_back(Prop<T>("ReferenceSizeX", &T::ReferenceSizeX, &T::SetReferenceSizeX, R::ipriAuto));
+  l.push_back(Prop<T>("ReferenceSizeY", &T::ReferenceSizeY, &T::SetReferenceSizeY, R::ipriAuto));
+  l.push_back(Prop<T>("X", &T::X, &T::SetX));
+  l.push_back(Prop<T>("Y", &T::Y, &T::SetY));
+  l.push_back(Prop<T>("X2", &T::X2, &T::SetX2));
+  l.push_back(Prop<T>("Y2", &T::Y2, &T::SetY2));
+  l.push_back(Prop<T>("Width", &T::Width, &T::SetWidth));
+  l.push_back(Prop<T>("Height", &T::Height, &T::SetHeight));
+  l.push_back(Prop<T>("PenColor", &T::PenColor, &T::SetPenColor, clWhite));
+  l.push_back(Prop<T>("PenStyle", &T::PenStyle, &T::SetPenStyle, TPenStyle::psSolid));
+  l.push_back(Prop<T>("PenWidth", &T::PenWidth, &T::SetPenWidth, 1));
+  l.push_back(Prop<T>("BrushColor", &T::BrushColor, &T::SetBrushColor, clWhite));
+  l.push_back(Prop<T>("BrushStyle", &T::BrushStyle, &T::SetBrushStyle, TBrushStyle::bsSolid));
+  l.push_back(Prop<T>("Text", &T::Text, &T::SetText));
+  l.push_back(Prop<T>("TextRotation", &T::TextRotation, &T::SetTextRotation, TiRotationAngle::ira000));
+  l.push_back(Prop<T>("TextHorzAlignment", &T::TextHorzAlignment, &T::SetTextHorzAlignment,
+                      TiAlignmentHorizontal::iahCenter));
+  l.push_back(Prop<T>("TextVertAlignment", &T::TextVertAlignment, &T::SetTextVertAlignment,
+                      TiAlignmentVertical::iavCenter));
+  l.push_back(Prop<T>("TextHorzMargin", &T::TextHorzMargin, &T::SetTextHorzMargin));
+  l.push_back(Prop<T>("TextVertMargin", &T::TextVertMargin, &T::SetTextVertMargin));
+  l.push_back(FontProp<T>("Font", &T::Font));
+  l.push_back(Prop<T>("OuterMargin", &T::OuterMargin, &T::SetOuterMargin, 0));
+  l.push_back(Prop<T>("ImageListIndex", &T::ImageListIndex, &T::SetImageListIndex, 0));
+  l.push_back(Prop<T>("ImageIndex", &T::ImageIndex, &T::SetImageIndex, 0));
+  l.push_back(Prop<T>("ChannelName", &T::ChannelName, &T::SetChannelName));
+  l.push_back(Prop<T>("UserCanMove", &T::UserCanMove, &T::SetUserCanMove, false));
+  l.push_back(Prop<T>("UserCanSize", &T::UserCanSize, &T::SetUserCanSize, false));
+  l.push_back(Prop<T>("SelectModeOnlyInteraction", &T::SelectModeOnlyInteraction, &T::SetSelectModeOnlyInteraction,
+                      true));
+  l.push_back(Prop<T>("ClipToAxes", &T::ClipToAxes, &T::SetClipToAxes, false));
+  l.push_back(Prop<T>("ShowFocusRect", &T::ShowFocusRect, &T::SetShowFocusRect, true));
+  return l;
+}
+
+List FontTable() {
+  List l;
+  l.push_back(Prop<TFont>("Charset", &TFont::Charset, &TFont::SetCharset));
+  l.push_back(Prop<TFont>("Color", &TFont::Color, &TFont::SetColor));
+  l.push_back(Prop<TFont>("Height", &TFont::Height, &TFont::SetHeight));
+  l.push_back(Prop<TFont>("Name", &TFont::Name, &TFont::SetName));
+  l.push_back(Prop<TFont>("Pitch", &TFont::Pitch, &TFont::SetPitch, TFontPitch::fpDefault));
+  l.push_back(Prop<TFont>("Size", &TFont::Size, &TFont::SetSize));
+  l.push_back(Prop<TFont>("Style", &TFont::Style, &TFont::SetStyle));
+  return l;
+}
+
+void AddComponentProperties(List& l) {
+  using T = TiComponent;
+  l.push_back(Prop<T>("Left", &T::Left, &T::SetLeft));
+  l.push_back(Prop<T>("Top", &T::Top, &T::SetTop));
+  l.push_back(Prop<T>("Width", &T::Width, &T::SetWidth));
+  l.push_back(Prop<T>("Height", &T::Height, &T::SetHeight));
+  l.push_back(Prop<T>("Tag", &T::Tag, &T::SetTag, 0));
+  l.push_back(Prop<T>("Hint", &T::Hint, &T::SetHint));
+  l.push_back(Prop<T>("Visible", &T::Visible, &T::SetVisible, true));
+  l.push_back(Prop<T>("Enabled", &T::Enabled, &T::SetEnabled, true));
+  l.push_back(Prop<T>("ShowHint", &T::ShowHint, &T::SetShowHint));
+  l.push_back(Prop<T>("OptionSaveAllProperties", &T::OptionSaveAllProperties, &T::SetOptionSaveAllProperties, false));
+}
+
+/// A plain stored setting of the plot.
+template <auto Field>
+TiPlotProperty Setting(const char* name) {
+  return Prop<TiPlotComponent>(
+      name, [](TiPlotComponent& p) { return p.StoredSettings().*Field; },
+      [](TiPlotComponent& p, const auto& value) { p.StoredSettings().*Field = value; });
+}
+
+/// An annotation default of the plot.
+template <auto Field>
+TiPlotProperty AnnotationDefault(const char* name) {
+  return Prop<TiPlotComponent>(
+      name, [](TiPlotComponent& p) { return p.AnnotationDefaults().*Field; },
+      [](TiPlotComponent& p, const auto& value) { p.AnnotationDefaults().*Field = value; });
+}
+
+List PlotTable() {
+  using T = TiPlotComponent;
+  using S = TiPlotStoredSettings;
+  using A = TiPlotAnnotationDefaults;
+  List l;
+  AddComponentProperties(l);
+  l.push_back(Prop<T>("XYAxesReverse", &T::XYAxesReverse, &T::SetXYAxesReverse, false));
+  l.push_back(Prop<T>("UserCanEditObjects", &T::UserCanEditObjects, &T::SetUserCanEditObjects, true));
+  l.push_back(Prop<T>("UserCanAddRemoveChannels", &T::UserCanAddRemoveChannels, &T::SetUserCanAddRemoveChannels,
+                      false));
+  l.push_back(Prop<T>("OuterMarginLeft", &T::OuterMarginLeft, &T::SetOuterMarginLeft, 5));
+  l.push_back(Prop<T>("OuterMarginTop", &T::OuterMarginTop, &T::SetOuterMarginTop, 5));
+  l.push_back(Prop<T>("OuterMarginRight", &T::OuterMarginRight, &T::SetOuterMarginRight, 5));
+  l.push_back(Prop<T>("OuterMarginBottom", &T::OuterMarginBottom, &T::SetOuterMarginBottom, 5));
+  TiPlotProperty orientation = Setting<&S::PrintOrientation>("PrintOrientation");
+  orientation.HasDefault = true;
+  orientation.Default = QStringLiteral("poLandscape");
+  l.push_back(orientation);
+  l.push_back(Setting<&S::PrintMarginLeft>("PrintMarginLeft"));
+  l.push_back(Setting<&S::PrintMarginTop>("PrintMarginTop"));
+  l.push_back(Setting<&S::PrintMarginRight>("PrintMarginRight"));
+  l.push_back(Setting<&S::PrintMarginBottom>("PrintMarginBottom"));
+  TiPlotProperty showDialog = Setting<&S::PrintShowDialog>("PrintShowDialog");
+  showDialog.HasDefault = true;
+  showDialog.Default = QStringLiteral("True");
+  l.push_back(showDialog);
+  l.push_back(Setting<&S::PrintDocumentName>("PrintDocumentName"));
+  l.push_back(Setting<&S::PrinterName>("PrinterName"));
+  l.push_back(Prop<T>("HintsPause", &T::HintsPause, &T::SetHintsPause, 500));
+  l.push_back(Prop<T>("HintsHidePause", &T::HintsHidePause, &T::SetHintsHidePause, 2500));
+  l.push_back(Prop<T>("HintsShow", &T::HintsShow, &T::SetHintsShow, true));
+  l.push_back(FontProp<T>("HintsFont", &T::HintsFont));
+  l.push_back(Setting<&S::EditorFormStyle>("EditorFormStyle"));
+  l.push_back(Setting<&S::CopyToClipBoardFormat>("CopyToClipBoardFormat"));
+  l.push_back(Prop<T>("TitleVisible", &T::TitleVisible, &T::SetTitleVisible, true));
+  l.push_back(Prop<T>("TitleText", &T::TitleText, &T::SetTitleText));
+  l.push_back(FontProp<T>("TitleFont", &T::TitleFont));
+  l.push_back(Prop<T>("TitleMargin", &T::TitleMargin, &T::SetTitleMargin));
+  l.push_back(FontProp<T>("AnnotationDefaultFont", &T::AnnotationDefaultFont));
+  l.push_back(AnnotationDefault<&A::BrushStyle>("AnnotationDefaultBrushStlye"));
+  l.push_back(AnnotationDefault<&A::BrushColor>("AnnotationDefaultBrushColor"));
+  l.push_back(AnnotationDefault<&A::PenStyle>("AnnotationDefaultPenStlye"));
+  l.push_back(AnnotationDefault<&A::PenColor>("AnnotationDefaultPenColor"));
+  l.push_back(AnnotationDefault<&A::PenWidth>("AnnotationDefaultPenWidth"));
+  l.push_back(AnnotationDefault<&A::Reference>("AnnotationDefaultReference"));
+  l.push_back(AnnotationDefault<&A::ReferencePositionX>("AnnotationDefaultReferencePositionX"));
+  l.push_back(AnnotationDefault<&A::ReferencePositionY>("AnnotationDefaultReferencePositionY"));
+  l.push_back(AnnotationDefault<&A::ReferenceSizeX>("AnnotationDefaultReferenceSizeX"));
+  l.push_back(AnnotationDefault<&A::ReferenceSizeY>("AnnotationDefaultReferenceSizeY"));
+  l.push_back(Prop<T>("ClipAnnotationsToAxes", &T::ClipAnnotationsToAxes, &T::SetClipAnnotationsToAxes));
+  l.push_back(Prop<T>("BackGroundGradientEnabled", &T::BackGroundGradientEnabled, &T::SetBackGroundGradientEnabled));
+  l.push_back(Prop<T>("BackGroundGradientDirection", &T::BackGroundGradientDirection,
+                      &T::SetBackGroundGradientDirection));
+  l.push_back(Prop<T>("BackGroundGradientStartColor", &T::BackGroundGradientStartColor,
+                      &T::SetBackGroundGradientStartColor));
+  l.push_back(Prop<T>("BackGroundGradientStopColor", &T::BackGroundGradientStopColor,
+                      &T::SetBackGroundGradientStopColor));
+  l.push_back(Setting<&S::DefaultSaveImageDirectory>("DefaultSaveImageDirectory"));
+  l.push_back(Setting<&S::DefaultSaveImageFormat>("DefaultSaveImageFormat"));
+  l.push_back(Setting<&S::DefaultPropertyDirectory>("DefaultPropertyDirectory"));
+  l.push_back(Setting<&S::DefaultDataDirectory>("DefaultDataDirectory"));
+  l.push_back(Setting<&S::DefaultAnnotationDirectory>("DefaultAnnotationDirectory"));
+  l.push_back(Prop<T>("DifferentialPropertySave", &T::DifferentialPropertySave, &T::SetDifferentialPropertySave,
+                      false));
+  l.push_back(Prop<T>("BackGroundColor", &T::BackGroundColor, &T::SetBackGroundColor, 0));
+  l.push_back(Prop<T>("BorderStyle", &T::BorderStyle, &T::SetBorderStyle, TiBevelStyle::ibsLowered));
+  l.push_back(Prop<T>("AutoFrameRate", &T::AutoFrameRate, &T::SetAutoFrameRate, true));
+  l.push_back(Prop<T>("UpdateFrameRate", &T::UpdateFrameRate, &T::SetUpdateFrameRate, 60));
+  return l;
+}
+
+List ComponentTable() {
+  using T = TiComponent;
+  List l;
+  AddComponentProperties(l);
+  l.push_back(Prop<T>("AutoFrameRate", &T::AutoFrameRate, &T::SetAutoFrameRate, false));
+  l.push_back(Prop<T>("UpdateFrameRate", &T::UpdateFrameRate, &T::SetUpdateFrameRate, 60));
+  return l;
+}
+
 }  // namespace
 
-const std::vector<TiPlotProperty>& TiPlotPropertyRegistry::PropertiesOf(const TiPlotObject& object) {
+const TiPropertyTable& TiPlotPropertyRegistry::PropertiesOf(const TiPlotObject& object) {
   using K = TiPlotObjectKind;
   static const std::map<K, List> tables{
       {K::ToolBar, ToolBarProperties()},        {K::Legend, LegendProperties()},
@@ -342,6 +694,7 @@ const std::vector<TiPlotProperty>& TiPlotPropertyRegistry::PropertiesOf(const Ti
       {K::YAxis, AxisProperties()},             {K::Channel, ChannelProperties()},
       {K::XYChannel, XYChannelProperties()},    {K::DataView, DataViewProperties()},
       {K::DataCursor, DataCursorProperties()},  {K::Limit, LimitProperties()},
+      {K::Annotation, AnnotationProperties()},
   };
   static const List none;
   const auto it = tables.find(object.Kind());
@@ -349,10 +702,29 @@ const std::vector<TiPlotProperty>& TiPlotPropertyRegistry::PropertiesOf(const Ti
 }
 
 const TiPlotProperty* TiPlotPropertyRegistry::Find(const TiPlotObject& object, const QString& name) {
-  for (const TiPlotProperty& p : PropertiesOf(object)) {
+  return Find(PropertiesOf(object), name);
+}
+
+const TiPlotProperty* TiPlotPropertyRegistry::Find(const TiPropertyTable& table, const QString& name) {
+  for (const TiPlotProperty& p : table) {
     if (p.Name.compare(name, Qt::CaseInsensitive) == 0) {
       return &p;
     }
   }
   return nullptr;
+}
+
+const TiPropertyTable& TiPlotPropertyRegistry::PlotProperties() {
+  static const List table = PlotTable();
+  return table;
+}
+
+const TiPropertyTable& TiPlotPropertyRegistry::ComponentProperties() {
+  static const List table = ComponentTable();
+  return table;
+}
+
+const TiPropertyTable& TiPlotPropertyRegistry::FontProperties() {
+  static const List table = FontTable();
+  return table;
 }
