@@ -176,7 +176,8 @@ void ApplyConfiguration(TiPlotComponent& plot, const PlotConfiguration& configur
   }
   plot.RemoveAllLabels();
   for (std::size_t k = 0; k < std::size(FileKinds); ++k) {
-    TiPlotKindManager& manager = (master.*FileKinds[k].manager)();
+    const FileKind& kind = FileKinds[k];
+    TiPlotKindManager& manager = (master.*kind.manager)();
     const bool toolBars = &manager == &master.ToolBarManager();
     const bool labels = &manager == &master.LabelManager();
     for (std::size_t i = 0; i < configuration.objects[k].size(); ++i) {
@@ -188,7 +189,7 @@ void ApplyConfiguration(TiPlotComponent& plot, const PlotConfiguration& configur
           continue;
         }
       } else if (!labels || i > 0 || manager.Count() == 0) {
-        index = (master.*FileKinds[k].add)();
+        index = (master.*kind.add)();
       }
       TiPlotObject& object = *manager.Items(index);
       if (&manager == &master.ChannelManager()) {

@@ -239,7 +239,7 @@ void DescribeKind(TiPlotProperty& p) {
     // which are read back signed or unsigned.
     static_assert(std::is_integral_v<V> && sizeof(V) <= 4);
     p.Kind = TiPropertyKind::tkInteger;
-    p.OrdinalMin = std::is_unsigned_v<V> ? INT32_MIN : std::numeric_limits<V>::min();
+    p.OrdinalMin = std::is_unsigned_v<V> ? std::int64_t(INT32_MIN) : std::int64_t(std::numeric_limits<V>::min());
     p.OrdinalMax = std::is_unsigned_v<V> ? std::int64_t(UINT32_MAX) : std::int64_t(std::numeric_limits<V>::max());
   }
 }
