@@ -126,6 +126,46 @@ QStringList EnumNames<TiPlotImageFormatStyle>() {
   return {"ipifBitmap", "ipifEnhancedMetaFile", "ipifJPEG", "ipifPNG"};
 }
 template <>
+QStringList EnumNames<TiOrientationSide>() {
+  return {"iosBottomRight", "iosTopLeft"};
+}
+template <>
+QStringList EnumNames<TiPlotGridLineStyle>() {
+  return {"ipglsSolid", "ipglsDash", "ipglsDot"};
+}
+template <>
+QStringList EnumNames<TiPlotAxesControlStyle>() {
+  return {"ipacsXAxis", "ipacsYAxis", "ipacsBoth", "ipacsNone"};
+}
+template <>
+QStringList EnumNames<TiPlotLegendChannelNameColorStyle>() {
+  return {"iplcncsFont", "iplcncsChannelColor", "iplcncsXAxisFontColor", "iplcncsYAxisFontColor"};
+}
+template <>
+QStringList EnumNames<TiPlotDigitalReferenceStyle>() {
+  return {"ipdrScale", "ipdrPercent"};
+}
+template <>
+QStringList EnumNames<TiPlotTextFormat>() {
+  return {"iptfValue", "iptfExponent", "iptfPrefix", "iptfDateTime", "iptfPrice32nds", "iptfThousands"};
+}
+template <>
+QStringList EnumNames<TiPrecisionStyle>() {
+  return {"ipsSignificantDigits", "ipsFixedDecimalPoints"};
+}
+template <>
+QStringList EnumNames<TiPlotTrackingIncrementStyle>() {
+  return {"iptisMinimum", "iptisMajor", "iptisMinor"};
+}
+template <>
+QStringList EnumNames<TiPlotAlignFirstStyle>() {
+  return {"ipafsMin", "ipafsMax", "ipafsAuto", "ipafsNone"};
+}
+template <>
+QStringList EnumNames<TiPlotCartesianStyle>() {
+  return {"ipcsNone", "ipcsMaster", "ipcsChild"};
+}
+template <>
 QStringList EnumNames<TFontPitch>() {
   return {"fpDefault", "fpVariable", "fpFixed"};
 }
@@ -326,11 +366,56 @@ TiPlotProperty FontProp(const char* name, Getter get) {
 
 using List = std::vector<TiPlotProperty>;
 
+/// A stored value held in a settings record of T that T reads and writes
+/// whole (Get, Set): the record is read, changed and written back.
+template <typename T, auto Get, auto Set, typename Member, typename... Declared>
+TiPlotProperty RecordField(const QByteArray& name, Member member, const Declared&... declared) {
+  using Record = std::decay_t<decltype((std::declval<T&>().*Get)())>;
+  return Prop<T>(
+      name.constData(), [member](T& o) { return (o.*Get)().*member; },
+      [member](T& o, const auto& value) {
+        Record record = (o.*Get)();
+        record.*member = value;
+        (o.*Set)(record);
+      },
+      declared...);
+}
+
+/// The four stored values of one grid line kind of a data view
+/// ("GridLineXMajorCustom", ...Color, ...Width, ...Style).
+template <auto Get, auto Set>
+void AddGridLineProperties(List& l, const QByteArray& kind) {
+  using T = TiPlotDataView;
+  using G = TiPlotGridLineSettings;
+  l.push_back(RecordField<T, Get, Set>(kind + "Custom", &G::Custom, false));
+  l.push_back(RecordField<T, Get, Set>(kind + "Color", &G::Color, clGreen));
+  l.push_back(RecordField<T, Get, Set>(kind + "Width", &G::Width, 0));
+  l.push_back(RecordField<T, Get, Set>(kind + "Style", &G::Style, TiPlotGridLineStyle::ipglsSolid));
+}
+
+/// The value text settings of an axis's cursor or legend texts
+/// ("CursorFormatStyle", ...DateTimeFormat, ...PrecisionStyle, ...).
+template <auto Get, auto Set>
+void AddTextSettingsProperties(List& l, const QByteArray& kind) {
+  using T = TiPlotAxis;
+  using S = TiPlotTextSettings;
+  l.push_back(RecordField<T, Get, Set>(kind + "FormatStyle", &S::FormatStyle, TiPlotTextFormat::iptfValue));
+  l.push_back(RecordField<T, Get, Set>(kind + "DateTimeFormat", &S::DateTimeFormat));
+  l.push_back(RecordField<T, Get, Set>(kind + "PrecisionStyle", &S::PrecisionStyle,
+                                       TiPrecisionStyle::ipsSignificantDigits));
+  l.push_back(RecordField<T, Get, Set>(kind + "Precision", &S::Precision));
+  l.push_back(RecordField<T, Get, Set>(kind + "MinLength", &S::MinLength));
+  l.push_back(RecordField<T, Get, Set>(kind + "MinLengthAutoAdjust", &S::MinLengthAutoAdjust, false));
+}
+
+
 void AddObjectProperties(List& l) {
   l.push_back(Prop<TiPlotObject>("Name", &TiPlotObject::Name, &TiPlotObject::SetName));
   l.push_back(Prop<TiPlotObject>("Visible", &TiPlotObject::Visible, &TiPlotObject::SetVisible, true));
   l.push_back(Prop<TiPlotObject>("Enabled", &TiPlotObject::Enabled, &TiPlotObject::SetEnabled, true));
   l.push_back(Prop<TiPlotObject>("Layer", &TiPlotObject::Layer, &TiPlotObject::SetLayer, 100));
+  l.push_back(Prop<TiPlotObject>("PopupEnabled", &TiPlotObject::PopupEnabled, &TiPlotObject::SetPopupEnabled, true));
+  l.push_back(Prop<TiPlotObject>("CanFocus", &TiPlotObject::CanFocus, &TiPlotObject::SetCanFocus, true));
 }
 
 void AddLayoutProperties(List& l) {
@@ -372,6 +457,8 @@ List LegendProperties() {
   AddLayoutProperties(l);
   l.push_back(Prop<T>("BackGroundColor", &T::BackGroundColor, &T::SetBackGroundColor, clGray));
   l.push_back(Prop<T>("BackGroundTransparent", &T::BackGroundTransparent, &T::SetBackGroundTransparent, true));
+  l.push_back(Prop<T>("SelectedItemBackGroundColor", &T::SelectedItemBackGroundColor,
+                      &T::SetSelectedItemBackGroundColor, clYellow));
   l.push_back(Prop<T>("ShowColumnLine", &T::ShowColumnLine, &T::SetShowColumnLine, true));
   l.push_back(Prop<T>("ShowColumnMarker", &T::ShowColumnMarker, &T::SetShowColumnMarker, false));
   l.push_back(Prop<T>("ColumnTitlesVisible", &T::ColumnTitlesVisible, &T::SetColumnTitlesVisible, false));
@@ -382,8 +469,15 @@ List LegendProperties() {
   l.push_back(Prop<T>("ShowColumnYMax", &T::ShowColumnYMax, &T::SetShowColumnYMax, false));
   l.push_back(Prop<T>("ShowColumnYMin", &T::ShowColumnYMin, &T::SetShowColumnYMin, false));
   l.push_back(Prop<T>("ShowColumnYMean", &T::ShowColumnYMean, &T::SetShowColumnYMean, false));
+  l.push_back(Prop<T>("ColumnSpacing", &T::ColumnSpacing, &T::SetColumnSpacing));
+  l.push_back(Prop<T>("RowSpacing", &T::RowSpacing, &T::SetRowSpacing));
+  l.push_back(Prop<T>("WrapColSpacingMin", &T::WrapColSpacingMin, &T::SetWrapColSpacingMin));
   l.push_back(Prop<T>("WrapColDesiredCount", &T::WrapColDesiredCount, &T::SetWrapColDesiredCount));
   l.push_back(Prop<T>("WrapRowDesiredCount", &T::WrapRowDesiredCount, &T::SetWrapRowDesiredCount));
+  l.push_back(Prop<T>("WrapColAutoCountEnabled", &T::WrapColAutoCountEnabled, &T::SetWrapColAutoCountEnabled, false));
+  l.push_back(Prop<T>("WrapRowAutoCountEnabled", &T::WrapRowAutoCountEnabled, &T::SetWrapRowAutoCountEnabled, true));
+  l.push_back(Prop<T>("ChannelNameColorStyle", &T::ChannelNameColorStyle, &T::SetChannelNameColorStyle,
+                      TiPlotLegendChannelNameColorStyle::iplcncsFont));
   l.push_back(Prop<T>("LineColumnWidth", &T::LineColumnWidth, &T::SetLineColumnWidth, 13));
   l.push_back(Prop<T>("LineColumnHeight", &T::LineColumnHeight, &T::SetLineColumnHeight, 13));
   l.push_back(FontProp<T>("Font", &T::Font));
@@ -409,22 +503,68 @@ List LabelProperties() {
 
 List AxisProperties() {
   using T = TiPlotAxis;
+  using S = TiPlotTextSettings;
   List l;
   AddObjectProperties(l);
   AddLayoutProperties(l);
-  l.push_back(Prop<T>("Span", &T::Span, &T::SetSpan, 100.0));
   l.push_back(Prop<T>("Min", &T::Min, &T::SetMin, 0.0));
+  l.push_back(Prop<T>("Span", &T::Span, &T::SetSpan, 100.0));
+  l.push_back(Prop<T>("DesiredStart", &T::DesiredStart, &T::SetDesiredStart, 0.0));
+  l.push_back(Prop<T>("DesiredIncrement", &T::DesiredIncrement, &T::SetDesiredIncrement, 0.0));
   l.push_back(Prop<T>("ReverseScale", &T::ReverseScale, &T::SetReverseScale, false));
+  l.push_back(Prop<T>("InnerMargin", &T::InnerMargin, &T::SetInnerMargin, 5));
+  l.push_back(Prop<T>("OuterMargin", &T::OuterMargin, &T::SetOuterMargin, 5));
   l.push_back(Prop<T>("Title", &T::Title, &T::SetTitle));
+  l.push_back(Prop<T>("TitleMargin", &T::TitleMargin, &T::SetTitleMargin));
+  l.push_back(FontProp<T>("TitleFont", &T::TitleFont));
   l.push_back(Prop<T>("TitleShow", &T::TitleShow, &T::SetTitleShow, false));
+  l.push_back(Prop<T>("TitleRotated", &T::TitleRotated, &T::SetTitleRotated, false));
+  l.push_back(Prop<T>("MajorLength", &T::MajorLength, &T::SetMajorLength, 7));
+  l.push_back(Prop<T>("MinorLength", &T::MinorLength, &T::SetMinorLength, 3));
+  l.push_back(Prop<T>("MinorCount", &T::MinorCount, &T::SetMinorCount, 1));
+  l.push_back(Prop<T>("LabelsVisible", &T::LabelsVisible, &T::SetLabelsVisible, true));
+  l.push_back(Prop<T>("LabelsMargin", &T::LabelsMargin, &T::SetLabelsMargin));
+  l.push_back(FontProp<T>("LabelsFont", &T::LabelsFont));
+  l.push_back(Prop<T>("LabelSeparation", &T::LabelSeparation, &T::SetLabelSeparation));
+  l.push_back(Prop<T>("LabelsRotation", &T::LabelsRotation, &T::SetLabelsRotation));
+  l.push_back(RecordField<T, &T::Labels, &T::SetLabels>("LabelsPrecision", &S::Precision, 3));
+  l.push_back(RecordField<T, &T::Labels, &T::SetLabels>("LabelsPrecisionStyle", &S::PrecisionStyle,
+                                                         TiPrecisionStyle::ipsSignificantDigits));
+  l.push_back(RecordField<T, &T::Labels, &T::SetLabels>("LabelsFormatStyle", &S::FormatStyle,
+                                                         TiPlotTextFormat::iptfValue));
+  l.push_back(RecordField<T, &T::Labels, &T::SetLabels>("DateTimeFormat", &S::DateTimeFormat));
+  l.push_back(RecordField<T, &T::Labels, &T::SetLabels>("LabelsMinLength", &S::MinLength));
+  l.push_back(RecordField<T, &T::Labels, &T::SetLabels>("LabelsMinLengthAutoAdjust", &S::MinLengthAutoAdjust, false));
+  l.push_back(Prop<T>("ScaleLineShow", &T::ScaleLineShow, &T::SetScaleLineShow));
+  l.push_back(Prop<T>("ScaleLinesShow", &T::ScaleLinesShow, &T::SetScaleLinesShow, true));
+  l.push_back(Prop<T>("ScaleLinesColor", &T::ScaleLinesColor, &T::SetScaleLinesColor, clWhite));
+  l.push_back(Prop<T>("StackingEndsMargin", &T::StackingEndsMargin, &T::SetStackingEndsMargin));
+  l.push_back(Prop<T>("ScaleType", &T::ScaleType, &T::SetScaleType, TiPlotScaleType::ipstLinear));
   l.push_back(Prop<T>("TrackingEnabled", &T::TrackingEnabled, &T::SetTrackingEnabled, true));
   l.push_back(Prop<T>("TrackingStyle", &T::TrackingStyle, &T::SetTrackingStyle));
-  l.push_back(Prop<T>("ScaleType", &T::ScaleType, &T::SetScaleType, TiPlotScaleType::ipstLinear));
+  l.push_back(Prop<T>("TrackingIncrementStyle", &T::TrackingIncrementStyle, &T::SetTrackingIncrementStyle));
+  l.push_back(Prop<T>("TrackingAlignFirstStyle", &T::TrackingAlignFirstStyle, &T::SetTrackingAlignFirstStyle,
+                      TiPlotAlignFirstStyle::ipafsMin));
+  l.push_back(Prop<T>("TrackingScrollCompressMax", &T::TrackingScrollCompressMax, &T::SetTrackingScrollCompressMax));
+  l.push_back(Prop<T>("TrackingSpanMinimum", &T::TrackingSpanMinimum, &T::SetTrackingSpanMinimum));
+  l.push_back(Prop<T>("TrackingMaxMargin", &T::TrackingMaxMargin, &T::SetTrackingMaxMargin));
+  l.push_back(Prop<T>("TrackingMinMargin", &T::TrackingMinMargin, &T::SetTrackingMinMargin));
+  l.push_back(Prop<T>("CursorUseDefaultFormat", &T::CursorUseDefaultFormat, &T::SetCursorUseDefaultFormat, true));
+  AddTextSettingsProperties<&T::Cursor, &T::SetCursor>(l, "Cursor");
+  l.push_back(Prop<T>("LegendUseDefaultFormat", &T::LegendUseDefaultFormat, &T::SetLegendUseDefaultFormat, true));
+  AddTextSettingsProperties<&T::Legend, &T::SetLegend>(l, "Legend");
+  l.push_back(Prop<T>("CursorScaler", &T::CursorScaler, &T::SetCursorScaler));
+  l.push_back(Prop<T>("ScrollMinMaxEnabled", &T::ScrollMinMaxEnabled, &T::SetScrollMinMaxEnabled));
+  l.push_back(Prop<T>("ScrollMax", &T::ScrollMax, &T::SetScrollMax));
+  l.push_back(Prop<T>("ScrollMin", &T::ScrollMin, &T::SetScrollMin));
+  l.push_back(Prop<T>("RestoreValuesOnResume", &T::RestoreValuesOnResume, &T::SetRestoreValuesOnResume));
+  l.push_back(Prop<T>("MasterUIInput", &T::MasterUIInput, &T::SetMasterUIInput));
+  l.push_back(Prop<T>("CartesianStyle", &T::CartesianStyle, &T::SetCartesianStyle));
+  l.push_back(Prop<T>("CartesianChildRefAxisName", &T::CartesianChildRefAxisName, &T::SetCartesianChildRefAxisName));
+  l.push_back(Prop<T>("CartesianChildRefValue", &T::CartesianChildRefValue, &T::SetCartesianChildRefValue));
+  l.push_back(Prop<T>("AlignRefAxisName", &T::AlignRefAxisName, &T::SetAlignRefAxisName));
   l.push_back(Prop<T>("Mode", &T::Mode, &T::SetMode, TiPlotAxisMode::ipamScroll));
-  l.push_back(Prop<T>("DesiredIncrement", &T::DesiredIncrement, &T::SetDesiredIncrement, 0.0));
   l.push_back(Prop<T>("GridLinesVisible", &T::GridLinesVisible, &T::SetGridLinesVisible, true));
-  l.push_back(FontProp<T>("TitleFont", &T::TitleFont));
-  l.push_back(FontProp<T>("LabelsFont", &T::LabelsFont));
   return l;
 }
 
@@ -440,13 +580,19 @@ void AddChannelProperties(List& l) {
   l.push_back(Prop<T>("TraceLineStyle", &T::TraceLineStyle, &T::SetTraceLineStyle, TiPlotLineStyle::iplsSolid));
   l.push_back(Prop<T>("TraceLineWidth", &T::TraceLineWidth, &T::SetTraceLineWidth, 1));
   l.push_back(Prop<T>("MarkersAllowIndividual", &T::MarkersAllowIndividual, &T::SetMarkersAllowIndividual, false));
+  l.push_back(Prop<T>("MarkersPenUseChannelColor", &T::MarkersPenUseChannelColor, &T::SetMarkersPenUseChannelColor,
+                      true));
+  l.push_back(Prop<T>("MarkersBrushUseChannelColor", &T::MarkersBrushUseChannelColor,
+                      &T::SetMarkersBrushUseChannelColor, true));
   l.push_back(Prop<T>("MarkersTurnOffLimit", &T::MarkersTurnOffLimit, &T::SetMarkersTurnOffLimit));
   l.push_back(Prop<T>("MarkersVisible", &T::MarkersVisible, &T::SetMarkersVisible, false));
   l.push_back(Prop<T>("MarkersSize", &T::MarkersSize, &T::SetMarkersSize, 3));
   l.push_back(Prop<T>("MarkersStyle", &T::MarkersStyle, &T::SetMarkersStyle, TiPlotMarkerStyle::ipmsCircle));
   l.push_back(Prop<T>("MarkersPenColor", &T::MarkersPenColor, &T::SetMarkersPenColor, clRed));
+  l.push_back(Prop<T>("MarkersPenStyle", &T::MarkersPenStyle, &T::SetMarkersPenStyle, TPenStyle::psSolid));
   l.push_back(Prop<T>("MarkersPenWidth", &T::MarkersPenWidth, &T::SetMarkersPenWidth, 0));
   l.push_back(Prop<T>("MarkersBrushColor", &T::MarkersBrushColor, &T::SetMarkersBrushColor, clRed));
+  l.push_back(Prop<T>("MarkersBrushStyle", &T::MarkersBrushStyle, &T::SetMarkersBrushStyle, TBrushStyle::bsSolid));
   l.push_back(Prop<T>("XAxisName", &T::XAxisName, &T::SetXAxisName));
   l.push_back(Prop<T>("YAxisName", &T::YAxisName, &T::SetYAxisName));
   l.push_back(Prop<T>("XAxisTrackingEnabled", &T::XAxisTrackingEnabled, &T::SetXAxisTrackingEnabled, true));
@@ -461,11 +607,25 @@ List ChannelProperties() {
   l.push_back(Prop<T>("FastDrawEnabled", &T::FastDrawEnabled, &T::SetFastDrawEnabled, true));
   l.push_back(Prop<T>("AllowOutOfOrderXValues", &T::AllowOutOfOrderXValues, &T::SetAllowOutOfOrderXValues, true));
   l.push_back(Prop<T>("DrawOutOfOrderXValues", &T::DrawOutOfOrderXValues, &T::SetDrawOutOfOrderXValues, false));
+  l.push_back(Prop<T>("ResetStartTimeOnFirstDataPoint", &T::ResetStartTimeOnFirstDataPoint,
+                      &T::SetResetStartTimeOnFirstDataPoint, false));
   l.push_back(Prop<T>("InterpolationStyle", &T::InterpolationStyle, &T::SetInterpolationStyle,
                       TiPlotInterpolationStyle::ipistStraightLine));
   l.push_back(Prop<T>("FillEnabled", &T::FillEnabled, &T::SetFillEnabled, false));
+  l.push_back(Prop<T>("FillReference", &T::FillReference, &T::SetFillReference));
+  l.push_back(Prop<T>("FillStyle", &T::FillStyle, &T::SetFillStyle, TBrushStyle::bsSolid));
+  l.push_back(Prop<T>("FillColor", &T::FillColor, &T::SetFillColor, 0));
+  l.push_back(Prop<T>("FillUseChannelColor", &T::FillUseChannelColor, &T::SetFillUseChannelColor, true));
   l.push_back(Prop<T>("DigitalEnabled", &T::DigitalEnabled, &T::SetDigitalEnabled, false));
+  l.push_back(Prop<T>("DigitalReferenceStyle", &T::DigitalReferenceStyle, &T::SetDigitalReferenceStyle,
+                      TiPlotDigitalReferenceStyle::ipdrScale));
+  l.push_back(Prop<T>("DigitalReferenceLow", &T::DigitalReferenceLow, &T::SetDigitalReferenceLow));
+  l.push_back(Prop<T>("DigitalReferenceHigh", &T::DigitalReferenceHigh, &T::SetDigitalReferenceHigh));
   l.push_back(Prop<T>("BarEnabled", &T::BarEnabled, &T::SetBarEnabled, false));
+  l.push_back(Prop<T>("BarPenUseChannelColor", &T::BarPenUseChannelColor, &T::SetBarPenUseChannelColor, true));
+  l.push_back(Prop<T>("BarBrushUseChannelColor", &T::BarBrushUseChannelColor, &T::SetBarBrushUseChannelColor, true));
+  l.push_back(Prop<T>("BarReference", &T::BarReference, &T::SetBarReference));
+  l.push_back(Prop<T>("BarWidth", &T::BarWidth, &T::SetBarWidth));
   return l;
 }
 
@@ -484,6 +644,29 @@ List DataViewProperties() {
   l.push_back(Prop<T>("BackgroundColor", &T::BackgroundColor, &T::SetBackgroundColor));
   l.push_back(Prop<T>("GridXAxisName", &T::GridXAxisName, &T::SetGridXAxisName));
   l.push_back(Prop<T>("GridYAxisName", &T::GridYAxisName, &T::SetGridYAxisName));
+  l.push_back(Prop<T>("GridShow", &T::GridShow, &T::SetGridShow, true));
+  l.push_back(Prop<T>("GridLineColor", &T::GridLineColor, &T::SetGridLineColor, clGreen));
+  l.push_back(Prop<T>("GridLineShowLeft", &T::GridLineShowLeft, &T::SetGridLineShowLeft, true));
+  l.push_back(Prop<T>("GridLineShowRight", &T::GridLineShowRight, &T::SetGridLineShowRight, true));
+  l.push_back(Prop<T>("GridLineShowTop", &T::GridLineShowTop, &T::SetGridLineShowTop, true));
+  l.push_back(Prop<T>("GridLineShowBottom", &T::GridLineShowBottom, &T::SetGridLineShowBottom, true));
+  l.push_back(Prop<T>("GridLineShowXMajors", &T::GridLineShowXMajors, &T::SetGridLineShowXMajors, true));
+  l.push_back(Prop<T>("GridLineShowXMinors", &T::GridLineShowXMinors, &T::SetGridLineShowXMinors, false));
+  l.push_back(Prop<T>("GridLineShowYMajors", &T::GridLineShowYMajors, &T::SetGridLineShowYMajors, true));
+  l.push_back(Prop<T>("GridLineShowYMinors", &T::GridLineShowYMinors, &T::SetGridLineShowYMinors, false));
+  l.push_back(Prop<T>("GridLineMajorStyle", &T::GridLineMajorStyle, &T::SetGridLineMajorStyle,
+                      TiPlotGridLineStyle::ipglsSolid));
+  l.push_back(Prop<T>("GridLineMinorStyle", &T::GridLineMinorStyle, &T::SetGridLineMinorStyle,
+                      TiPlotGridLineStyle::ipglsSolid));
+  AddGridLineProperties<&T::GridLineXMajor, &T::SetGridLineXMajor>(l, "GridLineXMajor");
+  AddGridLineProperties<&T::GridLineXMinor, &T::SetGridLineXMinor>(l, "GridLineXMinor");
+  AddGridLineProperties<&T::GridLineYMajor, &T::SetGridLineYMajor>(l, "GridLineYMajor");
+  AddGridLineProperties<&T::GridLineYMinor, &T::SetGridLineYMinor>(l, "GridLineYMinor");
+  l.push_back(Prop<T>("AxesControlEnabled", &T::AxesControlEnabled, &T::SetAxesControlEnabled));
+  l.push_back(Prop<T>("AxesControlMouseStyle", &T::AxesControlMouseStyle, &T::SetAxesControlMouseStyle));
+  l.push_back(Prop<T>("AxesControlWheelStyle", &T::AxesControlWheelStyle, &T::SetAxesControlWheelStyle));
+  l.push_back(Prop<T>("AxesControlAllowInSelectMode", &T::AxesControlAllowInSelectMode,
+                      &T::SetAxesControlAllowInSelectMode, false));
   return l;
 }
 
@@ -492,10 +675,38 @@ List DataCursorProperties() {
   List l;
   AddObjectProperties(l);
   l.push_back(Prop<T>("ChannelName", &T::ChannelName, &T::SetChannelName));
+  l.push_back(Prop<T>("ChannelAllowAll", &T::ChannelAllowAll, &T::SetChannelAllowAll));
+  l.push_back(Prop<T>("ChannelShowAllInLegend", &T::ChannelShowAllInLegend, &T::SetChannelShowAllInLegend));
   l.push_back(Prop<T>("Style", &T::Style, &T::SetStyle));
+  l.push_back(FontProp<T>("Font", &T::Font));
+  l.push_back(Prop<T>("Color", &T::Color, &T::SetColor));
+  l.push_back(Prop<T>("UseChannelColor", &T::UseChannelColor, &T::SetUseChannelColor));
+  l.push_back(Prop<T>("HintShow", &T::HintShow, &T::SetHintShow));
+  l.push_back(Prop<T>("HintHideOnRelease", &T::HintHideOnRelease, &T::SetHintHideOnRelease));
+  l.push_back(Prop<T>("HintOrientationSide", &T::HintOrientationSide, &T::SetHintOrientationSide));
+  l.push_back(Prop<T>("HintPosition", &T::HintPosition, &T::SetHintPosition));
   l.push_back(Prop<T>("Pointer1Position", &T::Pointer1Position, &T::SetPointer1Position));
   l.push_back(Prop<T>("Pointer2Position", &T::Pointer2Position, &T::SetPointer2Position));
-  l.push_back(FontProp<T>("Font", &T::Font));
+  l.push_back(Prop<T>("PointerPenWidth", &T::PointerPenWidth, &T::SetPointerPenWidth));
+  l.push_back(Prop<T>("MenuUserCanChangeOptions", &T::MenuUserCanChangeOptions, &T::SetMenuUserCanChangeOptions,
+                      true));
+  l.push_back(Prop<T>("SnapToDataPoint", &T::SnapToDataPoint, &T::SetSnapToDataPoint, false));
+  l.push_back(Prop<T>("UseCachedInterpolatedData", &T::UseCachedInterpolatedData, &T::SetUseCachedInterpolatedData,
+                      false));
+  l.push_back(Prop<T>("MenuItemVisibleValueXY", &T::MenuItemVisibleValueXY, &T::SetMenuItemVisibleValueXY));
+  l.push_back(Prop<T>("MenuItemVisibleValueX", &T::MenuItemVisibleValueX, &T::SetMenuItemVisibleValueX));
+  l.push_back(Prop<T>("MenuItemVisibleValueY", &T::MenuItemVisibleValueY, &T::SetMenuItemVisibleValueY));
+  l.push_back(Prop<T>("MenuItemVisibleDeltaX", &T::MenuItemVisibleDeltaX, &T::SetMenuItemVisibleDeltaX));
+  l.push_back(Prop<T>("MenuItemVisibleDeltaY", &T::MenuItemVisibleDeltaY, &T::SetMenuItemVisibleDeltaY));
+  l.push_back(Prop<T>("MenuItemVisibleInverseDeltaX", &T::MenuItemVisibleInverseDeltaX,
+                      &T::SetMenuItemVisibleInverseDeltaX));
+  l.push_back(Prop<T>("MenuItemCaptionValueXY", &T::MenuItemCaptionValueXY, &T::SetMenuItemCaptionValueXY));
+  l.push_back(Prop<T>("MenuItemCaptionValueX", &T::MenuItemCaptionValueX, &T::SetMenuItemCaptionValueX));
+  l.push_back(Prop<T>("MenuItemCaptionValueY", &T::MenuItemCaptionValueY, &T::SetMenuItemCaptionValueY));
+  l.push_back(Prop<T>("MenuItemCaptionDeltaX", &T::MenuItemCaptionDeltaX, &T::SetMenuItemCaptionDeltaX));
+  l.push_back(Prop<T>("MenuItemCaptionDeltaY", &T::MenuItemCaptionDeltaY, &T::SetMenuItemCaptionDeltaY));
+  l.push_back(Prop<T>("MenuItemCaptionInverseDeltaX", &T::MenuItemCaptionInverseDeltaX,
+                      &T::SetMenuItemCaptionInverseDeltaX));
   return l;
 }
 
