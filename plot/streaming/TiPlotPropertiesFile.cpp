@@ -157,11 +157,34 @@ PlotConfiguration ReadConfiguration(TiPlotComponent& plot, const QString& fileNa
   return configuration;
 }
 
+/// Keeps the layout manager disabled (when asked) and an update block open
+/// while a file is applied; both end however the application ends.
+class ApplyBlock {
+public:
+  ApplyBlock(TiPlotComponent& plot, bool layout) : m_plot(plot), m_layout(layout) {
+    if (m_layout) {
+      m_plot.DisableLayoutManager();
+    }
+    m_plot.BeginUpdate();
+  }
+  ~ApplyBlock() {
+    if (m_layout) {
+      m_plot.EnableLayoutManager();
+    }
+    m_plot.EndUpdate();
+  }
+  ApplyBlock(const ApplyBlock&) = delete;
+  ApplyBlock& operator=(const ApplyBlock&) = delete;
+
+private:
+  TiPlotComponent& m_plot;
+  bool m_layout;
+};
+
 /// Steps 3 to 8 of a load, on a configuration that was checked.
 void ApplyConfiguration(TiPlotComponent& plot, const PlotConfiguration& configuration) {
   TiPlotMasterManager& master = plot.Master();
-  plot.DisableLayoutManager();
-  plot.BeginUpdate();
+  const ApplyBlock block(plot, true);
   if (configuration.zHorz) {
     plot.SetDataViewZHorz(*configuration.zHorz);
   }
@@ -199,8 +222,6 @@ void ApplyConfiguration(TiPlotComponent& plot, const PlotConfiguration& configur
     }
   }
   ApplyPropertyLines(plot, plot.PublishedProperties(), configuration.plot.lines);
-  plot.EnableLayoutManager();
-  plot.EndUpdate();
 }
 
 }  // namespace
@@ -260,11 +281,10 @@ void LoadPlotAnnotations(TiPlotComponent& plot, const QString& fileName) {
       sections.push_back({prefix, TakePropertySection(prefix, lines)});
       CheckPropertyLines(table, prefix, sections.back().lines);
     }
-    plot.BeginUpdate();
+    const ApplyBlock block(plot, false);
     plot.Master().AnnotationManager().Clear();
     for (const Section& section : sections) {
       ApplyPropertyLines(*plot.Annotation(plot.AddAnnotation()), table, section.lines);
     }
-    plot.EndUpdate();
   });
 }
