@@ -99,7 +99,7 @@ public:
   /// BMP file; false with an error text when saving fails.
   bool SaveImageToBitmap(const QString& fileName, QString* error = nullptr);
 
-  // Properties file (TiComponent_Properties.cpp): "File Type = " and the
+  // Properties file (plot/streaming/TiComponent_Properties.cpp): "File Type = " and the
   // class name, then one "Name = value" line per published property.
   bool OptionSaveAllProperties() const { return m_optionSaveAllProperties; }
   /// Also writes the common control properties (bounds, Visible, ...).

@@ -75,7 +75,9 @@ QString WritePlotDescription(TiPlotComponent& plot) {
     const std::unique_ptr<TiPlotObject> prototype = manager->CreateObject();
     std::map<QString, QString> fresh;
     ForEachStoredProperty(*prototype, TiPlotPropertyRegistry::PropertiesOf(*prototype), QString(),
-                          [&](const QString& fullName, const TiPlotProperty& p, TObject& o) { fresh[fullName] = p.Get(o); });
+                          [&](const QString& fullName, const TiPlotProperty& p, TObject& o) {
+                            fresh[fullName] = p.Get(o);
+                          });
     for (std::size_t i = 0; i < objects.size(); ++i) {
       ForEachStoredProperty(
           *objects[i], TiPlotPropertyRegistry::PropertiesOf(*objects[i]), QString(),

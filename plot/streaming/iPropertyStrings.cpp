@@ -9,7 +9,8 @@ namespace {
 std::int64_t ParseOrdinal(const TiPlotProperty& p, const QString& value) {
   const QString text = value.trimmed();
   bool ok = false;
-  const std::int64_t ordinal = text.startsWith(QLatin1Char('$')) ? text.mid(1).toLongLong(&ok, 16) : text.toLongLong(&ok);
+  const std::int64_t ordinal =
+      text.startsWith(QLatin1Char('$')) ? text.mid(1).toLongLong(&ok, 16) : text.toLongLong(&ok);
   if (!ok) {
     throw EPlotError(QStringLiteral("'%1' is not a valid integer value for %2").arg(value, p.Name));
   }

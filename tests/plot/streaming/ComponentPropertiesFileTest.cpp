@@ -16,7 +16,9 @@ public:
 QStringList Dump(TiComponent& control) {
   QStringList dump;
   ForEachStoredProperty(control, control.PublishedProperties(), QString(),
-                        [&](const QString& name, const TiPlotProperty& p, TObject& o) { dump << name + "=" + p.Get(o); });
+                        [&](const QString& name, const TiPlotProperty& p, TObject& o) {
+                          dump << name + "=" + p.Get(o);
+                        });
   return dump;
 }
 

@@ -72,7 +72,8 @@ void ExpectRoundTrip() {
   EXPECT_TRUE(loaded.Master().LayoutManager().Enabled());
   EXPECT_FALSE(loaded.GetUpdateActive());
   const QByteArray bytes = FileBytes(file);
-  EXPECT_TRUE(bytes.startsWith("File Type = Plot Config\r\nChannelCount = 3\r\nXAxisCount = 3\r\n")) << bytes.left(80).data();
+  EXPECT_TRUE(bytes.startsWith("File Type = Plot Config\r\nChannelCount = 3\r\nXAxisCount = 3\r\n"))
+      << bytes.left(80).data();
   EXPECT_TRUE(bytes.contains("\r\nChannel1.TitleText = Left#13#10Right #3510 end\r\n"));
 }
 
@@ -190,7 +191,8 @@ TEST(PlotPropertiesFile, RefusedFile_changesNothing) {
     }
     const QString target = c.bytes.isNull() ? dir.filePath(QStringLiteral("none.txt")) : file;
     const QString error = ErrorOf([&] { plot.LoadPropertiesFromFile(target); });
-    EXPECT_TRUE(error.startsWith(QStringLiteral("Error Loading Properties - "))) << c.name << ": " << error.toStdString();
+    EXPECT_TRUE(error.startsWith(QStringLiteral("Error Loading Properties - ")))
+        << c.name << ": " << error.toStdString();
     EXPECT_GT(error.size(), 27) << c.name;
     EXPECT_TRUE(error.contains(QString::fromLatin1(c.reason))) << c.name << ": " << error.toStdString();
     EXPECT_EQ(RegistryDump(plot), before) << c.name;
