@@ -11,6 +11,7 @@
 #include "platform/widgets/TCustomControl.h"
 #include "plot/base/TiUpdateObject.h"
 #include "plot/base/iPlotTypes.h"
+#include "plot/streaming/TiPlotPropertyRegistry.h"
 
 class TBitmap;
 
@@ -103,6 +104,27 @@ public:
   /// BMP file; false with an error text when saving fails.
   bool SaveImageToBitmap(const QString& fileName, QString* error = nullptr);
 
+  // Properties file (plot/streaming/TiComponent_Properties.cpp): "File Type = " and the
+  // class name, then one "Name = value" line per published property.
+  bool OptionSaveAllProperties() const { return m_optionSaveAllProperties; }
+  /// Also writes the common control properties (bounds, Visible, ...).
+  void SetOptionSaveAllProperties(bool value) { m_optionSaveAllProperties = value; }
+  /// The file is written to a temporary name and renamed into place;
+  /// EPlotError "Error Saving Properties - " + the reason, the previous
+  /// file left as it was.
+  virtual void SavePropertiesToFile(const QString& fileName);
+  /// Applies the file's lines inside an update block. A file that cannot be
+  /// read, or whose values do not convert, throws EPlotError "Error Loading
+  /// Properties - " + the reason before anything changes.
+  virtual void LoadPropertiesFromFile(const QString& fileName);
+  /// The type kind of the published property of that (dotted) name;
+  /// tkUnknown when there is none.
+  TiPropertyKind GetPropertyKind(const QString& name) const;
+  /// The class name the properties file starts with.
+  virtual QString ClassName() const { return QStringLiteral("TiComponent"); }
+  /// The published properties of the control's class.
+  virtual const TiPropertyTable& PublishedProperties() const { return TiPlotPropertyRegistry::ComponentProperties(); }
+
   /// Renders the whole control onto the canvas (its top-left at 0, 0).
   virtual void iPaintTo(TCanvas& canvas) = 0;
   /// The data lock held for every paint and export.
@@ -176,6 +198,7 @@ private:
   bool m_autoFrameRate = false;
   bool m_loading = false;
   bool m_cachedDrawing = true;
+  bool m_optionSaveAllProperties = false;
   bool m_userGenerated = false;
   bool m_errorActive = false;
   QString m_errorText = QStringLiteral("Error");

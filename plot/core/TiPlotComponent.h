@@ -9,6 +9,7 @@
 #include "plot/annotations/TiPlotAnnotation.h"
 #include "plot/base/TiCustomComponent.h"
 #include "plot/core/TiPlotEvents.h"
+#include "plot/core/TiPlotStoredSettings.h"
 #include "plot/core/TiPlotTypes.h"
 
 class TiPlotAxis;
@@ -91,6 +92,8 @@ public:
   void SetTitleVisible(bool value);
   double TitleMargin() const;
   void SetTitleMargin(double value);
+  /// Label 0's font; the control's own font without labels.
+  TFont& TitleFont();
   /// Switches tracking on (off) for every X and Y axis.
   void EnableAllTracking();
   void DisableAllTracking();
@@ -246,6 +249,39 @@ public:
   void MasterAxisMouseWheel(TiPlotAxis* axis, int wheelDelta, TShiftState shift, int x, int y);
   void MasterAxisKeyDown(TiPlotAxis* axis, WORD& key, TShiftState shift);
 
+  // Files (TiPlotComponent_Files.cpp; the formats in TiPlotPropertiesFile.h).
+  QString ClassName() const override { return QStringLiteral("TiPlotComponent"); }
+  const TiPropertyTable& PublishedProperties() const override;
+  /// The plot configuration file; EPlotError "Error Saving Properties - "
+  /// + the reason. Then LastPropertiesFileName and OnAfterSaveProperties.
+  void SavePropertiesToFile(const QString& fileName) override;
+  /// OnBeforeLoadProperties, then the file replaces the plot's objects and
+  /// settings and removes its annotations; then LastPropertiesFileName and
+  /// OnAfterLoadProperties. A file that is refused throws EPlotError "Error
+  /// Loading Properties - " + the reason and changes nothing.
+  void LoadPropertiesFromFile(const QString& fileName) override;
+  /// EPlotError "Error Saving Annotations - " + the reason.
+  void SaveAnnotationsToFile(const QString& fileName);
+  /// Replaces the annotations; EPlotError "Error Loading Annotations - " +
+  /// the reason, changing nothing.
+  void LoadAnnotationsFromFile(const QString& fileName);
+  void SaveTranslationsToFile(const QString& fileName);
+  void LoadTranslationsFromFile(const QString& fileName);
+  QString GetTranslationOriginalString(int index) const;
+  QString GetTranslationReplacementString(int index) const;
+  bool DifferentialPropertySave() const { return m_differentialPropertySave; }
+  void SetDifferentialPropertySave(bool value) { m_differentialPropertySave = value; }
+  QString LastPropertiesFileName() const { return m_lastPropertiesFileName; }
+  /// Print, export, editor and dialog settings, stored with the plot.
+  TiPlotStoredSettings& StoredSettings() { return m_storedSettings; }
+  QString DefaultPropertyDirectory() const { return m_storedSettings.DefaultPropertyDirectory; }
+  void SetDefaultPropertyDirectory(const QString& value) { m_storedSettings.DefaultPropertyDirectory = value; }
+  QString DefaultAnnotationDirectory() const { return m_storedSettings.DefaultAnnotationDirectory; }
+  void SetDefaultAnnotationDirectory(const QString& value) { m_storedSettings.DefaultAnnotationDirectory = value; }
+  TNotifyEvent OnBeforeLoadProperties;
+  TNotifyEvent OnAfterLoadProperties;
+  TNotifyEvent OnAfterSaveProperties;
+
   void Lock() override { TiCustomComponent::Lock(); }
   void Unlock() override { TiCustomComponent::Unlock(); }
 
@@ -298,4 +334,7 @@ private:
   bool m_paintingActive = false;
   bool m_dblClickActive = false;
   QString m_tempCustomLabel;
+  TiPlotStoredSettings m_storedSettings;
+  bool m_differentialPropertySave = false;
+  QString m_lastPropertiesFileName;
 };

@@ -69,3 +69,8 @@ void TiPlotComponent::SetTitleMargin(double value) {
     title->SetMarginBottom(value);
   }
 }
+
+TFont& TiPlotComponent::TitleFont() {
+  TiPlotLabel* title = Title(*this);
+  return title != nullptr ? title->Font() : Font();
+}

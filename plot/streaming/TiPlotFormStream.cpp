@@ -14,6 +14,7 @@
 #include "plot/core/TiPlotLayoutObject.h"
 #include "plot/core/TiPlotMasterManager.h"
 #include "plot/streaming/TiPlotPropertyRegistry.h"
+#include "plot/streaming/iPropertyStrings.h"
 
 namespace {
 
@@ -42,6 +43,18 @@ struct StoredKind {
   std::map<int, std::vector<Assignment>> objects;
 };
 
+/// Sets a (dotted) property of the object in the description spelling;
+/// false when the name is no stored property or the value does not fit.
+bool SetDescribed(TiPlotObject& object, const QString& name, const QString& value) {
+  TObject* holder = &object;
+  try {
+    const TiPlotProperty* p = ResolvePropertyName(TiPlotPropertyRegistry::PropertiesOf(object), name, &holder);
+    return p != nullptr && holder != nullptr && p->Set(*holder, value);
+  } catch (const EPlotError&) {
+    return false;
+  }
+}
+
 EPlotError BadLine(int number, const QString& line) {
   return EPlotError(QStringLiteral("Invalid plot description line %1: %2").arg(number).arg(line));
 }
@@ -54,13 +67,28 @@ QString WritePlotDescription(TiPlotComponent& plot) {
   lines << QStringLiteral("DataViewZVert = %1").arg(plot.DataViewZVert());
   for (const auto& [name, manager] : StoredManagers(plot.Master())) {
     const std::vector<TiPlotObject*> objects = manager->Snapshot();
+    if (objects.empty()) {
+      continue;
+    }
+    // Sub-objects (fonts) have no declared defaults: their values are
+    // written where they differ from those of a new object of the class.
+    const std::unique_ptr<TiPlotObject> prototype = manager->CreateObject();
+    std::map<QString, QString> fresh;
+    ForEachStoredProperty(*prototype, TiPlotPropertyRegistry::PropertiesOf(*prototype), QString(),
+                          [&](const QString& fullName, const TiPlotProperty& p, TObject& o) {
+                            fresh[fullName] = p.Get(o);
+                          });
     for (std::size_t i = 0; i < objects.size(); ++i) {
-      for (const TiPlotProperty& p : TiPlotPropertyRegistry::PropertiesOf(*objects[i])) {
-        const QString value = p.Get(*objects[i]);
-        if (!p.HasDefault || value != p.Default) {
-          lines << QStringLiteral("%1[%2].%3 = %4").arg(name).arg(i).arg(p.Name, value);
-        }
-      }
+      ForEachStoredProperty(
+          *objects[i], TiPlotPropertyRegistry::PropertiesOf(*objects[i]), QString(),
+          [&](const QString& fullName, const TiPlotProperty& p, TObject& o) {
+            const QString value = p.Get(o);
+            const bool omitted = fullName.contains(QLatin1Char('.')) ? value == fresh[fullName]
+                                                                    : p.HasDefault && value == p.Default;
+            if (!omitted) {
+              lines << QStringLiteral("%1[%2].%3 = %4").arg(name).arg(i).arg(fullName, value);
+            }
+          });
     }
   }
   return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
@@ -69,7 +97,7 @@ QString WritePlotDescription(TiPlotComponent& plot) {
 void ReadPlotDescription(TiPlotComponent& plot, const QString& text) {
   TiPlotMasterManager& master = plot.Master();
   const auto managers = StoredManagers(master);
-  static const QRegularExpression itemLine(QStringLiteral(R"(^(\w+)\[(\d+)\]\.(\w+)\s*=\s*(.*)$)"));
+  static const QRegularExpression itemLine(QStringLiteral(R"(^(\w+)\[(\d+)\]\.([\w.]+)\s*=\s*(.*)$)"));
   static const QRegularExpression zLine(QStringLiteral(R"(^(DataViewZHorz|DataViewZVert)\s*=\s*(-?\d+)$)"));
   std::vector<StoredKind> kinds;
   std::map<QString, int> zOrders;
@@ -99,8 +127,7 @@ void ReadPlotDescription(TiPlotComponent& plot, const QString& text) {
       throw refuse(n + 1, line);
     }
     std::unique_ptr<TiPlotObject> prototype = managerIt->second->CreateObject();
-    const TiPlotProperty* property = TiPlotPropertyRegistry::Find(*prototype, m.captured(3));
-    if (property == nullptr || !property->Set(*prototype, m.captured(4).trimmed())) {
+    if (!SetDescribed(*prototype, m.captured(3), m.captured(4).trimmed())) {
       throw refuse(n + 1, line);
     }
     auto kind = std::find_if(kinds.begin(), kinds.end(),
@@ -109,7 +136,7 @@ void ReadPlotDescription(TiPlotComponent& plot, const QString& text) {
       kinds.push_back({managerIt->second, {}});
       kind = kinds.end() - 1;
     }
-    kind->objects[m.captured(2).toInt()].push_back({property->Name, m.captured(4).trimmed()});
+    kind->objects[m.captured(2).toInt()].push_back({m.captured(3), m.captured(4).trimmed()});
   }
   plot.DisableLayoutManager();
   plot.BeginUpdate();
@@ -127,7 +154,7 @@ void ReadPlotDescription(TiPlotComponent& plot, const QString& text) {
       TiPlotObject* raw = object.get();
       if (const auto it = kind.objects.find(i); it != kind.objects.end()) {
         for (const Assignment& a : it->second) {
-          TiPlotPropertyRegistry::Find(*raw, a.property)->Set(*raw, a.value);
+          SetDescribed(*raw, a.property, a.value);
         }
       }
       kind.manager->Adopt(std::move(object));

@@ -6,8 +6,10 @@ class TiPlotComponent;
 
 /// The stored form of a plot as text: the data-view Z-orders, then for each
 /// object kind that holds objects the stored properties of every object,
-/// one per line: "ChannelManager[3].Color = 255". A value equal to the
-/// property's declared default is left out. Annotations are not stored.
+/// one per line: "ChannelManager[3].Color = 255", sub-objects by dotted
+/// names ("XAxisManager[0].TitleFont.Height = -13"). A value equal to the
+/// property's declared default (for a sub-object: to that of a new object
+/// of the class) is left out. Annotations are not stored.
 /// GUI thread (the plot's).
 
 /// The description of the plot. Writing changes nothing on the plot.

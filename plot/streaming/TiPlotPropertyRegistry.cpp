@@ -1,15 +1,22 @@
 #include "plot/streaming/TiPlotPropertyRegistry.h"
 
+#include <cstdint>
+#include <functional>
+#include <limits>
 #include <map>
 #include <type_traits>
 
 #include <QStringList>
 
+#include "plot/annotations/TiPlotAnnotation.h"
 #include "plot/annotations/TiPlotDataCursor.h"
 #include "plot/annotations/TiPlotLimit.h"
 #include "plot/base/iPropertyText.h"
 #include "plot/channels/TiPlotChannel.h"
 #include "plot/channels/TiXYPlotChannel.h"
+#include "plot/core/TiPlotComponent.h"
+#include "plot/core/TiPlotMasterManager.h"
+#include "plot/core/TiPlotKindManager.h"
 #include "plot/objects/TiPlotDataView.h"
 #include "plot/objects/TiPlotLabel.h"
 #include "plot/objects/TiPlotLegend.h"
@@ -77,6 +84,109 @@ QStringList EnumNames<TiPlotChannelDataPointMoveStyle>() {
   return {"ipcdpmsXandY", "ipcdpmsXOnly", "ipcdpmsYOnly"};
 }
 
+template <>
+QStringList EnumNames<TiPlotAnnotationStyle>() {
+  return {"ipasText",    "ipasLine",     "ipasRectangle", "ipasLineX",   "ipasLineY",   "ipasImage",
+          "ipasTextRectangle", "ipasEllipse", "ipasTextBox", "ipasEllipse2", "ipasPolygon", "ipasRectangle2"};
+}
+template <>
+QStringList EnumNames<TiPlotReferenceType>() {
+  return {"iprtDataView", "iprtChannel", "iprtXChannelYDataView", "iprtXDataViewYChannel"};
+}
+template <>
+QStringList EnumNames<TiPlotReferenceIndividual>() {
+  return {"ipriDataView", "ipriChannel", "ipriAuto"};
+}
+template <>
+QStringList EnumNames<TiRotationAngle>() {
+  return {"ira000", "ira090", "ira180", "ira270"};
+}
+template <>
+QStringList EnumNames<TiAlignmentVertical>() {
+  return {"iavCenter", "iavTop", "iavBottom"};
+}
+template <>
+QStringList EnumNames<TiBevelStyle>() {
+  return {"ibsNone", "ibsRaised", "ibsLowered"};
+}
+template <>
+QStringList EnumNames<TiFillDirection>() {
+  return {"ifdTopBottom",          "ifdBottomTop",          "ifdLeftRight",    "ifdRightLeft",
+          "ifdTopLeftBottomRight", "ifdBottomRightTopLeft", "ifdBottomLeftTopRight", "ifdTopRightBottomLeft",
+          "ifdRectangleOut",       "ifdRectangleIn",        "ifdCircleOut",    "ifdCircleIn"};
+}
+template <>
+QStringList EnumNames<TPrinterOrientation>() {
+  return {"poPortrait", "poLandscape"};
+}
+template <>
+QStringList EnumNames<TiPlotFormStyle>() {
+  return {"ipfsModal", "ipfsStayOnTop"};
+}
+template <>
+QStringList EnumNames<TiPlotExportFormat>() {
+  return {"ipefMetaFile", "ipefBitmap", "ipefJPEG"};
+}
+template <>
+QStringList EnumNames<TiPlotImageFormatStyle>() {
+  return {"ipifBitmap", "ipifEnhancedMetaFile", "ipifJPEG", "ipifPNG"};
+}
+template <>
+QStringList EnumNames<TiOrientationSide>() {
+  return {"iosBottomRight", "iosTopLeft"};
+}
+template <>
+QStringList EnumNames<TiPlotGridLineStyle>() {
+  return {"ipglsSolid", "ipglsDash", "ipglsDot"};
+}
+template <>
+QStringList EnumNames<TiPlotAxesControlStyle>() {
+  return {"ipacsXAxis", "ipacsYAxis", "ipacsBoth", "ipacsNone"};
+}
+template <>
+QStringList EnumNames<TiPlotLegendChannelNameColorStyle>() {
+  return {"iplcncsFont", "iplcncsChannelColor", "iplcncsXAxisFontColor", "iplcncsYAxisFontColor"};
+}
+template <>
+QStringList EnumNames<TiPlotDigitalReferenceStyle>() {
+  return {"ipdrScale", "ipdrPercent"};
+}
+template <>
+QStringList EnumNames<TiPlotTextFormat>() {
+  return {"iptfValue", "iptfExponent", "iptfPrefix", "iptfDateTime", "iptfPrice32nds", "iptfThousands"};
+}
+template <>
+QStringList EnumNames<TiPrecisionStyle>() {
+  return {"ipsSignificantDigits", "ipsFixedDecimalPoints"};
+}
+template <>
+QStringList EnumNames<TiPlotTrackingIncrementStyle>() {
+  return {"iptisMinimum", "iptisMajor", "iptisMinor"};
+}
+template <>
+QStringList EnumNames<TiPlotAlignFirstStyle>() {
+  return {"ipafsMin", "ipafsMax", "ipafsAuto", "ipafsNone"};
+}
+template <>
+QStringList EnumNames<TiPlotCartesianStyle>() {
+  return {"ipcsNone", "ipcsMaster", "ipcsChild"};
+}
+template <>
+QStringList EnumNames<TFontPitch>() {
+  return {"fpDefault", "fpVariable", "fpFixed"};
+}
+template <>
+QStringList EnumNames<TFontStyle>() {
+  return {"fsBold", "fsItalic", "fsUnderline", "fsStrikeOut"};
+}
+
+template <typename V>
+struct IsSet : std::false_type {};
+template <typename E>
+struct IsSet<TSet<E>> : std::true_type {
+  using Element = E;
+};
+
 template <typename V>
 QString ToText(const V& value) {
   if constexpr (std::is_same_v<V, bool>) {
@@ -85,6 +195,15 @@ QString ToText(const V& value) {
     return EscapePropertyString(value);
   } else if constexpr (std::is_enum_v<V>) {
     return EnumNames<V>().value(static_cast<int>(value));
+  } else if constexpr (IsSet<V>::value) {
+    QStringList names;
+    const QStringList all = EnumNames<typename IsSet<V>::Element>();
+    for (int i = 0; i < all.size(); ++i) {
+      if (value.Contains(static_cast<typename IsSet<V>::Element>(i))) {
+        names << all[i];
+      }
+    }
+    return QLatin1Char('[') + names.join(QLatin1Char(',')) + QLatin1Char(']');
   } else if constexpr (std::is_floating_point_v<V>) {
     return FloatToText(value);
   } else {
@@ -113,6 +232,22 @@ bool FromText(const QString& text, V& value) {
     }
     value = static_cast<V>(index);
     return true;
+  } else if constexpr (IsSet<V>::value) {
+    const QString inner = text.trimmed();
+    if (!inner.startsWith(QLatin1Char('[')) || !inner.endsWith(QLatin1Char(']'))) {
+      return false;
+    }
+    V result;
+    const QStringList all = EnumNames<typename IsSet<V>::Element>();
+    for (const QString& name : inner.mid(1, inner.size() - 2).split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+      const int index = all.indexOf(name.trimmed());
+      if (index < 0) {
+        return false;
+      }
+      result.Include(static_cast<typename IsSet<V>::Element>(index));
+    }
+    value = result;
+    return true;
   } else if constexpr (std::is_floating_point_v<V>) {
     return TextToFloat(text, value);
   } else if constexpr (std::is_unsigned_v<V>) {
@@ -126,21 +261,86 @@ bool FromText(const QString& text, V& value) {
   }
 }
 
-/// A property read and written through a pair of member functions of T.
+/// The type kind and ordinal range of a value type.
+template <typename V>
+void DescribeKind(TiPlotProperty& p) {
+  if constexpr (std::is_same_v<V, bool>) {
+    p.Kind = TiPropertyKind::tkEnumeration;
+    p.OrdinalMax = 1;
+  } else if constexpr (std::is_same_v<V, QString>) {
+    p.Kind = TiPropertyKind::tkString;
+  } else if constexpr (std::is_enum_v<V>) {
+    p.Kind = TiPropertyKind::tkEnumeration;
+    p.OrdinalMax = EnumNames<V>().size() - 1;
+  } else if constexpr (IsSet<V>::value) {
+    p.Kind = TiPropertyKind::tkSet;
+    p.OrdinalMax = (std::int64_t(1) << EnumNames<typename IsSet<V>::Element>().size()) - 1;
+  } else if constexpr (std::is_floating_point_v<V>) {
+    p.Kind = TiPropertyKind::tkFloat;
+  } else if constexpr (std::is_same_v<V, QChar>) {
+    p.Kind = TiPropertyKind::tkChar;
+    p.OrdinalMax = 0xFFFF;
+  } else {
+    // Integers, and colours, which files hold as signed 32-bit values and
+    // which are read back signed or unsigned.
+    static_assert(std::is_integral_v<V> && sizeof(V) <= 4);
+    p.Kind = TiPropertyKind::tkInteger;
+    p.OrdinalMin = std::is_unsigned_v<V> ? std::int64_t(INT32_MIN) : std::int64_t(std::numeric_limits<V>::min());
+    p.OrdinalMax = std::is_unsigned_v<V> ? std::int64_t(UINT32_MAX) : std::int64_t(std::numeric_limits<V>::max());
+  }
+}
+
+template <typename V>
+std::int64_t ToOrdinal(const V& value) {
+  if constexpr (IsSet<V>::value) {
+    return value.Bits();
+  } else if constexpr (std::is_enum_v<V>) {
+    return static_cast<int>(value);
+  } else if constexpr (std::is_same_v<V, QChar>) {
+    return value.unicode();
+  } else if constexpr (std::is_unsigned_v<V> && !std::is_same_v<V, bool>) {
+    return static_cast<std::int32_t>(value);
+  } else {
+    return value;
+  }
+}
+
+template <typename V>
+V FromOrdinal(std::int64_t ordinal) {
+  if constexpr (IsSet<V>::value) {
+    return V::FromBits(static_cast<std::uint32_t>(ordinal));
+  } else if constexpr (std::is_same_v<V, bool>) {
+    return ordinal != 0;
+  } else if constexpr (std::is_same_v<V, QChar>) {
+    return QChar(char16_t(ordinal));
+  } else {
+    return static_cast<V>(ordinal);
+  }
+}
+
+/// A property of T read and written through a getter and a setter (member
+/// functions, or callables taking T&).
 template <typename T, typename Getter, typename Setter>
 TiPlotProperty Prop(const char* name, Getter get, Setter set) {
-  using V = std::decay_t<decltype((std::declval<T&>().*get)())>;
+  using V = std::decay_t<std::invoke_result_t<Getter, T&>>;
   TiPlotProperty p;
   p.Name = QString::fromLatin1(name);
-  p.Get = [get](TiPlotObject& o) { return ToText<V>((static_cast<T&>(o).*get)()); };
-  p.Set = [set](TiPlotObject& o, const QString& text) {
+  DescribeKind<V>(p);
+  p.Get = [get](TObject& o) { return ToText<V>(std::invoke(get, static_cast<T&>(o))); };
+  p.Set = [set](TObject& o, const QString& text) {
     V value{};
     if (!FromText(text, value)) {
       return false;
     }
-    (static_cast<T&>(o).*set)(value);
+    std::invoke(set, static_cast<T&>(o), value);
     return true;
   };
+  if constexpr (!std::is_same_v<V, QString> && !std::is_floating_point_v<V>) {
+    p.GetOrdinal = [get](TObject& o) { return ToOrdinal<V>(std::invoke(get, static_cast<T&>(o))); };
+    p.SetOrdinal = [set](TObject& o, std::int64_t ordinal) {
+      std::invoke(set, static_cast<T&>(o), FromOrdinal<V>(ordinal));
+    };
+  }
   return p;
 }
 
@@ -148,18 +348,80 @@ template <typename T, typename Getter, typename Setter, typename V>
 TiPlotProperty Prop(const char* name, Getter get, Setter set, const V& declaredDefault) {
   TiPlotProperty p = Prop<T>(name, get, set);
   p.HasDefault = true;
-  using Stored = std::decay_t<decltype((std::declval<T&>().*get)())>;
+  using Stored = std::decay_t<std::invoke_result_t<Getter, T&>>;
   p.Default = ToText<Stored>(Stored(declaredDefault));
   return p;
 }
 
+/// A font of T, streamed through the font's own properties.
+template <typename T, typename Getter>
+TiPlotProperty FontProp(const char* name, Getter get) {
+  TiPlotProperty p;
+  p.Name = QString::fromLatin1(name);
+  p.Kind = TiPropertyKind::tkClass;
+  p.SubObject = [get](TObject& o) -> TObject* {
+    if constexpr (std::is_pointer_v<std::invoke_result_t<Getter, T&>>) {
+      return std::invoke(get, static_cast<T&>(o));
+    } else {
+      return &std::invoke(get, static_cast<T&>(o));
+    }
+  };
+  p.SubProperties = &TiPlotPropertyRegistry::FontProperties();
+  return p;
+}
+
 using List = std::vector<TiPlotProperty>;
+
+/// A stored value held in a settings record of T that T reads and writes
+/// whole (Get, Set): the record is read, changed and written back.
+template <typename T, auto Get, auto Set, typename Member, typename... Declared>
+TiPlotProperty RecordField(const QByteArray& name, Member member, const Declared&... declared) {
+  using Record = std::decay_t<decltype((std::declval<T&>().*Get)())>;
+  return Prop<T>(
+      name.constData(), [member](T& o) { return (o.*Get)().*member; },
+      [member](T& o, const auto& value) {
+        Record record = (o.*Get)();
+        record.*member = value;
+        (o.*Set)(record);
+      },
+      declared...);
+}
+
+/// The four stored values of one grid line kind of a data view
+/// ("GridLineXMajorCustom", ...Color, ...Width, ...Style).
+template <auto Get, auto Set>
+void AddGridLineProperties(List& l, const QByteArray& kind) {
+  using T = TiPlotDataView;
+  using G = TiPlotGridLineSettings;
+  l.push_back(RecordField<T, Get, Set>(kind + "Custom", &G::Custom, false));
+  l.push_back(RecordField<T, Get, Set>(kind + "Color", &G::Color, clGreen));
+  l.push_back(RecordField<T, Get, Set>(kind + "Width", &G::Width, 0));
+  l.push_back(RecordField<T, Get, Set>(kind + "Style", &G::Style, TiPlotGridLineStyle::ipglsSolid));
+}
+
+/// The value text settings of an axis's cursor or legend texts
+/// ("CursorFormatStyle", ...DateTimeFormat, ...PrecisionStyle, ...).
+template <auto Get, auto Set>
+void AddTextSettingsProperties(List& l, const QByteArray& kind) {
+  using T = TiPlotAxis;
+  using S = TiPlotTextSettings;
+  l.push_back(RecordField<T, Get, Set>(kind + "FormatStyle", &S::FormatStyle, TiPlotTextFormat::iptfValue));
+  l.push_back(RecordField<T, Get, Set>(kind + "DateTimeFormat", &S::DateTimeFormat));
+  l.push_back(RecordField<T, Get, Set>(kind + "PrecisionStyle", &S::PrecisionStyle,
+                                       TiPrecisionStyle::ipsSignificantDigits));
+  l.push_back(RecordField<T, Get, Set>(kind + "Precision", &S::Precision));
+  l.push_back(RecordField<T, Get, Set>(kind + "MinLength", &S::MinLength));
+  l.push_back(RecordField<T, Get, Set>(kind + "MinLengthAutoAdjust", &S::MinLengthAutoAdjust, false));
+}
+
 
 void AddObjectProperties(List& l) {
   l.push_back(Prop<TiPlotObject>("Name", &TiPlotObject::Name, &TiPlotObject::SetName));
   l.push_back(Prop<TiPlotObject>("Visible", &TiPlotObject::Visible, &TiPlotObject::SetVisible, true));
   l.push_back(Prop<TiPlotObject>("Enabled", &TiPlotObject::Enabled, &TiPlotObject::SetEnabled, true));
   l.push_back(Prop<TiPlotObject>("Layer", &TiPlotObject::Layer, &TiPlotObject::SetLayer, 100));
+  l.push_back(Prop<TiPlotObject>("PopupEnabled", &TiPlotObject::PopupEnabled, &TiPlotObject::SetPopupEnabled, true));
+  l.push_back(Prop<TiPlotObject>("CanFocus", &TiPlotObject::CanFocus, &TiPlotObject::SetCanFocus, true));
 }
 
 void AddLayoutProperties(List& l) {
@@ -201,6 +463,8 @@ List LegendProperties() {
   AddLayoutProperties(l);
   l.push_back(Prop<T>("BackGroundColor", &T::BackGroundColor, &T::SetBackGroundColor, clGray));
   l.push_back(Prop<T>("BackGroundTransparent", &T::BackGroundTransparent, &T::SetBackGroundTransparent, true));
+  l.push_back(Prop<T>("SelectedItemBackGroundColor", &T::SelectedItemBackGroundColor,
+                      &T::SetSelectedItemBackGroundColor, clYellow));
   l.push_back(Prop<T>("ShowColumnLine", &T::ShowColumnLine, &T::SetShowColumnLine, true));
   l.push_back(Prop<T>("ShowColumnMarker", &T::ShowColumnMarker, &T::SetShowColumnMarker, false));
   l.push_back(Prop<T>("ColumnTitlesVisible", &T::ColumnTitlesVisible, &T::SetColumnTitlesVisible, false));
@@ -211,10 +475,20 @@ List LegendProperties() {
   l.push_back(Prop<T>("ShowColumnYMax", &T::ShowColumnYMax, &T::SetShowColumnYMax, false));
   l.push_back(Prop<T>("ShowColumnYMin", &T::ShowColumnYMin, &T::SetShowColumnYMin, false));
   l.push_back(Prop<T>("ShowColumnYMean", &T::ShowColumnYMean, &T::SetShowColumnYMean, false));
+  l.push_back(Prop<T>("ColumnSpacing", &T::ColumnSpacing, &T::SetColumnSpacing));
+  l.push_back(Prop<T>("RowSpacing", &T::RowSpacing, &T::SetRowSpacing));
+  l.push_back(Prop<T>("WrapColSpacingMin", &T::WrapColSpacingMin, &T::SetWrapColSpacingMin));
   l.push_back(Prop<T>("WrapColDesiredCount", &T::WrapColDesiredCount, &T::SetWrapColDesiredCount));
   l.push_back(Prop<T>("WrapRowDesiredCount", &T::WrapRowDesiredCount, &T::SetWrapRowDesiredCount));
+  l.push_back(Prop<T>("WrapColAutoCountEnabled", &T::WrapColAutoCountEnabled, &T::SetWrapColAutoCountEnabled, false));
+  l.push_back(Prop<T>("WrapRowAutoCountEnabled", &T::WrapRowAutoCountEnabled, &T::SetWrapRowAutoCountEnabled, true));
+  l.push_back(Prop<T>("ChannelNameColorStyle", &T::ChannelNameColorStyle, &T::SetChannelNameColorStyle,
+                      TiPlotLegendChannelNameColorStyle::iplcncsFont));
   l.push_back(Prop<T>("LineColumnWidth", &T::LineColumnWidth, &T::SetLineColumnWidth, 13));
   l.push_back(Prop<T>("LineColumnHeight", &T::LineColumnHeight, &T::SetLineColumnHeight, 13));
+  l.push_back(FontProp<T>("Font", &T::Font));
+  l.push_back(FontProp<T>("SelectedItemFont", &T::SelectedItemFont));
+  l.push_back(FontProp<T>("ColumnTitlesFont", &T::ColumnTitlesFont));
   return l;
 }
 
@@ -229,6 +503,7 @@ List LabelProperties() {
   l.push_back(Prop<T>("MarginTop", &T::MarginTop, &T::SetMarginTop));
   l.push_back(Prop<T>("MarginRight", &T::MarginRight, &T::SetMarginRight));
   l.push_back(Prop<T>("MarginBottom", &T::MarginBottom, &T::SetMarginBottom));
+  l.push_back(FontProp<T>("Font", &T::Font));
   return l;
 }
 
@@ -255,19 +530,67 @@ List TableProperties() {
 
 List AxisProperties() {
   using T = TiPlotAxis;
+  using S = TiPlotTextSettings;
   List l;
   AddObjectProperties(l);
   AddLayoutProperties(l);
-  l.push_back(Prop<T>("Span", &T::Span, &T::SetSpan, 100.0));
   l.push_back(Prop<T>("Min", &T::Min, &T::SetMin, 0.0));
+  l.push_back(Prop<T>("Span", &T::Span, &T::SetSpan, 100.0));
+  l.push_back(Prop<T>("DesiredStart", &T::DesiredStart, &T::SetDesiredStart, 0.0));
+  l.push_back(Prop<T>("DesiredIncrement", &T::DesiredIncrement, &T::SetDesiredIncrement, 0.0));
   l.push_back(Prop<T>("ReverseScale", &T::ReverseScale, &T::SetReverseScale, false));
+  l.push_back(Prop<T>("InnerMargin", &T::InnerMargin, &T::SetInnerMargin, 5));
+  l.push_back(Prop<T>("OuterMargin", &T::OuterMargin, &T::SetOuterMargin, 5));
   l.push_back(Prop<T>("Title", &T::Title, &T::SetTitle));
+  l.push_back(Prop<T>("TitleMargin", &T::TitleMargin, &T::SetTitleMargin));
+  l.push_back(FontProp<T>("TitleFont", &T::TitleFont));
   l.push_back(Prop<T>("TitleShow", &T::TitleShow, &T::SetTitleShow, false));
+  l.push_back(Prop<T>("TitleRotated", &T::TitleRotated, &T::SetTitleRotated, false));
+  l.push_back(Prop<T>("MajorLength", &T::MajorLength, &T::SetMajorLength, 7));
+  l.push_back(Prop<T>("MinorLength", &T::MinorLength, &T::SetMinorLength, 3));
+  l.push_back(Prop<T>("MinorCount", &T::MinorCount, &T::SetMinorCount, 1));
+  l.push_back(Prop<T>("LabelsVisible", &T::LabelsVisible, &T::SetLabelsVisible, true));
+  l.push_back(Prop<T>("LabelsMargin", &T::LabelsMargin, &T::SetLabelsMargin));
+  l.push_back(FontProp<T>("LabelsFont", &T::LabelsFont));
+  l.push_back(Prop<T>("LabelSeparation", &T::LabelSeparation, &T::SetLabelSeparation));
+  l.push_back(Prop<T>("LabelsRotation", &T::LabelsRotation, &T::SetLabelsRotation));
+  l.push_back(RecordField<T, &T::Labels, &T::SetLabels>("LabelsPrecision", &S::Precision, 3));
+  l.push_back(RecordField<T, &T::Labels, &T::SetLabels>("LabelsPrecisionStyle", &S::PrecisionStyle,
+                                                         TiPrecisionStyle::ipsSignificantDigits));
+  l.push_back(RecordField<T, &T::Labels, &T::SetLabels>("LabelsFormatStyle", &S::FormatStyle,
+                                                         TiPlotTextFormat::iptfValue));
+  l.push_back(RecordField<T, &T::Labels, &T::SetLabels>("DateTimeFormat", &S::DateTimeFormat));
+  l.push_back(RecordField<T, &T::Labels, &T::SetLabels>("LabelsMinLength", &S::MinLength));
+  l.push_back(RecordField<T, &T::Labels, &T::SetLabels>("LabelsMinLengthAutoAdjust", &S::MinLengthAutoAdjust, false));
+  l.push_back(Prop<T>("ScaleLineShow", &T::ScaleLineShow, &T::SetScaleLineShow));
+  l.push_back(Prop<T>("ScaleLinesShow", &T::ScaleLinesShow, &T::SetScaleLinesShow, true));
+  l.push_back(Prop<T>("ScaleLinesColor", &T::ScaleLinesColor, &T::SetScaleLinesColor, clWhite));
+  l.push_back(Prop<T>("StackingEndsMargin", &T::StackingEndsMargin, &T::SetStackingEndsMargin));
+  l.push_back(Prop<T>("ScaleType", &T::ScaleType, &T::SetScaleType, TiPlotScaleType::ipstLinear));
   l.push_back(Prop<T>("TrackingEnabled", &T::TrackingEnabled, &T::SetTrackingEnabled, true));
   l.push_back(Prop<T>("TrackingStyle", &T::TrackingStyle, &T::SetTrackingStyle));
-  l.push_back(Prop<T>("ScaleType", &T::ScaleType, &T::SetScaleType, TiPlotScaleType::ipstLinear));
+  l.push_back(Prop<T>("TrackingIncrementStyle", &T::TrackingIncrementStyle, &T::SetTrackingIncrementStyle));
+  l.push_back(Prop<T>("TrackingAlignFirstStyle", &T::TrackingAlignFirstStyle, &T::SetTrackingAlignFirstStyle,
+                      TiPlotAlignFirstStyle::ipafsMin));
+  l.push_back(Prop<T>("TrackingScrollCompressMax", &T::TrackingScrollCompressMax, &T::SetTrackingScrollCompressMax));
+  l.push_back(Prop<T>("TrackingSpanMinimum", &T::TrackingSpanMinimum, &T::SetTrackingSpanMinimum));
+  l.push_back(Prop<T>("TrackingMaxMargin", &T::TrackingMaxMargin, &T::SetTrackingMaxMargin));
+  l.push_back(Prop<T>("TrackingMinMargin", &T::TrackingMinMargin, &T::SetTrackingMinMargin));
+  l.push_back(Prop<T>("CursorUseDefaultFormat", &T::CursorUseDefaultFormat, &T::SetCursorUseDefaultFormat, true));
+  AddTextSettingsProperties<&T::Cursor, &T::SetCursor>(l, "Cursor");
+  l.push_back(Prop<T>("LegendUseDefaultFormat", &T::LegendUseDefaultFormat, &T::SetLegendUseDefaultFormat, true));
+  AddTextSettingsProperties<&T::Legend, &T::SetLegend>(l, "Legend");
+  l.push_back(Prop<T>("CursorScaler", &T::CursorScaler, &T::SetCursorScaler));
+  l.push_back(Prop<T>("ScrollMinMaxEnabled", &T::ScrollMinMaxEnabled, &T::SetScrollMinMaxEnabled));
+  l.push_back(Prop<T>("ScrollMax", &T::ScrollMax, &T::SetScrollMax));
+  l.push_back(Prop<T>("ScrollMin", &T::ScrollMin, &T::SetScrollMin));
+  l.push_back(Prop<T>("RestoreValuesOnResume", &T::RestoreValuesOnResume, &T::SetRestoreValuesOnResume));
+  l.push_back(Prop<T>("MasterUIInput", &T::MasterUIInput, &T::SetMasterUIInput));
+  l.push_back(Prop<T>("CartesianStyle", &T::CartesianStyle, &T::SetCartesianStyle));
+  l.push_back(Prop<T>("CartesianChildRefAxisName", &T::CartesianChildRefAxisName, &T::SetCartesianChildRefAxisName));
+  l.push_back(Prop<T>("CartesianChildRefValue", &T::CartesianChildRefValue, &T::SetCartesianChildRefValue));
+  l.push_back(Prop<T>("AlignRefAxisName", &T::AlignRefAxisName, &T::SetAlignRefAxisName));
   l.push_back(Prop<T>("Mode", &T::Mode, &T::SetMode, TiPlotAxisMode::ipamScroll));
-  l.push_back(Prop<T>("DesiredIncrement", &T::DesiredIncrement, &T::SetDesiredIncrement, 0.0));
   l.push_back(Prop<T>("GridLinesVisible", &T::GridLinesVisible, &T::SetGridLinesVisible, true));
   return l;
 }
@@ -284,13 +607,19 @@ void AddChannelProperties(List& l) {
   l.push_back(Prop<T>("TraceLineStyle", &T::TraceLineStyle, &T::SetTraceLineStyle, TiPlotLineStyle::iplsSolid));
   l.push_back(Prop<T>("TraceLineWidth", &T::TraceLineWidth, &T::SetTraceLineWidth, 1));
   l.push_back(Prop<T>("MarkersAllowIndividual", &T::MarkersAllowIndividual, &T::SetMarkersAllowIndividual, false));
+  l.push_back(Prop<T>("MarkersPenUseChannelColor", &T::MarkersPenUseChannelColor, &T::SetMarkersPenUseChannelColor,
+                      true));
+  l.push_back(Prop<T>("MarkersBrushUseChannelColor", &T::MarkersBrushUseChannelColor,
+                      &T::SetMarkersBrushUseChannelColor, true));
   l.push_back(Prop<T>("MarkersTurnOffLimit", &T::MarkersTurnOffLimit, &T::SetMarkersTurnOffLimit));
   l.push_back(Prop<T>("MarkersVisible", &T::MarkersVisible, &T::SetMarkersVisible, false));
   l.push_back(Prop<T>("MarkersSize", &T::MarkersSize, &T::SetMarkersSize, 3));
   l.push_back(Prop<T>("MarkersStyle", &T::MarkersStyle, &T::SetMarkersStyle, TiPlotMarkerStyle::ipmsCircle));
   l.push_back(Prop<T>("MarkersPenColor", &T::MarkersPenColor, &T::SetMarkersPenColor, clRed));
+  l.push_back(Prop<T>("MarkersPenStyle", &T::MarkersPenStyle, &T::SetMarkersPenStyle, TPenStyle::psSolid));
   l.push_back(Prop<T>("MarkersPenWidth", &T::MarkersPenWidth, &T::SetMarkersPenWidth, 0));
   l.push_back(Prop<T>("MarkersBrushColor", &T::MarkersBrushColor, &T::SetMarkersBrushColor, clRed));
+  l.push_back(Prop<T>("MarkersBrushStyle", &T::MarkersBrushStyle, &T::SetMarkersBrushStyle, TBrushStyle::bsSolid));
   l.push_back(Prop<T>("XAxisName", &T::XAxisName, &T::SetXAxisName));
   l.push_back(Prop<T>("YAxisName", &T::YAxisName, &T::SetYAxisName));
   l.push_back(Prop<T>("XAxisTrackingEnabled", &T::XAxisTrackingEnabled, &T::SetXAxisTrackingEnabled, true));
@@ -299,6 +628,7 @@ void AddChannelProperties(List& l) {
   l.push_back(Prop<T>("UserCanMoveDataPoints", &T::UserCanMoveDataPoints, &T::SetUserCanMoveDataPoints, false));
   l.push_back(Prop<T>("UserCanMoveDataPointsStyle", &T::UserCanMoveDataPointsStyle, &T::SetUserCanMoveDataPointsStyle,
                       TiPlotChannelDataPointMoveStyle::ipcdpmsXandY));
+  l.push_back(FontProp<T>("MarkersFont", &T::MarkersFont));
 }
 
 List ChannelProperties() {
@@ -308,11 +638,25 @@ List ChannelProperties() {
   l.push_back(Prop<T>("FastDrawEnabled", &T::FastDrawEnabled, &T::SetFastDrawEnabled, true));
   l.push_back(Prop<T>("AllowOutOfOrderXValues", &T::AllowOutOfOrderXValues, &T::SetAllowOutOfOrderXValues, true));
   l.push_back(Prop<T>("DrawOutOfOrderXValues", &T::DrawOutOfOrderXValues, &T::SetDrawOutOfOrderXValues, false));
+  l.push_back(Prop<T>("ResetStartTimeOnFirstDataPoint", &T::ResetStartTimeOnFirstDataPoint,
+                      &T::SetResetStartTimeOnFirstDataPoint, false));
   l.push_back(Prop<T>("InterpolationStyle", &T::InterpolationStyle, &T::SetInterpolationStyle,
                       TiPlotInterpolationStyle::ipistStraightLine));
   l.push_back(Prop<T>("FillEnabled", &T::FillEnabled, &T::SetFillEnabled, false));
+  l.push_back(Prop<T>("FillReference", &T::FillReference, &T::SetFillReference));
+  l.push_back(Prop<T>("FillStyle", &T::FillStyle, &T::SetFillStyle, TBrushStyle::bsSolid));
+  l.push_back(Prop<T>("FillColor", &T::FillColor, &T::SetFillColor, 0));
+  l.push_back(Prop<T>("FillUseChannelColor", &T::FillUseChannelColor, &T::SetFillUseChannelColor, true));
   l.push_back(Prop<T>("DigitalEnabled", &T::DigitalEnabled, &T::SetDigitalEnabled, false));
+  l.push_back(Prop<T>("DigitalReferenceStyle", &T::DigitalReferenceStyle, &T::SetDigitalReferenceStyle,
+                      TiPlotDigitalReferenceStyle::ipdrScale));
+  l.push_back(Prop<T>("DigitalReferenceLow", &T::DigitalReferenceLow, &T::SetDigitalReferenceLow));
+  l.push_back(Prop<T>("DigitalReferenceHigh", &T::DigitalReferenceHigh, &T::SetDigitalReferenceHigh));
   l.push_back(Prop<T>("BarEnabled", &T::BarEnabled, &T::SetBarEnabled, false));
+  l.push_back(Prop<T>("BarPenUseChannelColor", &T::BarPenUseChannelColor, &T::SetBarPenUseChannelColor, true));
+  l.push_back(Prop<T>("BarBrushUseChannelColor", &T::BarBrushUseChannelColor, &T::SetBarBrushUseChannelColor, true));
+  l.push_back(Prop<T>("BarReference", &T::BarReference, &T::SetBarReference));
+  l.push_back(Prop<T>("BarWidth", &T::BarWidth, &T::SetBarWidth));
   return l;
 }
 
@@ -331,6 +675,29 @@ List DataViewProperties() {
   l.push_back(Prop<T>("BackgroundColor", &T::BackgroundColor, &T::SetBackgroundColor));
   l.push_back(Prop<T>("GridXAxisName", &T::GridXAxisName, &T::SetGridXAxisName));
   l.push_back(Prop<T>("GridYAxisName", &T::GridYAxisName, &T::SetGridYAxisName));
+  l.push_back(Prop<T>("GridShow", &T::GridShow, &T::SetGridShow, true));
+  l.push_back(Prop<T>("GridLineColor", &T::GridLineColor, &T::SetGridLineColor, clGreen));
+  l.push_back(Prop<T>("GridLineShowLeft", &T::GridLineShowLeft, &T::SetGridLineShowLeft, true));
+  l.push_back(Prop<T>("GridLineShowRight", &T::GridLineShowRight, &T::SetGridLineShowRight, true));
+  l.push_back(Prop<T>("GridLineShowTop", &T::GridLineShowTop, &T::SetGridLineShowTop, true));
+  l.push_back(Prop<T>("GridLineShowBottom", &T::GridLineShowBottom, &T::SetGridLineShowBottom, true));
+  l.push_back(Prop<T>("GridLineShowXMajors", &T::GridLineShowXMajors, &T::SetGridLineShowXMajors, true));
+  l.push_back(Prop<T>("GridLineShowXMinors", &T::GridLineShowXMinors, &T::SetGridLineShowXMinors, false));
+  l.push_back(Prop<T>("GridLineShowYMajors", &T::GridLineShowYMajors, &T::SetGridLineShowYMajors, true));
+  l.push_back(Prop<T>("GridLineShowYMinors", &T::GridLineShowYMinors, &T::SetGridLineShowYMinors, false));
+  l.push_back(Prop<T>("GridLineMajorStyle", &T::GridLineMajorStyle, &T::SetGridLineMajorStyle,
+                      TiPlotGridLineStyle::ipglsSolid));
+  l.push_back(Prop<T>("GridLineMinorStyle", &T::GridLineMinorStyle, &T::SetGridLineMinorStyle,
+                      TiPlotGridLineStyle::ipglsSolid));
+  AddGridLineProperties<&T::GridLineXMajor, &T::SetGridLineXMajor>(l, "GridLineXMajor");
+  AddGridLineProperties<&T::GridLineXMinor, &T::SetGridLineXMinor>(l, "GridLineXMinor");
+  AddGridLineProperties<&T::GridLineYMajor, &T::SetGridLineYMajor>(l, "GridLineYMajor");
+  AddGridLineProperties<&T::GridLineYMinor, &T::SetGridLineYMinor>(l, "GridLineYMinor");
+  l.push_back(Prop<T>("AxesControlEnabled", &T::AxesControlEnabled, &T::SetAxesControlEnabled));
+  l.push_back(Prop<T>("AxesControlMouseStyle", &T::AxesControlMouseStyle, &T::SetAxesControlMouseStyle));
+  l.push_back(Prop<T>("AxesControlWheelStyle", &T::AxesControlWheelStyle, &T::SetAxesControlWheelStyle));
+  l.push_back(Prop<T>("AxesControlAllowInSelectMode", &T::AxesControlAllowInSelectMode,
+                      &T::SetAxesControlAllowInSelectMode, false));
   return l;
 }
 
@@ -339,9 +706,38 @@ List DataCursorProperties() {
   List l;
   AddObjectProperties(l);
   l.push_back(Prop<T>("ChannelName", &T::ChannelName, &T::SetChannelName));
+  l.push_back(Prop<T>("ChannelAllowAll", &T::ChannelAllowAll, &T::SetChannelAllowAll));
+  l.push_back(Prop<T>("ChannelShowAllInLegend", &T::ChannelShowAllInLegend, &T::SetChannelShowAllInLegend));
   l.push_back(Prop<T>("Style", &T::Style, &T::SetStyle));
+  l.push_back(FontProp<T>("Font", &T::Font));
+  l.push_back(Prop<T>("Color", &T::Color, &T::SetColor));
+  l.push_back(Prop<T>("UseChannelColor", &T::UseChannelColor, &T::SetUseChannelColor));
+  l.push_back(Prop<T>("HintShow", &T::HintShow, &T::SetHintShow));
+  l.push_back(Prop<T>("HintHideOnRelease", &T::HintHideOnRelease, &T::SetHintHideOnRelease));
+  l.push_back(Prop<T>("HintOrientationSide", &T::HintOrientationSide, &T::SetHintOrientationSide));
+  l.push_back(Prop<T>("HintPosition", &T::HintPosition, &T::SetHintPosition));
   l.push_back(Prop<T>("Pointer1Position", &T::Pointer1Position, &T::SetPointer1Position));
   l.push_back(Prop<T>("Pointer2Position", &T::Pointer2Position, &T::SetPointer2Position));
+  l.push_back(Prop<T>("PointerPenWidth", &T::PointerPenWidth, &T::SetPointerPenWidth));
+  l.push_back(Prop<T>("MenuUserCanChangeOptions", &T::MenuUserCanChangeOptions, &T::SetMenuUserCanChangeOptions,
+                      true));
+  l.push_back(Prop<T>("SnapToDataPoint", &T::SnapToDataPoint, &T::SetSnapToDataPoint, false));
+  l.push_back(Prop<T>("UseCachedInterpolatedData", &T::UseCachedInterpolatedData, &T::SetUseCachedInterpolatedData,
+                      false));
+  l.push_back(Prop<T>("MenuItemVisibleValueXY", &T::MenuItemVisibleValueXY, &T::SetMenuItemVisibleValueXY));
+  l.push_back(Prop<T>("MenuItemVisibleValueX", &T::MenuItemVisibleValueX, &T::SetMenuItemVisibleValueX));
+  l.push_back(Prop<T>("MenuItemVisibleValueY", &T::MenuItemVisibleValueY, &T::SetMenuItemVisibleValueY));
+  l.push_back(Prop<T>("MenuItemVisibleDeltaX", &T::MenuItemVisibleDeltaX, &T::SetMenuItemVisibleDeltaX));
+  l.push_back(Prop<T>("MenuItemVisibleDeltaY", &T::MenuItemVisibleDeltaY, &T::SetMenuItemVisibleDeltaY));
+  l.push_back(Prop<T>("MenuItemVisibleInverseDeltaX", &T::MenuItemVisibleInverseDeltaX,
+                      &T::SetMenuItemVisibleInverseDeltaX));
+  l.push_back(Prop<T>("MenuItemCaptionValueXY", &T::MenuItemCaptionValueXY, &T::SetMenuItemCaptionValueXY));
+  l.push_back(Prop<T>("MenuItemCaptionValueX", &T::MenuItemCaptionValueX, &T::SetMenuItemCaptionValueX));
+  l.push_back(Prop<T>("MenuItemCaptionValueY", &T::MenuItemCaptionValueY, &T::SetMenuItemCaptionValueY));
+  l.push_back(Prop<T>("MenuItemCaptionDeltaX", &T::MenuItemCaptionDeltaX, &T::SetMenuItemCaptionDeltaX));
+  l.push_back(Prop<T>("MenuItemCaptionDeltaY", &T::MenuItemCaptionDeltaY, &T::SetMenuItemCaptionDeltaY));
+  l.push_back(Prop<T>("MenuItemCaptionInverseDeltaX", &T::MenuItemCaptionInverseDeltaX,
+                      &T::SetMenuItemCaptionInverseDeltaX));
   return l;
 }
 
@@ -363,9 +759,176 @@ List LimitProperties() {
   return l;
 }
 
+
+List AnnotationProperties() {
+  using T = TiPlotAnnotation;
+  using R = TiPlotReferenceIndividual;
+  List l;
+  AddObjectProperties(l);
+  l.push_back(Prop<T>("Style", &T::Style, &T::SetStyle, TiPlotAnnotationStyle::ipasText));
+  l.push_back(Prop<T>("Reference", &T::Reference, &T::SetReference, TiPlotReferenceType::iprtDataView));
+  l.push_back(Prop<T>("ReferencePositionX", &T::ReferencePositionX, &T::SetReferencePositionX, R::ipriAuto));
+  l.push_back(Prop<T>("ReferencePositionY", &T::ReferencePositionY, &T::SetReferencePositionY, R::ipriAuto));
+  l.push_back(Prop<T>("ReferenceSizeX", &T::ReferenceSizeX, &T::SetReferenceSizeX, R::ipriAuto));
+  l.push_back(Prop<T>("ReferenceSizeY", &T::ReferenceSizeY, &T::SetReferenceSizeY, R::ipriAuto));
+  l.push_back(Prop<T>("X", &T::X, &T::SetX));
+  l.push_back(Prop<T>("Y", &T::Y, &T::SetY));
+  l.push_back(Prop<T>("X2", &T::X2, &T::SetX2));
+  l.push_back(Prop<T>("Y2", &T::Y2, &T::SetY2));
+  l.push_back(Prop<T>("Width", &T::Width, &T::SetWidth));
+  l.push_back(Prop<T>("Height", &T::Height, &T::SetHeight));
+  l.push_back(Prop<T>("PenColor", &T::PenColor, &T::SetPenColor, clWhite));
+  l.push_back(Prop<T>("PenStyle", &T::PenStyle, &T::SetPenStyle, TPenStyle::psSolid));
+  l.push_back(Prop<T>("PenWidth", &T::PenWidth, &T::SetPenWidth, 1));
+  l.push_back(Prop<T>("BrushColor", &T::BrushColor, &T::SetBrushColor, clWhite));
+  l.push_back(Prop<T>("BrushStyle", &T::BrushStyle, &T::SetBrushStyle, TBrushStyle::bsSolid));
+  l.push_back(Prop<T>("Text", &T::Text, &T::SetText));
+  l.push_back(Prop<T>("TextRotation", &T::TextRotation, &T::SetTextRotation, TiRotationAngle::ira000));
+  l.push_back(Prop<T>("TextHorzAlignment", &T::TextHorzAlignment, &T::SetTextHorzAlignment,
+                      TiAlignmentHorizontal::iahCenter));
+  l.push_back(Prop<T>("TextVertAlignment", &T::TextVertAlignment, &T::SetTextVertAlignment,
+                      TiAlignmentVertical::iavCenter));
+  l.push_back(Prop<T>("TextHorzMargin", &T::TextHorzMargin, &T::SetTextHorzMargin));
+  l.push_back(Prop<T>("TextVertMargin", &T::TextVertMargin, &T::SetTextVertMargin));
+  l.push_back(FontProp<T>("Font", &T::Font));
+  l.push_back(Prop<T>("OuterMargin", &T::OuterMargin, &T::SetOuterMargin, 0));
+  l.push_back(Prop<T>("ImageListIndex", &T::ImageListIndex, &T::SetImageListIndex, 0));
+  l.push_back(Prop<T>("ImageIndex", &T::ImageIndex, &T::SetImageIndex, 0));
+  l.push_back(Prop<T>("ChannelName", &T::ChannelName, &T::SetChannelName));
+  l.push_back(Prop<T>("UserCanMove", &T::UserCanMove, &T::SetUserCanMove, false));
+  l.push_back(Prop<T>("UserCanSize", &T::UserCanSize, &T::SetUserCanSize, false));
+  l.push_back(Prop<T>("SelectModeOnlyInteraction", &T::SelectModeOnlyInteraction, &T::SetSelectModeOnlyInteraction,
+                      true));
+  l.push_back(Prop<T>("ClipToAxes", &T::ClipToAxes, &T::SetClipToAxes, false));
+  l.push_back(Prop<T>("ShowFocusRect", &T::ShowFocusRect, &T::SetShowFocusRect, true));
+  return l;
+}
+
+List FontTable() {
+  List l;
+  l.push_back(Prop<TFont>("Charset", &TFont::Charset, &TFont::SetCharset));
+  l.push_back(Prop<TFont>("Color", &TFont::Color, &TFont::SetColor));
+  l.push_back(Prop<TFont>("Height", &TFont::Height, &TFont::SetHeight));
+  l.push_back(Prop<TFont>("Name", &TFont::Name, &TFont::SetName));
+  l.push_back(Prop<TFont>("Pitch", &TFont::Pitch, &TFont::SetPitch, TFontPitch::fpDefault));
+  l.push_back(Prop<TFont>("Size", &TFont::Size, &TFont::SetSize));
+  l.push_back(Prop<TFont>("Style", &TFont::Style, &TFont::SetStyle));
+  return l;
+}
+
+void AddComponentProperties(List& l) {
+  using T = TiComponent;
+  l.push_back(Prop<T>("Left", &T::Left, &T::SetLeft));
+  l.push_back(Prop<T>("Top", &T::Top, &T::SetTop));
+  l.push_back(Prop<T>("Width", &T::Width, &T::SetWidth));
+  l.push_back(Prop<T>("Height", &T::Height, &T::SetHeight));
+  l.push_back(Prop<T>("Tag", &T::Tag, &T::SetTag, 0));
+  l.push_back(Prop<T>("Hint", &T::Hint, &T::SetHint));
+  l.push_back(Prop<T>("Visible", &T::Visible, &T::SetVisible, true));
+  l.push_back(Prop<T>("Enabled", &T::Enabled, &T::SetEnabled, true));
+  l.push_back(Prop<T>("ShowHint", &T::ShowHint, &T::SetShowHint));
+  l.push_back(Prop<T>("OptionSaveAllProperties", &T::OptionSaveAllProperties, &T::SetOptionSaveAllProperties, false));
+}
+
+/// A plain stored setting of the plot.
+template <auto Field>
+TiPlotProperty Setting(const char* name) {
+  return Prop<TiPlotComponent>(
+      name, [](TiPlotComponent& p) { return p.StoredSettings().*Field; },
+      [](TiPlotComponent& p, const auto& value) { p.StoredSettings().*Field = value; });
+}
+
+/// An annotation default of the plot.
+template <auto Field>
+TiPlotProperty AnnotationDefault(const char* name) {
+  return Prop<TiPlotComponent>(
+      name, [](TiPlotComponent& p) { return p.AnnotationDefaults().*Field; },
+      [](TiPlotComponent& p, const auto& value) { p.AnnotationDefaults().*Field = value; });
+}
+
+List PlotTable() {
+  using T = TiPlotComponent;
+  using S = TiPlotStoredSettings;
+  using A = TiPlotAnnotationDefaults;
+  List l;
+  AddComponentProperties(l);
+  l.push_back(Prop<T>("XYAxesReverse", &T::XYAxesReverse, &T::SetXYAxesReverse, false));
+  l.push_back(Prop<T>("UserCanEditObjects", &T::UserCanEditObjects, &T::SetUserCanEditObjects, true));
+  l.push_back(Prop<T>("UserCanAddRemoveChannels", &T::UserCanAddRemoveChannels, &T::SetUserCanAddRemoveChannels,
+                      false));
+  l.push_back(Prop<T>("OuterMarginLeft", &T::OuterMarginLeft, &T::SetOuterMarginLeft, 5));
+  l.push_back(Prop<T>("OuterMarginTop", &T::OuterMarginTop, &T::SetOuterMarginTop, 5));
+  l.push_back(Prop<T>("OuterMarginRight", &T::OuterMarginRight, &T::SetOuterMarginRight, 5));
+  l.push_back(Prop<T>("OuterMarginBottom", &T::OuterMarginBottom, &T::SetOuterMarginBottom, 5));
+  TiPlotProperty orientation = Setting<&S::PrintOrientation>("PrintOrientation");
+  orientation.HasDefault = true;
+  orientation.Default = QStringLiteral("poLandscape");
+  l.push_back(orientation);
+  l.push_back(Setting<&S::PrintMarginLeft>("PrintMarginLeft"));
+  l.push_back(Setting<&S::PrintMarginTop>("PrintMarginTop"));
+  l.push_back(Setting<&S::PrintMarginRight>("PrintMarginRight"));
+  l.push_back(Setting<&S::PrintMarginBottom>("PrintMarginBottom"));
+  TiPlotProperty showDialog = Setting<&S::PrintShowDialog>("PrintShowDialog");
+  showDialog.HasDefault = true;
+  showDialog.Default = QStringLiteral("True");
+  l.push_back(showDialog);
+  l.push_back(Setting<&S::PrintDocumentName>("PrintDocumentName"));
+  l.push_back(Setting<&S::PrinterName>("PrinterName"));
+  l.push_back(Prop<T>("HintsPause", &T::HintsPause, &T::SetHintsPause, 500));
+  l.push_back(Prop<T>("HintsHidePause", &T::HintsHidePause, &T::SetHintsHidePause, 2500));
+  l.push_back(Prop<T>("HintsShow", &T::HintsShow, &T::SetHintsShow, true));
+  l.push_back(FontProp<T>("HintsFont", &T::HintsFont));
+  l.push_back(Setting<&S::EditorFormStyle>("EditorFormStyle"));
+  l.push_back(Setting<&S::CopyToClipBoardFormat>("CopyToClipBoardFormat"));
+  l.push_back(Prop<T>("TitleVisible", &T::TitleVisible, &T::SetTitleVisible, true));
+  l.push_back(Prop<T>("TitleText", &T::TitleText, &T::SetTitleText));
+  l.push_back(FontProp<T>("TitleFont", &T::TitleFont));
+  l.push_back(Prop<T>("TitleMargin", &T::TitleMargin, &T::SetTitleMargin));
+  l.push_back(FontProp<T>("AnnotationDefaultFont", &T::AnnotationDefaultFont));
+  l.push_back(AnnotationDefault<&A::BrushStyle>("AnnotationDefaultBrushStlye"));
+  l.push_back(AnnotationDefault<&A::BrushColor>("AnnotationDefaultBrushColor"));
+  l.push_back(AnnotationDefault<&A::PenStyle>("AnnotationDefaultPenStlye"));
+  l.push_back(AnnotationDefault<&A::PenColor>("AnnotationDefaultPenColor"));
+  l.push_back(AnnotationDefault<&A::PenWidth>("AnnotationDefaultPenWidth"));
+  l.push_back(AnnotationDefault<&A::Reference>("AnnotationDefaultReference"));
+  l.push_back(AnnotationDefault<&A::ReferencePositionX>("AnnotationDefaultReferencePositionX"));
+  l.push_back(AnnotationDefault<&A::ReferencePositionY>("AnnotationDefaultReferencePositionY"));
+  l.push_back(AnnotationDefault<&A::ReferenceSizeX>("AnnotationDefaultReferenceSizeX"));
+  l.push_back(AnnotationDefault<&A::ReferenceSizeY>("AnnotationDefaultReferenceSizeY"));
+  l.push_back(Prop<T>("ClipAnnotationsToAxes", &T::ClipAnnotationsToAxes, &T::SetClipAnnotationsToAxes));
+  l.push_back(Prop<T>("BackGroundGradientEnabled", &T::BackGroundGradientEnabled, &T::SetBackGroundGradientEnabled));
+  l.push_back(Prop<T>("BackGroundGradientDirection", &T::BackGroundGradientDirection,
+                      &T::SetBackGroundGradientDirection));
+  l.push_back(Prop<T>("BackGroundGradientStartColor", &T::BackGroundGradientStartColor,
+                      &T::SetBackGroundGradientStartColor));
+  l.push_back(Prop<T>("BackGroundGradientStopColor", &T::BackGroundGradientStopColor,
+                      &T::SetBackGroundGradientStopColor));
+  l.push_back(Setting<&S::DefaultSaveImageDirectory>("DefaultSaveImageDirectory"));
+  l.push_back(Setting<&S::DefaultSaveImageFormat>("DefaultSaveImageFormat"));
+  l.push_back(Setting<&S::DefaultPropertyDirectory>("DefaultPropertyDirectory"));
+  l.push_back(Setting<&S::DefaultDataDirectory>("DefaultDataDirectory"));
+  l.push_back(Setting<&S::DefaultAnnotationDirectory>("DefaultAnnotationDirectory"));
+  l.push_back(Prop<T>("DifferentialPropertySave", &T::DifferentialPropertySave, &T::SetDifferentialPropertySave,
+                      false));
+  l.push_back(Prop<T>("BackGroundColor", &T::BackGroundColor, &T::SetBackGroundColor, 0));
+  l.push_back(Prop<T>("BorderStyle", &T::BorderStyle, &T::SetBorderStyle, TiBevelStyle::ibsLowered));
+  l.push_back(Prop<T>("AutoFrameRate", &T::AutoFrameRate, &T::SetAutoFrameRate, true));
+  l.push_back(Prop<T>("UpdateFrameRate", &T::UpdateFrameRate, &T::SetUpdateFrameRate, 60));
+  return l;
+}
+
+List ComponentTable() {
+  using T = TiComponent;
+  List l;
+  AddComponentProperties(l);
+  l.push_back(Prop<T>("AutoFrameRate", &T::AutoFrameRate, &T::SetAutoFrameRate, false));
+  l.push_back(Prop<T>("UpdateFrameRate", &T::UpdateFrameRate, &T::SetUpdateFrameRate, 60));
+  return l;
+}
+
 }  // namespace
 
-const std::vector<TiPlotProperty>& TiPlotPropertyRegistry::PropertiesOf(const TiPlotObject& object) {
+const TiPropertyTable& TiPlotPropertyRegistry::PropertiesOf(const TiPlotObject& object) {
   using K = TiPlotObjectKind;
   static const std::map<K, List> tables{
       {K::ToolBar, ToolBarProperties()},        {K::Legend, LegendProperties()},
@@ -374,6 +937,7 @@ const std::vector<TiPlotProperty>& TiPlotPropertyRegistry::PropertiesOf(const Ti
       {K::YAxis, AxisProperties()},             {K::Channel, ChannelProperties()},
       {K::XYChannel, XYChannelProperties()},    {K::DataView, DataViewProperties()},
       {K::DataCursor, DataCursorProperties()},  {K::Limit, LimitProperties()},
+      {K::Annotation, AnnotationProperties()},
   };
   static const List none;
   const auto it = tables.find(object.Kind());
@@ -381,10 +945,29 @@ const std::vector<TiPlotProperty>& TiPlotPropertyRegistry::PropertiesOf(const Ti
 }
 
 const TiPlotProperty* TiPlotPropertyRegistry::Find(const TiPlotObject& object, const QString& name) {
-  for (const TiPlotProperty& p : PropertiesOf(object)) {
+  return Find(PropertiesOf(object), name);
+}
+
+const TiPlotProperty* TiPlotPropertyRegistry::Find(const TiPropertyTable& table, const QString& name) {
+  for (const TiPlotProperty& p : table) {
     if (p.Name.compare(name, Qt::CaseInsensitive) == 0) {
       return &p;
     }
   }
   return nullptr;
+}
+
+const TiPropertyTable& TiPlotPropertyRegistry::PlotProperties() {
+  static const List table = PlotTable();
+  return table;
+}
+
+const TiPropertyTable& TiPlotPropertyRegistry::ComponentProperties() {
+  static const List table = ComponentTable();
+  return table;
+}
+
+const TiPropertyTable& TiPlotPropertyRegistry::FontProperties() {
+  static const List table = FontTable();
+  return table;
 }
