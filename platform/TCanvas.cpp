@@ -98,9 +98,12 @@ void TCanvas::SetTarget(QImage* target) {
   m_state.bkMode = mode;
 }
 
+// As in the class library: only a solid brush gives text and styled lines
+// an opaque background; every other style leaves what lies below (a hatch's
+// gaps included).
 void TCanvas::BrushChanged() {
   m_state.bkColor = m_brush.Color();
-  m_state.bkMode = m_brush.Style() == TBrushStyle::bsClear ? TRANSPARENT : OPAQUE;
+  m_state.bkMode = m_brush.Style() == TBrushStyle::bsSolid ? OPAQUE : TRANSPARENT;
 }
 
 void TCanvas::FontChanged() { m_state.textColor = m_font.Color(); }

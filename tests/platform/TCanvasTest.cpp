@@ -201,6 +201,32 @@ TEST(TCanvas, hatchBrushLeavesGapsWhenTransparent) {
   EXPECT_TRUE(s.Black(0, 3));
 }
 
+// Selecting a hatched brush leaves the background transparent: only the
+// hatch lines are painted, whatever the background colour.
+TEST(TCanvas, hatchedFillsKeepTheirGaps) {
+  struct Case {
+    TBrushStyle style;
+    int black;
+    TPoint line;
+    TPoint gap;
+  };
+  const Case cases[] = {
+      {TBrushStyle::bsHorizontal, 8, {5, 3}, {5, 2}}, {TBrushStyle::bsVertical, 8, {4, 6}, {3, 6}},
+      {TBrushStyle::bsFDiagonal, 8, {2, 2}, {2, 3}},  {TBrushStyle::bsBDiagonal, 8, {7, 0}, {0, 0}},
+      {TBrushStyle::bsCross, 15, {0, 3}, {0, 0}},     {TBrushStyle::bsDiagCross, 16, {3, 4}, {1, 0}},
+  };
+  for (const Case& c : cases) {
+    Surface s(8, 8);
+    s.canvas.SetBkColor(clRed);
+    s.canvas.Brush().SetColor(clBlack);
+    s.canvas.Brush().SetStyle(c.style);
+    s.canvas.FillRect(Rect(0, 0, 8, 8));
+    EXPECT_EQ(s.CountBlack(), c.black) << int(c.style);
+    EXPECT_EQ(s.image.pixel(c.line.X, c.line.Y), 0xFF000000u) << int(c.style);
+    EXPECT_EQ(s.image.pixel(c.gap.X, c.gap.Y), 0xFFFFFFFFu) << int(c.style);
+  }
+}
+
 TEST(TCanvas, gradientFillPutsStartAndStopOnTheEdges) {
   QImage image(10, 3, QImage::Format_ARGB32);
   TCanvas canvas(&image);
