@@ -3,6 +3,7 @@
 #include <QImage>
 
 #include "platform/TCanvas.h"
+#include "tests/support/QtMessageLog.h"
 
 namespace {
 // A canvas over a white image, with helpers to read pixels back.
@@ -236,4 +237,22 @@ TEST(TCanvas, gradientFillPutsStartAndStopOnTheEdges) {
   canvas.GradientFill(Rect(0, 0, 10, 3), clRed, clBlue, true);
   EXPECT_EQ(canvas.Pixel(4, 0), clRed);
   EXPECT_EQ(canvas.Pixel(4, 2), clBlue);
+}
+
+TEST(TCanvas, drawingOnAnEmptyImageDoesNothingAndSaysNothing) {
+  QImage empty;
+  TCanvas canvas(&empty);
+  const QtMessageLog log;
+  canvas.TextOut(0, 0, QStringLiteral("flat"));
+  canvas.Font().SetOrientation(900);
+  canvas.TextOut(5, 5, QStringLiteral("turned"));
+  TRect r = Rect(0, 0, 20, 20);
+  canvas.TextRect(r, 0, 0, QStringLiteral("clipped"));
+  canvas.DrawText(QStringLiteral("wrapped"), r, DT_WORDBREAK);
+  canvas.Pen().SetWidth(3);
+  canvas.MoveTo(0, 0);
+  canvas.LineTo(10, 10);
+  canvas.Rectangle(0, 0, 5, 5);
+  EXPECT_TRUE(QtMessageLog::Messages().isEmpty()) << QtMessageLog::Messages().join(QLatin1Char('\n')).toStdString();
+  EXPECT_TRUE(empty.isNull());
 }
