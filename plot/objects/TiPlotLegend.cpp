@@ -303,9 +303,15 @@ void TiPlotLegend::Layout(TCanvas& canvas) {
       m_columnList[i] = int(i) * (m_itemWidth + gap) + inner.Left;
     }
   }
-  if (m_wrapRowSpacingAuto && !Horizontal() && firstColumnRows > 1) {
-    m_rowSpacingPixels = static_cast<int>(
-        std::trunc(double(m_itemsRect.Height() - m_maxItemHeight * firstColumnRows) / (firstColumnRows - 1)));
+  // Spreading only widens the gaps: rows that do not fit keep their spacing
+  // rather than overlap.
+  const int spread =
+      firstColumnRows > 1
+          ? static_cast<int>(
+                std::trunc(double(m_itemsRect.Height() - m_maxItemHeight * firstColumnRows) / (firstColumnRows - 1)))
+          : 0;
+  if (m_wrapRowSpacingAuto && !Horizontal() && firstColumnRows > 1 && spread > m_rowSpacingPixels) {
+    m_rowSpacingPixels = spread;
     for (TiPlotLegendItem& item : m_items) {
       item.ATop = (item.ARow - 1) * (m_maxItemHeight + m_rowSpacingPixels) + m_itemsRect.Top;
     }

@@ -194,6 +194,10 @@ TEST(PlotLegend, WrapRowSpacingAuto_spreadsTheRowsOverAVerticalLegend) {
   for (int i = 0; i < 3; ++i) {
     EXPECT_EQ(items[std::size_t(i)].ATop, top + i * (h0 + gap)) << i;
   }
+  // Rows that do not fit keep their spacing instead of overlapping.
+  legend.SetDrawRect({0, 0, 200, 4 * h0});
+  legend.GetRequiredWidth(canvas);
+  EXPECT_EQ(items[1].ATop - items[0].ATop, h0 + Round(h0 * legend.RowSpacing()));
 }
 
 TEST(PlotLegend, CaptionsAndCountBounds_areProperties) {
