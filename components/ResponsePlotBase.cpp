@@ -76,6 +76,9 @@ void ResponsePlotBase::CleanUp() {
 }
 
 void ResponsePlotBase::AssignPlotFrom(const ResponsePlotBase& other) {
+  if (&other == this) {
+    return;
+  }
   CleanUp();
   Initialize();
   m_plots = std::make_unique<TPlotList>(*other.m_plots);
@@ -89,6 +92,9 @@ void ResponsePlotBase::AssignPlotFrom(const ResponsePlotBase& other) {
 }
 
 void ResponsePlotBase::AssignPlotDataFrom(const ResponsePlotBase& other) {
+  if (&other == this) {
+    return;
+  }
   m_plots = std::make_unique<TPlotList>(*other.m_plots);
   FindXMaxMin();
   FindYMaxMin();
@@ -264,7 +270,7 @@ bool ResponsePlotBase::GetPlotNumPoints(int& count, int id) const {
 bool ResponsePlotBase::GetPlotX(std::vector<double>& out, int id) const {
   const TPlotListMember* member = FindCurve(id);
   if (member != nullptr) {
-    out.assign(member->X, member->X + member->NumPoints);
+    out = member->X;
   }
   return member != nullptr;
 }
@@ -272,7 +278,7 @@ bool ResponsePlotBase::GetPlotX(std::vector<double>& out, int id) const {
 bool ResponsePlotBase::GetPlotY(std::vector<double>& out, int id) const {
   const TPlotListMember* member = FindCurve(id);
   if (member != nullptr) {
-    out.assign(member->Y, member->Y + member->NumPoints);
+    out = member->Y;
   }
   return member != nullptr;
 }

@@ -94,8 +94,10 @@ public:
   /// Held within 0..Width.
   void SetHorzTickLength(int value);
   int NumHorzGrid() const { return m_numHorzGrid; }
+  /// Held within 0..Height.
   void SetNumHorzGrid(int value);
   int NumVertGrid() const { return m_numVertGrid; }
+  /// Held within 0..Width.
   void SetNumVertGrid(int value);
   TColor GridColor() const { return m_gridColor; }
   void SetGridColor(TColor value);
@@ -178,7 +180,8 @@ public:
 
   // Layout and paint pipeline (ResponsePlotBase_Layout.cpp).
   void ResizePaintPage();
-  /// Runs the overlay painters on the plot page, then copies `page` onto the control.
+  /// Copies `page` onto the control; the plot page is shown with the
+  /// overlay painters' drawing over it and keeps its own pixels.
   void UpdatePaintPage(TPaintPage& page);
   void DrawPlotsAndLabelsNoUpdate();
   void DrawPlotsAndLabels();
@@ -187,10 +190,10 @@ public:
   void ClearPlot();
   /// Runs a full paint (layout when the size changed, Redraw, overlays)
   /// at the next paint event, and schedules it.
-  void Invalidate();
+  void InvalidatePlot();
   /// A full paint now (layout when the size changed, Redraw, overlays),
   /// shown at the next paint event.
-  void Repaint();
+  void RepaintPlot();
 
   // Renderers (ResponsePlotBase_Drawing.cpp).
   void DrawAllPlots();

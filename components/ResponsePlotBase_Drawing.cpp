@@ -89,7 +89,7 @@ void ResponsePlotBase::DrawAllPlots() {
   DrawGrid();
   DrawTicks();
   DrawAxis();
-  for (const TPlotListMember* m = m_plots->Head(); m != nullptr; m = m->Next) {
+  for (const TPlotListMember* m = m_plots->Head(); m != nullptr; m = m->Next.get()) {
     DrawOnePlot(*m);
   }
 }

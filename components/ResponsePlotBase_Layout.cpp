@@ -3,6 +3,8 @@
 #include <cmath>
 #include <numbers>
 
+#include <QImage>
+
 #include "components/PlotPixel.h"
 #include "platform/FloatToStrF.h"
 
@@ -79,8 +81,8 @@ namespace {
 // passed over, and NaN values do not take part.
 void FindRange(const TPlotList& plots, bool useY, double& max, double& min) {
   bool seeded = false;
-  for (const TPlotListMember* m = plots.Head(); m != nullptr; m = m->Next) {
-    const double* values = useY ? m->Y : m->X;
+  for (const TPlotListMember* m = plots.Head(); m != nullptr; m = m->Next.get()) {
+    const double* values = useY ? m->Y.data() : m->X.data();
     for (int i = 0; i < m->NumPoints; ++i) {
       const double v = values[i];
       if (std::isnan(v)) {
@@ -272,9 +274,20 @@ void ResponsePlotBase::PaintOverlays() {
   CuveDisplayPaint();
 }
 
+// The overlays are composed over the plot page's clean pixels, which the
+// page gets back once it is shown: a translucent fill or an antialiased
+// text looks the same however often the page is shown, and the other pages
+// never need them.
 void ResponsePlotBase::UpdatePaintPage(TPaintPage& page) {
+  QImage* image = m_plotPage->Canvas().Target();
+  if (&page != m_plotPage.get() || image == nullptr) {
+    CopyToSurface(page);
+    return;
+  }
+  const QImage clean = *image;
   PaintOverlays();
   CopyToSurface(page);
+  *image = clean;
 }
 
 void ResponsePlotBase::DrawPlotsAndLabelsNoUpdate() {
@@ -325,12 +338,12 @@ void ResponsePlotBase::ClearPlot() {
   }
 }
 
-void ResponsePlotBase::Invalidate() {
+void ResponsePlotBase::InvalidatePlot() {
   m_fullPaintRequested = true;
   TPaintBox::Invalidate();
 }
 
-void ResponsePlotBase::Repaint() {
+void ResponsePlotBase::RepaintPlot() {
   FullPaint();
   m_surfaceUpdatePending = true;
   update();
@@ -344,13 +357,12 @@ void ResponsePlotBase::FullPaint() {
     ResizePaintPage();
   }
   Redraw();
-  PaintOverlays();
   m_inPaint = false;
 }
 
 // A paint event scheduled only to show pages already copied onto the
 // surface shows the surface; every other one (first show, resize,
-// Invalidate) lays out when the size changed and redraws everything first.
+// InvalidatePlot) lays out when the size changed and redraws everything first.
 void ResponsePlotBase::Paint() {
   const bool sizeChanged = Width() != m_lastWidth || Height() != m_lastHeight;
   if (sizeChanged || m_fullPaintRequested || !m_surfaceUpdatePending) {

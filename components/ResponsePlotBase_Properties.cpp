@@ -193,15 +193,17 @@ void ResponsePlotBase::SetHorzTickLength(int value) {
   SetAndDrawPlots(*this, m_horzTickLength, std::clamp(value, 0, std::max(Width(), 0)));
 }
 
+// More grid lines than pixels show nothing more; the bound also keeps the
+// line count from overflowing.
 void ResponsePlotBase::SetNumHorzGrid(int value) {
-  m_numHorzGrid = std::max(value, 0);
+  m_numHorzGrid = std::clamp(value, 0, std::max(Height(), 0));
   if (m_autoRedraw) {
     DrawPlotsAndLabels();
   }
 }
 
 void ResponsePlotBase::SetNumVertGrid(int value) {
-  m_numVertGrid = std::max(value, 0);
+  m_numVertGrid = std::clamp(value, 0, std::max(Width(), 0));
   if (m_autoRedraw) {
     DrawPlotsAndLabels();
   }

@@ -2,51 +2,30 @@
 
 #include <algorithm>
 
-namespace {
-
-double* CopyOf(const double* values, int count) {
-  auto* copy = new double[std::size_t(std::max(count, 0))];
-  if (count > 0) {
-    std::copy(values, values + count, copy);
-  }
-  return copy;
-}
-
-}  // namespace
-
 TPlotListMember::TPlotListMember(const TPlotListMember& other)
-    : X(CopyOf(other.X, other.NumPoints)),
-      Y(CopyOf(other.Y, other.NumPoints)),
-      Color(other.Color),
-      Style(other.Style),
-      NumPoints(other.NumPoints),
+    : X(other.X), Y(other.Y), Color(other.Color), Style(other.Style), NumPoints(other.NumPoints),
       PlotId(other.PlotId) {}
 
-void TPlotListMember::FreeArrays() {
-  delete[] X;
-  delete[] Y;
-  X = nullptr;
-  Y = nullptr;
+// Unlinks the rest of the list one member at a time, so that a long list
+// does not free itself recursively.
+TPlotListMember::~TPlotListMember() {
+  while (Next) {
+    Next = std::move(Next->Next);
+  }
 }
 
 TPlotList::TPlotList(const TPlotList& other) {
-  for (const TPlotListMember* m = other.m_head; m != nullptr; m = m->Next) {
-    auto* copy = new TPlotListMember(*m);
-    copy->Next = m_head;
-    m_head = copy;
+  for (const TPlotListMember* m = other.Head(); m != nullptr; m = m->Next.get()) {
+    auto copy = std::make_unique<TPlotListMember>(*m);
+    copy->Next = std::move(m_head);
+    m_head = std::move(copy);
   }
 }
 
-void TPlotList::DeleteAll() {
-  while (m_head != nullptr) {
-    TPlotListMember* next = m_head->Next;
-    delete m_head;
-    m_head = next;
-  }
-}
+void TPlotList::DeleteAll() { m_head.reset(); }
 
 bool TPlotList::Find(int plotId, TPlotListMember*& member) const {
-  for (member = m_head; member != nullptr; member = member->Next) {
+  for (member = m_head.get(); member != nullptr; member = member->Next.get()) {
     if (member->PlotId == plotId) {
       return true;
     }
@@ -57,40 +36,40 @@ bool TPlotList::Find(int plotId, TPlotListMember*& member) const {
 bool TPlotList::AddOrReplace(const double* x, const double* y, int count, int plotId, TColor color,
                              TMyPlotStyle style) {
   count = std::max(count, 0);
+  // Copied before the member lets go of its own points, which x and y may be.
+  std::vector<double> xs(x, x + count);
+  std::vector<double> ys(y, y + count);
   TPlotListMember* member = nullptr;
   const bool found = Find(plotId, member);
-  if (found) {
-    member->FreeArrays();
-  } else {
-    member = new TPlotListMember;
-    member->PlotId = plotId;
-    member->Color = color;
-    member->Style = style;
-    member->Next = m_head;
-    m_head = member;
+  if (!found) {
+    auto added = std::make_unique<TPlotListMember>();
+    added->PlotId = plotId;
+    added->Color = color;
+    added->Style = style;
+    added->Next = std::move(m_head);
+    m_head = std::move(added);
+    member = m_head.get();
   }
-  member->X = CopyOf(x, count);
-  member->Y = CopyOf(y, count);
+  member->X = std::move(xs);
+  member->Y = std::move(ys);
   member->NumPoints = count;
   return found;
 }
 
 bool TPlotList::Remove(int plotId) {
-  TPlotListMember** link = &m_head;
-  while (*link != nullptr && (*link)->PlotId != plotId) {
+  std::unique_ptr<TPlotListMember>* link = &m_head;
+  while (*link && (*link)->PlotId != plotId) {
     link = &(*link)->Next;
   }
-  if (*link == nullptr) {
+  if (!*link) {
     return false;
   }
-  TPlotListMember* member = *link;
-  *link = member->Next;
-  delete member;
+  *link = std::move((*link)->Next);
   return true;
 }
 
 void TPlotList::AppendFrom(const TPlotList& other) {
-  for (const TPlotListMember* m = other.m_head; m != nullptr; m = m->Next) {
-    AddOrReplace(m->X, m->Y, m->NumPoints, m->PlotId, m->Color, m->Style);
+  for (const TPlotListMember* m = other.Head(); m != nullptr; m = m->Next.get()) {
+    AddOrReplace(m->X.data(), m->Y.data(), m->NumPoints, m->PlotId, m->Color, m->Style);
   }
 }

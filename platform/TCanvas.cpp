@@ -13,6 +13,9 @@
 #include "platform/TwoPixelPen.h"
 
 namespace {
+// Drawing on no image, or on an empty one, does nothing (and opens no painter).
+bool NoPixels(const QImage* image) { return image == nullptr || image->isNull(); }
+
 constexpr QRgb kOpaque = 0xFF000000u;
 // Lines are cut to this margin around the image before they are stepped.
 constexpr int kLineMargin = 64;
@@ -98,9 +101,12 @@ void TCanvas::SetTarget(QImage* target) {
   m_state.bkMode = mode;
 }
 
+// As in the class library: only a solid brush gives text and styled lines
+// an opaque background; every other style leaves what lies below (a hatch's
+// gaps included).
 void TCanvas::BrushChanged() {
   m_state.bkColor = m_brush.Color();
-  m_state.bkMode = m_brush.Style() == TBrushStyle::bsClear ? TRANSPARENT : OPAQUE;
+  m_state.bkMode = m_brush.Style() == TBrushStyle::bsSolid ? OPAQUE : TRANSPARENT;
 }
 
 void TCanvas::FontChanged() { m_state.textColor = m_font.Color(); }
@@ -296,7 +302,7 @@ void TCanvas::PlotPen(int dx, int dy, QRgb pen) {
 }
 
 void TCanvas::DrawPenLine(TPoint from, TPoint to) {
-  if (m_pen.Style() == TPenStyle::psClear || m_target == nullptr) {
+  if (m_pen.Style() == TPenStyle::psClear || NoPixels(m_target)) {
     return;
   }
   if (m_pen.Width() > 1) {
@@ -347,7 +353,7 @@ std::unique_ptr<QPainter> TCanvas::BeginPainter() const {
 }
 
 void TCanvas::DrawWideLines(const std::vector<TPoint>& points, bool closed) {
-  if (m_target == nullptr) {
+  if (NoPixels(m_target)) {
     return;
   }
   if (m_pen.Width() == 2 && m_pen.Mode() == TPenMode::pmCopy && m_target->depth() == 32) {
@@ -420,7 +426,7 @@ void TCanvas::Polyline(const std::vector<TPoint>& points) {
 }
 
 void TCanvas::Polygon(const std::vector<TPoint>& points) {
-  if (points.size() < 2 || m_target == nullptr) {
+  if (points.size() < 2 || NoPixels(m_target)) {
     return;
   }
   std::vector<TPoint> device;
@@ -444,7 +450,7 @@ void TCanvas::Polygon(const std::vector<TPoint>& points) {
 }
 
 void TCanvas::PaintShape(const TRect& bounds, int cornerWidth, int cornerHeight) {
-  if (m_target == nullptr) {
+  if (NoPixels(m_target)) {
     return;
   }
   const TPoint offset = LogicalToDevice({0, 0});
@@ -527,7 +533,7 @@ void TCanvas::Ellipse(int left, int top, int right, int bottom) {
 }
 
 void TCanvas::FillRect(const TRect& r) {
-  if (r.IsEmpty() || m_target == nullptr) {
+  if (r.IsEmpty() || NoPixels(m_target)) {
     return;
   }
   const TPoint a = LogicalToDevice(r.TopLeft());
@@ -548,7 +554,7 @@ void TCanvas::FrameRect(const TRect& r) {
 }
 
 void TCanvas::DrawFocusRect(const TRect& r) {
-  if (r.IsEmpty() || m_target == nullptr) {
+  if (r.IsEmpty() || NoPixels(m_target)) {
     return;
   }
   const TPoint o = LogicalToDevice({0, 0});
@@ -585,7 +591,7 @@ bool TCanvas::PtVisible(int x, int y) const {
 }
 
 void TCanvas::FillRgn(const TRegion& region) {
-  if (m_target == nullptr) {
+  if (NoPixels(m_target)) {
     return;
   }
   const TPoint o = LogicalToDevice({0, 0});
@@ -599,7 +605,7 @@ void TCanvas::FillRgn(const TRegion& region) {
 }
 
 void TCanvas::GradientFill(const TRect& r, TColor start, TColor stop, bool vertical) {
-  if (r.IsEmpty() || m_target == nullptr) {
+  if (r.IsEmpty() || NoPixels(m_target)) {
     return;
   }
   const QRgb a = ColorToQRgb(start);

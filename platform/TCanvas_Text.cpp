@@ -6,6 +6,9 @@
 #include <QPainter>
 
 namespace {
+// Drawing on no image, or on an empty one, does nothing (and opens no painter).
+bool NoPixels(const QImage* image) { return image == nullptr || image->isNull(); }
+
 struct Line {
   QString text;
   int underline = -1;  // index of the prefixed character, or -1
@@ -123,7 +126,7 @@ void TCanvas::DrawTextLine(int x, int top, const QString& text, int underlineInd
 }
 
 void TCanvas::TextOut(int x, int y, const QString& text) {
-  if (m_target == nullptr) {
+  if (NoPixels(m_target)) {
     return;
   }
   const unsigned align = m_state.textAlign;
@@ -171,7 +174,7 @@ void TCanvas::TextOut(int x, int y, const QString& text) {
 }
 
 void TCanvas::TextRect(const TRect& r, int x, int y, const QString& text) {
-  if (m_target == nullptr) {
+  if (NoPixels(m_target)) {
     return;
   }
   if (m_state.bkMode == OPAQUE) {
@@ -256,7 +259,7 @@ int TCanvas::DrawText(const QString& text, TRect& rect, unsigned flags) {
     rect.Bottom = rect.Top + textHeight;
     return textHeight;
   }
-  if (m_target == nullptr) {
+  if (NoPixels(m_target)) {
     return result;
   }
   const TRect* clip = (flags & DT_NOCLIP) ? nullptr : &rect;

@@ -105,10 +105,7 @@ bool TiPlotLegend::ColumnShown(Column column) const {
   return false;
 }
 
-QString TiPlotLegend::ColumnCaption(Column column) const {
-  static const char* const captions[cCount] = {"", "", "Title", "X-Axis", "Y-Axis", "X", "Y", "Y-Max", "Y-Min", "Y-Mean"};
-  return TranslateString(QString::fromLatin1(captions[column]));
-}
+QString TiPlotLegend::ColumnCaption(Column column) const { return TranslateString(m_captions[column]); }
 
 QString TiPlotLegend::CellText(TiPlotChannelCustom& channel, Column column) {
   switch (column) {
@@ -186,18 +183,31 @@ void TiPlotLegend::Layout(TCanvas& canvas) {
       }
     }
   }
-  for (const TiPlotLegendItem& item : m_items) {
+  const int nameWidth = Round(w0 * m_channelNameMaxWidth);
+  m_maxItemHeight = 0;
+  for (TiPlotLegendItem& item : m_items) {
     const QString label = ChannelLabel(*item.Channel);
-    canvas.Font().Assign(m_selectedItemFont);
-    m_width[cName] = std::max(m_width[cName], canvas.TextWidth(label));
-    canvas.Font().Assign(m_font);
-    for (int c = cName; c < cCount; ++c) {
+    if (m_channelNameMaxWidth != 0) {
+      // Names wrap inside the fixed column; an entry is as high as its
+      // name wrapped in the taller of the two fonts.
+      canvas.Font().Assign(m_selectedItemFont);
+      item.MaxHeight = WrappedTextHeight(canvas, label, nameWidth);
+      canvas.Font().Assign(m_font);
+      item.MaxHeight = std::max(item.MaxHeight, WrappedTextHeight(canvas, label, nameWidth));
+      m_width[cName] = std::max(m_width[cName], nameWidth);
+    } else {
+      canvas.Font().Assign(m_selectedItemFont);
+      m_width[cName] = std::max(m_width[cName], canvas.TextWidth(label));
+      canvas.Font().Assign(m_font);
+      m_width[cName] = std::max(m_width[cName], canvas.TextWidth(label));
+    }
+    m_maxItemHeight = std::max(m_maxItemHeight, item.MaxHeight);
+    for (int c = cXAxisTitle; c < cCount; ++c) {
       if (ColumnShown(Column(c))) {
         m_width[c] = std::max(m_width[c], canvas.TextWidth(CellText(*item.Channel, Column(c))));
       }
     }
   }
-  m_maxItemHeight = h0;
   for (Column c : {cLine, cMarker}) {
     if (ColumnShown(c)) {
       m_width[c] = m_lineColumnWidth + 3;
@@ -244,8 +254,12 @@ void TiPlotLegend::Layout(TCanvas& canvas) {
   int r = 1;
   int c = 1;
   int y = m_itemsRect.Top;
+  int firstColumnRows = 0;
   for (int i = m_itemViewStartIndex; i < n; ++i) {
     TiPlotLegendItem& item = m_items[std::size_t(i)];
+    if (c == 1) {
+      firstColumnRows = r;
+    }
     item.ARow = r;
     item.ACol = c;
     item.ALeft = m_columnList[std::size_t(c - 1)];
@@ -283,6 +297,19 @@ void TiPlotLegend::Layout(TCanvas& canvas) {
     }
     for (std::size_t i = 0; i < m_columnList.size(); ++i) {
       m_columnList[i] = int(i) * (m_itemWidth + gap) + inner.Left;
+    }
+  }
+  // Spreading only widens the gaps: rows that do not fit keep their spacing
+  // rather than overlap.
+  const int spread =
+      firstColumnRows > 1
+          ? static_cast<int>(
+                std::trunc(double(m_itemsRect.Height() - m_maxItemHeight * firstColumnRows) / (firstColumnRows - 1)))
+          : 0;
+  if (m_wrapRowSpacingAuto && !Horizontal() && firstColumnRows > 1 && spread > m_rowSpacingPixels) {
+    m_rowSpacingPixels = spread;
+    for (TiPlotLegendItem& item : m_items) {
+      item.ATop = (item.ARow - 1) * (m_maxItemHeight + m_rowSpacingPixels) + m_itemsRect.Top;
     }
   }
   m_upButton->SetEnabled(m_itemViewStartIndex != 0);
@@ -458,4 +485,9 @@ void TiPlotLegend::NotificationSetFocus(TObject* sender) {
   if (other != nullptr && other != this && other->UserSelected()) {
     SetUserSelected(false);
   }
+}
+
+void TiPlotLegend::NotificationRemove(TObject* sender) {
+  TiPlotLayoutObject::NotificationRemove(sender);
+  std::erase_if(m_items, [sender](const TiPlotLegendItem& item) { return item.Channel == sender; });
 }

@@ -105,6 +105,38 @@ public:
   void SetChannelNameColorStyle(TiPlotLegendChannelNameColorStyle value) {
     StoreAndChange(value, m_channelNameColorStyle);
   }
+  /// Values below 1 become 1.
+  int WrapColAutoCountMax() const { return m_wrapColAutoCountMax; }
+  void SetWrapColAutoCountMax(int value) { StoreAndChange(std::max(value, 1), m_wrapColAutoCountMax); }
+  int WrapRowAutoCountMax() const { return m_wrapRowAutoCountMax; }
+  void SetWrapRowAutoCountMax(int value) { StoreAndChange(std::max(value, 1), m_wrapRowAutoCountMax); }
+  /// Spread the wrap columns over the width of a horizontal legend.
+  bool WrapColSpacingAuto() const { return m_wrapColSpacingAuto; }
+  void SetWrapColSpacingAuto(bool value) { StoreAndChange(value, m_wrapColSpacingAuto); }
+  /// Spread the rows over the height of a vertical legend.
+  bool WrapRowSpacingAuto() const { return m_wrapRowSpacingAuto; }
+  void SetWrapRowSpacingAuto(bool value) { StoreAndChange(value, m_wrapRowSpacingAuto); }
+  /// 0: the name column is as wide as the widest name; else its width in
+  /// "0" widths, names wrapped at words and entries as high as they need.
+  double ChannelNameMaxWidth() const { return m_channelNameMaxWidth; }
+  void SetChannelNameMaxWidth(double value) { StoreAndChange(value, m_channelNameMaxWidth); }
+  /// Captions of the title row, translated when drawn.
+  QString CaptionColumnTitle() const { return m_captions[cName]; }
+  void SetCaptionColumnTitle(const QString& value) { StoreAndChange(value, m_captions[cName]); }
+  QString CaptionColumnXAxisTitle() const { return m_captions[cXAxisTitle]; }
+  void SetCaptionColumnXAxisTitle(const QString& value) { StoreAndChange(value, m_captions[cXAxisTitle]); }
+  QString CaptionColumnYAxisTitle() const { return m_captions[cYAxisTitle]; }
+  void SetCaptionColumnYAxisTitle(const QString& value) { StoreAndChange(value, m_captions[cYAxisTitle]); }
+  QString CaptionColumnXValue() const { return m_captions[cXValue]; }
+  void SetCaptionColumnXValue(const QString& value) { StoreAndChange(value, m_captions[cXValue]); }
+  QString CaptionColumnYValue() const { return m_captions[cYValue]; }
+  void SetCaptionColumnYValue(const QString& value) { StoreAndChange(value, m_captions[cYValue]); }
+  QString CaptionColumnYMax() const { return m_captions[cYMax]; }
+  void SetCaptionColumnYMax(const QString& value) { StoreAndChange(value, m_captions[cYMax]); }
+  QString CaptionColumnYMin() const { return m_captions[cYMin]; }
+  void SetCaptionColumnYMin(const QString& value) { StoreAndChange(value, m_captions[cYMin]); }
+  QString CaptionColumnYMean() const { return m_captions[cYMean]; }
+  void SetCaptionColumnYMean(const QString& value) { StoreAndChange(value, m_captions[cYMean]); }
   int LineColumnWidth() const { return m_lineColumnWidth; }
   void SetLineColumnWidth(int value) { StoreAndChange(value, m_lineColumnWidth); }
   int LineColumnHeight() const { return m_lineColumnHeight; }
@@ -125,6 +157,9 @@ public:
   TiPlotObject* DoMouseOver(int x, int y) override;
   void DoMouseUp(const TiPlotMouseData& mouseData) override;
   void NotificationSetFocus(TObject* sender) override;
+  /// Drops the entry of a channel being removed, so that nothing before the
+  /// next layout reaches it.
+  void NotificationRemove(TObject* sender) override;
 
   /// The entry's name: TitleText, or Name when the title is blank.
   static QString ChannelLabel(const TiPlotChannelCustom& channel);
@@ -174,6 +209,18 @@ private:
   bool m_wrapColSpacingAuto = true;
   bool m_wrapRowSpacingAuto = false;
   TiPlotLegendChannelNameColorStyle m_channelNameColorStyle = TiPlotLegendChannelNameColorStyle::iplcncsFont;
+  double m_channelNameMaxWidth = 0;
+  // By column; the line and marker columns have none.
+  QString m_captions[cCount] = {QString(),
+                                QString(),
+                                QStringLiteral("Title"),
+                                QStringLiteral("X-Axis"),
+                                QStringLiteral("Y-Axis"),
+                                QStringLiteral("X"),
+                                QStringLiteral("Y"),
+                                QStringLiteral("Y-Max"),
+                                QStringLiteral("Y-Min"),
+                                QStringLiteral("Y-Mean")};
   int m_lineColumnWidth = 13;
   int m_lineColumnHeight = 3;
   std::unique_ptr<TiPlotLegendButton> m_upButton;

@@ -36,5 +36,17 @@ inline std::unique_ptr<LMyFFTDrawHpLp6dB> MakeMainWindowPlot(int width = 1070, i
 /// The page's pixel at (x, y) as a TColor.
 inline TColor PagePixel(TPaintPage& page, int x, int y) { return page.Canvas().Pixel(x, y); }
 
+/// The image's pixel at (x, y) as a TColor.
+inline TColor ImagePixel(const QImage& image, int x, int y) {
+  const QRgb rgb = image.pixel(x, y);
+  return RGB(qRed(rgb), qGreen(rgb), qBlue(rgb));
+}
+
+/// What the control shows of its plot page (overlays included): the
+/// surface cut to the page's rectangle.
+inline QImage ShownPlotPage(ResponsePlotBase& plot) {
+  return plot.Surface().Image().copy(plot.PlotPage().Dest().ToQRect());
+}
+
 /// A flat curve of 4096 points at `value`.
 inline std::vector<double> FlatCurve(double value, int count = 4096) { return std::vector<double>(count, value); }

@@ -26,10 +26,10 @@ std::unique_ptr<PlotClass> BarePlot() {
   return plot;
 }
 
-bool ColourInBox(TPaintPage& page, TColor colour, int left, int top, int right, int bottom) {
-  for (int y = std::max(top, 0); y < std::min(bottom, page.Bitmap().Height()); ++y) {
-    for (int x = std::max(left, 0); x < std::min(right, page.Bitmap().Width()); ++x) {
-      if (page.Canvas().Pixel(x, y) == colour) {
+bool ColourInBox(const QImage& image, TColor colour, int left, int top, int right, int bottom) {
+  for (int y = std::max(top, 0); y < std::min(bottom, image.height()); ++y) {
+    for (int x = std::max(left, 0); x < std::min(right, image.width()); ++x) {
+      if (ImagePixel(image, x, y) == colour) {
         return true;
       }
     }
@@ -37,10 +37,10 @@ bool ColourInBox(TPaintPage& page, TColor colour, int left, int top, int right, 
   return false;
 }
 
-bool InkInBox(TPaintPage& page, int left, int top, int right, int bottom) {
-  for (int y = std::max(top, 0); y < std::min(bottom, page.Bitmap().Height()); ++y) {
-    for (int x = std::max(left, 0); x < std::min(right, page.Bitmap().Width()); ++x) {
-      if (page.Canvas().Pixel(x, y) != clBlack) {
+bool InkInBox(const QImage& image, int left, int top, int right, int bottom) {
+  for (int y = std::max(top, 0); y < std::min(bottom, image.height()); ++y) {
+    for (int x = std::max(left, 0); x < std::min(right, image.width()); ++x) {
+      if (ImagePixel(image, x, y) != clBlack) {
         return true;
       }
     }
@@ -49,12 +49,13 @@ bool InkInBox(TPaintPage& page, int left, int top, int right, int bottom) {
 }
 
 // Which of the text rows at offsets (from the point) hold any drawing.
-std::vector<bool> TextRows(ResponsePlotBase& plot, double x, double gain, const std::vector<int>& offsets) {
+std::vector<bool> TextRows(ResponsePlotBase& plot, const QImage& image, double x, double gain,
+                           const std::vector<int>& offsets) {
   const int sx = int(plot.ScreenX(x) - 20);
   const double sy = plot.ScreenY(gain);
   std::vector<bool> rows;
   for (int offset : offsets) {
-    rows.push_back(InkInBox(plot.PlotPage(), sx, int(sy + offset) + 2, sx + 90, int(sy + offset) + 10));
+    rows.push_back(InkInBox(image, sx, int(sy + offset) + 2, sx + 90, int(sy + offset) + 10));
   }
   return rows;
 }
@@ -82,19 +83,19 @@ TEST(ResponsePlotOverlays, DrawBlock_recordsLevelFirstAndPaintsWithAWiderPenLate
   const TPoint p = plot->GetBlockPos(4);
   EXPECT_EQ(p.X, int(plot->ScreenX(2048.0)));
   EXPECT_EQ(p.Y, int(plot->ScreenY(-6.0)));
-  TPaintPage& page = plot->PlotPage();
+  const QImage& page = plot->PlotPage().Bitmap().Image();
   EXPECT_TRUE(ColourInBox(page, clRed, p.X - 3, p.Y - 3, p.X + 4, p.Y + 4));
   EXPECT_FALSE(ColourInBox(page, clRed, p.X + 5, p.Y - 1, p.X + 6, p.Y + 1));
   // The number's white ink lies 23 pixels above the point.
   EXPECT_TRUE(ColourInBox(page, clWhite, p.X - 3, p.Y - 23, p.X + 10, p.Y - 8));
   plot->DrawAllPlots();
   plot->UpdateCurvePage();
-  EXPECT_TRUE(ColourInBox(page, clRed, p.X + 4, p.Y - 1, p.X + 6, p.Y + 1));
+  EXPECT_TRUE(ColourInBox(ShownPlotPage(*plot), clRed, p.X + 4, p.Y - 1, p.X + 6, p.Y + 1));
 }
 
 TEST(ResponsePlotOverlays, unknownShapesAndHiddenMarkersAreNotRepainted) {
   auto plot = BarePlot();
-  TPaintPage& page = plot->PlotPage();
+  const QImage& page = plot->PlotPage().Bitmap().Image();
   plot->DrawBlock(0.0, 2000.0, clRed, 7, false, 7);
   EXPECT_FALSE(ColourInBox(page, clRed, 0, 0, 2000, 300));
   EXPECT_EQ(plot->GetBlockPos(7).X, int(plot->ScreenX(2000.0)));
@@ -102,7 +103,7 @@ TEST(ResponsePlotOverlays, unknownShapesAndHiddenMarkersAreNotRepainted) {
   EXPECT_TRUE(ColourInBox(page, clRed, 0, 0, 2000, 300));
   plot->DrawAllPlots();
   plot->UpdateCurvePage();
-  EXPECT_FALSE(ColourInBox(page, clRed, 0, 0, 2000, 300));
+  EXPECT_FALSE(ColourInBox(ShownPlotPage(*plot), clRed, 0, 0, 2000, 300));
 }
 
 TEST(ResponsePlotOverlays, markerIndicesOutsideTheTableAreIgnored) {
@@ -135,26 +136,30 @@ TEST(ResponsePlotOverlays, parameterTextLinesByBandTypeAndSide) {
   for (const Case& c : cases) {
     auto plot = BarePlot();
     plot->DrawParam(c.code, c.gain, 2000.0, 1000.0f, 0.707, clYellow);
-    EXPECT_EQ(TextRows(*plot, 2000.0, c.gain, kAbove), c.above) << c.code << " " << c.gain;
-    EXPECT_EQ(TextRows(*plot, 2000.0, c.gain, kBelow), c.below) << c.code << " " << c.gain;
+    const QImage& page = plot->PlotPage().Bitmap().Image();
+    EXPECT_EQ(TextRows(*plot, page, 2000.0, c.gain, kAbove), c.above) << c.code << " " << c.gain;
+    EXPECT_EQ(TextRows(*plot, page, 2000.0, c.gain, kBelow), c.below) << c.code << " " << c.gain;
   }
 }
 
 TEST(ResponsePlotOverlays, phasePlotWritesItsOwnLinesAndMoreOnRepaint) {
   auto phase = BarePlot<LMyFFTDrawPhase>();
   phase->DrawParam(3, -3.0, 2000.0, 1000.0f, 1.0, clYellow);
-  EXPECT_EQ(TextRows(*phase, 2000.0, -3.0, kAbove), (std::vector<bool>{true, true, false}));
+  EXPECT_EQ(TextRows(*phase, phase->PlotPage().Bitmap().Image(), 2000.0, -3.0, kAbove),
+            (std::vector<bool>{true, true, false}));
 
   auto silent = BarePlot<LMyFFTDrawPhase>();
   silent->DrawParam(8, -3.0, 2000.0, 1000.0f, 1.0, clYellow);
-  EXPECT_EQ(TextRows(*silent, 2000.0, -3.0, kAbove), (std::vector<bool>{false, false, false}));
+  EXPECT_EQ(TextRows(*silent, silent->PlotPage().Bitmap().Image(), 2000.0, -3.0, kAbove),
+            (std::vector<bool>{false, false, false}));
   silent->SetCurveDisplay(true);
   silent->UpdateCurvePage();
-  EXPECT_EQ(TextRows(*silent, 2000.0, -3.0, kAbove), (std::vector<bool>{true, true, false}));
+  EXPECT_EQ(TextRows(*silent, ShownPlotPage(*silent), 2000.0, -3.0, kAbove), (std::vector<bool>{true, true, false}));
 
   auto tenth = BarePlot<LMyFFTDrawPhase>();
   tenth->DrawParam(10, 0.1, 2000.0, 1000.0f, 1.0, clYellow);
-  EXPECT_EQ(TextRows(*tenth, 2000.0, 0.1, kBelow), (std::vector<bool>{true, false, false}));
+  EXPECT_EQ(TextRows(*tenth, tenth->PlotPage().Bitmap().Image(), 2000.0, 0.1, kBelow),
+            (std::vector<bool>{true, false, false}));
 }
 
 TEST(ResponsePlotOverlays, parameterDisplayWritesBesideCircleMarkersButNotTheSelectedBand) {
@@ -166,16 +171,16 @@ TEST(ResponsePlotOverlays, parameterDisplayWritesBesideCircleMarkersButNotTheSel
   plot->UpdateCurvePage();
   const int sx = int(plot->ScreenX(2000.0) - 20);
   const int sy = int(plot->ScreenY(-3.0));
-  EXPECT_TRUE(ColourInBox(plot->PlotPage(), clWhite, sx, sy - 43, sx + 60, sy - 32));
-  EXPECT_FALSE(ColourInBox(plot->PlotPage(), clWhite, sx, sy - 69, sx + 60, sy - 45));
+  EXPECT_TRUE(ColourInBox(ShownPlotPage(*plot), clWhite, sx, sy - 43, sx + 60, sy - 32));
+  EXPECT_FALSE(ColourInBox(ShownPlotPage(*plot), clWhite, sx, sy - 69, sx + 60, sy - 45));
 
   plot->DrawParam(0, -3.0, 2000.0, 1000.0f, 1.0, clYellow);
   plot->DrawAllPlots();
   plot->UpdateCurvePage();
-  EXPECT_FALSE(ColourInBox(plot->PlotPage(), clWhite, sx, sy - 43, sx + 60, sy - 32));
+  EXPECT_FALSE(ColourInBox(ShownPlotPage(*plot), clWhite, sx, sy - 43, sx + 60, sy - 32));
 }
 
-TEST(ResponsePlotOverlays, fillIsTranslucentGreyAndDarkensWhenPaintedTwice) {
+TEST(ResponsePlotOverlays, fillIsTranslucentGreyAndLooksTheSameAfterEveryUpdate) {
   auto plot = BarePlot();
   const auto curve = FlatCurve(6.0);
   plot->DrawParam(0, 6.0, 2000.0, 1000.0f, 1.0, clYellow);
@@ -186,9 +191,14 @@ TEST(ResponsePlotOverlays, fillIsTranslucentGreyAndDarkensWhenPaintedTwice) {
   plot->SetCurveDisplay(true);
   plot->DrawAllPlots();
   plot->UpdateCurvePage();
-  EXPECT_EQ(PagePixel(plot->PlotPage(), x, y), RGB(15, 15, 15));
-  plot->UpdateCurvePage();
-  EXPECT_EQ(PagePixel(plot->PlotPage(), x, y), RGB(28, 28, 28));
+  EXPECT_EQ(ImagePixel(ShownPlotPage(*plot), x, y), RGB(15, 15, 15));
+  EXPECT_EQ(PagePixel(plot->PlotPage(), x, y), clBlack);
+  const QImage once = ShownPlotPage(*plot);
+  for (int i = 0; i < 10; ++i) {
+    plot->UpdateCurvePage();
+    plot->RedrawScreen();
+  }
+  EXPECT_EQ(ShownPlotPage(*plot), once);
 }
 
 TEST(ResponsePlotOverlays, fillClosureFollowsTheLastBandType) {
@@ -244,9 +254,10 @@ TEST(ResponsePlotOverlays, overlayLineIsDashedAtOnceDottedOnRepaintAndStays) {
   EXPECT_EQ(PagePixel(page, x - 4, sy), clYellow);
   plot->DrawAllPlots();
   plot->UpdateCurvePage();
-  EXPECT_EQ(PagePixel(page, x, 0), clRed);
-  EXPECT_NE(PagePixel(page, x, 4), clRed);
-  EXPECT_EQ(PagePixel(page, x, 6), clRed);
+  const QImage shown = ShownPlotPage(*plot);
+  EXPECT_EQ(ImagePixel(shown, x, 0), clRed);
+  EXPECT_NE(ImagePixel(shown, x, 4), clRed);
+  EXPECT_EQ(ImagePixel(shown, x, 6), clRed);
 }
 
 TEST(ResponsePlotOverlays, emptyOverlayTextStopsTheRepaintOfThePreviousOne) {
@@ -254,12 +265,11 @@ TEST(ResponsePlotOverlays, emptyOverlayTextStopsTheRepaintOfThePreviousOne) {
   plot->DrawTextA(350, 60, 60, clBtnFace, QStringLiteral("Times New Roman"), QStringLiteral("BYPASS"));
   plot->DrawAllPlots();
   plot->UpdateCurvePage();
-  TPaintPage& page = plot->PlotPage();
-  EXPECT_TRUE(ColourInBox(page, ColorToRGB(clBtnFace), 350, 60, 800, 160));
+  EXPECT_TRUE(ColourInBox(ShownPlotPage(*plot), ColorToRGB(clBtnFace), 350, 60, 800, 160));
   plot->DrawTextA(350, 60, 60, clBtnFace, QStringLiteral("Times New Roman"), QString());
   plot->DrawAllPlots();
   plot->UpdateCurvePage();
-  EXPECT_FALSE(ColourInBox(page, ColorToRGB(clBtnFace), 350, 60, 800, 160));
+  EXPECT_FALSE(ColourInBox(ShownPlotPage(*plot), ColorToRGB(clBtnFace), 350, 60, 800, 160));
 }
 
 TEST(ResponsePlotOverlays, UpdateCurvePageShowsThePlotPageOnTheControl) {
@@ -287,4 +297,23 @@ TEST(ResponsePlotOverlays, phasePlotDrawsTheSamePagesApartFromParameterTexts) {
   }
   EXPECT_EQ(response->PlotPage().Bitmap().Image(), phase->PlotPage().Bitmap().Image());
   EXPECT_EQ(response->Surface().Image(), phase->Surface().Image());
+}
+
+// A marker's cross-hatched square and its number leave the page around
+// their ink: the 3 dB grid line runs on through the number's cell.
+TEST(ResponsePlotOverlays, gridLinePassesThroughAMarkerNumbersCell) {
+  auto plot = MakeMainWindowPlot();
+  plot->DrawBlock(0.0, 2000.0, clRed, 0, false, 1);
+  plot->DrawAllPlots();
+  plot->UpdateCurvePage();
+  const QImage shown = ShownPlotPage(*plot);
+  const TPoint p = plot->GetBlockPos(0);
+  const int row = int(plot->ScreenY(3.0));
+  ASSERT_GT(row, p.Y - 23);
+  ASSERT_LT(row, p.Y - 12);
+  int grid = 0;
+  for (int x = p.X - 3; x < p.X + 3; ++x) {
+    grid += ImagePixel(shown, x, row) == plot->GridColor() ? 1 : 0;
+  }
+  EXPECT_GE(grid, 3);
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/components/PlotTestSupport.h"
+#include "tests/support/QtMessageLog.h"
 
 namespace {
 
@@ -28,15 +29,15 @@ TEST(ResponsePlotPaint, anUpdateShowsTheSurfaceWhileRepaintRedrawsEverything) {
   const TRect area = plot->PlotPage().Dest();
   const int x = area.Left + int(plot->ScreenX(3000.0));
   const int y = area.Top + int(plot->ScreenY(3.0));
-  EXPECT_EQ(Shown(*plot, x, y), RGB(28, 28, 28));
-  // A page changed but not shown stays off the screen until a Repaint
-  // redraws the page from scratch.
+  EXPECT_EQ(Shown(*plot, x, y), RGB(15, 15, 15));
+  // A page changed but not shown stays off the screen until a repaint
+  // redraws the page from scratch; the fill is painted once again.
   plot->PlotPage().Clear(clNavy);
   const int above = area.Top + int(plot->ScreenY(12.0));
   EXPECT_EQ(Shown(*plot, x, above), clBlack);
-  plot->Repaint();
+  plot->RepaintPlot();
   EXPECT_EQ(Shown(*plot, x, above), clBlack);
-  EXPECT_NE(Shown(*plot, x, y), RGB(28, 28, 28));
+  EXPECT_EQ(Shown(*plot, x, y), RGB(15, 15, 15));
 }
 
 TEST(ResponsePlotPaint, aHiddenPlotStillDrawsIntoItsPages) {
@@ -57,4 +58,24 @@ TEST(ResponsePlotPaint, aHiddenPlotStillDrawsIntoItsPages) {
   plot->PlotPage().Clear(clNavy);
   plot->FFTDraw(curve.data(), 4096, 2, clBlue, 0);
   EXPECT_EQ(PagePixel(plot->PlotPage(), 300, 20), clNavy);
+}
+
+// Before its first layout every page is empty: the plot's drawing, the
+// overlays' translucent fill and a copy of the plot do nothing there.
+TEST(ResponsePlotPaint, drawingBeforeTheFirstLayoutSaysNothing) {
+  const QtMessageLog log;
+  LMyFFTDrawHpLp6dB plot;
+  plot.SetShowYTitle(true);
+  plot.SetShowPlotTitle(true);
+  const auto curve = FlatCurve(3.0);
+  plot.FFTDraw(curve.data(), 4096, 1, clRed, 0);
+  plot.DrawBlock(3.0, 2000.0, clRed, 0, false, 1);
+  plot.DrawParam(0, 3.0, 2000.0, 1000.0f, 1.0, clYellow);
+  plot.DrawCurveFill(0, curve.data(), 4096);
+  plot.SetCurveDisplay(true);
+  plot.DrawTextA(10, 10, 60, clBtnFace, QStringLiteral("Times New Roman"), QStringLiteral("BYPASS"));
+  plot.UpdateCurvePage();
+  plot.Redraw();
+  const LMyFFTDrawHpLp6dB copy(plot, nullptr);
+  EXPECT_TRUE(QtMessageLog::Messages().isEmpty()) << QtMessageLog::Messages().join(QLatin1Char('\n')).toStdString();
 }

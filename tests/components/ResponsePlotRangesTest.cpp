@@ -102,6 +102,7 @@ TEST(ResponsePlotRanges, logFormatRepairsNonPositiveBounds) {
 
 TEST(ResponsePlotRanges, settersHoldTheirValuesInRange) {
   auto plot = MakeMainWindowPlot(500, 250);
+  plot->SetAutoRedraw(false);
   struct Case {
     void (LMyFFTDrawHpLp6dB::*set)(int);
     int (LMyFFTDrawHpLp6dB::*get)() const;
@@ -115,6 +116,9 @@ TEST(ResponsePlotRanges, settersHoldTheirValuesInRange) {
       {&LMyFFTDrawHpLp6dB::SetVertTickLength, &LMyFFTDrawHpLp6dB::VertTickLength, 400, 250},
       {&LMyFFTDrawHpLp6dB::SetHorzTickLength, &LMyFFTDrawHpLp6dB::HorzTickLength, 5000, 500},
       {&LMyFFTDrawHpLp6dB::SetNumHorzGrid, &LMyFFTDrawHpLp6dB::NumHorzGrid, -2, 0},
+      {&LMyFFTDrawHpLp6dB::SetNumHorzGrid, &LMyFFTDrawHpLp6dB::NumHorzGrid, std::numeric_limits<int>::max(), 250},
+      {&LMyFFTDrawHpLp6dB::SetNumVertGrid, &LMyFFTDrawHpLp6dB::NumVertGrid, -1, 0},
+      {&LMyFFTDrawHpLp6dB::SetNumVertGrid, &LMyFFTDrawHpLp6dB::NumVertGrid, std::numeric_limits<int>::max(), 500},
   };
   for (const Case& c : cases) {
     (plot.get()->*c.set)(c.value);
@@ -156,4 +160,30 @@ TEST(ResponsePlotCopy, AssignPlotCopiesCurvesReversedAndProperties) {
   TColor colour = 0;
   copy.GetPlotColor(colour, 2);
   EXPECT_EQ(colour, clBlue);
+}
+
+TEST(ResponsePlotCopy, copyingAPlotOntoItselfKeepsEveryCurve) {
+  auto plot = MakeMainWindowPlot();
+  const auto a = FlatCurve(1.0, 10);
+  const auto b = FlatCurve(-2.0, 20);
+  plot->FFTDraw(a.data(), 10, 1, clRed, 0);
+  plot->FFTDraw(b.data(), 20, 2, clBlue, 0);
+  plot->SetNumHorzGrid(7);
+  const auto ids = [&plot] {
+    std::vector<int> out;
+    for (const TPlotListMember* m = plot->Plots().Head(); m != nullptr; m = m->Next.get()) {
+      out.push_back(m->PlotId);
+    }
+    return out;
+  };
+  plot->AppendPlotData(*plot);
+  plot->AssignPlotData(*plot);
+  plot->AssignPlot(*plot);
+  EXPECT_EQ(ids(), (std::vector<int>{2, 1}));
+  std::vector<double> y;
+  ASSERT_TRUE(plot->GetPlotY(y, 1));
+  EXPECT_EQ(y, a);
+  ASSERT_TRUE(plot->GetPlotY(y, 2));
+  EXPECT_EQ(y, b);
+  EXPECT_EQ(plot->NumHorzGrid(), 7);
 }

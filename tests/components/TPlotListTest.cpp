@@ -9,7 +9,7 @@ namespace {
 
 std::vector<int> Ids(const TPlotList& list) {
   std::vector<int> ids;
-  for (const TPlotListMember* m = list.Head(); m != nullptr; m = m->Next) {
+  for (const TPlotListMember* m = list.Head(); m != nullptr; m = m->Next.get()) {
     ids.push_back(m->PlotId);
   }
   return ids;

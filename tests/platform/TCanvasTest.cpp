@@ -3,6 +3,7 @@
 #include <QImage>
 
 #include "platform/TCanvas.h"
+#include "tests/support/QtMessageLog.h"
 
 namespace {
 // A canvas over a white image, with helpers to read pixels back.
@@ -201,6 +202,32 @@ TEST(TCanvas, hatchBrushLeavesGapsWhenTransparent) {
   EXPECT_TRUE(s.Black(0, 3));
 }
 
+// Selecting a hatched brush leaves the background transparent: only the
+// hatch lines are painted, whatever the background colour.
+TEST(TCanvas, hatchedFillsKeepTheirGaps) {
+  struct Case {
+    TBrushStyle style;
+    int black;
+    TPoint line;
+    TPoint gap;
+  };
+  const Case cases[] = {
+      {TBrushStyle::bsHorizontal, 8, {5, 3}, {5, 2}}, {TBrushStyle::bsVertical, 8, {4, 6}, {3, 6}},
+      {TBrushStyle::bsFDiagonal, 8, {2, 2}, {2, 3}},  {TBrushStyle::bsBDiagonal, 8, {7, 0}, {0, 0}},
+      {TBrushStyle::bsCross, 15, {0, 3}, {0, 0}},     {TBrushStyle::bsDiagCross, 16, {3, 4}, {1, 0}},
+  };
+  for (const Case& c : cases) {
+    Surface s(8, 8);
+    s.canvas.SetBkColor(clRed);
+    s.canvas.Brush().SetColor(clBlack);
+    s.canvas.Brush().SetStyle(c.style);
+    s.canvas.FillRect(Rect(0, 0, 8, 8));
+    EXPECT_EQ(s.CountBlack(), c.black) << int(c.style);
+    EXPECT_EQ(s.image.pixel(c.line.X, c.line.Y), 0xFF000000u) << int(c.style);
+    EXPECT_EQ(s.image.pixel(c.gap.X, c.gap.Y), 0xFFFFFFFFu) << int(c.style);
+  }
+}
+
 TEST(TCanvas, gradientFillPutsStartAndStopOnTheEdges) {
   QImage image(10, 3, QImage::Format_ARGB32);
   TCanvas canvas(&image);
@@ -210,4 +237,22 @@ TEST(TCanvas, gradientFillPutsStartAndStopOnTheEdges) {
   canvas.GradientFill(Rect(0, 0, 10, 3), clRed, clBlue, true);
   EXPECT_EQ(canvas.Pixel(4, 0), clRed);
   EXPECT_EQ(canvas.Pixel(4, 2), clBlue);
+}
+
+TEST(TCanvas, drawingOnAnEmptyImageDoesNothingAndSaysNothing) {
+  QImage empty;
+  TCanvas canvas(&empty);
+  const QtMessageLog log;
+  canvas.TextOut(0, 0, QStringLiteral("flat"));
+  canvas.Font().SetOrientation(900);
+  canvas.TextOut(5, 5, QStringLiteral("turned"));
+  TRect r = Rect(0, 0, 20, 20);
+  canvas.TextRect(r, 0, 0, QStringLiteral("clipped"));
+  canvas.DrawText(QStringLiteral("wrapped"), r, DT_WORDBREAK);
+  canvas.Pen().SetWidth(3);
+  canvas.MoveTo(0, 0);
+  canvas.LineTo(10, 10);
+  canvas.Rectangle(0, 0, 5, 5);
+  EXPECT_TRUE(QtMessageLog::Messages().isEmpty()) << QtMessageLog::Messages().join(QLatin1Char('\n')).toStdString();
+  EXPECT_TRUE(empty.isNull());
 }

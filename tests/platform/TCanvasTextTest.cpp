@@ -117,6 +117,20 @@ TEST(TCanvasText, solidBrushPaintsTheTextCell) {
   EXPECT_EQ(s.Ink(), Bounds(10, 10, cell.cx, cell.cy));
 }
 
+TEST(TCanvasText, textAfterAHatchedBrushLeavesTheCellAroundItsGlyphs) {
+  TextSurface s;
+  s.canvas.Brush().SetColor(clRed);
+  s.canvas.Brush().SetStyle(TBrushStyle::bsCross);
+  s.canvas.TextOut(10, 10, QStringLiteral("i"));
+  const TSize cell = s.canvas.TextExtent(QStringLiteral("i"));
+  // The cell's top and bottom rows hold no glyph: they keep the white below.
+  for (int x = 10; x < 10 + cell.cx; ++x) {
+    EXPECT_EQ(s.image.pixel(x, 10), 0xFFFFFFFFu) << x;
+    EXPECT_EQ(s.image.pixel(x, 10 + cell.cy - 1), 0xFFFFFFFFu) << x;
+  }
+  EXPECT_NE(s.Ink().Right, -1);
+}
+
 TEST(FontRegistry, substitutesWindowsFacesByFreeOnes) {
   EXPECT_EQ(SubstituteFaceName(QStringLiteral("Arial")), QStringLiteral("Liberation Sans"));
   EXPECT_EQ(SubstituteFaceName(QStringLiteral("times new roman")), QStringLiteral("Liberation Serif"));

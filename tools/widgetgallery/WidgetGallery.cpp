@@ -5,13 +5,13 @@
 
 namespace WidgetGallery {
 
-QStringList WriteAll(const QString& folder, QString* error) {
+QStringList WriteSheets(const QString& folder, const std::vector<Sheet>& sheets, QString* error) {
   if (!QDir().mkpath(folder)) {
     *error = QStringLiteral("cannot create %1").arg(folder);
     return {};
   }
   QStringList written;
-  for (const Sheet& sheet : RenderAll()) {
+  for (const Sheet& sheet : sheets) {
     const QString path = QDir(folder).filePath(sheet.fileName);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || !sheet.image.save(&file, "PNG") || !file.commit()) {
@@ -22,5 +22,7 @@ QStringList WriteAll(const QString& folder, QString* error) {
   }
   return written;
 }
+
+QStringList WriteAll(const QString& folder, QString* error) { return WriteSheets(folder, RenderAll(), error); }
 
 }  // namespace WidgetGallery

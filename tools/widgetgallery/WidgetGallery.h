@@ -19,6 +19,11 @@ struct Sheet {
 /// bitmap buttons, LED and 3D-text buttons, and a band-panel row.
 std::vector<Sheet> RenderAll();
 
+/// Writes the sheets into folder (created if missing), each file under a
+/// temporary name renamed into place; returns the paths written, or an
+/// empty list and an error text.
+QStringList WriteSheets(const QString& folder, const std::vector<Sheet>& sheets, QString* error);
+
 /// Writes RenderAll() into folder (created if missing), each file under a
 /// temporary name renamed into place; returns the paths written, or an
 /// empty list and an error text.

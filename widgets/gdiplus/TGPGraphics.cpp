@@ -62,7 +62,8 @@ QPainterPath PolygonPath(const std::vector<TGPPointF>& points, FillMode mode) {
 }  // namespace
 
 TGPGraphics::TGPGraphics(TCanvas& canvas) {
-  if (!canvas.HandleAllocated()) {
+  // An empty page has nothing to draw on: the graphics object stays unusable.
+  if (!canvas.HandleAllocated() || canvas.Target()->isNull()) {
     SetCreationStatus(Status::InvalidParameter);
     return;
   }

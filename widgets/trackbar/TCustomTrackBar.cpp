@@ -1,5 +1,8 @@
 #include "widgets/trackbar/TCustomTrackBar.h"
 
+#include <algorithm>
+#include <limits>
+
 #include <QRegion>
 
 #include "platform/Rounding.h"
@@ -346,28 +349,67 @@ void TCustomTrackBar::InvalidateTrackLabel() {
   update(r.ToQRect().normalized());
 }
 
-TRect TCustomTrackBar::RatingCellRect(int value) const {
-  int cw = 0;
-  int ch = 0;
+// Cells run left to right from the track's top left and start a new row
+// where a further cell would pass the track's right edge; a cell whose top
+// lies below the track is not shown.
+TCustomTrackBar::RatingGrid TCustomTrackBar::RatingCells() const {
+  RatingGrid grid;
   for (const TGDIPPicture* p : {&m_rateActive, &m_rateInActive}) {
-    cw = std::max(cw, p->Width());
-    ch = std::max(ch, p->Height());
+    grid.cellWidth = std::max(grid.cellWidth, p->Width());
+    grid.cellHeight = std::max(grid.cellHeight, p->Height());
   }
-  const TRect track = TrackRect();
-  int x = track.Left;
-  int y = track.Top;
-  for (int v = m_min + 1; v < value; ++v) {
-    if (x + 2 * cw > track.Right) {
-      x = track.Left;
-      y += ch;
-    } else {
-      x += cw;
-    }
+  grid.track = TrackRect();
+  const long long width = grid.track.Right - grid.track.Left;
+  if (grid.cellWidth > 0) {
+    grid.perRow = std::max(1LL, width / grid.cellWidth);
+  } else {
+    grid.perRow = width < 0 ? 1 : std::numeric_limits<long long>::max();
   }
-  if (value <= m_min || y > track.Bottom) {
+  return grid;
+}
+
+TRect TCustomTrackBar::RatingCellRect(int value) const {
+  if (value <= m_min) {
     return kNoRect;
   }
-  return Rect(x, y, x + cw, y + ch);
+  const RatingGrid grid = RatingCells();
+  const long long index = static_cast<long long>(value) - m_min - 1;
+  const long long x = grid.track.Left + (index % grid.perRow) * grid.cellWidth;
+  const long long y = grid.track.Top + (index / grid.perRow) * grid.cellHeight;
+  if (y > grid.track.Bottom) {
+    return kNoRect;
+  }
+  return Rect(int(x), int(y), int(x + grid.cellWidth), int(y + grid.cellHeight));
+}
+
+int TCustomTrackBar::LastShownRatingValue() const {
+  const RatingGrid grid = RatingCells();
+  if (grid.track.Top > grid.track.Bottom) {
+    return m_min;
+  }
+  const long long range = static_cast<long long>(m_max) - m_min;
+  if (grid.cellHeight <= 0 || grid.perRow >= range) {
+    return m_max;
+  }
+  const long long rows = (grid.track.Bottom - grid.track.Top) / grid.cellHeight + 1;
+  return rows > range / grid.perRow ? m_max : int(m_min + rows * grid.perRow);
+}
+
+std::optional<int> TCustomTrackBar::RatingValueAt(TPoint p) const {
+  const RatingGrid grid = RatingCells();
+  if (grid.cellWidth <= 0 || grid.cellHeight <= 0 || p.X < grid.track.Left || p.Y < grid.track.Top) {
+    return std::nullopt;
+  }
+  const long long column = (p.X - grid.track.Left) / grid.cellWidth;
+  const long long row = (p.Y - grid.track.Top) / grid.cellHeight;
+  if (column >= grid.perRow) {
+    return std::nullopt;
+  }
+  const long long value = m_min + 1 + row * grid.perRow + column;
+  if (value > m_max || !RatingCellRect(int(value)).Contains(p)) {
+    return std::nullopt;
+  }
+  return int(value);
 }
 
 void TCustomTrackBar::StepDown() {

@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include <QPointer>
 #include <QString>
@@ -101,7 +102,13 @@ public:
   TRect MinButtonRect() const;
   TRect MaxButtonRect() const;
   TRect LabelRect(bool narrowed) const;
+  /// The cell of a value in rating mode; (-1, -1, -1, -1) for a value at
+  /// or below Min and for a cell below the track.
   TRect RatingCellRect(int value) const;
+  /// The value whose rating cell holds p, if any.
+  std::optional<int> RatingValueAt(TPoint p) const;
+  /// The highest value whose rating cell is shown (Min when none is).
+  int LastShownRatingValue() const;
   int PointerOffset() const;
   virtual TRect GetThumbRect() const;
   virtual TRect GetTopLeftTickRect() const;
@@ -150,6 +157,15 @@ protected:
   void DoExit() override;
 
 private:
+  /// Where the rating cells lie: the track, the cell size (the larger of
+  /// the two pictures) and the cells in a row.
+  struct RatingGrid {
+    TRect track{};
+    int cellWidth = 0;
+    int cellHeight = 0;
+    long long perRow = 1;
+  };
+  RatingGrid RatingCells() const;
   void PartChanged() { Invalidate(); }
   void MeasureTickText();
   void StartRepeat();

@@ -207,13 +207,11 @@ void TCustomTrackBar::MouseUp(TMouseButton button, TShiftState shift, int x, int
   m_sliderButtonDown = false;
   const TPoint p{x, y};
   if (RatingMode() && button == TMouseButton::mbLeft) {
-    for (int v = m_min + 1; v <= m_max; ++v) {
-      if (RatingCellRect(v).Contains(p)) {
-        SetPosition(v);
-        m_mouseCaptured = false;
-        TCustomControl::MouseUp(button, shift, x, y);
-        return;
-      }
+    if (const std::optional<int> value = RatingValueAt(p)) {
+      SetPosition(*value);
+      m_mouseCaptured = false;
+      TCustomControl::MouseUp(button, shift, x, y);
+      return;
     }
     const TRect first = RatingCellRect(m_min + 1);
     if (x >= first.Left - 4 && x < first.Left && y >= first.Top && y < first.Bottom) {

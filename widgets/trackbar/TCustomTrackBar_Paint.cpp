@@ -396,8 +396,9 @@ void TCustomTrackBar::DrawButton(bool maxButton) {
 }
 
 void TCustomTrackBar::DrawRatingCells() {
-  for (int v = m_min + 1; v <= m_max; ++v) {
-    const TRect cell = RatingCellRect(v);
+  const int last = LastShownRatingValue();
+  for (long long v = m_min + 1LL; v <= last; ++v) {
+    const TRect cell = RatingCellRect(int(v));
     if (cell.Left <= 0 || cell.Bottom <= 0) {
       continue;
     }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <stdexcept>
 
 #include "plot/base/TiUpdateClock.h"
@@ -65,6 +66,20 @@ TEST_F(TiComponentTest, AutoFrameRate_secondChangeWithinFrameWaitsForTimerTick) 
 }
 
 TEST_F(TiComponentTest, AutoFrameRate_clockIsMonotonicNotWallTime) {
+  // Unhooked, the throttle reads the monotonic clock: its reading lies
+  // between two steady-clock readings (a wall-clock one lies decades away).
+  TiUpdateClock::SetHook(nullptr);
+  const auto steadyNs = [] {
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+  };
+  const std::int64_t before = steadyNs();
+  const std::int64_t reading = TiUpdateClock::NowNs();
+  const std::int64_t after = steadyNs();
+  EXPECT_LE(before, reading);
+  EXPECT_LE(reading, after);
+  TiUpdateClock::SetHook([this] { return now; });
+
   CountingComponent c;
   c.SetAutoFrameRate(true);
   now += 100 * kMs;

@@ -18,6 +18,20 @@ TiPlotToolBar& ToolBarOf(TiPlotComponent& plot) {
 
 TiPlotLegend& LegendOf(TiPlotComponent& plot) { return *plot.Master().LegendManager().ItemAs<TiPlotLegend>(0); }
 
+void AddChannels(TiPlot& plot, int count) {
+  while (plot.ChannelCount() < count) {
+    plot.AddChannel();
+  }
+}
+
+// The height of "0" in the legend's font: the unit of its rows.
+int ZeroHeight(TiPlotLegend& legend) {
+  QImage image(10, 10, QImage::Format_ARGB32);
+  TCanvas canvas(&image);
+  canvas.Font().Assign(legend.Font());
+  return canvas.TextHeight(QStringLiteral("0"));
+}
+
 }  // namespace
 
 TEST(PlotToolBar, ZoomIn_firesItsEventsAroundThoseOfPause) {
@@ -112,6 +126,99 @@ TEST(PlotLegend, TwelveChannels_fitOrScrollByRoom) {
   EXPECT_EQ(legend.ViewStopIndex(), 2);
   legend.SetWrapColDesiredCount(-3);
   EXPECT_EQ(legend.WrapColDesiredCount(), 1);
+}
+
+TEST(PlotLegend, RemovedChannel_leavesTheLegendBeforeItsNextLayout) {
+  TiPlot plot;
+  AddChannels(plot, 3);
+  TiPlotLegend& legend = LegendOf(plot);
+  QImage image(300, 200, QImage::Format_ARGB32);
+  TCanvas canvas(&image);
+  legend.SetDrawRect({0, 0, 200, 150});
+  legend.Draw(canvas, clBlack);
+  const TRect entry = plot.Channel(1)->LegendRect();
+  const TiPlotObject* doomed = plot.Channel(1);
+  ASSERT_GT(entry.Width(), 0);
+  plot.DeleteObject(plot.Master().ChannelManager(), 1);
+  EXPECT_EQ(legend.Items().size(), 2u);
+  for (const TiPlotLegendItem& item : legend.Items()) {
+    EXPECT_NE(item.Channel, doomed);
+  }
+  // A mouse move over the gone entry before the repaint reaches no channel.
+  EXPECT_NE(legend.DoMouseOver(entry.Left + 1, entry.Top + 1), doomed);
+  EXPECT_EQ(legend.DoMouseOver(plot.Channel(1)->LegendRect().Left + 1, plot.Channel(1)->LegendRect().Top + 1),
+            plot.Channel(1));
+}
+
+TEST(PlotLegend, ChannelNameMaxWidth_wrapsLongNamesAndGrowsTheirEntries) {
+  TiPlot plot;
+  AddChannels(plot, 2);
+  plot.Channel(0)->SetTitleText(QStringLiteral("A rather long channel title"));
+  plot.Channel(1)->SetTitleText(QStringLiteral("B"));
+  TiPlotLegend& legend = LegendOf(plot);
+  QImage image(300, 300, QImage::Format_ARGB32);
+  TCanvas canvas(&image);
+  canvas.Font().Assign(legend.Font());
+  const int h0 = ZeroHeight(legend);
+  const int w0 = canvas.TextWidth(QStringLiteral("0"));
+  legend.SetDrawRect({0, 0, 250, 250});
+  legend.Draw(canvas, clBlack);
+  EXPECT_EQ(legend.Items()[0].MaxHeight, h0);
+
+  legend.SetChannelNameMaxWidth(10);
+  legend.Draw(canvas, clBlack);
+  const auto& items = legend.Items();
+  ASSERT_EQ(items.size(), 2u);
+  EXPECT_GE(items[0].MaxHeight, 2 * h0);
+  EXPECT_EQ(items[1].MaxHeight, h0);
+  EXPECT_EQ(items[1].ATop - items[0].ATop, items[0].MaxHeight + Round(h0 * legend.RowSpacing()));
+  EXPECT_EQ(plot.Channel(0)->LegendRect().Width(), 10 * w0 + 1);
+  EXPECT_EQ(plot.Channel(0)->LegendRect().Height(), items[0].MaxHeight);
+}
+
+TEST(PlotLegend, WrapRowSpacingAuto_spreadsTheRowsOverAVerticalLegend) {
+  TiPlot plot;
+  AddChannels(plot, 3);
+  TiPlotLegend& legend = LegendOf(plot);
+  QImage image(300, 300, QImage::Format_ARGB32);
+  TCanvas canvas(&image);
+  const int h0 = ZeroHeight(legend);
+  legend.SetDrawRect({0, 0, 200, 150});
+  legend.SetWrapRowSpacingAuto(true);
+  legend.GetRequiredWidth(canvas);
+  const auto& items = legend.Items();
+  ASSERT_EQ(items.size(), 3u);
+  const int top = Round(h0 * legend.MarginTop());
+  const int bottom = 150 - Round(h0 * legend.MarginBottom());
+  const int gap = (bottom - top - 3 * h0) / 2;
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_EQ(items[std::size_t(i)].ATop, top + i * (h0 + gap)) << i;
+  }
+  // Rows that do not fit keep their spacing instead of overlapping.
+  legend.SetDrawRect({0, 0, 200, 4 * h0});
+  legend.GetRequiredWidth(canvas);
+  EXPECT_EQ(items[1].ATop - items[0].ATop, h0 + Round(h0 * legend.RowSpacing()));
+}
+
+TEST(PlotLegend, CaptionsAndCountBounds_areProperties) {
+  TiPlot plot;
+  plot.AddChannel();
+  TiPlotLegend& legend = LegendOf(plot);
+  EXPECT_EQ(legend.CaptionColumnTitle(), QStringLiteral("Title"));
+  EXPECT_EQ(legend.CaptionColumnYMean(), QStringLiteral("Y-Mean"));
+  QImage image(400, 200, QImage::Format_ARGB32);
+  TCanvas canvas(&image);
+  legend.SetDrawRect({0, 0, 380, 180});
+  legend.SetColumnTitlesVisible(true);
+  const int narrow = legend.GetRequiredWidth(canvas);
+  legend.SetCaptionColumnTitle(QStringLiteral("A much longer caption of the name column"));
+  EXPECT_GT(legend.GetRequiredWidth(canvas), narrow);
+  legend.SetWrapColAutoCountMax(0);
+  legend.SetWrapRowAutoCountMax(-5);
+  EXPECT_EQ(legend.WrapColAutoCountMax(), 1);
+  EXPECT_EQ(legend.WrapRowAutoCountMax(), 1);
+  legend.SetWrapColSpacingAuto(false);
+  EXPECT_FALSE(legend.WrapColSpacingAuto());
 }
 
 TEST(PlotLegend, EntryTexts_nameFallbackAndEmptyValues) {

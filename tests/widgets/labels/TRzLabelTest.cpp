@@ -1,6 +1,9 @@
+#include <cmath>
 #include <memory>
 
 #include <QImage>
+
+#include "platform/TBitmap.h"
 
 #include "platform/widgets/TForm.h"
 #include "widgets/labels/TRzLabel.h"
@@ -170,6 +173,94 @@ TEST_F(LabelFixture, CurvedAndTurnedText_paintWithoutFault) {
       EXPECT_GT(CountNear(label->grab().toImage(), qRgb(0, 0, 0)), 0) << int(rotation) << " " << angle;
     }
   }
+}
+
+namespace {
+// Bounding box of the pixels darker than mid grey.
+TRect DarkInk(const QImage& image) {
+  TRect r{image.width(), image.height(), -1, -1};
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      if (qGray(image.pixel(x, y)) < 128) {
+        r = {std::min(r.Left, x), std::min(r.Top, y), std::max(r.Right, x + 1), std::max(r.Bottom, y + 1)};
+      }
+    }
+  }
+  return r;
+}
+
+bool Within(const TRect& inner, const TRect& outer) {
+  return inner.Left >= outer.Left && inner.Top >= outer.Top && inner.Right <= outer.Right &&
+         inner.Bottom <= outer.Bottom;
+}
+}  // namespace
+
+// Straight text at 0, 90, 180 and 270 degrees on an 80 x 80 label, left
+// justified: it starts at the edge its angle gives, runs along the angle,
+// and its glyphs stand on a baseline a quarter of a line height off the
+// centre.
+TEST_F(LabelFixture, TurnedText_startsAtItsEdgeAndRunsAlongItsAngle) {
+  auto* probe = NewLabel(QStringLiteral("Round"));
+  TBitmap metrics(1, 1);
+  metrics.Canvas().Font().Assign(probe->Font());
+  const int h = metrics.Canvas().TextHeight(QStringLiteral("Pp"));
+  const int w = metrics.Canvas().TextWidth(QStringLiteral("Round"));
+  const TTextMetric tm = probe->Font().TextMetrics();
+  const int q = int(std::lround(h / 4.0));
+  struct Case {
+    int angle;
+    TRect box;  // where the glyphs may lie
+    bool runsAcross;
+  };
+  const Case cases[] = {
+      {0, Rect(0, 40 - h / 2, w + 1, 40 - h / 2 + h), true},
+      {90, Rect(40 + q - tm.tmAscent - 1, 80 - w - 1, 40 + q + tm.tmDescent + 1, 80), false},
+      {180, Rect(80 - w - 1, 40 - h / 4 - tm.tmDescent - 1, 80, 40 - h / 4 + tm.tmAscent + 1), true},
+      {270, Rect(40 - q - tm.tmDescent - 1, 0, 40 - q + tm.tmAscent + 1, w + 1), false},
+  };
+  for (const Case& c : cases) {
+    auto* label = NewLabel(QStringLiteral("Round"));
+    label->SetRotation(TRotation::roFlat);
+    label->SetAngle(c.angle);
+    label->SetAutoSize(false);
+    label->SetBounds(0, 0, 80, 80);
+    label->Font().SetColor(clBlack);
+    label->SetColor(clWhite);
+    const TRect ink = DarkInk(label->grab().toImage());
+    EXPECT_TRUE(Within(ink, c.box)) << c.angle << ": ink " << ink.Left << "," << ink.Top << "," << ink.Right << ","
+                                    << ink.Bottom << " box " << c.box.Left << "," << c.box.Top << "," << c.box.Right
+                                    << "," << c.box.Bottom;
+    EXPECT_GE(c.runsAcross ? ink.Width() : ink.Height(), w - 4) << c.angle;
+    EXPECT_LE(c.runsAcross ? ink.Height() : ink.Width(), h) << c.angle;
+  }
+}
+
+// Text on a circle: each character is centred on its baseline at the
+// radius less a line height, the first at the top for angle 0, and every
+// further one turned on by the same advance ("w" plus two pixels).
+TEST_F(LabelFixture, CurvedText_putsEachCharacterOnTheCircleWithAFixedAdvance) {
+  auto* label = NewLabel(QStringLiteral("IIII"));
+  label->SetRotation(TRotation::roCurve);
+  label->SetAutoSize(false);
+  label->SetBounds(0, 0, 120, 120);
+  label->Font().SetColor(clBlack);
+  label->SetColor(clWhite);
+  TBitmap metrics(1, 1);
+  metrics.Canvas().Font().Assign(label->Font());
+  const int hy = metrics.Canvas().TextHeight(QStringLiteral("Yy"));
+  const double advance = (metrics.Canvas().TextWidth(QStringLiteral("w")) + 2) / 60.0;
+  const double radius = 60 - hy;
+  const TRect ink = DarkInk(label->grab().toImage());
+  // The first "I" stands upright at the top centre, the last one three
+  // advances further clockwise, leaning by that angle.
+  const int ascent = label->Font().TextMetrics().tmAscent;
+  const double last = 3 * advance;
+  const int lastX = 60 + int(std::lround(radius * std::sin(last)));
+  EXPECT_NEAR(ink.Left, 60, 3);
+  EXPECT_GE(ink.Right, lastX);
+  EXPECT_LE(ink.Right, lastX + int(std::ceil(ascent * std::sin(last))) + 3);
+  EXPECT_GE(ink.Top, 60 - int(std::lround(radius)) - ascent);
+  EXPECT_LE(ink.Top, 60 - int(std::lround(radius)) - ascent / 2);
 }
 
 TEST_F(LabelFixture, ParentColour_isTakenOnceTheLabelIsBuilt) {

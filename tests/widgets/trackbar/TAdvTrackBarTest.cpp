@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <memory>
 
 #include <QGuiApplication>
@@ -194,6 +195,8 @@ TEST(TAdvTrackBar, MoveOnClick_jumpsToThePressAndKeepsThePositionWithoutRoom) {
   f.bar->SetPosition(30);
   f.bar->SetWidth(30);  // track shorter than the thumb
   EXPECT_EQ(f.bar->PositionFromPress(Point(5, 10)), 30);
+  EXPECT_EQ(f.bar->PositionFromDrag(Point(5, 10)), 30);
+  EXPECT_EQ(f.bar->PositionFromDrag(Point(-400, 10)), 30);
   f.bar->SetWidth(155);
   f.bar->SetMin(7);
   f.bar->SetMax(7);
@@ -215,6 +218,28 @@ TEST(TAdvTrackBar, RatingMode_pickTheCellUnderThePointer) {
   const TRect first = f.bar->RatingCellRect(1);
   WidgetInput::Click(f.bar, QPoint(first.Left - 2, first.Top + 3));
   EXPECT_EQ(f.bar->Position(), 0);
+}
+
+TEST(TAdvTrackBar, RatingMode_cellsWrapIntoRowsOverAnyRange) {
+  Fader f(TTrackBarOrientation::trHorizontal);
+  f.bar->SetBounds(20, 20, 50, 40);
+  f.bar->RateActive().LoadFromBytes(ThumbBytes(12, 12, clYellow));
+  f.bar->RateInActive().LoadFromBytes(ThumbBytes(12, 12, clSilver));
+  f.bar->SetMax(std::numeric_limits<int>::max());
+  ASSERT_TRUE(f.Show());
+  const TRect track = f.bar->TrackRect();
+  ASSERT_GE(track.Width(), 36);
+  ASSERT_LT(track.Width(), 48);
+  const int perRow = 3;
+  EXPECT_EQ(f.bar->RatingCellRect(1), Bounds(track.Left, track.Top, 12, 12));
+  EXPECT_EQ(f.bar->RatingCellRect(3), Bounds(track.Left + 24, track.Top, 12, 12));
+  EXPECT_EQ(f.bar->RatingCellRect(perRow + 1), Bounds(track.Left, track.Top + 12, 12, 12));
+  EXPECT_EQ(f.bar->RatingCellRect(0), Rect(-1, -1, -1, -1));
+  EXPECT_EQ(f.bar->RatingCellRect(std::numeric_limits<int>::max()), Rect(-1, -1, -1, -1));
+  const TRect fifth = f.bar->RatingCellRect(5);
+  WidgetInput::Click(f.bar, QPoint(fifth.Left + 3, fifth.Top + 3));
+  EXPECT_EQ(f.bar->Position(), 5);
+  EXPECT_FALSE(f.bar->grab().isNull());
 }
 
 TEST(TAdvTrackBar, CustomStyle_removesPicturesAndKeepsColours) {
