@@ -251,13 +251,21 @@ TEST(LayoutViewer, Hovering_showsTheSizeCursorAtBarEndsAndReportsNothing) {
 }
 
 TEST(LayoutViewer, ViewerTooSmallForItsRows_sizesNothing) {
-  BusyLayout b;
-  b.viewer.SetBounds(0, 0, 60, 360);  // three vertical rows leave the data view no width
-  const TRect r = b.Rect(b.label2);
-  const QPoint end(r.Right - 3, Mid(r).y());
-  b.Drag(end, end + QPoint(10, 0));
-  ExpectSpan(b.label2, 0, 100);
-  EXPECT_EQ(b.changes, 0);
+  struct Case {
+    int dataViewWidth;
+    int pixels;
+  };
+  for (const Case c : {Case{0, -10}, Case{-4, 10}}) {
+    SCOPED_TRACE(c.dataViewWidth);
+    BusyLayout b;
+    // Three vertical rows of a cell each and the view's inset of 5 on both sides.
+    b.viewer.SetBounds(0, 0, 10 + 3 * b.Cell() + c.dataViewWidth, 360);
+    const TRect r = b.Rect(b.label2);
+    const QPoint end(r.Right - 3, Mid(r).y());
+    b.Drag(end, end + QPoint(c.pixels, 0));
+    ExpectSpan(b.label2, 0, 100);
+    EXPECT_EQ(b.changes, 0);
+  }
 }
 
 TEST(LayoutViewer, InvisibleObject_drawsCrossHatched) {
