@@ -95,8 +95,9 @@ TBlockObject* TiPlotLayoutViewer::GetMouseOverBlock2(int x, int y) const {
 }
 
 TiPlotLayoutObject* TiPlotLayoutViewer::FindRowObject(TiPlotLayoutObject* exclude, bool horizontal, int zOrder) const {
-  const TiPlotLayoutObject* otherMarker = horizontal ? static_cast<TiPlotLayoutObject*>(&m_layoutManager->DataViewVert())
-                                                     : &m_layoutManager->DataViewHorz();
+  const TiPlotLayoutManager& lm = *m_layoutManager;
+  const TiPlotLayoutObject* otherMarker =
+      horizontal ? static_cast<const TiPlotLayoutObject*>(&lm.DataViewVert()) : &lm.DataViewHorz();
   for (int i = 0; i < m_layoutManager->Count(); ++i) {
     TiPlotLayoutObject* o = m_layoutManager->GetLayoutObject(i);
     if (o != exclude && o != otherMarker && !IsDataView(o) && o->ZOrder() == zOrder && o->Horizontal() == horizontal) {

@@ -1,3 +1,5 @@
+#include <tuple>
+
 #include <QCoreApplication>
 #include <QMouseEvent>
 
@@ -32,10 +34,11 @@ void BuildBusyLayout(TiPlot& plot) {
   label2->SetName(QStringLiteral("Label 2"));
   label3->SetName(QStringLiteral("Label 3"));
   legend->SetVisible(false);
+  auto* title = m.LabelManager().ItemAs<TiPlotLayoutObject>(0);
+  auto* toolBar = m.ToolBarManager().ItemAs<TiPlotLayoutObject>(0);
   const std::tuple<TiPlotLayoutObject*, bool, int> places[] = {
-      {xAxis2, true, 0},   {plot.XAxis(0), true, 1}, {label2, true, 3},           {label3, true, 4},
-      {m.LabelManager().ItemAs<TiPlotLayoutObject>(0), true, 5}, {m.ToolBarManager().ItemAs<TiPlotLayoutObject>(0), true, 6},
-      {table, false, 0},   {plot.YAxis(0), false, 1}, {yAxis2, false, 1},          {legend, false, 3}};
+      {xAxis2, true, 0}, {plot.XAxis(0), true, 1}, {label2, true, 3}, {label3, true, 4}, {title, true, 5},
+      {toolBar, true, 6}, {table, false, 0},        {plot.YAxis(0), false, 1}, {yAxis2, false, 1}, {legend, false, 3}};
   for (auto [o, horizontal, z] : places) {
     o->SetHorizontal(horizontal);
     o->SetZOrder(z);

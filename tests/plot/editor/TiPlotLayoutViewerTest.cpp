@@ -183,8 +183,8 @@ TEST(LayoutViewer, DragAndDrop_editsTheLayoutOnceOrNotAtAll) {
        }},
       {"horizontal axis over a vertical row", [&](B& b) { b.Drag(Mid(b.Rect(b.xAxis1)), Mid(b.Rect(b.legend))); },
        nullptr},
-      {"label onto the toolbar row's upper half", [&](B& b) { b.Drag(Mid(b.Rect(b.label2)), upperEdge(b.Rect(b.toolBar))); },
-       nullptr},
+      {"label onto the toolbar row's upper half",
+       [&](B& b) { b.Drag(Mid(b.Rect(b.label2)), upperEdge(b.Rect(b.toolBar))); }, nullptr},
       {"press on the data view",
        [&](B& b) {
          const TRect r = b.Rect(b.label2);
