@@ -181,6 +181,29 @@ TEST(LayoutViewer, DragAndDrop_editsTheLayoutOnceOrNotAtAll) {
          EXPECT_EQ(b.label2->ZOrder(), 5);
          EXPECT_EQ(b.toolBar->ZOrder(), 6);
        }},
+      {"label onto the data view's top strip: the row next above the data view",
+       [&](B& b) {
+         const TRect dv = b.Rect(&b.plot.Master().LayoutManager().DataViewHorz());
+         b.Drag(Mid(b.Rect(b.label3)), {Mid(dv).x(), dv.Top + 2});
+       },
+       [](B& b) {
+         EXPECT_EQ(b.plot.DataViewZHorz(), 2);
+         EXPECT_EQ(b.label3->ZOrder(), 3);
+         EXPECT_EQ(b.label2->ZOrder(), 4);
+         EXPECT_EQ(b.toolBar->ZOrder(), 6);
+       }},
+      {"table onto the data view's right strip: the row next right of the data view",
+       [&](B& b) {
+         const TRect dv = b.Rect(&b.plot.Master().LayoutManager().DataViewVert());
+         b.Drag(Mid(b.Rect(b.table)), {dv.Right - 2, Mid(dv).y()});
+       },
+       [](B& b) {
+         EXPECT_FALSE(b.table->Horizontal());
+         EXPECT_EQ(b.plot.DataViewZVert(), 1);
+         EXPECT_EQ(b.table->ZOrder(), 2);
+         EXPECT_EQ(b.legend->ZOrder(), 3);
+         EXPECT_EQ(b.yAxis1->ZOrder(), 0);
+       }},
       {"horizontal axis over a vertical row", [&](B& b) { b.Drag(Mid(b.Rect(b.xAxis1)), Mid(b.Rect(b.legend))); },
        nullptr},
       {"label onto the toolbar row's upper half",
