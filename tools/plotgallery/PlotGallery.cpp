@@ -13,7 +13,8 @@ QImage Picture(TiPlotComponent& plot) {
 
 std::vector<Gallery::Picture> RenderAll() {
   return {{QStringLiteral("plot-tables.png"), RenderTableSheet()},
-          {QStringLiteral("plot-hint.png"), RenderHintSheet()}};
+          {QStringLiteral("plot-hint.png"), RenderHintSheet()},
+          {QStringLiteral("plot-layout.png"), RenderLayoutSheet()}};
 }
 
 QStringList WriteAll(const QString& folder, QString* error) {

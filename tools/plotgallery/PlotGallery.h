@@ -19,6 +19,10 @@ QImage RenderTableSheet();
 /// A plot in select mode showing the hint of the data point under the
 /// mouse ("plot-hint.png").
 QImage RenderHintSheet();
+/// The layout viewer's diagrams of a default TiPlot, a default TiXYPlot and
+/// a plot with every bar kind, and that plot mid-drag once per insert
+/// direction ("plot-layout.png").
+QImage RenderLayoutSheet();
 
 /// Every sheet with its file name.
 std::vector<Gallery::Picture> RenderAll();

@@ -5,12 +5,12 @@
 
 #include "tools/plotgallery/PlotGallery.h"
 
-TEST(PlotGallery, writesTheTableAndHintSheets) {
+TEST(PlotGallery, writesTheTableHintAndLayoutSheets) {
   QTemporaryDir dir;
   QString error;
   const QStringList written = PlotGallery::WriteAll(dir.filePath(QStringLiteral("out")), &error);
-  ASSERT_EQ(written.size(), 2) << error.toStdString();
-  for (const QString& name : {QStringLiteral("plot-tables.png"), QStringLiteral("plot-hint.png")}) {
+  ASSERT_EQ(written.size(), 3) << error.toStdString();
+  for (const QString& name : {QStringLiteral("plot-tables.png"), QStringLiteral("plot-hint.png"), QStringLiteral("plot-layout.png")}) {
     const QImage image(dir.filePath(QStringLiteral("out/") + name));
     EXPECT_FALSE(image.isNull()) << name.toStdString();
   }
