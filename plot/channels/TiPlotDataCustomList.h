@@ -37,7 +37,8 @@ struct TiPlotStoredAppearance {
 /// ring buffer of fixed size that overwrites its oldest point, plus the
 /// channel's stored appearance. Failures throw EPlotError ("Index out of
 /// Bounds", "Exceed Maximum List Size", "Delete size out of Range") and
-/// leave the list as it was. Owned by its channel; GUI thread only.
+/// leave the list as it was. The concrete lists (standard, compact,
+/// compact-interval, full-feature) build on TiPlotDataRecordList. Owned by its channel; GUI thread only.
 class TiPlotDataCustomList {
 public:
   explicit TiPlotDataCustomList(int dataPointSize);
@@ -97,14 +98,33 @@ public:
   virtual TPenStyle GetBarPenStyle(int) const { return m_stored.BarPenStyle; }
   virtual TColor GetBarBrushColor(int) const { return m_stored.BarBrushColor; }
   virtual TBrushStyle GetBarBrushStyle(int) const { return m_stored.BarBrushStyle; }
+  // Per-point appearance setters; no effect where a list keeps none.
+  virtual void SetTraceLineColor(int, TColor) {}
+  virtual void SetTraceLineWidth(int, int) {}
+  virtual void SetTraceLineStyle(int, TiPlotLineStyle) {}
   virtual void SetMarkerVisible(int, bool) {}
+  virtual void SetMarkerSize(int, int) {}
   virtual void SetMarkerStyle(int, TiPlotMarkerStyle) {}
+  virtual void SetMarkerPenColor(int, TColor) {}
+  virtual void SetMarkerPenWidth(int, int) {}
+  virtual void SetMarkerPenStyle(int, TPenStyle) {}
+  virtual void SetMarkerBrushColor(int, TColor) {}
+  virtual void SetMarkerBrushStyle(int, TBrushStyle) {}
+  virtual void SetMarkerCharacter(int, QChar) {}
+  virtual void SetBarVisible(int, bool) {}
+  virtual void SetBarReference(int, double) {}
+  virtual void SetBarWidth(int, double) {}
+  virtual void SetBarPenColor(int, TColor) {}
+  virtual void SetBarPenWidth(int, int) {}
+  virtual void SetBarPenStyle(int, TPenStyle) {}
+  virtual void SetBarBrushColor(int, TColor) {}
+  virtual void SetBarBrushStyle(int, TBrushStyle) {}
 
   /// Appends a point (note: Null before Empty) and answers its logical
   /// index, Count - 1 afterwards.
   virtual int Add(double x, double y, bool null, bool empty) = 0;
   /// Count and tail 0; a growing list also releases its storage.
-  void Clear();
+  virtual void Clear();
   /// Records allocated; points beyond a smaller capacity are dropped.
   virtual void SetCapacity(int newCapacity) = 0;
   /// Removes the oldest size points; 0 <= size < Count.

@@ -1,0 +1,76 @@
+#pragma once
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <new>
+#include <type_traits>
+
+#include "plot/channels/TiPlotDataCustomList.h"
+
+/// The storage shared by the concrete point lists: one block of Record
+/// allocated to exactly Capacity records (grown in place where the
+/// allocator can), logical indices mapped through the ring's tail. A
+/// wrapped ring is unrolled before its storage is cut or its oldest points
+/// are removed, so the remaining points keep their logical order. Owned by
+/// its channel; GUI thread only.
+template <typename Record>
+class TiPlotDataRecordList : public TiPlotDataCustomList {
+  static_assert(std::is_trivially_copyable_v<Record>, "records are moved as bytes");
+
+public:
+  ~TiPlotDataRecordList() override { std::free(m_list); }
+
+  /// "Exceed Maximum List Size" above MaxDataPoints; points beyond a
+  /// smaller capacity (the newest) are dropped.
+  void SetCapacity(int newCapacity) override {
+    CheckCapacity(newCapacity);
+    newCapacity = std::max(newCapacity, 0);
+    if (newCapacity == Capacity()) {
+      return;
+    }
+    Unroll();
+    if (newCapacity == 0) {
+      std::free(m_list);
+      m_list = nullptr;
+    } else {
+      void* block = std::realloc(m_list, sizeof(Record) * static_cast<std::size_t>(newCapacity));
+      if (block == nullptr) {
+        throw std::bad_alloc();
+      }
+      m_list = static_cast<Record*>(block);
+    }
+    StoreCapacity(newCapacity);
+  }
+
+protected:
+  TiPlotDataRecordList() : TiPlotDataCustomList(int(sizeof(Record))) {}
+
+  const Record& RecordAt(int index) const { return m_list[GetListIndex(index)]; }
+  Record& RecordAt(int index) { return m_list[GetListIndex(index)]; }
+  /// The record the next Add writes: a new one, or a full ring's oldest.
+  Record& NextRecord() {
+    const int position = NextAddPosition();  // may move the block
+    return m_list[position];
+  }
+  /// Drops the oldest size points (size checked by the caller).
+  void RemoveOldest(int size) {
+    Unroll();
+    const int remaining = Count() - size;
+    if (remaining > 0 && size > 0) {
+      std::memmove(m_list, m_list + size, sizeof(Record) * static_cast<std::size_t>(remaining));
+    }
+    DropOldest(size);
+  }
+
+private:
+  /// Moves a wrapped ring's oldest point to position 0 (tail 0 afterwards).
+  void Unroll() {
+    if (Tail() != 0) {
+      std::rotate(m_list, m_list + Tail(), m_list + Count());
+      ResetTail();
+    }
+  }
+
+  Record* m_list = nullptr;
+};
