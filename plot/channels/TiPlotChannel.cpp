@@ -97,28 +97,3 @@ void TiPlotChannel::SetBarReference(double value) {
   List().Stored().BarReference = value;
   DoChange();
 }
-
-void TiPlotChannel::SetBarPenColor(TColor value) {
-  List().Stored().BarPenColor = value;
-  DoChange();
-}
-
-void TiPlotChannel::SetBarPenWidth(int value) {
-  List().Stored().BarPenWidth = value;
-  DoChange();
-}
-
-void TiPlotChannel::SetBarPenStyle(TPenStyle value) {
-  List().Stored().BarPenStyle = value;
-  DoChange();
-}
-
-void TiPlotChannel::SetBarBrushColor(TColor value) {
-  List().Stored().BarBrushColor = value;
-  DoChange();
-}
-
-void TiPlotChannel::SetBarBrushStyle(TBrushStyle value) {
-  List().Stored().BarBrushStyle = value;
-  DoChange();
-}

@@ -82,15 +82,15 @@ public:
   void SetBarReference(double value);
   // These write the list's stored bar values and always signal a change.
   TColor BarPenColor() const { return DataList().Stored().BarPenColor; }
-  void SetBarPenColor(TColor value);
+  void SetBarPenColor(TColor value) { WriteStored(&TiPlotStoredAppearance::BarPenColor, value); }
   int BarPenWidth() const { return DataList().Stored().BarPenWidth; }
-  void SetBarPenWidth(int value);
+  void SetBarPenWidth(int value) { WriteStored(&TiPlotStoredAppearance::BarPenWidth, value); }
   TPenStyle BarPenStyle() const { return DataList().Stored().BarPenStyle; }
-  void SetBarPenStyle(TPenStyle value);
+  void SetBarPenStyle(TPenStyle value) { WriteStored(&TiPlotStoredAppearance::BarPenStyle, value); }
   TColor BarBrushColor() const { return DataList().Stored().BarBrushColor; }
-  void SetBarBrushColor(TColor value);
+  void SetBarBrushColor(TColor value) { WriteStored(&TiPlotStoredAppearance::BarBrushColor, value); }
   TBrushStyle BarBrushStyle() const { return DataList().Stored().BarBrushStyle; }
-  void SetBarBrushStyle(TBrushStyle value);
+  void SetBarBrushStyle(TBrushStyle value) { WriteStored(&TiPlotStoredAppearance::BarBrushStyle, value); }
   bool XIncreasing() const { return m_xIncreasing; }
 
   // High-low bars and candlesticks; widths and heights in axis units.

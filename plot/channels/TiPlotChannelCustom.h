@@ -199,6 +199,13 @@ protected:
   /// change.
   int AddPoint(double x, double y, bool null, bool empty);
   TiPlotDataCustomList& List() { return *m_dataList; }
+  /// Writes one stored appearance value of the list and signals a change,
+  /// changed or not.
+  template <typename V>
+  void WriteStored(V TiPlotStoredAppearance::*field, V value) {
+    m_dataList->Stored().*field = value;
+    DoChange();
+  }
   void SetDrawRange(int start, int stop) {
     m_startIndex = start;
     m_stopIndex = stop;
