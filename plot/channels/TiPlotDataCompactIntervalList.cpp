@@ -50,3 +50,9 @@ void TiPlotDataCompactIntervalList::Clear() {
   TiPlotDataRecordList::Clear();
   m_interval = kUnknownInterval;
 }
+
+void TiPlotDataCompactIntervalList::FoldValid(TiPlotValidTotals& totals) const {
+  FoldRecords(totals, [this](int index, const TiPlotDataCompactInterval& r) {
+    return TiPlotValidPoint{GetX(index), r.Y, true};
+  });
+}

@@ -29,6 +29,7 @@ public:
   void SetX(int index, double value) override;
   void SetY(int index, double value) override { RecordAt(index).Y = static_cast<float>(value); }
   void GetXYEmptyNull(int index, double& x, double& y, bool& empty, bool& null) const override;
+  void FoldValid(TiPlotValidTotals& totals) const override;
 
   /// Null and Empty are not kept.
   int Add(double x, double y, bool null, bool empty) override;

@@ -19,3 +19,7 @@ void TiPlotDataCompactList::DeletePoints(int size) {
   CheckDeleteSize(size);
   RemoveOldest(size);
 }
+
+void TiPlotDataCompactList::FoldValid(TiPlotValidTotals& totals) const {
+  FoldRecords(totals, [](int, const TiPlotDataSingle& r) { return TiPlotValidPoint{r.X, r.Y, true}; });
+}

@@ -32,6 +32,19 @@ struct TiPlotStoredAppearance {
   TBrushStyle BarBrushStyle = TBrushStyle::bsSolid;
 };
 
+/// Count, extremes and sums of X and Y over the valid points of a list
+/// (neither null nor empty), as a full scan of the channel's statistics
+/// needs them.
+struct TiPlotValidTotals {
+  int Count = 0;
+  double XMin = 1e300;
+  double XMax = -1e300;
+  double YMin = 1e300;
+  double YMax = -1e300;
+  long double XTotal = 0;
+  long double YTotal = 0;
+};
+
 /// The point store of one channel: points in insertion order addressed by
 /// logical index (0 the oldest held), growing on demand or working as a
 /// ring buffer of fixed size that overwrites its oldest point, plus the
@@ -76,6 +89,9 @@ public:
   virtual void SetOpen(int, double) {}
   virtual void SetClose(int, double) {}
   virtual void GetXYEmptyNull(int index, double& x, double& y, bool& empty, bool& null) const = 0;
+  /// Folds every valid point, oldest first, into totals in one pass over
+  /// the storage.
+  virtual void FoldValid(TiPlotValidTotals& totals) const = 0;
 
   // Per-point appearance; the base answers the stored channel-wide value.
   virtual TColor GetTraceLineColor(int) const { return m_stored.TraceLineColor; }

@@ -103,3 +103,7 @@ void TiPlotDataFullList::DeletePoints(int size) {
   }
   RemoveOldest(size);
 }
+
+void TiPlotDataFullList::FoldValid(TiPlotValidTotals& totals) const {
+  FoldRecords(totals, [](int, const TiPlotDataFull& r) { return TiPlotValidPoint{r.X, r.Y, !r.Null && !r.Empty}; });
+}

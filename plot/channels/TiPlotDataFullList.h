@@ -64,6 +64,7 @@ public:
   void SetOpen(int index, double value) override { RecordAt(index).Open = value; }
   void SetClose(int index, double value) override { RecordAt(index).Close = value; }
   void GetXYEmptyNull(int index, double& x, double& y, bool& empty, bool& null) const override;
+  void FoldValid(TiPlotValidTotals& totals) const override;
 
   TColor GetTraceLineColor(int index) const override { return RecordAt(index).TraceLineColor; }
   int GetTraceLineWidth(int index) const override { return RecordAt(index).TraceLineWidth; }

@@ -45,3 +45,7 @@ void TiPlotDataNullList::DeletePoints(int size) {
   CheckDeleteSize(size);
   RemoveOldest(size);
 }
+
+void TiPlotDataNullList::FoldValid(TiPlotValidTotals& totals) const {
+  FoldRecords(totals, [](int, const TiPlotDataNull& r) { return TiPlotValidPoint{r.X, r.Y, (r.Extra & 3) == 0}; });
+}

@@ -28,6 +28,7 @@ public:
   void SetEmpty(int index, bool value) override { SetBit(index, 2, value); }
   void SetNull(int index, bool value) override { SetBit(index, 1, value); }
   void GetXYEmptyNull(int index, double& x, double& y, bool& empty, bool& null) const override;
+  void FoldValid(TiPlotValidTotals& totals) const override;
   bool GetMarkerVisible(int index) const override { return (Record(index).Extra & 4) != 0; }
   TiPlotMarkerStyle GetMarkerStyle(int index) const override;
   void SetMarkerVisible(int index, bool value) override { SetBit(index, 4, value); }

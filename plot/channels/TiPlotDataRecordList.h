@@ -14,6 +14,13 @@
 /// wrapped ring is unrolled before its storage is cut or its oldest points
 /// are removed, so the remaining points keep their logical order. Owned by
 /// its channel; GUI thread only.
+/// One point as a statistics scan sees it.
+struct TiPlotValidPoint {
+  double X;
+  double Y;
+  bool Valid;
+};
+
 template <typename Record>
 class TiPlotDataRecordList : public TiPlotDataCustomList {
   static_assert(std::is_trivially_copyable_v<Record>, "records are moved as bytes");
@@ -53,6 +60,18 @@ protected:
     const int position = NextAddPosition();  // may move the block
     return m_list[position];
   }
+  /// Folds the records in logical order; point(i, record) answers the
+  /// TiPlotValidPoint of the record at logical index i.
+  template <typename Point>
+  void FoldRecords(TiPlotValidTotals& totals, Point point) const {
+    int logical = 0;
+    for (int position = Tail(); position < Count(); ++position) {
+      Fold(totals, point(logical++, m_list[position]));
+    }
+    for (int position = 0; position < Tail(); ++position) {
+      Fold(totals, point(logical++, m_list[position]));
+    }
+  }
   /// Drops the oldest size points (size checked by the caller).
   void RemoveOldest(int size) {
     Unroll();
@@ -64,6 +83,19 @@ protected:
   }
 
 private:
+  static void Fold(TiPlotValidTotals& t, const TiPlotValidPoint& p) {
+    if (!p.Valid) {
+      return;
+    }
+    t.XMax = p.X > t.XMax ? p.X : t.XMax;
+    t.XMin = p.X < t.XMin ? p.X : t.XMin;
+    t.YMax = p.Y > t.YMax ? p.Y : t.YMax;
+    t.YMin = p.Y < t.YMin ? p.Y : t.YMin;
+    ++t.Count;
+    t.XTotal += p.X;
+    t.YTotal += p.Y;
+  }
+
   /// Moves a wrapped ring's oldest point to position 0 (tail 0 afterwards).
   void Unroll() {
     if (Tail() != 0) {

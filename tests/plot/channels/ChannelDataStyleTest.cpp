@@ -157,3 +157,24 @@ TEST(ChannelHighLow, Properties_haveTheirCreationValuesAndRoundTrip) {
   EXPECT_EQ(l.BarBrushColor(), clOlive);
   EXPECT_EQ(WritePlotDescription(loaded), text);
 }
+
+TEST(ChannelDataStyle, FullScanOfAWrappedRing_foldsTheHeldValidPoints) {
+  for (TiPlotDataStyle style : kStyles) {
+    SCOPED_TRACE(int(style));
+    TiPlot plot;
+    TiPlotChannel& c = *plot.Channel(0);
+    c.SetDataStyle(style);
+    c.SetRingBufferSize(4);
+    for (int x = 1; x <= 6; ++x) {
+      c.AddXY(x, 10 * x);
+    }
+    c.AddXEmpty(7);  // a valid point in the lists that keep no flags
+    c.ReCalcRunningMinMaxMean();
+    const bool flags = style == TiPlotDataStyle::ipdsStandard || style == TiPlotDataStyle::ipdsFullFeature;
+    EXPECT_EQ(c.RunningXMin(), 4);
+    EXPECT_EQ(c.RunningXMax(), flags ? 6 : 7);
+    EXPECT_EQ(c.RunningYMax(), 60);
+    EXPECT_EQ(c.RunningXMean(), flags ? 5 : 5.5);
+    EXPECT_EQ(c.RunningYMean(), flags ? 50 : 37.5);
+  }
+}
