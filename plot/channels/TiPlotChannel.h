@@ -22,6 +22,14 @@ public:
   int AddXY(double x, double y) override;
   int AddXNull(double x);
   int AddXEmpty(double x);
+  /// A high-low point: the list's own Add (X, 0) without statistics or
+  /// log, then the four values (kept only by the full-feature list); the
+  /// axes track X and High, Low, Open, Close (TiPlotChannel_HighLow.cpp).
+  int AddHighLow(double x, double high, double low, double open, double close);
+  double GetHigh(int index) const { return DataList().GetHigh(index); }
+  double GetLow(int index) const { return DataList().GetLow(index); }
+  double GetOpen(int index) const { return DataList().GetOpen(index); }
+  double GetClose(int index) const { return DataList().GetClose(index); }
   /// Values at a fixed X interval from the last point's X (0 when empty),
   /// the first landing on that X itself; no ordering check.
   void AddYArray(double xInterval, const std::vector<double>& yData);
@@ -72,7 +80,50 @@ public:
   void SetBarWidth(double value);
   double BarReference() const { return DataList().Stored().BarReference; }
   void SetBarReference(double value);
+  // These write the list's stored bar values and always signal a change.
+  TColor BarPenColor() const { return DataList().Stored().BarPenColor; }
+  void SetBarPenColor(TColor value) { WriteStored(&TiPlotStoredAppearance::BarPenColor, value); }
+  int BarPenWidth() const { return DataList().Stored().BarPenWidth; }
+  void SetBarPenWidth(int value) { WriteStored(&TiPlotStoredAppearance::BarPenWidth, value); }
+  TPenStyle BarPenStyle() const { return DataList().Stored().BarPenStyle; }
+  void SetBarPenStyle(TPenStyle value) { WriteStored(&TiPlotStoredAppearance::BarPenStyle, value); }
+  TColor BarBrushColor() const { return DataList().Stored().BarBrushColor; }
+  void SetBarBrushColor(TColor value) { WriteStored(&TiPlotStoredAppearance::BarBrushColor, value); }
+  TBrushStyle BarBrushStyle() const { return DataList().Stored().BarBrushStyle; }
+  void SetBarBrushStyle(TBrushStyle value) { WriteStored(&TiPlotStoredAppearance::BarBrushStyle, value); }
   bool XIncreasing() const { return m_xIncreasing; }
+
+  // High-low bars and candlesticks; widths and heights in axis units.
+  TiPlotHighLowStyle HighLowStyle() const { return m_highLowStyle; }
+  void SetHighLowStyle(TiPlotHighLowStyle value) { StoreAndChange(value, m_highLowStyle); }
+  bool HighLowEnabled() const { return m_highLowEnabled; }
+  void SetHighLowEnabled(bool value) { StoreAndChange(value, m_highLowEnabled); }
+  TColor HighLowBarColor() const { return m_highLowBarColor; }
+  void SetHighLowBarColor(TColor value) { StoreAndChange(value, m_highLowBarColor); }
+  double HighLowBarWidth() const { return m_highLowBarWidth; }
+  void SetHighLowBarWidth(double value) { StoreAndChange(value, m_highLowBarWidth); }
+  bool HighLowOpenShow() const { return m_highLowOpenShow; }
+  void SetHighLowOpenShow(bool value) { StoreAndChange(value, m_highLowOpenShow); }
+  TColor HighLowOpenColor() const { return m_highLowOpenColor; }
+  void SetHighLowOpenColor(TColor value) { StoreAndChange(value, m_highLowOpenColor); }
+  double HighLowOpenWidth() const { return m_highLowOpenWidth; }
+  void SetHighLowOpenWidth(double value) { StoreAndChange(value, m_highLowOpenWidth); }
+  double HighLowOpenHeight() const { return m_highLowOpenHeight; }
+  void SetHighLowOpenHeight(double value) { StoreAndChange(value, m_highLowOpenHeight); }
+  bool HighLowCloseShow() const { return m_highLowCloseShow; }
+  void SetHighLowCloseShow(bool value) { StoreAndChange(value, m_highLowCloseShow); }
+  TColor HighLowCloseColor() const { return m_highLowCloseColor; }
+  void SetHighLowCloseColor(TColor value) { StoreAndChange(value, m_highLowCloseColor); }
+  double HighLowCloseWidth() const { return m_highLowCloseWidth; }
+  void SetHighLowCloseWidth(double value) { StoreAndChange(value, m_highLowCloseWidth); }
+  double HighLowCloseHeight() const { return m_highLowCloseHeight; }
+  void SetHighLowCloseHeight(double value) { StoreAndChange(value, m_highLowCloseHeight); }
+  TColor HighLowShadowColor() const { return m_highLowShadowColor; }
+  void SetHighLowShadowColor(TColor value) { StoreAndChange(value, m_highLowShadowColor); }
+  TColor HighLowBullishColor() const { return m_highLowBullishColor; }
+  void SetHighLowBullishColor(TColor value) { StoreAndChange(value, m_highLowBullishColor); }
+  TColor HighLowBearishColor() const { return m_highLowBearishColor; }
+  void SetHighLowBearishColor(TColor value) { StoreAndChange(value, m_highLowBearishColor); }
 
   // Drawing (TiPlotChannel_Draw.cpp).
   void PrepareForDraw(TCanvas& canvas) override;
@@ -126,6 +177,11 @@ private:
   void DrawStraightFill(TCanvas& canvas, TColor backGroundColor);
   void DrawBars(TCanvas& canvas, TColor backGroundColor);
   void SetFillBrush(TCanvas& canvas) const;
+  /// Open/close bars or candlesticks of the draw range's valid points
+  /// (TiPlotChannel_HighLow.cpp).
+  void DrawHighLow(TCanvas& canvas, TColor backGroundColor);
+  void DrawOpenClose(TCanvas& canvas, int index);
+  void DrawCandleStick(TCanvas& canvas, int index);
   /// Spline, polynomial and rational curves, one value per pixel column
   /// (TiPlotChannel_Curves.cpp).
   void DrawCurves(TCanvas& canvas);
@@ -160,6 +216,21 @@ private:
   double m_digitalReferenceHigh = 90;
   int m_pixelsHigh = 0;
   int m_pixelsLow = 0;
+  TiPlotHighLowStyle m_highLowStyle = TiPlotHighLowStyle::iphlsOpenClose;
+  bool m_highLowEnabled = false;
+  TColor m_highLowBarColor = clAqua;
+  double m_highLowBarWidth = 0.5;
+  bool m_highLowOpenShow = true;
+  TColor m_highLowOpenColor = clLime;
+  double m_highLowOpenWidth = 1;
+  double m_highLowOpenHeight = 1;
+  bool m_highLowCloseShow = true;
+  TColor m_highLowCloseColor = clRed;
+  double m_highLowCloseWidth = 1;
+  double m_highLowCloseHeight = 1;
+  TColor m_highLowShadowColor = clGray;
+  TColor m_highLowBullishColor = clWhite;
+  TColor m_highLowBearishColor = clGray;
   bool m_barEnabled = false;
   bool m_barPenUseChannelColor = true;
   bool m_barBrushUseChannelColor = true;

@@ -153,7 +153,11 @@ public:
   void SetMarkersBrushStyle(TBrushStyle value);
   TFont& MarkersFont() { return m_markersFont; }
   void SetMarkersFont(const TFont& font) { m_markersFont.Assign(font); }
-  TiPlotDataStyle DataStyle() const { return TiPlotDataStyle::ipdsStandard; }
+  TiPlotDataStyle DataStyle() const { return m_dataStyle; }
+  /// Replaces the point list by the style's kind, keeping the channel's
+  /// look and ring size; the points are discarded
+  /// (TiPlotChannelCustom_DataStyle.cpp).
+  void SetDataStyle(TiPlotDataStyle value);
 
   // Drawing (TiPlotChannelCustom_Draw.cpp).
   int DrawStartIndex() const { return m_startIndex; }
@@ -227,6 +231,13 @@ protected:
   /// change.
   int AddPoint(double x, double y, bool null, bool empty);
   TiPlotDataCustomList& List() { return *m_dataList; }
+  /// Writes one stored appearance value of the list and signals a change,
+  /// changed or not.
+  template <typename V>
+  void WriteStored(V TiPlotStoredAppearance::*field, V value) {
+    m_dataList->Stored().*field = value;
+    DoChange();
+  }
   void SetDrawRange(int start, int stop) {
     m_startIndex = start;
     m_stopIndex = stop;
@@ -299,6 +310,7 @@ private:
   double m_runningYMax = 0;
   double m_runningYMean = 0;
   long double m_runningYTotal = 0;
+  TiPlotDataStyle m_dataStyle = TiPlotDataStyle::ipdsStandard;
   TFont m_markersFont;
   QString m_dataCursorXText;
   QString m_dataCursorYText;

@@ -218,6 +218,7 @@ void TiPlotChannel::Draw(TCanvas& canvas, TColor backGroundColor) {
     DrawBars(canvas, backGroundColor);
     DrawTrace(canvas, backGroundColor);
     DrawMarkers(canvas, backGroundColor);
+    DrawHighLow(canvas, backGroundColor);
   } catch (const std::exception&) {
   }
 }

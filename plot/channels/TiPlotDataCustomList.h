@@ -32,12 +32,26 @@ struct TiPlotStoredAppearance {
   TBrushStyle BarBrushStyle = TBrushStyle::bsSolid;
 };
 
+/// Count, extremes and sums of X and Y over the valid points of a list
+/// (neither null nor empty), as a full scan of the channel's statistics
+/// needs them.
+struct TiPlotValidTotals {
+  int Count = 0;
+  double XMin = 1e300;
+  double XMax = -1e300;
+  double YMin = 1e300;
+  double YMax = -1e300;
+  long double XTotal = 0;
+  long double YTotal = 0;
+};
+
 /// The point store of one channel: points in insertion order addressed by
 /// logical index (0 the oldest held), growing on demand or working as a
 /// ring buffer of fixed size that overwrites its oldest point, plus the
 /// channel's stored appearance. Failures throw EPlotError ("Index out of
 /// Bounds", "Exceed Maximum List Size", "Delete size out of Range") and
-/// leave the list as it was. Owned by its channel; GUI thread only.
+/// leave the list as it was. The concrete lists (standard, compact,
+/// compact-interval, full-feature) build on TiPlotDataRecordList. Owned by its channel; GUI thread only.
 class TiPlotDataCustomList {
 public:
   explicit TiPlotDataCustomList(int dataPointSize);
@@ -75,6 +89,9 @@ public:
   virtual void SetOpen(int, double) {}
   virtual void SetClose(int, double) {}
   virtual void GetXYEmptyNull(int index, double& x, double& y, bool& empty, bool& null) const = 0;
+  /// Folds every valid point, oldest first, into totals in one pass over
+  /// the storage.
+  virtual void FoldValid(TiPlotValidTotals& totals) const = 0;
 
   // Per-point appearance; the base answers the stored channel-wide value.
   virtual TColor GetTraceLineColor(int) const { return m_stored.TraceLineColor; }
@@ -97,14 +114,33 @@ public:
   virtual TPenStyle GetBarPenStyle(int) const { return m_stored.BarPenStyle; }
   virtual TColor GetBarBrushColor(int) const { return m_stored.BarBrushColor; }
   virtual TBrushStyle GetBarBrushStyle(int) const { return m_stored.BarBrushStyle; }
+  // Per-point appearance setters; no effect where a list keeps none.
+  virtual void SetTraceLineColor(int, TColor) {}
+  virtual void SetTraceLineWidth(int, int) {}
+  virtual void SetTraceLineStyle(int, TiPlotLineStyle) {}
   virtual void SetMarkerVisible(int, bool) {}
+  virtual void SetMarkerSize(int, int) {}
   virtual void SetMarkerStyle(int, TiPlotMarkerStyle) {}
+  virtual void SetMarkerPenColor(int, TColor) {}
+  virtual void SetMarkerPenWidth(int, int) {}
+  virtual void SetMarkerPenStyle(int, TPenStyle) {}
+  virtual void SetMarkerBrushColor(int, TColor) {}
+  virtual void SetMarkerBrushStyle(int, TBrushStyle) {}
+  virtual void SetMarkerCharacter(int, QChar) {}
+  virtual void SetBarVisible(int, bool) {}
+  virtual void SetBarReference(int, double) {}
+  virtual void SetBarWidth(int, double) {}
+  virtual void SetBarPenColor(int, TColor) {}
+  virtual void SetBarPenWidth(int, int) {}
+  virtual void SetBarPenStyle(int, TPenStyle) {}
+  virtual void SetBarBrushColor(int, TColor) {}
+  virtual void SetBarBrushStyle(int, TBrushStyle) {}
 
   /// Appends a point (note: Null before Empty) and answers its logical
   /// index, Count - 1 afterwards.
   virtual int Add(double x, double y, bool null, bool empty) = 0;
   /// Count and tail 0; a growing list also releases its storage.
-  void Clear();
+  virtual void Clear();
   /// Records allocated; points beyond a smaller capacity are dropped.
   virtual void SetCapacity(int newCapacity) = 0;
   /// Removes the oldest size points; 0 <= size < Count.

@@ -1,9 +1,6 @@
 #include "plot/channels/TiPlotDataNullList.h"
 
-#include <algorithm>
-#include <cstring>
-
-TiPlotDataNullList::TiPlotDataNullList() : TiPlotDataCustomList(int(sizeof(TiPlotDataNull))) {
+TiPlotDataNullList::TiPlotDataNullList() {
   static_assert(sizeof(TiPlotDataNull) == 24);
 }
 
@@ -40,39 +37,15 @@ int TiPlotDataNullList::Add(double x, double y, bool null, bool empty) {
   if (empty) {
     extra |= 2;
   }
-  const int position = NextAddPosition();
-  m_list[static_cast<std::size_t>(position)] = {x, y, static_cast<std::uint16_t>(extra)};
+  NextRecord() = {x, y, static_cast<std::uint16_t>(extra)};
   return Count() - 1;
-}
-
-void TiPlotDataNullList::Unroll() {
-  if (Tail() != 0) {
-    std::rotate(m_list.begin(), m_list.begin() + Tail(), m_list.begin() + Count());
-    ResetTail();
-  }
-}
-
-void TiPlotDataNullList::SetCapacity(int newCapacity) {
-  CheckCapacity(newCapacity);
-  if (newCapacity == Capacity()) {
-    return;
-  }
-  Unroll();
-  const std::size_t size = static_cast<std::size_t>(std::max(newCapacity, 0));
-  if (size == 0) {
-    std::vector<TiPlotDataNull>().swap(m_list);
-  } else {
-    m_list.resize(size);
-  }
-  StoreCapacity(std::max(newCapacity, 0));
 }
 
 void TiPlotDataNullList::DeletePoints(int size) {
   CheckDeleteSize(size);
-  Unroll();
-  const int remaining = Count() - size;
-  if (remaining > 0 && size > 0) {
-    std::memmove(m_list.data(), m_list.data() + size, sizeof(TiPlotDataNull) * static_cast<std::size_t>(remaining));
-  }
-  DropOldest(size);
+  RemoveOldest(size);
+}
+
+void TiPlotDataNullList::FoldValid(TiPlotValidTotals& totals) const {
+  FoldRecords(totals, [](int, const TiPlotDataNull& r) { return TiPlotValidPoint{r.X, r.Y, (r.Extra & 3) == 0}; });
 }

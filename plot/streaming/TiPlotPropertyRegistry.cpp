@@ -45,6 +45,14 @@ QStringList EnumNames<TiPlotInterpolationStyle>() {
           "ipistRational",     "ipistDifferential", "ipistDifferentialTerminated"};
 }
 template <>
+QStringList EnumNames<TiPlotDataStyle>() {
+  return {"ipdsStandard", "ipdsCompact", "ipdsCompactInterval", "ipdsFullFeature"};
+}
+template <>
+QStringList EnumNames<TiPlotHighLowStyle>() {
+  return {"iphlsOpenClose", "iphlsCandleStick"};
+}
+template <>
 QStringList EnumNames<TiPlotScaleType>() {
   return {"ipstLinear", "ipstLog10"};
 }
@@ -629,6 +637,34 @@ void AddChannelProperties(List& l) {
   l.push_back(Prop<T>("UserCanMoveDataPointsStyle", &T::UserCanMoveDataPointsStyle, &T::SetUserCanMoveDataPointsStyle,
                       TiPlotChannelDataPointMoveStyle::ipcdpmsXandY));
   l.push_back(FontProp<T>("MarkersFont", &T::MarkersFont));
+  l.push_back(Prop<T>("DataStyle", &T::DataStyle, &T::SetDataStyle));
+}
+
+void AddBarAndHighLowProperties(List& l) {
+  using T = TiPlotChannel;
+  l.push_back(Prop<T>("BarPenColor", &T::BarPenColor, &T::SetBarPenColor, clRed));
+  l.push_back(Prop<T>("BarPenWidth", &T::BarPenWidth, &T::SetBarPenWidth, 0));
+  l.push_back(Prop<T>("BarPenStyle", &T::BarPenStyle, &T::SetBarPenStyle, TPenStyle::psSolid));
+  l.push_back(Prop<T>("BarBrushColor", &T::BarBrushColor, &T::SetBarBrushColor, clRed));
+  l.push_back(Prop<T>("BarBrushStyle", &T::BarBrushStyle, &T::SetBarBrushStyle, TBrushStyle::bsSolid));
+  l.push_back(Prop<T>("HighLowStyle", &T::HighLowStyle, &T::SetHighLowStyle, TiPlotHighLowStyle::iphlsOpenClose));
+  l.push_back(Prop<T>("HighLowEnabled", &T::HighLowEnabled, &T::SetHighLowEnabled, false));
+  // Created clAqua and clLime: always written, so that clBlue and clGreen
+  // (their nominal defaults) are not dropped and read back as the created
+  // colours.
+  l.push_back(Prop<T>("HighLowBarColor", &T::HighLowBarColor, &T::SetHighLowBarColor));
+  l.push_back(Prop<T>("HighLowBarWidth", &T::HighLowBarWidth, &T::SetHighLowBarWidth, 0.5));
+  l.push_back(Prop<T>("HighLowOpenShow", &T::HighLowOpenShow, &T::SetHighLowOpenShow, true));
+  l.push_back(Prop<T>("HighLowOpenColor", &T::HighLowOpenColor, &T::SetHighLowOpenColor));
+  l.push_back(Prop<T>("HighLowOpenWidth", &T::HighLowOpenWidth, &T::SetHighLowOpenWidth, 1.0));
+  l.push_back(Prop<T>("HighLowOpenHeight", &T::HighLowOpenHeight, &T::SetHighLowOpenHeight, 1.0));
+  l.push_back(Prop<T>("HighLowCloseShow", &T::HighLowCloseShow, &T::SetHighLowCloseShow, true));
+  l.push_back(Prop<T>("HighLowCloseColor", &T::HighLowCloseColor, &T::SetHighLowCloseColor, clRed));
+  l.push_back(Prop<T>("HighLowCloseWidth", &T::HighLowCloseWidth, &T::SetHighLowCloseWidth, 1.0));
+  l.push_back(Prop<T>("HighLowCloseHeight", &T::HighLowCloseHeight, &T::SetHighLowCloseHeight, 1.0));
+  l.push_back(Prop<T>("HighLowShadowColor", &T::HighLowShadowColor, &T::SetHighLowShadowColor, clGray));
+  l.push_back(Prop<T>("HighLowBullishColor", &T::HighLowBullishColor, &T::SetHighLowBullishColor, clWhite));
+  l.push_back(Prop<T>("HighLowBearishColor", &T::HighLowBearishColor, &T::SetHighLowBearishColor, clGray));
 }
 
 List ChannelProperties() {
@@ -657,6 +693,7 @@ List ChannelProperties() {
   l.push_back(Prop<T>("BarBrushUseChannelColor", &T::BarBrushUseChannelColor, &T::SetBarBrushUseChannelColor, true));
   l.push_back(Prop<T>("BarReference", &T::BarReference, &T::SetBarReference));
   l.push_back(Prop<T>("BarWidth", &T::BarWidth, &T::SetBarWidth));
+  AddBarAndHighLowProperties(l);
   return l;
 }
 
