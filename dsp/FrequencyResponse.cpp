@@ -65,9 +65,11 @@ void EvaluateRealPolynomial(const double* a, int count, GridResponse& out) {
 // is near +-1: with b the Clenshaw sums, it carries d = b_m - b_(m+1) (cos w
 // > 0) or e = b_m + b_(m+1) (cos w <= 0) instead of the second sum. It is
 // the designed FIR curves' inner loop, so it is built twice, for AVX2 and
-// for any x86-64, and the loader picks what the processor runs.
+// for any x86-64, and the loader picks what the processor runs. The clones
+// are plain functions (one per sign of the cosine) around an inlined
+// template, a form every compiler takes.
 template <bool kPositiveCosine>
-KRV_VECTOR_CLONES void CosineSeriesRange(const double* a, int count, int begin, int end, double* out) {
+[[gnu::always_inline]] inline void CosineSeriesRange(const double* a, int count, int begin, int end, double* out) {
   constexpr int kBlock = 256;
   const auto& factors = FrequencyGrid::Get().CosineRecurrenceFactors();
   for (int start = begin; start < end; start += kBlock) {
@@ -98,10 +100,18 @@ KRV_VECTOR_CLONES void CosineSeriesRange(const double* a, int count, int begin, 
   }
 }
 
+KRV_VECTOR_CLONES void PositiveCosineSeriesRange(const double* a, int count, int begin, int end, double* out) {
+  CosineSeriesRange<true>(a, count, begin, end, out);
+}
+
+KRV_VECTOR_CLONES void NegativeCosineSeriesRange(const double* a, int count, int begin, int end, double* out) {
+  CosineSeriesRange<false>(a, count, begin, end, out);
+}
+
 void CosineSeries(const double* a, int count, double* out) {
   const int split = FrequencyGrid::Get().FirstNonPositiveCosine();
-  CosineSeriesRange<true>(a, count, 0, split, out);
-  CosineSeriesRange<false>(a, count, split, kFrequencyBinCount, out);
+  PositiveCosineSeriesRange(a, count, 0, split, out);
+  NegativeCosineSeriesRange(a, count, split, kFrequencyBinCount, out);
 }
 
 bool IsSymmetricAboutHalf(const std::vector<double>& c) {

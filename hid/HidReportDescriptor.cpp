@@ -18,15 +18,25 @@ struct GlobalState {
   std::uint32_t reportId = 0;
 };
 
+// The longest report a HID device can send, id byte included: what the
+// 16-bit lengths of the capabilities hold.
+constexpr std::uint64_t kMaxReportBytes = 0xFFFF;
+// Bit counts saturate here, past any report that fits.
+constexpr std::uint64_t kTooManyBits = (kMaxReportBytes + 1) * 8;
+
 // Bits per report id for each of the three report kinds.
 using ReportBits = std::map<std::uint32_t, std::uint64_t>;
 
-std::uint16_t ByteLength(const ReportBits& reports) {
+void AddBits(std::uint64_t& total, std::uint64_t bits) {
+  total = std::min(total + std::min(bits, kTooManyBits), kTooManyBits);
+}
+
+std::uint64_t ByteLength(const ReportBits& reports) {
   std::uint64_t longest = 0;
   for (const auto& [id, bits] : reports) {
     longest = std::max(longest, (bits + 7) / 8 + 1);
   }
-  return static_cast<std::uint16_t>(std::min<std::uint64_t>(longest, 0xFFFF));
+  return longest;
 }
 
 }  // namespace
@@ -105,9 +115,9 @@ bool HidReportDescriptor::Parse(std::span<const std::uint8_t> bytes) {
     }
     const std::uint64_t bits = static_cast<std::uint64_t>(global.reportSize) * global.reportCount;
     switch (tag) {
-      case kInput: input[global.reportId] += bits; break;
-      case kOutput: output[global.reportId] += bits; break;
-      case kFeature: feature[global.reportId] += bits; break;
+      case kInput: AddBits(input[global.reportId], bits); break;
+      case kOutput: AddBits(output[global.reportId], bits); break;
+      case kFeature: AddBits(feature[global.reportId], bits); break;
       case kCollection: {
         const std::uint32_t usage = usages.empty() ? (global.usagePage << 16) : usages.front();
         HIDP_LINK_COLLECTION_NODE node;
@@ -142,13 +152,19 @@ bool HidReportDescriptor::Parse(std::span<const std::uint8_t> bytes) {
     usages.clear();
   }
 
+  const std::uint64_t inputBytes = ByteLength(input);
+  const std::uint64_t outputBytes = ByteLength(output);
+  const std::uint64_t featureBytes = ByteLength(feature);
+  if (std::max({inputBytes, outputBytes, featureBytes}) > kMaxReportBytes) {
+    return false;
+  }
   if (!nodes.empty()) {
     m_caps.Usage = nodes.front().LinkUsage;
     m_caps.UsagePage = nodes.front().LinkUsagePage;
   }
-  m_caps.InputReportByteLength = ByteLength(input);
-  m_caps.OutputReportByteLength = ByteLength(output);
-  m_caps.FeatureReportByteLength = ByteLength(feature);
+  m_caps.InputReportByteLength = static_cast<std::uint16_t>(inputBytes);
+  m_caps.OutputReportByteLength = static_cast<std::uint16_t>(outputBytes);
+  m_caps.FeatureReportByteLength = static_cast<std::uint16_t>(featureBytes);
   m_caps.NumberLinkCollectionNodes = static_cast<std::uint16_t>(nodes.size());
   m_usesReportIds = usesIds;
   m_collections = std::move(nodes);

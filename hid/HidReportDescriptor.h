@@ -15,7 +15,8 @@ class HidReportDescriptor {
 public:
   /// Parses `bytes`; false (and an empty object) for a descriptor that is
   /// cut short, closes a collection it did not open, pops a state it did not
-  /// push, or names report id 0.
+  /// push, names report id 0, or declares a report longer than the 64 KiB
+  /// a HID report can hold.
   bool Parse(std::span<const std::uint8_t> bytes);
 
   /// HIDP_CAPS with the usage, the three lengths and the collection count;

@@ -37,6 +37,13 @@ void LUnitSession::LogShortReply(int code, std::size_t size) {
 }
 
 void LUnitSession::HandleReply(std::span<const std::uint8_t> frame) {
+  // The framer delivers only frames that start 10 02; one whose end marker
+  // is missing is damaged, and parsing it would take its first byte (0x10,
+  // CMD_HELLO) as the code.
+  if (!HasFrameMarkers(frame)) {
+    m_window.AddTrafficLine(QStringLiteral("Damaged reply ignored: %1 bytes without the end marker").arg(frame.size()));
+    return;
+  }
   const LCmd reply(frame, true);
   const int unitId = reply.GetUnitId();
   if ((m_serial || m_net) && unitId != m_unitId) {

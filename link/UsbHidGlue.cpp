@@ -61,8 +61,10 @@ TJvHidDevice* UsbHidGlue::HidDevice() const { return m_port->Device(); }
 
 bool UsbHidGlue::HidCtlEnumerate(TJvHidDevice* HidDev, int Idx) {
   TJvHidDevice* taken = nullptr;
+  // A unit whose report descriptor cannot be parsed (reports longer than a
+  // HID report can hold) is not taken for the link.
   if (HidDev->Attributes().VendorID == kUnitVendorId && HidDev->Attributes().ProductID == kUnitProductId &&
-      m_hidCtl->CheckOutByIndex(taken, Idx)) {
+      HidDev->PreparsedData() != nullptr && m_hidCtl->CheckOutByIndex(taken, Idx)) {
     m_port->SetDevice(taken);
     m_status.SetStatusText(kDetectHid);
   }

@@ -5,12 +5,13 @@
 #include <map>
 #include <vector>
 
+#include "platform/PictureLimits.h"
+
 namespace BmpCodec {
 namespace {
 constexpr int kFileHeaderSize = 14;
 constexpr int kInfoHeaderSize = 40;
 constexpr int kMaxSide = 32768;
-constexpr std::int64_t kMaxPixels = std::int64_t(1) << 28;
 
 std::uint32_t U16(const QByteArray& b, qsizetype at) {
   return std::uint32_t(std::uint8_t(b[at])) | (std::uint32_t(std::uint8_t(b[at + 1])) << 8);
@@ -125,7 +126,7 @@ bool Decode(const QByteArray& bytes, QImage& image, int& bitsPerPixel, QString* 
   }
   const int height = int(absHeight);
   if (width <= 0 || height <= 0 || width > kMaxSide ||
-      std::int64_t(width) * height > kMaxPixels) {
+      std::int64_t(width) * height > kMaxPicturePixels) {
     return Fail(error, bad);
   }
   if (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32) {
@@ -173,6 +174,9 @@ bool Decode(const QByteArray& bytes, QImage& image, int& bitsPerPixel, QString* 
     return Fail(error, bad);
   }
   QImage out(width, height, QImage::Format_ARGB32);
+  if (out.isNull()) {
+    return Fail(error, QStringLiteral("Out of memory for the picture"));
+  }
   const auto* data = reinterpret_cast<const std::uint8_t*>(bytes.constData()) + dataOffset;
   for (int row = 0; row < height; ++row) {
     const std::uint8_t* src = data + std::int64_t(rowBytes) * row;

@@ -9,10 +9,10 @@
 
 #include <jpeglib.h>
 
+#include "platform/PictureLimits.h"
+
 namespace JpegCodec {
 namespace {
-constexpr std::int64_t kMaxPixels = std::int64_t(1) << 28;
-
 // libjpeg reports errors by calling error_exit; we jump back to the caller's
 // setjmp with the formatted message. Warnings (corrupt data, premature end)
 // are treated as errors too.
@@ -79,17 +79,21 @@ bool DecodeInto(DecodeState* s, const QByteArray& bytes) {
   jpeg_mem_src(&s->cinfo, reinterpret_cast<const unsigned char*>(bytes.constData()),
                static_cast<unsigned long>(bytes.size()));
   jpeg_read_header(&s->cinfo, TRUE);
+  if (std::int64_t(s->cinfo.image_width) * s->cinfo.image_height > kMaxPicturePixels) {
+    std::snprintf(s->errors.message, sizeof s->errors.message, "Image too large");
+    return false;
+  }
   const bool cmyk = s->cinfo.jpeg_color_space == JCS_CMYK || s->cinfo.jpeg_color_space == JCS_YCCK;
   s->cinfo.out_color_space = cmyk ? JCS_CMYK : JCS_RGB;
   jpeg_start_decompress(&s->cinfo);
   const int width = int(s->cinfo.output_width);
   const int height = int(s->cinfo.output_height);
   const int components = s->cinfo.output_components;
-  if (width <= 0 || height <= 0 || std::int64_t(width) * height > kMaxPixels) {
-    std::snprintf(s->errors.message, sizeof s->errors.message, "Image too large");
+  s->image = QImage(width, height, QImage::Format_ARGB32);
+  if (s->image.isNull()) {
+    std::snprintf(s->errors.message, sizeof s->errors.message, "Out of memory for the picture");
     return false;
   }
-  s->image = QImage(width, height, QImage::Format_ARGB32);
   s->row.resize(std::size_t(width) * std::size_t(components));
   while (s->cinfo.output_scanline < s->cinfo.output_height) {
     const int y = int(s->cinfo.output_scanline);

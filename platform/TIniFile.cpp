@@ -12,8 +12,12 @@ TIniFile::TIniFile(const QString& fileName) : m_fileName(fileName) {
   }
 }
 
+// A section named twice (in any letter case) is merged into its first
+// occurrence, and a key already there keeps its first value: what was read is
+// what will be written back, and a write lands where the next read looks.
 void TIniFile::SetText(const QString& text) {
   m_sections.clear();
+  qsizetype current = -1;  // an index: appending a section moves the others
   const QStringList lines = text.split(QLatin1Char('\n'));
   for (QString line : lines) {
     line = line.trimmed();
@@ -21,12 +25,16 @@ void TIniFile::SetText(const QString& text) {
       continue;
     }
     if (line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']'))) {
-      m_sections.append({line.mid(1, line.size() - 2), {}});
+      current = IndexOfOrAdd(line.mid(1, line.size() - 2));
       continue;
     }
     const qsizetype eq = line.indexOf(QLatin1Char('='));
-    if (eq > 0 && !m_sections.isEmpty()) {
-      m_sections.last().values.append({line.left(eq).trimmed(), line.mid(eq + 1)});
+    if (eq > 0 && current >= 0) {
+      Section& section = m_sections[current];
+      const QString key = line.left(eq).trimmed();
+      if (FindKey(section, key) == nullptr) {
+        section.values.append({key, line.mid(eq + 1)});
+      }
     }
   }
 }
@@ -35,6 +43,23 @@ const TIniFile::Section* TIniFile::Find(const QString& section) const {
   for (const Section& s : m_sections) {
     if (s.name.compare(section, Qt::CaseInsensitive) == 0) {
       return &s;
+    }
+  }
+  return nullptr;
+}
+
+qsizetype TIniFile::IndexOfOrAdd(const QString& section) {
+  if (const Section* s = Find(section)) {
+    return s - m_sections.constData();
+  }
+  m_sections.append({section, {}});
+  return m_sections.size() - 1;
+}
+
+QString* TIniFile::FindKey(Section& section, const QString& key) {
+  for (auto& [k, v] : section.values) {
+    if (k.compare(key, Qt::CaseInsensitive) == 0) {
+      return &v;
     }
   }
   return nullptr;
@@ -64,23 +89,12 @@ bool TIniFile::ValueExists(const QString& section, const QString& key) const {
 }
 
 void TIniFile::WriteString(const QString& section, const QString& key, const QString& value) {
-  Section* target = nullptr;
-  for (Section& s : m_sections) {
-    if (s.name.compare(section, Qt::CaseInsensitive) == 0) {
-      target = &s;
-    }
+  Section& target = m_sections[IndexOfOrAdd(section)];
+  if (QString* existing = FindKey(target, key)) {
+    *existing = value;
+    return;
   }
-  if (!target) {
-    m_sections.append({section, {}});
-    target = &m_sections.last();
-  }
-  for (auto& [k, v] : target->values) {
-    if (k.compare(key, Qt::CaseInsensitive) == 0) {
-      v = value;
-      return;
-    }
-  }
-  target->values.append({key, value});
+  target.values.append({key, value});
 }
 
 void TIniFile::WriteInteger(const QString& section, const QString& key, int value) {

@@ -6,7 +6,8 @@
 
 /// An INI file as the settings code reads and writes it: sections of
 /// "Key=Value" lines, names compared without regard to letter case, keys
-/// kept in the order first written. The file is read when the object is
+/// kept in the order first written. Each section and key exists once: a file
+/// naming one twice is merged into the first on reading. The file is read when the object is
 /// made; UpdateFile writes it to a temporary name and renames it into
 /// place. GUI thread (or the one thread using it).
 class TIniFile {
@@ -34,6 +35,8 @@ private:
     QList<QPair<QString, QString>> values;
   };
   const Section* Find(const QString& section) const;
+  qsizetype IndexOfOrAdd(const QString& section);
+  static QString* FindKey(Section& section, const QString& key);
 
   QString m_fileName;
   QList<Section> m_sections;

@@ -15,12 +15,12 @@ constexpr std::size_t kPayloadOffset = 6;
 // n bytes never holds more than n - 8 bytes from the payload offset on.
 constexpr std::ptrdiff_t kFrameOverhead = 8;
 
+}  // namespace
+
 bool HasFrameMarkers(std::span<const std::uint8_t> bytes) {
   const std::size_t n = bytes.size();
   return n >= 4 && bytes[0] == kDle && bytes[1] == kStx && bytes[n - 2] == kEtx && bytes[n - 3] == kDle;
 }
-
-}  // namespace
 
 LCmd::LCmd(std::uint8_t unitId, std::uint8_t code) : m_unitId(unitId), m_code(code) {}
 

@@ -50,6 +50,10 @@ private:
   std::vector<std::uint8_t> m_payload;
 };
 
+/// True when bytes start 10 02 and end 10 03 followed by one (checksum) byte:
+/// the markers every CommandFrame carries.
+bool HasFrameMarkers(std::span<const std::uint8_t> bytes);
+
 /// Serialisation modes of SerializeCommand.
 enum SerializeMode : int {
   SERIALIZE_PAYLOAD = 0,  ///< the payload bytes alone

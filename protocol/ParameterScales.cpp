@@ -1,5 +1,6 @@
 #include "protocol/ParameterScales.h"
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
 
@@ -77,7 +78,7 @@ int FreqToIndex(double hz) {
 
 double IndexToFreq(int index) { return 1000.0 * std::pow(kFreqIndexRatio, index - kFreqIndexOf1k); }
 
-int GainToIndex(double db) { return TruncToInt(db * 10.0) + kGainCodeOf0dB; }
+int GainToIndex(double db) { return std::min(TruncToInt(db * 10.0), INT_MAX - kGainCodeOf0dB) + kGainCodeOf0dB; }
 
 double IndexToGain(int code) { return (code - kGainCodeOf0dB) * 0.1; }
 

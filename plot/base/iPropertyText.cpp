@@ -42,6 +42,24 @@ QString UnescapePropertyString(const QString& text) {
   return out;
 }
 
+namespace {
+// %.<digits>G with the class library's exponent spelling: "E-05" becomes
+// "E-5", "E+20" "E20".
+QString GeneralFormat(double value, int digits) {
+  QString text = FormatC("%.*G", digits, value);
+  const int e = text.indexOf(QLatin1Char('E'));
+  if (e >= 0) {
+    const QChar sign = text[e + 1];
+    QString exponent = text.mid(e + 2);
+    while (exponent.size() > 1 && exponent.startsWith(QLatin1Char('0'))) {
+      exponent.remove(0, 1);
+    }
+    text = text.left(e + 1) + (sign == QLatin1Char('-') ? QStringLiteral("-") : QString()) + exponent;
+  }
+  return text;
+}
+}  // namespace
+
 QString FloatToText(double value) {
   if (std::isnan(value)) {
     return QStringLiteral("NAN");
@@ -49,18 +67,16 @@ QString FloatToText(double value) {
   if (std::isinf(value)) {
     return value > 0 ? QStringLiteral("INF") : QStringLiteral("-INF");
   }
-  // %.15G gives the digits and picks plain or exponent form like the class
-  // library's general format (exponent when below 1e-4 or at 15+ digits);
-  // only the exponent's spelling differs: "E-05" becomes "E-5", "E+20" "E20".
-  QString text = FormatC("%.15G", value);
-  const int e = text.indexOf(QLatin1Char('E'));
-  if (e >= 0) {
-    const QChar sign = text[e + 1];
-    QString digits = text.mid(e + 2);
-    while (digits.size() > 1 && digits.startsWith(QLatin1Char('0'))) {
-      digits.remove(0, 1);
+  // The class library's 15 digits when they read back as the same value;
+  // otherwise (1/3, values next to the largest double, whose 15-digit form
+  // overflows) the fewest digits up to 17 that do.
+  QString text;
+  for (int digits = 15; digits <= 17; ++digits) {
+    text = GeneralFormat(value, digits);
+    double back = 0;
+    if (TextToFloat(text, back) && back == value) {
+      break;
     }
-    text = text.left(e + 1) + (sign == QLatin1Char('-') ? QStringLiteral("-") : QString()) + digits;
   }
   return text;
 }

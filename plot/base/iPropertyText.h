@@ -16,7 +16,8 @@ QString EscapePropertyString(const QString& value);
 QString UnescapePropertyString(const QString& text);
 
 /// A double in the general float format of the class library, C locale:
-/// up to 15 significant digits, no trailing zeros, an exponent without
+/// 15 significant digits, or up to 17 where 15 do not read back as the same
+/// value (TextToFloat reads back every finite value exactly), no trailing zeros, an exponent without
 /// leading zeros or plus sign when the plain form would be too long
 /// ("0.25", "1E-5", "1.5E20"). The one formatter for values written as property text.
 QString FloatToText(double value);

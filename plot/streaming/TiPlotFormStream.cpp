@@ -153,7 +153,12 @@ void ReadPlotDescription(TiPlotComponent& plot, const QString& text) {
       std::unique_ptr<TiPlotObject> object = kind.manager->CreateObject();
       TiPlotObject* raw = object.get();
       if (const auto it = kind.objects.find(i); it != kind.objects.end()) {
-        for (const Assignment& a : it->second) {
+        // An axis's scale type decides which range it may hold, so it is
+        // applied before the range whatever the line order.
+        std::vector<Assignment> assignments = it->second;
+        std::stable_partition(assignments.begin(), assignments.end(),
+                              [](const Assignment& a) { return a.property == QLatin1String("ScaleType"); });
+        for (const Assignment& a : assignments) {
           SetDescribed(*raw, a.property, a.value);
         }
       }

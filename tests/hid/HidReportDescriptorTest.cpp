@@ -1,4 +1,6 @@
 #include <cstdint>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -6,6 +8,7 @@
 
 #include "hid/HidReportDescriptor.h"
 #include "tests/hid/support/FakeHidSystem.h"
+#include "tests/support/FixturePath.h"
 
 namespace {
 
@@ -84,6 +87,33 @@ TEST(HidReportDescriptor, Parse_refusesBrokenDescriptors) {
     EXPECT_FALSE(descriptor.Parse(bytes)) << name;
     EXPECT_EQ(descriptor.Caps().InputReportByteLength, 0) << name;
   }
+}
+
+std::vector<std::uint8_t> Fixture(const std::string& name) {
+  std::ifstream file(FixturePath("hid/fixtures/" + name), std::ios::binary);
+  return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+// Input reports: an application collection around Report Size, Report Count and Input items.
+std::vector<std::uint8_t> InputOfBytes(std::uint32_t count) {
+  return {0x05, 0x01, 0x09, 0x00, 0xA1, 0x01, 0x75, 0x08, 0x97, std::uint8_t(count), std::uint8_t(count >> 8),
+          std::uint8_t(count >> 16), std::uint8_t(count >> 24), 0x81, 0x02, 0xC0};
+}
+
+TEST(HidReportDescriptor, Parse_refusesReportsLongerThanAHidReportCanHold) {
+  // Size x count summed past 2^64 (wrapping to an input length of 1), and
+  // 0xFFFFFFFF x 0xFFFFFFFF bits twice.
+  for (const char* name : {"report_bits_wrap.bin", "report_size_count_max.bin"}) {
+    const std::vector<std::uint8_t> bytes = Fixture(name);
+    ASSERT_FALSE(bytes.empty()) << name;
+    HidReportDescriptor descriptor;
+    EXPECT_FALSE(descriptor.Parse(bytes)) << name;
+    EXPECT_EQ(descriptor.Caps().InputReportByteLength, 0) << name;
+  }
+  HidReportDescriptor descriptor;
+  ASSERT_TRUE(descriptor.Parse(InputOfBytes(0xFFFE)));
+  EXPECT_EQ(descriptor.Caps().InputReportByteLength, 0xFFFF);
+  EXPECT_FALSE(descriptor.Parse(InputOfBytes(0xFFFF)));
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
+#include <fstream>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -8,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/link/UsbGlueFixture.h"
+#include "tests/support/FixturePath.h"
 
 namespace {
 
@@ -65,6 +67,19 @@ TEST_F(UsbLinkTest, Enumerate_checksOutOnlyTheUnitAndShowsDetectHid) {
   EXPECT_EQ(status.status, "Detect HID");
   EXPECT_EQ(glue.HidCtl().NumCheckedOutDevices(), 1);
   EXPECT_EQ(glue.HidCtl().NumCheckedInDevices(), 1);
+}
+
+TEST_F(UsbLinkTest, Enumerate_leavesAUnitWhoseReportDescriptorIsRefused) {
+  FakeHidDeviceSetup damaged("damaged");
+  std::ifstream file(FixturePath("hid/fixtures/report_bits_wrap.bin"), std::ios::binary);
+  damaged.descriptor.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+  ASSERT_FALSE(damaged.descriptor.empty());
+  fake->Plug(damaged);
+  PlugUnit(FakeHidDeviceSetup("unit"));
+
+  EXPECT_EQ(glue.HidCtl().NumCheckedOutDevices(), 1);
+  EXPECT_EQ(glue.HidCtl().NumCheckedInDevices(), 1);
+  EXPECT_EQ(glue.HidDevice()->Caps().InputReportByteLength, 65);
 }
 
 TEST_F(UsbLinkTest, Hello_isOneOutputReportWithIdZeroAndFillerAndIsLogged) {

@@ -1,3 +1,4 @@
+#include <climits>
 #include <cmath>
 #include <limits>
 
@@ -47,6 +48,10 @@ TEST(ParameterScales, gainCodeRoundTripsInDouble) {
   }
   EXPECT_EQ(GainToIndex(-0.15), 119);
   EXPECT_EQ(GainToIndex(12.0), 240);
+  // Far beyond any gain: saturates instead of overflowing.
+  EXPECT_EQ(GainToIndex(3e8), INT_MAX);
+  EXPECT_EQ(GainToIndex(1e300), INT_MAX);
+  EXPECT_EQ(GainToIndex(-1e300), INT_MIN + 120);
 }
 
 TEST(ParameterScales, qIndexRoundTripsOverTheTable) {

@@ -109,8 +109,17 @@ QBrush EllipticPathBrush(const GpBrush& brush, const QRectF& box) {
 
 // Any other boundary: each pixel takes the colour of its distance along
 // the ray from the centre point to where the ray first leaves the path.
-QBrush PolygonPathBrush(const GpBrush& brush, const QRectF& box) {
+// The texture covers only the part of the path's box that gets painted.
+QBrush PolygonPathBrush(const GpBrush& brush, const QRectF& box, const QRectF& paintArea) {
+  const QRect area = box.intersected(paintArea).toAlignedRect();
+  if (area.isEmpty()) {
+    return QBrush(Qt::transparent);
+  }
   QImage ramp(256, 1, QImage::Format_ARGB32);
+  QImage texture(area.size(), QImage::Format_ARGB32);
+  if (ramp.isNull() || texture.isNull()) {
+    return QBrush(Qt::transparent);
+  }
   ramp.fill(Qt::transparent);
   {
     QLinearGradient gradient(0, 0, 255, 0);
@@ -128,8 +137,6 @@ QBrush PolygonPathBrush(const GpBrush& brush, const QRectF& box) {
       edges.emplace_back(polygon.back(), polygon.front());
     }
   }
-  const QRect area = box.toAlignedRect();
-  QImage texture(area.size(), QImage::Format_ARGB32);
   const QPointF c = brush.centre;
   auto cross = [](QPointF a, QPointF b) { return a.x() * b.y() - a.y() * b.x(); };
   for (int y = 0; y < area.height(); ++y) {
@@ -158,12 +165,12 @@ QBrush PolygonPathBrush(const GpBrush& brush, const QRectF& box) {
   return result;
 }
 
-QBrush PathGradientBrush(const GpBrush& brush) {
+QBrush PathGradientBrush(const GpBrush& brush, const QRectF& paintArea) {
   const QRectF box = brush.boundary.boundingRect();
   if (box.width() <= 0 || box.height() <= 0) {
     return QBrush(Qt::transparent);
   }
-  return brush.ellipticBoundary ? EllipticPathBrush(brush, box) : PolygonPathBrush(brush, box);
+  return brush.ellipticBoundary ? EllipticPathBrush(brush, box) : PolygonPathBrush(brush, box, paintArea);
 }
 
 }  // namespace
@@ -176,13 +183,16 @@ ARGB FromQColor(const QColor& color) {
   return ComposeArgb(color.alpha(), color.red(), color.green(), color.blue());
 }
 
-QBrush ToQBrush(const GpBrush& brush) {
+QBrush ToQBrush(const GpBrush& brush, const QRectF& paintArea) {
   switch (brush.kind) {
     case GpBrush::Kind::Solid:
       return QBrush(brush.color);
     case GpBrush::Kind::Hatch: {
       unsigned char rows[8];
       QImage tile(8, 8, QImage::Format_ARGB32);
+      if (tile.isNull()) {
+        return QBrush(brush.background);
+      }
       tile.fill(brush.background);
       if (HatchPattern(brush.hatch, rows)) {
         for (int y = 0; y < 8; ++y) {
@@ -210,7 +220,7 @@ QBrush ToQBrush(const GpBrush& brush) {
       return QBrush(gradient);
     }
     case GpBrush::Kind::PathGradient:
-      return PathGradientBrush(brush);
+      return PathGradientBrush(brush, paintArea);
   }
   return QBrush();
 }
@@ -239,6 +249,19 @@ QFont GpFont::ToQFont() const {
   font.setUnderline(style & FontStyleUnderline);
   font.setStrikeOut(style & FontStyleStrikeout);
   return font;
+}
+
+QRectF GpGraphics::PaintArea() const {
+  bool invertible = false;
+  const QTransform toLogical = painter->combinedTransform().inverted(&invertible);
+  if (!invertible) {
+    return {};
+  }
+  QRectF area = toLogical.mapRect(bounds);
+  if (painter->hasClipping()) {
+    area &= painter->clipBoundingRect();
+  }
+  return area;
 }
 
 QImage GpImageAttributes::Apply(const QImage& source) const {

@@ -64,8 +64,10 @@ struct GpBrush {
 /// Whether the layer has a pattern for the hatch style.
 bool HatchStyleDrawable(HatchStyle style);
 
-/// The Qt brush that paints a GDI+ brush.
-QBrush ToQBrush(const GpBrush& brush);
+/// The Qt brush that paints a GDI+ brush over `paintArea` (in the brush's
+/// coordinates: the part of the surface, inside the clip, that the drawing
+/// can change). Brushes held as pictures are made only that large.
+QBrush ToQBrush(const GpBrush& brush, const QRectF& paintArea);
 
 struct GpPen {
   QColor color;
@@ -137,6 +139,10 @@ struct GpGraphics {
     SmoothingMode smoothing;
   };
   std::vector<Saved> saved;
+
+  /// The part of the surface, inside the painter's clip, that drawing can
+  /// change, in the painter's current logical coordinates.
+  QRectF PaintArea() const;
 };
 
 }  // namespace Gdip

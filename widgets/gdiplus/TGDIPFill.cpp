@@ -1,5 +1,7 @@
 #include "widgets/gdiplus/TGDIPFill.h"
 
+#include <algorithm>
+
 #include "platform/Rounding.h"
 #include "widgets/gdiplus/TGPBrush.h"
 #include "widgets/gdiplus/TGPGraphics.h"
@@ -134,11 +136,13 @@ void TGDIPFill::Assign(const TObject* source) {
 std::unique_ptr<TGPGraphicsPath> TGDIPFill::CreateRoundRectPath(const TGPRectF& r, int radius,
                                                                 TFillRoundingType roundingType) {
   auto path = std::make_unique<TGPGraphicsPath>(FillMode::FillModeAlternate);
-  if (radius == 0) {
+  // A corner rounds at most to half the rectangle's shorter side: a larger
+  // rounding of a description draws the same as that.
+  const float d = std::min(2.0f * float(std::max(radius, 0)), std::max(0.0f, std::min(r.Width, r.Height)));
+  if (d <= 0) {
     path->AddRectangle(r);
     return path;
   }
-  const float d = 2.0f * float(radius);
   const float right = r.X + r.Width;
   const float bottom = r.Y + r.Height;
   auto corner = [&](bool top, bool left, float x, float y, float arcX, float arcY, float start) {
@@ -256,7 +260,8 @@ TGPRectF TGDIPFill::Fill(TGPGraphics* graphics, const TGPRectF& area, int ABorde
 }
 
 void TGDIPFill::DrawShadow(TGPGraphics& g, TGPRectF& R) {
-  const int o = m_shadowOffset;
+  // A shadow never takes more than half the rectangle.
+  const int o = std::min(m_shadowOffset, int(std::max(0.0f, std::min(R.Width, R.Height)) / 2));
   if (m_shadowType == TShadowType::stBottom) {
     const TGPRectF band{R.X, R.Y + R.Height - 2 * o, R.Width, float(2 * o)};
     PaintRadialGradient(g, band, ArgbFromColor(0, m_shadowColor), ArgbFromColor(255, m_shadowColor), RT::rtBottom,

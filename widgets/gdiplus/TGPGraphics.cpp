@@ -20,8 +20,8 @@ bool AntiAliased(SmoothingMode mode) {
   return mode == SmoothingMode::SmoothingModeAntiAlias || mode == SmoothingMode::SmoothingModeHighQuality;
 }
 
-QPen ToQPen(const Gdip::GpPen& pen) {
-  QPen result(pen.brush ? Gdip::ToQBrush(*pen.brush) : QBrush(pen.color), std::max(1.0f, pen.width));
+QPen ToQPen(const Gdip::GpPen& pen, const QRectF& paintArea) {
+  QPen result(pen.brush ? Gdip::ToQBrush(*pen.brush, paintArea) : QBrush(pen.color), std::max(1.0f, pen.width));
   result.setCapStyle(pen.endCap == LineCap::LineCapRound    ? Qt::RoundCap
                      : pen.endCap == LineCap::LineCapSquare ? Qt::SquareCap
                                                             : Qt::FlatCap);
@@ -225,7 +225,7 @@ Status TGPGraphics::FillShape(const TGPBrush& brush, const QPainterPath& shape) 
     area = area.intersected(native.transform.map(picture));
   }
   ApplyTransform(Drawing::Shape);
-  m_nativeGraphics->painter->fillPath(area, Gdip::ToQBrush(native));
+  m_nativeGraphics->painter->fillPath(area, Gdip::ToQBrush(native, area.boundingRect() & m_nativeGraphics->PaintArea()));
   return Status::Ok;
 }
 
@@ -234,7 +234,7 @@ Status TGPGraphics::StrokeShape(const TGPPen& pen, const QPainterPath& shape) {
     return RecordStatus(Status::InvalidParameter);
   }
   ApplyTransform(Drawing::Shape);
-  m_nativeGraphics->painter->strokePath(shape, ToQPen(*pen.NativePen()));
+  m_nativeGraphics->painter->strokePath(shape, ToQPen(*pen.NativePen(), m_nativeGraphics->PaintArea()));
   return Status::Ok;
 }
 

@@ -127,7 +127,7 @@ Status TGPGraphics::DrawString(const QString& text, int length, const TGPFont* f
     qfont.setStyleStrategy(QFont::NoAntialias);
   }
   p.setFont(qfont);
-  p.setPen(QPen(Gdip::ToQBrush(*brush->NativeBrush()), 1));
+  p.setPen(QPen(Gdip::ToQBrush(*brush->NativeBrush(), g.PaintArea()), 1));
   if (layoutRect.Width > 0 && layoutRect.Height > 0 && !(native && (native->flags & StringFormatFlagsNoWrap))) {
     p.setClipRect(QRectF(layoutRect.X, layoutRect.Y, layoutRect.Width, layoutRect.Height), Qt::IntersectClip);
   }

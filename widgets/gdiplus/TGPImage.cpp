@@ -171,6 +171,10 @@ TGPBitmap::TGPBitmap(int width, int height, PixelFormat format) {
     return;
   }
   native->image = QImage(width, height, QImage::Format_ARGB32);
+  if (native->image.isNull()) {
+    Adopt(std::move(native), Status::OutOfMemory);
+    return;
+  }
   native->image.fill(0);
   native->pixelFormat = format;
   native->format = TGPImageFormat::ifMemoryBMP;
@@ -188,6 +192,9 @@ Status TGPBitmap::GetHBITMAP(ARGB colorBackground, TBitmap& bitmap) {
     return RecordStatus(Status::InvalidParameter);
   }
   QImage composed(NativeImage()->image.size(), QImage::Format_ARGB32);
+  if (composed.isNull()) {
+    return RecordStatus(Status::OutOfMemory);
+  }
   composed.fill(Gdip::ToQColor(colorBackground | 0xFF000000u));
   QPainter painter(&composed);
   painter.drawImage(0, 0, NativeImage()->image);

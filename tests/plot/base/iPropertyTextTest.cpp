@@ -1,5 +1,8 @@
 #include "plot/base/iPropertyText.h"
 
+#include <cfloat>
+#include <cmath>
+
 #include <gtest/gtest.h>
 
 TEST(iPropertyText, StringRoundTrip_keepsLineBreaksAndLiteralHashCodes) {
@@ -26,6 +29,19 @@ TEST(iPropertyText, FloatToText_generalFormat) {
   ASSERT_TRUE(TextToFloat(QStringLiteral("1e-05"), v));
   EXPECT_EQ(v, 1e-5);
   EXPECT_FALSE(TextToFloat(QStringLiteral("x"), v));
+}
+
+TEST(iPropertyText, FloatToText_readsBackExactlyEveryFiniteValue) {
+  const double values[] = {DBL_MAX, -DBL_MAX, std::nextafter(DBL_MAX, 0.0), DBL_MIN, -DBL_TRUE_MIN,
+                           1.0 / 3.0, 0.1 + 0.2, -1234567890123456.7, 2.5e-300};
+  for (const double value : values) {
+    const QString text = FloatToText(value);
+    double back = 0;
+    ASSERT_TRUE(TextToFloat(text, back)) << text.toStdString();
+    EXPECT_EQ(back, value) << text.toStdString();
+  }
+  EXPECT_EQ(FloatToText(-DBL_MAX), QStringLiteral("-1.7976931348623157E308"));
+  EXPECT_EQ(FloatToText(1.0 / 3.0), QStringLiteral("0.3333333333333333"));
 }
 
 TEST(iPropertyText, LineRoutines) {

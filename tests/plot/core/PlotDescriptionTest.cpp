@@ -110,3 +110,20 @@ TEST(PlotDescription, Writing_leavesLayoutAndUpdatesAlone) {
   EXPECT_FALSE(plot.GetUpdateActive());
   EXPECT_FALSE(plot.IsLoading());
 }
+
+TEST(PlotDescription, LogAxis_scaleTypeIsAppliedBeforeTheRangeWhateverTheLineOrder) {
+  const QString minFirst = Fixture("logAxisMinFirst.plot");
+  ASSERT_FALSE(minFirst.isEmpty());
+  const QStringList lines = minFirst.trimmed().split(QLatin1Char('\n'));
+  const QString scaleTypeFirst = lines[1] + QLatin1Char('\n') + lines[0] + QLatin1Char('\n');
+  TiPlot a;
+  ReadPlotDescription(a, minFirst);
+  TiPlot b;
+  ReadPlotDescription(b, scaleTypeFirst);
+  EXPECT_EQ(a.XAxis(0)->ScaleType(), TiPlotScaleType::ipstLog10);
+  EXPECT_EQ(a.XAxis(0)->Min(), b.XAxis(0)->Min());
+  const QString written = WritePlotDescription(a);
+  TiPlot again;
+  ReadPlotDescription(again, written);
+  EXPECT_EQ(WritePlotDescription(again), written);
+}

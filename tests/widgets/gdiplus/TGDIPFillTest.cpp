@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <QBuffer>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include "platform/TBitmap.h"
 #include "platform/TIniFile.h"
+#include "tests/support/FixturePath.h"
 #include "widgets/gdiplus/TGDIPFill.h"
 #include "widgets/gdiplus/TGPBrush.h"
 #include "widgets/gdiplus/TGPGraphics.h"
@@ -61,6 +63,36 @@ TEST(TGDIPFill, Shadow_takesTheOffsetOffTheRectangle) {
   EXPECT_EQ(fill.Fill(&g, TGPRectF{0, 0, 50, 40}), (TGPRectF{4, 4, 42, 32}));
   fill.SetShadowType(TShadowType::stRightBottom);
   EXPECT_EQ(fill.Fill(&g, TGPRectF{0, 0, 50, 40}), (TGPRectF{0, 0, 46, 36}));
+}
+
+TEST(TGDIPFill, RoundingBeyondHalfTheRectangle_drawsAsHalfTheRectangle) {
+  // Descriptions as a damaged or hostile file holds them; each once made the
+  // shadow's brush texture cover the huge rounded path, or took minutes.
+  for (const char* name : {"rounding_1000000_shadow.fill", "rounding_3000.fill"}) {
+    SCOPED_TRACE(name);
+    QFile file(QString::fromStdString(FixturePath(std::string("widgets/gdiplus/fixtures/") + name)));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    TGDIPFill hostile;
+    ASSERT_TRUE(hostile.LoadFromBytes(file.readAll()));
+    hostile.SetColor(clBlue);
+    hostile.SetColorTo(clBlue);
+    TGDIPFill half;
+    half.Assign(&hostile);
+    half.SetRounding(13);  // half of the shorter side, 26
+    TBitmap drawn(48, 32);
+    TBitmap expected(48, 32);
+    {
+      TGPGraphics g(drawn.Canvas());
+      g.SetSmoothingMode(SmoothingMode::SmoothingModeAntiAlias);
+      hostile.Fill(&g, TGPRectF{4, 3, 40, 26});
+      TGPGraphics h(expected.Canvas());
+      h.SetSmoothingMode(SmoothingMode::SmoothingModeAntiAlias);
+      half.Fill(&h, TGPRectF{4, 3, 40, 26});
+    }
+    EXPECT_EQ(drawn.Image(), expected.Image());
+    EXPECT_EQ(drawn.Canvas().Pixel(24, 16), clBlue);
+    EXPECT_EQ(drawn.Canvas().Pixel(5, 4), clWhite);  // outside the rounded corner
+  }
 }
 
 TEST(TGDIPFill, Background_followsTheColours) {

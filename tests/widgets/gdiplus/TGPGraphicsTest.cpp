@@ -202,6 +202,13 @@ TEST(TGPGraphics, ColorKey_leavesTheKeyedPixelsOut) {
   EXPECT_EQ(s.At(3, 3), clLime);
 }
 
+TEST(TGPBitmap, SizeNoPictureCanHold_isOutOfMemoryWithoutAPicture) {
+  TGPBitmap picture(70'000'000, 1);  // rows longer than a picture can address
+  EXPECT_EQ(picture.GetLastStatus(), Status::OutOfMemory);
+  ARGB colour = 0;
+  EXPECT_EQ(picture.GetPixel(0, 0, colour), Status::InvalidParameter);
+}
+
 TEST(TGPGraphics, DrawImageRect_roundsAFloatRectangleHalvesToEven) {
   Surface s(20, 20);
   TGPBitmap picture(1, 1);

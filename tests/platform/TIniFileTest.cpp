@@ -1,0 +1,39 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "platform/TIniFile.h"
+#include "tests/support/FixturePath.h"
+
+namespace {
+// [Setup] holds Port=COM1 and Baud; a later [SETUP] repeats Port=COM7 and adds Language.
+QString CopyOfDuplicateSections(const QTemporaryDir& dir) {
+  const QString path = dir.filePath(QStringLiteral("settings.ini"));
+  QFile::copy(QString::fromStdString(FixturePath("platform/fixtures/duplicate_sections.ini")), path);
+  QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+  return path;
+}
+}  // namespace
+
+TEST(TIniFile, sectionsDifferingOnlyInCaseAreMergedIntoTheFirst) {
+  QTemporaryDir dir;
+  const TIniFile ini(CopyOfDuplicateSections(dir));
+  EXPECT_EQ(ini.ReadString(QStringLiteral("setup"), QStringLiteral("Port"), {}), QStringLiteral("COM1"));
+  EXPECT_EQ(ini.ReadString(QStringLiteral("Setup"), QStringLiteral("Language"), {}), QStringLiteral("en"));
+  EXPECT_EQ(ini.Text(), QStringLiteral("[Setup]\r\nPort=COM1\r\nBaud=9600\r\nLanguage=en\r\n\r\n"
+                                       "[Other]\r\nA=1\r\n\r\n"));
+}
+
+TEST(TIniFile, writtenValueIsReadBackAfterReopeningAFileWithDuplicateSections) {
+  QTemporaryDir dir;
+  const QString path = CopyOfDuplicateSections(dir);
+  {
+    TIniFile ini(path);
+    ini.WriteString(QStringLiteral("SETUP"), QStringLiteral("Port"), QStringLiteral("COM3"));
+    EXPECT_EQ(ini.ReadString(QStringLiteral("Setup"), QStringLiteral("Port"), {}), QStringLiteral("COM3"));
+    ASSERT_TRUE(ini.UpdateFile());
+  }
+  const TIniFile reopened(path);
+  EXPECT_EQ(reopened.ReadString(QStringLiteral("Setup"), QStringLiteral("Port"), {}), QStringLiteral("COM3"));
+}
