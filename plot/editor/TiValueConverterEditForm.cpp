@@ -14,7 +14,7 @@
 namespace {
 
 constexpr double kDateLimit = 1e14;
-constexpr int kLabelWidth = 50;
+constexpr int kLabelWidth = 58;
 constexpr int kEditWidth = 50;
 constexpr int kRowHeight = 28;
 
@@ -33,9 +33,10 @@ TiValueConverterEditForm::TiValueConverterEditForm(QWidget* parent)
       m_valueEdit(new TiComponentEditorEdit(this)),
       m_pageControl(new TiComponentEditorPageControl(this)) {
   SetCaption(QStringLiteral("Value Converter"));
+  SetBounds(0, 0, 300, 262);
+  // A dialog frame keeps the size the form has when the frame is set.
   SetBorderStyle(TFormBorderStyle::bsDialog);
   SetPosition(TPosition::poScreenCenter);
-  SetBounds(0, 0, 300, 262);
   AddLabel(this, QStringLiteral("Value"), 8, 8);
   m_valueEdit->SetName(QStringLiteral("ValueEdit"));
   m_valueEdit->SetBounds(60, 8, 232, 21);
@@ -72,15 +73,15 @@ void TiValueConverterEditForm::BuildIntervalPage(QWidget* page) {
                               8 + 2 * kRowHeight, 0, 59, 1);
   m_milliSecondsEdit = AddSpinEdit(page, QStringLiteral("MilliSecondsEdit"), QStringLiteral("mSec"), 8,
                                    8 + 3 * kRowHeight, 0, 999, 100);
-  m_daysEdit = AddSpinEdit(page, QStringLiteral("DaysEdit"), QStringLiteral("Days"), 144, 8, 0, 0, 1);
-  m_weeksEdit = AddSpinEdit(page, QStringLiteral("WeeksEdit"), QStringLiteral("Weeks"), 144, 8 + kRowHeight, 0, 0, 1);
+  m_daysEdit = AddSpinEdit(page, QStringLiteral("DaysEdit"), QStringLiteral("Days"), 140, 8, 0, 0, 1);
+  m_weeksEdit = AddSpinEdit(page, QStringLiteral("WeeksEdit"), QStringLiteral("Weeks"), 140, 8 + kRowHeight, 0, 0, 1);
   for (TiComponentEditorEdit* edit : {m_hoursEdit, m_minutesEdit, m_secondsEdit, m_milliSecondsEdit, m_daysEdit})
     edit->OnUpdate = [this](TObject*) { TimeChange(); };
   m_weeksEdit->OnUpdate = [this](TObject*) { WeeksChange(); };
   auto* zero = new TiComponentEditorButton(page);
   zero->SetName(QStringLiteral("iComponentEditorButton1"));
   zero->SetCaption(QStringLiteral("Set All To 0"));
-  zero->SetBounds(144, 8 + 3 * kRowHeight, 121, 25);
+  zero->SetBounds(140, 8 + 3 * kRowHeight, 123, 25);
   zero->OnClick = [this](TObject*) { SetAllToZeroClick(); };
 }
 
@@ -101,7 +102,7 @@ void TiValueConverterEditForm::BuildDateTimePage(QWidget* page) {
   auto* now = new TiComponentEditorButton(page);
   now->SetName(QStringLiteral("SetNowButton"));
   now->SetCaption(QStringLiteral("Now"));
-  now->SetBounds(200, 8, 67, 25);
+  now->SetBounds(220, 8, 56, 25);
   now->OnClick = [this](TObject*) { SetNowButtonClick(); };
 }
 
