@@ -7,12 +7,14 @@
 
 #include "platform/widgets/ColorChooser.h"
 #include "platform/widgets/FileChooser.h"
+#include "platform/widgets/FontChooser.h"
 #include "plot/channels/TiPlotChannel.h"
 #include "plot/core/TiPlot.h"
 #include "plot/core/TiPlotMasterManager.h"
 #include "plot/editor/TiComponentEditorCheckBox.h"
 #include "plot/editor/TiComponentEditorColorPicker.h"
 #include "plot/editor/TiComponentEditorComboBox.h"
+#include "plot/editor/TiComponentEditorFontPicker.h"
 #include "plot/editor/TiComponentEditorListBox.h"
 #include "plot/editor/TiComponentEditorOpenPicker.h"
 #include "plot/editor/TiComponentEditorPageControl.h"
@@ -303,4 +305,27 @@ TEST(EditorFilePickers, StartFromTheNameAndTheDefaultFolderOnlyOnce) {
   EXPECT_EQ(changes.count, 1);
   EXPECT_EQ(save->FileName(), "/tmp/out.dat");
   EXPECT_EQ(form.userChanges, 2);
+}
+
+TEST(TiComponentEditorFontPicker, OkAssignsTheChosenFontCancelKeepsIt) {
+  CountingEditorForm form;
+  auto* picker = new TiComponentEditorFontPicker(&form);
+  picker->Font().SetSize(10);
+  EventCount changes;
+  picker->OnChange = changes.Handler();
+  FontChooser::SetHook([](const FontChoice&) { return std::optional<FontChoice>(); });
+  picker->click();
+  EXPECT_EQ(picker->Font().Size(), 10);
+  EXPECT_EQ(changes.count, 0);
+  FontChooser::SetHook([](const FontChoice& choice) {
+    FontChoice bold = choice;
+    bold.weight = 700;
+    return std::optional<FontChoice>(bold);
+  });
+  picker->click();
+  FontChooser::SetHook({});
+  EXPECT_TRUE(picker->Font().Style().Contains(TFontStyle::fsBold));
+  EXPECT_EQ(picker->Font().Size(), 10);
+  EXPECT_EQ(changes.count, 1);
+  EXPECT_EQ(form.userChanges, 1);
 }

@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <QDateEdit>
+#include <QPushButton>
 #include <QTest>
 #include <QTimeEdit>
 
 #include "plot/editor/TiComponentEditorValueConverterPicker.h"
+#include "plot/editor/TiUpDown.h"
 #include "plot/editor/TiValueConverterEditForm.h"
 #include "tests/plot/editor/EditorWidgetFixture.h"
 #include "tests/support/ModalDialogCloser.h"
@@ -14,7 +16,7 @@ using namespace std::chrono_literals;
 namespace {
 
 TiComponentEditorEdit& EditOf(QWidget& form, const char* name) {
-  auto* edit = form.findChild<TiComponentEditorEdit*>(QString::fromLatin1(name));
+  auto* edit = dynamic_cast<TiComponentEditorEdit*>(form.findChild<QWidget*>(QString::fromLatin1(name)));
   if (edit == nullptr) throw std::logic_error(name);
   return *edit;
 }
@@ -22,7 +24,7 @@ TiComponentEditorEdit& EditOf(QWidget& form, const char* name) {
 /// Presses a button of a modal converter form, which closes once the
 /// closer has returned; hidden now so that the closer leaves it alone.
 void Press(QWidget* form, const char* button) {
-  form->findChild<TiComponentEditorButton*>(QString::fromLatin1(button))->click();
+  form->findChild<QPushButton*>(QString::fromLatin1(button))->click();
   form->hide();
 }
 
@@ -71,9 +73,28 @@ TEST(TiValueConverterEditForm, EachPageComputesTheValue) {
 
   form.DatePicker().setDate(QDate(2023, 3, 15));
   EXPECT_NEAR(form.Value(), 45000.0 + form.TimePicker().time().msecsSinceStartOfDay() / 86400000.0, 1e-9);
-  form.findChild<TiComponentEditorButton*>(QStringLiteral("iComponentEditorButton1"))->click();
+  form.findChild<QPushButton*>(QStringLiteral("iComponentEditorButton1"))->click();
   EXPECT_EQ(form.Value(), 0);
   EXPECT_EQ(EditOf(form, "PriceIntegerEdit").text(), "0");
+}
+
+TEST(TiValueConverterEditForm, MillisecondsSpinByAHundredWithinTheSecond) {
+  TiValueConverterEditForm form;
+  form.SetValue(0);
+  TiComponentEditorEdit& msec = EditOf(form, "MilliSecondsEdit");
+  TiUpDown* spin = nullptr;
+  for (QWidget* child : form.findChildren<QWidget*>()) {
+    auto* candidate = dynamic_cast<TiUpDown*>(child);
+    if (candidate != nullptr && candidate->Associate() == &msec) spin = candidate;
+  }
+  ASSERT_NE(spin, nullptr);
+  EXPECT_EQ(spin->Increment(), 100);
+  for (int press = 0; press < 12; ++press) {
+    QTest::mousePress(spin, Qt::LeftButton, Qt::NoModifier, QPoint(5, 3));
+    QTest::mouseRelease(spin, Qt::LeftButton, Qt::NoModifier, QPoint(5, 3));
+  }
+  EXPECT_EQ(msec.text(), "999");
+  EXPECT_NEAR(form.Value(), 0.999 / 86400, 1e-12);
 }
 
 TEST(TiValueConverterEditForm, AnHourOf24ShowsTheErrorAndChangesNothing) {
