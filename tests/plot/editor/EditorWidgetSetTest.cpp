@@ -227,6 +227,20 @@ TEST_F(ChannelList, ADropBelowTheLastItemMovesItToTheEnd) {
   EXPECT_EQ(list->Object(2), first);
 }
 
+TEST_F(ChannelList, OnlyAUsersSelectionClicks) {
+  EventCount clicks;
+  list->OnClick = clicks.Handler();
+  list->SetItemIndex(0);
+  EXPECT_EQ(clicks.count, 0);
+  const int h = list->ItemHeight();
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(40, 2 * h + h / 2));
+  EXPECT_EQ(list->ItemIndex(), 2);
+  EXPECT_EQ(clicks.count, 1);
+  QTest::keyClick(list, Qt::Key_Up);
+  EXPECT_EQ(list->ItemIndex(), 1);
+  EXPECT_EQ(clicks.count, 2);
+}
+
 TEST_F(ChannelList, ItemsShowColourBoxesAndTheSelectionInTeal) {
   list->OnGetData = [](int index, bool& drawColorBox, TColor& color, QString&) {
     drawColorBox = index != 1;
