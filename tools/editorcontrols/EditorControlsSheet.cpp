@@ -92,13 +92,17 @@ QImage Render() {
 }
 
 QString Write(const QString& folder, QString* error) {
+  return WriteImage(folder, QStringLiteral("editor_controls.png"), Render(), error);
+}
+
+QString WriteImage(const QString& folder, const QString& fileName, const QImage& image, QString* error) {
   if (!QDir().mkpath(folder)) {
     *error = QStringLiteral("cannot create %1").arg(folder);
     return {};
   }
-  const QString path = QDir(folder).filePath(QStringLiteral("editor_controls.png"));
+  const QString path = QDir(folder).filePath(fileName);
   QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly) || !Render().save(&file, "PNG") || !file.commit()) {
+  if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit()) {
     *error = QStringLiteral("cannot write %1").arg(path);
     return {};
   }

@@ -17,4 +17,9 @@ QImage Render();
 /// or an empty string and an error text.
 QString Write(const QString& folder, QString* error);
 
+/// Writes image as a PNG named fileName into folder (created if missing)
+/// under a temporary name renamed into place; returns the path, or an
+/// empty string and an error text.
+QString WriteImage(const QString& folder, const QString& fileName, const QImage& image, QString* error);
+
 }  // namespace EditorControlsSheet
