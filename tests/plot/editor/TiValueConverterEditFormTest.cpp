@@ -42,7 +42,7 @@ TEST(TiValueConverterEditForm, AValueIsSpreadOverAllPages) {
       {100.53125, {{"PriceIntegerEdit", "100"}, {"Price32ndsEdit", "17"}, {"Price256thsEdit", "0"}, {"WeeksEdit", "14"}}},
       {100.5390625, {{"Price32ndsEdit", "17"}, {"Price256thsEdit", "2"}}},
       {2e14 + 0.25,
-       {{"ValueEdit", "200000000000000"}, {"PriceIntegerEdit", "200000000000000"}, {"DaysEdit", "0"},
+       {{"ValueEdit", "200000000000000.25"}, {"PriceIntegerEdit", "200000000000000"}, {"DaysEdit", "0"},
         {"HoursEdit", "6"}}},
   };
   TiValueConverterEditForm form;
