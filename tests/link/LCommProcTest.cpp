@@ -313,3 +313,39 @@ TEST_F(LCommProcTest, FrameHandedInDuringResends_isNeverTornOnTheWire) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(LCommProcTest, LetFramesOut_onADeadLinkReturnsAtOnce) {
+  ASSERT_TRUE(OpenLink(*transport));
+  sim->DropLink(SimLink::Pty);
+  ASSERT_TRUE(WaitWithoutEvents([&] { return !transport->IsOpen(); }));
+
+  const auto start = std::chrono::steady_clock::now();
+  transport->QueueFrame(FrameOf(CMD_GOODBYE), true);
+  transport->LetFramesOut(250ms);
+  transport->Close();
+
+  EXPECT_LT(std::chrono::steady_clock::now() - start, 50ms);
+}
+
+TEST_F(LCommProcTest, LetFramesOut_writesTheLastFrameWithoutTheOwnersThread) {
+  SimFault slow;
+  slow.code = CMD_HELLO;
+  slow.delay = 100ms;
+  sim->AddFault(slow);
+  ASSERT_TRUE(OpenLink(*transport));
+  transport->SetTimeout(5000);
+  transport->QueueFrame(FrameOf(CMD_HELLO), true);
+  transport->QueueFrame(FrameOf(CMD_GOODBYE), true);  // behind the hello's reply
+
+  // The hello's reply arrives while this thread handles no events.
+  transport->LetFramesOut(5s);
+  transport->Close();
+
+  EXPECT_TRUE(sim->WaitForFrames(CMD_GOODBYE, 1, 2s));
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(owner.replies.empty()) << "replies are not handed over any more";
+}
+
+}  // namespace

@@ -292,7 +292,7 @@ TEST_F(SessionFixture, Disconnect_afterALinkedUnitSaysGoodbyeBeforeClosing) {
   session.Disconnect();
 
   const std::vector<std::string> tail(serial->calls.end() - 3, serial->calls.end());
-  EXPECT_EQ(tail, (std::vector<std::string>{"Queue 17", "IsIdle", "Close"}));
+  EXPECT_EQ(tail, (std::vector<std::string>{"Queue 17", "LetFramesOut", "Close"}));
   EXPECT_TRUE(serial->frames.back().forceAppend);
   EXPECT_TRUE(serial->destroyed);
   EXPECT_EQ(window.calls,
