@@ -1,6 +1,7 @@
 #include "link/AwaitedReads.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "protocol/CommandCodes.h"
 #include "protocol/LCmd.h"
@@ -10,6 +11,11 @@ namespace {
 bool IsSequenceReply(int code) {
   return code == CMD_READ_FIR_BLOCK || code == CMD_SELECT_PRESET || code == CMD_READ_PRESET_NAME ||
          code == CMD_READ_PRESET_BLOCK;
+}
+
+bool IsSingleStepReply(int code) {
+  return code == CMD_IDENTITY || code == CMD_LOCK_STATUS || code == CMD_READ_PRESET_DIRECTORY ||
+         code == CMD_CURRENT_PRESET;
 }
 
 }  // namespace
@@ -30,16 +36,28 @@ void AwaitedReads::Sent(const LCmd& command) {
     case CMD_READ_PRESET_BLOCK:
       m_awaited[command.GetCode()] = {0, {payload.empty() ? std::uint8_t{0} : payload[0]}};
       break;
+    case CMD_IDENTITY:  // single steps of the connect chain: one reply each
+    case CMD_LOCK_STATUS:
+    case CMD_READ_PRESET_DIRECTORY:
+    case CMD_CURRENT_PRESET:
+      m_awaited[command.GetCode()] = {};
+      break;
     default:
       break;
   }
 }
 
 bool AwaitedReads::Take(int replyCode, std::span<const std::uint8_t> payload) {
+  const auto awaited = m_awaited.find(replyCode);
+  if (IsSingleStepReply(replyCode)) {
+    if (awaited == m_awaited.end()) {
+      return true;  // never asked for on this link: the unit speaks first
+    }
+    return !std::exchange(awaited->second.answered, true);
+  }
   if (!IsSequenceReply(replyCode)) {
     return true;
   }
-  const auto awaited = m_awaited.find(replyCode);
   if (awaited == m_awaited.end()) {
     return false;
   }

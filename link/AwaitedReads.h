@@ -8,9 +8,11 @@
 class LCmd;
 
 /// The block or index that each read sequence of the unit (FIR blocks,
-/// image blocks, preset names, preset blocks) asked for last. A unit that
-/// answers late answers a resent request twice; only the reply to the last
-/// request of its sequence may take a step, once. GUI thread.
+/// image blocks, preset names, preset blocks) asked for last, and whether
+/// the single steps of the connect chain (identity, lock status, preset
+/// directory, current preset) await their reply. A unit that answers late
+/// answers a resent request twice; only the reply to the last request of
+/// its sequence may take a step, once. GUI thread.
 class AwaitedReads {
 public:
   /// Notes a command on its way to the unit; only the read requests of a
@@ -20,7 +22,8 @@ public:
   /// sequence; that request is answered then. A reply of no sequence is
   /// always taken, and so is one too short to name a block (its handler
   /// refuses it). A reply of a sequence that awaits nothing, or that names
-  /// another block or index, is not.
+  /// another block or index, is not. A single step takes the first reply
+  /// after its request, and any reply while it was never asked for.
   bool Take(int replyCode, std::span<const std::uint8_t> payload);
   /// Nothing is awaited any more (a link closed).
   void Clear() { m_awaited.clear(); }
@@ -31,6 +34,7 @@ private:
   struct Key {
     std::size_t offset = 0;
     std::vector<std::uint8_t> bytes;
+    bool answered = false;  ///< single steps: their one reply came
   };
   /// Reply code -> its key.
   std::map<int, Key> m_awaited;

@@ -294,7 +294,7 @@ TEST_F(ReadOutTest, BlockRequests_carryTheUnitIdOfTheReplyTheyAnswer) {
   Reply(CMD_SELECT_PRESET, ImageBlock(UnitImage::Default(), 3), 255);
   Reply(CMD_CURRENT_PRESET, {2}, 255);
 
-  ASSERT_EQ(usb->frames.size(), 4u);
+  ASSERT_EQ(usb->frames.size(), 4u) << ::testing::PrintToString(SentSince(usb, 0));
   EXPECT_EQ(CodeAndPayload(usb->frames[2].bytes), "27 04");
   EXPECT_EQ(usb->frames[2].bytes[3], 255);
   EXPECT_EQ(usb->frames[3].bytes[3], 1) << "other requests carry UnitId";
