@@ -1,7 +1,11 @@
 #include "link/UsbHidPort.h"
 
 #include <algorithm>
+#include <utility>
 #include <vector>
+
+#include <QMetaObject>
+#include <QObject>
 
 #include "hid/TJvHidDevice.h"
 
@@ -16,6 +20,26 @@ constexpr std::size_t kFrameOverhead = 8;
 void UsbHidPort::SetDevice(TJvHidDevice* device) {
   std::scoped_lock lock(m_mutex);
   m_device = device;
+}
+
+void UsbHidPort::ReleaseDevice(TJvHidDevice* device, QObject* context, std::function<void()> release) {
+  {
+    std::scoped_lock lock(m_mutex);
+    if (m_device == device) {
+      m_device = nullptr;
+    }
+    if (m_writing == device) {
+      m_releaseContext = context;
+      m_pendingRelease = std::move(release);
+      return;
+    }
+  }
+  release();
+}
+
+void UsbHidPort::WaitForWrites() {
+  std::unique_lock lock(m_mutex);
+  m_writeEnded.wait(lock, [this] { return m_writing == nullptr; });
 }
 
 TJvHidDevice* UsbHidPort::Device() const {
@@ -41,17 +65,34 @@ LUsb* UsbHidPort::Transport() const {
 }
 
 void UsbHidPort::WriteHidReport(const LUsb* from, const std::uint8_t* bytes, std::size_t count) {
-  std::scoped_lock lock(m_mutex);
-  if (m_transport != from || m_device == nullptr || count == 0) {
-    return;
+  TJvHidDevice* device = nullptr;
+  {
+    std::scoped_lock lock(m_mutex);
+    if (m_transport != from || m_device == nullptr || count == 0) {
+      return;
+    }
+    device = m_device;
+    m_writing = device;
   }
-  const std::size_t outputLength = m_device->Caps().OutputReportByteLength;
+  const std::size_t outputLength = device->Caps().OutputReportByteLength;
   std::vector<std::uint8_t> report(std::max(outputLength, count + 1), 0);
   report[0] = kReportId;
   std::copy(bytes, bytes + count, report.begin() + 1);
   std::uint32_t written = 0;
-  m_device->WriteFile(report.data(), static_cast<std::uint32_t>(report.size()), written);
+  device->WriteFile(report.data(), static_cast<std::uint32_t>(report.size()), written);
 
+  QObject* context = nullptr;
+  std::function<void()> release;
+  {
+    std::scoped_lock lock(m_mutex);
+    m_writing = nullptr;
+    context = std::exchange(m_releaseContext, nullptr);
+    release = std::exchange(m_pendingRelease, {});
+  }
+  m_writeEnded.notify_all();
+  if (release) {
+    QMetaObject::invokeMethod(context, std::move(release), Qt::QueuedConnection);
+  }
   if (m_log) {
     const std::size_t logged = count > kLengthByte ? std::min(count, bytes[kLengthByte] + kFrameOverhead) : count;
     m_log(FormatLinkLogLine(QString::asprintf("USB W %02X  ", kReportId),

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <condition_variable>
 #include <cstdint>
 #include <memory>
 #include <mutex>
@@ -9,10 +8,11 @@
 
 #include "link/LinkInbox.h"
 #include "link/LinkIo.h"
+#include "tests/support/TestLatch.h"
 
 /// What a LatchedLinkIo saw, shared with the test: the frames written, and
 /// a latch that, while closed, holds every write halfway (after the first
-/// half of the frame was taken) until the test opens it. Any thread.
+/// half of the frame was taken). Any thread.
 class LinkIoRecord {
 public:
   /// Received bytes for the worker, as if the unit had sent them.
@@ -20,22 +20,15 @@ public:
   std::vector<std::vector<std::uint8_t>> Written() const;
   std::size_t WrittenCount() const;
 
-  void CloseLatch();
-  void OpenLatch();
-  /// Waits (bounded) until a write is held at the latch.
-  bool WaitUntilHeld();
-
   const std::shared_ptr<LinkInbox> inbox = std::make_shared<LinkInbox>();
+  TestLatch latch;
 
 private:
   friend class LatchedLinkIo;
-  void Record(std::span<const std::uint8_t> frame);
+  void Record(std::vector<std::uint8_t> frame);
 
   mutable std::mutex m_mutex;
-  std::condition_variable m_changed;
   std::vector<std::vector<std::uint8_t>> m_written;  // guards: m_mutex
-  bool m_latchClosed = false;                        // guards: m_mutex
-  bool m_held = false;                               // guards: m_mutex
 };
 
 /// A link for the worker whose bytes come from the record's inbox and whose

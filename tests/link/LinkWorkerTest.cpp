@@ -75,14 +75,14 @@ TEST_F(LatchedWorkerTest, FrameHandedInDuringAResend_neverTearsTheFrameOnTheWire
   ASSERT_TRUE(WaitForWrites(1));
   // Time-outs resend even an answered frame: hold that resend halfway and
   // hand the next frame in meanwhile.
-  io->CloseLatch();
+  io->latch.Close();
   worker.SetReplyTimeout(10);
   io->Receive(Frame(1, 0x11));
   ASSERT_TRUE(WaitFor([&] { return worker.IsIdle(); }, 5s));
-  ASSERT_TRUE(io->WaitUntilHeld());
+  ASSERT_TRUE(io->latch.WaitUntilHolding());
   worker.SetReplyTimeout(60000);
   worker.Hand(Frame(2, 0x22), true);
-  io->OpenLatch();
+  io->latch.Open();
 
   ASSERT_TRUE(WaitFor([&] {
     const std::vector<Bytes> written = io->Written();

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/link/UsbGlueFixture.h"
+#include "tests/support/TestLatch.h"
 
 namespace {
 
@@ -165,6 +166,29 @@ TEST_F(UsbLinkTest, Unplug_whileResendsAreWrittenTakesTheDeviceOnlyBetweenWrites
   ASSERT_TRUE(WaitUntil([&] { return window.Has("ShowSearch"); }, 5s));
 
   EXPECT_EQ(glue.HidDevice(), nullptr);
+  EXPECT_EQ(glue.HidCtl().Count(), 0);
+  EXPECT_FALSE(session.HasAnyTransport());
+}
+
+// The hello's output report is held inside the device write while the
+// unit is unplugged: the GUI thread handles the unplug at once, and the
+// device is checked in only after the write let go of it.
+TEST_F(UsbLinkTest, Unplug_duringAHeldWriteNeitherWaitsForItNorTakesTheDeviceFromUnderIt) {
+  auto latch = std::make_shared<TestLatch>();
+  FakeHidDeviceSetup setup("unit");
+  setup.writeLatch = latch;
+  PlugUnit(setup);
+  latch->Close();
+  session.OpenUsbLink();
+  ASSERT_TRUE(latch->WaitUntilHolding());
+
+  fake->Unplug("unit");
+  ASSERT_TRUE(WaitUntil([&] { return glue.HidDevice() == nullptr; }, 3s));
+  EXPECT_TRUE(latch->IsHolding()) << "the unplug waited for the device write";
+  EXPECT_EQ(glue.HidCtl().Count(), 1) << "checked in only after the write";
+
+  latch->Open();
+  ASSERT_TRUE(WaitUntil([&] { return window.Has("ShowSearch"); }, 5s));
   EXPECT_EQ(glue.HidCtl().Count(), 0);
   EXPECT_FALSE(session.HasAnyTransport());
 }
