@@ -10,6 +10,7 @@
 #include "protocol/CommandCodes.h"
 #include "protocol/FirBlockMap.h"
 #include "tests/link/SessionFixture.h"
+#include "tests/support/ProcessEventsUntil.h"
 #include "tests/protocol/FirAreaFixture.h"
 
 namespace {
@@ -214,7 +215,7 @@ TEST_F(ReadOutTest, ProcessShow_showsTheProgressWhileTheReadRuns) {
   Reply(CMD_READ_PRESET_NAME, NameReply(29, ""));
   Reply(CMD_READ_FIR_BLOCK, area.Reply(0));
 
-  ASSERT_TRUE(WaitUntil([&] { return window.Has("ShowProgressModal"); }, 2s));
+  ASSERT_TRUE(ProcessEventsUntil([&] { return window.Has("ShowProgressModal"); }, 2s));
 }
 
 TEST_F(ReadOutTest, ProcessShow_aReadOutThatHasEndedLeavesNoProgressWindow) {
@@ -225,7 +226,7 @@ TEST_F(ReadOutTest, ProcessShow_aReadOutThatHasEndedLeavesNoProgressWindow) {
   AnswerBlocks(area, UnitImage::Default());
   ASSERT_EQ(window.Count("Refresh"), 1);
 
-  EXPECT_FALSE(WaitUntil([&] { return window.Has("ShowProgressModal"); }, 400ms));
+  EXPECT_FALSE(ProcessEventsUntil([&] { return window.Has("ShowProgressModal"); }, 400ms));
 }
 
 TEST_F(ReadOutTest, PresetFirRead_asksTheUploadPresetsBlocksAndHandsOnAtTheEnd) {

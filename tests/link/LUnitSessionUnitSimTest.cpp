@@ -20,6 +20,7 @@
 #include "protocol/FirBlockMap.h"
 #include "protocol/LUnitControl.h"
 #include "tests/link/RecordingLinkWindow.h"
+#include "tests/support/ProcessEventsUntil.h"
 #include "tests/link/RecordingOwner.h"
 #include "tests/link/SessionFixture.h"
 #include "tests/protocol/RecordingUnitHost.h"
@@ -108,8 +109,8 @@ TEST_F(UnitSimSessionTest, Connect_readsTheWholeUnitIntoTheModelAndGoesOnWithThe
   });
   Connect();
 
-  ASSERT_TRUE(WaitUntil([&] { return window.Has("Refresh"); }, kReadOutLimit));
-  ASSERT_TRUE(WaitUntil([&] { return sim->ReceivedCount(CMD_KEEP_ALIVE) >= 2; }, 10s))
+  ASSERT_TRUE(ProcessEventsUntil([&] { return window.Has("Refresh"); }, kReadOutLimit));
+  ASSERT_TRUE(ProcessEventsUntil([&] { return sim->ReceivedCount(CMD_KEEP_ALIVE) >= 2; }, 10s))
       << "the chain's keep-alive, then the idle link's";
 
   const std::vector<std::uint8_t> codes = ReceivedCodes();
@@ -143,13 +144,13 @@ TEST_F(UnitSimSessionTest, Connect_readsTheWholeUnitIntoTheModelAndGoesOnWithThe
 TEST_F(UnitSimSessionTest, Connect_areaOfIdentitiesIsReadInNineBlocks) {
   Connect();
 
-  ASSERT_TRUE(WaitUntil([&] { return window.Has("Refresh"); }, kReadOutLimit));
+  ASSERT_TRUE(ProcessEventsUntil([&] { return window.Has("Refresh"); }, kReadOutLimit));
 
   EXPECT_EQ(RequestedFirBlocks(), (std::vector<int>{0, 157, 315, 472, 551, 630, 708, 787, 866}));
   EXPECT_EQ(session.FirCoefficients(), ExpectedStore(sim->FirArea(0)));
   // The progress window may come up while the read runs, never after it;
   // the idle link's next keep-alive comes well after tmProcessShow.
-  ASSERT_TRUE(WaitUntil([&] { return sim->ReceivedCount(CMD_KEEP_ALIVE) >= 2; }, 10s));
+  ASSERT_TRUE(ProcessEventsUntil([&] { return sim->ReceivedCount(CMD_KEEP_ALIVE) >= 2; }, 10s));
   const auto last = [&](const std::string& line) {
     return std::find(window.calls.rbegin(), window.calls.rend(), line) - window.calls.rbegin();
   };
@@ -167,7 +168,7 @@ TEST_P(UnitSimRefusalTest, Connect_refusedUnitGetsAGoodbyeAndIsDisconnected) {
   sim->SetIdentity(GetParam().identity);
   Connect();
 
-  ASSERT_TRUE(WaitUntil([&] { return !session.HasAnyTransport(); }, 10s));
+  ASSERT_TRUE(ProcessEventsUntil([&] { return !session.HasAnyTransport(); }, 10s));
 
   EXPECT_EQ(window.With("Info"), (std::vector<std::string>{std::string("Info ") + GetParam().text}));
   EXPECT_GE(sim->ReceivedCount(CMD_GOODBYE), 1u);
@@ -185,7 +186,7 @@ TEST_F(UnitSimSessionTest, Connect_replyOfAnotherUnitIsDropped) {
   window.searchVisible = true;
   Connect();
 
-  ASSERT_TRUE(WaitUntil([&] { return !session.HasAnyTransport(); }, 10s));
+  ASSERT_TRUE(ProcessEventsUntil([&] { return !session.HasAnyTransport(); }, 10s));
 
   EXPECT_FALSE(session.IsUnitOnline());
   EXPECT_EQ(sim->ReceivedCount(CMD_IDENTITY), 0u);
@@ -196,7 +197,7 @@ TEST_F(UnitSimSessionTest, Connect_lockedUnitWaitsForTheUnlockPrompt) {
   sim->ModifyState([](SimUnitState& state) { state.lock.adminLockSet = true; });
   Connect();
 
-  ASSERT_TRUE(WaitUntil([&] { return window.Has("UnlockPrompt"); }, 10s));
+  ASSERT_TRUE(ProcessEventsUntil([&] { return window.Has("UnlockPrompt"); }, 10s));
 
   EXPECT_EQ(session.GetProcessState(), PROCESS_UNLOCK_PROMPT);
   EXPECT_EQ(session.GetAccessLockState() & 1, 1);
@@ -206,13 +207,13 @@ TEST_F(UnitSimSessionTest, Connect_lockedUnitWaitsForTheUnlockPrompt) {
 TEST_F(UnitSimSessionTest, LinkLoss_whileOnlineDisconnectsKeepsTheModelAndAsksForTheSearch) {
   sim->SetFirTaps(0, {100, 0, 0, 0, 0, 0, 0, 0, 0});
   Connect();
-  ASSERT_TRUE(WaitUntil([&] { return window.Has("Refresh"); }, kReadOutLimit));
+  ASSERT_TRUE(ProcessEventsUntil([&] { return window.Has("Refresh"); }, kReadOutLimit));
   const UnitImage image = unit.Image();
   const FirCoefficientStore fir = session.FirCoefficients();
 
   sim->DropLink(SimLink::Pty);
 
-  ASSERT_TRUE(WaitUntil([&] { return window.Has("ShowSearch"); }, 10s));
+  ASSERT_TRUE(ProcessEventsUntil([&] { return window.Has("ShowSearch"); }, 10s));
   EXPECT_FALSE(session.HasAnyTransport());
   EXPECT_FALSE(session.IsUnitOnline());
   EXPECT_EQ(unit.Image(), image);
@@ -222,7 +223,7 @@ TEST_F(UnitSimSessionTest, LinkLoss_whileOnlineDisconnectsKeepsTheModelAndAsksFo
 
 TEST_F(UnitSimSessionTest, Disconnect_sendsTheGoodbyeBeforeTheLinkCloses) {
   Connect();
-  ASSERT_TRUE(WaitUntil([&] { return window.Has("Refresh"); }, kReadOutLimit));
+  ASSERT_TRUE(ProcessEventsUntil([&] { return window.Has("Refresh"); }, kReadOutLimit));
 
   session.Disconnect();
 
@@ -356,10 +357,10 @@ TEST_P(UnitSimDelayTest, ReadOut_readsTheUnitsTrueContentsOrEndsTheLinkWithItsEr
   AddFault(GetParam());
   Connect();
 
-  ASSERT_TRUE(WaitUntil([&] { return window.Has("Refresh") || window.Has("LinkBroken"); }, kReadOutLimit));
+  ASSERT_TRUE(ProcessEventsUntil([&] { return window.Has("Refresh") || window.Has("LinkBroken"); }, kReadOutLimit));
 
   if (GetParam().fault == Fault::PastEveryResend) {
-    ASSERT_TRUE(WaitUntil([&] { return !session.HasAnyTransport(); }, 5s));
+    ASSERT_TRUE(ProcessEventsUntil([&] { return !session.HasAnyTransport(); }, 5s));
     EXPECT_TRUE(window.Has("LinkBroken"));
     EXPECT_FALSE(window.Has("Refresh")) << "the read-out never ends as if it had succeeded";
   } else {
@@ -370,7 +371,7 @@ TEST_P(UnitSimDelayTest, ReadOut_readsTheUnitsTrueContentsOrEndsTheLinkWithItsEr
     EXPECT_TRUE(session.IsUnitLinked());
   }
   ExpectLinearRequests(GetParam());
-  EXPECT_TRUE(WaitUntil([&] { return LoggedFramesReachedTheUnit(); }, 5s));
+  EXPECT_TRUE(ProcessEventsUntil([&] { return LoggedFramesReachedTheUnit(); }, 5s));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -399,7 +400,7 @@ class UnitSimExchangeDelayTest : public UnitSimDelayTest {};
 
 TEST_P(UnitSimExchangeDelayTest, EditAndStore_reachTheUnitOnceAndTheStoreEndsOnItsOwnAcknowledgement) {
   Connect();
-  ASSERT_TRUE(WaitUntil([&] { return window.Has("Refresh"); }, kReadOutLimit));
+  ASSERT_TRUE(ProcessEventsUntil([&] { return window.Has("Refresh"); }, kReadOutLimit));
   AddFault(GetParam());
   window.calls.clear();
 
@@ -410,9 +411,9 @@ TEST_P(UnitSimExchangeDelayTest, EditAndStore_reachTheUnitOnceAndTheStoreEndsOnI
   const auto name = unit.Image().Bytes().begin() + 2;
   session.SendCommand(CM_MCS_PRESETNAME(1, QByteArray(reinterpret_cast<const char*>(&*name), 14)), true);
 
-  ASSERT_TRUE(WaitUntil([&] { return session.GetProcessState() == PROCESS_IDLE; }, 30s));
+  ASSERT_TRUE(ProcessEventsUntil([&] { return session.GetProcessState() == PROCESS_IDLE; }, 30s));
   const auto ended = std::chrono::steady_clock::now();
-  ASSERT_TRUE(WaitUntil([&] { return ModelEqualsUnit() && sim->ReceivedCount(CMD_KEEP_ALIVE) >= 3; }, 30s));
+  ASSERT_TRUE(ProcessEventsUntil([&] { return ModelEqualsUnit() && sim->ReceivedCount(CMD_KEEP_ALIVE) >= 3; }, 30s));
   EXPECT_EQ(window.Count("CloseProgress"), 1);
   const std::vector<SimReceivedFrame> frames = sim->ReceivedFrames();
   const auto store = std::find_if(frames.begin(), frames.end(),
@@ -423,7 +424,7 @@ TEST_P(UnitSimExchangeDelayTest, EditAndStore_reachTheUnitOnceAndTheStoreEndsOnI
   }
   EXPECT_TRUE(session.IsUnitLinked());
   ExpectLinearRequests(GetParam());
-  EXPECT_TRUE(WaitUntil([&] { return LoggedFramesReachedTheUnit(); }, 5s));
+  EXPECT_TRUE(ProcessEventsUntil([&] { return LoggedFramesReachedTheUnit(); }, 5s));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -439,7 +440,7 @@ INSTANTIATE_TEST_SUITE_P(
 // different channels and codes, 40 ms apart, all reach the unit.
 TEST_F(UnitSimLinkFixture, EditsUnderDelay_allReachTheUnit) {
   Connect();
-  ASSERT_TRUE(WaitUntil([&] { return window.Has("Refresh"); }, kReadOutLimit));
+  ASSERT_TRUE(ProcessEventsUntil([&] { return window.Has("Refresh"); }, kReadOutLimit));
   SimFault late;
   late.delay = 1200ms;
   sim->AddFault(late);
@@ -459,12 +460,12 @@ TEST_F(UnitSimLinkFixture, EditsUnderDelay_allReachTheUnit) {
   ASSERT_EQ(edits.size(), 30u);
   for (const auto& edit : edits) {
     edit();
-    WaitUntil([] { return false; }, 40ms);  // the user's pace
+    ProcessEventsUntil([] { return false; }, 40ms);  // the user's pace
   }
 
-  ASSERT_TRUE(WaitUntil([&] { return ModelEqualsUnit(); }, 120s));
+  ASSERT_TRUE(ProcessEventsUntil([&] { return ModelEqualsUnit(); }, 120s));
   EXPECT_TRUE(session.IsUnitLinked());
-  EXPECT_TRUE(WaitUntil([&] { return LoggedFramesReachedTheUnit(); }, 5s));
+  EXPECT_TRUE(ProcessEventsUntil([&] { return LoggedFramesReachedTheUnit(); }, 5s));
 }
 
 }  // namespace

@@ -16,6 +16,7 @@
 #include "link/LinkMessages.h"
 #include "platform/EventFd.h"
 #include "tests/link/LatchedLinkIo.h"
+#include "tests/support/ProcessEventsUntil.h"
 #include "tests/link/RecordingOwner.h"
 
 namespace {
@@ -38,7 +39,7 @@ protected:
   }
 
   bool WaitForWrites(std::size_t count) {
-    return WaitFor([&] { return io->WrittenCount() >= count; }, 5s);
+    return ProcessEventsUntil([&] { return io->WrittenCount() >= count; }, 5s);
   }
 
   RecordingOwner owner;
@@ -58,14 +59,14 @@ TEST_F(LatchedWorkerTest, TwoRepliesInOneRead_writeTheNextFrameAndMoveTheQueueOn
   twice.insert(twice.end(), again.begin(), again.end());
   io->Receive(twice);
 
-  ASSERT_TRUE(WaitFor([&] { return owner.replies.size() == 2 && io->WrittenCount() >= 2; }, 5s));
+  ASSERT_TRUE(ProcessEventsUntil([&] { return owner.replies.size() == 2 && io->WrittenCount() >= 2; }, 5s));
   EXPECT_EQ(io->Written(), (std::vector<Bytes>{Frame(1), Frame(2)})) << "both replies delivered, one frame taken";
   EXPECT_FALSE(worker.IsIdle());
 
   io->Receive(Frame(2));
   ASSERT_TRUE(WaitForWrites(3));
   io->Receive(Frame(3));
-  ASSERT_TRUE(WaitFor([&] { return worker.IsIdle(); }, 5s));
+  ASSERT_TRUE(ProcessEventsUntil([&] { return worker.IsIdle(); }, 5s));
   EXPECT_EQ(io->Written(), (std::vector<Bytes>{Frame(1), Frame(2), Frame(3)}));
   EXPECT_EQ(owner.replies.size(), 4u);
 }
@@ -78,13 +79,13 @@ TEST_F(LatchedWorkerTest, FrameHandedInDuringAResend_neverTearsTheFrameOnTheWire
   io->latch.Close();
   worker.SetReplyTimeout(10);
   io->Receive(Frame(1, 0x11));
-  ASSERT_TRUE(WaitFor([&] { return worker.IsIdle(); }, 5s));
+  ASSERT_TRUE(ProcessEventsUntil([&] { return worker.IsIdle(); }, 5s));
   ASSERT_TRUE(io->latch.WaitUntilHolding());
   worker.SetReplyTimeout(60000);
   worker.Hand(Frame(2, 0x22), true);
   io->latch.Open();
 
-  ASSERT_TRUE(WaitFor([&] {
+  ASSERT_TRUE(ProcessEventsUntil([&] {
     const std::vector<Bytes> written = io->Written();
     return !written.empty() && written.back() == Frame(2, 0x22);
   }, 5s));
@@ -150,7 +151,7 @@ TEST(LinkWorker, WorkerThatDoesNotStopInTime_isLeftToEndWithoutTheTransport) {
 
   gate->Set(gate->released);
   EXPECT_TRUE(gate->Wait(gate->destroyed)) << "the worker ended on its own";
-  ASSERT_TRUE(WaitFor([&] { return !owner.errors.empty(); }));
+  ASSERT_TRUE(ProcessEventsUntil([&] { return !owner.errors.empty(); }));
   QCoreApplication::processEvents();
   ASSERT_EQ(owner.errors.size(), 1u);
   EXPECT_EQ(owner.errors.front().code, LINK_ERROR_STOP_TIMEOUT);

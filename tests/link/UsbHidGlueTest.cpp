@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/link/UsbGlueFixture.h"
+#include "tests/support/ProcessEventsUntil.h"
 #include "tests/support/TestLatch.h"
 
 namespace {
@@ -35,7 +36,7 @@ class UsbLinkTest : public UsbGlueFixture {
 protected:
   /// Collects the unit's output reports until `count` arrived.
   bool CollectOutputs(std::size_t count, std::chrono::milliseconds limit = 5s) {
-    return WaitUntil(
+    return ProcessEventsUntil(
         [&] {
           for (std::vector<std::uint8_t>& report : TakeOutputs("unit")) {
             outputs.push_back(std::move(report));
@@ -51,7 +52,7 @@ protected:
     session.OpenUsbLink();
     ASSERT_TRUE(CollectOutputs(1));
     SendInput("unit", InputReport(kHelloReply));
-    ASSERT_TRUE(WaitUntil([&] { return session.IsUnitOnline(); }, 5s));
+    ASSERT_TRUE(ProcessEventsUntil([&] { return session.IsUnitOnline(); }, 5s));
   }
 
   std::vector<std::vector<std::uint8_t>> outputs;
@@ -78,7 +79,7 @@ TEST_F(UsbLinkTest, Hello_isOneOutputReportWithIdZeroAndFillerAndIsLogged) {
   std::copy(kHello.begin(), kHello.end(), expected.begin() + 1);
   EXPECT_EQ(outputs[0], expected);
   // The line is logged once the write has returned.
-  ASSERT_TRUE(WaitUntil([&] { return !LinesWith(traffic.Lines(), "USB W").empty(); }, 5s));
+  ASSERT_TRUE(ProcessEventsUntil([&] { return !LinesWith(traffic.Lines(), "USB W").empty(); }, 5s));
   EXPECT_EQ(LinesWith(traffic.Lines(), "USB W")[0], "USB W 00  10 02 00 01 01 10 10 03 11 ");
 }
 
@@ -86,7 +87,7 @@ TEST_F(UsbLinkTest, NoReply_fourWritesThenLinkErrorZero) {
   PlugUnit(FakeHidDeviceSetup("unit"));
 
   session.OpenUsbLink();
-  ASSERT_TRUE(WaitUntil([&] { return window.Has("ProbeResult 0"); }, 5s));
+  ASSERT_TRUE(ProcessEventsUntil([&] { return window.Has("ProbeResult 0"); }, 5s));
   CollectOutputs(0);
 
   EXPECT_EQ(outputs.size(), 4u) << "the hello and three resends";
@@ -110,7 +111,7 @@ TEST_F(UsbLinkTest, ShortInputReport_isLoggedAndIgnored) {
 
   SendInput("unit", {0x10, 0x02, 0x01});
   SendInput("unit", InputReport(kHelloReply));
-  ASSERT_TRUE(WaitUntil([&] { return session.IsUnitOnline(); }, 5s));
+  ASSERT_TRUE(ProcessEventsUntil([&] { return session.IsUnitOnline(); }, 5s));
 
   EXPECT_EQ(LinesWith(traffic.Lines(), "USB R"),
             (std::vector<std::string>{"USB R 00  10 02 01 ", "USB R 00  10 02 01 01 01 10 10 03 10 "}));
@@ -119,17 +120,17 @@ TEST_F(UsbLinkTest, ShortInputReport_isLoggedAndIgnored) {
 TEST_F(UsbLinkTest, SecondUnit_reportsAndUnplugOfTheOtherUnitLeaveTheLinkAlone) {
   PlugUnit(FakeHidDeviceSetup("first"));
   fake->Plug(FakeHidDeviceSetup("second"));
-  ASSERT_TRUE(WaitUntil([&] { return glue.HidCtl().NumCheckedOutDevices() == 2; }, 5s));
+  ASSERT_TRUE(ProcessEventsUntil([&] { return glue.HidCtl().NumCheckedOutDevices() == 2; }, 5s));
   TJvHidDevice* unit = glue.HidDevice();
   ASSERT_EQ(unit, glue.HidCtl().Device(1)) << "the later unit is the link's";
   session.OpenUsbLink();
-  ASSERT_TRUE(WaitUntil([&] { return !TakeOutputs("second").empty(); }, 5s));
+  ASSERT_TRUE(ProcessEventsUntil([&] { return !TakeOutputs("second").empty(); }, 5s));
 
   SendInput("first", InputReport(kHelloReply));
   fake->Unplug("first");
-  ASSERT_TRUE(WaitUntil([&] { return glue.HidCtl().Count() == 1; }, 5s));
+  ASSERT_TRUE(ProcessEventsUntil([&] { return glue.HidCtl().Count() == 1; }, 5s));
   SendInput("second", InputReport(kHelloReply));
-  ASSERT_TRUE(WaitUntil([&] { return session.IsUnitOnline(); }, 5s));
+  ASSERT_TRUE(ProcessEventsUntil([&] { return session.IsUnitOnline(); }, 5s));
 
   EXPECT_EQ(glue.HidDevice(), unit);
   EXPECT_EQ(LinesWith(traffic.Lines(), "USB R").size(), 1u) << "the first unit's report was not taken";
@@ -140,7 +141,7 @@ TEST_F(UsbLinkTest, Unplug_withoutLinkClearsTheDeviceAndShowsOffLine) {
   PlugUnit(FakeHidDeviceSetup("unit"));
 
   fake->Unplug("unit");
-  ASSERT_TRUE(WaitUntil([&] { return glue.HidDevice() == nullptr; }, 5s));
+  ASSERT_TRUE(ProcessEventsUntil([&] { return glue.HidDevice() == nullptr; }, 5s));
 
   EXPECT_EQ(status.status, "OffLine");
   EXPECT_EQ(glue.HidCtl().Count(), 0) << "checked in and gone";
@@ -150,7 +151,7 @@ TEST_F(UsbLinkTest, Unplug_whileLinkedClosesTheLinkAndAsksForTheSearch) {
   Link();
 
   fake->Unplug("unit");
-  ASSERT_TRUE(WaitUntil([&] { return window.Has("ShowSearch"); }, 5s));
+  ASSERT_TRUE(ProcessEventsUntil([&] { return window.Has("ShowSearch"); }, 5s));
 
   EXPECT_FALSE(session.HasAnyTransport());
   EXPECT_TRUE(window.Has("LinkBroken"));
@@ -163,7 +164,7 @@ TEST_F(UsbLinkTest, Unplug_whileResendsAreWrittenTakesTheDeviceOnlyBetweenWrites
   ASSERT_TRUE(CollectOutputs(2));
 
   fake->Unplug("unit");
-  ASSERT_TRUE(WaitUntil([&] { return window.Has("ShowSearch"); }, 5s));
+  ASSERT_TRUE(ProcessEventsUntil([&] { return window.Has("ShowSearch"); }, 5s));
 
   EXPECT_EQ(glue.HidDevice(), nullptr);
   EXPECT_EQ(glue.HidCtl().Count(), 0);
@@ -183,12 +184,12 @@ TEST_F(UsbLinkTest, Unplug_duringAHeldWriteNeitherWaitsForItNorTakesTheDeviceFro
   ASSERT_TRUE(latch->WaitUntilHolding());
 
   fake->Unplug("unit");
-  ASSERT_TRUE(WaitUntil([&] { return glue.HidDevice() == nullptr; }, 3s));
+  ASSERT_TRUE(ProcessEventsUntil([&] { return glue.HidDevice() == nullptr; }, 3s));
   EXPECT_TRUE(latch->IsHolding()) << "the unplug waited for the device write";
   EXPECT_EQ(glue.HidCtl().Count(), 1) << "checked in only after the write";
 
   latch->Open();
-  ASSERT_TRUE(WaitUntil([&] { return window.Has("ShowSearch"); }, 5s));
+  ASSERT_TRUE(ProcessEventsUntil([&] { return window.Has("ShowSearch"); }, 5s));
   EXPECT_EQ(glue.HidCtl().Count(), 0);
   EXPECT_FALSE(session.HasAnyTransport());
 }
@@ -197,14 +198,14 @@ TEST_F(UsbLinkTest, ReadError_isShownAfterTheHandOverWithTheSystemsText) {
   glue.HidCtlDeviceDataError(nullptr, ENODEV);
   EXPECT_TRUE(status.readErrors.empty()) << "not from inside the read thread's hand-over";
 
-  ASSERT_TRUE(WaitUntil([&] { return !status.readErrors.empty(); }, 5s));
+  ASSERT_TRUE(ProcessEventsUntil([&] { return !status.readErrors.empty(); }, 5s));
   EXPECT_EQ(status.readErrors, (std::vector<std::string>{"READ ERROR: No such device"}));
 }
 
 TEST_F(UsbLinkTest, Replug_whileRunningIsCheckedOutAgain) {
   PlugUnit(FakeHidDeviceSetup("unit"));
   fake->Unplug("unit");
-  ASSERT_TRUE(WaitUntil([&] { return glue.HidDevice() == nullptr; }, 5s));
+  ASSERT_TRUE(ProcessEventsUntil([&] { return glue.HidDevice() == nullptr; }, 5s));
 
   PlugUnit(FakeHidDeviceSetup("unit-2"));
 
