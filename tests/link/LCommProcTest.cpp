@@ -70,6 +70,13 @@ protected:
     return link.Open(QString::fromStdString(sim->PtyPath()), 115200, 8, SerialPort::NOPARITY, SerialPort::ONESTOPBIT);
   }
 
+  void DelayReplies(std::uint8_t code, std::chrono::milliseconds delay) {
+    SimFault slow;
+    slow.code = code;
+    slow.delay = delay;
+    sim->AddFault(slow);
+  }
+
   void LeaveUnanswered(std::uint8_t code) {
     SimFault silent;
     silent.code = code;
@@ -110,10 +117,7 @@ TEST_F(LCommProcTest, Open_refusesMissingBusyAndReopenedPorts) {
 }
 
 TEST_F(LCommProcTest, Hello_isDeliveredWithElapsedTimeAndLogged) {
-  SimFault slow;
-  slow.code = CMD_HELLO;
-  slow.delay = 60ms;
-  sim->AddFault(slow);
+  DelayReplies(CMD_HELLO, 60ms);
   ASSERT_TRUE(OpenLink(*transport));
 
   transport->QueueFrame(FrameOf(CMD_HELLO), true);
@@ -331,10 +335,7 @@ TEST_F(LCommProcTest, LetFramesOut_onADeadLinkReturnsAtOnce) {
 }
 
 TEST_F(LCommProcTest, LetFramesOut_writesTheLastFrameWithoutTheOwnersThread) {
-  SimFault slow;
-  slow.code = CMD_HELLO;
-  slow.delay = 100ms;
-  sim->AddFault(slow);
+  DelayReplies(CMD_HELLO, 100ms);
   ASSERT_TRUE(OpenLink(*transport));
   transport->SetTimeout(5000);
   transport->QueueFrame(FrameOf(CMD_HELLO), true);
