@@ -4,8 +4,6 @@
 #include <utility>
 #include <vector>
 
-#include <QMetaObject>
-#include <QObject>
 
 #include "hid/TJvHidDevice.h"
 
@@ -23,23 +21,42 @@ void UsbHidPort::SetDevice(TJvHidDevice* device) {
 }
 
 void UsbHidPort::ReleaseDevice(TJvHidDevice* device, QObject* context, std::function<void()> release) {
+  bool deferred = false;
   {
     std::scoped_lock lock(m_mutex);
     if (m_device == device) {
       m_device = nullptr;
     }
-    if (m_writing == device) {
-      m_releaseContext = context;
+    deferred = m_writing == device;
+    if (deferred) {
       m_pendingRelease = std::move(release);
-      return;
     }
   }
-  release();
+  if (!deferred) {
+    release();
+  } else if (!m_notifier) {
+    m_notifier = new QSocketNotifier(m_writeEnded.Fd(), QSocketNotifier::Read, context);
+    QObject::connect(m_notifier, &QSocketNotifier::activated, [this] { OnWriteEnded(); });
+  }
+}
+
+void UsbHidPort::OnWriteEnded() {
+  m_writeEnded.Consume();
+  std::function<void()> release;
+  {
+    std::scoped_lock lock(m_mutex);
+    if (m_writing == nullptr) {
+      release = std::exchange(m_pendingRelease, {});
+    }
+  }
+  if (release) {
+    release();
+  }
 }
 
 void UsbHidPort::WaitForWrites() {
   std::unique_lock lock(m_mutex);
-  m_writeEnded.wait(lock, [this] { return m_writing == nullptr; });
+  m_noWrite.wait(lock, [this] { return m_writing == nullptr; });
 }
 
 TJvHidDevice* UsbHidPort::Device() const {
@@ -81,17 +98,15 @@ void UsbHidPort::WriteHidReport(const LUsb* from, const std::uint8_t* bytes, std
   std::uint32_t written = 0;
   device->WriteFile(report.data(), static_cast<std::uint32_t>(report.size()), written);
 
-  QObject* context = nullptr;
-  std::function<void()> release;
+  bool releaseWaits = false;
   {
     std::scoped_lock lock(m_mutex);
     m_writing = nullptr;
-    context = std::exchange(m_releaseContext, nullptr);
-    release = std::exchange(m_pendingRelease, {});
+    releaseWaits = static_cast<bool>(m_pendingRelease);
   }
-  m_writeEnded.notify_all();
-  if (release) {
-    QMetaObject::invokeMethod(context, std::move(release), Qt::QueuedConnection);
+  m_noWrite.notify_all();
+  if (releaseWaits) {
+    m_writeEnded.Signal();
   }
   if (m_log) {
     const std::size_t logged = count > kLengthByte ? std::min(count, bytes[kLengthByte] + kFrameOverhead) : count;

@@ -4,12 +4,16 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <mutex>
 
+#include <QPointer>
+#include <QSocketNotifier>
+
 #include "link/LinkProfile.h"
+#include "platform/EventFd.h"
 
 class LUsb;
-class QObject;
 class TJvHidDevice;
 
 /// What the USB transport and the HID glue share: the unit's checked-out
@@ -32,7 +36,8 @@ public:
   void SetDevice(TJvHidDevice* device);
   /// Takes `device` away if it is the unit's device (no write starts on it
   /// any more) and runs `release` on the GUI thread once no write uses it:
-  /// at once when none does, else queued to `context` when the write ends.
+  /// at once when none does, else when the write ends (the writer signals
+  /// an eventfd that a notifier owned by `context` watches).
   void ReleaseDevice(TJvHidDevice* device, QObject* context, std::function<void()> release);
   /// Waits until no write uses a device (before the devices are destroyed).
   void WaitForWrites();
@@ -53,12 +58,15 @@ public:
   void LogWhileOpen(const QString& line) const;
 
 private:
+  void OnWriteEnded();
+
   LinkLogSink m_log;
+  EventFd m_writeEnded;                         ///< signalled when a write a release waits for ends
+  QPointer<QSocketNotifier> m_notifier;  ///< GUI thread; made on the first deferred release
   mutable std::mutex m_mutex;
-  std::condition_variable m_writeEnded;
+  std::condition_variable m_noWrite;
   TJvHidDevice* m_device = nullptr;   // guards: m_mutex
   LUsb* m_transport = nullptr;        // guards: m_mutex
   TJvHidDevice* m_writing = nullptr;  // guards: m_mutex; the device a write uses
-  QObject* m_releaseContext = nullptr;       // guards: m_mutex
-  std::function<void()> m_pendingRelease;    // guards: m_mutex
+  std::function<void()> m_pendingRelease;  // guards: m_mutex
 };
