@@ -26,13 +26,11 @@ double FoldPhase(double value) {
 Plot::Plot(ResponsePlotTarget& target) : m_target(&target), m_sections(kSectionCount) {}
 
 PlotSection& Plot::Section(int index) {
-  Q_ASSERT(IsSection(index));
-  return m_sections[index];
+  return m_sections.at(static_cast<std::size_t>(index));
 }
 
 const PlotSection& Plot::Section(int index) const {
-  Q_ASSERT(IsSection(index));
-  return m_sections[index];
+  return m_sections.at(static_cast<std::size_t>(index));
 }
 
 void Plot::DrawBandMarker(int section, double y, int state) {

@@ -20,7 +20,7 @@ public:
   explicit Plot(ResponsePlotTarget& target);
 
   int GetSectionCount() const { return kSectionCount; }
-  /// Section 0..47.
+  /// Section 0..47; any other index throws std::out_of_range, in every build.
   PlotSection& Section(int index);
   const PlotSection& Section(int index) const;
 

@@ -124,11 +124,11 @@ std::optional<ResponseRecords> ParseResponseText(std::string_view text) {
 
 std::optional<ResponseRecords> ReadResponseFile(const QString& path) {
   QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) {
+  if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxResponseFileBytes) {
     return std::nullopt;
   }
-  const QByteArray bytes = file.readAll();
-  if (file.error() != QFileDevice::NoError) {
+  const QByteArray bytes = file.read(kMaxResponseFileBytes + 1);
+  if (file.error() != QFileDevice::NoError || bytes.size() > kMaxResponseFileBytes) {
     return std::nullopt;
   }
   return ParseResponseText(std::string_view(bytes.constData(), std::size_t(bytes.size())));

@@ -28,6 +28,9 @@ struct ResponseRecords {
 /// designer replaces) that do not strictly ascend.
 std::optional<ResponseRecords> ParseResponseText(std::string_view text);
 
-/// ParseResponseText of the file's bytes; a file that cannot be read is
-/// refused too.
+/// The largest measurement file read; a larger one is refused unread.
+inline constexpr qint64 kMaxResponseFileBytes = 64 * 1024 * 1024;
+
+/// ParseResponseText of the file's bytes; a file that cannot be read, or
+/// one larger than kMaxResponseFileBytes, is refused too.
 std::optional<ResponseRecords> ReadResponseFile(const QString& path);

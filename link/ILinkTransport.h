@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <vector>
 
@@ -29,6 +30,10 @@ public:
   /// No reply pending and nothing queued: every frame handed in has been
   /// answered (or given up on).
   virtual bool IsIdle() const = 0;
+  /// Before Close: stops handing replies to the owner and waits at most
+  /// `limit` until every frame handed in has been written, or at once when
+  /// the link can write no more.
+  virtual void LetFramesOut(std::chrono::milliseconds limit) = 0;
   virtual void SetTimeout(int milliseconds) = 0;
   virtual void SetRetryCount(int count) = 0;
   virtual void SetKeepAliveSuppressed(bool suppressed) = 0;

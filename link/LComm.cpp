@@ -4,6 +4,8 @@
 #include <string>
 #include <utility>
 
+#include <termios.h>
+
 #include <QLoggingCategory>
 
 #include "link/LinkIo.h"
@@ -18,11 +20,13 @@ constexpr int kStandardBaudRate = 115200;
 // How long a write may wait for room in the driver before the frame is given up.
 constexpr int kWriteLimitMs = 1000;
 
-// The worker's side of the serial port; purges and closes it when the worker ends.
+// The worker's side of the serial port; drops unread input and closes it
+// when the worker ends. Output already written still goes out: the goodbye
+// is written just before the link closes.
 class SerialLinkIo : public LinkIo {
 public:
   explicit SerialLinkIo(std::unique_ptr<SerialPort> port) : m_port(std::move(port)) {}
-  ~SerialLinkIo() override { m_port->Purge(); }
+  ~SerialLinkIo() override { ::tcflush(m_port->Fd(), TCIFLUSH); }
   SerialLinkIo(const SerialLinkIo&) = delete;
   SerialLinkIo& operator=(const SerialLinkIo&) = delete;
 

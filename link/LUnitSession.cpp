@@ -1,11 +1,8 @@
 #include "link/LUnitSession.h"
 
 #include <functional>
-#include <thread>
 #include <utility>
 
-#include <QCoreApplication>
-#include <QDeadlineTimer>
 
 #include "link/ILinkTransportFactory.h"
 #include "link/ILinkWindow.h"
@@ -22,7 +19,6 @@ constexpr int kDisconnectMs = 300;
 constexpr int kProbeRetries = 3;
 constexpr int kLocalProbeTimeoutMs = 100;
 constexpr int kNetworkProbeTimeoutMs = 4000;
-constexpr std::chrono::milliseconds kIdleCheckStep{1};
 
 /// A timer that waits until started; its handler stops it first.
 void MakeOneShot(TTimer& timer, int milliseconds, std::function<void()> handler) {
@@ -84,6 +80,11 @@ void LUnitSession::Discard(Slot& slot) {
 }
 
 void LUnitSession::SendCommand(const LCmd& command, bool forceAppend, int mode) {
+  if (forceAppend && m_processState != PROCESS_IDLE && m_processState != PROCESS_UNLOCK_PROMPT) {
+    m_stepState = m_processState;
+    m_stepCode = command.GetCode();
+  }
+  m_awaitedReads.Sent(command);
   if (ILinkTransport* transport = OpenTransport()) {
     transport->QueueFrame(SerializeCommand(command, mode), forceAppend);
   }
@@ -155,7 +156,8 @@ void LUnitSession::Disconnect() {
     if (answered) {
       // The goodbye goes to the unit being left, before its link closes.
       transport->QueueFrame(SerializeCommand(CM_MCS_CMD(m_unitId, CMD_GOODBYE), SERIALIZE_FRAME), true);
-      LetQueuedFramesOut(*transport);
+      // Its replies are not handled any more: the transport has left its slot.
+      transport->LetFramesOut(kGoodbyeGrace);
     }
     transport->Close();
   }
@@ -177,25 +179,13 @@ void LUnitSession::Disconnect() {
 
   m_window.StopLiveDisplay();
   m_processState = PROCESS_IDLE;
+  m_stepState = PROCESS_IDLE;
+  m_awaitedReads.Clear();
   // An exchange cut off by the disconnect must not continue on the next
   // link, and its progress window must not stay open.
   m_bulkMode = BULK_NONE;
   m_processShowTimer.SetEnabled(false);
   m_window.CloseProgress();
-}
-
-void LUnitSession::LetQueuedFramesOut(ILinkTransport& transport) {
-  // Waiting for the unit's answer is the one sure sign that the goodbye got
-  // there: a port closed right after a write may drop what it still holds.
-  // Behind a pending reply the goodbye waits until that reply has been
-  // delivered to this object, so what the transports post here is let
-  // through meanwhile; the transport has left its slot, so its replies are
-  // dropped, not handled.
-  const QDeadlineTimer deadline(kGoodbyeGrace);
-  while (!transport.IsIdle() && !deadline.hasExpired()) {
-    QCoreApplication::sendPostedEvents(this);
-    std::this_thread::sleep_for(kIdleCheckStep);
-  }
 }
 
 void LUnitSession::CloseAllTransports() {

@@ -9,7 +9,9 @@
 #include <QObject>
 #include <QString>
 
+#include "link/AwaitedReads.h"
 #include "link/ILinkTransport.h"
+#include "link/ProcessState.h"
 #include "platform/TTimer.h"
 #include "protocol/FirBlockReader.h"
 #include "protocol/FirCoefficientStore.h"
@@ -19,6 +21,14 @@ class ILinkTransportFactory;
 class ILinkWindow;
 class LCmd;
 class LUnitControl;
+
+/// What the link knows of a reply: whether it answered the frame in flight
+/// (a second answer to a resent frame, or a late one, does not), and that
+/// frame's command code (0: not known).
+struct ReplyOrigin {
+  bool answersFrame = true;
+  std::uint8_t answeredCode = 0;
+};
 
 /// The editor's side of the link to the unit: the transport slots with the
 /// send routine and its priority (serial, then USB, then network), opening
@@ -31,7 +41,7 @@ class LUnitControl;
 /// thread only.
 class LUnitSession : public QObject {
 public:
-  /// How long a goodbye gets to reach the unit before Disconnect closes.
+  /// How long a goodbye gets to be written before Disconnect closes.
   static constexpr std::chrono::milliseconds kGoodbyeGrace{250};
   static constexpr std::size_t kSlotTableSize = 31;
 
@@ -77,7 +87,7 @@ public:
 
   // Replies and errors.
   /// One complete reply frame (`WM_LINK_REPLY`).
-  void HandleReply(std::span<const std::uint8_t> frame);
+  void HandleReply(std::span<const std::uint8_t> frame, ReplyOrigin origin = {});
   /// A `WM_LINK_ERROR` of the open transports.
   void HandleLinkError(int code);
 
@@ -121,15 +131,15 @@ private:
   /// Whether a transport with this generation is in a slot.
   bool IsInSlot(std::uint64_t generation) const;
   void OpenLink(LinkKind kind);
-  /// Gives the frames handed to a transport that has left its slot up to
-  /// kGoodbyeGrace to be answered.
-  void LetQueuedFramesOut(ILinkTransport& transport);
   void Send(int unitId, int code, bool forceAppend);
   void AdvanceProgress();
   void LogShortReply(int code, std::size_t size);
 
   // Handlers (LUnitSession_Replies.cpp).
-  void HandleAck();
+  void HandleAck(ReplyOrigin origin);
+  /// Whether an acknowledgement answers the frame the current exchange
+  /// step awaits one for.
+  bool AcknowledgesStep(ReplyOrigin origin) const;
   void HandleHelloReply();
   void CheckUnitIdentity(std::span<const std::uint8_t> payload);
   void HandleLockStatusReply(std::span<const std::uint8_t> payload);
@@ -174,6 +184,11 @@ private:
   int m_accessLockState = 0;
   int m_userLockState = 0;
   std::array<std::uint8_t, kSlotTableSize> m_unitFileEepromBytes{};
+  /// The last frame an exchange step sent with the append request, and the
+  /// state it was sent in: the frame whose acknowledgement that step awaits.
+  int m_stepState = PROCESS_IDLE;
+  std::uint8_t m_stepCode = 0;
+  AwaitedReads m_awaitedReads;
 
   FirCoefficientStore m_fir;
   FirBlockReader m_firReader{m_fir};

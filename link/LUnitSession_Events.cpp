@@ -18,7 +18,8 @@ bool LUnitSession::event(QEvent* event) {
   if (event->type() == WM_LINK_REPLY) {
     auto* reply = static_cast<LinkReplyEvent*>(event);
     if (reply->Claim() && IsInSlot(reply->Generation())) {
-      RunGuarded("WM_LINK_REPLY", [&] { HandleReply(reply->Frame()); });
+      const ReplyOrigin origin{reply->AnsweredCode().has_value(), reply->AnsweredCode().value_or(0)};
+      RunGuarded("WM_LINK_REPLY", [&] { HandleReply(reply->Frame(), origin); });
     }
     return true;
   }

@@ -25,6 +25,15 @@ constexpr int kSettingFileEndPosition = 10;
 
 static_assert(LUnitSession::kSlotTableSize == LUnitControl::kSlotTableSize);
 
+constexpr std::size_t kLoggedReplyBytes = 3;
+
+/// The first payload bytes of a reply, in hex, for a traffic line.
+QString LeadingHex(std::span<const std::uint8_t> payload) {
+  const std::size_t count = std::min(payload.size(), kLoggedReplyBytes);
+  return QString::fromLatin1(
+      QByteArray(reinterpret_cast<const char*>(payload.data()), static_cast<qsizetype>(count)).toHex(' ').toUpper());
+}
+
 constexpr char kModel[] = "KRV-71";
 constexpr char kModelVersion[] = "KRV-71 V010";
 
@@ -36,7 +45,7 @@ void LUnitSession::LogShortReply(int code, std::size_t size) {
   m_window.AddTrafficLine(QStringLiteral("Short reply %1 ignored: %2 payload bytes").arg(code).arg(size));
 }
 
-void LUnitSession::HandleReply(std::span<const std::uint8_t> frame) {
+void LUnitSession::HandleReply(std::span<const std::uint8_t> frame, ReplyOrigin origin) {
   // The framer delivers only frames that start 10 02; one whose end marker
   // is missing is damaged, and parsing it would take its first byte (0x10,
   // CMD_HELLO) as the code.
@@ -54,9 +63,15 @@ void LUnitSession::HandleReply(std::span<const std::uint8_t> frame) {
     SetUnitId(unitId);
   }
   const std::vector<std::uint8_t> payload = reply.GetPayload();
+  if (!m_awaitedReads.Take(reply.GetCode(), payload)) {
+    // A second answer to a resent request, or one to a request given up.
+    m_window.AddTrafficLine(
+        QStringLiteral("Reply %1 not awaited, dropped: %2").arg(reply.GetCode()).arg(LeadingHex(payload)));
+    return;
+  }
   switch (reply.GetCode()) {
     case CMD_ACK:
-      HandleAck();
+      HandleAck(origin);
       break;
     case CMD_HELLO:
       if (m_bulkMode == BULK_UNIT_FILE_FIR) {
@@ -126,7 +141,22 @@ void LUnitSession::HandleReply(std::span<const std::uint8_t> frame) {
   }
 }
 
-void LUnitSession::HandleAck() {
+bool LUnitSession::AcknowledgesStep(ReplyOrigin origin) const {
+  if (!origin.answersFrame) {
+    return false;
+  }
+  const bool stepAwaitsOne = m_processState != PROCESS_IDLE && m_processState != PROCESS_UNLOCK_PROMPT;
+  return !stepAwaitsOne || origin.answeredCode == 0 || m_stepState != m_processState ||
+         origin.answeredCode == m_stepCode;
+}
+
+void LUnitSession::HandleAck(ReplyOrigin origin) {
+  if (!AcknowledgesStep(origin)) {
+    m_window.AddTrafficLine(QStringLiteral("Acknowledgement of %1 ignored in state %2")
+                                .arg(origin.answersFrame ? origin.answeredCode : 0)
+                                .arg(m_processState));
+    return;
+  }
   const int state = m_processState;
   m_processState = state == PROCESS_STORE_PRESET        ? PROCESS_STORE_PRESET_END
                    : state == PROCESS_UNIT_FILE_DOWNLOAD ? PROCESS_PRESET_DOWNLOAD

@@ -59,6 +59,11 @@ void LinkTransport::QueueFrame(std::vector<std::uint8_t> frame, bool forceAppend
 
 bool LinkTransport::WaitUntilWritten(std::chrono::milliseconds limit) { return m_worker->WaitUntilWritten(limit); }
 
+void LinkTransport::LetFramesOut(std::chrono::milliseconds limit) {
+  m_worker->DropReplies();
+  m_worker->WaitUntilWritten(limit);
+}
+
 void LinkTransport::SendBytes(const std::uint8_t* bytes, std::size_t length) {
   QueueFrame(std::vector<std::uint8_t>(bytes, bytes + length), false);
 }

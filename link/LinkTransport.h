@@ -46,6 +46,9 @@ public:
   /// written (see LinkWorker::WaitUntilWritten); lets a last frame reach the
   /// wire before Close.
   bool WaitUntilWritten(std::chrono::milliseconds limit);
+  /// Replies reach the owner no more (see LinkWorker::DropReplies); then
+  /// WaitUntilWritten. Never needs the owner's thread.
+  void LetFramesOut(std::chrono::milliseconds limit);
   /// QueueFrame without the append request.
   void SendBytes(const std::uint8_t* bytes, std::size_t length);
   void SendFrame(const std::vector<std::uint8_t>& frame);

@@ -19,6 +19,8 @@ void LinkTransportAdapter::QueueFrame(std::vector<std::uint8_t> frame, bool forc
 
 bool LinkTransportAdapter::IsIdle() const { return m_transport->IsIdle(); }
 
+void LinkTransportAdapter::LetFramesOut(std::chrono::milliseconds limit) { m_transport->LetFramesOut(limit); }
+
 void LinkTransportAdapter::SetTimeout(int milliseconds) { m_transport->SetTimeout(milliseconds); }
 
 void LinkTransportAdapter::SetRetryCount(int count) { m_transport->SetRetryCount(count); }

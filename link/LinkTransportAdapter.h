@@ -22,6 +22,7 @@ public:
   void Close() override;
   void QueueFrame(std::vector<std::uint8_t> frame, bool forceAppend) override;
   bool IsIdle() const override;
+  void LetFramesOut(std::chrono::milliseconds limit) override;
   void SetTimeout(int milliseconds) override;
   void SetRetryCount(int count) override;
   void SetKeepAliveSuppressed(bool suppressed) override;

@@ -47,7 +47,7 @@ struct LinkWorker::Shared {
   void Run(LinkIo& io);
   bool ReadPass(LinkIo& io, bool linkUp);
   bool Deliver(const std::vector<std::uint8_t>& frame, LinkIo& io);
-  bool HandOver(std::vector<std::uint8_t> frame, std::uint32_t elapsedMs);
+  bool HandOver(std::vector<std::uint8_t> frame, std::uint32_t elapsedMs, std::optional<std::uint8_t> answeredCode);
   void SendNext();
   void Transmit(std::vector<std::uint8_t> frame);  // with `mutex` held
   void Announce(const std::vector<std::uint8_t>& frame);
@@ -75,11 +75,13 @@ struct LinkWorker::Shared {
   ResendPolicy policy;                // guards: mutex
   std::uint64_t handedSerial = 0;     // guards: mutex; frames put into `transmit`
   std::uint64_t writtenSerial = 0;    // guards: mutex; the last of them written
+  std::uint64_t answeredSerial = 0;   // guards: mutex; the last of them a reply moved the queue on for
   std::condition_variable writtenChanged;
 
   std::mutex ownerMutex;
   QObject* owner;                             // guards: ownerMutex
   std::shared_ptr<CancellableHandOver> pendingHandOver;  // guards: ownerMutex
+  bool repliesDropped = false;                           // guards: ownerMutex
 
   std::mutex endMutex;
   std::condition_variable endChanged;
@@ -135,37 +137,52 @@ bool LinkWorker::Shared::ReadPass(LinkIo& io, bool linkUp) {
 
 bool LinkWorker::Shared::Deliver(const std::vector<std::uint8_t>& frame, LinkIo& io) {
   Clock::time_point start;
+  std::optional<std::uint8_t> answeredCode;
   {
     std::scoped_lock lock(mutex);
     start = sendStart;
+    // Only the first reply after the current frame was written answers it:
+    // a second answer to a resend, or a reply that comes in before the
+    // frame just taken from the queue reached the link, is delivered but
+    // neither replaces that frame unwritten nor moves the queue on.
+    if (handedSerial != 0 && writtenSerial == handedSerial && answeredSerial != handedSerial) {
+      answeredSerial = handedSerial;
+      answeredCode = SendQueue::CodeOf(transmit);
+    }
   }
   const std::int64_t elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count();
   const std::int64_t limit = std::numeric_limits<std::uint32_t>::max();
   Log(profile.readLogPrefix, frame);
-  if (io.DeliversReplies() && !HandOver(frame, static_cast<std::uint32_t>(std::clamp<std::int64_t>(elapsed, 0, limit)))) {
+  if (io.DeliversReplies() &&
+      !HandOver(frame, static_cast<std::uint32_t>(std::clamp<std::int64_t>(elapsed, 0, limit)), answeredCode)) {
     return false;
   }
-  SendNext();
+  if (answeredCode) {
+    SendNext();
+  }
   return true;
 }
 
-bool LinkWorker::Shared::HandOver(std::vector<std::uint8_t> frame, std::uint32_t elapsedMs) {
+bool LinkWorker::Shared::HandOver(std::vector<std::uint8_t> frame, std::uint32_t elapsedMs,
+                                  std::optional<std::uint8_t> answeredCode) {
   auto handOver = std::make_shared<CancellableHandOver>();
   {
     std::scoped_lock lock(ownerMutex);
     if (stopRequested.load()) {
       return false;
     }
-    if (owner == nullptr) {
+    if (owner == nullptr || repliesDropped) {
       return true;
     }
     pendingHandOver = handOver;
-    QCoreApplication::postEvent(owner, new LinkReplyEvent(std::move(frame), elapsedMs, generation, handOver));
+    QCoreApplication::postEvent(owner,
+                                new LinkReplyEvent(std::move(frame), elapsedMs, generation, answeredCode, handOver));
   }
   const bool handled = handOver->Wait();
   std::scoped_lock lock(ownerMutex);
   pendingHandOver.reset();
-  return handled;
+  // A hand-over cancelled by DropReplies counts as handled; one cancelled by Stop ends the worker.
+  return handled || !stopRequested.load();
 }
 
 void LinkWorker::Shared::SendNext() {
@@ -357,6 +374,14 @@ bool LinkWorker::Stop(std::chrono::milliseconds limit) {
 }
 
 bool LinkWorker::IsRunning() const { return m_shared->running.load(); }
+
+void LinkWorker::DropReplies() {
+  std::scoped_lock lock(m_shared->ownerMutex);
+  m_shared->repliesDropped = true;
+  if (m_shared->pendingHandOver) {
+    m_shared->pendingHandOver->Cancel();
+  }
+}
 
 void LinkWorker::Hand(std::vector<std::uint8_t> frame, bool forceAppend) {
   if (!IsRunning() || frame.empty()) {

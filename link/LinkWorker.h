@@ -17,7 +17,9 @@ class QObject;
 /// and the resend rule under one short mutex that is never held across a
 /// delivery or a write; the reply framer; delivery of each complete reply to
 /// the owner as a WM_LINK_REPLY event that the worker waits for until it has
-/// been handled or the transport is closing; link errors posted as
+/// been handled or the transport is closing, where only the first reply
+/// after the current frame was written moves the queue on (a duplicate or
+/// late answer is delivered, nothing more); link errors posted as
 /// WM_LINK_ERROR events. The state the worker uses is shared with it, so a
 /// worker that does not stop in time can finish on its own without touching
 /// the transport or the owner. Owned by one transport; every function is for
@@ -39,6 +41,10 @@ public:
   bool Stop(std::chrono::milliseconds limit);
   /// The worker runs: started and not ended (by Stop or a failed link).
   bool IsRunning() const;
+  /// From now on replies still move the queue on but reach the owner no
+  /// more, and a delivery the worker waits on is given up: a transport
+  /// being closed lets its last frames out without the owner's thread.
+  void DropReplies();
 
   /// The send rule: sends the frame now when no reply is pending, else
   /// queues it (see SendQueue). Dropped when the worker does not run.

@@ -1,8 +1,42 @@
 #include "link/SendQueue.h"
 
+#include <algorithm>
+#include <span>
 #include <utility>
 
+#include "protocol/CommandLayout.h"
+
+namespace {
+
+constexpr std::size_t kLengthByte = 4;
+constexpr std::size_t kPayloadStart = 6;
+
+/// The payload of a frame: its length byte counts the code and the payload.
+std::span<const std::uint8_t> PayloadOf(const SendQueue::Frame& frame) {
+  if (frame.size() <= kPayloadStart) {
+    return {};
+  }
+  const std::size_t stated = frame[kLengthByte] > 0 ? frame[kLengthByte] - 1u : 0u;
+  return std::span(frame).subspan(kPayloadStart, std::min(stated, frame.size() - kPayloadStart));
+}
+
+}  // namespace
+
 std::uint8_t SendQueue::CodeOf(const Frame& frame) { return frame.size() > 5 ? frame[5] : 0; }
+
+bool SendQueue::SameParameter(const Frame& a, const Frame& b) {
+  if (CodeOf(a) != CodeOf(b)) {
+    return false;
+  }
+  const std::span<const std::uint8_t> first = PayloadOf(a);
+  const std::span<const std::uint8_t> second = PayloadOf(b);
+  const std::optional<std::size_t> address = ParameterAddressBytes(CodeOf(a));
+  if (!address) {
+    return std::ranges::equal(first, second);
+  }
+  return first.size() >= *address && second.size() >= *address &&
+         std::equal(first.begin(), first.begin() + static_cast<std::ptrdiff_t>(*address), second.begin());
+}
 
 std::optional<SendQueue::Frame> SendQueue::Offer(Frame frame, bool forceAppend) {
   const std::uint8_t code = CodeOf(frame);
@@ -16,9 +50,9 @@ std::optional<SendQueue::Frame> SendQueue::Offer(Frame frame, bool forceAppend) 
     return std::nullopt;
   }
   // Replacing needs both: the frame handed in before carried this code, and
-  // so does the frame at LastQueued. A force-appended frame of another code
+  // the frame at LastQueued sets the same parameter. A force-appended frame of another code
   // in between must not make this one overwrite a frame of a third code.
-  if (m_lastQueued && code == previousCode && CodeOf(m_frames[*m_lastQueued]) == code) {
+  if (m_lastQueued && code == previousCode && SameParameter(m_frames[*m_lastQueued], frame)) {
     m_frames[*m_lastQueued] = std::move(frame);
     return std::nullopt;
   }

@@ -9,8 +9,11 @@
 /// The send rule of a transport: one frame in flight, frames handed in
 /// while its reply is pending wait in order, and a frame handed in without
 /// the append request replaces the last frame queued that way when both
-/// carry the same command code (frame byte 5). A plain state machine; the
-/// transport guards it with its queue mutex.
+/// set the same parameter: the same command code (frame byte 5) and the
+/// same addressing bytes (ParameterAddressBytes), so a burst of one control
+/// collapses to its latest value while an edit of another channel or band
+/// is never lost. A plain state machine; the transport guards it with its
+/// queue mutex.
 class SendQueue {
 public:
   using Frame = std::vector<std::uint8_t>;
@@ -35,6 +38,8 @@ public:
 
   /// The command code of a frame (byte 5), 0 for a frame too short to hold one.
   static std::uint8_t CodeOf(const Frame& frame);
+  /// Both frames set the same parameter of the unit (see above).
+  static bool SameParameter(const Frame& a, const Frame& b);
 
 private:
   std::deque<Frame> m_frames;

@@ -54,6 +54,7 @@ UsbHidGlue::UsbHidGlue(std::shared_ptr<HidSystem> system, LUnitSession& session,
 UsbHidGlue::~UsbHidGlue() {
   // No transport may write to a device the controller is about to destroy.
   m_port->SetDevice(nullptr);
+  m_port->WaitForWrites();
   m_hidCtl.reset();
 }
 
@@ -105,8 +106,8 @@ void UsbHidGlue::HidCtlDeviceUnplug(TJvHidDevice* HidDev) {
     m_hidCtl->CheckIn(device);
     return;
   }
-  m_port->SetDevice(nullptr);
-  m_hidCtl->CheckIn(device);
+  // A write under way keeps the device until it ends; this thread never waits for it.
+  m_port->ReleaseDevice(device, &m_context, [this, device]() mutable { m_hidCtl->CheckIn(device); });
   if (m_status.IsMainWindowVisible() && m_status.StatusText() == kDetectHid) {
     m_status.SetStatusText(kOffLine);
   }

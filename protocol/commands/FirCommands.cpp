@@ -1,6 +1,7 @@
 #include "protocol/commands/FirCommands.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "protocol/CommandCodes.h"
 
@@ -8,9 +9,12 @@ namespace {
 
 constexpr int kCoefficientsPerBlock = 12;
 
-std::span<const float> BlockPart(int block, int taps, std::span<const float> blockCoefficients) {
-  const auto count = static_cast<std::size_t>(FirBlockCoefficientCount(block, taps));
-  return blockCoefficients.first(std::min(count, blockCoefficients.size()));
+/// The block's coefficients: as many as the tap count gives it, missing
+/// ones sent as zero, so the block is as long as its tap count says.
+std::vector<float> BlockPart(int block, int taps, std::span<const float> blockCoefficients) {
+  std::vector<float> part(static_cast<std::size_t>(FirBlockCoefficientCount(block, taps)), 0.0f);
+  std::copy_n(blockCoefficients.begin(), std::min(part.size(), blockCoefficients.size()), part.begin());
+  return part;
 }
 
 }  // namespace

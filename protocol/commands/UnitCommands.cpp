@@ -1,13 +1,19 @@
 #include "protocol/commands/UnitCommands.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "protocol/CommandCodes.h"
 
 namespace {
 
-std::span<const std::uint8_t> Leading(std::span<const std::uint8_t> data, int count) {
-  return data.first(std::min(static_cast<std::size_t>(std::max(count, 0)), data.size()));
+/// Exactly `count` data bytes (none for a negative count): the bytes handed
+/// in, cut or padded with zeros, so the payload is always as long as the
+/// command says it is.
+std::vector<std::uint8_t> Exactly(std::span<const std::uint8_t> data, int count) {
+  std::vector<std::uint8_t> bytes(static_cast<std::size_t>(std::max(count, 0)), 0);
+  std::copy_n(data.begin(), std::min(bytes.size(), data.size()), bytes.begin());
+  return bytes;
 }
 
 }  // namespace
@@ -24,14 +30,14 @@ CM_MCS_WRITE_EEPROM::CM_MCS_WRITE_EEPROM(int unitId, int address, int count, std
     : LCmd(static_cast<std::uint8_t>(unitId), CMD_WRITE_EEPROM) {
   AppendWord(address);
   AppendByte(count);
-  AppendBytes(Leading(data, static_cast<std::int8_t>(count & 0xFF)));
+  AppendBytes(Exactly(data, static_cast<std::int8_t>(count & 0xFF)));
 }
 
 CM_MCS_DOWNLOAD::CM_MCS_DOWNLOAD(int unitId, int preset, int segment, int count, std::span<const std::uint8_t> data)
     : LCmd(static_cast<std::uint8_t>(unitId), CMD_DOWNLOAD) {
   AppendByte(segment);
   AppendByte(preset);
-  AppendBytes(Leading(data, count));
+  AppendBytes(Exactly(data, count));
 }
 
 CM_MCS_PRESETNAME::CM_MCS_PRESETNAME(int unitId, QByteArrayView name)

@@ -1,4 +1,5 @@
 #include <cmath>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -217,6 +218,17 @@ TEST(Plot, phaseModeAppliesOnlyFromTheNextComputation) {
   plot.SetRemoveFirLatency(true);
   EXPECT_TRUE(plot.GetRemoveFirLatency());
   EXPECT_TRUE(plot.Section(30).GetRemoveFirLatency());
+}
+
+TEST(Plot, sectionIndexOutsideTheSectionsIsRefusedInEveryBuild) {
+  RecordingTarget target;
+  Plot plot(target);
+  const Plot& constPlot = plot;
+  for (const int index : {-1, plot.GetSectionCount()}) {
+    EXPECT_THROW(plot.Section(index), std::out_of_range) << index;
+    EXPECT_THROW(constPlot.Section(index), std::out_of_range) << index;
+  }
+  EXPECT_NO_THROW(plot.Section(plot.GetSectionCount() - 1));
 }
 
 TEST(PlotSection, failedDesignsKeepTheSectionsPreviousCoefficients) {

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include <QTemporaryFile>
+
 #include <gtest/gtest.h>
 
 #include "tests/support/FixturePath.h"
@@ -73,4 +75,17 @@ TEST(ResponseRecords, ReadResponseFile_readsFixturesAndRefusesMissingFiles) {
   EXPECT_DOUBLE_EQ(smaart->frequency[0], 20.0);
   EXPECT_FALSE(ReadResponseFile(QString::fromStdString(FixturePath("firdesign/fixtures/measurement.csv"))));
   EXPECT_FALSE(ReadResponseFile(QString::fromStdString(FixturePath("firdesign/fixtures/no-such-file.txt"))));
+}
+
+TEST(ResponseRecords, ReadResponseFile_refusesAFileAboveTheBound) {
+  QTemporaryFile file;
+  ASSERT_TRUE(file.open());
+  const QByteArray records("20 1 0\n30 2 0\n40 3 0\n");
+  ASSERT_EQ(file.write(records), records.size());
+  // Blanks after the records: the text alone would be accepted.
+  ASSERT_EQ(file.write(QByteArray(kMaxResponseFileBytes + 1 - records.size(), ' ')),
+            kMaxResponseFileBytes + 1 - records.size());
+  file.close();
+
+  EXPECT_FALSE(ReadResponseFile(file.fileName()).has_value());
 }

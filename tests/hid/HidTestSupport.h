@@ -5,7 +5,10 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <linux/sockios.h>
+#include <sys/ioctl.h>
 #include <sys/socket.h>
+#include <thread>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -15,10 +18,19 @@
 #include "tests/hid/support/FakeHidSystem.h"
 #include "tests/support/ProcessEventsUntil.h"
 
-/// Processes events until `condition` holds or `timeout` passed.
-inline bool PumpUntil(const std::function<bool()>& condition,
-                      std::chrono::milliseconds timeout = std::chrono::milliseconds(5000)) {
-  return ProcessEventsUntil(condition, timeout);
+/// Waits, without running the GUI thread's events and at most 5 s, until
+/// the device end of `instanceId` has taken every report sent to it (the
+/// read thread has read it).
+inline bool WaitUntilReportsTaken(FakeHidSystem& fake, const std::string& instanceId) {
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+  int unread = 0;
+  while (::ioctl(fake.PeerFd(instanceId), SIOCOUTQ, &unread) == 0 && unread > 0) {
+    if (std::chrono::steady_clock::now() >= deadline) {
+      return false;
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  }
+  return true;
 }
 
 /// A controller over a fake system, with the start-up change handled.
@@ -29,7 +41,7 @@ protected:
     controller->SetLoading(true);
     controller->SetOnDeviceChange([this](TJvHidDeviceController*) { ++deviceChanges; });
     controller->SetLoading(false);
-    ASSERT_TRUE(PumpUntil([&] { return deviceChanges > 0; }));
+    ASSERT_TRUE(ProcessEventsUntil([&] { return deviceChanges > 0; }));
   }
 
   /// Sends one input report from the device end of `instanceId`.

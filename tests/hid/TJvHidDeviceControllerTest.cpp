@@ -7,6 +7,7 @@
 #include "hid/TJvHidPnPInfo.h"
 #include "platform/HidrawSystem.h"
 #include "tests/hid/HidTestSupport.h"
+#include "tests/support/ProcessEventsUntil.h"
 
 namespace {
 
@@ -14,7 +15,7 @@ using namespace std::chrono_literals;
 
 TEST_F(ControllerFixture, StartUp_raisesOneDeviceChangeEvenWithoutDevices) {
   Start();
-  PumpUntil([] { return false; }, 50ms);
+  ProcessEventsUntil([] { return false; }, 50ms);
 
   EXPECT_EQ(deviceChanges, 1);
   EXPECT_EQ(controller->Count(), 0);
@@ -27,7 +28,7 @@ TEST_F(ControllerFixture, StartUp_listsPluggedDevicesAndAnnouncesEachArrival) {
   controller = std::make_unique<TJvHidDeviceController>(fake);
   controller->SetOnArrival([&](TJvHidDevice* device) { arrivals.push_back(device->PnPInfo()->DeviceID()); });
 
-  ASSERT_TRUE(PumpUntil([&] { return arrivals.size() == 2; }));
+  ASSERT_TRUE(ProcessEventsUntil([&] { return arrivals.size() == 2; }));
   EXPECT_EQ(arrivals, (std::vector<std::string>{"0003:0168:0821.0001", "0003:0168:0821.0002"}));
   EXPECT_EQ(controller->NumCheckedInDevices(), 2);
   EXPECT_EQ(controller->Device(0)->Attributes().VendorID, 0x0168);
@@ -43,7 +44,7 @@ TEST_F(ControllerFixture, DeviceChange_broadcastThatFindsNothingNewRaisesNoEvent
     FakeHidDeviceSetup mute(id);
     mute.identifiable = false;
     fake->Plug(mute);
-    return PumpUntil([&] { return fake->OpenCount(id, HidAccess::ReadWrite) > 0; });
+    return ProcessEventsUntil([&] { return fake->OpenCount(id, HidAccess::ReadWrite) > 0; });
   };
   ASSERT_TRUE(plugMute("mute-1"));
   const int before = deviceChanges;
@@ -75,7 +76,7 @@ TEST_F(ControllerFixture, Unplug_ofCheckedOutDeviceCallsUnplugAndRemovalAndKeeps
   ASSERT_TRUE(controller->CheckOutByID(device, 0x0168, 0x0821));
 
   fake->Unplug("unit");
-  ASSERT_TRUE(PumpUntil([&] { return calls.size() == 2; }));
+  ASSERT_TRUE(ProcessEventsUntil([&] { return calls.size() == 2; }));
 
   EXPECT_EQ(calls, (std::vector<std::string>{"unplug", "removal"}));
   EXPECT_EQ(controller->Count(), 1);
@@ -97,7 +98,7 @@ TEST_F(ControllerFixture, Unplug_ofCheckedInDeviceDropsIt) {
   Start();
 
   fake->Unplug("unit");
-  ASSERT_TRUE(PumpUntil([&] { return controller->Count() == 0; }));
+  ASSERT_TRUE(ProcessEventsUntil([&] { return controller->Count() == 0; }));
   EXPECT_EQ(controller->NumCheckedInDevices(), 0);
 }
 
@@ -110,7 +111,7 @@ TEST_F(ControllerFixture, Unplug_handlerThatChecksTheDeviceInLeavesAConsistentLi
   ASSERT_TRUE(controller->CheckOutByIndex(device, 0));
 
   fake->Unplug("unit");
-  ASSERT_TRUE(PumpUntil([&] { return device == nullptr; }));
+  ASSERT_TRUE(ProcessEventsUntil([&] { return device == nullptr; }));
 
   ASSERT_EQ(controller->Count(), 1);
   EXPECT_EQ(controller->Device(0)->PnPInfo()->DeviceID(), "other");
@@ -123,10 +124,10 @@ TEST_F(ControllerFixture, Replug_beforeCheckInAddsANewObjectForTheInterface) {
   TJvHidDevice* device = nullptr;
   ASSERT_TRUE(controller->CheckOut(device));
   fake->Unplug("unit");
-  ASSERT_TRUE(PumpUntil([&] { return !device->IsPluggedIn(); }));
+  ASSERT_TRUE(ProcessEventsUntil([&] { return !device->IsPluggedIn(); }));
 
   fake->Plug(FakeHidDeviceSetup("unit"));
-  ASSERT_TRUE(PumpUntil([&] { return controller->Count() == 2; }));
+  ASSERT_TRUE(ProcessEventsUntil([&] { return controller->Count() == 2; }));
 
   EXPECT_NE(controller->Device(1), device);
   EXPECT_TRUE(controller->Device(1)->IsPluggedIn());
@@ -229,7 +230,7 @@ TEST(TJvHidDeviceControllerSystem, UnavailableSystemGivesAnEmptyListAndNoEvents)
   int changes = 0;
   controller.SetOnDeviceChange([&](TJvHidDeviceController*) { ++changes; });
 
-  PumpUntil([] { return false; }, std::chrono::milliseconds(50));
+  ProcessEventsUntil([] { return false; }, std::chrono::milliseconds(50));
   controller.DeviceChange();
 
   EXPECT_EQ(changes, 0);
@@ -248,7 +249,7 @@ TEST(TJvHidDeviceControllerSystem, Hidraw_machineWithoutHidDevicesListsNothing) 
   controller.SetOnDeviceChange([&](TJvHidDeviceController*) { ++changes; });
   controller.SetLoading(false);
 
-  ASSERT_TRUE(PumpUntil([&] { return changes == 1; }));
+  ASSERT_TRUE(ProcessEventsUntil([&] { return changes == 1; }));
   EXPECT_EQ(controller.Count(), 0);
 }
 

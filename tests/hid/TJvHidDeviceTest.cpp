@@ -1,13 +1,13 @@
 #include <atomic>
 #include <string>
 #include <sys/socket.h>
-#include <thread>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include "hid/TJvHidPnPInfo.h"
 #include "tests/hid/HidTestSupport.h"
+#include "tests/support/ProcessEventsUntil.h"
 
 namespace {
 
@@ -50,7 +50,7 @@ TEST_F(DeviceFixture, ReadThread_handsEachReportOverWithIdZeroInFront) {
 
   SendReport("unit", {0x10, 0x02, 0x01, 0x01, 0x01, 0x10, 0x10, 0x03, 0x10});
   SendReport("unit", {0xAB});
-  ASSERT_TRUE(PumpUntil([&] { return received.size() == 2; }));
+  ASSERT_TRUE(ProcessEventsUntil([&] { return received.size() == 2; }));
 
   EXPECT_EQ(received[0].id, 0);
   EXPECT_EQ(received[0].data, (std::vector<std::uint8_t>{0x10, 0x02, 0x01, 0x01, 0x01, 0x10, 0x10, 0x03, 0x10}));
@@ -64,7 +64,7 @@ TEST_F(DeviceFixture, ReadThread_ofDeviceWithReportIdsKeepsTheDevicesId) {
   CheckOutUnit(setup);
 
   SendReport("unit", {0x05, 1, 2, 3});
-  ASSERT_TRUE(PumpUntil([&] { return received.size() == 1; }));
+  ASSERT_TRUE(ProcessEventsUntil([&] { return received.size() == 1; }));
 
   EXPECT_EQ(received[0].id, 5);
   EXPECT_EQ(received[0].data, (std::vector<std::uint8_t>{1, 2, 3}));
@@ -105,11 +105,11 @@ TEST_F(DeviceFixture, OnData_clearedStopsTheThreadAndAssignedAgainRestartsIt) {
 
   device->SetOnData(nullptr);
   SendReport("unit", {1});
-  PumpUntil([] { return false; }, 100ms);
+  ProcessEventsUntil([] { return false; }, 100ms);
   EXPECT_TRUE(received.empty());
 
   device->SetOnData(handler);
-  ASSERT_TRUE(PumpUntil([&] { return received.size() == 1; })) << "the waiting report is read";
+  ASSERT_TRUE(ProcessEventsUntil([&] { return received.size() == 1; })) << "the waiting report is read";
 }
 
 TEST_F(DeviceFixture, CheckIn_fromInsideTheDataHandlerEndsTheThreadWithoutWaitingForIt) {
@@ -117,7 +117,7 @@ TEST_F(DeviceFixture, CheckIn_fromInsideTheDataHandlerEndsTheThreadWithoutWaitin
   onData = [this] { controller->CheckIn(device); };
 
   SendReport("unit", {1});
-  ASSERT_TRUE(PumpUntil([&] { return device == nullptr; }, 2000ms));
+  ASSERT_TRUE(ProcessEventsUntil([&] { return device == nullptr; }, 2000ms));
 
   EXPECT_EQ(controller->NumCheckedInDevices(), 1);
 }
@@ -125,13 +125,13 @@ TEST_F(DeviceFixture, CheckIn_fromInsideTheDataHandlerEndsTheThreadWithoutWaitin
 TEST_F(DeviceFixture, CheckIn_whileTheThreadWaitsForTheGuiThreadDoesNotDeadlock) {
   CheckOutUnit();
   SendReport("unit", {1});
-  // Let the thread post its hand-over without letting the GUI thread run it.
-  std::this_thread::sleep_for(100ms);
+  // The thread takes the report and hands it over; the GUI thread runs no events meanwhile.
+  ASSERT_TRUE(WaitUntilReportsTaken(*fake, "unit"));
 
   controller->CheckIn(device);
 
   EXPECT_EQ(device, nullptr);
-  PumpUntil([] { return false; }, 50ms);
+  ProcessEventsUntil([] { return false; }, 50ms);
   EXPECT_TRUE(received.empty()) << "a cancelled hand-over does not run";
 }
 
@@ -141,8 +141,8 @@ TEST_F(DeviceFixture, Unplug_endsTheReadThreadWithoutRepeatedErrors) {
   device->SetOnDataError([&](TJvHidDevice*, std::uint32_t) { ++errors; });
 
   fake->Unplug("unit");
-  ASSERT_TRUE(PumpUntil([&] { return !device->IsPluggedIn(); }));
-  PumpUntil([] { return false; }, 300ms);
+  ASSERT_TRUE(ProcessEventsUntil([&] { return !device->IsPluggedIn(); }));
+  ProcessEventsUntil([] { return false; }, 300ms);
 
   EXPECT_LE(errors, 1);
   controller->CheckIn(device);
@@ -164,7 +164,7 @@ TEST_F(ControllerFixture, ReadFileEx_completesOnTheEventLoopAndCancelIoDropsIt) 
   ASSERT_TRUE(device->ReadFileEx(report.data(), 65, onComplete));
   EXPECT_FALSE(device->ReadFileEx(report.data(), 65, onComplete)) << "one read at a time";
   SendReport("unit", {7, 8});
-  ASSERT_TRUE(PumpUntil([&] { return !completed.empty(); }));
+  ASSERT_TRUE(ProcessEventsUntil([&] { return !completed.empty(); }));
   EXPECT_EQ(completed, (std::vector<std::uint32_t>{0, 3}));
   EXPECT_EQ(std::vector<std::uint8_t>(report.begin(), report.begin() + 3), (std::vector<std::uint8_t>{0, 7, 8}));
   EXPECT_EQ(device->HidOverlappedReadResult(), 3u);
@@ -172,7 +172,7 @@ TEST_F(ControllerFixture, ReadFileEx_completesOnTheEventLoopAndCancelIoDropsIt) 
   ASSERT_TRUE(device->ReadFileEx(report.data(), 65, onComplete));
   EXPECT_TRUE(device->CancelIO(TJvHidOpenExMode::omhRead));
   SendReport("unit", {9});
-  PumpUntil([] { return false; }, 100ms);
+  ProcessEventsUntil([] { return false; }, 100ms);
   EXPECT_EQ(completed.size(), 2u);
 
   const std::uint8_t output[3] = {0, 1, 2};

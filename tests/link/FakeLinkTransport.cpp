@@ -28,6 +28,8 @@ bool FakeLinkTransport::IsIdle() const {
   return true;
 }
 
+void FakeLinkTransport::LetFramesOut(std::chrono::milliseconds /*limit*/) { m_record->calls.push_back("LetFramesOut"); }
+
 void FakeLinkTransport::SetTimeout(int milliseconds) {
   m_record->calls.push_back("Timeout " + std::to_string(milliseconds));
   m_record->timeout = milliseconds;

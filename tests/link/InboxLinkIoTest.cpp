@@ -12,6 +12,7 @@
 #include "link/LinkMessages.h"
 #include "link/LinkTransport.h"
 #include "tests/link/RecordingOwner.h"
+#include "tests/support/ProcessEventsUntil.h"
 
 namespace {
 
@@ -68,7 +69,7 @@ TEST(InboxLinkIo, HandOversBeforeTheWorkerReadsThem_areAllDeliveredInOrder) {
 
   // The worker reads before it sends, so the hello may go out after the
   // replies were handed over.
-  ASSERT_TRUE(WaitFor([&] { return owner.replies.size() == 2 && !transport.Written().empty(); }));
+  ASSERT_TRUE(ProcessEventsUntil([&] { return owner.replies.size() == 2 && !transport.Written().empty(); }));
   EXPECT_EQ(owner.replies[0].frame, kHelloReply);
   EXPECT_EQ(owner.replies[1].frame, kAckReply);
   EXPECT_EQ(transport.Written(), std::vector<Bytes>{kHello});
@@ -84,7 +85,7 @@ TEST(InboxLinkIo, UnansweredFrame_isWrittenOncePlusRetriesThenNoReply) {
 
   transport.QueueFrame(kHello, true);
 
-  ASSERT_TRUE(WaitFor([&] { return !owner.errors.empty(); }));
+  ASSERT_TRUE(ProcessEventsUntil([&] { return !owner.errors.empty(); }));
   EXPECT_EQ(owner.errors.front().code, LINK_ERROR_NO_REPLY);
   EXPECT_EQ(owner.errors.front().argument, 1);
   EXPECT_EQ(transport.Written().size(), 4u);

@@ -16,6 +16,7 @@
 #include "protocol/CommandCodes.h"
 #include "protocol/LCmd.h"
 #include "tests/link/RecordingOwner.h"
+#include "tests/support/ProcessEventsUntil.h"
 #include "tools/unitsim/UnitSim.h"
 
 namespace {
@@ -69,6 +70,13 @@ protected:
     return link.Open(QString::fromStdString(sim->PtyPath()), 115200, 8, SerialPort::NOPARITY, SerialPort::ONESTOPBIT);
   }
 
+  void DelayReplies(std::uint8_t code, std::chrono::milliseconds delay) {
+    SimFault slow;
+    slow.code = code;
+    slow.delay = delay;
+    sim->AddFault(slow);
+  }
+
   void LeaveUnanswered(std::uint8_t code) {
     SimFault silent;
     silent.code = code;
@@ -109,15 +117,12 @@ TEST_F(LCommProcTest, Open_refusesMissingBusyAndReopenedPorts) {
 }
 
 TEST_F(LCommProcTest, Hello_isDeliveredWithElapsedTimeAndLogged) {
-  SimFault slow;
-  slow.code = CMD_HELLO;
-  slow.delay = 60ms;
-  sim->AddFault(slow);
+  DelayReplies(CMD_HELLO, 60ms);
   ASSERT_TRUE(OpenLink(*transport));
 
   transport->QueueFrame(FrameOf(CMD_HELLO), true);
 
-  ASSERT_TRUE(WaitFor([&] { return owner.replies.size() == 1; }));
+  ASSERT_TRUE(ProcessEventsUntil([&] { return owner.replies.size() == 1; }));
   const RecordingOwner::Reply& reply = owner.replies.front();
   ASSERT_GE(reply.frame.size(), 9u);
   EXPECT_EQ(reply.frame[5], CMD_HELLO);
@@ -140,7 +145,7 @@ TEST_F(LCommProcTest, UnansweredFrame_isWrittenOncePlusRetriesThenNoReply) {
 
   transport->QueueFrame(FrameOf(CMD_HELLO), true);
 
-  ASSERT_TRUE(WaitFor([&] { return !owner.errors.empty(); }));
+  ASSERT_TRUE(ProcessEventsUntil([&] { return !owner.errors.empty(); }));
   const RecordingOwner::Error error = owner.errors.front();
   EXPECT_EQ(error.code, LINK_ERROR_NO_REPLY);
   EXPECT_EQ(error.argument, kUnitId);
@@ -166,11 +171,11 @@ TEST_F(LCommProcTest, FrameQueuedByReplyHandler_isWrittenAfterTheHandlerReturns)
 
   transport->QueueFrame(FrameOf(CMD_HELLO), true);
 
-  ASSERT_TRUE(WaitFor([&] { return owner.replies.size() == 2; }));
+  ASSERT_TRUE(ProcessEventsUntil([&] { return owner.replies.size() == 2; }));
   EXPECT_TRUE(queuedWhileHandling);
   EXPECT_EQ(ReceivedCodes(), (std::vector<std::uint8_t>{CMD_HELLO, CMD_GAIN}));
   EXPECT_EQ(sim->ReceivedFrames().back().raw, FrameOf(CMD_GAIN, {0, 2}));
-  EXPECT_TRUE(WaitFor([&] { return transport->IsIdle(); }));
+  EXPECT_TRUE(ProcessEventsUntil([&] { return transport->IsIdle(); }));
 }
 
 TEST_F(LCommProcTest, KeepAlive_isSentWhenIdleAfterTheLastFrame) {
@@ -180,7 +185,7 @@ TEST_F(LCommProcTest, KeepAlive_isSentWhenIdleAfterTheLastFrame) {
 
   transport->QueueFrame(FrameOf(CMD_HELLO), true);
 
-  ASSERT_TRUE(WaitFor([&] { return owner.replies.size() == 2; }));
+  ASSERT_TRUE(ProcessEventsUntil([&] { return owner.replies.size() == 2; }));
   EXPECT_EQ(ReceivedCodes(), (std::vector<std::uint8_t>{CMD_HELLO, CMD_KEEP_ALIVE}));
   EXPECT_EQ(transport->ReplyTimeout(), 2000);
 }
@@ -212,9 +217,9 @@ TEST_F(LCommProcTest, ClosedPtyMaster_endsTheLinkWithPortFailed) {
 
   sim->DropLink(SimLink::Pty);
 
-  ASSERT_TRUE(WaitFor([&] { return owner.HasError(LINK_ERROR_PORT_FAILED); }));
+  ASSERT_TRUE(ProcessEventsUntil([&] { return owner.HasError(LINK_ERROR_PORT_FAILED); }));
   EXPECT_EQ(owner.errors.front().code, LINK_ERROR_PORT_FAILED);
-  EXPECT_TRUE(WaitFor([&] { return !transport->IsOpen(); }));
+  EXPECT_TRUE(ProcessEventsUntil([&] { return !transport->IsOpen(); }));
   transport->Close();
   QCoreApplication::processEvents();
   EXPECT_EQ(owner.errors.size(), 1u);
@@ -231,7 +236,7 @@ TEST_F(LCommProcTest, ControlBytes_passUnchangedBothWays) {
   transport->QueueFrame(sent, true);
   transport->QueueFrame(FrameOf(CMD_IDENTITY), true);
 
-  ASSERT_TRUE(WaitFor([&] { return owner.replies.size() == 2; }));
+  ASSERT_TRUE(ProcessEventsUntil([&] { return owner.replies.size() == 2; }));
   EXPECT_EQ(sim->ReceivedFrames().front().raw, sent);
   const Bytes& reply = owner.replies[1].frame;
   ASSERT_EQ(reply.size(), identity.size() + 9);
@@ -244,7 +249,7 @@ TEST_F(LCommProcTest, Close_fromTheReplyHandler_doesNotWaitForTheBlockedWorker) 
 
   transport->QueueFrame(FrameOf(CMD_HELLO), true);
 
-  ASSERT_TRUE(WaitFor([&] { return owner.replies.size() == 1; }));
+  ASSERT_TRUE(ProcessEventsUntil([&] { return owner.replies.size() == 1; }));
   EXPECT_FALSE(transport->IsOpen());
   QCoreApplication::processEvents();
   EXPECT_FALSE(owner.HasError(LINK_ERROR_STOP_TIMEOUT));
@@ -292,7 +297,7 @@ TEST_F(LCommProcTest, ReplyAtAnotherBaudRate_isDroppedAndTheQueueMovesOn) {
   transport->QueueFrame(FrameOf(CMD_HELLO), true);
   transport->QueueFrame(FrameOf(CMD_GAIN, {0, 1}), true);
 
-  ASSERT_TRUE(WaitFor([&] { return sim->ReceivedCount(CMD_GAIN) == 1 && transport->IsIdle(); }));
+  ASSERT_TRUE(ProcessEventsUntil([&] { return sim->ReceivedCount(CMD_GAIN) == 1 && transport->IsIdle(); }));
   EXPECT_TRUE(owner.replies.empty());
   EXPECT_EQ(log.Lines().filter("COM R ").size(), 2) << "replies are still logged";
 }
@@ -306,10 +311,43 @@ TEST_F(LCommProcTest, FrameHandedInDuringResends_isNeverTornOnTheWire) {
   constexpr std::size_t kFrames = 40;
   for (std::size_t i = 0; i < kFrames; ++i) {
     transport->QueueFrame(FrameOf(CMD_CHANNEL_NAME, Bytes(i % 2 == 0 ? 2 : 40, static_cast<std::uint8_t>(i))), false);
-    ASSERT_TRUE(WaitFor([&] { return owner.replies.size() >= i + 1 && transport->IsIdle(); }));
+    ASSERT_TRUE(ProcessEventsUntil([&] { return owner.replies.size() >= i + 1 && transport->IsIdle(); }));
   }
   EXPECT_EQ(sim->RejectedCount(), 0u);
   EXPECT_GE(sim->ReceivedCount(CMD_CHANNEL_NAME), kFrames);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(LCommProcTest, LetFramesOut_onADeadLinkReturnsAtOnce) {
+  ASSERT_TRUE(OpenLink(*transport));
+  sim->DropLink(SimLink::Pty);
+  ASSERT_TRUE(WaitWithoutEvents([&] { return !transport->IsOpen(); }));
+
+  const auto start = std::chrono::steady_clock::now();
+  transport->QueueFrame(FrameOf(CMD_GOODBYE), true);
+  transport->LetFramesOut(250ms);
+  transport->Close();
+
+  EXPECT_LT(std::chrono::steady_clock::now() - start, 50ms);
+}
+
+TEST_F(LCommProcTest, LetFramesOut_writesTheLastFrameWithoutTheOwnersThread) {
+  DelayReplies(CMD_HELLO, 100ms);
+  ASSERT_TRUE(OpenLink(*transport));
+  transport->SetTimeout(5000);
+  transport->QueueFrame(FrameOf(CMD_HELLO), true);
+  transport->QueueFrame(FrameOf(CMD_GOODBYE), true);  // behind the hello's reply
+
+  // The hello's reply arrives while this thread handles no events.
+  transport->LetFramesOut(5s);
+  transport->Close();
+
+  EXPECT_TRUE(sim->WaitForFrames(CMD_GOODBYE, 1, 2s));
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(owner.replies.empty()) << "replies are not handed over any more";
 }
 
 }  // namespace

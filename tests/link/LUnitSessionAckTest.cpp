@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "link/ProcessState.h"
+#include "protocol/CM_MCS_CMD.h"
 #include "protocol/CommandCodes.h"
 #include "tests/link/SessionFixture.h"
 
@@ -181,6 +182,47 @@ TEST_F(SessionFixture, PassSubmitReply_handsTheUnitLockVerdictToTheDialog) {
   Reply(CMD_PASS_SUBMIT, {0, 2});
 
   EXPECT_EQ(window.With("Verdict"), (std::vector<std::string>{"Verdict 2"}));
+}
+
+}  // namespace
+
+namespace {
+
+// A late unit answers a resent frame twice, and edits sent during an
+// exchange are acknowledged too: only the acknowledgement of the frame the
+// step sent moves the exchange on.
+TEST_F(SessionFixture, Ack_movesTheStoreOnOnlyForTheFrameTheStepAwaits) {
+  OpenSerial();
+  const auto ack = [&](ReplyOrigin origin) { session.HandleReply(ReplyFrame(1, CMD_ACK), origin); };
+  session.SetProcessState(PROCESS_STORE_PRESET);
+  session.SendCommand(CM_MCS_CMD(1, CMD_PRESET_NAME), true);
+
+  ack({true, CMD_PRESET_NAME});
+  ASSERT_EQ(session.GetProcessState(), PROCESS_STORE_PRESET_END);
+  ASSERT_EQ(CodeAndPayload(serial->frames.back().bytes), "21 00");
+  window.calls.clear();
+
+  ack({false, 0});               // the name's second answer
+  ack({true, CMD_GAIN});         // an edit's answer
+  EXPECT_EQ(session.GetProcessState(), PROCESS_STORE_PRESET_END);
+  EXPECT_FALSE(window.Has("CloseProgress"));
+  EXPECT_EQ(window.With("Traffic").size(), 2u);
+
+  ack({true, CMD_STORE_PRESET});
+  EXPECT_EQ(session.GetProcessState(), PROCESS_IDLE);
+  EXPECT_TRUE(window.Has("CloseProgress"));
+  EXPECT_EQ(CodeAndPayload(serial->frames.back().bytes), "12");
+}
+
+TEST_F(SessionFixture, Ack_secondAnswerDoesNotCountTwiceInABulkTransfer) {
+  OpenSerial();
+  session.SetBulkMode(BULK_SETTING_FILE);
+  window.position = 3;
+
+  session.HandleReply(ReplyFrame(1, CMD_ACK), {true, CMD_GAIN});
+  session.HandleReply(ReplyFrame(1, CMD_ACK), {false, 0});
+
+  EXPECT_EQ(window.position, 4);
 }
 
 }  // namespace

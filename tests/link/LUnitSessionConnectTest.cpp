@@ -7,6 +7,7 @@
 #include "protocol/CM_MCS_CMD.h"
 #include "protocol/CommandCodes.h"
 #include "tests/link/SessionFixture.h"
+#include "tests/support/ProcessEventsUntil.h"
 
 namespace {
 
@@ -168,7 +169,7 @@ TEST_P(IdentityRefusalTest, IdentityReply_refusedSaysWhyThenSaysGoodbyeAndDiscon
   EXPECT_TRUE(window.Has("HideSearch"));
   EXPECT_FALSE(serial->closed) << "the link stays open until tmDisconnect";
 
-  ASSERT_TRUE(WaitUntil([&] { return serial->closed; }, 2s));
+  ASSERT_TRUE(ProcessEventsUntil([&] { return serial->closed; }, 2s));
   EXPECT_FALSE(session.HasAnyTransport());
   EXPECT_TRUE(window.Has("LinkBroken"));
 }
@@ -190,7 +191,7 @@ TEST_F(SessionFixture, HandleReply_dropsAnotherUnitsReplyOnASerialLinkAndAbandon
   EXPECT_TRUE(session.IsAwaitingHello());
   EXPECT_EQ(session.GetUnitId(), 1);
   EXPECT_EQ(serial->frames.size(), 1u);
-  ASSERT_TRUE(WaitUntil([&] { return serial->closed; }, 2s));
+  ASSERT_TRUE(ProcessEventsUntil([&] { return serial->closed; }, 2s));
   EXPECT_EQ(window.With("ProbeResult"), (std::vector<std::string>{"ProbeResult 0"}));
 }
 
@@ -292,7 +293,7 @@ TEST_F(SessionFixture, Disconnect_afterALinkedUnitSaysGoodbyeBeforeClosing) {
   session.Disconnect();
 
   const std::vector<std::string> tail(serial->calls.end() - 3, serial->calls.end());
-  EXPECT_EQ(tail, (std::vector<std::string>{"Queue 17", "IsIdle", "Close"}));
+  EXPECT_EQ(tail, (std::vector<std::string>{"Queue 17", "LetFramesOut", "Close"}));
   EXPECT_TRUE(serial->frames.back().forceAppend);
   EXPECT_TRUE(serial->destroyed);
   EXPECT_EQ(window.calls,

@@ -1,13 +1,16 @@
 #include <array>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include "link/ProcessState.h"
+#include "protocol/CM_MCS_CMD.h"
 #include "protocol/CommandCodes.h"
 #include "protocol/FirBlockMap.h"
 #include "tests/link/SessionFixture.h"
+#include "tests/support/ProcessEventsUntil.h"
 #include "tests/protocol/FirAreaFixture.h"
 
 namespace {
@@ -34,6 +37,10 @@ protected:
     OpenSerial();
     window.calls.clear();
   }
+
+  /// Sends the request for `index` of a read sequence, as the chain before
+  /// it would have: only its reply is taken.
+  void Ask(int code, int index) { session.SendCommand(CM_MCS_CMD(1, code, index), true); }
 
   /// Answers the last FIR or image request from `area` and `image` until
   /// the read-out sends something else.
@@ -86,26 +93,30 @@ TEST_F(ReadOutTest, CurrentPresetReply_keepsThePresetAndAsksTheFirstName) {
 }
 
 TEST_F(ReadOutTest, PresetNameReply_showsTheNameWithBlanksAndAsksTheNext) {
+  Ask(CMD_READ_PRESET_NAME, 3);
   Reply(CMD_READ_PRESET_NAME, NameReply(3, "A"));
 
   EXPECT_EQ(window.recallRows[4], QByteArray("A") + QByteArray(13, ' '));
   EXPECT_EQ(window.storeRows[3], window.recallRows[4]);
-  EXPECT_EQ(SentSince(serial, 1), (std::vector<std::string>{"29 04"}));
+  EXPECT_EQ(SentSince(serial, 2), (std::vector<std::string>{"29 04"}));
 }
 
 TEST_F(ReadOutTest, PresetNameReply_afterTheLastNameStartsTheFirRead) {
+  Ask(CMD_READ_PRESET_NAME, 29);
   Reply(CMD_READ_PRESET_NAME, NameReply(29, "Last"));
 
-  EXPECT_EQ(SentSince(serial, 1), (std::vector<std::string>{"56 00 00 00"}));
+  EXPECT_EQ(SentSince(serial, 2), (std::vector<std::string>{"56 00 00 00"}));
   EXPECT_TRUE(serial->frames.back().forceAppend);
   EXPECT_EQ(window.calls, (std::vector<std::string>{"Status SID_UPLOAD_FIR_COEFFICIENT", "Max 946", "Position 0"}));
 }
 
 TEST_F(ReadOutTest, PresetNameReply_outsideTheListsEndsTheChain) {
+  Ask(CMD_READ_PRESET_NAME, 30);
   Reply(CMD_READ_PRESET_NAME, NameReply(30, "X"));
+  Ask(CMD_READ_PRESET_NAME, 200);
   Reply(CMD_READ_PRESET_NAME, NameReply(200, "X"));
 
-  EXPECT_EQ(serial->frames.size(), 1u);
+  EXPECT_EQ(serial->frames.size(), 3u);
   EXPECT_TRUE(window.calls.empty());
 }
 
@@ -142,6 +153,7 @@ TEST_F(ReadOutTest, ShortReplies_areIgnoredWithOneTrafficLineEach) {
 TEST_F(ReadOutTest, FirRead_ofIdentitiesAsksOnlyEachChannelsStartBlockThenTheImage) {
   const FirAreaFixture area({0, 0, 0, 0, 0, 0, 0, 0, 0});
   session.FirCoefficients().SetWord(10, 0x1234);
+  Ask(CMD_READ_PRESET_NAME, 29);
   Reply(CMD_READ_PRESET_NAME, NameReply(29, ""));
   const std::size_t start = serial->frames.size() - 1;
 
@@ -179,6 +191,7 @@ TEST_F(ReadOutTest, ReadOut_blockTwentyDecodesTheImageAndEndsTheChain) {
   source.SetWord(UnitImage::ChannelRecord(4) + UnitImage::kOutGain, 123);
   source.SetByte(1019, 0x42);
   const FirAreaFixture area({0, 2045, 0, 13, 0, 0, 0, 0, 1024});
+  Ask(CMD_READ_PRESET_NAME, 29);
   Reply(CMD_READ_PRESET_NAME, NameReply(29, ""));
 
   AnswerBlocks(area, source);
@@ -198,20 +211,22 @@ TEST_F(ReadOutTest, ReadOut_blockTwentyDecodesTheImageAndEndsTheChain) {
 
 TEST_F(ReadOutTest, ProcessShow_showsTheProgressWhileTheReadRuns) {
   const FirAreaFixture area({2048, 2048, 2048, 1024, 1024, 1024, 1024, 1024, 1024});
+  Ask(CMD_READ_PRESET_NAME, 29);
   Reply(CMD_READ_PRESET_NAME, NameReply(29, ""));
   Reply(CMD_READ_FIR_BLOCK, area.Reply(0));
 
-  ASSERT_TRUE(WaitUntil([&] { return window.Has("ShowProgressModal"); }, 2s));
+  ASSERT_TRUE(ProcessEventsUntil([&] { return window.Has("ShowProgressModal"); }, 2s));
 }
 
 TEST_F(ReadOutTest, ProcessShow_aReadOutThatHasEndedLeavesNoProgressWindow) {
   const FirAreaFixture area({0, 0, 0, 0, 0, 0, 0, 0, 0});
+  Ask(CMD_READ_PRESET_NAME, 29);
   Reply(CMD_READ_PRESET_NAME, NameReply(29, ""));
 
   AnswerBlocks(area, UnitImage::Default());
   ASSERT_EQ(window.Count("Refresh"), 1);
 
-  EXPECT_FALSE(WaitUntil([&] { return window.Has("ShowProgressModal"); }, 400ms));
+  EXPECT_FALSE(ProcessEventsUntil([&] { return window.Has("ShowProgressModal"); }, 400ms));
 }
 
 TEST_F(ReadOutTest, PresetFirRead_asksTheUploadPresetsBlocksAndHandsOnAtTheEnd) {
@@ -235,18 +250,55 @@ TEST_F(ReadOutTest, PresetFirRead_asksTheUploadPresetsBlocksAndHandsOnAtTheEnd) 
   EXPECT_FALSE(window.Has("ShowProgressModal"));
 }
 
+struct StaleCase {
+  const char* name;
+  int request;  ///< code of the request
+  int reply;    ///< code of its reply
+  int asked;    ///< block or index asked for
+  std::function<std::vector<std::uint8_t>(int)> payload;  ///< a reply for a block or index
+};
+
+// A late unit answers a resent request twice: the copy, and a reply for a
+// block or index other than the one asked for, take no step.
+TEST_F(ReadOutTest, RepliesNotAwaited_areDroppedWithATrafficLineAndTakeNoStep) {
+  const FirAreaFixture area({2048, 2048, 2048, 1024, 1024, 1024, 1024, 1024, 1024});
+  const std::vector<StaleCase> cases{
+      {"name", CMD_READ_PRESET_NAME, CMD_READ_PRESET_NAME, 4, [](int n) { return NameReply(n, "N"); }},
+      {"image", CMD_READ_IMAGE_BLOCK, CMD_SELECT_PRESET, 4, [](int n) { return ImageBlock(UnitImage::Default(), n); }},
+      {"fir", CMD_READ_FIR_BLOCK, CMD_READ_FIR_BLOCK, 4, [&](int n) { return area.Reply(n); }},
+  };
+  for (const StaleCase& c : cases) {
+    session.StartFirRead(1, 0);  // the FIR reader's cursor at the area's start
+    if (c.request == CMD_READ_FIR_BLOCK) {
+      session.SendCommand(CM_MCS_CMD(1, CMD_READ_FIR_BLOCK, 0, c.asked, 0), true);
+    } else {
+      Ask(c.request, c.asked);
+    }
+    const std::size_t sent = serial->frames.size();
+    window.calls.clear();
+
+    Reply(c.reply, c.payload(c.asked - 1));
+    Reply(c.reply, c.payload(c.asked));
+    Reply(c.reply, c.payload(c.asked));
+
+    EXPECT_EQ(serial->frames.size(), sent + 1) << c.name << ": one step, for the block asked for";
+    EXPECT_EQ(window.With("Traffic").size(), 2u) << c.name;
+  }
+}
+
 TEST_F(ReadOutTest, BlockRequests_carryTheUnitIdOfTheReplyTheyAnswer) {
   session.CloseAllTransports();
   session.OpenUsbLink();
   FakeLinkRecord* usb = factory.Last(LinkKind::Usb);
 
+  Ask(CMD_READ_IMAGE_BLOCK, 3);
   Reply(CMD_SELECT_PRESET, ImageBlock(UnitImage::Default(), 3), 255);
   Reply(CMD_CURRENT_PRESET, {2}, 255);
 
-  ASSERT_EQ(usb->frames.size(), 3u);
-  EXPECT_EQ(CodeAndPayload(usb->frames[1].bytes), "27 04");
-  EXPECT_EQ(usb->frames[1].bytes[3], 255);
-  EXPECT_EQ(usb->frames[2].bytes[3], 1) << "other requests carry UnitId";
+  ASSERT_EQ(usb->frames.size(), 4u) << ::testing::PrintToString(SentSince(usb, 0));
+  EXPECT_EQ(CodeAndPayload(usb->frames[2].bytes), "27 04");
+  EXPECT_EQ(usb->frames[2].bytes[3], 255);
+  EXPECT_EQ(usb->frames[3].bytes[3], 1) << "other requests carry UnitId";
 }
 
 }  // namespace

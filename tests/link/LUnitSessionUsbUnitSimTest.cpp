@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/link/UsbGlueFixture.h"
+#include "tests/support/ProcessEventsUntil.h"
 #include "tools/unitsim/UnitSim.h"
 
 namespace {
@@ -42,7 +43,7 @@ TEST_F(UnitSimUsbTest, Connect_readsTheWholeUnitAsOverSerial) {
   });
 
   session.OpenUsbLink();
-  ASSERT_TRUE(WaitUntil([&] { return window.Has("Refresh"); }, kReadOutLimit));
+  ASSERT_TRUE(ProcessEventsUntil([&] { return window.Has("Refresh"); }, kReadOutLimit));
 
   EXPECT_EQ(session.GetUnitId(), 7) << "the USB link takes the unit id of its replies";
   EXPECT_TRUE(session.IsUnitLinked());
@@ -57,12 +58,12 @@ TEST_F(UnitSimUsbTest, Connect_readsTheWholeUnitAsOverSerial) {
 
 TEST_F(UnitSimUsbTest, Unplug_whileReadingOutDisconnectsAndAsksForTheSearch) {
   session.OpenUsbLink();
-  ASSERT_TRUE(WaitUntil([&] { return session.IsUnitLinked(); }, 10s));
+  ASSERT_TRUE(ProcessEventsUntil([&] { return session.IsUnitLinked(); }, 10s));
 
   sim->DropLink(SimLink::Hid);
   fake->Unplug(kUnit);
 
-  ASSERT_TRUE(WaitUntil([&] { return window.Has("ShowSearch"); }, 10s));
+  ASSERT_TRUE(ProcessEventsUntil([&] { return window.Has("ShowSearch"); }, 10s));
   EXPECT_FALSE(session.HasAnyTransport());
   EXPECT_FALSE(session.IsUnitOnline());
   EXPECT_EQ(glue.HidDevice(), nullptr);

@@ -15,11 +15,86 @@
 #include "link/LinkIo.h"
 #include "link/LinkMessages.h"
 #include "platform/EventFd.h"
+#include "tests/link/LatchedLinkIo.h"
+#include "tests/support/ProcessEventsUntil.h"
 #include "tests/link/RecordingOwner.h"
 
 namespace {
 
 using namespace std::chrono_literals;
+using Bytes = std::vector<std::uint8_t>;
+
+// A frame of unit 1 with this code and payload; the worker does not look
+// into it beyond its code.
+Bytes Frame(std::uint8_t code, std::uint8_t payload = 0) {
+  return {0x10, 0x02, 0x00, 0x01, 0x02, code, payload, 0x10, 0x03, 0x00};
+}
+
+// A worker on a LatchedLinkIo whose replies the test sends.
+class LatchedWorkerTest : public ::testing::Test {
+protected:
+  void SetUp() override {
+    worker.SetReplyTimeout(60000);
+    ASSERT_TRUE(worker.Start(std::make_unique<LatchedLinkIo>(io)));
+  }
+
+  bool WaitForWrites(std::size_t count) {
+    return ProcessEventsUntil([&] { return io->WrittenCount() >= count; }, 5s);
+  }
+
+  RecordingOwner owner;
+  std::shared_ptr<LinkIoRecord> io = std::make_shared<LinkIoRecord>();
+  LinkWorker worker{LinkProfile{}, &owner, 3, {}};
+};
+
+TEST_F(LatchedWorkerTest, TwoRepliesInOneRead_writeTheNextFrameAndMoveTheQueueOnOnce) {
+  worker.Hand(Frame(1), true);
+  ASSERT_TRUE(WaitForWrites(1));
+  worker.Hand(Frame(2), true);
+  worker.Hand(Frame(3), true);
+
+  // The answer to the first frame and a second answer (to a resend) arrive together.
+  Bytes twice = Frame(1);
+  const Bytes again = Frame(1);
+  twice.insert(twice.end(), again.begin(), again.end());
+  io->Receive(twice);
+
+  ASSERT_TRUE(ProcessEventsUntil([&] { return owner.replies.size() == 2 && io->WrittenCount() >= 2; }, 5s));
+  EXPECT_EQ(io->Written(), (std::vector<Bytes>{Frame(1), Frame(2)})) << "both replies delivered, one frame taken";
+  EXPECT_FALSE(worker.IsIdle());
+
+  io->Receive(Frame(2));
+  ASSERT_TRUE(WaitForWrites(3));
+  io->Receive(Frame(3));
+  ASSERT_TRUE(ProcessEventsUntil([&] { return worker.IsIdle(); }, 5s));
+  EXPECT_EQ(io->Written(), (std::vector<Bytes>{Frame(1), Frame(2), Frame(3)}));
+  EXPECT_EQ(owner.replies.size(), 4u);
+}
+
+TEST_F(LatchedWorkerTest, FrameHandedInDuringAResend_neverTearsTheFrameOnTheWire) {
+  worker.Hand(Frame(1, 0x11), true);
+  ASSERT_TRUE(WaitForWrites(1));
+  // Time-outs resend even an answered frame: hold that resend halfway and
+  // hand the next frame in meanwhile.
+  io->latch.Close();
+  worker.SetReplyTimeout(10);
+  io->Receive(Frame(1, 0x11));
+  ASSERT_TRUE(ProcessEventsUntil([&] { return worker.IsIdle(); }, 5s));
+  ASSERT_TRUE(io->latch.WaitUntilHolding());
+  worker.SetReplyTimeout(60000);
+  worker.Hand(Frame(2, 0x22), true);
+  io->latch.Open();
+
+  ASSERT_TRUE(ProcessEventsUntil([&] {
+    const std::vector<Bytes> written = io->Written();
+    return !written.empty() && written.back() == Frame(2, 0x22);
+  }, 5s));
+  const std::vector<Bytes> written = io->Written();
+  EXPECT_EQ(written[1], Frame(1, 0x11)) << "the held resend";
+  for (const Bytes& frame : written) {
+    EXPECT_TRUE(frame == Frame(1, 0x11) || frame == Frame(2, 0x22));
+  }
+}
 
 // Where a link's write hangs, and what became of the worker's I/O.
 struct WriteGate {
@@ -76,7 +151,7 @@ TEST(LinkWorker, WorkerThatDoesNotStopInTime_isLeftToEndWithoutTheTransport) {
 
   gate->Set(gate->released);
   EXPECT_TRUE(gate->Wait(gate->destroyed)) << "the worker ended on its own";
-  ASSERT_TRUE(WaitFor([&] { return !owner.errors.empty(); }));
+  ASSERT_TRUE(ProcessEventsUntil([&] { return !owner.errors.empty(); }));
   QCoreApplication::processEvents();
   ASSERT_EQ(owner.errors.size(), 1u);
   EXPECT_EQ(owner.errors.front().code, LINK_ERROR_STOP_TIMEOUT);

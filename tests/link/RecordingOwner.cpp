@@ -41,7 +41,3 @@ QStringList RecordingLog::Lines() const {
   std::scoped_lock lock(m_mutex);
   return m_lines;
 }
-
-bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds limit) {
-  return ProcessEventsUntil(condition, limit);
-}

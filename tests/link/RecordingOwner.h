@@ -47,7 +47,3 @@ private:
   mutable std::mutex m_mutex;
   QStringList m_lines;  // guards: m_mutex
 };
-
-/// Runs the event loop until `condition` holds; false after `limit`.
-bool WaitFor(const std::function<bool()>& condition,
-             std::chrono::milliseconds limit = std::chrono::milliseconds(20000));

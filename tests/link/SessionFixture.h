@@ -39,11 +39,6 @@ inline std::string CodeAndPayload(const std::vector<std::uint8_t>& frame) {
   return Hex(std::vector<std::uint8_t>(frame.begin() + 5, frame.begin() + 5 + frame[4]));
 }
 
-/// Processes events until `condition` holds or `timeout` passed.
-inline bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout) {
-  return ProcessEventsUntil(condition, timeout);
-}
-
 /// A session over fake transports and a recording window, with a serial
 /// link open unless a test opens something else.
 class SessionFixture : public ::testing::Test {

@@ -20,6 +20,7 @@
 #include "link/UsbHidPort.h"
 #include "protocol/LUnitControl.h"
 #include "tests/hid/support/FakeHidSystem.h"
+#include "tests/support/ProcessEventsUntil.h"
 #include "tests/link/RecordingLinkWindow.h"
 #include "tests/link/SessionFixture.h"
 #include "tests/protocol/RecordingUnitHost.h"
@@ -65,7 +66,7 @@ protected:
   /// Plugs a unit in and waits until the glue has checked it out.
   void PlugUnit(FakeHidDeviceSetup setup) {
     fake->Plug(std::move(setup));
-    ASSERT_TRUE(WaitUntil([&] { return glue.HidDevice() != nullptr; }, std::chrono::seconds(5)));
+    ASSERT_TRUE(ProcessEventsUntil([&] { return glue.HidDevice() != nullptr; }, std::chrono::seconds(5)));
   }
 
   /// The output reports the unit end of `instanceId` has received so far.

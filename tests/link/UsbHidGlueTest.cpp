@@ -10,6 +10,8 @@
 
 #include "tests/link/UsbGlueFixture.h"
 #include "tests/support/FixturePath.h"
+#include "tests/support/ProcessEventsUntil.h"
+#include "tests/support/TestLatch.h"
 
 namespace {
 
@@ -36,7 +38,7 @@ class UsbLinkTest : public UsbGlueFixture {
 protected:
   /// Collects the unit's output reports until `count` arrived.
   bool CollectOutputs(std::size_t count, std::chrono::milliseconds limit = 5s) {
-    return WaitUntil(
+    return ProcessEventsUntil(
         [&] {
           for (std::vector<std::uint8_t>& report : TakeOutputs("unit")) {
             outputs.push_back(std::move(report));
@@ -52,7 +54,7 @@ protected:
     session.OpenUsbLink();
     ASSERT_TRUE(CollectOutputs(1));
     SendInput("unit", InputReport(kHelloReply));
-    ASSERT_TRUE(WaitUntil([&] { return session.IsUnitOnline(); }, 5s));
+    ASSERT_TRUE(ProcessEventsUntil([&] { return session.IsUnitOnline(); }, 5s));
   }
 
   std::vector<std::vector<std::uint8_t>> outputs;
@@ -92,7 +94,7 @@ TEST_F(UsbLinkTest, Hello_isOneOutputReportWithIdZeroAndFillerAndIsLogged) {
   std::copy(kHello.begin(), kHello.end(), expected.begin() + 1);
   EXPECT_EQ(outputs[0], expected);
   // The line is logged once the write has returned.
-  ASSERT_TRUE(WaitUntil([&] { return !LinesWith(traffic.Lines(), "USB W").empty(); }, 5s));
+  ASSERT_TRUE(ProcessEventsUntil([&] { return !LinesWith(traffic.Lines(), "USB W").empty(); }, 5s));
   EXPECT_EQ(LinesWith(traffic.Lines(), "USB W")[0], "USB W 00  10 02 00 01 01 10 10 03 11 ");
 }
 
@@ -100,7 +102,7 @@ TEST_F(UsbLinkTest, NoReply_fourWritesThenLinkErrorZero) {
   PlugUnit(FakeHidDeviceSetup("unit"));
 
   session.OpenUsbLink();
-  ASSERT_TRUE(WaitUntil([&] { return window.Has("ProbeResult 0"); }, 5s));
+  ASSERT_TRUE(ProcessEventsUntil([&] { return window.Has("ProbeResult 0"); }, 5s));
   CollectOutputs(0);
 
   EXPECT_EQ(outputs.size(), 4u) << "the hello and three resends";
@@ -124,7 +126,7 @@ TEST_F(UsbLinkTest, ShortInputReport_isLoggedAndIgnored) {
 
   SendInput("unit", {0x10, 0x02, 0x01});
   SendInput("unit", InputReport(kHelloReply));
-  ASSERT_TRUE(WaitUntil([&] { return session.IsUnitOnline(); }, 5s));
+  ASSERT_TRUE(ProcessEventsUntil([&] { return session.IsUnitOnline(); }, 5s));
 
   EXPECT_EQ(LinesWith(traffic.Lines(), "USB R"),
             (std::vector<std::string>{"USB R 00  10 02 01 ", "USB R 00  10 02 01 01 01 10 10 03 10 "}));
@@ -133,17 +135,17 @@ TEST_F(UsbLinkTest, ShortInputReport_isLoggedAndIgnored) {
 TEST_F(UsbLinkTest, SecondUnit_reportsAndUnplugOfTheOtherUnitLeaveTheLinkAlone) {
   PlugUnit(FakeHidDeviceSetup("first"));
   fake->Plug(FakeHidDeviceSetup("second"));
-  ASSERT_TRUE(WaitUntil([&] { return glue.HidCtl().NumCheckedOutDevices() == 2; }, 5s));
+  ASSERT_TRUE(ProcessEventsUntil([&] { return glue.HidCtl().NumCheckedOutDevices() == 2; }, 5s));
   TJvHidDevice* unit = glue.HidDevice();
   ASSERT_EQ(unit, glue.HidCtl().Device(1)) << "the later unit is the link's";
   session.OpenUsbLink();
-  ASSERT_TRUE(WaitUntil([&] { return !TakeOutputs("second").empty(); }, 5s));
+  ASSERT_TRUE(ProcessEventsUntil([&] { return !TakeOutputs("second").empty(); }, 5s));
 
   SendInput("first", InputReport(kHelloReply));
   fake->Unplug("first");
-  ASSERT_TRUE(WaitUntil([&] { return glue.HidCtl().Count() == 1; }, 5s));
+  ASSERT_TRUE(ProcessEventsUntil([&] { return glue.HidCtl().Count() == 1; }, 5s));
   SendInput("second", InputReport(kHelloReply));
-  ASSERT_TRUE(WaitUntil([&] { return session.IsUnitOnline(); }, 5s));
+  ASSERT_TRUE(ProcessEventsUntil([&] { return session.IsUnitOnline(); }, 5s));
 
   EXPECT_EQ(glue.HidDevice(), unit);
   EXPECT_EQ(LinesWith(traffic.Lines(), "USB R").size(), 1u) << "the first unit's report was not taken";
@@ -154,7 +156,7 @@ TEST_F(UsbLinkTest, Unplug_withoutLinkClearsTheDeviceAndShowsOffLine) {
   PlugUnit(FakeHidDeviceSetup("unit"));
 
   fake->Unplug("unit");
-  ASSERT_TRUE(WaitUntil([&] { return glue.HidDevice() == nullptr; }, 5s));
+  ASSERT_TRUE(ProcessEventsUntil([&] { return glue.HidDevice() == nullptr; }, 5s));
 
   EXPECT_EQ(status.status, "OffLine");
   EXPECT_EQ(glue.HidCtl().Count(), 0) << "checked in and gone";
@@ -164,7 +166,7 @@ TEST_F(UsbLinkTest, Unplug_whileLinkedClosesTheLinkAndAsksForTheSearch) {
   Link();
 
   fake->Unplug("unit");
-  ASSERT_TRUE(WaitUntil([&] { return window.Has("ShowSearch"); }, 5s));
+  ASSERT_TRUE(ProcessEventsUntil([&] { return window.Has("ShowSearch"); }, 5s));
 
   EXPECT_FALSE(session.HasAnyTransport());
   EXPECT_TRUE(window.Has("LinkBroken"));
@@ -177,9 +179,32 @@ TEST_F(UsbLinkTest, Unplug_whileResendsAreWrittenTakesTheDeviceOnlyBetweenWrites
   ASSERT_TRUE(CollectOutputs(2));
 
   fake->Unplug("unit");
-  ASSERT_TRUE(WaitUntil([&] { return window.Has("ShowSearch"); }, 5s));
+  ASSERT_TRUE(ProcessEventsUntil([&] { return window.Has("ShowSearch"); }, 5s));
 
   EXPECT_EQ(glue.HidDevice(), nullptr);
+  EXPECT_EQ(glue.HidCtl().Count(), 0);
+  EXPECT_FALSE(session.HasAnyTransport());
+}
+
+// The hello's output report is held inside the device write while the
+// unit is unplugged: the GUI thread handles the unplug at once, and the
+// device is checked in only after the write let go of it.
+TEST_F(UsbLinkTest, Unplug_duringAHeldWriteNeitherWaitsForItNorTakesTheDeviceFromUnderIt) {
+  auto latch = std::make_shared<TestLatch>();
+  FakeHidDeviceSetup setup("unit");
+  setup.writeLatch = latch;
+  PlugUnit(setup);
+  latch->Close();
+  session.OpenUsbLink();
+  ASSERT_TRUE(latch->WaitUntilHolding());
+
+  fake->Unplug("unit");
+  ASSERT_TRUE(ProcessEventsUntil([&] { return glue.HidDevice() == nullptr; }, 3s));
+  EXPECT_TRUE(latch->IsHolding()) << "the unplug waited for the device write";
+  EXPECT_EQ(glue.HidCtl().Count(), 1) << "checked in only after the write";
+
+  latch->Open();
+  ASSERT_TRUE(ProcessEventsUntil([&] { return window.Has("ShowSearch"); }, 5s));
   EXPECT_EQ(glue.HidCtl().Count(), 0);
   EXPECT_FALSE(session.HasAnyTransport());
 }
@@ -188,14 +213,14 @@ TEST_F(UsbLinkTest, ReadError_isShownAfterTheHandOverWithTheSystemsText) {
   glue.HidCtlDeviceDataError(nullptr, ENODEV);
   EXPECT_TRUE(status.readErrors.empty()) << "not from inside the read thread's hand-over";
 
-  ASSERT_TRUE(WaitUntil([&] { return !status.readErrors.empty(); }, 5s));
+  ASSERT_TRUE(ProcessEventsUntil([&] { return !status.readErrors.empty(); }, 5s));
   EXPECT_EQ(status.readErrors, (std::vector<std::string>{"READ ERROR: No such device"}));
 }
 
 TEST_F(UsbLinkTest, Replug_whileRunningIsCheckedOutAgain) {
   PlugUnit(FakeHidDeviceSetup("unit"));
   fake->Unplug("unit");
-  ASSERT_TRUE(WaitUntil([&] { return glue.HidDevice() == nullptr; }, 5s));
+  ASSERT_TRUE(ProcessEventsUntil([&] { return glue.HidDevice() == nullptr; }, 5s));
 
   PlugUnit(FakeHidDeviceSetup("unit-2"));
 

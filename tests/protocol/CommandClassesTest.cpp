@@ -81,13 +81,18 @@ TEST(CommandClasses, firBlocksCarryTwelveCoefficientsBigEndianAndAShortLastBlock
   EXPECT_EQ(stored.GetPayload().size(), 5u + 4u * 6u);
 }
 
-// A block at or past the tap count carries no coefficients, and a block is
-// never read past the coefficients handed in.
-TEST(CommandClasses, firBlockBeyondTheTapsOrTheDataCarriesOnlyWhatExists) {
+// A block at or past the tap count carries no coefficients; a block is
+// never read past the coefficients handed in, and what they lack is sent
+// as zeros so the block is as long as the tap count says.
+TEST(CommandClasses, firBlockBeyondTheTapsIsEmptyAndShortDataIsPaddedWithZeros) {
   const std::vector<float> coefficients(5, 0.5f);
   EXPECT_EQ(FirBlockCoefficientCount(3, 30), 0);
   EXPECT_EQ(CM_MCS_EXT_FIR(1, 0, 3, 30, coefficients).GetPayload().size(), 4u);
-  EXPECT_EQ(CM_MCS_EXT_FIR(1, 0, 0, 30, coefficients).GetPayload().size(), 4u + 4u * 5u);
+  const CM_MCS_EXT_FIR padded(1, 0, 0, 30, coefficients);
+  ASSERT_EQ(padded.GetPayload().size(), 4u + 4u * 12u);
+  EXPECT_EQ(Hex(std::vector<std::uint8_t>(padded.GetPayload().begin() + 20, padded.GetPayload().begin() + 28)),
+            "3F 00 00 00 00 00 00 00");
+  EXPECT_EQ(CM_MCS_FIR_EXT_EEPROM(1, 2, 0, 1, 15, coefficients).GetPayload().size(), 5u + 4u * 3u);
 }
 
 TEST(CommandClasses, eepromWriteCountIsSignedAndDownloadSendsSegmentFirst) {
@@ -101,7 +106,18 @@ TEST(CommandClasses, eepromWriteCountIsSignedAndDownloadSendsSegmentFirst) {
   ASSERT_EQ(download.GetPayload().size(), 22u);
   EXPECT_EQ(download.GetPayload()[0], 20);
   EXPECT_EQ(download.GetPayload()[1], 7);
-  EXPECT_EQ(CM_MCS_DOWNLOAD(1, 7, 0, 50, std::span(data).first(10)).GetPayload().size(), 12u);
+}
+
+TEST(CommandClasses, shortDataIsPaddedToTheStatedCount) {
+  const std::vector<std::uint8_t> data(10, 0xAB);
+  const CM_MCS_DOWNLOAD download(1, 7, 0, 50, data);
+  ASSERT_EQ(download.GetPayload().size(), 52u);
+  EXPECT_EQ(download.GetPayload()[11], 0xAB);
+  EXPECT_EQ(download.GetPayload()[12], 0x00);
+  const CM_MCS_WRITE_EEPROM eeprom(1, 1, 30, data);
+  ASSERT_EQ(eeprom.GetPayload().size(), 33u);
+  EXPECT_EQ(eeprom.GetPayload()[2], 30);
+  EXPECT_EQ(eeprom.GetPayload()[32], 0x00);
 }
 
 }  // namespace

@@ -144,6 +144,12 @@ SimCommandLine ParseCommandLine(const std::vector<std::string>& args) {
         line.faults.push_back(fault);
         ++i;
       }
+    } else if ((arg == "--times" || arg == "--skip") && !line.faults.empty() && hasValue &&
+               ParseNumber(value, 1, 1000000, number)) {
+      (arg == "--times" ? line.faults.back().times : line.faults.back().skip) = static_cast<int>(number);
+      ++i;
+    } else if (arg == "--times" || arg == "--skip") {
+      line.error = arg + " needs a fault before it and a count of at least 1";
     } else if (kValueOptions.count(arg) != 0) {
       line.error = arg + " needs a valid value";
     } else {
@@ -210,6 +216,9 @@ Faults (CODE is a command code 0-255, or all):
   --duplicate CODE:N      send the reply N more times
   --split-tcp CODE        write the TCP reply in pieces of at most 5 bytes
   --drop-link CODE        close the link instead of replying
+  --times N               the fault before applies to N commands only
+  --skip N                the fault before passes over N commands first
+                          (--duplicate 52:1 --skip 2 --times 1: the third 52 twice)
 
 Other:
   --verbose               print every frame received

@@ -19,6 +19,10 @@ std::optional<SimFault> SimFaultSet::Take(std::uint8_t code) {
     if (it->code && *it->code != code) {
       continue;
     }
+    if (it->skip > 0) {
+      --it->skip;
+      continue;
+    }
     SimFault applied = *it;
     if (it->times > 0 && --it->times == 0) {
       m_rules.erase(it);

@@ -13,6 +13,9 @@ struct SimFault {
   std::optional<std::uint8_t> code;
   /// How many matching commands it applies to; a negative count is unlimited.
   int times = -1;
+  /// How many matching commands it passes over before it applies (2: from
+  /// the third on); those are answered as without the rule.
+  int skip = 0;
   /// Send no reply at all (the command is still applied).
   bool noReply = false;
   /// Send the reply this long after the command arrived.
@@ -35,8 +38,9 @@ struct SimFault {
   bool dropLink = false;
 };
 
-/// The active fault rules. The first rule whose code matches applies; a rule
-/// with a count is used up after that many commands. Thread-safe.
+/// The active fault rules. The first rule whose code matches and that has
+/// nothing left to pass over applies; a rule with a count is used up after
+/// that many commands. Thread-safe.
 class SimFaultSet {
  public:
   void Add(const SimFault& fault);

@@ -64,6 +64,9 @@ public:
       errno = EBADF;
       return -1;
     }
+    if (m_setup.writeLatch) {
+      m_setup.writeLatch->Pass();
+    }
     return ::send(m_fd, report, size, MSG_NOSIGNAL);
   }
 

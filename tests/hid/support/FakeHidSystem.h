@@ -11,6 +11,7 @@
 
 #include "platform/EventFd.h"
 #include "platform/HidSystem.h"
+#include "tests/support/TestLatch.h"
 
 /// A vendor-defined report descriptor without report ids: one input and
 /// one output report of the given byte counts (and a feature report when
@@ -37,6 +38,8 @@ struct FakeHidDeviceSetup {
   /// False: the ids cannot be read, so no device object is made.
   bool identifiable = true;
   std::map<std::string, std::string> properties;
+  /// When set, every output report waits at this latch before it is sent.
+  std::shared_ptr<TestLatch> writeLatch;
 };
 
 /// A scriptable stand-in for the machine's HID devices: a device list that

@@ -8,7 +8,8 @@ TEST(SimCommandLine, ParsesLinksUnitSettingsAndFaults) {
   const SimCommandLine line = ParseCommandLine({"--pty", "--tcp", "--tcp-port", "0", "--udp", "--answer-udp",
                                                 "--unit-id", "250", "--identity", "KRV-70 V010", "--fir-taps",
                                                 "13,2045,0,1024,0,0,0,0,1", "--user-lock", "16,0,3", "--verdict",
-                                                "2", "--delay", "16:250", "--no-reply", "all", "--short", "44:4"});
+                                                "2", "--delay", "16:250", "--no-reply", "all", "--short", "44:4",
+                                                "--duplicate", "52:1", "--skip", "2", "--times", "1"});
   ASSERT_EQ(line.error, "");
   EXPECT_TRUE(line.options.pty && line.options.tcp && line.options.udp && line.options.answerUdpFrames);
   EXPECT_EQ(line.options.tcpPort, 0);
@@ -18,12 +19,16 @@ TEST(SimCommandLine, ParsesLinksUnitSettingsAndFaults) {
   EXPECT_EQ((*line.firTaps)[1], 2045);
   EXPECT_EQ(line.userLock, (std::array<std::uint8_t, 3>{16, 0, 3}));
   EXPECT_EQ(line.verdict, 2);
-  ASSERT_EQ(line.faults.size(), 3u);
+  ASSERT_EQ(line.faults.size(), 4u);
   EXPECT_EQ(line.faults[0].code, 16);
   EXPECT_EQ(line.faults[0].delay, std::chrono::milliseconds(250));
   EXPECT_FALSE(line.faults[1].code.has_value());
   EXPECT_TRUE(line.faults[1].noReply);
   EXPECT_EQ(line.faults[2].payloadLimit, 4u);
+  EXPECT_EQ(line.faults[2].times, -1);
+  EXPECT_EQ(line.faults[3].duplicates, 1);
+  EXPECT_EQ(line.faults[3].skip, 2);
+  EXPECT_EQ(line.faults[3].times, 1);
 }
 
 TEST(SimCommandLine, RefusesBadArguments) {
@@ -36,6 +41,8 @@ TEST(SimCommandLine, RefusesBadArguments) {
       {"--pty", "--no-reply", "256"},
       {"--pty", "--fir-taps", "1,2,3"},
       {"--pty", "--frobnicate"},
+      {"--pty", "--times", "2"},
+      {"--pty", "--delay", "16:5", "--skip", "0"},
   };
   for (const auto& args : bad) {
     EXPECT_NE(ParseCommandLine(args).error, "") << ::testing::PrintToString(args);
@@ -49,7 +56,7 @@ TEST(SimCommandLine, HelpListsEveryOption) {
         "--multicast-group", "--udp-source", "--answer-udp", "--unit-id", "--identity", "--fir-taps", "--locked",
         "--user-lock",
         "--verdict", "--ignore-other-ids", "--no-reply", "--delay", "--wrong-id", "--short", "--duplicate",
-        "--split-tcp", "--drop-link", "--verbose", "--help"}) {
+        "--split-tcp", "--drop-link", "--times", "--skip", "--verbose", "--help"}) {
     EXPECT_NE(help.find(option), std::string::npos) << option;
     EXPECT_EQ(ParseCommandLine({option}).error.find("unknown"), std::string::npos) << option;
   }

@@ -65,6 +65,24 @@ TEST_F(UnitSimFaultsTest, DelayedReply_arrivesAfterALaterPromptOne) {
   EXPECT_EQ(second->code, SimCode::kIdentity);
 }
 
+TEST_F(UnitSimFaultsTest, CountedFault_passesOverTheFirstCommandsThenAppliesOnce) {
+  SimFault fault = Fault(SimCode::kIdentity);
+  fault.payloadLimit = 0;
+  fault.skip = 2;
+  fault.times = 1;
+  m_sim->AddFault(fault);
+  std::vector<std::size_t> sizes;
+  for (int n = 0; n < 4; ++n) {
+    const auto reply = m_client.Exchange(SimCode::kIdentity);
+    ASSERT_TRUE(reply) << n;
+    sizes.push_back(reply->payload.size());
+  }
+  EXPECT_EQ(sizes[2], 0u) << "the third reply is cut";
+  EXPECT_GT(sizes[0], 0u);
+  EXPECT_EQ(sizes[0], sizes[1]);
+  EXPECT_EQ(sizes[0], sizes[3]);
+}
+
 struct ReplyFaultCase {
   const char* name;
   SimFault fault;

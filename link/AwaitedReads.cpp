@@ -1,0 +1,73 @@
+#include "link/AwaitedReads.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "protocol/CommandCodes.h"
+#include "protocol/LCmd.h"
+
+namespace {
+
+bool IsSequenceReply(int code) {
+  return code == CMD_READ_FIR_BLOCK || code == CMD_SELECT_PRESET || code == CMD_READ_PRESET_NAME ||
+         code == CMD_READ_PRESET_BLOCK;
+}
+
+bool IsSingleStepReply(int code) {
+  return code == CMD_IDENTITY || code == CMD_LOCK_STATUS || code == CMD_READ_PRESET_DIRECTORY ||
+         code == CMD_CURRENT_PRESET;
+}
+
+}  // namespace
+
+void AwaitedReads::Sent(const LCmd& command) {
+  const std::vector<std::uint8_t>& payload = command.GetPayload();
+  switch (command.GetCode()) {
+    case CMD_READ_FIR_BLOCK:
+      // Asked for as preset, block low, block high; answered as preset, block high, block low.
+      if (payload.size() >= 3) {
+        m_awaited[CMD_READ_FIR_BLOCK] = {1, {payload[2], payload[1]}};
+      }
+      break;
+    case CMD_READ_IMAGE_BLOCK:  // answered with the code of CMD_SELECT_PRESET
+      m_awaited[CMD_SELECT_PRESET] = {0, {payload.empty() ? std::uint8_t{0} : payload[0]}};
+      break;
+    case CMD_READ_PRESET_NAME:
+    case CMD_READ_PRESET_BLOCK:
+      m_awaited[command.GetCode()] = {0, {payload.empty() ? std::uint8_t{0} : payload[0]}};
+      break;
+    case CMD_IDENTITY:  // single steps of the connect chain: one reply each
+    case CMD_LOCK_STATUS:
+    case CMD_READ_PRESET_DIRECTORY:
+    case CMD_CURRENT_PRESET:
+      m_awaited[command.GetCode()] = {};
+      break;
+    default:
+      break;
+  }
+}
+
+bool AwaitedReads::Take(int replyCode, std::span<const std::uint8_t> payload) {
+  const auto awaited = m_awaited.find(replyCode);
+  if (IsSingleStepReply(replyCode)) {
+    if (awaited == m_awaited.end()) {
+      return true;  // never asked for on this link: the unit speaks first
+    }
+    return !std::exchange(awaited->second.answered, true);
+  }
+  if (!IsSequenceReply(replyCode)) {
+    return true;
+  }
+  if (awaited == m_awaited.end()) {
+    return false;
+  }
+  const Key& key = awaited->second;
+  if (payload.size() < key.offset + key.bytes.size()) {
+    return true;  // too short to name its block: the handler refuses it
+  }
+  if (!std::equal(key.bytes.begin(), key.bytes.end(), payload.begin() + static_cast<std::ptrdiff_t>(key.offset))) {
+    return false;
+  }
+  m_awaited.erase(awaited);
+  return true;
+}
