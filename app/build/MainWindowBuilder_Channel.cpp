@@ -98,8 +98,7 @@ void MainWindowBuilder::BuildChannelPlotArea(int channel) {
   }
   for (const auto& [stem, left, width] : {std::tuple{"vrbEqBypass", 776, 76}, std::tuple{"vrbEqReset", 857, 72}}) {
     auto& button = m_factory.Make<TVrDemoButton>(page, QLatin1String(stem) + s, left, 2, width, 20, channel);
-    button.Font().SetName(QStringLiteral("Arial"));
-    button.Font().SetHeight(-11);
+    MainWindowLook::StyleDemoButton(button);
   }
   Switch(page, QStringLiteral("vrbEqShowAll") + s, QStringLiteral("SHOW ALL EQ"), channel, false, 934, 1, 100);
 

@@ -14,6 +14,7 @@
 #include "widgets/panels/TRzGroupBox.h"
 #include "widgets/panelset/Gradients.h"
 #include "widgets/trackbar/TAdvTrackBar.h"
+#include "widgets/vr/TVrDemoButton.h"
 
 namespace MainWindowLook {
 
@@ -43,6 +44,17 @@ void StyleButton(TRzBmpButton& button, const QString& caption) {
   button.Font().SetHeight(-12);
   button.Font().SetColor(kPageOther);
   ButtonFaces::Fill(button.Bitmaps(), button.Width(), button.Height(), clFuchsia);
+}
+
+void StyleDemoButton(TVrDemoButton& button) {
+  button.SetColor(kPageColor);
+  TFont font;
+  font.SetName(QStringLiteral("Arial"));
+  font.SetHeight(-11);
+  font.SetColor(clWhite);
+  button.SetFontLeave(font);
+  font.SetColor(kPageShown);
+  button.SetFontEnter(font);
 }
 
 void StyleBandPanel(TMyPEQType10& panel, int bands) {

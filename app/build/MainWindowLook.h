@@ -11,6 +11,7 @@ class TMyPEQType10;
 class TRzBmpButton;
 class TRzGroupBox;
 class TShape;
+class TVrDemoButton;
 class TiXYPlot;
 
 /// The main window's own look: dark page groups with white captions,
@@ -32,6 +33,8 @@ void StyleGroup(TRzGroupBox& group, const QString& caption);
 void StyleSlider(TAdvTrackBar& bar);
 /// Caption, font and the four drawn faces (Up, Hot, Down, StayDown).
 void StyleButton(TRzBmpButton& button, const QString& caption);
+/// A dark push button with white text, lime under the pointer.
+void StyleDemoButton(TVrDemoButton& button);
 /// A band panel of `bands` rows in the window's colours.
 void StyleBandPanel(TMyPEQType10& panel, int bands);
 /// A response plot: the frequency grid 966..3840, -18..+18 dB.
