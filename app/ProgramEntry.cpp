@@ -5,13 +5,26 @@
 #include <memory>
 
 #include <QApplication>
+#include <QMessageBox>
 
 #include "app/TfmMain.h"
+#include "dialogs/TfmExit.h"
+#include "dialogs/TfmInformation.h"
+#include "link/LinkTransportFactory.h"
+#include "link/UsbHidGlue.h"
 #include "platform/FontRegistry.h"
+#include "platform/HidrawSystem.h"
 
 namespace {
 const char* const kApplicationTitle = "KRV-71 FIR DSP Processor Editor V1.0";
+
+/// The last-resort display of an error that left the event loop: a message
+/// box and the error stream.
+void ShowFatalError(const char* what) {
+  std::fprintf(stderr, "krv71-editor: %s\n", what);
+  QMessageBox::critical(nullptr, QString::fromLatin1(kApplicationTitle), QString::fromLocal8Bit(what));
 }
+}  // namespace
 
 bool HasDisplay() {
   return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
@@ -26,9 +39,18 @@ int RunProgram(int argc, char** argv) {
   QApplication app(argc, argv);
   RegisterPlatformFonts();
   QApplication::setApplicationName(QString::fromLatin1(kApplicationTitle));
+  LinkTransportFactory factory;
   std::unique_ptr<TfmMain> mainWindow;
+  std::unique_ptr<TfmInformation> information;
+  std::unique_ptr<TfmExit> exit;
   try {
-    mainWindow = std::make_unique<TfmMain>();
+    mainWindow = std::make_unique<TfmMain>(factory, std::make_shared<HidrawSystem>());
+    if (UsbHidGlue* glue = mainWindow->Glue()) {
+      factory.SetUsbHidPort(glue->Port());
+    }
+    // The dialogs, after the main window as the program has always made them.
+    information = std::make_unique<TfmInformation>(*mainWindow);
+    exit = std::make_unique<TfmExit>(*mainWindow);
   } catch (const std::exception& error) {
     // The window could not start (e.g. a damaged text table): say why and
     // report the failure to the caller.
@@ -39,7 +61,10 @@ int RunProgram(int argc, char** argv) {
     mainWindow->show();
     return QApplication::exec();
   } catch (const std::exception& error) {
-    std::fprintf(stderr, "krv71-editor: %s\n", error.what());
+    ShowFatalError(error.what());
+  } catch (...) {
+    ShowFatalError("unknown error");
   }
-  return 0;
+  // An error ended the run: report the failure.
+  return 1;
 }

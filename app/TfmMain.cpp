@@ -2,23 +2,38 @@
 
 #include <stdexcept>
 
+#include <QDir>
+#include <QMessageBox>
+#include <QCoreApplication>
+
+#include "app/build/ControlFactory.h"
+#include "app/build/MainWindowBuilder.h"
+#include "components/LMyFFTDrawHpLp6dB.h"
+#include "dialogs/TfmExit.h"
+#include "link/LUnitSession.h"
+#include "link/UsbHidGlue.h"
+#include "platform/widgets/TLabel.h"
+#include "protocol/LUnitControl.h"
+
 TfmMain* fmMain = nullptr;
 
-namespace {
-const QString kProductName = QStringLiteral("KRV-71 FIR DSP Processor Editor");
-const QString kVersion = QStringLiteral("V1.0");
-}  // namespace
-
-TfmMain::TfmMain(QWidget* parent) : QWidget(parent) {
+TfmMain::TfmMain(ILinkTransportFactory& factory, std::shared_ptr<HidSystem> hid, QWidget* parent) : TForm(parent) {
   // Without its texts the window would show blank captions: refuse to start.
   QString error;
   if (!LanguageTable::LoadBuiltIn(moEnglish, moSimplified, &error)) {
     throw std::runtime_error("krv71-editor: " + error.toStdString());
   }
+  ControlFactory controls(m_registry, m_controls.Timers);
+  MainWindowBuilder(*this, controls, m_controls).Build();
+  SetMenu(&m_controls.MainMenu);
+  m_unitControl = std::make_unique<LUnitControl>(*this);
+  m_session = std::make_unique<LUnitSession>(*m_unitControl, *this, factory);
+  if (hid != nullptr) {
+    m_glue = std::make_unique<UsbHidGlue>(std::move(hid), *m_session, *this, *this);
+  }
   fmMain = this;
-  setWindowTitle(kProductName + QLatin1Char(' ') + kVersion);
-  setToolTip(kProductName);
-  resize(DesignWidth, DesignHeight);
+  BindHandlers();
+  FormCreate();
 }
 
 TfmMain::~TfmMain() {
@@ -28,5 +43,69 @@ TfmMain::~TfmMain() {
 }
 
 QString TfmMain::LookUpText(const QString& key) const {
-  return (LanguageName == QLatin1String(LanguageChineseGB) ? moSimplified : moEnglish).LookUpText(key);
+  return (m_state.LanguageName == QLatin1String(LanguageChineseGB) ? moSimplified : moEnglish).LookUpText(key);
+}
+
+void TfmMain::SendCommand(const LCmd& command, bool forceAppend, int mode) {
+  m_session->SendCommand(command, forceAppend, mode);
+}
+
+int TfmMain::GetUnitId() const { return m_session->GetUnitId(); }
+
+void TfmMain::MarkCurveOverlayDirty(int channel) {
+  if (channel < 0 || channel > 8) {
+    return;
+  }
+  const std::uint32_t bit = 1u << channel;
+  if (channel < 3) {
+    for (int entry : {0, 1, 2, 9}) {
+      m_state.CurveOverlayMasks[entry] |= bit;
+    }
+  } else {
+    for (int entry : {3, 4, 5, 6, 7, 8, 10}) {
+      m_state.CurveOverlayMasks[entry] |= bit;
+    }
+  }
+}
+
+void TfmMain::FormClose(TObject*, TCloseAction& Action) {
+  if (!m_state.ExitAllowed) {
+    // Ask first; the dialog's OK allows the exit and closes the window again.
+    if (fmExit != nullptr) {
+      fmExit->show();
+      fmExit->raise();
+    }
+    Action = TCloseAction::caNone;
+    return;
+  }
+  Action = TCloseAction::caHide;
+  m_session->CloseAllTransports();
+}
+
+void TfmMain::resizeEvent(QResizeEvent* event) {
+  TForm::resizeEvent(event);
+  FormResize();
+}
+
+void TfmMain::RestoreWorkingFolder() { QDir::setCurrent(QCoreApplication::applicationDirPath()); }
+
+void TfmMain::RescanHidDevices() {
+  if (m_glue != nullptr) {
+    m_glue->HidCtlDeviceChange();
+  }
+}
+
+QString TfmMain::StatusText() const {
+  auto* label = Named<TLabel>(QStringLiteral("lbStatus"));
+  return label != nullptr ? label->Caption() : QString();
+}
+
+void TfmMain::SetStatusText(const QString& text) {
+  if (auto* label = Named<TLabel>(QStringLiteral("lbStatus"))) {
+    label->SetCaption(text);
+  }
+}
+
+void TfmMain::ShowReadError(const QString& text) {
+  QMessageBox::information(this, LookUpText(QStringLiteral("SID_INFO_TITLE")), text);
 }

@@ -37,6 +37,9 @@ public:
   virtual void SetTimeout(int milliseconds) = 0;
   virtual void SetRetryCount(int count) = 0;
   virtual void SetKeepAliveSuppressed(bool suppressed) = 0;
+  /// Writes the transport's last frame `count` more times on reply time-out
+  /// without counting them as retries; only the serial link has them.
+  virtual void SetSpareResends(int /*count*/) {}
   /// Unit id the keep-alive frames carry.
   virtual void SetKeepAliveUnitId(int unitId) = 0;
   /// Stamp of the events this transport posts; unique per transport.

@@ -106,6 +106,12 @@ void LUnitSession::SetLinkRetries(int count) {
   }
 }
 
+void LUnitSession::GrantSpareResend() {
+  if (m_serial != nullptr) {
+    m_serial->SetSpareResends(1);
+  }
+}
+
 void LUnitSession::SetKeepAliveSuppressed(bool suppressed) {
   if (ILinkTransport* transport = OpenTransport()) {
     transport->SetKeepAliveSuppressed(suppressed);
@@ -190,7 +196,12 @@ void LUnitSession::Disconnect() {
 
 void LUnitSession::CloseAllTransports() {
   for (Slot* slot : {&m_serial, &m_usb, &m_net}) {
-    Discard(*slot);
+    if (*slot != nullptr) {
+      // What was queued last (the quit dialog's goodbye) goes out first.
+      Slot transport = std::move(*slot);
+      LetQueuedFramesOut(*transport);
+      Discard(transport);
+    }
   }
 }
 

@@ -61,6 +61,9 @@ public:
   void SetLinkTimeout(int milliseconds);
   void SetLinkRetries(int count);
   void SetKeepAliveSuppressed(bool suppressed);
+  /// A page switch: the open serial transport may write its last frame once
+  /// more at its next reply time-out, uncounted.
+  void GrantSpareResend();
   /// Ids 1 to 254 only: UnitId, its label and the keep-alive's id.
   void SetUnitId(int id);
   int GetUnitId() const { return m_unitId; }
@@ -79,7 +82,8 @@ public:
   /// Closes the open transport (by priority) and, after a linked unit,
   /// sends it the goodbye first and puts the window offline.
   void Disconnect();
-  /// Closes every transport, serial, USB, then network (shutdown).
+  /// Closes every transport, serial, USB, then network (shutdown); each
+  /// first gets up to kGoodbyeGrace to write what is queued.
   void CloseAllTransports();
   /// Starts `tmDisconnect`: 300 ms later, if a transport is open,
   /// Disconnect and tell the search dialog the link broke.

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "link/LComm.h"
 #include "link/LinkTransport.h"
 
 LinkTransportAdapter::LinkTransportAdapter(std::unique_ptr<LinkTransport> transport, OpenRoutine open)
@@ -26,6 +27,12 @@ void LinkTransportAdapter::SetTimeout(int milliseconds) { m_transport->SetTimeou
 void LinkTransportAdapter::SetRetryCount(int count) { m_transport->SetRetryCount(count); }
 
 void LinkTransportAdapter::SetKeepAliveSuppressed(bool suppressed) { m_transport->SetKeepAliveSuppressed(suppressed); }
+
+void LinkTransportAdapter::SetSpareResends(int count) {
+  if (auto* serial = dynamic_cast<LComm*>(m_transport.get())) {
+    serial->SetSpareResends(count);
+  }
+}
 
 void LinkTransportAdapter::SetKeepAliveUnitId(int unitId) { m_transport->SetKeepAliveUnitId(unitId); }
 

@@ -26,6 +26,7 @@ public:
   void SetTimeout(int milliseconds) override;
   void SetRetryCount(int count) override;
   void SetKeepAliveSuppressed(bool suppressed) override;
+  void SetSpareResends(int count) override;
   void SetKeepAliveUnitId(int unitId) override;
   std::uint64_t Generation() const override;
 

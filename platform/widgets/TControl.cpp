@@ -90,8 +90,14 @@ void TControl::SetVisible(bool value) {
   }
 }
 
+QPoint TControl::ParentOrigin() const {
+  const TWinControl* parent = Parent();
+  return parent != nullptr ? parent->ChildOrigin() : QPoint();
+}
+
 void TControl::SetBounds(int left, int top, int width, int height) {
-  const QRect wanted(left, top, std::max(width, 0), std::max(height, 0));
+  const QPoint origin = ParentOrigin();
+  const QRect wanted(left + origin.x(), top + origin.y(), std::max(width, 0), std::max(height, 0));
   if (wanted == geometry()) {
     return;
   }

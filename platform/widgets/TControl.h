@@ -88,8 +88,10 @@ public:
   void Show() { SetVisible(true); }
   void Hide() { SetVisible(false); }
 
-  int Left() const { return x(); }
-  int Top() const { return y(); }
+  /// Left and Top are in the parent's client coordinates (see
+  /// TWinControl::ChildOrigin).
+  int Left() const { return x() - ParentOrigin().x(); }
+  int Top() const { return y() - ParentOrigin().y(); }
   int Width() const { return width(); }
   int Height() const { return height(); }
   void SetLeft(int value) { SetBounds(value, Top(), Width(), Height()); }
@@ -195,6 +197,7 @@ protected:
   void resizeEvent(QResizeEvent* event) override;
 
 private:
+  QPoint ParentOrigin() const;
   void NotifyChildControls(unsigned msg);
   void ApplyHint();
   void RealignParent();

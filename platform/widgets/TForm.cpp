@@ -4,6 +4,8 @@
 #include <QCloseEvent>
 #include <QScreen>
 #include <QEventLoop>
+#include <QMenuBar>
+#include <QScrollBar>
 #include <QShowEvent>
 #include <QTimer>
 
@@ -13,6 +15,12 @@ TForm::TForm(QWidget* parent) : TWinControl(parent) {
   setWindowFlags(Qt::Window);
   setVisible(false);
   SetVisible(false);
+  m_horzScrollBar = new QScrollBar(Qt::Horizontal, this);
+  m_vertScrollBar = new QScrollBar(Qt::Vertical, this);
+  for (QScrollBar* bar : {m_horzScrollBar, m_vertScrollBar}) {
+    bar->hide();
+    connect(bar, &QScrollBar::valueChanged, this, [this] { ScrollClient(); });
+  }
 }
 
 TForm::~TForm() {
@@ -182,11 +190,18 @@ void TForm::showEvent(QShowEvent* event) {
     PlaceOnShow();
   }
   TWinControl::showEvent(event);
+  // Shown by QWidget::show (the program entry's way): Visible follows.
+  if (!event->spontaneous() && !Visible()) {
+    SetVisible(true);
+  }
   DoShow();
 }
 
 void TForm::hideEvent(QHideEvent* event) {
   TWinControl::hideEvent(event);
+  if (!event->spontaneous() && Visible()) {
+    SetVisible(false);
+  }
   DoHide();
 }
 

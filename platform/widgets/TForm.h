@@ -1,8 +1,13 @@
 #pragma once
 
+#include <QPointer>
+
 #include "platform/widgets/TWinControl.h"
 
 class QEventLoop;
+class QMenuBar;
+class QScrollBar;
+class TMainMenu;
 
 /// Results of a modal form.
 using TModalResult = int;
@@ -37,6 +42,12 @@ enum class TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWind
 /// form by its window frame (or Close) gives mrCancel. Close on a
 /// non-modal form asks OnCloseQuery, then OnClose (default caHide). GUI
 /// thread only.
+///
+/// A form may carry a main menu (SetMenu): its bar sits above the client
+/// area, whose (0, 0) is where children's Left and Top count from. With
+/// AutoScroll on, scroll bars appear while the children reach beyond the
+/// client area and scrolling shifts the client area under them without
+/// changing any child's Left or Top.
 class TForm : public TWinControl {
 public:
   explicit TForm(QWidget* parent = nullptr);
@@ -54,6 +65,20 @@ public:
   void SetBorderStyle(TFormBorderStyle value);
   /// Runs OnCloseQuery; true when the form may close.
   virtual bool CloseQuery();
+
+  /// Shows menu's bar above the client area (the form does not own menu).
+  void SetMenu(TMainMenu* menu);
+  TMainMenu* Menu() const { return m_menu; }
+  bool AutoScroll() const { return m_autoScroll; }
+  void SetAutoScroll(bool value);
+  QScrollBar* HorzScrollBar() const { return m_horzScrollBar; }
+  QScrollBar* VertScrollBar() const { return m_vertScrollBar; }
+  /// Recomputes the scroll ranges from the children's extent (the form
+  /// does this on resize; call it after moving children in code).
+  void UpdateScrollBars();
+
+  TRect ClientRect() const override;
+  QPoint ChildOrigin() const override { return m_appliedOrigin; }
 
   TNotifyEvent OnShow;
   TNotifyEvent OnHide;
@@ -73,8 +98,15 @@ protected:
   void showEvent(QShowEvent* event) override;
   void hideEvent(QHideEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
 private:
+  int MenuHeight() const;
+  /// The origin the menu bar and the scroll positions ask for.
+  QPoint WantedOrigin() const;
+  /// Moves the children to the current ChildOrigin.
+  void ScrollClient();
+
   void CloseModal();
   void PlaceOnShow();
   void ApplyBorderStyle();
@@ -84,6 +116,12 @@ private:
   bool m_closePending = false;
   TPosition m_position = TPosition::poDesigned;
   TFormBorderStyle m_borderStyle = TFormBorderStyle::bsSizeable;
+  TMainMenu* m_menu = nullptr;
+  QPointer<QMenuBar> m_menuBar;
+  bool m_autoScroll = false;
+  QScrollBar* m_horzScrollBar = nullptr;
+  QScrollBar* m_vertScrollBar = nullptr;
+  QPoint m_appliedOrigin;  ///< the origin the children are placed at
 };
 
 /// The form that holds a control (its top-level window when that is a

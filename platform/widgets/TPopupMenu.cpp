@@ -13,10 +13,15 @@ std::unique_ptr<TMenuItem> MakeItem(const QString& caption, TNotifyEvent onClick
   return item;
 }
 
-/// The visible items as actions of menu; items with sub-items as sub-menus.
-void AddActions(QMenu& menu, const std::vector<TMenuItem*>& items) {
+}  // namespace
+
+void AddMenuItemActions(QMenu& menu, const std::vector<TMenuItem*>& items) {
   for (TMenuItem* item : items) {
     if (!item->Visible) {
+      continue;
+    }
+    if (item->Caption == QLatin1String("-")) {
+      menu.addSeparator();
       continue;
     }
     if (item->Count() > 0) {
@@ -26,7 +31,7 @@ void AddActions(QMenu& menu, const std::vector<TMenuItem*>& items) {
       for (int i = 0; i < item->Count(); ++i) {
         subItems.push_back(&item->Item(i));
       }
-      AddActions(*sub, subItems);
+      AddMenuItemActions(*sub, subItems);
       continue;
     }
     QAction* action = menu.addAction(item->Caption);
@@ -36,8 +41,6 @@ void AddActions(QMenu& menu, const std::vector<TMenuItem*>& items) {
     QObject::connect(action, &QAction::triggered, &menu, [item] { item->Click(); });
   }
 }
-
-}  // namespace
 
 TMenuItem& TMenuItem::Add(std::unique_ptr<TMenuItem> item) {
   m_items.push_back(std::move(item));
@@ -75,7 +78,7 @@ void TPopupMenu::Popup(int screenX, int screenY) {
   for (const auto& item : m_items) {
     items.push_back(item.get());
   }
-  AddActions(*m_menu, items);
+  AddMenuItemActions(*m_menu, items);
   m_menu->popup(QPoint(screenX, screenY));
 }
 

@@ -11,11 +11,13 @@
 class QMenu;
 class QWidget;
 
-/// One entry of a pop-up menu: Caption, Visible, Enabled, Checked, Tag and
-/// OnClick; an item with sub-items opens a sub-menu of them. Owned by its
-/// TPopupMenu or parent item. GUI thread only.
+/// One entry of a pop-up or main menu: Name, Caption ("-" draws a
+/// separator), Visible, Enabled, Checked, Tag and OnClick; an item with
+/// sub-items opens a sub-menu of them. Owned by its menu or parent item.
+/// GUI thread only.
 class TMenuItem : public TObject {
 public:
+  QString Name;
   QString Caption;
   bool Visible = true;
   bool Enabled = true;
@@ -34,6 +36,10 @@ public:
 private:
   std::vector<std::unique_ptr<TMenuItem>> m_items;
 };
+
+/// Adds the visible items to menu as actions (separators for "-", sub-menus
+/// for items with sub-items); a triggered action clicks its item.
+void AddMenuItemActions(QMenu& menu, const std::vector<TMenuItem*>& items);
 
 /// A pop-up menu whose items are built in code just before it is shown
 /// (the plot objects fill it on a right click). Popup shows it at a screen

@@ -177,8 +177,9 @@ void TWinControl::AlignControls() {
     }
     return list;
   };
-  auto place = [](TControl* child, const TRect& bounds) {
-    child->setGeometry(bounds.Left, bounds.Top, std::max(bounds.Width(), 0), std::max(bounds.Height(), 0));
+  const QPoint origin = ChildOrigin();
+  auto place = [origin](TControl* child, const TRect& bounds) {
+    child->setGeometry(bounds.Left + origin.x(), bounds.Top + origin.y(), std::max(bounds.Width(), 0), std::max(bounds.Height(), 0));
   };
   QList<TControl*> tops = aligned(TAlign::alTop);
   std::stable_sort(tops.begin(), tops.end(), [](TControl* a, TControl* b) { return a->Top() < b->Top(); });

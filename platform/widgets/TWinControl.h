@@ -42,6 +42,10 @@ public:
   /// Sets the bounds and lays the child controls out at once (also while
   /// hidden, when no resize event arrives).
   void SetBounds(int left, int top, int width, int height) override;
+  /// Where the client area's (0, 0) lies in this window: children's Left
+  /// and Top count from there. (0, 0) but on a form with a menu bar or a
+  /// scrolled client area.
+  virtual QPoint ChildOrigin() const { return {}; }
 
   bool TabStop() const { return m_tabStop; }
   void SetTabStop(bool value);

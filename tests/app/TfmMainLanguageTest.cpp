@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
 #include "app/TfmMain.h"
+#include "link/LinkTransportFactory.h"
 
 TEST(TfmMainLanguage, LookUpText_readsTheTableOfLanguageName) {
-  TfmMain window;
+  LinkTransportFactory factory;
+  TfmMain window(factory, nullptr);
   const struct {
     const char* language;
     const char* key;
@@ -16,7 +18,7 @@ TEST(TfmMainLanguage, LookUpText_readsTheTableOfLanguageName) {
       {TfmMain::LanguageChineseGB, "SID_NO_SUCH_KEY", "//---------------------- Menu ------------------------"},
   };
   for (const auto& c : cases) {
-    window.LanguageName = QString::fromLatin1(c.language);
+    window.State().LanguageName = QString::fromLatin1(c.language);
     EXPECT_EQ(window.LookUpText(QString::fromLatin1(c.key)), QString::fromUtf8(c.text)) << c.language << " " << c.key;
   }
 }

@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
 #include "app/TfmMain.h"
+#include "link/LinkTransportFactory.h"
 
 TEST(TfmMain, startsWithTitleAndDesignSize) {
   {
-    TfmMain window;
+    LinkTransportFactory factory;
+    TfmMain window(factory, nullptr);
     EXPECT_EQ(fmMain, &window);
     EXPECT_EQ(window.windowTitle(), QStringLiteral("KRV-71 FIR DSP Processor Editor V1.0"));
     EXPECT_EQ(window.toolTip(), QStringLiteral("KRV-71 FIR DSP Processor Editor"));

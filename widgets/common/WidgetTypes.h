@@ -3,14 +3,10 @@
 /// Vocabulary shared by the panels, labels and buttons of the widget set.
 /// Plain enumerations, any thread.
 
-/// Horizontal placement of a caption.
-enum class TAlignment : unsigned char { taLeftJustify, taRightJustify, taCenter };
+#include "platform/widgets/TextPlacement.h"
 
 /// Vertical placement of a caption in a panel or push button.
 enum class TAlignmentVertical : unsigned char { avTop, avCenter, avBottom };
-
-/// Vertical placement of a label's text.
-enum class TTextLayout : unsigned char { tlTop, tlCenter, tlBottom };
 
 /// 3D look of a caption: plain, raised, recessed or with a drop shadow.
 enum class TTextStyle : unsigned char { tsNormal, tsRaised, tsRecessed, tsShadow };

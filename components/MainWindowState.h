@@ -1,0 +1,61 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include <QString>
+
+/// The main window's shared state that editors and dialogs read and write
+/// (the link state, unit id, exchange state and FIR store live in the link
+/// session). Plain data with the start-up values; the main window owns one
+/// for the whole run. GUI thread only.
+struct MainWindowState {
+  /// Pages: 0-8 a channel (ChannelIndex), then the function pages.
+  static constexpr int kPageComp = 9;
+  static constexpr int kPageDelay = 10;
+  static constexpr int kPageGain = 11;
+  static constexpr int kPageMatrix = 12;
+  static constexpr int kPageGate = 13;
+  static constexpr int kPageLimit = 14;
+  static constexpr int kChannels = 9;
+  static constexpr int kOverlayPlots = 11;
+  static constexpr int kDesignWidth = 1125;
+  static constexpr int kDesignHeight = 727;
+
+  /// "English" or "ChineseGB"; empty until start-up sets it.
+  QString LanguageName;
+  /// 1 while start-up builds the window, up to and including its first
+  /// full refresh.
+  bool StartingUp = false;
+  /// Set by the exit dialog's OK, cleared by its Cancel; the window closes
+  /// only while it is set.
+  bool ExitAllowed = false;
+  /// Controls are being moved by program code: editor handlers return at
+  /// once and the unit model sends nothing.
+  bool RefreshingControls = false;
+  /// Response-plot marker being dragged and the second marker of the mouse
+  /// handling, -1 none.
+  int SelectedCurveMarker = -1;
+  int PreviousCurveMarker = -1;
+  int CurrentPage = kPageGain;
+  /// Input (0-2) on the Comp and Gate pages, output (3-8) on the Limit page.
+  int SelectedCompressorInput = 0;
+  int SelectedGateInput = 0;
+  int SelectedLimiterOutput = 3;
+  /// Window height above the design height at the last layout that had one.
+  int LayoutExtraHeight = 0;
+  /// Per plot (channel plots 0-8, input and output gain summaries 9, 10):
+  /// bit k = channel k's curve changed since that plot last copied it.
+  std::array<std::uint32_t, kOverlayPlots> CurveOverlayMasks{};
+  /// Tap count of each channel's FIR coefficients and the taps charged
+  /// against the budget.
+  std::array<int, kChannels> FirTaps{};
+  int FirTapsInUse = 0;
+  /// Last DSP idle count and the load alarm's hold count.
+  int DspIdleCount = 0;
+  int DspFlashHold = 0;
+  /// 0 automatic, 1 manual network address setting.
+  int ManualIpSetting = 0;
+  /// Unit address of the network link, first octet in bits 24-31.
+  std::uint32_t SelectedUnitAddress = 0;
+};

@@ -1,0 +1,31 @@
+#pragma once
+
+class ControlRegistry;
+class LUnitControl;
+class LUnitSession;
+class Plot;
+struct MainWindowState;
+
+/// What the editing handlers need of the main window: its named controls,
+/// its shared state, the unit model, the link session and the twelve
+/// response-curve objects (0-8 the channels, 9 input gain, 10 output gain,
+/// 11 the compressor's side-chain equaliser). The main window implements
+/// it; tests build a window or a fake. GUI thread only.
+class IEditorWindow {
+public:
+  static constexpr int kResponseCurveCount = 12;
+
+  virtual ~IEditorWindow() = default;
+
+  virtual ControlRegistry& Controls() = 0;
+  virtual MainWindowState& State() = 0;
+  virtual LUnitControl& UnitControl() = 0;
+  virtual LUnitSession& Session() = 0;
+  /// Response-curve object 0..11.
+  virtual Plot& ResponseCurve(int index) = 0;
+
+protected:
+  IEditorWindow() = default;
+  IEditorWindow(const IEditorWindow&) = default;
+  IEditorWindow& operator=(const IEditorWindow&) = default;
+};

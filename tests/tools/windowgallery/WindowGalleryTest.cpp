@@ -1,0 +1,28 @@
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QTemporaryDir>
+
+#include "tools/windowgallery/WindowGallery.h"
+
+TEST(WindowGallery, writesEveryPageInBothLanguagesTheStretchedShotAndTheSheet) {
+  QTemporaryDir dir;
+  QString error;
+  const WindowGallery::Result result = WindowGallery::WriteAll(dir.filePath(QStringLiteral("out")), &error);
+  ASSERT_FALSE(result.written.isEmpty()) << error.toStdString();
+  for (const char* name : {"en-00-InA.png", "en-11-Gain.png", "zh-12-Matrix.png", "zh-14-Limit.png"}) {
+    const QImage page(dir.filePath(QStringLiteral("out/") + QLatin1String(name)));
+    ASSERT_FALSE(page.isNull()) << name;
+    EXPECT_EQ(page.size(), QSize(1125, 727)) << name;
+  }
+  EXPECT_EQ(QImage(dir.filePath(QStringLiteral("out/stretched.png"))).size(), QSize(1400, 900));
+  EXPECT_FALSE(QImage(dir.filePath(QStringLiteral("out/sheet.png"))).isNull());
+  EXPECT_GT(result.firstPaintMilliseconds, 0.0);
+  EXPECT_GT(result.residentKilobytes, 0);
+}
+
+TEST(WindowGallery, refusesAFolderItCannotCreate) {
+  QString error;
+  EXPECT_TRUE(WindowGallery::WriteAll(QStringLiteral("/proc/no/such/folder"), &error).written.isEmpty());
+  EXPECT_FALSE(error.isEmpty());
+}
