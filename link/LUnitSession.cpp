@@ -197,9 +197,10 @@ void LUnitSession::Disconnect() {
 void LUnitSession::CloseAllTransports() {
   for (Slot* slot : {&m_serial, &m_usb, &m_net}) {
     if (*slot != nullptr) {
-      // What was queued last (the quit dialog's goodbye) goes out first.
+      // What was queued last (the quit dialog's goodbye) goes out first; the
+      // transport has left its slot, so its replies are not handled.
       Slot transport = std::move(*slot);
-      LetQueuedFramesOut(*transport);
+      transport->LetFramesOut(kGoodbyeGrace);
       Discard(transport);
     }
   }
