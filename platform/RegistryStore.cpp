@@ -165,8 +165,21 @@ QString RegistryStore::FileNameOf(RegistryRoot root) {
 
 RegistryStore::RegistryStore(RegistryRoot root)
     : m_fileName(FileNameOf(root)), m_readOnly(root == RegistryRoot::LocalMachine) {
+  Load();
+}
+
+void RegistryStore::Load() {
   QFile file(m_fileName);
   SetText(file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString());
+}
+
+// Another store of the same root (in this process or another) may have
+// written since this one read the file; a change starts from the file as it
+// is now, so it never writes back an older copy over their settings.
+void RegistryStore::Reload() {
+  if (!m_readOnly) {
+    Load();
+  }
 }
 
 // A key or value named twice keeps its first occurrence; a key named only as
@@ -306,6 +319,7 @@ bool RegistryStore::Commit(const QList<Key>& before) {
 
 bool RegistryStore::CreateKey(const QString& path) {
   const QString normal = NormalPath(path);
+  Reload();
   if (Find(normal) != nullptr) {
     return true;
   }
@@ -319,6 +333,7 @@ bool RegistryStore::CreateKey(const QString& path) {
 
 bool RegistryStore::WriteValue(const QString& path, const QString& name, const RegistryValue& value) {
   const QString normal = NormalPath(path);
+  Reload();
   if (!CanChange(normal)) {
     return false;
   }
@@ -336,6 +351,7 @@ bool RegistryStore::WriteValue(const QString& path, const QString& name, const R
 
 bool RegistryStore::DeleteValue(const QString& path, const QString& name) {
   const QString normal = NormalPath(path);
+  Reload();
   if (!ReadValue(normal, name)) {
     return true;
   }
@@ -350,6 +366,7 @@ bool RegistryStore::DeleteValue(const QString& path, const QString& name) {
 
 bool RegistryStore::DeleteKey(const QString& path) {
   const QString normal = NormalPath(path);
+  Reload();
   if (normal.isEmpty()) {
     return Refuse(QStringLiteral("the root key cannot be deleted"));
   }

@@ -48,8 +48,9 @@ struct RegistryValue {
 /// value with the empty name is the key's default value. The file is read
 /// when the object is made; every change is written at once to a temporary
 /// name and renamed into place, and a change that cannot be written is
-/// undone, leaving object and file as they were. Lines the store cannot read
-/// are skipped. One thread uses an object.
+/// undone, leaving object and file as they were. Each change first re-reads
+/// the file, so stores of one root never undo each other's changes. Lines
+/// the store cannot read are skipped. One thread uses an object.
 class RegistryStore {
 public:
   explicit RegistryStore(RegistryRoot root);
@@ -92,6 +93,8 @@ private:
     QList<NamedValue> values;
   };
 
+  void Load();
+  void Reload();
   void SetText(const QString& text);
   const Key* Find(const QString& normalPath) const;
   Key& FindOrAdd(const QString& normalPath);

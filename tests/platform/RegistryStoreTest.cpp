@@ -131,6 +131,19 @@ TEST_F(RegistryStoreTest, keysAreCreatedWithTheirParentsAndDeletedWithTheirChild
   EXPECT_TRUE(reopened.KeyExists(QStringLiteral("AB")));
 }
 
+TEST_F(RegistryStoreTest, twoStoresOfOneRootKeepEachOthersChanges) {
+  RegistryStore first(RegistryRoot::CurrentUser);
+  RegistryStore second(RegistryRoot::CurrentUser);
+  ASSERT_TRUE(first.WriteValue(QStringLiteral("S"), QStringLiteral("A"), RegistryValue::Integer(1)));
+  ASSERT_TRUE(second.WriteValue(QStringLiteral("S"), QStringLiteral("B"), RegistryValue::Integer(2)));
+  ASSERT_TRUE(first.DeleteKey(QStringLiteral("Missing")));
+  ASSERT_TRUE(first.CreateKey(QStringLiteral("T")));
+
+  const RegistryStore reopened(RegistryRoot::CurrentUser);
+  EXPECT_EQ(reopened.ValueNames(QStringLiteral("S")), (QStringList{QStringLiteral("A"), QStringLiteral("B")}));
+  EXPECT_EQ(reopened.SubKeyNames(QString()), (QStringList{QStringLiteral("S"), QStringLiteral("T")}));
+}
+
 TEST_F(RegistryStoreTest, unreadableLinesAreSkippedAndTheRestIsKept) {
   const QString fileName = RegistryStore::FileNameOf(RegistryRoot::CurrentUser);
   Put(fileName,
