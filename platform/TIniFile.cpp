@@ -1,9 +1,10 @@
 #include "platform/TIniFile.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QStringConverter>
 #include <QTextStream>
+
+#include "platform/WriteWholeFile.h"
 
 TIniFile::TIniFile(const QString& fileName) : m_fileName(fileName) {
   QFile file(fileName);
@@ -113,13 +114,4 @@ QString TIniFile::Text() const {
   return text;
 }
 
-bool TIniFile::UpdateFile(QString* error) const {
-  QSaveFile file(m_fileName);
-  if (!file.open(QIODevice::WriteOnly) || file.write(Text().toUtf8()) < 0 || !file.commit()) {
-    if (error) {
-      *error = file.errorString();
-    }
-    return false;
-  }
-  return true;
-}
+bool TIniFile::UpdateFile(QString* error) const { return WriteWholeFile(m_fileName, Text().toUtf8(), error); }

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
 #include "platform/TIniFile.h"
+#include "tests/support/FileSizeLimit.h"
 #include "tests/support/FixturePath.h"
 
 namespace {
@@ -36,4 +38,26 @@ TEST(TIniFile, writtenValueIsReadBackAfterReopeningAFileWithDuplicateSections) {
   }
   const TIniFile reopened(path);
   EXPECT_EQ(reopened.ReadString(QStringLiteral("Setup"), QStringLiteral("Port"), {}), QStringLiteral("COM3"));
+}
+
+TEST(TIniFile, aWriteCutShortLeavesTheFileAsItWas) {
+  QTemporaryDir dir;
+  const QString path = CopyOfDuplicateSections(dir);
+  QFile original(path);
+  ASSERT_TRUE(original.open(QIODevice::ReadOnly));
+  const QByteArray before = original.readAll();
+  original.close();
+
+  TIniFile ini(path);
+  ini.WriteString(QStringLiteral("Setup"), QStringLiteral("Long"), QString(4096, QLatin1Char('x')));
+  QString error;
+  {
+    const FileSizeLimit limit(64);
+    ASSERT_TRUE(limit.Active());
+    EXPECT_FALSE(ini.UpdateFile(&error));
+  }
+  EXPECT_FALSE(error.isEmpty());
+  ASSERT_TRUE(original.open(QIODevice::ReadOnly));
+  EXPECT_EQ(original.readAll(), before);
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("settings.ini")});
 }
