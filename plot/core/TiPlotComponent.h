@@ -105,6 +105,9 @@ public:
   /// or Greater" below 0 and "StopIndex Must Out Of Range" past the
   /// source's last point.
   void TransferChannelData(int sourceChannelIndex, int destinationChannelIndex, int startIndex, int stopIndex);
+  /// The axis pixels of a mouse position: XAxisPixels := X and
+  /// YAxisPixels := Y, swapped when XYAxesReverse is set.
+  void SetMouseDataAxisPixels(TiPlotMouseData& mouseData) const;
 
   // Annotations and title (TiPlotComponent_Objects.cpp).
   TiPlotAnnotationDefaults& AnnotationDefaults() { return m_annotationDefaults; }

@@ -118,3 +118,15 @@ TEST(PlotUtilities, TransferChannelData_intoItsOwnFullRingRepeatsWhatItHeld) {
   EXPECT_EQ(PointsOf(c),
             (std::vector<Transferred>{{1, 10, false, false}, {2, 0, true, false}, {3, 30, false, false}, {4, 40, false, false}}));
 }
+
+TEST(PlotUtilities, MouseDataAxisPixels_swapWithReversedAxes) {
+  TiPlot plot;
+  TiPlotMouseData data;
+  data.X = 3;
+  data.Y = 7;
+  plot.SetMouseDataAxisPixels(data);
+  EXPECT_EQ(std::pair(data.XAxisPixels, data.YAxisPixels), std::pair(3, 7));
+  plot.SetXYAxesReverse(true);
+  plot.SetMouseDataAxisPixels(data);
+  EXPECT_EQ(std::pair(data.XAxisPixels, data.YAxisPixels), std::pair(7, 3));
+}
