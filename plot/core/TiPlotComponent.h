@@ -13,12 +13,19 @@
 #include "plot/core/TiPlotTypes.h"
 
 class TiPlotAxis;
+class TiPlotChannelCustom;
+class TiPlotDataCursor;
 class TiPlotDataView;
 class TiPlotKindManager;
 class TiPlotLayoutManager;
+class TiPlotLabel;
 class TiPlotLayoutObject;
+class TiPlotLegend;
+class TiPlotLimit;
 class TiPlotMasterManager;
 class TiPlotObject;
+class TiPlotTable;
+class TiPlotToolBar;
 class TiPlotXAxis;
 class TiPlotYAxis;
 class TPopupMenu;
@@ -75,6 +82,32 @@ public:
   void RemoveAllLabels();
   /// Index of an object in the manager of its kind; -1 when not held.
   int ObjectIndex(const TiPlotObject* object) const;
+
+  // Utilities (TiPlotComponent_Utilities.cpp).
+  /// The first object of the kind whose name equals value (letters a to z
+  /// compared without case); nullptr when none does.
+  TiPlotChannelCustom* GetChannelByName(const QString& value) const;
+  TiPlotXAxis* GetXAxisByName(const QString& value) const;
+  TiPlotYAxis* GetYAxisByName(const QString& value) const;
+  TiPlotDataView* GetDataViewByName(const QString& value) const;
+  TiPlotDataCursor* GetDataCursorByName(const QString& value) const;
+  TiPlotLegend* GetLegendByName(const QString& value) const;
+  TiPlotLabel* GetLabelByName(const QString& value) const;
+  TiPlotLimit* GetLimitByName(const QString& value) const;
+  TiPlotTable* GetTableByName(const QString& value) const;
+  TiPlotToolBar* GetToolBarByName(const QString& value) const;
+  TiPlotAnnotation* GetAnnotationByName(const QString& value) const;
+  /// Appends the source channel's points startIndex to stopIndex, null and
+  /// empty flags included, to the destination through its AddXY (so its X
+  /// order check holds). The points are taken before any is added, so a
+  /// channel copied into itself, even a full ring, repeats what it held.
+  /// Nothing for stopIndex < startIndex; EPlotError "Start Index Must be 0
+  /// or Greater" below 0 and "StopIndex Must Out Of Range" past the
+  /// source's last point.
+  void TransferChannelData(int sourceChannelIndex, int destinationChannelIndex, int startIndex, int stopIndex);
+  /// The axis pixels of a mouse position: XAxisPixels := X and
+  /// YAxisPixels := Y, swapped when XYAxesReverse is set.
+  void SetMouseDataAxisPixels(TiPlotMouseData& mouseData) const;
 
   // Annotations and title (TiPlotComponent_Objects.cpp).
   TiPlotAnnotationDefaults& AnnotationDefaults() { return m_annotationDefaults; }

@@ -37,9 +37,13 @@ TiPlotMouseData TiPlotComponent::MakeMouseData(TMouseButton button, TShiftState 
   data.ScreenY = screen.y();
   data.Button = button;
   data.Shift = shift;
-  data.XAxisPixels = XYAxesReverse() ? y : x;
-  data.YAxisPixels = XYAxesReverse() ? x : y;
+  SetMouseDataAxisPixels(data);
   return data;
+}
+
+void TiPlotComponent::SetMouseDataAxisPixels(TiPlotMouseData& mouseData) const {
+  mouseData.XAxisPixels = XYAxesReverse() ? mouseData.Y : mouseData.X;
+  mouseData.YAxisPixels = XYAxesReverse() ? mouseData.X : mouseData.Y;
 }
 
 TiPlotObject* TiPlotComponent::GetObjectAtPoint(const TiPlotMouseData& mouseData) {
