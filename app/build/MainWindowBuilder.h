@@ -72,6 +72,10 @@ private:
   void MeterScale(QWidget* parent, const QStringList& marks, const QString& suffix, int left,
                   const QList<int>& tops);
 
+  /// The shown channel's meter panel of the compressor or limiter page:
+  /// `plLevel<stem>` with its heading, limit lamp, meter and scale.
+  void ShownChannelMeters(QWidget* upper, const QString& stem, const QString& heading, int channel, int left,
+                          int width);
   /// A dynamics page's title label and its transfer plot (-100..+20 dB).
   TiXYPlot& TransferPlot(QWidget* upper, const QString& titleName, int titleLeft, int titleWidth,
                          const QString& plotName, int plotWidth, int plotHeight);

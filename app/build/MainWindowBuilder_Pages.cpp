@@ -237,6 +237,16 @@ void MainWindowBuilder::BuildMatrixPage() {
   }
 }
 
+void MainWindowBuilder::ShownChannelMeters(QWidget* upper, const QString& stem, const QString& heading, int channel,
+                                           int left, int width) {
+  auto& meters = BlackPanel(m_factory.Make<TRzPanel>(upper, QStringLiteral("plLevel") + stem, left, 24, width, 247));
+  Label(&meters, QStringLiteral("lbHead") + stem, heading, 2, 2);
+  Lamp(&meters, QStringLiteral("pbLimit") + stem, channel, 4, 18);
+  Label(&meters, QStringLiteral("lbLimit") + stem, QStringLiteral("Limit"), 20, 22).Font().SetHeight(-10);
+  Meter(&meters, QStringLiteral("pbLevel") + stem, channel, 8, 4, 43, 185);
+  MeterScale(&meters, kMeterMarks, stem, 20, kMeterTops);
+}
+
 void MainWindowBuilder::BuildCompPage() {
   TRzGroupBox* upper = m_controls.UpperGroups[MainWindowState::kPageComp];
   TRzGroupBox* lower = m_controls.LowerGroups[MainWindowState::kPageComp];
@@ -244,12 +254,7 @@ void MainWindowBuilder::BuildCompPage() {
   auto& eq = m_factory.Make<LMyFFTDrawHpLp6dB>(upper, QStringLiteral("fftDrawCompEq"), 475, 24, 445, 250, 14);
   MainWindowLook::StylePlot(eq);
   m_controls.ResponsePlots[11] = &eq;
-  auto& meters = BlackPanel(m_factory.Make<TRzPanel>(upper, QStringLiteral("plLevelCompIn"), 428, 24, 44, 247));
-  Label(&meters, QStringLiteral("lbHeadCompIn"), QStringLiteral("In A"), 2, 2);
-  Lamp(&meters, QStringLiteral("pbLimitCompIn"), 0, 4, 18);
-  Label(&meters, QStringLiteral("lbLimitCompIn"), QStringLiteral("Limit"), 20, 22).Font().SetHeight(-10);
-  Meter(&meters, QStringLiteral("pbLevelCompIn"), 0, 8, 4, 43, 185);
-  MeterScale(&meters, kMeterMarks, QStringLiteral("CompIn"), 20, kMeterTops);
+  ShownChannelMeters(upper, QStringLiteral("CompIn"), QStringLiteral("In A"), 0, 428, 44);
 
   struct Param {
     const char* stem;
@@ -337,12 +342,7 @@ void MainWindowBuilder::BuildLimitPage() {
   TRzGroupBox* lower = m_controls.LowerGroups[MainWindowState::kPageLimit];
   m_controls.ipLimit =
       &TransferPlot(upper, QStringLiteral("lbLimitName"), 40, 659, QStringLiteral("ipLimit"), 697, 230);
-  auto& meters = BlackPanel(m_factory.Make<TRzPanel>(upper, QStringLiteral("plLevelLimitOut"), 712, 24, 50, 247));
-  Label(&meters, QStringLiteral("lbHeadLimitOut"), QStringLiteral("Out 1"), 2, 2);
-  Lamp(&meters, QStringLiteral("pbLimitLimitOut"), 3, 4, 18);
-  Label(&meters, QStringLiteral("lbLimitLimitOut"), QStringLiteral("Limit"), 20, 22).Font().SetHeight(-10);
-  Meter(&meters, QStringLiteral("pbLevelLimitOut"), 3, 8, 4, 43, 185);
-  MeterScale(&meters, kMeterMarks, QStringLiteral("LimitOut"), 20, kMeterTops);
+  ShownChannelMeters(upper, QStringLiteral("LimitOut"), QStringLiteral("Out 1"), 3, 712, 50);
   struct Param {
     const char* stem;
     const char* caption;
