@@ -155,8 +155,8 @@ protected:
 private:
   void BindHandlers();
   void SharePagePictures();
-  /// Later issues' steps, called where the Parts call them: the refresh,
-  /// live display and overlay issues fill them in.
+  /// Steps of the live display, the refresh and the curve overlays, called
+  /// where start-up and the page switch need them; empty until those land.
   void ResetLiveDisplay() {}
   void ClearPeqBandSelection() {}
   void RefreshGainSummaryCurves() {}

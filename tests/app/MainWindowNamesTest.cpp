@@ -1,6 +1,7 @@
-// Every control the Parts name, found by its exact name in the main window,
-// with the class, Tag, group and settings the Parts give. The table below is
-// written from the Parts, family by family; the test expands it to names.
+// Every named control of the main window, found by its exact name, with its
+// class, Tag, group and settings. The table below is written from the
+// window's design, family by family, not from the builders; the test expands
+// it to names.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -159,7 +160,7 @@ const Family kFamilies[] = {
     {"rbShowFir", Scope::Channels, Cls::Radio, {}, {}, -1, -1, {}, false, -1, 1},
     {"rbShowEq", Scope::Channels, Cls::Radio, {}, {}, -1, -1, {}, false, -1, 2},
     {"rbShowGain", Scope::Channels, Cls::Radio}, {"rbShowPhase", Scope::Channels, Cls::Radio},
-    // Gain, phase and mute (Part 7.102).
+    // Gain, phase and mute.
     {"rzgGain", Scope::Channels, Cls::Group}, {"lbGainName", Scope::Channels, Cls::Label},
     {"lbGain", Scope::Channels, Cls::Label},
     {"isGain", Scope::Channels, Cls::TrackBar, {}, Range{-280, 120, 0}},
@@ -178,7 +179,7 @@ const Family kFamilies[] = {
     {"isEqGain", Scope::Channels, Cls::TrackBar, {}, Range{0, 240, 120}},
     {"cvdEqFreq", Scope::Channels, Cls::Edit}, {"cvdEqBw", Scope::Channels, Cls::Edit},
     {"cvdEqGain", Scope::Channels, Cls::Edit},
-    // Crossovers (Part 6.102).
+    // Crossovers.
     {"lbLowCutFreq", Scope::Channels, Cls::Label}, {"lbLowCutSlop", Scope::Channels, Cls::Label},
     {"lbHighCutFreq", Scope::Channels, Cls::Label}, {"lbHighCutSlop", Scope::Channels, Cls::Label},
     {"isLowCutFreq", Scope::Channels, Cls::TrackBar, {}, Range{0, 300, 0}},
@@ -351,7 +352,7 @@ const Family kFamilies[] = {
 };
 // clang-format on
 
-/// Menu entries in order (Part 5.103) with whether they are shown.
+/// Menu entries in order with whether they are shown.
 const std::pair<const char*, bool> kMenuEntries[] = {
     {"File", true},         {"Open", true},          {"Save", true},           {"N1", true},
     {"Upload", true},       {"Download", true},      {"N2", false},            {"FactoryDefault", false},
