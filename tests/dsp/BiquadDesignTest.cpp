@@ -46,6 +46,19 @@ TEST(DesignBiquad, equalsTextbookAndBilinearSections) {
   }
 }
 
+TEST(DesignBiquad, cutShelvesInvertTheBoostPrototypeAndCrossoverPrototypesAreBilinear) {
+  const CsvFixture rows("biquad_more_coefficients.csv");
+  for (std::size_t r = 0; r < rows.Rows(); ++r) {
+    SCOPED_TRACE(testing::Message() << "type " << rows(r, "type") << " f0 " << rows(r, "f0"));
+    const auto c = DesignBiquad(int(rows(r, "type")), rows(r, "f0"), rows(r, "gain"), rows(r, "q"),
+                                float(rows(r, "c0")), float(rows(r, "c1")));
+    ASSERT_TRUE(c);
+    ExpectCoefficientsNear(*c,
+                           {rows(r, "b0"), rows(r, "b1"), rows(r, "b2"), 1.0, rows(r, "a1"), rows(r, "a2")},
+                           1e-12);
+  }
+}
+
 TEST(DesignBiquad, peakingIsExactAtCentreAndCutMirrorsBoost) {
   for (const double q : {0.4, 1.0, 7.3}) {
     for (const double gain : {0.5, 6.0, 12.0}) {

@@ -66,6 +66,32 @@ TEST(BiquadCurve, equalsScipyFreqzOnTheGrid) {
   }
 }
 
+TEST(BiquadCurve, cutShelvesCrossoverPrototypesAndBandPassPhaseEqualScipy) {
+  const CsvFixture sections("biquad_more_coefficients.csv");
+  const CsvFixture curves("biquad_more_curves.csv");
+  const auto& omegas = FrequencyGrid::Get().Omegas();
+  for (std::size_t s = 0; s < sections.Rows(); ++s) {
+    // The curve's type differs from the design's where an all-pass section is
+    // drawn as a band pass, to reach the band pass's own phase rule.
+    const int type = int(sections(s, "curve"));
+    const auto c = DesignBiquad(int(sections(s, "type")), sections(s, "f0"), sections(s, "gain"), sections(s, "q"),
+                                float(sections(s, "c0")), float(sections(s, "c1")));
+    ASSERT_TRUE(c);
+    ResponseCurve magnitude;
+    ResponseCurve phase;
+    BiquadCurve(*c, type, false, magnitude);
+    BiquadCurve(*c, type, true, phase);
+    for (std::size_t r = 0; r < curves.Rows(); ++r) {
+      const int k = int(curves(r, "bin"));
+      const double tolerance = BiquadToleranceDb(*c, omegas[k]);
+      EXPECT_NEAR(magnitude[k], curves(r, "mag" + std::to_string(s)), tolerance)
+          << "type " << type << " section " << s << " bin " << k;
+      EXPECT_NEAR(phase[k], curves(r, "phase" + std::to_string(s)), tolerance)
+          << "type " << type << " section " << s << " bin " << k;
+    }
+  }
+}
+
 TEST(BiquadCurve, sixDecibelPeakAtOneKilohertz) {
   ResponseCurve curve;
   BiquadCurve(*DesignBiquad(BiquadPeaking, 1000.0, 6.0, 1.0), BiquadPeaking, false, curve);
@@ -111,18 +137,20 @@ TEST(BiquadCurve, zeroResponseGivesFloorAndZeroPhaseNotInfinityOrNan) {
   }
 }
 
-TEST(DesignedFirCurve, equalsDirectSumOfTheWindowedSinc) {
-  struct Design {
-    int type, window;
-    double lower, upper;
-    int taps;
-  };
-  // The designs of the fixture generator, in its order.
-  const Design designs[] = {{1, 3, 0.0, 2000.0, 512},     {2, 4, 200.0, 0.0, 1024}, {3, 10, 300.0, 5000.0, 768},
-                            {1, 8, 0.0, 8000.0, 301},     {3, 1, 1000.0, 2000.0, 256}, {2, 6, 120.0, 0.0, 1023}};
-  const CsvFixture expected("fir_designs.csv");
-  for (int d = 0; d < int(std::size(designs)); ++d) {
-    const Design& design = designs[d];
+namespace {
+
+struct FirFixtureDesign {
+  int type, window;
+  double lower, upper;
+  int taps;
+};
+
+// Magnitude and phase of each design against the columns magN / argN of a
+// fixture whose designs are listed in the generator's order.
+void ExpectDesignsMatchFixture(const std::vector<FirFixtureDesign>& designs, const std::string& fixture) {
+  const CsvFixture expected(fixture);
+  for (int d = 0; d < int(designs.size()); ++d) {
+    const FirFixtureDesign& design = designs[d];
     const auto c = DesignWindowedFir(design.type, design.window, design.lower, design.upper, design.taps);
     ASSERT_TRUE(c);
     ResponseCurve magnitude;
@@ -136,11 +164,32 @@ TEST(DesignedFirCurve, equalsDirectSumOfTheWindowedSinc) {
       // The direct sum itself is exact only to ~1e-13 absolute.
       const double relative = 1e-12 / mag;
       EXPECT_NEAR(magnitude[k], 20.0 * std::log10(mag), 1e-9 + kDbPerRelativeError * relative)
-          << "design " << d << " bin " << k;
+          << fixture << " design " << d << " bin " << k;
       double tens = std::atan(std::tan(arg)) * 36.0 / std::numbers::pi;
-      EXPECT_NEAR(phase[k], tens, 1e-6 + 36.0 / std::numbers::pi * relative) << "design " << d << " bin " << k;
+      EXPECT_NEAR(phase[k], tens, 1e-6 + 36.0 / std::numbers::pi * relative)
+          << fixture << " design " << d << " bin " << k;
     }
   }
+}
+
+}  // namespace
+
+TEST(DesignedFirCurve, equalsDirectSumOfTheWindowedSinc) {
+  // The designs of the fixture generator, in its order.
+  ExpectDesignsMatchFixture({{1, 3, 0.0, 2000.0, 512},
+                             {2, 4, 200.0, 0.0, 1024},
+                             {3, 10, 300.0, 5000.0, 768},
+                             {1, 8, 0.0, 8000.0, 301},
+                             {3, 1, 1000.0, 2000.0, 256},
+                             {2, 6, 120.0, 0.0, 1023}},
+                            "fir_designs.csv");
+  // Rectangle, Hanning, Sine, Nuttall and Blackman-Nuttall.
+  ExpectDesignsMatchFixture({{1, 0, 0.0, 3000.0, 256},
+                             {2, 2, 500.0, 0.0, 512},
+                             {3, 5, 400.0, 4000.0, 1024},
+                             {1, 7, 0.0, 1200.0, 767},
+                             {2, 9, 1500.0, 0.0, 300}},
+                            "fir_windows.csv");
 }
 
 TEST(DesignedFirCurve, fastEvaluationMatchesDirectSumForAnyCoefficients) {

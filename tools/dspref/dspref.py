@@ -66,6 +66,38 @@ def peaking(f0, gain, q):
     return b, a
 
 
+def _prewarped_bilinear(b, a, f0):
+    """Analog (b, a) in s / wc, wc the prewarped corner, by scipy's bilinear."""
+    wc = 2.0 * FS * math.tan(math.pi * f0 / FS)
+    b, a = signal.lp2lp(b, a, wo=wc)
+    b, a = signal.bilinear(b, a, fs=FS)
+    return list(b / a[0]), list(a / a[0])
+
+
+def shelf(low, f0, gain, q):
+    """Second-order shelf: the boost prototype, inverted for a cut."""
+    v = 10.0 ** (0.05 * abs(gain))
+    plain = [1.0, 1.0 / q, 1.0]
+    if low:
+        boost = [1.0, math.sqrt(v) / q, v]
+    else:
+        boost = [v, math.sqrt(v) / q, 1.0]
+    b, a = (boost, plain) if gain >= 0 else (plain, boost)
+    return _prewarped_bilinear(b, a, f0)
+
+
+def crossover_prototype(low, f0, q, c0, c1):
+    """Low pass 1 / (1 + c0 s p + c1 p^2), p = s / wc, damping scale
+    s = 0.7344... / Q (1 at Q 0); the high pass by scipy's lp2hp of it."""
+    scale = 0.7344008869083377 / q if q != 0.0 else 1.0
+    b, a = [1.0], [c1, c0 * scale, 1.0]
+    wc = 2.0 * FS * math.tan(math.pi * f0 / FS)
+    b, a = signal.lp2lp(b, a, wo=wc) if low else signal.lp2hp(b, a, wo=wc)
+    b, a = signal.bilinear(b, a, fs=FS)
+    b = list(np.concatenate([np.zeros(3 - len(b)), b]))
+    return list(np.array(b) / a[0]), list(a / a[0])
+
+
 def window(code, n, taps):
     x = 2.0 * math.pi * n / taps
     four = {

@@ -104,6 +104,70 @@ def biquad_fixtures():
     write("biquad_curves.csv", header, [(k, *(c[k] for c in columns)) for k in SAMPLED])
 
 
+# Sections checked against analog prototypes: cut shelves (the inverse of
+# the boost prototype) and the crossover prototype sections, at mid-band
+# corners, in magnitude and phase. The curve of a band pass (type 6) keeps
+# its own phase rule; the last row draws an all-pass section under type 6,
+# whose phase passes the third quadrant where that rule differs.
+MORE_SECTIONS = [
+    # (type code, f0, gain, q, c0, c1[, curve type])
+    (2, 700.0, -9.0, 0.71, 0.0, 0.0),
+    (2, 3000.0, -3.5, 2.5, 0.0, 0.0),
+    (3, 2000.0, -12.0, 0.71, 0.0, 0.0),
+    (3, 9000.0, -6.0, 1.4, 0.0, 0.0),
+    (13, 1500.0, 0.0, 0.0, 1.3617, 0.618),
+    (13, 4000.0, 0.0, 0.5, 0.7654, 1.0),
+    (16, 1500.0, 0.0, 0.0, 1.3617, 0.618),
+    (16, 400.0, 0.0, 1.2, 1.8478, 1.0),
+    (6, 2000.0, 0.0, 1.0, 0.0, 0.0),
+    (6, 300.0, 0.0, 10.0, 0.0, 0.0),
+    (6, 20000.0, 0.0, 0.3, 0.0, 0.0),
+    (17, 1000.0, 0.0, 0.71, 0.0, 0.0, 6),
+]
+
+
+def more_section_coefficients(code, f0, gain, q, c0, c1, curve=None):
+    c0, c1 = float(np.float32(c0)), float(np.float32(c1))
+    if code == 2:
+        return dspref.shelf(True, f0, gain, q)
+    if code == 3:
+        return dspref.shelf(False, f0, gain, q)
+    if code in (13, 16):
+        return dspref.crossover_prototype(code == 13, f0, q, c0, c1)
+    if code == 17:
+        return dspref.rbj("apf", f0, q)
+    return dspref.rbj("bpf", f0, q)
+
+
+def phase_tens(code, h):
+    """Phase of H in tens of degrees; a band pass (type 6) is not taken down
+    by half a turn in the third quadrant."""
+    tens = np.angle(h) * 18.0 / math.pi
+    if code == 6:
+        tens = np.where((h.real < 0) & (h.imag < 0), tens + 18.0, tens)
+    return tens
+
+
+def more_biquad_fixtures():
+    rows = []
+    w = dspref.grid_omegas()
+    columns = []
+    for section in MORE_SECTIONS:
+        code, f0, gain, q, c0, c1 = section[:6]
+        curve = section[6] if len(section) > 6 else code
+        b, a = more_section_coefficients(*section)
+        rows.append((code, curve, f0, gain, q, float(np.float32(c0)), float(np.float32(c1)), *b, *a[1:]))
+        _, h = signal.freqz(b, a, worN=w)
+        columns.append(20.0 * np.log10(np.abs(h)))
+        columns.append(phase_tens(curve, h))
+    write("biquad_more_coefficients.csv",
+          ["type", "curve", "f0", "gain", "q", "c0", "c1", "b0", "b1", "b2", "a1", "a2"], rows)
+    header = ["bin"]
+    for i in range(len(MORE_SECTIONS)):
+        header += [f"mag{i}", f"phase{i}"]
+    write("biquad_more_curves.csv", header, [(k, *(c[k] for c in columns)) for k in SAMPLED])
+
+
 def savgol_fixture():
     n = 64
     m = np.arange(n, dtype=float)
@@ -125,16 +189,26 @@ FIR_DESIGNS = [
 ]
 
 
-def fir_fixture():
+# The windows the designs above leave out.
+FIR_WINDOW_DESIGNS = [
+    (1, 0, 0.0, 3000.0, 256),
+    (2, 2, 500.0, 0.0, 512),
+    (3, 5, 400.0, 4000.0, 1024),
+    (1, 7, 0.0, 1200.0, 767),
+    (2, 9, 1500.0, 0.0, 300),
+]
+
+
+def fir_fixture(name="fir_designs.csv", designs=FIR_DESIGNS):
     columns = []
-    for kind, code, lower, upper, taps in FIR_DESIGNS:
+    for kind, code, lower, upper, taps in designs:
         h = dspref.fir_response(dspref.windowed_fir(kind, code, lower, upper, taps))
         columns.append(np.abs(h))
         columns.append(np.angle(h))
     header = ["bin"]
-    for i in range(len(FIR_DESIGNS)):
+    for i in range(len(designs)):
         header += [f"mag{i}", f"arg{i}"]
-    write("fir_designs.csv", header, [(k, *(c[k] for c in columns)) for k in SAMPLED])
+    write(name, header, [(k, *(c[k] for c in columns)) for k in SAMPLED])
 
 
 def fir_taps_fixture():
@@ -169,6 +243,8 @@ def main():
     biquad_fixtures()
     savgol_fixture()
     fir_fixture()
+    fir_fixture("fir_windows.csv", FIR_WINDOW_DESIGNS)
+    more_biquad_fixtures()
     fir_taps_fixture()
 
 
