@@ -44,7 +44,10 @@ TEST(PeqBandValues, QToIndex_usesBase10594AndRoundsAtTheFirstDecimal) {
     int index;
   };
   for (const Case& c : {Case{1.0, 16}, Case{3.0, 35}, Case{10, 56}, Case{128, 100}, Case{0.4, 0}, Case{1.3, 20},
-                        Case{500, 100}, Case{0.01, 0}, Case{0, 0}, Case{NAN, 0}}) {
+                        Case{500, 100}, Case{0.01, 0}, Case{0, 0}, Case{NAN, 0},
+                        // Exact halves of the exponent (10.5, 16.5, 60.5) go up at
+                        // the first decimal, where ties-to-even would give 90, 84, 40.
+                        Case{69.83615164555056, 89}, Case{49.39926506235007, 83}, Case{3.900155020368694, 39}}) {
     EXPECT_EQ(PeqQToIndex(c.q), c.index) << c.q;
   }
 }
