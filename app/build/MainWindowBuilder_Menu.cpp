@@ -3,7 +3,7 @@
 
 namespace {
 
-struct MenuSpec {
+struct MenuEntry {
   const char* name;
   const char* parent;   ///< empty for an entry of the bar
   const char* caption;  ///< "-" for a separator; the others are set by the language pass
@@ -12,7 +12,7 @@ struct MenuSpec {
 };
 
 /// The menu in order; hidden entries exist but are not shown.
-constexpr MenuSpec kMenu[] = {
+constexpr MenuEntry kMenu[] = {
     {"File", "", "File", true, 0},
     {"Open", "File", "Open", true, 0},
     {"Save", "File", "Save", true, 0},
@@ -62,14 +62,14 @@ constexpr MenuSpec kMenu[] = {
 
 void MainWindowBuilder::BuildMenu() {
   TMainMenu& menu = m_controls.MainMenu;
-  for (const MenuSpec& spec : kMenu) {
+  for (const MenuEntry& entry : kMenu) {
     auto item = std::make_unique<TMenuItem>();
-    item->Name = QString::fromLatin1(spec.name);
-    item->Caption = QString::fromLatin1(spec.caption);
-    item->Visible = spec.visible;
-    item->Tag = spec.tag;
+    item->Name = QString::fromLatin1(entry.name);
+    item->Caption = QString::fromLatin1(entry.caption);
+    item->Visible = entry.visible;
+    item->Tag = entry.tag;
     m_factory.Register(item->Name, item.get());
-    const QString parent = QString::fromLatin1(spec.parent);
+    const QString parent = QString::fromLatin1(entry.parent);
     if (parent.isEmpty()) {
       menu.Add(std::move(item));
     } else {

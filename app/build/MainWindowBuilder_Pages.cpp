@@ -30,6 +30,17 @@ const QList<int> kMeterTops = {45, 68, 91, 115, 138, 161, 184, 208};
 const QList<int> kGateTops = {36, 59, 82, 105, 129, 152, 175, 198, 222};
 const QList<int> kChannelMeterTops = {35, 58, 81, 105, 128, 151, 175, 198, 222};
 
+/// One parameter column of the gate or limiter page: names, range, start
+/// position and the value box's first text.
+struct DynamicsParam {
+  const char* stem;
+  const char* caption;
+  int min;
+  int max;
+  int position;
+  const char* text;
+};
+
 TRzPanel& BlackPanel(TRzPanel& panel) {
   panel.SetColor(clBlack);
   panel.SetBorderOuter(Rz::TFrameStyleEx::fsFlat);
@@ -306,15 +317,7 @@ void MainWindowBuilder::BuildGatePage() {
   Label(&meters, QStringLiteral("lbHeadGateIn"), QStringLiteral("In A"), 2, 2);
   Meter(&meters, QStringLiteral("pbLevelGateIn"), 0, 9, 4, 32, 208);
   MeterScale(&meters, kGateMarks, QStringLiteral("GateIn"), 20, kGateTops);
-  struct Param {
-    const char* stem;
-    const char* caption;
-    int min;
-    int max;
-    int position;
-    const char* text;
-  };
-  const Param params[] = {{"GateThreshold", "Threshold", -180, 0, 0, "+ 0.0dB"},
+  const DynamicsParam params[] = {{"GateThreshold", "Threshold", -180, 0, 0, "+ 0.0dB"},
                           {"GateAttack", "Attack", 0, 998, 1, "1ms"},
                           {"GateRelease", "Release", 9, 2999, 99, "100ms"},
                           {"GateRatio", "Ratio", 0, 15, 15, "Max"}};
@@ -343,15 +346,7 @@ void MainWindowBuilder::BuildLimitPage() {
   m_controls.ipLimit =
       &TransferPlot(upper, QStringLiteral("lbLimitName"), 40, 659, QStringLiteral("ipLimit"), 697, 230);
   ShownChannelMeters(upper, QStringLiteral("LimitOut"), QStringLiteral("Out 1"), 3, 712, 50);
-  struct Param {
-    const char* stem;
-    const char* caption;
-    int min;
-    int max;
-    int position;
-    const char* text;
-  };
-  const Param params[] = {{"LimitThreshold", "Threshold", -180, 40, 40, "+20.0dB"},
+  const DynamicsParam params[] = {{"LimitThreshold", "Threshold", -180, 40, 40, "+20.0dB"},
                           {"LimitAttack", "Attack", 0, 998, 50, "50ms"},
                           {"LimitRelease", "Release", 9, 2999, 499, "500ms"},
                           {"LimitKnee", "Knee", 0, 12, 0, "12dB"},
