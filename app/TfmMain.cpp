@@ -10,6 +10,7 @@
 #include "app/build/MainWindowBuilder.h"
 #include "components/LMyFFTDrawHpLp6dB.h"
 #include "dialogs/TfmExit.h"
+#include "editors/filter/FilterEditing.h"
 #include "link/LUnitSession.h"
 #include "link/UsbHidGlue.h"
 #include "platform/widgets/TLabel.h"

@@ -17,6 +17,7 @@
 #include "protocol/IUnitHost.h"
 #include "resources/LanguageTable.h"
 
+class FilterEditing;
 class HidSystem;
 class ILinkTransportFactory;
 class LUnitControl;
@@ -145,6 +146,19 @@ public:
   bool IsMainWindowVisible() const override { return isVisible(); }
   void ShowReadError(const QString& text) override;
 
+  // Filter editing (TfmMain_FilterEditing.cpp): the routines other parts of
+  // the window call; the handlers live in editors/filter.
+  FilterEditing& Filters() { return *m_filterEditing; }
+  void ShowPeqBandValues(int channel, bool enabled, double frequency, double gain, double q);
+  void ResetChannelPeq(int channel);
+  void LoadPeqCurve(TControl* plot);
+  void UpdateFirCurve(TControl* plot);
+  void UpdateLowCutCurve(TControl* plot);
+  void UpdateHighCutCurve(TControl* plot);
+  void UpdateCompressorEqCurve();
+  void RefreshGainSummaryCurves();
+  void RefreshChannelOverlayCurves(int channel);
+
   /// The text tables, loaded from the program's resources at construction.
   LanguageTable moEnglish;
   LanguageTable moSimplified;
@@ -159,8 +173,9 @@ private:
   /// where start-up and the page switch need them; empty until those land.
   void ResetLiveDisplay() {}
   void ClearPeqBandSelection() {}
-  void RefreshGainSummaryCurves() {}
-  void RefreshChannelOverlayCurves(int) {}
+  /// The equaliser reset confirmation; empty until its dialog lands.
+  void ShowPeqResetDialog(int) {}
+  void BindFilterEditing();
   void CopyFirDesignSettings(int) {}
   void SendDiscovery() {}
   void MakeHostBroadcastAddress() {}
@@ -179,6 +194,7 @@ private:
   std::unique_ptr<LUnitSession> m_session;
   std::unique_ptr<UsbHidGlue> m_glue;
   std::array<std::unique_ptr<Plot>, IEditorWindow::kResponseCurveCount> m_responseCurves;
+  std::unique_ptr<FilterEditing> m_filterEditing;
   bool m_probeAnswered = false;
 };
 

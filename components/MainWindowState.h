@@ -58,4 +58,27 @@ struct MainWindowState {
   int ManualIpSetting = 0;
   /// Unit address of the network link, first octet in bits 24-31.
   std::uint32_t SelectedUnitAddress = 0;
+
+  // Filter editing: the one edit the curve timers apply and the last mouse
+  // position handled on a response plot.
+  /// The latest edit before a curve timer fires wins. kind: band edits 0
+  /// frequency, 1 Q, 2 gain; crossover edits 1 low cut, 0 high cut.
+  struct CurveEdit {
+    int kind = 0;
+    int channel = 0;
+    double gain = 0.0;   ///< dB
+    float q = 0.0f;      ///< QIndex of a Q bar edit, the Q value of a drag
+    float frequency = 0.0f;  ///< Hz
+    int bypass = 0;
+    int type = 0;  ///< PeqType
+    int band = 0;
+    int slope = 0;  ///< crossover slope byte 0..20
+  };
+  CurveEdit PendingCurveEdit;
+  struct MousePosition {
+    int x = 0;
+    int y = 0;
+    bool operator==(const MousePosition&) const = default;
+  };
+  MousePosition LastPlotMousePosition;
 };

@@ -30,6 +30,8 @@ struct PlotOverlayState {
   std::array<TPoint, kMarkerCount> BlockPos{};
   std::array<bool, kMarkerCount> BlockHidden{};
   std::array<int, kMarkerCount> BlockShape{};
+  /// Set once a marker has been drawn; a marker never drawn has no place.
+  std::array<bool, kMarkerCount> BlockDrawn{};
 
   bool CurveDisplay = false;
   int ParamType = 0;

@@ -213,6 +213,8 @@ public:
   void SetBlockPosition(double sx, double sy, int index);
   /// The marker's last screen point; (0, 0) for an index outside 0..49.
   TPoint GetBlockPos(int index) const;
+  /// Whether the marker has been drawn since the plot was made.
+  bool IsBlockDrawn(int index) const;
   void DrawParam(int bandType, double gain, double x, float frequency, double q, TColor colour) override;
   void ShowParam(int bandType, double gain, double x, float frequency, double q, TColor colour);
   /// Takes up to 4096 values as the start of the fill curve and draws their fill.

@@ -34,6 +34,10 @@ TPoint ResponsePlotBase::GetBlockPos(int index) const {
   return PlotOverlayState::IsMarker(index) ? m_overlay.BlockPos[std::size_t(index)] : TPoint{};
 }
 
+bool ResponsePlotBase::IsBlockDrawn(int index) const {
+  return PlotOverlayState::IsMarker(index) && m_overlay.BlockDrawn[std::size_t(index)];
+}
+
 void ResponsePlotBase::DrawMarker(int index, int shape, double sx, double sy) {
   TCanvas& canvas = m_plotPage->Canvas();
   canvas.Pen().SetColor(m_overlay.BlockColor[std::size_t(index)]);
@@ -83,6 +87,7 @@ void ResponsePlotBase::DrawBlock(double y, double x, TColor colour, int index, b
   DrawMarker(index, shape, sx, sy);
   m_overlay.BlockShape[i] = shape;
   m_overlay.BlockHidden[i] = hidden;
+  m_overlay.BlockDrawn[i] = true;
 }
 
 void ResponsePlotBase::SetBlockParameter(int index, double frequency, double gain, double q, int filterCode) {

@@ -24,6 +24,10 @@ public:
   /// Response-curve object 0..11.
   virtual Plot& ResponseCurve(int index) = 0;
 
+  // Filter editing.
+  /// Marks a channel's total as changed on every plot that copies it.
+  virtual void MarkCurveOverlayDirty(int channel) = 0;
+
 protected:
   IEditorWindow() = default;
   IEditorWindow(const IEditorWindow&) = default;
