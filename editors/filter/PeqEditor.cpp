@@ -2,6 +2,7 @@
 
 #include "components/LMyFFTDrawHpLp6dB.h"
 #include "components/MainWindowState.h"
+#include "components/peq/PeqBandValues.h"
 #include "components/peq/TMyPEQType10.h"
 #include "dsp/Plot.h"
 #include "editors/filter/FilterTexts.h"
@@ -27,7 +28,8 @@ bool IsFreeQType(int type) { return type == 0 || type >= 7; }
 constexpr int kShelfMaxQIndex = 35;  // Q 3.0
 constexpr int kShelfStartQIndex = 10;  // Q 0.71
 
-double QAt(int index) { return double(QTable.at(std::size_t(index))); }
+/// The panel's own Q of a QIndex, the value its getter answers.
+double QAt(int index) { return PeqQOfIndex(index); }
 
 bool HasCurrentBand(const TMyPEQType10& panel) {
   return panel.GetNowIndex() >= 0 && panel.GetNowIndex() < panel.GetChannelNumber();

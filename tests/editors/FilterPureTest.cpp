@@ -150,3 +150,24 @@ TEST(PlotPointer, aDraggedBandLandsOnThePointersLevelWithinTwelveDecibels) {
 }
 
 }  // namespace
+
+#include "components/peq/TMyPEQType10.h"
+
+namespace {
+
+TEST(FilterCodes, everyBarPositionComesBackFromTheBandPanelAsItsCode) {
+  // A bar's position goes to the panel as Hz (a 32-bit float) or dB (a
+  // double) and comes back as the code the unit receives.
+  TMyPEQType10 panel;
+  panel.SetChannelNumber(9);
+  for (int p = 0; p <= 300; ++p) {
+    panel.SetFreqValue(0, float(IndexToFreq(p)));
+    ASSERT_EQ(FreqToIndex(panel.GetFreqValue(0)), p);
+  }
+  for (int p = 0; p <= 240; ++p) {
+    panel.SetGainValue(0, IndexToGain(p));
+    ASSERT_EQ(GainToIndex(panel.GetGainValue(0)), p);
+  }
+}
+
+}  // namespace
