@@ -88,7 +88,7 @@ void CrossoverEditor::tmHpLpCurveTimer() {
   if (edit.channel < 0 || edit.channel >= IEditorWindow::kResponseCurveCount) {
     return;
   }
-  BuildCrossoverCurve(edit.kind == 1, edit.slope, edit.frequency, kLowCutSection, edit.channel);
+  BuildFromControls(edit.kind == 1, edit.slope, edit.frequency, edit.channel);
   ShowCut(edit.channel, edit.kind == 1);
 }
 
@@ -112,7 +112,7 @@ void CrossoverEditor::SlopeChange(TObject* Sender, bool lowCut) {
   LUnitControl& unit = m_c.Window().UnitControl();
   OutputFilterRecord record = unit.GetOutputFilters(channel);
   if (record.mode != kFirOnlyMode) {
-    BuildCrossoverCurve(lowCut, slope, IndexToFreq(bar->Position()), kLowCutSection, channel);
+    BuildFromControls(lowCut, slope, IndexToFreq(bar->Position()), channel);
     ShowCut(channel, lowCut);
   }
   if (m_c.Window().State().RefreshingControls) {
@@ -127,6 +127,17 @@ void CrossoverEditor::SlopeChange(TObject* Sender, bool lowCut) {
     record.highCutSlope = std::uint8_t(slope);
     unit.SetLowPass(channel, record);
   }
+}
+
+void CrossoverEditor::BuildFromControls(bool lowCut, int slope, double frequency, int channel) {
+  BuildCrossoverCurve(lowCut, slope, frequency, kLowCutSection, channel);
+  if (FilterControls::IsInput(channel)) {
+    m_inputCutShown[std::size_t(channel)][lowCut ? 0 : 1] = true;
+  }
+}
+
+bool CrossoverEditor::IsCutMarkerLive(int channel, bool lowCut) const {
+  return !FilterControls::IsInput(channel) || m_inputCutShown.at(std::size_t(channel))[lowCut ? 0 : 1];
 }
 
 void CrossoverEditor::BuildCrossoverCurve(bool lowCut, int slope, double frequency, int base, int channel) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+
 #include "editors/filter/FilterControls.h"
 
 /// The low cut (high-pass) and high cut (low-pass) of every channel: the
@@ -33,6 +35,12 @@ public:
   void UpdateLowCutCurve(TControl* plot);
   void UpdateHighCutCurve(TControl* plot);
 
+  /// Whether the cut's marker on the channel's plot stands for a cut: an
+  /// output's always, an input's once its cut controls drew it (the
+  /// rebuild from the image draws an input's low cut from a record the
+  /// image does not keep).
+  bool IsCutMarkerLive(int channel, bool lowCut) const;
+
   /// The slope byte the channel's controls show: 0 while the bypass button
   /// is down, else the list's item index + 1; -1 without the controls.
   int ShownSlope(int channel, bool lowCut) const;
@@ -44,8 +52,12 @@ private:
   void ShowCut(int channel, bool lowCut);
   /// Sets a section flat at 32000 Hz, beyond the plot, and draws its marker.
   void FlattenBeyondPlot(int channel, int section, int markerKind);
+  /// Builds a cut from its controls' values and counts its marker live.
+  void BuildFromControls(bool lowCut, int slope, double frequency, int channel);
 
   FilterControls m_c;
+  /// Per input, low and high cut: drawn by the cut controls.
+  std::array<std::array<bool, 2>, 3> m_inputCutShown{};
 };
 
 /// Stems of a cut's controls.

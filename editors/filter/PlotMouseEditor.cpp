@@ -44,8 +44,11 @@ double PlotMouseEditor::MarkerGain(int channel, int marker) const {
 
 bool PlotMouseEditor::MarkerHit(const LMyFFTDrawHpLp6dB& plot, int channel, int marker, int x, int y,
                                 double scale) const {
-  return plot.IsBlockDrawn(marker) &&
-         PointerOf(plot).Hits(x, y, plot.GetBlockPos(marker), MarkerGain(channel, marker), scale);
+  const bool cut = marker == kLowCutMarker || marker == kHighCutMarker;
+  if (!plot.IsBlockDrawn(marker) || (cut && !m_crossover.IsCutMarkerLive(channel, marker == kLowCutMarker))) {
+    return false;
+  }
+  return PointerOf(plot).Hits(x, y, plot.GetBlockPos(marker), MarkerGain(channel, marker), scale);
 }
 
 void PlotMouseEditor::fftDrawInAMouseDown(TObject* Sender, TMouseButton Button, int X, int Y) {

@@ -417,3 +417,25 @@ TEST_F(FilterEditingWindow, firViewKeepsTheBandMarkersAtZeroAndEqViewShowsAnInpu
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(FilterEditingMouse, anInputsCutMarkerIsGrabbedOnlyOnceItsControlsDrewIt) {
+  auto& plot = PlotOf(0);
+  ASSERT_TRUE(plot.IsBlockDrawn(31));  // by the rebuild, from the image's zeros
+  const auto pressAtLowCut = [&] {
+    const QPoint at(XOfMarker(0, 31), YOfLevel(0, 0.0));
+    QTest::mousePress(&plot, Qt::LeftButton, {}, at);
+    const int grabbed = window->State().SelectedCurveMarker;
+    QTest::mouseRelease(&plot, Qt::LeftButton, {}, at);
+    return grabbed;
+  };
+  EXPECT_EQ(pressAtLowCut(), -1);
+  C<TAdvTrackBar>(QStringLiteral("isLowCutFreqInA")).SetPosition(60);
+  FireTimer("tmHpLpCurve");
+  EXPECT_EQ(pressAtLowCut(), 31);
+  C<TAdvTrackBar>(QStringLiteral("isLowCutFreqInA")).SetPosition(0);
+  FireTimer("tmHpLpCurve");
+}
+
+}  // namespace
