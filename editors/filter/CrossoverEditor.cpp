@@ -62,22 +62,26 @@ void CrossoverEditor::CutBarChange(TObject* Sender, bool lowCut) {
   }
   const float f = float(IndexToFreq(bar->Position()));
   box->SetText(FilterFrequencyText(f, !lowCut));
-  LUnitControl& unit = m_c.Window().UnitControl();
-  OutputFilterRecord record = unit.GetOutputFilters(channel);
-  if (record.mode != kFirOnlyMode) {
+  if (m_c.Window().UnitControl().GetOutputFilters(channel).mode != kFirOnlyMode) {
     m_c.Find<TTimer>(QStringLiteral("tmHpLpCurve"))->SetEnabled(true);
   }
   state.PendingCurveEdit.channel = channel;
   state.PendingCurveEdit.frequency = f;
   state.PendingCurveEdit.slope = slope;
   state.PendingCurveEdit.kind = lowCut ? 1 : 0;
+  StoreCut(channel, lowCut, bar->Position(), slope);
+}
+
+void CrossoverEditor::StoreCut(int channel, bool lowCut, int index, int slope) {
+  LUnitControl& unit = m_c.Window().UnitControl();
+  OutputFilterRecord record = unit.GetOutputFilters(channel);
   if (lowCut) {
+    record.lowCutIndex = std::uint16_t(index);
     record.lowCutSlope = std::uint8_t(slope);
-    record.lowCutIndex = std::uint16_t(bar->Position());
     unit.SetHighPass(channel, record);
   } else {
+    record.highCutIndex = std::uint16_t(index);
     record.highCutSlope = std::uint8_t(slope);
-    record.highCutIndex = std::uint16_t(bar->Position());
     unit.SetLowPass(channel, record);
   }
 }
@@ -109,23 +113,12 @@ void CrossoverEditor::SlopeChange(TObject* Sender, bool lowCut) {
   if (bar == nullptr || slope < 0) {
     return;
   }
-  LUnitControl& unit = m_c.Window().UnitControl();
-  OutputFilterRecord record = unit.GetOutputFilters(channel);
-  if (record.mode != kFirOnlyMode) {
+  if (m_c.Window().UnitControl().GetOutputFilters(channel).mode != kFirOnlyMode) {
     BuildFromControls(lowCut, slope, IndexToFreq(bar->Position()), channel);
     ShowCut(channel, lowCut);
   }
-  if (m_c.Window().State().RefreshingControls) {
-    return;
-  }
-  if (lowCut) {
-    record.lowCutIndex = std::uint16_t(bar->Position());
-    record.lowCutSlope = std::uint8_t(slope);
-    unit.SetHighPass(channel, record);
-  } else {
-    record.highCutIndex = std::uint16_t(bar->Position());
-    record.highCutSlope = std::uint8_t(slope);
-    unit.SetLowPass(channel, record);
+  if (!m_c.Window().State().RefreshingControls) {
+    StoreCut(channel, lowCut, bar->Position(), slope);
   }
 }
 

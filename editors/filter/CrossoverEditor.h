@@ -41,6 +41,10 @@ public:
   /// image does not keep).
   bool IsCutMarkerLive(int channel, bool lowCut) const;
 
+  /// Stores a cut's index and slope in the channel's filter record (for
+  /// its link group; an input's is sent only) and sends it.
+  void StoreCut(int channel, bool lowCut, int index, int slope);
+
   /// The slope byte the channel's controls show: 0 while the bypass button
   /// is down, else the list's item index + 1; -1 without the controls.
   int ShownSlope(int channel, bool lowCut) const;

@@ -160,65 +160,58 @@ void PeqEditor::DrawBandCurve(int channel, int band, double frequency, double ga
   }
 }
 
-void PeqEditor::isEqFreqInAChange(TObject* Sender) {
-  MainWindowState& state = m_c.Window().State();
+PeqEditor::BandBar PeqEditor::BandBarOf(TObject* Sender, const QString& boxStem) const {
   auto* bar = dynamic_cast<TAdvTrackBar*>(Sender);
-  if (state.RefreshingControls || bar == nullptr) {
-    return;
+  if (m_c.Window().State().RefreshingControls || bar == nullptr) {
+    return {};
   }
-  const int channel = bar->Tag();
-  auto* box = m_c.Find<TCurvyEdit>(QStringLiteral("cvdEqFreq"), channel);
-  if (box == nullptr || m_c.Panel(channel) == nullptr) {
-    return;
+  auto* box = m_c.Find<TCurvyEdit>(boxStem, bar->Tag());
+  TMyPEQType10* panel = m_c.Panel(bar->Tag());
+  if (box == nullptr || panel == nullptr) {
+    return {};
   }
-  const float f = float(IndexToFreq(bar->Position()));
-  box->SetText(FilterFrequencyText(f));
-  state.PendingCurveEdit.kind = 0;
-  state.PendingCurveEdit.channel = channel;
-  state.PendingCurveEdit.frequency = f;
+  return {bar, box, panel};
+}
+
+MainWindowState::CurveEdit& PeqEditor::ArmCurveTimer(int kind, int channel) {
+  MainWindowState::CurveEdit& edit = m_c.Window().State().PendingCurveEdit;
+  edit.kind = kind;
+  edit.channel = channel;
   m_c.Find<TTimer>(QStringLiteral("tmEqCurve"))->SetEnabled(true);
+  return edit;
+}
+
+void PeqEditor::isEqFreqInAChange(TObject* Sender) {
+  const BandBar b = BandBarOf(Sender, QStringLiteral("cvdEqFreq"));
+  if (b.bar == nullptr) {
+    return;
+  }
+  const float f = float(IndexToFreq(b.bar->Position()));
+  b.box->SetText(FilterFrequencyText(f));
+  ArmCurveTimer(0, b.bar->Tag()).frequency = f;
 }
 
 void PeqEditor::isEqBwInAChange(TObject* Sender) {
-  MainWindowState& state = m_c.Window().State();
-  auto* bar = dynamic_cast<TAdvTrackBar*>(Sender);
-  if (state.RefreshingControls || bar == nullptr) {
+  const BandBar b = BandBarOf(Sender, QStringLiteral("cvdEqBw"));
+  if (b.bar == nullptr) {
     return;
   }
-  const int channel = bar->Tag();
-  auto* box = m_c.Find<TCurvyEdit>(QStringLiteral("cvdEqBw"), channel);
-  TMyPEQType10* panel = m_c.Panel(channel);
-  if (box == nullptr || panel == nullptr) {
+  if (HasCurrentBand(*b.panel) && !IsFreeQType(b.panel->GetTypeValue(b.panel->GetNowIndex())) &&
+      b.bar->Position() > kShelfMaxQIndex) {
+    b.bar->SetPosition(kShelfMaxQIndex);  // runs this handler again
     return;
   }
-  if (HasCurrentBand(*panel) && !IsFreeQType(panel->GetTypeValue(panel->GetNowIndex())) &&
-      bar->Position() > kShelfMaxQIndex) {
-    bar->SetPosition(kShelfMaxQIndex);  // runs this handler again
-    return;
-  }
-  box->SetText(PeqQIndexText(bar->Position()));
-  state.PendingCurveEdit.kind = 1;
-  state.PendingCurveEdit.channel = channel;
-  state.PendingCurveEdit.q = float(bar->Position());
-  m_c.Find<TTimer>(QStringLiteral("tmEqCurve"))->SetEnabled(true);
+  b.box->SetText(PeqQIndexText(b.bar->Position()));
+  ArmCurveTimer(1, b.bar->Tag()).q = float(b.bar->Position());
 }
 
 void PeqEditor::isEqGainInAChange(TObject* Sender) {
-  MainWindowState& state = m_c.Window().State();
-  auto* bar = dynamic_cast<TAdvTrackBar*>(Sender);
-  if (state.RefreshingControls || bar == nullptr) {
+  const BandBar b = BandBarOf(Sender, QStringLiteral("cvdEqGain"));
+  if (b.bar == nullptr) {
     return;
   }
-  const int channel = bar->Tag();
-  auto* box = m_c.Find<TCurvyEdit>(QStringLiteral("cvdEqGain"), channel);
-  if (box == nullptr || m_c.Panel(channel) == nullptr) {
-    return;
-  }
-  box->SetText(PeqGainCodeText(bar->Position()));
-  state.PendingCurveEdit.kind = 2;
-  state.PendingCurveEdit.channel = channel;
-  state.PendingCurveEdit.gain = IndexToGain(bar->Position());
-  m_c.Find<TTimer>(QStringLiteral("tmEqCurve"))->SetEnabled(true);
+  b.box->SetText(PeqGainCodeText(b.bar->Position()));
+  ArmCurveTimer(2, b.bar->Tag()).gain = IndexToGain(b.bar->Position());
 }
 
 void PeqEditor::tmEqCurveTimer() {

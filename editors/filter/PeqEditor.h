@@ -2,8 +2,12 @@
 
 #include <functional>
 
+#include "components/MainWindowState.h"
 #include "editors/filter/FilterControls.h"
 #include "platform/widgets/InputTypes.h"
+
+class TAdvTrackBar;
+class TCurvyEdit;
 
 /// The equaliser bands of every channel on the main window: band selection,
 /// the band panel's change (Q rules, codes, curve, store and send for the
@@ -39,6 +43,17 @@ public:
   std::function<void(int channel)> ShowResetDialog;
 
 private:
+  /// A band track bar with its box and band panel; all null while the
+  /// window is refreshed or when one is missing.
+  struct BandBar {
+    TAdvTrackBar* bar = nullptr;
+    TCurvyEdit* box = nullptr;
+    TMyPEQType10* panel = nullptr;
+  };
+  BandBar BandBarOf(TObject* Sender, const QString& boxStem) const;
+  /// Records a track-bar edit's kind and channel and arms tmEqCurve; the
+  /// caller fills in the value.
+  MainWindowState::CurveEdit& ArmCurveTimer(int kind, int channel);
   /// Steps 2-4 of a band choice: band values on the bars, marker, fill,
   /// total and repaint.
   void ChooseBand(int channel, int band);

@@ -154,17 +154,7 @@ void PlotMouseEditor::DragCut(int channel, bool lowCut, double frequency) {
   edit.frequency = float(frequency);
   edit.slope = slope;
   edit.kind = lowCut ? 1 : 0;
-  LUnitControl& unit = m_c.Window().UnitControl();
-  OutputFilterRecord record = unit.GetOutputFilters(channel);
-  if (lowCut) {
-    record.lowCutIndex = std::uint16_t(bar->Position());
-    record.lowCutSlope = std::uint8_t(slope);
-    unit.SetHighPass(channel, record);
-  } else {
-    record.highCutIndex = std::uint16_t(bar->Position());
-    record.highCutSlope = std::uint8_t(slope);
-    unit.SetLowPass(channel, record);
-  }
+  m_crossover.StoreCut(channel, lowCut, bar->Position(), slope);
   // The cut now holds the editor's attention: no band stays chosen.
   TMyPEQType10* panel = m_c.Panel(channel);
   const int band = panel->GetNowIndex();

@@ -185,6 +185,7 @@ TEST_F(FilterEditingWindow, cutSlopesBuildTheirCurvesFromStandardSections) {
 TEST_F(FilterEditingWindow, firOnlyModeAndFirViewFlattenTheCuts) {
   auto* plot = &PlotOf(kOut1);
   Plot& curves = window->ResponseCurve(kOut1);
+  PickSlope(QStringLiteral("rzcLowCutSlopOut1"), 9);  // LR -24: second-order sections
   OutputFilterRecord record = window->UnitControl().GetOutputFilters(kOut1);
   const OutputFilterRecord saved = record;
   record.mode = 1;
