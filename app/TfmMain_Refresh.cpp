@@ -59,6 +59,25 @@ void ShowSlope(TRzComboBox* slope, TRzBmpButton* bypass, int code) {
   bypass->SetDown(false);
 }
 
+void ShowName(const ChannelControls& c, const LUnitControl& unit, int channel) {
+  const QString name = NameText(unit.GetChannelNameField(channel), kNameChars);
+  c.lbMatrixChName->SetCaption(name);
+  c.rzbMenu->SetHint(name);
+}
+
+/// Threshold, ratio, attack, release and knee of a compressor or limiter.
+template <class Record>
+void ShowDynamics(const Record& record, const BarAndBox& threshold, TUpDown* ratio, TCurvyEdit* ratioBox,
+                  const BarAndBox& attack, const BarAndBox& release, TUpDown* knee, TCurvyEdit* kneeBox) {
+  ShowThreshold(threshold, record.threshold);
+  ratio->SetPosition(record.ratio);
+  ratioBox->SetText(RatioText(ratio->Position(), false));
+  ShowTime(attack, record.attack, false);
+  ShowTime(release, record.release, false);
+  knee->SetPosition(record.knee);
+  kneeBox->SetText(KneeText(knee->Position()));
+}
+
 void ShowBands(TMyPEQType10* panel, const LUnitControl& unit, int channel) {
   panel->SetNowIndex(0);
   const int bands = channel < 3 ? UnitImage::kInputBands : UnitImage::kOutputBands;
@@ -157,9 +176,7 @@ void TfmMain::RefreshAllFromUnit() {
 void TfmMain::RefreshInput(int channel) {
   const LUnitControl& unit = *m_unitControl;
   const ChannelControls& c = m_live->channels[channel];
-  const QString name = NameText(unit.GetChannelNameField(channel), kNameChars);
-  c.lbMatrixChName->SetCaption(name);
-  c.rzbMenu->SetHint(name);
+  ShowName(c, unit, channel);
   ShowBands(c.peqPeq, unit, channel);
 
   const GateRecord gate = unit.GetGate(channel);
@@ -174,13 +191,8 @@ void TfmMain::RefreshInput(int channel) {
   }
 
   const CompressorRecord comp = unit.GetCompressor(channel);
-  ShowThreshold(c.compThreshold, comp.threshold);
-  c.udCompRatio->SetPosition(comp.ratio);
-  c.cvdCompRatio->SetText(RatioText(c.udCompRatio->Position(), false));
-  ShowTime(c.compAttack, comp.attack, false);
-  ShowTime(c.compRelease, comp.release, false);
-  c.udCompKnee->SetPosition(comp.knee);
-  c.cvdCompKnee->SetText(KneeText(c.udCompKnee->Position()));
+  ShowDynamics(comp, c.compThreshold, c.udCompRatio, c.cvdCompRatio, c.compAttack, c.compRelease, c.udCompKnee,
+               c.cvdCompKnee);
   c.compEqFreq.bar->SetPosition(comp.sideChainFreq);
   c.compEqFreq.box->SetText(FrequencyText(IndexToFreq(comp.sideChainFreq)));
   c.compEqType.bar->SetPosition(comp.sideChainType);
@@ -203,9 +215,7 @@ void TfmMain::RefreshInput(int channel) {
 void TfmMain::RefreshOutput(int channel) {
   const LUnitControl& unit = *m_unitControl;
   const ChannelControls& c = m_live->channels[channel];
-  const QString name = NameText(unit.GetChannelNameField(channel), kNameChars);
-  c.lbMatrixChName->SetCaption(name);
-  c.rzbMenu->SetHint(name);
+  ShowName(c, unit, channel);
   const unsigned routing = unit.GetRoutingMask(channel);
   for (int input = 0; input < 3; ++input) {
     c.rzbMatrix[input]->SetDown((routing >> input) & 1u);
@@ -238,14 +248,8 @@ void TfmMain::RefreshOutput(int channel) {
   ShowSlope(c.rzcHighCutSlop, c.rzbHighCutBypass, filters.highCutSlope);
   ShowBands(c.peqPeq, unit, channel);
 
-  const LimiterRecord limiter = unit.GetLimiter(channel);
-  ShowThreshold(c.limitThreshold, limiter.threshold);
-  c.udLimitRatio->SetPosition(limiter.ratio);
-  c.cvdLimitRatio->SetText(RatioText(c.udLimitRatio->Position(), false));
-  ShowTime(c.limitAttack, limiter.attack, false);
-  ShowTime(c.limitRelease, limiter.release, false);
-  c.udLimitKnee->SetPosition(limiter.knee);
-  c.cvdLimitKnee->SetText(KneeText(c.udLimitKnee->Position()));
+  ShowDynamics(unit.GetLimiter(channel), c.limitThreshold, c.udLimitRatio, c.cvdLimitRatio, c.limitAttack,
+               c.limitRelease, c.udLimitKnee, c.cvdLimitKnee);
   if (channel == 3 && !m_state.StartingUp) {
     RefreshLimiterPanel(3);
   }
