@@ -217,6 +217,13 @@ TEST_F(MainWindowRefresh, craftedImageShowsOnEveryControlAndNothingIsSent) {
   EXPECT_EQ(window->State().FirTaps[8], 1024);
   EXPECT_EQ(window->State().CurveOverlayMasks[0] & 0x1FF, 0x7u) << "every input marked on an input plot";
 
+
+  // From the Gain page a refresh stays there.
+  window->RefreshAllFromUnit();
+  EXPECT_EQ(window->State().CurrentPage, MainWindowState::kPageGain);
+  EXPECT_TRUE(Get<TControl>("rzgParamGain").Visible());
+  EXPECT_FALSE(Get<TControl>("rzgParamMatrix").Visible());
+  EXPECT_EQ(serial->frames.size(), sentBefore);
   window->Session().CloseAllTransports();
 }
 

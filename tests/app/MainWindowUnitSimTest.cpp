@@ -6,6 +6,7 @@
 #include "link/LinkTransportFactory.h"
 #include "link/ProcessState.h"
 #include "platform/widgets/TLabel.h"
+#include "protocol/CM_MCS_CMD.h"
 #include "protocol/CommandCodes.h"
 #include "protocol/UnitImage.h"
 #include "tests/app/LiveWindowFixture.h"
@@ -130,6 +131,30 @@ TEST_F(MainWindowUnitSim, adminLockWaitsASecondThenPromptsAndReadsNothing) {
   EXPECT_EQ(window.unlockPrompts, 0);
   ASSERT_TRUE(ProcessEventsUntil([&] { return window.unlockPrompts == 1; }, 5s));
   EXPECT_EQ(sim->ReceivedCount(CMD_READ_PRESET_DIRECTORY), 0u);
+}
+
+TEST_F(MainWindowUnitSim, anAcknowledgementBeforeTheSecondIsOutCancelsThePrompt) {
+  sim->ModifyState([](SimUnitState& state) { state.lock.adminLockSet = true; });
+  Connect();
+  ASSERT_TRUE(ProcessEventsUntil([&] { return window.Session().GetProcessState() == PROCESS_UNLOCK_PROMPT; }, 10s));
+  window.SendCommand(CM_MCS_CMD(window.GetUnitId(), CMD_KEEP_ALIVE), false, 1);
+  ASSERT_TRUE(ProcessEventsUntil([&] { return window.Session().GetProcessState() == PROCESS_IDLE; }, 5s));
+  ASSERT_TRUE(ProcessEventsUntil([&] { return !Get<TTimer>("tmUnlockPrompt").Enabled(); }, 5s));
+  EXPECT_EQ(window.unlockPrompts, 0);
+}
+
+TEST_F(MainWindowUnitSim, bothLocksLockTheMenusAtOnceAndThenPrompt) {
+  sim->ModifyState([](SimUnitState& state) {
+    state.lock.adminLockSet = true;
+    state.lock.userLockSet = true;
+    state.lock.permissions = {0x20, 0x00, 0x00};
+  });
+  Connect();
+  ASSERT_TRUE(ProcessEventsUntil([&] { return window.Session().GetProcessState() == PROCESS_UNLOCK_PROMPT; }, 10s));
+  EXPECT_FALSE(window.Form().MainMenu.Find(QStringLiteral("Save"))->Enabled);
+  EXPECT_EQ(window.State().PanelLockPermissions[0], 0x20);
+  EXPECT_TRUE(Get<TControl>("rzbMenuMatrix").Enabled()) << "the pages follow only after the read-out";
+  ASSERT_TRUE(ProcessEventsUntil([&] { return window.unlockPrompts == 1; }, 5s));
 }
 
 TEST_F(MainWindowUnitSim, userLockLocksTheMenusAtOnceAndThePagesAfterTheReadOut) {
