@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QCoreApplication>
 
+#include "app/ChannelControls.h"
 #include "app/build/ControlFactory.h"
 #include "app/build/MainWindowBuilder.h"
 #include "components/LMyFFTDrawHpLp6dB.h"

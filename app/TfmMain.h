@@ -21,6 +21,7 @@ class FilterEditing;
 class HidSystem;
 class ILinkTransportFactory;
 class LUnitControl;
+struct LiveControls;
 class LUnitSession;
 class UsbHidGlue;
 
@@ -127,14 +128,14 @@ public:
   void SetAddressControlsEnabled(bool enabled) override;
   std::uint32_t SelectedUnitAddress() const override { return m_state.SelectedUnitAddress; }
   void ShowOfflineCaption() override;
-  void RefreshAllFromUnit() override {}
+  void RefreshAllFromUnit() override;
   void StartLevelPoll() override;
-  void StopLiveDisplay() override {}
-  void ShowLevels(std::span<const std::uint8_t>) override {}
-  void SetUserLockState(int) override {}
-  void SetPanelLockPermissions(int, int, int) override {}
-  void SetMenusLocked(bool) override {}
-  void StartUnlockPrompt() override {}
+  void StopLiveDisplay() override;
+  void ShowLevels(std::span<const std::uint8_t> payload) override;
+  void SetUserLockState(int userLockState) override;
+  void SetPanelLockPermissions(int inputs, int outputs, int presets) override;
+  void SetMenusLocked(bool locked) override;
+  void StartUnlockPrompt() override;
   void SetPasswordVerdict(int) override {}
   void RescanHidDevices() override;
   void RestoreWorkingFolder() override;
@@ -158,6 +159,24 @@ public:
   void UpdateCompressorEqCurve();
   void RefreshGainSummaryCurves();
   void RefreshChannelOverlayCurves(int channel);
+  // Refresh, live display and lock (TfmMain_Refresh.cpp, TfmMain_PeqSelection.cpp,
+  // TfmMain_Meters.cpp, TfmMain_Lock.cpp).
+  /// Every meter and lamp to 0, the DSP load to 0.0 % in white; offline after
+  /// start-up also the panel lock cleared and the menus unlocked.
+  void ResetLiveDisplay();
+  /// No equaliser band selected on any channel.
+  void ClearPeqBandSelection();
+  /// Band 1 selected on every channel, its values on the band controls.
+  void SelectFirstPeqBand();
+  /// Enables or disables pages and controls by the panel-lock permission
+  /// bytes, only while the access lock restricts the editor.
+  void ApplyPanelLock();
+  void tmInLevelDetTimer(TObject* Sender);
+  void tmMipsFlashTimer(TObject* Sender);
+  void tmPresetLoadCountTimer(TObject* Sender);
+  void UnlockPromptTimer(TObject* Sender);
+  /// Shows the unlock password dialog modally.
+  virtual void ShowUnlockDialog() {}
 
   /// The text tables, loaded from the program's resources at construction.
   LanguageTable moEnglish;
@@ -169,10 +188,6 @@ protected:
 private:
   void BindHandlers();
   void SharePagePictures();
-  /// Steps of the live display, the refresh and the curve overlays, called
-  /// where start-up and the page switch need them; empty until those land.
-  void ResetLiveDisplay() {}
-  void ClearPeqBandSelection() {}
   /// The equaliser reset confirmation; empty until its dialog lands.
   void ShowPeqResetDialog(int) {}
   void BindFilterEditing();
@@ -182,6 +197,25 @@ private:
   void BuildHostBroadcastList() {}
   void BindOverviewHandlers();
   void BindMenuHandlers();
+  // Refresh and live display: the bound controls, the channel steps and the
+  // steps other areas fill (curves, output mode view, dynamics pages, delay
+  // unit and delay lines, dialog mirrors), empty until those land.
+  void BindLiveDisplay();
+  void RefreshInput(int channel);
+  void RefreshOutput(int channel);
+  void RefreshChannelTail(int channel);
+  void RefreshOutputModeControls(int) {}
+  void RefreshGatePanel(int) {}
+  void RefreshCompressorPanel(int) {}
+  void RefreshLimiterPanel(int) {}
+  void rzbUnit0Click(TObject*) {}
+  void UpdateDelayLine(int) {}
+  void ShowChannelLinks(int, unsigned) {}
+  void UpdateMainChannelButtons() {}
+  void UpdateMainLinkCaptions() {}
+  void SetDanteAvailable(int) {}
+  void ShowSourceTypeLabel(int, int, int) {}
+  void SetSignalMode(int) {}
   template <class T>
   T* Named(const QString& name) const {
     return m_registry.Find<T>(name);
@@ -196,6 +230,7 @@ private:
   std::array<std::unique_ptr<Plot>, IEditorWindow::kResponseCurveCount> m_responseCurves;
   std::unique_ptr<FilterEditing> m_filterEditing;
   bool m_probeAnswered = false;
+  std::unique_ptr<LiveControls> m_live;
 };
 
 /// The main window while it exists, else null.

@@ -52,7 +52,7 @@ struct MainWindowState {
   std::array<int, kChannels> FirTaps{};
   int FirTapsInUse = 0;
   /// Last DSP idle count and the load alarm's hold count.
-  int DspIdleCount = 0;
+  std::uint32_t DspIdleCount = 0;
   int DspFlashHold = 0;
   /// 0 automatic, 1 manual network address setting.
   int ManualIpSetting = 0;
@@ -81,4 +81,10 @@ struct MainWindowState {
     bool operator==(const MousePosition&) const = default;
   };
   MousePosition LastPlotMousePosition;
+  // Lock state (the main window's lock status side). The lock dialogs read
+  // and write these: the permission bytes of the panel lock (byte 0 inputs,
+  // 1 outputs, 2 presets) and each setup dialog's copy of the user-lock byte.
+  std::array<std::uint8_t, 3> PanelLockPermissions{};
+  std::uint8_t PanelLockSetupUserLockState = 0;
+  std::uint8_t LockSetupUserLockState = 0;
 };

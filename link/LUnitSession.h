@@ -147,6 +147,9 @@ private:
   void HandleHelloReply();
   void CheckUnitIdentity(std::span<const std::uint8_t> payload);
   void HandleLockStatusReply(std::span<const std::uint8_t> payload);
+  /// A handshake that cannot go on: goodbye, no keep-alive, and the link
+  /// is closed 300 ms later (offline, the search dialog told).
+  void FailHandshake();
   void HandleLevelsReply(std::span<const std::uint8_t> payload);
   void HandleTransferModeReply(std::span<const std::uint8_t> payload);
   void HandlePassSubmitReply(std::span<const std::uint8_t> payload);

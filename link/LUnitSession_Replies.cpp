@@ -10,6 +10,7 @@
 #include "protocol/CM_MCS_CMD.h"
 #include "protocol/CommandCodes.h"
 #include "protocol/LCmd.h"
+#include "protocol/LevelReport.h"
 #include "protocol/LUnitControl.h"
 #include "protocol/commands/UnitCommands.h"
 
@@ -254,9 +255,19 @@ void LUnitSession::CheckUnitIdentity(std::span<const std::uint8_t> payload) {
   Send(m_unitId, CMD_LOCK_STATUS, true);
 }
 
+void LUnitSession::FailHandshake() {
+  Send(m_unitId, CMD_GOODBYE, true);
+  SetKeepAliveSuppressed(true);
+  m_unitOnline = false;
+  StartDisconnectTimer();
+}
+
 void LUnitSession::HandleLockStatusReply(std::span<const std::uint8_t> payload) {
   if (payload.size() < kLockStatusSize) {
+    // Without the lock state the read-out cannot go on: the handshake has
+    // failed, and the link is given up as after a wrong identity.
     LogShortReply(CMD_LOCK_STATUS, payload.size());
+    FailHandshake();
     return;
   }
   m_accessLockState = payload[5];
@@ -287,7 +298,11 @@ void LUnitSession::HandlePassSubmitReply(std::span<const std::uint8_t> payload) 
 }
 
 void LUnitSession::HandleLevelsReply(std::span<const std::uint8_t> payload) {
-  m_window.ShowLevels(payload);
+  if (payload.size() < LevelReport::kSize) {
+    LogShortReply(CMD_LEVELS, payload.size());
+  } else {
+    m_window.ShowLevels(payload);
+  }
   if (m_bulkMode == BULK_SETTING_FILE && m_window.ProgressPosition() > kSettingFileEndPosition) {
     m_bulkMode = BULK_NONE;
     Send(m_unitId, CMD_KEEP_ALIVE, false);

@@ -118,6 +118,10 @@ QString FrequencyText(double hz) {
   return hz >= 1000.0 ? FormatC("%4.2fKHz", hz * 0.001) : FormatC(" %4.1fHz", hz);
 }
 
+QString CutFrequencyText(double hz) {
+  return hz >= 1000.0 ? FormatC("%4.2fKHz", hz * 0.001) : FormatC("%4.1fHz", hz);
+}
+
 QString DelayText(int samples, int unit) {
   const double metres = samples * kSpeedOfSound / kSamplesPerMs * 0.001;
   switch (unit) {

@@ -45,6 +45,9 @@ int DelayToSamples(double value, int unit);
 QString GainCodeText(int position);
 /// " %4.1fHz" below 1 kHz, else "%4.2fKHz".
 QString FrequencyText(double hz);
+/// "%4.1fHz" below 1 kHz, else "%4.2fKHz": the crossover and band boxes,
+/// without the leading blank.
+QString CutFrequencyText(double hz);
 /// Delay of `samples` in the display unit: "%4.3fms", "%4.3fm" or "%4.3fft";
 /// empty for an unknown unit.
 QString DelayText(int samples, int unit);

@@ -4,10 +4,7 @@
 #include "protocol/ParameterScales.h"
 
 QString FilterFrequencyText(double hz, bool blankBelowKilo) {
-  if (hz >= 1000.0) {
-    return FormatC("%4.2fKHz", hz * 0.001);
-  }
-  return FormatC(blankBelowKilo ? " %4.1fHz" : "%4.1fHz", hz);
+  return blankBelowKilo ? FrequencyText(hz) : CutFrequencyText(hz);
 }
 
 QString PeqGainCodeText(int code) {

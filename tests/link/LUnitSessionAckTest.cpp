@@ -131,6 +131,20 @@ TEST_F(SessionFixture, LevelsReply_endsASettingFileOnlyPastPositionTen) {
   EXPECT_TRUE(window.Has("CloseProgress"));
 }
 
+TEST_F(SessionFixture, LevelsReply_cutShortShowsNothingButStillEndsASettingFile) {
+  OpenSerial();
+  session.SetBulkMode(BULK_SETTING_FILE);
+  window.position = 11;
+  const std::size_t before = SentCount();
+
+  Reply(CMD_LEVELS, std::vector<std::uint8_t>(41, 0));
+
+  EXPECT_EQ(window.Count("Levels"), 0);
+  EXPECT_EQ(window.With("Traffic").size(), 1u);
+  EXPECT_EQ(session.GetBulkMode(), BULK_NONE);
+  EXPECT_EQ(SentSince(serial, before), (std::vector<std::string>{"12"}));
+}
+
 TEST_F(SessionFixture, TransferModeReply_endsABulkTransferOnlyWhileOneRuns) {
   OpenSerial();
   window.max = 300;

@@ -317,3 +317,23 @@ TEST_F(SessionFixture, Disconnect_afterAFailedProbeOnlyClosesTheTransport) {
 }
 
 }  // namespace
+
+TEST_F(SessionFixture, LockStatusReply_cutShortFailsTheHandshakeAndGoesOffline) {
+  OpenSerial();
+  Reply(CMD_HELLO);
+  Reply(CMD_IDENTITY, Bytes("KRV-71 V010"));
+  const std::size_t before = SentCount();
+  window.calls.clear();
+
+  Reply(CMD_LOCK_STATUS, std::vector<std::uint8_t>(9, 0));
+
+  EXPECT_EQ(SentSince(serial, before), (std::vector<std::string>{"11"})) << "a goodbye, no directory read";
+  EXPECT_TRUE(serial->keepAliveSuppressed);
+  EXPECT_EQ(window.With("Traffic").size(), 1u);
+  EXPECT_FALSE(window.Has("UserLock 0"));
+  ASSERT_TRUE(ProcessEventsUntil([&] { return serial->closed; }, 2s));
+  EXPECT_FALSE(session.HasAnyTransport());
+  EXPECT_FALSE(session.IsUnitLinked());
+  EXPECT_TRUE(window.Has("LinkBroken"));
+  EXPECT_TRUE(window.Has("StopLive"));
+}

@@ -132,7 +132,7 @@ TEST_F(ReadOutTest, ShortReplies_areIgnoredWithOneTrafficLineEach) {
       {CMD_READ_PRESET_NAME, std::vector<std::uint8_t>(14, 1)},
       {CMD_READ_FIR_BLOCK, {0, 0}},
       {CMD_SELECT_PRESET, std::vector<std::uint8_t>(50, 0)},
-      {CMD_LOCK_STATUS, std::vector<std::uint8_t>(9, 0)},
+      {CMD_LEVELS, std::vector<std::uint8_t>(41, 0)},
       {CMD_PASS_SUBMIT, {0}},
       {CMD_TRANSFER_MODE, {}},
   };
