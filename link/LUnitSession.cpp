@@ -6,6 +6,7 @@
 
 #include "link/ILinkTransportFactory.h"
 #include "link/ILinkWindow.h"
+#include "link/IPresetExchange.h"
 #include "link/ProcessState.h"
 #include "protocol/CM_MCS_CMD.h"
 #include "protocol/CommandCodes.h"
@@ -190,8 +191,12 @@ void LUnitSession::Disconnect() {
   // An exchange cut off by the disconnect must not continue on the next
   // link, and its progress window must not stay open.
   m_bulkMode = BULK_NONE;
+  m_firReadPreset = 0;
   m_processShowTimer.SetEnabled(false);
   m_window.CloseProgress();
+  if (m_exchange) {
+    m_exchange->EndExchange();
+  }
 }
 
 void LUnitSession::CloseAllTransports() {
