@@ -11,6 +11,7 @@
 #include "dsp/Plot.h"
 #include "editors/IEditorWindow.h"
 #include "link/ILinkWindow.h"
+#include "link/IPresetWindow.h"
 #include "link/IUsbStatusView.h"
 #include "platform/widgets/ControlRegistry.h"
 #include "platform/widgets/TForm.h"
@@ -19,6 +20,7 @@
 
 class HidSystem;
 class ILinkTransportFactory;
+class LPresetExchange;
 class LUnitControl;
 class LUnitSession;
 class UsbHidGlue;
@@ -33,7 +35,8 @@ class TfmMain : public TForm,
                 public ILinkWindow,
                 public IUsbStatusView,
                 public IEditorWindow,
-                public IDialogHost {
+                public IDialogHost,
+                public IPresetWindow {
 public:
   /// The factory must outlive the window; `hid` may be null (no USB link).
   TfmMain(ILinkTransportFactory& factory, std::shared_ptr<HidSystem> hid, QWidget* parent = nullptr);
@@ -139,6 +142,29 @@ public:
   void RestoreWorkingFolder() override;
   void AddTrafficLine(const QString&) override {}
 
+  // Presets and files (TfmMain_Presets.cpp).
+  LPresetExchange& PresetExchange() { return *m_presetExchange; }
+  /// Called by the preset name dialog: store-list row 0-29, 14 characters.
+  void StorePreset(int row, const QByteArray& name);
+  /// Called by the preset name dialog: recall-list row 0-30.
+  void RecallPreset(int row);
+  void UploadAllPresets();
+  void DownloadUnitFile();
+  void SaveSettingFile();
+  void OpenSettingFile();
+  /// The file menu's Open, Save, Upload and Download entries.
+  void OpenClick(TObject* Sender);
+  void SaveClick(TObject* Sender);
+  void UploadClick(TObject* Sender);
+  void DownloadClick(TObject* Sender);
+  void SetRefreshingControls(bool refreshing) { m_state.RefreshingControls = refreshing; }
+  // IPresetWindow.
+  std::optional<QString> ChoosePresetFile(PresetFileKind kind, bool save) override;
+  /// Empty until the progress window exists, as the other progress calls.
+  void ShowProgressModeless() override {}
+  void SetMainWindowEnabled(bool enabled) override;
+  void ShowPresetLabels(const QString& number, const QByteArray& name) override;
+
   // IUsbStatusView.
   QString StatusText() const override;
   void SetStatusText(const QString& text) override;
@@ -158,7 +184,7 @@ private:
   /// Steps of the live display, the refresh and the curve overlays, called
   /// where start-up and the page switch need them; empty until those land.
   void ResetLiveDisplay() {}
-  void ClearPeqBandSelection() {}
+  void ClearPeqBandSelection() override {}
   void RefreshGainSummaryCurves() {}
   void RefreshChannelOverlayCurves(int) {}
   void CopyFirDesignSettings(int) {}
@@ -167,6 +193,7 @@ private:
   void BuildHostBroadcastList() {}
   void BindOverviewHandlers();
   void BindMenuHandlers();
+  void BindPresetHandlers();
   template <class T>
   T* Named(const QString& name) const {
     return m_registry.Find<T>(name);
@@ -178,6 +205,7 @@ private:
   std::unique_ptr<LUnitControl> m_unitControl;
   std::unique_ptr<LUnitSession> m_session;
   std::unique_ptr<UsbHidGlue> m_glue;
+  std::unique_ptr<LPresetExchange> m_presetExchange;  ///< presets and files
   std::array<std::unique_ptr<Plot>, IEditorWindow::kResponseCurveCount> m_responseCurves;
   bool m_probeAnswered = false;
 };
