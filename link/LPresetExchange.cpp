@@ -1,9 +1,9 @@
 #include "link/LPresetExchange.h"
 
-#include <functional>
-#include <utility>
+#include <algorithm>
 
 #include "link/ILinkWindow.h"
+#include "link/OneShotTimer.h"
 #include "link/LUnitSession.h"
 #include "link/ProcessState.h"
 #include "platform/ReadWholeFile.h"
@@ -22,11 +22,6 @@ constexpr int kStoreProgressMax = 2;
 constexpr int kRecallProgressMax = 300;
 constexpr int kLoggedBytes = 3;
 
-void MakeOneShot(TTimer& timer, int milliseconds, std::function<void()> handler) {
-  timer.SetEnabled(false);
-  timer.SetInterval(milliseconds);
-  timer.OnTimer = [handler = std::move(handler)](TObject*) { handler(); };
-}
 
 }  // namespace
 

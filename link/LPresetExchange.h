@@ -50,8 +50,6 @@ public:
   void OpenSettingFile();
   /// Whether an upload or download is under way.
   bool IsTransferRunning() const { return m_phase != Phase::Idle; }
-  /// `DownloadPreset`: the record being downloaded (1 to 30).
-  int DownloadPreset() const { return m_downloadPreset; }
 
   // IPresetExchange.
   void HandleEepromReply(std::span<const std::uint8_t> payload) override;
@@ -108,7 +106,7 @@ private:
   std::array<std::vector<std::uint8_t>, LUnitControl::kPresetCount> m_uploadFirSections;
   /// The unit file being downloaded, read and checked whole.
   std::optional<StagedUnitFile> m_unitFile;
-  int m_downloadPreset = 1;
+  int m_downloadPreset = 1;  ///< `DownloadPreset`: the record being downloaded (1 to 30)
 
   TTimer m_presetLoadCountTimer;  ///< `tmPresetLoadCount`
   TTimer m_uploadTimer;           ///< `tmUpload`

@@ -6,6 +6,7 @@
 
 #include "link/ILinkTransportFactory.h"
 #include "link/ILinkWindow.h"
+#include "link/OneShotTimer.h"
 #include "link/IPresetExchange.h"
 #include "link/ProcessState.h"
 #include "protocol/CM_MCS_CMD.h"
@@ -20,13 +21,6 @@ constexpr int kDisconnectMs = 300;
 constexpr int kProbeRetries = 3;
 constexpr int kLocalProbeTimeoutMs = 100;
 constexpr int kNetworkProbeTimeoutMs = 4000;
-
-/// A timer that waits until started; its handler stops it first.
-void MakeOneShot(TTimer& timer, int milliseconds, std::function<void()> handler) {
-  timer.SetEnabled(false);
-  timer.SetInterval(milliseconds);
-  timer.OnTimer = [handler = std::move(handler)](TObject*) { handler(); };
-}
 
 }  // namespace
 

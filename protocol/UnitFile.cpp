@@ -120,6 +120,11 @@ LCmd DownloadSegment(const StagedUnitFile& file, int unitId, int k, int segment)
 
 UnitFileFirPhase BuildUnitFileFirPhase(const StagedUnitFile& file, int unitId) {
   UnitFileFirPhase phase;
+  // Enough for 30 presets whose every channel is full: the queue never moves.
+  constexpr std::size_t kMostBlocksPerPreset = FirBlockMap::kInputCount * ((FirBlockMap::kInputTaps + 11) / 12) +
+                                               (FirBlockMap::kChannelCount - FirBlockMap::kInputCount) *
+                                                   ((FirBlockMap::kOutputTaps + 11) / 12);
+  phase.commands.reserve(UnitFile::kRecordCount * kMostBlocksPerPreset);
   FirCoefficientStore scratch;
   for (int k = 0; k < UnitFile::kRecordCount; ++k) {
     const int preset = k + 1;

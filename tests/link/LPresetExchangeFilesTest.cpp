@@ -32,6 +32,21 @@ void PutWord(QByteArray& bytes, std::size_t offset, std::uint32_t word) {
   }
 }
 
+/// A file of a refusal table: the good file damaged, or (no damage) the
+/// path as it stands.
+struct FileCase {
+  const char* name;
+  std::function<QByteArray(QByteArray)> damage;
+  QString path;
+};
+
+std::function<QByteArray(QByteArray)> Cut(qsizetype size) {
+  return [size](QByteArray bytes) {
+    bytes.resize(size);
+    return bytes;
+  };
+}
+
 std::size_t FirWord(int channel, int k) {
   return SettingFile::kFirOffset + 4 * static_cast<std::size_t>(FirBlockMap::ChannelStart(channel) + k);
 }
@@ -69,16 +84,10 @@ TEST_F(PresetFilesTest, OpenSettingFile_refusedFilesChangeNothing) {
   ASSERT_TRUE(WriteFile(Path("unit.unt"), QByteArray(1504877, 'd')));
   ASSERT_TRUE(QDir(folder.path()).mkdir("folder.prs"));
   ASSERT_EQ(mkfifo(Path("fifo.prs").toLocal8Bit().constData(), 0600), 0);
-  struct Case {
-    const char* name;
-    std::function<QByteArray(QByteArray)> damage;  ///< null: the path as it is
-    QString path;
-  };
-  const auto cut = [](qsizetype size) { return [size](QByteArray b) { b.resize(size); return b; }; };
-  const Case cases[] = {
-      {"empty", cut(0), Path("bad.prs")},
-      {"50,173 bytes", cut(50173), Path("bad.prs")},
-      {"50,175 bytes", cut(50175), Path("bad.prs")},
+  const FileCase cases[] = {
+      {"empty", Cut(0), Path("bad.prs")},
+      {"50,173 bytes", Cut(50173), Path("bad.prs")},
+      {"50,175 bytes", Cut(50175), Path("bad.prs")},
       {"header off by one", [](QByteArray b) { b[15] = '#'; return b; }, Path("bad.prs")},
       {"input taps 2049", [](QByteArray b) { b[108] = 0x01; b[109] = 0x08; return b; }, Path("bad.prs")},
       {"type-4 output taps 1025", [](QByteArray b) { b[434] = 0x01; b[435] = 0x04; return b; }, Path("bad.prs")},
@@ -90,7 +99,7 @@ TEST_F(PresetFilesTest, OpenSettingFile_refusedFilesChangeNothing) {
   ConnectTo(*sim);
   const UnitImage image = unit.Image();
   const FirCoefficientStore fir = session.FirCoefficients();
-  for (const Case& c : cases) {
+  for (const FileCase& c : cases) {
     SCOPED_TRACE(c.name);
     if (c.damage) ASSERT_TRUE(WriteFile(c.path, c.damage(setting)));
     sim->ClearReceivedFrames();
@@ -176,24 +185,18 @@ TEST_F(PresetFilesTest, DownloadUnitFile_refusedFilesSendNothing) {
     good[r + 50160] = 0x0A;
   }
   ASSERT_TRUE(QDir(folder.path()).mkdir("folder.unt"));
-  struct Case {
-    const char* name;
-    std::function<QByteArray(QByteArray)> damage;
-    QString path;
-  };
-  const auto cut = [](qsizetype size) { return [size](QByteArray b) { b.resize(size); return b; }; };
-  const Case cases[] = {
-      {"30,256 bytes", cut(30256), Path("bad.unt")},
-      {"30,257 bytes", cut(30257), Path("bad.unt")},
-      {"1,504,876 bytes", cut(1504876), Path("bad.unt")},
-      {"1,504,878 bytes", cut(1504878), Path("bad.unt")},
+  const FileCase cases[] = {
+      {"30,256 bytes", Cut(30256), Path("bad.unt")},
+      {"30,257 bytes", Cut(30257), Path("bad.unt")},
+      {"1,504,876 bytes", Cut(1504876), Path("bad.unt")},
+      {"1,504,878 bytes", Cut(1504878), Path("bad.unt")},
       {"header off", [](QByteArray b) { b[3] = 'X'; return b; }, Path("bad.unt")},
       {"used record numbered d", [](QByteArray b) { b[47 + 50161 * 2 + 1] = char(0xFF); return b; }, Path("bad.unt")},
       {"a directory", nullptr, Path("folder.unt")},
       {"vanished", nullptr, Path("gone.unt")},
   };
   ConnectTo(*sim);
-  for (const Case& c : cases) {
+  for (const FileCase& c : cases) {
     SCOPED_TRACE(c.name);
     if (c.damage) ASSERT_TRUE(WriteFile(c.path, c.damage(good)));
     sim->ClearReceivedFrames();
