@@ -16,6 +16,7 @@
 #include "protocol/SettingFile.h"
 #include "protocol/UnitFile.h"
 #include "tests/link/PresetExchangeFixture.h"
+#include "tests/protocol/ImageFirSettings.h"
 #include "tests/support/FileSizeLimit.h"
 
 namespace {
@@ -63,11 +64,8 @@ protected:
     for (int k = 0; k < 40; ++k) {
       fir.SetWord(FirBlockMap::ChannelStart(4) + k, std::bit_cast<std::uint32_t>(-0.02f * static_cast<float>(k + 1)));
     }
-    image.SetWord(UnitImage::ChannelRecord(0) + UnitImage::kInFirTaps, 100);
-    auto filter = image.ReadRecord<OutputFilterRecord>(UnitImage::ChannelRecord(4) + UnitImage::kOutFilter);
-    filter.fir.firType = 4;
-    filter.fir.taps = 40;
-    image.WriteRecord(UnitImage::ChannelRecord(4) + UnitImage::kOutFilter, filter);
+    SetInputTaps(image, 0, 100);
+    SetOutputFir(image, 4, 4, 40);
     image.SetText(UnitImage::kPresetName, QByteArray("\x00\x0D\x0A\xFF" "Odd", 7), 14);
     setting = ToBytes(EncodeSettingFile(image, fir));
   }

@@ -15,22 +15,11 @@
 #include "protocol/SettingFile.h"
 #include "protocol/UnitImage.h"
 #include "protocol/UnitRecords.h"
+#include "tests/protocol/ImageFirSettings.h"
 
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
-
-void SetOutputFir(UnitImage& image, int channel, int type, int taps) {
-  const std::size_t at = UnitImage::ChannelRecord(channel) + UnitImage::kOutFilter;
-  auto filter = image.ReadRecord<OutputFilterRecord>(at);
-  filter.fir.firType = static_cast<std::uint8_t>(type);
-  filter.fir.taps = static_cast<std::uint16_t>(taps);
-  image.WriteRecord(at, filter);
-}
-
-void SetInputTaps(UnitImage& image, int input, int taps) {
-  image.SetWord(UnitImage::ChannelRecord(input) + UnitImage::kInFirTaps, static_cast<unsigned>(taps));
-}
 
 void PutWord(Bytes& bytes, std::size_t offset, std::uint32_t word) {
   for (int i = 0; i < 4; ++i) {

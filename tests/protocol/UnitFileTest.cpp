@@ -17,6 +17,7 @@
 #include "protocol/UnitFile.h"
 #include "protocol/UnitImage.h"
 #include "protocol/UnitRecords.h"
+#include "tests/protocol/ImageFirSettings.h"
 
 namespace {
 
@@ -48,12 +49,8 @@ protected:
     for (int k = 0; k < 1024; ++k) fir.SetWord(FirBlockMap::ChannelStart(3) + k, std::bit_cast<std::uint32_t>(-0.002f * k));
     UnitImage image = UnitImage::Default();
     image.SetByte(0, 0xFF);
-    image.SetWord(UnitImage::ChannelRecord(1) + UnitImage::kInFirTaps, 2045);
-    const std::size_t filterAt = UnitImage::ChannelRecord(3) + UnitImage::kOutFilter;
-    auto filter = image.ReadRecord<OutputFilterRecord>(filterAt);
-    filter.fir.firType = 4;
-    filter.fir.taps = 1024;
-    image.WriteRecord(filterAt, filter);
+    SetInputTaps(image, 1, 2045);
+    SetOutputFir(image, 3, 4, 1024);
     image.SetByte(1006, 0x77);  // not in the file
     for (auto& section : sections) section = EncodeErasedFir();
     slots[1][0] = 2;
