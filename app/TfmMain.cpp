@@ -12,6 +12,7 @@
 #include "components/LMyFFTDrawHpLp6dB.h"
 #include "dialogs/TfmExit.h"
 #include "editors/filter/FilterEditing.h"
+#include "link/LPresetExchange.h"
 #include "link/LUnitSession.h"
 #include "link/UsbHidGlue.h"
 #include "platform/widgets/TLabel.h"
@@ -33,6 +34,8 @@ TfmMain::TfmMain(ILinkTransportFactory& factory, std::shared_ptr<HidSystem> hid,
   if (hid != nullptr) {
     m_glue = std::make_unique<UsbHidGlue>(std::move(hid), *m_session, *this, *this);
   }
+  m_presetExchange = std::make_unique<LPresetExchange>(*m_session, *m_unitControl, *this, *this);
+  m_session->SetPresetExchange(m_presetExchange.get());
   fmMain = this;
   BindHandlers();
   FormCreate();

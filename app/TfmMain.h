@@ -11,6 +11,7 @@
 #include "dsp/Plot.h"
 #include "editors/IEditorWindow.h"
 #include "link/ILinkWindow.h"
+#include "link/IPresetWindow.h"
 #include "link/IUsbStatusView.h"
 #include "platform/widgets/ControlRegistry.h"
 #include "platform/widgets/TForm.h"
@@ -20,6 +21,7 @@
 class FilterEditing;
 class HidSystem;
 class ILinkTransportFactory;
+class LPresetExchange;
 class LUnitControl;
 struct LiveControls;
 class LUnitSession;
@@ -35,7 +37,8 @@ class TfmMain : public TForm,
                 public ILinkWindow,
                 public IUsbStatusView,
                 public IEditorWindow,
-                public IDialogHost {
+                public IDialogHost,
+                public IPresetWindow {
 public:
   /// The factory must outlive the window; `hid` may be null (no USB link).
   TfmMain(ILinkTransportFactory& factory, std::shared_ptr<HidSystem> hid, QWidget* parent = nullptr);
@@ -141,6 +144,29 @@ public:
   void RestoreWorkingFolder() override;
   void AddTrafficLine(const QString&) override {}
 
+  // Presets and files (TfmMain_Presets.cpp).
+  LPresetExchange& PresetExchange() { return *m_presetExchange; }
+  /// Called by the preset name dialog: store-list row 0-29, 14 characters.
+  void StorePreset(int row, const QByteArray& name);
+  /// Called by the preset name dialog: recall-list row 0-30.
+  void RecallPreset(int row);
+  void UploadAllPresets();
+  void DownloadUnitFile();
+  void SaveSettingFile();
+  void OpenSettingFile();
+  /// The file menu's Open, Save, Upload and Download entries.
+  void OpenClick(TObject* Sender);
+  void SaveClick(TObject* Sender);
+  void UploadClick(TObject* Sender);
+  void DownloadClick(TObject* Sender);
+  void SetRefreshingControls(bool refreshing) { m_state.RefreshingControls = refreshing; }
+  // IPresetWindow.
+  std::optional<QString> ChoosePresetFile(PresetFileKind kind, bool save) override;
+  /// Empty until the progress window exists, as the other progress calls.
+  void ShowProgressModeless() override {}
+  void SetMainWindowEnabled(bool enabled) override;
+  void ShowPresetLabels(const QString& number, const QByteArray& name) override;
+
   // IUsbStatusView.
   QString StatusText() const override;
   void SetStatusText(const QString& text) override;
@@ -165,7 +191,7 @@ public:
   /// start-up also the panel lock cleared and the menus unlocked.
   void ResetLiveDisplay();
   /// No equaliser band selected on any channel.
-  void ClearPeqBandSelection();
+  void ClearPeqBandSelection() override;
   /// Band 1 selected on every channel, its values on the band controls.
   void SelectFirstPeqBand();
   /// Enables or disables pages and controls by the panel-lock permission
@@ -216,6 +242,7 @@ private:
   void SetDanteAvailable(int) {}
   void ShowSourceTypeLabel(int, int, int) {}
   void SetSignalMode(int) {}
+  void BindPresetHandlers();
   template <class T>
   T* Named(const QString& name) const {
     return m_registry.Find<T>(name);
@@ -227,6 +254,7 @@ private:
   std::unique_ptr<LUnitControl> m_unitControl;
   std::unique_ptr<LUnitSession> m_session;
   std::unique_ptr<UsbHidGlue> m_glue;
+  std::unique_ptr<LPresetExchange> m_presetExchange;  ///< presets and files
   std::array<std::unique_ptr<Plot>, IEditorWindow::kResponseCurveCount> m_responseCurves;
   std::unique_ptr<FilterEditing> m_filterEditing;
   bool m_probeAnswered = false;

@@ -162,4 +162,5 @@ void TfmMain::BindHandlers() {
   BindMenuHandlers();
   BindFilterEditing();
   BindLiveDisplay();
+  BindPresetHandlers();
 }

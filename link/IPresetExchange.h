@@ -28,6 +28,8 @@ public:
   virtual void StartDownloadEnd() = 0;
   /// Stops `tmPresetLoadCount`.
   virtual void StopPresetLoadCount() = 0;
+  /// The link has closed (Disconnect): a running exchange ends at once.
+  virtual void EndExchange() = 0;
 
 protected:
   IPresetExchange() = default;

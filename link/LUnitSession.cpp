@@ -6,6 +6,8 @@
 
 #include "link/ILinkTransportFactory.h"
 #include "link/ILinkWindow.h"
+#include "link/OneShotTimer.h"
+#include "link/IPresetExchange.h"
 #include "link/ProcessState.h"
 #include "protocol/CM_MCS_CMD.h"
 #include "protocol/CommandCodes.h"
@@ -19,13 +21,6 @@ constexpr int kDisconnectMs = 300;
 constexpr int kProbeRetries = 3;
 constexpr int kLocalProbeTimeoutMs = 100;
 constexpr int kNetworkProbeTimeoutMs = 4000;
-
-/// A timer that waits until started; its handler stops it first.
-void MakeOneShot(TTimer& timer, int milliseconds, std::function<void()> handler) {
-  timer.SetEnabled(false);
-  timer.SetInterval(milliseconds);
-  timer.OnTimer = [handler = std::move(handler)](TObject*) { handler(); };
-}
 
 }  // namespace
 
@@ -190,8 +185,12 @@ void LUnitSession::Disconnect() {
   // An exchange cut off by the disconnect must not continue on the next
   // link, and its progress window must not stay open.
   m_bulkMode = BULK_NONE;
+  m_firReadPreset = 0;
   m_processShowTimer.SetEnabled(false);
   m_window.CloseProgress();
+  if (m_exchange) {
+    m_exchange->EndExchange();
+  }
 }
 
 void LUnitSession::CloseAllTransports() {

@@ -115,8 +115,12 @@ public:
   // FIR coefficients.
   FirCoefficientStore& FirCoefficients() { return m_fir; }
   const FirCoefficientStore& FirCoefficients() const { return m_fir; }
-  /// Starts reading the FIR area of `preset` (0 = the current setting).
+  /// Starts reading the FIR area of `preset` (0 = the current setting, into
+  /// FirCoefficients; 1-30 a stored preset, into PresetFirCoefficients).
   void StartFirRead(int unitId, int preset);
+  /// The coefficients of the stored preset read last: a store of their own,
+  /// so a preset transfer never changes the current setting's.
+  const FirCoefficientStore& PresetFirCoefficients() const { return m_presetFir; }
 
 protected:
   /// Takes the transports' WM_LINK_REPLY and WM_LINK_ERROR events; those of
@@ -199,6 +203,8 @@ private:
 
   FirCoefficientStore m_fir;
   FirBlockReader m_firReader{m_fir};
+  FirCoefficientStore m_presetFir;
+  FirBlockReader m_presetFirReader{m_presetFir};
 
   TTimer m_comScanTimer;      ///< `tmComScan`
   TTimer m_processShowTimer;  ///< `tmProcessShow`

@@ -73,7 +73,7 @@ void LUnitSession::HandlePresetNameReply(std::span<const std::uint8_t> payload) 
 }
 
 void LUnitSession::StartFirRead(int unitId, int preset) {
-  m_firReader.Start();
+  (preset == 0 ? m_firReader : m_presetFirReader).Start();
   SendFirBlockRequest(*this, unitId, preset, 0);
 }
 
@@ -105,7 +105,7 @@ void LUnitSession::HandleFirBlockReply(int unitId, std::span<const std::uint8_t>
 }
 
 void LUnitSession::HandlePresetFirBlockReply(int unitId, std::span<const std::uint8_t> payload) {
-  const std::optional<int> block = m_firReader.ReadBlock(payload);
+  const std::optional<int> block = m_presetFirReader.ReadBlock(payload);
   if (!block) {
     LogShortReply(CMD_READ_FIR_BLOCK, payload.size());
     return;

@@ -17,9 +17,9 @@ void AppendLeWord(std::vector<std::uint8_t>& out, std::uint32_t word) {
   }
 }
 
-/// Writes one channel: `count` coefficients (clamped to the channel) unless
-/// they form a unit impulse, then markers to the channel's end.
-void AppendChannel(std::vector<std::uint8_t>& out, const FirCoefficientStore& fir, int channel, int count) {
+}  // namespace
+
+void AppendFirSectionChannel(std::vector<std::uint8_t>& out, const FirCoefficientStore& fir, int channel, int count) {
   const int taps = FirBlockMap::ChannelTaps(channel);
   count = std::clamp(count, 0, taps);
   bool identity = fir.Coefficient(channel, 0) == 1.0f;
@@ -35,19 +35,17 @@ void AppendChannel(std::vector<std::uint8_t>& out, const FirCoefficientStore& fi
   }
 }
 
-}  // namespace
-
 std::vector<std::uint8_t> EncodePresetFir(const FirCoefficientStore& fir, const UnitImage& presetImage) {
   std::vector<std::uint8_t> out;
   out.reserve(FirBlockMap::kAreaBytes);
   for (int input = 0; input < UnitImage::kInputCount; ++input) {
-    AppendChannel(out, fir, input, presetImage.Word(UnitImage::ChannelRecord(input) + UnitImage::kInFirTaps));
+    AppendFirSectionChannel(out, fir, input, presetImage.Word(UnitImage::ChannelRecord(input) + UnitImage::kInFirTaps));
   }
   for (int channel = UnitImage::kInputCount; channel < UnitImage::kChannelCount; ++channel) {
     const auto filter =
         presetImage.ReadRecord<OutputFilterRecord>(UnitImage::ChannelRecord(channel) + UnitImage::kOutFilter);
     const bool external = filter.fir.firType >= 4 || fir.Coefficient(channel, 0) != 1.0f;
-    AppendChannel(out, fir, channel, external ? filter.fir.taps : 2);
+    AppendFirSectionChannel(out, fir, channel, external ? filter.fir.taps : 2);
   }
   return out;
 }

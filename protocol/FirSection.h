@@ -20,5 +20,10 @@ class UnitImage;
 /// channel's size.
 std::vector<std::uint8_t> EncodePresetFir(const FirCoefficientStore& fir, const UnitImage& presetImage);
 
+/// Appends one channel (0-8) in section form: its first `count`
+/// coefficients (clamped to the channel) unless they form a unit impulse,
+/// then FF FF FF FF words to the channel's end.
+void AppendFirSectionChannel(std::vector<std::uint8_t>& out, const FirCoefficientStore& fir, int channel, int count);
+
 /// The FirSection of a preset that holds no data: 49,152 bytes FF.
 std::vector<std::uint8_t> EncodeErasedFir();

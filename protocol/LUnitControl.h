@@ -125,6 +125,16 @@ public:
   bool IsPresetUsed(int n) const;
   void MarkPresetUsed(int n);
 
+  // Preset upload (LUnitControl_Presets.cpp).
+  /// Reply 25: copies the payload (at most 31 bytes) into the slot table.
+  void SetEepromBytes(std::span<const std::uint8_t> payload);
+  /// Reply 40 of stored preset `preset` (1-30): payload byte 0 is the block
+  /// n (0-20), the rest its data, which goes to the block stream from 50 n;
+  /// at block 20 the preset's stored slot receives the preset number and
+  /// the stream. False, and nothing changes, for a preset outside 1-30, a
+  /// block above 20 or a payload shorter than the block.
+  bool StorePresetBlock(int preset, std::span<const std::uint8_t> payload);
+
   /// Copies the processing of one channel onto another of the same kind,
   /// inside the image only: everything but the name, link mask and (outputs)
   /// routing and mix levels, plus the band bypass word and the channel's bits

@@ -246,7 +246,8 @@ TEST_F(ReadOutTest, PresetFirRead_asksTheUploadPresetsBlocksAndHandsOnAtTheEnd) 
   }
 
   EXPECT_TRUE(window.Has("PresetFirDone 1"));
-  EXPECT_EQ(session.FirCoefficients(), area.expected);
+  EXPECT_EQ(session.PresetFirCoefficients(), area.expected);
+  EXPECT_EQ(session.FirCoefficients(), FirCoefficientStore()) << "a stored preset's read leaves the setting's";
   EXPECT_FALSE(window.Has("ShowProgressModal"));
 }
 

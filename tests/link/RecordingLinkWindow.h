@@ -75,6 +75,7 @@ public:
   void DownloadNextPreset() override { Record("DownloadNext"); }
   void StartDownloadEnd() override { Record("DownloadEnd"); }
   void StopPresetLoadCount() override { Record("StopPresetLoad"); }
+  void EndExchange() override { Record("EndExchange"); }
 
   /// Lines recorded that start with `prefix`.
   std::vector<std::string> With(const std::string& prefix) const;

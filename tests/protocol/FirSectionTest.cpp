@@ -9,6 +9,7 @@
 #include "protocol/FirSection.h"
 #include "protocol/UnitImage.h"
 #include "protocol/UnitRecords.h"
+#include "tests/protocol/ImageFirSettings.h"
 
 namespace {
 
@@ -32,18 +33,6 @@ int WrittenCoefficients(const std::vector<std::uint8_t>& section, int channel) {
     EXPECT_EQ(WordAt(section, start + k), kMarker) << "channel " << channel << " word " << k;
   }
   return written;
-}
-
-void SetOutputFir(UnitImage& image, int channel, int type, int taps) {
-  const std::size_t at = UnitImage::ChannelRecord(channel) + UnitImage::kOutFilter;
-  auto filter = image.ReadRecord<OutputFilterRecord>(at);
-  filter.fir.firType = static_cast<std::uint8_t>(type);
-  filter.fir.taps = static_cast<std::uint16_t>(taps);
-  image.WriteRecord(at, filter);
-}
-
-void SetInputTaps(UnitImage& image, int input, int taps) {
-  image.SetWord(UnitImage::ChannelRecord(input) + UnitImage::kInFirTaps, static_cast<unsigned>(taps));
 }
 
 void SetValue(FirCoefficientStore& fir, int channel, int k, float value) {

@@ -316,4 +316,32 @@ TEST_F(LUnitControlTest, presetDirectoryFlagsAndName) {
             "41 00 00 00 00 00 00 00 00 00 00 00 00 00");
 }
 
+TEST_F(LUnitControlTest, presetBlocksFillTheSlotAtTheLastBlockAndRefuseWhatDoesNotFit) {
+  for (int block = 0; block < 21; ++block) {
+    std::vector<std::uint8_t> payload(block < 20 ? 51 : 21, static_cast<std::uint8_t>(block + 1));
+    payload[0] = static_cast<std::uint8_t>(block);
+    EXPECT_TRUE(model.StorePresetBlock(30, payload)) << block;
+  }
+  const auto& slot = model.StoredPresetSlots()[29];
+  EXPECT_EQ(slot[0], 30);
+  EXPECT_EQ(slot[1], 1);
+  EXPECT_EQ(slot[1 + 999], 20);
+  EXPECT_EQ(slot[1 + 1019], 21);
+
+  const auto before = model.StoredPresetSlots();
+  const std::vector<std::vector<std::uint8_t>> refused{
+      {}, std::vector<std::uint8_t>(50, 0), std::vector<std::uint8_t>(51, 21), std::vector<std::uint8_t>(20, 20)};
+  for (const auto& payload : refused) {
+    EXPECT_FALSE(model.StorePresetBlock(30, payload)) << payload.size();
+  }
+  std::vector<std::uint8_t> last(21, 0);
+  last[0] = 20;
+  EXPECT_FALSE(model.StorePresetBlock(31, last)) << "slot 30 of 0-29";
+  EXPECT_FALSE(model.StorePresetBlock(0, last));
+  EXPECT_EQ(model.StoredPresetSlots(), before);
+
+  model.SetEepromBytes(std::vector<std::uint8_t>(40, 0xAB));
+  EXPECT_EQ(model.UnitSlotTable()[30], 0xAB);
+}
+
 }  // namespace
