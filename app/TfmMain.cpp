@@ -11,13 +11,16 @@
 #include "components/LMyFFTDrawHpLp6dB.h"
 #include "dialogs/TfmExit.h"
 #include "link/LUnitSession.h"
+#include "link/NetworkGlue.h"
 #include "link/UsbHidGlue.h"
 #include "platform/widgets/TLabel.h"
 #include "protocol/LUnitControl.h"
 
 TfmMain* fmMain = nullptr;
 
-TfmMain::TfmMain(ILinkTransportFactory& factory, std::shared_ptr<HidSystem> hid, QWidget* parent) : TForm(parent) {
+TfmMain::TfmMain(ILinkTransportFactory& factory, std::shared_ptr<HidSystem> hid,
+                 std::optional<NetworkEndpoints> network, QWidget* parent)
+    : TForm(parent) {
   // Without its texts the window would show blank captions: refuse to start.
   QString error;
   if (!LanguageTable::LoadBuiltIn(moEnglish, moSimplified, &error)) {
@@ -30,6 +33,11 @@ TfmMain::TfmMain(ILinkTransportFactory& factory, std::shared_ptr<HidSystem> hid,
   m_session = std::make_unique<LUnitSession>(*m_unitControl, *this, factory);
   if (hid != nullptr) {
     m_glue = std::make_unique<UsbHidGlue>(std::move(hid), *m_session, *this, *this);
+  }
+  if (network) {
+    m_endpoints = *network;
+    m_network = std::make_unique<NetworkGlue>(m_endpoints, *this);
+    BindNetworkHandlers();
   }
   fmMain = this;
   BindHandlers();

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 
 #include <QString>
 
@@ -11,7 +12,9 @@
 #include "dsp/Plot.h"
 #include "editors/IEditorWindow.h"
 #include "link/ILinkWindow.h"
+#include "link/INetworkView.h"
 #include "link/IUsbStatusView.h"
+#include "link/NetworkEndpoints.h"
 #include "platform/widgets/ControlRegistry.h"
 #include "platform/widgets/TForm.h"
 #include "protocol/IUnitHost.h"
@@ -21,6 +24,7 @@ class HidSystem;
 class ILinkTransportFactory;
 class LUnitControl;
 class LUnitSession;
+class NetworkGlue;
 class UsbHidGlue;
 
 /// The editor's main window: the hub through which editors, dialogs and the
@@ -32,18 +36,22 @@ class TfmMain : public TForm,
                 public IUnitHost,
                 public ILinkWindow,
                 public IUsbStatusView,
+                public INetworkView,
                 public IEditorWindow,
                 public IDialogHost {
 public:
-  /// The factory must outlive the window; `hid` may be null (no USB link).
-  TfmMain(ILinkTransportFactory& factory, std::shared_ptr<HidSystem> hid, QWidget* parent = nullptr);
+  /// The factory must outlive the window; `hid` may be null (no USB link);
+  /// without `network` the window neither finds nor links units on the
+  /// network (and sends nothing there).
+  TfmMain(ILinkTransportFactory& factory, std::shared_ptr<HidSystem> hid,
+          std::optional<NetworkEndpoints> network = std::nullopt, QWidget* parent = nullptr);
   ~TfmMain() override;
 
   static constexpr int DesignWidth = MainWindowState::kDesignWidth;
   static constexpr int DesignHeight = MainWindowState::kDesignHeight;
   /// The unit's factory address: destination of UDP frames, the TCP
   /// client's address and SelectedUnitAddress at start.
-  static constexpr std::uint32_t kDefaultUnitAddress = 0xC0A80164;  // 192.168.1.100
+  static constexpr std::uint32_t kDefaultUnitAddress = NetworkEndpoints::kFactoryUnitAddress;
 
   /// The values of LanguageName.
   static constexpr char LanguageEnglish[] = "English";
@@ -63,6 +71,8 @@ public:
   Plot& ResponseCurve(int index) override { return *m_responseCurves.at(index); }
   TfmMainControls& Form() { return m_controls; }
   UsbHidGlue* Glue() { return m_glue.get(); }
+  /// The network glue, or null without network endpoints.
+  NetworkGlue* Network() { return m_network.get(); }
 
   // IUnitHost.
   bool IsRefreshingControls() const override { return m_state.RefreshingControls; }
@@ -145,6 +155,24 @@ public:
   bool IsMainWindowVisible() const override { return isVisible(); }
   void ShowReadError(const QString& text) override;
 
+  // Network link and discovery (TfmMain_Network.cpp): INetworkView.
+  int AddressCount() const override;
+  QString AddressAt(int index) const override;
+  void InsertAddress(int index, const QString& text) override;
+  void ClearAddresses() override;
+  int SelectedAddressIndex() const override;
+  void SelectAddress(int index) override;
+  void ShowAddressList() override;
+  std::uint32_t GetSelectedUnitAddress() const override { return m_state.SelectedUnitAddress; }
+  void SetSelectedUnitAddress(std::uint32_t address) override { m_state.SelectedUnitAddress = address; }
+  void SetHostCheckEnabled(bool enabled) override;
+  /// The search dialog's status label and the setup dialog's address: empty
+  /// until those dialogs exist.
+  void SetSearchStatus(const QString&) override {}
+  void ShowAddress(std::uint32_t) override {}
+  /// Empty until the traffic monitor exists.
+  void AddTrafficLogLine(const QString&) override {}
+
   /// The text tables, loaded from the program's resources at construction.
   LanguageTable moEnglish;
   LanguageTable moSimplified;
@@ -162,9 +190,11 @@ private:
   void RefreshGainSummaryCurves() {}
   void RefreshChannelOverlayCurves(int) {}
   void CopyFirDesignSettings(int) {}
-  void SendDiscovery() {}
-  void MakeHostBroadcastAddress() {}
-  void BuildHostBroadcastList() {}
+  // Network discovery (TfmMain_Network.cpp).
+  void SendDiscovery();
+  void MakeHostBroadcastAddress();
+  void BuildHostBroadcastList();
+  void BindNetworkHandlers();
   void BindOverviewHandlers();
   void BindMenuHandlers();
   template <class T>
@@ -178,6 +208,9 @@ private:
   std::unique_ptr<LUnitControl> m_unitControl;
   std::unique_ptr<LUnitSession> m_session;
   std::unique_ptr<UsbHidGlue> m_glue;
+  // Network link and discovery.
+  NetworkEndpoints m_endpoints;
+  std::unique_ptr<NetworkGlue> m_network;
   std::array<std::unique_ptr<Plot>, IEditorWindow::kResponseCurveCount> m_responseCurves;
   bool m_probeAnswered = false;
 };
