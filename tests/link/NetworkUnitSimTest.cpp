@@ -175,7 +175,7 @@ TEST_F(NetworkSessionTest, ofTwoUnitsOnOneFramePortTheSelectedOneIsLinkedAndRead
   }
 }
 
-enum class Loss { Stopped, Dropped, Delayed };
+enum class Loss { Stopped, Dropped, CutOff, Delayed };
 
 class NetworkLinkLossTest : public NetworkSessionTest, public ::testing::WithParamInterface<Loss> {};
 
@@ -192,6 +192,14 @@ TEST_P(NetworkLinkLossTest, aLostLinkEndsInDisconnectWithTheModelKept) {
     case Loss::Dropped:
       sim->DropLink(SimLink::Tcp);
       break;
+    case Loss::CutOff: {
+      SimFault cut;
+      cut.code = CMD_KEEP_ALIVE;
+      cut.cutAndDrop = 6;
+      cut.times = 1;
+      sim->AddFault(cut);
+      break;
+    }
     case Loss::Delayed: {
       SimFault late;
       late.delay = kLossLimit + 10s;
@@ -214,13 +222,15 @@ TEST_P(NetworkLinkLossTest, aLostLinkEndsInDisconnectWithTheModelKept) {
   EXPECT_TRUE(session.IsUnitLinked());
 }
 
-INSTANTIATE_TEST_SUITE_P(Losses, NetworkLinkLossTest, ::testing::Values(Loss::Stopped, Loss::Dropped, Loss::Delayed),
+INSTANTIATE_TEST_SUITE_P(Losses, NetworkLinkLossTest, ::testing::Values(Loss::Stopped, Loss::Dropped, Loss::CutOff, Loss::Delayed),
                          [](const ::testing::TestParamInfo<Loss>& info) {
                            switch (info.param) {
                              case Loss::Stopped:
                                return "unitStopped";
                              case Loss::Dropped:
                                return "connectionDropped";
+                             case Loss::CutOff:
+                               return "replyCutOffThenConnectionClosed";
                              case Loss::Delayed:
                                break;
                            }
