@@ -7,7 +7,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+
 #include "link/LUnitSession.h"
+#include "link/LinkErrorEvent.h"
+#include "link/LinkMessages.h"
 #include "link/LinkTransportFactory.h"
 #include "link/NetworkGlue.h"
 #include "link/NetworkPort.h"
@@ -45,6 +49,26 @@ UnitSimOptions NetworkSim(const std::string& address = "127.0.0.1") {
   options.udpSourceAddress = address;
   return options;
 }
+
+/// The real factory, telling the test the generation of each transport made.
+class GenerationFactory : public ILinkTransportFactory {
+public:
+  explicit GenerationFactory(ILinkTransportFactory& inner) : m_inner(inner) {}
+
+  std::unique_ptr<ILinkTransport> Create(LinkKind kind, const QString& portName, int unitId,
+                                         QObject& owner) override {
+    std::unique_ptr<ILinkTransport> transport = m_inner.Create(kind, portName, unitId, owner);
+    if (transport) {
+      generations.push_back(transport->Generation());
+    }
+    return transport;
+  }
+
+  std::vector<std::uint64_t> generations;
+
+private:
+  ILinkTransportFactory& m_inner;
+};
 
 /// The editor's session over the real network transport, found and linked
 /// through the glue, against simulated units on loopback.
@@ -105,7 +129,8 @@ protected:
   LUnitControl unit{host};
   RecordingLinkWindow window;
   LinkTransportFactory factory;
-  LUnitSession session{unit, window, factory};
+  GenerationFactory made{factory};
+  LUnitSession session{unit, window, made};
 };
 
 TEST_F(NetworkSessionTest, aUnitFoundByDiscoveryIsReadWholeOverTcp) {
@@ -173,6 +198,18 @@ TEST_F(NetworkSessionTest, ofTwoUnitsOnOneFramePortTheSelectedOneIsLinkedAndRead
   for (const SimReceivedFrame& frame : sim->ReceivedFrames()) {
     EXPECT_NE(frame.link, SimLink::Tcp);
   }
+}
+
+TEST_F(NetworkSessionTest, aLateErrorOfADiscardedNetworkTransportLeavesTheNextProbeAlone) {
+  StartUnit(NetworkSim());
+  Discover();
+  session.OpenNetworkLink();
+  session.OpenNetworkLink();
+  ASSERT_EQ(made.generations.size(), 2u);
+  QCoreApplication::postEvent(&session, new LinkErrorEvent(LINK_ERROR_NO_REPLY, 0, made.generations.front()));
+  ASSERT_TRUE(ProcessEventsUntil([&] { return window.Has("Refresh"); }, kReadOutLimit));
+  EXPECT_FALSE(window.Has("ProbeResult 0"));
+  EXPECT_TRUE(session.IsUnitLinked());
 }
 
 enum class Loss { Stopped, Dropped, CutOff, Delayed };
