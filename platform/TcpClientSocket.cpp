@@ -4,11 +4,12 @@
 #include <cerrno>
 #include <netinet/in.h>
 #include <netinet/tcp.h>
-#include <poll.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
 #include <QSocketNotifier>
+
+#include "platform/WriteUntilWoken.h"
 
 TcpClientSocket::TcpClientSocket() = default;
 
@@ -122,32 +123,10 @@ int TcpClientSocket::ReceiveBuf(std::uint8_t* buffer, int capacity) {
 
 bool TcpClientSocket::Send(std::span<const std::uint8_t> bytes) {
   std::scoped_lock lock(m_sendMutex);
-  std::size_t done = 0;
-  while (done < bytes.size()) {
-    if (m_fd < 0) {
-      return false;
-    }
-    const ssize_t n = ::send(m_fd, bytes.data() + done, bytes.size() - done, MSG_NOSIGNAL | MSG_DONTWAIT);
-    if (n > 0) {
-      done += static_cast<std::size_t>(n);
-      continue;
-    }
-    if (n < 0 && errno == EINTR) {
-      continue;
-    }
-    if (n < 0 && errno != EAGAIN && errno != EWOULDBLOCK) {
-      return false;
-    }
-    pollfd fds[2] = {{m_fd, POLLOUT, 0}, {m_wake.Fd(), POLLIN, 0}};
-    const int ready = ::poll(fds, 2, kSendWaitMs);
-    if (ready < 0 && errno == EINTR) {
-      continue;
-    }
-    if (ready <= 0 || (fds[1].revents & POLLIN) != 0 || (fds[0].revents & (POLLERR | POLLHUP | POLLNVAL)) != 0) {
-      return false;
-    }
-  }
-  return true;
+  return m_fd >= 0 && WriteUntilWoken(m_fd, bytes, m_wake.Fd(), kSendWaitMs,
+                                      [](int fd, const std::uint8_t* data, std::size_t count) {
+                                        return ::send(fd, data, count, MSG_NOSIGNAL | MSG_DONTWAIT);
+                                      });
 }
 
 void TcpClientSocket::Fail(int errorCode) {
