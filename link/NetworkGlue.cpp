@@ -65,9 +65,17 @@ NetworkGlue::NetworkGlue(const NetworkEndpoints& endpoints, INetworkView& view, 
 }
 
 NetworkGlue::~NetworkGlue() {
-  // Handlers of the sockets refer to this glue; a transport's worker may
-  // still write through the port, and fails from now on.
+  // The port may outlive the glue in a transport or the factory: its
+  // sockets close (a worker's writes fail from now on) and call no handler
+  // of this glue any more.
   m_port->Shutdown();
+  TcpClientSocket& client = m_port->ClientSocket();
+  client.OnConnecting = nullptr;
+  client.OnConnect = nullptr;
+  client.OnRead = nullptr;
+  client.OnError = nullptr;
+  client.OnDisconnect = nullptr;
+  m_port->UdpServer().OnDatagram = nullptr;
 }
 
 QString NetworkGlue::AddressText(std::uint32_t address) {
