@@ -11,6 +11,7 @@
 #include "dialogs/TfmExit.h"
 #include "dialogs/TfmInformation.h"
 #include "link/LinkTransportFactory.h"
+#include "link/NetworkGlue.h"
 #include "link/UsbHidGlue.h"
 #include "platform/FontRegistry.h"
 #include "platform/HidrawSystem.h"
@@ -44,9 +45,12 @@ int RunProgram(int argc, char** argv) {
   std::unique_ptr<TfmInformation> information;
   std::unique_ptr<TfmExit> exit;
   try {
-    mainWindow = std::make_unique<TfmMain>(factory, std::make_shared<HidrawSystem>());
+    mainWindow = std::make_unique<TfmMain>(factory, std::make_shared<HidrawSystem>(), NetworkEndpoints{});
     if (UsbHidGlue* glue = mainWindow->Glue()) {
       factory.SetUsbHidPort(glue->Port());
+    }
+    if (NetworkGlue* network = mainWindow->Network()) {
+      factory.SetNetworkPort(network->Port());
     }
     // The dialogs, after the main window as the program has always made them.
     information = std::make_unique<TfmInformation>(*mainWindow);

@@ -14,13 +14,16 @@
 #include "editors/filter/FilterEditing.h"
 #include "link/LPresetExchange.h"
 #include "link/LUnitSession.h"
+#include "link/NetworkGlue.h"
 #include "link/UsbHidGlue.h"
 #include "platform/widgets/TLabel.h"
 #include "protocol/LUnitControl.h"
 
 TfmMain* fmMain = nullptr;
 
-TfmMain::TfmMain(ILinkTransportFactory& factory, std::shared_ptr<HidSystem> hid, QWidget* parent) : TForm(parent) {
+TfmMain::TfmMain(ILinkTransportFactory& factory, std::shared_ptr<HidSystem> hid,
+                 std::optional<NetworkEndpoints> network, QWidget* parent)
+    : TForm(parent) {
   // Without its texts the window would show blank captions: refuse to start.
   QString error;
   if (!LanguageTable::LoadBuiltIn(moEnglish, moSimplified, &error)) {
@@ -36,6 +39,11 @@ TfmMain::TfmMain(ILinkTransportFactory& factory, std::shared_ptr<HidSystem> hid,
   }
   m_presetExchange = std::make_unique<LPresetExchange>(*m_session, *m_unitControl, *this, *this);
   m_session->SetPresetExchange(m_presetExchange.get());
+  if (network) {
+    m_endpoints = *network;
+    m_network = std::make_unique<NetworkGlue>(m_endpoints, *this);
+    BindNetworkHandlers();
+  }
   fmMain = this;
   BindHandlers();
   FormCreate();

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 
 #include <QString>
 
@@ -12,7 +13,9 @@
 #include "editors/IEditorWindow.h"
 #include "link/ILinkWindow.h"
 #include "link/IPresetWindow.h"
+#include "link/INetworkView.h"
 #include "link/IUsbStatusView.h"
+#include "link/NetworkEndpoints.h"
 #include "platform/widgets/ControlRegistry.h"
 #include "platform/widgets/TForm.h"
 #include "protocol/IUnitHost.h"
@@ -25,6 +28,7 @@ class LPresetExchange;
 class LUnitControl;
 struct LiveControls;
 class LUnitSession;
+class NetworkGlue;
 class UsbHidGlue;
 
 /// The editor's main window: the hub through which editors, dialogs and the
@@ -36,19 +40,23 @@ class TfmMain : public TForm,
                 public IUnitHost,
                 public ILinkWindow,
                 public IUsbStatusView,
+                public INetworkView,
                 public IEditorWindow,
                 public IDialogHost,
                 public IPresetWindow {
 public:
-  /// The factory must outlive the window; `hid` may be null (no USB link).
-  TfmMain(ILinkTransportFactory& factory, std::shared_ptr<HidSystem> hid, QWidget* parent = nullptr);
+  /// The factory must outlive the window; `hid` may be null (no USB link);
+  /// without `network` the window neither finds nor links units on the
+  /// network (and sends nothing there).
+  TfmMain(ILinkTransportFactory& factory, std::shared_ptr<HidSystem> hid,
+          std::optional<NetworkEndpoints> network = std::nullopt, QWidget* parent = nullptr);
   ~TfmMain() override;
 
   static constexpr int DesignWidth = MainWindowState::kDesignWidth;
   static constexpr int DesignHeight = MainWindowState::kDesignHeight;
   /// The unit's factory address: destination of UDP frames, the TCP
   /// client's address and SelectedUnitAddress at start.
-  static constexpr std::uint32_t kDefaultUnitAddress = 0xC0A80164;  // 192.168.1.100
+  static constexpr std::uint32_t kDefaultUnitAddress = NetworkEndpoints::kFactoryUnitAddress;
 
   /// The values of LanguageName.
   static constexpr char LanguageEnglish[] = "English";
@@ -68,6 +76,8 @@ public:
   Plot& ResponseCurve(int index) override { return *m_responseCurves.at(index); }
   TfmMainControls& Form() { return m_controls; }
   UsbHidGlue* Glue() { return m_glue.get(); }
+  /// The network glue, or null without network endpoints.
+  NetworkGlue* Network() { return m_network.get(); }
 
   // IUnitHost.
   bool IsRefreshingControls() const override { return m_state.RefreshingControls; }
@@ -203,6 +213,23 @@ public:
   void UnlockPromptTimer(TObject* Sender);
   /// Shows the unlock password dialog modally.
   virtual void ShowUnlockDialog() {}
+  // Network link and discovery (TfmMain_Network.cpp): INetworkView.
+  int AddressCount() const override;
+  QString AddressAt(int index) const override;
+  void InsertAddress(int index, const QString& text) override;
+  void ClearAddresses() override;
+  int SelectedAddressIndex() const override;
+  void SelectAddress(int index) override;
+  void ShowAddressList() override;
+  std::uint32_t GetSelectedUnitAddress() const override { return m_state.SelectedUnitAddress; }
+  void SetSelectedUnitAddress(std::uint32_t address) override { m_state.SelectedUnitAddress = address; }
+  void SetHostCheckEnabled(bool enabled) override;
+  /// The search dialog's status label and the setup dialog's address: empty
+  /// until those dialogs exist.
+  void SetSearchStatus(const QString&) override {}
+  void ShowAddress(std::uint32_t) override {}
+  /// Empty until the traffic monitor exists.
+  void AddTrafficLogLine(const QString&) override {}
 
   /// The text tables, loaded from the program's resources at construction.
   LanguageTable moEnglish;
@@ -218,9 +245,11 @@ private:
   void ShowPeqResetDialog(int) {}
   void BindFilterEditing();
   void CopyFirDesignSettings(int) {}
-  void SendDiscovery() {}
-  void MakeHostBroadcastAddress() {}
-  void BuildHostBroadcastList() {}
+  // Network discovery (TfmMain_Network.cpp).
+  void SendDiscovery();
+  void MakeHostBroadcastAddress();
+  void BuildHostBroadcastList();
+  void BindNetworkHandlers();
   void BindOverviewHandlers();
   void BindMenuHandlers();
   // Refresh and live display: the bound controls, the channel steps and the
@@ -255,6 +284,9 @@ private:
   std::unique_ptr<LUnitSession> m_session;
   std::unique_ptr<UsbHidGlue> m_glue;
   std::unique_ptr<LPresetExchange> m_presetExchange;  ///< presets and files
+  // Network link and discovery.
+  NetworkEndpoints m_endpoints;
+  std::unique_ptr<NetworkGlue> m_network;
   std::array<std::unique_ptr<Plot>, IEditorWindow::kResponseCurveCount> m_responseCurves;
   std::unique_ptr<FilterEditing> m_filterEditing;
   bool m_probeAnswered = false;

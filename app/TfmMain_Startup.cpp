@@ -88,7 +88,7 @@ void TfmMain::FormCreate() {
   m_responseCurves[9]->DrawSection(0, PlotTotalColour(0).value());
   m_responseCurves[10]->DrawSection(3, PlotTotalColour(3).value());
   // 18-20: network defaults, the first discovery pass, the host check.
-  m_state.SelectedUnitAddress = kDefaultUnitAddress;
+  m_state.SelectedUnitAddress = m_endpoints.defaultUnitAddress;
   Named<TRzComboBox>(QStringLiteral("rzcIpAddress"))->ClearItems();
   MakeHostBroadcastAddress();
   BuildHostBroadcastList();

@@ -25,6 +25,10 @@ public:
   virtual bool Open() = 0;
   /// Closes the link; idempotent, bounded.
   virtual void Close() = 0;
+  /// Ends a connection the link keeps apart from the transport (the
+  /// network's TCP client, which outlives a transport discarded after a
+  /// failed probe); the other links have none.
+  virtual void DropConnection() {}
   /// Hands a CommandFrame to the send queue (see the transport's send rule).
   virtual void QueueFrame(std::vector<std::uint8_t> frame, bool forceAppend) = 0;
   /// No reply pending and nothing queued: every frame handed in has been

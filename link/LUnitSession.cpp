@@ -161,6 +161,7 @@ void LUnitSession::Disconnect() {
       transport->LetFramesOut(kGoodbyeGrace);
     }
     transport->Close();
+    transport->DropConnection();
   }
   if (!answered) {
     return;

@@ -79,7 +79,8 @@ public:
   void OpenNetworkLink();
   bool HasTransport(LinkKind kind) const;
   bool HasAnyTransport() const;
-  /// Closes the open transport (by priority) and, after a linked unit,
+  /// Closes the open transport (by priority; a network one also ends its
+  /// TCP connection) and, after a linked unit,
   /// sends it the goodbye first and puts the window offline.
   void Disconnect();
   /// Closes every transport, serial, USB, then network (shutdown); each

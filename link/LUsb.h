@@ -1,20 +1,19 @@
 #pragma once
 
-#include <cstdint>
 #include <memory>
 
-#include "link/LinkTransport.h"
+#include "link/InboxTransport.h"
 
-class LinkInbox;
 class UsbHidPort;
 
 /// The USB link to the unit: frames go out through the HID port's write
 /// routine as output reports on the worker thread, and the frame of every
-/// input report comes in through PutReceived on the GUI thread. It holds no
-/// device of its own, so opening it does not look at the HID device. It is
-/// the port's `UsbTransport` from creation until Close. The main window
-/// creates the LUsbProc form. GUI thread only.
-class LUsb : public LinkTransport {
+/// input report comes in through PutReceived on the GUI thread (at most the
+/// 128 bytes of the receive buffer a hand-over). It holds no device of its
+/// own, so opening it does not look at the HID device. It is the port's
+/// `UsbTransport` from creation until Close. The main window creates the
+/// LUsbProc form. GUI thread only.
+class LUsb : public InboxTransport {
 public:
   ~LUsb() override;
   LUsb(const LUsb&) = delete;
@@ -24,15 +23,10 @@ public:
   bool Open();
   /// Stops being `UsbTransport`, then closes as every transport does.
   void Close() override;
-  /// Hands received bytes (one report's frame) to the worker. Hand-overs
-  /// the worker has not taken yet are kept in order, never overwritten; one
-  /// hand-over takes at most the 128 bytes of the receive buffer.
-  void PutReceived(const std::uint8_t* bytes, int count);
 
 protected:
   LUsb(QObject* owner, int unitId, LinkProfile profile, std::shared_ptr<UsbHidPort> port);
 
 private:
   std::shared_ptr<UsbHidPort> m_port;
-  std::shared_ptr<LinkInbox> m_inbox;
 };

@@ -36,6 +36,9 @@ public:
   /// after 5000 ms with LINK_ERROR_STOP_TIMEOUT posted. Idempotent; the
   /// transport is not opened again afterwards.
   virtual void Close();
+  /// Ends a connection the link keeps apart from the transport (the
+  /// network's TCP client); the other links have none.
+  virtual void DropConnection() {}
 
   /// The only way frames enter the transport: written at once when no
   /// reply is pending, else queued, where a frame handed in without

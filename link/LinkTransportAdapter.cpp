@@ -14,6 +14,8 @@ bool LinkTransportAdapter::Open() { return m_open(*m_transport); }
 
 void LinkTransportAdapter::Close() { m_transport->Close(); }
 
+void LinkTransportAdapter::DropConnection() { m_transport->DropConnection(); }
+
 void LinkTransportAdapter::QueueFrame(std::vector<std::uint8_t> frame, bool forceAppend) {
   m_transport->QueueFrame(std::move(frame), forceAppend);
 }

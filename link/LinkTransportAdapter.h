@@ -20,6 +20,7 @@ public:
 
   bool Open() override;
   void Close() override;
+  void DropConnection() override;
   void QueueFrame(std::vector<std::uint8_t> frame, bool forceAppend) override;
   bool IsIdle() const override;
   void LetFramesOut(std::chrono::milliseconds limit) override;

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include "link/LCommProc.h"
+#include "link/LNetProc.h"
 #include "link/LUsbProc.h"
 #include "link/LinkTransportAdapter.h"
 #include "platform/SerialPort.h"
@@ -23,6 +24,10 @@ std::unique_ptr<ILinkTransport> LinkTransportFactory::Create(LinkKind kind, cons
   if (kind == LinkKind::Usb && m_usbPort) {
     return std::make_unique<LinkTransportAdapter>(std::make_unique<LUsbProc>(&owner, unitId, m_usbPort),
                                                   [](LinkTransport& transport) { return static_cast<LUsb&>(transport).Open(); });
+  }
+  if (kind == LinkKind::Network && m_netPort) {
+    return std::make_unique<LinkTransportAdapter>(std::make_unique<LNetProc>(&owner, unitId, m_netPort),
+                                                  [](LinkTransport& transport) { return static_cast<LNet&>(transport).Open(); });
   }
   if (kind != LinkKind::Serial) {
     return nullptr;

@@ -7,6 +7,11 @@ bool ReplyFramer::Step(std::uint8_t byte, std::vector<Frame>& complete) {
     return false;
   }
   if (m_buffer.size() == 1 && byte != 0x02) {
+    // Not a start after all; the byte may begin the next one.
+    m_buffer.clear();
+    if (byte == 0x10) {
+      m_buffer.push_back(byte);
+    }
     return false;
   }
   m_buffer.push_back(byte);

@@ -4,12 +4,13 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
-#include <poll.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
 #include <utility>
+
+#include "platform/WriteUntilWoken.h"
 
 namespace {
 
@@ -130,27 +131,7 @@ bool SerialPort::ReadAvailable(std::vector<std::uint8_t>& bytes) {
 }
 
 bool SerialPort::Write(std::span<const std::uint8_t> bytes, int wakeFd, int limitMs) {
-  std::size_t done = 0;
-  while (done < bytes.size()) {
-    const ssize_t n = ::write(m_fd, bytes.data() + done, bytes.size() - done);
-    if (n > 0) {
-      done += static_cast<std::size_t>(n);
-      continue;
-    }
-    if (n < 0 && errno == EINTR) {
-      continue;
-    }
-    if (n < 0 && errno != EAGAIN && errno != EWOULDBLOCK) {
-      return false;
-    }
-    pollfd fds[2] = {{m_fd, POLLOUT, 0}, {wakeFd, POLLIN, 0}};
-    const int ready = ::poll(fds, wakeFd >= 0 ? 2 : 1, limitMs);
-    if (ready < 0 && errno == EINTR) {
-      continue;
-    }
-    if (ready <= 0 || (fds[1].revents & POLLIN) != 0 || (fds[0].revents & (POLLERR | POLLHUP | POLLNVAL)) != 0) {
-      return false;
-    }
-  }
-  return true;
+  return WriteUntilWoken(m_fd, bytes, wakeFd, limitMs, [](int fd, const std::uint8_t* data, std::size_t count) {
+    return ::write(fd, data, count);
+  });
 }

@@ -23,6 +23,7 @@
 #include "tests/support/ProcessEventsUntil.h"
 #include "tests/link/RecordingOwner.h"
 #include "tests/link/SessionFixture.h"
+#include "tests/link/ExpectedFirStore.h"
 #include "tests/protocol/RecordingUnitHost.h"
 #include "tools/unitsim/UnitSim.h"
 
@@ -32,27 +33,6 @@ using namespace std::chrono_literals;
 
 constexpr auto kReadOutLimit = 60s;
 constexpr int kLinkedRetries = 3;
-
-/// The coefficient store a read of `area` must give: an erased first word
-/// makes an identity, a later marker ends the channel with zeros.
-FirCoefficientStore ExpectedStore(const SimFirArea& area) {
-  FirCoefficientStore store;
-  for (int channel = 0; channel < 9; ++channel) {
-    const int start = FirBlockMap::ChannelStart(channel);
-    if (area.Word(channel, 0) == SimFirArea::kMarker) {
-      store.SetIdentity(channel);
-      continue;
-    }
-    for (int k = 0; k < FirBlockMap::ChannelTaps(channel); ++k) {
-      const std::uint32_t word = area.Word(channel, k);
-      if (word == SimFirArea::kMarker) {
-        break;
-      }
-      store.SetWord(start + k, word);
-    }
-  }
-  return store;
-}
 
 /// The editor's session over the real serial transport, on the pty of a
 /// simulated unit.

@@ -51,6 +51,8 @@ INSTANTIATE_TEST_SUITE_P(
         FramerCase{"TwoFramesInOneChunkFromNineBytes", 9, Concat({kAck, kHello}), {kAck, kHello}, 0},
         FramerCase{"LengthZeroIsAnEightByteFrameOnSerial", 5, Concat({kEmpty, kHello}), {kEmpty, kHello}, 0},
         FramerCase{"LengthZeroResynchronisesFromNineBytes", 9, Concat({kEmpty, kHello, kAck}), {kHello, kAck}, 0},
+        FramerCase{"ResyncTakesNoStartFromAnEndMarkerAndTheByteAfterIt", 9,
+                   Concat({{0x10, 0x02, 0x01, 0x00, 0x00, 0x10, 0x03, 0x02}, kAck}), {kAck}, 0},
         FramerCase{"ResyncFindsStartInsideFalseFrame", 9,
                    Concat({{0x10, 0x02, 0x00, 0x00, 0x00, 0x00, 0x00}, kHello}), {kHello}, 0},
         FramerCase{"IncompleteFrameWaits", 5, {0x10, 0x02, 0x00, 0x01, 0x05, 0x33}, {}, 6}),

@@ -36,6 +36,9 @@ struct SimFault {
   /// Close the link the command came on instead of replying (pty master, TCP
   /// connection or HID socket).
   bool dropLink = false;
+  /// Write only this many bytes of the reply, then close the link the
+  /// command came on (a reply cut off mid-frame).
+  std::optional<std::size_t> cutAndDrop;
 };
 
 /// The active fault rules. The first rule whose code matches and that has

@@ -185,7 +185,12 @@ void UnitSim::Dispatch(const Origin& origin, const std::vector<std::uint8_t>& ra
     std::scoped_lock lock(m_mutex);
     reply = SimEngine(m_state).Handle(*frame);
   }
-  if (fault.dropLink) {
+  if (fault.cutAndDrop) {
+    const std::vector<std::uint8_t> bytes = BuildUnitFrame(reply.unitId, reply.code, reply.payload);
+    Write(origin, {bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(std::min(*fault.cutAndDrop, bytes.size()))},
+          0);
+  }
+  if (fault.dropLink || fault.cutAndDrop) {
     DropLinkNow(origin.link);
     return;
   }

@@ -1,0 +1,112 @@
+#include <atomic>
+#include <chrono>
+#include <cstdint>
+#include <thread>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "platform/HostAddresses.h"
+#include "platform/TcpClientSocket.h"
+#include "platform/UdpSocket.h"
+#include "tests/link/LoopbackTcpPeer.h"
+#include "tests/support/NetworkConfinement.h"
+#include "tests/support/ProcessEventsUntil.h"
+
+namespace {
+
+constexpr std::uint32_t kLoopback = 0x7F000001;
+
+/// A client connected to a loopback peer, with its events counted.
+class TcpClientSocketTest : public ::testing::Test {
+protected:
+  void SetUp() override {
+    ASSERT_TRUE(RequireLoopbackOnly());
+    ASSERT_TRUE(peer.IsListening());
+    client.OnConnect = [this] { ++connects; };
+    client.OnDisconnect = [this] { ++closes; };
+    client.OnError = [this](int&) { ++errors; };
+    client.SetAddress(kLoopback);
+    client.SetPort(peer.Port());
+    client.SetActive(true);
+    ASSERT_TRUE(ProcessEventsUntil([&] { return connects == 1 && peer.Accept(); }));
+  }
+
+  LoopbackTcpPeer peer;
+  TcpClientSocket client;
+  int connects = 0;
+  int closes = 0;
+  int errors = 0;
+};
+
+TEST_F(TcpClientSocketTest, eachReadTakesAtMostWhatTheHandlerAsksFor) {
+  std::vector<int> reads;
+  client.OnRead = [&] {
+    std::uint8_t buffer[100];
+    reads.push_back(client.ReceiveBuf(buffer, 100));
+  };
+  ASSERT_TRUE(peer.Write(std::vector<std::uint8_t>(250, 0x5A)));
+  ASSERT_TRUE(ProcessEventsUntil([&] { return reads.size() == 3; }));
+  EXPECT_EQ(reads, (std::vector<int>{100, 100, 50}));
+}
+
+TEST_F(TcpClientSocketTest, peerCloseGivesOneClosedEventAndLaterSendsFailWithoutSigpipe) {
+  const std::vector<std::uint8_t> frame(9, 0x10);
+  peer.CloseConnection();
+  // Sends after the peer closed, before this end has noticed: the second
+  // meets the peer's reset and would raise SIGPIPE without MSG_NOSIGNAL.
+  bool failed = false;
+  for (int i = 0; i < 100 && !failed; ++i) {
+    failed = !client.Send(frame);
+  }
+  ASSERT_TRUE(ProcessEventsUntil([&] { return !client.Active(); }));
+  ProcessEventsUntil([] { return false; }, std::chrono::milliseconds(100));
+  EXPECT_EQ(closes + errors, 1);
+  EXPECT_FALSE(client.Send(frame));
+}
+
+TEST_F(TcpClientSocketTest, sendWaitingForRoomEndsWhenTheSocketCloses) {
+  // The peer reads nothing, so a large send waits for room until Close.
+  std::atomic<bool> sending{false};
+  std::atomic<bool> result{true};
+  std::thread worker([&] {
+    sending = true;
+    result = client.Send(std::vector<std::uint8_t>(64 << 20, 0x10));
+  });
+  ASSERT_TRUE(ProcessEventsUntil([&] { return sending && peer.Pending() > 0; }));
+  client.Close();
+  worker.join();
+  EXPECT_FALSE(result);
+  EXPECT_FALSE(client.Active());
+}
+
+TEST(UdpSocketTest, datagramsArriveWholeWithTheirSender) {
+  ASSERT_TRUE(RequireLoopbackOnly());
+  UdpSocket socket;
+  ASSERT_TRUE(socket.Open());
+  std::vector<std::size_t> sizes;
+  std::vector<std::uint32_t> senders;
+  socket.OnDatagram = [&](std::span<const std::uint8_t> data, std::uint32_t sender, std::uint16_t) {
+    sizes.push_back(data.size());
+    senders.push_back(sender);
+  };
+  for (const std::size_t size : {std::size_t{3}, std::size_t{300}, std::size_t{9000}}) {
+    ASSERT_TRUE(socket.SendTo(kLoopback, socket.LocalPort(), std::vector<std::uint8_t>(size, 0x10)));
+  }
+  ASSERT_TRUE(ProcessEventsUntil([&] { return sizes.size() == 3; }));
+  EXPECT_EQ(sizes, (std::vector<std::size_t>{3, 300, 9000}));
+  EXPECT_EQ(senders, (std::vector<std::uint32_t>(3, kLoopback)));
+  socket.Close();
+  EXPECT_FALSE(socket.SendTo(kLoopback, 9, std::vector<std::uint8_t>(3, 0)));
+}
+
+TEST(HostAddressesTest, loopbackIsNoHostAddressAndTheHookAnswersInstead) {
+  ASSERT_TRUE(RequireLoopbackOnly());
+  EXPECT_TRUE(HostAddresses::List().empty());
+  HostAddresses::SetHook([] { return std::vector<std::uint32_t>{kLoopback}; });
+  EXPECT_EQ(HostAddresses::List(), std::vector<std::uint32_t>{kLoopback});
+  HostAddresses::SetHook({});
+  EXPECT_TRUE(HostAddresses::List().empty());
+}
+
+}  // namespace
