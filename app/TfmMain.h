@@ -10,6 +10,10 @@
 #include "dialogs/IDialogHost.h"
 #include "dsp/Plot.h"
 #include "editors/IEditorWindow.h"
+#include "editors/level/DelayEditor.h"
+#include "editors/level/EqValueEntry.h"
+#include "editors/level/LevelEditor.h"
+#include "editors/level/MatrixEditor.h"
 #include "link/ILinkWindow.h"
 #include "link/IUsbStatusView.h"
 #include "platform/widgets/ControlRegistry.h"
@@ -145,6 +149,16 @@ public:
   bool IsMainWindowVisible() const override { return isVisible(); }
   void ShowReadError(const QString& text) override;
 
+  // Level, matrix and delay editing, and the typed value entry
+  // (TfmMain_LevelEditing.cpp).
+  /// Lays out a channel's delay time label and dashes from its picture.
+  void UpdateDelayLine(int channel) { m_delayEditor.UpdateDelayLine(channel); }
+  /// The delay unit buttons' handler: re-formats the nine delays.
+  void rzbUnit0Click(TObject* Sender) { m_delayEditor.rzbUnit0Click(Sender); }
+  LevelEditor& Levels() { return m_levelEditor; }
+  MatrixEditor& Matrix() { return m_matrixEditor; }
+  DelayEditor& Delays() { return m_delayEditor; }
+
   /// The text tables, loaded from the program's resources at construction.
   LanguageTable moEnglish;
   LanguageTable moSimplified;
@@ -167,6 +181,7 @@ private:
   void BuildHostBroadcastList() {}
   void BindOverviewHandlers();
   void BindMenuHandlers();
+  void BindLevelEditing();
   template <class T>
   T* Named(const QString& name) const {
     return m_registry.Find<T>(name);
@@ -180,6 +195,11 @@ private:
   std::unique_ptr<UsbHidGlue> m_glue;
   std::array<std::unique_ptr<Plot>, IEditorWindow::kResponseCurveCount> m_responseCurves;
   bool m_probeAnswered = false;
+  // Level, matrix and delay editing, and the typed value entry.
+  LevelEditor m_levelEditor{*this};
+  MatrixEditor m_matrixEditor{*this};
+  DelayEditor m_delayEditor{*this};
+  EqValueEntry m_eqValueEntry{*this};
 };
 
 /// The main window while it exists, else null.

@@ -160,4 +160,5 @@ void TfmMain::BindHandlers() {
   OnClose = [this](TObject* sender, TCloseAction& action) { FormClose(sender, action); };
   BindOverviewHandlers();
   BindMenuHandlers();
+  BindLevelEditing();
 }
