@@ -64,7 +64,9 @@ void DelayEditor::Bind() {
     }
     row.bar->OnChange = [this](TObject* sender) { isDelayInAChange(sender); };
     row.bar->OnEnter = [this](TObject* sender) { isDelayInAEnter(sender); };
-    row.box->OnKeyDown = [this](TObject* sender, WORD& key, TShiftState shift) { cvdDelayInBKeyDown(sender, key, shift); };
+    row.box->OnKeyDown = [this](TObject* sender, WORD& key, TShiftState shift) {
+      cvdDelayInBKeyDown(sender, key, shift);
+    };
     row.box->OnExit = [this](TObject* sender) { cvdDelayInAExit(sender); };
     row.line->OnMouseDown = [this](TObject* sender, TMouseButton button, TShiftState shift, int x, int y) {
       lbDelayLineInAMouseDown(sender, button, shift, x, y);
@@ -163,8 +165,7 @@ void DelayEditor::rzbUnit0Click(TObject* Sender) {
 // row starts 6 pixels right of its picture's start.
 bool DelayEditor::OverPicture(int channel, int x, int y) const {
   const DelayRow row(m_window.Controls(), channel);
-  return row.Complete() && std::abs(x - row.picture->Left() + 25) < 15 &&
-         std::abs(y - row.line->Height() / 2) < 15;
+  return row.Complete() && std::abs(x - row.picture->Left() + 25) < 15 && std::abs(y - row.line->Height() / 2) < 15;
 }
 
 void DelayEditor::lbDelayLineInAMouseDown(TObject* Sender, TMouseButton, TShiftState, int X, int Y) {
@@ -215,11 +216,6 @@ void DelayEditor::cvdDelayInBKeyDown(TObject* Sender, WORD& Key, TShiftState) {
 }
 
 void DelayEditor::cvdDelayInAExit(TObject* Sender) {
-  auto* box = dynamic_cast<TCurvyEdit*>(Sender);
-  if (box == nullptr) {
-    return;
-  }
-  const QString stem = box->Tag() < 3 ? QStringLiteral("isDelayIn") : QStringLiteral("isDelayOut");
-  RunTypedEntry(*box, m_window.Controls().FindObject(stem + TagSuffix(box->Tag())), TypedEntryKind::Delay,
-                m_window.UnitControl().GetDelayUnit(), true);
+  RunChannelEntry(m_window.Controls(), Sender, kBar, TypedEntryKind::Delay, m_window.UnitControl().GetDelayUnit(),
+                  true);
 }

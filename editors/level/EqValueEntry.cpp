@@ -15,16 +15,6 @@ namespace {
 constexpr WORD kPlusKey = 0xBB;   // "=" / "+" of the main keys
 constexpr WORD kMinusKey = 0xBD;  // "-" of the main keys
 
-/// The box's holding control: `stem` + In/Out + the Tag's letter or digit.
-void Enter(IEditorWindow& window, TObject* sender, const char* stem, TypedEntryKind kind) {
-  auto* box = dynamic_cast<TCurvyEdit*>(sender);
-  if (box == nullptr) {
-    return;
-  }
-  const QString side = box->Tag() < 3 ? QStringLiteral("In") : QStringLiteral("Out");
-  RunTypedEntry(*box, window.Controls().FindObject(QLatin1String(stem) + side + TagSuffix(box->Tag())), kind);
-}
-
 /// A cut box's holding control is always an output's: an input's read-only
 /// cut box names no control, so its entry does nothing.
 void EnterCut(IEditorWindow& window, TObject* sender, const char* stem) {
@@ -49,15 +39,20 @@ void EqValueEntry::Bind() {
       box->OnExit = [this](TObject* sender) { cvdEqBwInAExit(sender); };
     }
     if (auto* box = controls.Find<TCurvyEdit>(QStringLiteral("cvdEqGain"), c)) {
-      box->OnKeyDown = [this](TObject* sender, WORD& key, TShiftState shift) { cvdEqGainInAKeyDown(sender, key, shift); };
+      box->OnKeyDown = [this](TObject* sender, WORD& key, TShiftState shift) {
+        cvdEqGainInAKeyDown(sender, key, shift);
+      };
       box->OnExit = [this](TObject* sender) { cvdEqGainInAExit(sender); };
     }
     if (auto* box = controls.Find<TCurvyEdit>(QStringLiteral("cvdEqParam"), c)) {
-      box->OnKeyDown = [this](TObject* sender, WORD& key, TShiftState shift) { cvdEqParamInAKeyDown(sender, key, shift); };
+      box->OnKeyDown = [this](TObject* sender, WORD& key, TShiftState shift) {
+        cvdEqParamInAKeyDown(sender, key, shift);
+      };
     }
     // The inputs' high-cut box shares the handlers; the low-cut entry is
     // the outputs' alone.
-    if (auto* box = controls.Find<TCurvyEdit>(QStringLiteral("cvdHighCutFreq"), c); box != nullptr && (c >= 3 || c == 0)) {
+    if (auto* box = controls.Find<TCurvyEdit>(QStringLiteral("cvdHighCutFreq"), c);
+        box != nullptr && (c >= 3 || c == 0)) {
       box->OnKeyDown = [this](TObject* sender, WORD& key, TShiftState shift) {
         cvdHighCutFreqInAKeyDown(sender, key, shift);
       };
@@ -78,7 +73,9 @@ void EqValueEntry::cvdEqBwInAKeyDown(TObject* Sender, WORD& Key, TShiftState) {
   }
 }
 
-void EqValueEntry::cvdEqBwInAExit(TObject* Sender) { Enter(m_window, Sender, "isEqBw", TypedEntryKind::Bandwidth); }
+void EqValueEntry::cvdEqBwInAExit(TObject* Sender) {
+  RunChannelEntry(m_window.Controls(), Sender, QStringLiteral("isEqBw"), TypedEntryKind::Bandwidth);
+}
 
 void EqValueEntry::cvdEqGainInAKeyDown(TObject* Sender, WORD& Key, TShiftState) {
   if (IsEntryKey(Key)) {
@@ -86,7 +83,9 @@ void EqValueEntry::cvdEqGainInAKeyDown(TObject* Sender, WORD& Key, TShiftState) 
   }
 }
 
-void EqValueEntry::cvdEqGainInAExit(TObject* Sender) { Enter(m_window, Sender, "isEqGain", TypedEntryKind::PeqGain); }
+void EqValueEntry::cvdEqGainInAExit(TObject* Sender) {
+  RunChannelEntry(m_window.Controls(), Sender, QStringLiteral("isEqGain"), TypedEntryKind::PeqGain);
+}
 
 void EqValueEntry::cvdHighCutFreqInAKeyDown(TObject* Sender, WORD& Key, TShiftState) {
   if (IsEntryKey(Key)) {

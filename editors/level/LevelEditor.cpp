@@ -137,12 +137,7 @@ void LevelEditor::cvdGainInAKeyDown(TObject* Sender, WORD& Key, TShiftState) {
 }
 
 void LevelEditor::cvdGainInAExit(TObject* Sender) {
-  auto* box = dynamic_cast<TCurvyEdit*>(Sender);
-  if (box == nullptr) {
-    return;
-  }
-  const QString stem = box->Tag() < 3 ? QStringLiteral("isGainIn") : QStringLiteral("isGainOut");
-  RunTypedEntry(*box, m_window.Controls().FindObject(stem + TagSuffix(box->Tag())), TypedEntryKind::Level);
+  RunChannelEntry(m_window.Controls(), Sender, kGainBar, TypedEntryKind::Level);
 }
 
 void LevelEditor::SyncGainDisplay(int channel, int position) {

@@ -1,6 +1,7 @@
 #include "editors/level/TypedEntryBox.h"
 
 #include "platform/widgets/ControlMessages.h"
+#include "platform/widgets/ControlRegistry.h"
 #include "platform/widgets/TUpDown.h"
 #include "widgets/smooth/TCurvyEdit.h"
 #include "widgets/trackbar/TCustomTrackBar.h"
@@ -54,6 +55,14 @@ void RunTypedEntry(TCurvyEdit& box, TObject* target, TypedEntryKind kind, int de
   }
 }
 
-QString TagSuffix(int tag) {
-  return tag < 3 ? QString(QChar(u'A' + tag)) : QString(QChar(u'1' + (tag - 3)));
+QString TagSuffix(int tag) { return tag < 3 ? QString(QChar(u'A' + tag)) : QString(QChar(u'1' + (tag - 3))); }
+
+void RunChannelEntry(const ControlRegistry& controls, TObject* sender, const QString& stem, TypedEntryKind kind,
+                     int delayUnit, bool endKeyAlways) {
+  auto* box = dynamic_cast<TCurvyEdit*>(sender);
+  if (box == nullptr) {
+    return;
+  }
+  const QString side = box->Tag() < 3 ? QStringLiteral("In") : QStringLiteral("Out");
+  RunTypedEntry(*box, controls.FindObject(stem + side + TagSuffix(box->Tag())), kind, delayUnit, endKeyAlways);
 }

@@ -5,6 +5,7 @@
 #include "editors/level/TypedValueEntry.h"
 #include "platform/widgets/InputTypes.h"
 
+class ControlRegistry;
 class TCurvyEdit;
 class TObject;
 
@@ -15,8 +16,13 @@ class TObject;
 /// control's position. A refused or unchanged text sends the box the End
 /// key, so the caret sits at the end; `endKeyAlways` sends it after a
 /// taken text too. GUI thread only.
-void RunTypedEntry(TCurvyEdit& box, TObject* target, TypedEntryKind kind, int delayUnit = 0,
-                   bool endKeyAlways = false);
+void RunTypedEntry(TCurvyEdit& box, TObject* target, TypedEntryKind kind, int delayUnit = 0, bool endKeyAlways = false);
+
+/// The entry of a channel's box (`sender`, a TCurvyEdit whose Tag is its
+/// channel) into the control named `stem` + "In"/"Out" + the Tag's letter
+/// or digit; anything but a box does nothing.
+void RunChannelEntry(const ControlRegistry& controls, TObject* sender, const QString& stem, TypedEntryKind kind,
+                     int delayUnit = 0, bool endKeyAlways = false);
 
 /// The key that takes an entry in a box's key-down handler.
 inline bool IsEntryKey(WORD key) { return key == VK_RETURN; }

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <climits>
 #include <cmath>
+#include <cstring>
 #include <initializer_list>
 #include <limits>
 
@@ -183,25 +184,19 @@ TypedEntryResult TypedValueEntry::EvaluateBytes(QByteArray text) const {
     case TypedEntryKind::Level:
     case TypedEntryKind::Threshold:
     case TypedEntryKind::Knee:
-    case TypedEntryKind::PeqGain:
-      return Decibels(std::move(text));
-    case TypedEntryKind::Time:
-      return Time(std::move(text));
+    case TypedEntryKind::PeqGain: return Decibels(std::move(text));
+    case TypedEntryKind::Time: return Time(std::move(text));
     case TypedEntryKind::CompressorRatio:
     case TypedEntryKind::LimiterRatio:
     case TypedEntryKind::GateRatio: {
       const QByteArray unstripped = text;
       return Ratio(std::move(text), unstripped);
     }
-    case TypedEntryKind::SideChainEqType:
-      return SideChainType(std::move(text));
+    case TypedEntryKind::SideChainEqType: return SideChainType(std::move(text));
     case TypedEntryKind::CutFrequency:
-    case TypedEntryKind::SideChainFrequency:
-      return Frequency(std::move(text));
-    case TypedEntryKind::Bandwidth:
-      return Bandwidth(text);
-    case TypedEntryKind::Delay:
-      return Delay(std::move(text));
+    case TypedEntryKind::SideChainFrequency: return Frequency(std::move(text));
+    case TypedEntryKind::Bandwidth: return Bandwidth(text);
+    case TypedEntryKind::Delay: return Delay(std::move(text));
   }
   return Reject();
 }
@@ -236,8 +231,7 @@ TypedEntryResult TypedValueEntry::Decibels(QByteArray text) const {
         return Reject();
       }
       return Decide(TruncToInt(std::clamp(value, 0.0, 12.0)));
-    default:
-      return Decide(TruncToInt(std::clamp(value, -12.0, 12.0) * 10.0 + kPeqGainZero));
+    default: return Decide(TruncToInt(std::clamp(value, -12.0, 12.0) * 10.0 + kPeqGainZero));
   }
 }
 
@@ -333,26 +327,19 @@ TypedEntryResult TypedValueEntry::Delay(QByteArray text) const {
 
 QString TypedValueEntry::Text(int position) const {
   switch (m_kind) {
-    case TypedEntryKind::Level:
-      return GainCodeText(position);
-    case TypedEntryKind::Threshold:
-      return ThresholdText(position + kThresholdOffset);
-    case TypedEntryKind::Knee:
-      return KneeText(position);
-    case TypedEntryKind::Time:
-      return DynamicsTimeText(position, true);
+    case TypedEntryKind::Level: return GainCodeText(position);
+    case TypedEntryKind::Threshold: return ThresholdText(position + kThresholdOffset);
+    case TypedEntryKind::Knee: return KneeText(position);
+    case TypedEntryKind::Time: return DynamicsTimeText(position, true);
     case TypedEntryKind::CompressorRatio:
-    case TypedEntryKind::LimiterRatio:
-      return RatioText(position, false);
-    case TypedEntryKind::GateRatio:
-      return RatioText(position, true);
+    case TypedEntryKind::LimiterRatio: return RatioText(position, false);
+    case TypedEntryKind::GateRatio: return RatioText(position, true);
     case TypedEntryKind::SideChainEqType:
       return position >= 0 && position < int(SideChainEqTypeNames.size())
                  ? QString::fromLatin1(SideChainEqTypeNames[static_cast<std::size_t>(position)])
                  : QString();
     case TypedEntryKind::CutFrequency:
-    case TypedEntryKind::SideChainFrequency:
-      return FrequencyEntryText(position);
+    case TypedEntryKind::SideChainFrequency: return FrequencyEntryText(position);
     case TypedEntryKind::Bandwidth:
       return position >= 0 && position < int(QTable.size())
                  ? FormatC("%3.2f", double(QTable[static_cast<std::size_t>(position)]))
@@ -360,8 +347,7 @@ QString TypedValueEntry::Text(int position) const {
     case TypedEntryKind::PeqGain:
       return position >= kPeqGainZero ? FormatC("+%1.1fdB", (position - kPeqGainZero) * 0.1)
                                       : FormatC("-%1.1fdB", (kPeqGainZero - position) * 0.1);
-    case TypedEntryKind::Delay:
-      return DelayText(position, m_control.delayUnit);
+    case TypedEntryKind::Delay: return DelayText(position, m_control.delayUnit);
   }
   return {};
 }

@@ -6,19 +6,19 @@
 /// The kinds of typed value entry: what a numeric box accepts and how its
 /// text turns into a position of the box's holding control.
 enum class TypedEntryKind : int {
-  Level = 0,            ///< channel gain and mix level (0.1 dB, 0.5 dB below -20 dB)
-  Threshold = 1,        ///< dynamics threshold, 0.5 dB per position
-  Knee = 2,             ///< whole dB
-  Time = 3,             ///< attack and release, position = ms - 1
-  CompressorRatio = 4,  ///< ratio table; digits, ":" and "."
-  LimiterRatio = 5,     ///< as the compressor, also "," and the blank
-  GateRatio = 6,        ///< millisecond suffixes, "Max" at the top
-  SideChainEqType = 7,  ///< the compressor's side-chain filter type
-  CutFrequency = 8,     ///< FreqIndex 0..300 of a crossover cut
+  Level = 0,               ///< channel gain and mix level (0.1 dB, 0.5 dB below -20 dB)
+  Threshold = 1,           ///< dynamics threshold, 0.5 dB per position
+  Knee = 2,                ///< whole dB
+  Time = 3,                ///< attack and release, position = ms - 1
+  CompressorRatio = 4,     ///< ratio table; digits, ":" and "."
+  LimiterRatio = 5,        ///< as the compressor, also "," and the blank
+  GateRatio = 6,           ///< millisecond suffixes, "Max" at the top
+  SideChainEqType = 7,     ///< the compressor's side-chain filter type
+  CutFrequency = 8,        ///< FreqIndex 0..300 of a crossover cut
   SideChainFrequency = 9,  ///< as a cut frequency; "0" is refused
-  Bandwidth = 10,       ///< QIndex of an equaliser band
-  PeqGain = 11,         ///< equaliser band gain code, 120 = 0 dB
-  Delay = 12,           ///< samples, read in the stored display unit
+  Bandwidth = 10,          ///< QIndex of an equaliser band
+  PeqGain = 11,            ///< equaliser band gain code, 120 = 0 dB
+  Delay = 12,              ///< samples, read in the stored display unit
 };
 
 /// The holding control a box writes to, as the entry sees it.
