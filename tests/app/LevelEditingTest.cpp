@@ -210,6 +210,23 @@ TEST_F(LevelEditing, muteOfOut6FromTheGainPage_mutesItWithoutItsChannelPageHandl
   EXPECT_FALSE(Get<TRzBmpButton>(QStringLiteral("rzbMuteOut6")).Down());
 }
 
+// A linked channel's page shows its leader's controls: the mute button
+// there mutes the channel of the page shown, with its whole group.
+TEST_F(LevelEditing, channelPageMute_mutesTheChannelOfThePageShown) {
+  ShowPage("rzbMenuOut3");
+  Click(&Get<TRzBmpButton>(QStringLiteral("rzbMuteOut1")));
+  const auto frames = FramesOf(0x35, 1);
+  ASSERT_EQ(frames.size(), 1u);
+  EXPECT_EQ(Bytes(frames[0].begin() + 6, frames[0].begin() + 8), (Bytes{0x05, 0x01}));
+  for (const char* s : {"Out1", "Out2", "Out3"}) {
+    EXPECT_TRUE(Get<TRzBmpButton>(QStringLiteral("rzbMuteBackup") + QLatin1String(s)).Down()) << s;
+  }
+  EXPECT_FALSE(Get<TRzBmpButton>(QStringLiteral("rzbMuteBackupOut4")).Down());
+  ShowPage("rzbMenuGain");
+  Click(&Get<TRzBmpButton>(QStringLiteral("rzbMuteBackupOut2")));
+  EXPECT_FALSE(Get<TRzBmpButton>(QStringLiteral("rzbMuteOut1")).Down());
+}
+
 TEST_F(LevelEditing, routeAndMixLevel_changeTheEditedOutputAlone) {
   ShowPage("rzbMenuMatrix");
   Click(&Get<TRzBmpButton>(QStringLiteral("rzbCMatrixOut1")));
@@ -376,6 +393,22 @@ TEST_F(LevelEditing, draggingADelayPicture_followsTheMouseWithinTheLine) {
   line.OnMouseUp(&line, TMouseButton::mbLeft, {}, 5, y);
   line.OnMouseMove(&line, {}, 400, y);
   EXPECT_EQ(bar.Position(), 0);
+}
+
+// For a moment after a delay bar takes the focus, whatever moves it is
+// undone: the stored delay stays.
+TEST_F(LevelEditing, delayBarJustFocused_keepsTheStoredDelay) {
+  auto& bar = Get<TAdvTrackBar>(QStringLiteral("isDelayOut4"));
+  auto& slider = Get<TTimer>(QStringLiteral("tmSlider"));
+  const int stored = window->UnitControl().GetDelay(6);
+  bar.OnEnter(&bar);
+  EXPECT_TRUE(slider.Enabled());
+  bar.SetPosition(stored + 500);
+  EXPECT_EQ(bar.Position(), stored);
+  EXPECT_EQ(window->UnitControl().GetDelay(6), stored);
+  ASSERT_TRUE(ProcessEventsUntil([&] { return !slider.Enabled(); }, 5s));
+  bar.SetPosition(stored + 500);
+  EXPECT_EQ(window->UnitControl().GetDelay(6), stored + 500);
 }
 
 TEST_F(LevelEditing, nudgingKeys_moveTheSelectedBandsBarsWithinTheirRange) {
