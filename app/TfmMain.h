@@ -11,6 +11,10 @@
 #include "dialogs/IDialogHost.h"
 #include "dsp/Plot.h"
 #include "editors/IEditorWindow.h"
+#include "editors/level/DelayEditor.h"
+#include "editors/level/EqValueEntry.h"
+#include "editors/level/LevelEditor.h"
+#include "editors/level/MatrixEditor.h"
 #include "link/ILinkWindow.h"
 #include "link/IPresetWindow.h"
 #include "link/INetworkView.h"
@@ -230,6 +234,15 @@ public:
   void ShowAddress(std::uint32_t) override {}
   /// Empty until the traffic monitor exists.
   void AddTrafficLogLine(const QString&) override {}
+  // Level, matrix and delay editing, and the typed value entry
+  // (TfmMain_LevelEditing.cpp).
+  /// Lays out a channel's delay time label and dashes from its picture.
+  void UpdateDelayLine(int channel) { m_delayEditor.UpdateDelayLine(channel); }
+  /// The delay unit buttons' handler: re-formats the nine delays.
+  void rzbUnit0Click(TObject* Sender) { m_delayEditor.rzbUnit0Click(Sender); }
+  LevelEditor& Levels() { return m_levelEditor; }
+  MatrixEditor& Matrix() { return m_matrixEditor; }
+  DelayEditor& Delays() { return m_delayEditor; }
 
   /// The text tables, loaded from the program's resources at construction.
   LanguageTable moEnglish;
@@ -263,8 +276,6 @@ private:
   void RefreshGatePanel(int) {}
   void RefreshCompressorPanel(int) {}
   void RefreshLimiterPanel(int) {}
-  void rzbUnit0Click(TObject*) {}
-  void UpdateDelayLine(int) {}
   void ShowChannelLinks(int, unsigned) {}
   void UpdateMainChannelButtons() {}
   void UpdateMainLinkCaptions() {}
@@ -272,6 +283,7 @@ private:
   void ShowSourceTypeLabel(int, int, int) {}
   void SetSignalMode(int) {}
   void BindPresetHandlers();
+  void BindLevelEditing();
   template <class T>
   T* Named(const QString& name) const {
     return m_registry.Find<T>(name);
@@ -291,6 +303,11 @@ private:
   std::unique_ptr<FilterEditing> m_filterEditing;
   bool m_probeAnswered = false;
   std::unique_ptr<LiveControls> m_live;
+  // Level, matrix and delay editing, and the typed value entry.
+  LevelEditor m_levelEditor{*this};
+  MatrixEditor m_matrixEditor{*this};
+  DelayEditor m_delayEditor{*this};
+  EqValueEntry m_eqValueEntry{*this};
 };
 
 /// The main window while it exists, else null.

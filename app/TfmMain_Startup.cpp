@@ -163,4 +163,5 @@ void TfmMain::BindHandlers() {
   BindFilterEditing();
   BindLiveDisplay();
   BindPresetHandlers();
+  BindLevelEditing();
 }

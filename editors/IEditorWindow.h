@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 class ControlRegistry;
 class LUnitControl;
 class LUnitSession;
@@ -23,6 +25,8 @@ public:
   virtual LUnitSession& Session() = 0;
   /// Response-curve object 0..11.
   virtual Plot& ResponseCurve(int index) = 0;
+  /// The text of a key ("SID_...") in the current language.
+  virtual QString LookUpText(const QString& key) const = 0;
 
   // Filter editing.
   /// Marks a channel's total as changed on every plot that copies it.

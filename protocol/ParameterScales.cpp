@@ -15,8 +15,8 @@ constexpr int kRatioLimitCode = 15;
 constexpr double kMetresPerFoot = 0.304803706413069968;
 constexpr double kFeetPerMetre = 3.2808;
 
-/// Truncation toward zero that stays defined for any double: NaN gives 0,
-/// values beyond int saturate.
+}  // namespace
+
 int TruncToInt(double value) {
   if (std::isnan(value)) {
     return 0;
@@ -29,8 +29,6 @@ int TruncToInt(double value) {
   }
   return static_cast<int>(value);
 }
-
-}  // namespace
 
 const std::array<float, 101> QTable = {
     0.4f,  0.42f, 0.45f, 0.47f, 0.5f,  0.53f, 0.56f, 0.59f, 0.63f,  0.67f,  0.71f,  0.75f,  0.79f,  0.84f,  0.89f,
@@ -49,6 +47,10 @@ const std::array<const char*, 11> PeqTypeNames = {
 
 const std::array<const char*, 16> RatioTexts = {
     "1.0", "1.1", "1.3", "1.5", "1.7", "2.0", "2.5", "3.0", "3.5", "4.0", "5.0", "6.0", "8.0", "10", "20", "Limit",
+};
+
+const std::array<double, 16> RatioTable = {
+    1.0, 1.1, 1.3, 1.5, 1.7, 2.0, 2.5, 3.0, 3.5, 4.0, 5.0, 6.0, 8.0, 10.0, 20.0, 20.1,
 };
 
 const std::array<const char*, 20> CrossoverSlopeNames = {

@@ -15,6 +15,10 @@ inline constexpr int kSamplesPerMs = 96;
 /// Speed of sound in every delay conversion, m/s.
 inline constexpr double kSpeedOfSound = 343.5;
 
+/// Truncation toward zero that stays defined for any double: NaN gives 0,
+/// values beyond int saturate.
+int TruncToInt(double value);
+
 /// Hz -> FreqIndex: ln(f / 1000) / ln(r) + 170, truncated toward zero and
 /// raised by one when the dropped fraction is strictly above 0.5. 0 Hz (and
 /// any value that is not a positive number) is taken as ln = -7.
@@ -66,6 +70,8 @@ int FirTapsFromCode(int code);
 /// Name tables, each entry the exact text.
 extern const std::array<const char*, 11> PeqTypeNames;          ///< PeqType 0..10
 extern const std::array<const char*, 16> RatioTexts;            ///< ratio code 0..15
+/// The ratio of each ratio code 0..15; the last (20.1) stands for limiting.
+extern const std::array<double, 16> RatioTable;
 extern const std::array<const char*, 20> CrossoverSlopeNames;   ///< slope 1..20 at index slope - 1
 extern const std::array<const char*, 10> SideChainEqTypeNames;  ///< compressor side-chain type 0..9
 extern const std::array<const char*, 3> OutputModeNames;        ///< output processing mode 0..2

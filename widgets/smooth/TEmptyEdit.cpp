@@ -15,6 +15,10 @@ TMouseButton ButtonOf(Qt::MouseButton button) {
   }
 }
 
+bool MovesInsideWindow(Qt::FocusReason reason) {
+  return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+}
+
 Qt::Key QtKeyOf(WORD key) {
   switch (key) {
     case VK_END: return Qt::Key_End;
@@ -160,14 +164,20 @@ void TEmptyEdit::mouseDoubleClickEvent(QMouseEvent* event) {
   Raise(OnDblClick, this);
 }
 
+// Enter and exit are focus moves inside the window: switching to another
+// window, or a pop-up menu taking the keyboard, leaves the edit focused.
 void TEmptyEdit::focusInEvent(QFocusEvent* event) {
   QLineEdit::focusInEvent(event);
-  Raise(OnEnter, this);
+  if (MovesInsideWindow(event->reason())) {
+    Raise(OnEnter, this);
+  }
 }
 
 void TEmptyEdit::focusOutEvent(QFocusEvent* event) {
   QLineEdit::focusOutEvent(event);
-  Raise(OnExit, this);
+  if (MovesInsideWindow(event->reason())) {
+    Raise(OnExit, this);
+  }
 }
 
 void TEmptyEdit::enterEvent(QEnterEvent* event) {

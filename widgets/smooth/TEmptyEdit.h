@@ -9,8 +9,8 @@
 /// The single-line edit inside a rounded edit box: a borderless line edit
 /// that writes a grey prompt (EmptyText) while its text is empty, and
 /// raises the edit events (change on every text change, keys with virtual
-/// key codes, mouse, focus) with itself as sender. A key-down handler that
-/// clears the key stops the edit from seeing it. Owned by its box.
+/// key codes, mouse, focus moves inside the window) with itself as sender.
+/// A key-down handler that clears the key stops the edit from seeing it. Owned by its box.
 /// GUI thread only.
 class TEmptyEdit : public QLineEdit, public TObject {
 public:

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QBuffer>
+#include <QCoreApplication>
+#include <QFocusEvent>
 #include <QImage>
 
 #include "platform/widgets/TForm.h"
@@ -100,6 +102,33 @@ TEST(TCurvyEdit, LeavingTheBox_raisesOnExitWithTheBox) {
   boxes.second->SetFocus();
   ASSERT_TRUE(WidgetInput::WaitUntil([&] { return exited != nullptr; }));
   EXPECT_EQ(exited, boxes.first);
+}
+
+// Switching windows or opening a pop-up menu leaves the edit focused: no
+// exit (and no enter on the way back), so a half-typed entry stays.
+TEST(TCurvyEdit, FocusEvents_raiseEnterAndExitOnlyForMovesInsideTheWindow) {
+  const struct {
+    Qt::FocusReason reason;
+    bool raised;
+  } cases[] = {{Qt::TabFocusReason, true},
+               {Qt::BacktabFocusReason, true},
+               {Qt::MouseFocusReason, true},
+               {Qt::OtherFocusReason, true},
+               {Qt::ActiveWindowFocusReason, false},
+               {Qt::PopupFocusReason, false}};
+  for (const auto& c : cases) {
+    TCurvyEdit box;
+    int entered = 0;
+    int exited = 0;
+    box.OnEnter = [&](TObject*) { ++entered; };
+    box.OnExit = [&](TObject*) { ++exited; };
+    QFocusEvent in(QEvent::FocusIn, c.reason);
+    QFocusEvent out(QEvent::FocusOut, c.reason);
+    QCoreApplication::sendEvent(box.InnerEdit(), &in);
+    QCoreApplication::sendEvent(box.InnerEdit(), &out);
+    EXPECT_EQ(entered, c.raised ? 1 : 0) << c.reason;
+    EXPECT_EQ(exited, c.raised ? 1 : 0) << c.reason;
+  }
 }
 
 TEST(TCurvyEdit, ZeroWidthBox_stillTakesFocusAndKeys) {
