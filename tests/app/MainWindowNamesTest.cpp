@@ -15,7 +15,6 @@
 #include <QRegularExpression>
 
 #include "app/TfmMain.h"
-#include "link/LinkTransportFactory.h"
 #include "components/LMyFFTDrawHpLp6dB.h"
 #include "components/LProgressBar.h"
 #include "components/peq/TMyPEQType10.h"
@@ -27,6 +26,8 @@
 #include "platform/widgets/TShape.h"
 #include "platform/widgets/TUpDown.h"
 #include "plot/core/TiXYPlot.h"
+#include "tests/app/MainWindowFixture.h"
+#include "tests/link/support/FakeLinkTransport.h"
 #include "tests/support/FixturePath.h"
 #include "widgets/buttons/TRzBmpButton.h"
 #include "widgets/combo/TRzComboBox.h"
@@ -451,11 +452,8 @@ bool IsOnBuiltContainer(TControl* control) {
          dynamic_cast<TRzPanel*>(parent) != nullptr;
 }
 
-class MainWindowNames : public ::testing::Test {
-protected:
-  LinkTransportFactory factory;
-  TfmMain window{factory, nullptr};
-};
+// The tests only read the window.
+using MainWindowNames = SharedMainWindow<FakeLinkTransportFactory>;
 
 }  // namespace
 
