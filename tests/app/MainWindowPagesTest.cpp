@@ -99,6 +99,12 @@ TEST_F(MainWindowPages, overviewLabelsLeadToTheirPagesWithAHandCursor) {
   EXPECT_EQ(window.State().CurrentPage, 14);
   Get<TLabel>(QStringLiteral("lbMatrixPhaseInC")).Click();
   EXPECT_EQ(window.State().CurrentPage, 11);
+  // A name label opens the name dialog: the page stays.
+  auto& name = Get<TLabel>(QStringLiteral("lbMatrixChNameOut2"));
+  name.OnMouseMove(&name, {}, 1, 1);
+  EXPECT_EQ(name.Cursor(), crHandPoint);
+  name.Click();
+  EXPECT_EQ(window.State().CurrentPage, 11);
 }
 
 TEST_F(MainWindowPages, routingLinesAreDrawnInTheInputsColours) {
