@@ -118,6 +118,26 @@ public:
   unsigned LinkMaskOf(int channel) const;
   QByteArray GetChannelName(int channel) const;
   void SetChannelName(int channel, const QByteArray& name);
+  /// An overview name label's click: the channel name dialog for the
+  /// label's channel (its Tag), starting from the label's caption.
+  void lbMatrixChNameInAClick(TObject* Sender);
+
+  // Menu entries and labels that open dialogs other issues build; empty
+  // until those dialogs land.
+  /// Shows fmLockMode modally.
+  void LockModeClick(TObject*) {}
+  /// Shows fmInOutSelect modally.
+  void InOutSelectClick(TObject*) {}
+  /// Shows fmSourceSelect modally.
+  void SourceSelectClick(TObject*) {}
+  /// Shows the channel link dialog fmLinkSel modally.
+  void LinkClick(TObject*) {}
+  /// TfmChannelName::SetChannel(channel), TfmChannelName::SetNameText(name),
+  /// then fmChannelName shown modally.
+  void ShowChannelNameDialog(int /*channel*/, const QByteArray& /*name*/) {}
+  /// The delay editor's layout of one channel's dashes and time label from
+  /// where its picture is; empty until that editor lands.
+  void UpdateDelayLine(int /*channel*/) {}
 
   // ILinkWindow (TfmMain_LinkWindow.cpp).
   void ShowProgressModal() override {}

@@ -6,6 +6,7 @@
 #include "components/LMyFFTDrawHpLp6dB.h"
 #include "dsp/CurveColours.h"
 #include "link/LUnitSession.h"
+#include "platform/AnsiCodePage.h"
 #include "platform/widgets/TLabel.h"
 #include "platform/widgets/TPaintBox.h"
 #include "protocol/LUnitControl.h"
@@ -115,6 +116,11 @@ void TfmMain::FormResize() {
   UpdateScrollBars();
   // One full repaint of the page area; it stays shown, so the focus stays.
   m_controls.rzgMain->Repaint();
+  // The dashes and time labels follow the re-placed delay pictures. (The
+  // link dialog this waits for exists whenever the built window resizes.)
+  for (int channel = 0; channel < MainWindowState::kChannels; ++channel) {
+    UpdateDelayLine(channel);
+  }
 }
 
 void TfmMain::PaintRoutingOverview() {
@@ -145,9 +151,17 @@ void TfmMain::SetChannelName(int channel, const QByteArray& name) {
   if (label == nullptr || button == nullptr) {
     return;
   }
-  label->SetCaption(QString::fromLatin1(name));
-  button->SetHint(QString::fromLatin1(name));
+  // Names are held in the unit's code page.
+  const QString text = AnsiToWide(name);
+  label->SetCaption(text);
+  button->SetHint(text);
   m_unitControl->SetChannelName(channel, name);
+}
+
+void TfmMain::lbMatrixChNameInAClick(TObject* Sender) {
+  if (auto* label = dynamic_cast<TLabel*>(Sender)) {
+    ShowChannelNameDialog(label->Tag(), WideToAnsi(label->Caption()));
+  }
 }
 
 void TfmMain::BindOverviewHandlers() {
@@ -162,14 +176,15 @@ void TfmMain::BindOverviewHandlers() {
     target->SetDown(true);
     matrix->SetDown(false);
   };
-  auto bind = [this, leadTo](const QString& name, std::function<QString(int)> page) {
+  // Every overview label shows the hand cursor while the pointer is over it.
+  auto bind = [this](const QString& name, std::function<void(TLabel*)> click) {
     auto* label = Named<TLabel>(name);
     if (label == nullptr) {
       return;
     }
-    label->OnClick = [leadTo, page](TObject* sender) {
+    label->OnClick = [click](TObject* sender) {
       if (auto* clicked = dynamic_cast<TLabel*>(sender)) {
-        leadTo(page(clicked->Tag()));
+        click(clicked);
       }
     };
     label->OnMouseMove = [](TObject* sender, TShiftState, int, int) {
@@ -183,8 +198,10 @@ void TfmMain::BindOverviewHandlers() {
       }
     };
   };
-  auto fixed = [](const char* button) { return [button](int) { return QString::fromLatin1(button); }; };
-  auto channelPage = [](int tag) -> QString { return QStringLiteral("rzbMenu") + ChannelSuffix(tag); };
+  auto fixed = [leadTo](const char* button) {
+    return [leadTo, button](TLabel*) { leadTo(QString::fromLatin1(button)); };
+  };
+  auto channelPage = [leadTo](TLabel* label) { leadTo(QStringLiteral("rzbMenu") + ChannelSuffix(label->Tag())); };
   for (int c = 0; c < 9; ++c) {
     const QString s = ChannelSuffix(c);
     bind(QStringLiteral("lbMatrixGain") + s, fixed("rzbMenuGain"));
@@ -200,20 +217,7 @@ void TfmMain::BindOverviewHandlers() {
       bind(QStringLiteral("lbMatrixXover") + s, channelPage);
       bind(QStringLiteral("lbMatrixLimit") + s, fixed("rzbMenuLimit"));
     }
-    // The name labels open the channel name dialog (with its issue); the
-    // hand cursor shows they can be clicked.
-    if (auto* name = Named<TLabel>(QStringLiteral("lbMatrixChName") + s)) {
-      name->OnMouseMove = [](TObject* sender, TShiftState, int, int) {
-        if (auto* hovered = dynamic_cast<TLabel*>(sender)) {
-          hovered->SetCursor(crHandPoint);
-        }
-      };
-      name->OnMouseLeave = [](TObject* sender) {
-        if (auto* left = dynamic_cast<TLabel*>(sender)) {
-          left->SetCursor(crDefault);
-        }
-      };
-    }
+    bind(QStringLiteral("lbMatrixChName") + s, [this](TLabel* label) { lbMatrixChNameInAClick(label); });
   }
 }
 
@@ -234,4 +238,14 @@ void TfmMain::BindMenuHandlers() {
       select("OutAnalog", "OutDigital", "plAesOut1", false);
   m_controls.MainMenu.Find(QStringLiteral("OutDigital"))->OnClick =
       select("OutDigital", "OutAnalog", "plAesOut1", true);
+  // The entries that open dialogs.
+  const std::pair<const char*, void (TfmMain::*)(TObject*)> dialogs[] = {{"LockMode", &TfmMain::LockModeClick},
+                                                                         {"InOutSelect", &TfmMain::InOutSelectClick},
+                                                                         {"SourceSelect", &TfmMain::SourceSelectClick},
+                                                                         {"Link", &TfmMain::LinkClick}};
+  for (const auto& [entry, handler] : dialogs) {
+    m_controls.MainMenu.Find(QLatin1String(entry))->OnClick = [this, handler](TObject* sender) {
+      (this->*handler)(sender);
+    };
+  }
 }

@@ -3,20 +3,40 @@
 # bench/<dir>/. A file named main.cpp never goes into a library.
 set(CMAKE_AUTOMOC ON)
 
-# krv_add_tests(<target> LABEL <label> SOURCES <files...> LINKS <targets...>)
-# One GoogleTest executable; every test in it carries the ctest label.
+# krv_add_tests(<target> [PER_SUITE] LABEL <label> SOURCES <files...> LINKS <targets...>)
+# One GoogleTest executable; every test in it carries the ctest label. With
+# PER_SUITE each test suite is one ctest test (one process), so a suite can
+# share an expensive fixture through SetUpTestSuite; the suites are read
+# from the sources, which re-run the configuration when they change.
 function(krv_add_tests target)
-  cmake_parse_arguments(T "" "LABEL" "SOURCES;LINKS" ${ARGN})
+  cmake_parse_arguments(T "PER_SUITE" "LABEL" "SOURCES;LINKS" ${ARGN})
   if(NOT KRV_BUILD_TESTS OR NOT T_SOURCES)
     return()
   endif()
   add_executable(${target} ${T_SOURCES})
   target_link_libraries(${target} PRIVATE ${T_LINKS} krv_testsupport)
-  gtest_discover_tests(${target}
-    DISCOVERY_MODE PRE_TEST
-    DISCOVERY_TIMEOUT 120
-    PROPERTIES LABELS ${T_LABEL}
-               ENVIRONMENT "QT_QPA_PLATFORM=offscreen;KRV_TEST_FIXTURES=${PROJECT_SOURCE_DIR}/tests")
+  set(environment "QT_QPA_PLATFORM=offscreen;KRV_TEST_FIXTURES=${PROJECT_SOURCE_DIR}/tests")
+  if(NOT T_PER_SUITE)
+    gtest_discover_tests(${target}
+      DISCOVERY_MODE PRE_TEST
+      DISCOVERY_TIMEOUT 120
+      PROPERTIES LABELS ${T_LABEL} ENVIRONMENT "${environment}")
+    return()
+  endif()
+  set(suites)
+  foreach(source IN LISTS T_SOURCES)
+    set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${source})
+    file(STRINGS ${source} lines REGEX "^TEST(_F|_P)?\\([A-Za-z0-9_]+,")
+    foreach(line IN LISTS lines)
+      string(REGEX REPLACE "^TEST(_F|_P)?\\(([A-Za-z0-9_]+),.*" "\\2" suite "${line}")
+      list(APPEND suites ${suite})
+    endforeach()
+  endforeach()
+  list(REMOVE_DUPLICATES suites)
+  foreach(suite IN LISTS suites)
+    add_test(NAME ${suite} COMMAND ${target} --gtest_filter=${suite}.*:*/${suite}.*)
+    set_tests_properties(${suite} PROPERTIES LABELS ${T_LABEL} ENVIRONMENT "${environment}")
+  endforeach()
 endfunction()
 
 function(_krv_glob out dir)
@@ -32,12 +52,12 @@ function(_krv_glob out dir)
   set(${out} ${files} PARENT_SCOPE)
 endfunction()
 
-# krv_add_layer(<name> [DIR <dir>] [LABEL <label>] [EXCLUDE <regex>...] [DEPS <targets>...])
+# krv_add_layer(<name> [DIR <dir>] [LABEL <label>] [TESTS_PER_SUITE] [EXCLUDE <regex>...] [DEPS <targets>...])
 # Declares library krv_<name> from <dir> (default: the name), test executable
 # test_<name> from tests/<dir> and, with KRV_BUILD_BENCH, bench_<name> from
 # bench/<dir>. EXCLUDE regexes apply to all three globs.
 function(krv_add_layer name)
-  cmake_parse_arguments(L "" "DIR;LABEL" "EXCLUDE;DEPS" ${ARGN})
+  cmake_parse_arguments(L "TESTS_PER_SUITE" "DIR;LABEL" "EXCLUDE;DEPS" ${ARGN})
   if(NOT L_DIR)
     set(L_DIR ${name})
   endif()
@@ -58,7 +78,11 @@ function(krv_add_layer name)
   endif()
 
   _krv_glob(tests tests/${L_DIR} PATTERNS *.cpp *.h EXCLUDE ${L_EXCLUDE})
-  krv_add_tests(test_${name} LABEL ${L_LABEL} SOURCES ${tests} LINKS ${lib})
+  set(per_suite)
+  if(L_TESTS_PER_SUITE)
+    set(per_suite PER_SUITE)
+  endif()
+  krv_add_tests(test_${name} ${per_suite} LABEL ${L_LABEL} SOURCES ${tests} LINKS ${lib})
 
   if(KRV_BUILD_BENCH)
     _krv_glob(benches bench/${L_DIR} PATTERNS *.cpp *.h EXCLUDE ${L_EXCLUDE})

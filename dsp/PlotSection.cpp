@@ -5,9 +5,37 @@
 #include "dsp/FirDesign.h"
 #include "dsp/FrequencyResponse.h"
 
-PlotSection::PlotSection() {
-  SetFilter(0.0, 1000.0, 0.4, BiquadHighShelf);
+namespace {
+
+/// A new section's filter: a flat high shelf at 1000 Hz, Q 0.4. Every
+/// section starts from it, so its curve is computed once.
+struct FlatShelf {
+  static constexpr double kFrequency = 1000.0;
+  static constexpr double kQ = 0.4;
+  BiquadCoefficients biquad;
+  ResponseCurve curve{};
+};
+
+const FlatShelf& Flat() {
+  static const FlatShelf flat = [] {
+    FlatShelf shelf;
+    if (auto designed = DesignBiquad(BiquadHighShelf, FlatShelf::kFrequency, 0.0, FlatShelf::kQ, 0.0f, 0.0f)) {
+      shelf.biquad = *designed;
+    }
+    BiquadCurve(shelf.biquad, BiquadHighShelf, false, shelf.curve);
+    return shelf;
+  }();
+  return flat;
 }
+
+}  // namespace
+
+PlotSection::PlotSection()
+    : m_type(BiquadHighShelf),
+      m_frequency(FlatShelf::kFrequency),
+      m_q(FlatShelf::kQ),
+      m_biquad(Flat().biquad),
+      m_curve(Flat().curve) {}
 
 void PlotSection::SetFilter(double gain, double frequency, double q, int type) {
   m_gain = gain;

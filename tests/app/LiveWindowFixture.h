@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "app/TfmMain.h"
-#include "tests/link/FakeLinkTransport.h"
+#include "tests/link/support/FakeLinkTransport.h"
 
 /// The main window that counts its unlock prompts instead of showing the dialog.
 class PromptCountingWindow : public TfmMain {

@@ -2,6 +2,7 @@
 
 #include "dialogs/TfmExit.h"
 #include "link/LUnitSession.h"
+#include "link/LinkTransportFactory.h"
 #include "protocol/CommandCodes.h"
 #include "tests/app/MainWindowFixture.h"
 #include "tests/support/ProcessEventsUntil.h"
@@ -12,9 +13,15 @@ using namespace std::chrono_literals;
 
 namespace {
 
-class MainWindowClose : public MainWindowFixture {
+/// The tests share one window over the real transports; each starts with
+/// it shown, no link and the exit not yet allowed.
+class MainWindowClose : public SharedMainWindow<LinkTransportFactory> {
 protected:
-  void SetUp() override { window.show(); }
+  void SetUp() override {
+    window.State().ExitAllowed = false;
+    window.show();
+  }
+  void TearDown() override { window.Session().CloseAllTransports(); }
 
   bool GoodbyeSent() const {
     for (const SimReceivedFrame& frame : sim->ReceivedFrames()) {

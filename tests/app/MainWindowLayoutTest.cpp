@@ -2,6 +2,7 @@
 
 #include "platform/widgets/TControl.h"
 #include "tests/app/MainWindowFixture.h"
+#include "tests/link/support/FakeLinkTransport.h"
 #include "widgets/trackbar/TAdvTrackBar.h"
 
 namespace {
@@ -19,13 +20,32 @@ std::map<QString, TRect> Geometry(ControlRegistry& controls) {
 
 }  // namespace
 
-using MainWindowLayout = MainWindowFixture;
+/// The tests share one window: the geometry it was built with is kept, and
+/// each test starts from the design-size layout with every delay at 0.
+class MainWindowLayout : public SharedMainWindow<FakeLinkTransportFactory> {
+public:
+  static void SetUpTestSuite() {
+    SharedMainWindow::SetUpTestSuite();
+    s_built = Geometry(s_window->Controls());
+  }
+
+protected:
+  void SetUp() override {
+    window.State().RefreshingControls = true;
+    for (int channel = 0; channel < 9; ++channel) {
+      Get<TAdvTrackBar>(QStringLiteral("isDelay") + ChannelSuffix(channel)).SetPosition(0);
+    }
+    window.State().RefreshingControls = false;
+    window.Layout(0, 0);
+  }
+
+  static inline std::map<QString, TRect> s_built;
+};
 
 TEST_F(MainWindowLayout, designSizeLayoutIsTheBuiltGeometry) {
-  const auto built = Geometry(window.Controls());
   window.Layout(0, 0);
   const auto laidOut = Geometry(window.Controls());
-  for (const auto& [name, rect] : built) {
+  for (const auto& [name, rect] : s_built) {
     const TRect& now = laidOut.at(name);
     EXPECT_TRUE(now.Left == rect.Left && now.Top == rect.Top && now.Right == rect.Right && now.Bottom == rect.Bottom)
         << name.toStdString();

@@ -17,7 +17,6 @@
 #include "app/TfmMain.h"
 #include "app/build/ControlFactory.h"
 #include "app/build/MainWindowBuilder.h"
-#include "link/LinkTransportFactory.h"
 #include "components/LMyFFTDrawHpLp6dB.h"
 #include "components/LProgressBar.h"
 #include "components/peq/TMyPEQType10.h"
@@ -29,6 +28,8 @@
 #include "platform/widgets/TShape.h"
 #include "platform/widgets/TUpDown.h"
 #include "plot/core/TiXYPlot.h"
+#include "tests/app/MainWindowFixture.h"
+#include "tests/link/support/FakeLinkTransport.h"
 #include "tests/support/FixturePath.h"
 #include "widgets/buttons/TRzBmpButton.h"
 #include "widgets/combo/TRzComboBox.h"
@@ -466,11 +467,8 @@ struct BuiltForm {
   TfmMainControls controls;
 };
 
-class MainWindowNames : public ::testing::Test {
-protected:
-  LinkTransportFactory factory;
-  TfmMain window{factory, nullptr};
-};
+// The tests only read the window.
+using MainWindowNames = SharedMainWindow<FakeLinkTransportFactory>;
 
 }  // namespace
 

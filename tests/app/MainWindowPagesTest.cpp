@@ -1,15 +1,32 @@
 #include <QMouseEvent>
 
 #include "components/LMyFFTDrawHpLp6dB.h"
+#include "link/LUnitSession.h"
+#include "platform/AnsiCodePage.h"
 #include "components/peq/TMyPEQType10.h"
 #include "platform/widgets/TLabel.h"
 #include "platform/widgets/TPaintBox.h"
 #include "protocol/LUnitControl.h"
 #include "tests/app/MainWindowFixture.h"
+#include "tests/link/support/FakeLinkTransport.h"
 #include "widgets/buttons/TRzBmpButton.h"
 #include "widgets/panels/TRzGroupBox.h"
 
-using MainWindowPages = MainWindowFixture;
+/// The tests share one window; each starts on the Gain page in English with
+/// the default image and no link.
+class MainWindowPages : public SharedMainWindow<FakeLinkTransportFactory> {
+protected:
+  void SetUp() override {
+    window.Session().CloseAllTransports();
+    window.UnitControl().Image() = UnitImage::Default();
+    window.State().SelectedCompressorInput = 0;
+    Get<TMenuItem>(QStringLiteral("English")).Click();
+    window.ApplyLanguageTexts();
+    auto& gain = Get<TRzBmpButton>(QStringLiteral("rzbMenuGain"));
+    gain.Click();
+    gain.SetDown(true);
+  }
+};
 
 TEST_F(MainWindowPages, buttonOfThePageShownChangesNothing) {
   auto& gain = Get<TRzBmpButton>(QStringLiteral("rzbMenuGain"));
@@ -19,6 +36,19 @@ TEST_F(MainWindowPages, buttonOfThePageShownChangesNothing) {
   EXPECT_EQ(window.State().CurrentPage, 11);
   window.rzbMenuInAClick(nullptr);  // not a button
   EXPECT_EQ(window.State().CurrentPage, 11);
+}
+
+TEST_F(MainWindowPages, switchGivesAnOpenSerialLinkOneSpareResend) {
+  Get<TRzBmpButton>(QStringLiteral("rzbMenuDelay")).Click();  // no link: nothing to grant
+  window.Session().SetComPortName(QStringLiteral("/dev/ttyS3"));
+  window.Session().OpenSerialLink();
+  FakeLinkRecord* serial = factory.Last(LinkKind::Serial);
+  ASSERT_NE(serial, nullptr);
+  serial->calls.clear();
+  Get<TRzBmpButton>(QStringLiteral("rzbMenuDelay")).Click();  // the page shown
+  EXPECT_TRUE(serial->calls.empty());
+  Get<TRzBmpButton>(QStringLiteral("rzbMenuOut4")).Click();
+  EXPECT_EQ(serial->calls, std::vector<std::string>{"SpareResends 1"});
 }
 
 TEST_F(MainWindowPages, switchShowsTheNewGroupsAndColoursTheButtons) {
@@ -68,6 +98,12 @@ TEST_F(MainWindowPages, overviewLabelsLeadToTheirPagesWithAHandCursor) {
   Get<TLabel>(QStringLiteral("lbMatrixLimitOut5")).Click();
   EXPECT_EQ(window.State().CurrentPage, 14);
   Get<TLabel>(QStringLiteral("lbMatrixPhaseInC")).Click();
+  EXPECT_EQ(window.State().CurrentPage, 11);
+  // A name label opens the name dialog: the page stays.
+  auto& name = Get<TLabel>(QStringLiteral("lbMatrixChNameOut2"));
+  name.OnMouseMove(&name, {}, 1, 1);
+  EXPECT_EQ(name.Cursor(), crHandPoint);
+  name.Click();
   EXPECT_EQ(window.State().CurrentPage, 11);
 }
 
@@ -124,6 +160,12 @@ TEST_F(MainWindowPages, channelNameGoesToTheOverviewLabelTheButtonHintAndTheMode
   EXPECT_EQ(Get<TLabel>(QStringLiteral("lbMatrixChNameOut2")).Caption(), QStringLiteral("Sub L"));
   EXPECT_EQ(Get<TRzBmpButton>(QStringLiteral("rzbMenuOut2")).Hint(), QStringLiteral("Sub L"));
   EXPECT_TRUE(window.GetChannelName(4).startsWith("Sub L"));
+  // Names are in the unit's code page.
+  window.State().RefreshingControls = true;
+  window.SetChannelName(0, WideToAnsi(QStringLiteral("低音")));
+  window.State().RefreshingControls = false;
+  EXPECT_EQ(Get<TLabel>(QStringLiteral("lbMatrixChNameInA")).Caption(), QStringLiteral("低音"));
+  EXPECT_EQ(Get<TRzBmpButton>(QStringLiteral("rzbMenuInA")).Hint(), QStringLiteral("低音"));
 }
 
 TEST_F(MainWindowPages, typeMenuEntriesShowTheDigitalPanels) {

@@ -6,10 +6,12 @@
 #include "plot/channels/TiXYPlotChannel.h"
 #include "plot/core/TiXYPlot.h"
 #include "tests/app/MainWindowFixture.h"
+#include "tests/link/support/FakeLinkTransport.h"
 #include "widgets/buttons/TRzBmpButton.h"
 #include "widgets/panels/TRzGroupBox.h"
 
-using MainWindowStartup = MainWindowFixture;
+// The tests only read the window.
+using MainWindowStartup = SharedMainWindow<FakeLinkTransportFactory>;
 
 TEST_F(MainWindowStartup, showsTheGainPageInEnglishWithUnitIdOne) {
   EXPECT_EQ(fmMain, &window);

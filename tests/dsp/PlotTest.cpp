@@ -258,3 +258,21 @@ TEST(PlotSection, coefficientCountIsLimitedToTheTransformLength) {
     ASSERT_EQ(v, 0.0);
   }
 }
+
+TEST(PlotSection, everyNewSectionStartsAsItsOwnFlatShelf) {
+  PlotSection reference;
+  reference.SetFilter(0.0, 1000.0, 0.4, BiquadHighShelf);
+  PlotSection first;
+  EXPECT_EQ(first.GetType(), BiquadHighShelf);
+  EXPECT_EQ(first.GetFrequency(), 1000.0);
+  EXPECT_EQ(first.GetGain(), 0.0);
+  EXPECT_EQ(first.GetQ(), 0.4);
+  EXPECT_EQ(first.GetCurve(), reference.GetCurve());
+  // A change to one section leaves the next new one as it was.
+  first.SetPhaseMode(true);
+  first.SetFilter(6.0, 100.0, 1.0, 1);
+  const PlotSection second;
+  EXPECT_FALSE(second.GetPhaseMode());
+  EXPECT_EQ(second.GetGain(), 0.0);
+  EXPECT_EQ(second.GetCurve(), reference.GetCurve());
+}

@@ -10,7 +10,7 @@
 
 #include "link/LUnitSession.h"
 #include "protocol/LUnitControl.h"
-#include "tests/link/FakeLinkTransport.h"
+#include "tests/link/support/FakeLinkTransport.h"
 #include "tests/link/RecordingLinkWindow.h"
 #include "tests/protocol/HexBytes.h"
 #include "tests/protocol/RecordingUnitHost.h"

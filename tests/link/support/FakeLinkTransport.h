@@ -23,7 +23,8 @@ struct FakeLinkRecord {
   bool closed = false;
   bool destroyed = false;
   std::vector<Frame> frames;
-  /// Every call in order ("Queue 11", "IsIdle", "Close", "Timeout 100" ...).
+  /// Every call in order ("Queue 11", "IsIdle", "Close", "Timeout 100",
+  /// "SpareResends 1" ...).
   std::vector<std::string> calls;
   int timeout = 0;
   int retries = 0;
@@ -45,6 +46,7 @@ public:
   void SetTimeout(int milliseconds) override;
   void SetRetryCount(int count) override;
   void SetKeepAliveSuppressed(bool suppressed) override;
+  void SetSpareResends(int count) override;
   void SetKeepAliveUnitId(int unitId) override;
   std::uint64_t Generation() const override { return m_generation; }
 

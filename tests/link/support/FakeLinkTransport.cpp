@@ -1,4 +1,4 @@
-#include "tests/link/FakeLinkTransport.h"
+#include "tests/link/support/FakeLinkTransport.h"
 
 #include <QObject>
 
@@ -38,6 +38,8 @@ void FakeLinkTransport::SetTimeout(int milliseconds) {
 void FakeLinkTransport::SetRetryCount(int count) { m_record->retries = count; }
 
 void FakeLinkTransport::SetKeepAliveSuppressed(bool suppressed) { m_record->keepAliveSuppressed = suppressed; }
+
+void FakeLinkTransport::SetSpareResends(int count) { m_record->calls.push_back("SpareResends " + std::to_string(count)); }
 
 void FakeLinkTransport::SetKeepAliveUnitId(int unitId) { m_record->keepAliveUnitId = unitId; }
 
