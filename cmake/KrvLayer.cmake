@@ -57,7 +57,7 @@ function(krv_add_layer name)
     target_link_libraries(${lib} INTERFACE krv_options ${L_DEPS})
   endif()
 
-  _krv_glob(tests tests/${L_DIR} PATTERNS *.cpp *.h EXCLUDE ${L_EXCLUDE})
+  _krv_glob(tests tests/${L_DIR} PATTERNS *.cpp *.h *.qrc EXCLUDE ${L_EXCLUDE})
   krv_add_tests(test_${name} LABEL ${L_LABEL} SOURCES ${tests} LINKS ${lib})
 
   if(KRV_BUILD_BENCH)

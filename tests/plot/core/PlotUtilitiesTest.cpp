@@ -130,3 +130,23 @@ TEST(PlotUtilities, MouseDataAxisPixels_swapWithReversedAxes) {
   plot.SetMouseDataAxisPixels(data);
   EXPECT_EQ(std::pair(data.XAxisPixels, data.YAxisPixels), std::pair(7, 3));
 }
+
+TEST(PlotUtilities, SelectModeActive_togglesToolBarZerosSelectButtonWithItsEvents) {
+  TiPlot plot;
+  int clicks = 0;
+  plot.OnToolBarButtonClick = [&clicks](int, TiPlotToolBarButtonType type) {
+    clicks += type == TiPlotToolBarButtonType::iptbbtSelect ? 1 : 0;
+  };
+  ASSERT_GT(plot.Master().ToolBarManager().Count(), 0);
+  plot.SetSelectModeActive(true);
+  EXPECT_TRUE(plot.SelectModeActive());
+  plot.SetSelectModeActive(true);
+  EXPECT_EQ(clicks, 1);
+  plot.SetSelectModeActive(false);
+  EXPECT_FALSE(plot.SelectModeActive());
+  EXPECT_EQ(clicks, 2);
+
+  plot.Master().ToolBarManager().Clear();
+  plot.SetSelectModeActive(true);
+  EXPECT_FALSE(plot.SelectModeActive());
+}
