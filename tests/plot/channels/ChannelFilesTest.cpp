@@ -7,7 +7,7 @@
 #include "plot/channels/TiPlotChannel.h"
 #include "plot/core/TiPlot.h"
 #include "tests/plot/ErrorOf.h"
-#include "tests/plot/core/PlotTestChannels.h"
+#include "tests/plot/PlotTestChannels.h"
 #include "tests/plot/streaming/PlotFileSupport.h"
 
 namespace {

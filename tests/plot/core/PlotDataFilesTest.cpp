@@ -10,7 +10,7 @@
 #include "plot/core/TiPlot.h"
 #include "plot/core/TiXYPlot.h"
 #include "tests/plot/ErrorOf.h"
-#include "tests/plot/core/PlotTestChannels.h"
+#include "tests/plot/PlotTestChannels.h"
 #include "tests/plot/streaming/PlotFileSupport.h"
 #include "tests/support/FixturePath.h"
 
