@@ -77,7 +77,7 @@ function(krv_add_layer name)
     target_link_libraries(${lib} INTERFACE krv_options ${L_DEPS})
   endif()
 
-  _krv_glob(tests tests/${L_DIR} PATTERNS *.cpp *.h EXCLUDE ${L_EXCLUDE})
+  _krv_glob(tests tests/${L_DIR} PATTERNS *.cpp *.h *.qrc EXCLUDE ${L_EXCLUDE})
   set(per_suite)
   if(L_TESTS_PER_SUITE)
     set(per_suite PER_SUITE)

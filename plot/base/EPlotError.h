@@ -16,3 +16,14 @@ public:
 private:
   QString m_message;
 };
+
+/// Runs f; an EPlotError it throws is thrown again with prefix before its
+/// message ("Error Saving Data - " + the reason).
+template <typename F>
+void WithErrorPrefix(const char* prefix, F&& f) {
+  try {
+    f();
+  } catch (const EPlotError& e) {
+    throw EPlotError(QString::fromLatin1(prefix) + e.Message());
+  }
+}

@@ -1,8 +1,9 @@
 #include "plot/channels/TiPlotChannel.h"
 
-#include <QDateTime>
+#include <deque>
 
 #include "plot/base/EPlotError.h"
+#include "plot/core/TiPlotComponent.h"
 
 TiPlotChannel::TiPlotChannel(TiPlotComponent* owner, TNotifyEvent onChange, TNotifyEvent onInsert,
                              TNotifyEvent onRemove, TNotifyEvent onRename)
@@ -14,18 +15,7 @@ TiPlotChannel::TiPlotChannel(TiPlotComponent* owner, TNotifyEvent onChange, TNot
   ResetElapsedStartTime();
 }
 
-namespace {
-
-/// The local date and time as days since 30 December 1899.
-double Now() {
-  const QDateTime now = QDateTime::currentDateTime();
-  const double localMs = double(now.toMSecsSinceEpoch()) + now.offsetFromUtc() * 1000.0;
-  return localMs / 86400000.0 + 25569.0;
-}
-
-}  // namespace
-
-void TiPlotChannel::ResetElapsedStartTime() { m_elapsedStartTime = Now(); }
+void TiPlotChannel::ResetElapsedStartTime() { m_elapsedStartTime = TiPlotComponent::GetNow(); }
 
 void TiPlotChannel::StartTimeReset() {
   if (m_resetStartTimeOnFirstDataPoint && Count() == 0) {
@@ -43,30 +33,69 @@ void TiPlotChannel::AddYArray(double xInterval, const std::vector<double>& yData
 
 int TiPlotChannel::AddYNow(double y) {
   StartTimeReset();
-  return AddPoint(Now(), y, false, false);
+  return AddPoint(TiPlotComponent::GetNow(), y, false, false);
 }
 
 int TiPlotChannel::AddYElapsedTime(double y) {
   StartTimeReset();
-  return AddPoint(Now() - m_elapsedStartTime, y, false, false);
+  return AddPoint(TiPlotComponent::GetNow() - m_elapsedStartTime, y, false, false);
 }
 
 int TiPlotChannel::AddYElapsedSeconds(double y) {
   StartTimeReset();
-  return AddPoint((Now() - m_elapsedStartTime) * 60 * 60 * 24, y, false, false);
+  return AddPoint((TiPlotComponent::GetNow() - m_elapsedStartTime) * 60 * 60 * 24, y, false, false);
 }
 
-void TiPlotChannel::CheckXOrder(double x) const {
-  if (m_allowOutOfOrderXValues || Count() < 2) {
-    return;
-  }
-  const double last = GetX(Count() - 1);
-  if (GetX(1) >= GetX(0)) {
+namespace {
+
+/// The order check of a list whose first two X are x0 and x1 and whose
+/// last is last: the direction of the first two holds for x.
+void CheckOrder(double x0, double x1, double last, double x) {
+  if (x1 >= x0) {
     if (x < last) {
       throw EPlotError(QStringLiteral("New Data-Point X-Value is out of order"));
     }
   } else if (x > last) {
     throw EPlotError(QStringLiteral("New Data-Point X-Value is out of order."));
+  }
+}
+
+}  // namespace
+
+void TiPlotChannel::CheckXOrder(double x) const {
+  if (m_allowOutOfOrderXValues || Count() < 2) {
+    return;
+  }
+  CheckOrder(GetX(0), GetX(1), GetX(Count() - 1), x);
+}
+
+void TiPlotChannel::CheckAddXY(const std::vector<double>& xs) const {
+  if (m_allowOutOfOrderXValues) {
+    return;
+  }
+  // The X the list would hold as the values arrive: a ring drops its
+  // oldest, so its first two change; otherwise the first two and the last
+  // are all the check looks at.
+  const int ring = RingBufferSize();
+  std::deque<double> held;
+  int count = Count();
+  for (int i = 0; i < count; ++i) {
+    if (ring > 0 || i < 2 || i == count - 1) {
+      held.push_back(GetX(i));
+    }
+  }
+  for (const double x : xs) {
+    if (count >= 2) {
+      CheckOrder(held[0], held[1], held.back(), x);
+    }
+    held.push_back(x);
+    ++count;
+    if (ring > 0 && count > ring) {
+      held.pop_front();
+      --count;
+    } else if (ring == 0 && held.size() > 3) {
+      held.erase(held.begin() + 2);
+    }
   }
 }
 

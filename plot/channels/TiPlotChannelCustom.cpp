@@ -9,6 +9,7 @@
 #include "plot/core/TiPlotKindManager.h"
 #include "plot/core/TiPlotMasterManager.h"
 #include "plot/core/iChannelColors.h"
+#include "plot/streaming/iPlotDataFile.h"
 #include "plot/objects/TiPlotXAxis.h"
 #include "plot/objects/TiPlotYAxis.h"
 
@@ -29,7 +30,7 @@ TiPlotChannelCustom::TiPlotChannelCustom(TiPlotComponent* owner, TNotifyEvent on
   m_markersFont.OnChange = [this](TObject*) { DoChange(); };
 }
 
-TiPlotChannelCustom::~TiPlotChannelCustom() = default;
+TiPlotChannelCustom::~TiPlotChannelCustom() { m_log.StopQuietly(); }
 
 void TiPlotChannelCustom::GiveFirstReferences(TiPlotObject& object) {
   auto& channel = static_cast<TiPlotChannelCustom&>(object);
@@ -58,7 +59,13 @@ int TiPlotChannelCustom::AddPoint(double x, double y, bool null, bool empty) {
   const int index = m_dataList->Add(x, y, null, empty);
   FoldRunning(x, y);
   TrackPoint(index, x, y, null, empty);
+  if (m_log.Active()) {
+    m_log.AddRow(ChannelLogLine(GetX(index), GetY(index), Owner()->DataFileSeparator()));
+  }
   DoChange();
+  if (m_log.Active() && (m_logBufferSize < 2 || m_log.PendingRows() >= m_logBufferSize)) {
+    FlushLog();
+  }
   return index;
 }
 
@@ -99,7 +106,12 @@ void TiPlotChannelCustom::AddXYArrays(const std::vector<double>& xData, const st
   }
 }
 
+void TiPlotChannelCustom::CheckAddXY(const std::vector<double>&) const {}
+
 void TiPlotChannelCustom::Clear() {
+  if (m_log.Active()) {
+    LogDeactivate();
+  }
   ResetRunning();
   m_startIndex = -1;
   m_stopIndex = -1;

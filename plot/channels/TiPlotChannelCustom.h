@@ -9,6 +9,8 @@
 #include "plot/channels/TiPlotChannelTypes.h"
 #include "plot/channels/TiPlotDataCustomList.h"
 #include "plot/core/TiPlotManagerObject.h"
+#include "plot/streaming/TiPlotDataLog.h"
+#include "plot/streaming/iPlotDataFile.h"
 
 class TiPlotDataCursor;
 class TiPlotXAxis;
@@ -38,7 +40,12 @@ public:
   /// "X-Data and Y-Data hogh bound dimension must match" (adding nothing)
   /// when their lengths differ.
   void AddXYArrays(const std::vector<double>& xData, const std::vector<double>& yData);
-  /// Resets the statistics and the draw range, empties the list.
+  /// Throws what AddXY would throw for the first of these X values, as if
+  /// they were added in turn; adds nothing. No check here.
+  virtual void CheckAddXY(const std::vector<double>& xs) const;
+  /// Ends logging (writing what is pending; a failed write throws and
+  /// clears nothing), resets the statistics and the draw range, empties
+  /// the list.
   void Clear();
   /// Removes the oldest size points; size == Count is Clear.
   void DeletePoints(int size);
@@ -61,6 +68,8 @@ public:
   void GetXYEmptyNull(int index, double& x, double& y, bool& empty, bool& null) const {
     m_dataList->GetXYEmptyNull(index, x, y, empty, null);
   }
+  /// The point as the data files hold it.
+  TiDataFilePoint FilePoint(int index) const;
   void SetX(int index, double value);
   void SetY(int index, double value);
   void SetNull(int index, bool value);
@@ -158,6 +167,39 @@ public:
   /// look and ring size; the points are discarded
   /// (TiPlotChannelCustom_DataStyle.cpp).
   void SetDataStyle(TiPlotDataStyle value);
+
+  // Files and logging (TiPlotChannelCustom_Files.cpp). Fields are
+  // separated by the plot's DataFileColumnSeparator.
+  /// "File Type = Plot Channel Config" and the published properties but
+  /// Name, prefixed "Channel."; EPlotError "Error Saving Properties - ".
+  void SavePropertiesToFile(const QString& fileName);
+  /// Checks the whole file, then applies it; a refused file changes
+  /// nothing: EPlotError "Error Loading Properties - " + the reason
+  /// ("Incompatible Plot Channel Configuration File Type").
+  void LoadPropertiesFromFile(const QString& fileName);
+  /// A line "X<sep>Y" (or "X<sep>Null") per point that is not empty.
+  void SaveDataToFile(const QString& fileName);
+  /// Reads and checks the whole file; then ends logging, clears when asked
+  /// and adds the points without an X order check. A refused file changes
+  /// nothing. A log whose last line was cut short loads the lines before it,
+  /// then throws that the last row was incomplete.
+  void LoadDataFromFile(const QString& fileName, bool clearPreviousData);
+  QString LogFileName() const { return m_logFileName; }
+  /// EPlotError for a different name while logging.
+  void SetLogFileName(const QString& value);
+  int LogBufferSize() const { return m_logBufferSize; }
+  void SetLogBufferSize(int value) { m_logBufferSize = value; }
+  bool LoggingActive() const { return m_log.Active(); }
+  /// Logging on: append to an existing file, or start it empty.
+  /// EPlotError "Log File Name not Defined", "Logging Already Active" or
+  /// the file's reason; logging then stays off.
+  void LogActivate(bool append);
+  /// Writes the pending lines, then logging off; "Logging not Active". A
+  /// failed write throws and keeps logging on with its lines.
+  void LogDeactivate();
+  /// Appends the pending lines in one write; a failed write throws and
+  /// keeps them for the next.
+  void FlushLog();
 
   // Drawing (TiPlotChannelCustom_Draw.cpp).
   int DrawStartIndex() const { return m_startIndex; }
@@ -317,4 +359,7 @@ private:
   double m_dataCursorXValue = 0;
   double m_dataCursorYValue = 0;
   TiPlotDataPointStatus m_dataCursorStatus = TiPlotDataPointStatus::ipdpsValid;
+  QString m_logFileName;
+  int m_logBufferSize = 0;
+  TiPlotDataLog m_log;
 };

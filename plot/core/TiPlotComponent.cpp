@@ -31,6 +31,7 @@ TiPlotComponent::TiPlotComponent(QWidget* parent)
 }
 
 TiPlotComponent::~TiPlotComponent() {
+  m_log.StopQuietly();
   m_mouseDownObject = nullptr;
   m_lastMouseOverObject = nullptr;
   m_lastMouseClickObject = nullptr;

@@ -11,6 +11,7 @@
 #include "plot/core/TiPlotEvents.h"
 #include "plot/core/TiPlotStoredSettings.h"
 #include "plot/core/TiPlotTypes.h"
+#include "plot/streaming/TiPlotDataLog.h"
 
 class TiPlotAxis;
 class TiPlotChannelCustom;
@@ -132,6 +133,9 @@ public:
   void DisableAllTracking();
   /// The state of the first toolbar's Select button; false without toolbar.
   bool SelectModeActive() const;
+  /// Toggles the first toolbar's Select button (with its click events)
+  /// when value differs from its state; nothing without a toolbar.
+  void SetSelectModeActive(bool value);
   // Layout.
   int DataViewZHorz() const;
   void SetDataViewZHorz(int value);
@@ -156,6 +160,11 @@ public:
   /// centred on the list's size in its transparent colour; one as wide or as
   /// high, or larger both ways, is kept; any other size is refused.
   void ImageListAdd(int imageListIndex, const TBitmap& bitmap);
+  /// ImageListAdd of the bitmap in the application's resource ":/<name>"
+  /// (or ":/<resID>"); EPlotError "Resource <name> not found", or the
+  /// reason the picture does not load.
+  void ImageListLoadFromResourceName(int imageListIndex, const QString& resName);
+  void ImageListLoadFromResourceID(int imageListIndex, int resID);
   int OuterMarginLeft() const { return m_outerMarginLeft; }
   void SetOuterMarginLeft(int v) { SetIntegerProperty(v, m_outerMarginLeft, RepaintKind::Invalidate); }
   int OuterMarginTop() const { return m_outerMarginTop; }
@@ -315,6 +324,60 @@ public:
   TNotifyEvent OnAfterLoadProperties;
   TNotifyEvent OnAfterSaveProperties;
 
+  // Data files, array feed and logging (TiPlotComponent_DataFiles.cpp,
+  // TiPlotComponent_Logging.cpp). Channel i is column i of the files.
+  TiPlotDataFileFormat DataFileFormat() const { return m_dataFileFormat; }
+  /// EPlotError while logging, even for the current value.
+  void SetDataFileFormat(TiPlotDataFileFormat value);
+  TiPlotDataFileColumnSeparator DataFileColumnSeparator() const { return m_dataFileColumnSeparator; }
+  /// EPlotError for a change while logging.
+  void SetDataFileColumnSeparator(TiPlotDataFileColumnSeparator value);
+  /// The separator's character: TAB or ",".
+  QChar DataFileSeparator() const;
+  QString DefaultDataDirectory() const { return m_storedSettings.DefaultDataDirectory; }
+  void SetDefaultDataDirectory(const QString& value) { m_storedSettings.DefaultDataDirectory = value; }
+  QString LastDataFileName() const { return m_lastDataFileName; }
+  /// Writes every channel's points in DataFileFormat (temporary name, then
+  /// rename); then LastDataFileName and OnAfterSaveData. EPlotError "Error
+  /// Saving Data - " + the reason.
+  void SaveDataToFile(const QString& fileName);
+  /// Reads and checks the whole file, then appends its points to the
+  /// channels (a refused file adds nothing, not even where a channel's X
+  /// order check would fail part-way); then LastDataFileName and
+  /// OnAfterLoadData. EPlotError "Error Loading Data - " + the reason; a
+  /// log whose last row was cut short loads its whole rows and then throws
+  /// that the last row was incomplete.
+  void LoadDataFromFile(const QString& fileName);
+  TNotifyEvent OnAfterLoadData;
+  TNotifyEvent OnAfterSaveData;
+  /// One row: value k to channel k at xValue (values between 1e-301 and
+  /// 1e-300 add a null point, between 1e-302 and 1e-301 an empty one).
+  /// "List index out of bounds (n)" when there are more values than
+  /// channels, before any is added.
+  void AddDataArray(double xValue, const std::vector<double>& data);
+  /// A block: data[i] are channel i's samples, each at its last X + xStep
+  /// (0 when empty); one row per sample column. "Data Array must be 1 or 2
+  /// Dimensions" for rows of unequal length.
+  void AddDataArray(double xStep, const std::vector<std::vector<double>>& data);
+  QString LogFileName() const { return m_logFileName; }
+  /// EPlotError for a different name while logging.
+  void SetLogFileName(const QString& value);
+  int LogBufferSize() const { return m_logBufferSize; }
+  void SetLogBufferSize(int value) { SetIntegerProperty(value, m_logBufferSize, RepaintKind::None); }
+  bool LoggingActive() const { return m_log.Active(); }
+  /// Logging on: append to an existing log of DataFileFormat and this
+  /// channel count, or start the file anew with its header. EPlotError
+  /// "Log File Name not Defined", "Logging Already Active" or the file's
+  /// reason; logging then stays off.
+  void LogActivate(bool append);
+  /// Writes the pending rows, then logging off; "Logging not Active". A
+  /// failed write throws and keeps logging on with its rows.
+  void LogDeactivate();
+  /// Ends logging (writing what is pending), then clears every channel.
+  void ClearAllData();
+  /// The local date and time as days since 30 December 1899.
+  static double GetNow();
+
   void Lock() override { TiCustomComponent::Lock(); }
   void Unlock() override { TiCustomComponent::Unlock(); }
 
@@ -327,6 +390,9 @@ private:
   void RestartHintTimer(int interval);
   TiPlotMouseData MakeMouseData(TMouseButton button, TShiftState shift, int x, int y) const;
   void DrawOuterObjects(TCanvas& canvas);
+  /// Keeps the log row of the last points of the first fedChannels
+  /// channels (the others have none in it); flushes a full batch.
+  void LogLastRow(int fedChannels, double xValue);
 
   std::unique_ptr<TiPlotMasterManager> m_master;
   std::unique_ptr<TPopupMenu> m_popupMenu;
@@ -370,4 +436,10 @@ private:
   TiPlotStoredSettings m_storedSettings;
   bool m_differentialPropertySave = false;
   QString m_lastPropertiesFileName;
+  TiPlotDataFileFormat m_dataFileFormat = TiPlotDataFileFormat::ipdffText;
+  TiPlotDataFileColumnSeparator m_dataFileColumnSeparator = TiPlotDataFileColumnSeparator::ipdfcsTab;
+  QString m_lastDataFileName;
+  QString m_logFileName;
+  int m_logBufferSize = 0;
+  TiPlotDataLog m_log;
 };

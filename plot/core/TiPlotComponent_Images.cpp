@@ -1,3 +1,5 @@
+#include <QFile>
+
 #include "platform/TBitmap.h"
 #include "plot/base/EPlotError.h"
 #include "plot/core/TiPlotComponent.h"
@@ -33,4 +35,22 @@ void TiPlotComponent::ImageListAdd(int imageListIndex, const TBitmap& bitmap) {
         QStringLiteral("Image Width and Height must be the same as other images, or both smaller, or both larger"));
   }
   InvalidateChange();
+}
+
+void TiPlotComponent::ImageListLoadFromResourceName(int imageListIndex, const QString& resName) {
+  ImageList(imageListIndex);
+  QFile resource(QStringLiteral(":/") + resName);
+  if (resName.isEmpty() || !resource.open(QIODevice::ReadOnly)) {
+    throw EPlotError(QStringLiteral("Resource %1 not found").arg(resName));
+  }
+  TBitmap bitmap;
+  QString error;
+  if (!bitmap.LoadFromBytes(resource.readAll(), &error)) {
+    throw EPlotError(error);
+  }
+  ImageListAdd(imageListIndex, bitmap);
+}
+
+void TiPlotComponent::ImageListLoadFromResourceID(int imageListIndex, int resID) {
+  ImageListLoadFromResourceName(imageListIndex, QString::number(resID));
 }

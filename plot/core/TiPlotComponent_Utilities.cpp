@@ -68,6 +68,13 @@ TiPlotAnnotation* TiPlotComponent::GetAnnotationByName(const QString& value) con
   return ByName<TiPlotAnnotation>(Master().AnnotationManager(), value);
 }
 
+void TiPlotComponent::SetSelectModeActive(bool value) {
+  TiPlotKindManager& toolBars = Master().ToolBarManager();
+  if (toolBars.Count() > 0 && value != SelectModeActive()) {
+    toolBars.ItemAs<TiPlotToolBar>(0)->DoButtonClick(TiPlotToolBarButtonType::iptbbtSelect);
+  }
+}
+
 void TiPlotComponent::TransferChannelData(int sourceChannelIndex, int destinationChannelIndex, int startIndex,
                                           int stopIndex) {
   TiPlotKindManager& channels = Master().ChannelManager();

@@ -1,5 +1,6 @@
 #include "plot/core/TiPlotMasterManager.h"
 
+#include "plot/channels/TiPlotChannelCustom.h"
 #include "plot/core/TiPlotLayoutManager.h"
 #include "plot/core/TiPlotObjectManager.h"
 #include "plot/core/TiPlotTranslationManager.h"
@@ -142,6 +143,17 @@ int TiPlotMasterManager::AddTranslation() { return m_translationManager->Add(); 
 void TiPlotMasterManager::ShowToolBars(bool value) {
   for (TiPlotObject* toolBar : m_toolBarManager->Snapshot()) {
     toolBar->SetVisible(value);
+  }
+}
+
+void TiPlotMasterManager::ClearAllData() {
+  for (TiPlotObject* channel : m_channelManager->Snapshot()) {
+    static_cast<TiPlotChannelCustom*>(channel)->Clear();
+  }
+  for (TiPlotKindManager* axes : {m_xAxisManager.get(), m_yAxisManager.get()}) {
+    for (TiPlotObject* axis : axes->Snapshot()) {
+      static_cast<TiPlotAxis*>(axis)->ResetFirstAlign();
+    }
   }
 }
 

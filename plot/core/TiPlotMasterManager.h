@@ -69,6 +69,9 @@ public:
   int AddTranslation();
 
   void ShowToolBars(bool value);
+  /// Clear on every channel (ending their logging), then a fresh first
+  /// alignment for every axis.
+  void ClearAllData();
   void DeSelectAll();
 
   // Notification handlers of every object and manager.

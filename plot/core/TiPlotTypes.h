@@ -54,3 +54,9 @@ struct TiHintData {
   int Height = 0;
   bool Visible = false;
 };
+
+/// The layout of a plot's data files and log: per-channel (saved) or
+/// shared-X (log) text, or "Compact Interval" 4-byte singles.
+enum class TiPlotDataFileFormat { ipdffText = 0, ipdffCompactInterval = 1 };
+/// The field separator of the text layouts: a TAB or ",".
+enum class TiPlotDataFileColumnSeparator { ipdfcsTab = 0, ipdfcsComma = 1 };

@@ -39,16 +39,6 @@ constexpr FileKind FileKinds[] = {
     {"DataCursor", &M::DataCursorManager, &M::AddDataCursor}, {"Limit", &M::LimitManager, &M::AddLimit},
 };
 
-/// Runs f, re-raising an EPlotError with the operation's prefix.
-template <typename F>
-void WithPrefix(const char* prefix, F&& f) {
-  try {
-    f();
-  } catch (const EPlotError& e) {
-    throw EPlotError(QString::fromLatin1(prefix) + e.Message());
-  }
-}
-
 /// The file's lines; EPlotError for a file that is no property text.
 QStringList ReadPropertyLines(const QString& fileName) {
   const QStringList lines = ReadTextFileLines(fileName);
@@ -227,7 +217,7 @@ void ApplyConfiguration(TiPlotComponent& plot, const PlotConfiguration& configur
 }  // namespace
 
 void SavePlotProperties(TiPlotComponent& plot, const QString& fileName) {
-  WithPrefix("Error Saving Properties - ", [&] {
+  WithErrorPrefix("Error Saving Properties - ", [&] {
     TiPlotMasterManager& master = plot.Master();
     const bool differential = plot.DifferentialPropertySave();
     QStringList lines{QStringLiteral("File Type = Plot Config")};
@@ -255,11 +245,11 @@ void SavePlotProperties(TiPlotComponent& plot, const QString& fileName) {
 }
 
 void LoadPlotProperties(TiPlotComponent& plot, const QString& fileName) {
-  WithPrefix("Error Loading Properties - ", [&] { ApplyConfiguration(plot, ReadConfiguration(plot, fileName)); });
+  WithErrorPrefix("Error Loading Properties - ", [&] { ApplyConfiguration(plot, ReadConfiguration(plot, fileName)); });
 }
 
 void SavePlotAnnotations(TiPlotComponent& plot, const QString& fileName) {
-  WithPrefix("Error Saving Annotations - ", [&] {
+  WithErrorPrefix("Error Saving Annotations - ", [&] {
     QStringList lines{QStringLiteral("AnnotationCount = %1").arg(plot.AnnotationCount())};
     for (int i = 0; i < plot.AnnotationCount(); ++i) {
       TiPlotAnnotation& annotation = *plot.Annotation(i);
@@ -271,7 +261,7 @@ void SavePlotAnnotations(TiPlotComponent& plot, const QString& fileName) {
 }
 
 void LoadPlotAnnotations(TiPlotComponent& plot, const QString& fileName) {
-  WithPrefix("Error Loading Annotations - ", [&] {
+  WithErrorPrefix("Error Loading Annotations - ", [&] {
     QStringList lines = ReadPropertyLines(fileName);
     const int count = TakeCount(QStringLiteral("AnnotationCount"), lines, true);
     const TiPropertyTable& table = ClassProperties(plot.Master().AnnotationManager());
@@ -286,5 +276,30 @@ void LoadPlotAnnotations(TiPlotComponent& plot, const QString& fileName) {
     for (const Section& section : sections) {
       ApplyPropertyLines(*plot.Annotation(plot.AddAnnotation()), table, section.lines);
     }
+  });
+}
+
+void SaveChannelProperties(TiPlotChannelCustom& channel, const QString& fileName, bool differential) {
+  WithErrorPrefix("Error Saving Properties - ", [&] {
+    QStringList lines{QStringLiteral("File Type = Plot Channel Config")};
+    WritePropertiesToStrings(channel, TiPlotPropertyRegistry::PropertiesOf(channel), QStringLiteral("Channel"), lines,
+                             differential, {QStringLiteral("Channel.Name")});
+    WriteTextFileLines(fileName, lines);
+  });
+}
+
+void LoadChannelProperties(TiPlotChannelCustom& channel, const QString& fileName) {
+  WithErrorPrefix("Error Loading Properties - ", [&] {
+    QStringList lines = ReadPropertyLines(fileName);
+    QString fileType;
+    if (!ExtractNamedValue(QStringLiteral("File Type"), fileType, lines) ||
+        fileType.compare(QStringLiteral("Plot Channel Config"), Qt::CaseInsensitive) != 0) {
+      throw EPlotError(QStringLiteral("Incompatible Plot Channel Configuration File Type"));
+    }
+    const TiPropertyTable& table = TiPlotPropertyRegistry::PropertiesOf(channel);
+    const QString prefix = QStringLiteral("Channel");
+    const QStringList section = TakePropertySection(prefix, lines);
+    CheckPropertyLines(table, prefix, section);
+    ApplyPropertyLines(channel, table, section);
   });
 }

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class TiPlotChannelCustom;
 class TiPlotComponent;
 
 /// The plot configuration file and the annotation file, as text lines of
@@ -44,3 +45,13 @@ void SavePlotAnnotations(TiPlotComponent& plot, const QString& fileName);
 /// with a bad count or a value that does not convert throws EPlotError
 /// "Error Loading Annotations - " + the reason and changes nothing.
 void LoadPlotAnnotations(TiPlotComponent& plot, const QString& fileName);
+
+/// Writes a channel's configuration file: "File Type = Plot Channel
+/// Config", then its properties prefixed "Channel", Name left out. Throws
+/// EPlotError "Error Saving Properties - " + the reason.
+void SaveChannelProperties(TiPlotChannelCustom& channel, const QString& fileName, bool differential);
+
+/// Reads and checks a channel's configuration file, then applies it. A
+/// refused file throws EPlotError "Error Loading Properties - " + the
+/// reason and changes nothing.
+void LoadChannelProperties(TiPlotChannelCustom& channel, const QString& fileName);

@@ -49,6 +49,14 @@ QStringList EnumNames<TiPlotDataStyle>() {
   return {"ipdsStandard", "ipdsCompact", "ipdsCompactInterval", "ipdsFullFeature"};
 }
 template <>
+QStringList EnumNames<TiPlotDataFileFormat>() {
+  return {"ipdffText", "ipdffCompactInterval"};
+}
+template <>
+QStringList EnumNames<TiPlotDataFileColumnSeparator>() {
+  return {"ipdfcsTab", "ipdfcsComma"};
+}
+template <>
 QStringList EnumNames<TiPlotHighLowStyle>() {
   return {"iphlsOpenClose", "iphlsCandleStick"};
 }
@@ -637,6 +645,8 @@ void AddChannelProperties(List& l) {
   l.push_back(Prop<T>("UserCanMoveDataPointsStyle", &T::UserCanMoveDataPointsStyle, &T::SetUserCanMoveDataPointsStyle,
                       TiPlotChannelDataPointMoveStyle::ipcdpmsXandY));
   l.push_back(FontProp<T>("MarkersFont", &T::MarkersFont));
+  l.push_back(Prop<T>("LogFileName", &T::LogFileName, &T::SetLogFileName, QString()));
+  l.push_back(Prop<T>("LogBufferSize", &T::LogBufferSize, &T::SetLogBufferSize, 0));
   l.push_back(Prop<T>("DataStyle", &T::DataStyle, &T::SetDataStyle));
 }
 
@@ -921,6 +931,8 @@ List PlotTable() {
   l.push_back(Prop<T>("TitleText", &T::TitleText, &T::SetTitleText));
   l.push_back(FontProp<T>("TitleFont", &T::TitleFont));
   l.push_back(Prop<T>("TitleMargin", &T::TitleMargin, &T::SetTitleMargin));
+  l.push_back(Prop<T>("LogFileName", &T::LogFileName, &T::SetLogFileName, QString()));
+  l.push_back(Prop<T>("LogBufferSize", &T::LogBufferSize, &T::SetLogBufferSize, 0));
   l.push_back(FontProp<T>("AnnotationDefaultFont", &T::AnnotationDefaultFont));
   l.push_back(AnnotationDefault<&A::BrushStyle>("AnnotationDefaultBrushStlye"));
   l.push_back(AnnotationDefault<&A::BrushColor>("AnnotationDefaultBrushColor"));
@@ -940,6 +952,8 @@ List PlotTable() {
                       &T::SetBackGroundGradientStartColor));
   l.push_back(Prop<T>("BackGroundGradientStopColor", &T::BackGroundGradientStopColor,
                       &T::SetBackGroundGradientStopColor));
+  l.push_back(Prop<T>("DataFileColumnSeparator", &T::DataFileColumnSeparator, &T::SetDataFileColumnSeparator));
+  l.push_back(Prop<T>("DataFileFormat", &T::DataFileFormat, &T::SetDataFileFormat));
   l.push_back(Setting<&S::DefaultSaveImageDirectory>("DefaultSaveImageDirectory"));
   l.push_back(Setting<&S::DefaultSaveImageFormat>("DefaultSaveImageFormat"));
   l.push_back(Setting<&S::DefaultPropertyDirectory>("DefaultPropertyDirectory"));

@@ -24,6 +24,8 @@ QString YText(const TiDataFilePoint& p) {
       return QStringLiteral("Null");
     case TiDataFilePoint::Empty:
       return QStringLiteral("Empty");
+    case TiDataFilePoint::Missing:
+      return QString();
     case TiDataFilePoint::Value:
       break;
   }
@@ -110,19 +112,31 @@ void ReadSharedX(const QStringList& lines, QChar separator, TiDataFileContents& 
   }
 }
 
-void ReadText(const QByteArray& bytes, TiDataFileContents& out) {
+/// A text file's lines; endsWithLineEnd tells whether its last line is
+/// ended. EPlotError "Invalid Data" for an empty file.
+QStringList TextLines(const QByteArray& bytes, bool& endsWithLineEnd) {
   QString text = DecodeTextFile(bytes);
   if (text.isEmpty()) {
     throw EPlotError(QStringLiteral("Invalid Data"));
   }
   text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-  const bool endsWithLineEnd = text.endsWith(QLatin1Char('\n'));
+  endsWithLineEnd = text.endsWith(QLatin1Char('\n'));
   QStringList lines = text.split(QLatin1Char('\n'));
   if (endsWithLineEnd) {
     lines.removeLast();
   }
-  const QChar separator = lines[0].contains(QLatin1Char('\t')) ? QLatin1Char('\t') : QLatin1Char(',');
+  return lines;
+}
+
+QChar FirstLineSeparator(const QStringList& lines) {
+  return lines[0].contains(QLatin1Char('\t')) ? QLatin1Char('\t') : QLatin1Char(',');
+}
+
+void ReadText(const QByteArray& bytes, TiDataFileContents& out) {
+  bool endsWithLineEnd = false;
+  QStringList lines = TextLines(bytes, endsWithLineEnd);
+  const QChar separator = FirstLineSeparator(lines);
   if (lines[0].left(3).toUpper() != QLatin1String("(X)")) {
     ReadPerChannel(lines, separator, out);
     return;
@@ -284,10 +298,11 @@ QByteArray DataFileCompactHeader(int channelCount) {
 QByteArray DataFileCompactRow(const std::vector<TiDataFilePoint>& points, bool firstRows) {
   QByteArray row;
   for (const TiDataFilePoint& p : points) {
+    const bool missing = p.Kind == TiDataFilePoint::Missing;
     if (firstRows) {
-      AppendSingle(row, float(p.X));
+      AppendSingle(row, missing ? CompactGap : float(p.X));
     }
-    AppendSingle(row, float(p.Y));
+    AppendSingle(row, missing ? CompactGap : float(p.Y));
   }
   return row;
 }
@@ -298,13 +313,95 @@ QByteArray DataFileCompactBytes(const std::vector<TiDataFileChannel>& channels) 
   std::vector<TiDataFilePoint> row(channels.size());
   for (size_t r = 0; r < rows; ++r) {
     for (size_t c = 0; c < channels.size(); ++c) {
-      row[c] = r < channels[c].Points.size() ? channels[c].Points[r]
-                                              : TiDataFilePoint{CompactGap, CompactGap, TiDataFilePoint::Value};
+      row[c] = r < channels[c].Points.size() ? channels[c].Points[r] : TiDataFilePoint{0, 0, TiDataFilePoint::Missing};
     }
     bytes += DataFileCompactRow(row, r < 2);
   }
   AppendSingle(bytes, CompactEnd);
   return bytes;
+}
+
+QStringList ChannelDataFileLines(const std::vector<TiDataFilePoint>& points, QChar separator) {
+  QStringList lines;
+  for (const TiDataFilePoint& p : points) {
+    if (p.Kind == TiDataFilePoint::Value || p.Kind == TiDataFilePoint::Null) {
+      lines << FloatToText(p.X) + separator + YText(p);
+    }
+  }
+  return lines;
+}
+
+QByteArray ChannelLogLine(double x, double y, QChar separator) {
+  return (FloatToText(x) + separator + FloatToText(y)).toLatin1() + "\r\n";
+}
+
+TiDataFileContents ReadChannelDataFile(const QByteArray& bytes) {
+  TiDataFileContents out;
+  std::vector<TiDataFilePoint>& points = out.Channels.emplace_back();
+  bool endsWithLineEnd = false;
+  const QStringList lines = TextLines(bytes, endsWithLineEnd);
+  const QChar separator = FirstLineSeparator(lines);
+  for (qsizetype l = 0; l < lines.size(); ++l) {
+    QString left;
+    QString right;
+    SplitAtSeparator(lines[l], separator, left, right);
+    if (left.isEmpty()) {
+      continue;
+    }
+    try {
+      const double x = ParseNumber(left);
+      if (right.toUpper() == QLatin1String("NULL")) {
+        points.push_back({x, 0, TiDataFilePoint::Null});
+      } else {
+        points.push_back({x, ParseNumber(right), TiDataFilePoint::Value});
+      }
+    } catch (const EPlotError&) {
+      if (l + 1 < lines.size() || endsWithLineEnd) {
+        throw;
+      }
+      out.LastRowIncomplete = true;
+    }
+  }
+  return out;
+}
+
+qint64 DataFileLogRows(const QByteArray& head, const QByteArray& tail, qint64 size, bool compact, int channelCount,
+                       QChar separator) {
+  const EPlotError mismatch(QStringLiteral("Log File does not match the Data File Format and Channel Count"));
+  const QList<QByteArray> lines = head.split('\n');
+  const auto line = [&lines](int i) { return lines[i].endsWith('\r') ? lines[i].chopped(1) : lines[i]; };
+  if (!compact) {
+    const QString first = DecodeTextFile(line(0));
+    if (lines.size() < 2 || first.left(3).toUpper() != QLatin1String("(X)") ||
+        SplitFields(first, separator).size() != channelCount + 1) {
+      throw mismatch;
+    }
+    if (!tail.endsWith('\n')) {
+      throw EPlotError(QStringLiteral("Log File ends inside a row"));
+    }
+    return 0;
+  }
+  if (lines.size() < 3 || line(0).compare(CompactTitle, Qt::CaseInsensitive) != 0 ||
+      line(1).trimmed() != QByteArray::number(channelCount) || channelCount < 1) {
+    throw mismatch;
+  }
+  const qint64 dataBytes = size - (lines[0].size() + lines[1].size() + 2);
+  const qint64 firstRowBytes = 8LL * channelCount;
+  const qint64 rowBytes = 4LL * channelCount;
+  const qint64 rows = dataBytes <= 2 * firstRowBytes ? dataBytes / firstRowBytes
+                                                     : 2 + (dataBytes - 2 * firstRowBytes) / rowBytes;
+  const qint64 wholeBytes = rows <= 2 ? rows * firstRowBytes : 2 * firstRowBytes + (rows - 2) * rowBytes;
+  if (dataBytes != wholeBytes) {
+    throw EPlotError(QStringLiteral("Log File ends inside a row"));
+  }
+  if (rows > 0 && tail.size() >= 4) {
+    quint32 bits = 0;
+    std::memcpy(&bits, tail.constData() + tail.size() - 4, sizeof bits);
+    if (std::bit_cast<float>(qFromLittleEndian(bits)) > CompactEndAbove) {
+      throw EPlotError(QStringLiteral("Log File is a saved data file with an end value"));
+    }
+  }
+  return rows;
 }
 
 TiDataFileContents ReadDataFile(const QByteArray& bytes, int channelCount) {

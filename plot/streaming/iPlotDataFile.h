@@ -14,8 +14,10 @@
 /// comma too. Stateless, any thread.
 
 /// A point as a data file holds it.
+/// Missing: a channel that has no point in a row (empty fields in text,
+/// the 1e38 gap in the compact layout).
 struct TiDataFilePoint {
-  enum TKind { Value, Null, Empty };
+  enum TKind { Value, Null, Empty, Missing };
   double X = 0;
   double Y = 0;
   TKind Kind = Value;
@@ -54,6 +56,27 @@ QByteArray DataFileCompactRow(const std::vector<TiDataFilePoint>& points, bool f
 /// A saved compact file: header, rows (1e38 for X and Y where a channel has
 /// no such point) and the end value 2e38.
 QByteArray DataFileCompactBytes(const std::vector<TiDataFileChannel>& channels);
+/// A channel's data file: "X<sep>Y" per point, "X<sep>Null" for a null
+/// point; empty points are left out.
+QStringList ChannelDataFileLines(const std::vector<TiDataFilePoint>& points, QChar separator);
+/// A channel's log line: "X<sep>Y" (the stored Y of null and empty points
+/// too) and CR LF, in the code page.
+QByteArray ChannelLogLine(double x, double y, QChar separator);
+/// Reads a channel's data or log file: the separator is TAB when the first
+/// line holds one, else ","; each line splits at its first separator; a
+/// line with nothing left of it is skipped. Channels[0] holds the points.
+/// Throws EPlotError for a value that is no number; a last line without
+/// a line end that does not read is left out as LastRowIncomplete.
+TiDataFileContents ReadChannelDataFile(const QByteArray& bytes);
+
+/// Checks the start (head) and last bytes (tail) of a log of size bytes
+/// before rows are appended to it: a shared-X text log whose "(X)" line has
+/// channelCount + 1 fields and that ends with a line end, or a compact log
+/// of channelCount channels holding whole rows and no end value. Answers
+/// the rows a compact log holds (0 for text). Throws EPlotError otherwise.
+qint64 DataFileLogRows(const QByteArray& head, const QByteArray& tail, qint64 size, bool compact, int channelCount,
+                       QChar separator);
+
 /// Reads a whole data file of any layout. The X of compact rows from the
 /// third on follow from a channel's first two rows: X0 + r × (X1 − X0).
 /// Throws EPlotError with the reason (a bad number, "Invalid Data") and

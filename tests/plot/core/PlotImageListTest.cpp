@@ -40,3 +40,25 @@ TEST(PlotImageList, Add_centresSmallerPicturesAndRefusesMixedSizes) {
   plot.ImageListClear(1);
   EXPECT_EQ(plot.ImageList(1).Count(), 0);
 }
+
+TEST(PlotImageList, LoadFromResource_byNameOrNumber) {
+  TiPlot plot;
+  plot.ImageListAdd(2, *Filled(24, 24, clRed));
+  plot.ImageListLoadFromResourceName(2, QStringLiteral("Picture16"));
+  plot.ImageListLoadFromResourceID(2, 101);
+  EXPECT_EQ(plot.ImageList(2).Count(), 3);
+  // The 16 x 16 picture (blue border, yellow inside) is centred; its
+  // transparent colour, the bottom-left pixel's blue, is left out.
+  TBitmap target(24, 24);
+  target.Canvas().Brush().SetColor(clWhite);
+  target.Canvas().FillRect({0, 0, 24, 24});
+  plot.ImageList(2).Draw(target.Canvas(), 0, 0, 1);
+  EXPECT_EQ(target.Canvas().Pixel(4, 4), clWhite);
+  EXPECT_EQ(target.Canvas().Pixel(5, 5), clYellow);
+  EXPECT_EQ(target.Canvas().Pixel(18, 18), clYellow);
+
+  EXPECT_EQ(ErrorOf([&] { plot.ImageListLoadFromResourceName(2, QStringLiteral("Nope")); }),
+            QStringLiteral("Resource Nope not found"));
+  EXPECT_EQ(ErrorOf([&] { plot.ImageListLoadFromResourceID(3, 101); }), QStringLiteral("ImageList Index must be 0-2"));
+  EXPECT_EQ(plot.ImageList(2).Count(), 3);
+}

@@ -18,24 +18,7 @@
 #include "plot/objects/TiPlotXAxis.h"
 #include "plot/objects/TiPlotYAxis.h"
 #include "tests/plot/ErrorOf.h"
-
-namespace {
-
-struct Transferred {
-  double X, Y;
-  bool Null, Empty;
-  friend bool operator==(const Transferred&, const Transferred&) = default;
-};
-
-std::vector<Transferred> PointsOf(const TiPlotChannelCustom& c) {
-  std::vector<Transferred> out;
-  for (int i = 0; i < c.Count(); ++i) {
-    out.push_back({c.GetX(i), c.GetY(i), c.GetNull(i), c.GetEmpty(i)});
-  }
-  return out;
-}
-
-}  // namespace
+#include "tests/plot/PlotTestChannels.h"
 
 TEST(PlotUtilities, ObjectsByName_firstMatchOfEachKindIgnoringCase) {
   TiPlot plot;
@@ -86,11 +69,11 @@ TEST(PlotUtilities, TransferChannelData_appendsTheRangeWithItsFlags) {
   source.AddXY(3, 13);
   source.AddXY(4, 14);
   plot.Channel(1)->AddXY(-1, 5);
-  const std::vector<Transferred> before = PointsOf(source);
+  const std::vector<TestPoint> before = PointsOf(source);
 
   plot.TransferChannelData(0, 1, 2, 4);
   EXPECT_EQ(PointsOf(*plot.Channel(1)),
-            (std::vector<Transferred>{{-1, 5, false, false}, {2, 0, false, true}, {3, 13, false, false}, {4, 14, false, false}}));
+            (std::vector<TestPoint>{{-1, 5, false, false}, {2, 0, false, true}, {3, 13, false, false}, {4, 14, false, false}}));
   EXPECT_EQ(PointsOf(source), before);
 
   plot.TransferChannelData(0, 1, 3, 2);
@@ -116,7 +99,7 @@ TEST(PlotUtilities, TransferChannelData_intoItsOwnFullRingRepeatsWhatItHeld) {
   c.AddXY(4, 40);
   plot.TransferChannelData(0, 0, 0, 3);
   EXPECT_EQ(PointsOf(c),
-            (std::vector<Transferred>{{1, 10, false, false}, {2, 0, true, false}, {3, 30, false, false}, {4, 40, false, false}}));
+            (std::vector<TestPoint>{{1, 10, false, false}, {2, 0, true, false}, {3, 30, false, false}, {4, 40, false, false}}));
 }
 
 TEST(PlotUtilities, MouseDataAxisPixels_swapWithReversedAxes) {
@@ -129,4 +112,24 @@ TEST(PlotUtilities, MouseDataAxisPixels_swapWithReversedAxes) {
   plot.SetXYAxesReverse(true);
   plot.SetMouseDataAxisPixels(data);
   EXPECT_EQ(std::pair(data.XAxisPixels, data.YAxisPixels), std::pair(7, 3));
+}
+
+TEST(PlotUtilities, SelectModeActive_togglesToolBarZerosSelectButtonWithItsEvents) {
+  TiPlot plot;
+  int clicks = 0;
+  plot.OnToolBarButtonClick = [&clicks](int, TiPlotToolBarButtonType type) {
+    clicks += type == TiPlotToolBarButtonType::iptbbtSelect ? 1 : 0;
+  };
+  ASSERT_GT(plot.Master().ToolBarManager().Count(), 0);
+  plot.SetSelectModeActive(true);
+  EXPECT_TRUE(plot.SelectModeActive());
+  plot.SetSelectModeActive(true);
+  EXPECT_EQ(clicks, 1);
+  plot.SetSelectModeActive(false);
+  EXPECT_FALSE(plot.SelectModeActive());
+  EXPECT_EQ(clicks, 2);
+
+  plot.Master().ToolBarManager().Clear();
+  plot.SetSelectModeActive(true);
+  EXPECT_FALSE(plot.SelectModeActive());
 }

@@ -1,4 +1,3 @@
-#include <bit>
 #include <cstring>
 #include <vector>
 
@@ -6,23 +5,12 @@
 
 #include "plot/streaming/iPlotDataFile.h"
 #include "tests/plot/ErrorOf.h"
+#include "tests/plot/PlotTestChannels.h"
 
 namespace {
 
 using P = TiDataFilePoint;
 using Points = std::vector<P>;
-
-// Little-endian singles spelled out here, apart from the writer's own.
-QByteArray Singles(std::initializer_list<float> values) {
-  QByteArray out;
-  for (const float v : values) {
-    const quint32 bits = std::bit_cast<quint32>(v);
-    for (int b = 0; b < 4; ++b) {
-      out += char((bits >> (8 * b)) & 0xFF);
-    }
-  }
-  return out;
-}
 
 const QByteArray CompactHeader2 = QByteArrayLiteral("Compact Interval\r\n2\r\n");
 
