@@ -135,9 +135,6 @@ public:
   /// TfmChannelName::SetChannel(channel), TfmChannelName::SetNameText(name),
   /// then fmChannelName shown modally.
   void ShowChannelNameDialog(int /*channel*/, const QByteArray& /*name*/) {}
-  /// The delay editor's layout of one channel's dashes and time label from
-  /// where its picture is; empty until that editor lands.
-  void UpdateDelayLine(int /*channel*/) {}
 
   // ILinkWindow (TfmMain_LinkWindow.cpp).
   void ShowProgressModal() override {}
