@@ -5,13 +5,14 @@
 
 #include "platform/widgets/FileChooser.h"
 #include "platform/widgets/TLabel.h"
+#include "link/LinkTransportFactory.h"
 #include "protocol/LUnitControl.h"
 #include "protocol/SettingFile.h"
 #include "tests/app/MainWindowFixture.h"
 
 namespace {
 
-class TfmMainPresetsTest : public MainWindowFixture {
+class TfmMainPresetsTest : public SharedMainWindow<LinkTransportFactory> {
 protected:
   void TearDown() override { FileChooser::SetHook({}); }
 
