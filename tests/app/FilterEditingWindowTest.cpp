@@ -146,6 +146,9 @@ TEST_F(FilterEditingWindow, cutSlopesBuildTheirCurvesFromStandardSections) {
   Plot& curves = window->ResponseCurve(kOut1);
   const auto curve31 = [&] { return curves.Section(31).GetCurve(); };
   const QString list = QStringLiteral("rzcLowCutSlopOut1");
+  // The default image leaves the low cut bypassed; the slopes need it on.
+  auto& bypass = C<TRzBmpButton>(QStringLiteral("rzbLowCutBypassOut1"));
+  bypass.SetDown(false);
   C<TAdvTrackBar>(QStringLiteral("isLowCutFreqOut1")).SetPosition(100);
   FireTimer("tmHpLpCurve");
   PickSlope(list, 0);  // BW -6
@@ -162,7 +165,6 @@ TEST_F(FilterEditingWindow, cutSlopesBuildTheirCurvesFromStandardSections) {
   }
   EXPECT_EQ(window->UnitControl().GetOutputFilters(kOut1).lowCutSlope, 10);
   // Bypass: flat, marker at the cut-off and 0 dB, slope 0 stored.
-  auto& bypass = C<TRzBmpButton>(QStringLiteral("rzbLowCutBypassOut1"));
   bypass.SetDown(true);
   bypass.OnClick(&bypass);
   EXPECT_EQ(window->UnitControl().GetOutputFilters(kOut1).lowCutSlope, 0);
