@@ -364,9 +364,10 @@ void THtmlRenderer::ListMarker(TLine& line, QStringView upper, bool closed, Coor
         }
       }
     } else if (type.isEmpty()) {
+      // The marker keeps the text's face: a face named "Symbol" is read in
+      // the symbol encoding here and would turn the bullet into another sign.
       TFont marker;
       marker.Assign(m_state.font);
-      marker.SetName(QStringLiteral("Symbol"));
       if (!colorValue.isEmpty()) {
         marker.SetColor(ColorFromValue(colorValue));
       }
