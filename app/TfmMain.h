@@ -19,6 +19,7 @@
 
 class HidSystem;
 class ILinkTransportFactory;
+class TAdvSmoothSplashScreen;
 class LUnitControl;
 class LUnitSession;
 class UsbHidGlue;
@@ -79,6 +80,12 @@ public:
   // Start-up (TfmMain_Startup.cpp).
   /// The start-up sequence; the constructor runs it once.
   void FormCreate();
+
+  // Start-up splash (TfmMain_Splash.cpp).
+  /// Makes asScreen with the window's splash settings and shows it; showing
+  /// the window takes it away.
+  void ShowSplash();
+  TAdvSmoothSplashScreen* asScreen() const { return m_asScreen.get(); }
 
   // Language (TfmMain_Language.cpp).
   /// Sets every text of the window's menu, buttons, labels and band panels
@@ -180,6 +187,8 @@ private:
   std::unique_ptr<UsbHidGlue> m_glue;
   std::array<std::unique_ptr<Plot>, IEditorWindow::kResponseCurveCount> m_responseCurves;
   bool m_probeAnswered = false;
+  // Start-up splash.
+  std::unique_ptr<TAdvSmoothSplashScreen> m_asScreen;
 };
 
 /// The main window while it exists, else null.

@@ -14,6 +14,7 @@
 #include "widgets/smooth/splash/TSplashPainter.h"
 
 TSplashScreenWindow::TSplashScreenWindow(TAdvSmoothSplashScreen& splash, bool stayOnTop) : m_splash(splash) {
+  SetBorderStyle(TFormBorderStyle::bsNone);
   Qt::WindowFlags flags = Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus;
   if (stayOnTop) {
     flags |= Qt::WindowStaysOnTopHint;
@@ -21,7 +22,6 @@ TSplashScreenWindow::TSplashScreenWindow(TAdvSmoothSplashScreen& splash, bool st
   setWindowFlags(flags);
   setAttribute(Qt::WA_ShowWithoutActivating);
   setFocusPolicy(Qt::NoFocus);
-  SetBorderStyle(TFormBorderStyle::bsNone);
   SetColor(clWhite);
   m_progressBar = new TAdvSplashProgressBar(this);
   m_progressBar->SetVisible(false);
