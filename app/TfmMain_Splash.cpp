@@ -24,24 +24,22 @@ void ConfigureFill(TGDIPFill& fill) {
   fill.SetShadowOffset(0);
 }
 
+// A white Tahoma heading at its own place.
+void ConfigureHeading(TSplashHeadingText& heading, const QString& text, int x, int y, int points, bool bold) {
+  heading.SetText(text);
+  heading.SetLocation(TItemLocation::ilCustom);
+  heading.SetPosX(x);
+  heading.SetPosY(y);
+  heading.SetColorStart(clWhite);
+  heading.Font().SetName(QStringLiteral("Tahoma"));
+  heading.Font().SetSize(points);
+  heading.Font().SetStyle(bold ? TFontStyles{TFontStyle::fsBold} : TFontStyles{});
+}
+
 void ConfigureTexts(TAdvSmoothSplashScreen& splash) {
-  TSplashHeadingText& name = splash.BasicProgramInfo().ProgramName();
-  name.SetText(QStringLiteral("KRV-71 FIR DSP Processor Editor"));
-  name.SetLocation(TItemLocation::ilCustom);
-  name.SetPosX(45);
-  name.SetPosY(130);
-  name.SetColorStart(clWhite);
-  name.Font().SetName(QStringLiteral("Tahoma"));
-  name.Font().SetSize(22);
-  name.Font().SetStyle({TFontStyle::fsBold});
-  TSplashHeadingText& version = splash.BasicProgramInfo().ProgramVersion();
-  version.SetText(QStringLiteral("V1.0"));
-  version.SetLocation(TItemLocation::ilCustom);
-  version.SetPosX(540);
-  version.SetPosY(140);
-  version.SetColorStart(clWhite);
-  version.Font().SetName(QStringLiteral("Tahoma"));
-  version.Font().SetSize(14);
+  ConfigureHeading(splash.BasicProgramInfo().ProgramName(), QStringLiteral("KRV-71 FIR DSP Processor Editor"), 45,
+                   130, 22, true);
+  ConfigureHeading(splash.BasicProgramInfo().ProgramVersion(), QStringLiteral("V1.0"), 540, 140, 14, false);
   TListItemsRect& rect = splash.ListItemsSettings().Rect();
   rect.SetLeft(180);
   rect.SetTop(210);
