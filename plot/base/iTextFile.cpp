@@ -1,10 +1,10 @@
 #include "plot/base/iTextFile.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QStringConverter>
 
 #include "platform/AnsiCodePage.h"
+#include "platform/WriteWholeFile.h"
 #include "plot/base/EPlotError.h"
 
 QString DecodeTextFile(const QByteArray& bytes) {
@@ -53,8 +53,8 @@ void WriteTextFileLines(const QString& fileName, const QStringList& lines) {
     bytes += WideToAnsi(line);
     bytes += "\r\n";
   }
-  QSaveFile file(fileName);
-  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-    throw EPlotError(file.errorString());
+  QString error;
+  if (!WriteWholeFile(fileName, bytes, &error)) {
+    throw EPlotError(error);
   }
 }
