@@ -93,7 +93,7 @@ Sheet LayersSheet() {
   rect.SetLeft(20);
   rect.SetTop(70);
   rect.SetWidth(300);
-  rect.SetHeight(110);
+  rect.SetHeight(90);
   for (const char* line : {"<FONT color=\"clWhite\">oldest line, scrolled out</FONT>",
                            "<FONT color=\"clWhite\"><B>bold</B> <I>italic</I> <U>underlined</U></FONT>",
                            "<FONT color=\"#FFD080\" size=\"12\">coloured, 12 points</FONT>",
