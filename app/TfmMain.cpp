@@ -18,6 +18,7 @@
 #include "link/UsbHidGlue.h"
 #include "platform/widgets/TLabel.h"
 #include "protocol/LUnitControl.h"
+#include "widgets/smooth/splash/TAdvSmoothSplashScreen.h"
 
 TfmMain* fmMain = nullptr;
 

@@ -29,6 +29,7 @@ class FilterEditing;
 class HidSystem;
 class ILinkTransportFactory;
 class LPresetExchange;
+class TAdvSmoothSplashScreen;
 class LUnitControl;
 struct LiveControls;
 class LUnitSession;
@@ -98,6 +99,12 @@ public:
   // Start-up (TfmMain_Startup.cpp).
   /// The start-up sequence; the constructor runs it once.
   void FormCreate();
+
+  // Start-up splash (TfmMain_Splash.cpp).
+  /// Makes asScreen with the window's splash settings and shows it; showing
+  /// the window takes it away.
+  void ShowSplash();
+  TAdvSmoothSplashScreen* asScreen() const { return m_asScreen.get(); }
 
   // Language (TfmMain_Language.cpp).
   /// Sets every text of the window's menu, buttons, labels and band panels
@@ -325,6 +332,8 @@ private:
   MatrixEditor m_matrixEditor{*this};
   DelayEditor m_delayEditor{*this};
   EqValueEntry m_eqValueEntry{*this};
+  // Start-up splash.
+  std::unique_ptr<TAdvSmoothSplashScreen> m_asScreen;
 };
 
 /// The main window while it exists, else null.

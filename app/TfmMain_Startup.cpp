@@ -35,6 +35,8 @@ void FillTransferPlot(TiXYPlot* plot, const TransferPoints& points) {
 }  // namespace
 
 void TfmMain::FormCreate() {
+  // The splash is up while the window is made; showing the window ends it.
+  ShowSplash();
   // 1-3: caption, unit id, page and selection defaults.
   SetCaption(kProductName + QLatin1Char(' ') + kVersion);
   SetHint(kProductName);

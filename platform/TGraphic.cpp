@@ -1,7 +1,8 @@
 #include "platform/TGraphic.h"
 
 #include <QFile>
-#include <QSaveFile>
+
+#include "platform/WriteWholeFile.h"
 
 void TGraphic::SetTransparent(bool value) {
   if (StoreIfChanged(m_transparent, value)) {
@@ -25,10 +26,10 @@ bool TGraphic::SaveToFile(const QString& path, QString* error) const {
   if (!SaveToBytes(bytes, error)) {
     return false;
   }
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+  QString reason;
+  if (!WriteWholeFile(path, bytes, &reason)) {
     if (error != nullptr) {
-      *error = QStringLiteral("Cannot write file \"%1\": %2").arg(path, file.errorString());
+      *error = QStringLiteral("Cannot write file \"%1\": %2").arg(path, reason);
     }
     return false;
   }

@@ -1,15 +1,40 @@
 #include "platform/TIniFile.h"
 
+#include <cctype>
+
 #include <QFile>
 #include <QStringConverter>
-#include <QTextStream>
 
+#include "platform/AnsiCodePage.h"
+#include "platform/IniValueText.h"
 #include "platform/WriteWholeFile.h"
 
-TIniFile::TIniFile(const QString& fileName) : m_fileName(fileName) {
+namespace {
+
+QString Decode(const QByteArray& bytes, TIniEncoding encoding) {
+  if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF") || bytes.startsWith("\xEF\xBB\xBF")) {
+    QStringDecoder decoder(QStringConverter::encodingForData(bytes).value_or(QStringConverter::Utf8));
+    return decoder.decode(bytes);
+  }
+  switch (encoding) {
+  case TIniEncoding::Default:
+    return AnsiToWide(bytes);
+  case TIniEncoding::Utf16: {
+    QStringDecoder decoder(QStringConverter::Utf16LE);
+    return decoder.decode(bytes);
+  }
+  case TIniEncoding::Utf8:
+    break;
+  }
+  return QString::fromUtf8(bytes);
+}
+
+}  // namespace
+
+TIniFile::TIniFile(const QString& fileName, TIniEncoding encoding) : m_fileName(fileName), m_encoding(encoding) {
   QFile file(fileName);
   if (file.open(QIODevice::ReadOnly)) {
-    SetText(QString::fromUtf8(file.readAll()));
+    SetText(Decode(file.readAll(), encoding));
   }
 }
 
@@ -114,4 +139,129 @@ QString TIniFile::Text() const {
   return text;
 }
 
-bool TIniFile::UpdateFile(QString* error) const { return WriteWholeFile(m_fileName, Text().toUtf8(), error); }
+QByteArray TIniFile::Bytes() const {
+  const QString text = Text();
+  switch (m_encoding) {
+  case TIniEncoding::Default:
+    return WideToAnsi(text);
+  case TIniEncoding::Utf16: {
+    QStringEncoder encoder(QStringConverter::Utf16LE, QStringConverter::Flag::WriteBom);
+    return encoder.encode(text);
+  }
+  case TIniEncoding::Utf8:
+    break;
+  }
+  return text.toUtf8();
+}
+
+bool TIniFile::UpdateFile(QString* error) const { return WriteWholeFile(m_fileName, Bytes(), error); }
+
+void TIniFile::UpdateFileOrRaise() const {
+  QString reason;
+  if (!UpdateFile(&reason)) {
+    throw EIniFileException(QStringLiteral("Cannot write \"%1\": %2").arg(m_fileName, reason).toStdString());
+  }
+}
+
+bool TIniFile::ReadBool(const QString& section, const QString& key, bool defaultValue) const {
+  return ReadInteger(section, key, defaultValue ? 1 : 0) != 0;
+}
+
+void TIniFile::WriteBool(const QString& section, const QString& key, bool value) {
+  WriteString(section, key, value ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+double TIniFile::ReadFloat(const QString& section, const QString& key, double defaultValue) const {
+  return IniValueText::ToFloat(ReadString(section, key, QString()), defaultValue);
+}
+
+void TIniFile::WriteFloat(const QString& section, const QString& key, double value) {
+  WriteString(section, key, IniValueText::FromFloat(value));
+}
+
+QDate TIniFile::ReadDate(const QString& section, const QString& key, const QDate& defaultValue) const {
+  return IniValueText::ToDate(ReadString(section, key, QString()), defaultValue);
+}
+
+void TIniFile::WriteDate(const QString& section, const QString& key, const QDate& value) {
+  WriteString(section, key, IniValueText::FromDate(value));
+}
+
+QTime TIniFile::ReadTime(const QString& section, const QString& key, const QTime& defaultValue) const {
+  return IniValueText::ToTime(ReadString(section, key, QString()), defaultValue);
+}
+
+void TIniFile::WriteTime(const QString& section, const QString& key, const QTime& value) {
+  WriteString(section, key, IniValueText::FromTime(value));
+}
+
+QDateTime TIniFile::ReadDateTime(const QString& section, const QString& key, const QDateTime& defaultValue) const {
+  return IniValueText::ToDateTime(ReadString(section, key, QString()), defaultValue);
+}
+
+void TIniFile::WriteDateTime(const QString& section, const QString& key, const QDateTime& value) {
+  WriteString(section, key, IniValueText::FromDateTime(value));
+}
+
+QByteArray TIniFile::ReadBinaryStream(const QString& section, const QString& key) const {
+  const QByteArray text = ReadString(section, key, QString()).trimmed().toLatin1();
+  if (text.size() % 2 != 0) {
+    return {};
+  }
+  for (const char c : text) {
+    if (!std::isxdigit(static_cast<unsigned char>(c))) {
+      return {};
+    }
+  }
+  return QByteArray::fromHex(text);
+}
+
+void TIniFile::WriteBinaryStream(const QString& section, const QString& key, const QByteArray& value) {
+  WriteString(section, key, QString::fromLatin1(value.toHex().toUpper()));
+}
+
+QStringList TIniFile::ReadSection(const QString& section) const {
+  QStringList keys;
+  if (const Section* s = Find(section)) {
+    for (const auto& [k, v] : s->values) {
+      keys << k;
+    }
+  }
+  return keys;
+}
+
+QStringList TIniFile::ReadSections() const {
+  QStringList names;
+  for (const Section& s : m_sections) {
+    names << s.name;
+  }
+  return names;
+}
+
+QStringList TIniFile::ReadSectionValues(const QString& section) const {
+  QStringList lines;
+  if (const Section* s = Find(section)) {
+    for (const auto& [k, v] : s->values) {
+      lines << k + QLatin1Char('=') + v;
+    }
+  }
+  return lines;
+}
+
+void TIniFile::EraseSection(const QString& section) {
+  if (const Section* s = Find(section)) {
+    m_sections.removeAt(s - m_sections.constData());
+  }
+}
+
+void TIniFile::DeleteKey(const QString& section, const QString& key) {
+  if (const Section* s = Find(section)) {
+    Section& target = m_sections[s - m_sections.constData()];
+    for (qsizetype i = 0; i < target.values.size(); ++i) {
+      if (target.values[i].first.compare(key, Qt::CaseInsensitive) == 0) {
+        target.values.removeAt(i);
+        return;
+      }
+    }
+  }
+}

@@ -5,11 +5,11 @@
 #include <QDir>
 #include <QKeyEvent>
 #include <QPainter>
-#include <QSaveFile>
 
 #include "platform/widgets/TForm.h"
 #include "plot/editor/TiCheckBox.h"
 #include "plot/editor/TiRadioGroup.h"
+#include "tools/gallery/Gallery.h"
 
 // Every control's caption names its state; the form is shown so that the
 // focus works, then grabbed.
@@ -101,9 +101,7 @@ QString WriteImage(const QString& folder, const QString& fileName, const QImage&
     return {};
   }
   const QString path = QDir(folder).filePath(fileName);
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit()) {
-    *error = QStringLiteral("cannot write %1").arg(path);
+  if (!Gallery::WritePng(path, image, error)) {
     return {};
   }
   return path;

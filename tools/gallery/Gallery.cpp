@@ -1,9 +1,10 @@
 #include "tools/gallery/Gallery.h"
 
+#include <QBuffer>
 #include <QDir>
-#include <QImageWriter>
 
 #include "platform/TBitmap.h"
+#include "platform/WriteWholeFile.h"
 #include "widgets/panelset/FrameStyles.h"
 #include "widgets/panelset/Gradients.h"
 
@@ -89,6 +90,20 @@ std::vector<Picture> RenderAll() {
 
 QStringList WriteAll(const QString& folder, QString* error) { return WritePictures(RenderAll(), folder, error); }
 
+bool WritePng(const QString& path, const QImage& image, QString* error) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  QString reason;
+  if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG") || !WriteWholeFile(path, bytes, &reason)) {
+    if (error != nullptr) {
+      *error = QStringLiteral("Cannot write \"%1\": %2")
+                   .arg(path, reason.isEmpty() ? QStringLiteral("the picture cannot be encoded") : reason);
+    }
+    return false;
+  }
+  return true;
+}
+
 QStringList WritePictures(const std::vector<Picture>& pictures, const QString& folder, QString* error) {
   QDir dir(folder);
   if (!dir.mkpath(QStringLiteral("."))) {
@@ -100,11 +115,7 @@ QStringList WritePictures(const std::vector<Picture>& pictures, const QString& f
   QStringList written;
   for (const Picture& picture : pictures) {
     const QString path = dir.filePath(picture.fileName);
-    QImageWriter writer(path, "png");
-    if (!writer.write(picture.image)) {
-      if (error != nullptr) {
-        *error = QStringLiteral("Cannot write \"%1\": %2").arg(path, writer.errorString());
-      }
+    if (!WritePng(path, picture.image, error)) {
       return {};
     }
     written << path;

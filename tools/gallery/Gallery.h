@@ -20,6 +20,10 @@ struct Picture {
 /// and "gallery.png" with all of them captioned.
 std::vector<Picture> RenderAll();
 
+/// Writes one image as a PNG file, whole or not at all (temporary name,
+/// then renamed); false with an error text.
+bool WritePng(const QString& path, const QImage& image, QString* error);
+
 /// Writes pictures as PNG files into folder (created if missing); returns
 /// the paths written, or an empty list and an error text.
 QStringList WritePictures(const std::vector<Picture>& pictures, const QString& folder, QString* error);

@@ -1,7 +1,8 @@
 #include "tools/widgetgallery/WidgetGallery.h"
 
 #include <QDir>
-#include <QSaveFile>
+
+#include "tools/gallery/Gallery.h"
 
 namespace WidgetGallery {
 
@@ -13,9 +14,7 @@ QStringList WriteSheets(const QString& folder, const std::vector<Sheet>& sheets,
   QStringList written;
   for (const Sheet& sheet : sheets) {
     const QString path = QDir(folder).filePath(sheet.fileName);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || !sheet.image.save(&file, "PNG") || !file.commit()) {
-      *error = QStringLiteral("cannot write %1").arg(path);
+    if (!Gallery::WritePng(path, sheet.image, error)) {
       return {};
     }
     written << path;

@@ -1,5 +1,6 @@
 #include "tools/widgetgallery/WidgetGallery.h"
 #include "tools/widgetgallery/WidgetGallery_Smooth.h"
+#include "tools/widgetgallery/WidgetGallery_Splash.h"
 
 #include <functional>
 #include <memory>
@@ -474,6 +475,9 @@ std::vector<Sheet> RenderAll() {
   std::vector<Sheet> sheets = {PanelsSheet(),        LabelsSheet(),     CombosSheet(), PushButtonsSheet(),
                                BitmapButtonsSheet(), LedButtonsSheet(), BandRowSheet()};
   for (Sheet& sheet : SmoothSheets()) {
+    sheets.push_back(std::move(sheet));
+  }
+  for (Sheet& sheet : SplashSheets()) {
     sheets.push_back(std::move(sheet));
   }
   return sheets;

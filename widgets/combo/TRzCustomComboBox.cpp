@@ -11,6 +11,7 @@
 #include <QSignalBlocker>
 
 #include "platform/TCanvas.h"
+#include "widgets/panelset/FrameSettings.h"
 
 namespace {
 constexpr int kScrollBarWidth = 17;
@@ -40,6 +41,9 @@ TRzCustomComboBox::TRzCustomComboBox(QWidget* parent, TComboBoxStyle style) : TC
 }
 
 TRzCustomComboBox::~TRzCustomComboBox() {
+  if (m_frameController != nullptr) {
+    m_frameController->RemoveControl(this);
+  }
   m_timer.OnTimer = nullptr;
   // The inner widgets go first, so that none of their last events reach a
   // half-destroyed combo.
@@ -597,4 +601,31 @@ void TRzCustomComboBox::EditTextEdited(const QString& text) {
   m_text = text;
   m_itemIndex = IndexOf(text);
   Change();
+}
+
+void TRzCustomComboBox::SetFrameController(TRzFrameController* value) {
+  ChangeFrameController(m_frameController, value, this);
+}
+
+void TRzCustomComboBox::SetFrameProperty(const TRzFrameController& c, TRzFrameControllerProperty property) {
+  using P = TRzFrameControllerProperty;
+  switch (property) {
+  case P::fcpColor: SetColor(c.Color()); break;
+  case P::fcpFocusColor: SetFocusColor(c.FocusColor()); break;
+  case P::fcpDisabledColor: SetDisabledColor(c.DisabledColor()); break;
+  case P::fcpReadOnlyColor: SetReadOnlyColor(c.ReadOnlyColor()); break;
+  case P::fcpReadOnlyColorOnFocus: SetReadOnlyColorOnFocus(c.ReadOnlyColorOnFocus()); break;
+  case P::fcpParentColor: SetParentColor(c.ParentColor()); break;
+  case P::fcpFlatButtonColor: SetFlatButtonColor(c.FlatButtonColor()); break;
+  case P::fcpFlatButtons: SetFlatButtons(c.FlatButtons()); break;
+  case P::fcpFrameColor: SetFrameColor(c.FrameColor()); break;
+  case P::fcpFrameHotColor: SetFrameHotColor(c.FrameHotColor()); break;
+  case P::fcpFrameHotTrack: SetFrameHotTrack(c.FrameHotTrack()); break;
+  case P::fcpFrameHotStyle: SetFrameHotStyle(c.FrameHotStyle()); break;
+  case P::fcpFrameSides: SetFrameSides(c.FrameSides()); break;
+  case P::fcpFrameStyle: SetFrameStyle(c.FrameStyle()); break;
+  case P::fcpFrameVisible: SetFrameVisible(c.FrameVisible()); break;
+  case P::fcpFramingPreference: SetFramingPreference(c.FramingPreference()); break;
+  case P::fcpAll: break;
+  }
 }

@@ -9,12 +9,12 @@
 #include "platform/TTimer.h"
 #include "platform/widgets/TCustomControl.h"
 #include "widgets/panelset/FrameStyles.h"
+#include "widgets/panelset/TRzFrameController.h"
 
 class QLineEdit;
 class QListWidget;
 
 enum class TComboBoxStyle : unsigned char { csDropDown, csSimple, csDropDownList, csOwnerDrawFixed, csOwnerDrawVariable };
-enum class TFramingPreference : unsigned char { fpCustomFraming, fpXPThemes };
 enum class TOwnerDrawStateItem { odSelected, odFocused, odDisabled, odComboBoxEdit };
 using TOwnerDrawState = TSet<TOwnerDrawStateItem>;
 
@@ -31,12 +31,23 @@ using TRzDeleteComboItemEvent = std::function<void(TObject* Sender, TObject* Ite
 /// step). Writing ItemIndex, Text or the items raises no event; OnChange and
 /// OnClick come only from the user's selection, typing and wheel. Owned by
 /// its Qt parent; GUI thread.
-class TRzCustomComboBox : public TCustomControl {
+class TRzCustomComboBox : public TCustomControl, public IFrameSettingsProperties {
 public:
   explicit TRzCustomComboBox(QWidget* parent = nullptr);
   /// Starts in the given style (the same as setting Style right after).
   TRzCustomComboBox(QWidget* parent, TComboBoxStyle style);
   ~TRzCustomComboBox() override;
+
+  // Frame controller: the shared settings written into the same-named properties.
+  TRzFrameController* FrameController() const { return m_frameController; }
+  void SetFrameController(TRzFrameController* value);
+  TRzFrameControllerNotifications FrameControllerNotifications() const override {
+    return m_frameControllerNotifications;
+  }
+  void SetFrameControllerNotifications(TRzFrameControllerNotifications value) {
+    m_frameControllerNotifications = value;
+  }
+  void SetFrameProperty(const TRzFrameController& controller, TRzFrameControllerProperty property) override;
 
   // Items and selection.
   TComboBoxStyle Style() const { return m_style; }
@@ -190,6 +201,10 @@ protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+  // Frame controller.
+  QPointer<TRzFrameController> m_frameController;
+  TRzFrameControllerNotifications m_frameControllerNotifications = AllFrameControllerNotifications();
+
   // Painting (TRzCustomComboBox_Paint.cpp).
   TRect ButtonRect() const;
   TRect FieldRect() const;

@@ -7,6 +7,7 @@
 #include "platform/Rounding.h"
 #include "platform/TCanvas.h"
 #include "widgets/common/ParentColor.h"
+#include "widgets/panelset/FrameSettings.h"
 #include "widgets/panelset/PaintHelpers.h"
 
 namespace {
@@ -45,6 +46,9 @@ TRzLabel::TRzLabel(QWidget* parent) : TGraphicControl(parent) {
 }
 
 TRzLabel::~TRzLabel() {
+  if (m_frameController != nullptr) {
+    m_frameController->RemoveControl(this);
+  }
   if (TRzBlinkingControlsList* list = TRzBlinkingControlsList::Instance()) {
     list->Remove(this);
   }
@@ -530,4 +534,12 @@ void TRzLabel::PaintCurvedText() {
     }
     theta -= (canvas.TextWidth(QStringLiteral("w")) + 2) / radiusX;
   }
+}
+
+void TRzLabel::SetFrameController(TRzFrameController* value) {
+  ChangeFrameController(m_frameController, value, this);
+}
+
+void TRzLabel::ApplyFrameSettings(const TRzFrameController& controller, TRzFrameControllerProperty property) {
+  ApplyFrameSettingsTo(*this, controller, property, m_frameControllerNotifications);
 }

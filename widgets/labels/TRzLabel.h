@@ -2,10 +2,13 @@
 
 #include <functional>
 
+#include <QPointer>
+
 #include "platform/widgets/TGraphicControl.h"
 #include "widgets/common/WidgetTypes.h"
 #include "widgets/labels/TRzBlinkingControlsList.h"
 #include "widgets/panelset/FrameStyles.h"
+#include "widgets/panelset/TRzFrameController.h"
 
 enum class TRotation : unsigned char { roNone, roFlat, roCurve };
 enum class TCenterPoint : unsigned char {
@@ -25,10 +28,19 @@ enum class TRzCondenseCaption : unsigned char { ccNone, ccAtEnd, ccWithinPath };
 /// text turned to any angle or set along a circle, blinking on the shared
 /// blink clock and a hover colour. It sizes itself to its text while
 /// AutoSize is on. Owned by its Qt parent; GUI thread.
-class TRzLabel : public TGraphicControl {
+class TRzLabel : public TGraphicControl, public IFrameSettingsClient {
 public:
   explicit TRzLabel(QWidget* parent = nullptr);
   ~TRzLabel() override;
+
+  // Frame controller: the shared frame settings this label takes.
+  TRzFrameController* FrameController() const { return m_frameController; }
+  void SetFrameController(TRzFrameController* value);
+  TRzFrameControllerNotifications FrameControllerNotifications() const { return m_frameControllerNotifications; }
+  void SetFrameControllerNotifications(TRzFrameControllerNotifications value) {
+    m_frameControllerNotifications = value;
+  }
+  void ApplyFrameSettings(const TRzFrameController& controller, TRzFrameControllerProperty property) override;
 
   TAlignment Alignment() const { return m_alignment; }
   void SetAlignment(TAlignment value);
@@ -125,6 +137,10 @@ protected:
 private:
   template <typename T>
   bool Store(T& field, const T& value);
+
+  // Frame controller.
+  QPointer<TRzFrameController> m_frameController;
+  TRzFrameControllerNotifications m_frameControllerNotifications = AllFrameControllerNotifications();
   template <typename T>
   void StoreAndResize(T& field, const T& value);
   void AdjustBounds();

@@ -7,6 +7,7 @@
 #include "platform/GdiConstants.h"
 #include "platform/TCanvas.h"
 #include "widgets/common/ParentColor.h"
+#include "widgets/panelset/FrameSettings.h"
 #include "widgets/panelset/PaintHelpers.h"
 
 TRzCustomPanel::TRzCustomPanel(QWidget* parent) : TCustomControl(parent) {
@@ -264,4 +265,18 @@ void TRzCustomPanel::WndProc(TMessage& message) {
   if (message.Msg == WM_THEMECHANGED) {
     Rz::RefreshXpColorScheme();
   }
+}
+
+TRzCustomPanel::~TRzCustomPanel() {
+  if (m_frameController != nullptr) {
+    m_frameController->RemoveControl(this);
+  }
+}
+
+void TRzCustomPanel::SetFrameController(TRzFrameController* value) {
+  ChangeFrameController(m_frameController, value, this);
+}
+
+void TRzCustomPanel::ApplyFrameSettings(const TRzFrameController& controller, TRzFrameControllerProperty property) {
+  ApplyFrameSettingsTo(*this, controller, property, m_frameControllerNotifications);
 }

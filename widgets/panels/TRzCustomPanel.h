@@ -10,6 +10,7 @@
 #include "widgets/panelset/FrameStyles.h"
 #include "widgets/panelset/Gradients.h"
 #include "widgets/panelset/ShadeSystem.h"
+#include "widgets/panelset/TRzFrameController.h"
 
 enum class TRzVisualStyle : unsigned char { vsClassic, vsWinXP, vsGradient };
 enum class TRzGridStyle : unsigned char { gsDots, gsDottedLines, gsSolidLines };
@@ -19,9 +20,19 @@ enum class TRzGridStyle : unsigned char { gsDots, gsDottedLines, gsSolidLines };
 /// grid and caption, and a transparent mode in which the parent's image
 /// shows through. Disabling it disables its children and enabling it
 /// restores the Enabled each child had. Owned by its Qt parent; GUI thread.
-class TRzCustomPanel : public TCustomControl {
+class TRzCustomPanel : public TCustomControl, public IFrameSettingsClient {
 public:
   explicit TRzCustomPanel(QWidget* parent = nullptr);
+  ~TRzCustomPanel() override;
+
+  // Frame controller: the shared frame settings this control takes.
+  TRzFrameController* FrameController() const { return m_frameController; }
+  void SetFrameController(TRzFrameController* value);
+  TRzFrameControllerNotifications FrameControllerNotifications() const { return m_frameControllerNotifications; }
+  void SetFrameControllerNotifications(TRzFrameControllerNotifications value) {
+    m_frameControllerNotifications = value;
+  }
+  void ApplyFrameSettings(const TRzFrameController& controller, TRzFrameControllerProperty property) override;
 
   TAlignment Alignment() const { return m_alignment; }
   void SetAlignment(TAlignment value);
@@ -141,6 +152,10 @@ protected:
 
 private:
   void PaintFill(TRect r, TColor flat, int adjustment);
+
+  // Frame controller.
+  QPointer<TRzFrameController> m_frameController;
+  TRzFrameControllerNotifications m_frameControllerNotifications = AllFrameControllerNotifications();
 
   TAlignment m_alignment = TAlignment::taCenter;
   TAlignmentVertical m_alignmentVertical = TAlignmentVertical::avCenter;

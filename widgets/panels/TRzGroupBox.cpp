@@ -207,3 +207,9 @@ void TRzGroupBox::WndProc(TMessage& message) {
   }
   TRzCustomPanel::WndProc(message);
 }
+
+void TRzGroupBox::ApplyFrameSettings(const TRzFrameController& controller, TRzFrameControllerProperty property) {
+  if (m_groupStyle == TRzGroupBoxStyle::gsCustom) {
+    TRzCustomPanel::ApplyFrameSettings(controller, property);
+  }
+}

@@ -28,6 +28,8 @@ public:
   TRect CaptionRect() const;
 
   void WndProc(TMessage& message) override;
+  /// Only a gsCustom group box takes the frame controller's settings.
+  void ApplyFrameSettings(const TRzFrameController& controller, TRzFrameControllerProperty property) override;
 
 protected:
   void Paint() override;

@@ -1,0 +1,269 @@
+#include <gtest/gtest.h>
+
+#include <QBuffer>
+#include <QImage>
+#include <QPointer>
+
+#include "platform/GdiConstants.h"
+#include "platform/widgets/TForm.h"
+#include "widgets/gdiplus/TGDIPFill.h"
+#include "widgets/gdiplus/TGPGraphics.h"
+#include "widgets/gdiplus/TGPImage.h"
+#include "widgets/smooth/splash/TAdvSmoothSplashScreen.h"
+#include "widgets/smooth/splash/SplashDrawing.h"
+#include "widgets/smooth/splash/TBasicProgramInfo.h"
+#include "widgets/smooth/splash/TGDIPSplashProgress.h"
+#include "widgets/smooth/splash/TSplashListItemsSettings.h"
+#include "widgets/smooth/splash/TSplashPainter.h"
+#include "widgets/smooth/splash/TSplashScreenWindow.h"
+
+namespace {
+
+QByteArray PngOf(int w, int h) {
+  QImage image(w, h, QImage::Format_ARGB32);
+  image.fill(QColor(20, 30, 60));
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  image.save(&buffer, "PNG");
+  return bytes;
+}
+
+// A splash whose fades record their waits instead of sleeping and whose
+// presents are recorded.
+struct RecordingSplash {
+  explicit RecordingSplash(TForm* owner = nullptr) : splash(owner) {
+    splash.SetSleepFunction([this](int ms) {
+      sleeps.append(ms);
+      if (splash.SplashWindow() != nullptr && !splash.SplashWindow()->Layered()) {
+        alphas.append(splash.SplashWindow()->AlphaBlendValue());
+      }
+    });
+    splash.SetPresentObserver([this](const QImage& buffer, int opacity, const QRect& geometry) {
+      opacities.append(opacity);
+      last = buffer;
+      where = geometry;
+    });
+    splash.Fill().SetColor(RGB(30, 40, 80));
+    splash.Fill().SetColorTo(RGB(30, 40, 80));
+    splash.Fill().SetBorderColor(clNone);
+  }
+  void MakeLayered() { splash.Fill().SetOpacity(249); }
+
+  TAdvSmoothSplashScreen splash;
+  QList<int> sleeps;
+  QList<int> alphas;
+  QList<int> opacities;
+  QImage last;
+  QRect where;
+};
+
+QList<int> Range(int from, int to, int step) {
+  QList<int> values;
+  for (int v = from; step > 0 ? v <= to : v >= to; v += step) {
+    values.append(v);
+  }
+  return values;
+}
+
+}  // namespace
+
+TEST(TAdvSmoothSplashScreen, WindowSize_byPictureAndBorderWidth) {
+  struct Case {
+    int borderWidth;
+    bool picture;
+    QSize size;
+  };
+  const Case cases[] = {{3, true, {204, 104}}, {0, true, {200, 100}}, {1, true, {202, 102}}, {3, false, {600, 400}}};
+  for (const Case& c : cases) {
+    RecordingSplash r;
+    r.splash.SetDisplayStyle(TDisplayStyle::dsNormal);
+    r.splash.Fill().SetBorderWidth(c.borderWidth);
+    if (c.picture) {
+      r.splash.Fill().Picture().LoadFromBytes(PngOf(200, 100));
+    }
+    r.splash.Show();
+    ASSERT_NE(r.splash.SplashWindow(), nullptr);
+    EXPECT_EQ(r.splash.SplashWindow()->size(), c.size) << c.borderWidth;
+    r.splash.Hide();
+  }
+}
+
+TEST(TAdvSmoothSplashScreen, LayeredFade_presentsEveryStepAndFadesOutBeforeFreeing) {
+  RecordingSplash r;
+  r.MakeLayered();
+  r.splash.SetMaxOpacity(100);  // plays no part in layered mode
+  r.splash.Show();
+  QList<int> expected = Range(5, 245, 20);
+  expected.append(255);
+  EXPECT_EQ(r.opacities, expected);
+  EXPECT_EQ(r.sleeps, QList<int>(expected.size() - 2, 5));
+  r.opacities.clear();
+  QPointer<TSplashScreenWindow> window = r.splash.SplashWindow();
+  r.splash.Hide();
+  QList<int> out = Range(235, 15, -20);
+  out.append(10);
+  EXPECT_EQ(r.opacities, out);
+  EXPECT_TRUE(window.isNull());
+}
+
+TEST(TAdvSmoothSplashScreen, PlainFade_risesByFiveToMaxOpacity) {
+  RecordingSplash r;
+  r.splash.SetMaxOpacity(128);
+  r.splash.Show();
+  QList<int> expected = Range(10, 125, 5);
+  expected.append(128);
+  EXPECT_EQ(r.alphas, expected);
+  EXPECT_EQ(r.splash.SplashWindow()->AlphaBlendValue(), 128);
+  EXPECT_EQ(r.sleeps, QList<int>(expected.size(), 5));
+  r.splash.Hide();
+
+  RecordingSplash normal;
+  normal.splash.SetDisplayStyle(TDisplayStyle::dsNormal);
+  normal.splash.SetMaxOpacity(100);
+  normal.splash.Show();
+  EXPECT_EQ(normal.splash.SplashWindow()->AlphaBlendValue(), 255);
+  EXPECT_TRUE(normal.sleeps.isEmpty());
+}
+
+TEST(TAdvSmoothSplashScreen, Region_rtTopUnitesTheRoundedAndTheLowerRectangle) {
+  RecordingSplash r;
+  r.splash.SetDisplayStyle(TDisplayStyle::dsNormal);
+  r.splash.Fill().SetRounding(10);
+  r.splash.Fill().SetRoundingType(TFillRoundingType::rtTop);
+  r.splash.Show();
+  TRegion expected;
+  expected.Combine(TRegion::CreateRoundRectRgn(0, 0, 601, 400, 20, 20), TRegion::CreateRectRgn(0, 20, 600, 400),
+                   RGN_OR);
+  EXPECT_EQ(r.splash.SplashWindow()->WindowRegion(), expected);
+  EXPECT_FALSE(r.splash.SplashWindow()->WindowRegion().Contains(0, 0));
+}
+
+TEST(TAdvSmoothSplashScreen, FixedPosition_andNeverActive) {
+  RecordingSplash r;
+  r.splash.SetDisplayStyle(TDisplayStyle::dsNormal);
+  r.splash.SetDisplayLocation(TDisplayLocation::dlFixedPos);
+  r.splash.SetDisplayPosX(10);
+  r.splash.SetDisplayPosY(20);
+  r.splash.Show(300, 200);
+  EXPECT_EQ(r.splash.SplashWindow()->pos(), QPoint(10, 20));
+  EXPECT_TRUE(r.splash.SplashWindow()->windowFlags().testFlag(Qt::WindowDoesNotAcceptFocus));
+  EXPECT_TRUE(r.splash.SplashWindow()->testAttribute(Qt::WA_ShowWithoutActivating));
+}
+
+TEST(TAdvSmoothSplashScreen, MainFormShow_hidesOnceAndRunsTheFormerHandlerOnce) {
+  TForm form;
+  int formerRuns = 0;
+  form.OnShow = [&](TObject*) { ++formerRuns; };
+  RecordingSplash r(&form);
+  r.splash.SetDisplayStyle(TDisplayStyle::dsNormal);
+  int closes = 0;
+  r.splash.OnClose = [&](TObject*) { ++closes; };
+  r.splash.Show();
+  EXPECT_TRUE(r.splash.Showing());
+  form.show();
+  EXPECT_FALSE(r.splash.Showing());
+  EXPECT_EQ(r.splash.SplashWindow(), nullptr);
+  EXPECT_EQ(formerRuns, 1);
+  EXPECT_EQ(closes, 1);
+  form.hide();
+  form.show();
+  EXPECT_EQ(formerRuns, 2);
+  EXPECT_EQ(closes, 1);
+}
+
+TEST(TAdvSmoothSplashScreen, DestroyedWhileShowing_hidesAndGivesTheFormItsOnShowBack) {
+  TForm form;
+  QPointer<TSplashScreenWindow> window;
+  int closes = 0;
+  {
+    RecordingSplash r(&form);
+    r.MakeLayered();
+    r.splash.OnClose = [&](TObject*) { ++closes; };
+    r.splash.Show();
+    window = r.splash.SplashWindow();
+    ASSERT_FALSE(window.isNull());
+    r.opacities.clear();
+  }
+  EXPECT_TRUE(window.isNull());
+  EXPECT_EQ(closes, 1);
+  EXPECT_FALSE(bool(form.OnShow));
+  form.show();  // nothing left to call into
+}
+
+TEST(TAdvSmoothSplashScreen, ProgressEvents_comeFromTheBarsSetters) {
+  RecordingSplash r;
+  r.MakeLayered();
+  r.splash.SetDisplayStyle(TDisplayStyle::dsNormal);
+  r.splash.ProgressBar().SetVisible(true);
+  r.splash.ProgressBar().SetMaximum(200);
+  r.splash.ProgressBar().SetPosition(100);
+  int changes = 0;
+  QList<double> positions;
+  r.splash.OnProgressChange = [&](TObject* sender) {
+    EXPECT_EQ(sender, &r.splash);
+    ++changes;
+  };
+  r.splash.OnProgressPositionChanged = [&](TObject*, double value) { positions.append(value); };
+  r.splash.Show();
+  // The layered bar is drawn for 0..100 whatever its maximum: position 100 is full.
+  const TRect bar{50, 100, 350, 117};
+  const TGPRectF done = r.splash.ProgressBar().CalculateProgressRectangle(bar, 0, 100, 100);
+  EXPECT_FLOAT_EQ(done.Width, 299);
+  const QRgb inside = r.last.pixel(340, 108);
+  const QRgb background = r.last.pixel(20, 108);
+  EXPECT_NE(inside, background);
+  r.splash.SplashWindow()->ProgressBar().SetPosition(40);
+  r.splash.SplashWindow()->ProgressBar().SetPosition(40);
+  r.splash.SplashWindow()->ProgressBar().SetMinimum(10);
+  EXPECT_EQ(changes, 2);
+  EXPECT_EQ(positions.last(), 40);
+}
+
+TEST(TAdvSmoothSplashScreen, Painter_textAreaNamesAndScrollingList) {
+  TAdvSmoothSplashScreen splash(nullptr);
+  splash.Fill().SetBorderColor(clNone);
+  TSplashHeadingText& name = splash.BasicProgramInfo().ProgramName();
+  name.SetText(QStringLiteral("Name"));
+  name.SetLocation(TItemLocation::ilCustom);
+  name.SetPosX(45);
+  name.SetPosY(130);
+  TSplashHeadingText& version = splash.BasicProgramInfo().ProgramVersion();
+  version.SetText(QStringLiteral("V1.0"));
+  TGPBitmap buffer(622, 352);
+  TGPGraphics g(&buffer);
+  TSplashPainter painter(splash, 622, 352);
+  const TRect t = painter.TextArea();
+  EXPECT_EQ(t.Left, 0);
+  EXPECT_EQ(t.Top, 0);
+  EXPECT_EQ(t.Right, 616);
+  EXPECT_EQ(t.Bottom, 351);
+  EXPECT_EQ(painter.NamePosition(g).X, 45);
+  EXPECT_EQ(painter.NamePosition(g).Y, 130);
+  // Both top-left: the version sits one pixel right of the name, centred on it.
+  name.SetLocation(TItemLocation::ilTopLeft);
+  const TSize n = DrawSplashText(g, name, 0, 0, splash.RenderingHint(), true);
+  const TSize v = DrawSplashText(g, version, 0, 0, splash.RenderingHint(), true);
+  EXPECT_EQ(painter.VersionPosition(g).X, n.cx + 1);
+  EXPECT_EQ(painter.VersionPosition(g).Y, (n.cy - v.cy) / 2);
+
+  TListItemsRect& rect = splash.ListItemsSettings().Rect();
+  rect.SetHeight(60);
+  for (int i = 0; i < 6; ++i) {
+    splash.ListItems().Add().SetHTMLText(QStringLiteral("line %1").arg(i));
+  }
+  painter.PaintListItems(g);
+  int shown = 0;
+  for (int i = 0; i < 6; ++i) {
+    const TRect d = splash.ListItems().Items(i).DisplayRect();
+    if (d.Top == -1) {
+      EXPECT_EQ(d.Bottom, -1);
+      EXPECT_EQ(shown, 0) << "the oldest lines go first";
+    } else {
+      ++shown;
+    }
+  }
+  EXPECT_GT(shown, 0);
+  EXPECT_LT(shown, 6);
+  EXPECT_EQ(splash.ListItems().Items(6 - shown).DisplayRect().Top, rect.Top());
+}
