@@ -14,6 +14,7 @@
 #include "plot/core/TiPlotComponent.h"
 #include "plot/core/TiPlotMasterManager.h"
 #include "plot/core/TiPlotToolBarsHidden.h"
+#include "plot/core/TiPlotUpdateBlock.h"
 
 namespace {
 // The save dialog's filter entries, in TiPlotImageFormatStyle order.
@@ -24,22 +25,10 @@ void Check(bool ok, const QString& error) {
     throw EPlotError(error);
   }
 }
-
-/// BeginUpdate now, EndUpdate at the end of the scope, also on an error.
-class UpdateBlock {
-public:
-  explicit UpdateBlock(TiPlotComponent& plot) : m_plot(plot) { m_plot.BeginUpdate(); }
-  ~UpdateBlock() { m_plot.EndUpdate(); }
-  UpdateBlock(const UpdateBlock&) = delete;
-  UpdateBlock& operator=(const UpdateBlock&) = delete;
-
-private:
-  TiPlotComponent& m_plot;
-};
 }  // namespace
 
 void TiPlotComponent::CopyToClipBoard() {
-  UpdateBlock update(*this);
+  TUpdateBlock update(*this);
   TiPlotToolBarsHidden hidden(*this);
   Master().DeSelectAll();
   QString error;
