@@ -115,7 +115,7 @@ bool DecodeInto(DecodeState* s, const QByteArray& bytes) {
   return true;
 }
 
-bool EncodeFrom(EncodeState* s, const QImage& image, int quality, bool grayscale) {
+bool EncodeFrom(EncodeState* s, const QImage& image, int quality, bool grayscale, bool progressive) {
   if (setjmp(s->errors.jump) != 0) {
     return false;
   }
@@ -128,6 +128,9 @@ bool EncodeFrom(EncodeState* s, const QImage& image, int quality, bool grayscale
   s->cinfo.in_color_space = grayscale ? JCS_GRAYSCALE : JCS_RGB;
   jpeg_set_defaults(&s->cinfo);
   jpeg_set_quality(&s->cinfo, quality, TRUE);
+  if (progressive) {
+    jpeg_simple_progression(&s->cinfo);
+  }
   jpeg_start_compress(&s->cinfo, TRUE);
   const int components = s->cinfo.input_components;
   s->row.resize(std::size_t(image.width()) * std::size_t(components));
@@ -169,7 +172,7 @@ bool Decode(const QByteArray& bytes, QImage& image, QString* error) {
   return true;
 }
 
-bool Encode(const QImage& source, int quality, bool grayscale, QByteArray& bytes, QString* error) {
+bool Encode(const QImage& source, int quality, bool grayscale, QByteArray& bytes, QString* error, bool progressive) {
   if (source.isNull()) {
     return Fail(error, QStringLiteral("Cannot save an empty picture"));
   }
@@ -177,7 +180,7 @@ bool Encode(const QImage& source, int quality, bool grayscale, QByteArray& bytes
   auto state = std::make_unique<EncodeState>();
   InstallErrors(state->errors);
   state->cinfo.err = &state->errors.pub;
-  const bool ok = EncodeFrom(state.get(), image, std::clamp(quality, 1, 100), grayscale);
+  const bool ok = EncodeFrom(state.get(), image, std::clamp(quality, 1, 100), grayscale, progressive);
   if (ok) {
     bytes = QByteArray(reinterpret_cast<const char*>(state->buffer), qsizetype(state->size));
   }

@@ -12,7 +12,9 @@ namespace JpegCodec {
 
 bool Decode(const QByteArray& bytes, QImage& image, QString* error);
 
-/// Encodes as baseline YCbCr (or greyscale) at quality 1..100.
-bool Encode(const QImage& image, int quality, bool grayscale, QByteArray& bytes, QString* error);
+/// Encodes as YCbCr (or greyscale) at quality 1..100, baseline or, with
+/// progressive, as a progressive file (SOF2).
+bool Encode(const QImage& image, int quality, bool grayscale, QByteArray& bytes, QString* error,
+            bool progressive = false);
 
 }  // namespace JpegCodec

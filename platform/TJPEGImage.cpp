@@ -20,10 +20,26 @@ void TJPEGImage::SetGrayscale(bool value) {
   }
 }
 
+void TJPEGImage::SetProgressiveEncoding(bool value) {
+  if (value != m_progressive) {
+    m_progressive = value;
+    m_data.clear();
+  }
+}
+
 void TJPEGImage::Assign(const TGraphic& source) {
   m_bitmap.AssignImage(source.ToImage());
   m_data.clear();
   Changed();
+}
+
+bool TJPEGImage::Compress(QString* error) {
+  QByteArray bytes;
+  if (!JpegCodec::Encode(m_bitmap.Image(), m_quality, m_grayscale, bytes, error, m_progressive)) {
+    return false;
+  }
+  m_data = bytes;
+  return true;
 }
 
 void TJPEGImage::SetTransparent(bool value) {
@@ -37,6 +53,7 @@ std::unique_ptr<TGraphic> TJPEGImage::Clone() const {
   copy->m_data = m_data;
   copy->m_quality = m_quality;
   copy->m_grayscale = m_grayscale;
+  copy->m_progressive = m_progressive;
   copy->TGraphic::SetTransparent(Transparent());
   return copy;
 }
@@ -69,5 +86,5 @@ bool TJPEGImage::SaveToBytes(QByteArray& bytes, QString* error) const {
     bytes = m_data;
     return true;
   }
-  return JpegCodec::Encode(m_bitmap.Image(), m_quality, m_grayscale, bytes, error);
+  return JpegCodec::Encode(m_bitmap.Image(), m_quality, m_grayscale, bytes, error, m_progressive);
 }

@@ -18,9 +18,15 @@ public:
   void SetCompressionQuality(int value);
   bool Grayscale() const { return m_grayscale; }
   void SetGrayscale(bool value);
+  /// Saves a progressive file when set (default off).
+  bool ProgressiveEncoding() const { return m_progressive; }
+  void SetProgressiveEncoding(bool value);
 
   /// Takes the pixels of another picture; the next save encodes them.
   void Assign(const TGraphic& source);
+  /// Encodes the pixels now with the current settings and keeps the bytes,
+  /// which later saves write unchanged.
+  bool Compress(QString* error = nullptr);
   void SetTransparent(bool value) override;
 
   std::unique_ptr<TGraphic> Clone() const override;
@@ -34,4 +40,5 @@ private:
   QByteArray m_data;
   int m_quality = 90;
   bool m_grayscale = false;
+  bool m_progressive = false;
 };

@@ -1,6 +1,9 @@
 #include "platform/TPngImage.h"
 
+#include <algorithm>
+
 #include <QBuffer>
+#include <QImageWriter>
 
 void TPngImage::SetImage(const QImage& image) {
   m_image = image.convertToFormat(QImage::Format_ARGB32);
@@ -18,6 +21,7 @@ void TPngImage::SetTransparent(bool value) {
 std::unique_ptr<TGraphic> TPngImage::Clone() const {
   auto copy = std::make_unique<TPngImage>();
   copy->m_image = m_image;
+  copy->m_compressionLevel = m_compressionLevel;
   copy->m_bitmap.Assign(m_bitmap);
   copy->TGraphic::SetTransparent(Transparent());
   return copy;
@@ -37,7 +41,10 @@ bool TPngImage::LoadFromBytes(const QByteArray& bytes, QString* error) {
 
 bool TPngImage::SaveToBytes(QByteArray& bytes, QString* error) const {
   QBuffer buffer(&bytes);
-  if (m_image.isNull() || !buffer.open(QIODevice::WriteOnly) || !m_image.save(&buffer, "PNG")) {
+  QImageWriter writer(&buffer, "PNG");
+  // Qt takes a ratio 0..100 and gives zlib the level ratio * 9 / 91.
+  writer.setCompression(m_compressionLevel < 0 ? -1 : (std::min(m_compressionLevel, 9) * 91 + 8) / 9);
+  if (m_image.isNull() || !buffer.open(QIODevice::WriteOnly) || !writer.write(m_image)) {
     if (error != nullptr) {
       *error = QStringLiteral("Cannot save the PNG picture");
     }

@@ -11,6 +11,9 @@ public:
   int Width() const override { return m_image.width(); }
   int Height() const override { return m_image.height(); }
   void Assign(const TGraphic& source);
+  /// zlib level 0 (none) .. 9 (smallest); -1, the default, is Qt's choice.
+  int CompressionLevel() const { return m_compressionLevel; }
+  void SetCompressionLevel(int value) { m_compressionLevel = value; }
   void SetTransparent(bool value) override;
 
   std::unique_ptr<TGraphic> Clone() const override;
@@ -26,4 +29,5 @@ private:
 
   QImage m_image;
   TBitmap m_bitmap;
+  int m_compressionLevel = -1;
 };

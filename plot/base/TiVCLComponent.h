@@ -5,6 +5,8 @@
 
 #include "plot/base/TiComponent.h"
 
+class TJPEGImage;
+class TMetafile;
 class TTimer;
 
 /// The windowed layer under every plot library control: the data lock
@@ -41,6 +43,22 @@ public:
   /// the background is left out so the canvas's content shows through.
   void iPaintToDC(int x, int y, bool transparent, TCanvas& canvas);
 
+  // Image export: each paints the whole control at its size with iPaintTo
+  // (never the screen). Bad compression arguments raise EPlotError with the
+  // range text before anything is made; file and encoder failures raise
+  // EPlotError with the reason, and a file is written whole or not at all.
+  void SaveImageToMetaFile(const QString& fileName);
+  /// Compression is the JPEG quality 1..100.
+  void SaveImageToJPEG(const QString& fileName, int compression, bool progressive);
+  /// Compression is the zlib level 0..9.
+  void SaveImageToPNG(const QString& fileName, int compression);
+  /// The whole encoded file; hold the control's Lock throughout, so any
+  /// thread may call them while another changes data under the Lock.
+  QByteArray GetBytesJPEG(int compression, bool progressive);
+  QByteArray GetBytesPNG(int compression);
+  /// A new compressed JPEG picture of the control.
+  std::unique_ptr<TJPEGImage> MakeJPEGImage(int compression, bool progressive);
+
   TNotifyEvent OnInternalTimer;
 
 protected:
@@ -52,6 +70,12 @@ protected:
   void DoExit() override;
   bool DoMouseWheel(TShiftState shift, int wheelDelta, QPoint mousePos) override;
   void WndProc(TMessage& message) override;
+
+  /// Sizes metafile to the control and paints it there with the creator
+  /// "Vivove" and description.
+  void PaintToMetafile(TMetafile& metafile, const QString& description);
+  /// A bitmap of the control's size painted under the Lock.
+  std::unique_ptr<TBitmap> RenderBitmap();
 
 private:
   void InvalidateTransparency();

@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "platform/TBitmap.h"
+#include "platform/TMetafile.h"
+#include "platform/TPicture.h"
 #include "platform/widgets/TPopupMenu.h"
 #include "plot/base/EPlotError.h"
 #include "plot/base/iDrawing.h"

@@ -29,6 +29,8 @@ class TiPlotTable;
 class TiPlotToolBar;
 class TiPlotXAxis;
 class TiPlotYAxis;
+class TMetafile;
+class TPicture;
 class TPopupMenu;
 
 /// Common base of the plot controls: owns the master manager (and through
@@ -320,6 +322,20 @@ public:
   void SetDefaultPropertyDirectory(const QString& value) { m_storedSettings.DefaultPropertyDirectory = value; }
   QString DefaultAnnotationDirectory() const { return m_storedSettings.DefaultAnnotationDirectory; }
   void SetDefaultAnnotationDirectory(const QString& value) { m_storedSettings.DefaultAnnotationDirectory = value; }
+  // Image export and clipboard (TiPlotComponent_Export.cpp). Copying
+  // hides every toolbar and clears the selections while it paints; each
+  // toolbar gets its own visibility back, also on an error.
+  /// In StoredSettings().CopyToClipBoardFormat; EPlotError on failure.
+  void CopyToClipBoard();
+  /// A metafile picture of the plot, owned by the plot; the same object is
+  /// overwritten by every call.
+  TPicture& GetSnapShotPicture();
+  /// Asks for a file name and saves the plot there: the name's last three
+  /// letters (any case) choose BMP, EMF, JPEG (100, progressive) or PNG (9);
+  /// any other name gets the chosen filter's extension appended. EPlotError
+  /// when the file cannot be written.
+  void Save();
+
   TNotifyEvent OnBeforeLoadProperties;
   TNotifyEvent OnAfterLoadProperties;
   TNotifyEvent OnAfterSaveProperties;
@@ -434,6 +450,8 @@ private:
   bool m_dblClickActive = false;
   QString m_tempCustomLabel;
   TiPlotStoredSettings m_storedSettings;
+  std::unique_ptr<TMetafile> m_metaFile;
+  std::unique_ptr<TPicture> m_snapShotPicture;
   bool m_differentialPropertySave = false;
   QString m_lastPropertiesFileName;
   TiPlotDataFileFormat m_dataFileFormat = TiPlotDataFileFormat::ipdffText;

@@ -7,6 +7,7 @@
 #include "plot/core/TiPlotComponent.h"
 #include "plot/core/TiPlotKindManager.h"
 #include "plot/core/TiPlotMasterManager.h"
+#include "plot/core/TiPlotUpdateBlock.h"
 
 namespace {
 
@@ -22,18 +23,6 @@ std::vector<TiDataFileChannel> ChannelColumns(const TiPlotKindManager& channels)
   }
   return columns;
 }
-
-/// Closes the update block however a load ends.
-class TUpdateBlock {
-public:
-  explicit TUpdateBlock(TiPlotComponent& plot) : m_plot(plot) { m_plot.BeginUpdate(); }
-  ~TUpdateBlock() { m_plot.EndUpdate(); }
-  TUpdateBlock(const TUpdateBlock&) = delete;
-  TUpdateBlock& operator=(const TUpdateBlock&) = delete;
-
-private:
-  TiPlotComponent& m_plot;
-};
 
 }  // namespace
 

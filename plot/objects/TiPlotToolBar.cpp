@@ -226,9 +226,13 @@ void TiPlotToolBar::RunAction(TiPlotToolBarButtonType type) {
     case BT::iptbbtCursor:
       Button(BT::iptbbtCursor).SetDown(!CursorActive());
       break;
-    case BT::iptbbtEdit:
     case BT::iptbbtCopy:
+      plot.CopyToClipBoard();
+      break;
     case BT::iptbbtSave:
+      plot.Save();
+      break;
+    case BT::iptbbtEdit:
     case BT::iptbbtPrint:
     case BT::iptbbtPreview:
       // The editor, export and printing answer these through the events.
