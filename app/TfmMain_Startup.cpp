@@ -163,5 +163,6 @@ void TfmMain::BindHandlers() {
   BindFilterEditing();
   BindLiveDisplay();
   BindPresetHandlers();
+  BindDialogHandlers();
   BindLevelEditing();
 }
