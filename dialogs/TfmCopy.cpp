@@ -14,6 +14,8 @@ namespace {
 
 /// The first output's channel number.
 constexpr int kFirstOutput = 3;
+/// The light grey of the editor's group boxes.
+constexpr TColor kGroupColor = 14211288;
 
 /// One row of the dialog: a group box holding source => destination and
 /// its copy button.
@@ -42,12 +44,13 @@ CopyRow AddRow(TForm& form, int index, const QString& caption, const QString& st
   row.group->SetName(QStringLiteral("GroupBox%1").arg(index + 1));
   row.group->SetBounds(14, 12 + index * 98, 317, 84);
   row.group->SetCaption(caption);
-  row.group->SetTransparent(true);
+  row.group->SetColor(kGroupColor);
   row.group->Font().SetName(QStringLiteral("Arial"));
   row.group->Font().SetHeight(-13);
-  row.group->Font().SetColor(clWhite);
+  row.group->Font().SetStyle({TFontStyle::fsBold});
   row.source = AddList(*row.group, QStringLiteral("cb%1Source").arg(stem), 14, items, 0);
   row.arrow = &DialogParts::AddLabel(*row.group, QStringLiteral("Label%1").arg(index + 1), 106, 35, QStringLiteral("=>"));
+  row.arrow->Font().SetColor(clBlack);
   row.destination = AddList(*row.group, QStringLiteral("cb%1Destination").arg(stem), 132, items, 1);
   row.copy = &DialogParts::AddButton(*row.group, QStringLiteral("bn%1ChCopy").arg(stem), 226, 28, mrNone);
   row.copy->SetTag(index);
