@@ -133,6 +133,19 @@ TEST_F(PresetDialogsUnitSim, aDroppedLinkDuringAStoreLeavesNoProgressWindow) {
     names.btnOK->Click();
   });
   EXPECT_FALSE(statuses.isEmpty());
+  EXPECT_FALSE(window.IsUnitOnline());
+  EXPECT_FALSE(process.isVisible());
+  EXPECT_TRUE(window.isEnabled());
+}
+
+TEST_F(PresetDialogsUnitSim, aDroppedLinkDuringARecallLeavesNoProgressWindow) {
+  onProgress = [&] { sim->DropLink(SimLink::Pty); };
+  InList(&TfmMain::bRecallClick, [&] {
+    recall.vledPresetName->PickRow(2);
+    names.btnOK->Click();
+  });
+  EXPECT_FALSE(statuses.isEmpty());
+  EXPECT_FALSE(window.IsUnitOnline());
   EXPECT_FALSE(process.isVisible());
   EXPECT_TRUE(window.isEnabled());
 }
