@@ -8,8 +8,14 @@
 #include <QMessageBox>
 
 #include "app/TfmMain.h"
+#include "dialogs/TfmAbout.h"
+#include "dialogs/TfmCopy.h"
 #include "dialogs/TfmExit.h"
 #include "dialogs/TfmInformation.h"
+#include "dialogs/TfmProcess.h"
+#include "dialogs/TfmRecallPreset.h"
+#include "dialogs/TfmStoreName.h"
+#include "dialogs/TfmStorePreset.h"
 #include "link/LinkTransportFactory.h"
 #include "link/NetworkGlue.h"
 #include "link/UsbHidGlue.h"
@@ -44,6 +50,12 @@ int RunProgram(int argc, char** argv) {
   std::unique_ptr<TfmMain> mainWindow;
   std::unique_ptr<TfmInformation> information;
   std::unique_ptr<TfmExit> exit;
+  std::unique_ptr<TfmProcess> process;
+  std::unique_ptr<TfmStorePreset> storePreset;
+  std::unique_ptr<TfmRecallPreset> recallPreset;
+  std::unique_ptr<TfmStoreName> storeName;
+  std::unique_ptr<TfmAbout> about;
+  std::unique_ptr<TfmCopy> copy;
   try {
     mainWindow = std::make_unique<TfmMain>(factory, std::make_shared<HidrawSystem>(), NetworkEndpoints{});
     if (UsbHidGlue* glue = mainWindow->Glue()) {
@@ -55,6 +67,12 @@ int RunProgram(int argc, char** argv) {
     // The dialogs, after the main window as the program has always made them.
     information = std::make_unique<TfmInformation>(*mainWindow);
     exit = std::make_unique<TfmExit>(*mainWindow);
+    storePreset = std::make_unique<TfmStorePreset>(*mainWindow);
+    recallPreset = std::make_unique<TfmRecallPreset>(*mainWindow);
+    storeName = std::make_unique<TfmStoreName>(*mainWindow);
+    about = std::make_unique<TfmAbout>(*mainWindow);
+    copy = std::make_unique<TfmCopy>(*mainWindow);
+    process = std::make_unique<TfmProcess>(*mainWindow);
   } catch (const std::exception& error) {
     // The window could not start (e.g. a damaged text table): say why and
     // report the failure to the caller.

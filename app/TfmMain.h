@@ -92,6 +92,10 @@ public:
   int GetUnitId() const override;
 
   void CloseMainWindow() override { Close(); }
+  bool IsUnitOnline() const override;
+  /// Copies one channel's setting onto another; empty until the channel
+  /// copy lands.
+  void CopyChannel(int, int, int) override {}
   /// The close request: asks through the quit dialog first; once the exit
   /// is allowed the window closes and every transport is closed.
   void FormClose(TObject* Sender, TCloseAction& Action);
@@ -143,14 +147,23 @@ public:
   /// then fmChannelName shown modally.
   void ShowChannelNameDialog(int /*channel*/, const QByteArray& /*name*/) {}
 
+  // Preset lists, program box and channel copy (TfmMain_Dialogs.cpp).
+  /// The preset group's store and recall buttons: the list shown modally.
+  void bStoreClick(TObject* Sender);
+  void bRecallClick(TObject* Sender);
+  /// The main menu's About and Copy entries: their dialogs shown modally.
+  void AboutClick(TObject* Sender);
+  void CopyClick(TObject* Sender);
+
   // ILinkWindow (TfmMain_LinkWindow.cpp).
-  void ShowProgressModal() override {}
-  void CloseProgress() override {}
-  void SetProgressStatus(const QString&) override {}
-  int ProgressPosition() const override { return 0; }
-  void SetProgressPosition(int) override {}
-  int ProgressMax() const override { return 0; }
-  void SetProgressMax(int) override {}
+  // The progress window and the preset lists (TfmMain_Dialogs.cpp).
+  void ShowProgressModal() override;
+  void CloseProgress() override;
+  void SetProgressStatus(const QString& text) override;
+  int ProgressPosition() const override;
+  void SetProgressPosition(int position) override;
+  int ProgressMax() const override;
+  void SetProgressMax(int max) override;
   void ShowInformation(const QString& text) override;
   void ReportProbeResult(int result) override { m_probeAnswered = result != 0; }
   void ReportLinkBroken() override { m_probeAnswered = false; }
@@ -158,8 +171,8 @@ public:
   bool IsSearchDialogVisible() const override { return false; }
   void HideSearchDialog() override {}
   void ShowSearchDialogAgain() override {}
-  void SetRecallPresetRow(int, const QByteArray&) override {}
-  void SetStorePresetRow(int, const QByteArray&) override {}
+  void SetRecallPresetRow(int row, const QByteArray& name) override;
+  void SetStorePresetRow(int row, const QByteArray& name) override;
   void SetUnitIdLabel(const QString& text) override;
   void SetLinkLabel(const QString& text) override;
   void SetLinkButtonCaption(const QString& text) override;
@@ -185,9 +198,9 @@ public:
   // Presets and files (TfmMain_Presets.cpp).
   LPresetExchange& PresetExchange() { return *m_presetExchange; }
   /// Called by the preset name dialog: store-list row 0-29, 14 characters.
-  void StorePreset(int row, const QByteArray& name);
+  void StorePreset(int row, const QByteArray& name) override;
   /// Called by the preset name dialog: recall-list row 0-30.
-  void RecallPreset(int row);
+  void RecallPreset(int row) override;
   void UploadAllPresets();
   void DownloadUnitFile();
   void SaveSettingFile();
@@ -200,8 +213,7 @@ public:
   void SetRefreshingControls(bool refreshing) { m_state.RefreshingControls = refreshing; }
   // IPresetWindow.
   std::optional<QString> ChoosePresetFile(PresetFileKind kind, bool save) override;
-  /// Empty until the progress window exists, as the other progress calls.
-  void ShowProgressModeless() override {}
+  void ShowProgressModeless() override;
   void SetMainWindowEnabled(bool enabled) override;
   void ShowPresetLabels(const QString& number, const QByteArray& name) override;
 
@@ -307,6 +319,7 @@ private:
   void ShowSourceTypeLabel(int, int, int) {}
   void SetSignalMode(int) {}
   void BindPresetHandlers();
+  void BindDialogHandlers();
   void BindLevelEditing();
   template <class T>
   T* Named(const QString& name) const {

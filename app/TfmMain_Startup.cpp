@@ -165,5 +165,6 @@ void TfmMain::BindHandlers() {
   BindFilterEditing();
   BindLiveDisplay();
   BindPresetHandlers();
+  BindDialogHandlers();
   BindLevelEditing();
 }

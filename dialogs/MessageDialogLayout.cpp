@@ -1,13 +1,11 @@
 #include "dialogs/MessageDialogLayout.h"
 
+#include "dialogs/DialogParts.h"
 #include "platform/TBitmap.h"
 #include "platform/widgets/TForm.h"
 #include "platform/widgets/TImage.h"
 #include "platform/widgets/TLabel.h"
-#include "widgets/buttons/ButtonFaces.h"
-#include "widgets/buttons/TRzBmpButton.h"
 #include "widgets/panels/TRzGroupBox.h"
-#include "widgets/panelset/Gradients.h"
 
 namespace {
 
@@ -32,17 +30,8 @@ void DrawSign(TBitmap& bitmap) {
 
 void MessageDialogLayout::Build(TForm& form, int width, int height, const QString& messageName,
                                 const QString& messageText) {
-  form.resize(width, height);
-  form.SetBorderStyle(TFormBorderStyle::bsDialog);
-  form.SetPosition(TPosition::poScreenCenter);
-  imBase = new TImage(&form);
-  imBase->SetName(QStringLiteral("imBase"));
-  imBase->SetBounds(0, 0, width, height);
-  imBase->SetStretch(true);
-  TBitmap& base = imBase->Picture().Bitmap();
-  base.SetSize(width, height);
-  Rz::FillGradient(base.Canvas(), Rect(0, 0, width, height), Rz::TGradientDirection::gdVerticalEnd,
-                   RGB(70, 80, 100), RGB(24, 28, 36), 64);
+  DialogParts::SetDialogFrame(form, width, height);
+  imBase = &DialogParts::AddBackground(form, QStringLiteral("imBase"));
   GroupBox1 = new TRzGroupBox(&form);
   GroupBox1->SetName(QStringLiteral("GroupBox1"));
   GroupBox1->SetBounds(10, 10, width - 20, height - 60);
@@ -66,13 +55,5 @@ void MessageDialogLayout::Build(TForm& form, int width, int height, const QStrin
 }
 
 TRzBmpButton& MessageDialogLayout::AddButton(TForm& form, const QString& name, int left, int top, int modalResult) {
-  auto* button = new TRzBmpButton(&form);
-  button->SetName(name);
-  button->SetBounds(left, top, 80, 30);
-  button->Font().SetName(QStringLiteral("Arial"));
-  button->Font().SetHeight(-13);
-  button->Font().SetColor(clWhite);
-  button->SetModalResult(modalResult);
-  ButtonFaces::Fill(button->Bitmaps(), 80, 30, clFuchsia);
-  return *button;
+  return DialogParts::AddButton(form, name, left, top, modalResult);
 }

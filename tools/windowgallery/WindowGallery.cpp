@@ -8,6 +8,7 @@
 #include "app/TfmMain.h"
 #include "link/LinkTransportFactory.h"
 #include "platform/ProcessMemory.h"
+#include "tools/windowgallery/DialogGallery.h"
 #include "widgets/buttons/TRzBmpButton.h"
 
 namespace WindowGallery {
@@ -81,6 +82,12 @@ Result WriteAll(const QString& folder, QString* error) {
                                .arg(QLatin1String(language))
                                .arg(page, 2, 10, QLatin1Char('0'))
                                .arg(QLatin1String(kPageNames[page]));
+      if (!Save(image, dir.filePath(name), result, error)) {
+        return {};
+      }
+    }
+    for (const auto& [stem, image] : DialogGallery::Render(window)) {
+      const QString name = QStringLiteral("%1-dialog-%2.png").arg(QLatin1String(language), stem);
       if (!Save(image, dir.filePath(name), result, error)) {
         return {};
       }

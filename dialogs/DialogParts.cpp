@@ -1,0 +1,58 @@
+#include "dialogs/DialogParts.h"
+
+#include "platform/TBitmap.h"
+#include "platform/widgets/TForm.h"
+#include "platform/widgets/TImage.h"
+#include "platform/widgets/TLabel.h"
+#include "widgets/buttons/ButtonFaces.h"
+#include "widgets/buttons/TRzBmpButton.h"
+#include "widgets/panelset/Gradients.h"
+
+namespace DialogParts {
+
+void SetDialogFrame(TForm& form, int width, int height) {
+  form.resize(width, height);
+  form.SetBorderStyle(TFormBorderStyle::bsDialog);
+  form.SetPosition(TPosition::poScreenCenter);
+}
+
+TImage& AddBackground(TForm& form, const QString& name) {
+  const int width = form.width();
+  const int height = form.height();
+  auto* image = new TImage(&form);
+  image->SetName(name);
+  image->SetBounds(0, 0, width, height);
+  image->SetStretch(true);
+  TBitmap& base = image->Picture().Bitmap();
+  base.SetSize(width, height);
+  Rz::FillGradient(base.Canvas(), Rect(0, 0, width, height), Rz::TGradientDirection::gdVerticalEnd,
+                   RGB(70, 80, 100), RGB(24, 28, 36), 64);
+  return *image;
+}
+
+TRzBmpButton& AddButton(QWidget& parent, const QString& name, int left, int top, int modalResult) {
+  auto* button = new TRzBmpButton(&parent);
+  button->SetName(name);
+  button->SetBounds(left, top, 80, 30);
+  button->Font().SetName(QStringLiteral("Arial"));
+  button->Font().SetHeight(-13);
+  button->Font().SetColor(clWhite);
+  button->SetModalResult(modalResult);
+  ButtonFaces::Fill(button->Bitmaps(), 80, 30, clFuchsia);
+  return *button;
+}
+
+TLabel& AddLabel(QWidget& parent, const QString& name, int left, int top, const QString& caption) {
+  auto* label = new TLabel(&parent);
+  label->SetName(name);
+  label->SetLeft(left);
+  label->SetTop(top);
+  label->SetTransparent(true);
+  label->Font().SetName(QStringLiteral("Arial"));
+  label->Font().SetHeight(-13);
+  label->Font().SetColor(clWhite);
+  label->SetCaption(caption);
+  return *label;
+}
+
+}  // namespace DialogParts

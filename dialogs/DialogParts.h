@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+class TForm;
+class TImage;
+class TLabel;
+class TRzBmpButton;
+
+/// The pieces the editor's small dialogs are built from: the dark gradient
+/// background picture, the bitmap buttons and the white caption labels.
+/// GUI thread only.
+namespace DialogParts {
+
+/// Sizes form to a fixed client area (width x height) with a dialog border,
+/// centred on the screen.
+void SetDialogFrame(TForm& form, int width, int height);
+/// The background picture name filling form's client area.
+TImage& AddBackground(TForm& form, const QString& name);
+/// An 80 x 30 bitmap button on parent.
+TRzBmpButton& AddButton(QWidget& parent, const QString& name, int left, int top, int modalResult);
+/// A transparent label in white Arial 13 px at (left, top), sized to its text.
+TLabel& AddLabel(QWidget& parent, const QString& name, int left, int top, const QString& caption);
+
+}  // namespace DialogParts

@@ -1,0 +1,57 @@
+#include "platform/widgets/TEdit.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+
+#include "platform/widgets/InputTypes.h"
+
+TEdit::TEdit(QWidget* parent) : TWinControl(parent), m_line(new QLineEdit(this)) {
+  SetBounds(0, 0, 121, 21);
+  SetColor(clWindow);
+  SetTabStop(true);
+  m_line->setFrame(true);
+  m_line->setGeometry(0, 0, Width(), Height());
+  m_line->setFont(Font().ToQFont());
+  m_line->installEventFilter(this);
+  setFocusProxy(m_line);
+}
+
+QString TEdit::Text() const { return m_line->text(); }
+
+void TEdit::SetText(const QString& value) { m_line->setText(value); }
+
+void TEdit::SetMaxLength(int value) {
+  m_maxLength = value;
+  m_line->setMaxLength(value > 0 ? value : 32767);
+}
+
+void TEdit::SetEnabled(bool value) {
+  TWinControl::SetEnabled(value);
+  m_line->setEnabled(value);
+}
+
+void TEdit::SelectAll() { m_line->selectAll(); }
+
+bool TEdit::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == m_line && event->type() == QEvent::KeyPress && OnKeyDown) {
+    const auto& keyEvent = static_cast<const QKeyEvent&>(*event);
+    WORD key = VirtualKeyOf(keyEvent);
+    if (key != 0) {
+      OnKeyDown(this, key, ShiftStateOf(keyEvent));
+      if (key == 0) {
+        return true;
+      }
+    }
+  }
+  return TWinControl::eventFilter(watched, event);
+}
+
+void TEdit::resizeEvent(QResizeEvent* event) {
+  TWinControl::resizeEvent(event);
+  m_line->setGeometry(0, 0, Width(), Height());
+}
+
+void TEdit::FontChanged() {
+  TWinControl::FontChanged();
+  m_line->setFont(Font().ToQFont());
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+
+#include "platform/widgets/TWinControl.h"
+
+class QLineEdit;
+
+/// A one-line edit box: Text of at most MaxLength characters (0: no limit),
+/// sunken white face. Keys typed into it raise OnKeyDown with virtual key
+/// codes first (Enter included); a handler that sets Key to 0 keeps the
+/// key from the edit. Writing Text raises nothing. Owned by its parent.
+/// GUI thread only.
+class TEdit : public TWinControl {
+public:
+  explicit TEdit(QWidget* parent = nullptr);
+
+  QString Text() const;
+  void SetText(const QString& value);
+  int MaxLength() const { return m_maxLength; }
+  void SetMaxLength(int value);
+  void SetEnabled(bool value) override;
+  /// Selects the whole text.
+  void SelectAll();
+
+protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void FontChanged() override;
+
+private:
+  QLineEdit* m_line = nullptr;
+  int m_maxLength = 0;
+};

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+#include <utility>
+#include <vector>
+
+class TfmMain;
+
+/// Renders the preset lists, the preset name dialog, the program box, the
+/// channel copy dialog and the progress window (mid-transfer) in the main
+/// window's current language, each as the program creates it. GUI thread.
+namespace DialogGallery {
+
+/// Pairs of a file stem ("StorePreset", ...) and the dialog's picture.
+std::vector<std::pair<QString, QImage>> Render(TfmMain& window);
+
+}  // namespace DialogGallery
