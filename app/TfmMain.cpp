@@ -11,6 +11,7 @@
 #include "components/LMyFFTDrawHpLp6dB.h"
 #include "dialogs/TfmExit.h"
 #include "editors/filter/FilterEditing.h"
+#include "editors/fir/FirEditing.h"
 #include "link/LUnitSession.h"
 #include "link/UsbHidGlue.h"
 #include "platform/widgets/TLabel.h"

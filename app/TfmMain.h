@@ -18,6 +18,7 @@
 #include "resources/LanguageTable.h"
 
 class FilterEditing;
+class FirEditing;
 class HidSystem;
 class ILinkTransportFactory;
 class LUnitControl;
@@ -159,6 +160,14 @@ public:
   void RefreshGainSummaryCurves();
   void RefreshChannelOverlayCurves(int channel);
 
+  // Per-channel FIR (TfmMain_FirEditing.cpp): the budget and senders other
+  // parts of the window call; the handlers live in editors/fir.
+  FirEditing& Fir() { return *m_firEditing; }
+  bool ReserveFirTaps(int n);
+  void SendFirCoefficients(int channel, int taps);
+  /// Sets `FirTapsInUse` to the taps the unit image charges.
+  void RecountFirTapsInUse();
+
   /// The text tables, loaded from the program's resources at construction.
   LanguageTable moEnglish;
   LanguageTable moSimplified;
@@ -195,6 +204,9 @@ private:
   std::unique_ptr<UsbHidGlue> m_glue;
   std::array<std::unique_ptr<Plot>, IEditorWindow::kResponseCurveCount> m_responseCurves;
   std::unique_ptr<FilterEditing> m_filterEditing;
+  // Per-channel FIR.
+  void BindFirEditing();
+  std::unique_ptr<FirEditing> m_firEditing;
   bool m_probeAnswered = false;
 };
 

@@ -161,4 +161,5 @@ void TfmMain::BindHandlers() {
   BindOverviewHandlers();
   BindMenuHandlers();
   BindFilterEditing();
+  BindFirEditing();
 }

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QString>
+
 class ControlRegistry;
+class LCmd;
 class LUnitControl;
 class LUnitSession;
 class Plot;
@@ -27,6 +30,14 @@ public:
   // Filter editing.
   /// Marks a channel's total as changed on every plot that copies it.
   virtual void MarkCurveOverlayDirty(int channel) = 0;
+
+  // Per-channel FIR.
+  /// The text of a language key, and the information dialog showing one.
+  virtual QString LookUpText(const QString& key) const = 0;
+  virtual void ShowInformation(const QString& text) = 0;
+  /// Frames the command and hands it to the open transport.
+  virtual void SendCommand(const LCmd& command, bool forceAppend, int mode) = 0;
+  virtual int GetUnitId() const = 0;
 
 protected:
   IEditorWindow() = default;
