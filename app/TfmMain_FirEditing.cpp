@@ -6,7 +6,7 @@
 #include "editors/fir/FirTapBudget.h"
 
 void TfmMain::BindFirEditing() {
-  m_firEditing = std::make_unique<FirEditing>(*this, m_filterEditing->Views());
+  m_firEditing = std::make_unique<FirEditing>(*this, *m_filterEditing);
   m_firEditing->Bind();
 }
 

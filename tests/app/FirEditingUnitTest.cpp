@@ -11,18 +11,21 @@
 
 #include "app/TfmMain.h"
 #include "dialogs/TfmInformation.h"
+#include "editors/fir/FirEditing.h"
 #include "editors/fir/FirTapBudget.h"
 #include "link/LUnitSession.h"
 #include "link/LinkTransportFactory.h"
 #include "platform/widgets/FileChooser.h"
 #include "platform/widgets/TLabel.h"
 #include "protocol/CommandCodes.h"
+#include "protocol/LUnitControl.h"
 #include "tests/app/FilterEditingTestSupport.h"
 #include "tests/support/ModalDialogCloser.h"
 #include "tests/support/ProcessEventsUntil.h"
 #include "tools/unitsim/UnitSim.h"
 #include "widgets/buttons/TRzBmpButton.h"
 #include "widgets/buttons/TRzButton.h"
+#include "widgets/combo/TRzComboBox.h"
 
 using namespace std::chrono_literals;
 
@@ -248,6 +251,94 @@ TEST_F(FirEditingUnit, inputBypassGivesTapsBackEvenAboveTheBudgetAndARefusedRele
   EXPECT_TRUE(ProcessEventsUntil(
       [] { return ReadWord(sim->Image(), SimImageLayout::ChannelRecord(1) + SimImageLayout::kInFirBypass) == 0; },
       10s));
+}
+
+TEST_F(FirEditingUnit, outputImportSendsBlocksOfTwelveAndTheModeDecidesTheCharge) {
+  constexpr int kOut3 = 5;
+  auto& mode = Named<TRzComboBox>(*window, QStringLiteral("rzcModeOut3"));
+  const auto setMode = [&mode](int index) {
+    mode.SetItemIndex(index);
+    mode.OnChange(&mode);
+  };
+  setMode(0);
+  ASSERT_EQ(window->UnitControl().GetOutputFilters(kOut3).mode, 0);
+  sim->ClearReceivedFrames();
+  const int inUse = window->State().FirTapsInUse;
+
+  const std::vector<float> values = Ramp(30, 0.01f);
+  const CoefficientFile file("Sub", values);
+  Import(QStringLiteral("sbOpenFirFileOut3"), file.Path());
+  EXPECT_EQ(window->State().FirTapsInUse, inUse);  // IIR mode runs no coefficient set
+  EXPECT_EQ(Named<TLabel>(*window, QStringLiteral("lbNowFirTapsOut3")).Caption(), QStringLiteral("30"));
+  EXPECT_EQ(Named<TLabel>(*window, QStringLiteral("lbNowFirNameOut3")).Caption(), QStringLiteral("Sub"));
+  EXPECT_EQ(window->UnitControl().GetOutputFilters(kOut3).fir.firType, 4);
+  const std::uint32_t last = std::bit_cast<std::uint32_t>(values.back());
+  ASSERT_TRUE(ProcessEventsUntil([last] { return sim->FirArea(0).Word(kOut3, 29) == last; }, 30s));
+  std::vector<int> counts;
+  for (const SimReceivedFrame& frame : sim->ReceivedFrames()) {
+    if (frame.frame.code == kExtFirCode) counts.push_back(int(frame.frame.payload.size() - 4) / 4);
+  }
+  EXPECT_EQ(counts, (std::vector<int>{12, 12, 6}));
+  for (int k = 0; k < 30; ++k) EXPECT_EQ(sim->FirArea(0).Word(kOut3, k), std::bit_cast<std::uint32_t>(values[std::size_t(k)]));
+
+  setMode(1);  // FIR: the set is charged
+  EXPECT_EQ(window->State().FirTapsInUse, inUse + 30);
+  setMode(2);  // IIR + FIR: still runs it
+  EXPECT_EQ(window->State().FirTapsInUse, inUse + 30);
+  setMode(0);
+  EXPECT_EQ(window->State().FirTapsInUse, inUse);
+  EXPECT_EQ(window->State().FirTapsInUse, FirTapBudget::CountInUse(window->UnitControl()));
+
+  // A refused mode change keeps the record's mode, in the combo too.
+  window->State().FirTapsInUse = 4090;
+  information->lbMessage->SetCaption(QString());
+  {
+    ModalDialogCloser closer;
+    setMode(1);
+    ASSERT_TRUE(closer.WaitFor(1));
+  }
+  EXPECT_EQ(information->lbMessage->Caption(), QStringLiteral("Run Out of FIR Resource!!"));
+  EXPECT_EQ(mode.ItemIndex(), 0);
+  EXPECT_EQ(window->UnitControl().GetOutputFilters(kOut3).mode, 0);
+  EXPECT_EQ(window->State().FirTapsInUse, 4090);
+  window->State().FirTapsInUse = inUse;
+
+  // Bypassing in IIR mode charges nothing.
+  auto& bypass = Named<TRzBmpButton>(*window, QStringLiteral("rzbFirBypassOut3"));
+  Toggle(bypass);
+  EXPECT_EQ(window->UnitControl().GetOutputFilters(kOut3).fir.firType, 0);
+  EXPECT_EQ(window->State().FirTapsInUse, inUse);
+  const int modeFrames = [] {
+    int n = 0;
+    for (const SimReceivedFrame& frame : sim->ReceivedFrames()) n += frame.frame.code == CMD_OUTPUT_MODE;
+    return n;
+  }();
+  EXPECT_GE(modeFrames, 3);
+}
+
+TEST_F(FirEditingUnit, designedFirMeetingIirPlusFirGoesOffWith512Taps) {
+  constexpr int kOut5 = 7;
+  OutputFilterRecord record = window->UnitControl().GetOutputFilters(kOut5);
+  record.mode = 1;
+  record.fir.firType = 1;
+  record.fir.taps = 8;  // 512 taps, charged whatever the mode
+  window->UnitControl().SetOutputFirRecord(kOut5, record);
+  window->RecountFirTapsInUse();
+  const int inUse = window->State().FirTapsInUse;
+  auto& mode = Named<TRzComboBox>(*window, QStringLiteral("rzcModeOut5"));
+  mode.SetItemIndex(1);
+  window->Fir().RefreshOutputModeControls(kOut5);
+  mode.SetItemIndex(2);
+  mode.OnChange(&mode);
+  const OutputFilterRecord after = window->UnitControl().GetOutputFilters(kOut5);
+  EXPECT_EQ(after.mode, 2);
+  EXPECT_EQ(after.fir.firType, 0);
+  EXPECT_EQ(after.fir.taps, 512);
+  EXPECT_EQ(Named<TLabel>(*window, QStringLiteral("lbNowFirTapsOut5")).Caption(), QStringLiteral("512"));
+  EXPECT_EQ(window->State().FirTapsInUse, inUse - 512);
+  EXPECT_EQ(window->State().FirTapsInUse, FirTapBudget::CountInUse(window->UnitControl()));
+  EXPECT_EQ(window->Session().FirCoefficients().Coefficient(kOut5, 0), 1.0f);
+  EXPECT_EQ(window->Session().FirCoefficients().Coefficient(kOut5, 1023), 0.0f);
 }
 
 }  // namespace
