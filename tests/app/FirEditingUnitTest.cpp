@@ -223,6 +223,9 @@ TEST_F(FirEditingUnit, refusedFileShowsOneTextAndChangesNothing) {
 
 TEST_F(FirEditingUnit, inputBypassGivesTapsBackEvenAboveTheBudgetAndARefusedReleaseStaysBypassed) {
   auto& bypass = Named<TRzBmpButton>(*window, QStringLiteral("rzbFirBypassInB"));
+  window->UnitControl().SetInputFirBypass(1, 0);  // the FIR of InA and InB runs
+  bypass.SetDown(false);
+  window->RecountFirTapsInUse();
   const int taps = window->UnitControl().GetInputFirTaps(1);
   const int inUse = window->State().FirTapsInUse;
   ASSERT_FALSE(window->UnitControl().GetInputFirBypass(1));
