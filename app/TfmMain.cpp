@@ -13,6 +13,7 @@
 #include "dialogs/TfmExit.h"
 #include "editors/filter/FilterEditing.h"
 #include "link/LPresetExchange.h"
+#include "editors/fir/FirEditing.h"
 #include "link/LUnitSession.h"
 #include "link/NetworkGlue.h"
 #include "link/UsbHidGlue.h"

@@ -26,6 +26,7 @@
 #include "resources/LanguageTable.h"
 
 class FilterEditing;
+class FirEditing;
 class HidSystem;
 class ILinkTransportFactory;
 class LPresetExchange;
@@ -280,6 +281,14 @@ public:
   MatrixEditor& Matrix() { return m_matrixEditor; }
   DelayEditor& Delays() { return m_delayEditor; }
 
+  // Per-channel FIR (TfmMain_FirEditing.cpp): the budget and senders other
+  // parts of the window call; the handlers live in editors/fir.
+  FirEditing& Fir() { return *m_firEditing; }
+  bool ReserveFirTaps(int n);
+  void SendFirCoefficients(int channel, int taps);
+  /// Sets `FirTapsInUse` to the taps the unit image charges.
+  void RecountFirTapsInUse();
+
   /// The text tables, loaded from the program's resources at construction.
   LanguageTable moEnglish;
   LanguageTable moSimplified;
@@ -308,7 +317,7 @@ private:
   void RefreshInput(int channel);
   void RefreshOutput(int channel);
   void RefreshChannelTail(int channel);
-  void RefreshOutputModeControls(int) {}
+  void RefreshOutputModeControls(int channel);
   void RefreshGatePanel(int) {}
   void RefreshCompressorPanel(int) {}
   void RefreshLimiterPanel(int) {}
@@ -338,6 +347,9 @@ private:
   std::unique_ptr<NetworkGlue> m_network;
   std::array<std::unique_ptr<Plot>, IEditorWindow::kResponseCurveCount> m_responseCurves;
   std::unique_ptr<FilterEditing> m_filterEditing;
+  // Per-channel FIR.
+  void BindFirEditing();
+  std::unique_ptr<FirEditing> m_firEditing;
   bool m_probeAnswered = false;
   std::unique_ptr<LiveControls> m_live;
   // Level, matrix and delay editing, and the typed value entry.

@@ -167,4 +167,5 @@ void TfmMain::BindHandlers() {
   BindPresetHandlers();
   BindDialogHandlers();
   BindLevelEditing();
+  BindFirEditing();
 }

@@ -3,6 +3,7 @@
 #include <QString>
 
 class ControlRegistry;
+class LCmd;
 class LUnitControl;
 class LUnitSession;
 class Plot;
@@ -31,6 +32,13 @@ public:
   // Filter editing.
   /// Marks a channel's total as changed on every plot that copies it.
   virtual void MarkCurveOverlayDirty(int channel) = 0;
+
+  // Per-channel FIR.
+  /// The information dialog showing a text.
+  virtual void ShowInformation(const QString& text) = 0;
+  /// Frames the command and hands it to the open transport.
+  virtual void SendCommand(const LCmd& command, bool forceAppend, int mode) = 0;
+  virtual int GetUnitId() const = 0;
 
 protected:
   IEditorWindow() = default;

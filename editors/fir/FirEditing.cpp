@@ -1,0 +1,455 @@
+#include "editors/fir/FirEditing.h"
+
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <cmath>
+#include <fstream>
+#include <vector>
+
+#include <QFileInfo>
+
+#include "components/LMyFFTDrawHpLp6dB.h"
+#include "components/MainWindowState.h"
+#include "editors/filter/FilterEditing.h"
+#include "editors/fir/FirCoefficientFile.h"
+#include "editors/fir/FirTapBudget.h"
+#include "link/LUnitSession.h"
+#include "platform/AnsiCodePage.h"
+#include "platform/widgets/FileChooser.h"
+#include "platform/widgets/TLabel.h"
+#include "protocol/CM_MCS_CMD.h"
+#include "protocol/CommandCodes.h"
+#include "protocol/FirBlockMap.h"
+#include "protocol/LUnitControl.h"
+#include "protocol/commands/FirCommands.h"
+#include "widgets/buttons/TRzBmpButton.h"
+#include "widgets/buttons/TRzButton.h"
+#include "widgets/combo/TRzComboBox.h"
+
+namespace {
+
+constexpr int kInputPlaces = 2048;
+constexpr int kBlockCoefficients = 12;
+constexpr int kFirNameBytes = 8;
+constexpr float kLargestCoefficient = 50.0f;
+
+/// The input FIR controls of one channel; null members when one is missing.
+struct InputFirControls {
+  TLabel* name = nullptr;
+  TLabel* taps = nullptr;
+  TRzBmpButton* bypass = nullptr;
+  bool Complete() const { return name != nullptr && taps != nullptr && bypass != nullptr; }
+};
+
+InputFirControls FindInputFir(const FilterControls& c, int channel) {
+  return {c.Find<TLabel>(QStringLiteral("lbNowFirName"), channel),
+          c.Find<TLabel>(QStringLiteral("lbNowFirTaps"), channel),
+          c.Find<TRzBmpButton>(QStringLiteral("rzbFirBypass"), channel)};
+}
+
+std::vector<float> ChannelCoefficients(const FirCoefficientStore& store, int channel, int taps) {
+  std::vector<float> values(std::size_t(std::max(taps, 0)));
+  for (int k = 0; k < taps; ++k) values[std::size_t(k)] = store.Coefficient(channel, k);
+  return values;
+}
+
+std::optional<QString> ChooseCoefficientFile() {
+  FileChoice choice;
+  choice.filter = QStringLiteral("FIR files (*.csv)|*.Csv|FIR files (*.txt)|*.Txt");
+  choice.initialPath = QStringLiteral("*.csv");
+  return FileChooser::Choose(nullptr, choice);
+}
+
+FirCoefficientFile ReadCoefficientFile(const QString& path, int capacity) {
+  std::ifstream in(QFile::encodeName(path).toStdString(), std::ios::binary);
+  if (!in) {
+    FirCoefficientFile unreadable;
+    unreadable.refusal = "SID_INFO_ERROR_FIR_COEFF";
+    return unreadable;
+  }
+  return ReadFirCoefficientFile(in, capacity);
+}
+
+}  // namespace
+
+FirEditing::FirEditing(IEditorWindow& window, FilterEditing& filters) : m_c(window), m_filters(filters) {}
+
+void FirEditing::Bind() {
+  for (int channel = 0; channel < 3; ++channel) {
+    auto* open = m_c.Find<TRzButton>(QStringLiteral("sbOpenFirFile"), channel);
+    auto* bypass = m_c.Find<TRzBmpButton>(QStringLiteral("rzbFirBypass"), channel);
+    if (open == nullptr || bypass == nullptr) continue;
+    open->OnClick = [this](TObject* sender) { sbOpenFirFileInAClick(sender); };
+    bypass->OnClick = [this](TObject* sender) { rzbFirBypassInAClick(sender); };
+  }
+  for (int channel = 3; channel < 9; ++channel) {
+    auto* open = m_c.Find<TRzButton>(channel == 3 ? QStringLiteral("sbOpenFileOut1")
+                                                  : QStringLiteral("sbOpenFirFileOut") + QString::number(channel - 2));
+    auto* bypass = m_c.Find<TRzBmpButton>(QStringLiteral("rzbFirBypass"), channel);
+    auto* mode = m_c.Find<TRzComboBox>(QStringLiteral("rzcMode"), channel);
+    auto* type = m_c.Find<TRzComboBox>(QStringLiteral("rzcFirType"), channel);
+    if (open == nullptr || bypass == nullptr || mode == nullptr || type == nullptr) continue;
+    open->OnClick = [this](TObject* sender) { sbOpenFileOut1Click(sender); };
+    bypass->OnClick = [this](TObject* sender) { rzbFirBypassOut1Click(sender); };
+    mode->OnChange = [this](TObject* sender) { rzcModeOut1Change(sender); };
+    type->OnChange = [this](TObject* sender) { rzcFirTypeOut1Change(sender); };
+  }
+}
+
+void FirEditing::Refuse(const char* key) {
+  IEditorWindow& window = m_c.Window();
+  window.ShowInformation(window.LookUpText(QString::fromLatin1(key)));
+}
+
+bool FirEditing::ReserveFirTaps(int n) {
+  int& inUse = m_c.Window().State().FirTapsInUse;
+  if (!FirTapBudget::Fits(inUse, n)) {
+    Refuse("SID_INFO_ERROR_FIR_TAPS");
+    return true;
+  }
+  inUse += n;
+  return false;
+}
+
+bool FirEditing::CheckFirCoefficients(std::span<const float> values) {
+  for (float value : values) {
+    if (value > kLargestCoefficient || !std::isfinite(value)) {
+      Refuse("SID_INFO_ERROR_FIR_COEFF");
+      return true;
+    }
+  }
+  return false;
+}
+
+void FirEditing::SendFirCoefficients(int channel, int taps) {
+  IEditorWindow& window = m_c.Window();
+  const std::vector<float> values = ChannelCoefficients(window.Session().FirCoefficients(), channel, taps);
+  for (int block = 0; kBlockCoefficients * block < taps; ++block) {
+    const auto from = std::span<const float>(values).subspan(std::size_t(kBlockCoefficients * block));
+    window.SendCommand(CM_MCS_EXT_FIR(window.GetUnitId(), channel, block, taps, from), true, 1);
+  }
+}
+
+void FirEditing::ApplyInputFir(int channel, int taps, QByteArrayView name, std::span<const double> values) {
+  const InputFirControls controls = FindInputFir(m_c, channel);
+  if (!controls.Complete()) return;
+  if (taps > kInputPlaces) {
+    Refuse("SID_INFO_ERROR_TAP_OVER_2048");
+    return;
+  }
+  std::vector<float> coefficients(values.begin(), values.begin() + std::max(0, std::min(taps, int(values.size()))));
+  TakeInputFir(channel, coefficients, AnsiToWide(name));
+}
+
+void FirEditing::TakeInputFir(int channel, std::span<const float> values, const QString& name) {
+  IEditorWindow& window = m_c.Window();
+  LUnitControl& unit = window.UnitControl();
+  const InputFirControls controls = FindInputFir(m_c, channel);
+  const int taps = int(values.size());
+  const int old = unit.GetInputFirBypass(channel) ? 0 : unit.GetInputFirTaps(channel);
+  if (ReserveFirTaps((taps - old) * unit.CountLinkGroup(channel))) return;
+
+  FirCoefficientStore& store = window.Session().FirCoefficients();
+  controls.name->SetCaption(name);
+  controls.taps->SetCaption(QString::number(taps));
+  unit.SetInputFirTaps(channel, taps);
+  unit.SetFirName(channel, WideToAnsiField(name, kFirNameBytes));
+  const unsigned group = unit.GetLinkGroup(channel);
+  for (int k = 0; k < 3; ++k) {
+    if ((group & (1u << k)) == 0) continue;
+    for (int i = 0; i < taps; ++i) store.SetInputFirCoefficient(k, i, std::bit_cast<std::uint32_t>(values[std::size_t(i)]));
+    window.State().FirTaps[std::size_t(k)] = taps;
+  }
+  SendFirCoefficients(channel, taps);
+  controls.bypass->SetDown(false);
+  unit.SetInputFirBypass(channel, 0);
+  for (int k = 0; k < 3; ++k) {
+    if ((group & (1u << k)) != 0) RedrawFir(k);
+  }
+  window.MarkCurveOverlayDirty(channel);
+}
+
+void FirEditing::RedrawFir(int channel) { m_filters.Views().UpdateFirCurve(m_c.PlotControl(channel)); }
+
+void FirEditing::sbOpenFirFileInAClick(TObject* Sender) {
+  const int channel = FilterControls::ChannelOf(Sender);
+  if (!FilterControls::IsInput(channel) || !FindInputFir(m_c, channel).Complete()) return;
+  const std::optional<QString> path = ChooseCoefficientFile();
+  if (!path) return;
+  const FirCoefficientFile file = ReadCoefficientFile(*path, kInputPlaces);
+  if (file.refusal != nullptr) {
+    Refuse(file.refusal);
+    return;
+  }
+  if (int(file.values.size()) > kInputPlaces) {
+    Refuse("SID_INFO_ERROR_TAP_OVER_2048");
+    return;
+  }
+  if (CheckFirCoefficients(file.values)) return;
+  TakeInputFir(channel, file.values, QFileInfo(*path).completeBaseName());
+}
+
+void FirEditing::rzbFirBypassInAClick(TObject* Sender) {
+  auto* button = dynamic_cast<TRzBmpButton*>(Sender);
+  const int channel = FilterControls::ChannelOf(Sender);
+  if (button == nullptr || !FilterControls::IsInput(channel)) return;
+  IEditorWindow& window = m_c.Window();
+  LUnitControl& unit = window.UnitControl();
+  const bool pressed = button->Down();
+  const int taps = unit.GetInputFirTaps(channel);
+  if (ReserveFirTaps((pressed ? -taps : taps) * unit.CountLinkGroup(channel))) {
+    button->SetDown(true);
+    return;
+  }
+  unit.SetInputFirBypass(channel, pressed ? 1 : 0);
+  RedrawFir(channel);
+  window.MarkCurveOverlayDirty(channel);
+}
+
+namespace {
+
+constexpr int kOutputPlaces = 1024;
+constexpr int kModeIir = 0;
+constexpr int kModeIirFir = 2;
+constexpr int kFirOff = 0;
+constexpr int kFirCoefficientSet = 4;
+
+/// Outputs (3-8) of a link group mask whose bits 0-5 are the outputs.
+template <class Visit>
+void ForEachOutput(unsigned group, Visit visit) {
+  for (int k = 3; k < 9; ++k) {
+    if ((group & (1u << (k - 3))) != 0) visit(k);
+  }
+}
+
+}  // namespace
+
+bool FirEditing::ChargeOutputSet(int channel, const OutputFilterRecord& record, int taps) {
+  if (record.mode == kModeIir) return false;
+  const int old = FirTapBudget::OutputFirTaps(record.fir);
+  return ReserveFirTaps((taps - old) * m_c.Window().UnitControl().CountLinkGroup(channel));
+}
+
+void FirEditing::ApplyOutputFir(int channel, int taps, QByteArrayView name, std::span<const double> values) {
+  if (!FindInputFir(m_c, channel).Complete() || FilterControls::IsInput(channel)) return;
+  if (taps > kOutputPlaces) {
+    Refuse("SID_INFO_ERROR_TAP_OVER_1024");
+    return;
+  }
+  std::vector<float> coefficients(values.begin(), values.begin() + std::max(0, std::min(taps, int(values.size()))));
+  TakeOutputFir(channel, coefficients, AnsiToWide(name), false);
+}
+
+void FirEditing::TakeOutputFir(int channel, std::span<const float> values, const QString& name, bool nameEveryMember) {
+  IEditorWindow& window = m_c.Window();
+  LUnitControl& unit = window.UnitControl();
+  const InputFirControls controls = FindInputFir(m_c, channel);
+  OutputFilterRecord record = unit.GetOutputFilters(channel);
+  const int taps = int(values.size());
+  if (ChargeOutputSet(channel, record, taps)) return;
+
+  FirCoefficientStore& store = window.Session().FirCoefficients();
+  const unsigned group = unit.GetLinkGroup(channel);
+  ForEachOutput(group, [&](int k) {
+    for (int i = 0; i < taps; ++i) store.SetOutputFirCoefficient(k - 3, i, std::bit_cast<std::uint32_t>(values[std::size_t(i)]));
+    window.State().FirTaps[std::size_t(k)] = taps;
+  });
+  record.fir.firType = kFirCoefficientSet;
+  record.fir.taps = std::uint16_t(taps);
+  unit.SetOutputFirRecord(channel, record);
+  controls.bypass->SetDown(false);
+  RefreshOutputModeControls(channel);
+  controls.taps->SetCaption(QString::number(taps));
+  controls.name->SetCaption(name);
+  const QByteArray field = WideToAnsiField(name, kFirNameBytes);
+  if (nameEveryMember) {
+    ForEachOutput(group, [&](int) { unit.SetFirName(channel, field); });
+  } else {
+    unit.SetFirName(channel, field);
+  }
+  // Every plot that copies one of these outputs shows the new set.
+  ForEachOutput(group, [&](int k) {
+    RedrawFir(k);
+    window.MarkCurveOverlayDirty(k);
+  });
+  SendFirCoefficients(channel, taps);
+}
+
+void FirEditing::sbOpenFileOut1Click(TObject* Sender) {
+  const int channel = FilterControls::ChannelOf(Sender);
+  if (FilterControls::IsInput(channel) || !FindInputFir(m_c, channel).Complete()) return;
+  const std::optional<QString> path = ChooseCoefficientFile();
+  if (!path) return;
+  const FirCoefficientFile file = ReadCoefficientFile(*path, kOutputPlaces);
+  if (file.refusal != nullptr) {
+    Refuse(file.refusal);
+    return;
+  }
+  if (CheckFirCoefficients(file.values)) return;
+  if (int(file.values.size()) > kOutputPlaces) {
+    Refuse("SID_INFO_ERROR_TAP_OVER_1024");
+    return;
+  }
+  TakeOutputFir(channel, file.values, QFileInfo(*path).completeBaseName(), true);
+}
+
+void FirEditing::rzbFirBypassOut1Click(TObject* Sender) {
+  auto* button = dynamic_cast<TRzBmpButton*>(Sender);
+  const int channel = FilterControls::ChannelOf(Sender);
+  if (button == nullptr || FilterControls::IsInput(channel)) return;
+  IEditorWindow& window = m_c.Window();
+  LUnitControl& unit = window.UnitControl();
+  OutputFilterRecord record = unit.GetOutputFilters(channel);
+  const bool pressed = button->Down();
+  if (record.mode != kModeIir) {
+    const int taps = record.fir.taps;
+    if (ReserveFirTaps((pressed ? -taps : taps) * unit.CountLinkGroup(channel))) {
+      button->SetDown(true);
+      return;
+    }
+  }
+  record.fir.firType = pressed ? kFirOff : kFirCoefficientSet;
+  unit.SetOutputFir(channel, record.fir);
+  RedrawFir(channel);
+  window.MarkCurveOverlayDirty(channel);
+  RefreshOutputModeControls(channel);
+}
+
+void FirEditing::rzcModeOut1Change(TObject* Sender) {
+  IEditorWindow& window = m_c.Window();
+  if (window.State().RefreshingControls) return;
+  auto* combo = dynamic_cast<TRzComboBox*>(Sender);
+  const int channel = FilterControls::ChannelOf(Sender);
+  if (combo == nullptr || FilterControls::IsInput(channel)) return;
+  auto* plot = m_c.PlotControl(channel);
+  auto* tapsLabel = m_c.Find<TLabel>(QStringLiteral("lbNowFirTaps"), channel);
+  if (m_c.Panel(channel) == nullptr || plot == nullptr || tapsLabel == nullptr) return;
+  LUnitControl& unit = window.UnitControl();
+  OutputFilterRecord record = unit.GetOutputFilters(channel);
+  const int mode = combo->ItemIndex();
+  if (mode == record.mode) return;
+
+  const int fileTaps = record.fir.firType == kFirCoefficientSet ? record.fir.taps : 0;
+  int oldTaps = record.mode != kModeIir ? fileTaps : 0;
+  const int newTaps = mode != kModeIir ? fileTaps : 0;
+  // IIR + FIR does not run a designed FIR: it goes off and gives its taps back.
+  const bool designedGoesOff = mode == kModeIirFir && record.fir.firType > kFirOff &&
+                               record.fir.firType < kFirCoefficientSet;
+  if (designedGoesOff) oldTaps = FirTapBudget::OutputFirTaps(record.fir);
+  // Charged before anything changes: a refusal leaves the record's mode shown.
+  if (ReserveFirTaps((newTaps - oldTaps) * unit.CountLinkGroup(channel))) {
+    combo->SetItemIndex(record.mode);
+    return;
+  }
+  if (designedGoesOff) {
+    record.fir.firType = kFirOff;
+    record.fir.taps = 512;
+    tapsLabel->SetCaption(QStringLiteral("512"));
+    window.Session().FirCoefficients().SetIdentity(channel);
+  }
+  record.mode = std::uint16_t(mode);
+  unit.SetOutputFirRecord(channel, record);
+  window.SendCommand(CM_MCS_CMD(window.GetUnitId(), CMD_OUTPUT_MODE, channel, mode), true, 1);
+  RefreshOutputModeControls(channel);
+  m_filters.Views().UpdateFirCurve(plot);
+  m_filters.Crossover().UpdateLowCutCurve(plot);
+  m_filters.Crossover().UpdateHighCutCurve(plot);
+  m_filters.Views().LoadPeqCurve(plot);
+  plot->UpdateCurvePage();
+  window.MarkCurveOverlayDirty(channel);
+}
+
+void FirEditing::RefreshOutputModeControls(int channel) {
+  LUnitControl& unit = m_c.Window().UnitControl();
+  const OutputFilterRecord record = unit.GetOutputFilters(channel);
+  auto* mode = m_c.Find<TRzComboBox>(QStringLiteral("rzcMode"), channel);
+  auto* type = m_c.Find<TRzComboBox>(QStringLiteral("rzcFirType"), channel);
+  auto* lowCutBypass = m_c.Find<TRzBmpButton>(QStringLiteral("rzbLowCutBypass"), channel);
+  auto* highCutBypass = m_c.Find<TRzBmpButton>(QStringLiteral("rzbHighCutBypass"), channel);
+  auto* firBypass = m_c.Find<TRzBmpButton>(QStringLiteral("rzbFirBypass"), channel);
+  std::vector<TControl*> named;
+  for (const char* stem : {"rzgHighCut", "rzgLowCut", "rzgFir", "cvdFirHighCut", "cvdFirLowCut", "isFirHighCut",
+                           "isFirLowCut", "rzgFirHighCut", "rzgFirLowCut", "rzgFirTaps", "rzgFirType", "rzgFirWin"}) {
+    named.push_back(m_c.Find<TControl>(QLatin1String(stem), channel));
+  }
+  if (mode == nullptr || type == nullptr || lowCutBypass == nullptr || highCutBypass == nullptr ||
+      firBypass == nullptr || std::find(named.begin(), named.end(), nullptr) != named.end()) {
+    return;
+  }
+  TControl* highCut = named[0];
+  TControl* lowCut = named[1];
+  TControl* fir = named[2];
+  const std::array<TControl*, 2> cutEdits{named[3], named[4]};
+  const std::array<TControl*, 2> cutBars{named[5], named[6]};
+  const std::array<TControl*, 5> designer{named[7], named[8], named[9], named[10], named[11]};
+  lowCutBypass->SetDown(false);
+  highCutBypass->SetDown(false);
+  firBypass->SetDown(false);
+  const bool fileSet = record.fir.firType >= kFirCoefficientSet;
+  switch (mode->ItemIndex()) {
+    case kModeIir:
+      fir->SetEnabled(false);
+      for (TControl* group : {highCut, lowCut}) {
+        group->SetEnabled(true);
+        group->BringToFront();
+      }
+      break;
+    case kModeIirFir:
+      for (TControl* group : {fir, highCut, lowCut}) group->SetEnabled(true);
+      highCut->BringToFront();
+      lowCut->BringToFront();
+      if (!fileSet) firBypass->SetDown(true);
+      break;
+    default:
+      highCut->SetEnabled(false);
+      lowCut->SetEnabled(false);
+      fir->SetEnabled(true);
+      for (TControl* group : designer) group->SetEnabled(!fileSet);
+      for (TControl* edit : cutEdits) edit->Font().SetColor(fileSet ? RGB(128, 128, 128) : clBlack);
+      if (!fileSet) {
+        rzcFirTypeOut1Change(type);
+        if (record.fir.firType == kFirOff) {
+          type->SetItemIndex(0);
+          for (TControl* control : cutBars) control->SetEnabled(false);
+          for (TControl* control : cutEdits) control->SetEnabled(false);
+          firBypass->SetDown(true);
+        } else {
+          fir->SetEnabled(false);
+        }
+      } else {
+        type->SetItemIndex(0);
+      }
+      for (TControl* group : designer) group->BringToFront();
+      break;
+  }
+  lowCutBypass->SetDown(record.lowCutSlope == 0);
+  highCutBypass->SetDown(record.highCutSlope == 0);
+}
+
+void FirEditing::rzcFirTypeOut1Change(TObject* Sender) {
+  IEditorWindow& window = m_c.Window();
+  if (window.State().RefreshingControls) return;
+  auto* type = dynamic_cast<TRzComboBox*>(Sender);
+  const int channel = FilterControls::ChannelOf(Sender);
+  if (type == nullptr || FilterControls::IsInput(channel)) return;
+  auto* ok = m_c.Find<TControl>(QStringLiteral("bnFirOK"), channel);
+  auto* taps = m_c.Find<TRzComboBox>(QStringLiteral("rzcFirTaps"), channel);
+  std::array<TControl*, 4> cut{m_c.Find<TControl>(QStringLiteral("isFirLowCut"), channel),
+                               m_c.Find<TControl>(QStringLiteral("cvdFirLowCut"), channel),
+                               m_c.Find<TControl>(QStringLiteral("isFirHighCut"), channel),
+                               m_c.Find<TControl>(QStringLiteral("cvdFirHighCut"), channel)};
+  if (ok == nullptr || taps == nullptr || std::find(cut.begin(), cut.end(), nullptr) != cut.end()) return;
+  ok->SetEnabled(true);
+  const int index = type->ItemIndex();
+  // 1 low pass: the high cut only; 2 high pass: the low cut only; 3 both.
+  const bool lowCut = index == 2 || index == 3;
+  const bool highCut = index == 1 || index == 3;
+  cut[0]->SetEnabled(lowCut);
+  cut[1]->SetEnabled(lowCut);
+  cut[2]->SetEnabled(highCut);
+  cut[3]->SetEnabled(highCut);
+  FirDesignRecord& pending = m_filters.Views().PendingOutputFirDesign;
+  if (index != kFirCoefficientSet) pending.taps = std::uint16_t(taps->ItemIndex());
+  pending.firType = std::uint8_t(index);
+}

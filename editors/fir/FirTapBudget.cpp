@@ -1,0 +1,34 @@
+#include "editors/fir/FirTapBudget.h"
+
+#include "protocol/LUnitControl.h"
+#include "protocol/ParameterScales.h"
+#include "protocol/UnitRecords.h"
+
+namespace {
+constexpr int kInputs = 3;
+constexpr int kChannels = 9;
+constexpr int kFirOff = 0;
+constexpr int kFirCoefficientSet = 4;
+constexpr int kModeIir = 0;
+}  // namespace
+
+bool FirTapBudget::Fits(int inUse, int n) { return n <= 0 || kTaps - inUse - n >= 0; }
+
+int FirTapBudget::OutputFirTaps(const FirDesignRecord& fir) {
+  if (fir.firType == kFirOff) return 0;
+  if (fir.firType == kFirCoefficientSet) return fir.taps;
+  return FirTapsFromCode(fir.taps);
+}
+
+int FirTapBudget::ChannelTaps(const LUnitControl& unit, int channel) {
+  if (channel < kInputs) return unit.GetInputFirBypass(channel) ? 0 : unit.GetInputFirTaps(channel);
+  const OutputFilterRecord record = unit.GetOutputFilters(channel);
+  if (record.fir.firType == kFirCoefficientSet && record.mode == kModeIir) return 0;
+  return OutputFirTaps(record.fir);
+}
+
+int FirTapBudget::CountInUse(const LUnitControl& unit) {
+  int taps = 0;
+  for (int channel = 0; channel < kChannels; ++channel) taps += ChannelTaps(unit, channel);
+  return taps;
+}
