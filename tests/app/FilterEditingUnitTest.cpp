@@ -36,21 +36,7 @@ protected:
     options.pty = true;
     sim = new UnitSim(options);
     ASSERT_TRUE(sim->Start()) << sim->LastError();
-    sim->ModifyState([](SimUnitState& state) {
-      for (int input : {0, 1}) {
-        WriteWord(state.image, SimImageLayout::ChannelRecord(input) + SimImageLayout::kInLinkMask, 0x0003);
-      }
-    });
-    window->Session().SetComPortName(QString::fromStdString(sim->PtyPath()));
-    window->Session().OpenSerialLink();
-    ASSERT_TRUE(ProcessEventsUntil(
-        [] {
-          const SimImage unit = sim->Image();
-          const auto editor = window->UnitControl().Image().Bytes();
-          return window->Session().IsUnitOnline() && window->Session().GetProcessState() == 0 &&
-                 std::equal(unit.begin() + 2, unit.begin() + 1006, editor.begin() + 2);
-        },
-        60s));
+    ASSERT_TRUE(LinkInputPairAndReadOut(*window, *sim));
     ShowImageOnFilterControls(*window);
   }
   static void TearDownTestSuite() {
