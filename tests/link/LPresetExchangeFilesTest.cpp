@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <bit>
 #include <chrono>
 #include <cstdint>
@@ -70,9 +71,13 @@ protected:
     setting = ToBytes(EncodeSettingFile(image, fir));
   }
 
-  /// Frames the unit received other than keep-alives.
+  /// Frames the unit received other than keep-alives, counted on one
+  /// snapshot: a keep-alive arriving between two counts must not wrap.
   std::size_t Commands() const {
-    return sim->ReceivedFrames().size() - sim->ReceivedCount(CMD_KEEP_ALIVE);
+    const std::vector<SimReceivedFrame> frames = sim->ReceivedFrames();
+    return static_cast<std::size_t>(std::count_if(frames.begin(), frames.end(), [](const SimReceivedFrame& f) {
+      return f.frame.code != CMD_KEEP_ALIVE;
+    }));
   }
 
   QByteArray setting;
