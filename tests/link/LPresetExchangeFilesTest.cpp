@@ -104,7 +104,9 @@ TEST_F(PresetFilesTest, OpenSettingFile_refusedFilesChangeNothing) {
   const FirCoefficientStore fir = session.FirCoefficients();
   for (const FileCase& c : cases) {
     SCOPED_TRACE(c.name);
-    if (c.damage) ASSERT_TRUE(WriteFile(c.path, c.damage(setting)));
+    if (c.damage) {
+      ASSERT_TRUE(WriteFile(c.path, c.damage(setting)));
+    }
     sim->ClearReceivedFrames();
     window.calls.clear();
     window.answers.push_back(c.path);
@@ -201,7 +203,9 @@ TEST_F(PresetFilesTest, DownloadUnitFile_refusedFilesSendNothing) {
   ConnectTo(*sim);
   for (const FileCase& c : cases) {
     SCOPED_TRACE(c.name);
-    if (c.damage) ASSERT_TRUE(WriteFile(c.path, c.damage(good)));
+    if (c.damage) {
+      ASSERT_TRUE(WriteFile(c.path, c.damage(good)));
+    }
     sim->ClearReceivedFrames();
     window.calls.clear();
     window.answers.push_back(c.path);
