@@ -324,7 +324,7 @@ private:
   void BindOverviewHandlers();
   void BindMenuHandlers();
   // Refresh and live display: the bound controls, the channel steps and the
-  // steps other areas fill (curves, output mode view, dynamics pages, delay
+  // steps other areas fill (curves, output mode view, delay
   // unit and delay lines, dialog mirrors), empty until those land.
   void BindLiveDisplay();
   void RefreshInput(int channel);

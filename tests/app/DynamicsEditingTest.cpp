@@ -89,6 +89,7 @@ TEST_F(DynamicsEditing, typedGateThreshold_sendsForTheEditedInputAndNamesItOnThe
 
   // Typed above the bar's 0 dB top: the bar ends there and the value is sent
   // even when it already stood there.
+  sim->ClearReceivedFrames();
   Enter(Get<TCurvyEdit>(QStringLiteral("cvdGateThresholdInC")), QStringLiteral("10"));
   EXPECT_EQ(Bar("isGateThresholdInC"), 0);
   EXPECT_EQ(OnlyFrame(kGateCode).at(13), 180);
