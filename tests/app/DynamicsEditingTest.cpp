@@ -140,7 +140,7 @@ TEST_F(DynamicsEditing, arrowsBeyondTheEnds_sendNothing) {
 TEST_F(DynamicsEditing, reconnect_showsTheSameValuesAndCurves) {
   using namespace SimImageLayout;
   Get<TAdvTrackBar>(QStringLiteral("isLimitThresholdOut1")).SetPosition(-40);
-  ASSERT_TRUE(sim->WaitUntil([] { return SimWord(4, 0, kOutLimiter + 8) == 140; }, 5s));
+  ASSERT_TRUE(ProcessEventsUntil([] { return SimWord(4, 0, kOutLimiter + 8) == 140; }, 5s));
   ASSERT_TRUE(sim->WaitUntil([] { return SimWord(0, kInCompressor + 2, 0) == 19; }, 5s)) << "an earlier edit";
   window->Session().Disconnect();
   window->UnitControl().Image() = UnitImage::Default();

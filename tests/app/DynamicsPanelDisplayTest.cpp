@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 
 #include "dsp/Plot.h"
@@ -219,7 +220,7 @@ TEST_F(DynamicsPanelDisplay, gateChange_namesTheEditedInputOnTheMeterHeadToo) {
 
 TEST_F(DynamicsPanelDisplay, panelImages_showTheCurveAndTheMarker) {
   Quietly([] {
-    Get<TAdvTrackBar>("isCompThresholdInA").SetPosition(-40);
+    Get<TAdvTrackBar>("isCompThresholdInA").SetPosition(-90);
     Get<TUpDown>("udCompKneeInA").SetPosition(0);
     Get<TUpDown>("udCompRatioInA").SetPosition(5);
     Get<TAdvTrackBar>("isCompEqTypeInA").SetPosition(0);
@@ -228,9 +229,11 @@ TEST_F(DynamicsPanelDisplay, panelImages_showTheCurveAndTheMarker) {
   TiXYPlot& plot = PlotOf("ipComp");
   TBitmap bitmap(plot.Width(), plot.Height());
   plot.iPaintTo(bitmap.Canvas());
+  bitmap.Image().save(QDir::temp().filePath(QStringLiteral("krv_dynamics_ipComp.png")));
   const auto pixel = [&](double x, double y) {
     return bitmap.Canvas().Pixel(plot.XAxis(0)->PositionToPixels(x), plot.YAxis(0)->PositionToPixels(y));
   };
+  // Segment middles off the grid lines, which are drawn over the curve.
   const std::vector<TransferPoint> points = PointsOf(*plot.Channel(0));
   for (std::size_t i = 0; i + 1 < points.size(); ++i) {
     const TransferPoint& a = points[i];
