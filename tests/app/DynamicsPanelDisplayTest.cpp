@@ -233,7 +233,7 @@ TEST_F(DynamicsPanelDisplay, panelImages_showTheCurveAndTheMarker) {
   const auto pixel = [&](double x, double y) {
     return bitmap.Canvas().Pixel(plot.XAxis(0)->PositionToPixels(x), plot.YAxis(0)->PositionToPixels(y));
   };
-  // Segment middles off the grid lines, which are drawn over the curve.
+  // Segment middles off the grid lines.
   const std::vector<TransferPoint> points = PointsOf(*plot.Channel(0));
   for (std::size_t i = 0; i + 1 < points.size(); ++i) {
     const TransferPoint& a = points[i];
