@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QFile>
 
 #include "dsp/Plot.h"
@@ -229,7 +228,6 @@ TEST_F(DynamicsPanelDisplay, panelImages_showTheCurveAndTheMarker) {
   TiXYPlot& plot = PlotOf("ipComp");
   TBitmap bitmap(plot.Width(), plot.Height());
   plot.iPaintTo(bitmap.Canvas());
-  bitmap.Image().save(QDir::temp().filePath(QStringLiteral("krv_dynamics_ipComp.png")));
   const auto pixel = [&](double x, double y) {
     return bitmap.Canvas().Pixel(plot.XAxis(0)->PositionToPixels(x), plot.YAxis(0)->PositionToPixels(y));
   };
