@@ -11,6 +11,10 @@
 #include "dialogs/IDialogHost.h"
 #include "dsp/Plot.h"
 #include "editors/IEditorWindow.h"
+#include "editors/dynamics/CompressorEditor.h"
+#include "editors/dynamics/DynamicsPanels.h"
+#include "editors/dynamics/GateEditor.h"
+#include "editors/dynamics/LimiterEditor.h"
 #include "editors/level/DelayEditor.h"
 #include "editors/level/EqValueEntry.h"
 #include "editors/level/LevelEditor.h"
@@ -281,6 +285,15 @@ public:
   MatrixEditor& Matrix() { return m_matrixEditor; }
   DelayEditor& Delays() { return m_delayEditor; }
 
+  // Dynamics editing (TfmMain_DynamicsEditing.cpp): the panels the refresh
+  // redraws; the handlers live in editors/dynamics.
+  void RefreshCompressorPanel(int channel) { m_dynamicsPanels.RefreshCompressorPanel(channel); }
+  void RefreshGatePanel(int channel) { m_dynamicsPanels.RefreshGatePanel(channel); }
+  void RefreshLimiterPanel(int channel) { m_dynamicsPanels.RefreshLimiterPanel(channel); }
+  CompressorEditor& Compressors() { return m_compressorEditor; }
+  GateEditor& Gates() { return m_gateEditor; }
+  LimiterEditor& Limiters() { return m_limiterEditor; }
+
   // Per-channel FIR (TfmMain_FirEditing.cpp): the budget and senders other
   // parts of the window call; the handlers live in editors/fir.
   FirEditing& Fir() { return *m_firEditing; }
@@ -311,16 +324,13 @@ private:
   void BindOverviewHandlers();
   void BindMenuHandlers();
   // Refresh and live display: the bound controls, the channel steps and the
-  // steps other areas fill (curves, output mode view, dynamics pages, delay
+  // steps other areas fill (curves, output mode view, delay
   // unit and delay lines, dialog mirrors), empty until those land.
   void BindLiveDisplay();
   void RefreshInput(int channel);
   void RefreshOutput(int channel);
   void RefreshChannelTail(int channel);
   void RefreshOutputModeControls(int channel);
-  void RefreshGatePanel(int) {}
-  void RefreshCompressorPanel(int) {}
-  void RefreshLimiterPanel(int) {}
   void ShowChannelLinks(int, unsigned) {}
   void UpdateMainChannelButtons() {}
   void UpdateMainLinkCaptions() {}
@@ -357,6 +367,12 @@ private:
   MatrixEditor m_matrixEditor{*this};
   DelayEditor m_delayEditor{*this};
   EqValueEntry m_eqValueEntry{*this};
+  // Dynamics editing.
+  void BindDynamicsEditing();
+  DynamicsPanels m_dynamicsPanels{*this};
+  CompressorEditor m_compressorEditor{*this, m_dynamicsPanels};
+  GateEditor m_gateEditor{*this, m_dynamicsPanels};
+  LimiterEditor m_limiterEditor{*this, m_dynamicsPanels};
   // Start-up splash.
   std::unique_ptr<TAdvSmoothSplashScreen> m_asScreen;
 };

@@ -167,5 +167,6 @@ void TfmMain::BindHandlers() {
   BindPresetHandlers();
   BindDialogHandlers();
   BindLevelEditing();
+  BindDynamicsEditing();
   BindFirEditing();
 }

@@ -298,7 +298,8 @@ void MainWindowBuilder::BuildCompPage() {
                            params[i].position, 10, left + 8, 42, 190);
         bar.SetWidth(30);
       }
-      ValueBox(&column, QStringLiteral("cvd") + stem + s, input, QString(), left, 240, 46);
+      // Seven boxes share the column: a smaller face keeps "+20.0dB" whole.
+      ValueBox(&column, QStringLiteral("cvd") + stem + s, input, QString(), left, 240, 46).Font().SetHeight(-10);
     }
     // The input's own meter panel on the upper group.
     auto& own = BlackPanel(
@@ -371,7 +372,9 @@ void MainWindowBuilder::BuildLimitPage() {
         Slider(&column, QStringLiteral("is") + stem + s, output, params[i].min, params[i].max,
                output == 6 && i == 0 ? 37 : params[i].position, 10, 4 + 38 * i, 42, 150);
         ValueBox(&column, QStringLiteral("cvd") + stem + s, output, QString::fromLatin1(params[i].text),
-                 2 + 56 * (i % 2), 198 + 28 * (i / 2), 54);
+                 2 + 56 * (i % 2), 198 + 28 * (i / 2), 54)
+            .Font()
+            .SetHeight(-10);
       }
     }
     auto& own = BlackPanel(m_factory.Make<TRzPanel>(upper, QStringLiteral("plLevelLimit") + s,

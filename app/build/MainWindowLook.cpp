@@ -6,6 +6,9 @@
 #include "platform/TBitmap.h"
 #include "platform/widgets/TImage.h"
 #include "platform/widgets/TShape.h"
+#include "plot/channels/TiXYPlotChannel.h"
+#include "plot/core/TiPlotKindManager.h"
+#include "plot/core/TiPlotMasterManager.h"
 #include "plot/core/TiXYPlot.h"
 #include "plot/objects/TiPlotXAxis.h"
 #include "plot/objects/TiPlotYAxis.h"
@@ -86,8 +89,28 @@ void StylePlot(LMyFFTDrawHpLp6dB& plot) {
 }
 
 void StyleTransferPlot(TiXYPlot& plot) {
-  plot.XAxis(0)->SetMinSpan(-100.0, 120.0);
-  plot.YAxis(0)->SetMinSpan(-100.0, 120.0);
+  plot.Master().ToolBarManager().Items(0)->SetVisible(false);
+  plot.Master().LegendManager().Items(0)->SetVisible(false);
+  plot.Master().LabelManager().Items(0)->SetVisible(false);
+  for (TiPlotAxis* axis : {static_cast<TiPlotAxis*>(plot.XAxis(0)), static_cast<TiPlotAxis*>(plot.YAxis(0))}) {
+    axis->SetTrackingEnabled(false);
+    axis->SetMin(-100);
+    axis->SetSpan(120);
+  }
+  while (plot.ChannelCount() < 2) {
+    plot.AddChannel();
+  }
+  TiXYPlotChannel& curve = *plot.Channel(0);
+  curve.SetColor(clWhite);
+  curve.SetTraceLineWidth(2);
+  TiXYPlotChannel& marker = *plot.Channel(1);
+  marker.SetColor(kTransferMarkerColour);
+  marker.SetTraceLineStyle(TiPlotLineStyle::iplsDot);
+  marker.SetTraceLineWidth(5);
+  marker.SetMarkersVisible(true);
+  marker.SetMarkersAllowIndividual(true);
+  marker.SetMarkersSize(5);
+  marker.SetMarkersPenWidth(3);
 }
 
 void DrawDelayPicture(TImage& image, int channel) {

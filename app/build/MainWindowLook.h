@@ -39,7 +39,11 @@ void StyleDemoButton(TVrDemoButton& button);
 void StyleBandPanel(TMyPEQType10& panel, int bands);
 /// A response plot: the frequency grid 966..3840, -18..+18 dB.
 void StylePlot(LMyFFTDrawHpLp6dB& plot);
-/// A dynamics transfer plot: both axes -100..+20 dB.
+/// The threshold marker's colour on a transfer plot: red 255, green 128, blue 128.
+constexpr TColor kTransferMarkerColour = 8421631;
+/// A dynamics transfer plot: both axes -100..+20 dB without tracking, no
+/// toolbar, legend or title; channel 0 the white curve of width 2, channel
+/// 1 the threshold marker, a dotted trace of width 5 with its marker shown.
 void StyleTransferPlot(TiXYPlot& plot);
 /// The delay line's moving picture: a loudspeaker in the channel's colour.
 void DrawDelayPicture(TImage& image, int channel);

@@ -7,6 +7,7 @@
 #include "components/peq/TMyPEQType10.h"
 #include "dsp/CurveColours.h"
 #include "dsp/Plot.h"
+#include "editors/dynamics/SideChainCurve.h"
 #include "editors/filter/CrossoverEditor.h"
 #include "editors/filter/FilterTexts.h"
 #include "link/LUnitSession.h"
@@ -222,16 +223,9 @@ void CurveViews::UpdateFirCurve(TControl* plot) {
 }
 
 void CurveViews::UpdateCompressorEqCurve() {
-  static constexpr int kCodes[10] = {10, 9, 4, 8, 5, 6, 6, 6, 6, 6};
-  static constexpr double kQs[10] = {0.71, 0.71, 0.71, 0.71, 0.71, 1.0, 2.0, 3.0, 5.0, 10.0};
   IEditorWindow& window = m_c.Window();
   const CompressorRecord record = window.UnitControl().GetCompressor(window.State().SelectedCompressorInput);
-  const std::size_t type = record.sideChainType < 10 ? record.sideChainType : 0;
-  Plot& curves = window.ResponseCurve(kCompressorCurves);
-  curves.Section(0).SetFilter(0.0, IndexToFreq(record.sideChainFreq), kQs[type], kCodes[type]);
-  curves.DrawSectionFill(1, 0, 0.0, kQs[type], false);
-  curves.DrawSection(0, clWhite);
-  RepaintPlot(kCompressorCurves);
+  DrawSideChainCurve(window, record.sideChainType, record.sideChainFreq);
 }
 
 void CurveViews::rbShowEqFirInAClick(TObject* Sender) {

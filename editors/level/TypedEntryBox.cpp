@@ -35,14 +35,7 @@ void SendEndKey(TCurvyEdit& box) {
   }
 }
 
-}  // namespace
-
-void RunTypedEntry(TCurvyEdit& box, TObject* target, TypedEntryKind kind, int delayUnit, bool endKeyAlways) {
-  const HoldingControl control(target);
-  if (!control.Exists()) {
-    return;
-  }
-  const TypedValueEntry entry(kind, {control.Min(), control.Max(), control.Position(), delayUnit});
+void RunEntry(TCurvyEdit& box, const HoldingControl& control, const TypedValueEntry& entry, bool endKeyAlways) {
   const TypedEntryResult result = entry.Evaluate(box.GetText());
   box.SetText(QString());
   const bool taken = result.verdict == TypedEntryResult::Verdict::Accepted;
@@ -52,6 +45,23 @@ void RunTypedEntry(TCurvyEdit& box, TObject* target, TypedEntryKind kind, int de
   box.SetText(entry.Text(control.Position()));
   if (!taken || endKeyAlways) {
     SendEndKey(box);
+  }
+}
+
+}  // namespace
+
+void RunTypedEntry(TCurvyEdit& box, TObject* target, TypedEntryKind kind, int delayUnit, bool endKeyAlways) {
+  const HoldingControl control(target);
+  if (control.Exists()) {
+    RunEntry(box, control, TypedValueEntry(kind, {control.Min(), control.Max(), control.Position(), delayUnit}),
+             endKeyAlways);
+  }
+}
+
+void RunTypedEntryOverRange(TCurvyEdit& box, TObject* target, TypedEntryKind kind, int min, int max) {
+  const HoldingControl control(target);
+  if (control.Exists()) {
+    RunEntry(box, control, TypedValueEntry(kind, {min, max, control.Position(), 0}), false);
   }
 }
 

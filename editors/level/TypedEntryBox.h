@@ -18,6 +18,12 @@ class TObject;
 /// taken text too. GUI thread only.
 void RunTypedEntry(TCurvyEdit& box, TObject* target, TypedEntryKind kind, int delayUnit = 0, bool endKeyAlways = false);
 
+/// As RunTypedEntry, but the text is judged against `min`..`max`, the
+/// range of the value kind, rather than the control's own: a value beyond
+/// the control still moves it (the control clamps it and raises its change
+/// even when it already stood at that end).
+void RunTypedEntryOverRange(TCurvyEdit& box, TObject* target, TypedEntryKind kind, int min, int max);
+
 /// The entry of a channel's box (`sender`, a TCurvyEdit whose Tag is its
 /// channel) into the control named `stem` + "In"/"Out" + the Tag's letter
 /// or digit; anything but a box does nothing.

@@ -272,7 +272,9 @@ TypedEntryResult TypedValueEntry::Ratio(QByteArray text, const QByteArray& unstr
       return Decide(k);
     }
   }
-  return Decide(top);
+  // Beyond the table the gate's entry names the index after the last one,
+  // which its track bar clamps back onto its Max.
+  return Decide(m_kind == TypedEntryKind::GateRatio ? top + 1 : top);
 }
 
 TypedEntryResult TypedValueEntry::SideChainType(QByteArray text) const {

@@ -7,6 +7,8 @@
 #include "platform/widgets/TImage.h"
 #include "platform/widgets/TLabel.h"
 #include "platform/widgets/TUpDown.h"
+#include "plot/channels/TiXYPlotChannel.h"
+#include "plot/core/TiXYPlot.h"
 #include "protocol/LUnitControl.h"
 #include "tests/app/LiveWindowFixture.h"
 #include "widgets/buttons/TRzBmpButton.h"
@@ -204,6 +206,12 @@ TEST_F(MainWindowRefresh, craftedImageShowsOnEveryControlAndNothingIsSent) {
       {"rzbBMatrixOut1", Shown::Down, 0},
       {"rzbCMatrixOut1", Shown::Down, 1},
       {"udMixGainBOut1", Shown::Position, -180},
+      {"lbCompName", Shown::Caption, "In A  RMS Compressor"},
+      {"lbHeadCompIn", Shown::Caption, "In A"},
+      {"lbGateName", Shown::Caption, "In A  Gate"},
+      {"lbHeadGateIn", Shown::Caption, "In A"},
+      {"lbLimitName", Shown::Caption, "Out 1  Peak Limit"},
+      {"lbHeadLimitOut", Shown::Caption, "Out 1"},
   };
   for (const Shown& row : rows) {
     EXPECT_EQ(Actual(QString::fromLatin1(row.control), row.kind, window->Controls()), Expected(row)) << row.control;
@@ -216,6 +224,11 @@ TEST_F(MainWindowRefresh, craftedImageShowsOnEveryControlAndNothingIsSent) {
   EXPECT_EQ(window->State().FirTaps[2], 2048);
   EXPECT_EQ(window->State().FirTaps[8], 1024);
   EXPECT_EQ(window->State().CurveOverlayMasks[0] & 0x1FF, 0x7u) << "every input marked on an input plot";
+  // InA's gate at -40 dB with the ratio at its Max: a vertical drop.
+  const TiXYPlotChannel& gate = *Get<TiXYPlot>("ipGate").Channel(0);
+  ASSERT_EQ(gate.Count(), 3);
+  EXPECT_EQ(gate.GetX(2), -40.0);
+  EXPECT_EQ(gate.GetY(2), -100.0);
 
 
   // From the Gain page a refresh stays there.

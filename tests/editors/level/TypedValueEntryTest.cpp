@@ -30,6 +30,10 @@ const Control kRelease{Kind::Time, {9, 2999, 9}};
 const Control kCompRatio{Kind::CompressorRatio, {0, 15, 3}};
 const Control kLimitRatio{Kind::LimiterRatio, {0, 15, 3}};
 const Control kGateRatio{Kind::GateRatio, {0, 15, 3}};
+// The gate's threshold and ratio entries judge over their values' whole
+// range; the track bar clamps what lies beyond it.
+const Control kGateThresholdRange{Kind::Threshold, {-180, 40, 0}};
+const Control kGateRatioRange{Kind::GateRatio, {0, 16, 15}};
 const Control kEqType{Kind::SideChainEqType, {0, 9, 0}};
 const Control kHighCut{Kind::CutFrequency, {0, 300, 300}};
 const Control kLowCut{Kind::CutFrequency, {0, 300, 0}};
@@ -145,6 +149,10 @@ const Case kCases[] = {
     {kLimitRatio, "4 ", A, 9, "1:4.0"},
     {kGateRatio, "20.1ms", A, 15, "Max"},
     {kGateRatio, "4dB", R, 3, "1:1.5"},
+    {kGateRatio, "25", A, 15, "Max"},
+    {kGateRatioRange, "25", A, 16, ""},
+    {kGateRatioRange, "20.1", U, 15, "Max"},
+    {kGateThresholdRange, "10", A, 20, "+10.0dB"},
     // Side-chain equaliser type.
     {kEqType, "lc-12", A, 2, "LC-12 "},
     {kEqType, "L c - 1 2", A, 2, "LC-12 "},
