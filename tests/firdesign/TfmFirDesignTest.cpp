@@ -66,7 +66,7 @@ protected:
 
 TEST_F(TfmFirDesignTest, startsWithTheFormDefaultsAndADelayedUnitImpulse) {
   FirDesignEngine& e = designer.Engine();
-  EXPECT_EQ(designer.windowTitle(), QStringLiteral("FIR Design"));
+  EXPECT_EQ(designer.Caption(), QStringLiteral("FIR Design"));
   EXPECT_EQ(e.DesignTaps(), 512);
   EXPECT_EQ(e.DesignOutputDelay(), 256);
   EXPECT_NEAR(e.DesignCoefficients()[256], 0.5 * (1.0 + std::cos(M_PI / 511.0)), 1e-6);
@@ -311,11 +311,12 @@ TEST_F(TfmFirDesignEq, everyKeyMovesItsValueOneStepAcrossItsWholeRange) {
   EXPECT_NEAR(peq().GetGainValue(2), 12.0, 1e-9);
   EXPECT_NEAR(peq().GetFreqValue(2), 20158.7, 1.0);
   EXPECT_EQ(peq().GetTypeValue(2), 0);
-  const QString before = c().cvdFirEqParam->Text();
-  Key(VK_SHIFT);
-  Key('A');
+  const int frequency = c().isFirEqFreq->Position();
+  const int q = c().isFirEqBw->Position();
+  for (WORD other : {WORD(VK_SHIFT), WORD('A'), WORD(VK_RETURN)}) Key(other);
   EXPECT_EQ(c().isFirEqGain->Position(), 240);
-  EXPECT_EQ(c().cvdFirEqParam->Text(), before);
+  EXPECT_EQ(c().isFirEqFreq->Position(), frequency);
+  EXPECT_EQ(c().isFirEqBw->Position(), q);
 }
 
 TEST_F(TfmFirDesignEq, typeChangesFollowTheQRulesAndAResetKeepsTheRememberedType) {
