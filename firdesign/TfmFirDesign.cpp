@@ -20,6 +20,7 @@
 #include "plot/annotations/TiPlotAnnotation.h"
 #include "plot/channels/TiPlotChannel.h"
 #include "plot/core/TiPlot.h"
+#include "plot/core/TiPlotKindManager.h"
 #include "plot/core/TiPlotMasterManager.h"
 #include "plot/core/TiPlotUpdateBlock.h"
 #include "plot/objects/TiPlotXAxis.h"
@@ -49,9 +50,6 @@ constexpr int kOutputTapLimit = 1024;
 constexpr int kYMinimum = -27;
 constexpr int kYLowest = -117;
 constexpr int kZoomStep = 10;
-/// FreqIndex of the ten default bands.
-constexpr std::array<int, FirDesignControls::kBandCount> kDefaultBandIndex = {1, 31, 63, 95, 127, 158, 190, 222, 253, 285};
-constexpr int kDefaultQIndex = 35;
 
 /// The channels of the magnitude and phase curves each curve button shows;
 /// -1 where the view has no such curve.

@@ -131,6 +131,11 @@ private:
   void CommitDelay(TEdit& edit, TAdvTrackBar& holder, bool import);
   void FocusEqParam();
 
+  /// FreqIndex of the ten default bands, and their QIndex (Q 3.0).
+  static constexpr std::array<int, FirDesignControls::kBandCount> kDefaultBandIndex = {1,   31,  63,  95,  127,
+                                                                                      158, 190, 222, 253, 285};
+  static constexpr int kDefaultQIndex = 35;
+
   IFirDesignHost& m_host;
   ControlRegistry m_registry;
   std::unique_ptr<FirDesignForm> m_form;

@@ -23,10 +23,8 @@ namespace {
 
 constexpr int kPeak = 0;
 constexpr int kGainZero = 120;
-constexpr int kDefaultQIndex = 35;
 constexpr int kTypeChangeQIndex = 10;
 constexpr double kShelfQLimit = 3.0;
-constexpr std::array<int, FirDesignControls::kBandCount> kDefaultBandIndex = {1, 31, 63, 95, 127, 158, 190, 222, 253, 285};
 constexpr TColor kBypassedColor = 0x000000FF;
 /// The plus/equals and the minus key of the main keyboard.
 constexpr WORD kPlusKey = 187;
