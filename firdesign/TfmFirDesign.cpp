@@ -22,7 +22,7 @@
 #include "plot/core/TiPlot.h"
 #include "plot/core/TiPlotKindManager.h"
 #include "plot/core/TiPlotMasterManager.h"
-#include "plot/core/TiPlotUpdateBlock.h"
+#include "firdesign/NestedPlotUpdate.h"
 #include "plot/objects/TiPlotXAxis.h"
 #include "plot/objects/TiPlotYAxis.h"
 #include "widgets/buttons/TRzBmpButton.h"
@@ -89,7 +89,7 @@ TfmFirDesign::~TfmFirDesign() {
 
 void TfmFirDesign::SetUpPlot() {
   TiPlot& plot = *m_form->fftFirDraw;
-  TUpdateBlock block(plot);
+  NestedPlotUpdate block(plot, m_plotUpdateDepth);
   plot.SetTitleVisible(false);
   for (TiPlotKindManager* manager : {&plot.Master().ToolBarManager(), &plot.Master().LegendManager(),
                                      &plot.Master().DataCursorManager()}) {
@@ -198,7 +198,7 @@ void TfmFirDesign::BindHandlers() {
 void TfmFirDesign::FormCreate() {
   FirDesignForm& c = *m_form;
   TiPlot& plot = *c.fftFirDraw;
-  TUpdateBlock block(plot);
+  NestedPlotUpdate block(plot, m_plotUpdateDepth);
   m_engine->SetDesignTaps(512);
 
   const int note = plot.AddAnnotation();
@@ -368,7 +368,7 @@ void TfmFirDesign::FormResize(int outerWidth, int outerHeight) {
 void TfmFirDesign::ShowView(bool magnitude) {
   FirDesignForm& c = *m_form;
   TiPlot& plot = *c.fftFirDraw;
-  TUpdateBlock block(plot);
+  NestedPlotUpdate block(plot, m_plotUpdateDepth);
   m_magnitudeView = magnitude;
   if (magnitude) {
     SetMagnitudeAxis();
@@ -454,7 +454,7 @@ void TfmFirDesign::sbOpenFirFileClick(TObject*) {
   choice.initialPath = QStringLiteral("*.txt");
   const std::optional<QString> path = FileChooser::Choose(this, choice);
   if (path) {
-    TUpdateBlock block(*m_form->fftFirDraw);
+    NestedPlotUpdate block(*m_form->fftFirDraw, m_plotUpdateDepth);
     m_engine->ImportMeasurement(*path);
   }
 }
@@ -465,18 +465,18 @@ void TfmFirDesign::sbOpenTargetFileClick(TObject*) {
   choice.initialPath = QStringLiteral("*.txt");
   const std::optional<QString> path = FileChooser::Choose(this, choice);
   if (path) {
-    TUpdateBlock block(*m_form->fftFirDraw);
+    NestedPlotUpdate block(*m_form->fftFirDraw, m_plotUpdateDepth);
     m_engine->ImportTarget(*path);
   }
 }
 
 void TfmFirDesign::rzbClearImportClick(TObject*) {
-  TUpdateBlock block(*m_form->fftFirDraw);
+  NestedPlotUpdate block(*m_form->fftFirDraw, m_plotUpdateDepth);
   m_engine->ClearMeasurement();
 }
 
 void TfmFirDesign::RunDesignChain() {
-  TUpdateBlock block(*m_form->fftFirDraw);
+  NestedPlotUpdate block(*m_form->fftFirDraw, m_plotUpdateDepth);
   m_engine->BuildDesignTarget();
   m_engine->SmoothDesignTarget();
   m_engine->SynthesizeFir();
@@ -484,7 +484,7 @@ void TfmFirDesign::RunDesignChain() {
 }
 
 void TfmFirDesign::Resynthesize() {
-  TUpdateBlock block(*m_form->fftFirDraw);
+  NestedPlotUpdate block(*m_form->fftFirDraw, m_plotUpdateDepth);
   m_engine->SynthesizeFir();
   m_engine->ShowPredictedResult();
 }
@@ -505,7 +505,7 @@ void TfmFirDesign::ShowCurve(int channel, const double* x, const double* y, int 
     }
   }
   TiPlotChannel& target = *m_form->fftFirDraw->Channel(channel);
-  TUpdateBlock block(*m_form->fftFirDraw);
+  NestedPlotUpdate block(*m_form->fftFirDraw, m_plotUpdateDepth);
   target.Clear();
   target.AddXYArrays(xs, ys);
 }

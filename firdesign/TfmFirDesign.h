@@ -144,6 +144,7 @@ private:
   int m_ySpan = 54;
   bool m_magnitudeView = true;
   bool m_eqChangeGuard = false;
+  int m_plotUpdateDepth = 0;  ///< open NestedPlotUpdate scopes of fftFirDraw
   std::array<int, FirDesignControls::kBandCount> m_rememberedBandType{};
 };
 

@@ -11,7 +11,7 @@
 #include "platform/AnsiCodePage.h"
 #include "platform/widgets/TEdit.h"
 #include "plot/core/TiPlot.h"
-#include "plot/core/TiPlotUpdateBlock.h"
+#include "firdesign/NestedPlotUpdate.h"
 #include "protocol/ParameterScales.h"
 #include "widgets/buttons/TRzBmpButton.h"
 #include "widgets/combo/TRzComboBox.h"
@@ -37,7 +37,7 @@ void TfmFirDesign::CaretToEnd(TEdit& edit) {
 
 void TfmFirDesign::edFirImportGainExit(TObject*) {
   FirDesignForm& c = *m_form;
-  TUpdateBlock block(*c.fftFirDraw);
+  NestedPlotUpdate block(*c.fftFirDraw, m_plotUpdateDepth);
   const std::optional<int> step = FirDesignEntry::GainStep(c.edFirImportGain->Text());
   c.edFirImportGain->SetText(QString());
   if (step && *step != c.isFirImportGain->Position()) {
@@ -59,7 +59,7 @@ void TfmFirDesign::CommitDelay(TEdit& edit, TAdvTrackBar& holder, bool import) {
     CaretToEnd(edit);
     return;
   }
-  TUpdateBlock block(*m_form->fftFirDraw);
+  NestedPlotUpdate block(*m_form->fftFirDraw, m_plotUpdateDepth);
   if (import) {
     m_engine->SetImportDelay(*step);
     m_engine->CompensateImportDelay();
@@ -95,7 +95,7 @@ void TfmFirDesign::edFirOutSetTapsExit(TObject*) {
   // output stops at 1024 taps, and a larger design would be refused.
   m_engine->SetDesignTaps(holder.Position());
   c.edFirOutSetTaps->SetText(QString::number(holder.Position()));
-  TUpdateBlock block(*c.fftFirDraw);
+  NestedPlotUpdate block(*c.fftFirDraw, m_plotUpdateDepth);
   ResetOutputDelay();
   Resynthesize();
 }
@@ -149,7 +149,7 @@ void TfmFirDesign::sbAutoGainClick(TObject*) {
   const bool down = c.sbAutoGain->Down();
   c.edFirImportGain->SetEnabled(!down);
   if (down) {
-    TUpdateBlock block(*c.fftFirDraw);
+    NestedPlotUpdate block(*c.fftFirDraw, m_plotUpdateDepth);
     m_engine->ApplyAutoGain();
     RunDesignChain();
   }
@@ -160,7 +160,7 @@ void TfmFirDesign::sbAutoDelayClick(TObject*) {
   const bool down = c.sbAutoDelay->Down();
   c.edFirImportDelay->SetEnabled(!down);
   if (down) {
-    TUpdateBlock block(*c.fftFirDraw);
+    NestedPlotUpdate block(*c.fftFirDraw, m_plotUpdateDepth);
     m_engine->ApplyAutoDelay();
     m_engine->CompensateImportDelay();
     RunDesignChain();
@@ -172,7 +172,7 @@ void TfmFirDesign::sbFirOutSetDelayClick(TObject*) {
   const bool down = c.sbFirOutSetDelay->Down();
   c.edFirOutSetDelay->SetEnabled(!down);
   if (down) {
-    TUpdateBlock block(*c.fftFirDraw);
+    NestedPlotUpdate block(*c.fftFirDraw, m_plotUpdateDepth);
     ResetOutputDelay();
     Resynthesize();
   }
@@ -181,13 +181,13 @@ void TfmFirDesign::sbFirOutSetDelayClick(TObject*) {
 void TfmFirDesign::rzbFirMagRangeOnOffClick(TObject*) { RunDesignChain(); }
 
 void TfmFirDesign::rzblbTargetOnOffClick(TObject*) {
-  TUpdateBlock block(*m_form->fftFirDraw);
+  NestedPlotUpdate block(*m_form->fftFirDraw, m_plotUpdateDepth);
   m_engine->ShowTargetCurves();
   RunDesignChain();
 }
 
 void TfmFirDesign::rzcFirOutSetSmoothChange(TObject*) {
-  TUpdateBlock block(*m_form->fftFirDraw);
+  NestedPlotUpdate block(*m_form->fftFirDraw, m_plotUpdateDepth);
   m_engine->SetSmoothingHalfWidth(FirDesignEngine::SmoothingHalfWidthOfItem(m_form->rzcFirOutSetSmooth->ItemIndex()));
   m_engine->SmoothDesignTarget();
   Resynthesize();

@@ -12,7 +12,7 @@
 #include "firdesign/IFirDesignHost.h"
 #include "platform/CFormat.h"
 #include "plot/core/TiPlot.h"
-#include "plot/core/TiPlotUpdateBlock.h"
+#include "firdesign/NestedPlotUpdate.h"
 #include "protocol/ParameterScales.h"
 #include "widgets/buttons/TRzBmpButton.h"
 #include "widgets/smooth/TCurvyEdit.h"
@@ -156,7 +156,7 @@ void TfmFirDesign::peqFirEqChange(TObject*) {
     remembered = kPeak;
   }
   {
-    TUpdateBlock block(*c.fftFirDraw);
+    NestedPlotUpdate block(*c.fftFirDraw, m_plotUpdateDepth);
     m_engine->ComputeEqCurve();
     RunDesignChain();
   }
@@ -175,7 +175,7 @@ void TfmFirDesign::vrbFirEqBypassClick(TObject*) {
   button.FontEnter().SetColor(font);
   button.FontLeave().SetColor(font);
   button.Invalidate();
-  TUpdateBlock block(*m_form->fftFirDraw);
+  NestedPlotUpdate block(*m_form->fftFirDraw, m_plotUpdateDepth);
   e.ComputeEqCurve();
   RunDesignChain();
 }
@@ -190,7 +190,7 @@ void TfmFirDesign::ResetDesignEq() {
                         IndexToGain(kGainZero), kPeak, false);
   }
   {
-    TUpdateBlock block(*m_form->fftFirDraw);
+    NestedPlotUpdate block(*m_form->fftFirDraw, m_plotUpdateDepth);
     m_engine->ComputeEqCurve();
     RunDesignChain();
   }
