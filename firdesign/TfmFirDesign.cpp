@@ -82,6 +82,13 @@ TfmFirDesign::TfmFirDesign(IFirDesignHost& host, QWidget* parent)
 }
 
 TfmFirDesign::~TfmFirDesign() {
+  // The edits outlive the design they commit to; a focus change while the
+  // form goes away must not reach it.
+  const FirDesignForm& c = *m_form;
+  for (TEdit* edit : {c.edFirImportGain, c.edFirImportDelay, c.edFirMagMinFreq, c.edFirMagMaxFreq,
+                      c.edFirPhaseMinFreq, c.edFirPhaseMaxFreq, c.edFirOutSetTaps, c.edFirOutSetDelay, c.edFirName}) {
+    edit->OnExit = nullptr;
+  }
   if (fmFirDesign == this) {
     fmFirDesign = nullptr;
   }
