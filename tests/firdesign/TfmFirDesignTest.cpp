@@ -13,6 +13,7 @@
 #include "firdesign/FirDesignEngine.h"
 #include "firdesign/FirDesignForm.h"
 #include "platform/widgets/TEdit.h"
+#include "platform/widgets/TImage.h"
 #include "platform/widgets/TLabel.h"
 #include "platform/widgets/TRadioButton.h"
 #include "plot/channels/TiPlotChannel.h"
@@ -341,8 +342,9 @@ TEST_F(TfmFirDesignEq, typeChangesFollowTheQRulesAndAResetKeepsTheRememberedType
     EXPECT_NEAR(peq().GetQValue(b), 3.0, 0.01) << b;
   }
   EXPECT_EQ(peq().GetNowIndex(), 0);
-  // High Shelf is still the band's remembered type: choosing it again keeps Q.
-  designer.rzbFirEq1Click(c().rzbFirEq[2]);
+  // High Shelf is still the band's remembered type: choosing it again, after
+  // a click into the band's row, keeps Q.
+  peq().SetNowIndex(2);
   peq().SetTypeValue(2, 2);
   EXPECT_NEAR(peq().GetQValue(2), 3.0, 0.01);
 }
