@@ -38,6 +38,7 @@
 #include "widgets/combo/TRzComboBox.h"
 #include "widgets/smooth/TCurvyEdit.h"
 #include "widgets/smooth/TEmptyEdit.h"
+#include "widgets/vr/TVrDemoButton.h"
 
 using namespace std::chrono_literals;
 
