@@ -62,8 +62,8 @@ T& FirDesignBuilder::Make(QWidget* parent, const QString& name, int left, int to
 
 void FirDesignBuilder::Build() {
   BuildFrame();
-  BuildPlotGroup();
   BuildPlot();
+  BuildPlotGroup();
   QWidget* param = m_c.rzgFirParam;
   BuildEqParameters(param);
   BuildEqualiser(param);
@@ -185,7 +185,7 @@ void FirDesignBuilder::BuildFrame() {
     PaintBase(*image, 0x00463E38, 0x00282420);
   }
   m_c.rzgFirFft = &Group(&main, QStringLiteral("rzgFirFft"), 16, 4, 1080, 285);
-  m_c.rzgFirParam = &Group(&main, QStringLiteral("rzgFirParam"), 16, 292, 1080, 300);
+  m_c.rzgFirParam = &Group(&main, QStringLiteral("rzgFirParam"), 16, 292, 1080, 292);
 }
 
 void FirDesignBuilder::BuildPlotGroup() {
@@ -212,10 +212,10 @@ void FirDesignBuilder::BuildPlotGroup() {
   m_c.vrbCurveFir = &CurveSwitch(&curves, QStringLiteral("vrbCurveFir"), QStringLiteral("FIR"), true, 256);
   m_c.vrbCurveSmooth = &CurveSwitch(&curves, QStringLiteral("vrbCurveSmooth"), QStringLiteral("Result"), true, 320);
 
-  TRzGroupBox& keys = Group(fft, QStringLiteral("rzgFirFftShowName"), 160, 0, 206, 22);
+  TRzGroupBox& keys = Group(fft, QStringLiteral("rzgFirFftShowName"), 146, 0, 224, 22);
   keys.SetBorderOuter(Rz::TFrameStyleEx::fsNone);
-  TLabel& help = Label(&keys, QStringLiteral("lbFirFftParam"), QString(), 2, 4);
-  help.Font().SetHeight(-11);
+  TLabel& help = Label(&keys, QStringLiteral("lbFirFftParam"), QString(), 0, 5);
+  help.Font().SetHeight(-9);
 
   m_c.vrbFirEqBypass = &DemoButton(fft, QStringLiteral("vrbFirEqBypass"), QStringLiteral("EQ Bypass"), 800, 1, 90, 20);
   m_c.vrbFirEqReset = &DemoButton(fft, QStringLiteral("vrbFirEqReset"), QStringLiteral("EQ Reset"), 900, 1, 90, 20);
@@ -233,7 +233,7 @@ void FirDesignBuilder::BuildPlot() {
 }
 
 void FirDesignBuilder::BuildEqParameters(QWidget* parent) {
-  TRzGroupBox& group = Group(parent, QStringLiteral("rzgFirEqParam"), 4, 4, 196, 292);
+  TRzGroupBox& group = Group(parent, QStringLiteral("rzgFirEqParam"), 4, 4, 196, 284);
   struct Bar {
     const char* stem;
     const char* caption;
@@ -252,8 +252,8 @@ void FirDesignBuilder::BuildEqParameters(QWidget* parent) {
     const Bar& bar = bars[i];
     const QString stem = QString::fromLatin1(bar.stem);
     Label(&group, QStringLiteral("lb") + stem, QString::fromLatin1(bar.caption), bar.left, 6);
-    *slots[i] = &Slider(&group, QStringLiteral("is") + stem, 0, bar.max, bar.position, bar.left, 24, 226);
-    auto& box = Make<TCurvyEdit>(&group, QStringLiteral("cvd") + stem, bar.boxLeft, 258, bar.boxWidth, 21);
+    *slots[i] = &Slider(&group, QStringLiteral("is") + stem, 0, bar.max, bar.position, bar.left, 24, 222);
+    auto& box = Make<TCurvyEdit>(&group, QStringLiteral("cvd") + stem, bar.boxLeft, 254, bar.boxWidth, 21);
     box.SetAlignment(TAlignment::taCenter);
     box.Font().SetHeight(-12);
     box.SetText(QString::fromLatin1(bar.text));
@@ -263,11 +263,11 @@ void FirDesignBuilder::BuildEqParameters(QWidget* parent) {
 }
 
 void FirDesignBuilder::BuildEqualiser(QWidget* parent) {
-  TRzGroupBox& group = Group(parent, QStringLiteral("rzgFirEq"), 204, 4, 470, 292);
-  TLabel& header = Label(&group, QStringLiteral("lbFirEq"), QString(), 9, 4);
+  TRzGroupBox& group = Group(parent, QStringLiteral("rzgFirEq"), 204, 4, 470, 284);
+  TLabel& header = Label(&group, QStringLiteral("lbFirEq"), QString(), 9, 0);
   header.SetAutoSize(false);
-  header.SetBounds(9, 4, 452, 15);
-  auto& panel = Make<TRzPanel>(&group, QStringLiteral("rzpFirEq"), 9, 20, 452, 270);
+  header.SetBounds(9, 0, 452, 15);
+  auto& panel = Make<TRzPanel>(&group, QStringLiteral("rzpFirEq"), 9, 14, 452, 270);
   panel.SetColor(kPageColorTo);
   panel.SetBorderOuter(Rz::TFrameStyleEx::fsNone);
   auto& peq = Make<TMyPEQFir>(&panel, QStringLiteral("peqFirEq"), 0, 0, 452, 270);
@@ -312,7 +312,7 @@ void FirDesignBuilder::BuildImport(QWidget* parent) {
 }
 
 void FirDesignBuilder::BuildTarget(QWidget* parent) {
-  TRzGroupBox& group = Group(parent, QStringLiteral("rzgTarget"), 678, 176, 196, 120);
+  TRzGroupBox& group = Group(parent, QStringLiteral("rzgTarget"), 678, 176, 196, 108);
   Label(&group, QStringLiteral("lbTarget"), QString(), 6, 4);
   Label(&group, QStringLiteral("lbTargetName"), QString(), 6, 34);
   m_c.lbNowTargetName = &Label(&group, QStringLiteral("lbNowTargetName"), QStringLiteral("Target"), 64, 34);
@@ -361,25 +361,25 @@ void FirDesignBuilder::BuildRanges(QWidget* parent) {
 }
 
 void FirDesignBuilder::BuildOutput(QWidget* parent) {
-  TRzGroupBox& group = Group(parent, QStringLiteral("rzgFirOutSet"), 878, 188, 198, 108);
-  m_c.lbFirOutSet = &Label(&group, QStringLiteral("lbFirOutSet"), QString(), 6, 4);
-  Label(&group, QStringLiteral("lbFirOutSetTaps"), QString(), 6, 24);
-  m_c.edFirOutSetTaps = &Edit(&group, QStringLiteral("edFirOutSetTaps"), QStringLiteral("512"), 50, 21, 50);
-  Label(&group, QStringLiteral("lbFirName"), QString(), 104, 24);
-  m_c.edFirName = &Edit(&group, QStringLiteral("edFirName"), QStringLiteral("FirName"), 136, 21, 58);
+  TRzGroupBox& group = Group(parent, QStringLiteral("rzgFirOutSet"), 878, 188, 198, 96);
+  m_c.lbFirOutSet = &Label(&group, QStringLiteral("lbFirOutSet"), QString(), 6, 2);
+  Label(&group, QStringLiteral("lbFirOutSetTaps"), QString(), 6, 22);
+  m_c.edFirOutSetTaps = &Edit(&group, QStringLiteral("edFirOutSetTaps"), QStringLiteral("512"), 50, 19, 50);
+  Label(&group, QStringLiteral("lbFirName"), QString(), 104, 22);
+  m_c.edFirName = &Edit(&group, QStringLiteral("edFirName"), QStringLiteral("FirName"), 136, 19, 58);
   m_c.edFirName->SetMaxLength(8);
-  Label(&group, QStringLiteral("lbFirOutSetDelay"), QString(), 6, 50);
-  m_c.edFirOutSetDelay = &Edit(&group, QStringLiteral("edFirOutSetDelay"), QStringLiteral("2.667ms"), 50, 47, 70);
-  m_c.sbFirOutSetDelay = &Toggle(&group, QStringLiteral("sbFirOutSetDelay"), QStringLiteral("Auto"), 4, 124, 47, 70);
-  Label(&group, QStringLiteral("lbFirOutSetSmooth"), QString(), 6, 78);
-  auto& smooth = Make<TRzComboBox>(&group, QStringLiteral("rzcFirOutSetSmooth"), 50, 75, 60, 21);
+  Label(&group, QStringLiteral("lbFirOutSetDelay"), QString(), 6, 46);
+  m_c.edFirOutSetDelay = &Edit(&group, QStringLiteral("edFirOutSetDelay"), QStringLiteral("2.667ms"), 50, 43, 70);
+  m_c.sbFirOutSetDelay = &Toggle(&group, QStringLiteral("sbFirOutSetDelay"), QStringLiteral("Auto"), 4, 124, 43, 70);
+  Label(&group, QStringLiteral("lbFirOutSetSmooth"), QString(), 6, 72);
+  auto& smooth = Make<TRzComboBox>(&group, QStringLiteral("rzcFirOutSetSmooth"), 50, 69, 60, 21);
   smooth.SetStyle(TComboBoxStyle::csDropDownList);
   smooth.SetItems({QStringLiteral("OFF"), QStringLiteral("1"), QStringLiteral("1/2"), QStringLiteral("1/3"),
                    QStringLiteral("1/6"), QStringLiteral("1/12"), QStringLiteral("1/24"), QStringLiteral("1/48")});
   smooth.SetItemIndex(0);
   smooth.Font().SetHeight(-12);
   m_c.rzcFirOutSetSmooth = &smooth;
-  m_c.rzbFirOutSetSend = &Button(&group, QStringLiteral("rzbFirOutSetSend"), QString(), 114, 73, 80, 26);
+  m_c.rzbFirOutSetSend = &Button(&group, QStringLiteral("rzbFirOutSetSend"), QString(), 114, 67, 80, 26);
   m_c.isFirOutSetTaps = &Holder(&group, QStringLiteral("isFirOutSetTaps"), 32, 2048, 512);
   m_c.isFirOutSetDelay = &Holder(&group, QStringLiteral("isFirOutSetDelay"), 0, 256, 256);
 }
