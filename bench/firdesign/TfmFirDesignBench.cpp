@@ -4,6 +4,7 @@
 
 #include "bench/support/BenchApplication.h"
 #include "firdesign/DesignedFirReceiver.h"
+#include "firdesign/FirDesignEngine.h"
 #include "firdesign/FirDesignForm.h"
 #include "firdesign/IFirDesignHost.h"
 #include "firdesign/TfmFirDesign.h"
@@ -27,7 +28,13 @@ public:
   void ApplyOutputFir(int, int, const QByteArray&, const double*) override {}
 };
 
+/// The tests' fixture measurement: below KRV_TEST_FIXTURES when it is set
+/// (as for the tests), else beside this source.
 QString Fixture() {
+  const QString root = qEnvironmentVariable("KRV_TEST_FIXTURES");
+  if (!root.isEmpty()) {
+    return root + QStringLiteral("/firdesign/fixtures/mainleft.txt");
+  }
   const std::filesystem::path here = std::filesystem::path(__FILE__).parent_path();
   return QString::fromStdString((here / "../../tests/firdesign/fixtures/mainleft.txt").lexically_normal().string());
 }
@@ -45,6 +52,8 @@ struct ShownDesigner {
   }
   ~ShownDesigner() { FileChooser::SetHook({}); }
 
+  bool Imported() { return designer.Engine().DesignFirName() == QByteArrayLiteral("mainleft"); }
+
   /// Widgets need the application before the designer is made.
   bool application = (EnsureBenchApplication(), true);
   QuietHost host;
@@ -56,6 +65,10 @@ struct ShownDesigner {
 // 60 Hz (16 ms).
 void BM_EqKeyStepToRepaintedPlot(benchmark::State& state) {
   ShownDesigner shown;
+  if (!shown.Imported()) {
+    state.SkipWithError("fixture not found: set KRV_TEST_FIXTURES to the tests folder");
+    return;
+  }
   FirDesignForm& c = shown.designer.Form();
   bool up = true;
   for (auto _ : state) {
@@ -71,6 +84,10 @@ BENCHMARK(BM_EqKeyStepToRepaintedPlot)->Unit(benchmark::kMillisecond);
 // repainted plot. Goal: 50 ms.
 void BM_ImportToRepaintedPlot(benchmark::State& state) {
   ShownDesigner shown;
+  if (!shown.Imported()) {
+    state.SkipWithError("fixture not found: set KRV_TEST_FIXTURES to the tests folder");
+    return;
+  }
   FirDesignForm& c = shown.designer.Form();
   for (auto _ : state) {
     c.sbOpenFirFile->Click();
