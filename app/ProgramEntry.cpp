@@ -11,11 +11,14 @@
 #include "dialogs/TfmAbout.h"
 #include "dialogs/TfmCopy.h"
 #include "dialogs/TfmExit.h"
+#include "dialogs/TfmFirDownload.h"
 #include "dialogs/TfmInformation.h"
+#include "dialogs/TfmPeqRst.h"
 #include "dialogs/TfmProcess.h"
 #include "dialogs/TfmRecallPreset.h"
 #include "dialogs/TfmStoreName.h"
 #include "dialogs/TfmStorePreset.h"
+#include "firdesign/TfmFirDesign.h"
 #include "link/LinkTransportFactory.h"
 #include "link/NetworkGlue.h"
 #include "link/UsbHidGlue.h"
@@ -56,6 +59,10 @@ int RunProgram(int argc, char** argv) {
   std::unique_ptr<TfmStoreName> storeName;
   std::unique_ptr<TfmAbout> about;
   std::unique_ptr<TfmCopy> copy;
+  // The FIR designer and its confirmations.
+  std::unique_ptr<TfmFirDownload> firDownload;
+  std::unique_ptr<TfmFirDesign> firDesign;
+  std::unique_ptr<TfmPeqRst> peqReset;
   try {
     mainWindow = std::make_unique<TfmMain>(factory, std::make_shared<HidrawSystem>(), NetworkEndpoints{});
     if (UsbHidGlue* glue = mainWindow->Glue()) {
@@ -73,6 +80,11 @@ int RunProgram(int argc, char** argv) {
     about = std::make_unique<TfmAbout>(*mainWindow);
     copy = std::make_unique<TfmCopy>(*mainWindow);
     process = std::make_unique<TfmProcess>(*mainWindow);
+    // The FIR designer and its confirmations.
+    firDownload = std::make_unique<TfmFirDownload>(*mainWindow);
+    firDesign = std::make_unique<TfmFirDesign>(mainWindow->FirDesigner());
+    peqReset = std::make_unique<TfmPeqRst>(*mainWindow);
+    mainWindow->BindFirDesignDialogs(*firDesign, *peqReset, *firDownload);
   } catch (const std::exception& error) {
     // The window could not start (e.g. a damaged text table): say why and
     // report the failure to the caller.

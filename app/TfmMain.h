@@ -6,6 +6,7 @@
 
 #include <QString>
 
+#include "app/FirDesignerGlue.h"
 #include "app/TfmMainControls.h"
 #include "components/MainWindowState.h"
 #include "dialogs/IDialogHost.h"
@@ -35,6 +36,9 @@ class HidSystem;
 class ILinkTransportFactory;
 class LPresetExchange;
 class TAdvSmoothSplashScreen;
+class TfmFirDesign;
+class TfmFirDownload;
+class TfmPeqRst;
 class LUnitControl;
 struct LiveControls;
 class LUnitSession;
@@ -302,6 +306,17 @@ public:
   /// Sets `FirTapsInUse` to the taps the unit image charges.
   void RecountFirTapsInUse();
 
+  // FIR designer and the equaliser reset and FIR download confirmations
+  // (TfmMain_FirDesigner.cpp).
+  /// SetDesignChannel(channel), then fmFirDesign shown modally.
+  void ShowFirDesigner(int channel);
+  /// What the designer asks of the window.
+  FirDesignerGlue& FirDesigner() { return m_firDesigner; }
+  /// The OK actions of the confirmations: the download hands the designer's
+  /// FIR to this window; the reset resets a channel, or above 8 the
+  /// designer's equaliser.
+  void BindFirDesignDialogs(TfmFirDesign& designer, TfmPeqRst& reset, TfmFirDownload& download);
+
   /// The text tables, loaded from the program's resources at construction.
   LanguageTable moEnglish;
   LanguageTable moSimplified;
@@ -312,10 +327,11 @@ protected:
 private:
   void BindHandlers();
   void SharePagePictures();
-  /// The equaliser reset confirmation; empty until its dialog lands.
-  void ShowPeqResetDialog(int) {}
+  /// The equaliser reset confirmation for the channel, shown modally.
+  void ShowPeqResetDialog(int channel);
   void BindFilterEditing();
-  void CopyFirDesignSettings(int) {}
+  /// The shown output page's own designer settings into the pending record.
+  void CopyFirDesignSettings(int channel);
   // Network discovery (TfmMain_Network.cpp).
   void SendDiscovery();
   void MakeHostBroadcastAddress();
@@ -375,6 +391,8 @@ private:
   LimiterEditor m_limiterEditor{*this, m_dynamicsPanels};
   // Start-up splash.
   std::unique_ptr<TAdvSmoothSplashScreen> m_asScreen;
+  // FIR designer.
+  FirDesignerGlue m_firDesigner{*this};
 };
 
 /// The main window while it exists, else null.

@@ -33,6 +33,13 @@ void TEdit::SetEnabled(bool value) {
 void TEdit::SelectAll() { m_line->selectAll(); }
 
 bool TEdit::eventFilter(QObject* watched, QEvent* event) {
+  // The line edit holds the focus for the control: its focus changes are
+  // the control's OnEnter and OnExit.
+  if (watched == m_line && event->type() == QEvent::FocusIn) {
+    DoEnter();
+  } else if (watched == m_line && event->type() == QEvent::FocusOut) {
+    DoExit();
+  }
   if (watched == m_line && event->type() == QEvent::KeyPress && OnKeyDown) {
     const auto& keyEvent = static_cast<const QKeyEvent&>(*event);
     WORD key = VirtualKeyOf(keyEvent);

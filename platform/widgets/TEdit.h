@@ -9,7 +9,8 @@ class QLineEdit;
 /// A one-line edit box: Text of at most MaxLength characters (0: no limit),
 /// sunken white face. Keys typed into it raise OnKeyDown with virtual key
 /// codes first (Enter included); a handler that sets Key to 0 keeps the
-/// key from the edit. Writing Text raises nothing. Owned by its parent.
+/// key from the edit. OnEnter and OnExit follow every focus change of the
+/// box, also when nothing was typed. Writing Text raises nothing. Owned by its parent.
 /// GUI thread only.
 class TEdit : public TWinControl {
 public:

@@ -9,6 +9,7 @@
 #include "link/LinkTransportFactory.h"
 #include "platform/ProcessMemory.h"
 #include "tools/windowgallery/DialogGallery.h"
+#include "tools/windowgallery/FirDesignGallery.h"
 #include "widgets/buttons/TRzBmpButton.h"
 
 namespace WindowGallery {
@@ -87,6 +88,12 @@ Result WriteAll(const QString& folder, QString* error) {
       }
     }
     for (const auto& [stem, image] : DialogGallery::Render(window)) {
+      const QString name = QStringLiteral("%1-dialog-%2.png").arg(QLatin1String(language), stem);
+      if (!Save(image, dir.filePath(name), result, error)) {
+        return {};
+      }
+    }
+    for (const auto& [stem, image] : FirDesignGallery::Render(window)) {
       const QString name = QStringLiteral("%1-dialog-%2.png").arg(QLatin1String(language), stem);
       if (!Save(image, dir.filePath(name), result, error)) {
         return {};
