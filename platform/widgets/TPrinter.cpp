@@ -251,6 +251,8 @@ void TPrinter::StretchDraw(const TRect& target, const TGraphic& graphic) {
 }
 
 TPrinter& Printer() {
-  static TPrinter printer;
-  return printer;
+  // Never destroyed: a system printer must not outlive the application
+  // object in a static destructor.
+  static TPrinter* const printer = new TPrinter;
+  return *printer;
 }

@@ -93,7 +93,9 @@ TiPlotPreviewForm::TiPlotPreviewForm(QWidget* parent)
   SetName(QStringLiteral("iPlotPreviewForm"));
   SetBounds(0, 0, 836, 563);
   setMinimumSize(500, 300);
-  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
+  // Border icons: the system menu and maximise.
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
   SetColor(clBtnFace);
   SetPosition(TPosition::poScreenCenter);
   Font().SetName(QStringLiteral("MS Sans Serif"));

@@ -136,8 +136,9 @@ TEST_F(ThemesTest, HostileFiles_areRefusedKeepingWhatWasRead) {
       {"wrong closing tag", File(Category("Bad", "</Scheme>\r\n")), 2, kMalformed},
       {"text between tags", File("junk\r\n"), 1, kMalformed},
       {"no root", "plain text", 1, kMalformed},
-      {"10 MB value", File(Category("Large", Scheme("L", "<TitleText>" + QByteArray(10 << 20, 'x') + "</TitleText>\r\n"))),
-       2, QString()},
+      {"10 MB value",
+       File(Category("Large", Scheme("L", "<TitleText>" + QByteArray(10 << 20, 'x') + "</TitleText>\r\n"))), 2,
+       QString()},
       {"10 MB of tags", QByteArray(10 << 20, '<'), 1, kMalformed},
   };
   Put(Dir("library") + "/TiPlot.xml", good);

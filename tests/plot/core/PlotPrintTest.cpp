@@ -176,7 +176,8 @@ TEST_F(PlotPrintTest, TwoAndAHalfSpans_printThreePagesToPdfAndRestoreThePlot) {
   const QByteArray pdf = Contents(PdfPath());
   EXPECT_TRUE(pdf.startsWith("%PDF"));
   EXPECT_EQ(PageCount(pdf), 3);
-  EXPECT_TRUE(QString::fromLatin1(pdf).contains(QRegularExpression(QStringLiteral("/MediaBox\\s*\\[\\s*0 0 792 612\\s*\\]"))));
+  const QRegularExpression letterLandscape(QStringLiteral("/MediaBox\\s*\\[\\s*0 0 792 612\\s*\\]"));
+  EXPECT_TRUE(QString::fromLatin1(pdf).contains(letterLandscape));
   EXPECT_DOUBLE_EQ(m_plot.PrinterPaper().WidthInches, 11);
   EXPECT_DOUBLE_EQ(m_plot.PrinterPaper().HeightCentimeters, 8.5 * 2.54);
   EXPECT_EQ(m_plot.PrinterPaper().WidthPixels, 6600);

@@ -93,8 +93,12 @@ TEST_F(PreviewTest, Paint_drawsPageShadowAndPictureWithTheFormAsSender) {
   m_plot.OnAfterPrint = [&](TObject* sender) { senders.push_back(sender); };
   ASSERT_EQ(m_form.Preview->Width(), 520);
   ASSERT_EQ(m_form.Preview->Height(), 320);
-  const QImage image = m_form.Preview->grab().toImage();
+  // The plot as the preview shows it: without its toolbar.
+  TiPlotObject* toolBar = m_plot.Master().ToolBarManager().Items(0);
+  toolBar->SetVisible(false);
   const QImage plot = m_plot.GetSnapShotPicture().Graphic()->ToImage();
+  toolBar->SetVisible(true);
+  const QImage image = m_form.Preview->grab().toImage();
 
   EXPECT_EQ(senders, (std::vector<TObject*>{&m_form, &m_form}));
   EXPECT_TRUE(toolBarHidden);
