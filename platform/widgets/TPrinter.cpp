@@ -240,7 +240,8 @@ void TPrinter::StretchDraw(const TRect& target, const TGraphic& graphic) {
     return;
   }
   const QRect rect(target.Left, target.Top, target.Width(), target.Height());
-  const QImage image = graphic.ToImage();
+  // Opaque pixels: a printer or PDF file needs no alpha mask.
+  const QImage image = graphic.ToImage().convertToFormat(QImage::Format_RGB32);
   if (m_target == Target::PageImages) {
     QPainter painter(&m_pageImages.back());
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
