@@ -46,10 +46,17 @@ bool TPrinter::PaperInches(int code, double& width, double& height) {
       width = definition.width() / 25.4;
       height = definition.height() / 25.4;
       return true;
-    case QPageSize::Inch:
-      width = definition.width();
-      height = definition.height();
+    case QPageSize::Inch: {
+      // Qt keeps inch sizes to two decimals; a size within 1/160 inch of an
+      // eighth is that eighth (envelope #10 is 4.125 x 9.5, not 4.12).
+      auto eighths = [](double inches) {
+        const double e = std::round(inches * 8);
+        return std::abs(inches * 8 - e) <= 0.05 ? e / 8 : inches;
+      };
+      width = eighths(definition.width());
+      height = eighths(definition.height());
       return true;
+    }
     default: {
       const QSizeF inches = size.size(QPageSize::Inch);
       width = inches.width();

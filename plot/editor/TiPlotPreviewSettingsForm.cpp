@@ -62,9 +62,11 @@ TiPlotPreviewSettingsForm::TiPlotPreviewSettingsForm(QWidget* parent)
       PrintMarginRightEdit(MarginEdit(PrinterMarginGroupBox, "PrintMarginRightEdit", 84, 43)),
       PrintMarginBottomEdit(MarginEdit(PrinterMarginGroupBox, "PrintMarginBottomEdit", 52, 67)),
       PrintOrientationRadioGroup(new TiComponentEditorRadioGroup(this)),
-      Label175(RightLabel(this, "Label175", "Document Name", 8, 135, 80)),
+      // Right-justified labels ending at x = 88; they reach further left
+      // than the original places so that our wider fonts are not clipped.
+      Label175(RightLabel(this, "Label175", "Document Name", 0, 135, 88)),
       PrintDocumentNameEdit(new TiComponentEditorEdit(this)),
-      Label120(RightLabel(this, "Label120", "Paper Size", 37, 161, 51)),
+      Label120(RightLabel(this, "Label120", "Paper Size", 0, 161, 88)),
       PrintPaperSizeComboBox(new TiComponentEditorComboBox(this)),
       Button1(ResultButton(this, "Button1", "OK", 24, mrOk)),
       Button2(ResultButton(this, "Button2", "Cancel", 56, mrCancel)) {

@@ -93,7 +93,8 @@ TEST(PrintGeometry, PlotIsScaledIntoTheMarginsByTheSmallerScale) {
       {letter, {}, 500, 600, 6.5, Rect(600, 600, 3850, 4500)},
       {letter, {}, 540, 390, 10, Rect(600, 600, 6000, 4500)},
       {{6600, 5100, 600, 600, 50, 40}, {0.5, 0.25, 0.5, 0.25}, 1000, 600, 6.0, Rect(250, 110, 6250, 3710)},
-      {letter, {4, 1, 4, 1}, 100, 100, -3.0, Rect(2400, 600, 2100, 300)},
+      // Margins wider than the paper: a negative scale, drawn as computed.
+      {letter, {6, 1, 6, 1}, 100, 100, -6.0, Rect(3600, 600, 3000, 0)},
   };
   for (const Case& c : cases) {
     const TiPrintPlacement placement = PlacePrintedPlot(c.page, c.margins, c.width, c.height);
@@ -176,8 +177,13 @@ TEST_F(PlotPrintTest, TwoAndAHalfSpans_printThreePagesToPdfAndRestoreThePlot) {
   const QByteArray pdf = Contents(PdfPath());
   EXPECT_TRUE(pdf.startsWith("%PDF"));
   EXPECT_EQ(PageCount(pdf), 3);
-  const QRegularExpression letterLandscape(QStringLiteral("/MediaBox\\s*\\[\\s*0 0 792 612\\s*\\]"));
-  EXPECT_TRUE(QString::fromLatin1(pdf).contains(letterLandscape));
+  const QRegularExpressionMatch mediaBox =
+      QRegularExpression(QStringLiteral("/MediaBox\\s*\\[([^\\]]*)\\]")).match(QString::fromLatin1(pdf));
+  std::vector<double> box;
+  for (const QString& number : mediaBox.captured(1).split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+    box.push_back(number.toDouble());
+  }
+  EXPECT_EQ(box, (std::vector<double>{0, 0, 792, 612}));
   EXPECT_DOUBLE_EQ(m_plot.PrinterPaper().WidthInches, 11);
   EXPECT_DOUBLE_EQ(m_plot.PrinterPaper().HeightCentimeters, 8.5 * 2.54);
   EXPECT_EQ(m_plot.PrinterPaper().WidthPixels, 6600);
@@ -291,10 +297,12 @@ TEST_F(PlotPrintTest, PaperOfTheLastJob_fillsThePageAndSetsTheSpan) {
   m_plot.PrintChart();
   m_plot.PrintSizeToFillPage();
   EXPECT_EQ(m_plot.Height(), 232);  // 300 x 8.5 / 11 = 231.8
-  m_plot.PrintAdjustXSpanToMinutesPerMillimeter(2);
   TiPlotXAxis& axis = *m_plot.XAxis(0);
-  const double expected = std::abs(axis.MaxPixels() - axis.MinPixels()) * (8.5 - 2) / 232 * 25.4 * 2 / 1440;
-  EXPECT_DOUBLE_EQ(axis.Span(), expected);
+  m_plot.ReCalcLayout();
+  const int axisPixels = std::abs(axis.MaxPixels() - axis.MinPixels());
+  ASSERT_GT(axisPixels, 100);
+  m_plot.PrintAdjustXSpanToMinutesPerMillimeter(2);
+  EXPECT_DOUBLE_EQ(axis.Span(), axisPixels * (8.5 - 2) / 232 * 25.4 * 2 / 1440);
 }
 
 TEST_F(PlotPrintTest, ToolBarPrintButton_printsThePlot) {
