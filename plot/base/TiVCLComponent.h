@@ -4,6 +4,7 @@
 #include <mutex>
 
 #include "plot/base/TiComponent.h"
+#include "plot/base/TiThemeCategoryList.h"
 
 class TJPEGImage;
 class TMetafile;
@@ -59,6 +60,27 @@ public:
   /// A new compressed JPEG picture of the control.
   std::unique_ptr<TJPEGImage> MakeJPEGImage(int compression, bool progressive);
 
+  // Themes (TiVCLComponent_Themes.cpp): named schemes of property values
+  // grouped in categories, from the library's file <dir>/<class>.xml and
+  // the user's <dir>/<class>User.xml, the directories being the values
+  // "Vivove Defined Theme Path" and "User Defined Theme Path" of the
+  // settings key SOFTWARE\Vivove\Themes (local machine, replaced by a
+  // non-empty current-user value). A file without a directory is not read.
+  /// Discards the loaded categories and loads both files where they exist;
+  /// EPlotError "Error Loading Scheme. XML File Malformed" for a broken
+  /// file, keeping what was read before.
+  void LoadThemes();
+  int GetThemeCategoryCount() const { return m_themes.Count(); }
+  /// Bad indexes raise EPlotError "List index out of bounds (i)".
+  QString GetThemeCategoryName(int categoryIndex) const;
+  int GetThemeCategorySchemeCount(int categoryIndex) const;
+  QString GetThemeCategorySchemeName(int categoryIndex, int schemeIndex) const;
+  bool GetThemeCategorySchemeIsUser(int categoryIndex, int schemeIndex) const;
+  /// Sets the scheme's properties on the control by their dotted names,
+  /// in order; a value that does not convert raises EPlotError and leaves
+  /// the earlier lines applied.
+  void ApplyScheme(int categoryIndex, int schemeIndex);
+
   TNotifyEvent OnInternalTimer;
 
 protected:
@@ -91,4 +113,5 @@ private:
   bool m_transparent = false;
   bool m_needsTransparentCapture = false;
   std::unique_ptr<TBitmap> m_transparentBitmap;
+  TiThemeCategoryList m_themes;
 };

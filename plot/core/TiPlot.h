@@ -11,6 +11,7 @@ class TiPlotChannel;
 class TiPlot : public TiPlotComponent {
 public:
   explicit TiPlot(QWidget* parent = nullptr);
+  QString ClassName() const override { return QStringLiteral("TiPlot"); }
   /// EPlotError for a bad index or a channel of another class.
   TiPlotChannel* Channel(int index) const;
   int ChannelCount() const;

@@ -11,6 +11,7 @@
 #include "plot/core/TiPlotEvents.h"
 #include "plot/core/TiPlotStoredSettings.h"
 #include "plot/core/TiPlotTypes.h"
+#include "plot/core/iPrintGeometry.h"
 #include "plot/streaming/TiPlotDataLog.h"
 
 class TiPlotAxis;
@@ -32,6 +33,7 @@ class TiPlotYAxis;
 class TMetafile;
 class TPicture;
 class TPopupMenu;
+class TPrinter;
 
 /// Common base of the plot controls: owns the master manager (and through
 /// it every plot object), offers the object interface of a plot (add,
@@ -336,6 +338,29 @@ public:
   /// when the file cannot be written.
   void Save();
 
+  // Printing and preview (TiPlotComponent_Print.cpp). Pages go to the
+  // current printer (Printer()), one span of X axis 0 per page, each the
+  // plot's own painting scaled into the margins.
+  /// Prints the range X axis 0 shows. A cancelled printer dialog prints
+  /// nothing and fires nothing. Failures raise EPlotError "Error Printing
+  /// : " + the reason (a plot without size or with margins that are no
+  /// numbers before any page); the toolbars, X axis 0's Min and Span, the
+  /// size and the outer margins are restored in every case.
+  void PrintChart();
+  /// Shows the print preview (TiPlotPreviewForm) modally.
+  void PreviewChart();
+  /// Height := the width scaled to the last job's paper; nothing before
+  /// the first job.
+  void PrintSizeToFillPage();
+  /// Span of X axis 0 such that one printed millimetre is that many
+  /// minutes, after the last job's paper height; nothing before the first
+  /// job.
+  void PrintAdjustXSpanToMinutesPerMillimeter(double minutesPerMillimeter);
+  const TiPrinterPaper& PrinterPaper() const { return m_printerPaper; }
+  TNotifyEvent OnBeforePrint;
+  TiPlotPrintPageEvent OnBeforePrintPage;
+  TNotifyEvent OnAfterPrint;
+
   TNotifyEvent OnBeforeLoadProperties;
   TNotifyEvent OnAfterLoadProperties;
   TNotifyEvent OnAfterSaveProperties;
@@ -409,6 +434,8 @@ private:
   /// Keeps the log row of the last points of the first fedChannels
   /// channels (the others have none in it); flushes a full batch.
   void LogLastRow(int fedChannels, double xValue);
+  void PrintJob(TPrinter& printer);
+  void PrintToRect(TPrinter& printer, const TRect& target);
 
   std::unique_ptr<TiPlotMasterManager> m_master;
   std::unique_ptr<TPopupMenu> m_popupMenu;
@@ -460,4 +487,8 @@ private:
   QString m_logFileName;
   int m_logBufferSize = 0;
   TiPlotDataLog m_log;
+  // Printing.
+  TiPrinterPaper m_printerPaper;
+  double m_printXStart = 0;
+  double m_printXStop = 0;
 };

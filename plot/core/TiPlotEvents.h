@@ -50,6 +50,8 @@ enum class TiPlotToolBarButtonType {
 using TiPlotBeforeToolBarButtonClickEvent =
     std::function<void(int Index, TiPlotToolBarButtonType ButtonType, bool& Cancel)>;
 using TiPlotToolBarButtonClickEvent = std::function<void(int Index, TiPlotToolBarButtonType ButtonType)>;
+/// Before each printed page: its number from 1 and whether it is the last.
+using TiPlotPrintPageEvent = std::function<void(int PageIndex, bool LastPage)>;
 using TiPlotZoomBoxEvent = std::function<void(TRect& ZoomRect, bool& Cancel)>;
 
 /// The published events of a plot component, one member per kind and

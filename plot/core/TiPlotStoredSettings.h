@@ -2,7 +2,8 @@
 
 #include <QString>
 
-enum class TPrinterOrientation { poPortrait = 0, poLandscape = 1 };
+#include "platform/widgets/TPrinter.h"
+
 /// How the run-time editor is shown.
 enum class TiPlotFormStyle { ipfsModal = 0, ipfsStayOnTop = 1 };
 /// The clipboard format of a copied plot.

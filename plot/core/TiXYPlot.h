@@ -10,6 +10,7 @@ class TiXYPlotChannel;
 class TiXYPlot : public TiPlotComponent {
 public:
   explicit TiXYPlot(QWidget* parent = nullptr);
+  QString ClassName() const override { return QStringLiteral("TiXYPlot"); }
   /// EPlotError for a bad index or a channel of another class.
   TiXYPlotChannel* Channel(int index) const;
   int ChannelCount() const;

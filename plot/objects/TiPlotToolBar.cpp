@@ -232,10 +232,14 @@ void TiPlotToolBar::RunAction(TiPlotToolBarButtonType type) {
     case BT::iptbbtSave:
       plot.Save();
       break;
-    case BT::iptbbtEdit:
     case BT::iptbbtPrint:
+      plot.PrintChart();
+      break;
     case BT::iptbbtPreview:
-      // The editor, export and printing answer these through the events.
+      plot.PreviewChart();
+      break;
+    case BT::iptbbtEdit:
+      // The editor answers this through the events.
       break;
   }
 }

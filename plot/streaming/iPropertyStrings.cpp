@@ -175,3 +175,26 @@ TiPropertyKind FindPropertyKind(const TiPropertyTable& table, const QString& pre
   }
   return TiPropertyKind::tkUnknown;
 }
+
+void OPCSetPropertyByName(TObject& instance, const TiPropertyTable& table, const QString& prefix,
+                          const QString& value, const QString& target) {
+  ForEachStoredProperty(instance, table, prefix, [&](const QString& fullName, const TiPlotProperty& p, TObject& o) {
+    if (fullName.compare(target, Qt::CaseInsensitive) != 0) {
+      return;
+    }
+    QString text = value;
+    if (p.Kind == TiPropertyKind::tkEnumeration) {
+      if (text.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0) {
+        text = QStringLiteral("1");
+      } else if (text.compare(QLatin1String("False"), Qt::CaseInsensitive) == 0) {
+        text = QStringLiteral("0");
+      }
+      if (p.OrdinalMin == 0 && p.OrdinalMax == 1 && text != QLatin1String("0")) {
+        text = QStringLiteral("1");
+      }
+    }
+    if (IsOrdinalKind(p.Kind) || p.Kind == TiPropertyKind::tkFloat || p.Kind == TiPropertyKind::tkString) {
+      Apply(p, &o, text);
+    }
+  });
+}

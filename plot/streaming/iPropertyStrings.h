@@ -75,3 +75,13 @@ TObject* GetObjectPropertyValue(TObject& instance, const TiPropertyTable& table,
 /// sub-object names included) equals name, case ignored; tkUnknown when
 /// none does.
 TiPropertyKind FindPropertyKind(const TiPropertyTable& table, const QString& prefix, const QString& name);
+
+/// Sets every stored property whose full name (prefix and dotted
+/// sub-object names) equals target, case ignored, to the text value, as
+/// incoming data and schemes do: ordinal kinds take the text as an integer
+/// ("True" and "False" are 1 and 0 for enumerations; for a two-valued
+/// enumeration any other text than "0" is 1), floats as a number in the C
+/// locale, strings as they are. EPlotError when the text does not convert
+/// or is out of the property's range; names that match nothing set nothing.
+void OPCSetPropertyByName(TObject& instance, const TiPropertyTable& table, const QString& prefix,
+                          const QString& value, const QString& target);

@@ -14,7 +14,9 @@ QImage Picture(TiPlotComponent& plot) {
 std::vector<Gallery::Picture> RenderAll() {
   return {{QStringLiteral("plot-tables.png"), RenderTableSheet()},
           {QStringLiteral("plot-hint.png"), RenderHintSheet()},
-          {QStringLiteral("plot-layout.png"), RenderLayoutSheet()}};
+          {QStringLiteral("plot-layout.png"), RenderLayoutSheet()},
+          {QStringLiteral("plot-preview.png"), RenderPreviewSheet()},
+          {QStringLiteral("plot-printed-pages.png"), RenderPrintedPageSheet()}};
 }
 
 QStringList WriteAll(const QString& folder, QString* error) {

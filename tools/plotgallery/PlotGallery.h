@@ -24,6 +24,13 @@ QImage RenderHintSheet();
 /// direction ("plot-layout.png").
 QImage RenderLayoutSheet();
 
+/// The print preview of a plot in landscape beside its settings form
+/// ("plot-preview.png").
+QImage RenderPreviewSheet();
+/// The pages of a plot printed at 60 dpi on Letter landscape, one X span
+/// each ("plot-printed-pages.png").
+QImage RenderPrintedPageSheet();
+
 /// Every sheet with its file name.
 std::vector<Gallery::Picture> RenderAll();
 /// Writes RenderAll() into folder (created if missing); returns the paths
