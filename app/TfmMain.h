@@ -3,7 +3,9 @@
 #include <array>
 #include <memory>
 #include <optional>
+#include <span>
 
+#include <QByteArrayView>
 #include <QString>
 
 #include "app/TfmMainControls.h"
@@ -286,8 +288,21 @@ public:
   FirEditing& Fir() { return *m_firEditing; }
   bool ReserveFirTaps(int n);
   void SendFirCoefficients(int channel, int taps);
+  /// One step of the progress window, then the channel's stored
+  /// coefficients sent as the FIR of stored preset `preset` (1-30).
+  void StoreFirCoefficientsInEeprom(int preset, int channel, int count);
+  /// The FIR design dialog's result for an input or an output.
+  void ApplyInputFir(int channel, int taps, QByteArrayView name, std::span<const double> values);
+  void ApplyOutputFir(int channel, int taps, QByteArrayView name, std::span<const double> values);
   /// Sets `FirTapsInUse` to the taps the unit image charges.
   void RecountFirTapsInUse();
+  /// The nine Design buttons: the FIR design dialog for the button's channel.
+  void rzbFirDesignInAClick(TObject* Sender);
+  /// The menu item: the FIR design dialog for the channel it had last.
+  void FirDesignClick(TObject* Sender);
+  /// Gives the FIR design dialog its channel and shows it modally; empty
+  /// until the dialog lands.
+  void ShowFirDesigner(int) {}
 
   /// The text tables, loaded from the program's resources at construction.
   LanguageTable moEnglish;
@@ -302,7 +317,7 @@ private:
   /// The equaliser reset confirmation; empty until its dialog lands.
   void ShowPeqResetDialog(int) {}
   void BindFilterEditing();
-  void CopyFirDesignSettings(int) {}
+  void CopyFirDesignSettings(int channel);
   // Network discovery (TfmMain_Network.cpp).
   void SendDiscovery();
   void MakeHostBroadcastAddress();
@@ -350,6 +365,7 @@ private:
   // Per-channel FIR.
   void BindFirEditing();
   std::unique_ptr<FirEditing> m_firEditing;
+  int m_firDesignChannel = 0;  ///< the channel the FIR design dialog had last
   bool m_probeAnswered = false;
   std::unique_ptr<LiveControls> m_live;
   // Level, matrix and delay editing, and the typed value entry.

@@ -9,6 +9,7 @@
 #include "link/LinkTransportFactory.h"
 #include "platform/ProcessMemory.h"
 #include "tools/windowgallery/DialogGallery.h"
+#include "tools/windowgallery/FirGallery.h"
 #include "widgets/buttons/TRzBmpButton.h"
 
 namespace WindowGallery {
@@ -94,6 +95,11 @@ Result WriteAll(const QString& folder, QString* error) {
     }
   }
   window.Controls().Find<TMenuItem>(QStringLiteral("English"))->Click();
+  for (const auto& [stem, image] : FirGallery::Render(window)) {
+    if (!Save(image, dir.filePath(QStringLiteral("en-fir-%1.png").arg(stem)), result, error)) {
+      return {};
+    }
+  }
   window.Form().PageButtons[0]->Click();
   window.Form().PageButtons[0]->SetDown(true);
   window.resize(1400, 900);
