@@ -196,6 +196,21 @@ TEST_F(OutputFirDesignerWindow, okChargesDesignedTapsForEveryLinkedOutput) {
   EXPECT_EQ(Get<TLabel>(Name("lbNowFirName", kOut1)).Caption(), QStringLiteral("Out1File"));
 }
 
+TEST_F(OutputFirDesignerWindow, okOutsideFirModeChargesWhatTheRecountCounts) {
+  constexpr int kOut4 = 6;
+  OutputFilterRecord record = window.UnitControl().GetOutputFilters(kOut4);
+  record.mode = 0;
+  record.fir = {1, 3, 100, 200, 8};  // designed taps stay charged in IIR mode
+  window.UnitControl().SetOutputFirRecord(kOut4, record);
+  window.RefreshAllFromUnit();
+  const int inUse = window.State().FirTapsInUse;
+  Choose("rzcFirType", kOut4, 1);
+  Choose("rzcFirTaps", kOut4, 24);
+  Ok(kOut4);
+  EXPECT_EQ(window.State().FirTapsInUse, inUse + 512);
+  EXPECT_EQ(window.State().FirTapsInUse, FirTapBudget::CountInUse(window.UnitControl()));
+}
+
 TEST_F(OutputFirDesignerWindow, okWithBypassGivesTapsBackAndLeavesAUnitImpulse) {
   Choose("rzcFirType", kOut3, 2);
   Choose("rzcFirTaps", kOut3, 8);
@@ -329,12 +344,12 @@ TEST_F(OutputFirDesignerWindow, storedPresetFirStepsTheProgressAndSendsItsBlocks
   window.StoreFirCoefficientsInEeprom(12, kOut2, 30);
   EXPECT_EQ(s_process->ProgressBar->Position(), 8);
   ASSERT_EQ(Codes(link), (std::vector<int>{CMD_FIR_EXT_EEPROM, CMD_FIR_EXT_EEPROM, CMD_FIR_EXT_EEPROM}));
-  for (std::size_t block = 0; block < 3; ++block) {
-    const std::vector<std::uint8_t>& bytes = link.frames[block].bytes;
-    EXPECT_EQ(bytes[6], 12);
-    EXPECT_EQ(bytes[7], kOut2);
-    EXPECT_EQ(bytes[8], block);
-    EXPECT_TRUE(link.frames[block].forceAppend);
+  for (int block = 0; block < 3; ++block) {
+    const FakeLinkRecord::Frame& frame = link.frames[std::size_t(block)];
+    EXPECT_EQ(frame.bytes[6], 12);
+    EXPECT_EQ(frame.bytes[7], kOut2);
+    EXPECT_EQ(frame.bytes[8], block);
+    EXPECT_TRUE(frame.forceAppend);
   }
   EXPECT_EQ(link.frames[2].bytes[4], link.frames[0].bytes[4] - 6 * 4);  // 6 coefficients in the last block
 }
