@@ -10,6 +10,7 @@
 #include "app/TfmMain.h"
 #include "dialogs/TfmInformation.h"
 #include "dialogs/TfmProcess.h"
+#include "editors/fir/FirEditing.h"
 #include "link/LUnitSession.h"
 #include "link/LinkTransportFactory.h"
 #include "platform/widgets/FileChooser.h"
@@ -120,6 +121,23 @@ TEST_F(FirTransferProgressUnit, followsTheAnswersToTheBlocksAndClosesAfterTheLas
   // One block needs no window.
   Import(QStringLiteral("sbOpenFirFileOut4"), 12);
   EXPECT_FALSE(process->isVisible());
+}
+
+TEST_F(FirTransferProgressUnit, leavesTheWindowToATransferThatTookItOver) {
+  DelayBlockReplies(150ms);
+  Import(QStringLiteral("sbOpenFirFileOut6"), 30);
+  ASSERT_TRUE(process->isVisible());
+  window->SetProgressMax(50);  // another transfer shows its own progress
+  window->SetProgressPosition(7);
+  ASSERT_TRUE(ProcessEventsUntil([] { return !window->Fir().Progress().IsFollowing(); }, 5s));
+  const auto allAnswered = [] {
+    const std::optional<OpenLinkFrames> link = window->Session().OpenLinkFrameCount();
+    return link && link->count.answered == link->count.handedIn;
+  };
+  ASSERT_TRUE(ProcessEventsUntil(allAnswered, 20s));
+  EXPECT_TRUE(process->isVisible());
+  EXPECT_EQ(process->ProgressBar->Position(), 7);
+  window->CloseProgress();
 }
 
 TEST_F(FirTransferProgressUnit, closesWhenTheLinkCloses) {
