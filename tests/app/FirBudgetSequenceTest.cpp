@@ -61,7 +61,7 @@ protected:
   }
   std::vector<double> Values(int taps) {
     std::uniform_real_distribution<double> value(-1.0, 1.0);
-    std::vector<double> values(std::size_t(taps));
+    std::vector<double> values(static_cast<std::size_t>(taps));
     for (double& v : values) v = value(m_random);
     return values;
   }
@@ -132,7 +132,9 @@ TEST_F(FirBudgetSequence, tapsInUseStayTheRecountAndAChargeNeverPassesTheBudget)
     budgetHit = budgetHit || information->lbMessage->Caption() == QStringLiteral("Run Out of FIR Resource!!");
     const int after = window.State().FirTapsInUse;
     ASSERT_EQ(after, FirTapBudget::CountInUse(window.UnitControl())) << "step " << step;
-    if (after > before) ASSERT_LE(after, FirTapBudget::kTaps) << "step " << step;
+    if (after > before) {
+      ASSERT_LE(after, FirTapBudget::kTaps) << "step " << step;
+    }
     if (step % 40 == 39) {
       window.RefreshAllFromUnit();
       ASSERT_EQ(window.State().FirTapsInUse, after) << "refresh after step " << step;
