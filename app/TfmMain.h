@@ -3,7 +3,9 @@
 #include <array>
 #include <memory>
 #include <optional>
+#include <span>
 
+#include <QByteArrayView>
 #include <QString>
 
 #include "app/FirDesignerGlue.h"
@@ -303,8 +305,18 @@ public:
   FirEditing& Fir() { return *m_firEditing; }
   bool ReserveFirTaps(int n);
   void SendFirCoefficients(int channel, int taps);
+  /// One step of the progress window, then the channel's stored
+  /// coefficients sent as the FIR of stored preset `preset` (1-30).
+  void StoreFirCoefficientsInEeprom(int preset, int channel, int count);
+  /// The FIR design dialog's result for an input or an output.
+  void ApplyInputFir(int channel, int taps, QByteArrayView name, std::span<const double> values);
+  void ApplyOutputFir(int channel, int taps, QByteArrayView name, std::span<const double> values);
   /// Sets `FirTapsInUse` to the taps the unit image charges.
   void RecountFirTapsInUse();
+  /// The nine Design buttons: the FIR design dialog for the button's channel.
+  void rzbFirDesignInAClick(TObject* Sender);
+  /// The menu item: the FIR design dialog for the channel it had last.
+  void FirDesignClick(TObject* Sender);
 
   // FIR designer and the equaliser reset and FIR download confirmations
   // (TfmMain_FirDesigner.cpp).
@@ -376,6 +388,7 @@ private:
   // Per-channel FIR.
   void BindFirEditing();
   std::unique_ptr<FirEditing> m_firEditing;
+  int m_firDesignChannel = 0;  ///< the channel the FIR design dialog had last
   bool m_probeAnswered = false;
   std::unique_ptr<LiveControls> m_live;
   // Level, matrix and delay editing, and the typed value entry.

@@ -11,6 +11,16 @@ enum class LinkKind : int {
   Network = 2,
 };
 
+/// How many frames a transport was handed and how many of them a reply
+/// answered, counted from its opening. Frames go out one at a time in the
+/// order handed in, so the k-th frame handed in has been answered once
+/// `answered` reaches k. A frame that replaced a queued one is not counted
+/// again.
+struct LinkFrameCount {
+  std::uint64_t handedIn = 0;
+  std::uint64_t answered = 0;
+};
+
 /// One transport as the unit session drives it: opened once, handed frames,
 /// tuned, closed. A transport delivers its replies (`WM_LINK_REPLY`) and
 /// errors (`WM_LINK_ERROR`) as events to the owner it was created for,
@@ -34,6 +44,8 @@ public:
   /// No reply pending and nothing queued: every frame handed in has been
   /// answered (or given up on).
   virtual bool IsIdle() const = 0;
+  /// The frames handed in so far and how many of them were answered.
+  virtual LinkFrameCount FrameCount() const = 0;
   /// Before Close: stops handing replies to the owner and waits at most
   /// `limit` until every frame handed in has been written, or at once when
   /// the link can write no more.

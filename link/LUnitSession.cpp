@@ -66,6 +66,14 @@ bool LUnitSession::HasTransport(LinkKind kind) const { return SlotOf(kind) != nu
 
 bool LUnitSession::HasAnyTransport() const { return OpenTransport() != nullptr; }
 
+std::optional<OpenLinkFrames> LUnitSession::OpenLinkFrameCount() const {
+  const ILinkTransport* transport = OpenTransport();
+  if (transport == nullptr) {
+    return std::nullopt;
+  }
+  return OpenLinkFrames{transport->Generation(), transport->FrameCount()};
+}
+
 void LUnitSession::Discard(Slot& slot) {
   // The slot is emptied before Close, so nothing reached from Close finds
   // the transport any more.

@@ -4,6 +4,7 @@
 #include <chrono>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <span>
 
 #include <QObject>
@@ -28,6 +29,12 @@ class LUnitControl;
 struct ReplyOrigin {
   bool answersFrame = true;
   std::uint8_t answeredCode = 0;
+};
+
+/// The frame count of the open transport and which transport it is.
+struct OpenLinkFrames {
+  std::uint64_t generation = 0;
+  LinkFrameCount count;
 };
 
 /// The editor's side of the link to the unit: the transport slots with the
@@ -79,6 +86,9 @@ public:
   void OpenNetworkLink();
   bool HasTransport(LinkKind kind) const;
   bool HasAnyTransport() const;
+  /// The open transport's frames handed in and answered; nothing when no
+  /// transport is open.
+  std::optional<OpenLinkFrames> OpenLinkFrameCount() const;
   /// Closes the open transport (by priority; a network one also ends its
   /// TCP connection) and, after a linked unit,
   /// sends it the goodbye first and puts the window offline.

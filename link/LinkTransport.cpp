@@ -84,6 +84,8 @@ bool LinkTransport::IsOpen() const { return m_worker->IsRunning(); }
 
 bool LinkTransport::IsIdle() const { return m_worker->IsIdle(); }
 
+LinkFrameCount LinkTransport::FrameCount() const { return m_worker->FrameCount(); }
+
 void LinkTransport::OnKeepAliveTimer() {
   if (m_keepAliveSuppressed || !m_worker->IsIdle()) {
     return;

@@ -6,6 +6,7 @@
 #include <memory>
 #include <vector>
 
+#include "link/ILinkTransport.h"
 #include "link/LinkProfile.h"
 
 class LinkIo;
@@ -73,6 +74,8 @@ public:
   bool IsOpen() const;
   /// No reply pending and nothing queued.
   bool IsIdle() const;
+  /// Frames handed in and answered so far (see LinkFrameCount).
+  LinkFrameCount FrameCount() const;
   /// Tells this transport from every other one created in this run.
   std::uint64_t Generation() const { return m_generation; }
 

@@ -22,6 +22,8 @@ void LinkTransportAdapter::QueueFrame(std::vector<std::uint8_t> frame, bool forc
 
 bool LinkTransportAdapter::IsIdle() const { return m_transport->IsIdle(); }
 
+LinkFrameCount LinkTransportAdapter::FrameCount() const { return m_transport->FrameCount(); }
+
 void LinkTransportAdapter::LetFramesOut(std::chrono::milliseconds limit) { m_transport->LetFramesOut(limit); }
 
 void LinkTransportAdapter::SetTimeout(int milliseconds) { m_transport->SetTimeout(milliseconds); }

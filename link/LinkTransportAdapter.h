@@ -23,6 +23,7 @@ public:
   void DropConnection() override;
   void QueueFrame(std::vector<std::uint8_t> frame, bool forceAppend) override;
   bool IsIdle() const override;
+  LinkFrameCount FrameCount() const override;
   void LetFramesOut(std::chrono::milliseconds limit) override;
   void SetTimeout(int milliseconds) override;
   void SetRetryCount(int count) override;

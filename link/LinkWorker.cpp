@@ -419,6 +419,13 @@ bool LinkWorker::IsIdle() const {
   return m_shared->queue.IsIdle();
 }
 
+LinkFrameCount LinkWorker::FrameCount() const {
+  std::scoped_lock lock(m_shared->mutex);
+  // Every frame put into `transmit` is answered before the next one is, so
+  // the serial of the last answered frame counts the answered ones.
+  return {m_shared->handedSerial + m_shared->queue.Frames().size(), m_shared->answeredSerial};
+}
+
 void LinkWorker::SetReplyTimeout(int milliseconds) { m_shared->replyTimeout = milliseconds; }
 
 int LinkWorker::ReplyTimeout() const { return m_shared->replyTimeout.load(); }

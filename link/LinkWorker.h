@@ -6,6 +6,7 @@
 #include <thread>
 #include <vector>
 
+#include "link/ILinkTransport.h"
 #include "link/LinkProfile.h"
 
 class LinkIo;
@@ -58,6 +59,8 @@ public:
   void ClearQueue();
   /// No reply pending and nothing queued.
   bool IsIdle() const;
+  /// Frames handed in (written or queued) and answered so far.
+  LinkFrameCount FrameCount() const;
 
   void SetReplyTimeout(int milliseconds);
   int ReplyTimeout() const;

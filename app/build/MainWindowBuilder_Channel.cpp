@@ -32,6 +32,7 @@ const QStringList& SlopeItems() {
   return items;
 }
 constexpr int kSteepestSlope = 19;
+constexpr int kFirCutBoxFontHeight = -10;
 
 }  // namespace
 
@@ -251,11 +252,16 @@ void MainWindowBuilder::BuildFirDesigner(QWidget* page, int channel) {
   TRzGroupBox& lowCut = Group(page, QStringLiteral("rzgFirLowCut") + s, QString(), 936, 100, 64, 72, channel);
   Label(&lowCut, QStringLiteral("lbFirLowCut") + s, QStringLiteral("HighPass"), 2, 2, channel);
   Slider(&lowCut, QStringLiteral("isFirLowCut") + s, channel, 88, 299, 110, 15, 2, 18, 30);
-  ValueBox(&lowCut, QStringLiteral("cvdFirLowCut") + s, channel, QStringLiteral("250.0Hz"), 2, 48, 60);
+  // The cut-off boxes are narrow: a smaller font keeps "20.16KHz" whole.
+  ValueBox(&lowCut, QStringLiteral("cvdFirLowCut") + s, channel, QStringLiteral("250.0Hz"), 1, 48, 62)
+      .Font()
+      .SetHeight(kFirCutBoxFontHeight);
   TRzGroupBox& highCut = Group(page, QStringLiteral("rzgFirHighCut") + s, QString(), 1002, 100, 64, 72, channel);
   Label(&highCut, QStringLiteral("lbFirHighCut") + s, QStringLiteral("LowPass"), 2, 2, channel);
   Slider(&highCut, QStringLiteral("isFirHighCut") + s, channel, 89, 300, 300, 15, 2, 18, 30);
-  ValueBox(&highCut, QStringLiteral("cvdFirHighCut") + s, channel, QStringLiteral("20.16KHz"), 2, 48, 60);
+  ValueBox(&highCut, QStringLiteral("cvdFirHighCut") + s, channel, QStringLiteral("20.16KHz"), 1, 48, 62)
+      .Font()
+      .SetHeight(kFirCutBoxFontHeight);
   for (TRzGroupBox* group : {&type, &window, &taps, &lowCut, &highCut}) {
     group->SendToBack();
   }

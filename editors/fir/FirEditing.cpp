@@ -20,9 +20,8 @@
 #include "platform/widgets/TLabel.h"
 #include "protocol/CM_MCS_CMD.h"
 #include "protocol/CommandCodes.h"
-#include "protocol/FirBlockMap.h"
+#include "protocol/FirSenders.h"
 #include "protocol/LUnitControl.h"
-#include "protocol/commands/FirCommands.h"
 #include "widgets/buttons/TRzBmpButton.h"
 #include "widgets/buttons/TRzButton.h"
 #include "widgets/combo/TRzComboBox.h"
@@ -48,12 +47,6 @@ InputFirControls FindInputFir(const FilterControls& c, int channel) {
           c.Find<TRzBmpButton>(QStringLiteral("rzbFirBypass"), channel)};
 }
 
-std::vector<float> ChannelCoefficients(const FirCoefficientStore& store, int channel, int taps) {
-  std::vector<float> values(std::size_t(std::max(taps, 0)));
-  for (int k = 0; k < taps; ++k) values[std::size_t(k)] = store.Coefficient(channel, k);
-  return values;
-}
-
 std::optional<QString> ChooseCoefficientFile() {
   FileChoice choice;
   choice.filter = QStringLiteral("FIR files (*.csv)|*.Csv|FIR files (*.txt)|*.Txt");
@@ -73,7 +66,12 @@ FirCoefficientFile ReadCoefficientFile(const QString& path, int capacity) {
 
 }  // namespace
 
-FirEditing::FirEditing(IEditorWindow& window, FilterEditing& filters) : m_c(window), m_filters(filters) {}
+FirEditing::FirEditing(IEditorWindow& window, FilterEditing& filters, ILinkWindow& linkWindow,
+                       IPresetWindow& presetWindow)
+    : m_c(window),
+      m_filters(filters),
+      m_progress(window.Session(), linkWindow, presetWindow),
+      m_designer(window, filters, *this) {}
 
 void FirEditing::Bind() {
   for (int channel = 0; channel < 3; ++channel) {
@@ -88,13 +86,12 @@ void FirEditing::Bind() {
                                                   : QStringLiteral("sbOpenFirFileOut") + QString::number(channel - 2));
     auto* bypass = m_c.Find<TRzBmpButton>(QStringLiteral("rzbFirBypass"), channel);
     auto* mode = m_c.Find<TRzComboBox>(QStringLiteral("rzcMode"), channel);
-    auto* type = m_c.Find<TRzComboBox>(QStringLiteral("rzcFirType"), channel);
-    if (open == nullptr || bypass == nullptr || mode == nullptr || type == nullptr) continue;
+    if (open == nullptr || bypass == nullptr || mode == nullptr) continue;
     open->OnClick = [this](TObject* sender) { sbOpenFileOut1Click(sender); };
     bypass->OnClick = [this](TObject* sender) { rzbFirBypassOut1Click(sender); };
     mode->OnChange = [this](TObject* sender) { rzcModeOut1Change(sender); };
-    type->OnChange = [this](TObject* sender) { rzcFirTypeOut1Change(sender); };
   }
+  m_designer.Bind();
 }
 
 void FirEditing::Refuse(const char* key) {
@@ -124,11 +121,22 @@ bool FirEditing::CheckFirCoefficients(std::span<const float> values) {
 
 void FirEditing::SendFirCoefficients(int channel, int taps) {
   IEditorWindow& window = m_c.Window();
-  const std::vector<float> values = ChannelCoefficients(window.Session().FirCoefficients(), channel, taps);
-  for (int block = 0; kBlockCoefficients * block < taps; ++block) {
-    const auto from = std::span<const float>(values).subspan(std::size_t(kBlockCoefficients * block));
-    window.SendCommand(CM_MCS_EXT_FIR(window.GetUnitId(), channel, block, taps, from), true, 1);
-  }
+  std::vector<LCmd> blocks;
+  AppendFirBlocks(blocks, window.Session().FirCoefficients(), window.GetUnitId(), channel, taps);
+  for (const LCmd& block : blocks) window.SendCommand(block, true, 1);
+}
+
+void FirEditing::SendFollowed(int channel, int taps) {
+  SendFirCoefficients(channel, taps);
+  m_progress.Follow((ClampFirTaps(channel, taps) + kBlockCoefficients - 1) / kBlockCoefficients);
+}
+
+void FirEditing::StoreFirCoefficientsInEeprom(int preset, int channel, int count) {
+  m_progress.Step();
+  IEditorWindow& window = m_c.Window();
+  std::vector<LCmd> blocks;
+  AppendPresetFirBlocks(blocks, window.Session().FirCoefficients(), window.GetUnitId(), preset, channel, count);
+  for (const LCmd& block : blocks) window.SendCommand(block, true, 1);
 }
 
 void FirEditing::ApplyInputFir(int channel, int taps, QByteArrayView name, std::span<const double> values) {
@@ -161,7 +169,7 @@ void FirEditing::TakeInputFir(int channel, std::span<const float> values, const 
     for (int i = 0; i < taps; ++i) store.SetInputFirCoefficient(k, i, std::bit_cast<std::uint32_t>(values[std::size_t(i)]));
     window.State().FirTaps[std::size_t(k)] = taps;
   }
-  SendFirCoefficients(channel, taps);
+  SendFollowed(channel, taps);
   controls.bypass->SetDown(false);
   unit.SetInputFirBypass(channel, 0);
   for (int k = 0; k < 3; ++k) {
@@ -273,7 +281,7 @@ void FirEditing::TakeOutputFir(int channel, std::span<const float> values, const
     RedrawFir(k);
     window.MarkCurveOverlayDirty(k);
   });
-  SendFirCoefficients(channel, taps);
+  SendFollowed(channel, taps);
 }
 
 void FirEditing::sbOpenFileOut1Click(TObject* Sender) {
@@ -408,7 +416,7 @@ void FirEditing::RefreshOutputModeControls(int channel) {
       for (TControl* group : designer) group->SetEnabled(!fileSet);
       for (TControl* edit : cutEdits) edit->Font().SetColor(fileSet ? RGB(128, 128, 128) : clBlack);
       if (!fileSet) {
-        rzcFirTypeOut1Change(type);
+        m_designer.rzcFirTypeOut1Change(type);
         if (record.fir.firType == kFirOff) {
           type->SetItemIndex(0);
           for (TControl* control : cutBars) control->SetEnabled(false);
@@ -425,31 +433,4 @@ void FirEditing::RefreshOutputModeControls(int channel) {
   }
   lowCutBypass->SetDown(record.lowCutSlope == 0);
   highCutBypass->SetDown(record.highCutSlope == 0);
-}
-
-void FirEditing::rzcFirTypeOut1Change(TObject* Sender) {
-  IEditorWindow& window = m_c.Window();
-  if (window.State().RefreshingControls) return;
-  auto* type = dynamic_cast<TRzComboBox*>(Sender);
-  const int channel = FilterControls::ChannelOf(Sender);
-  if (type == nullptr || FilterControls::IsInput(channel)) return;
-  auto* ok = m_c.Find<TControl>(QStringLiteral("bnFirOK"), channel);
-  auto* taps = m_c.Find<TRzComboBox>(QStringLiteral("rzcFirTaps"), channel);
-  std::array<TControl*, 4> cut{m_c.Find<TControl>(QStringLiteral("isFirLowCut"), channel),
-                               m_c.Find<TControl>(QStringLiteral("cvdFirLowCut"), channel),
-                               m_c.Find<TControl>(QStringLiteral("isFirHighCut"), channel),
-                               m_c.Find<TControl>(QStringLiteral("cvdFirHighCut"), channel)};
-  if (ok == nullptr || taps == nullptr || std::find(cut.begin(), cut.end(), nullptr) != cut.end()) return;
-  ok->SetEnabled(true);
-  const int index = type->ItemIndex();
-  // 1 low pass: the high cut only; 2 high pass: the low cut only; 3 both.
-  const bool lowCut = index == 2 || index == 3;
-  const bool highCut = index == 1 || index == 3;
-  cut[0]->SetEnabled(lowCut);
-  cut[1]->SetEnabled(lowCut);
-  cut[2]->SetEnabled(highCut);
-  cut[3]->SetEnabled(highCut);
-  FirDesignRecord& pending = m_filters.Views().PendingOutputFirDesign;
-  if (index != kFirCoefficientSet) pending.taps = std::uint16_t(taps->ItemIndex());
-  pending.firType = std::uint8_t(index);
 }

@@ -20,11 +20,14 @@ int FirTapBudget::OutputFirTaps(const FirDesignRecord& fir) {
   return FirTapsFromCode(fir.taps);
 }
 
-int FirTapBudget::ChannelTaps(const LUnitControl& unit, int channel) {
-  if (channel < kInputs) return unit.GetInputFirBypass(channel) ? 0 : unit.GetInputFirTaps(channel);
-  const OutputFilterRecord record = unit.GetOutputFilters(channel);
+int FirTapBudget::OutputRecordTaps(const OutputFilterRecord& record) {
   if (record.fir.firType == kFirCoefficientSet && record.mode == kModeIir) return 0;
   return OutputFirTaps(record.fir);
+}
+
+int FirTapBudget::ChannelTaps(const LUnitControl& unit, int channel) {
+  if (channel < kInputs) return unit.GetInputFirBypass(channel) ? 0 : unit.GetInputFirTaps(channel);
+  return OutputRecordTaps(unit.GetOutputFilters(channel));
 }
 
 int FirTapBudget::CountInUse(const LUnitControl& unit) {

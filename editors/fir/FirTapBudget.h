@@ -2,6 +2,7 @@
 
 class LUnitControl;
 struct FirDesignRecord;
+struct OutputFilterRecord;
 
 /// The unit's shared FIR resource: all FIR filters together may run at most
 /// 4096 taps, counted once for every channel of a link group. Holds no state
@@ -20,6 +21,11 @@ public:
   /// tap count of a coefficient set (type 4), n x 32 + 256 for a designed
   /// FIR (types 1-3).
   static int OutputFirTaps(const FirDesignRecord& fir);
+
+  /// The taps an output's record charges: a designed FIR (types 1-3)
+  /// whatever the mode, a coefficient set (type 4) unless the mode is IIR,
+  /// nothing when off.
+  static int OutputRecordTaps(const OutputFilterRecord& record);
 
   /// The taps one channel runs in the image: an input's tap count unless it
   /// is bypassed; an output's designed FIR (types 1-3) whatever the mode, its

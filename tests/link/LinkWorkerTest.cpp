@@ -71,6 +71,30 @@ TEST_F(LatchedWorkerTest, TwoRepliesInOneRead_writeTheNextFrameAndMoveTheQueueOn
   EXPECT_EQ(owner.replies.size(), 4u);
 }
 
+TEST_F(LatchedWorkerTest, FrameCount_countsEveryFrameHandedInAndEachAnsweredOnce) {
+  worker.Hand(Frame(1), true);
+  ASSERT_TRUE(WaitForWrites(1));
+  worker.Hand(Frame(2), true);
+  worker.Hand(Frame(3), false);
+  worker.Hand(Frame(3), false);  // replaces the one queued
+  EXPECT_EQ(worker.FrameCount().handedIn, 3u);
+  EXPECT_EQ(worker.FrameCount().answered, 0u);
+
+  Bytes twice = Frame(1);
+  const Bytes again = Frame(1);
+  twice.insert(twice.end(), again.begin(), again.end());
+  io->Receive(twice);
+  ASSERT_TRUE(ProcessEventsUntil([&] { return owner.replies.size() == 2 && io->WrittenCount() >= 2; }, 5s));
+  EXPECT_EQ(worker.FrameCount().answered, 1u) << "a second answer answers nothing";
+  io->Receive(Frame(2));
+  ASSERT_TRUE(WaitForWrites(3));
+  EXPECT_EQ(worker.FrameCount().answered, 2u);
+  io->Receive(Frame(3));
+  ASSERT_TRUE(ProcessEventsUntil([&] { return worker.IsIdle(); }, 5s));
+  EXPECT_EQ(worker.FrameCount().handedIn, 3u);
+  EXPECT_EQ(worker.FrameCount().answered, 3u);
+}
+
 TEST_F(LatchedWorkerTest, FrameHandedInDuringAResend_neverTearsTheFrameOnTheWire) {
   worker.Hand(Frame(1, 0x11), true);
   ASSERT_TRUE(WaitForWrites(1));

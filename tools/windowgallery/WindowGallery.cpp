@@ -10,6 +10,7 @@
 #include "platform/ProcessMemory.h"
 #include "tools/windowgallery/DialogGallery.h"
 #include "tools/windowgallery/FirDesignGallery.h"
+#include "tools/windowgallery/FirGallery.h"
 #include "widgets/buttons/TRzBmpButton.h"
 
 namespace WindowGallery {
@@ -101,6 +102,11 @@ Result WriteAll(const QString& folder, QString* error) {
     }
   }
   window.Controls().Find<TMenuItem>(QStringLiteral("English"))->Click();
+  for (const auto& [stem, image] : FirGallery::Render(window)) {
+    if (!Save(image, dir.filePath(QStringLiteral("en-fir-%1.png").arg(stem)), result, error)) {
+      return {};
+    }
+  }
   window.Form().PageButtons[0]->Click();
   window.Form().PageButtons[0]->SetDown(true);
   window.resize(1400, 900);

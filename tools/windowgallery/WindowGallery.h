@@ -6,7 +6,7 @@
 /// Renders the main window, built as the program builds it, to PNG files:
 /// `en-NN-Page.png` and `zh-NN-Page.png` for the fifteen pages (NN the page
 /// number), `en-dialog-Name.png` and `zh-dialog-Name.png` for the dialogs
-/// of DialogGallery, `stretched.png` of the window at 1400 x 900 and `sheet.png`
+/// of DialogGallery, `en-fir-State.png` for the FIR states of FirGallery, `stretched.png` of the window at 1400 x 900 and `sheet.png`
 /// with every page of both languages side by side. GUI thread; needs a
 /// QApplication.
 namespace WindowGallery {

@@ -28,6 +28,10 @@ bool FakeLinkTransport::IsIdle() const {
   return true;
 }
 
+LinkFrameCount FakeLinkTransport::FrameCount() const {
+  return {m_record->frames.size(), m_record->frames.size()};
+}
+
 void FakeLinkTransport::LetFramesOut(std::chrono::milliseconds /*limit*/) { m_record->calls.push_back("LetFramesOut"); }
 
 void FakeLinkTransport::SetTimeout(int milliseconds) {

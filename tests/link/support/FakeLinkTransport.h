@@ -42,6 +42,8 @@ public:
   void Close() override;
   void QueueFrame(std::vector<std::uint8_t> frame, bool forceAppend) override;
   bool IsIdle() const override;
+  /// Every frame counts as answered at once.
+  LinkFrameCount FrameCount() const override;
   void LetFramesOut(std::chrono::milliseconds limit) override;
   void SetTimeout(int milliseconds) override;
   void SetRetryCount(int count) override;
