@@ -9,13 +9,20 @@
 
 #include "app/TfmMain.h"
 #include "dialogs/TfmAbout.h"
+#include "dialogs/TfmChNameList.h"
+#include "dialogs/TfmChannelName.h"
 #include "dialogs/TfmCopy.h"
 #include "dialogs/TfmExit.h"
+#include "dialogs/TfmInOutSelect.h"
 #include "dialogs/TfmInformation.h"
 #include "dialogs/TfmProcess.h"
 #include "dialogs/TfmRecallPreset.h"
 #include "dialogs/TfmStoreName.h"
+#include "dialogs/TfmSourceSelect.h"
 #include "dialogs/TfmStorePreset.h"
+#include "dialogs/TfmTest.h"
+#include "dialogs/remote/TfmRs232Cmd.h"
+#include "dialogs/remote/TfmRs232CmdEnglish.h"
 #include "link/LinkTransportFactory.h"
 #include "link/NetworkGlue.h"
 #include "link/UsbHidGlue.h"
@@ -56,6 +63,14 @@ int RunProgram(int argc, char** argv) {
   std::unique_ptr<TfmStoreName> storeName;
   std::unique_ptr<TfmAbout> about;
   std::unique_ptr<TfmCopy> copy;
+  // Test signal, channel names, source and type selection, code reference.
+  std::unique_ptr<TfmTest> test;
+  std::unique_ptr<TfmChannelName> channelName;
+  std::unique_ptr<TfmChNameList> channelNameList;
+  std::unique_ptr<TfmSourceSelect> sourceSelect;
+  std::unique_ptr<TfmInOutSelect> inOutSelect;
+  std::unique_ptr<TfmRs232CmdEnglish> remoteCodeEnglish;
+  std::unique_ptr<TfmRs232Cmd> remoteCodeChinese;
   try {
     mainWindow = std::make_unique<TfmMain>(factory, std::make_shared<HidrawSystem>(), NetworkEndpoints{});
     if (UsbHidGlue* glue = mainWindow->Glue()) {
@@ -72,6 +87,13 @@ int RunProgram(int argc, char** argv) {
     storeName = std::make_unique<TfmStoreName>(*mainWindow);
     about = std::make_unique<TfmAbout>(*mainWindow);
     copy = std::make_unique<TfmCopy>(*mainWindow);
+    test = std::make_unique<TfmTest>(*mainWindow);
+    channelName = std::make_unique<TfmChannelName>(*mainWindow);
+    channelNameList = std::make_unique<TfmChNameList>(*mainWindow);
+    sourceSelect = std::make_unique<TfmSourceSelect>(*mainWindow);
+    inOutSelect = std::make_unique<TfmInOutSelect>(*mainWindow);
+    remoteCodeEnglish = std::make_unique<TfmRs232CmdEnglish>();
+    remoteCodeChinese = std::make_unique<TfmRs232Cmd>();
     process = std::make_unique<TfmProcess>(*mainWindow);
   } catch (const std::exception& error) {
     // The window could not start (e.g. a damaged text table): say why and

@@ -32,6 +32,19 @@ void TEdit::SetEnabled(bool value) {
 
 void TEdit::SelectAll() { m_line->selectAll(); }
 
+void TEdit::SetAlignment(TAlignment value) {
+  m_alignment = value;
+  const Qt::Alignment horizontal = value == TAlignment::taCenter        ? Qt::AlignHCenter
+                                   : value == TAlignment::taRightJustify ? Qt::AlignRight
+                                                                         : Qt::AlignLeft;
+  m_line->setAlignment(horizontal | Qt::AlignVCenter);
+}
+
+void TEdit::SetReadOnly(bool value) {
+  m_readOnly = value;
+  m_line->setReadOnly(value);
+}
+
 bool TEdit::eventFilter(QObject* watched, QEvent* event) {
   if (watched == m_line && event->type() == QEvent::KeyPress && OnKeyDown) {
     const auto& keyEvent = static_cast<const QKeyEvent&>(*event);
