@@ -51,7 +51,12 @@ void TComboBox::SetItems(const QStringList& items) {
   m_box->setCurrentIndex(-1);
 }
 
-void TComboBox::Add(const QString& item) { m_box->addItem(item); }
+void TComboBox::Add(const QString& item) {
+  // The platform list selects the first item added; ours keeps the selection.
+  const int index = m_box->currentIndex();
+  m_box->addItem(item);
+  m_box->setCurrentIndex(index);
+}
 
 void TComboBox::ClearItems() { m_box->clear(); }
 

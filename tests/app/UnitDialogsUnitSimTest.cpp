@@ -118,7 +118,9 @@ protected:
   /// Waits until the unit has every frame sent so far.
   static void Settle() {
     window->SendCommand(CM_MCS_CMD(window->GetUnitId(), CMD_SOURCE_TYPE, 9, 9, 9), true, SERIALIZE_FRAME);
-    ASSERT_TRUE(sim->WaitUntil(
+    // The window hands each reply over before the next frame goes out, so
+    // its events run while waiting.
+    ASSERT_TRUE(ProcessEventsUntil(
         [] {
           for (const SimReceivedFrame& frame : sim->ReceivedFrames()) {
             if (frame.frame.code == CMD_SOURCE_TYPE && frame.frame.payload == kMarker) {

@@ -6,9 +6,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QKeyEvent>
-#include <QLineEdit>
 
-#include "platform/widgets/TEdit.h"
 
 namespace {
 
@@ -58,17 +56,6 @@ TEST(TComboBox, ItemHeightFixesTheRowsOfTheOpenList) {
   EXPECT_EQ(box->view()->sizeHintForRow(1), 22);
   list.SetHelpContext(2);
   EXPECT_EQ(list.HelpContext(), 2);
-}
-
-TEST(TEdit, AlignmentAndReadOnlyReachTheLine) {
-  TEdit edit;
-  edit.SetText(QStringLiteral("7B7D01410000007D7B"));
-  edit.SetAlignment(TAlignment::taCenter);
-  edit.SetReadOnly(true);
-  auto* line = edit.findChild<QLineEdit*>();
-  EXPECT_TRUE(line->isReadOnly());
-  EXPECT_TRUE(line->alignment() & Qt::AlignHCenter);
-  EXPECT_EQ(edit.Alignment(), TAlignment::taCenter);
 }
 
 }  // namespace
