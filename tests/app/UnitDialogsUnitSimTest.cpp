@@ -321,6 +321,8 @@ TEST_F(UnitDialogsUnitSim, sourcePairsAreSetAndShownByChannel) {
     PickItem(*sources->SourceCombo(1), 0);
     PickItem(*sources->SourceCombo(5), 0);
   });
+  Settle();
+  EXPECT_EQ(ReadWord(sim->Image(), SimImageLayout::kSourcePairMask), 0);
 }
 
 TEST_F(UnitDialogsUnitSim, sourceTypesAreSentAndShownOnTheMainWindow) {
