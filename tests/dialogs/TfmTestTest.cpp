@@ -51,6 +51,7 @@ TEST_F(TfmTestTest, Construction_holdsTheFormsValues) {
 }
 
 TEST_F(TfmTestTest, AFrequencyPickSwitchesTheSineOnOnce) {
+  form.Show();
   form.rbPinkNoise->Click();
   EXPECT_EQ(form.SignalMode, 1);
   PickItem(*form.cbSineFreq, 17);
@@ -59,6 +60,7 @@ TEST_F(TfmTestTest, AFrequencyPickSwitchesTheSineOnOnce) {
   PickItem(*form.cbSineFreq, 5);
   EXPECT_EQ(host.sent, (std::vector<Sent>{WorkMode(1, 0, 40, true), WorkMode(3, 17, 40, true),
                                           WorkMode(3, 17, 40, true), WorkMode(3, 5, 40, true)}));
+  form.Close();
 }
 
 TEST_F(TfmTestTest, TheLevelGoesAsMinusThePositionAndMayBeReplaced) {

@@ -32,6 +32,7 @@ TEST(TComboBox, CodeRaisesNothingAndAUsersPickRaisesClickThenSelectOrChange) {
   EXPECT_EQ(list.ItemIndex(), -1);
   list.SetItemIndex(0);
   EXPECT_TRUE(events.order.isEmpty());
+  list.show();
 
   auto* box = list.findChild<QComboBox*>();
   Key(box, Qt::Key_Down);
