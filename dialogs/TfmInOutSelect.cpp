@@ -105,7 +105,8 @@ void TfmInOutSelect::DoShow() {
   bnExit->SetCaption(m_host.LookUpText(QStringLiteral("SID_EXIT")));
   const bool dante = DanteAvailable != 0;
   const int height = dante ? kHeightWithDante : kHeightWithoutDante;
-  resize(kClientWidth, height - kFrameHeight);
+  // The dialog border keeps the size fixed for the user, not for code.
+  setFixedSize(kClientWidth, height - kFrameHeight);
   imBase->SetBounds(0, 0, kClientWidth, height - kFrameHeight);
   bnExit->SetTop(dante ? kExitTopWithDante : kExitTopWithoutDante);
   gbDanteOutSelect->SetVisible(dante);

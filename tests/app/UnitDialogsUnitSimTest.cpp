@@ -104,7 +104,8 @@ protected:
   }
 
   /// Opens a modal dialog by `open` and runs `act` inside its modal loop,
-  /// then closes it.
+  /// then closes it. `act` only acts as a user would and looks; it never
+  /// waits for the unit, which answers once the dialog's loop runs again.
   static void InDialog(TForm& form, const std::function<void()>& open, const std::function<void()>& act) {
     QTimer::singleShot(0, &form, [&form, act] {
       act();
@@ -117,19 +118,18 @@ protected:
 
   /// Waits until the unit has every frame sent so far.
   static void Settle() {
+    const std::size_t markers = Markers();
     window->SendCommand(CM_MCS_CMD(window->GetUnitId(), CMD_SOURCE_TYPE, 9, 9, 9), true, SERIALIZE_FRAME);
     // The window hands each reply over before the next frame goes out, so
     // its events run while waiting.
-    ASSERT_TRUE(ProcessEventsUntil(
-        [] {
-          for (const SimReceivedFrame& frame : sim->ReceivedFrames()) {
-            if (frame.frame.code == CMD_SOURCE_TYPE && frame.frame.payload == kMarker) {
-              return true;
-            }
-          }
-          return false;
-        },
-        10s));
+    ASSERT_TRUE(ProcessEventsUntil([markers] { return Markers() > markers; }, 10s));
+  }
+  static std::size_t Markers() {
+    std::size_t count = 0;
+    for (const SimReceivedFrame& frame : sim->ReceivedFrames()) {
+      count += frame.frame.code == CMD_SOURCE_TYPE && frame.frame.payload == kMarker ? 1 : 0;
+    }
+    return count;
   }
   /// Payloads of the frames with `code` the unit received, markers left out.
   static Payloads Received(std::uint8_t code) {
@@ -158,33 +158,32 @@ protected:
 TEST_F(UnitDialogsUnitSim, testSignalModesFrequencyAndLevelReachTheUnit) {
   EXPECT_EQ(test->cbSineFreq->Text(), QStringLiteral("20Hz"));
   EXPECT_EQ(test->lbToneGain->Caption(), QStringLiteral("-20.0 dB"));
-  int moves = 0;
-  InDialog(*test, [] { OpenMenu("TestTone"); }, [&] {
+  InDialog(*test, [] { OpenMenu("TestTone"); }, [] {
     EXPECT_EQ(test->Caption(), QStringLiteral("Input Signal Select"));
     ClickOn(test->rbPinkNoise);
-    Settle();
-    EXPECT_EQ(Received(CMD_WORK_MODE), (Payloads{{1, 0, 40}}));
-    PickItem(*test->cbSineFreq, 17);
-    Settle();
-    EXPECT_EQ(Received(CMD_WORK_MODE), (Payloads{{1, 0, 40}, {3, 17, 40}, {3, 17, 40}}));
-    sim->ClearReceivedFrames();
+  });
+  Settle();
+  EXPECT_EQ(Received(CMD_WORK_MODE), (Payloads{{1, 0, 40}}));
+  InDialog(*test, [] { OpenMenu("TestTone"); }, [] { PickItem(*test->cbSineFreq, 17); });
+  Settle();
+  EXPECT_EQ(Received(CMD_WORK_MODE), (Payloads{{1, 0, 40}, {3, 17, 40}, {3, 17, 40}}));
+  sim->ClearReceivedFrames();
+  int moves = 0;
+  InDialog(*test, [] { OpenMenu("TestTone"); }, [&moves] {
     // A drag of the thumb to the bar's low end, faster than the unit answers.
     TAdvTrackBar* bar = test->isToneGain;
-    QPoint at(bar->GetThumbRect().Left + bar->GetThumbRect().Width() / 2,
-              bar->GetThumbRect().Top + bar->GetThumbRect().Height() / 2);
+    const TRect thumb = bar->GetThumbRect();
+    QPoint at(thumb.Left + thumb.Width() / 2, thumb.Top + thumb.Height() / 2);
     SendMouse(bar, QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
-    while (bar->Position() > bar->Min()) {
+    while (bar->Position() > bar->Min() && at.x() > -50) {
       const int before = bar->Position();
       at.rx() -= 3;
       SendMouse(bar, QEvent::MouseMove, at, Qt::NoButton, Qt::LeftButton);
       moves += bar->Position() != before ? 1 : 0;
-      if (at.x() < -50) {
-        break;
-      }
     }
     SendMouse(bar, QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
-    Settle();
   });
+  Settle();
   EXPECT_EQ(test->isToneGain->Position(), -80);
   EXPECT_EQ(test->lbToneGain->Caption(), QStringLiteral("-40.0 dB"));
   const Payloads levels = Received(CMD_WORK_MODE);
@@ -226,7 +225,7 @@ TEST_F(UnitDialogsUnitSim, aNameLabelOpensTheChannelNameDialogAndTheNameReachesT
     auto* line = channelName->edName->findChild<QLineEdit*>();
     line->selectAll();
     QTest::keyClicks(line, QStringLiteral("Kick"));
-    ClickOn(channelName->btnOK);
+    channelName->btnOK->Click();
   });
   Settle();
   EXPECT_EQ(Received(CMD_CHANNEL_NAME), (Payloads{{0x01, 0x4B, 0x69, 0x63, 0x6B, 0, 0, 0, 0}}));
@@ -269,7 +268,7 @@ TEST_F(UnitDialogsUnitSim, badNamesAreStoredAsTheUnitCanHoldThem) {
     sim->ClearReceivedFrames();
     InDialog(*channelName, [label] { ClickOn(label); }, [&c] {
       c.enter(channelName->edName->findChild<QLineEdit*>());
-      ClickOn(channelName->btnOK);
+      channelName->btnOK->Click();
       EXPECT_EQ(channelName->edName->Text(), c.shown) << c.what;
     });
     Settle();
@@ -289,13 +288,13 @@ TEST_F(UnitDialogsUnitSim, theNameListSendsOnlyTheChangedNames) {
     auto* line = nameList->NameEdit(5)->findChild<QLineEdit*>();
     line->selectAll();
     QTest::keyClicks(line, QStringLiteral("Horn"));
-    ClickOn(nameList->btnOK);
+    nameList->btnOK->Click();
   });
   Settle();
   EXPECT_EQ(Received(CMD_CHANNEL_NAME), (Payloads{{5, 'H', 'o', 'r', 'n', 0, 0, 0, 0}}));
 
   sim->ClearReceivedFrames();
-  InDialog(*nameList, [] { OpenMenu("ChNameList"); }, [] { ClickOn(nameList->btnOK); });
+  InDialog(*nameList, [] { OpenMenu("ChNameList"); }, [] { nameList->btnOK->Click(); });
   Settle();
   EXPECT_TRUE(Received(CMD_CHANNEL_NAME).empty());
 }

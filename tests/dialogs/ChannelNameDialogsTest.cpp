@@ -66,7 +66,7 @@ TEST(TfmChNameListTest, ShowsTheStoredNamesAndSendsOnlyTheChangedOnesInOrder) {
   RecordingDialogHost host;
   host.names[0] = QByteArrayLiteral("ABCDEFGH");  // all 8 bytes used: no terminator
   host.names[5] = QByteArrayLiteral("Horn\0\0\0\0");
-  host.names[8] = QByteArray::fromHex("41d2bbb600000000");
+  host.names[8] = QByteArray::fromHex("41d2bb0000000000");
   TfmChNameList form(host);
   EXPECT_EQ(form.NameEdit(4)->Text(), QStringLiteral("Output2"));
   form.Show();
