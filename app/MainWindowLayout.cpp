@@ -169,6 +169,11 @@ void HeightTable(LayoutPass& pass, int dh) {
   pass.Top(S("plAesOut1"), int(std::trunc(dh * 1.7 / 8 + 55)));
   pass.Top(S("plAesOut2"), int(std::trunc(dh * 3.7 / 8 + 135)));
   pass.Top(S("plAesOut3"), 6 * dh / 8 + 215);
+  pass.Top(S("lbSelDigitalIn1"), dh / 4 + 99);
+  pass.Top(S("lbSelDigitalIn2"), 3 * dh / 4 + 242);
+  pass.Top(S("lbSelDigitalOut1"), int(std::trunc(dh * 1.7 / 8 + 59)));
+  pass.Top(S("lbSelDigitalOut2"), int(std::trunc(dh * 3.7 / 8 + 139)));
+  pass.Top(S("lbSelDigitalOut3"), 6 * dh / 8 + 219);
 }
 
 void WidthTable(LayoutPass& pass, int dw) {
@@ -232,7 +237,10 @@ void WidthTable(LayoutPass& pass, int dw) {
   pass.LeftWidth(S("pbMatrix"), 492 + w3, 110 + w3);
   pass.Left(S("plAesIn1"), 40 + dw / 16);
   pass.Left(S("plAesIn2"), 40 + dw / 16);
-  for (const char* panel : {"plAesOut1", "plAesOut2", "plAesOut3"}) {
+  pass.Left(S("lbSelDigitalIn1"), 40 + dw / 16);
+  pass.Left(S("lbSelDigitalIn2"), 40 + dw / 16);
+  for (const char* panel : {"plAesOut1", "plAesOut2", "plAesOut3", "lbSelDigitalOut1", "lbSelDigitalOut2",
+                            "lbSelDigitalOut3"}) {
     pass.Left(S(panel), 1000 + 15 * dw / 16);
   }
   // The overview panels and their blocks.

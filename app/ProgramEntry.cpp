@@ -9,15 +9,22 @@
 
 #include "app/TfmMain.h"
 #include "dialogs/TfmAbout.h"
+#include "dialogs/TfmChNameList.h"
+#include "dialogs/TfmChannelName.h"
 #include "dialogs/TfmCopy.h"
 #include "dialogs/TfmExit.h"
 #include "dialogs/TfmFirDownload.h"
+#include "dialogs/TfmInOutSelect.h"
 #include "dialogs/TfmInformation.h"
 #include "dialogs/TfmPeqRst.h"
 #include "dialogs/TfmProcess.h"
 #include "dialogs/TfmRecallPreset.h"
 #include "dialogs/TfmStoreName.h"
+#include "dialogs/TfmSourceSelect.h"
 #include "dialogs/TfmStorePreset.h"
+#include "dialogs/TfmTest.h"
+#include "dialogs/remote/TfmRs232Cmd.h"
+#include "dialogs/remote/TfmRs232CmdEnglish.h"
 #include "firdesign/TfmFirDesign.h"
 #include "link/LinkTransportFactory.h"
 #include "link/NetworkGlue.h"
@@ -63,6 +70,14 @@ int RunProgram(int argc, char** argv) {
   std::unique_ptr<TfmFirDownload> firDownload;
   std::unique_ptr<TfmFirDesign> firDesign;
   std::unique_ptr<TfmPeqRst> peqReset;
+  // Test signal, channel names, source and type selection, code reference.
+  std::unique_ptr<TfmTest> test;
+  std::unique_ptr<TfmChannelName> channelName;
+  std::unique_ptr<TfmChNameList> channelNameList;
+  std::unique_ptr<TfmSourceSelect> sourceSelect;
+  std::unique_ptr<TfmInOutSelect> inOutSelect;
+  std::unique_ptr<TfmRs232CmdEnglish> remoteCodeEnglish;
+  std::unique_ptr<TfmRs232Cmd> remoteCodeChinese;
   try {
     mainWindow = std::make_unique<TfmMain>(factory, std::make_shared<HidrawSystem>(), NetworkEndpoints{});
     if (UsbHidGlue* glue = mainWindow->Glue()) {
@@ -79,6 +94,13 @@ int RunProgram(int argc, char** argv) {
     storeName = std::make_unique<TfmStoreName>(*mainWindow);
     about = std::make_unique<TfmAbout>(*mainWindow);
     copy = std::make_unique<TfmCopy>(*mainWindow);
+    test = std::make_unique<TfmTest>(*mainWindow);
+    channelName = std::make_unique<TfmChannelName>(*mainWindow);
+    channelNameList = std::make_unique<TfmChNameList>(*mainWindow);
+    sourceSelect = std::make_unique<TfmSourceSelect>(*mainWindow);
+    inOutSelect = std::make_unique<TfmInOutSelect>(*mainWindow);
+    remoteCodeEnglish = std::make_unique<TfmRs232CmdEnglish>();
+    remoteCodeChinese = std::make_unique<TfmRs232Cmd>();
     process = std::make_unique<TfmProcess>(*mainWindow);
     // The FIR designer and its confirmations.
     firDownload = std::make_unique<TfmFirDownload>(*mainWindow);

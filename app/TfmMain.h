@@ -138,8 +138,8 @@ public:
   void FormResize();
   void PaintRoutingOverview();
   unsigned LinkMaskOf(int channel) const;
-  QByteArray GetChannelName(int channel) const;
-  void SetChannelName(int channel, const QByteArray& name);
+  QByteArray GetChannelName(int channel) const override;
+  void SetChannelName(int channel, const QByteArray& name) override;
   /// An overview name label's click: the channel name dialog for the
   /// label's channel (its Tag), starting from the label's caption.
   void lbMatrixChNameInAClick(TObject* Sender);
@@ -148,15 +148,25 @@ public:
   // until those dialogs land.
   /// Shows fmLockMode modally.
   void LockModeClick(TObject*) {}
-  /// Shows fmInOutSelect modally.
-  void InOutSelectClick(TObject*) {}
-  /// Shows fmSourceSelect modally.
-  void SourceSelectClick(TObject*) {}
   /// Shows the channel link dialog fmLinkSel modally.
   void LinkClick(TObject*) {}
+
+  // Test signal, channel names, source and type selection and the remote
+  // code reference (TfmMain_UnitDialogs.cpp).
+  /// The menu entries: their dialogs shown modally; Rs232Code shows the
+  /// English reference when LanguageName is "English", else the Chinese one.
+  void InOutSelectClick(TObject* Sender);
+  void SourceSelectClick(TObject* Sender);
+  void TestToneClick(TObject* Sender);
+  void ChNameListClick(TObject* Sender);
+  void Rs232CodeClick(TObject* Sender);
   /// TfmChannelName::SetChannel(channel), TfmChannelName::SetNameText(name),
   /// then fmChannelName shown modally.
-  void ShowChannelNameDialog(int /*channel*/, const QByteArray& /*name*/) {}
+  void ShowChannelNameDialog(int channel, const QByteArray& name);
+  /// The channel's pairing bit of the unit model.
+  bool GetSourcePair(int channel) const override;
+  /// Sets or clears the channel's pairing bit and sends CMD_SOURCE_PAIR.
+  void SetSourcePair(int channel, int flag) override;
 
   // Preset lists, program box and channel copy (TfmMain_Dialogs.cpp).
   /// The preset group's store and recall buttons: the list shown modally.
@@ -362,9 +372,14 @@ private:
   void ShowChannelLinks(int, unsigned) {}
   void UpdateMainChannelButtons() {}
   void UpdateMainLinkCaptions() {}
-  void SetDanteAvailable(int) {}
-  void ShowSourceTypeLabel(int, int, int) {}
-  void SetSignalMode(int) {}
+  // The dialogs' side of the refresh (TfmMain_UnitDialogs.cpp).
+  /// The type dialog's DanteAvailable and its Dante output lists.
+  void SetDanteAvailable(int flag);
+  void ShowSourceTypeLabel(int group, int pair, int value);
+  /// The test dialog: the radio button of the mode, SignalMode, the sine
+  /// frequency and the level, from the unit image.
+  void SetSignalMode(int mode);
+  void BindUnitDialogHandlers();
   void BindPresetHandlers();
   void BindDialogHandlers();
   void BindLevelEditing();

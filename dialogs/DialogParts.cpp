@@ -1,6 +1,7 @@
 #include "dialogs/DialogParts.h"
 
 #include "platform/TBitmap.h"
+#include "platform/widgets/ControlRegistry.h"
 #include "platform/widgets/TForm.h"
 #include "platform/widgets/TImage.h"
 #include "platform/widgets/TLabel.h"
@@ -53,6 +54,17 @@ TLabel& AddLabel(QWidget& parent, const QString& name, int left, int top, const 
   label->Font().SetColor(clWhite);
   label->SetCaption(caption);
   return *label;
+}
+
+void RegisterControls(ControlRegistry& registry, QWidget& root) {
+  if (auto* control = dynamic_cast<TControl*>(&root); control != nullptr && !control->Name().isEmpty()) {
+    registry.Register(control->Name(), control);
+  }
+  for (QWidget* child : root.findChildren<QWidget*>(Qt::FindChildrenRecursively)) {
+    if (auto* control = dynamic_cast<TControl*>(child); control != nullptr && !control->Name().isEmpty()) {
+      registry.Register(control->Name(), control);
+    }
+  }
 }
 
 }  // namespace DialogParts

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class ControlRegistry;
 class QWidget;
 class TForm;
 class TImage;
@@ -22,5 +23,7 @@ TImage& AddBackground(TForm& form, const QString& name);
 TRzBmpButton& AddButton(QWidget& parent, const QString& name, int left, int top, int modalResult);
 /// A transparent label in white Arial 13 px at (left, top), sized to its text.
 TLabel& AddLabel(QWidget& parent, const QString& name, int left, int top, const QString& caption);
+/// Registers every named control under root (root included) by its name.
+void RegisterControls(ControlRegistry& registry, QWidget& root);
 
 }  // namespace DialogParts

@@ -1,5 +1,7 @@
 #pragma once
 
+class ControlRegistry;
+class LCmd;
 class LUnitControl;
 class QByteArray;
 class LUnitSession;
@@ -29,6 +31,23 @@ public:
   virtual void RecallPreset(int row) = 0;
   /// Copies channel source onto destination (0-2 inputs, 3-8 outputs).
   virtual void CopyChannel(int source, int destination, int mode) = 0;
+
+  // Test signal, channel names, source pairs and source types.
+  /// The main window's named controls (the source type labels among them).
+  virtual ControlRegistry& Controls() = 0;
+  /// True while the window moves its controls from the unit image.
+  virtual bool IsRefreshingControls() const = 0;
+  /// The send routine: frames the command (mode 1) for the open link.
+  virtual void SendCommand(const LCmd& command, bool forceAppend, int mode) = 0;
+  virtual int GetUnitId() const = 0;
+  /// The channel's 8-byte name field as stored (no terminator when full).
+  virtual QByteArray GetChannelName(int channel) const = 0;
+  /// Stores and sends the channel's 8-byte name and shows it on the window.
+  virtual void SetChannelName(int channel, const QByteArray& name) = 0;
+  /// Whether the channel takes its neighbour pair as source.
+  virtual bool GetSourcePair(int channel) const = 0;
+  /// Sets or clears the channel's pairing bit and sends it.
+  virtual void SetSourcePair(int channel, int flag) = 0;
 
 protected:
   IDialogHost() = default;

@@ -221,6 +221,16 @@ void MainWindowBuilder::BuildMatrixPage() {
     BlackPanel(m_factory.Make<TRzPanel>(upper, QStringLiteral("plAesOut%1").arg(n), 1000, aesOutTops[n - 1], 60, 24))
         .SetVisible(false);
   }
+  // The source type of each digital pair ("AES/EBU", "Dante"), over the
+  // pair's panel; an analog pair shows none.
+  for (int n = 1; n <= 2; ++n) {
+    OverviewLabel(upper, QStringLiteral("lbSelDigitalIn%1").arg(n), QString(), 40, n == 1 ? 99 : 242, 60, 0)
+        .SetVisible(false);
+  }
+  for (int n = 1; n <= 3; ++n) {
+    OverviewLabel(upper, QStringLiteral("lbSelDigitalOut%1").arg(n), QString(), 1000, aesOutTops[n - 1] + 4, 60, 0)
+        .SetVisible(false);
+  }
 
   // The editor: one group per output with a route button, a mix level box
   // and an up-down per input.

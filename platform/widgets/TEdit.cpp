@@ -32,6 +32,19 @@ void TEdit::SetEnabled(bool value) {
 
 void TEdit::SelectAll() { m_line->selectAll(); }
 
+void TEdit::SetAlignment(TAlignment value) {
+  m_alignment = value;
+  const Qt::Alignment horizontal = value == TAlignment::taCenter        ? Qt::AlignHCenter
+                                   : value == TAlignment::taRightJustify ? Qt::AlignRight
+                                                                         : Qt::AlignLeft;
+  m_line->setAlignment(horizontal | Qt::AlignVCenter);
+}
+
+void TEdit::SetReadOnly(bool value) {
+  m_readOnly = value;
+  m_line->setReadOnly(value);
+}
+
 bool TEdit::eventFilter(QObject* watched, QEvent* event) {
   // The line edit holds the focus for the control: its focus changes are
   // the control's OnEnter and OnExit.

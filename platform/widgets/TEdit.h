@@ -3,6 +3,7 @@
 #include <QString>
 
 #include "platform/widgets/TWinControl.h"
+#include "platform/widgets/TextPlacement.h"
 
 class QLineEdit;
 
@@ -23,6 +24,11 @@ public:
   void SetEnabled(bool value) override;
   /// Selects the whole text.
   void SelectAll();
+  TAlignment Alignment() const { return m_alignment; }
+  void SetAlignment(TAlignment value);
+  /// A read-only edit shows and selects its text but takes no typing.
+  bool ReadOnly() const { return m_readOnly; }
+  void SetReadOnly(bool value);
 
 protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -32,4 +38,6 @@ protected:
 private:
   QLineEdit* m_line = nullptr;
   int m_maxLength = 0;
+  TAlignment m_alignment = TAlignment::taLeftJustify;
+  bool m_readOnly = false;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <cstdlib>
 #include <map>
 #include <tuple>
@@ -12,9 +13,12 @@
 
 #include "components/MainWindowState.h"
 #include "dialogs/IDialogHost.h"
+#include "platform/widgets/ControlRegistry.h"
+#include "protocol/LCmd.h"
 
 /// A main window stand-in for the dialogs: texts from a small table per
-/// language, and every preset or copy call recorded.
+/// language, named controls, stored channel names and pairing bits, and
+/// every preset, copy, name, pairing and send call recorded.
 class RecordingDialogHost : public IDialogHost {
 public:
   QString LookUpText(const QString& key) const override {
@@ -30,6 +34,27 @@ public:
   void StorePreset(int row, const QByteArray& name) override { stores.emplace_back(row, name); }
   void RecallPreset(int row) override { recalls.push_back(row); }
   void CopyChannel(int source, int destination, int mode) override { copies.emplace_back(source, destination, mode); }
+  ControlRegistry& Controls() override { return controls; }
+  bool IsRefreshingControls() const override { return refreshing; }
+  void SendCommand(const LCmd& command, bool forceAppend, int /*mode*/) override {
+    sent.push_back({command.GetCode(), command.GetPayload(), forceAppend});
+  }
+  int GetUnitId() const override { return 1; }
+  QByteArray GetChannelName(int channel) const override {
+    const auto it = names.find(channel);
+    return it != names.end() ? it->second : QByteArray(8, '\0');
+  }
+  void SetChannelName(int channel, const QByteArray& name) override { nameCalls.emplace_back(channel, name); }
+  bool GetSourcePair(int channel) const override { return (pairMask >> channel) & 1u; }
+  void SetSourcePair(int channel, int flag) override { pairCalls.emplace_back(channel, flag); }
+
+  /// One command handed to the send routine.
+  struct Sent {
+    int code;
+    std::vector<std::uint8_t> payload;
+    bool append;
+    friend bool operator==(const Sent&, const Sent&) = default;
+  };
 
   bool chinese = false;
   bool online = false;
@@ -39,6 +64,13 @@ public:
   std::vector<std::pair<int, QByteArray>> stores;
   std::vector<int> recalls;
   std::vector<std::tuple<int, int, int>> copies;
+  ControlRegistry controls;
+  bool refreshing = false;
+  std::vector<Sent> sent;
+  std::map<int, QByteArray> names;  ///< stored 8-byte names; missing: all zero
+  std::vector<std::pair<int, QByteArray>> nameCalls;
+  unsigned pairMask = 0;
+  std::vector<std::pair<int, int>> pairCalls;
 
 private:
   [[noreturn]] static void Unexpected(const char* what) {

@@ -2,11 +2,18 @@
 
 #include "app/TfmMain.h"
 #include "dialogs/TfmAbout.h"
+#include "dialogs/TfmChNameList.h"
+#include "dialogs/TfmChannelName.h"
 #include "dialogs/TfmCopy.h"
+#include "dialogs/TfmInOutSelect.h"
 #include "dialogs/TfmProcess.h"
 #include "dialogs/TfmRecallPreset.h"
 #include "dialogs/TfmStoreName.h"
+#include "dialogs/TfmSourceSelect.h"
 #include "dialogs/TfmStorePreset.h"
+#include "dialogs/TfmTest.h"
+#include "dialogs/remote/TfmRs232Cmd.h"
+#include "dialogs/remote/TfmRs232CmdEnglish.h"
 #include "platform/widgets/TEdit.h"
 #include "platform/widgets/TLabel.h"
 #include "platform/widgets/TStatusBar.h"
@@ -49,6 +56,28 @@ std::vector<std::pair<QString, QImage>> Render(TfmMain& window) {
   process.ProgressBar->SetPosition(117);
   process.StatusBar->SetSimpleText(window.LookUpText(QStringLiteral("SID_LOAD_PRESET")));
   shots.emplace_back(QStringLiteral("Process"), Shot(process));
+  // Test signal, channel names, source and type selection, code reference.
+  TfmTest test(window);
+  shots.emplace_back(QStringLiteral("Test"), Shot(test));
+  TfmChannelName channelName(window);
+  channelName.SetChannel(4);
+  channelName.SetNameText(QByteArrayLiteral("Kick"));
+  shots.emplace_back(QStringLiteral("ChannelName"), Shot(channelName));
+  TfmChNameList channelNames(window);
+  shots.emplace_back(QStringLiteral("ChNameList"), Shot(channelNames));
+  TfmSourceSelect sources(window);
+  shots.emplace_back(QStringLiteral("SourceSelect"), Shot(sources));
+  TfmInOutSelect types(window);
+  shots.emplace_back(QStringLiteral("InOutSelect"), Shot(types));
+  types.SetDanteAvailable(0);
+  shots.emplace_back(QStringLiteral("InOutSelectNoDante"), Shot(types));
+  if (window.State().LanguageName == QLatin1String(TfmMain::LanguageEnglish)) {
+    TfmRs232CmdEnglish reference;
+    shots.emplace_back(QStringLiteral("Rs232CmdEnglish"), Shot(reference));
+  } else {
+    TfmRs232Cmd reference;
+    shots.emplace_back(QStringLiteral("Rs232Cmd"), Shot(reference));
+  }
   return shots;
 }
 

@@ -16,7 +16,8 @@ TEST(WindowGallery, writesEveryPageInBothLanguagesTheStretchedShotAndTheSheet) {
     EXPECT_EQ(page.size(), QSize(1125, 727)) << name;
   }
   for (const char* name : {"en-dialog-StorePreset.png", "zh-dialog-Process.png", "en-dialog-FirDesignImported.png",
-                           "zh-dialog-PeqRst.png", "en-fir-Out2-FIR-designer.png", "en-fir-InA-import.png"}) {
+                           "zh-dialog-PeqRst.png", "en-fir-Out2-FIR-designer.png", "en-fir-InA-import.png",
+                           "en-dialog-Rs232CmdEnglish.png", "zh-dialog-Rs232Cmd.png", "zh-dialog-InOutSelect.png"}) {
     EXPECT_FALSE(QImage(dir.filePath(QStringLiteral("out/") + QLatin1String(name))).isNull()) << name;
   }
   EXPECT_EQ(QImage(dir.filePath(QStringLiteral("out/stretched.png"))).size(), QSize(1400, 900));
