@@ -12,6 +12,7 @@
 #include "dialogs/TfmCopy.h"
 #include "dialogs/TfmExit.h"
 #include "dialogs/TfmInformation.h"
+#include "dialogs/TfmLinkSel.h"
 #include "dialogs/TfmProcess.h"
 #include "dialogs/TfmRecallPreset.h"
 #include "dialogs/TfmStoreName.h"
@@ -56,6 +57,7 @@ int RunProgram(int argc, char** argv) {
   std::unique_ptr<TfmStoreName> storeName;
   std::unique_ptr<TfmAbout> about;
   std::unique_ptr<TfmCopy> copy;
+  std::unique_ptr<TfmLinkSel> linkSel;
   try {
     mainWindow = std::make_unique<TfmMain>(factory, std::make_shared<HidrawSystem>(), NetworkEndpoints{});
     if (UsbHidGlue* glue = mainWindow->Glue()) {
@@ -72,6 +74,7 @@ int RunProgram(int argc, char** argv) {
     storeName = std::make_unique<TfmStoreName>(*mainWindow);
     about = std::make_unique<TfmAbout>(*mainWindow);
     copy = std::make_unique<TfmCopy>(*mainWindow);
+    linkSel = std::make_unique<TfmLinkSel>(*mainWindow);
     process = std::make_unique<TfmProcess>(*mainWindow);
   } catch (const std::exception& error) {
     // The window could not start (e.g. a damaged text table): say why and

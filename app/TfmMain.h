@@ -94,9 +94,6 @@ public:
 
   void CloseMainWindow() override { Close(); }
   bool IsUnitOnline() const override;
-  /// Copies one channel's setting onto another; empty until the channel
-  /// copy lands.
-  void CopyChannel(int, int, int) override {}
   /// The close request: asks through the quit dialog first; once the exit
   /// is allowed the window closes and every transport is closed.
   void FormClose(TObject* Sender, TCloseAction& Action);
@@ -127,7 +124,7 @@ public:
   /// The window's resize event.
   void FormResize();
   void PaintRoutingOverview();
-  unsigned LinkMaskOf(int channel) const;
+  unsigned LinkMaskOf(int channel) const override;
   QByteArray GetChannelName(int channel) const;
   void SetChannelName(int channel, const QByteArray& name);
   /// An overview name label's click: the channel name dialog for the
@@ -142,8 +139,6 @@ public:
   void InOutSelectClick(TObject*) {}
   /// Shows fmSourceSelect modally.
   void SourceSelectClick(TObject*) {}
-  /// Shows the channel link dialog fmLinkSel modally.
-  void LinkClick(TObject*) {}
   /// TfmChannelName::SetChannel(channel), TfmChannelName::SetNameText(name),
   /// then fmChannelName shown modally.
   void ShowChannelNameDialog(int /*channel*/, const QByteArray& /*name*/) {}
@@ -289,6 +284,30 @@ public:
   /// Sets `FirTapsInUse` to the taps the unit image charges.
   void RecountFirTapsInUse();
 
+  // Channel link and copy (TfmMain_ChannelLinks.cpp).
+  /// The Link menu entry: the link dialog shown modally.
+  void LinkClick(TObject* Sender);
+  /// Stores the channel's link mask in the unit model, which sends it.
+  void SendChannelLink(int channel, int mask) override;
+  /// Copies source onto every channel of destination's link group (same
+  /// kind) within the FIR tap budget: online the unit copies (finish: its
+  /// acknowledgement has it read back), offline the unit model and the FIR
+  /// store (finish: the window is refreshed).
+  void CopyChannel(int source, int destination, int finish) override;
+  bool ChargeLinkChanges(std::span<const LinkOperation> operations) override;
+  void CopyChargedChannel(int source, int destination, int finish) override;
+  void ReloadAfterLinkChange() override;
+  /// Hiding also switches the buttons off and removes the channel's curves.
+  void UpdateLinkShowButtons(int channel, bool visible) override;
+  /// "InA"/"Out1" for a leader, "B=A"/"3=1" for a member.
+  void UpdateLinkCaption(int leader, int channel) override;
+  /// An input's taps unless bypassed; an output's in FIR or IIR + FIR mode
+  /// with its FIR on: a coefficient set's tap count, a designed FIR's
+  /// n x 32 + 256.
+  int ChannelFirTaps(int channel) const override;
+  unsigned LinkGroupMask(int channel) const;
+  void ShowGainPage() override;
+
   /// The text tables, loaded from the program's resources at construction.
   LanguageTable moEnglish;
   LanguageTable moSimplified;
@@ -321,9 +340,9 @@ private:
   void RefreshGatePanel(int) {}
   void RefreshCompressorPanel(int) {}
   void RefreshLimiterPanel(int) {}
-  void ShowChannelLinks(int, unsigned) {}
-  void UpdateMainChannelButtons() {}
-  void UpdateMainLinkCaptions() {}
+  void ShowChannelLinks(int channel, unsigned mask);
+  void UpdateMainChannelButtons();
+  void UpdateMainLinkCaptions();
   void SetDanteAvailable(int) {}
   void ShowSourceTypeLabel(int, int, int) {}
   void SetSignalMode(int) {}

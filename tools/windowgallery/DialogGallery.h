@@ -8,7 +8,7 @@
 class TfmMain;
 
 /// Renders the preset lists, the preset name dialog, the program box, the
-/// channel copy dialog and the progress window (mid-transfer) in the main
+/// channel copy and link dialogs and the progress window (mid-transfer) in the main
 /// window's current language, each as the program creates it. GUI thread.
 namespace DialogGallery {
 
