@@ -3,7 +3,6 @@
 #include <memory>
 
 #include "app/TfmMain.h"
-#include "components/LMyFFTDrawHpLp6dB.h"
 #include "dialogs/TfmLinkSel.h"
 #include "editors/LinkGroupMembers.h"
 #include "editors/fir/FirTapBudget.h"
@@ -179,7 +178,6 @@ void TfmMain::UpdateLinkShowButtons(int channel, bool visible) {
     button.SetActive(false);
     m_state.CurveOverlayMasks[std::size_t(plot)] &= ~(1u << button.Tag());
     m_responseCurves[std::size_t(plot)]->RemoveCurve(curve);
-    m_controls.ResponsePlots[std::size_t(plot)]->UpdateCurvePage();
   };
   auto* gain = Named<TVrPowerButton>(QStringLiteral("vrbShow") + mark + QStringLiteral("Gain"));
   if (gain == nullptr) {

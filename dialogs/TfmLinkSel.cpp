@@ -145,8 +145,14 @@ void TfmLinkSel::BuildPanel(bool inputs) {
     Register(label);
   }
 
+  for (int row = first; row < first + count; ++row) {
+    BuildRow(*panel, row);
+  }
+}
+
+void TfmLinkSel::BuildRow(TRzGroupBox& panel, int row) {
   // Handlers of the rows with more than one cell, by row.
-  const std::array<void (TfmLinkSel::*)(TObject*), LinkGrid::kChannels> handlers = {
+  static constexpr std::array<void (TfmLinkSel::*)(TObject*), LinkGrid::kChannels> kHandlers = {
       nullptr,
       &TfmLinkSel::rzbBLinkInAClick,
       &TfmLinkSel::rzbCLinkInAClick,
@@ -156,35 +162,34 @@ void TfmLinkSel::BuildPanel(bool inputs) {
       &TfmLinkSel::rzb4LinkOut1Click,
       &TfmLinkSel::rzb5LinkOut1Click,
       &TfmLinkSel::rzb6LinkOut1Click};
-  for (int k = 0; k < count; ++k) {
-    const int row = first + k;
-    auto* box = new TRzGroupBox(panel);
-    box->SetName(QStringLiteral("rzgLinkSel") + ChannelSuffix(row));
-    box->SetBounds(kRowInset, kRowTop + k * kRowPitch, PanelWidth(inputs) - 2 * kRowInset, kCellHeight + 4);
-    box->SetCaption(QString());
-    box->SetGroupStyle(TRzGroupBoxStyle::gsCustom);
-    box->SetTransparent(true);
-    box->SetBorderOuter(Rz::TFrameStyleEx::fsNone);
-    Register(*box);
-    for (int column = first; column <= row; ++column) {
-      auto* cell = new TRzBmpButton(box);
-      cell->SetName(CellName(row, column));
-      cell->SetBounds(ColumnLeft(inputs, column - first) - kRowInset, 2, kCellWidth, kCellHeight);
-      cell->SetCaption(ChannelSuffix(row));
-      cell->SetGroupIndex(1);
-      cell->SetTag(column - first);
-      cell->Font().SetName(QStringLiteral("Arial"));
-      cell->Font().SetHeight(-13);
-      cell->Font().SetColor(clWhite);
-      ButtonFaces::Fill(cell->Bitmaps(), kCellWidth, kCellHeight, kKey);
-      TBitmap disabled;
-      PaintDisabledFace(disabled, kCellWidth, kCellHeight);
-      cell->Bitmaps().SetDisabled(disabled);
-      if (const auto handler = handlers[std::size_t(row)]) {
-        cell->OnClick = [this, handler](TObject* sender) { (this->*handler)(sender); };
-      }
-      Register(*cell);
+  const bool inputs = row < 3;
+  const int first = FirstChannel(inputs);
+  auto* box = new TRzGroupBox(&panel);
+  box->SetName(QStringLiteral("rzgLinkSel") + ChannelSuffix(row));
+  box->SetBounds(kRowInset, kRowTop + (row - first) * kRowPitch, PanelWidth(inputs) - 2 * kRowInset, kCellHeight + 4);
+  box->SetCaption(QString());
+  box->SetGroupStyle(TRzGroupBoxStyle::gsCustom);
+  box->SetTransparent(true);
+  box->SetBorderOuter(Rz::TFrameStyleEx::fsNone);
+  Register(*box);
+  for (int column = first; column <= row; ++column) {
+    auto* cell = new TRzBmpButton(box);
+    cell->SetName(CellName(row, column));
+    cell->SetBounds(ColumnLeft(inputs, column - first) - kRowInset, 2, kCellWidth, kCellHeight);
+    cell->SetCaption(ChannelSuffix(row));
+    cell->SetGroupIndex(1);
+    cell->SetTag(column - first);
+    cell->Font().SetName(QStringLiteral("Arial"));
+    cell->Font().SetHeight(-13);
+    cell->Font().SetColor(clWhite);
+    ButtonFaces::Fill(cell->Bitmaps(), kCellWidth, kCellHeight, kKey);
+    TBitmap disabled;
+    PaintDisabledFace(disabled, kCellWidth, kCellHeight);
+    cell->Bitmaps().SetDisabled(disabled);
+    if (const auto handler = kHandlers[std::size_t(row)]) {
+      cell->OnClick = [this, handler](TObject* sender) { (this->*handler)(sender); };
     }
+    Register(*cell);
   }
 }
 

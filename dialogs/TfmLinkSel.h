@@ -70,6 +70,8 @@ protected:
 private:
   void Build();
   void BuildPanel(bool inputs);
+  /// A row's box with its cells, from the first column of its kind to its diagonal.
+  void BuildRow(TRzGroupBox& panel, int row);
   void Register(TControl& control);
   void RowClick(int row, TObject* Sender);
   /// Buttons follow the grid: enabled cells, the pressed cell of each row.
