@@ -211,7 +211,9 @@ void TfmMain::UpdateLinkCaption(int leader, int channel) {
   if (button == nullptr) {
     return;
   }
-  button->SetCaption(leader == channel ? kind + Mark(leader) : Mark(channel) + QStringLiteral("=") + Mark(leader));
+  const QString caption =
+      leader == channel ? QString(kind + Mark(leader)) : QString(Mark(channel) + QStringLiteral("=") + Mark(leader));
+  button->SetCaption(caption);
 }
 
 void TfmMain::ShowGainPage() {

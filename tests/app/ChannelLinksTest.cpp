@@ -122,7 +122,7 @@ TEST_F(ChannelLinks, CopyOverTheBudget_isRefusedWithTheMessageAndCopiesNothing) 
   QTimer watch;
   watch.setInterval(5);
   QObject::connect(&watch, &QTimer::timeout, [&] {
-    if (information.isVisible()) {
+    if (information.isVisible() && information.ModalResult() == mrNone) {
       messages << information.lbMessage->Caption();
       information.btnOK->Click();
     }

@@ -5,7 +5,6 @@
 #include <utility>
 #include <vector>
 
-#include <QTest>
 #include <QTimer>
 
 #include "dialogs/TfmInformation.h"
@@ -16,6 +15,7 @@
 #include "platform/widgets/TLabel.h"
 #include "platform/widgets/TMainMenu.h"
 #include "protocol/CommandCodes.h"
+#include "protocol/LUnitControl.h"
 #include "protocol/UnitImage.h"
 #include "tests/app/LiveWindowFixture.h"
 #include "tests/app/MainWindowFixture.h"
@@ -60,7 +60,7 @@ protected:
     ASSERT_TRUE(sim->Start()) << sim->LastError();
     watch.setInterval(5);
     QObject::connect(&watch, &QTimer::timeout, [this] {
-      if (information.isVisible()) {
+      if (information.isVisible() && information.ModalResult() == mrNone) {
         messages << information.lbMessage->Caption();
         information.btnOK->Click();
       }
@@ -94,7 +94,8 @@ protected:
   void InDialog(const std::function<void()>& use) {
     QTimer::singleShot(0, &window, [&] {
       use();
-      if (link.isVisible()) {
+      // A closing modal form stays visible until its loop has ended.
+      if (link.ModalResult() == mrNone) {
         ADD_FAILURE() << "the link dialog stayed open";
         link.Close();
       }
@@ -103,8 +104,12 @@ protected:
   }
 
   TRzBmpButton& Cell(const char* name) { return *link.Controls().Find<TRzBmpButton>(QLatin1String(name)); }
-  void Click(TRzBmpButton& button) { QTest::mouseClick(&button, Qt::LeftButton); }
-  void Click(const char* cell) { Click(Cell(cell)); }
+  /// A cell pressed as its click presses it, then its click.
+  void Press(const char* name) {
+    TRzBmpButton& cell = Cell(name);
+    cell.SetDown(true);
+    cell.Click();
+  }
 
   void ShowPage(int page) {
     TRzBmpButton* button = window.Form().PageButtons[std::size_t(page)];
@@ -162,8 +167,8 @@ TEST_F(LinkDialogUnitSim, linkingInCToInA_copiesStoresTheMasksReadsBackAndShowsT
   sim->ClearReceivedFrames();
 
   InDialog([&] {
-    Click("rzbCLinkInA");
-    Click(*link.bnSet);
+    Press("rzbCLinkInA");
+    link.bnSet->Click();
   });
   const int charged = window.State().FirTapsInUse;
   ASSERT_TRUE(ReadBack());
@@ -193,25 +198,28 @@ TEST_F(LinkDialogUnitSim, setWithoutChangeSendsNothingAndExitPutsTheUnitsGroupsB
   ASSERT_TRUE(Connect());
   ShowPage(1);
   sim->ClearReceivedFrames();
-  InDialog([&] { Click(*link.bnSet); });
+  InDialog([&] { link.bnSet->Click(); });
   EXPECT_EQ(window.State().CurrentPage, 1);
   EXPECT_EQ(window.Session().GetProcessState(), 0);
 
   InDialog([&] {
-    Click("rzb2LinkOut1");
-    Click("rzbCLinkInB");
-    Click(*link.bnExit);
+    Press("rzb2LinkOut1");
+    Press("rzbCLinkInB");
+    link.bnExit->Click();
   });
   bool restored = false;
   InDialog([&] {
     restored = Cell("rzb2LinkOut2").Down() && Cell("rzbCLinkInC").Down() && Cell("rzb4LinkOut2").Enabled();
-    Click(*link.bnExit);
+    link.bnExit->Click();
   });
   EXPECT_TRUE(restored);
   ExpectNoLinkChangeSent();
 }
 
-TEST_F(LinkDialogUnitSim, aGroupOverTheTapBudgetIsRefusedInEitherLanguage) {
+/// The same, for the tap budget (a suite of its own, so that the two run side by side).
+class LinkBudgetUnitSim : public LinkDialogUnitSim {};
+
+TEST_F(LinkBudgetUnitSim, aGroupOverTheTapBudgetIsRefusedInEitherLanguage) {
   ASSERT_TRUE(Connect([](SimUnitState& state) {
     InputFir(state, 0, 2048);
     InputFir(state, 1, 2048);
@@ -235,11 +243,11 @@ TEST_F(LinkDialogUnitSim, aGroupOverTheTapBudgetIsRefusedInEitherLanguage) {
       EXPECT_EQ(link.Caption(), QString::fromUtf8(language.title));
       EXPECT_EQ(link.bnSet->Caption(), QString::fromUtf8(language.set));
       EXPECT_EQ(link.bnExit->Caption(), QString::fromUtf8(language.exit));
-      Click("rzbCLinkInA");
-      Click(*link.bnSet);
-      openAfterSet = link.isVisible();
+      Press("rzbCLinkInA");
+      link.bnSet->Click();
+      openAfterSet = link.ModalResult() == mrNone;
       putBack = Cell("rzbCLinkInC").Down();
-      Click(*link.bnExit);
+      link.bnExit->Click();
     });
     EXPECT_EQ(messages, QStringList{QString::fromUtf8(language.message)}) << language.menuItem;
     EXPECT_TRUE(openAfterSet);
@@ -250,7 +258,7 @@ TEST_F(LinkDialogUnitSim, aGroupOverTheTapBudgetIsRefusedInEitherLanguage) {
   ExpectNoLinkChangeSent();
 }
 
-TEST_F(LinkDialogUnitSim, groupsThatFitTogetherAreChargedOnceAndSentInColumnOrder) {
+TEST_F(LinkBudgetUnitSim, groupsThatFitTogetherAreChargedOnceAndSentInColumnOrder) {
   ASSERT_TRUE(Connect([](SimUnitState& state) {
     InputFir(state, 0, 2048);
     OutputCoefficientSet(state, 3);
@@ -260,9 +268,9 @@ TEST_F(LinkDialogUnitSim, groupsThatFitTogetherAreChargedOnceAndSentInColumnOrde
   sim->ClearReceivedFrames();
 
   InDialog([&] {
-    Click("rzb2LinkOut1");
-    Click("rzb4LinkOut3");
-    Click(*link.bnSet);
+    Press("rzb2LinkOut1");
+    Press("rzb4LinkOut3");
+    link.bnSet->Click();
   });
   const int charged = window.State().FirTapsInUse;
   ASSERT_TRUE(ReadBack());

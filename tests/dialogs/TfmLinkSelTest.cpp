@@ -3,13 +3,12 @@
 #include <string>
 #include <vector>
 
-#include <QTest>
-
 #include <gtest/gtest.h>
 
 #include "dialogs/TfmInformation.h"
 #include "platform/widgets/TLabel.h"
 #include "tests/dialogs/RecordingDialogHost.h"
+#include "tests/support/ClickWidget.h"
 #include "tests/support/ModalDialogCloser.h"
 #include "widgets/buttons/TRzBmpButton.h"
 #include "widgets/panels/TRzGroupBox.h"
@@ -36,11 +35,12 @@ protected:
     }
     return *cell;
   }
-  void Click(const char* name) { QTest::mouseClick(&Cell(name), Qt::LeftButton); }
+  void Click(const char* name) { ClickWidget(&Cell(name)); }
 
   /// Closes the information box as a user would, keeping its message.
   ModalDialogCloser closer{[this](QWidget* dialog) {
-    if (dialog == &information) {
+    // Until its modal loop has ended, the box still shows after the OK.
+    if (dialog == &information && information.ModalResult() == mrNone) {
       messages << information.lbMessage->Caption();
       information.btnOK->Click();
     }
