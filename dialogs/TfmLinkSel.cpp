@@ -32,6 +32,8 @@ constexpr int kRowInset = 6;
 constexpr int kStripTop = 250;
 constexpr TColor kKey = clFuchsia;
 constexpr TColor kFormColor = RGB(24, 28, 36);
+/// The band of a row across the column strips.
+constexpr TColor kRowColor = RGB(38, 44, 56);
 
 /// The letter or digit that names a channel within its kind.
 QString Mark(int channel) { return channel < 3 ? QString(QChar('A' + channel)) : QString::number(channel - 2); }
@@ -133,7 +135,7 @@ void TfmLinkSel::BuildPanel(bool inputs) {
     const int column = first + position;
     const int left = ColumnLeft(inputs, position);
     TImage& strip = AddPicture(*panel, QStringLiteral("rzsLinkSel") + ChannelSuffix(column),
-                               Rect(left - 2, kRowTop - 4, left + kCellWidth + 2, kPanelHeight - 4),
+                               Rect(left - 2, kRowTop - 4, left + kCellWidth + 2, kRowTop + count * kRowPitch),
                                Rz::TGradientDirection::gdHorizontalCenter, RGB(58, 66, 82), RGB(92, 104, 126));
     Register(strip);
     TLabel& label = DialogParts::AddLabel(*panel, QStringLiteral("lbLinkSel") + ChannelSuffix(column), left, 8,
@@ -169,8 +171,8 @@ void TfmLinkSel::BuildRow(TRzGroupBox& panel, int row) {
   box->SetBounds(kRowInset, kRowTop + (row - first) * kRowPitch, PanelWidth(inputs) - 2 * kRowInset, kCellHeight + 4);
   box->SetCaption(QString());
   box->SetGroupStyle(TRzGroupBoxStyle::gsCustom);
-  box->SetTransparent(true);
   box->SetBorderOuter(Rz::TFrameStyleEx::fsNone);
+  box->SetColor(kRowColor);
   Register(*box);
   for (int column = first; column <= row; ++column) {
     auto* cell = new TRzBmpButton(box);
