@@ -155,7 +155,9 @@ protected:
   QStringList messages;
 };
 
-TEST_F(LinkDialogUnitSim, linkingInCToInA_copiesStoresTheMasksReadsBackAndShowsTheGroup) {
+// One connection for both (a read-out costs seconds): first Set without a
+// change and Exit after an edit, which send nothing; then InC joins InA.
+TEST_F(LinkDialogUnitSim, unchangedSetAndExitSendNothingAndLinkingInCToInACopiesStoresAndReadsBack) {
   ASSERT_TRUE(Connect([](SimUnitState& state) {
     Word(state, 0, UnitImage::kInGain, 100);
     Word(state, 0, UnitImage::kInDelay, 960);
@@ -165,7 +167,24 @@ TEST_F(LinkDialogUnitSim, linkingInCToInA_copiesStoresTheMasksReadsBackAndShowsT
             SimRecordBytes(0, UnitImage::kInGate, UnitImage::kInLinkMask));
   ShowPage(1);
   sim->ClearReceivedFrames();
+  InDialog([&] { link.bnSet->Click(); });
+  EXPECT_EQ(window.State().CurrentPage, 1);
+  EXPECT_EQ(window.Session().GetProcessState(), 0);
 
+  InDialog([&] {
+    Press("rzb2LinkOut1");
+    Press("rzbCLinkInB");
+    link.bnExit->Click();
+  });
+  bool restored = false;
+  InDialog([&] {
+    restored = Cell("rzb2LinkOut2").Down() && Cell("rzbCLinkInC").Down() && Cell("rzb4LinkOut2").Enabled();
+    link.bnExit->Click();
+  });
+  EXPECT_TRUE(restored);
+  ExpectNoLinkChangeSent();
+
+  sim->ClearReceivedFrames();
   InDialog([&] {
     Press("rzbCLinkInA");
     link.bnSet->Click();
@@ -194,30 +213,10 @@ TEST_F(LinkDialogUnitSim, linkingInCToInA_copiesStoresTheMasksReadsBackAndShowsT
   EXPECT_TRUE(messages.isEmpty());
 }
 
-TEST_F(LinkDialogUnitSim, setWithoutChangeSendsNothingAndExitPutsTheUnitsGroupsBack) {
-  ASSERT_TRUE(Connect());
-  ShowPage(1);
-  sim->ClearReceivedFrames();
-  InDialog([&] { link.bnSet->Click(); });
-  EXPECT_EQ(window.State().CurrentPage, 1);
-  EXPECT_EQ(window.Session().GetProcessState(), 0);
 
-  InDialog([&] {
-    Press("rzb2LinkOut1");
-    Press("rzbCLinkInB");
-    link.bnExit->Click();
-  });
-  bool restored = false;
-  InDialog([&] {
-    restored = Cell("rzb2LinkOut2").Down() && Cell("rzbCLinkInC").Down() && Cell("rzb4LinkOut2").Enabled();
-    link.bnExit->Click();
-  });
-  EXPECT_TRUE(restored);
-  ExpectNoLinkChangeSent();
-}
-
-/// The same, for the tap budget (a suite of its own, so that the two run side by side).
+/// The same, for the tap budget: suites of their own, so that they run side by side.
 class LinkBudgetUnitSim : public LinkDialogUnitSim {};
+class LinkChargeUnitSim : public LinkDialogUnitSim {};
 
 TEST_F(LinkBudgetUnitSim, aGroupOverTheTapBudgetIsRefusedInEitherLanguage) {
   ASSERT_TRUE(Connect([](SimUnitState& state) {
@@ -258,7 +257,7 @@ TEST_F(LinkBudgetUnitSim, aGroupOverTheTapBudgetIsRefusedInEitherLanguage) {
   ExpectNoLinkChangeSent();
 }
 
-TEST_F(LinkBudgetUnitSim, groupsThatFitTogetherAreChargedOnceAndSentInColumnOrder) {
+TEST_F(LinkChargeUnitSim, groupsThatFitTogetherAreChargedOnceAndSentInColumnOrder) {
   ASSERT_TRUE(Connect([](SimUnitState& state) {
     InputFir(state, 0, 2048);
     OutputCoefficientSet(state, 3);
