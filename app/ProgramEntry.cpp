@@ -17,6 +17,7 @@
 #include "dialogs/TfmInOutSelect.h"
 #include "dialogs/TfmInformation.h"
 #include "dialogs/TfmPeqRst.h"
+#include "dialogs/TfmLinkSel.h"
 #include "dialogs/TfmProcess.h"
 #include "dialogs/TfmRecallPreset.h"
 #include "dialogs/TfmStoreName.h"
@@ -78,6 +79,7 @@ int RunProgram(int argc, char** argv) {
   std::unique_ptr<TfmInOutSelect> inOutSelect;
   std::unique_ptr<TfmRs232CmdEnglish> remoteCodeEnglish;
   std::unique_ptr<TfmRs232Cmd> remoteCodeChinese;
+  std::unique_ptr<TfmLinkSel> linkSel;
   try {
     mainWindow = std::make_unique<TfmMain>(factory, std::make_shared<HidrawSystem>(), NetworkEndpoints{});
     if (UsbHidGlue* glue = mainWindow->Glue()) {
@@ -101,6 +103,7 @@ int RunProgram(int argc, char** argv) {
     inOutSelect = std::make_unique<TfmInOutSelect>(*mainWindow);
     remoteCodeEnglish = std::make_unique<TfmRs232CmdEnglish>();
     remoteCodeChinese = std::make_unique<TfmRs232Cmd>();
+    linkSel = std::make_unique<TfmLinkSel>(*mainWindow);
     process = std::make_unique<TfmProcess>(*mainWindow);
     // The FIR designer and its confirmations.
     firDownload = std::make_unique<TfmFirDownload>(*mainWindow);

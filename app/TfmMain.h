@@ -104,9 +104,6 @@ public:
 
   void CloseMainWindow() override { Close(); }
   bool IsUnitOnline() const override;
-  /// Copies one channel's setting onto another; empty until the channel
-  /// copy lands.
-  void CopyChannel(int, int, int) override {}
   /// The close request: asks through the quit dialog first; once the exit
   /// is allowed the window closes and every transport is closed.
   void FormClose(TObject* Sender, TCloseAction& Action);
@@ -137,7 +134,7 @@ public:
   /// The window's resize event.
   void FormResize();
   void PaintRoutingOverview();
-  unsigned LinkMaskOf(int channel) const;
+  unsigned LinkMaskOf(int channel) const override;
   QByteArray GetChannelName(int channel) const override;
   void SetChannelName(int channel, const QByteArray& name) override;
   /// An overview name label's click: the channel name dialog for the
@@ -148,8 +145,6 @@ public:
   // until those dialogs land.
   /// Shows fmLockMode modally.
   void LockModeClick(TObject*) {}
-  /// Shows the channel link dialog fmLinkSel modally.
-  void LinkClick(TObject*) {}
 
   // Test signal, channel names, source and type selection and the remote
   // code reference (TfmMain_UnitDialogs.cpp).
@@ -339,6 +334,30 @@ public:
   /// designer's equaliser.
   void BindFirDesignDialogs(TfmFirDesign& designer, TfmPeqRst& reset, TfmFirDownload& download);
 
+  // Channel link and copy (TfmMain_ChannelLinks.cpp).
+  /// The Link menu entry: the link dialog shown modally.
+  void LinkClick(TObject* Sender);
+  /// Stores the channel's link mask in the unit model, which sends it.
+  void SendChannelLink(int channel, int mask) override;
+  /// Copies source onto every channel of destination's link group (same
+  /// kind) within the FIR tap budget: online the unit copies (finish: its
+  /// acknowledgement has it read back), offline the unit model and the FIR
+  /// store (finish: the window is refreshed).
+  void CopyChannel(int source, int destination, int finish) override;
+  bool ChargeLinkChanges(std::span<const LinkOperation> operations) override;
+  void CopyChargedChannel(int source, int destination, int finish) override;
+  void ReloadAfterLinkChange() override;
+  /// Hiding also switches the buttons off and removes the channel's curves.
+  void UpdateLinkShowButtons(int channel, bool visible) override;
+  /// "InA"/"Out1" for a leader, "B=A"/"3=1" for a member.
+  void UpdateLinkCaption(int leader, int channel) override;
+  /// An input's taps unless bypassed; an output's in FIR or IIR + FIR mode
+  /// with its FIR on: a coefficient set's tap count, a designed FIR's
+  /// n x 32 + 256.
+  int ChannelFirTaps(int channel) const override;
+  unsigned LinkGroupMask(int channel) const;
+  void ShowGainPage() override;
+
   /// The text tables, loaded from the program's resources at construction.
   LanguageTable moEnglish;
   LanguageTable moSimplified;
@@ -369,9 +388,9 @@ private:
   void RefreshOutput(int channel);
   void RefreshChannelTail(int channel);
   void RefreshOutputModeControls(int channel);
-  void ShowChannelLinks(int, unsigned) {}
-  void UpdateMainChannelButtons() {}
-  void UpdateMainLinkCaptions() {}
+  void ShowChannelLinks(int channel, unsigned mask);
+  void UpdateMainChannelButtons();
+  void UpdateMainLinkCaptions();
   // The dialogs' side of the refresh (TfmMain_UnitDialogs.cpp).
   /// The type dialog's DanteAvailable and its Dante output lists.
   void SetDanteAvailable(int flag);

@@ -1,5 +1,9 @@
 #pragma once
 
+#include <span>
+
+#include "dialogs/LinkOperation.h"
+
 class ControlRegistry;
 class LCmd;
 class LUnitControl;
@@ -48,6 +52,28 @@ public:
   virtual bool GetSourcePair(int channel) const = 0;
   /// Sets or clears the channel's pairing bit and sends it.
   virtual void SetSourcePair(int channel, int flag) = 0;
+  // Channel links: what the link dialog calls.
+  /// The unit model's LinkMask of a channel.
+  virtual unsigned LinkMaskOf(int channel) const = 0;
+  /// The FIR taps a channel uses, as the link dialog totals them.
+  virtual int ChannelFirTaps(int channel) const = 0;
+  /// Stores the channel's link mask and sends it.
+  virtual void SendChannelLink(int channel, int mask) = 0;
+  /// Charges, once, the FIR taps that the copies among `operations` change
+  /// when they and the masks are applied in this order; false (with the
+  /// message shown and nothing charged) when that exceeds the budget.
+  virtual bool ChargeLinkChanges(std::span<const LinkOperation> operations) = 0;
+  /// CopyChannel for a copy whose taps were charged already.
+  virtual void CopyChargedChannel(int source, int destination, int finish) = 0;
+  /// Has the unit read back after a link change (offline: refreshes the window).
+  virtual void ReloadAfterLinkChange() = 0;
+  /// The channel's menu button caption as a member of leader's group (its own
+  /// caption when leader is the channel).
+  virtual void UpdateLinkCaption(int leader, int channel) = 0;
+  /// Shows or hides the channel's curve-overlay buttons on the other plots.
+  virtual void UpdateLinkShowButtons(int channel, bool visible) = 0;
+  /// The gain page, as its page button's click shows it, with the button down.
+  virtual void ShowGainPage() = 0;
 
 protected:
   IDialogHost() = default;

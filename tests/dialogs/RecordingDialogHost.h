@@ -2,7 +2,10 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <array>
 #include <map>
+#include <span>
+#include <string>
 #include <tuple>
 #include <vector>
 
@@ -56,6 +59,26 @@ public:
     friend bool operator==(const Sent&, const Sent&) = default;
   };
 
+  // Channel links: the masks and taps given, every call recorded as text.
+  unsigned LinkMaskOf(int channel) const override { return masks.at(std::size_t(channel)); }
+  int ChannelFirTaps(int channel) const override { return taps.at(std::size_t(channel)); }
+  void SendChannelLink(int channel, int mask) override {
+    masks.at(std::size_t(channel)) = unsigned(mask);
+    Record("mask", channel, mask);
+  }
+  bool ChargeLinkChanges(std::span<const LinkOperation> operations) override {
+    charged.emplace_back(operations.begin(), operations.end());
+    linkCalls.push_back(acceptCharges ? "charge" : "charge refused");
+    return acceptCharges;
+  }
+  void CopyChargedChannel(int source, int destination, int finish) override {
+    Record("copy", source, destination, finish);
+  }
+  void ReloadAfterLinkChange() override { linkCalls.push_back("reload"); }
+  void UpdateLinkCaption(int leader, int channel) override { Record("caption", leader, channel); }
+  void UpdateLinkShowButtons(int channel, bool visible) override { Record("show", channel, visible ? 1 : 0); }
+  void ShowGainPage() override { linkCalls.push_back("gain page"); }
+
   bool chinese = false;
   bool online = false;
   std::map<QString, QString> englishTexts;
@@ -71,8 +94,19 @@ public:
   std::vector<std::pair<int, QByteArray>> nameCalls;
   unsigned pairMask = 0;
   std::vector<std::pair<int, int>> pairCalls;
+  std::array<unsigned, 9> masks{1, 2, 4, 1, 2, 4, 8, 16, 32};
+  std::array<int, 9> taps{};
+  bool acceptCharges = true;
+  std::vector<std::vector<LinkOperation>> charged;
+  std::vector<std::string> linkCalls;
 
 private:
+  template <class... Values>
+  void Record(const char* what, Values... values) {
+    std::string line = what;
+    ((line += ' ' + std::to_string(values)), ...);
+    linkCalls.push_back(line);
+  }
   [[noreturn]] static void Unexpected(const char* what) {
     ADD_FAILURE() << "a dialog called " << what;
     std::abort();

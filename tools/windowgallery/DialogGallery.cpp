@@ -6,6 +6,7 @@
 #include "dialogs/TfmChannelName.h"
 #include "dialogs/TfmCopy.h"
 #include "dialogs/TfmInOutSelect.h"
+#include "dialogs/TfmLinkSel.h"
 #include "dialogs/TfmProcess.h"
 #include "dialogs/TfmRecallPreset.h"
 #include "dialogs/TfmStoreName.h"
@@ -52,6 +53,14 @@ std::vector<std::pair<QString, QImage>> Render(TfmMain& window) {
   shots.emplace_back(QStringLiteral("StoreName"), Shot(names));
   shots.emplace_back(QStringLiteral("About"), Shot(about));
   shots.emplace_back(QStringLiteral("Copy"), Shot(copy));
+  // The link dialog with a group of each kind: InC joins InA; Out2 joins
+  // Out1, Out5 and Out6 join Out3.
+  TfmLinkSel link(window);
+  const unsigned masks[] = {0b101, 0b010, 0, 0b000011, 0, 0b110100, 0b001000, 0, 0};
+  for (int channel = 0; channel < 9; ++channel) {
+    link.ShowChannelLinks(channel, masks[channel]);
+  }
+  shots.emplace_back(QStringLiteral("LinkSel"), Shot(link));
   process.ProgressBar->SetMax(300);
   process.ProgressBar->SetPosition(117);
   process.StatusBar->SetSimpleText(window.LookUpText(QStringLiteral("SID_LOAD_PRESET")));

@@ -8,8 +8,8 @@
 class TfmMain;
 
 /// Renders the preset lists, the preset name dialog, the program box, the
-/// channel copy dialog, the progress window (mid-transfer), the test signal,
-/// channel name, source and type dialogs and the code reference of the
+/// channel copy and link dialogs, the progress window (mid-transfer), the test
+/// signal, channel name, source and type dialogs and the code reference of the
 /// language in the main window's current language, each as the program
 /// creates it. GUI thread.
 namespace DialogGallery {
