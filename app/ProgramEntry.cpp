@@ -12,6 +12,8 @@
 #include "dialogs/TfmCopy.h"
 #include "dialogs/TfmExit.h"
 #include "dialogs/TfmInformation.h"
+#include "dialogs/TfmNetwork.h"
+#include "dialogs/TfmNetworkSetup.h"
 #include "dialogs/TfmProcess.h"
 #include "dialogs/TfmRecallPreset.h"
 #include "dialogs/TfmStoreName.h"
@@ -56,6 +58,9 @@ int RunProgram(int argc, char** argv) {
   std::unique_ptr<TfmStoreName> storeName;
   std::unique_ptr<TfmAbout> about;
   std::unique_ptr<TfmCopy> copy;
+  // Device search and network setup.
+  std::unique_ptr<TfmNetwork> network;
+  std::unique_ptr<TfmNetworkSetup> networkSetup;
   try {
     mainWindow = std::make_unique<TfmMain>(factory, std::make_shared<HidrawSystem>(), NetworkEndpoints{});
     if (UsbHidGlue* glue = mainWindow->Glue()) {
@@ -73,6 +78,8 @@ int RunProgram(int argc, char** argv) {
     about = std::make_unique<TfmAbout>(*mainWindow);
     copy = std::make_unique<TfmCopy>(*mainWindow);
     process = std::make_unique<TfmProcess>(*mainWindow);
+    network = std::make_unique<TfmNetwork>(*mainWindow);
+    networkSetup = std::make_unique<TfmNetworkSetup>(*mainWindow);
   } catch (const std::exception& error) {
     // The window could not start (e.g. a damaged text table): say why and
     // report the failure to the caller.

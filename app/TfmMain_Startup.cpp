@@ -168,4 +168,5 @@ void TfmMain::BindHandlers() {
   BindDialogHandlers();
   BindLevelEditing();
   BindFirEditing();
+  BindLinkCommandHandlers();
 }
