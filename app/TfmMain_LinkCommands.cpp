@@ -2,6 +2,9 @@
 // the network setup and factory default entries, and what the search and
 // setup dialogs ask of the window.
 #include "app/TfmMain.h"
+
+#include <utility>
+
 #include "dialogs/TfmNetwork.h"
 #include "dialogs/TfmNetworkSetup.h"
 #include "link/LUnitSession.h"

@@ -1,5 +1,8 @@
 #include "dialogs/TfmNetwork.h"
 
+#include <functional>
+#include <utility>
+
 #include <QStringList>
 
 #include "dialogs/DialogParts.h"

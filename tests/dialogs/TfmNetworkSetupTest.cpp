@@ -34,7 +34,7 @@ void PressEnter(TEdit& field) {
 }
 
 void Type(TEdit& field, QChar c) {
-  QKeyEvent key(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+  QKeyEvent key(QEvent::KeyPress, c.toUpper().unicode(), Qt::NoModifier, QString(c));
   QApplication::sendEvent(&LineOf(field), &key);
 }
 

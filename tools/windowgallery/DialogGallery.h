@@ -8,8 +8,10 @@
 class TfmMain;
 
 /// Renders the preset lists, the preset name dialog, the program box, the
-/// channel copy dialog and the progress window (mid-transfer) in the main
-/// window's current language, each as the program creates it. GUI thread.
+/// channel copy dialog, the progress window (mid-transfer), the device
+/// search (searching, nothing found, link broken) and the network setup
+/// (offline and linked) in the main window's current language, each as the
+/// program creates it. GUI thread.
 namespace DialogGallery {
 
 /// Pairs of a file stem ("StorePreset", ...) and the dialog's picture.
