@@ -377,7 +377,7 @@ private:
   // Per-channel FIR.
   void BindFirEditing();
   std::unique_ptr<FirEditing> m_firEditing;
-  bool m_probeAnswered = false;
+  bool m_probeAnswered = false;  ///< the last probe's result while fmNetwork does not exist
   std::unique_ptr<LiveControls> m_live;
   // Level, matrix and delay editing, and the typed value entry.
   LevelEditor m_levelEditor{*this};
