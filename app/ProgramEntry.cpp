@@ -70,16 +70,16 @@ int RunProgram(int argc, char** argv) {
       factory.SetNetworkPort(network->Port());
     }
     // The dialogs, after the main window as the program has always made them.
+    network = std::make_unique<TfmNetwork>(*mainWindow);
     information = std::make_unique<TfmInformation>(*mainWindow);
     exit = std::make_unique<TfmExit>(*mainWindow);
     storePreset = std::make_unique<TfmStorePreset>(*mainWindow);
     recallPreset = std::make_unique<TfmRecallPreset>(*mainWindow);
     storeName = std::make_unique<TfmStoreName>(*mainWindow);
+    networkSetup = std::make_unique<TfmNetworkSetup>(*mainWindow);
     about = std::make_unique<TfmAbout>(*mainWindow);
     copy = std::make_unique<TfmCopy>(*mainWindow);
     process = std::make_unique<TfmProcess>(*mainWindow);
-    network = std::make_unique<TfmNetwork>(*mainWindow);
-    networkSetup = std::make_unique<TfmNetworkSetup>(*mainWindow);
   } catch (const std::exception& error) {
     // The window could not start (e.g. a damaged text table): say why and
     // report the failure to the caller.
