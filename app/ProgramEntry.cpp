@@ -59,7 +59,7 @@ int RunProgram(int argc, char** argv) {
   std::unique_ptr<TfmAbout> about;
   std::unique_ptr<TfmCopy> copy;
   // Device search and network setup.
-  std::unique_ptr<TfmNetwork> network;
+  std::unique_ptr<TfmNetwork> deviceSearch;
   std::unique_ptr<TfmNetworkSetup> networkSetup;
   try {
     mainWindow = std::make_unique<TfmMain>(factory, std::make_shared<HidrawSystem>(), NetworkEndpoints{});
@@ -70,7 +70,7 @@ int RunProgram(int argc, char** argv) {
       factory.SetNetworkPort(network->Port());
     }
     // The dialogs, after the main window as the program has always made them.
-    network = std::make_unique<TfmNetwork>(*mainWindow);
+    deviceSearch = std::make_unique<TfmNetwork>(*mainWindow);
     information = std::make_unique<TfmInformation>(*mainWindow);
     exit = std::make_unique<TfmExit>(*mainWindow);
     storePreset = std::make_unique<TfmStorePreset>(*mainWindow);
