@@ -1,5 +1,6 @@
 #include "dialogs/TfmNetworkSetup.h"
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -85,6 +86,8 @@ struct SetCase {
   QString idAfter;
   bool closed;
 };
+
+void PrintTo(const SetCase& c, std::ostream* out) { *out << c.name; }
 
 class TfmNetworkSetupSet : public TfmNetworkSetupTest, public ::testing::WithParamInterface<SetCase> {};
 
