@@ -20,11 +20,13 @@
 #include "platform/HostAddresses.h"
 #include "platform/widgets/TEdit.h"
 #include "platform/widgets/TLabel.h"
+#include "protocol/LUnitControl.h"
 #include "tests/app/LinkSearchTestSupport.h"
 #include "tests/support/NetworkConfinement.h"
 #include "tests/support/ProcessEventsUntil.h"
 #include "widgets/buttons/TRzBmpButton.h"
 #include "widgets/combo/TRzComboBox.h"
+#include "widgets/labels/TRzLabel.h"
 
 namespace {
 
