@@ -131,6 +131,8 @@ void TEdit::ColorChanged() {
     QPalette palette = m_line->palette();
     palette.setColor(QPalette::Base, ToQColor(Color()));
     palette.setColor(QPalette::Disabled, QPalette::Base, ToQColor(Color()));
+    // A disabled edit shows its text greyed, readable on any face.
+    palette.setColor(QPalette::Disabled, QPalette::Text, ToQColor(clGrayText));
     m_line->setPalette(palette);
   }
 }
