@@ -18,6 +18,8 @@
 #include "dialogs/TfmInformation.h"
 #include "dialogs/TfmPeqRst.h"
 #include "dialogs/TfmLinkSel.h"
+#include "dialogs/TfmNetwork.h"
+#include "dialogs/TfmNetworkSetup.h"
 #include "dialogs/TfmProcess.h"
 #include "dialogs/TfmRecallPreset.h"
 #include "dialogs/TfmStoreName.h"
@@ -80,6 +82,9 @@ int RunProgram(int argc, char** argv) {
   std::unique_ptr<TfmRs232CmdEnglish> remoteCodeEnglish;
   std::unique_ptr<TfmRs232Cmd> remoteCodeChinese;
   std::unique_ptr<TfmLinkSel> linkSel;
+  // Device search and network setup.
+  std::unique_ptr<TfmNetwork> deviceSearch;
+  std::unique_ptr<TfmNetworkSetup> networkSetup;
   try {
     mainWindow = std::make_unique<TfmMain>(factory, std::make_shared<HidrawSystem>(), NetworkEndpoints{});
     if (UsbHidGlue* glue = mainWindow->Glue()) {
@@ -89,11 +94,13 @@ int RunProgram(int argc, char** argv) {
       factory.SetNetworkPort(network->Port());
     }
     // The dialogs, after the main window as the program has always made them.
+    deviceSearch = std::make_unique<TfmNetwork>(*mainWindow);
     information = std::make_unique<TfmInformation>(*mainWindow);
     exit = std::make_unique<TfmExit>(*mainWindow);
     storePreset = std::make_unique<TfmStorePreset>(*mainWindow);
     recallPreset = std::make_unique<TfmRecallPreset>(*mainWindow);
     storeName = std::make_unique<TfmStoreName>(*mainWindow);
+    networkSetup = std::make_unique<TfmNetworkSetup>(*mainWindow);
     about = std::make_unique<TfmAbout>(*mainWindow);
     copy = std::make_unique<TfmCopy>(*mainWindow);
     test = std::make_unique<TfmTest>(*mainWindow);

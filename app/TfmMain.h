@@ -181,12 +181,12 @@ public:
   int ProgressMax() const override;
   void SetProgressMax(int max) override;
   void ShowInformation(const QString& text) override;
-  void ReportProbeResult(int result) override { m_probeAnswered = result != 0; }
-  void ReportLinkBroken() override { m_probeAnswered = false; }
-  bool ProbeAnswered() const override { return m_probeAnswered; }
-  bool IsSearchDialogVisible() const override { return false; }
-  void HideSearchDialog() override {}
-  void ShowSearchDialogAgain() override {}
+  void ReportProbeResult(int result) override;
+  void ReportLinkBroken() override;
+  bool ProbeAnswered() const override;
+  bool IsSearchDialogVisible() const override;
+  void HideSearchDialog() override;
+  void ShowSearchDialogAgain() override;
   void SetRecallPresetRow(int row, const QByteArray& name) override;
   void SetStorePresetRow(int row, const QByteArray& name) override;
   void SetUnitIdLabel(const QString& text) override;
@@ -280,12 +280,39 @@ public:
   std::uint32_t GetSelectedUnitAddress() const override { return m_state.SelectedUnitAddress; }
   void SetSelectedUnitAddress(std::uint32_t address) override { m_state.SelectedUnitAddress = address; }
   void SetHostCheckEnabled(bool enabled) override;
-  /// The search dialog's status label and the setup dialog's address: empty
-  /// until those dialogs exist.
-  void SetSearchStatus(const QString&) override {}
-  void ShowAddress(std::uint32_t) override {}
+  void SetSearchStatus(const QString& text) override;
+  void ShowAddress(std::uint32_t address) override;
   /// Empty until the traffic monitor exists.
   void AddTrafficLogLine(const QString&) override {}
+  // Device search, network setup and the link commands
+  // (TfmMain_LinkCommands.cpp); the search dialog's calls of ILinkWindow
+  // are in TfmMain_LinkWindow.cpp.
+  /// The link button: goodbye and offline 300 ms later while linked, else
+  /// a discovery pass and a new search in the search dialog.
+  void rzbMenuLinkClick(TObject* Sender);
+  void ConnectedClick(TObject* Sender);
+  void NetworkSetupClick(TObject* Sender);
+  /// Online: the factory-default confirmation; offline: "connect first".
+  void FactoryDefaultClick(TObject* Sender);
+  void ConnectHelpClick(TObject*) {}
+  void SettingIDClick(TObject*) {}
+  void BlockDiagramClick(TObject*) {}
+  void StartFactoryReset() override;
+  bool HasUsbDevice() const override;
+  bool HasUnitAddress() const override;
+  void SetComPortName(const QString& name) override;
+  void OpenSerialLink() override;
+  void OpenUsbLink() override;
+  void OpenNetworkLink() override;
+  void Disconnect() override;
+  void ActivateClientSocket() override;
+  void SendDiscovery() override;
+  void EnableLinkControls() override;
+  void ClickNetworkSetup() override;
+  void SetUnitId(int id) override;
+  void SetClientAddress(std::uint32_t address) override;
+  void SetManualUnitAddress(std::uint32_t address) override;
+
   // Level, matrix and delay editing, and the typed value entry
   // (TfmMain_LevelEditing.cpp).
   /// Lays out a channel's delay time label and dashes from its picture.
@@ -374,10 +401,10 @@ private:
   /// The shown output page's own designer settings into the pending record.
   void CopyFirDesignSettings(int channel);
   // Network discovery (TfmMain_Network.cpp).
-  void SendDiscovery();
   void MakeHostBroadcastAddress();
   void BuildHostBroadcastList();
   void BindNetworkHandlers();
+  void BindLinkCommandHandlers();
   void BindOverviewHandlers();
   void BindMenuHandlers();
   // Refresh and live display: the bound controls, the channel steps and the
@@ -423,7 +450,7 @@ private:
   void BindFirEditing();
   std::unique_ptr<FirEditing> m_firEditing;
   int m_firDesignChannel = 0;  ///< the channel the FIR design dialog had last
-  bool m_probeAnswered = false;
+  bool m_probeAnswered = false;  ///< the last probe's result while fmNetwork does not exist
   std::unique_ptr<LiveControls> m_live;
   // Level, matrix and delay editing, and the typed value entry.
   LevelEditor m_levelEditor{*this};

@@ -1,7 +1,11 @@
 // The main window's side of the link session: its link controls and
-// captions. Dialog calls stay no-ops until their dialogs exist.
+// captions, and the search and setup dialogs' part in it.
 #include "app/TfmMain.h"
 #include "dialogs/TfmInformation.h"
+#include "dialogs/TfmNetwork.h"
+#include "dialogs/TfmNetworkSetup.h"
+#include "widgets/labels/TRzLabel.h"
+#include "widgets/smooth/TAdvProgressBar.h"
 #include "platform/widgets/TLabel.h"
 #include "widgets/buttons/TRzBmpButton.h"
 #include "widgets/combo/TRzComboBox.h"
@@ -67,5 +71,51 @@ void TfmMain::ShowOfflineCaption() {
 void TfmMain::StartLevelPoll() {
   if (auto* poll = m_registry.Find<TTimer>(QStringLiteral("tmInLevelDet"))) {
     poll->SetEnabled(true);
+  }
+}
+
+// Without the search dialog (a window made without its dialogs) the window
+// keeps the last probe result itself, so Disconnect still knows it.
+void TfmMain::ReportProbeResult(int result) {
+  m_probeAnswered = result != 0;
+  if (fmNetwork != nullptr) {
+    fmNetwork->ReportProbeResult(result);
+  }
+}
+
+void TfmMain::ReportLinkBroken() {
+  m_probeAnswered = false;
+  if (fmNetwork != nullptr) {
+    fmNetwork->ReportLinkBroken();
+  }
+}
+
+bool TfmMain::ProbeAnswered() const { return fmNetwork != nullptr ? fmNetwork->ProbeAnswered() : m_probeAnswered; }
+
+bool TfmMain::IsSearchDialogVisible() const { return fmNetwork != nullptr && fmNetwork->isVisible(); }
+
+void TfmMain::HideSearchDialog() {
+  if (fmNetwork != nullptr) {
+    fmNetwork->HideDialog();
+  }
+}
+
+void TfmMain::ShowSearchDialogAgain() {
+  if (fmNetwork != nullptr) {
+    fmNetwork->pbScan->SetPosition(0);
+    fmNetwork->ShowModal();
+  }
+}
+
+void TfmMain::SetSearchStatus(const QString& text) {
+  if (fmNetwork != nullptr) {
+    fmNetwork->lblScan->SetCaption(text);
+  }
+}
+
+void TfmMain::ShowAddress(std::uint32_t /*address*/) {
+  // The dialog reads SelectedUnitAddress, which its callers have set.
+  if (fmNetworkSetup != nullptr) {
+    fmNetworkSetup->ShowAddress();
   }
 }

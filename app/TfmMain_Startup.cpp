@@ -170,4 +170,5 @@ void TfmMain::BindHandlers() {
   BindLevelEditing();
   BindDynamicsEditing();
   BindFirEditing();
+  BindLinkCommandHandlers();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <span>
 
 #include "dialogs/LinkOperation.h"
@@ -74,6 +75,44 @@ public:
   virtual void UpdateLinkShowButtons(int channel, bool visible) = 0;
   /// The gain page, as its page button's click shows it, with the button down.
   virtual void ShowGainPage() = 0;
+  // Device search, network setup and factory default. Addresses have the
+  // first octet in bits 24-31.
+  /// The main window holds the unit's HID device.
+  virtual bool HasUsbDevice() const = 0;
+  /// SelectedUnitAddress is not 0.
+  virtual bool HasUnitAddress() const = 0;
+  /// The serial port the next OpenSerialLink opens (a device path).
+  virtual void SetComPortName(const QString& name) = 0;
+  /// Each opens its link and sends the connect request; a failure is
+  /// reported back to the search dialog.
+  virtual void OpenSerialLink() = 0;
+  virtual void OpenUsbLink() = 0;
+  virtual void OpenNetworkLink() = 0;
+  /// Closes the open link (and, after a linked unit, goes offline).
+  virtual void Disconnect() = 0;
+  /// Connects the TCP client socket to the unit address.
+  virtual void ActivateClientSocket() = 0;
+  /// One pass of network discovery.
+  virtual void SendDiscovery() = 0;
+  /// Demo mode: the link button and the Connect menu item enabled.
+  virtual void EnableLinkControls() = 0;
+  /// Clicks the main menu's NetworkSetup item.
+  virtual void ClickNetworkSetup() = 0;
+  /// Closes the progress window if it is open.
+  virtual void CloseProgress() = 0;
+  /// Shows text in the information dialog, modally.
+  virtual void ShowInformation(const QString& text) = 0;
+  virtual int GetUnitId() const = 0;
+  /// Ids 1 to 254 only.
+  virtual void SetUnitId(int id) = 0;
+  virtual std::uint32_t GetSelectedUnitAddress() const = 0;
+  /// The TCP client socket's address.
+  virtual void SetClientAddress(std::uint32_t address) = 0;
+  /// A unit address set by hand: SelectedUnitAddress, the TCP client's
+  /// address, the destination of UDP frames and the link label.
+  virtual void SetManualUnitAddress(std::uint32_t address) = 0;
+  /// Resets the unit to its factory setting and reads it again.
+  virtual void StartFactoryReset() = 0;
 
 protected:
   IDialogHost() = default;

@@ -2,8 +2,23 @@
 
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
+#include <QRegularExpression>
+#include <QRegularExpressionValidator>
 
 #include "platform/widgets/InputTypes.h"
+
+namespace {
+
+TMouseButton ButtonOf(Qt::MouseButton button) {
+  switch (button) {
+    case Qt::RightButton: return TMouseButton::mbRight;
+    case Qt::MiddleButton: return TMouseButton::mbMiddle;
+    default: return TMouseButton::mbLeft;
+  }
+}
+
+}  // namespace
 
 TEdit::TEdit(QWidget* parent) : TWinControl(parent), m_line(new QLineEdit(this)) {
   SetBounds(0, 0, 121, 21);
@@ -25,19 +40,19 @@ void TEdit::SetMaxLength(int value) {
   m_line->setMaxLength(value > 0 ? value : 32767);
 }
 
-void TEdit::SetEnabled(bool value) {
-  TWinControl::SetEnabled(value);
-  m_line->setEnabled(value);
-}
-
-void TEdit::SelectAll() { m_line->selectAll(); }
-
 void TEdit::SetAlignment(TAlignment value) {
   m_alignment = value;
-  const Qt::Alignment horizontal = value == TAlignment::taCenter        ? Qt::AlignHCenter
+  const Qt::Alignment horizontal = value == TAlignment::taCenter       ? Qt::AlignHCenter
                                    : value == TAlignment::taRightJustify ? Qt::AlignRight
                                                                          : Qt::AlignLeft;
   m_line->setAlignment(horizontal | Qt::AlignVCenter);
+}
+
+void TEdit::SetNumbersOnly(bool value) {
+  m_numbersOnly = value;
+  // The validator refuses any edit that would leave a non-digit, a paste included.
+  m_line->setValidator(value ? new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), m_line)
+                             : nullptr);
 }
 
 void TEdit::SetReadOnly(bool value) {
@@ -45,22 +60,61 @@ void TEdit::SetReadOnly(bool value) {
   m_line->setReadOnly(value);
 }
 
-bool TEdit::eventFilter(QObject* watched, QEvent* event) {
-  // The line edit holds the focus for the control: its focus changes are
-  // the control's OnEnter and OnExit.
-  if (watched == m_line && event->type() == QEvent::FocusIn) {
-    DoEnter();
-  } else if (watched == m_line && event->type() == QEvent::FocusOut) {
-    DoExit();
+void TEdit::SetEnabled(bool value) {
+  TWinControl::SetEnabled(value);
+  m_line->setEnabled(value);
+}
+
+void TEdit::SelectAll() { m_line->selectAll(); }
+
+QString TEdit::SelText() const { return m_line->selectedText(); }
+
+bool TEdit::FilterKey(QEvent* event) {
+  const auto& keyEvent = static_cast<const QKeyEvent&>(*event);
+  WORD key = VirtualKeyOf(keyEvent);
+  if (key != 0 && OnKeyDown) {
+    OnKeyDown(this, key, ShiftStateOf(keyEvent));
+    if (key == 0) {
+      return true;
+    }
   }
-  if (watched == m_line && event->type() == QEvent::KeyPress && OnKeyDown) {
-    const auto& keyEvent = static_cast<const QKeyEvent&>(*event);
-    WORD key = VirtualKeyOf(keyEvent);
-    if (key != 0) {
-      OnKeyDown(this, key, ShiftStateOf(keyEvent));
-      if (key == 0) {
-        return true;
-      }
+  const QString text = keyEvent.text();
+  if (OnKeyPress && text.size() == 1 && (text[0].isPrint() || text[0] == QLatin1Char('\r'))) {
+    QChar c = text[0];
+    OnKeyPress(this, c);
+    if (c.isNull()) {
+      return true;
+    }
+  }
+  return false;
+}
+
+bool TEdit::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == m_line) {
+    switch (event->type()) {
+      case QEvent::KeyPress:
+        if (FilterKey(event)) {
+          return true;
+        }
+        break;
+      case QEvent::FocusIn:
+        DoEnter();
+        break;
+      case QEvent::FocusOut:
+        DoExit();
+        break;
+      case QEvent::MouseButtonPress:
+        if (OnMouseDown) {
+          // The edit places its cursor first; the handler sees the result.
+          static_cast<QObject*>(m_line)->event(event);
+          const auto& mouse = static_cast<const QMouseEvent&>(*event);
+          const QPoint at = mouse.position().toPoint();
+          OnMouseDown(this, ButtonOf(mouse.button()), ShiftStateOf(mouse), at.x(), at.y());
+          return true;
+        }
+        break;
+      default:
+        break;
     }
   }
   return TWinControl::eventFilter(watched, event);
@@ -74,4 +128,16 @@ void TEdit::resizeEvent(QResizeEvent* event) {
 void TEdit::FontChanged() {
   TWinControl::FontChanged();
   m_line->setFont(Font().ToQFont());
+}
+
+void TEdit::ColorChanged() {
+  TWinControl::ColorChanged();
+  if (m_line != nullptr) {
+    QPalette palette = m_line->palette();
+    palette.setColor(QPalette::Base, ToQColor(Color()));
+    palette.setColor(QPalette::Disabled, QPalette::Base, ToQColor(Color()));
+    // A disabled edit shows its text greyed, readable on any face.
+    palette.setColor(QPalette::Disabled, QPalette::Text, ToQColor(clGrayText));
+    m_line->setPalette(palette);
+  }
 }

@@ -22,6 +22,7 @@
 /// A main window stand-in for the dialogs: texts from a small table per
 /// language, named controls, stored channel names and pairing bits, and
 /// every preset, copy, name, pairing and send call recorded.
+/// language, and every preset, copy or link call recorded.
 class RecordingDialogHost : public IDialogHost {
 public:
   QString LookUpText(const QString& key) const override {
@@ -78,6 +79,34 @@ public:
   void UpdateLinkCaption(int leader, int channel) override { Record("caption", leader, channel); }
   void UpdateLinkShowButtons(int channel, bool visible) override { Record("show", channel, visible ? 1 : 0); }
   void ShowGainPage() override { linkCalls.push_back("gain page"); }
+  bool HasUsbDevice() const override { return usbDevice; }
+  bool HasUnitAddress() const override { return unitAddress != 0; }
+  void SetComPortName(const QString& name) override { Record(QStringLiteral("Port ") + name); }
+  void OpenSerialLink() override { Record(QStringLiteral("OpenSerial")); }
+  void OpenUsbLink() override { Record(QStringLiteral("OpenUsb")); }
+  void OpenNetworkLink() override { Record(QStringLiteral("OpenNetwork")); }
+  void Disconnect() override { Record(QStringLiteral("Disconnect")); }
+  void ActivateClientSocket() override { Record(QStringLiteral("ActivateClient")); }
+  void SendDiscovery() override { Record(QStringLiteral("Discovery")); }
+  void EnableLinkControls() override { Record(QStringLiteral("EnableLinkControls")); }
+  void ClickNetworkSetup() override { Record(QStringLiteral("NetworkSetup")); }
+  void CloseProgress() override { Record(QStringLiteral("CloseProgress")); }
+  void ShowInformation(const QString& text) override { Record(QStringLiteral("Information ") + text); }
+  int GetUnitId() const override { return unitId; }
+  void SetUnitId(int id) override {
+    unitId = id;
+    Record(QStringLiteral("UnitId %1").arg(id));
+  }
+  std::uint32_t GetSelectedUnitAddress() const override { return unitAddress; }
+  void SetClientAddress(std::uint32_t address) override { clientAddress = address; }
+  void SetManualUnitAddress(std::uint32_t address) override {
+    unitAddress = address;
+    clientAddress = address;
+    Record(QStringLiteral("ManualAddress %1").arg(address, 8, 16, QLatin1Char('0')));
+  }
+  void StartFactoryReset() override { Record(QStringLiteral("FactoryReset")); }
+
+  void Record(const QString& call) { calls.push_back(call); }
 
   bool chinese = false;
   bool online = false;
@@ -99,6 +128,11 @@ public:
   bool acceptCharges = true;
   std::vector<std::vector<LinkOperation>> charged;
   std::vector<std::string> linkCalls;
+  bool usbDevice = false;
+  int unitId = 1;
+  std::uint32_t unitAddress = 0;
+  std::uint32_t clientAddress = 0;
+  std::vector<QString> calls;
 
 private:
   template <class... Values>

@@ -7,6 +7,8 @@
 #include "dialogs/TfmCopy.h"
 #include "dialogs/TfmInOutSelect.h"
 #include "dialogs/TfmLinkSel.h"
+#include "dialogs/TfmNetwork.h"
+#include "dialogs/TfmNetworkSetup.h"
 #include "dialogs/TfmProcess.h"
 #include "dialogs/TfmRecallPreset.h"
 #include "dialogs/TfmStoreName.h"
@@ -19,6 +21,8 @@
 #include "platform/widgets/TLabel.h"
 #include "platform/widgets/TStatusBar.h"
 #include "platform/widgets/TValueListEditor.h"
+#include "widgets/buttons/TRzBmpButton.h"
+#include "widgets/labels/TRzLabel.h"
 #include "widgets/smooth/TAdvProgressBar.h"
 
 namespace DialogGallery {
@@ -30,6 +34,20 @@ QImage Shot(TForm& form) {
   QImage image = form.grab().toImage();
   form.Hide();
   return image;
+}
+
+/// The search dialog as a search shows it: candidate `counter` of three,
+/// the buttons enabled only between searches.
+QImage SearchShot(TfmMain& window, TfmNetwork& search, const char* status, const QString& counter, int position,
+                  bool searching) {
+  search.pbScan->SetMax(3);
+  search.pbScan->SetPosition(position);
+  search.lblScan->SetCaption(window.LookUpText(QLatin1String(status)));
+  search.lblDeviceID->SetCaption(counter);
+  for (TRzBmpButton* button : {search.btnOK, search.btnExit, search.btnId}) {
+    button->SetEnabled(!searching);
+  }
+  return Shot(search);
 }
 
 }  // namespace
@@ -87,6 +105,18 @@ std::vector<std::pair<QString, QImage>> Render(TfmMain& window) {
     TfmRs232Cmd reference;
     shots.emplace_back(QStringLiteral("Rs232Cmd"), Shot(reference));
   }
+  // Device search and network setup.
+  TfmNetwork search(window);
+  shots.emplace_back(QStringLiteral("NetworkSearch"),
+                     SearchShot(window, search, "SID_SCAN_USB", QStringLiteral("1/3"), 1, true));
+  shots.emplace_back(QStringLiteral("NetworkNoDevice"), SearchShot(window, search, "SID_NO_DEVICE", QString(), 3, false));
+  shots.emplace_back(QStringLiteral("NetworkLinkBroken"),
+                     SearchShot(window, search, "SID_LINK_BROKEN", QString(), 1, false));
+  TfmNetworkSetup setup(window);
+  setup.ShowLinkedState(false);
+  shots.emplace_back(QStringLiteral("NetworkSetup"), Shot(setup));
+  setup.ShowLinkedState(true);
+  shots.emplace_back(QStringLiteral("NetworkSetupLinked"), Shot(setup));
   return shots;
 }
 

@@ -9,9 +9,10 @@ class TfmMain;
 
 /// Renders the preset lists, the preset name dialog, the program box, the
 /// channel copy and link dialogs, the progress window (mid-transfer), the test
-/// signal, channel name, source and type dialogs and the code reference of the
-/// language in the main window's current language, each as the program
-/// creates it. GUI thread.
+/// signal, channel name, source and type dialogs, the code reference of the
+/// language, the device search (searching, nothing found, link broken) and the
+/// network setup (offline and linked) in the main window's current language,
+/// each as the program creates it. GUI thread.
 namespace DialogGallery {
 
 /// Pairs of a file stem ("StorePreset", ...) and the dialog's picture.
