@@ -102,7 +102,6 @@ public:
   virtual void CloseProgress() = 0;
   /// Shows text in the information dialog, modally.
   virtual void ShowInformation(const QString& text) = 0;
-  virtual int GetUnitId() const = 0;
   /// Ids 1 to 254 only.
   virtual void SetUnitId(int id) = 0;
   virtual std::uint32_t GetSelectedUnitAddress() const = 0;

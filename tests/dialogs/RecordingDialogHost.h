@@ -43,7 +43,6 @@ public:
   void SendCommand(const LCmd& command, bool forceAppend, int /*mode*/) override {
     sent.push_back({command.GetCode(), command.GetPayload(), forceAppend});
   }
-  int GetUnitId() const override { return 1; }
   QByteArray GetChannelName(int channel) const override {
     const auto it = names.find(channel);
     return it != names.end() ? it->second : QByteArray(8, '\0');
