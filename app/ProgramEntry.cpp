@@ -11,7 +11,15 @@
 #include "dialogs/TfmAbout.h"
 #include "dialogs/TfmCopy.h"
 #include "dialogs/TfmExit.h"
+#include "dialogs/TfmFactory.h"
+#include "dialogs/TfmHidData.h"
 #include "dialogs/TfmInformation.h"
+#include "dialogs/TfmLockConfirm.h"
+#include "dialogs/TfmLockMode.h"
+#include "dialogs/TfmLockPassWord.h"
+#include "dialogs/TfmLockSetup.h"
+#include "dialogs/TfmMemo.h"
+#include "dialogs/TfmPanelLockSetup.h"
 #include "dialogs/TfmProcess.h"
 #include "dialogs/TfmRecallPreset.h"
 #include "dialogs/TfmStoreName.h"
@@ -56,6 +64,15 @@ int RunProgram(int argc, char** argv) {
   std::unique_ptr<TfmStoreName> storeName;
   std::unique_ptr<TfmAbout> about;
   std::unique_ptr<TfmCopy> copy;
+  // Lock dialogs and the dialogs behind hidden menu entries.
+  std::unique_ptr<TfmHidData> hidData;
+  std::unique_ptr<TfmLockPassWord> lockPassWord;
+  std::unique_ptr<TfmLockSetup> lockSetup;
+  std::unique_ptr<TfmLockMode> lockMode;
+  std::unique_ptr<TfmMemo> memo;
+  std::unique_ptr<TfmFactory> factoryDefault;
+  std::unique_ptr<TfmPanelLockSetup> panelLockSetup;
+  std::unique_ptr<TfmLockConfirm> lockConfirm;
   try {
     mainWindow = std::make_unique<TfmMain>(factory, std::make_shared<HidrawSystem>(), NetworkEndpoints{});
     if (UsbHidGlue* glue = mainWindow->Glue()) {
@@ -73,6 +90,15 @@ int RunProgram(int argc, char** argv) {
     about = std::make_unique<TfmAbout>(*mainWindow);
     copy = std::make_unique<TfmCopy>(*mainWindow);
     process = std::make_unique<TfmProcess>(*mainWindow);
+    // Lock dialogs and the dialogs behind hidden menu entries.
+    hidData = std::make_unique<TfmHidData>();
+    lockPassWord = std::make_unique<TfmLockPassWord>(*mainWindow);
+    lockSetup = std::make_unique<TfmLockSetup>(*mainWindow);
+    lockMode = std::make_unique<TfmLockMode>(*mainWindow);
+    memo = std::make_unique<TfmMemo>();
+    factoryDefault = std::make_unique<TfmFactory>(*mainWindow);
+    panelLockSetup = std::make_unique<TfmPanelLockSetup>(*mainWindow);
+    lockConfirm = std::make_unique<TfmLockConfirm>(*mainWindow);
   } catch (const std::exception& error) {
     // The window could not start (e.g. a damaged text table): say why and
     // report the failure to the caller.

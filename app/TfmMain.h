@@ -136,8 +136,6 @@ public:
 
   // Menu entries and labels that open dialogs other issues build; empty
   // until those dialogs land.
-  /// Shows fmLockMode modally.
-  void LockModeClick(TObject*) {}
   /// Shows fmInOutSelect modally.
   void InOutSelectClick(TObject*) {}
   /// Shows fmSourceSelect modally.
@@ -191,10 +189,10 @@ public:
   void SetPanelLockPermissions(int inputs, int outputs, int presets) override;
   void SetMenusLocked(bool locked) override;
   void StartUnlockPrompt() override;
-  void SetPasswordVerdict(int) override {}
+  void SetPasswordVerdict(int verdict) override;
   void RescanHidDevices() override;
   void RestoreWorkingFolder() override;
-  void AddTrafficLine(const QString&) override {}
+  void AddTrafficLine(const QString& line) override;
 
   // Presets and files (TfmMain_Presets.cpp).
   LPresetExchange& PresetExchange() { return *m_presetExchange; }
@@ -253,7 +251,7 @@ public:
   void tmPresetLoadCountTimer(TObject* Sender);
   void UnlockPromptTimer(TObject* Sender);
   /// Shows the unlock password dialog modally.
-  virtual void ShowUnlockDialog() {}
+  virtual void ShowUnlockDialog();
   // Network link and discovery (TfmMain_Network.cpp): INetworkView.
   int AddressCount() const override;
   QString AddressAt(int index) const override;
@@ -269,8 +267,7 @@ public:
   /// until those dialogs exist.
   void SetSearchStatus(const QString&) override {}
   void ShowAddress(std::uint32_t) override {}
-  /// Empty until the traffic monitor exists.
-  void AddTrafficLogLine(const QString&) override {}
+  void AddTrafficLogLine(const QString& line) override;
   // Level, matrix and delay editing, and the typed value entry
   // (TfmMain_LevelEditing.cpp).
   /// Lays out a channel's delay time label and dashes from its picture.
@@ -288,6 +285,22 @@ public:
   void SendFirCoefficients(int channel, int taps);
   /// Sets `FirTapsInUse` to the taps the unit image charges.
   void RecountFirTapsInUse();
+
+  // Lock dialogs and the dialogs behind hidden menu entries
+  // (TfmMain_LockDialogs.cpp).
+  /// The Lock entry and the Help menu's LockSetup entry: the lock setting, modal.
+  void LockClick(TObject* Sender);
+  void LockSetupClick(TObject* Sender);
+  /// The LockMode entry: the lock-mode choice, modal.
+  void LockModeClick(TObject* Sender);
+  /// The Help menu's MemoShow and HidData entries: their windows, not modal.
+  void MemoShowClick(TObject* Sender);
+  void HidDataClick(TObject* Sender);
+  void StartDisconnectTimer() override;
+  void SetAccessLockState(int value) override;
+  void ShowGainPage() override;
+  void HideLockModeEntry() override;
+  void StartFactoryReset() override {}
 
   /// The text tables, loaded from the program's resources at construction.
   LanguageTable moEnglish;
@@ -330,6 +343,7 @@ private:
   void BindPresetHandlers();
   void BindDialogHandlers();
   void BindLevelEditing();
+  void BindLockDialogHandlers();
   template <class T>
   T* Named(const QString& name) const {
     return m_registry.Find<T>(name);

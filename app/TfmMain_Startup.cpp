@@ -166,6 +166,7 @@ void TfmMain::BindHandlers() {
   BindLiveDisplay();
   BindPresetHandlers();
   BindDialogHandlers();
+  BindLockDialogHandlers();
   BindLevelEditing();
   BindFirEditing();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+class LCmd;
 class LUnitControl;
 class QByteArray;
 class LUnitSession;
@@ -29,6 +30,24 @@ public:
   virtual void RecallPreset(int row) = 0;
   /// Copies channel source onto destination (0-2 inputs, 3-8 outputs).
   virtual void CopyChannel(int source, int destination, int mode) = 0;
+  virtual void StartFactoryReset() = 0;
+
+  // Lock dialogs and the lock-mode choice.
+  /// The send routine: frames the command with mode (1 = CommandFrame) for
+  /// the open transport (dropped when none is open); forceAppend keeps it
+  /// from replacing a queued frame of the same code.
+  virtual void SendCommand(const LCmd& command, bool forceAppend, int mode) = 0;
+  /// The unit id every command is addressed to.
+  virtual int GetUnitId() const = 0;
+  /// Starts the link's `tmDisconnect` (300 ms, then disconnect).
+  virtual void StartDisconnectTimer() = 0;
+  /// Disables (true) or enables the menu entries a restricted user may not use.
+  virtual void SetMenusLocked(bool locked) = 0;
+  virtual void SetAccessLockState(int value) = 0;
+  /// The click action of the gain page button `rzbMenuGain`.
+  virtual void ShowGainPage() = 0;
+  /// Hides the main menu's `LockMode` entry.
+  virtual void HideLockModeEntry() = 0;
 
 protected:
   IDialogHost() = default;

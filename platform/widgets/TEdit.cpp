@@ -2,8 +2,29 @@
 
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QValidator>
 
 #include "platform/widgets/InputTypes.h"
+
+namespace {
+
+/// The edit's case and character rules for typed and pasted text: the
+/// text is put into the edit's case, and text with a refused character is
+/// invalid, so it never enters.
+class EditRules : public QValidator {
+public:
+  EditRules(const TEdit& edit, QObject* parent) : QValidator(parent), m_edit(edit) {}
+
+  State validate(QString& input, int& /*pos*/) const override {
+    input = m_edit.InCharCase(input);
+    return m_edit.FilterTakes(input) ? Acceptable : Invalid;
+  }
+
+private:
+  const TEdit& m_edit;
+};
+
+}  // namespace
 
 TEdit::TEdit(QWidget* parent) : TWinControl(parent), m_line(new QLineEdit(this)) {
   SetBounds(0, 0, 121, 21);
@@ -14,11 +35,13 @@ TEdit::TEdit(QWidget* parent) : TWinControl(parent), m_line(new QLineEdit(this))
   m_line->setFont(Font().ToQFont());
   m_line->installEventFilter(this);
   setFocusProxy(m_line);
+  m_rules = new EditRules(*this, this);
+  m_line->setValidator(m_rules);
 }
 
 QString TEdit::Text() const { return m_line->text(); }
 
-void TEdit::SetText(const QString& value) { m_line->setText(value); }
+void TEdit::SetText(const QString& value) { m_line->setText(InCharCase(value)); }
 
 void TEdit::SetMaxLength(int value) {
   m_maxLength = value;
@@ -31,6 +54,50 @@ void TEdit::SetEnabled(bool value) {
 }
 
 void TEdit::SelectAll() { m_line->selectAll(); }
+
+void TEdit::SetPasswordChar(QChar value) {
+  m_passwordChar = value;
+  m_line->setEchoMode(value.isNull() ? QLineEdit::Normal : QLineEdit::Password);
+  m_line->setStyleSheet(value.isNull() ? QString()
+                                       : QStringLiteral("lineedit-password-character: %1").arg(value.unicode()));
+}
+
+void TEdit::SetCharCase(TEditCharCase value) {
+  m_charCase = value;
+  m_line->setText(InCharCase(m_line->text()));
+}
+
+void TEdit::SetAlignment(TAlignment value) {
+  m_alignment = value;
+  const Qt::Alignment horizontal = value == TAlignment::taCenter        ? Qt::AlignHCenter
+                                   : value == TAlignment::taRightJustify ? Qt::AlignRight
+                                                                         : Qt::AlignLeft;
+  m_line->setAlignment(horizontal | Qt::AlignVCenter);
+}
+
+bool TEdit::FilterTakes(const QString& text) const {
+  if (!m_charFilter) {
+    return true;
+  }
+  for (const QChar c : text) {
+    if (!m_charFilter(c)) {
+      return false;
+    }
+  }
+  return true;
+}
+
+QString TEdit::InCharCase(const QString& text) const {
+  switch (m_charCase) {
+    case TEditCharCase::ecUpperCase:
+      return text.toUpper();
+    case TEditCharCase::ecLowerCase:
+      return text.toLower();
+    case TEditCharCase::ecNormal:
+      break;
+  }
+  return text;
+}
 
 bool TEdit::eventFilter(QObject* watched, QEvent* event) {
   if (watched == m_line && event->type() == QEvent::KeyPress && OnKeyDown) {

@@ -1,16 +1,26 @@
 #pragma once
 
+#include <functional>
+
 #include <QString>
 
 #include "platform/widgets/TWinControl.h"
+#include "platform/widgets/TextPlacement.h"
 
 class QLineEdit;
+class QValidator;
+
+/// How an edit changes the case of the characters it takes.
+enum class TEditCharCase : unsigned char { ecNormal, ecUpperCase, ecLowerCase };
 
 /// A one-line edit box: Text of at most MaxLength characters (0: no limit),
 /// sunken white face. Keys typed into it raise OnKeyDown with virtual key
 /// codes first (Enter included); a handler that sets Key to 0 keeps the
-/// key from the edit. Writing Text raises nothing. Owned by its parent.
-/// GUI thread only.
+/// key from the edit. Writing Text raises nothing. CharCase applies to
+/// typed, pasted and written text alike; a PasswordChar shows every
+/// character as that one; a character filter keeps the characters it
+/// refuses out of typed and pasted text. Owned by its parent. GUI thread
+/// only.
 class TEdit : public TWinControl {
 public:
   explicit TEdit(QWidget* parent = nullptr);
@@ -23,6 +33,22 @@ public:
   /// Selects the whole text.
   void SelectAll();
 
+  // Password, case and character rules.
+  /// A null character: the text is shown as it is.
+  QChar PasswordChar() const { return m_passwordChar; }
+  void SetPasswordChar(QChar value);
+  TEditCharCase CharCase() const { return m_charCase; }
+  void SetCharCase(TEditCharCase value);
+  TAlignment Alignment() const { return m_alignment; }
+  void SetAlignment(TAlignment value);
+  /// Typed or pasted text with a character the filter refuses does not
+  /// enter; an empty filter takes every character.
+  void SetCharFilter(std::function<bool(QChar)> filter) { m_charFilter = std::move(filter); }
+  /// Whether the filter takes every character of text.
+  bool FilterTakes(const QString& text) const;
+  /// Text in CharCase.
+  QString InCharCase(const QString& text) const;
+
 protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
@@ -31,4 +57,10 @@ protected:
 private:
   QLineEdit* m_line = nullptr;
   int m_maxLength = 0;
+  // Password, case and character rules.
+  QValidator* m_rules = nullptr;  ///< owned by the edit
+  QChar m_passwordChar;
+  TEditCharCase m_charCase = TEditCharCase::ecNormal;
+  TAlignment m_alignment = TAlignment::taLeftJustify;
+  std::function<bool(QChar)> m_charFilter;
 };

@@ -1,5 +1,7 @@
 #include "tools/windowgallery/DialogGallery.h"
 
+#include <iterator>
+
 #include "app/TfmMain.h"
 #include "dialogs/TfmAbout.h"
 #include "dialogs/TfmCopy.h"
@@ -11,6 +13,7 @@
 #include "platform/widgets/TLabel.h"
 #include "platform/widgets/TStatusBar.h"
 #include "platform/widgets/TValueListEditor.h"
+#include "tools/windowgallery/LockDialogGallery.h"
 #include "widgets/smooth/TAdvProgressBar.h"
 
 namespace DialogGallery {
@@ -49,6 +52,9 @@ std::vector<std::pair<QString, QImage>> Render(TfmMain& window) {
   process.ProgressBar->SetPosition(117);
   process.StatusBar->SetSimpleText(window.LookUpText(QStringLiteral("SID_LOAD_PRESET")));
   shots.emplace_back(QStringLiteral("Process"), Shot(process));
+  // Lock dialogs and the dialogs behind hidden menu entries.
+  std::vector<std::pair<QString, QImage>> lockShots = LockDialogGallery::Render(window);
+  shots.insert(shots.end(), std::make_move_iterator(lockShots.begin()), std::make_move_iterator(lockShots.end()));
   return shots;
 }
 

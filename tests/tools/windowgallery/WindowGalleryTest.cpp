@@ -15,7 +15,8 @@ TEST(WindowGallery, writesEveryPageInBothLanguagesTheStretchedShotAndTheSheet) {
     ASSERT_FALSE(page.isNull()) << name;
     EXPECT_EQ(page.size(), QSize(1125, 727)) << name;
   }
-  for (const char* name : {"en-dialog-StorePreset.png", "zh-dialog-Process.png"}) {
+  for (const char* name : {"en-dialog-StorePreset.png", "zh-dialog-Process.png", "en-dialog-LockPassWord.png",
+                           "zh-dialog-PanelLockSetup.png", "zh-dialog-HidData.png"}) {
     EXPECT_FALSE(QImage(dir.filePath(QStringLiteral("out/") + QLatin1String(name))).isNull()) << name;
   }
   EXPECT_EQ(QImage(dir.filePath(QStringLiteral("out/stretched.png"))).size(), QSize(1400, 900));
