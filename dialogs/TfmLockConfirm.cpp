@@ -66,6 +66,9 @@ void TfmLockConfirm::WndProc(TMessage& message) {
 }
 
 void TfmLockConfirm::closeEvent(QCloseEvent* event) {
-  Answer(0);
+  // The window's own close is Cancel, unless a button has already answered.
+  if (!Modal() || ModalResult() == mrNone) {
+    Answer(0);
+  }
   TForm::closeEvent(event);
 }

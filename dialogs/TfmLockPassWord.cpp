@@ -151,5 +151,8 @@ void TfmLockPassWord::closeEvent(QCloseEvent* event) {
   // The window's own close is Cancel: goodbye and disconnect, never a
   // silent close that leaves a locked unit linked.
   event->ignore();
+  if (Modal() && ModalResult() != mrNone) {
+    return;  // already closing through a verdict or Cancel
+  }
   bnCancelClick(this);
 }

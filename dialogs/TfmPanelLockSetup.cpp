@@ -1,5 +1,7 @@
 #include "dialogs/TfmPanelLockSetup.h"
 
+#include <type_traits>
+
 #include "components/MainWindowState.h"
 #include "components/PanelLockTable.h"
 #include "dialogs/DialogParts.h"
@@ -49,7 +51,7 @@ constexpr std::array<Row, TfmPanelLockSetup::kRows> kRowTable = {{
     {"cbStore", "Preset Store", true},
     {"cbRecall", "Preset Recall", false},
 }};
-static_assert(kRowTable.size() == kPanelLockBits.size());
+static_assert(kRowTable.size() == std::tuple_size_v<std::remove_cvref_t<decltype(kPanelLockBits)>>);
 
 }  // namespace
 

@@ -52,9 +52,22 @@ int TListBox::ItemIndex() const { return m_list->currentRow(); }
 
 void TListBox::SetItemIndex(int index) {
   m_list->setCurrentRow(index >= 0 && index < m_list->count() ? index : -1);
+  // A hidden list scrolls when it is shown: laying out thousands of lines
+  // for every line added to a hidden list would cost more than it shows.
+  if (isVisible()) {
+    ScrollToCurrent();
+  }
+}
+
+void TListBox::ScrollToCurrent() {
   if (QListWidgetItem* item = m_list->currentItem()) {
     m_list->scrollToItem(item);
   }
+}
+
+void TListBox::showEvent(QShowEvent* event) {
+  TWinControl::showEvent(event);
+  ScrollToCurrent();
 }
 
 void TListBox::SetItemHeight(int value) {

@@ -29,9 +29,12 @@ public:
 
 protected:
   void resizeEvent(QResizeEvent* event) override;
+  void showEvent(QShowEvent* event) override;
   void FontChanged() override;
 
 private:
+  void ScrollToCurrent();
+
   QListWidget* m_list = nullptr;
   int m_itemHeight = 13;
 };

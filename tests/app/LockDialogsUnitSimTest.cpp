@@ -105,6 +105,11 @@ protected:
   bool ReadOutDone() { return window.Controls().Find<TTimer>(QStringLiteral("tmInLevelDet"))->Enabled(); }
   bool WaitReadOut() { return ProcessEventsUntil([&] { return ReadOutDone(); }, kReadOutLimit); }
   bool WaitOffline() { return ProcessEventsUntil([&] { return !window.Session().HasAnyTransport(); }, 20s); }
+  /// Waits, serving the window's events (replies reach it synchronously),
+  /// until the unit has received `count` frames with `code`.
+  bool Received(std::uint8_t code, std::size_t count) {
+    return ProcessEventsUntil([&] { return sim->ReceivedCount(code) >= count; }, 20s);
+  }
   bool MenuOn(const char* name) { return window.Form().MainMenu.Find(QLatin1String(name))->Enabled; }
   /// The lock and read-out frames the unit received, in order.
   std::vector<SimFrame> LockFrames() const {
@@ -234,7 +239,7 @@ TEST_F(LockDialogsUnitSim, cancelAndEscapeSayGoodbyeAndDisconnect) {
       }
     });
     Connect();
-    ASSERT_TRUE(sim->WaitForFrames(CMD_GOODBYE, 1, 20s)) << escape;
+    ASSERT_TRUE(Received(CMD_GOODBYE, 1)) << escape;
     ASSERT_TRUE(WaitOffline()) << escape;
     EXPECT_FALSE(prompt.isVisible());
     EXPECT_EQ(sim->ReceivedCount(CMD_PASS_SUBMIT), 0u);
@@ -252,7 +257,7 @@ TEST_F(LockDialogsUnitSim, lockingAnUnlockedUnit_theNextConnectionMeetsThePrompt
   ASSERT_TRUE(WaitReadOut());
   sim->ClearReceivedFrames();
   window.Form().MainMenu.Find(QStringLiteral("LockMode"))->Click();
-  ASSERT_TRUE(sim->WaitForFrames(CMD_SET_LOCK, 1, 10s));
+  ASSERT_TRUE(Received(CMD_SET_LOCK, 1));
   EXPECT_EQ(LockFrames().at(0).payload, (Bytes{'8', '5', '3', '1', 0}));
   EXPECT_FALSE(window.Form().MainMenu.Find(QStringLiteral("LockMode"))->Visible);
 
@@ -346,7 +351,7 @@ TEST_F(LockDialogsUnitSim, panelLockThenBothDeletePaths) {
   sim->ClearReceivedFrames();
   window.Form().MainMenu.Find(QStringLiteral("Lock"))->Click();
   EXPECT_EQ(setupVisits, 2);
-  ASSERT_TRUE(sim->WaitUntil([&] { return sim->ReceivedCount(CMD_SET_USER_LOCK) == 2; }, 10s));
+  ASSERT_TRUE(Received(CMD_SET_USER_LOCK, 2));
   frames = LockFrames();
   ASSERT_EQ(frames.size(), 3u);
   const Bytes cleared{0, 0, 0, 0, 0, 0, 0, 0};

@@ -140,8 +140,7 @@ TEST_F(LockDialogsTest, LockSetup_deleteRemovesBothLocksAndKeepsTheLink) {
   EXPECT_EQ(host.state.PanelLockPermissions, (std::array<std::uint8_t, 3>{0, 0, 0}));
   EXPECT_FALSE(setup.cbPanelControl->Checked());
   EXPECT_FALSE(setup.isVisible());
-  ProcessEventsUntil([] { return false; }, 300ms);
-  EXPECT_EQ(host.log.size(), 2u) << "no disconnect";
+  EXPECT_FALSE(setup.tmClose.Enabled()) << "no disconnect follows";
 }
 
 TEST_F(LockDialogsTest, PanelLock_defaultChecksThenOkSendsBothLocksGoodbyeAndDisconnects) {
@@ -260,7 +259,9 @@ TEST_F(LockDialogsTest, Prompt_actsOnEachVerdict) {
     EXPECT_EQ(prompt.UnlockResult, TfmLockPassWord::kWaiting);
     prompt.SetResult(c.verdict);
     ASSERT_TRUE(ProcessEventsUntil([&] { return prompt.TickCount == 1 && !prompt.tmCmd.Enabled(); }, 5s));
-    ProcessEventsUntil([&] { return !prompt.isVisible(); }, c.closes ? 5s : 300ms);
+    if (c.closes) {
+      EXPECT_TRUE(ProcessEventsUntil([&] { return !prompt.isVisible(); }, 5s)) << c.verdict;
+    }
     Log expected{"45 [00 38 35 33 31] append 1"};
     expected.insert(expected.end(), c.after.begin(), c.after.end());
     EXPECT_EQ(host.log, expected) << c.verdict;
@@ -307,7 +308,7 @@ TEST_F(LockDialogsTest, Prompt_cancelEscapeAndTheWindowsCloseSayGoodbyeAndDiscon
   prompt.close();
   EXPECT_EQ(host.log, goodbye);
   EXPECT_FALSE(prompt.isVisible());
-  EXPECT_FALSE(prompt.windowFlags() & Qt::WindowCloseButtonHint) << "no close box";
+  EXPECT_FALSE(prompt.windowFlags().testFlag(Qt::WindowCloseButtonHint)) << "no close box";
 }
 
 TEST_F(LockDialogsTest, Passwords_shortOnesArePaddedWithZerosAndOnlyCodePageCharactersEnter) {
