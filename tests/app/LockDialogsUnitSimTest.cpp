@@ -81,6 +81,14 @@ private:
   QPointer<QWidget> m_last;
 };
 
+/// Types text into an edit key by key, over what is selected.
+void Type(TEdit& edit, const QString& text) {
+  for (const QChar c : text) {
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+    QApplication::sendEvent(edit.findChild<QLineEdit*>(), &press);
+  }
+}
+
 void PressKey(TEdit& edit, Qt::Key key) {
   QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
   QApplication::sendEvent(edit.findChild<QLineEdit*>(), &press);
@@ -141,7 +149,7 @@ protected:
 TEST_F(LockDialogsUnitSim, adminLock_wrongPasswordThenTheRightOneReadsTheUnitOut) {
   StartSim([](SimUnitState& unit) { unit.lock.adminLockSet = true; });
   int attempts = 0;
-  QString shownBeforeRetry;
+  int selectedBeforeRetry = 0;
   ModalDriver driver([&](QWidget* modal) {
     if (modal != &prompt) {
       return;
@@ -149,7 +157,8 @@ TEST_F(LockDialogsUnitSim, adminLock_wrongPasswordThenTheRightOneReadsTheUnitOut
     if (attempts++ == 0) {
       Submit(prompt, QStringLiteral("1234"));
     } else {
-      shownBeforeRetry = prompt.edName->findChild<QLineEdit*>()->selectedText();
+      EXPECT_EQ(prompt.edName->Text(), QStringLiteral("****"));
+      selectedBeforeRetry = prompt.edName->findChild<QLineEdit*>()->selectionLength();
       Submit(prompt, QStringLiteral("8531"));
     }
   });
@@ -157,7 +166,7 @@ TEST_F(LockDialogsUnitSim, adminLock_wrongPasswordThenTheRightOneReadsTheUnitOut
   Connect();
   ASSERT_TRUE(WaitReadOut());
   EXPECT_EQ(driver.messages, QStringList{"Password Error!!"});
-  EXPECT_EQ(shownBeforeRetry, QStringLiteral("****")) << "the prompt stayed with its text selected";
+  EXPECT_EQ(selectedBeforeRetry, 4) << "the prompt stayed with its text selected";
   const std::vector<SimFrame> frames = LockFrames();
   std::vector<std::pair<int, Bytes>> seen;
   for (const SimFrame& frame : frames) {
@@ -246,7 +255,7 @@ TEST_F(LockDialogsUnitSim, cancelAndEscapeSayGoodbyeAndDisconnect) {
   }
 }
 
-TEST_F(LockDialogsUnitSim, lockingAnUnlockedUnit_theNextConnectionMeetsThePrompt) {
+TEST_F(LockDialogsUnitSim, lockingAnUnlockedUnitWithAShortPassword_theNextConnectionOpensWithIt) {
   StartSim();
   ModalDriver oneTime([&](QWidget* modal) {
     if (modal == &lockMode) {
@@ -266,11 +275,13 @@ TEST_F(LockDialogsUnitSim, lockingAnUnlockedUnit_theNextConnectionMeetsThePrompt
   ModalDriver driver([&](QWidget* modal) {
     if (modal == &setup) {
       extrasShown = setup.btnDelete->isVisible() || setup.cbPanelControl->isVisible();
+      Type(*setup.edName, QStringLiteral("ab"));
       setup.btnOK->Click();
     } else if (modal == &confirm) {
       confirm.btnOK->Click();
     } else if (modal == &prompt) {
-      prompt.bnCancel->Click();
+      Type(*prompt.edName, QStringLiteral("ab"));
+      PressKey(*prompt.edName, Qt::Key_Return);
     }
   });
   window.Form().MainMenu.Find(QStringLiteral("Lock"))->Click();
@@ -279,14 +290,20 @@ TEST_F(LockDialogsUnitSim, lockingAnUnlockedUnit_theNextConnectionMeetsThePrompt
   std::vector<SimFrame> frames = LockFrames();
   ASSERT_GE(frames.size(), 2u);
   EXPECT_EQ(frames[0].code, CMD_SET_LOCK);
-  EXPECT_EQ(frames[0].payload, (Bytes{'8', '5', '3', '1', 1}));
+  EXPECT_EQ(frames[0].payload, (Bytes{'A', 'B', 0, 0, 1})) << "zero bytes after a short password";
   EXPECT_EQ(frames[1].code, CMD_GOODBYE);
   EXPECT_TRUE(sim->State().lock.adminLockSet);
 
+  // The next connection meets the prompt, and typing "ab" opens the unit.
+  sim->ClearReceivedFrames();
   Connect();
-  EXPECT_TRUE(ProcessEventsUntil([&] { return sim->ReceivedCount(CMD_LOCK_STATUS) == 1 && !window.Session().HasAnyTransport(); }, 20s))
-      << "the prompt met the next connection and its Cancel ended it";
+  ASSERT_TRUE(WaitReadOut());
   EXPECT_EQ(window.State().LockSetupUserLockState, 1);
+  EXPECT_EQ(window.Session().GetAccessLockState(), 0);
+  frames = LockFrames();
+  ASSERT_GE(frames.size(), 2u);
+  EXPECT_EQ(frames[1].code, CMD_PASS_SUBMIT);
+  EXPECT_EQ(frames[1].payload, (Bytes{0, 'A', 'B', 0, 0}));
 }
 
 TEST_F(LockDialogsUnitSim, panelLockThenBothDeletePaths) {
