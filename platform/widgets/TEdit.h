@@ -42,8 +42,8 @@ public:
   void SetCharCase(TEditCharCase value);
   TAlignment Alignment() const { return m_alignment; }
   void SetAlignment(TAlignment value);
-  /// Typed or pasted text with a character the filter refuses does not
-  /// enter; an empty filter takes every character.
+  /// Typed or pasted text with a character the filter refuses (tested in
+  /// CharCase) does not enter; an empty filter takes every character.
   void SetCharFilter(std::function<bool(QChar)> filter) { m_charFilter = std::move(filter); }
   /// Whether the filter takes every character of text.
   bool FilterTakes(const QString& text) const;
