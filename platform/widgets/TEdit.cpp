@@ -35,8 +35,7 @@ TEdit::TEdit(QWidget* parent) : TWinControl(parent), m_line(new QLineEdit(this))
   m_line->setFont(Font().ToQFont());
   m_line->installEventFilter(this);
   setFocusProxy(m_line);
-  m_rules = new EditRules(*this, this);
-  m_line->setValidator(m_rules);
+  m_line->setValidator(new EditRules(*this, this));
 }
 
 QString TEdit::Text() const { return m_line->text(); }

@@ -9,7 +9,6 @@
 #include "platform/widgets/TextPlacement.h"
 
 class QLineEdit;
-class QValidator;
 
 /// How an edit changes the case of the characters it takes.
 enum class TEditCharCase : unsigned char { ecNormal, ecUpperCase, ecLowerCase };
@@ -59,7 +58,6 @@ private:
   QLineEdit* m_line = nullptr;
   int m_maxLength = 0;
   // Password, case and character rules.
-  QValidator* m_rules = nullptr;  ///< owned by the edit
   QChar m_passwordChar;
   TEditCharCase m_charCase = TEditCharCase::ecNormal;
   TAlignment m_alignment = TAlignment::taLeftJustify;
