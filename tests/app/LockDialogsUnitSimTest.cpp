@@ -119,14 +119,17 @@ protected:
     return ProcessEventsUntil([&] { return sim->ReceivedCount(code) >= count; }, 20s);
   }
   bool MenuOn(const char* name) { return window.Form().MainMenu.Find(QLatin1String(name))->Enabled; }
-  /// The lock and read-out frames the unit received, in order.
+  /// The password, lock, goodbye and read-out frames the unit received, in
+  /// order; a frame written again after a reply time-out counts once.
   std::vector<SimFrame> LockFrames() const {
-    static const std::set<std::uint8_t> kCodes{CMD_GOODBYE,     CMD_READ_PRESET_DIRECTORY, CMD_LOCK_STATUS,
-                                               CMD_PASS_SUBMIT, CMD_SET_LOCK,              CMD_SET_USER_LOCK};
+    static const std::set<std::uint8_t> kCodes{CMD_GOODBYE, CMD_READ_PRESET_DIRECTORY, CMD_PASS_SUBMIT, CMD_SET_LOCK,
+                                               CMD_SET_USER_LOCK};
     std::vector<SimFrame> frames;
     for (const SimReceivedFrame& received : sim->ReceivedFrames()) {
-      if (kCodes.count(received.frame.code) != 0) {
-        frames.push_back(received.frame);
+      const SimFrame& frame = received.frame;
+      const bool resent = !frames.empty() && frames.back().code == frame.code && frames.back().payload == frame.payload;
+      if (kCodes.count(frame.code) != 0 && !resent) {
+        frames.push_back(frame);
       }
     }
     return frames;
@@ -172,11 +175,10 @@ TEST_F(LockDialogsUnitSim, adminLock_wrongPasswordThenTheRightOneReadsTheUnitOut
   for (const SimFrame& frame : frames) {
     seen.emplace_back(frame.code, frame.payload);
   }
-  ASSERT_GE(seen.size(), 4u);
-  EXPECT_EQ(seen[0].first, CMD_LOCK_STATUS);
-  EXPECT_EQ(seen[1], (std::pair<int, Bytes>{CMD_PASS_SUBMIT, {0, '1', '2', '3', '4'}}));
-  EXPECT_EQ(seen[2], (std::pair<int, Bytes>{CMD_PASS_SUBMIT, {0, '8', '5', '3', '1'}}));
-  EXPECT_EQ(seen[3].first, CMD_READ_PRESET_DIRECTORY);
+  ASSERT_GE(seen.size(), 3u);
+  EXPECT_EQ(seen[0], (std::pair<int, Bytes>{CMD_PASS_SUBMIT, {0, '1', '2', '3', '4'}}));
+  EXPECT_EQ(seen[1], (std::pair<int, Bytes>{CMD_PASS_SUBMIT, {0, '8', '5', '3', '1'}}));
+  EXPECT_EQ(seen[2].first, CMD_READ_PRESET_DIRECTORY);
   EXPECT_FALSE(prompt.isVisible());
   EXPECT_TRUE(MenuOn("Open"));
   EXPECT_TRUE(MenuOn("Lock"));
@@ -205,9 +207,9 @@ TEST_F(LockDialogsUnitSim, userLock_restrictedAccessLocksTheMenusAndShowsTheGain
   EXPECT_EQ(window.Session().GetAccessLockState(), 3) << "restricted access leaves the lock state";
   EXPECT_EQ(window.State().PanelLockPermissions, (std::array<std::uint8_t, 3>{0x3E, 0x16, 0x01}));
   const std::vector<SimFrame> frames = LockFrames();
-  ASSERT_GE(frames.size(), 3u);
-  EXPECT_EQ(frames[1].payload, (Bytes{0, '2', '9', '4', '7'}));
-  EXPECT_EQ(frames[2].code, CMD_READ_PRESET_DIRECTORY);
+  ASSERT_GE(frames.size(), 2u);
+  EXPECT_EQ(frames[0].payload, (Bytes{0, '2', '9', '4', '7'}));
+  EXPECT_EQ(frames[1].code, CMD_READ_PRESET_DIRECTORY);
 }
 
 TEST_F(LockDialogsUnitSim, noVerdict_timesOutSaysGoodbyeAndDisconnects) {
@@ -228,9 +230,9 @@ TEST_F(LockDialogsUnitSim, noVerdict_timesOutSaysGoodbyeAndDisconnects) {
   EXPECT_FALSE(window.IsUnitOnline());
   EXPECT_FALSE(prompt.isVisible());
   const std::vector<SimFrame> frames = LockFrames();
-  ASSERT_GE(frames.size(), 3u);
-  EXPECT_EQ(frames[1].code, CMD_PASS_SUBMIT);
-  EXPECT_EQ(frames[2].code, CMD_GOODBYE);
+  ASSERT_GE(frames.size(), 2u);
+  EXPECT_EQ(frames[0].code, CMD_PASS_SUBMIT);
+  EXPECT_EQ(frames[1].code, CMD_GOODBYE);
 }
 
 TEST_F(LockDialogsUnitSim, cancelAndEscapeSayGoodbyeAndDisconnect) {
@@ -301,9 +303,9 @@ TEST_F(LockDialogsUnitSim, lockingAnUnlockedUnitWithAShortPassword_theNextConnec
   EXPECT_EQ(window.State().LockSetupUserLockState, 1);
   EXPECT_EQ(window.Session().GetAccessLockState(), 0);
   frames = LockFrames();
-  ASSERT_GE(frames.size(), 2u);
-  EXPECT_EQ(frames[1].code, CMD_PASS_SUBMIT);
-  EXPECT_EQ(frames[1].payload, (Bytes{0, 'A', 'B', 0, 0}));
+  ASSERT_GE(frames.size(), 1u);
+  EXPECT_EQ(frames[0].code, CMD_PASS_SUBMIT);
+  EXPECT_EQ(frames[0].payload, (Bytes{0, 'A', 'B', 0, 0}));
 }
 
 TEST_F(LockDialogsUnitSim, panelLockThenBothDeletePaths) {

@@ -1,5 +1,6 @@
 #include <chrono>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -148,8 +149,9 @@ TEST_F(LockDialogsTest, PanelLock_defaultChecksThenOkSendsBothLocksGoodbyeAndDis
   host.state.PanelLockSetupUserLockState = 1;
   setup.Show();
   setup.cbPanelControl->SetChecked(true);
+  bool answered = false;
   ModalDialogCloser closer([&](QWidget* dialog) {
-    if (dialog == &panel) {
+    if (dialog == &panel && !std::exchange(answered, true)) {
       EXPECT_EQ(panel.edName->Text(), QStringLiteral("2947"));
       EXPECT_FALSE(panel.btnDelete->Visible());
       EXPECT_EQ(panel.btnOK->Left(), 60);
