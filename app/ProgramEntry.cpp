@@ -20,6 +20,15 @@
 #include "dialogs/TfmLinkSel.h"
 #include "dialogs/TfmNetwork.h"
 #include "dialogs/TfmNetworkSetup.h"
+#include "dialogs/TfmFactory.h"
+#include "dialogs/TfmHidData.h"
+#include "dialogs/TfmInformation.h"
+#include "dialogs/TfmLockConfirm.h"
+#include "dialogs/TfmLockMode.h"
+#include "dialogs/TfmLockPassWord.h"
+#include "dialogs/TfmLockSetup.h"
+#include "dialogs/TfmMemo.h"
+#include "dialogs/TfmPanelLockSetup.h"
 #include "dialogs/TfmProcess.h"
 #include "dialogs/TfmRecallPreset.h"
 #include "dialogs/TfmStoreName.h"
@@ -85,6 +94,15 @@ int RunProgram(int argc, char** argv) {
   // Device search and network setup.
   std::unique_ptr<TfmNetwork> deviceSearch;
   std::unique_ptr<TfmNetworkSetup> networkSetup;
+  // Lock dialogs and the dialogs behind hidden menu entries.
+  std::unique_ptr<TfmHidData> hidData;
+  std::unique_ptr<TfmLockPassWord> lockPassWord;
+  std::unique_ptr<TfmLockSetup> lockSetup;
+  std::unique_ptr<TfmLockMode> lockMode;
+  std::unique_ptr<TfmMemo> memo;
+  std::unique_ptr<TfmFactory> factoryDefault;
+  std::unique_ptr<TfmPanelLockSetup> panelLockSetup;
+  std::unique_ptr<TfmLockConfirm> lockConfirm;
   try {
     mainWindow = std::make_unique<TfmMain>(factory, std::make_shared<HidrawSystem>(), NetworkEndpoints{});
     if (UsbHidGlue* glue = mainWindow->Glue()) {
@@ -117,6 +135,15 @@ int RunProgram(int argc, char** argv) {
     firDesign = std::make_unique<TfmFirDesign>(mainWindow->FirDesigner());
     peqReset = std::make_unique<TfmPeqRst>(*mainWindow);
     mainWindow->BindFirDesignDialogs(*firDesign, *peqReset, *firDownload);
+    // Lock dialogs and the dialogs behind hidden menu entries.
+    hidData = std::make_unique<TfmHidData>();
+    lockPassWord = std::make_unique<TfmLockPassWord>(*mainWindow);
+    lockSetup = std::make_unique<TfmLockSetup>(*mainWindow);
+    lockMode = std::make_unique<TfmLockMode>(*mainWindow);
+    memo = std::make_unique<TfmMemo>();
+    factoryDefault = std::make_unique<TfmFactory>(*mainWindow);
+    panelLockSetup = std::make_unique<TfmPanelLockSetup>(*mainWindow);
+    lockConfirm = std::make_unique<TfmLockConfirm>(*mainWindow);
   } catch (const std::exception& error) {
     // The window could not start (e.g. a damaged text table): say why and
     // report the failure to the caller.

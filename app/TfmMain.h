@@ -143,9 +143,6 @@ public:
 
   // Menu entries and labels that open dialogs other issues build; empty
   // until those dialogs land.
-  /// Shows fmLockMode modally.
-  void LockModeClick(TObject*) {}
-
   // Test signal, channel names, source and type selection and the remote
   // code reference (TfmMain_UnitDialogs.cpp).
   /// The menu entries: their dialogs shown modally; Rs232Code shows the
@@ -206,10 +203,10 @@ public:
   void SetPanelLockPermissions(int inputs, int outputs, int presets) override;
   void SetMenusLocked(bool locked) override;
   void StartUnlockPrompt() override;
-  void SetPasswordVerdict(int) override {}
+  void SetPasswordVerdict(int verdict) override;
   void RescanHidDevices() override;
   void RestoreWorkingFolder() override;
-  void AddTrafficLine(const QString&) override {}
+  void AddTrafficLine(const QString& line) override;
 
   // Presets and files (TfmMain_Presets.cpp).
   LPresetExchange& PresetExchange() { return *m_presetExchange; }
@@ -268,7 +265,7 @@ public:
   void tmPresetLoadCountTimer(TObject* Sender);
   void UnlockPromptTimer(TObject* Sender);
   /// Shows the unlock password dialog modally.
-  virtual void ShowUnlockDialog() {}
+  virtual void ShowUnlockDialog();
   // Network link and discovery (TfmMain_Network.cpp): INetworkView.
   int AddressCount() const override;
   QString AddressAt(int index) const override;
@@ -282,8 +279,7 @@ public:
   void SetHostCheckEnabled(bool enabled) override;
   void SetSearchStatus(const QString& text) override;
   void ShowAddress(std::uint32_t address) override;
-  /// Empty until the traffic monitor exists.
-  void AddTrafficLogLine(const QString&) override {}
+  void AddTrafficLogLine(const QString& line) override;
   // Device search, network setup and the link commands
   // (TfmMain_LinkCommands.cpp); the search dialog's calls of ILinkWindow
   // are in TfmMain_LinkWindow.cpp.
@@ -385,6 +381,20 @@ public:
   unsigned LinkGroupMask(int channel) const;
   void ShowGainPage() override;
 
+  // Lock dialogs and the dialogs behind hidden menu entries
+  // (TfmMain_LockDialogs.cpp).
+  /// The Lock entry and the Help menu's LockSetup entry: the lock setting, modal.
+  void LockClick(TObject* Sender);
+  void LockSetupClick(TObject* Sender);
+  /// The LockMode entry: the lock-mode choice, modal.
+  void LockModeClick(TObject* Sender);
+  /// The Help menu's MemoShow and HidData entries: their windows, not modal.
+  void MemoShowClick(TObject* Sender);
+  void HidDataClick(TObject* Sender);
+  void StartDisconnectTimer() override;
+  void SetAccessLockState(int value) override;
+  void HideLockModeEntry() override;
+
   /// The text tables, loaded from the program's resources at construction.
   LanguageTable moEnglish;
   LanguageTable moSimplified;
@@ -429,6 +439,7 @@ private:
   void BindPresetHandlers();
   void BindDialogHandlers();
   void BindLevelEditing();
+  void BindLockDialogHandlers();
   template <class T>
   T* Named(const QString& name) const {
     return m_registry.Find<T>(name);

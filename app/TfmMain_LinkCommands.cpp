@@ -5,6 +5,7 @@
 
 #include <utility>
 
+#include "dialogs/TfmFactory.h"
 #include "dialogs/TfmNetwork.h"
 #include "dialogs/TfmNetworkSetup.h"
 #include "link/LUnitSession.h"
@@ -70,7 +71,10 @@ void TfmMain::FactoryDefaultClick(TObject* /*Sender*/) {
     ShowInformation(LookUpText(QStringLiteral("SID_INFO_CON_FIRST")));
     return;
   }
-  StartFactoryReset();
+  // The confirmation's OK starts the reset.
+  if (fmFactory != nullptr) {
+    fmFactory->ShowModal();
+  }
 }
 
 void TfmMain::StartFactoryReset() {

@@ -167,6 +167,7 @@ void TfmMain::BindHandlers() {
   BindPresetHandlers();
   BindDialogHandlers();
   BindUnitDialogHandlers();
+  BindLockDialogHandlers();
   BindLevelEditing();
   BindDynamicsEditing();
   BindFirEditing();

@@ -37,14 +37,28 @@ public:
   /// Copies channel source onto destination (0-2 inputs, 3-8 outputs).
   virtual void CopyChannel(int source, int destination, int mode) = 0;
 
+  // Lock dialogs and the lock-mode choice.
+  /// The send routine: frames the command with mode (1 = CommandFrame) for
+  /// the open transport (dropped when none is open); forceAppend keeps it
+  /// from replacing a queued frame of the same code.
+  virtual void SendCommand(const LCmd& command, bool forceAppend, int mode) = 0;
+  /// The unit id every command is addressed to.
+  virtual int GetUnitId() const = 0;
+  /// Starts the link's `tmDisconnect` (300 ms, then disconnect).
+  virtual void StartDisconnectTimer() = 0;
+  /// Disables (true) or enables the menu entries a restricted user may not use.
+  virtual void SetMenusLocked(bool locked) = 0;
+  virtual void SetAccessLockState(int value) = 0;
+  /// The click action of the gain page button `rzbMenuGain`.
+  virtual void ShowGainPage() = 0;
+  /// Hides the main menu's `LockMode` entry.
+  virtual void HideLockModeEntry() = 0;
+
   // Test signal, channel names, source pairs and source types.
   /// The main window's named controls (the source type labels among them).
   virtual ControlRegistry& Controls() = 0;
   /// True while the window moves its controls from the unit image.
   virtual bool IsRefreshingControls() const = 0;
-  /// The send routine: frames the command (mode 1) for the open link.
-  virtual void SendCommand(const LCmd& command, bool forceAppend, int mode) = 0;
-  virtual int GetUnitId() const = 0;
   /// The channel's 8-byte name field as stored (no terminator when full).
   virtual QByteArray GetChannelName(int channel) const = 0;
   /// Stores and sends the channel's 8-byte name and shows it on the window.
@@ -73,8 +87,6 @@ public:
   virtual void UpdateLinkCaption(int leader, int channel) = 0;
   /// Shows or hides the channel's curve-overlay buttons on the other plots.
   virtual void UpdateLinkShowButtons(int channel, bool visible) = 0;
-  /// The gain page, as its page button's click shows it, with the button down.
-  virtual void ShowGainPage() = 0;
   // Device search, network setup and factory default. Addresses have the
   // first octet in bits 24-31.
   /// The main window holds the unit's HID device.

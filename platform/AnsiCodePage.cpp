@@ -95,6 +95,20 @@ QByteArray WideToAnsiField(const QString& text, int width) {
   return result;
 }
 
+bool CodePageHolds(const QString& text) {
+  bool holds = true;
+  Converter converter(kCodePage, kWide);
+  for (const uint codePoint : text.toUcs4()) {
+    // '?' is the stand-in for what the code page lacks, so it is the one
+    // character whose encoding cannot tell.
+    if (codePoint != '?' && EncodeCodePoint(converter, codePoint) == QByteArrayView("?")) {
+      holds = false;
+      break;
+    }
+  }
+  return holds;
+}
+
 QString AnsiToWide(QByteArrayView bytes) {
   const qsizetype end = bytes.indexOf('\0');
   const QByteArrayView field = end < 0 ? bytes : bytes.first(end);

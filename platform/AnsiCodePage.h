@@ -15,6 +15,10 @@ QByteArray WideToAnsi(const QString& text);
 /// fit (a double-byte character is never split), then zero bytes.
 QByteArray WideToAnsiField(const QString& text, int width);
 
+/// Whether the code page holds every character of text, so that WideToAnsi
+/// turns none of them into '?'.
+bool CodePageHolds(const QString& text);
+
 /// The text of an 8-bit field, up to its first zero byte; bytes that are not
 /// GBK become '?'.
 QString AnsiToWide(QByteArrayView bytes);

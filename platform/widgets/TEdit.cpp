@@ -3,8 +3,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
-#include <QRegularExpression>
-#include <QRegularExpressionValidator>
+#include <QValidator>
 
 #include "platform/widgets/InputTypes.h"
 
@@ -18,6 +17,22 @@ TMouseButton ButtonOf(Qt::MouseButton button) {
   }
 }
 
+/// The edit's case and character rules for typed and pasted text: the
+/// text is put into the edit's case, and text with a refused character is
+/// invalid, so it never enters.
+class EditRules : public QValidator {
+public:
+  EditRules(const TEdit& edit, QObject* parent) : QValidator(parent), m_edit(edit) {}
+
+  State validate(QString& input, int& /*pos*/) const override {
+    input = m_edit.InCharCase(input);
+    return m_edit.FilterTakes(input) ? Acceptable : Invalid;
+  }
+
+private:
+  const TEdit& m_edit;
+};
+
 }  // namespace
 
 TEdit::TEdit(QWidget* parent) : TWinControl(parent), m_line(new QLineEdit(this)) {
@@ -29,11 +44,12 @@ TEdit::TEdit(QWidget* parent) : TWinControl(parent), m_line(new QLineEdit(this))
   m_line->setFont(Font().ToQFont());
   m_line->installEventFilter(this);
   setFocusProxy(m_line);
+  m_line->setValidator(new EditRules(*this, this));
 }
 
 QString TEdit::Text() const { return m_line->text(); }
 
-void TEdit::SetText(const QString& value) { m_line->setText(value); }
+void TEdit::SetText(const QString& value) { m_line->setText(InCharCase(value)); }
 
 void TEdit::SetMaxLength(int value) {
   m_maxLength = value;
@@ -48,11 +64,39 @@ void TEdit::SetAlignment(TAlignment value) {
   m_line->setAlignment(horizontal | Qt::AlignVCenter);
 }
 
-void TEdit::SetNumbersOnly(bool value) {
-  m_numbersOnly = value;
-  // The validator refuses any edit that would leave a non-digit, a paste included.
-  m_line->setValidator(value ? new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), m_line)
-                             : nullptr);
+void TEdit::SetNumbersOnly(bool value) { m_numbersOnly = value; }
+
+void TEdit::SetPasswordChar(QChar value) {
+  m_passwordChar = value;
+  m_line->setEchoMode(value.isNull() ? QLineEdit::Normal : QLineEdit::Password);
+  m_line->setStyleSheet(value.isNull() ? QString()
+                                       : QStringLiteral("lineedit-password-character: %1").arg(value.unicode()));
+}
+
+void TEdit::SetCharCase(TEditCharCase value) {
+  m_charCase = value;
+  m_line->setText(InCharCase(m_line->text()));
+}
+
+bool TEdit::FilterTakes(const QString& text) const {
+  for (const QChar c : text) {
+    if ((m_numbersOnly && (c < QLatin1Char('0') || c > QLatin1Char('9'))) || (m_charFilter && !m_charFilter(c))) {
+      return false;
+    }
+  }
+  return true;
+}
+
+QString TEdit::InCharCase(const QString& text) const {
+  switch (m_charCase) {
+    case TEditCharCase::ecUpperCase:
+      return text.toUpper();
+    case TEditCharCase::ecLowerCase:
+      return text.toLower();
+    case TEditCharCase::ecNormal:
+      break;
+  }
+  return text;
 }
 
 void TEdit::SetReadOnly(bool value) {

@@ -23,6 +23,11 @@
 /// language, named controls, stored channel names and pairing bits, and
 /// every preset, copy, name, pairing and send call recorded.
 /// language, and every preset, copy or link call recorded.
+#include "protocol/LCmd.h"
+
+/// A main window stand-in for the dialogs: texts from a small table per
+/// language, and every preset or copy call recorded; the lock dialogs'
+/// commands and requests go to one log in order.
 class RecordingDialogHost : public IDialogHost {
 public:
   QString LookUpText(const QString& key) const override {
@@ -40,9 +45,6 @@ public:
   void CopyChannel(int source, int destination, int mode) override { copies.emplace_back(source, destination, mode); }
   ControlRegistry& Controls() override { return controls; }
   bool IsRefreshingControls() const override { return refreshing; }
-  void SendCommand(const LCmd& command, bool forceAppend, int /*mode*/) override {
-    sent.push_back({command.GetCode(), command.GetPayload(), forceAppend});
-  }
   QByteArray GetChannelName(int channel) const override {
     const auto it = names.find(channel);
     return it != names.end() ? it->second : QByteArray(8, '\0');
@@ -77,7 +79,10 @@ public:
   void ReloadAfterLinkChange() override { linkCalls.push_back("reload"); }
   void UpdateLinkCaption(int leader, int channel) override { Record("caption", leader, channel); }
   void UpdateLinkShowButtons(int channel, bool visible) override { Record("show", channel, visible ? 1 : 0); }
-  void ShowGainPage() override { linkCalls.push_back("gain page"); }
+  void ShowGainPage() override {
+    linkCalls.push_back("gain page");
+    log.push_back("ShowGainPage");
+  }
   bool HasUsbDevice() const override { return usbDevice; }
   bool HasUnitAddress() const override { return unitAddress != 0; }
   void SetComPortName(const QString& name) override { Record(QStringLiteral("Port ") + name); }
@@ -103,9 +108,31 @@ public:
     clientAddress = address;
     Record(QStringLiteral("ManualAddress %1").arg(address, 8, 16, QLatin1Char('0')));
   }
-  void StartFactoryReset() override { Record(QStringLiteral("FactoryReset")); }
+  void StartFactoryReset() override {
+    Record(QStringLiteral("FactoryReset"));
+    log.push_back("StartFactoryReset");
+  }
 
   void Record(const QString& call) { calls.push_back(call); }
+  /// Logged as "code [payload in hex] append flag".
+  void SendCommand(const LCmd& command, bool forceAppend, int mode) override {
+    std::string line = std::to_string(command.GetCode()) + " [";
+    for (std::size_t i = 0; i < command.GetPayload().size(); ++i) {
+      static const char kHex[] = "0123456789ABCDEF";
+      const unsigned byte = command.GetPayload()[i];
+      line += std::string(i == 0 ? "" : " ") + kHex[byte >> 4] + kHex[byte & 15];
+    }
+    line += "] append " + std::to_string(forceAppend ? 1 : 0);
+    if (mode != 1 || command.GetUnitId() != unitId) {
+      line += " mode " + std::to_string(mode) + " id " + std::to_string(command.GetUnitId());
+    }
+    log.push_back(line);
+    sent.push_back({command.GetCode(), command.GetPayload(), forceAppend});
+  }
+  void StartDisconnectTimer() override { log.push_back("StartDisconnectTimer"); }
+  void SetMenusLocked(bool locked) override { log.push_back(locked ? "SetMenusLocked 1" : "SetMenusLocked 0"); }
+  void SetAccessLockState(int value) override { log.push_back("SetAccessLockState " + std::to_string(value)); }
+  void HideLockModeEntry() override { log.push_back("HideLockModeEntry"); }
 
   bool chinese = false;
   bool online = false;
@@ -132,6 +159,7 @@ public:
   std::uint32_t unitAddress = 0;
   std::uint32_t clientAddress = 0;
   std::vector<QString> calls;
+  std::vector<std::string> log;
 
 private:
   template <class... Values>

@@ -25,6 +25,14 @@ TEST(AnsiCodePage, characterOutsideGbkBecomesQuestionMark) {
   EXPECT_EQ(WideToAnsi(QString::fromUcs4(U"x\U0001F600", 2)), QByteArray("x?"));
 }
 
+TEST(AnsiCodePage, holdsTellsWhetherEveryCharacterHasABytePattern) {
+  EXPECT_TRUE(CodePageHolds(QString::fromUtf8("AB?输入")));
+  EXPECT_TRUE(CodePageHolds(QString()));
+  EXPECT_FALSE(CodePageHolds(QString::fromUtf8("aก")));
+  EXPECT_FALSE(CodePageHolds(QString::fromUcs4(U"😀", 1)));
+  EXPECT_FALSE(CodePageHolds(QString(QChar(0xD83D)))) << "a lone surrogate";
+}
+
 TEST(AnsiCodePage, fieldNeverSplitsADoubleByteCharacter) {
   const QByteArray field = WideToAnsiField(QString::fromUtf8("Out输入"), 6);
   EXPECT_EQ(field, QByteArray("Out\xCA\xE4\0", 6));

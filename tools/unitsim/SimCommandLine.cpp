@@ -63,6 +63,7 @@ const std::map<std::string, FaultOption>& FaultOptions() {
       {"--duplicate", {true, 16, [](SimFault& f, long v) { f.duplicates = static_cast<int>(v); }}},
       {"--split-tcp", {false, 0, [](SimFault& f, long) { f.splitTcp = true; }}},
       {"--drop-link", {false, 0, [](SimFault& f, long) { f.dropLink = true; }}},
+      {"--ack-only", {false, 0, [](SimFault& f, long) { f.ackOnly = true; }}},
   };
   return options;
 }
@@ -216,6 +217,8 @@ Faults (CODE is a command code 0-255, or all):
   --duplicate CODE:N      send the reply N more times
   --split-tcp CODE        write the TCP reply in pieces of at most 5 bytes
   --drop-link CODE        close the link instead of replying
+  --ack-only CODE         answer with a bare acknowledgement instead of the reply
+                          (--ack-only 45: a password that never gets a verdict)
   --times N               the fault before applies to N commands only
   --skip N                the fault before passes over N commands first
                           (--duplicate 52:1 --skip 2 --times 1: the third 52 twice)

@@ -18,6 +18,10 @@ struct SimFault {
   int skip = 0;
   /// Send no reply at all (the command is still applied).
   bool noReply = false;
+  /// Answer with a bare acknowledgement in place of the command's own
+  /// reply (the command is still applied): a unit that took the command
+  /// but gives no answer to it, e.g. no verdict on a password.
+  bool ackOnly = false;
   /// Send the reply this long after the command arrived.
   std::chrono::milliseconds delay{0};
   /// Put this id into byte 2 of the reply instead of the unit's.

@@ -185,6 +185,10 @@ void UnitSim::Dispatch(const Origin& origin, const std::vector<std::uint8_t>& ra
     std::scoped_lock lock(m_mutex);
     reply = SimEngine(m_state).Handle(*frame);
   }
+  if (fault.ackOnly) {
+    reply.code = SimCode::kAck;
+    reply.payload.clear();
+  }
   if (fault.cutAndDrop) {
     const std::vector<std::uint8_t> bytes = BuildUnitFrame(reply.unitId, reply.code, reply.payload);
     Write(origin, {bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(std::min(*fault.cutAndDrop, bytes.size()))},

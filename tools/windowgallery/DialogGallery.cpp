@@ -1,5 +1,7 @@
 #include "tools/windowgallery/DialogGallery.h"
 
+#include <iterator>
+
 #include "app/TfmMain.h"
 #include "dialogs/TfmAbout.h"
 #include "dialogs/TfmChNameList.h"
@@ -23,6 +25,7 @@
 #include "platform/widgets/TValueListEditor.h"
 #include "widgets/buttons/TRzBmpButton.h"
 #include "widgets/labels/TRzLabel.h"
+#include "tools/windowgallery/LockDialogGallery.h"
 #include "widgets/smooth/TAdvProgressBar.h"
 
 namespace DialogGallery {
@@ -117,6 +120,9 @@ std::vector<std::pair<QString, QImage>> Render(TfmMain& window) {
   shots.emplace_back(QStringLiteral("NetworkSetup"), Shot(setup));
   setup.ShowLinkedState(true);
   shots.emplace_back(QStringLiteral("NetworkSetupLinked"), Shot(setup));
+  // Lock dialogs and the dialogs behind hidden menu entries.
+  std::vector<std::pair<QString, QImage>> lockShots = LockDialogGallery::Render(window);
+  shots.insert(shots.end(), std::make_move_iterator(lockShots.begin()), std::make_move_iterator(lockShots.end()));
   return shots;
 }
 

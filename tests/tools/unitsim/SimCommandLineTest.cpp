@@ -31,6 +31,15 @@ TEST(SimCommandLine, ParsesLinksUnitSettingsAndFaults) {
   EXPECT_EQ(line.faults[3].times, 1);
 }
 
+TEST(SimCommandLine, AckOnlyTakesACode) {
+  const SimCommandLine line = ParseCommandLine({"--pty", "--locked", "--ack-only", "45"});
+  ASSERT_EQ(line.error, "");
+  ASSERT_EQ(line.faults.size(), 1u);
+  EXPECT_EQ(line.faults[0].code, 45);
+  EXPECT_TRUE(line.faults[0].ackOnly);
+  EXPECT_NE(ParseCommandLine({"--pty", "--ack-only"}).error, "");
+}
+
 TEST(SimCommandLine, RefusesBadArguments) {
   const std::vector<std::vector<std::string>> bad{
       {},
@@ -56,7 +65,7 @@ TEST(SimCommandLine, HelpListsEveryOption) {
         "--multicast-group", "--udp-source", "--answer-udp", "--unit-id", "--identity", "--fir-taps", "--locked",
         "--user-lock",
         "--verdict", "--ignore-other-ids", "--no-reply", "--delay", "--wrong-id", "--short", "--duplicate",
-        "--split-tcp", "--drop-link", "--times", "--skip", "--verbose", "--help"}) {
+        "--split-tcp", "--drop-link", "--ack-only", "--times", "--skip", "--verbose", "--help"}) {
     EXPECT_NE(help.find(option), std::string::npos) << option;
     EXPECT_EQ(ParseCommandLine({option}).error.find("unknown"), std::string::npos) << option;
   }

@@ -52,6 +52,18 @@ TEST_F(UnitSimFaultsTest, NoReplyForTheFirstHello_thenTheUnitAnswersAgain) {
   EXPECT_EQ(m_sim->ReceivedCount(SimCode::kHello), 2u);
 }
 
+TEST_F(UnitSimFaultsTest, AckOnly_answersAPasswordWithABareAcknowledgement) {
+  m_sim->ModifyState([](SimUnitState& state) { state.lock.adminLockSet = true; });
+  SimFault fault = Fault(SimCode::kPassSubmit);
+  fault.ackOnly = true;
+  m_sim->AddFault(fault);
+  const auto reply = m_client.Exchange(SimCode::kPassSubmit, {0, '8', '5', '3', '1'});
+  ASSERT_TRUE(reply);
+  EXPECT_EQ(reply->code, SimCode::kAck);
+  EXPECT_TRUE(reply->payload.empty());
+  EXPECT_EQ(m_sim->State().lock.sessionAccess, 1) << "the password is still judged";
+}
+
 TEST_F(UnitSimFaultsTest, DelayedReply_arrivesAfterALaterPromptOne) {
   SimFault fault = Fault(SimCode::kIdentity);
   fault.delay = 300ms;

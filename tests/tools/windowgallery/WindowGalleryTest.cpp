@@ -17,7 +17,8 @@ TEST(WindowGallery, writesEveryPageInBothLanguagesTheStretchedShotAndTheSheet) {
   }
   for (const char* name : {"en-dialog-StorePreset.png", "zh-dialog-Process.png", "en-dialog-FirDesignImported.png",
                            "zh-dialog-PeqRst.png", "en-fir-Out2-FIR-designer.png", "en-fir-InA-import.png",
-                           "en-dialog-Rs232CmdEnglish.png", "zh-dialog-Rs232Cmd.png", "zh-dialog-InOutSelect.png"}) {
+                           "en-dialog-Rs232CmdEnglish.png", "zh-dialog-Rs232Cmd.png", "zh-dialog-InOutSelect.png",
+                           "en-dialog-LockPassWord.png", "zh-dialog-PanelLockSetup.png", "zh-dialog-HidData.png"}) {
     EXPECT_FALSE(QImage(dir.filePath(QStringLiteral("out/") + QLatin1String(name))).isNull()) << name;
   }
   EXPECT_EQ(QImage(dir.filePath(QStringLiteral("out/stretched.png"))).size(), QSize(1400, 900));
