@@ -21,7 +21,7 @@ export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
 configure_and_build() { # <dir> <sanitizers> [targets...]
   local dir=$1 san=$2
   shift 2
-  cmake -S "$root" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g" \
+  cmake -S "$root" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g1" \
         -DKRV_SANITIZE="$san" -DKRV_BUILD_TESTS=ON -DKRV_BUILD_BENCH=OFF >/dev/null
   if [ $# -gt 0 ]; then
     cmake --build "$dir" -j "$jobs" --target "$@"

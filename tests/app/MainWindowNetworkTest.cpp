@@ -24,7 +24,6 @@ namespace {
 
 using namespace std::chrono_literals;
 
-constexpr std::uint32_t kLoopback = 0x7F000001;
 
 /// A main window on the network endpoints of a simulated unit on loopback,
 /// as the program entry builds it.

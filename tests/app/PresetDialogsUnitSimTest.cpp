@@ -27,7 +27,7 @@ using namespace std::chrono_literals;
 
 namespace {
 
-constexpr auto kReadOutLimit = 60s;
+constexpr auto kDialogsReadOutLimit = 60s;
 
 /// The main window with its preset dialogs and progress window, on the pty
 /// of a simulated unit.
@@ -41,7 +41,7 @@ protected:
     window.Session().SetComPortName(QString::fromStdString(sim->PtyPath()));
     window.Session().OpenSerialLink();
     ASSERT_TRUE(ProcessEventsUntil([&] { return window.Controls().Find<TTimer>("tmInLevelDet")->Enabled(); },
-                                   kReadOutLimit));
+                                   kDialogsReadOutLimit));
   }
 
   /// Runs pick inside the modal loop of the list the button opens; a timer
@@ -67,7 +67,7 @@ protected:
     watch.start();
     QTimer::singleShot(0, &window, pick);
     (window.*open)(nullptr);
-    EXPECT_TRUE(ProcessEventsUntil([&] { return !process.isVisible() && !process.Modal(); }, kReadOutLimit));
+    EXPECT_TRUE(ProcessEventsUntil([&] { return !process.isVisible() && !process.Modal(); }, kDialogsReadOutLimit));
     process.OnShow = formShow;
   }
 

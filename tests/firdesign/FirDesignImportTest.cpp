@@ -14,7 +14,7 @@
 
 namespace {
 
-QString Fixture(const std::string& name) {
+QString ImportFixture(const std::string& name) {
   return QString::fromStdString(FixturePath("firdesign/fixtures/" + name));
 }
 
@@ -52,17 +52,17 @@ TEST_F(FirDesignImport, RefusedFiles_showTheMessageAndChangeNothing) {
   controls.Set(FirDesignSwitch::AutoGain, true);
   controls.Set(FirDesignSwitch::AutoDelay, true);
   controls.Set(FirDesignSwitch::Target, true);
-  ASSERT_TRUE(engine.ImportMeasurement(Fixture("measurement.txt")));
-  ASSERT_TRUE(engine.ImportTarget(Fixture("target.txt")));
+  ASSERT_TRUE(engine.ImportMeasurement(ImportFixture("measurement.txt")));
+  ASSERT_TRUE(engine.ImportTarget(ImportFixture("target.txt")));
   const EngineState before(engine);
 
   const QString refused[] = {
-      Fixture("measurement.csv"),
+      ImportFixture("measurement.csv"),
       files.Write("short.txt", "20 -3 45\n"),
       files.Write("descending.txt", "100 -3 45\n50 -2 40\n200 0 0\n"),
       files.Write("cut.txt", "100 -3 45\n200 -2 40\n300 -1\n"),
       files.Write("empty.txt", ""),
-      Fixture("no-such-file.txt"),
+      ImportFixture("no-such-file.txt"),
   };
   for (const QString& path : refused) {
     view = RecordingFirDesignView();

@@ -24,9 +24,9 @@ const Bytes kAckReply{0x10, 0x02, 0x01, 0x00, 0x02, 0x01, 0x07, 0x10, 0x03, 0x04
 
 // A link as USB and the network build it: bytes handed in by the owner,
 // frames written through a routine of the owner.
-class InboxTransport : public LinkTransport {
+class InboxOnlyTransport : public LinkTransport {
 public:
-  InboxTransport(QObject* owner, LinkProfile profile) : LinkTransport(owner, 1, std::move(profile), {}) {}
+  InboxOnlyTransport(QObject* owner, LinkProfile profile) : LinkTransport(owner, 1, std::move(profile), {}) {}
 
   bool Open() {
     return Start(std::make_unique<InboxLinkIo>(m_inbox, [this](std::span<const std::uint8_t> frame) {
@@ -56,7 +56,7 @@ LinkProfile UsbLikeProfile() {
 
 TEST(InboxLinkIo, HandOversBeforeTheWorkerReadsThem_areAllDeliveredInOrder) {
   RecordingOwner owner;
-  InboxTransport transport(&owner, UsbLikeProfile());
+  InboxOnlyTransport transport(&owner, UsbLikeProfile());
   ASSERT_TRUE(transport.Open());
   transport.SetTimeout(5000);
   transport.SetKeepAliveSuppressed(true);
@@ -77,7 +77,7 @@ TEST(InboxLinkIo, HandOversBeforeTheWorkerReadsThem_areAllDeliveredInOrder) {
 
 TEST(InboxLinkIo, UnansweredFrame_isWrittenOncePlusRetriesThenNoReply) {
   RecordingOwner owner;
-  InboxTransport transport(&owner, UsbLikeProfile());
+  InboxOnlyTransport transport(&owner, UsbLikeProfile());
   ASSERT_TRUE(transport.Open());
   transport.SetTimeout(10);
   transport.SetRetryCount(3);

@@ -24,7 +24,6 @@ namespace {
 using namespace std::chrono_literals;
 using Bytes = std::vector<std::uint8_t>;
 
-constexpr std::uint32_t kLoopback = 0x7F000001;
 
 Bytes Joined(Bytes a, const Bytes& b) {
   a.insert(a.end(), b.begin(), b.end());

@@ -39,7 +39,7 @@ void StorePresets(UnitSim& unitSim, const std::vector<int>& presets) {
   }
 }
 
-std::vector<std::uint8_t> Bytes(const QByteArray& bytes) {
+std::vector<std::uint8_t> ToByteVector(const QByteArray& bytes) {
   return std::vector<std::uint8_t>(bytes.begin(), bytes.end());
 }
 
@@ -95,7 +95,7 @@ TEST_F(PresetTransferTest, UploadDownloadUpload_allThirtyPresetsRoundTripThrough
   const auto last = std::find_if(frames.rbegin(), frames.rend(),
                                  [](const SimReceivedFrame& f) { return f.frame.code == CMD_SELECT_PRESET; });
   EXPECT_EQ(last->frame.payload, (std::vector<std::uint8_t>{31})) << "the end of the upload";
-  const auto staged = ParseUnitFile(Bytes(file));
+  const auto staged = ParseUnitFile(ToByteVector(file));
   ASSERT_TRUE(staged);
 
   // Into a fresh unit.
@@ -154,7 +154,7 @@ TEST_F(PresetTransferTest, Upload_presetsTwoAndFive_selectsEachReadsItsBlocksAnd
   EXPECT_EQ(codes, expected);
   EXPECT_TRUE(window.Has("Max 1932"));
   EXPECT_EQ(Positions(window).back(), 1932);
-  const auto staged = ParseUnitFile(Bytes(file));
+  const auto staged = ParseUnitFile(ToByteVector(file));
   ASSERT_TRUE(staged);
   for (int k = 0; k < 30; ++k) {
     const auto record = staged->Record(k);

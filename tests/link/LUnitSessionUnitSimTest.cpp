@@ -137,12 +137,12 @@ TEST_F(UnitSimSessionTest, Connect_areaOfIdentitiesIsReadInNineBlocks) {
   EXPECT_GT(last("ShowProgressModal"), last("CloseProgress")) << "a read-out that ended leaves no progress window";
 }
 
-struct RefusalCase {
+struct IdentityRefusalCase {
   const char* identity;
   const char* text;
 };
 
-class UnitSimRefusalTest : public UnitSimSessionTest, public ::testing::WithParamInterface<RefusalCase> {};
+class UnitSimRefusalTest : public UnitSimSessionTest, public ::testing::WithParamInterface<IdentityRefusalCase> {};
 
 TEST_P(UnitSimRefusalTest, Connect_refusedUnitGetsAGoodbyeAndIsDisconnected) {
   sim->SetIdentity(GetParam().identity);
@@ -158,8 +158,8 @@ TEST_P(UnitSimRefusalTest, Connect_refusedUnitGetsAGoodbyeAndIsDisconnected) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Identities, UnitSimRefusalTest,
-                         ::testing::Values(RefusalCase{"KRV-70 V010", "SID_INFO_ERROR_UNIT"},
-                                           RefusalCase{"KRV-71 V020", "SID_INFO_ERROR_VERSION"}));
+                         ::testing::Values(IdentityRefusalCase{"KRV-70 V010", "SID_INFO_ERROR_UNIT"},
+                                           IdentityRefusalCase{"KRV-71 V020", "SID_INFO_ERROR_VERSION"}));
 
 TEST_F(UnitSimSessionTest, Connect_replyOfAnotherUnitIsDropped) {
   sim->SetUnitId(5);

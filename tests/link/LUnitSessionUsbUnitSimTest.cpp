@@ -13,7 +13,7 @@ namespace {
 
 using namespace std::chrono_literals;
 
-constexpr auto kReadOutLimit = 60s;
+constexpr auto kUsbReadOutLimit = 60s;
 const std::string kUnit = "0003:0168:0821.0001";
 
 /// The editor's session over the USB transport and the HID glue, on the
@@ -43,7 +43,7 @@ TEST_F(UnitSimUsbTest, Connect_readsTheWholeUnitAsOverSerial) {
   });
 
   session.OpenUsbLink();
-  ASSERT_TRUE(ProcessEventsUntil([&] { return window.Has("Refresh"); }, kReadOutLimit));
+  ASSERT_TRUE(ProcessEventsUntil([&] { return window.Has("Refresh"); }, kUsbReadOutLimit));
 
   EXPECT_EQ(session.GetUnitId(), 7) << "the USB link takes the unit id of its replies";
   EXPECT_TRUE(session.IsUnitLinked());

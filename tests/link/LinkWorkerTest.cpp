@@ -22,11 +22,11 @@
 namespace {
 
 using namespace std::chrono_literals;
-using Bytes = std::vector<std::uint8_t>;
+using WorkerBytes = std::vector<std::uint8_t>;
 
 // A frame of unit 1 with this code and payload; the worker does not look
 // into it beyond its code.
-Bytes Frame(std::uint8_t code, std::uint8_t payload = 0) {
+WorkerBytes Frame(std::uint8_t code, std::uint8_t payload = 0) {
   return {0x10, 0x02, 0x00, 0x01, 0x02, code, payload, 0x10, 0x03, 0x00};
 }
 
@@ -54,20 +54,20 @@ TEST_F(LatchedWorkerTest, TwoRepliesInOneRead_writeTheNextFrameAndMoveTheQueueOn
   worker.Hand(Frame(3), true);
 
   // The answer to the first frame and a second answer (to a resend) arrive together.
-  Bytes twice = Frame(1);
-  const Bytes again = Frame(1);
+  WorkerBytes twice = Frame(1);
+  const WorkerBytes again = Frame(1);
   twice.insert(twice.end(), again.begin(), again.end());
   io->Receive(twice);
 
   ASSERT_TRUE(ProcessEventsUntil([&] { return owner.replies.size() == 2 && io->WrittenCount() >= 2; }, 5s));
-  EXPECT_EQ(io->Written(), (std::vector<Bytes>{Frame(1), Frame(2)})) << "both replies delivered, one frame taken";
+  EXPECT_EQ(io->Written(), (std::vector<WorkerBytes>{Frame(1), Frame(2)})) << "both replies delivered, one frame taken";
   EXPECT_FALSE(worker.IsIdle());
 
   io->Receive(Frame(2));
   ASSERT_TRUE(WaitForWrites(3));
   io->Receive(Frame(3));
   ASSERT_TRUE(ProcessEventsUntil([&] { return worker.IsIdle(); }, 5s));
-  EXPECT_EQ(io->Written(), (std::vector<Bytes>{Frame(1), Frame(2), Frame(3)}));
+  EXPECT_EQ(io->Written(), (std::vector<WorkerBytes>{Frame(1), Frame(2), Frame(3)}));
   EXPECT_EQ(owner.replies.size(), 4u);
 }
 
@@ -110,12 +110,12 @@ TEST_F(LatchedWorkerTest, FrameHandedInDuringAResend_neverTearsTheFrameOnTheWire
   io->latch.Open();
 
   ASSERT_TRUE(ProcessEventsUntil([&] {
-    const std::vector<Bytes> written = io->Written();
+    const std::vector<WorkerBytes> written = io->Written();
     return !written.empty() && written.back() == Frame(2, 0x22);
   }, 5s));
-  const std::vector<Bytes> written = io->Written();
+  const std::vector<WorkerBytes> written = io->Written();
   EXPECT_EQ(written[1], Frame(1, 0x11)) << "the held resend";
-  for (const Bytes& frame : written) {
+  for (const WorkerBytes& frame : written) {
     EXPECT_TRUE(frame == Frame(1, 0x11) || frame == Frame(2, 0x22));
   }
 }

@@ -26,7 +26,6 @@ namespace {
 using namespace std::chrono_literals;
 using Bytes = std::vector<std::uint8_t>;
 
-constexpr std::uint32_t kLoopback = 0x7F000001;
 const Bytes kAnswer{'K', 'R', 'V', '-', '7', '1'};
 
 std::uint32_t Address(const char* text) { return NetworkGlue::ParseAddress(QString::fromLatin1(text)).value(); }

@@ -15,7 +15,6 @@
 
 namespace {
 
-constexpr std::uint32_t kLoopback = 0x7F000001;
 
 /// A client connected to a loopback peer, with its events counted.
 class TcpClientSocketTest : public ::testing::Test {

@@ -33,8 +33,7 @@ namespace {
 
 using namespace std::chrono_literals;
 
-constexpr std::uint32_t kLoopback = 0x7F000001;
-constexpr auto kReadOutLimit = 60s;
+constexpr auto kNetworkReadOutLimit = 60s;
 /// Four reply time-outs of 5000 ms, and room.
 constexpr auto kLossLimit = 40s;
 
@@ -106,7 +105,7 @@ protected:
   void Link() {
     session.OpenNetworkLink();
     ASSERT_TRUE(session.HasTransport(LinkKind::Network));
-    ASSERT_TRUE(ProcessEventsUntil([&] { return window.Has("Refresh"); }, kReadOutLimit));
+    ASSERT_TRUE(ProcessEventsUntil([&] { return window.Has("Refresh"); }, kNetworkReadOutLimit));
   }
 
   std::size_t Received(std::uint8_t code, SimLink link) const {
@@ -207,7 +206,7 @@ TEST_F(NetworkSessionTest, aLateErrorOfADiscardedNetworkTransportLeavesTheNextPr
   session.OpenNetworkLink();
   ASSERT_EQ(made.generations.size(), 2u);
   QCoreApplication::postEvent(&session, new LinkErrorEvent(LINK_ERROR_NO_REPLY, 0, made.generations.front()));
-  ASSERT_TRUE(ProcessEventsUntil([&] { return window.Has("Refresh"); }, kReadOutLimit));
+  ASSERT_TRUE(ProcessEventsUntil([&] { return window.Has("Refresh"); }, kNetworkReadOutLimit));
   EXPECT_FALSE(window.Has("ProbeResult 0"));
   EXPECT_TRUE(session.IsUnitLinked());
 }

@@ -30,7 +30,7 @@ std::size_t WordAt(int k, int channel, int j) {
   return RecordAt(k) + 1007 + 4 * static_cast<std::size_t>(FirBlockMap::ChannelStart(channel) + j);
 }
 
-void PutWord(Bytes& bytes, std::size_t offset, std::uint32_t word) {
+void PutRecordWord(Bytes& bytes, std::size_t offset, std::uint32_t word) {
   for (int i = 0; i < 4; ++i) {
     bytes[offset + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(word >> (8 * i));
   }
@@ -113,9 +113,9 @@ TEST_F(UnitFileTest, Parse_refusesDamagedOrHostileFiles) {
       {"taps 0 with coefficients", [](Bytes& b) { b[RecordAt(1) + 185] = 0; b[RecordAt(1) + 186] = 0; }},
       {"taps 2049", [](Bytes& b) { b[RecordAt(1) + 185] = 0x01; b[RecordAt(1) + 186] = 0x08; }},
       {"output taps 1025", [](Bytes& b) { b[RecordAt(1) + 317] = 0x01; b[RecordAt(1) + 318] = 0x04; }},
-      {"coefficients in a d record", [](Bytes& b) { PutWord(b, WordAt(7, 0, 0), 0); }},
-      {"NaN within the count", [](Bytes& b) { PutWord(b, WordAt(1, 1, 2044), 0x7FC00000u); }},
-      {"infinity within the count", [](Bytes& b) { PutWord(b, WordAt(1, 3, 3), 0x7F800000u); }},
+      {"coefficients in a d record", [](Bytes& b) { PutRecordWord(b, WordAt(7, 0, 0), 0); }},
+      {"NaN within the count", [](Bytes& b) { PutRecordWord(b, WordAt(1, 1, 2044), 0x7FC00000u); }},
+      {"infinity within the count", [](Bytes& b) { PutRecordWord(b, WordAt(1, 3, 3), 0x7F800000u); }},
   };
   for (const Case& c : cases) {
     Bytes damaged = file;
@@ -123,7 +123,7 @@ TEST_F(UnitFileTest, Parse_refusesDamagedOrHostileFiles) {
     EXPECT_FALSE(ParseUnitFile(damaged)) << c.name;
   }
   Bytes beyond = file;
-  PutWord(beyond, WordAt(1, 1, 2046), 0x7FC00000u);  // after the count: never sent
+  PutRecordWord(beyond, WordAt(1, 1, 2046), 0x7FC00000u);  // after the count: never sent
   EXPECT_TRUE(ParseUnitFile(beyond));
 }
 

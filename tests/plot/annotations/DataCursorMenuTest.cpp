@@ -12,7 +12,7 @@
 
 namespace {
 
-TiPlotDataCursor& CursorOf(TiPlotComponent& plot) {
+TiPlotDataCursor& MenuCursorOf(TiPlotComponent& plot) {
   return *plot.Master().DataCursorManager().ItemAs<TiPlotDataCursor>(0);
 }
 
@@ -42,7 +42,7 @@ TEST(DataCursorMenu, ChannelAndStyleItems_listVisibleChannelsAndChosenStyles) {
   plot.AddChannel();
   plot.Channel(0)->SetTitleText(QStringLiteral("Gain\r\nLeft"));
   plot.Channel(1)->SetVisible(false);
-  TiPlotDataCursor& cursor = CursorOf(plot);
+  TiPlotDataCursor& cursor = MenuCursorOf(plot);
   cursor.SetMenuItemVisibleDeltaY(false);
   cursor.SetMenuItemCaptionDeltaX(QStringLiteral("Time"));
   TPopupMenu menu;
@@ -67,7 +67,7 @@ TEST(DataCursorMenu, ChannelAndStyleItems_listVisibleChannelsAndChosenStyles) {
 
 TEST(DataCursorMenu, OptionsAndSnapItems_followTheCursorAndThePlotKind) {
   TiPlot plot;
-  TiPlotDataCursor& cursor = CursorOf(plot);
+  TiPlotDataCursor& cursor = MenuCursorOf(plot);
   cursor.SetChannelName(QStringLiteral("<all>"));
   TPopupMenu menu;
   cursor.AddMenuItems(menu);
@@ -88,13 +88,13 @@ TEST(DataCursorMenu, OptionsAndSnapItems_followTheCursorAndThePlotKind) {
   EXPECT_EQ(Captions(menu), (QStringList{"Channel", "Style", "Snap to Data-Point", "Edit..."}));
 
   TiXYPlot xyPlot;
-  CursorOf(xyPlot).AddMenuItems(menu);
+  MenuCursorOf(xyPlot).AddMenuItems(menu);
   EXPECT_EQ(Captions(menu), (QStringList{"Channel", "Style", "Options", "Edit..."}));
 }
 
 TEST(DataCursorMenu, Popup_showsSubItemsAsSubMenusWhoseActionsClickTheItems) {
   TiPlot plot;
-  TiPlotDataCursor& cursor = CursorOf(plot);
+  TiPlotDataCursor& cursor = MenuCursorOf(plot);
   cursor.SetMenuItemVisibleValueX(false);
   TPopupMenu menu;
   cursor.AddMenuItems(menu);

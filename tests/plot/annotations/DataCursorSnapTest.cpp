@@ -10,11 +10,11 @@
 
 namespace {
 
-TiPlotDataCursor& CursorOf(TiPlotComponent& plot) {
+TiPlotDataCursor& SnapCursorOf(TiPlotComponent& plot) {
   return *plot.Master().DataCursorManager().ItemAs<TiPlotDataCursor>(0);
 }
 
-void Paint(TiPlotComponent& plot) {
+void PaintPlot(TiPlotComponent& plot) {
   TBitmap bitmap(plot.Width(), plot.Height());
   plot.iPaintTo(bitmap.Canvas());
 }
@@ -45,7 +45,7 @@ TEST(DataCursorSnap, PointerBeyondLastPoint_landsOnItAndScrollsItInsideTheEdge) 
   for (const Case& c : {Case{{0, 4, 8}, 80, 0}, Case{{0, 4, 12}, 97.5, 2.25}}) {
     TiPlot plot;
     SetUpTimeSeries(plot, c.xs);
-    TiPlotDataCursor& cursor = CursorOf(plot);
+    TiPlotDataCursor& cursor = SnapCursorOf(plot);
     cursor.SetChannelName(plot.Channel(0)->Name());
     cursor.SetPointer1Position(100);
     cursor.SnapPointer(1);
@@ -64,21 +64,21 @@ TEST(DataCursorSnap, AllChannels_closestChannelWinsLowerIndexOnTiesAndTheDragged
   SetUpTimeSeries(plot, {3});
   plot.AddChannel();
   plot.Channel(1)->AddXY(3, 1);
-  TiPlotDataCursor& cursor = CursorOf(plot);
+  TiPlotDataCursor& cursor = SnapCursorOf(plot);
   cursor.SetChannelName(QStringLiteral("<All>"));
   cursor.SetStyle(TiPlotDataCursorStyle::ipcsDeltaX);
   cursor.SetSnapToDataPoint(true);
   cursor.SetVisible(true);
-  Paint(plot);
+  PaintPlot(plot);
   cursor.SetDataView(plot.DataView(0));
-  Paint(plot);
+  PaintPlot(plot);
   cursor.SnapPointer(1);
   EXPECT_EQ(cursor.SnapToIndexChannel(), 0);
   EXPECT_DOUBLE_EQ(cursor.Pointer1Position(), 30);
 
   plot.Channel(1)->AddXY(5.5, 1);
   cursor.SetPointer1Position(50);
-  Paint(plot);
+  PaintPlot(plot);
   TiPlotMouseData press;
   press.X = plot.DataView(0)->PositionPercentToPixelsX(60);
   press.Y = plot.DataView(0)->PositionPercentToPixelsY(20);
@@ -93,11 +93,11 @@ TEST(DataCursorSnap, AllChannels_closestChannelWinsLowerIndexOnTiesAndTheDragged
 TEST(DataCursorSnap, SnappingKeys_stepFromPointToPoint) {
   TiPlot plot;
   SetUpTimeSeries(plot, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
-  TiPlotDataCursor& cursor = CursorOf(plot);
+  TiPlotDataCursor& cursor = SnapCursorOf(plot);
   cursor.SetChannelName(plot.Channel(0)->Name());
   cursor.SetSnapToDataPoint(true);
   cursor.SetVisible(true);
-  Paint(plot);
+  PaintPlot(plot);
   cursor.SetDataView(plot.DataView(0));
   cursor.SetPointer1Position(52);
   PressKey(cursor, VK_RIGHT);
@@ -124,11 +124,11 @@ TEST(DataCursor, GetInterpolatedYValue_readsTheChannelAndRestoresTheCursor) {
     TiPlot plot;
     SetUpTimeSeries(plot, {0, 10});
     plot.AddChannel();
-    TiPlotDataCursor& cursor = CursorOf(plot);
+    TiPlotDataCursor& cursor = SnapCursorOf(plot);
     cursor.SetStyle(TiPlotDataCursorStyle::ipcsDeltaX);
     cursor.SetChannelName(plot.Channel(1)->Name());
     cursor.SetUseCachedInterpolatedData(cached);
-    Paint(plot);
+    PaintPlot(plot);
     int minChanges = 0;
     plot.OnXAxisMinChange = [&](int, double, double) { ++minChanges; };
     double y = -1;
@@ -158,7 +158,7 @@ TEST(DataCursor, Focus_selectsTheMeasuredChannelFollowsAnotherAndYieldsToOtherOb
   TiPlot plot;
   SetUpTimeSeries(plot, {0, 10});
   plot.AddChannel();
-  TiPlotDataCursor& cursor = CursorOf(plot);
+  TiPlotDataCursor& cursor = SnapCursorOf(plot);
   cursor.SetChannelName(plot.Channel(0)->Name());
   cursor.SetVisible(true);
   cursor.SetUserSelected(true);

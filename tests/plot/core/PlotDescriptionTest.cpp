@@ -12,7 +12,7 @@
 
 namespace {
 
-QString Fixture(const char* name) {
+QString DescriptionFixture(const char* name) {
   QFile file(QString::fromStdString(FixturePath(std::string("plot/fixtures/") + name)));
   return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
@@ -32,10 +32,10 @@ int CountColour(TCanvas& canvas, const TRect& r, TColor colour) {
 TEST(PlotDescription, SystemPlots_readBackAsTheyAreWritten) {
   TiXYPlot transfer;
   SetUpTransferPlot(transfer);
-  EXPECT_EQ(WritePlotDescription(transfer), Fixture("transferPlot.plot"));
+  EXPECT_EQ(WritePlotDescription(transfer), DescriptionFixture("transferPlot.plot"));
   TiPlot fir;
   SetUpFirPlot(fir);
-  const QString firText = Fixture("fftFirDraw.plot");
+  const QString firText = DescriptionFixture("fftFirDraw.plot");
   EXPECT_EQ(WritePlotDescription(fir), firText);
   TiPlot loaded;
   ReadPlotDescription(loaded, firText);
@@ -46,7 +46,7 @@ TEST(PlotDescription, SystemPlots_readBackAsTheyAreWritten) {
 
 TEST(PlotDescription, TransferPlotFromItsDescription_drawsCurveAndPoint) {
   TiXYPlot plot;
-  ReadPlotDescription(plot, Fixture("transferPlot.plot"));
+  ReadPlotDescription(plot, DescriptionFixture("transferPlot.plot"));
   plot.SetBounds(0, 0, 200, 200);
   FillTransferPlot(plot, -40);
   TBitmap bitmap(200, 200);
@@ -62,7 +62,7 @@ TEST(PlotDescription, TransferPlotFromItsDescription_drawsCurveAndPoint) {
 
 TEST(PlotDescription, FirPlotFromItsDescription_drawsCurvesLimitAndAnnotation) {
   TiPlot plot;
-  ReadPlotDescription(plot, Fixture("fftFirDraw.plot"));
+  ReadPlotDescription(plot, DescriptionFixture("fftFirDraw.plot"));
   auto& note = *plot.Annotation(plot.AddAnnotation());
   note.SetText(QStringLiteral("FIR 1024 taps"));
   note.SetX(85);
@@ -112,7 +112,7 @@ TEST(PlotDescription, Writing_leavesLayoutAndUpdatesAlone) {
 }
 
 TEST(PlotDescription, LogAxis_scaleTypeIsAppliedBeforeTheRangeWhateverTheLineOrder) {
-  const QString minFirst = Fixture("logAxisMinFirst.plot");
+  const QString minFirst = DescriptionFixture("logAxisMinFirst.plot");
   ASSERT_FALSE(minFirst.isEmpty());
   const QStringList lines = minFirst.trimmed().split(QLatin1Char('\n'));
   const QString scaleTypeFirst = lines[1] + QLatin1Char('\n') + lines[0] + QLatin1Char('\n');

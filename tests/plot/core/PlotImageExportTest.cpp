@@ -17,21 +17,21 @@
 
 namespace {
 
-constexpr int kWidth = 420;
-constexpr int kHeight = 260;
+constexpr int kExportWidth = 420;
+constexpr int kExportHeight = 260;
 
 class PlotImageExport : public ::testing::Test {
 protected:
   void SetUp() override {
     ASSERT_TRUE(dir.isValid());
-    plot.SetBounds(0, 0, kWidth, kHeight);
+    plot.SetBounds(0, 0, kExportWidth, kExportHeight);
     for (int i = 0; i < 50; ++i) {
       plot.Channel(0)->AddXY(i, (i * 37) % 100);
     }
   }
   QString Path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
   QImage Reference() {
-    TBitmap bitmap(kWidth, kHeight);
+    TBitmap bitmap(kExportWidth, kExportHeight);
     plot.iPaintTo(bitmap.Canvas());
     return bitmap.Image().convertToFormat(QImage::Format_RGB32);
   }
@@ -82,7 +82,7 @@ TEST_F(PlotImageExport, EveryAcceptedLevel_decodesToThePlotsPicture) {
     plot.SaveImageToJPEG(path, quality, false);
     QImage decoded;
     ASSERT_TRUE(JpegCodec::Decode(Read(path), decoded, nullptr));
-    EXPECT_EQ(decoded.size(), QSize(kWidth, kHeight)) << quality;
+    EXPECT_EQ(decoded.size(), QSize(kExportWidth, kExportHeight)) << quality;
   }
   for (int level : {0, 9}) {
     plot.SaveImageToPNG(Path(level == 0 ? "l0.png" : "l9.png"), level);
@@ -104,7 +104,7 @@ TEST_F(PlotImageExport, ProgressiveJpeg_hasProgressiveFrame) {
   EXPECT_FALSE(HasMarker(baseline, 0xC2));
   EXPECT_TRUE(HasMarker(plot.GetBytesJPEG(90, true), 0xC2));
   std::unique_ptr<TJPEGImage> image = plot.MakeJPEGImage(100, true);
-  EXPECT_EQ(image->Width(), kWidth);
+  EXPECT_EQ(image->Width(), kExportWidth);
   QByteArray saved;
   ASSERT_TRUE(image->SaveToBytes(saved));
   EXPECT_TRUE(HasMarker(saved, 0xC2));
@@ -128,15 +128,15 @@ TEST_F(PlotImageExport, Metafile_isAnEmfHoldingThePlotsPicture) {
   EXPECT_EQ(U32(emf, record), 81u);  // EMR_STRETCHDIBITS
   const int bmi = record + int(U32(emf, record + 48));
   const int bits = record + int(U32(emf, record + 56));
-  EXPECT_EQ(qint32(U32(emf, bmi + 4)), kWidth);
-  EXPECT_EQ(qint32(U32(emf, bmi + 8)), kHeight);
+  EXPECT_EQ(qint32(U32(emf, bmi + 4)), kExportWidth);
+  EXPECT_EQ(qint32(U32(emf, bmi + 8)), kExportHeight);
   EXPECT_EQ(qFromLittleEndian<quint16>(emf.constData() + bmi + 14), 24);
   const QImage reference = Reference();
-  const int stride = (kWidth * 3 + 3) / 4 * 4;
+  const int stride = (kExportWidth * 3 + 3) / 4 * 4;
   bool same = true;
-  for (int y = 0; y < kHeight && same; ++y) {
-    const auto* row = reinterpret_cast<const uchar*>(emf.constData() + bits + (kHeight - 1 - y) * stride);
-    for (int x = 0; x < kWidth && same; ++x) {
+  for (int y = 0; y < kExportHeight && same; ++y) {
+    const auto* row = reinterpret_cast<const uchar*>(emf.constData() + bits + (kExportHeight - 1 - y) * stride);
+    for (int x = 0; x < kExportWidth && same; ++x) {
       const QRgb pixel = reference.pixel(x, y);
       same = row[3 * x] == qBlue(pixel) && row[3 * x + 1] == qGreen(pixel) && row[3 * x + 2] == qRed(pixel);
     }
@@ -178,5 +178,5 @@ TEST_F(PlotImageExport, GetBytesJPEG_fromAWorkerWhileTheGuiThreadAddsPoints) {
   worker.join();
   QImage decoded;
   ASSERT_TRUE(JpegCodec::Decode(bytes, decoded, nullptr));
-  EXPECT_EQ(decoded.size(), QSize(kWidth, kHeight));
+  EXPECT_EQ(decoded.size(), QSize(kExportWidth, kExportHeight));
 }

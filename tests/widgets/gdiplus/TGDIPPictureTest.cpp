@@ -11,7 +11,7 @@
 #include "widgets/gdiplus/TGPGraphics.h"
 
 namespace {
-constexpr TColor kPaper = 0x00112233;
+constexpr TColor kPicturePaper = 0x00112233;
 
 QByteArray BmpBytes() {
   // 4 x 3: bottom-left pixel red (the key), the rest blue.
@@ -59,19 +59,19 @@ TEST(TGDIPPicture, FormLoaded_reportsNoSizeUntilMeasured_advancedPictureAtOnce) 
 
 TEST(TGDIPPicture, CanvasDraw_stretchesABitmap_advancedDrawsItUnscaled) {
   TBitmap target(20, 20);
-  target.Canvas().Brush().SetColor(kPaper);
+  target.Canvas().Brush().SetColor(kPicturePaper);
   target.Canvas().FillRect(Rect(0, 0, 20, 20));
   TGDIPPicture plain;
   ReadForm(plain, BmpBytes());
   target.Canvas().StretchDraw(Rect(0, 0, 8, 6), plain);
   EXPECT_EQ(target.Canvas().Pixel(7, 0), clBlue);
-  EXPECT_EQ(target.Canvas().Pixel(0, 5), kPaper);  // the key colour is left out
+  EXPECT_EQ(target.Canvas().Pixel(0, 5), kPicturePaper);  // the key colour is left out
 
   TAdvGDIPPicture advanced;
   ReadForm(advanced, BmpBytes());
   target.Canvas().StretchDraw(Rect(10, 10, 20, 20), advanced);
   EXPECT_EQ(target.Canvas().Pixel(13, 10), clBlue);
-  EXPECT_EQ(target.Canvas().Pixel(14, 10), kPaper);
+  EXPECT_EQ(target.Canvas().Pixel(14, 10), kPicturePaper);
 }
 
 TEST(TGDIPPicture, GdipDraw_keysTheBottomLeftColourOrTheFixedOne) {
@@ -80,19 +80,19 @@ TEST(TGDIPPicture, GdipDraw_keysTheBottomLeftColourOrTheFixedOne) {
   ReadForm(picture, BmpBytes());
   picture.SetTransparent(true);
   auto draw = [&] {
-    target.Canvas().Brush().SetColor(kPaper);
+    target.Canvas().Brush().SetColor(kPicturePaper);
     target.Canvas().FillRect(Rect(0, 0, 10, 10));
     TGPGraphics g(target.Canvas());
     picture.GDIPDraw(g, Rect(0, 0, 10, 10));
   };
   draw();
-  EXPECT_EQ(target.Canvas().Pixel(0, 2), kPaper);
+  EXPECT_EQ(target.Canvas().Pixel(0, 2), kPicturePaper);
   EXPECT_EQ(target.Canvas().Pixel(1, 2), clBlue);
   picture.SetBitmapTransparentMode(TTransparentMode::tmFixed);
   picture.SetBitmapTransparentColor(clBlue);
   draw();
   EXPECT_EQ(target.Canvas().Pixel(0, 2), clRed);
-  EXPECT_EQ(target.Canvas().Pixel(1, 2), kPaper);
+  EXPECT_EQ(target.Canvas().Pixel(1, 2), kPicturePaper);
 }
 
 TEST(TGDIPPicture, Assign_unsupportedSourceLeavesItEmptyAndDrawsNothing) {
@@ -103,10 +103,10 @@ TEST(TGDIPPicture, Assign_unsupportedSourceLeavesItEmptyAndDrawsNothing) {
   EXPECT_TRUE(picture.Empty());
   EXPECT_FALSE(picture.Data().isEmpty());
   TBitmap target(4, 4);
-  target.Canvas().Brush().SetColor(kPaper);
+  target.Canvas().Brush().SetColor(kPicturePaper);
   target.Canvas().FillRect(Rect(0, 0, 4, 4));
   target.Canvas().StretchDraw(Rect(0, 0, 4, 4), picture);
-  EXPECT_EQ(target.Canvas().Pixel(2, 0), kPaper);
+  EXPECT_EQ(target.Canvas().Pixel(2, 0), kPicturePaper);
 }
 
 TEST(TGDIPPicture, SizeFromFileName_usesTheDecoderAndTheExtension) {

@@ -6,16 +6,16 @@
 using namespace Rz;
 
 namespace {
-constexpr TColor kPaper = 0x00123456;
+constexpr TColor kGradientPaper = 0x00123456;
 constexpr TGradientDirection kAll[] = {
     TGradientDirection::gdDiagonalUp,     TGradientDirection::gdDiagonalDown,   TGradientDirection::gdHorizontalEnd,
     TGradientDirection::gdHorizontalCenter, TGradientDirection::gdHorizontalBox, TGradientDirection::gdVerticalEnd,
     TGradientDirection::gdVerticalCenter, TGradientDirection::gdVerticalBox,    TGradientDirection::gdSquareBox,
     TGradientDirection::gdBigSquareBox};
 
-struct Sheet {
-  Sheet(int w, int h) : bitmap(w, h) {
-    bitmap.Canvas().Brush().SetColor(kPaper);
+struct GradientSheet {
+  GradientSheet(int w, int h) : bitmap(w, h) {
+    bitmap.Canvas().Brush().SetColor(kGradientPaper);
     bitmap.Canvas().FillRect(Rect(0, 0, w, h));
   }
   TColor At(int x, int y) { return bitmap.Canvas().Pixel(x, y); }
@@ -33,20 +33,20 @@ int Brightness(TColor c) { return GetRValue(c) + GetGValue(c) + GetBValue(c); }
 
 TEST(Gradients, emptyRectanglesDrawNothing) {
   for (TGradientDirection d : kAll) {
-    Sheet sheet(10, 10);
+    GradientSheet sheet(10, 10);
     FillGradient(sheet.bitmap.Canvas(), Rect(2, 2, 2, 8), d, clWhite, clBlack, 1);
     FillGradient(sheet.bitmap.Canvas(), Rect(2, 5, 8, 5), d, clWhite, clBlack, 1);
-    EXPECT_EQ(sheet.Count(kPaper), 100) << int(d);
+    EXPECT_EQ(sheet.Count(kGradientPaper), 100) << int(d);
   }
 }
 
 TEST(Gradients, equalColoursFillTheWholeRectangle) {
   for (TGradientDirection d : kAll) {
     for (int size : {3, 17}) {
-      Sheet sheet(size + 2, size + 1);
+      GradientSheet sheet(size + 2, size + 1);
       FillGradient(sheet.bitmap.Canvas(), Rect(1, 1, 1 + size, 1 + size), d, clTeal, clTeal, 1);
       EXPECT_EQ(sheet.Count(clTeal), size * size) << int(d) << " size " << size;
-      EXPECT_EQ(sheet.At(0, 0), kPaper);
+      EXPECT_EQ(sheet.At(0, 0), kGradientPaper);
     }
   }
 }
@@ -72,9 +72,9 @@ TEST(Gradients, startAndStopLandWhereTheDirectionSays) {
       {TGradientDirection::gdDiagonalDown, {0, 0}, {w - 1, h - 1}},
   };
   for (const Case& c : cases) {
-    Sheet sheet(w, h);
+    GradientSheet sheet(w, h);
     FillGradient(sheet.bitmap.Canvas(), Rect(0, 0, w, h), c.direction, clWhite, clBlack, 1);
-    EXPECT_EQ(sheet.Count(kPaper), 0) << int(c.direction);
+    EXPECT_EQ(sheet.Count(kGradientPaper), 0) << int(c.direction);
     EXPECT_GT(Brightness(sheet.At(c.startAt.X, c.startAt.Y)), 3 * 215) << int(c.direction);
     EXPECT_LT(Brightness(sheet.At(c.stopAt.X, c.stopAt.Y)), 3 * 30) << int(c.direction);
   }
@@ -82,14 +82,14 @@ TEST(Gradients, startAndStopLandWhereTheDirectionSays) {
 
 TEST(Gradients, boxGradientOnASmallBitmapIsAPlainEdgeFill) {
   for (TSize size : {TSize{4, 10}, TSize{10, 4}}) {
-    Sheet sheet(size.cx + 1, size.cy + 1);
+    GradientSheet sheet(size.cx + 1, size.cy + 1);
     BoxGradient(sheet.bitmap.Canvas(), size.cx, size.cy, 1, clBlack, clRed, 0, 0);
     EXPECT_EQ(sheet.Count(clRed), (size.cx + 1) * (size.cy + 1));
   }
 }
 
 TEST(Gradients, boxRampRunsFromCentreToEdgeColour) {
-  Sheet sheet(21, 21);
+  GradientSheet sheet(21, 21);
   BoxGradient(sheet.bitmap.Canvas(), 21, 21, 1, clBlack, clWhite, 0, 0);
   EXPECT_EQ(sheet.At(10, 10), clBlack);
   // n = 11 steps: the outermost band has the colour of step 10.
@@ -103,9 +103,9 @@ TEST(Gradients, boxRampRunsFromCentreToEdgeColour) {
 TEST(Gradients, boxGradientWithInsetsAtOrBeyondTheHalfSizesEnds) {
   // A zero span used to walk forever and a span of -1 divided by zero.
   for (int inset : {10, 11, 50}) {
-    Sheet sheet(21, 21);
+    GradientSheet sheet(21, 21);
     BoxGradient(sheet.bitmap.Canvas(), 21, 21, 1, clBlack, clWhite, inset, 0);
-    EXPECT_EQ(sheet.Count(kPaper), 21 * 21 - 11 * 11) << inset;  // the top-left quadrant is drawn
+    EXPECT_EQ(sheet.Count(kGradientPaper), 21 * 21 - 11 * 11) << inset;  // the top-left quadrant is drawn
     EXPECT_EQ(sheet.At(10, 0), clBlack) << inset;                 // the centre column runs to the top
     EXPECT_GT(GetRValue(sheet.At(0, 5)), 200) << inset;
   }
@@ -116,7 +116,7 @@ TEST(Gradients, boxDirectionsAreMirrorSymmetric) {
                                TGradientDirection::gdVerticalBox, TGradientDirection::gdBigSquareBox}) {
     // Even and odd sizes, and widths whose half is odd: no seam, no stretch.
     for (TSize size : {TSize{33, 25}, TSize{96, 64}, TSize{30, 22}, TSize{21, 9}}) {
-      Sheet sheet(size.cx, size.cy);
+      GradientSheet sheet(size.cx, size.cy);
       FillGradient(sheet.bitmap.Canvas(), Rect(0, 0, size.cx, size.cy), d, clWhite, clNavy, 1);
       for (int y = 0; y < size.cy; ++y) {
         for (int x = 0; x < size.cx; ++x) {
@@ -132,11 +132,11 @@ TEST(Gradients, colourStepsMergeBands) {
   EXPECT_EQ(MinimumBandSteps(0), 1);
   EXPECT_EQ(MinimumBandSteps(8), 8);
   EXPECT_EQ(MinimumBandSteps(9), 29);
-  Sheet fine(8, 64);
-  Sheet coarse(8, 64);
+  GradientSheet fine(8, 64);
+  GradientSheet coarse(8, 64);
   LinearGradientStrip(fine.bitmap.Canvas(), true, 32, clWhite, clBlack, 1, 64);
   LinearGradientStrip(coarse.bitmap.Canvas(), true, 32, clWhite, clBlack, 8, 64);
-  auto distinct = [](Sheet& s) {
+  auto distinct = [](GradientSheet& s) {
     int n = 1;
     for (int y = 1; y < 64; ++y) n += s.At(0, y) != s.At(0, y - 1) ? 1 : 0;
     return n;
@@ -145,10 +145,10 @@ TEST(Gradients, colourStepsMergeBands) {
 }
 
 TEST(Gradients, ringPaintsOnlyTheOuterTwoPixels) {
-  Sheet sheet(12, 12);
+  GradientSheet sheet(12, 12);
   PaintGradientRing(sheet.bitmap.Canvas(), Rect(0, 0, 12, 12), TGradientDirection::gdSquareBox, clWhite, clBlack);
-  EXPECT_EQ(sheet.Count(kPaper), 8 * 8);
-  EXPECT_NE(sheet.At(1, 1), kPaper);
-  EXPECT_EQ(sheet.At(2, 2), kPaper);
+  EXPECT_EQ(sheet.Count(kGradientPaper), 8 * 8);
+  EXPECT_NE(sheet.At(1, 1), kGradientPaper);
+  EXPECT_EQ(sheet.At(2, 2), kGradientPaper);
   EXPECT_FALSE(sheet.bitmap.Canvas().GetClipRgn().has_value());
 }

@@ -19,7 +19,7 @@
 
 namespace {
 
-QByteArray PngOf(int w, int h) {
+QByteArray SplashPngOf(int w, int h) {
   QImage image(w, h, QImage::Format_ARGB32);
   image.fill(QColor(20, 30, 60));
   QByteArray bytes;
@@ -80,7 +80,7 @@ TEST(TAdvSmoothSplashScreen, WindowSize_byPictureAndBorderWidth) {
     r.splash.SetDisplayStyle(TDisplayStyle::dsNormal);
     r.splash.Fill().SetBorderWidth(c.borderWidth);
     if (c.picture) {
-      r.splash.Fill().Picture().LoadFromBytes(PngOf(200, 100));
+      r.splash.Fill().Picture().LoadFromBytes(SplashPngOf(200, 100));
     }
     r.splash.Show();
     ASSERT_NE(r.splash.SplashWindow(), nullptr);
