@@ -80,8 +80,8 @@ TEST_F(LatchedWorkerTest, FrameCount_countsEveryFrameHandedInAndEachAnsweredOnce
   EXPECT_EQ(worker.FrameCount().handedIn, 3u);
   EXPECT_EQ(worker.FrameCount().answered, 0u);
 
-  Bytes twice = Frame(1);
-  const Bytes again = Frame(1);
+  WorkerBytes twice = Frame(1);
+  const WorkerBytes again = Frame(1);
   twice.insert(twice.end(), again.begin(), again.end());
   io->Receive(twice);
   ASSERT_TRUE(ProcessEventsUntil([&] { return owner.replies.size() == 2 && io->WrittenCount() >= 2; }, 5s));
