@@ -44,7 +44,7 @@ using namespace std::chrono_literals;
 
 namespace {
 
-constexpr auto kReadOutLimit = 60s;
+constexpr auto kDesignerReadOutLimit = 60s;
 
 /// The main window with the designer, its confirmations and the information
 /// dialog as the program makes them, on the pty of a simulated unit, for the
@@ -66,7 +66,7 @@ protected:
     window->Session().SetComPortName(QString::fromStdString(sim->PtyPath()));
     window->Session().OpenSerialLink();
     ASSERT_TRUE(ProcessEventsUntil([] { return window->Controls().Find<TTimer>("tmInLevelDet")->Enabled(); },
-                                   kReadOutLimit));
+                                   kDesignerReadOutLimit));
   }
   static void TearDownTestSuite() {
     FileChooser::SetHook({});

@@ -29,7 +29,7 @@ using namespace std::chrono_literals;
 
 namespace {
 
-constexpr auto kReadOutLimit = 60s;
+constexpr auto kLinkDialogReadOutLimit = 60s;
 using Frame = std::pair<int, std::vector<std::uint8_t>>;
 using Frames = std::vector<Frame>;
 
@@ -87,7 +87,7 @@ protected:
                  window.Session().GetProcessState() == 0 &&
                  std::equal(unit.begin() + 2, unit.begin() + 1006, editor.begin() + 2);
         },
-        kReadOutLimit);
+        kLinkDialogReadOutLimit);
   }
 
   /// Opens the dialog from the Link menu entry and runs `use` inside it.

@@ -28,7 +28,7 @@ namespace {
 using namespace std::chrono_literals;
 
 constexpr auto kLinkLimit = 30s;
-constexpr auto kReadOutLimit = 60s;
+constexpr auto kSearchReadOutLimit = 60s;
 
 /// The main window with its search and information dialogs, over the real
 /// serial transport, on simulated units listed as serial ports.
@@ -63,7 +63,7 @@ protected:
   static QString ConnectCaption() { return window->Form().MainMenu.Find(QStringLiteral("Connect"))->Caption; }
   static bool Linked() { return window->Session().IsUnitLinked(); }
   static bool ReadOutDone() {
-    return ProcessEventsUntil([] { return Get<TTimer>("tmInLevelDet").Enabled(); }, kReadOutLimit);
+    return ProcessEventsUntil([] { return Get<TTimer>("tmInLevelDet").Enabled(); }, kSearchReadOutLimit);
   }
 
   static inline LinkTransportFactory* factory = nullptr;
@@ -184,7 +184,7 @@ TEST_F(LinkSearchSerialTest, StartFactoryReset_resetsTheUnitAndReadsItWhole) {
         return unit->ReceivedCount(CMD_FACTORY_RESET) == 1 && Get<TTimer>("tmInLevelDet").Enabled() &&
                std::equal(unitImage.begin() + 2, unitImage.begin() + 1006, editor.begin() + 2);
       },
-      kReadOutLimit));
+      kSearchReadOutLimit));
   EXPECT_NE(unit->Image(), before) << "the unit holds its factory setting again";
   EXPECT_GE(unit->ReceivedCount(CMD_READ_PRESET_DIRECTORY), 1u);
   EXPECT_EQ(window->Session().GetProcessState(), PROCESS_IDLE);

@@ -34,7 +34,7 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-constexpr auto kReadOutLimit = 60s;
+constexpr auto kLockReadOutLimit = 60s;
 
 /// Acts on the modal windows that open while it lives, as a user would:
 /// message boxes are recorded and closed with OK; any other modal gets
@@ -111,7 +111,7 @@ protected:
     window.Session().OpenSerialLink();
   }
   bool ReadOutDone() { return window.Controls().Find<TTimer>(QStringLiteral("tmInLevelDet"))->Enabled(); }
-  bool WaitReadOut() { return ProcessEventsUntil([&] { return ReadOutDone(); }, kReadOutLimit); }
+  bool WaitReadOut() { return ProcessEventsUntil([&] { return ReadOutDone(); }, kLockReadOutLimit); }
   bool WaitOffline() { return ProcessEventsUntil([&] { return !window.Session().HasAnyTransport(); }, 20s); }
   /// Waits, serving the window's events (replies reach it synchronously),
   /// until the unit has received `count` frames with `code`.

@@ -18,7 +18,7 @@ using namespace std::chrono_literals;
 
 namespace {
 
-constexpr auto kReadOutLimit = 60s;
+constexpr auto kWindowReadOutLimit = 60s;
 
 /// A main window over the real serial transport, on the pty of a simulated unit.
 class MainWindowUnitSim : public ::testing::Test {
@@ -36,7 +36,7 @@ protected:
   }
 
   bool ReadOutDone() {
-    return ProcessEventsUntil([&] { return Get<TTimer>("tmInLevelDet").Enabled(); }, kReadOutLimit);
+    return ProcessEventsUntil([&] { return Get<TTimer>("tmInLevelDet").Enabled(); }, kWindowReadOutLimit);
   }
 
   template <class T>
