@@ -47,6 +47,13 @@ TEdit::TEdit(QWidget* parent) : TWinControl(parent), m_line(new QLineEdit(this))
   m_line->setValidator(new EditRules(*this, this));
 }
 
+TEdit::~TEdit() {
+  // The line edit outlives this part of the control: its last focus and text
+  // events must no longer reach the rules or the handlers.
+  m_line->removeEventFilter(this);
+  m_line->setValidator(nullptr);
+}
+
 QString TEdit::Text() const { return m_line->text(); }
 
 void TEdit::SetText(const QString& value) { m_line->setText(InCharCase(value)); }

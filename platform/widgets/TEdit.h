@@ -28,6 +28,7 @@ enum class TEditCharCase : unsigned char { ecNormal, ecUpperCase, ecLowerCase };
 class TEdit : public TWinControl {
 public:
   explicit TEdit(QWidget* parent = nullptr);
+  ~TEdit() override;
 
   QString Text() const;
   void SetText(const QString& value);
