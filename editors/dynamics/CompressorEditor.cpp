@@ -4,28 +4,20 @@
 
 #include "components/MainWindowState.h"
 #include "editors/IEditorWindow.h"
-#include "editors/dynamics/DynamicsDisplay.h"
 #include "editors/dynamics/DynamicsPanels.h"
 #include "editors/dynamics/DynamicsParameters.h"
-#include "editors/level/TypedEntryBox.h"
 #include "platform/TTimer.h"
 #include "platform/widgets/ControlRegistry.h"
 #include "platform/widgets/TLabel.h"
 #include "protocol/ParameterScales.h"
-#include "widgets/smooth/TCurvyEdit.h"
 #include "widgets/trackbar/TAdvTrackBar.h"
 
 namespace {
 
 constexpr int kThresholdOffset = 180;
 
-/// The seven parameters in kind order: holding control, box and entry.
-struct Parameter {
-  const char* control;
-  const char* box;
-  TypedEntryKind entry;
-};
-constexpr Parameter kParameters[7] = {
+/// The seven parameters in kind order.
+constexpr DynamicsParameterControls kCompressorParameters[7] = {
     {"isCompThreshold", "cvdCompThreshold", TypedEntryKind::Threshold},
     {"isCompAttack", "cvdCompAttack", TypedEntryKind::Time},
     {"isCompRelease", "cvdCompRelease", TypedEntryKind::Time},
@@ -34,8 +26,6 @@ constexpr Parameter kParameters[7] = {
     {"isCompEqFreq", "cvdCompEqFreq", TypedEntryKind::SideChainFrequency},
     {"isCompEqType", "cvdCompEqType", TypedEntryKind::SideChainEqType},
 };
-
-const Parameter* ParameterOf(int kind) { return kind >= 0 && kind < 7 ? &kParameters[kind] : nullptr; }
 
 /// The box text of a position of `kind`, as the change handlers and the
 /// sync write it.
@@ -55,27 +45,21 @@ QString CompressorText(int kind, int value) {
   return {};
 }
 
-/// The typed-entry pair of each box, in kind order.
-struct EntryHandlers {
-  void (CompressorEditor::*keyDown)(TObject*, WORD&, TShiftState);
-  void (CompressorEditor::*exit)(TObject*);
-};
-const EntryHandlers kEntryHandlers[] = {
-    {&CompressorEditor::cvdCompThresholdInAKeyDown, &CompressorEditor::cvdCompThresholdInAExit},
-    {&CompressorEditor::cvdCompAttackInAKeyDown, &CompressorEditor::cvdCompAttackInAExit},
-    {&CompressorEditor::cvdCompReleaseInAKeyDown, &CompressorEditor::cvdCompReleaseInAExit},
-    {&CompressorEditor::cvdCompRatioInAKeyDown, &CompressorEditor::cvdCompRatioInAExit},
-    {&CompressorEditor::cvdCompKneeInAKeyDown, &CompressorEditor::cvdCompKneeInAExit},
-    {&CompressorEditor::cvdCompEqFreqInAKeyDown, &CompressorEditor::cvdCompEqFreqInAExit},
-    {&CompressorEditor::cvdCompEqTypeInAKeyDown, &CompressorEditor::cvdCompEqTypeInAExit}};
+const DynamicsSection kCompressorSection{kCompressorParameters,
+                                         CompressorText,
+                                         SetCompressorParameter,
+                                         "tmCompDisp",
+                                         &DynamicsPanels::RefreshCompressorPanel,
+                                         &MainWindowState::SelectedCompressorInput,
+                                         false};
 
 }  // namespace
 
+CompressorEditor::CompressorEditor(IEditorWindow& window, DynamicsPanels& panels)
+    : m_window(window), m_section(window, panels, kCompressorSection, 0) {}
+
 void CompressorEditor::Bind() {
   ControlRegistry& controls = m_window.Controls();
-  const auto mouseDown = [this](TObject* sender, TMouseButton button, TShiftState shift, int x, int y) {
-    cvdCompThresholdInAMouseDown(sender, button, shift, x, y);
-  };
   const TNotifyEvent barChanges[7] = {[this](TObject* s) { isCompThresholdInAChange(s); },
                                       [this](TObject* s) { isCompAttackInAChange(s); },
                                       [this](TObject* s) { isCompReleaseInAChange(s); },
@@ -85,17 +69,9 @@ void CompressorEditor::Bind() {
                                       [this](TObject* s) { isCompEqTypeInAChange(s); }};
   for (int input = 0; input < 3; ++input) {
     for (int kind = 0; kind < 7; ++kind) {
-      const Parameter& parameter = kParameters[kind];
-      if (auto* bar = controls.Find<TAdvTrackBar>(QLatin1String(parameter.control), input); bar && barChanges[kind]) {
+      auto* bar = controls.Find<TAdvTrackBar>(QLatin1String(kCompressorParameters[kind].control), input);
+      if (bar != nullptr && barChanges[kind]) {
         bar->OnChange = barChanges[kind];
-      }
-      if (auto* box = controls.Find<TCurvyEdit>(QLatin1String(parameter.box), input)) {
-        const EntryHandlers handlers = kEntryHandlers[kind];
-        box->OnKeyDown = [this, handlers](TObject* sender, WORD& key, TShiftState shift) {
-          (this->*handlers.keyDown)(sender, key, shift);
-        };
-        box->OnExit = [this, handlers](TObject* sender) { (this->*handlers.exit)(sender); };
-        box->OnMouseDown = mouseDown;
       }
     }
     if (auto* ratio = controls.Find<TUpDown>(QStringLiteral("udCompRatio"), input)) {
@@ -114,149 +90,94 @@ void CompressorEditor::Bind() {
       };
     }
   }
+  m_section.BindBoxes(0, 3);
   if (auto* timer = controls.Find<TTimer>(QStringLiteral("tmCompDisp"))) {
     timer->OnTimer = [this](TObject* sender) { tmCompDispTimer(sender); };
   }
 }
 
-void CompressorEditor::isCompThresholdInAChange(TObject* Sender) { BarChange(Sender, int(DynamicsKind::Threshold)); }
-
-void CompressorEditor::isCompAttackInAChange(TObject* Sender) { BarChange(Sender, int(DynamicsKind::Attack)); }
-
-void CompressorEditor::isCompReleaseInAChange(TObject* Sender) { BarChange(Sender, int(DynamicsKind::Release)); }
-
-void CompressorEditor::isCompEqFreqInAChange(TObject* Sender) {
-  BarChange(Sender, int(DynamicsKind::SideChainFrequency));
+void CompressorEditor::isCompThresholdInAChange(TObject* Sender) {
+  m_section.BarChange(Sender, int(DynamicsKind::Threshold));
 }
 
-void CompressorEditor::isCompEqTypeInAChange(TObject* Sender) { BarChange(Sender, int(DynamicsKind::SideChainType)); }
+void CompressorEditor::isCompAttackInAChange(TObject* Sender) { m_section.BarChange(Sender, int(DynamicsKind::Attack)); }
+
+void CompressorEditor::isCompReleaseInAChange(TObject* Sender) {
+  m_section.BarChange(Sender, int(DynamicsKind::Release));
+}
+
+void CompressorEditor::isCompEqFreqInAChange(TObject* Sender) {
+  m_section.BarChange(Sender, int(DynamicsKind::SideChainFrequency));
+}
+
+void CompressorEditor::isCompEqTypeInAChange(TObject* Sender) {
+  m_section.BarChange(Sender, int(DynamicsKind::SideChainType));
+}
 
 void CompressorEditor::udCompRatioInAChangingEx(TObject* Sender, bool&, short NewValue, TUpDownDirection) {
-  UpDownChange(Sender, NewValue, int(DynamicsKind::Ratio));
+  m_section.UpDownChange(Sender, NewValue, int(DynamicsKind::Ratio));
 }
 
 void CompressorEditor::udCompKneeInAChangingEx(TObject* Sender, bool&, short NewValue, TUpDownDirection) {
-  UpDownChange(Sender, NewValue, int(DynamicsKind::Knee));
+  m_section.UpDownChange(Sender, NewValue, int(DynamicsKind::Knee));
 }
 
-void CompressorEditor::BarChange(TObject* Sender, int kind) {
-  auto* bar = dynamic_cast<TAdvTrackBar*>(Sender);
-  if (m_window.State().RefreshingControls || bar == nullptr) {
-    return;
-  }
-  const int channel = bar->Tag();
-  const int position = bar->Position();
-  ScheduleRedraw(channel);
-  SetCompressorParameter(m_window, channel, kind, position);
-  SyncCompressorDisplay(channel, kind, position);
-}
+void CompressorEditor::SyncCompressorDisplay(int channel, int kind, int value) { m_section.Sync(channel, kind, value); }
 
-void CompressorEditor::UpDownChange(TObject* Sender, short NewValue, int kind) {
-  auto* upDown = dynamic_cast<TUpDown*>(Sender);
-  if (m_window.State().RefreshingControls || upDown == nullptr) {
-    return;
-  }
-  if (NewValue < upDown->Min() || NewValue > upDown->Max()) {
-    return;
-  }
-  const int channel = upDown->Tag();
-  auto* box = m_window.Controls().Find<TCurvyEdit>(QLatin1String(kParameters[kind].box), channel);
-  if (box == nullptr) {
-    return;
-  }
-  box->SetText(CompressorText(kind, NewValue));
-  ScheduleRedraw(channel);
-  SetCompressorParameter(m_window, channel, kind, NewValue);
-  SyncCompressorDisplay(channel, kind, NewValue);
-}
-
-void CompressorEditor::ScheduleRedraw(int channel) {
-  if (auto* timer = m_window.Controls().Find<TTimer>(QStringLiteral("tmCompDisp"))) {
-    timer->SetEnabled(true);
-  }
-  m_redrawChannel = channel;
-  m_window.State().SelectedCompressorInput = channel;
-}
-
-void CompressorEditor::SyncCompressorDisplay(int channel, int kind, int value) {
-  const Parameter* parameter = ParameterOf(kind);
-  if (parameter == nullptr) {
-    return;
-  }
-  const bool upDown = kind == int(DynamicsKind::Ratio) || kind == int(DynamicsKind::Knee);
-  SyncDynamicsDisplay(m_window, channel, QLatin1String(parameter->control), QLatin1String(parameter->box), value,
-                      CompressorText(kind, value), upDown);
-}
-
-void CompressorEditor::tmCompDispTimer(TObject* Sender) {
-  if (auto* timer = dynamic_cast<TTimer*>(Sender)) {
-    timer->SetEnabled(false);
-  }
-  m_panels.RefreshCompressorPanel(m_redrawChannel);
-}
+void CompressorEditor::tmCompDispTimer(TObject* Sender) { m_section.RedrawTick(Sender); }
 
 void CompressorEditor::cvdCompThresholdInAMouseDown(TObject* Sender, TMouseButton, TShiftState, int, int) {
-  if (auto* box = dynamic_cast<TCurvyEdit*>(Sender)) {
-    m_panels.RefreshCompressorPanel(box->Tag());
-  }
+  m_section.ShowChannelOf(Sender);
 }
 
 void CompressorEditor::lbCompInAMouseDown(TObject* Sender, TMouseButton, TShiftState, int, int) {
-  if (auto* label = dynamic_cast<TLabel*>(Sender)) {
-    m_panels.RefreshCompressorPanel(label->Tag());
-  }
+  m_section.ShowChannelOf(Sender);
 }
 
 void CompressorEditor::cvdCompThresholdInAKeyDown(TObject* Sender, WORD& Key, TShiftState) {
-  EntryKeyDown(Sender, Key, int(DynamicsKind::Threshold));
+  m_section.EntryKeyDown(Sender, Key, int(DynamicsKind::Threshold));
 }
 
-void CompressorEditor::cvdCompThresholdInAExit(TObject* Sender) { Entry(Sender, int(DynamicsKind::Threshold)); }
+void CompressorEditor::cvdCompThresholdInAExit(TObject* Sender) {
+  m_section.Entry(Sender, int(DynamicsKind::Threshold));
+}
 
 void CompressorEditor::cvdCompAttackInAKeyDown(TObject* Sender, WORD& Key, TShiftState) {
-  EntryKeyDown(Sender, Key, int(DynamicsKind::Attack));
+  m_section.EntryKeyDown(Sender, Key, int(DynamicsKind::Attack));
 }
 
-void CompressorEditor::cvdCompAttackInAExit(TObject* Sender) { Entry(Sender, int(DynamicsKind::Attack)); }
+void CompressorEditor::cvdCompAttackInAExit(TObject* Sender) { m_section.Entry(Sender, int(DynamicsKind::Attack)); }
 
 void CompressorEditor::cvdCompReleaseInAKeyDown(TObject* Sender, WORD& Key, TShiftState) {
-  EntryKeyDown(Sender, Key, int(DynamicsKind::Release));
+  m_section.EntryKeyDown(Sender, Key, int(DynamicsKind::Release));
 }
 
-void CompressorEditor::cvdCompReleaseInAExit(TObject* Sender) { Entry(Sender, int(DynamicsKind::Release)); }
+void CompressorEditor::cvdCompReleaseInAExit(TObject* Sender) { m_section.Entry(Sender, int(DynamicsKind::Release)); }
 
 void CompressorEditor::cvdCompRatioInAKeyDown(TObject* Sender, WORD& Key, TShiftState) {
-  EntryKeyDown(Sender, Key, int(DynamicsKind::Ratio));
+  m_section.EntryKeyDown(Sender, Key, int(DynamicsKind::Ratio));
 }
 
-void CompressorEditor::cvdCompRatioInAExit(TObject* Sender) { Entry(Sender, int(DynamicsKind::Ratio)); }
+void CompressorEditor::cvdCompRatioInAExit(TObject* Sender) { m_section.Entry(Sender, int(DynamicsKind::Ratio)); }
 
 void CompressorEditor::cvdCompKneeInAKeyDown(TObject* Sender, WORD& Key, TShiftState) {
-  EntryKeyDown(Sender, Key, int(DynamicsKind::Knee));
+  m_section.EntryKeyDown(Sender, Key, int(DynamicsKind::Knee));
 }
 
-void CompressorEditor::cvdCompKneeInAExit(TObject* Sender) { Entry(Sender, int(DynamicsKind::Knee)); }
+void CompressorEditor::cvdCompKneeInAExit(TObject* Sender) { m_section.Entry(Sender, int(DynamicsKind::Knee)); }
 
 void CompressorEditor::cvdCompEqFreqInAKeyDown(TObject* Sender, WORD& Key, TShiftState) {
-  EntryKeyDown(Sender, Key, int(DynamicsKind::SideChainFrequency));
+  m_section.EntryKeyDown(Sender, Key, int(DynamicsKind::SideChainFrequency));
 }
 
-void CompressorEditor::cvdCompEqFreqInAExit(TObject* Sender) { Entry(Sender, int(DynamicsKind::SideChainFrequency)); }
+void CompressorEditor::cvdCompEqFreqInAExit(TObject* Sender) {
+  m_section.Entry(Sender, int(DynamicsKind::SideChainFrequency));
+}
 
 void CompressorEditor::cvdCompEqTypeInAKeyDown(TObject* Sender, WORD& Key, TShiftState) {
-  EntryKeyDown(Sender, Key, int(DynamicsKind::SideChainType));
+  m_section.EntryKeyDown(Sender, Key, int(DynamicsKind::SideChainType));
 }
 
-void CompressorEditor::cvdCompEqTypeInAExit(TObject* Sender) { Entry(Sender, int(DynamicsKind::SideChainType)); }
-
-void CompressorEditor::EntryKeyDown(TObject* Sender, WORD& Key, int kind) {
-  if (IsEntryKey(Key)) {
-    Entry(Sender, kind);
-  }
-}
-
-void CompressorEditor::Entry(TObject* Sender, int kind) {
-  if (const Parameter* parameter = ParameterOf(kind)) {
-    RunChannelEntry(m_window.Controls(), Sender, QLatin1String(parameter->control), parameter->entry);
-  }
+void CompressorEditor::cvdCompEqTypeInAExit(TObject* Sender) {
+  m_section.Entry(Sender, int(DynamicsKind::SideChainType));
 }

@@ -1,11 +1,8 @@
 #pragma once
 
+#include "editors/dynamics/DynamicsSectionEditor.h"
 #include "platform/widgets/InputTypes.h"
 #include "platform/widgets/TUpDown.h"
-
-class DynamicsPanels;
-class IEditorWindow;
-class TObject;
 
 /// The compressor page: threshold, attack, release, side-chain frequency
 /// and type by track bar, ratio and knee by up-down, each with its typed
@@ -17,7 +14,7 @@ class TObject;
 /// thread only.
 class CompressorEditor {
  public:
-  CompressorEditor(IEditorWindow& window, DynamicsPanels& panels) : m_window(window), m_panels(panels) {}
+  CompressorEditor(IEditorWindow& window, DynamicsPanels& panels);
 
   void Bind();
 
@@ -54,17 +51,9 @@ class CompressorEditor {
   void SyncCompressorDisplay(int channel, int kind, int value);
 
   /// The input the next tick of tmCompDisp redraws.
-  int CompressorRedrawChannel() const { return m_redrawChannel; }
+  int CompressorRedrawChannel() const { return m_section.RedrawChannel(); }
 
  private:
-  void EntryKeyDown(TObject* Sender, WORD& Key, int kind);
-  void Entry(TObject* Sender, int kind);
-  void BarChange(TObject* Sender, int kind);
-  void UpDownChange(TObject* Sender, short NewValue, int kind);
-  /// Arms the one-shot redraw of the channel's panel.
-  void ScheduleRedraw(int channel);
-
   IEditorWindow& m_window;
-  DynamicsPanels& m_panels;
-  int m_redrawChannel = 0;
+  DynamicsSectionEditor m_section;
 };

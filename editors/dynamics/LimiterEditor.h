@@ -1,11 +1,8 @@
 #pragma once
 
+#include "editors/dynamics/DynamicsSectionEditor.h"
 #include "platform/widgets/InputTypes.h"
 #include "platform/widgets/TUpDown.h"
-
-class DynamicsPanels;
-class IEditorWindow;
-class TObject;
 
 /// The limiter page: threshold, attack and release by track bar, knee and
 /// ratio by up-down, each with its typed box, for the six outputs. A change
@@ -16,7 +13,7 @@ class TObject;
 /// window's named controls; the window owns it. GUI thread only.
 class LimiterEditor {
  public:
-  LimiterEditor(IEditorWindow& window, DynamicsPanels& panels) : m_window(window), m_panels(panels) {}
+  LimiterEditor(IEditorWindow& window, DynamicsPanels& panels);
 
   void Bind();
 
@@ -48,17 +45,9 @@ class LimiterEditor {
   void SyncLimiterDisplay(int channel, int kind, int value);
 
   /// The output the next tick of tmLimitDisp redraws.
-  int LimiterRedrawChannel() const { return m_redrawChannel; }
+  int LimiterRedrawChannel() const { return m_section.RedrawChannel(); }
 
  private:
-  void EntryKeyDown(TObject* Sender, WORD& Key, int kind);
-  void Entry(TObject* Sender, int kind);
-  void BarChange(TObject* Sender, int kind);
-  void UpDownChange(TObject* Sender, short NewValue, int kind);
-  /// Arms the one-shot redraw of the channel's panel.
-  void ScheduleRedraw(int channel);
-
   IEditorWindow& m_window;
-  DynamicsPanels& m_panels;
-  int m_redrawChannel = 3;
+  DynamicsSectionEditor m_section;
 };
