@@ -56,6 +56,15 @@ TLabel& AddLabel(QWidget& parent, const QString& name, int left, int top, const 
   return *label;
 }
 
+TLabel& AddCentredLabel(QWidget& parent, const QString& name, int left, int top, int width, const QString& caption) {
+  TLabel& label = AddLabel(parent, name, left, top, caption);
+  label.SetAutoSize(false);
+  label.SetBounds(left, top, width, 20);
+  label.SetAlignment(TAlignment::taCenter);
+  label.SetLayout(TTextLayout::tlCenter);
+  return label;
+}
+
 void RegisterControls(ControlRegistry& registry, QWidget& root) {
   if (auto* control = dynamic_cast<TControl*>(&root); control != nullptr && !control->Name().isEmpty()) {
     registry.Register(control->Name(), control);

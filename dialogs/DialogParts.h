@@ -23,6 +23,8 @@ TImage& AddBackground(TForm& form, const QString& name);
 TRzBmpButton& AddButton(QWidget& parent, const QString& name, int left, int top, int modalResult);
 /// A transparent label in white Arial 13 px at (left, top), sized to its text.
 TLabel& AddLabel(QWidget& parent, const QString& name, int left, int top, const QString& caption);
+/// The same label at a fixed width x 20, its text centred both ways.
+TLabel& AddCentredLabel(QWidget& parent, const QString& name, int left, int top, int width, const QString& caption);
 /// Registers every named control under root (root included) by its name.
 void RegisterControls(ControlRegistry& registry, QWidget& root);
 

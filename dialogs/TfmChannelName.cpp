@@ -16,15 +16,6 @@ constexpr int kClientWidth = 240;
 constexpr int kClientHeight = 148;
 constexpr int kFirstOutput = 3;
 
-TLabel& AddCentredLabel(TForm& form, const QString& name, int left, int top, int width, const QString& caption) {
-  TLabel& label = DialogParts::AddLabel(form, name, left, top, caption);
-  label.SetAutoSize(false);
-  label.SetBounds(left, top, width, 20);
-  label.SetAlignment(TAlignment::taCenter);
-  label.SetLayout(TTextLayout::tlCenter);
-  return label;
-}
-
 }  // namespace
 
 TfmChannelName::TfmChannelName(IDialogHost& host, QWidget* parent) : TForm(parent), m_host(host) {
@@ -34,9 +25,9 @@ TfmChannelName::TfmChannelName(IDialogHost& host, QWidget* parent) : TForm(paren
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
   imBase = &DialogParts::AddBackground(*this, QStringLiteral("imBase"));
   lbChannelName =
-      &AddCentredLabel(*this, QStringLiteral("lbChannelName"), 0, 14, kClientWidth, QStringLiteral("Channel Name"));
+      &DialogParts::AddCentredLabel(*this, QStringLiteral("lbChannelName"), 0, 14, kClientWidth, QStringLiteral("Channel Name"));
   lbChannelName->Font().SetHeight(-15);
-  lbChannel = &AddCentredLabel(*this, QStringLiteral("lbChannel"), 10, 50, 70, QStringLiteral("InA : "));
+  lbChannel = &DialogParts::AddCentredLabel(*this, QStringLiteral("lbChannel"), 10, 50, 70, QStringLiteral("InA : "));
   edName = new TEdit(this);
   edName->SetName(QStringLiteral("edName"));
   edName->SetBounds(84, 48, 140, 24);

@@ -18,15 +18,6 @@ namespace {
 constexpr int kClientWidth = 240;
 constexpr int kClientHeight = 148;
 
-TLabel& AddCentredLabel(TForm& form, const QString& name, int left, int top, int width, const QString& caption) {
-  TLabel& label = DialogParts::AddLabel(form, name, left, top, caption);
-  label.SetAutoSize(false);
-  label.SetBounds(left, top, width, 20);
-  label.SetAlignment(TAlignment::taCenter);
-  label.SetLayout(TTextLayout::tlCenter);
-  return label;
-}
-
 }  // namespace
 
 TfmStoreName::TfmStoreName(IDialogHost& host, QWidget* parent) : TForm(parent), m_host(host) {
@@ -35,9 +26,9 @@ TfmStoreName::TfmStoreName(IDialogHost& host, QWidget* parent) : TForm(parent), 
   DialogParts::SetDialogFrame(*this, kClientWidth, kClientHeight);
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
   imBase = &DialogParts::AddBackground(*this, QStringLiteral("imBase"));
-  lblPresetName = &AddCentredLabel(*this, QStringLiteral("lblPresetName"), 0, 14, kClientWidth, QStringLiteral("Name"));
+  lblPresetName = &DialogParts::AddCentredLabel(*this, QStringLiteral("lblPresetName"), 0, 14, kClientWidth, QStringLiteral("Name"));
   lblPresetName->Font().SetHeight(-15);
-  lTitle = &AddCentredLabel(*this, QStringLiteral("lTitle"), 14, 50, 60, QStringLiteral("F00 : "));
+  lTitle = &DialogParts::AddCentredLabel(*this, QStringLiteral("lTitle"), 14, 50, 60, QStringLiteral("F00 : "));
   edName = new TEdit(this);
   edName->SetName(QStringLiteral("edName"));
   edName->SetBounds(76, 48, 148, 24);
