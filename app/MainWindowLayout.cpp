@@ -4,13 +4,12 @@
 
 #include <QDebug>
 
+#include "app/MainWindowPages.h"
 #include "platform/widgets/ControlRegistry.h"
 #include "platform/widgets/TControl.h"
 #include "widgets/trackbar/TAdvTrackBar.h"
 
 namespace {
-
-const char* const kFunctionPages[] = {"Comp", "Delay", "Gain", "Matrix", "Gate", "Limit"};
 
 /// One layout pass: after the first missing name every further step is
 /// skipped.

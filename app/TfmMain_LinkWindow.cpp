@@ -1,5 +1,6 @@
 // The main window's side of the link session: its link controls and
 // captions, and the search and setup dialogs' part in it.
+#include "app/ProductName.h"
 #include "app/TfmMain.h"
 #include "dialogs/TfmInformation.h"
 #include "dialogs/TfmNetwork.h"
@@ -10,11 +11,6 @@
 #include "widgets/buttons/TRzBmpButton.h"
 #include "widgets/combo/TRzComboBox.h"
 #include "widgets/buttons/TRzButton.h"
-
-namespace {
-const QString kProductName = QStringLiteral("KRV-71 FIR DSP Processor Editor");
-const QString kVersion = QStringLiteral("V1.0");
-}  // namespace
 
 void TfmMain::ShowInformation(const QString& text) {
   if (fmInformation != nullptr) {
@@ -64,7 +60,7 @@ void TfmMain::SetAddressControlsEnabled(bool enabled) {
 }
 
 void TfmMain::ShowOfflineCaption() {
-  SetCaption(kProductName + QLatin1Char(' ') + kVersion);
+  SetCaption(ProductCaption());
   SetEnabled(true);
 }
 

@@ -1,6 +1,7 @@
 // Page switching, the window's layout, the signal-flow overview, channel
 // names and the small menu handlers.
 #include "app/MainWindowLayout.h"
+#include "app/MainWindowPages.h"
 #include "app/TfmMain.h"
 #include "app/build/MainWindowLook.h"
 #include "components/LMyFFTDrawHpLp6dB.h"
@@ -14,12 +15,6 @@
 #include "widgets/panels/TRzGroupBox.h"
 
 namespace {
-
-const char* const kFunctionPages[] = {"Comp", "Delay", "Gain", "Matrix", "Gate", "Limit"};
-
-QString PageStem(int page) {
-  return page < 9 ? ChannelSuffix(page) : QString::fromLatin1(kFunctionPages[page - 9]);
-}
 
 constexpr TColor kInputLineColours[] = {RGB(128, 0, 128), RGB(128, 128, 0), RGB(0, 128, 128)};
 

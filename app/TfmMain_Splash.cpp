@@ -1,5 +1,6 @@
 // The start-up splash of the main window: built and shown while the window
 // is still being made, taken away by the window's showing.
+#include "app/ProductName.h"
 #include "app/TfmMain.h"
 #include "resources/SplashArtwork.h"
 #include "widgets/gdiplus/TGDIPFill.h"
@@ -37,9 +38,9 @@ void ConfigureHeading(TSplashHeadingText& heading, const QString& text, int x, i
 }
 
 void ConfigureTexts(TAdvSmoothSplashScreen& splash) {
-  ConfigureHeading(splash.BasicProgramInfo().ProgramName(), QStringLiteral("KRV-71 FIR DSP Processor Editor"), 45,
+  ConfigureHeading(splash.BasicProgramInfo().ProgramName(), kProductName, 45,
                    130, 22, true);
-  ConfigureHeading(splash.BasicProgramInfo().ProgramVersion(), QStringLiteral("V1.0"), 540, 140, 14, false);
+  ConfigureHeading(splash.BasicProgramInfo().ProgramVersion(), kProductVersion, 540, 140, 14, false);
   TListItemsRect& rect = splash.ListItemsSettings().Rect();
   rect.SetLeft(180);
   rect.SetTop(210);

@@ -1,5 +1,6 @@
 // Start-up of the main window: every default, in order, and the handlers the
 // window binds to its own controls.
+#include "app/ProductName.h"
 #include "app/TfmMain.h"
 #include "components/LMyFFTDrawHpLp6dB.h"
 #include "dsp/CurveColours.h"
@@ -13,9 +14,6 @@
 #include "widgets/panels/TRzGroupBox.h"
 
 namespace {
-
-const QString kProductName = QStringLiteral("KRV-71 FIR DSP Processor Editor");
-const QString kVersion = QStringLiteral("V1.0");
 
 struct TransferPoints {
   std::vector<std::pair<double, double>> line;  ///< channel 0, the transfer line
@@ -38,7 +36,7 @@ void TfmMain::FormCreate() {
   // The splash is up while the window is made; showing the window ends it.
   ShowSplash();
   // 1-3: caption, unit id, page and selection defaults.
-  SetCaption(kProductName + QLatin1Char(' ') + kVersion);
+  SetCaption(ProductCaption());
   SetHint(kProductName);
   setToolTip(kProductName);
   m_session->SetUnitId(1);

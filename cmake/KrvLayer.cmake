@@ -76,6 +76,9 @@ function(krv_add_layer name)
   list(FILTER compiled INCLUDE REGEX "\\.(cpp|qrc)$")
   if(compiled)
     add_library(${lib} STATIC ${sources})
+    # Sources build in batches of eight as tests do (file-local names must
+    # be unique within the folder): the shared headers dominate their cost.
+    set_target_properties(${lib} PROPERTIES UNITY_BUILD ON UNITY_BUILD_BATCH_SIZE 8)
     target_link_libraries(${lib} PUBLIC krv_options ${L_DEPS})
   else()
     add_library(${lib} INTERFACE ${sources})

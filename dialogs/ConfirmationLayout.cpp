@@ -8,21 +8,20 @@
 
 namespace {
 
-constexpr int kClientHeight = 174;
-constexpr TColor kGroupColor = 0x00D8D8D8;
+constexpr int kConfirmationLayoutClientHeight = 174;
 
 }  // namespace
 
 void ConfirmationLayout::Build(TForm& form, int width, int groupWidth, const QString& questionName,
                                const QString& question) {
   form.SetCaption(QStringLiteral("Informaion"));
-  DialogParts::SetDialogFrame(form, width, kClientHeight);
+  DialogParts::SetDialogFrame(form, width, kConfirmationLayoutClientHeight);
   imBase = &DialogParts::AddBackground(form, QStringLiteral("imBase"));
   GroupBox1 = new TRzGroupBox(&form);
   GroupBox1->SetName(QStringLiteral("GroupBox1"));
   GroupBox1->SetBounds(20, 18, groupWidth, 106);
   GroupBox1->SetGroupStyle(TRzGroupBoxStyle::gsCustom);
-  GroupBox1->SetColor(kGroupColor);
+  GroupBox1->SetColor(DialogParts::kGroupColor);
   Question = new TLabel(GroupBox1);
   Question->SetName(questionName);
   Question->SetAutoSize(false);

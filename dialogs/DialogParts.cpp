@@ -7,6 +7,7 @@
 #include "platform/widgets/TLabel.h"
 #include "widgets/buttons/ButtonFaces.h"
 #include "widgets/buttons/TRzBmpButton.h"
+#include "widgets/panels/TRzGroupBox.h"
 #include "widgets/panelset/Gradients.h"
 
 namespace DialogParts {
@@ -63,6 +64,21 @@ TLabel& AddCentredLabel(QWidget& parent, const QString& name, int left, int top,
   label.SetAlignment(TAlignment::taCenter);
   label.SetLayout(TTextLayout::tlCenter);
   return label;
+}
+
+TRzGroupBox& AddGroup(QWidget& parent, const QString& name, const QString& caption, int left, int top, int width,
+                      int height, bool bold) {
+  auto* group = new TRzGroupBox(&parent);
+  group->SetName(name);
+  group->SetBounds(left, top, width, height);
+  group->SetCaption(caption);
+  group->SetColor(kGroupColor);
+  group->Font().SetName(QStringLiteral("Arial"));
+  group->Font().SetHeight(-13);
+  if (bold) {
+    group->Font().SetStyle({TFontStyle::fsBold});
+  }
+  return *group;
 }
 
 void RegisterControls(ControlRegistry& registry, QWidget& root) {

@@ -2,17 +2,23 @@
 
 #include <QString>
 
+#include "platform/TColor.h"
+
 class ControlRegistry;
 class QWidget;
 class TForm;
 class TImage;
 class TLabel;
 class TRzBmpButton;
+class TRzGroupBox;
 
 /// The pieces the editor's small dialogs are built from: the dark gradient
 /// background picture, the bitmap buttons and the white caption labels.
 /// GUI thread only.
 namespace DialogParts {
+
+/// The face of the dialogs' group boxes.
+inline constexpr TColor kGroupColor = 0x00D8D8D8;
 
 /// Sizes form to a fixed client area (width x height) with a dialog border,
 /// centred on the screen.
@@ -25,6 +31,10 @@ TRzBmpButton& AddButton(QWidget& parent, const QString& name, int left, int top,
 TLabel& AddLabel(QWidget& parent, const QString& name, int left, int top, const QString& caption);
 /// The same label at a fixed width x 20, its text centred both ways.
 TLabel& AddCentredLabel(QWidget& parent, const QString& name, int left, int top, int width, const QString& caption);
+/// A group box in the group face with its caption in Arial 13 px, bold
+/// unless `bold` is false.
+TRzGroupBox& AddGroup(QWidget& parent, const QString& name, const QString& caption, int left, int top, int width,
+                      int height, bool bold = true);
 /// Registers every named control under root (root included) by its name.
 void RegisterControls(ControlRegistry& registry, QWidget& root);
 

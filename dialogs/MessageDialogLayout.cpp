@@ -9,13 +9,11 @@
 
 namespace {
 
-constexpr TColor kGroupColor = 14211288;
-
 /// The dialog picture: a round blue sign with a white "i".
 void DrawSign(TBitmap& bitmap) {
   bitmap.SetSize(40, 40);
   TCanvas& canvas = bitmap.Canvas();
-  canvas.Brush().SetColor(kGroupColor);
+  canvas.Brush().SetColor(DialogParts::kGroupColor);
   canvas.FillRect(Rect(0, 0, 40, 40));
   canvas.Pen().SetColor(RGB(0, 60, 140));
   canvas.Brush().SetColor(RGB(30, 100, 200));
@@ -36,7 +34,7 @@ void MessageDialogLayout::Build(TForm& form, int width, int height, const QStrin
   GroupBox1->SetName(QStringLiteral("GroupBox1"));
   GroupBox1->SetBounds(10, 10, width - 20, height - 60);
   GroupBox1->SetGroupStyle(TRzGroupBoxStyle::gsCustom);
-  GroupBox1->SetColor(kGroupColor);
+  GroupBox1->SetColor(DialogParts::kGroupColor);
   Image1 = new TImage(GroupBox1);
   Image1->SetName(QStringLiteral("Image1"));
   Image1->SetBounds(10, (height - 60 - 40) / 2, 40, 40);

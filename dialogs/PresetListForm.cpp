@@ -10,7 +10,7 @@
 namespace {
 
 constexpr int kUserPresets = 30;
-constexpr int kClientWidth = 260;
+constexpr int kPresetListFormClientWidth = 260;
 
 QString TwoDigits(int n) { return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')); }
 
@@ -20,18 +20,18 @@ PresetListForm::PresetListForm(IDialogHost& host, bool store, QWidget* parent)
     : TForm(parent), m_host(host), m_store(store), m_rows(!store, kUserPresets) {
   const int height = store ? 319 : 316;
   SetCaption(store ? QStringLiteral("Store Preset") : QStringLiteral("Recall Preset"));
-  DialogParts::SetDialogFrame(*this, kClientWidth, height);
+  DialogParts::SetDialogFrame(*this, kPresetListFormClientWidth, height);
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
   imWorkStatusBase = &DialogParts::AddBackground(*this, QStringLiteral("imWorkStatusBase"));
   lPresetSelect = &DialogParts::AddLabel(*this, QStringLiteral("lPresetSelect"), 0, 10, Caption());
   lPresetSelect->SetAutoSize(false);
-  lPresetSelect->SetBounds(0, 10, kClientWidth, 20);
+  lPresetSelect->SetBounds(0, 10, kPresetListFormClientWidth, 20);
   lPresetSelect->SetAlignment(TAlignment::taCenter);
   lPresetSelect->Font().SetHeight(-15);
 
   vledPresetName = new TValueListEditor(this);
   vledPresetName->SetName(QStringLiteral("vledPresetName"));
-  vledPresetName->SetBounds(12, 38, kClientWidth - 24, height - 38 - 48);
+  vledPresetName->SetBounds(12, 38, kPresetListFormClientWidth - 24, height - 38 - 48);
   vledPresetName->Font().SetName(QStringLiteral("Arial"));
   vledPresetName->Font().SetHeight(-13);
   vledPresetName->SetColWidth0(70);
@@ -47,7 +47,7 @@ PresetListForm::PresetListForm(IDialogHost& host, bool store, QWidget* parent)
     vledPresetNameSelectCell(sender, col, row, canSelect);
   };
 
-  bnCancel = &DialogParts::AddButton(*this, QStringLiteral("bnCancel"), (kClientWidth - 80) / 2, height - 40, mrNone);
+  bnCancel = &DialogParts::AddButton(*this, QStringLiteral("bnCancel"), (kPresetListFormClientWidth - 80) / 2, height - 40, mrNone);
   bnCancel->OnClick = [this](TObject* sender) { bnCancelClick(sender); };
 }
 

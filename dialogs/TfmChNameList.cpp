@@ -13,23 +13,14 @@ TfmChNameList* fmChNameList = nullptr;
 
 namespace {
 
-constexpr int kClientWidth = 360;
-constexpr int kClientHeight = 287;
-constexpr int kChannels = 9;
-constexpr int kFirstOutput = 3;
+constexpr int kChNameListClientWidth = 360;
+constexpr int kChNameListClientHeight = 287;
+constexpr int kChNameListChannels = 9;
+constexpr int kChNameListFirstOutput = 3;
 /// The light grey of the editor's group boxes.
-constexpr TColor kGroupColor = 14211288;
 
-TRzGroupBox* AddGroup(TForm& form, const QString& name, const QString& caption, int left, int height) {
-  auto* group = new TRzGroupBox(&form);
-  group->SetName(name);
-  group->SetBounds(left, 10, 160, height);
-  group->SetCaption(caption);
-  group->SetColor(kGroupColor);
-  group->Font().SetName(QStringLiteral("Arial"));
-  group->Font().SetHeight(-13);
-  group->Font().SetStyle({TFontStyle::fsBold});
-  return group;
+TRzGroupBox* AddNameGroup(TForm& form, const QString& name, const QString& caption, int left, int height) {
+  return &DialogParts::AddGroup(form, name, caption, left, 10, 160, height);
 }
 
 /// Row `row` of a group: the channel's short name and its name edit.
@@ -45,8 +36,8 @@ void AddRow(QWidget& group, int channel, int row) {
   edit->Font().SetHeight(-13);
   edit->SetMaxLength(ChannelNameText::kNameBytes);
   edit->SetAlignment(TAlignment::taCenter);
-  edit->SetText(channel < kFirstOutput ? QStringLiteral("Input%1").arg(channel + 1)
-                                       : QStringLiteral("Output%1").arg(channel - kFirstOutput + 1));
+  edit->SetText(channel < kChNameListFirstOutput ? QStringLiteral("Input%1").arg(channel + 1)
+                                       : QStringLiteral("Output%1").arg(channel - kChNameListFirstOutput + 1));
 }
 
 }  // namespace
@@ -54,13 +45,13 @@ void AddRow(QWidget& group, int channel, int row) {
 TfmChNameList::TfmChNameList(IDialogHost& host, QWidget* parent) : TForm(parent), m_host(host) {
   SetName(QStringLiteral("fmChNameList"));
   SetCaption(QStringLiteral("Channel Name"));
-  DialogParts::SetDialogFrame(*this, kClientWidth, kClientHeight);
+  DialogParts::SetDialogFrame(*this, kChNameListClientWidth, kChNameListClientHeight);
   imChNameList = &DialogParts::AddBackground(*this, QStringLiteral("imChNameList"));
-  gbInChNameList = AddGroup(*this, QStringLiteral("gbInChNameList"), QStringLiteral(" In "), 14, 132);
-  gbOutChNameList = AddGroup(*this, QStringLiteral("gbOutChNameList"), QStringLiteral(" Out "), 186, 228);
-  for (int channel = 0; channel < kChannels; ++channel) {
-    const bool input = channel < kFirstOutput;
-    AddRow(input ? *gbInChNameList : *gbOutChNameList, channel, input ? channel : channel - kFirstOutput);
+  gbInChNameList = AddNameGroup(*this, QStringLiteral("gbInChNameList"), QStringLiteral(" In "), 14, 132);
+  gbOutChNameList = AddNameGroup(*this, QStringLiteral("gbOutChNameList"), QStringLiteral(" Out "), 186, 228);
+  for (int channel = 0; channel < kChNameListChannels; ++channel) {
+    const bool input = channel < kChNameListFirstOutput;
+    AddRow(input ? *gbInChNameList : *gbOutChNameList, channel, input ? channel : channel - kChNameListFirstOutput);
   }
   btnOK = &DialogParts::AddButton(*this, QStringLiteral("btnOK"), 94, 248, mrNone);
   btnCancel = &DialogParts::AddButton(*this, QStringLiteral("btnCancel"), 186, 248, mrNone);
@@ -81,7 +72,7 @@ TEdit* TfmChNameList::NameEdit(int channel) const {
 }
 
 void TfmChNameList::DoShow() {
-  for (int channel = 0; channel < kChannels; ++channel) {
+  for (int channel = 0; channel < kChNameListChannels; ++channel) {
     if (TEdit* edit = NameEdit(channel)) {
       edit->SetText(ChannelNameText::Shown(m_host.GetChannelName(channel)));
     }
@@ -93,7 +84,7 @@ void TfmChNameList::DoShow() {
 }
 
 void TfmChNameList::btnOKClick(TObject* /*Sender*/) {
-  for (int channel = 0; channel < kChannels; ++channel) {
+  for (int channel = 0; channel < kChNameListChannels; ++channel) {
     TEdit* edit = NameEdit(channel);
     if (edit == nullptr) {
       continue;

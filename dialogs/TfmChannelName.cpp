@@ -12,20 +12,20 @@ TfmChannelName* fmChannelName = nullptr;
 
 namespace {
 
-constexpr int kClientWidth = 240;
-constexpr int kClientHeight = 148;
-constexpr int kFirstOutput = 3;
+constexpr int kChannelNameClientWidth = 240;
+constexpr int kChannelNameClientHeight = 148;
+constexpr int kChannelNameFirstOutput = 3;
 
 }  // namespace
 
 TfmChannelName::TfmChannelName(IDialogHost& host, QWidget* parent) : TForm(parent), m_host(host) {
   SetName(QStringLiteral("fmChannelName"));
   SetCaption(QStringLiteral("Channel Name"));
-  DialogParts::SetDialogFrame(*this, kClientWidth, kClientHeight);
+  DialogParts::SetDialogFrame(*this, kChannelNameClientWidth, kChannelNameClientHeight);
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
   imBase = &DialogParts::AddBackground(*this, QStringLiteral("imBase"));
   lbChannelName =
-      &DialogParts::AddCentredLabel(*this, QStringLiteral("lbChannelName"), 0, 14, kClientWidth, QStringLiteral("Channel Name"));
+      &DialogParts::AddCentredLabel(*this, QStringLiteral("lbChannelName"), 0, 14, kChannelNameClientWidth, QStringLiteral("Channel Name"));
   lbChannelName->Font().SetHeight(-15);
   lbChannel = &DialogParts::AddCentredLabel(*this, QStringLiteral("lbChannel"), 10, 50, 70, QStringLiteral("InA : "));
   edName = new TEdit(this);
@@ -61,8 +61,8 @@ void TfmChannelName::DoShow() {
 
 void TfmChannelName::SetChannel(int channel) {
   NameChannel = channel;
-  const QString name = channel < kFirstOutput ? QStringLiteral("In") + QChar(u'A' + channel)
-                                              : QStringLiteral("Out") + QChar(u'1' + channel - kFirstOutput);
+  const QString name = channel < kChannelNameFirstOutput ? QStringLiteral("In") + QChar(u'A' + channel)
+                                              : QStringLiteral("Out") + QChar(u'1' + channel - kChannelNameFirstOutput);
   lbChannel->SetCaption(name + QStringLiteral(" :"));
 }
 

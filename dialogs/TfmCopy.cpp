@@ -13,9 +13,8 @@ TfmCopy* fmCopy = nullptr;
 namespace {
 
 /// The first output's channel number.
-constexpr int kFirstOutput = 3;
+constexpr int kCopyFirstOutput = 3;
 /// The light grey of the editor's group boxes.
-constexpr TColor kGroupColor = 14211288;
 
 /// One row of the dialog: a group box holding source => destination and
 /// its copy button.
@@ -44,7 +43,7 @@ CopyRow AddRow(TForm& form, int index, const QString& caption, const QString& st
   row.group->SetName(QStringLiteral("GroupBox%1").arg(index + 1));
   row.group->SetBounds(14, 12 + index * 98, 317, 84);
   row.group->SetCaption(caption);
-  row.group->SetColor(kGroupColor);
+  row.group->SetColor(DialogParts::kGroupColor);
   row.group->Font().SetName(QStringLiteral("Arial"));
   row.group->Font().SetHeight(-13);
   row.group->Font().SetStyle({TFontStyle::fsBold});
@@ -112,6 +111,6 @@ void TfmCopy::bnInChCopyClick(TObject* Sender) {
   if (button->Tag() == 0) {
     m_host.CopyChannel(cbInSource->ItemIndex(), cbInDestination->ItemIndex(), 1);
   } else {
-    m_host.CopyChannel(cbOutSource->ItemIndex() + kFirstOutput, cbOutDestination->ItemIndex() + kFirstOutput, 1);
+    m_host.CopyChannel(cbOutSource->ItemIndex() + kCopyFirstOutput, cbOutDestination->ItemIndex() + kCopyFirstOutput, 1);
   }
 }

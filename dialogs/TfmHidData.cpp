@@ -8,19 +8,19 @@
 TfmHidData* fmHidData = nullptr;
 
 namespace {
-constexpr int kClientWidth = 1022;
-constexpr int kClientHeight = 541;
+constexpr int kHidDataClientWidth = 1022;
+constexpr int kHidDataClientHeight = 541;
 constexpr int kButtonStripHeight = 40;
 }  // namespace
 
 TfmHidData::TfmHidData(QWidget* parent) : TForm(parent) {
   SetName(QStringLiteral("fmHidData"));
   SetCaption(QStringLiteral("Hid Data"));
-  resize(kClientWidth, kClientHeight);
+  resize(kHidDataClientWidth, kHidDataClientHeight);
   SetPosition(TPosition::poMainFormCenter);
   plButtons = new TRzPanel(this);
   plButtons->SetName(QStringLiteral("plButtons"));
-  plButtons->SetBounds(0, kClientHeight - kButtonStripHeight, kClientWidth, kButtonStripHeight);
+  plButtons->SetBounds(0, kHidDataClientHeight - kButtonStripHeight, kHidDataClientWidth, kButtonStripHeight);
   plButtons->SetAlign(TAlign::alBottom);
   hbHidData = new TListBox(this);
   hbHidData->SetName(QStringLiteral("hbHidData"));
@@ -28,7 +28,7 @@ TfmHidData::TfmHidData(QWidget* parent) : TForm(parent) {
   hbHidData->Font().SetName(QStringLiteral("Courier New"));
   hbHidData->Font().SetHeight(-12);
   hbHidData->SetAlign(TAlign::alClient);
-  bnClear = &DialogParts::AddButton(*plButtons, QStringLiteral("bnClear"), (kClientWidth - 80) / 2, 5, mrNone);
+  bnClear = &DialogParts::AddButton(*plButtons, QStringLiteral("bnClear"), (kHidDataClientWidth - 80) / 2, 5, mrNone);
   bnClear->SetCaption(QStringLiteral("Clear"));
   bnClear->OnClick = [this](TObject* sender) { bnClearClick(sender); };
   fmHidData = this;

@@ -14,23 +14,14 @@ TfmInOutSelect* fmInOutSelect = nullptr;
 
 namespace {
 
-constexpr int kClientWidth = 280;
-constexpr int kClientHeight = TfmInOutSelect::kHeightWithDante - TfmInOutSelect::kFrameHeight;
+constexpr int kInOutSelectClientWidth = 280;
+constexpr int kInOutSelectClientHeight = TfmInOutSelect::kHeightWithDante - TfmInOutSelect::kFrameHeight;
 constexpr int kExitTopWithDante = 330;
 constexpr int kExitTopWithoutDante = 240;
 /// The light grey of the editor's group boxes.
-constexpr TColor kGroupColor = 14211288;
 
-TRzGroupBox* AddGroup(TForm& form, const char* name, const char* caption, int top, int rows) {
-  auto* group = new TRzGroupBox(&form);
-  group->SetName(QLatin1String(name));
-  group->SetBounds(14, top, 252, 28 + 30 * rows);
-  group->SetCaption(QString::fromLatin1(caption));
-  group->SetColor(kGroupColor);
-  group->Font().SetName(QStringLiteral("Arial"));
-  group->Font().SetHeight(-13);
-  group->Font().SetStyle({TFontStyle::fsBold});
-  return group;
+TRzGroupBox* AddSelectGroup(TForm& form, const char* name, const char* caption, int top, int rows) {
+  return &DialogParts::AddGroup(form, QLatin1String(name), QString::fromLatin1(caption), 14, top, 252, 28 + 30 * rows);
 }
 
 /// Row `row` of a group: the label and its list, filed under the group
@@ -65,17 +56,17 @@ QStringList InputTypes(bool dante) {
 TfmInOutSelect::TfmInOutSelect(IDialogHost& host, QWidget* parent) : TForm(parent), m_host(host) {
   SetName(QStringLiteral("fmInOutSelect"));
   SetCaption(QStringLiteral("In/Out Select"));
-  DialogParts::SetDialogFrame(*this, kClientWidth, kClientHeight);
+  DialogParts::SetDialogFrame(*this, kInOutSelectClientWidth, kInOutSelectClientHeight);
   imBase = &DialogParts::AddBackground(*this, QStringLiteral("imBase"));
-  gbInSelect = AddGroup(*this, "gbInSelect", " In Select ", 10, 2);
+  gbInSelect = AddSelectGroup(*this, "gbInSelect", " In Select ", 10, 2);
   cbInABSel = AddRow(*gbInSelect, QStringLiteral("InABSel"), "InA/B  : ", 0, 0, InputTypes(true), lbInABSel);
   cbInCDSel = AddRow(*gbInSelect, QStringLiteral("InCDSel"), "InC: ", 0, 1, InputTypes(true), lbInCDSel);
-  gbOutSelect = AddGroup(*this, "gbOutSelect", " Out Select  ", 106, 3);
+  gbOutSelect = AddSelectGroup(*this, "gbOutSelect", " Out Select  ", 106, 3);
   const QStringList outputTypes{QStringLiteral("Analog"), QStringLiteral("AES/EBU")};
   cbOut12Sel = AddRow(*gbOutSelect, QStringLiteral("Out12Sel"), "Out1/2 : ", 1, 0, outputTypes, lbOut12Sel);
   cbOut34Sel = AddRow(*gbOutSelect, QStringLiteral("Out34Sel"), "Out3/4 : ", 1, 1, outputTypes, lbOut34Sel);
   cbOut56Sel = AddRow(*gbOutSelect, QStringLiteral("Out56Sel"), "Out5/6 : ", 1, 2, outputTypes, lbOut56Sel);
-  gbDanteOutSelect = AddGroup(*this, "gbDanteOutSelect", " Dante Out Select  ", 232, 2);
+  gbDanteOutSelect = AddSelectGroup(*this, "gbDanteOutSelect", " Dante Out Select  ", 232, 2);
   cbDanteOut12 = AddRow(*gbDanteOutSelect, QStringLiteral("DanteOut12"), "Dante1/2 : ", 2, 0,
                         {QStringLiteral("Output1/2"), QStringLiteral("Output5/6")}, lbDanteOut12);
   cbDanteOut34 = AddRow(*gbDanteOutSelect, QStringLiteral("DanteOut34"), "Dante3/4 : ", 2, 1,
@@ -106,8 +97,8 @@ void TfmInOutSelect::DoShow() {
   const bool dante = DanteAvailable != 0;
   const int height = dante ? kHeightWithDante : kHeightWithoutDante;
   // The dialog border keeps the size fixed for the user, not for code.
-  setFixedSize(kClientWidth, height - kFrameHeight);
-  imBase->SetBounds(0, 0, kClientWidth, height - kFrameHeight);
+  setFixedSize(kInOutSelectClientWidth, height - kFrameHeight);
+  imBase->SetBounds(0, 0, kInOutSelectClientWidth, height - kFrameHeight);
   bnExit->SetTop(dante ? kExitTopWithDante : kExitTopWithoutDante);
   gbDanteOutSelect->SetVisible(dante);
   // Rebuilt without a selection: the input types are not read back.

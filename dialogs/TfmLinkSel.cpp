@@ -19,15 +19,15 @@ TfmLinkSel* fmLinkSel = nullptr;
 namespace {
 
 constexpr int kFirTapBudget = 4096;
-constexpr int kClientWidth = 742;
-constexpr int kClientHeight = 297;
+constexpr int kLinkSelClientWidth = 742;
+constexpr int kLinkSelClientHeight = 297;
 constexpr int kPanelTop = 8;
 constexpr int kPanelHeight = 236;
 constexpr int kColumnPitch = 74;
 constexpr int kCellWidth = 64;
 constexpr int kCellHeight = 26;
 constexpr int kRowTop = 30;
-constexpr int kRowPitch = 34;
+constexpr int kLinkSelRowPitch = 34;
 constexpr int kRowInset = 6;
 constexpr int kStripTop = 250;
 constexpr TColor kKey = clFuchsia;
@@ -84,7 +84,7 @@ int ColumnLeft(bool inputs, int position) {
 TfmLinkSel::TfmLinkSel(IDialogHost& host, QWidget* parent) : TForm(parent), m_host(host) {
   SetName(QStringLiteral("fmLinkSel"));
   SetCaption(QStringLiteral("Link Selection"));
-  DialogParts::SetDialogFrame(*this, kClientWidth, kClientHeight);
+  DialogParts::SetDialogFrame(*this, kLinkSelClientWidth, kLinkSelClientHeight);
   SetColor(kFormColor);
   Build();
   SyncCells();
@@ -103,7 +103,7 @@ void TfmLinkSel::Build() {
   BuildPanel(true);
   BuildPanel(false);
   imLinkSelButton = &AddPicture(*this, QStringLiteral("imLinkSelButton"),
-                                Rect(0, kStripTop, kClientWidth, kClientHeight), Rz::TGradientDirection::gdVerticalEnd,
+                                Rect(0, kStripTop, kLinkSelClientWidth, kLinkSelClientHeight), Rz::TGradientDirection::gdVerticalEnd,
                                 RGB(56, 64, 80), RGB(20, 22, 28));
   Register(*imLinkSelButton);
   bnSet = &DialogParts::AddButton(*this, QStringLiteral("bnSet"), 271, kStripTop + 8, mrNone);
@@ -135,7 +135,7 @@ void TfmLinkSel::BuildPanel(bool inputs) {
     const int column = first + position;
     const int left = ColumnLeft(inputs, position);
     TImage& strip = AddPicture(*panel, QStringLiteral("rzsLinkSel") + ChannelSuffix(column),
-                               Rect(left - 2, kRowTop - 4, left + kCellWidth + 2, kRowTop + count * kRowPitch),
+                               Rect(left - 2, kRowTop - 4, left + kCellWidth + 2, kRowTop + count * kLinkSelRowPitch),
                                Rz::TGradientDirection::gdHorizontalCenter, RGB(58, 66, 82), RGB(92, 104, 126));
     Register(strip);
     TLabel& label = DialogParts::AddLabel(*panel, QStringLiteral("lbLinkSel") + ChannelSuffix(column), left, 8,
@@ -168,7 +168,7 @@ void TfmLinkSel::BuildRow(TRzGroupBox& panel, int row) {
   const int first = FirstChannel(inputs);
   auto* box = new TRzGroupBox(&panel);
   box->SetName(QStringLiteral("rzgLinkSel") + ChannelSuffix(row));
-  box->SetBounds(kRowInset, kRowTop + (row - first) * kRowPitch, PanelWidth(inputs) - 2 * kRowInset, kCellHeight + 4);
+  box->SetBounds(kRowInset, kRowTop + (row - first) * kLinkSelRowPitch, PanelWidth(inputs) - 2 * kRowInset, kCellHeight + 4);
   box->SetCaption(QString());
   box->SetGroupStyle(TRzGroupBoxStyle::gsCustom);
   box->SetBorderOuter(Rz::TFrameStyleEx::fsNone);

@@ -18,8 +18,8 @@ TfmLockPassWord* fmLockPassWord = nullptr;
 
 namespace {
 
-constexpr int kClientWidth = 190;
-constexpr int kClientHeight = 148;
+constexpr int kLockPassWordClientWidth = 190;
+constexpr int kLockPassWordClientHeight = 148;
 constexpr int kTickMs = 100;
 /// The kind of password CM_MCS_PASS_SUBMIT carries: the unlock password.
 constexpr int kUnlockKind = 0;
@@ -29,13 +29,13 @@ constexpr int kUnlockKind = 0;
 TfmLockPassWord::TfmLockPassWord(IDialogHost& host, QWidget* parent) : TForm(parent), m_host(host) {
   SetName(QStringLiteral("fmLockPassWord"));
   SetCaption(QStringLiteral("UnLock Setting"));
-  DialogParts::SetDialogFrame(*this, kClientWidth, kClientHeight);
+  DialogParts::SetDialogFrame(*this, kLockPassWordClientWidth, kLockPassWordClientHeight);
   // No border icons: the prompt ends through a verdict, Cancel or the time-out.
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
   imBase = &DialogParts::AddBackground(*this, QStringLiteral("imBase"));
   lblLockPassword = &DialogParts::AddLabel(*this, QStringLiteral("lblLockPassword"), 0, 16, QStringLiteral("UnLock Password"));
   lblLockPassword->SetAutoSize(false);
-  lblLockPassword->SetBounds(0, 16, kClientWidth, 20);
+  lblLockPassword->SetBounds(0, 16, kLockPassWordClientWidth, 20);
   lblLockPassword->SetAlignment(TAlignment::taCenter);
   edName = &PasswordEdit::Add(*this, 45, 48, 100);
   edName->SetPasswordChar(QLatin1Char('*'));

@@ -19,8 +19,8 @@ TfmLockSetup* fmLockSetup = nullptr;
 
 namespace {
 
-constexpr int kClientWidth = 300;
-constexpr int kClientHeight = 190;
+constexpr int kLockSetupClientWidth = 300;
+constexpr int kLockSetupClientHeight = 190;
 constexpr int kEditLeft = 100;
 constexpr char kDefaultAdminPassword[] = "8531";
 
@@ -29,13 +29,13 @@ constexpr char kDefaultAdminPassword[] = "8531";
 TfmLockSetup::TfmLockSetup(IDialogHost& host, QWidget* parent) : TForm(parent), m_host(host) {
   SetName(QStringLiteral("fmLockSetup"));
   SetCaption(QStringLiteral("Lock Setting"));
-  DialogParts::SetDialogFrame(*this, kClientWidth, kClientHeight);
+  DialogParts::SetDialogFrame(*this, kLockSetupClientWidth, kLockSetupClientHeight);
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
   imBase = &DialogParts::AddBackground(*this, QStringLiteral("imBase"));
   lblLockPassword =
       &DialogParts::AddLabel(*this, QStringLiteral("lblLockPassword"), 0, 34, QStringLiteral("Administrator Password"));
   lblLockPassword->SetAutoSize(false);
-  lblLockPassword->SetBounds(0, 34, kClientWidth, 20);
+  lblLockPassword->SetBounds(0, 34, kLockSetupClientWidth, 20);
   lblLockPassword->SetAlignment(TAlignment::taCenter);
   edName = &PasswordEdit::Add(*this, kEditLeft, 75, 100);
   edName->SetTabStop(false);

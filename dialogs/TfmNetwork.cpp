@@ -19,13 +19,12 @@ TfmNetwork* fmNetwork = nullptr;
 
 namespace {
 
-constexpr int kClientWidth = 400;
-constexpr int kClientHeight = 196;
+constexpr int kNetworkClientWidth = 400;
+constexpr int kNetworkClientHeight = 196;
 constexpr int kStepMs = 100;
 constexpr int kNetworkWatchdogMs = 6000;
 constexpr int kSerialWatchdogMs = 10000;
 /// The light grey of the editor's group boxes.
-constexpr TColor kGroupColor = 14211288;
 
 TRzLabel* AddStatusLabel(QWidget& parent, const QString& name, int left, int top, int width, TAlignment alignment) {
   auto* label = new TRzLabel(&parent);
@@ -52,21 +51,21 @@ void MakeStepTimer(TTimer& timer, int milliseconds, std::function<void(TObject*)
 TfmNetwork::TfmNetwork(IDialogHost& host, QWidget* parent) : TForm(parent), m_host(host) {
   SetName(QStringLiteral("fmNetwork"));
   SetCaption(QStringLiteral("Connect"));
-  DialogParts::SetDialogFrame(*this, kClientWidth, kClientHeight);
+  DialogParts::SetDialogFrame(*this, kNetworkClientWidth, kNetworkClientHeight);
   // A title bar without border icons, above every other window.
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint);
   imBase = &DialogParts::AddBackground(*this, QStringLiteral("imBase"));
 
   GroupBox1 = new TRzGroupBox(this);
   GroupBox1->SetName(QStringLiteral("GroupBox1"));
-  GroupBox1->SetBounds(12, 12, kClientWidth - 24, 112);
+  GroupBox1->SetBounds(12, 12, kNetworkClientWidth - 24, 112);
   GroupBox1->SetGroupStyle(TRzGroupBoxStyle::gsCustom);
-  GroupBox1->SetColor(kGroupColor);
-  lblScan = AddStatusLabel(*GroupBox1, QStringLiteral("lblScan"), 14, 14, kClientWidth - 52, TAlignment::taLeftJustify);
+  GroupBox1->SetColor(DialogParts::kGroupColor);
+  lblScan = AddStatusLabel(*GroupBox1, QStringLiteral("lblScan"), 14, 14, kNetworkClientWidth - 52, TAlignment::taLeftJustify);
   lblScan->Font().SetStyle({TFontStyle::fsBold});
   pbScan = new TAdvProgressBar(GroupBox1);
   pbScan->SetName(QStringLiteral("pbScan"));
-  pbScan->SetBounds(14, 44, kClientWidth - 52, 28);
+  pbScan->SetBounds(14, 44, kNetworkClientWidth - 52, 28);
   pbScan->SetShowBorder(true);
   pbScan->SetShowPosition(false);
   pbScan->SetLevel0ColorTo(0xE1FFE1);
@@ -76,7 +75,7 @@ TfmNetwork::TfmNetwork(IDialogHost& host, QWidget* parent) : TForm(parent), m_ho
   pbScan->SetLevel3ColorTo(0xCACAFF);
   pbScan->SetMax(1);
   pbScan->SetPosition(0);
-  lblDeviceID = AddStatusLabel(*GroupBox1, QStringLiteral("lblDeviceID"), kClientWidth - 138, 80, 100,
+  lblDeviceID = AddStatusLabel(*GroupBox1, QStringLiteral("lblDeviceID"), kNetworkClientWidth - 138, 80, 100,
                                TAlignment::taRightJustify);
   cbCOM = new TRzComboBox(this, TComboBoxStyle::csDropDownList);
   cbCOM->SetName(QStringLiteral("cbCOM"));

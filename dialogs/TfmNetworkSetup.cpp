@@ -13,21 +13,13 @@ TfmNetworkSetup* fmNetworkSetup = nullptr;
 
 namespace {
 
-constexpr int kClientWidth = 300;
-constexpr int kClientHeight = 232;
+constexpr int kNetworkSetupClientWidth = 300;
+constexpr int kNetworkSetupClientHeight = 232;
 constexpr int kMaxOctet = 255;
 /// The light grey of the editor's group boxes.
-constexpr TColor kGroupColor = 14211288;
 
-TRzGroupBox* AddGroup(TForm& form, const QString& name, int top) {
-  auto* group = new TRzGroupBox(&form);
-  group->SetName(name);
-  group->SetBounds(12, top, kClientWidth - 24, 76);
-  group->SetColor(kGroupColor);
-  group->Font().SetName(QStringLiteral("Arial"));
-  group->Font().SetHeight(-13);
-  group->Font().SetStyle({TFontStyle::fsBold});
-  return group;
+TRzGroupBox* AddSettingGroup(TForm& form, const QString& name, int top) {
+  return &DialogParts::AddGroup(form, name, QString(), 12, top, kNetworkSetupClientWidth - 24, 76);
 }
 
 TEdit* AddField(QWidget& parent, const QString& name, int left, int top, int width) {
@@ -70,11 +62,11 @@ bool ReadNumber(const TEdit& field, int& value) {
 TfmNetworkSetup::TfmNetworkSetup(IDialogHost& host, QWidget* parent) : TForm(parent), m_host(host) {
   SetName(QStringLiteral("fmNetworkSetup"));
   SetCaption(QStringLiteral("Setting ID/IP"));
-  DialogParts::SetDialogFrame(*this, kClientWidth, kClientHeight);
+  DialogParts::SetDialogFrame(*this, kNetworkSetupClientWidth, kNetworkSetupClientHeight);
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint);
   imBase = &DialogParts::AddBackground(*this, QStringLiteral("imBase"));
 
-  gbIpSetting = AddGroup(*this, QStringLiteral("gbIpSetting"), 12);
+  gbIpSetting = AddSettingGroup(*this, QStringLiteral("gbIpSetting"), 12);
   const QString dots[] = {QStringLiteral("Label1"), QStringLiteral("Label2"), QStringLiteral("Label3")};
   TLabel** dotLabels[] = {&Label1, &Label2, &Label3};
   TEdit** fields[] = {&edIp1, &edIp2, &edIp3, &edIp4};
@@ -87,7 +79,7 @@ TfmNetworkSetup::TfmNetworkSetup(IDialogHost& host, QWidget* parent) : TForm(par
   rbManualSetting = AddHiddenOption(*gbIpSetting, QStringLiteral("rbManualSetting"), 16, true);
   rbAutoSetting = AddHiddenOption(*gbIpSetting, QStringLiteral("rbAutoSetting"), 36, false);
 
-  gbIdSetting = AddGroup(*this, QStringLiteral("gbIdSetting"), 100);
+  gbIdSetting = AddSettingGroup(*this, QStringLiteral("gbIdSetting"), 100);
   lbMessage = AddDarkLabel(*gbIdSetting, QStringLiteral("lbMessage"), 22, 38, QStringLiteral("Number :"));
   edId = AddField(*gbIdSetting, QStringLiteral("edId"), 146, 34, 60);
   edId->SetText(QStringLiteral("1"));

@@ -22,10 +22,10 @@ TfmPanelLockSetup* fmPanelLockSetup = nullptr;
 
 namespace {
 
-constexpr int kClientWidth = 309;
-constexpr int kClientHeight = 459;
+constexpr int kPanelLockSetupClientWidth = 309;
+constexpr int kPanelLockSetupClientHeight = 459;
 constexpr int kFirstRowTop = 84;
-constexpr int kRowPitch = 26;
+constexpr int kPanelLockSetupRowPitch = 26;
 constexpr int kButtonTop = 408;
 constexpr char kDefaultUserPassword[] = "2947";
 
@@ -58,7 +58,7 @@ static_assert(kRowTable.size() == std::tuple_size_v<std::remove_cvref_t<decltype
 TfmPanelLockSetup::TfmPanelLockSetup(IDialogHost& host, QWidget* parent) : TForm(parent), m_host(host) {
   SetName(QStringLiteral("fmPanelLockSetup"));
   SetCaption(QStringLiteral("Panel Lock Setting"));
-  DialogParts::SetDialogFrame(*this, kClientWidth, kClientHeight);
+  DialogParts::SetDialogFrame(*this, kPanelLockSetupClientWidth, kPanelLockSetupClientHeight);
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
   imBase = &DialogParts::AddBackground(*this, QStringLiteral("imBase"));
   lblLockPassword =
@@ -73,7 +73,7 @@ TfmPanelLockSetup::TfmPanelLockSetup(IDialogHost& host, QWidget* parent) : TForm
   TCheckBox** named[kRows] = {&cbInGain, &cbInGate,  &cbInPeq,    &cbInGeq,  &cbInDelay, &cbMatrix,
                               &cbOutGain, &cbOutPeq, &cbOutComp, &cbOutDelay, &cbStore,  &cbRecall};
   for (int row = 0; row < kRows; ++row) {
-    const int top = kFirstRowTop + row * kRowPitch;
+    const int top = kFirstRowTop + row * kPanelLockSetupRowPitch;
     const QString stem = QLatin1String(kRowTable[row].box).mid(2);
     DialogParts::AddLabel(*this, QStringLiteral("lb") + stem, 40, top, QLatin1String(kRowTable[row].label));
     auto* box = new TCheckBox(this);

@@ -8,15 +8,15 @@ TfmProcess* fmProcess = nullptr;
 
 namespace {
 
-constexpr int kClientWidth = 454;
-constexpr int kClientHeight = 95;
+constexpr int kProcessClientWidth = 454;
+constexpr int kProcessClientHeight = 95;
 
 }  // namespace
 
 TfmProcess::TfmProcess(IDialogHost& host, QWidget* parent) : TForm(parent), m_host(host) {
   SetName(QStringLiteral("fmProcess"));
   SetCaption(QStringLiteral("Process"));
-  resize(kClientWidth, kClientHeight);
+  resize(kProcessClientWidth, kProcessClientHeight);
   SetBorderStyle(TFormBorderStyle::bsSingle);
   // A title bar without border icons, above every other window.
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint);
@@ -42,7 +42,7 @@ TfmProcess::TfmProcess(IDialogHost& host, QWidget* parent) : TForm(parent), m_ho
 
   StatusBar = new TStatusBar(this);
   StatusBar->SetName(QStringLiteral("StatusBar"));
-  StatusBar->SetBounds(0, kClientHeight - 24, kClientWidth, 24);
+  StatusBar->SetBounds(0, kProcessClientHeight - 24, kProcessClientWidth, 24);
   StatusBar->SetColor(clActiveBorder);
   StatusBar->SetSimpleText(QStringLiteral("download now"));
 

@@ -11,35 +11,24 @@ TfmSourceSelect* fmSourceSelect = nullptr;
 
 namespace {
 
-constexpr int kClientWidth = 512;
-constexpr int kClientHeight = 299;
-constexpr int kChannels = 9;
-constexpr int kFirstOutput = 3;
+constexpr int kSourceSelectClientWidth = 512;
+constexpr int kSourceSelectClientHeight = 299;
+constexpr int kSourceSelectChannels = 9;
+constexpr int kSourceSelectFirstOutput = 3;
 /// The light grey of the editor's group boxes.
-constexpr TColor kGroupColor = 14211288;
 
 /// The two items of each channel's list: its own signal, then the pair.
 struct SourceItems {
   const char* own;
   const char* pair;
 };
-constexpr SourceItems kItems[kChannels] = {
+constexpr SourceItems kItems[kSourceSelectChannels] = {
     {"          InA", "    InA + InB"}, {"          InB", "    InA + InB"}, {"          InC", "    InC + InD"},
     {"        Out1", " Out1 + Out2"},   {"        Out2", " Out1 + Out2"},   {"        Out3", " Out3 + Out4"},
     {"        Out4", " Out3 + Out4"},   {"         Out5", " Out5 + Out6"},  {"        Out6", " Out5 + Out6"}};
 
-TRzGroupBox* AddGroup(QWidget& parent, const QString& name, const QString& caption, TRect bounds, bool bold) {
-  auto* group = new TRzGroupBox(&parent);
-  group->SetName(name);
-  group->SetBounds(bounds.Left, bounds.Top, bounds.Width(), bounds.Height());
-  group->SetCaption(caption);
-  group->SetColor(kGroupColor);
-  group->Font().SetName(QStringLiteral("Arial"));
-  group->Font().SetHeight(-13);
-  if (bold) {
-    group->Font().SetStyle({TFontStyle::fsBold});
-  }
-  return group;
+TRzGroupBox* AddSourceGroup(QWidget& parent, const QString& name, const QString& caption, TRect bounds, bool bold) {
+  return &DialogParts::AddGroup(parent, name, caption, bounds.Left, bounds.Top, bounds.Width(), bounds.Height(), bold);
 }
 
 }  // namespace
@@ -47,19 +36,19 @@ TRzGroupBox* AddGroup(QWidget& parent, const QString& name, const QString& capti
 TfmSourceSelect::TfmSourceSelect(IDialogHost& host, QWidget* parent) : TForm(parent), m_host(host) {
   SetName(QStringLiteral("fmSourceSelect"));
   SetCaption(QStringLiteral("Source Select"));
-  DialogParts::SetDialogFrame(*this, kClientWidth, kClientHeight);
+  DialogParts::SetDialogFrame(*this, kSourceSelectClientWidth, kSourceSelectClientHeight);
   imBase = &DialogParts::AddBackground(*this, QStringLiteral("imBase"));
-  gbInput = AddGroup(*this, QStringLiteral("gbInput"), QStringLiteral(" Input "), Bounds(14, 8, 484, 86), true);
-  gbOutput = AddGroup(*this, QStringLiteral("gbOutput"), QStringLiteral(" Output "), Bounds(14, 100, 484, 148), true);
-  for (int channel = 0; channel < kChannels; ++channel) {
-    const bool input = channel < kFirstOutput;
+  gbInput = AddSourceGroup(*this, QStringLiteral("gbInput"), QStringLiteral(" Input "), Bounds(14, 8, 484, 86), true);
+  gbOutput = AddSourceGroup(*this, QStringLiteral("gbOutput"), QStringLiteral(" Output "), Bounds(14, 100, 484, 148), true);
+  for (int channel = 0; channel < kSourceSelectChannels; ++channel) {
+    const bool input = channel < kSourceSelectFirstOutput;
     const QString suffix = ChannelSuffix(channel);
     // Inputs side by side; outputs in pair columns, the odd one above.
-    const int column = input ? channel : (channel - kFirstOutput) / 2;
-    const int row = input ? 0 : (channel - kFirstOutput) % 2;
+    const int column = input ? channel : (channel - kSourceSelectFirstOutput) / 2;
+    const int row = input ? 0 : (channel - kSourceSelectFirstOutput) % 2;
     // The form writes InA's caption without the trailing blank of the others.
     const QString caption = channel == 0 ? QStringLiteral(" InA") : QStringLiteral(" %1 ").arg(suffix);
-    TRzGroupBox* box = AddGroup(input ? *gbInput : *gbOutput, QStringLiteral("gb") + suffix, caption,
+    TRzGroupBox* box = AddSourceGroup(input ? *gbInput : *gbOutput, QStringLiteral("gb") + suffix, caption,
                                 Bounds(12 + 158 * column, 22 + 60 * row, 146, 56), false);
     auto* combo = new TComboBox(box);
     combo->SetName(QStringLiteral("cb") + suffix);
@@ -95,7 +84,7 @@ void TfmSourceSelect::DoShow() {
   SetCaption(m_host.LookUpText(QStringLiteral("SID_SOURCE_SELECT")));
   bnExit->SetCaption(m_host.LookUpText(QStringLiteral("SID_EXIT")));
   FillingCombos = 1;
-  for (int channel = 0; channel < kChannels; ++channel) {
+  for (int channel = 0; channel < kSourceSelectChannels; ++channel) {
     if (TComboBox* combo = SourceCombo(channel)) {
       combo->SetItemIndex(m_host.GetSourcePair(channel) ? 1 : 0);
     }

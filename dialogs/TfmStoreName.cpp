@@ -15,18 +15,18 @@ TfmStoreName* fmStoreName = nullptr;
 
 namespace {
 
-constexpr int kClientWidth = 240;
-constexpr int kClientHeight = 148;
+constexpr int kStoreNameClientWidth = 240;
+constexpr int kStoreNameClientHeight = 148;
 
 }  // namespace
 
 TfmStoreName::TfmStoreName(IDialogHost& host, QWidget* parent) : TForm(parent), m_host(host) {
   SetName(QStringLiteral("fmStoreName"));
   SetCaption(QStringLiteral("Name"));
-  DialogParts::SetDialogFrame(*this, kClientWidth, kClientHeight);
+  DialogParts::SetDialogFrame(*this, kStoreNameClientWidth, kStoreNameClientHeight);
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
   imBase = &DialogParts::AddBackground(*this, QStringLiteral("imBase"));
-  lblPresetName = &DialogParts::AddCentredLabel(*this, QStringLiteral("lblPresetName"), 0, 14, kClientWidth, QStringLiteral("Name"));
+  lblPresetName = &DialogParts::AddCentredLabel(*this, QStringLiteral("lblPresetName"), 0, 14, kStoreNameClientWidth, QStringLiteral("Name"));
   lblPresetName->Font().SetHeight(-15);
   lTitle = &DialogParts::AddCentredLabel(*this, QStringLiteral("lTitle"), 14, 50, 60, QStringLiteral("F00 : "));
   edName = new TEdit(this);

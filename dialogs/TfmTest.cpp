@@ -17,10 +17,9 @@ TfmTest* fmTest = nullptr;
 
 namespace {
 
-constexpr int kClientWidth = 282;
-constexpr int kClientHeight = 273;
+constexpr int kTestClientWidth = 282;
+constexpr int kTestClientHeight = 273;
 /// The light grey of the editor's group boxes.
-constexpr TColor kGroupColor = 14211288;
 
 const char* const kSineFrequencies[] = {"20Hz",   "25Hz",   "31.5Hz", "40Hz",    "50Hz",   "63Hz",    "80Hz",
                                         "100Hz",  "125Hz",  "160Hz",  "200Hz",   "250Hz",  "315Hz",   "400Hz",
@@ -47,13 +46,13 @@ TRadioButton* AddRadio(QWidget& parent, const char* name, int tag, int top) {
 TfmTest::TfmTest(IDialogHost& host, QWidget* parent) : TForm(parent), m_host(host) {
   SetName(QStringLiteral("fmTest"));
   SetCaption(QStringLiteral("Input Signal Select"));
-  DialogParts::SetDialogFrame(*this, kClientWidth, kClientHeight);
+  DialogParts::SetDialogFrame(*this, kTestClientWidth, kTestClientHeight);
   imBase = &DialogParts::AddBackground(*this, QStringLiteral("imBase"));
 
   GroupBox1 = new TRzGroupBox(this);
   GroupBox1->SetName(QStringLiteral("GroupBox1"));
   GroupBox1->SetBounds(14, 10, 254, 204);
-  GroupBox1->SetColor(kGroupColor);
+  GroupBox1->SetColor(DialogParts::kGroupColor);
   SetArial(*GroupBox1, -13);
 
   rbAnalogIn = AddRadio(*GroupBox1, "rbAnalogIn", 0, 18);

@@ -22,7 +22,7 @@
 namespace {
 
 constexpr int kPeak = 0;
-constexpr int kGainZero = 120;
+constexpr int kBandGainZero = 120;
 constexpr int kTypeChangeQIndex = 10;
 constexpr double kShelfQLimit = 3.0;
 constexpr TColor kBypassedColor = 0x000000FF;
@@ -31,8 +31,8 @@ constexpr WORD kPlusKey = 187;
 constexpr WORD kMinusKey = 189;
 
 QString EqGainText(int position) {
-  const double gain = (position - kGainZero) * 0.1;
-  return position < kGainZero ? FormatC("%4.1f", gain) + QStringLiteral("dB") : FormatC("+%3.1fdB", gain);
+  const double gain = (position - kBandGainZero) * 0.1;
+  return position < kBandGainZero ? FormatC("%4.1f", gain) + QStringLiteral("dB") : FormatC("+%3.1fdB", gain);
 }
 
 QString QText(int position) { return FormatC("%3.2f", double(QTable[std::size_t(std::clamp(position, 0, 100))])); }
@@ -187,7 +187,7 @@ void TfmFirDesign::ResetDesignEq() {
   peq.SetNowIndex(0);
   for (int band = kBandCount - 1; band >= 0; --band) {
     peq.SetEqParamValue(band, IndexToFreq(kDefaultBandIndex[std::size_t(band)]), kDefaultQIndex,
-                        IndexToGain(kGainZero), kPeak, false);
+                        IndexToGain(kBandGainZero), kPeak, false);
   }
   {
     NestedPlotUpdate block(*m_form->fftFirDraw, m_plotUpdateDepth);

@@ -14,7 +14,6 @@
 
 namespace {
 
-constexpr int kStoreTimeoutMs = 10000;
 constexpr int kRecallTimeoutMs = 50000;
 constexpr int kPresetLoadCountMs = 10;
 constexpr int kDownloadEndMs = 1;
@@ -52,7 +51,7 @@ void LPresetExchange::StorePreset(int row, const QByteArray& name) {
   const auto field = m_unit.GetPresetNameField();
   const QByteArray stored(reinterpret_cast<const char*>(field.data()), static_cast<qsizetype>(field.size()));
   m_presetWindow.ShowPresetLabels(QString::asprintf("U%02d", preset), stored);
-  m_session.SetLinkTimeout(kStoreTimeoutMs);
+  m_session.SetLinkTimeout(LUnitSession::kStoreTimeoutMs);
   m_session.SendCommand(CM_MCS_PRESETNAME(m_session.GetUnitId(), stored), true);
   m_window.SetProgressStatus(m_window.LookUpText(QStringLiteral("SID_STORE_PRESET")));
   m_window.SetProgressMax(kStoreProgressMax);

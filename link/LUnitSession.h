@@ -66,6 +66,8 @@ public:
   /// when none is open.
   void SendCommand(const LCmd& command, bool forceAppend, int mode = 1);
   void SetLinkTimeout(int milliseconds);
+  /// The reply time-out while the unit stores a preset in its memory.
+  static constexpr int kStoreTimeoutMs = 10000;
   void SetLinkRetries(int count);
   void SetKeepAliveSuppressed(bool suppressed);
   /// A page switch: the open serial transport may write its last frame once

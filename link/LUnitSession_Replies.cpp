@@ -17,7 +17,6 @@
 namespace {
 
 constexpr int kReadTimeoutMs = 5000;
-constexpr int kStoreTimeoutMs = 10000;
 constexpr int kLinkedTimeoutMs = 1000;
 constexpr int kLinkRetries = 3;
 constexpr int kUnitFileProgressMax = 28950;
@@ -173,7 +172,7 @@ void LUnitSession::HandleAck(ReplyOrigin origin) {
       StartCurrentFirRead();
       break;
     case PROCESS_STORE_PRESET:
-      SetLinkTimeout(kStoreTimeoutMs);
+      SetLinkTimeout(LUnitSession::kStoreTimeoutMs);
       SendCommand(CM_MCS_CMD(m_unitId, CMD_STORE_PRESET, m_currentPreset & 0xFF), true);
       m_window.SetProgressPosition(1);
       break;

@@ -7,6 +7,7 @@
 #include <QLoggingCategory>
 #include <QStringList>
 
+#include "link/FrameSpan.h"
 #include "link/INetworkView.h"
 #include "link/LNet.h"
 #include "link/NetworkPort.h"
@@ -25,14 +26,11 @@ constexpr int kDiscoveryUnitId = 1;
 constexpr int kTcpReadLimit = 100;
 /// A TCP read of this many bytes or fewer is no reply: the last frame goes again.
 constexpr int kShortRead = 5;
-constexpr std::size_t kLengthByte = 4;
-constexpr std::size_t kFrameOverhead = 8;
 constexpr char kDiscoveryText[] = "Discovery: Who is out there?";
 
 /// The bytes a frame's length byte covers, at most those there are.
 std::span<const std::uint8_t> FramePart(std::span<const std::uint8_t> bytes) {
-  return bytes.size() > kLengthByte ? bytes.first(std::min(bytes.size(), bytes[kLengthByte] + kFrameOverhead))
-                                    : bytes;
+  return bytes.first(FrameLayout::FrameSpan(bytes));
 }
 
 std::vector<std::uint8_t> Bytes(std::span<const std::uint8_t> bytes) { return {bytes.begin(), bytes.end()}; }
@@ -219,7 +217,7 @@ void NetworkGlue::HandFrameOver(std::span<const std::uint8_t> data) {
   const std::span<const std::uint8_t> logged = FramePart(data);
   m_view.AddTrafficLogLine(FormatLinkLogLine(QStringLiteral("UDP R "), Bytes(logged)));
   // A datagram too short to hold its length byte is no frame.
-  if (data.size() <= kLengthByte || data.size() != data[kLengthByte] + kFrameOverhead) {
+  if (data.size() <= FrameLayout::kLengthByte || data.size() != FrameLayout::FrameSpan(data)) {
     return;
   }
   if (LNet* transport = m_port->Transport()) {

@@ -3,18 +3,11 @@
 #include <algorithm>
 #include <utility>
 
+#include "link/FrameSpan.h"
 #include "platform/TcpClientSocket.h"
 #include "platform/UdpSocket.h"
 
 namespace {
-
-constexpr std::size_t kLengthByte = 4;
-constexpr std::size_t kFrameOverhead = 8;
-
-/// The bytes of a frame its length byte covers, at most those there are.
-std::size_t FrameSpan(std::span<const std::uint8_t> bytes) {
-  return bytes.size() > kLengthByte ? std::min(bytes.size(), bytes[kLengthByte] + kFrameOverhead) : bytes.size();
-}
 
 }  // namespace
 
@@ -90,7 +83,7 @@ void NetworkPort::WriteNetworkFrame(const LNet* from, std::span<const std::uint8
   m_client->Send(frame);
   if (m_log) {
     QString line = QStringLiteral("NET W 10");
-    const std::size_t logged = FrameSpan(frame);
+    const std::size_t logged = FrameLayout::FrameSpan(frame);
     for (std::size_t i = 1; i < logged; ++i) {
       line += QString::asprintf(" %02X", frame[i]);
     }

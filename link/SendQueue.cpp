@@ -4,11 +4,11 @@
 #include <span>
 #include <utility>
 
+#include "link/FrameSpan.h"
 #include "protocol/CommandLayout.h"
 
 namespace {
 
-constexpr std::size_t kLengthByte = 4;
 constexpr std::size_t kPayloadStart = 6;
 
 /// The payload of a frame: its length byte counts the code and the payload.
@@ -16,7 +16,7 @@ std::span<const std::uint8_t> PayloadOf(const SendQueue::Frame& frame) {
   if (frame.size() <= kPayloadStart) {
     return {};
   }
-  const std::size_t stated = frame[kLengthByte] > 0 ? frame[kLengthByte] - 1u : 0u;
+  const std::size_t stated = frame[FrameLayout::kLengthByte] > 0 ? frame[FrameLayout::kLengthByte] - 1u : 0u;
   return std::span(frame).subspan(kPayloadStart, std::min(stated, frame.size() - kPayloadStart));
 }
 

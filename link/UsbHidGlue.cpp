@@ -10,6 +10,7 @@
 
 #include "hid/TJvHidDevice.h"
 #include "hid/TJvHidDeviceController.h"
+#include "link/FrameSpan.h"
 #include "link/ILinkWindow.h"
 #include "link/IUsbStatusView.h"
 #include "link/LUnitSession.h"
@@ -21,8 +22,6 @@ Q_LOGGING_CATEGORY(lcUsb, "krv71.link.usb")
 namespace {
 
 constexpr int kLinkBrokenMs = 300;
-constexpr std::size_t kLengthByte = 4;
-constexpr std::size_t kFrameOverhead = 8;
 
 const QString kDetectHid = QStringLiteral("Detect HID");
 const QString kOffLine = QStringLiteral("OffLine");
@@ -80,13 +79,13 @@ void UsbHidGlue::HidCtlDeviceData(TJvHidDevice* HidDev, std::uint8_t ReportID, c
     return;
   }
   const QString prefix = QString::asprintf("USB R %02X  ", ReportID);
-  if (Size <= kLengthByte) {
+  if (Size <= int(FrameLayout::kLengthByte)) {
     // Too short to hold a length byte: nothing of it is a frame.
     m_port->LogWhileOpen(FormatLinkLogLine(prefix, std::vector<std::uint8_t>(Data, Data + Size)));
     qCDebug(lcUsb) << "input report of" << Size << "bytes ignored";
     return;
   }
-  const std::size_t length = std::min<std::size_t>(Data[kLengthByte] + kFrameOverhead, Size);
+  const std::size_t length = FrameLayout::FrameSpan(std::span(Data, std::size_t(Size)));
   const std::vector<std::uint8_t> frame(Data, Data + length);
   if (LUsb* transport = m_port->Transport()) {
     transport->PutReceived(frame.data(), static_cast<int>(frame.size()));

@@ -6,12 +6,11 @@
 
 
 #include "hid/TJvHidDevice.h"
+#include "link/FrameSpan.h"
 
 namespace {
 
 constexpr std::uint8_t kReportId = 0x00;
-constexpr std::size_t kLengthByte = 4;
-constexpr std::size_t kFrameOverhead = 8;
 
 }  // namespace
 
@@ -109,7 +108,7 @@ void UsbHidPort::WriteHidReport(const LUsb* from, const std::uint8_t* bytes, std
     m_writeEnded.Signal();
   }
   if (m_log) {
-    const std::size_t logged = count > kLengthByte ? std::min(count, bytes[kLengthByte] + kFrameOverhead) : count;
+    const std::size_t logged = FrameLayout::FrameSpan(std::span(bytes, count));
     m_log(FormatLinkLogLine(QString::asprintf("USB W %02X  ", kReportId),
                             std::vector<std::uint8_t>(bytes, bytes + logged)));
   }

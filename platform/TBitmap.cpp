@@ -4,7 +4,7 @@
 #include "platform/BmpCodec.h"
 
 namespace {
-constexpr QRgb kWhite = 0xFFFFFFFFu;
+constexpr QRgb kBitmapWhite = 0xFFFFFFFFu;
 
 int BitsOf(TPixelFormat format) {
   switch (format) {
@@ -60,7 +60,7 @@ void TBitmap::SetSize(int width, int height) {
   QImage resized;
   if (width > 0 && height > 0) {
     resized = QImage(width, height, QImage::Format_ARGB32);
-    resized.fill(kWhite);
+    resized.fill(kBitmapWhite);
     const int w = std::min(width, Width());
     const int h = std::min(height, Height());
     for (int y = 0; y < h; ++y) {
@@ -77,7 +77,7 @@ void TBitmap::ToMonochrome() {
   for (int y = 0; y < m_image.height(); ++y) {
     QRgb* line = reinterpret_cast<QRgb*>(m_image.scanLine(y));
     for (int x = 0; x < m_image.width(); ++x) {
-      line[x] = (line[x] & 0xFFFFFFu) == 0xFFFFFFu ? kWhite : 0xFF000000u;
+      line[x] = (line[x] & 0xFFFFFFu) == 0xFFFFFFu ? kBitmapWhite : 0xFF000000u;
     }
   }
 }
@@ -183,7 +183,7 @@ void TBitmap::DrawOn(TCanvas& canvas, const TRect& r) const {
     const QRgb* src = reinterpret_cast<const QRgb*>(m_image.constScanLine(y));
     QRgb* dst = reinterpret_cast<QRgb*>(maskImage.scanLine(y));
     for (int x = 0; x < Width(); ++x) {
-      dst[x] = (src[x] & 0xFFFFFFu) == transparent ? kWhite : 0xFF000000u;
+      dst[x] = (src[x] & 0xFFFFFFu) == transparent ? kBitmapWhite : 0xFF000000u;
     }
   }
   TCanvas mask(&maskImage);

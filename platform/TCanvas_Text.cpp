@@ -7,7 +7,7 @@
 
 namespace {
 // Drawing on no image, or on an empty one, does nothing (and opens no painter).
-bool NoPixels(const QImage* image) { return image == nullptr || image->isNull(); }
+bool NoTextPixels(const QImage* image) { return image == nullptr || image->isNull(); }
 
 struct Line {
   QString text;
@@ -126,7 +126,7 @@ void TCanvas::DrawTextLine(int x, int top, const QString& text, int underlineInd
 }
 
 void TCanvas::TextOut(int x, int y, const QString& text) {
-  if (NoPixels(m_target)) {
+  if (NoTextPixels(m_target)) {
     return;
   }
   const unsigned align = m_state.textAlign;
@@ -174,7 +174,7 @@ void TCanvas::TextOut(int x, int y, const QString& text) {
 }
 
 void TCanvas::TextRect(const TRect& r, int x, int y, const QString& text) {
-  if (NoPixels(m_target)) {
+  if (NoTextPixels(m_target)) {
     return;
   }
   if (m_state.bkMode == OPAQUE) {
@@ -259,7 +259,7 @@ int TCanvas::DrawText(const QString& text, TRect& rect, unsigned flags) {
     rect.Bottom = rect.Top + textHeight;
     return textHeight;
   }
-  if (NoPixels(m_target)) {
+  if (NoTextPixels(m_target)) {
     return result;
   }
   const TRect* clip = (flags & DT_NOCLIP) ? nullptr : &rect;

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <vector>
 
 /// Layout of one FIR memory area of the unit (the current setting or a stored
@@ -20,6 +21,9 @@ struct FirBlockMap {
   static constexpr int kBlockCount = 946;
   static constexpr int kLastBlock = kBlockCount - 1;
   static constexpr int kSectorBytes = 4096;
+  /// The word that ends a channel's coefficients when it holds fewer than
+  /// its taps.
+  static constexpr std::uint32_t kEndMarker = 0xFFFFFFFFu;
 
   /// Block holding each channel's first word; entry 9 is the end of the area.
   static constexpr std::array<int, kChannelCount + 1> FirStartBlock{0, 157, 315, 472, 551, 630, 708, 787, 866, 946};

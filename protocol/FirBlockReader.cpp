@@ -7,7 +7,6 @@
 
 namespace {
 
-constexpr std::uint32_t kMarker = 0xFFFFFFFFu;
 constexpr std::size_t kHeaderBytes = 3;
 
 /// The channel that holds coefficient `position`; 8 for the end of the area.
@@ -63,13 +62,13 @@ std::optional<int> FirBlockReader::ReadBlock(std::span<const std::uint8_t> paylo
     const std::uint32_t word = LeWord(payload.data() + kHeaderBytes + at);
     if (holdsStart && at == static_cast<std::size_t>(FirBlockMap::FirStartByte[startChannel])) {
       m_position = FirBlockMap::ChannelStart(startChannel);
-      if (word == kMarker) {
+      if (word == FirBlockMap::kEndMarker) {
         m_store.SetIdentity(startChannel);
         m_position = ChannelEnd(startChannel);
         skipTo(startChannel + 1);
         return block;
       }
-    } else if (word == kMarker) {
+    } else if (word == FirBlockMap::kEndMarker) {
       const int ending = ChannelOf(std::min(m_position, FirCoefficientStore::kSize - 1));
       m_store.Zero(m_position, ChannelEnd(ending));
       m_position = std::max(m_position, ChannelEnd(ending));

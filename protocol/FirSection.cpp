@@ -9,8 +9,6 @@
 
 namespace {
 
-constexpr std::uint32_t kMarker = 0xFFFFFFFFu;
-
 void AppendLeWord(std::vector<std::uint8_t>& out, std::uint32_t word) {
   for (int shift = 0; shift < 32; shift += 8) {
     out.push_back(static_cast<std::uint8_t>((word >> shift) & 0xFF));
@@ -31,7 +29,7 @@ void AppendFirSectionChannel(std::vector<std::uint8_t>& out, const FirCoefficien
     AppendLeWord(out, fir.ChannelWord(channel, k));
   }
   for (int k = written; k < taps; ++k) {
-    AppendLeWord(out, kMarker);
+    AppendLeWord(out, FirBlockMap::kEndMarker);
   }
 }
 

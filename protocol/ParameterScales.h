@@ -55,6 +55,8 @@ QString CutFrequencyText(double hz);
 /// Delay of `samples` in the display unit: "%4.3fms", "%4.3fm" or "%4.3fft";
 /// empty for an unknown unit.
 QString DelayText(int samples, int unit);
+/// A dynamics threshold control's position plus this is the threshold code.
+inline constexpr int kThresholdOffset = 180;
 /// Dynamics threshold code: "%+1.1fdB" of (code - 180) x 0.5.
 QString ThresholdText(int code);
 /// Attack or release code: milliseconds code + 1, "%3dms", or "%dms" for the gate.

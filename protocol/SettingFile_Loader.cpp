@@ -14,9 +14,6 @@
 
 namespace {
 
-constexpr int kInputCount = UnitImage::kInputCount;
-constexpr int kChannelCount = UnitImage::kChannelCount;
-
 QByteArrayView Field(const UnitImage& image, std::size_t offset, std::size_t size) {
   return QByteArrayView(reinterpret_cast<const char*>(image.Data() + offset), static_cast<qsizetype>(size));
 }
@@ -41,7 +38,7 @@ void AppendOutput(std::vector<LCmd>& out, const UnitImage& image, int unitId, in
   const std::size_t r = UnitImage::ChannelRecord(ch);
   out.push_back(CM_MCS_CHANNEL_NAME(unitId, ch, Field(image, r + UnitImage::kOutName, UnitImage::kNameSize)));
   out.push_back(CM_MCS_MATRIX(unitId, ch, image.Word(r + UnitImage::kOutRouting)));
-  for (int i = 0; i < kInputCount; ++i) {
+  for (int i = 0; i < UnitImage::kInputCount; ++i) {
     out.push_back(CM_MCS_MIX(unitId, ch, i, image.Word(r + UnitImage::kOutMixLevels + 2 * static_cast<std::size_t>(i))));
   }
   const auto filter = image.ReadRecord<OutputFilterRecord>(r + UnitImage::kOutFilter);
@@ -70,47 +67,47 @@ std::vector<LCmd> LoadUnitImage(UnitImage& image, FirCoefficientStore& fir, cons
   fir = staged.fir;
 
   std::vector<LCmd> out;
-  for (int ch = 0; ch < kChannelCount; ++ch) {
+  for (int ch = 0; ch < UnitImage::kChannelCount; ++ch) {
     out.push_back(CM_MCS_MUTE(unitId, ch, 1));
   }
   out.push_back(CM_MCS_PRESETNAME(unitId, Field(image, UnitImage::kPresetName, UnitImage::kPresetNameSize)));
-  for (int c = 0; c < kInputCount; ++c) {
+  for (int c = 0; c < UnitImage::kInputCount; ++c) {
     AppendInput(out, image, unitId, c);
   }
-  for (int ch = kInputCount; ch < kChannelCount; ++ch) {
+  for (int ch = UnitImage::kInputCount; ch < UnitImage::kChannelCount; ++ch) {
     AppendOutput(out, image, unitId, ch);
   }
   const unsigned pairs = image.Word(UnitImage::kSourcePairMask);
-  for (int ch = 0; ch < kChannelCount; ++ch) {
+  for (int ch = 0; ch < UnitImage::kChannelCount; ++ch) {
     out.push_back(CM_MCS_CMD(unitId, CMD_SOURCE_PAIR, ch, Bit(pairs, ch) ? 1 : 0));
   }
-  for (int ch = 0; ch < kChannelCount; ++ch) {
+  for (int ch = 0; ch < UnitImage::kChannelCount; ++ch) {
     AppendBands(out, image, unitId, ch);
   }
-  for (int n = 0; n < kChannelCount; ++n) {
+  for (int n = 0; n < UnitImage::kChannelCount; ++n) {
     const std::size_t at = UnitImage::kFirNames + UnitImage::kNameSize * static_cast<std::size_t>(n);
     out.push_back(CM_MCS_FIR_NAME(unitId, n, Field(image, at, UnitImage::kNameSize)));
   }
-  for (int ch = 0; ch < kChannelCount; ++ch) {
+  for (int ch = 0; ch < UnitImage::kChannelCount; ++ch) {
     if (staged.channels[static_cast<std::size_t>(ch)] == FirChannelLoad::Coefficients) {
       AppendFirBlocks(out, fir, unitId, ch, ImageFirTaps(image, ch));
     } else {
       AppendSectorErase(out, unitId, 0, ch);
     }
   }
-  for (int c = 0; c < kInputCount; ++c) {
+  for (int c = 0; c < UnitImage::kInputCount; ++c) {
     const std::size_t r = UnitImage::ChannelRecord(c);
     out.push_back(CM_MCS_CMD(unitId, CMD_INPUT_FIR_BYPASS, c, image.Word(r + UnitImage::kInFirBypass) & 0xFF));
   }
-  for (int ch = kInputCount; ch < kChannelCount; ++ch) {
+  for (int ch = UnitImage::kInputCount; ch < UnitImage::kChannelCount; ++ch) {
     const auto filter = image.ReadRecord<OutputFilterRecord>(UnitImage::ChannelRecord(ch) + UnitImage::kOutFilter);
     out.push_back(CM_MCS_FIR(unitId, ch, filter.fir));
     out.push_back(CM_MCS_CMD(unitId, CMD_OUTPUT_MODE, ch, filter.mode & 0xFF));
   }
   const unsigned inputMutes = image.Word(UnitImage::kInputMuteMask);
   const unsigned outputMutes = image.Word(UnitImage::kOutputMuteMask);
-  for (int ch = 0; ch < kChannelCount; ++ch) {
-    const bool muted = ch < kInputCount ? Bit(inputMutes, ch) : Bit(outputMutes, ch - kInputCount);
+  for (int ch = 0; ch < UnitImage::kChannelCount; ++ch) {
+    const bool muted = ch < UnitImage::kInputCount ? Bit(inputMutes, ch) : Bit(outputMutes, ch - UnitImage::kInputCount);
     out.push_back(CM_MCS_MUTE(unitId, ch, muted ? 1 : 0));
   }
   return out;

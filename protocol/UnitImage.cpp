@@ -15,7 +15,7 @@ constexpr const char* kChannelNames[UnitImage::kChannelCount] = {"InA",  "InB", 
 constexpr const char* kFirNames[UnitImage::kChannelCount] = {"InAFile",  "InBFile",  "InCFile",
                                                              "Out1File", "Out2File", "Out3File",
                                                              "Out4File", "Out5File", "Out6File"};
-constexpr unsigned kGainCodeOf0dB = 280;
+constexpr unsigned kImageGainCodeOf0dB = 280;
 constexpr std::uint8_t kDefaultQIndex = 35;
 constexpr std::uint8_t kDefaultEqGain = 120;
 
@@ -37,7 +37,7 @@ UnitImage BuildDefaultImage() {
     image.WriteRecord(rec + UnitImage::kInCompressor, CompressorRecord{0, 49, 499, 0, 220, 170, 35, 0});
     image.SetWord(rec + UnitImage::kInFirTaps, 512);
     image.SetWord(rec + UnitImage::kInFirBypass, 1);
-    image.SetWord(rec + UnitImage::kInGain, kGainCodeOf0dB);
+    image.SetWord(rec + UnitImage::kInGain, kImageGainCodeOf0dB);
     image.SetWord(rec + UnitImage::kInLinkMask, 1u << ch);
   }
   for (int k = 0; k < UnitImage::kOutputCount; ++k) {
@@ -46,12 +46,12 @@ UnitImage BuildDefaultImage() {
     image.SetText(rec + UnitImage::kOutName, kChannelNames[ch], UnitImage::kNameSize);
     image.SetWord(rec + UnitImage::kOutRouting, static_cast<unsigned>(kDefaultRouting[k]));
     for (int input = 0; input < UnitImage::kInputCount; ++input) {
-      image.SetWord(rec + UnitImage::kOutMixLevels + 2 * static_cast<std::size_t>(input), kGainCodeOf0dB);
+      image.SetWord(rec + UnitImage::kOutMixLevels + 2 * static_cast<std::size_t>(input), kImageGainCodeOf0dB);
     }
     image.WriteRecord(rec + UnitImage::kOutFilter, OutputFilterRecord{2, 0, 300, 0, 0, FirDesignRecord{0, 6, 110, 300, 512}});
     PutBands(image, ch, kOutputBandFreqs);
     image.WriteRecord(rec + UnitImage::kOutLimiter, LimiterRecord{15, 49, 499, 0, 220});
-    image.SetWord(rec + UnitImage::kOutGain, kGainCodeOf0dB);
+    image.SetWord(rec + UnitImage::kOutGain, kImageGainCodeOf0dB);
     image.SetWord(rec + UnitImage::kOutLinkMask, 1u << k);
   }
   for (int ch = 0; ch < UnitImage::kChannelCount; ++ch) {

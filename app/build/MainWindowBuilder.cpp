@@ -1,5 +1,6 @@
 #include "app/build/MainWindowBuilder.h"
 
+#include "app/MainWindowPages.h"
 #include "app/TfmMainControls.h"
 #include "app/build/MainWindowLook.h"
 #include "components/MainWindowState.h"
@@ -16,13 +17,6 @@ namespace {
 /// Captions of the page buttons, by page number.
 const char* const kPageCaptions[] = {"InA",  "InB",  "InC",  "Out1",  "Out2",   "Out3", "Out4", "Out5",
                                      "Out6", "Comp", "Delay", "Gain", "Matrix", "Gate", "Limit"};
-/// Name stems of the function pages 9-14.
-const char* const kFunctionPages[] = {"Comp", "Delay", "Gain", "Matrix", "Gate", "Limit"};
-
-QString PageStem(int page) {
-  return page < 9 ? ChannelSuffix(page) : QString::fromLatin1(kFunctionPages[page - 9]);
-}
-
 }  // namespace
 
 MainWindowBuilder::MainWindowBuilder(TForm& form, ControlFactory& factory, TfmMainControls& controls)

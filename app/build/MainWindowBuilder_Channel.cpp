@@ -22,7 +22,6 @@ namespace {
 
 bool IsInput(int channel) { return channel < 3; }
 int BandCount(int channel) { return IsInput(channel) ? 8 : 9; }
-QString Suffix(int channel) { return ChannelSuffix(channel); }
 
 /// Crossover slopes, item k = slope byte k + 1.
 const QStringList& SlopeItems() {
@@ -49,7 +48,7 @@ void MainWindowBuilder::BuildInputPage(int channel) {
 void MainWindowBuilder::BuildOutputPage(int channel) {
   BuildChannelPlotArea(channel);
   TRzGroupBox* page = m_controls.LowerGroups[channel];
-  const QString s = Suffix(channel);
+  const QString s = ChannelSuffix(channel);
   BuildGainColumn(page, channel);
   BuildPeqColumn(page, channel);
   Label(page, QStringLiteral("lbModeOut") + s.mid(3), QStringLiteral("Mode"), 808, 8, channel);
@@ -65,7 +64,7 @@ void MainWindowBuilder::BuildOutputPage(int channel) {
 
 void MainWindowBuilder::BuildChannelPlotArea(int channel) {
   TRzGroupBox* page = m_controls.UpperGroups[channel];
-  const QString s = Suffix(channel);
+  const QString s = ChannelSuffix(channel);
   auto& plot = m_factory.Make<LMyFFTDrawHpLp6dB>(page, QStringLiteral("fftDraw") + s, 10, 24, 1070, 255, channel);
   MainWindowLook::StylePlot(plot);
   m_controls.ResponsePlots[channel] = &plot;
@@ -132,7 +131,7 @@ void MainWindowBuilder::BuildChannelPlotArea(int channel) {
 }
 
 void MainWindowBuilder::BuildGainColumn(QWidget* page, int channel) {
-  const QString s = Suffix(channel);
+  const QString s = ChannelSuffix(channel);
   TRzGroupBox& column = Group(page, QStringLiteral("rzgGain") + s, QString(), 6, 6, 130, 268, channel);
   TLabel& name = Label(&column, QStringLiteral("lbGainName") + s, s, 8, 4, channel);
   name.Font().SetHeight(-14);
@@ -146,7 +145,7 @@ void MainWindowBuilder::BuildGainColumn(QWidget* page, int channel) {
 }
 
 void MainWindowBuilder::BuildPeqColumn(QWidget* page, int channel) {
-  const QString s = Suffix(channel);
+  const QString s = ChannelSuffix(channel);
   const int bands = BandCount(channel);
   Label(page, QStringLiteral("lbEq") + s, QString(), 142, 28, channel);
   for (int n = 1; n <= bands; ++n) {
@@ -179,7 +178,7 @@ void MainWindowBuilder::BuildPeqColumn(QWidget* page, int channel) {
 }
 
 void MainWindowBuilder::BuildCrossover(QWidget* parent, int channel, bool lowCut, int left, int top) {
-  const QString s = Suffix(channel);
+  const QString s = ChannelSuffix(channel);
   const QString stem = lowCut ? QStringLiteral("LowCut") : QStringLiteral("HighCut");
   Label(parent, QStringLiteral("lb") + stem + QStringLiteral("Freq") + s,
         lowCut ? QStringLiteral("HighPass") : QStringLiteral("LowPass"), left, top, channel);
@@ -196,7 +195,7 @@ void MainWindowBuilder::BuildCrossover(QWidget* parent, int channel, bool lowCut
 }
 
 void MainWindowBuilder::BuildFirControls(QWidget* parent, int channel, int left, int top) {
-  const QString s = Suffix(channel);
+  const QString s = ChannelSuffix(channel);
   Toggle(parent, QStringLiteral("rzbFirBypass") + s, QStringLiteral("Bypass"), channel, 6, left, top, 80, 24);
   Button(parent, QStringLiteral("rzbFirDesign") + s, QStringLiteral("Design"), channel, left + 86, top, 80, 24);
   // Output 1's open button carries a name of its own.
@@ -226,7 +225,7 @@ void MainWindowBuilder::BuildFirControls(QWidget* parent, int channel, int left,
 }
 
 void MainWindowBuilder::BuildFirDesigner(QWidget* page, int channel) {
-  const QString s = Suffix(channel);
+  const QString s = ChannelSuffix(channel);
   // The designer shares its place with the IIR cut groups; the mode decides
   // which are in front.
   TRzGroupBox& type = Group(page, QStringLiteral("rzgFirType") + s, QString(), 802, 32, 130, 64, channel);

@@ -19,7 +19,6 @@
 
 namespace {
 
-QString Suffix(int channel) { return ChannelSuffix(channel); }
 QString Letter(int input) { return QString(QChar('A' + input)); }
 QString Digit(int channel) { return QString::number(channel - 2); }
 
@@ -88,7 +87,7 @@ void MainWindowBuilder::BuildGainPage() {
   Label(&inGroup, QStringLiteral("lbGainInput"), QStringLiteral("Input"), 8, 2);
   Label(&outGroup, QStringLiteral("lbGainOutput"), QStringLiteral("Output"), 8, 2);
   for (int channel = 0; channel < 9; ++channel) {
-    const QString s = Suffix(channel);
+    const QString s = ChannelSuffix(channel);
     const bool input = channel < 3;
     TRzGroupBox& column = Group(input ? &inGroup : &outGroup, QStringLiteral("rzgGainBackup") + s, QString(),
                                 4 + 114 * (input ? channel : channel - 3), 20, 110, 244, channel);
@@ -124,7 +123,7 @@ void MainWindowBuilder::BuildDelayPage() {
   Label(lower, QStringLiteral("lbDelayInput"), QStringLiteral("Input"), 14, 6);
   Label(lower, QStringLiteral("lbDelayOutput"), QStringLiteral("Output"), 330, 6);
   for (int channel = 0; channel < 9; ++channel) {
-    const QString s = Suffix(channel);
+    const QString s = ChannelSuffix(channel);
     const bool input = channel < 3;
     const int column = input ? channel : channel - 3;
     const int left = input ? 14 + 100 * column : 330 + 100 * column;
@@ -167,7 +166,7 @@ void MainWindowBuilder::BuildMatrixPage() {
                                {"Comp", "COMP"}, {"Delay", "DELAY"}, {"Fir", "FIR"}};
   const int inputBases[] = {75, 129, 183, 237, 291, 345, 400};
   for (int input = 0; input < 3; ++input) {
-    const QString s = Suffix(input);
+    const QString s = ChannelSuffix(input);
     auto& panel = BlackPanel(
         m_factory.Make<TRzPanel>(upper, QStringLiteral("plMatrix") + s, 40, 75 * input + 50, 451, 56, input));
     OverviewLabel(&panel, QStringLiteral("lbMatrixName") + s, s, 0, 4, 70, input);
@@ -187,7 +186,7 @@ void MainWindowBuilder::BuildMatrixPage() {
                                 {"Mute", "MUTE"}};
   const int outputBases[] = {113, 168, 224, 279, 335};
   for (int output = 3; output < 9; ++output) {
-    const QString s = Suffix(output);
+    const QString s = ChannelSuffix(output);
     const int k = output - 3;
     auto& panel = BlackPanel(
         m_factory.Make<TRzPanel>(upper, QStringLiteral("plMatrix") + s, 600, 40 * k + 30, 475, 34, output));
@@ -289,7 +288,7 @@ void MainWindowBuilder::BuildCompPage() {
                           {"CompKnee", "Knee", 0, 12, 0},              {"CompEqFreq", "Freq", 0, 300, 0},
                           {"CompEqType", "Type", 0, 9, 0}};
   for (int input = 0; input < 3; ++input) {
-    const QString s = Suffix(input);
+    const QString s = ChannelSuffix(input);
     TRzGroupBox& column = Group(lower, QStringLiteral("rzgComp") + s, QString(), 6 + 352 * input, 6, 346, 268, input);
     Label(&column, QStringLiteral("lbComp") + s, s, 6, 4, input).Font().SetHeight(-14);
     for (int i = 0; i < 7; ++i) {
@@ -333,7 +332,7 @@ void MainWindowBuilder::BuildGatePage() {
                           {"GateRelease", "Release", 9, 2999, 99, "100ms"},
                           {"GateRatio", "Ratio", 0, 15, 15, "Max"}};
   for (int input = 0; input < 3; ++input) {
-    const QString s = Suffix(input);
+    const QString s = ChannelSuffix(input);
     TRzGroupBox& column = Group(lower, QStringLiteral("rzgGate") + s, QString(), 6 + 352 * input, 6, 346, 268, input);
     Label(&column, QStringLiteral("lbGate") + s, s, 6, 4, input).Font().SetHeight(-14);
     for (int i = 0; i < 4; ++i) {
@@ -363,7 +362,7 @@ void MainWindowBuilder::BuildLimitPage() {
                           {"LimitKnee", "Knee", 0, 12, 0, "12dB"},
                           {"LimitRatio", "Ratio", 0, 15, 0, "Limit"}};
   for (int output = 3; output < 9; ++output) {
-    const QString s = Suffix(output);
+    const QString s = ChannelSuffix(output);
     TRzGroupBox& column =
         Group(lower, QStringLiteral("rzgLimit") + s, QString(), 6 + 176 * (output - 3), 6, 172, 268, output);
     Label(&column, QStringLiteral("lbLimit") + s, s, 6, 4, output).Font().SetHeight(-14);

@@ -11,12 +11,11 @@ namespace {
 
 using S = RemoteSelector;
 
-constexpr int kClientWidth = 392;
-constexpr int kClientHeight = 426;
+constexpr int kRemoteCodeFormClientWidth = 392;
+constexpr int kRemoteCodeFormClientHeight = 426;
 /// The English form draws its type and volume lists with rows of this height.
 constexpr int kOwnerDrawItemHeight = 22;
 /// The light grey of the editor's group boxes.
-constexpr TColor kGroupColor = 14211288;
 /// Left edge and width of the three parameter places.
 constexpr int kPlaceLeft[3] = {14, 126, 238};
 constexpr int kPlaceWidth[3] = {104, 104, 112};
@@ -29,16 +28,8 @@ struct FormTexts {
 constexpr FormTexts kEnglish{"RS232 Remote Control Code", "TCP/IP Port : 9761 Baudrate : 115200 Interval : 100ms"};
 constexpr FormTexts kChinese{"232通讯协议代码", "TCP/IP端口号: 9761 特波率 : 115200 间隔 : 100ms"};
 
-TRzGroupBox* AddGroup(TForm& form, const char* name, const char* caption, int top, int height) {
-  auto* group = new TRzGroupBox(&form);
-  group->SetName(QLatin1String(name));
-  group->SetBounds(14, top, 364, height);
-  group->SetCaption(QLatin1String(caption));
-  group->SetColor(kGroupColor);
-  group->Font().SetName(QStringLiteral("Arial"));
-  group->Font().SetHeight(-13);
-  group->Font().SetStyle({TFontStyle::fsBold});
-  return group;
+TRzGroupBox* AddCodeGroup(TForm& form, const char* name, const char* caption, int top, int height) {
+  return &DialogParts::AddGroup(form, QLatin1String(name), QLatin1String(caption), 14, top, 364, height);
 }
 
 TLabel* AddGroupLabel(QWidget& group, const char* name, int left, int top, const QString& caption) {
@@ -63,11 +54,11 @@ TComboBox* AddList(QWidget& parent, const QString& name, TRect bounds, const QSt
 RemoteCodeForm::RemoteCodeForm(bool chinese, QWidget* parent) : TForm(parent) {
   const FormTexts& texts = chinese ? kChinese : kEnglish;
   SetCaption(QString::fromUtf8(texts.caption));
-  DialogParts::SetDialogFrame(*this, kClientWidth, kClientHeight);
+  DialogParts::SetDialogFrame(*this, kRemoteCodeFormClientWidth, kRemoteCodeFormClientHeight);
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
   imLinkSelIn = &DialogParts::AddBackground(*this, QStringLiteral("imLinkSelIn"));
 
-  gbCommand = AddGroup(*this, "gbCommand", " Command ", 16, 112);
+  gbCommand = AddCodeGroup(*this, "gbCommand", " Command ", 16, 112);
   lbId = AddGroupLabel(*gbCommand, "lbId", 16, 34, QStringLiteral("   ID  : "));
   QStringList ids;
   for (int id = 1; id <= kRemoteIdCount; ++id) {
@@ -77,7 +68,7 @@ RemoteCodeForm::RemoteCodeForm(bool chinese, QWidget* parent) : TForm(parent) {
   lbType = AddGroupLabel(*gbCommand, "lbType", 16, 74, QStringLiteral("Type  : "));
   cbType = AddList(*gbCommand, QStringLiteral("cbType"), Bounds(96, 70, 250, 24), RemoteCodeTables::KindNames(chinese));
 
-  gbParameter = AddGroup(*this, "gbParameter", " Parameters ", 144, 116);
+  gbParameter = AddCodeGroup(*this, "gbParameter", " Parameters ", 144, 116);
   lbValue1 = AddGroupLabel(*gbParameter, "lbValue1", kPlaceLeft[0], 32, QStringLiteral("Value1"));
   lbValue2 = AddGroupLabel(*gbParameter, "lbValue2", kPlaceLeft[1], 32, QStringLiteral("Value2"));
   lbValue3 = AddGroupLabel(*gbParameter, "lbValue3", kPlaceLeft[2], 32, QStringLiteral("Value3"));

@@ -14,8 +14,6 @@
 
 namespace {
 
-constexpr int kThresholdOffset = 180;
-
 /// The seven parameters in kind order.
 constexpr DynamicsParameterControls kCompressorParameters[7] = {
     {"isCompThreshold", "cvdCompThreshold", TypedEntryKind::Threshold},

@@ -5,10 +5,9 @@
 #include "components/MainWindowState.h"
 #include "editors/IEditorWindow.h"
 #include "protocol/LUnitControl.h"
+#include "protocol/ParameterScales.h"
 
 namespace {
-
-constexpr int kThresholdOffset = 180;
 
 std::uint16_t Word(int value) { return static_cast<std::uint16_t>(value); }
 

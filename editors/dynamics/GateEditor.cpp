@@ -14,8 +14,6 @@
 
 namespace {
 
-constexpr int kThresholdOffset = 180;
-
 /// The four parameters in kind order: track bar, box and entry.
 struct Parameter {
   const char* bar;

@@ -12,8 +12,6 @@
 
 namespace {
 
-constexpr int kThresholdOffset = 180;
-
 /// The five parameters in kind order.
 constexpr DynamicsParameterControls kLimiterParameters[5] = {
     {"isLimitThreshold", "cvdLimitThreshold", TypedEntryKind::Threshold},

@@ -10,6 +10,7 @@
 #include "editors/dynamics/SideChainCurve.h"
 #include "editors/filter/CrossoverEditor.h"
 #include "editors/filter/FilterTexts.h"
+#include "editors/fir/FirKinds.h"
 #include "link/LUnitSession.h"
 #include "platform/widgets/TRadioButton.h"
 #include "protocol/LUnitControl.h"
@@ -20,7 +21,6 @@
 
 namespace {
 
-constexpr int kOutputFirSection = 30;
 constexpr int kInputFirSection = 31;
 constexpr int kIirMode = 0;
 constexpr int kCoefficientFirType = 4;
@@ -205,7 +205,7 @@ void CurveViews::UpdateFirCurve(TControl* plot) {
     curves.DrawBandMarker(CrossoverEditor::kHighCutSection, 0.0, 3);
     PendingOutputFirDesign = window.UnitControl().GetOutputFilters(channel).fir;
     const FirDesignRecord& design = PendingOutputFirDesign;
-    PlotSection& fir = curves.Section(kOutputFirSection);
+    PlotSection& fir = curves.Section(FirKinds::kOutputFirSection);
     if (mode->ItemIndex() != kIirMode && design.firType != 0 && !eqView->Checked()) {
       if (design.firType == kCoefficientFirType) {
         const std::vector<float> values = coefficients();

@@ -13,6 +13,7 @@
 #include "components/MainWindowState.h"
 #include "editors/filter/FilterEditing.h"
 #include "editors/fir/FirCoefficientFile.h"
+#include "editors/fir/FirKinds.h"
 #include "editors/fir/FirTapBudget.h"
 #include "link/LUnitSession.h"
 #include "platform/AnsiCodePage.h"
@@ -30,7 +31,6 @@ namespace {
 
 constexpr int kInputPlaces = 2048;
 constexpr int kBlockCoefficients = 12;
-constexpr int kFirNameBytes = 8;
 constexpr float kLargestCoefficient = 50.0f;
 
 /// The input FIR controls of one channel; null members when one is missing.
@@ -162,7 +162,7 @@ void FirEditing::TakeInputFir(int channel, std::span<const float> values, const 
   controls.name->SetCaption(name);
   controls.taps->SetCaption(QString::number(taps));
   unit.SetInputFirTaps(channel, taps);
-  unit.SetFirName(channel, WideToAnsiField(name, kFirNameBytes));
+  unit.SetFirName(channel, WideToAnsiField(name, FirKinds::kFirNameBytes));
   const unsigned group = unit.GetLinkGroup(channel);
   for (int k = 0; k < 3; ++k) {
     if ((group & (1u << k)) == 0) continue;
@@ -218,10 +218,6 @@ void FirEditing::rzbFirBypassInAClick(TObject* Sender) {
 namespace {
 
 constexpr int kOutputPlaces = 1024;
-constexpr int kModeIir = 0;
-constexpr int kModeIirFir = 2;
-constexpr int kFirOff = 0;
-constexpr int kFirCoefficientSet = 4;
 
 /// Outputs (3-8) of a link group mask whose bits 0-5 are the outputs.
 template <class Visit>
@@ -234,7 +230,7 @@ void ForEachOutput(unsigned group, Visit visit) {
 }  // namespace
 
 bool FirEditing::ChargeOutputSet(int channel, const OutputFilterRecord& record, int taps) {
-  if (record.mode == kModeIir) return false;
+  if (record.mode == FirKinds::kModeIir) return false;
   const int old = FirTapBudget::OutputFirTaps(record.fir);
   return ReserveFirTaps((taps - old) * m_c.Window().UnitControl().CountLinkGroup(channel));
 }
@@ -263,14 +259,14 @@ void FirEditing::TakeOutputFir(int channel, std::span<const float> values, const
     for (int i = 0; i < taps; ++i) store.SetOutputFirCoefficient(k - 3, i, std::bit_cast<std::uint32_t>(values[std::size_t(i)]));
     window.State().FirTaps[std::size_t(k)] = taps;
   });
-  record.fir.firType = kFirCoefficientSet;
+  record.fir.firType = FirKinds::kFirCoefficientSet;
   record.fir.taps = std::uint16_t(taps);
   unit.SetOutputFirRecord(channel, record);
   controls.bypass->SetDown(false);
   RefreshOutputModeControls(channel);
   controls.taps->SetCaption(QString::number(taps));
   controls.name->SetCaption(name);
-  const QByteArray field = WideToAnsiField(name, kFirNameBytes);
+  const QByteArray field = WideToAnsiField(name, FirKinds::kFirNameBytes);
   if (nameEveryMember) {
     ForEachOutput(group, [&](int) { unit.SetFirName(channel, field); });
   } else {
@@ -310,14 +306,14 @@ void FirEditing::rzbFirBypassOut1Click(TObject* Sender) {
   LUnitControl& unit = window.UnitControl();
   OutputFilterRecord record = unit.GetOutputFilters(channel);
   const bool pressed = button->Down();
-  if (record.mode != kModeIir) {
+  if (record.mode != FirKinds::kModeIir) {
     const int taps = record.fir.taps;
     if (ReserveFirTaps((pressed ? -taps : taps) * unit.CountLinkGroup(channel))) {
       button->SetDown(true);
       return;
     }
   }
-  record.fir.firType = pressed ? kFirOff : kFirCoefficientSet;
+  record.fir.firType = pressed ? FirKinds::kFirOff : FirKinds::kFirCoefficientSet;
   unit.SetOutputFir(channel, record.fir);
   RedrawFir(channel);
   window.MarkCurveOverlayDirty(channel);
@@ -338,12 +334,12 @@ void FirEditing::rzcModeOut1Change(TObject* Sender) {
   const int mode = combo->ItemIndex();
   if (mode == record.mode) return;
 
-  const int fileTaps = record.fir.firType == kFirCoefficientSet ? record.fir.taps : 0;
-  int oldTaps = record.mode != kModeIir ? fileTaps : 0;
-  const int newTaps = mode != kModeIir ? fileTaps : 0;
+  const int fileTaps = record.fir.firType == FirKinds::kFirCoefficientSet ? record.fir.taps : 0;
+  int oldTaps = record.mode != FirKinds::kModeIir ? fileTaps : 0;
+  const int newTaps = mode != FirKinds::kModeIir ? fileTaps : 0;
   // IIR + FIR does not run a designed FIR: it goes off and gives its taps back.
-  const bool designedGoesOff = mode == kModeIirFir && record.fir.firType > kFirOff &&
-                               record.fir.firType < kFirCoefficientSet;
+  const bool designedGoesOff = mode == FirKinds::kModeIirFir && record.fir.firType > FirKinds::kFirOff &&
+                               record.fir.firType < FirKinds::kFirCoefficientSet;
   if (designedGoesOff) oldTaps = FirTapBudget::OutputFirTaps(record.fir);
   // Charged before anything changes: a refusal leaves the record's mode shown.
   if (ReserveFirTaps((newTaps - oldTaps) * unit.CountLinkGroup(channel))) {
@@ -351,7 +347,7 @@ void FirEditing::rzcModeOut1Change(TObject* Sender) {
     return;
   }
   if (designedGoesOff) {
-    record.fir.firType = kFirOff;
+    record.fir.firType = FirKinds::kFirOff;
     record.fir.taps = 512;
     tapsLabel->SetCaption(QStringLiteral("512"));
     window.Session().FirCoefficients().SetIdentity(channel);
@@ -394,16 +390,16 @@ void FirEditing::RefreshOutputModeControls(int channel) {
   lowCutBypass->SetDown(false);
   highCutBypass->SetDown(false);
   firBypass->SetDown(false);
-  const bool fileSet = record.fir.firType >= kFirCoefficientSet;
+  const bool fileSet = record.fir.firType >= FirKinds::kFirCoefficientSet;
   switch (mode->ItemIndex()) {
-    case kModeIir:
+    case FirKinds::kModeIir:
       fir->SetEnabled(false);
       for (TControl* group : {highCut, lowCut}) {
         group->SetEnabled(true);
         group->BringToFront();
       }
       break;
-    case kModeIirFir:
+    case FirKinds::kModeIirFir:
       for (TControl* group : {fir, highCut, lowCut}) group->SetEnabled(true);
       highCut->BringToFront();
       lowCut->BringToFront();
@@ -417,7 +413,7 @@ void FirEditing::RefreshOutputModeControls(int channel) {
       for (TControl* edit : cutEdits) edit->Font().SetColor(fileSet ? RGB(128, 128, 128) : clBlack);
       if (!fileSet) {
         m_designer.rzcFirTypeOut1Change(type);
-        if (record.fir.firType == kFirOff) {
+        if (record.fir.firType == FirKinds::kFirOff) {
           type->SetItemIndex(0);
           for (TControl* control : cutBars) control->SetEnabled(false);
           for (TControl* control : cutEdits) control->SetEnabled(false);

@@ -1,5 +1,6 @@
 #include "editors/fir/FirTapBudget.h"
 
+#include "editors/fir/FirKinds.h"
 #include "protocol/LUnitControl.h"
 #include "protocol/ParameterScales.h"
 #include "protocol/UnitRecords.h"
@@ -7,21 +8,18 @@
 namespace {
 constexpr int kInputs = 3;
 constexpr int kChannels = 9;
-constexpr int kFirOff = 0;
-constexpr int kFirCoefficientSet = 4;
-constexpr int kModeIir = 0;
 }  // namespace
 
 bool FirTapBudget::Fits(int inUse, int n) { return n <= 0 || kTaps - inUse - n >= 0; }
 
 int FirTapBudget::OutputFirTaps(const FirDesignRecord& fir) {
-  if (fir.firType == kFirOff) return 0;
-  if (fir.firType == kFirCoefficientSet) return fir.taps;
+  if (fir.firType == FirKinds::kFirOff) return 0;
+  if (fir.firType == FirKinds::kFirCoefficientSet) return fir.taps;
   return FirTapsFromCode(fir.taps);
 }
 
 int FirTapBudget::OutputRecordTaps(const OutputFilterRecord& record) {
-  if (record.fir.firType == kFirCoefficientSet && record.mode == kModeIir) return 0;
+  if (record.fir.firType == FirKinds::kFirCoefficientSet && record.mode == FirKinds::kModeIir) return 0;
   return OutputFirTaps(record.fir);
 }
 

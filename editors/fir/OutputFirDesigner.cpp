@@ -9,6 +9,7 @@
 #include "editors/filter/FilterEditing.h"
 #include "editors/filter/FilterTexts.h"
 #include "editors/fir/FirEditing.h"
+#include "editors/fir/FirKinds.h"
 #include "editors/fir/FirTapBudget.h"
 #include "editors/level/TypedEntryBox.h"
 #include "link/LUnitSession.h"
@@ -26,15 +27,7 @@
 
 namespace {
 
-constexpr int kFirOff = 0;
-constexpr int kLowPass = 1;
-constexpr int kHighPass = 2;
-constexpr int kBandPass = 3;
-constexpr int kFirCoefficientSet = 4;
-constexpr int kOutputFirSection = 30;
-constexpr int kFirNameBytes = 8;
-
-bool IsDesigned(int type) { return type >= kLowPass && type <= kBandPass; }
+bool IsDesigned(int type) { return type >= FirKinds::kLowPass && type <= FirKinds::kBandPass; }
 
 /// The taps a design runs: a taps index for a designed type, else a count.
 int DesignTaps(const FirDesignRecord& design) {
@@ -80,8 +73,8 @@ void OutputFirDesigner::Bind() {
 }
 
 void OutputFirDesigner::EnableCutControls(int channel, int type) {
-  const bool lowCut = type == kHighPass || type == kBandPass;
-  const bool highCut = type == kLowPass || type == kBandPass;
+  const bool lowCut = type == FirKinds::kHighPass || type == FirKinds::kBandPass;
+  const bool highCut = type == FirKinds::kLowPass || type == FirKinds::kBandPass;
   for (const char* stem : {"isFirLowCut", "cvdFirLowCut"}) {
     if (auto* control = m_c.Find<TControl>(QLatin1String(stem), channel)) control->SetEnabled(lowCut);
   }
@@ -101,7 +94,7 @@ void OutputFirDesigner::rzcFirTypeOut1Change(TObject* Sender) {
   ok->SetEnabled(true);
   const int index = type->ItemIndex();
   EnableCutControls(channel, index);
-  if (index != kFirCoefficientSet) Pending().taps = std::uint16_t(taps->ItemIndex());
+  if (index != FirKinds::kFirCoefficientSet) Pending().taps = std::uint16_t(taps->ItemIndex());
   Pending().firType = std::uint8_t(index);
 }
 
@@ -142,11 +135,11 @@ void OutputFirDesigner::CutBarChange(TObject* Sender, bool lowCut) {
   TAdvTrackBar* high = lowCut ? other : bar;
   if (high->Position() <= low->Position()) {
     const int index = type->ItemIndex();
-    if (lowCut && index == kHighPass) {
+    if (lowCut && index == FirKinds::kHighPass) {
       high->SetPosition(low->Position() + 1);
-    } else if (!lowCut && index == kLowPass) {
+    } else if (!lowCut && index == FirKinds::kLowPass) {
       low->SetPosition(high->Position() - 1);
-    } else if (index == kBandPass) {
+    } else if (index == FirKinds::kBandPass) {
       bar->SetPosition(lowCut ? high->Position() - 1 : low->Position() + 1);
     }
   }
@@ -183,7 +176,7 @@ void OutputFirDesigner::CopyFirDesignSettings(int channel) {
   auto* high = m_c.Find<TAdvTrackBar>(QStringLiteral("isFirHighCut"), channel);
   if (type == nullptr || window == nullptr || taps == nullptr || low == nullptr || high == nullptr) return;
   FirDesignRecord& pending = Pending();
-  pending.firType = std::uint8_t(type->ItemIndex() >= 0 ? type->ItemIndex() : kFirCoefficientSet);
+  pending.firType = std::uint8_t(type->ItemIndex() >= 0 ? type->ItemIndex() : FirKinds::kFirCoefficientSet);
   pending.taps = std::uint16_t(taps->ItemIndex());
   pending.window = std::uint8_t(window->ItemIndex());
   pending.lowIndex = std::uint16_t(low->Position());
@@ -225,7 +218,7 @@ void OutputFirDesigner::bnFirOKOut1Click(TObject* Sender) {
   if (m_fir.ReserveFirTaps(charge)) {
     design = stored.fir;
     type->SetItemIndex(stored.fir.firType);
-    if (stored.fir.firType == kFirCoefficientSet) {
+    if (stored.fir.firType == FirKinds::kFirCoefficientSet) {
       groups[0]->SetVisible(false);
       groups[1]->SetVisible(false);
       for (TControl* shown : {groups[2], groups[3]}) {
@@ -247,24 +240,24 @@ void OutputFirDesigner::bnFirOKOut1Click(TObject* Sender) {
   if (IsDesigned(design.firType)) {
     const QString designName = QStringLiteral("Out") + QString::number(channel - 2) + QStringLiteral("File");
     name->SetCaption(designName);
-    unit.SetFirName(channel, WideToAnsiField(designName, kFirNameBytes));
+    unit.SetFirName(channel, WideToAnsiField(designName, FirKinds::kFirNameBytes));
   }
-  if (design.firType == kFirOff) {
+  if (design.firType == FirKinds::kFirOff) {
     design.taps = std::uint16_t(IsDesigned(stored.fir.firType) ? FirTapsFromCode(stored.fir.taps) : stored.fir.taps);
     tapsLabel->SetCaption(QString::number(design.taps));
-    if (stored.fir.firType != kFirOff) window.Session().FirCoefficients().SetIdentity(channel);
+    if (stored.fir.firType != FirKinds::kFirOff) window.Session().FirCoefficients().SetIdentity(channel);
   }
   ok->SetEnabled(false);
   unit.SetOutputFir(channel, design);
   window.MarkCurveOverlayDirty(channel);
 
   Plot& curves = window.ResponseCurve(channel);
-  curves.Section(kOutputFirSection)
+  curves.Section(FirKinds::kOutputFirSection)
       .SetFirDesign(design.firType, design.window, IndexToFreq(design.lowIndex), IndexToFreq(design.highIndex),
                     DesignTaps(design));
   curves.DrawTotal(channel);
   plot->UpdateCurvePage();
-  if (design.firType == kFirOff) {
+  if (design.firType == FirKinds::kFirOff) {
     fir->SetEnabled(true);
     bypass->SetDown(false);
     bypass->SetDown(true);

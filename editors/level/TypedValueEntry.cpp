@@ -28,7 +28,6 @@ constexpr char kRatioCharacters[] = "0123456789:.";
 constexpr char kLimiterRatioCharacters[] = "0123456789:., ";
 
 constexpr int kLevelFloor = -200;  // positions below it are 0.5 dB steps
-constexpr int kThresholdOffset = 180;
 constexpr int kPeqGainZero = 120;
 constexpr int kFrequencyIndexMax = 300;
 
@@ -51,7 +50,7 @@ bool AllIn(const QByteArray& text, const char* allowed) {
   return std::all_of(text.begin(), text.end(), [allowed](char c) { return c != '\0' && std::strchr(allowed, c); });
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDecimalDigit(char c) { return c >= '0' && c <= '9'; }
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
 
@@ -72,14 +71,14 @@ double ReadNumber(const QByteArray& text) {
   const char* const start = p;
   bool digits = false;
   bool nonZeroWhole = false;
-  while (p != end && IsDigit(*p)) {
+  while (p != end && IsDecimalDigit(*p)) {
     nonZeroWhole = nonZeroWhole || *p != '0';
     digits = true;
     ++p;
   }
   if (p != end && *p == '.') {
     ++p;
-    while (p != end && IsDigit(*p)) {
+    while (p != end && IsDecimalDigit(*p)) {
       digits = true;
       ++p;
     }
@@ -108,7 +107,7 @@ long long ReadInteger(const QByteArray& text) {
     ++i;
   }
   long long value = 0;
-  for (; i < text.size() && IsDigit(text[i]); ++i) {
+  for (; i < text.size() && IsDecimalDigit(text[i]); ++i) {
     value = std::min(kCeiling, value * 10 + (text[i] - '0'));
   }
   return negative ? -value : value;
@@ -146,7 +145,7 @@ bool HalfStep(const QByteArray& text, double& value) {
   if (whole.startsWith('-') || whole.startsWith('+')) {
     whole.remove(0, 1);
   }
-  if (!IsDigit(decimal) || !AllIn(whole, "0123456789")) {
+  if (!IsDecimalDigit(decimal) || !AllIn(whole, "0123456789")) {
     return false;
   }
   if (decimal < '5') {

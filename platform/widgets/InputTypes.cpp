@@ -71,6 +71,14 @@ WORD VirtualKeyOf(const QKeyEvent& event) {
 
 TShiftState ShiftStateOf(const QKeyEvent& event) { return ModifierState(event.modifiers()); }
 
+TMouseButton ButtonOf(Qt::MouseButton button) {
+  switch (button) {
+    case Qt::RightButton: return TMouseButton::mbRight;
+    case Qt::MiddleButton: return TMouseButton::mbMiddle;
+    default: return TMouseButton::mbLeft;
+  }
+}
+
 TShiftState ShiftStateOf(const QMouseEvent& event) {
   TShiftState state = ModifierState(event.modifiers());
   if (event.buttons() & Qt::LeftButton) state.Include(TShiftStateItem::ssLeft);

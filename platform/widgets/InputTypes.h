@@ -48,3 +48,5 @@ WORD VirtualKeyOf(const QKeyEvent& event);
 TShiftState ShiftStateOf(const QKeyEvent& event);
 /// Modifiers and held buttons of a mouse event.
 TShiftState ShiftStateOf(const QMouseEvent& event);
+/// The button of a press or release; any other button counts as the left.
+TMouseButton ButtonOf(Qt::MouseButton button);

@@ -21,14 +21,6 @@ Qt::CursorShape CursorShapeOf(TCursor cursor) {
   }
 }
 
-TMouseButton ButtonOf(Qt::MouseButton button) {
-  switch (button) {
-    case Qt::RightButton: return TMouseButton::mbRight;
-    case Qt::MiddleButton: return TMouseButton::mbMiddle;
-    default: return TMouseButton::mbLeft;
-  }
-}
-
 bool KnownButton(Qt::MouseButton button) {
   return button == Qt::LeftButton || button == Qt::RightButton || button == Qt::MiddleButton;
 }

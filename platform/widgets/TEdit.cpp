@@ -9,14 +9,6 @@
 
 namespace {
 
-TMouseButton ButtonOf(Qt::MouseButton button) {
-  switch (button) {
-    case Qt::RightButton: return TMouseButton::mbRight;
-    case Qt::MiddleButton: return TMouseButton::mbMiddle;
-    default: return TMouseButton::mbLeft;
-  }
-}
-
 /// The edit's case and character rules for typed and pasted text: the
 /// text is put into the edit's case, and text with a refused character is
 /// invalid, so it never enters.

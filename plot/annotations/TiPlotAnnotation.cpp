@@ -23,7 +23,6 @@ namespace {
 constexpr TCursor crSizeNWSE = -8;
 constexpr TCursor crSizeNESW = -6;
 
-bool Contains(const TRect& r, int x, int y) { return x >= r.Left && x < r.Right && y >= r.Top && y < r.Bottom; }
 
 bool Meets(const TRect& a, const TRect& b) { return !IntersectRect(a, b).IsEmpty(); }
 
@@ -415,19 +414,19 @@ bool TiPlotAnnotation::MouseHitTest(const TiPlotMouseData& mouseData) const {
   if ((m_selectModeOnlyInteraction && !Owner()->SelectModeActive()) || !m_showing) {
     return false;
   }
-  if (Contains(m_clickRect, mouseData.X, mouseData.Y)) {
+  if (m_clickRect.Contains(TPoint{mouseData.X, mouseData.Y})) {
     return true;
   }
   return std::any_of(std::begin(m_sizeRects), std::end(m_sizeRects),
-                     [&](const TRect& r) { return Contains(r, mouseData.X, mouseData.Y); });
+                     [&](const TRect& r) { return r.Contains(TPoint{mouseData.X, mouseData.Y}); });
 }
 
 TCursor TiPlotAnnotation::GetMouseCursor(TPoint point) {
   TCursor cursor = crHandPoint;
   if (CanSize() && UserSelected()) {
-    if (Contains(m_sizeRects[0], point.X, point.Y) || Contains(m_sizeRects[3], point.X, point.Y)) {
+    if (m_sizeRects[0].Contains(point) || m_sizeRects[3].Contains(point)) {
       cursor = crSizeNWSE;
-    } else if (Contains(m_sizeRects[1], point.X, point.Y) || Contains(m_sizeRects[2], point.X, point.Y)) {
+    } else if (m_sizeRects[1].Contains(point) || m_sizeRects[2].Contains(point)) {
       cursor = crSizeNESW;
     }
   }
@@ -448,7 +447,7 @@ void TiPlotAnnotation::DoMouseLeft(const TiPlotMouseData& mouseData) {
         {1, TiPlotAnnotationSelectStyle::ipassSizeTopRight},
         {2, TiPlotAnnotationSelectStyle::ipassSizeBottomLeft}};
     for (const auto& [i, style] : order) {
-      if (Contains(m_sizeRects[i], mouseData.X, mouseData.Y)) {
+      if (m_sizeRects[i].Contains(TPoint{mouseData.X, mouseData.Y})) {
         m_selectStyle = style;
         break;
       }

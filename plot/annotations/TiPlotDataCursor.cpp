@@ -21,7 +21,7 @@
 
 namespace {
 
-const QString kAll = QStringLiteral("<All>");
+const QString kCursorAll = QStringLiteral("<All>");
 
 double ClampPercent(double value) {
   if (std::isnan(value) || value < 0) {
@@ -80,7 +80,7 @@ TiPlotChannelCustom* TiPlotDataCursor::ResolveChannel() {
 
 void TiPlotDataCursor::UpdateValues() {
   Owner()->DoBeforeDataCursorUpdate(this);
-  if (m_channelName == kAll) {
+  if (m_channelName == kCursorAll) {
     for (TiPlotObject* object : Owner()->Master().ChannelManager().Snapshot()) {
       if (auto* channel = dynamic_cast<TiPlotChannelCustom*>(object)) {
         channel->UpdateDataCursor(*this);
@@ -221,7 +221,7 @@ void TiPlotDataCursor::Draw(TCanvas& canvas, TColor) {
     m_pointer2Rect = DrawPointer(canvas, m_pointer2Position, m_pointer2Orientation, m_mouseDownPointer2);
   }
   const bool dragging = m_mouseDownPointer1 || m_mouseDownPointer2 || m_mouseDownHint;
-  m_hintShowing = m_hintShow && m_channelName != kAll && !(m_hintHideOnRelease && !dragging);
+  m_hintShowing = m_hintShow && m_channelName != kCursorAll && !(m_hintHideOnRelease && !dragging);
   if (m_hintShowing) {
     DrawHint(canvas);
   }
@@ -580,7 +580,7 @@ void TiPlotDataCursor::SnapPointer(int pointer) {
   TiPlotKindManager& channels = Owner()->Master().ChannelManager();
   int winnerChannel = -1;
   int winnerIndex = -1;
-  if (m_channelName == kAll) {
+  if (m_channelName == kCursorAll) {
     double best = 1e300;
     for (int c = 0; c < channels.Count(); ++c) {
       auto* channel = dynamic_cast<TiPlotChannel*>(channels.Items(c));
@@ -685,12 +685,12 @@ void TiPlotDataCursor::AddMenuItems(TPopupMenu& popupMenu) {
   TiPlotKindManager& channels = Owner()->Master().ChannelManager();
   TMenuItem& channelMenu = popupMenu.Add(TranslateString(QStringLiteral("Channel")), nullptr);
   if (m_channelAllowAll) {
-    channelMenu.Add(TranslateString(kAll), [this, &channels](TObject*) {
-      SetChannelName(kAll);
+    channelMenu.Add(TranslateString(kCursorAll), [this, &channels](TObject*) {
+      SetChannelName(kCursorAll);
       for (TiPlotObject* channel : channels.Snapshot()) {
         channel->SetUserSelected(false);
       }
-    }).Checked = m_channelName == kAll;
+    }).Checked = m_channelName == kCursorAll;
   }
   for (TiPlotObject* object : channels.Snapshot()) {
     auto* channel = dynamic_cast<TiPlotChannelCustom*>(object);
@@ -736,7 +736,7 @@ void TiPlotDataCursor::AddMenuItems(TPopupMenu& popupMenu) {
                                   ? TiOrientationSide::iosTopLeft
                                   : TiOrientationSide::iosBottomRight;
       RequestRepaint();
-    }).Enabled = valueStyle && m_channelName.compare(kAll, Qt::CaseInsensitive) != 0;
+    }).Enabled = valueStyle && m_channelName.compare(kCursorAll, Qt::CaseInsensitive) != 0;
   }
   if (dynamic_cast<TiXYPlot*>(Owner()) == nullptr) {
     popupMenu.Add(TranslateString(QStringLiteral("Snap to Data-Point")), [this](TObject*) {

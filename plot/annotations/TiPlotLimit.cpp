@@ -7,12 +7,6 @@
 #include "plot/objects/TiPlotXAxis.h"
 #include "plot/objects/TiPlotYAxis.h"
 
-namespace {
-
-bool Contains(const TRect& r, int x, int y) { return x >= r.Left && x < r.Right && y >= r.Top && y < r.Bottom; }
-
-}  // namespace
-
 TiPlotLimit::TiPlotLimit(TiPlotComponent* owner, TNotifyEvent onChange, TNotifyEvent onInsert, TNotifyEvent onRemove,
                          TNotifyEvent onRename)
     : TiPlotObject(owner, std::move(onChange), std::move(onInsert), std::move(onRemove), std::move(onRename)) {}
@@ -255,17 +249,17 @@ bool TiPlotLimit::MouseHitTest(const TiPlotMouseData& mouseData) const {
   if (m_selectModeOnlyInteraction && !Owner()->SelectModeActive()) {
     return false;
   }
-  return (m_line1Show && Contains(m_line1ClickRect, mouseData.X, mouseData.Y)) ||
-         (m_line2Show && Contains(m_line2ClickRect, mouseData.X, mouseData.Y));
+  return (m_line1Show && m_line1ClickRect.Contains(TPoint{mouseData.X, mouseData.Y})) ||
+         (m_line2Show && m_line2ClickRect.Contains(TPoint{mouseData.X, mouseData.Y}));
 }
 
 void TiPlotLimit::DoMouseLeft(const TiPlotMouseData& mouseData) {
   if (!m_userCanMove) {
     return;
   }
-  if (m_line1Show && Contains(m_line1ClickRect, mouseData.X, mouseData.Y)) {
+  if (m_line1Show && m_line1ClickRect.Contains(TPoint{mouseData.X, mouseData.Y})) {
     m_mouseDownLine1 = true;
-  } else if (m_line2Show && Contains(m_line2ClickRect, mouseData.X, mouseData.Y)) {
+  } else if (m_line2Show && m_line2ClickRect.Contains(TPoint{mouseData.X, mouseData.Y})) {
     m_mouseDownLine2 = true;
   } else {
     return;

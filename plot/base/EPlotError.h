@@ -17,6 +17,11 @@ private:
   QString m_message;
 };
 
+/// The error of an index outside a list: "List index out of bounds (i)".
+[[noreturn]] inline void ThrowListIndexError(int index) {
+  throw EPlotError(QStringLiteral("List index out of bounds (%1)").arg(index));
+}
+
 /// Runs f; an EPlotError it throws is thrown again with prefix before its
 /// message ("Error Saving Data - " + the reason).
 template <typename F>

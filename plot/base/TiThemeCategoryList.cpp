@@ -9,9 +9,6 @@ namespace {
 
 [[noreturn]] void Malformed() { throw EPlotError(QStringLiteral("Error Loading Scheme. XML File Malformed")); }
 
-[[noreturn]] void IndexError(int index) {
-  throw EPlotError(QStringLiteral("List index out of bounds (%1)").arg(index));
-}
 
 /// The next tag ("/" + name for a closing one); blank text between tags
 /// is passed over, other text is no part of the shape.
@@ -50,7 +47,7 @@ void Expect(TiXMLMemoryStream& stream, const char* tag) {
 
 const TiThemeCategory& TiThemeCategoryList::Category(int index) const {
   if (index < 0 || index >= Count()) {
-    IndexError(index);
+    ThrowListIndexError(index);
   }
   return m_categories[std::size_t(index)];
 }
@@ -58,7 +55,7 @@ const TiThemeCategory& TiThemeCategoryList::Category(int index) const {
 const TiThemeScheme& TiThemeCategoryList::Scheme(int categoryIndex, int schemeIndex) const {
   const TiThemeCategory& category = Category(categoryIndex);
   if (schemeIndex < 0 || schemeIndex >= int(category.Schemes.size())) {
-    IndexError(schemeIndex);
+    ThrowListIndexError(schemeIndex);
   }
   return category.Schemes[std::size_t(schemeIndex)];
 }

@@ -15,7 +15,7 @@ struct Parts {
   std::int64_t ms;
 };
 
-Parts Decode(double x) {
+Parts DecodeTimeParts(double x) {
   const double day = std::trunc(x + 1e-15);
   const std::int64_t days =
       std::isfinite(day) ? std::int64_t(std::clamp(day, -1e15, 1e15)) : std::numeric_limits<std::int32_t>::min();
@@ -33,21 +33,21 @@ constexpr int kOverflow = 2147483647;
 }  // namespace
 
 int DateTimeToMilliseconds(double x) {
-  const Parts p = Decode(x);
+  const Parts p = DecodeTimeParts(x);
   return Limit(p.days * 86400000 + p.h * 3600000 + p.m * 60000 + p.s * 1000 + p.ms, kOverflow);
 }
 
 int DateTimeToSeconds(double x) {
-  const Parts p = Decode(x);
+  const Parts p = DecodeTimeParts(x);
   return Limit(p.days * 86400 + p.h * 3600 + p.m * 60 + p.s, kOverflow);
 }
 
 int DateTimeToMinutes(double x) {
-  const Parts p = Decode(x);
+  const Parts p = DecodeTimeParts(x);
   return Limit(p.days * 1440 + p.h * 60 + p.m, 10000);
 }
 
 int DateTimeToHours(double x) {
-  const Parts p = Decode(x);
+  const Parts p = DecodeTimeParts(x);
   return Limit(p.days * 24 + p.h, kOverflow);
 }

@@ -10,10 +10,6 @@
 
 namespace {
 
-bool IsAxis(const TiPlotObject* o) {
-  return o->Kind() == TiPlotObjectKind::XAxis || o->Kind() == TiPlotObjectKind::YAxis;
-}
-
 bool IsViewOrLegend(const TiPlotObject* o) {
   return o->Kind() == TiPlotObjectKind::DataView || o->Kind() == TiPlotObjectKind::Legend ||
          o->Kind() == TiPlotObjectKind::LayoutMarker;
@@ -86,10 +82,10 @@ void TiPlotComponent::iMouseDown(TMouseButton button, TShiftState shift, int x, 
     return;
   }
   if (shift.Contains(TShiftStateItem::ssShift)) {
-    m_selectingActive = IsAxis(object);
+    m_selectingActive = object->IsAxis();
     object->SetUserSelected(true);
   } else if (shift.Contains(TShiftStateItem::ssCtrl)) {
-    if (IsAxis(object)) {
+    if (object->IsAxis()) {
       object->SetUserSelected(!object->UserSelected());
       m_selectingActive = true;
     } else {

@@ -16,7 +16,7 @@
 
 namespace {
 
-using List = std::vector<TiPlotLayoutObject*>;
+using LayoutList = std::vector<TiPlotLayoutObject*>;
 using K = TiPlotObjectKind;
 
 TiPlotAxis* AsAxis(TiPlotLayoutObject* o) {
@@ -44,7 +44,7 @@ public:
     return it != m_end.end() ? it->second : (m_end[o] = o->GetRequiredEndMargin(m_canvas));
   }
   /// The thickest non-cartesian object of a Z-order in a side list.
-  int Band(const List& list, int z) {
+  int Band(const LayoutList& list, int z) {
     int thickest = 0;
     for (TiPlotLayoutObject* o : list) {
       if (o->ZOrder() == z && !IsCartesian(o)) {
@@ -53,7 +53,7 @@ public:
     }
     return thickest;
   }
-  int Thickness(const List& list) {
+  int Thickness(const LayoutList& list) {
     int total = 0;
     std::optional<int> previous;
     for (TiPlotLayoutObject* o : list) {
@@ -71,7 +71,7 @@ private:
   std::map<TiPlotLayoutObject*, int> m_end;
 };
 
-void SetStacking(const List& list) {
+void SetStacking(const LayoutList& list) {
   for (TiPlotLayoutObject* o : list) {
     o->SetStartStacked(false);
     o->SetStopStacked(false);
@@ -104,7 +104,7 @@ struct Overhang {
   int stop = 0;
 };
 
-Overhang Overhangs(const List& list, Measures& m) {
+Overhang Overhangs(const LayoutList& list, Measures& m) {
   Overhang h;
   for (TiPlotLayoutObject* o : list) {
     if (IsCartesian(o)) {
@@ -123,7 +123,7 @@ Overhang Overhangs(const List& list, Measures& m) {
 /// Walks a side from its innermost object outward and hands every object
 /// the band it lies in: (outer edge, inner edge) as pixel coordinates.
 template <typename Place>
-void WalkBands(const List& innerFirst, int start, int direction, Measures& m, const List& side, int loneToolBarShift,
+void WalkBands(const LayoutList& innerFirst, int start, int direction, Measures& m, const LayoutList& side, int loneToolBarShift,
                Place place) {
   int p = start;
   std::optional<int> bandZ;
@@ -147,8 +147,8 @@ void WalkBands(const List& innerFirst, int start, int direction, Measures& m, co
 void TiPlotComponent::CalcLayout(TCanvas& canvas) {
   TiPlotLayoutManager& layout = m_master->LayoutManager();
   const int b = BorderStyle() != TiBevelStyle::ibsNone ? 2 : 0;
-  const auto visible = [](const List& list) {
-    List out;
+  const auto visible = [](const LayoutList& list) {
+    LayoutList out;
     std::copy_if(list.begin(), list.end(), std::back_inserter(out), [](TiPlotLayoutObject* o) { return o->Visible(); });
     return out;
   };
@@ -156,7 +156,7 @@ void TiPlotComponent::CalcLayout(TCanvas& canvas) {
   m_visibleBottom = visible(layout.BottomList());
   m_visibleLeft = visible(layout.LeftList());
   m_visibleRight = visible(layout.RightList());
-  for (const List* list : {&m_visibleTop, &m_visibleBottom, &m_visibleLeft, &m_visibleRight}) {
+  for (const LayoutList* list : {&m_visibleTop, &m_visibleBottom, &m_visibleLeft, &m_visibleRight}) {
     SetStacking(*list);
   }
 
@@ -177,8 +177,8 @@ void TiPlotComponent::CalcLayout(TCanvas& canvas) {
   const int dataRight = Width() - (rightThick + b + m_outerMarginRight) - 1;
   const int dataBottom = Height() - (bottomThick + b + m_outerMarginBottom) - 1;
 
-  const List leftInner(m_visibleLeft.rbegin(), m_visibleLeft.rend());
-  const List bottomInner(m_visibleBottom.rbegin(), m_visibleBottom.rend());
+  const LayoutList leftInner(m_visibleLeft.rbegin(), m_visibleLeft.rend());
+  const LayoutList bottomInner(m_visibleBottom.rbegin(), m_visibleBottom.rend());
   WalkBands(leftInner, dataLeft, -1, m, m_visibleLeft, 0, [](TiPlotLayoutObject* o, int inner, int outer) {
     o->SetDrawLeft(outer);
     o->SetDrawRight(inner);

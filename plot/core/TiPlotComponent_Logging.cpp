@@ -20,7 +20,7 @@ bool IsEmptyMarker(double v) { return v > 1e-302 && v < 1e-301; }
 
 void CheckChannelCount(const TiPlotKindManager& channels, size_t count) {
   if (count > size_t(channels.Count())) {
-    throw EPlotError(QStringLiteral("List index out of bounds (%1)").arg(channels.Count()));
+    ThrowListIndexError(channels.Count());
   }
 }
 

@@ -6,9 +6,6 @@
 
 namespace {
 
-bool IsAxis(const TiPlotObject* o) {
-  return o->Kind() == TiPlotObjectKind::XAxis || o->Kind() == TiPlotObjectKind::YAxis;
-}
 bool IsDataView(const TiPlotObject* o) { return o->Kind() == TiPlotObjectKind::DataView; }
 bool IsMarker(const TiPlotObject* o) { return o->Kind() == TiPlotObjectKind::LayoutMarker; }
 
@@ -174,7 +171,7 @@ void TiPlotLayoutManager::RemoveZOrder(TiPlotLayoutObject* object) {
 void TiPlotLayoutManager::ReorientAxes() {
   std::vector<TiPlotLayoutObject*> axes;
   for (TiPlotObject* o : Snapshot()) {
-    if (IsAxis(o)) {
+    if (o->IsAxis()) {
       axes.push_back(static_cast<TiPlotLayoutObject*>(o));
     }
   }

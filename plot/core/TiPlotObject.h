@@ -32,6 +32,7 @@ public:
   TiPlotObject& operator=(const TiPlotObject&) = delete;
 
   virtual TiPlotObjectKind Kind() const { return TiPlotObjectKind::Other; }
+  bool IsAxis() const { return Kind() == TiPlotObjectKind::XAxis || Kind() == TiPlotObjectKind::YAxis; }
   TiPlotComponent* Owner() const { return m_owner; }
 
   /// Tells the managers that the object goes: OnRemove, then DoLayoutChange.

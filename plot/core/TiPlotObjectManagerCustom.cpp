@@ -37,7 +37,7 @@ TiPlotObjectManagerCustom::~TiPlotObjectManagerCustom() = default;
 
 TiPlotObject* TiPlotObjectManagerCustom::Items(int index) const {
   if (index < 0 || index >= Count()) {
-    throw EPlotError(QStringLiteral("List index out of bounds (%1)").arg(index));
+    ThrowListIndexError(index);
   }
   return m_list[index];
 }

@@ -7,7 +7,7 @@
 
 TiPlotTranslationObject& TiPlotTranslationManager::Items(int index) const {
   if (index < 0 || index >= Count()) {
-    throw EPlotError(QStringLiteral("List index out of bounds (%1)").arg(index));
+    ThrowListIndexError(index);
   }
   return *m_list[index];
 }

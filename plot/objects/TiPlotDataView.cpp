@@ -10,7 +10,7 @@
 
 namespace {
 
-const QString kAll = QStringLiteral("<ALL>");
+const QString kDataViewAll = QStringLiteral("<ALL>");
 
 TPenStyle PenStyleOf(TiPlotGridLineStyle style) {
   switch (style) {
@@ -147,7 +147,7 @@ void TiPlotDataView::DrawAxisGrid(TCanvas& canvas, TiPlotObjectKind kind, const 
   }
   const TPen majorPen = PenOf(major, m_gridLineColor, m_majorStyle);
   const TPen minorPen = PenOf(minor, m_gridLineColor, m_minorStyle);
-  if (name.compare(kAll, Qt::CaseInsensitive) == 0) {
+  if (name.compare(kDataViewAll, Qt::CaseInsensitive) == 0) {
     for (TiPlotObject* object : manager->Snapshot()) {
       static_cast<TiPlotAxis*>(object)->DrawGridLines(canvas, DrawRect(), majorPen, minorPen, majors, minors);
     }

@@ -13,9 +13,6 @@ namespace {
 constexpr int kButtonSize = 17;
 constexpr int kButtonGap = 5;
 
-[[noreturn]] void IndexError(int index) {
-  throw EPlotError(QStringLiteral("List index out of bounds (%1)").arg(index));
-}
 
 /// A row's text as its cells, one per line.
 QStringList SplitLines(const QString& text) {
@@ -96,7 +93,7 @@ void TiPlotTable::RemoveAllColumns() { m_columns.clear(); }
 
 TiPlotTableColumn& TiPlotTable::GetColumn(int index) {
   if (index < 0 || index >= ColumnCount()) {
-    IndexError(index);
+    ThrowListIndexError(index);
   }
   return *m_columns[std::size_t(index)];
 }
@@ -109,7 +106,7 @@ int TiPlotTable::AddRow() {
 
 void TiPlotTable::CheckRow(int row) const {
   if (row < 0 || row >= RowCount()) {
-    IndexError(row);
+    ThrowListIndexError(row);
   }
 }
 
@@ -136,7 +133,7 @@ QStringList TiPlotTable::RowCells(int row) const {
 QString TiPlotTable::GetCellText(int column, int row) const {
   const QStringList cells = RowCells(row);
   if (column < 0 || column >= cells.size()) {
-    IndexError(column);
+    ThrowListIndexError(column);
   }
   return cells[column];
 }
@@ -144,7 +141,7 @@ QString TiPlotTable::GetCellText(int column, int row) const {
 void TiPlotTable::SetCellText(int column, int row, const QString& text) {
   QStringList cells = RowCells(row);
   if (column < 0) {
-    IndexError(column);
+    ThrowListIndexError(column);
   }
   while (cells.size() <= column) {
     cells << QString();

@@ -386,7 +386,7 @@ TiPlotProperty FontProp(const char* name, Getter get) {
   return p;
 }
 
-using List = std::vector<TiPlotProperty>;
+using PropertyList = std::vector<TiPlotProperty>;
 
 /// A stored value held in a settings record of T that T reads and writes
 /// whole (Get, Set): the record is read, changed and written back.
@@ -406,7 +406,7 @@ TiPlotProperty RecordField(const QByteArray& name, Member member, const Declared
 /// The four stored values of one grid line kind of a data view
 /// ("GridLineXMajorCustom", ...Color, ...Width, ...Style).
 template <auto Get, auto Set>
-void AddGridLineProperties(List& l, const QByteArray& kind) {
+void AddGridLineProperties(PropertyList& l, const QByteArray& kind) {
   using T = TiPlotDataView;
   using G = TiPlotGridLineSettings;
   l.push_back(RecordField<T, Get, Set>(kind + "Custom", &G::Custom, false));
@@ -418,7 +418,7 @@ void AddGridLineProperties(List& l, const QByteArray& kind) {
 /// The value text settings of an axis's cursor or legend texts
 /// ("CursorFormatStyle", ...DateTimeFormat, ...PrecisionStyle, ...).
 template <auto Get, auto Set>
-void AddTextSettingsProperties(List& l, const QByteArray& kind) {
+void AddTextSettingsProperties(PropertyList& l, const QByteArray& kind) {
   using T = TiPlotAxis;
   using S = TiPlotTextSettings;
   l.push_back(RecordField<T, Get, Set>(kind + "FormatStyle", &S::FormatStyle, TiPlotTextFormat::iptfValue));
@@ -431,7 +431,7 @@ void AddTextSettingsProperties(List& l, const QByteArray& kind) {
 }
 
 
-void AddObjectProperties(List& l) {
+void AddObjectProperties(PropertyList& l) {
   l.push_back(Prop<TiPlotObject>("Name", &TiPlotObject::Name, &TiPlotObject::SetName));
   l.push_back(Prop<TiPlotObject>("Visible", &TiPlotObject::Visible, &TiPlotObject::SetVisible, true));
   l.push_back(Prop<TiPlotObject>("Enabled", &TiPlotObject::Enabled, &TiPlotObject::SetEnabled, true));
@@ -440,7 +440,7 @@ void AddObjectProperties(List& l) {
   l.push_back(Prop<TiPlotObject>("CanFocus", &TiPlotObject::CanFocus, &TiPlotObject::SetCanFocus, true));
 }
 
-void AddLayoutProperties(List& l) {
+void AddLayoutProperties(PropertyList& l) {
   using L = TiPlotLayoutObject;
   l.push_back(Prop<L>("Horizontal", &L::Horizontal, &L::SetHorizontal));
   l.push_back(Prop<L>("ZOrder", &L::ZOrder, &L::SetZOrder));
@@ -448,9 +448,9 @@ void AddLayoutProperties(List& l) {
   l.push_back(Prop<L>("StopPercent", &L::StopPercent, &L::SetStopPercent, 100.0));
 }
 
-List ToolBarProperties() {
+PropertyList ToolBarProperties() {
   using T = TiPlotToolBar;
-  List l;
+  PropertyList l;
   AddObjectProperties(l);
   AddLayoutProperties(l);
   l.push_back(Prop<T>("ShowResumeButton", &T::ShowResumeButton, &T::SetShowResumeButton, true));
@@ -472,9 +472,9 @@ List ToolBarProperties() {
   return l;
 }
 
-List LegendProperties() {
+PropertyList LegendProperties() {
   using T = TiPlotLegend;
-  List l;
+  PropertyList l;
   AddObjectProperties(l);
   AddLayoutProperties(l);
   l.push_back(Prop<T>("BackGroundColor", &T::BackGroundColor, &T::SetBackGroundColor, clGray));
@@ -508,9 +508,9 @@ List LegendProperties() {
   return l;
 }
 
-List LabelProperties() {
+PropertyList LabelProperties() {
   using T = TiPlotLabel;
-  List l;
+  PropertyList l;
   AddObjectProperties(l);
   AddLayoutProperties(l);
   l.push_back(Prop<T>("Caption", &T::Caption, &T::SetCaption));
@@ -523,9 +523,9 @@ List LabelProperties() {
   return l;
 }
 
-List TableProperties() {
+PropertyList TableProperties() {
   using T = TiPlotTable;
-  List l;
+  PropertyList l;
   AddObjectProperties(l);
   AddLayoutProperties(l);
   l.push_back(Prop<T>("MarginLeft", &T::MarginLeft, &T::SetMarginLeft));
@@ -544,10 +544,10 @@ List TableProperties() {
   return l;
 }
 
-List AxisProperties() {
+PropertyList AxisProperties() {
   using T = TiPlotAxis;
   using S = TiPlotTextSettings;
-  List l;
+  PropertyList l;
   AddObjectProperties(l);
   AddLayoutProperties(l);
   l.push_back(Prop<T>("Min", &T::Min, &T::SetMin, 0.0));
@@ -611,7 +611,7 @@ List AxisProperties() {
   return l;
 }
 
-void AddChannelProperties(List& l) {
+void AddChannelProperties(PropertyList& l) {
   using T = TiPlotChannelCustom;
   AddObjectProperties(l);
   l.push_back(Prop<T>("TitleText", &T::TitleText, &T::SetTitleText));
@@ -650,7 +650,7 @@ void AddChannelProperties(List& l) {
   l.push_back(Prop<T>("DataStyle", &T::DataStyle, &T::SetDataStyle));
 }
 
-void AddBarAndHighLowProperties(List& l) {
+void AddBarAndHighLowProperties(PropertyList& l) {
   using T = TiPlotChannel;
   l.push_back(Prop<T>("BarPenColor", &T::BarPenColor, &T::SetBarPenColor, clRed));
   l.push_back(Prop<T>("BarPenWidth", &T::BarPenWidth, &T::SetBarPenWidth, 0));
@@ -677,9 +677,9 @@ void AddBarAndHighLowProperties(List& l) {
   l.push_back(Prop<T>("HighLowBearishColor", &T::HighLowBearishColor, &T::SetHighLowBearishColor, clGray));
 }
 
-List ChannelProperties() {
+PropertyList ChannelProperties() {
   using T = TiPlotChannel;
-  List l;
+  PropertyList l;
   AddChannelProperties(l);
   l.push_back(Prop<T>("FastDrawEnabled", &T::FastDrawEnabled, &T::SetFastDrawEnabled, true));
   l.push_back(Prop<T>("AllowOutOfOrderXValues", &T::AllowOutOfOrderXValues, &T::SetAllowOutOfOrderXValues, true));
@@ -707,15 +707,15 @@ List ChannelProperties() {
   return l;
 }
 
-List XYChannelProperties() {
-  List l;
+PropertyList XYChannelProperties() {
+  PropertyList l;
   AddChannelProperties(l);
   return l;
 }
 
-List DataViewProperties() {
+PropertyList DataViewProperties() {
   using T = TiPlotDataView;
-  List l;
+  PropertyList l;
   AddObjectProperties(l);
   AddLayoutProperties(l);
   l.push_back(Prop<T>("BackgroundTransparent", &T::BackgroundTransparent, &T::SetBackgroundTransparent));
@@ -748,9 +748,9 @@ List DataViewProperties() {
   return l;
 }
 
-List DataCursorProperties() {
+PropertyList DataCursorProperties() {
   using T = TiPlotDataCursor;
-  List l;
+  PropertyList l;
   AddObjectProperties(l);
   l.push_back(Prop<T>("ChannelName", &T::ChannelName, &T::SetChannelName));
   l.push_back(Prop<T>("ChannelAllowAll", &T::ChannelAllowAll, &T::SetChannelAllowAll));
@@ -788,9 +788,9 @@ List DataCursorProperties() {
   return l;
 }
 
-List LimitProperties() {
+PropertyList LimitProperties() {
   using T = TiPlotLimit;
-  List l;
+  PropertyList l;
   AddObjectProperties(l);
   l.push_back(Prop<T>("Style", &T::Style, &T::SetStyle));
   l.push_back(Prop<T>("Color", &T::Color, &T::SetColor));
@@ -807,10 +807,10 @@ List LimitProperties() {
 }
 
 
-List AnnotationProperties() {
+PropertyList AnnotationProperties() {
   using T = TiPlotAnnotation;
   using R = TiPlotReferenceIndividual;
-  List l;
+  PropertyList l;
   AddObjectProperties(l);
   l.push_back(Prop<T>("Style", &T::Style, &T::SetStyle, TiPlotAnnotationStyle::ipasText));
   l.push_back(Prop<T>("Reference", &T::Reference, &T::SetReference, TiPlotReferenceType::iprtDataView));
@@ -851,8 +851,8 @@ List AnnotationProperties() {
   return l;
 }
 
-List FontTable() {
-  List l;
+PropertyList FontTable() {
+  PropertyList l;
   l.push_back(Prop<TFont>("Charset", &TFont::Charset, &TFont::SetCharset));
   l.push_back(Prop<TFont>("Color", &TFont::Color, &TFont::SetColor));
   l.push_back(Prop<TFont>("Height", &TFont::Height, &TFont::SetHeight));
@@ -863,7 +863,7 @@ List FontTable() {
   return l;
 }
 
-void AddComponentProperties(List& l) {
+void AddComponentProperties(PropertyList& l) {
   using T = TiComponent;
   l.push_back(Prop<T>("Left", &T::Left, &T::SetLeft));
   l.push_back(Prop<T>("Top", &T::Top, &T::SetTop));
@@ -893,11 +893,11 @@ TiPlotProperty AnnotationDefault(const char* name) {
       [](TiPlotComponent& p, const auto& value) { p.AnnotationDefaults().*Field = value; });
 }
 
-List PlotTable() {
+PropertyList PlotTable() {
   using T = TiPlotComponent;
   using S = TiPlotStoredSettings;
   using A = TiPlotAnnotationDefaults;
-  List l;
+  PropertyList l;
   AddComponentProperties(l);
   l.push_back(Prop<T>("XYAxesReverse", &T::XYAxesReverse, &T::SetXYAxesReverse, false));
   l.push_back(Prop<T>("UserCanEditObjects", &T::UserCanEditObjects, &T::SetUserCanEditObjects, true));
@@ -968,9 +968,9 @@ List PlotTable() {
   return l;
 }
 
-List ComponentTable() {
+PropertyList ComponentTable() {
   using T = TiComponent;
-  List l;
+  PropertyList l;
   AddComponentProperties(l);
   l.push_back(Prop<T>("AutoFrameRate", &T::AutoFrameRate, &T::SetAutoFrameRate, false));
   l.push_back(Prop<T>("UpdateFrameRate", &T::UpdateFrameRate, &T::SetUpdateFrameRate, 60));
@@ -981,7 +981,7 @@ List ComponentTable() {
 
 const TiPropertyTable& TiPlotPropertyRegistry::PropertiesOf(const TiPlotObject& object) {
   using K = TiPlotObjectKind;
-  static const std::map<K, List> tables{
+  static const std::map<K, PropertyList> tables{
       {K::ToolBar, ToolBarProperties()},        {K::Legend, LegendProperties()},
       {K::Label, LabelProperties()},            {K::XAxis, AxisProperties()},
       {K::Table, TableProperties()},
@@ -990,7 +990,7 @@ const TiPropertyTable& TiPlotPropertyRegistry::PropertiesOf(const TiPlotObject& 
       {K::DataCursor, DataCursorProperties()},  {K::Limit, LimitProperties()},
       {K::Annotation, AnnotationProperties()},
   };
-  static const List none;
+  static const PropertyList none;
   const auto it = tables.find(object.Kind());
   return it != tables.end() ? it->second : none;
 }
@@ -1009,16 +1009,16 @@ const TiPlotProperty* TiPlotPropertyRegistry::Find(const TiPropertyTable& table,
 }
 
 const TiPropertyTable& TiPlotPropertyRegistry::PlotProperties() {
-  static const List table = PlotTable();
+  static const PropertyList table = PlotTable();
   return table;
 }
 
 const TiPropertyTable& TiPlotPropertyRegistry::ComponentProperties() {
-  static const List table = ComponentTable();
+  static const PropertyList table = ComponentTable();
   return table;
 }
 
 const TiPropertyTable& TiPlotPropertyRegistry::FontProperties() {
-  static const List table = FontTable();
+  static const PropertyList table = FontTable();
   return table;
 }

@@ -13,10 +13,6 @@
 #include "platform/TCanvas.h"
 #include "widgets/panelset/FrameSettings.h"
 
-namespace {
-constexpr int kScrollBarWidth = 17;
-}  // namespace
-
 TRzCustomComboBox::TRzCustomComboBox(QWidget* parent) : TRzCustomComboBox(parent, TComboBoxStyle::csDropDown) {}
 
 // Starting in the final style spares a list style the edit part it would

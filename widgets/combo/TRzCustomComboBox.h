@@ -201,6 +201,8 @@ protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+  /// The width of the drop-down button and of the list's scroll bar.
+  static constexpr int kScrollBarWidth = 17;
   // Frame controller.
   QPointer<TRzFrameController> m_frameController;
   TRzFrameControllerNotifications m_frameControllerNotifications = AllFrameControllerNotifications();

@@ -10,7 +10,6 @@
 // are never active, so the unthemed paths are the ones drawn.
 
 namespace {
-constexpr int kScrollBarWidth = 17;
 constexpr int kBorder = 2;
 }  // namespace
 

@@ -130,6 +130,9 @@ public:
   void SetBorderOpacity(int v) { Set(m_borderOpacity, v); }
   int BorderWidth() const { return m_borderWidth; }
   void SetBorderWidth(int v) { Set(m_borderWidth, v); }
+  /// How far inside its rectangle the border's middle lies: 1 for a
+  /// one-pixel border, else half the width rounded up.
+  int BorderInset() const { return m_borderWidth == 1 ? 1 : (m_borderWidth + 1) / 2; }
   int Rounding() const { return m_rounding; }
   void SetRounding(int v) { Set(m_rounding, v); }
   TFillRoundingType RoundingType() const { return m_roundingType; }

@@ -49,10 +49,6 @@ bool OneFloatConversion(const QByteArray& format) {
   return conversions == 1;
 }
 
-int BorderInset(const TGDIPFill& fill) {
-  return fill.BorderWidth() == 1 ? 1 : (fill.BorderWidth() + 1) / 2;
-}
-
 // Gradient bands are laid one pixel beyond their band on every side.
 void GradientBand(TGPGraphics& g, const TGPRectF& band, ARGB from, ARGB to, LinearGradientMode mode) {
   if (band.Width <= 0 || band.Height <= 0) {
@@ -158,7 +154,7 @@ void TGDIPSplashProgress::StoreFinite(double& field, double value) {
 TRect TGDIPSplashProgress::FrameRect(const TRect& r) const {
   TRect f{r.Left, r.Top, r.Right - 1, r.Bottom - 1};
   if (m_backGroundFill->BorderColor() != clNone) {
-    const int inset = BorderInset(*m_backGroundFill);
+    const int inset = m_backGroundFill->BorderInset();
     f = TRect{f.Left + inset, f.Top + inset, f.Right - inset, f.Bottom - inset};
   }
   return f;

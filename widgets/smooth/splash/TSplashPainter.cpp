@@ -17,10 +17,6 @@
 
 namespace {
 
-int BorderInset(const TGDIPFill& fill) {
-  return fill.BorderWidth() == 1 ? 1 : (fill.BorderWidth() + 1) / 2;
-}
-
 THTMLRenderOptions SplashOptions(const TAdvSmoothSplashScreen& splash, TColor shadow, TColor url, int offset,
                                  bool measureOnly) {
   THTMLRenderOptions o;
@@ -54,7 +50,7 @@ TRect TSplashPainter::FillRect() const {
   TRect a{0, 0, m_width - 1, m_height - 1};
   const TGDIPFill& fill = m_splash.Fill();
   if (fill.BorderColor() != clNone) {
-    const int inset = BorderInset(fill);
+    const int inset = fill.BorderInset();
     a = TRect{a.Left + inset, a.Top + inset, a.Right - inset, a.Bottom - inset};
   }
   return a;
