@@ -1,10 +1,12 @@
 #include "widgets/smooth/splash/TAdvSmoothSplashScreen.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QThread>
 
 #include "platform/TTimer.h"
+#include "platform/VersionInfo.h"
 #include "widgets/gdiplus/TGDIPFill.h"
 #include "widgets/smooth/splash/TBasicProgramInfo.h"
 #include "widgets/smooth/splash/TGDIPSplashProgress.h"
@@ -80,9 +82,32 @@ TAdvSmoothSplashScreen::~TAdvSmoothSplashScreen() {
 TSplashScreenWindow* TAdvSmoothSplashScreen::SplashWindow() const { return m_splashWindow; }
 
 void TAdvSmoothSplashScreen::Loaded() {
+  LoadProgramInfo();
   if (m_autoShow) {
     Show();
   }
+}
+
+void TAdvSmoothSplashScreen::LoadProgramInfo() {
+  if (!m_basicProgramInfo->AutoLoad()) {
+    return;
+  }
+  const std::optional<TVersionInfoBlock> block = VersionInfo::Read(QCoreApplication::applicationFilePath());
+  if (!block) {
+    return;
+  }
+  // Without a translation the values are looked up under language and code
+  // page 0.
+  TVersionTranslation translation;
+  VersionInfo::QueryTranslation(*block, translation);
+  const auto value = [&](const QString& name) {
+    QString text;
+    VersionInfo::QueryString(*block, VersionInfo::StringPath(translation, name), text);
+    return text;
+  };
+  m_basicProgramInfo->SetCopyRight(value(QStringLiteral("LegalCopyright")));
+  m_basicProgramInfo->ProgramName().SetText(value(QStringLiteral("ProductName")));
+  m_basicProgramInfo->ProgramVersion().SetText(value(QStringLiteral("FileVersion")));
 }
 
 void TAdvSmoothSplashScreen::Show(int, int) {

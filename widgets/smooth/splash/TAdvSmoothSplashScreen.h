@@ -52,7 +52,11 @@ public:
   TAdvSmoothSplashScreen(const TAdvSmoothSplashScreen&) = delete;
   TAdvSmoothSplashScreen& operator=(const TAdvSmoothSplashScreen&) = delete;
 
-  /// Runs once the owner has built its controls: shows the splash with AutoShow.
+  /// Runs once the owner has built its controls: takes the program's name,
+  /// version and notice from the executable's version information (with
+  /// BasicProgramInfo.AutoLoad; a missing value empties its text, an
+  /// executable without any keeps the texts), then shows the splash with
+  /// AutoShow.
   void Loaded();
   /// Shows the splash; X and Y are not used (DisplayLocation places it).
   void Show(int X, int Y);
@@ -139,6 +143,7 @@ public:
   TNotifyEvent OnClose;
 
 private:
+  void LoadProgramInfo();
   void BuildAndShowWindow();
   void MainFormShown(TObject* Sender);
   void ProgressAppearanceChanged();

@@ -1,10 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QImage>
 #include <QPointer>
 
 #include "platform/GdiConstants.h"
+#include "platform/VersionInfo.h"
 #include "platform/widgets/TForm.h"
 #include "widgets/gdiplus/TGDIPFill.h"
 #include "widgets/gdiplus/TGPGraphics.h"
@@ -266,4 +270,65 @@ TEST(TAdvSmoothSplashScreen, Painter_textAreaNamesAndScrollingList) {
   EXPECT_GT(shown, 0);
   EXPECT_LT(shown, 6);
   EXPECT_EQ(splash.ListItems().Items(6 - shown).DisplayRect().Top, rect.Top());
+}
+
+TEST(TAdvSmoothSplashScreen, Loaded_takesProgramTextsFromTheVersionInformation) {
+  struct Case {
+    const char* name;
+    std::optional<TVersionInfoBlock> block;
+    bool autoLoad;
+    const char* copyRight;
+    const char* programName;
+    const char* programVersion;
+  };
+  const TVersionTranslation chinese{0x0804, 0x04B0};
+  const auto path = [&](const char* name) { return VersionInfo::StringPath(chinese, QLatin1String(name)); };
+  const TVersionInfoBlock full{{chinese, {0x0409, 0x04E4}},
+                               {{path("LegalCopyright"), QStringLiteral("(c) Maker")},
+                                {QLatin1Char('\\') + path("ProductName"), QStringLiteral("Editor")},
+                                {path("FileVersion"), QStringLiteral("2.1.0.7")}}};
+  const TVersionInfoBlock noCopyright{{chinese}, {{path("ProductName"), QStringLiteral("Editor")},
+                                                  {path("FileVersion"), QStringLiteral("2.1.0.7")}}};
+  // Values of the second translation only, or under a lower-case path, are not found.
+  const TVersionInfoBlock otherTranslation{
+      {chinese, {0x0409, 0x04E4}},
+      {{QStringLiteral("StringFileInfo\\040904E4\\ProductName"), QStringLiteral("English")},
+       {QStringLiteral("StringFileInfo\\080404b0\\FileVersion"), QStringLiteral("lower")}}};
+  const Case cases[] = {
+      {"no version information", std::nullopt, true, "stored", "Stored name", "Stored version"},
+      {"all three", full, true, "(c) Maker", "Editor", "2.1.0.7"},
+      {"AutoLoad off", full, false, "stored", "Stored name", "Stored version"},
+      {"no LegalCopyright", noCopyright, true, "", "Editor", "2.1.0.7"},
+      {"first translation only", otherTranslation, true, "", "", ""},
+      {"no translation", TVersionInfoBlock{{}, {{path("ProductName"), QStringLiteral("Editor")}}}, true, "", "", ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    QStringList asked;
+    VersionInfo::SetHook([&](const QString& fileName) {
+      asked.append(fileName);
+      return c.block;
+    });
+    TAdvSmoothSplashScreen splash(nullptr);
+    splash.SetAutoShow(false);
+    splash.BasicProgramInfo().SetAutoLoad(c.autoLoad);
+    splash.BasicProgramInfo().SetCopyRight(QStringLiteral("stored"));
+    splash.BasicProgramInfo().ProgramName().SetText(QStringLiteral("Stored name"));
+    splash.BasicProgramInfo().ProgramVersion().SetText(QStringLiteral("Stored version"));
+    splash.Loaded();
+    VersionInfo::SetHook({});
+    EXPECT_EQ(splash.BasicProgramInfo().CopyRight(), QLatin1String(c.copyRight));
+    EXPECT_EQ(splash.BasicProgramInfo().ProgramName().Text(), QLatin1String(c.programName));
+    EXPECT_EQ(splash.BasicProgramInfo().ProgramVersion().Text(), QLatin1String(c.programVersion));
+    EXPECT_EQ(asked, c.autoLoad ? QStringList{QCoreApplication::applicationFilePath()} : QStringList{});
+    EXPECT_FALSE(splash.Showing());
+  }
+}
+
+TEST(TAdvSmoothSplashScreen, Loaded_withoutAHookKeepsTheStoredTexts) {
+  TAdvSmoothSplashScreen splash(nullptr);
+  splash.SetAutoShow(false);
+  splash.BasicProgramInfo().ProgramName().SetText(QStringLiteral("KRV-71"));
+  splash.Loaded();
+  EXPECT_EQ(splash.BasicProgramInfo().ProgramName().Text(), QStringLiteral("KRV-71"));
 }
