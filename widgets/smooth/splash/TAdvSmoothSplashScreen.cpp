@@ -39,7 +39,16 @@ constexpr TFillPreset kFillPresets[] = {
     {TStylePreset::tsOffice2010Black, 0xBFBFBF, 0x919191, clNone, clNone, 0x6D6D6D, false},
 };
 
+TAdvSmoothSplashScreen::TPresentObserver& DefaultPresentObserver() {
+  static TAdvSmoothSplashScreen::TPresentObserver observer;
+  return observer;
+}
+
 }  // namespace
+
+void TAdvSmoothSplashScreen::SetDefaultPresentObserver(TPresentObserver observer) {
+  DefaultPresentObserver() = std::move(observer);
+}
 
 TAdvSmoothSplashScreen::TAdvSmoothSplashScreen(TForm* owner)
     : m_owner(owner),
@@ -49,7 +58,8 @@ TAdvSmoothSplashScreen::TAdvSmoothSplashScreen(TForm* owner)
       m_fill(std::make_unique<TGDIPFill>()),
       m_listItemsSettings(std::make_unique<TSplashListItemsSettings>()),
       m_focusTimer(std::make_unique<TTimer>()),
-      m_sleep([](int ms) { QThread::msleep(ms > 0 ? unsigned(ms) : 0u); }) {
+      m_sleep([](int ms) { QThread::msleep(ms > 0 ? unsigned(ms) : 0u); }),
+      m_presentObserver(DefaultPresentObserver()) {
   m_items.OnChange = [this](TObject*) { Refresh(); };
   m_listItems.OnChange = [this](TObject*) { Refresh(); };
   m_topLayerItems.OnChange = [this](TObject*) { InvalidateSplashWindow(); };

@@ -133,6 +133,9 @@ public:
 
   void SetSleepFunction(TSleepFunction sleep) { m_sleep = std::move(sleep); }
   void SetPresentObserver(TPresentObserver observer) { m_presentObserver = std::move(observer); }
+  /// The present observer every splash made from now on starts with (none
+  /// by default): start-up checks watch a splash their code cannot reach.
+  static void SetDefaultPresentObserver(TPresentObserver observer);
   void Sleep(int ms) const { m_sleep(ms); }
   void NotifyPresent(const QImage& buffer, int opacity, const QRect& geometry) const;
 
