@@ -4,12 +4,14 @@
 
 #include <QBuffer>
 #include <QCoreApplication>
+#include <QCursor>
 #include <QImage>
 #include <QPointer>
 
 #include "platform/GdiConstants.h"
 #include "platform/VersionInfo.h"
 #include "platform/widgets/TForm.h"
+#include "tests/support/ProcessEventsUntil.h"
 #include "widgets/gdiplus/TGDIPFill.h"
 #include "widgets/gdiplus/TGPGraphics.h"
 #include "widgets/gdiplus/TGPImage.h"
@@ -331,4 +333,34 @@ TEST(TAdvSmoothSplashScreen, Loaded_withoutAHookKeepsTheStoredTexts) {
   splash.BasicProgramInfo().ProgramName().SetText(QStringLiteral("KRV-71"));
   splash.Loaded();
   EXPECT_EQ(splash.BasicProgramInfo().ProgramName().Text(), QStringLiteral("KRV-71"));
+}
+
+TEST(TAdvSmoothSplashScreen, CloseTimer_hidesThenFocusesTheMainFormWithoutMovingTheCursor) {
+  TForm mainForm;
+  mainForm.SetBounds(100, 100, 200, 150);
+  TForm other;
+  other.SetBounds(400, 100, 200, 150);
+  RecordingSplash r(&mainForm);
+  r.splash.SetDisplayStyle(TDisplayStyle::dsNormal);
+  r.splash.SetCloseOnMainFormShow(false);
+  r.splash.SetCloseOnTimeout(true);
+  r.splash.SetTimeOut(100);
+  r.splash.SetFocusParentForm(true);
+  int closes = 0;
+  r.splash.OnClose = [&](TObject*) { ++closes; };
+  mainForm.show();
+  other.show();
+  other.activateWindow();
+  ASSERT_TRUE(ProcessEventsUntil([&] { return other.isActiveWindow(); }));
+  const QPoint cursor = QCursor::pos();
+  r.splash.Show();
+  ASSERT_TRUE(r.splash.Showing());
+  EXPECT_TRUE(ProcessEventsUntil([&] { return !r.splash.Showing(); }));
+  EXPECT_EQ(closes, 1);
+  EXPECT_TRUE(ProcessEventsUntil([&] { return mainForm.isActiveWindow(); }));
+  EXPECT_EQ(QCursor::pos(), cursor);
+
+  r.splash.SetFocusToForm(&other);
+  EXPECT_TRUE(ProcessEventsUntil([&] { return other.isActiveWindow(); }));
+  EXPECT_EQ(QCursor::pos(), cursor);
 }
