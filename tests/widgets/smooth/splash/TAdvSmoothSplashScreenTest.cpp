@@ -364,3 +364,38 @@ TEST(TAdvSmoothSplashScreen, CloseTimer_hidesThenFocusesTheMainFormWithoutMoving
   EXPECT_TRUE(ProcessEventsUntil([&] { return other.isActiveWindow(); }));
   EXPECT_EQ(QCursor::pos(), cursor);
 }
+
+TEST(TAdvSmoothSplashScreen, StylePresets_colourTheFillVertically) {
+  struct Case {
+    TStylePreset style;
+    TColor color, colorTo, mirror, mirrorTo, border;
+    bool mirrorVertical;
+  };
+  const Case cases[] = {
+      {TStylePreset::tsOffice2003Blue, 0xFDEADA, 0xE4AE88, clNone, clNone, 0xDFD2C5, false},
+      {TStylePreset::tsOffice2007Obsidian, 0xCFC6C1, 0xC5BBB4, 0xC5BBB4, 0xECECE5, 0x000000, true},
+      {TStylePreset::tsWindowsXP, clBtnFace, clBtnFace, clNone, clNone, 0x000000, false},
+      {TStylePreset::tsOffice2010Black, 0xBFBFBF, 0x919191, clNone, clNone, 0x6D6D6D, false},
+  };
+  for (const Case& c : cases) {
+    TAdvSmoothSplashScreen splash(nullptr);
+    splash.Fill().SetGradientType(TAdvGradientType::gtHorizontal);
+    splash.Fill().SetGradientMirrorType(TAdvGradientType::gtHorizontal);
+    splash.SetComponentStyle(c.style);
+    const TGDIPFill& f = splash.Fill();
+    EXPECT_EQ(f.GradientType(), TAdvGradientType::gtVertical) << int(c.style);
+    EXPECT_EQ(f.Color(), c.color);
+    EXPECT_EQ(f.ColorTo(), c.colorTo);
+    EXPECT_EQ(f.ColorMirror(), c.mirror);
+    EXPECT_EQ(f.ColorMirrorTo(), c.mirrorTo);
+    EXPECT_EQ(f.BorderColor(), c.border);
+    EXPECT_EQ(f.GradientMirrorType(), c.mirrorVertical ? TAdvGradientType::gtVertical : TAdvGradientType::gtHorizontal);
+  }
+  TAdvSmoothSplashScreen custom(nullptr);
+  custom.Fill().SetGradientType(TAdvGradientType::gtHorizontal);
+  const TColor before = custom.Fill().Color();
+  custom.SetComponentStyle(TStylePreset::tsCustom);
+  EXPECT_EQ(custom.Fill().GradientType(), TAdvGradientType::gtVertical);
+  EXPECT_EQ(custom.Fill().Color(), before);
+  EXPECT_EQ(custom.Version(), QStringLiteral("1.2.0.0"));
+}
