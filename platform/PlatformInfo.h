@@ -5,7 +5,8 @@
 /// Fixed answers to the questions the widgets ask of the desktop, so every
 /// machine draws alike: visual themes are off (the classic paths are
 /// taken), the system version is 6.1 (NT platform), the display has more
-/// than 256 colours, and the executable has no version resource. Any thread.
+/// than 256 colours (the executable's version information: VersionInfo.h).
+/// Any thread.
 namespace PlatformInfo {
 
 /// Whether visual styles (themes) are active: never.
@@ -20,9 +21,5 @@ constexpr int NumColors() { return -1; }
 
 /// The theme manager's colour name: none is set.
 inline QString ThemeColorName() { return {}; }
-
-/// A value of the executable's version resource: there is none, so every
-/// lookup fails (returns false and leaves value alone).
-inline bool VersionResourceValue(const QString& /*name*/, QString& /*value*/) { return false; }
 
 }  // namespace PlatformInfo

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include "platform/AnsiCodePage.h"
@@ -21,6 +22,12 @@ public:
     qputenv("XDG_CONFIG_HOME", m_dir.filePath(QStringLiteral("config")).toUtf8());
     qputenv("XDG_DATA_HOME", m_dir.filePath(QStringLiteral("data")).toUtf8());
     qputenv("XDG_CONFIG_DIRS", m_dir.filePath(QStringLiteral("system")).toUtf8());
+    // The documents folder comes from the user's folder list.
+    QDir().mkpath(m_dir.filePath(QStringLiteral("config")));
+    QFile dirs(m_dir.filePath(QStringLiteral("config/user-dirs.dirs")));
+    if (dirs.open(QIODevice::WriteOnly)) {
+      dirs.write("XDG_DOCUMENTS_DIR=\"" + m_dir.filePath(QStringLiteral("docs")).toUtf8() + "\"\n");
+    }
   }
   ~XdgFolders() {
     for (const auto& [name, value] : m_saved) {
@@ -59,6 +66,9 @@ TEST(TRzRegIniFile, IniPaths_resolveBesideTheProgramOrInSpecialFolders) {
        xdg.Path(QStringLiteral("config/krv/app.ini"))},
       {QStringLiteral("app"), TRzSpecialFolder::sfUserAppDataLocal, xdg.Path(QStringLiteral("data/app.ini"))},
       {QStringLiteral("app"), TRzSpecialFolder::sfProgramData, xdg.Path(QStringLiteral("system/app.ini"))},
+      {QStringLiteral("krv/app.x"), TRzSpecialFolder::sfUserDocuments, xdg.Path(QStringLiteral("docs/krv/app.ini"))},
+      {QString(), TRzSpecialFolder::sfUserAppDataLocal,
+       xdg.Path(QStringLiteral("data/") + QFileInfo(exe).fileName() + QStringLiteral(".ini"))},
   };
   for (const Case& c : cases) {
     TRzRegIniFile store;

@@ -1,4 +1,5 @@
 #include "tools/widgetgallery/WidgetGallery.h"
+#include "tools/widgetgallery/WidgetGallery_Docking.h"
 #include "tools/widgetgallery/WidgetGallery_Smooth.h"
 #include "tools/widgetgallery/WidgetGallery_Splash.h"
 
@@ -473,7 +474,7 @@ Sheet BandRowSheet() {
 
 std::vector<Sheet> RenderAll() {
   std::vector<Sheet> sheets = {PanelsSheet(),        LabelsSheet(),     CombosSheet(), PushButtonsSheet(),
-                               BitmapButtonsSheet(), LedButtonsSheet(), BandRowSheet()};
+                               BitmapButtonsSheet(), LedButtonsSheet(), BandRowSheet(), DockingSheet()};
   for (Sheet& sheet : SmoothSheets()) {
     sheets.push_back(std::move(sheet));
   }

@@ -1,13 +1,43 @@
 #include "widgets/gdiplus/TGPFont.h"
 
+#include <mutex>
+
 #include <QFontDatabase>
+#include <QGuiApplication>
+#include <QHash>
 
 #include "platform/FontRegistry.h"
 #include "widgets/gdiplus/GdipNative.h"
 
 namespace {
+// Asking the font database costs a font-configuration lookup each time, and
+// text is measured with a new font family per run; the answers are kept
+// until the database changes.
+std::mutex g_faceAnswersMutex;  // guards: g_faceAnswers
+QHash<QString, bool> g_faceAnswers;
+
 bool FaceInstalled(const QString& name) {
-  return !name.isEmpty() && QFontDatabase::hasFamily(SubstituteFaceName(name));
+  if (name.isEmpty()) {
+    return false;
+  }
+  if (qGuiApp == nullptr) {
+    return QFontDatabase::hasFamily(SubstituteFaceName(name));
+  }
+  static const QMetaObject::Connection reset = QObject::connect(qGuiApp, &QGuiApplication::fontDatabaseChanged, [] {
+    const std::scoped_lock lock(g_faceAnswersMutex);
+    g_faceAnswers.clear();
+  });
+  {
+    const std::scoped_lock lock(g_faceAnswersMutex);
+    const auto known = g_faceAnswers.constFind(name);
+    if (known != g_faceAnswers.constEnd()) {
+      return *known;
+    }
+  }
+  const bool installed = QFontDatabase::hasFamily(SubstituteFaceName(name));
+  const std::scoped_lock lock(g_faceAnswersMutex);
+  g_faceAnswers.insert(name, installed);
+  return installed;
 }
 
 TGPFontFamily* Generic(const char* face) {

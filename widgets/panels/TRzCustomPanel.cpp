@@ -9,6 +9,7 @@
 #include "widgets/common/ParentColor.h"
 #include "widgets/panelset/FrameSettings.h"
 #include "widgets/panelset/PaintHelpers.h"
+#include "widgets/panelset/TRzPanelDockManager.h"
 
 TRzCustomPanel::TRzCustomPanel(QWidget* parent) : TCustomControl(parent) {
   m_frame.Outer = Rz::TFrameStyleEx::fsRaised;
@@ -82,9 +83,48 @@ TRect TRzCustomPanel::ShrinkByBorders(const TRect& rect, bool includeBorderWidth
   return Rz::FramedClientRect(rect, BorderFrame(), includeBorderWidth);
 }
 
-TRect TRzCustomPanel::ClientRect() const { return ShrinkByBorders(ClientRectOfWindow(), false); }
+TRect TRzCustomPanel::ClientRect() const {
+  return m_dockSite ? ClientRectOfWindow() : ShrinkByBorders(ClientRectOfWindow(), false);
+}
 
-void TRzCustomPanel::AdjustClientRect(TRect& rect) const { rect = InflateRect(rect, -m_frame.BorderWidth, -m_frame.BorderWidth); }
+void TRzCustomPanel::AdjustClientRect(TRect& rect) const {
+  rect = InflateRect(rect, -m_frame.BorderWidth, -m_frame.BorderWidth);
+  if (m_dockSite) {
+    rect = ShrinkByBorders(rect, false);
+  }
+}
+
+void TRzCustomPanel::SetDockSite(bool value) {
+  if (m_dockSite == value) {
+    return;
+  }
+  m_dockSite = value;
+  UpdateDockManager();
+  AlignControls();
+  Invalidate();
+}
+
+void TRzCustomPanel::SetUseDockManager(bool value) {
+  if (m_useDockManager != value) {
+    m_useDockManager = value;
+    UpdateDockManager();
+    Invalidate();
+  }
+}
+
+void TRzCustomPanel::UpdateDockManager() {
+  if (!m_dockSite || !m_useDockManager) {
+    m_dockManager.reset();
+  } else if (!m_dockManager) {
+    m_dockManager = std::make_unique<TRzPanelDockManager>(*this);
+  }
+}
+
+void TRzCustomPanel::PaintDockSite() {
+  if (m_dockManager) {
+    m_dockManager->PaintSite(Canvas());
+  }
+}
 
 void TRzCustomPanel::SetBounds(int left, int top, int width, int height) {
   if (Align() == TAlign::alBottom && height != Height()) {
@@ -141,6 +181,7 @@ void TRzCustomPanel::Paint() {
   PaintCaptionText(r);
   canvas.Brush().SetStyle(TBrushStyle::bsSolid);
   Raise(OnPaint, this);
+  PaintDockSite();
 }
 
 void TRzCustomPanel::PaintFill(TRect r, TColor flat, int adjustment) {
@@ -268,6 +309,7 @@ void TRzCustomPanel::WndProc(TMessage& message) {
 }
 
 TRzCustomPanel::~TRzCustomPanel() {
+  m_dockManager.reset();
   if (m_frameController != nullptr) {
     m_frameController->RemoveControl(this);
   }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -11,6 +12,8 @@
 #include "widgets/panelset/Gradients.h"
 #include "widgets/panelset/ShadeSystem.h"
 #include "widgets/panelset/TRzFrameController.h"
+
+class TRzPanelDockManager;
 
 enum class TRzVisualStyle : unsigned char { vsClassic, vsWinXP, vsGradient };
 enum class TRzGridStyle : unsigned char { gsDots, gsDottedLines, gsSolidLines };
@@ -83,6 +86,14 @@ public:
   void SetShowGrid(bool value);
   bool ShowDockClientCaptions() const { return m_showDockClientCaptions; }
   void SetShowDockClientCaptions(bool value) { m_showDockClientCaptions = value; }
+
+  // Docking: a dock site that uses a dock manager gets a TRzPanelDockManager
+  // (made when both are set, freed when the panel stops being a dock site).
+  bool DockSite() const { return m_dockSite; }
+  void SetDockSite(bool value);
+  bool UseDockManager() const { return m_useDockManager; }
+  void SetUseDockManager(bool value);
+  TRzPanelDockManager* DockManager() const { return m_dockManager.get(); }
   int TextMargin() const { return m_textMargin; }
   void SetTextMargin(int value);
   int TextMarginVertical() const { return m_textMarginVertical; }
@@ -95,9 +106,10 @@ public:
   void SetWordWrap(bool value);
 
   /// The client area: the control less its frames on the chosen sides
-  /// (BorderWidth is not taken off).
+  /// (BorderWidth is not taken off); a dock site's is the whole control.
   TRect ClientRect() const override;
-  /// Where children are placed: the client area less BorderWidth.
+  /// Where children are placed: the client area less BorderWidth (and, on
+  /// a dock site, less the frames).
   void AdjustClientRect(TRect& rect) const override;
   /// Keeps the bottom edge of an alBottom panel and the right edge of an
   /// alRight panel when the height or width changes.
@@ -126,6 +138,8 @@ protected:
   void PaintBackground() override;
   void EnabledChanged() override;
 
+  /// Paints the grabbers of the docked controls (end of Paint).
+  void PaintDockSite();
   /// The frame description for the border painter.
   Rz::TBorderFrame BorderFrame() const;
   /// (0, 0, Width, Height).
@@ -152,6 +166,7 @@ protected:
 
 private:
   void PaintFill(TRect r, TColor flat, int adjustment);
+  void UpdateDockManager();
 
   // Frame controller.
   QPointer<TRzFrameController> m_frameController;
@@ -179,6 +194,10 @@ private:
   int m_textMarginVertical = 0;
   bool m_wordWrap = true;
   bool m_showDockClientCaptions = true;
+  // Docking.
+  bool m_dockSite = false;
+  bool m_useDockManager = true;
+  std::unique_ptr<TRzPanelDockManager> m_dockManager;
   /// Each child's Enabled as it was when the panel was disabled.
   std::vector<std::pair<QPointer<TControl>, bool>> m_enabledList;
 };

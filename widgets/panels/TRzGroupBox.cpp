@@ -108,6 +108,7 @@ void TRzGroupBox::Paint() {
   }
   canvas.Font().Assign(Font());
   Raise(OnPaint, this);
+  PaintDockSite();
 }
 
 void TRzGroupBox::PaintFrame(const TRect& c) {

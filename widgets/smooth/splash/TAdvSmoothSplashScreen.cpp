@@ -1,10 +1,12 @@
 #include "widgets/smooth/splash/TAdvSmoothSplashScreen.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QThread>
 
 #include "platform/TTimer.h"
+#include "platform/VersionInfo.h"
 #include "widgets/gdiplus/TGDIPFill.h"
 #include "widgets/smooth/splash/TBasicProgramInfo.h"
 #include "widgets/smooth/splash/TGDIPSplashProgress.h"
@@ -37,7 +39,16 @@ constexpr TFillPreset kFillPresets[] = {
     {TStylePreset::tsOffice2010Black, 0xBFBFBF, 0x919191, clNone, clNone, 0x6D6D6D, false},
 };
 
+TAdvSmoothSplashScreen::TPresentObserver& DefaultPresentObserver() {
+  static TAdvSmoothSplashScreen::TPresentObserver observer;
+  return observer;
+}
+
 }  // namespace
+
+void TAdvSmoothSplashScreen::SetDefaultPresentObserver(TPresentObserver observer) {
+  DefaultPresentObserver() = std::move(observer);
+}
 
 TAdvSmoothSplashScreen::TAdvSmoothSplashScreen(TForm* owner)
     : m_owner(owner),
@@ -47,7 +58,8 @@ TAdvSmoothSplashScreen::TAdvSmoothSplashScreen(TForm* owner)
       m_fill(std::make_unique<TGDIPFill>()),
       m_listItemsSettings(std::make_unique<TSplashListItemsSettings>()),
       m_focusTimer(std::make_unique<TTimer>()),
-      m_sleep([](int ms) { QThread::msleep(ms > 0 ? unsigned(ms) : 0u); }) {
+      m_sleep([](int ms) { QThread::msleep(ms > 0 ? unsigned(ms) : 0u); }),
+      m_presentObserver(DefaultPresentObserver()) {
   m_items.OnChange = [this](TObject*) { Refresh(); };
   m_listItems.OnChange = [this](TObject*) { Refresh(); };
   m_topLayerItems.OnChange = [this](TObject*) { InvalidateSplashWindow(); };
@@ -80,9 +92,32 @@ TAdvSmoothSplashScreen::~TAdvSmoothSplashScreen() {
 TSplashScreenWindow* TAdvSmoothSplashScreen::SplashWindow() const { return m_splashWindow; }
 
 void TAdvSmoothSplashScreen::Loaded() {
+  LoadProgramInfo();
   if (m_autoShow) {
     Show();
   }
+}
+
+void TAdvSmoothSplashScreen::LoadProgramInfo() {
+  if (!m_basicProgramInfo->AutoLoad()) {
+    return;
+  }
+  const std::optional<TVersionInfoBlock> block = VersionInfo::Read(QCoreApplication::applicationFilePath());
+  if (!block) {
+    return;
+  }
+  // Without a translation the values are looked up under language and code
+  // page 0.
+  TVersionTranslation translation;
+  VersionInfo::QueryTranslation(*block, translation);
+  const auto value = [&](const QString& name) {
+    QString text;
+    VersionInfo::QueryString(*block, VersionInfo::StringPath(translation, name), text);
+    return text;
+  };
+  m_basicProgramInfo->SetCopyRight(value(QStringLiteral("LegalCopyright")));
+  m_basicProgramInfo->ProgramName().SetText(value(QStringLiteral("ProductName")));
+  m_basicProgramInfo->ProgramVersion().SetText(value(QStringLiteral("FileVersion")));
 }
 
 void TAdvSmoothSplashScreen::Show(int, int) {

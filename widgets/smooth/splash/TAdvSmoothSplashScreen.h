@@ -52,7 +52,11 @@ public:
   TAdvSmoothSplashScreen(const TAdvSmoothSplashScreen&) = delete;
   TAdvSmoothSplashScreen& operator=(const TAdvSmoothSplashScreen&) = delete;
 
-  /// Runs once the owner has built its controls: shows the splash with AutoShow.
+  /// Runs once the owner has built its controls: takes the program's name,
+  /// version and notice from the executable's version information (with
+  /// BasicProgramInfo.AutoLoad; a missing value empties its text, an
+  /// executable without any keeps the texts), then shows the splash with
+  /// AutoShow.
   void Loaded();
   /// Shows the splash; X and Y are not used (DisplayLocation places it).
   void Show(int X, int Y);
@@ -129,6 +133,9 @@ public:
 
   void SetSleepFunction(TSleepFunction sleep) { m_sleep = std::move(sleep); }
   void SetPresentObserver(TPresentObserver observer) { m_presentObserver = std::move(observer); }
+  /// The present observer every splash made from now on starts with (none
+  /// by default): start-up checks watch a splash their code cannot reach.
+  static void SetDefaultPresentObserver(TPresentObserver observer);
   void Sleep(int ms) const { m_sleep(ms); }
   void NotifyPresent(const QImage& buffer, int opacity, const QRect& geometry) const;
 
@@ -139,6 +146,7 @@ public:
   TNotifyEvent OnClose;
 
 private:
+  void LoadProgramInfo();
   void BuildAndShowWindow();
   void MainFormShown(TObject* Sender);
   void ProgressAppearanceChanged();

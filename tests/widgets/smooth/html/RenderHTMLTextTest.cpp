@@ -135,6 +135,7 @@ TEST_F(RenderHTMLTextTest, Sizes_saturateIntoTheirRanges) {
   EXPECT_EQ(Measure(QStringLiteral("<FONT size=3>x</FONT>")).TotalHeight,
             Measure(QStringLiteral("<FONT size=\"12\">x</FONT>")).TotalHeight);
   EXPECT_EQ(Measure(QStringLiteral("<IND x=\"2147483647\">")).TotalWidth, 32767 + 2);
+  EXPECT_EQ(Measure(QStringLiteral("<IN x=\"2147483647\">")).TotalWidth, 32767 + 2);
   EXPECT_EQ(Measure(QStringLiteral("<OF x=\"2147483647\">")).TotalWidth, 32767 + 2);
   // A negative offset leaves the width negative: the widest line stays 0.
   EXPECT_EQ(Measure(QStringLiteral("<OF x=\"-2147483648\">")).TotalWidth, 0);

@@ -1,11 +1,17 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include <QBuffer>
+#include <QCoreApplication>
+#include <QCursor>
 #include <QImage>
 #include <QPointer>
 
 #include "platform/GdiConstants.h"
+#include "platform/VersionInfo.h"
 #include "platform/widgets/TForm.h"
+#include "tests/support/ProcessEventsUntil.h"
 #include "widgets/gdiplus/TGDIPFill.h"
 #include "widgets/gdiplus/TGPGraphics.h"
 #include "widgets/gdiplus/TGPImage.h"
@@ -266,4 +272,130 @@ TEST(TAdvSmoothSplashScreen, Painter_textAreaNamesAndScrollingList) {
   EXPECT_GT(shown, 0);
   EXPECT_LT(shown, 6);
   EXPECT_EQ(splash.ListItems().Items(6 - shown).DisplayRect().Top, rect.Top());
+}
+
+TEST(TAdvSmoothSplashScreen, Loaded_takesProgramTextsFromTheVersionInformation) {
+  struct Case {
+    const char* name;
+    std::optional<TVersionInfoBlock> block;
+    bool autoLoad;
+    const char* copyRight;
+    const char* programName;
+    const char* programVersion;
+  };
+  const TVersionTranslation chinese{0x0804, 0x04B0};
+  const auto path = [&](const char* name) { return VersionInfo::StringPath(chinese, QLatin1String(name)); };
+  const TVersionInfoBlock full{{chinese, {0x0409, 0x04E4}},
+                               {{path("LegalCopyright"), QStringLiteral("(c) Maker")},
+                                {QLatin1Char('\\') + path("ProductName"), QStringLiteral("Editor")},
+                                {path("FileVersion"), QStringLiteral("2.1.0.7")}}};
+  const TVersionInfoBlock noCopyright{{chinese}, {{path("ProductName"), QStringLiteral("Editor")},
+                                                  {path("FileVersion"), QStringLiteral("2.1.0.7")}}};
+  // Values of the second translation only, or under a lower-case path, are not found.
+  const TVersionInfoBlock otherTranslation{
+      {chinese, {0x0409, 0x04E4}},
+      {{QStringLiteral("StringFileInfo\\040904E4\\ProductName"), QStringLiteral("English")},
+       {QStringLiteral("StringFileInfo\\080404b0\\FileVersion"), QStringLiteral("lower")}}};
+  const Case cases[] = {
+      {"no version information", std::nullopt, true, "stored", "Stored name", "Stored version"},
+      {"all three", full, true, "(c) Maker", "Editor", "2.1.0.7"},
+      {"AutoLoad off", full, false, "stored", "Stored name", "Stored version"},
+      {"no LegalCopyright", noCopyright, true, "", "Editor", "2.1.0.7"},
+      {"first translation only", otherTranslation, true, "", "", ""},
+      {"no translation", TVersionInfoBlock{{}, {{path("ProductName"), QStringLiteral("Editor")}}}, true, "", "", ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    QStringList asked;
+    VersionInfo::SetHook([&](const QString& fileName) {
+      asked.append(fileName);
+      return c.block;
+    });
+    TAdvSmoothSplashScreen splash(nullptr);
+    splash.SetAutoShow(false);
+    splash.BasicProgramInfo().SetAutoLoad(c.autoLoad);
+    splash.BasicProgramInfo().SetCopyRight(QStringLiteral("stored"));
+    splash.BasicProgramInfo().ProgramName().SetText(QStringLiteral("Stored name"));
+    splash.BasicProgramInfo().ProgramVersion().SetText(QStringLiteral("Stored version"));
+    splash.Loaded();
+    VersionInfo::SetHook({});
+    EXPECT_EQ(splash.BasicProgramInfo().CopyRight(), QLatin1String(c.copyRight));
+    EXPECT_EQ(splash.BasicProgramInfo().ProgramName().Text(), QLatin1String(c.programName));
+    EXPECT_EQ(splash.BasicProgramInfo().ProgramVersion().Text(), QLatin1String(c.programVersion));
+    EXPECT_EQ(asked, c.autoLoad ? QStringList{QCoreApplication::applicationFilePath()} : QStringList{});
+    EXPECT_FALSE(splash.Showing());
+  }
+}
+
+TEST(TAdvSmoothSplashScreen, Loaded_withoutAHookKeepsTheStoredTexts) {
+  TAdvSmoothSplashScreen splash(nullptr);
+  splash.SetAutoShow(false);
+  splash.BasicProgramInfo().ProgramName().SetText(QStringLiteral("KRV-71"));
+  splash.Loaded();
+  EXPECT_EQ(splash.BasicProgramInfo().ProgramName().Text(), QStringLiteral("KRV-71"));
+}
+
+TEST(TAdvSmoothSplashScreen, CloseTimer_hidesThenFocusesTheMainFormWithoutMovingTheCursor) {
+  TForm mainForm;
+  mainForm.SetBounds(100, 100, 200, 150);
+  TForm other;
+  other.SetBounds(400, 100, 200, 150);
+  RecordingSplash r(&mainForm);
+  r.splash.SetDisplayStyle(TDisplayStyle::dsNormal);
+  r.splash.SetCloseOnMainFormShow(false);
+  r.splash.SetCloseOnTimeout(true);
+  r.splash.SetTimeOut(100);
+  r.splash.SetFocusParentForm(true);
+  int closes = 0;
+  r.splash.OnClose = [&](TObject*) { ++closes; };
+  mainForm.show();
+  other.show();
+  other.activateWindow();
+  ASSERT_TRUE(ProcessEventsUntil([&] { return other.isActiveWindow(); }));
+  const QPoint cursor = QCursor::pos();
+  r.splash.Show();
+  ASSERT_TRUE(r.splash.Showing());
+  EXPECT_TRUE(ProcessEventsUntil([&] { return !r.splash.Showing(); }));
+  EXPECT_EQ(closes, 1);
+  EXPECT_TRUE(ProcessEventsUntil([&] { return mainForm.isActiveWindow(); }));
+  EXPECT_EQ(QCursor::pos(), cursor);
+
+  r.splash.SetFocusToForm(&other);
+  EXPECT_TRUE(ProcessEventsUntil([&] { return other.isActiveWindow(); }));
+  EXPECT_EQ(QCursor::pos(), cursor);
+}
+
+TEST(TAdvSmoothSplashScreen, StylePresets_colourTheFillVertically) {
+  struct Case {
+    TStylePreset style;
+    TColor color, colorTo, mirror, mirrorTo, border;
+    bool mirrorVertical;
+  };
+  const Case cases[] = {
+      {TStylePreset::tsOffice2003Blue, 0xFDEADA, 0xE4AE88, clNone, clNone, 0xDFD2C5, false},
+      {TStylePreset::tsOffice2007Obsidian, 0xCFC6C1, 0xC5BBB4, 0xC5BBB4, 0xECECE5, 0x000000, true},
+      {TStylePreset::tsWindowsXP, clBtnFace, clBtnFace, clNone, clNone, 0x000000, false},
+      {TStylePreset::tsOffice2010Black, 0xBFBFBF, 0x919191, clNone, clNone, 0x6D6D6D, false},
+  };
+  for (const Case& c : cases) {
+    TAdvSmoothSplashScreen splash(nullptr);
+    splash.Fill().SetGradientType(TAdvGradientType::gtHorizontal);
+    splash.Fill().SetGradientMirrorType(TAdvGradientType::gtHorizontal);
+    splash.SetComponentStyle(c.style);
+    const TGDIPFill& f = splash.Fill();
+    EXPECT_EQ(f.GradientType(), TAdvGradientType::gtVertical) << int(c.style);
+    EXPECT_EQ(f.Color(), c.color);
+    EXPECT_EQ(f.ColorTo(), c.colorTo);
+    EXPECT_EQ(f.ColorMirror(), c.mirror);
+    EXPECT_EQ(f.ColorMirrorTo(), c.mirrorTo);
+    EXPECT_EQ(f.BorderColor(), c.border);
+    EXPECT_EQ(f.GradientMirrorType(), c.mirrorVertical ? TAdvGradientType::gtVertical : TAdvGradientType::gtHorizontal);
+  }
+  TAdvSmoothSplashScreen custom(nullptr);
+  custom.Fill().SetGradientType(TAdvGradientType::gtHorizontal);
+  const TColor before = custom.Fill().Color();
+  custom.SetComponentStyle(TStylePreset::tsCustom);
+  EXPECT_EQ(custom.Fill().GradientType(), TAdvGradientType::gtVertical);
+  EXPECT_EQ(custom.Fill().Color(), before);
+  EXPECT_EQ(custom.Version(), QStringLiteral("1.2.0.0"));
 }

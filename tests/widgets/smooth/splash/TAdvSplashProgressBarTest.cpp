@@ -154,3 +154,39 @@ TEST(TAdvSplashProgressBar, Glow_runsAcrossTheDonePartThenWaitsAtMinusSixty) {
   bar.AnimationTick();
   EXPECT_EQ(bar.GlowPos(), -57);
 }
+
+TEST(TAdvSplashProgressBar, StylePresets_colourBothFills) {
+  struct Case {
+    TStylePreset style;
+    TColor bg, bgTo, bgBorder, color, colorTo, mirror, mirrorTo, border;
+    bool mirrorVertical;
+  };
+  const Case cases[] = {
+      {TStylePreset::tsOffice2003Blue, 0xFFD2AF, 0xFFD2AF, 0xC0C0C0, 0xFCE1CB, 0xE0A57D, clNone, clNone, 0x962D00, true},
+      {TStylePreset::tsOffice2007Luna, 0xFFD2AF, 0xFFD2AF, 0xC0C0C0, 0xFFEFE3, 0xFFDDC4, 0xFFD1AD, 0xFFDBC0, 0xFFD1AD,
+       true},
+      {TStylePreset::tsTerminal, clBtnFace, clBtnFace, 0x808080, 0xFFFFFF, 0xFFFFFF, clNone, clNone, 0x808080, false},
+      {TStylePreset::tsOffice2010Black, 0xBFBFBF, 0x919191, 0xD7D7D6, 0x828282, clNone, clNone, clNone, 0x6D6D6D, true},
+  };
+  for (const Case& c : cases) {
+    TAdvSplashProgressBar bar;
+    bar.Appearance().ProgressFill().SetGradientMirrorType(TAdvGradientType::gtHorizontal);
+    bar.SetComponentStyle(c.style);
+    const TGDIPFill& bg = bar.Appearance().BackGroundFill();
+    const TGDIPFill& pf = bar.Appearance().ProgressFill();
+    EXPECT_EQ(bg.Color(), c.bg) << int(c.style);
+    EXPECT_EQ(bg.ColorTo(), c.bgTo);
+    EXPECT_EQ(bg.BorderColor(), c.bgBorder);
+    EXPECT_EQ(pf.Color(), c.color);
+    EXPECT_EQ(pf.ColorTo(), c.colorTo);
+    EXPECT_EQ(pf.ColorMirror(), c.mirror);
+    EXPECT_EQ(pf.ColorMirrorTo(), c.mirrorTo);
+    EXPECT_EQ(pf.BorderColor(), c.border);
+    EXPECT_EQ(pf.GradientMirrorType(), c.mirrorVertical ? TAdvGradientType::gtVertical : TAdvGradientType::gtHorizontal);
+  }
+  TAdvSplashProgressBar custom;
+  const TColor before = custom.Appearance().ProgressFill().Color();
+  custom.SetComponentStyle(TStylePreset::tsCustom);
+  EXPECT_EQ(custom.Appearance().ProgressFill().Color(), before);
+  EXPECT_EQ(custom.Version(), QStringLiteral("1.2.0.0"));
+}
