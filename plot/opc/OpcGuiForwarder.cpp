@@ -1,21 +1,15 @@
 #include "plot/opc/OpcGuiForwarder.h"
 
-#include <QCoreApplication>
-#include <QMetaObject>
-
-#include "platform/EventGuard.h"
+#include "plot/opc/OpcDeliveryQueue.h"
 
 std::shared_ptr<OpcGuiForwarder> OpcGuiForwarder::Create(Handler handler) {
-  return std::shared_ptr<OpcGuiForwarder>(new OpcGuiForwarder(std::move(handler)));
+  return std::shared_ptr<OpcGuiForwarder>(new OpcGuiForwarder(std::move(handler), OpcDeliveryQueue::Instance()));
 }
 
 void OpcGuiForwarder::Post(Call call, int handle) {
-  QCoreApplication* application = QCoreApplication::instance();
-  if (application == nullptr) {
-    return;
+  if (m_queue != nullptr) {
+    m_queue->Push([self = shared_from_this(), call, handle] { self->Deliver(call, handle); });
   }
-  QMetaObject::invokeMethod(
-      application, [self = shared_from_this(), call, handle] { self->Deliver(call, handle); }, Qt::QueuedConnection);
 }
 
 void OpcGuiForwarder::Deliver(Call call, int handle) {
@@ -25,5 +19,5 @@ void OpcGuiForwarder::Deliver(Call call, int handle) {
   // The handler may cancel this forwarder (deactivating its item), which
   // must not destroy the function while it runs.
   const Handler handler = m_handler;
-  RunGuarded("OPC delivery", [&] { handler(call, handle); });
+  handler(call, handle);
 }
