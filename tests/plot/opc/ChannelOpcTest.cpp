@@ -254,3 +254,22 @@ TEST(ChannelOpcTest, DestroyingAChannelWithDeliveriesQueuedIsClean) {
   QCoreApplication::processEvents();
   EXPECT_TRUE(scope.Library().Signals().empty());
 }
+
+TEST(ChannelOpcTest, TimeSeriesSuspendAndResumeActOnItemZero) {
+  OpcTestScope scope;
+  TiPlot plot;
+  TiPlotChannel& channel = FeedChannelOpc(plot, TiOPCXValueSourceStyle::iopcxvsSystemTimeStamp);
+  TiOPCItem& item = channel.OPCItemManager().Items(0);
+  channel.OPCUpdateSuspend();
+  EXPECT_TRUE(item.UpdateSuspended());
+  channel.OPCUpdateResume();
+  EXPECT_FALSE(item.UpdateSuspended());
+  channel.OPCDeactivate();
+  EXPECT_TRUE(scope.Library().Signals().empty());
+  EXPECT_FALSE(item.UpdateSuspended());
+  channel.OPCActivateSuspend();
+  const auto signals = scope.Library().Signals();
+  ASSERT_EQ(signals.size(), 1u);
+  EXPECT_TRUE(signals.begin()->second.suspended);
+  EXPECT_TRUE(channel.OPCActive());
+}
