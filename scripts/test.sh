@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything with AddressSanitizer and
 # UndefinedBehaviorSanitizer and runs every test; then runs the threaded link
-# and HID tests again under ThreadSanitizer. Tests run in a private network
+# and HID tests and the OPC binding's tests again under ThreadSanitizer. Tests run in a private network
 # namespace in which only loopback exists.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -37,8 +37,8 @@ confined_ctest() { # <dir> [ctest args...]
 configure_and_build "$root/build/test" "address,undefined"
 confined_ctest "$root/build/test"
 
-threaded=$(cd "$root/build/test" && ninja -t targets all 2>/dev/null | grep -oE '^test_(link|hid):' | tr -d : || true)
+threaded=$(cd "$root/build/test" && ninja -t targets all 2>/dev/null | grep -oE '^test_(link|hid|plot_opc):' | tr -d : || true)
 if [ -n "$threaded" ]; then
   configure_and_build "$root/build/tsan" "thread" $threaded
-  confined_ctest "$root/build/tsan" -L '^(link|hid)$'
+  confined_ctest "$root/build/tsan" -L '^(link|hid|plot_opc)$'
 fi

@@ -7,12 +7,14 @@
 #include "platform/TBitmap.h"
 #include "platform/TTimer.h"
 #include "platform/widgets/ParentPainting.h"
+#include "plot/opc/TiOPCItemManager.h"
 
 Q_LOGGING_CATEGORY(lcPlotVcl, "krv71.plot.control")
 
-TiVCLComponent::TiVCLComponent(QWidget* parent) : TiComponent(parent) {}
+TiVCLComponent::TiVCLComponent(QWidget* parent) : TiComponent(parent) { CreateOPCItemManager(); }
 
 TiVCLComponent::~TiVCLComponent() {
+  m_opcItemManager.reset();
   m_destroying = true;
   InternalTimerStop();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <functional>
 #include <memory>
 #include <mutex>
 
@@ -9,6 +11,13 @@
 class TJPEGImage;
 class TMetafile;
 class TTimer;
+class TiOPCItem;
+class TiOPCItemManager;
+
+/// Incoming OPC data: the item's index in the control's item list.
+using TIndexObjectEvent = std::function<void(int Index)>;
+/// Before incoming OPC data is applied; the handler may change Data.
+using TBeforeOPCNewDataEvent = std::function<void(int Index, QVariant& Data)>;
 
 /// The windowed layer under every plot library control: the data lock
 /// (a recursive mutex, skipped while the control is destroyed), one
@@ -83,6 +92,45 @@ public:
 
   TNotifyEvent OnInternalTimer;
 
+  // OPC items (TiVCLComponent_Opc.cpp): published properties bound by name
+  // to OPC server values. Incoming values are applied on the GUI thread;
+  // bad quality changes no property, a value that does not convert for the
+  // property's kind leaves it as it was, and OnNewOPCData fires either
+  // way. Index errors raise EPlotError "List index out of bounds (i)".
+  TiOPCItemManager& OPCItemManager() const { return *m_opcItemManager; }
+  int OPCAddItem();
+  int OPCItemCount() const;
+  void OPCRemoveAllItems();
+  void OPCDeleteItem(int index);
+  void OPCItemActivate(int index);
+  void OPCItemDeactivate(int index);
+  void OPCItemUpdateResume(int index);
+  void OPCItemUpdateSuspend(int index);
+  void OPCItemLoaded(int index);
+  void SetOPCItemData(int index, const QVariant& value);
+  void SetOPCItemComputerName(int index, const QString& value);
+  void SetOPCItemServerName(int index, const QString& value);
+  void SetOPCItemItemName(int index, const QString& value);
+  void SetOPCItemPropertyName(int index, const QString& value);
+  void SetOPCItemAutoConnect(int index, bool value);
+  void SetOPCItemUpdateRate(int index, int value);
+  QString GetOPCItemComputerName(int index) const;
+  QString GetOPCItemServerName(int index) const;
+  QString GetOPCItemItemName(int index) const;
+  QString GetOPCItemPropertyName(int index) const;
+  bool GetOPCItemAutoConnect(int index) const;
+  int GetOPCItemUpdateRate(int index) const;
+  QVariant GetOPCItemData(int index) const;
+  std::uint16_t GetOPCItemQuality(int index) const;
+  double GetOPCItemTimeStamp(int index) const;
+  /// A property changed: sent to every active item bound to it, unless
+  /// the change came from OPC data (that is never echoed).
+  bool OPCOutputData(const QString& propertyName, const QVariant& value) override;
+  /// Lets a descendant take an incoming value itself (true: taken).
+  virtual bool OPCNewDataSpecial(const QString&, const QVariant&) { return false; }
+  TIndexObjectEvent OnNewOPCData;
+  TBeforeOPCNewDataEvent OnBeforeNewOPCData;
+
 protected:
   void DrawBackGround(TCanvas& canvas, TColor color) override;
   /// Nothing is erased: all painting goes through the off-screen image.
@@ -114,4 +162,9 @@ private:
   bool m_needsTransparentCapture = false;
   std::unique_ptr<TBitmap> m_transparentBitmap;
   TiThemeCategoryList m_themes;
+  // OPC items.
+  void CreateOPCItemManager();
+  void OPCNewData(TiOPCItem& item);
+  std::unique_ptr<TiOPCItemManager> m_opcItemManager;
+  bool m_opcIncomingActive = false;
 };

@@ -13,6 +13,7 @@ TiPlotChannel::TiPlotChannel(TiPlotComponent* owner, TNotifyEvent onChange, TNot
   stored.BarPenColor = clRed;
   stored.BarBrushColor = clRed;
   ResetElapsedStartTime();
+  BindOPCHandlers();
 }
 
 void TiPlotChannel::ResetElapsedStartTime() { m_elapsedStartTime = TiPlotComponent::GetNow(); }

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "plot/channels/TiOPCXValueSourceStyle.h"
 #include "plot/channels/TiPlotChannelCustom.h"
 
 /// The channel of TiPlot: a trace over an X axis that runs in one
@@ -157,6 +158,19 @@ public:
   void SetPixelPoint(int xPixel, double yValue);
   void UpdateDataCursor(TiPlotDataCursor& cursor) override;
 
+  // OPC binding (TiPlotChannel_Opc.cpp): item 0 gives Y, with its time
+  // stamp, the arrival time or the elapsed time as X; with iopcxvsOPCItem
+  // a group update gives X from item 0 and Y from item 1 through AddXY.
+  void OPCActivate() override;
+  void OPCActivateSuspend() override;
+  void OPCDeactivate() override;
+  void OPCUpdateSuspend() override;
+  void OPCUpdateResume() override;
+  QString OPCGroupName() const;
+  void SetOPCGroupName(const QString& value);
+  TiOPCXValueSourceStyle OPCXValueSource() const { return m_opcXValueSource; }
+  void SetOPCXValueSource(TiOPCXValueSourceStyle value) { m_opcXValueSource = value; }
+
 protected:
   bool BarsPickable() const override { return m_barEnabled; }
   bool PointHasBar(int index) const override { return DataList().GetBarVisible(index); }
@@ -236,4 +250,9 @@ private:
   bool m_barEnabled = false;
   bool m_barPenUseChannelColor = true;
   bool m_barBrushUseChannelColor = true;
+  // OPC binding.
+  void BindOPCHandlers();
+  void OPCNewData(TiOPCItem& item);
+  void OPCAfterGroupUpdate();
+  TiOPCXValueSourceStyle m_opcXValueSource = TiOPCXValueSourceStyle::iopcxvsOPCServerTimeStamp;
 };

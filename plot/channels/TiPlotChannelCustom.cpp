@@ -9,6 +9,8 @@
 #include "plot/core/TiPlotKindManager.h"
 #include "plot/core/TiPlotMasterManager.h"
 #include "plot/core/iChannelColors.h"
+#include "plot/opc/TiOPCItemManager.h"
+#include "plot/opc/TiOPCManager.h"
 #include "plot/streaming/iPlotDataFile.h"
 #include "plot/objects/TiPlotXAxis.h"
 #include "plot/objects/TiPlotYAxis.h"
@@ -18,6 +20,7 @@ TiPlotChannelCustom::TiPlotChannelCustom(TiPlotComponent* owner, TNotifyEvent on
     : TiPlotManagerObject(owner, std::move(onChange), std::move(onInsert), std::move(onRemove),
                           std::move(onRename)),
       m_dataList(std::make_unique<TiPlotDataNullList>()) {
+  CreateOPCObjects();
   ResetRunning();
   TiPlotStoredAppearance& stored = m_dataList->Stored();
   stored.TraceLineColor = clRed;

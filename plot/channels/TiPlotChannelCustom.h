@@ -12,6 +12,9 @@
 #include "plot/streaming/TiPlotDataLog.h"
 #include "plot/streaming/iPlotDataFile.h"
 
+class TiOPCItem;
+class TiOPCItemManager;
+class TiOPCManager;
 class TiPlotDataCursor;
 class TiPlotXAxis;
 class TiPlotYAxis;
@@ -268,6 +271,43 @@ public:
   void NotificationRemove(TObject* sender) override;
   void NotificationRename(TObject* sender) override;
 
+  // OPC binding (TiPlotChannelCustom_Opc.cpp): two OPC items bound to
+  // "Data" (item 0 the main one, item 1 the second) and an OPC manager for
+  // the channel's group; nothing starts while the plot is designed. The
+  // values are applied on the GUI thread; a value that is not a number
+  // adds no point.
+  /// The inherited announcement, then OPCActivate with OPCAutoConnect.
+  void DoInsert() override;
+  virtual void OPCActivate() = 0;
+  virtual void OPCActivateSuspend() = 0;
+  virtual void OPCDeactivate() = 0;
+  virtual void OPCUpdateSuspend() = 0;
+  virtual void OPCUpdateResume() = 0;
+  QString OPCComputerName() const;
+  void SetOPCComputerName(const QString& value);
+  QString OPCServerName() const;
+  void SetOPCServerName(const QString& value);
+  QString OPCItemName() const;
+  void SetOPCItemName(const QString& value);
+  QString OPCItem2Name() const;
+  void SetOPCItem2Name(const QString& value);
+  int OPCUpdateRate() const;
+  void SetOPCUpdateRate(int value);
+  double OPCScalar() const;
+  void SetOPCScalar(double value);
+  double OPCOffset() const;
+  void SetOPCOffset(double value);
+  double OPCScalar2() const;
+  void SetOPCScalar2(double value);
+  double OPCOffset2() const;
+  void SetOPCOffset2(double value);
+  bool OPCAutoConnect() const;
+  void SetOPCAutoConnect(bool value);
+  bool OPCActive() const;
+  bool OPCQualityGood() const;
+  TiOPCItemManager& OPCItemManager() const { return *m_opcItemManager; }
+  TiOPCManager& OPCManager() const { return *m_opcManager; }
+
 protected:
   /// The single path of every added point: store, statistics, tracking,
   /// change.
@@ -295,6 +335,14 @@ protected:
   QString BuildCursorTexts(TiPlotDataCursorStyle style, TiPlotDataPointStatus status, double x, double y, bool digital,
                            bool inverseWithCursorText);
   void TrackPoint(int index, double x, double y, bool null, bool empty);
+  // OPC binding.
+  void CreateOPCObjects();
+  TiOPCItem& OPCItem(int index) const;
+  bool OPCDesigning() const;
+  /// The name of the channel's OPC group: its address in hexadecimal.
+  QString OPCUniqueGroupName() const;
+  /// Reads both items' values as numbers; false when one is not a number.
+  bool OPCGroupValues(double& x, double& y) const;
   /// Whether the hit test looks at bars instead of markers, and point
   /// index's bar (none here).
   virtual bool BarsPickable() const { return false; }
@@ -362,4 +410,7 @@ private:
   QString m_logFileName;
   int m_logBufferSize = 0;
   TiPlotDataLog m_log;
+  // OPC binding: the items go before the manager.
+  std::unique_ptr<TiOPCManager> m_opcManager;
+  std::unique_ptr<TiOPCItemManager> m_opcItemManager;
 };

@@ -10,6 +10,12 @@
 #include "plot/objects/TiPlotXAxis.h"
 #include "plot/objects/TiPlotYAxis.h"
 
+TiXYPlotChannel::TiXYPlotChannel(TiPlotComponent* owner, TNotifyEvent onChange, TNotifyEvent onInsert,
+                                 TNotifyEvent onRemove, TNotifyEvent onRename)
+    : TiPlotChannelCustom(owner, std::move(onChange), std::move(onInsert), std::move(onRemove), std::move(onRename)) {
+  BindOPCHandlers();
+}
+
 int TiXYPlotChannel::AddNull() {
   const int index = List().Add(0, 0, true, false);
   DoChange();

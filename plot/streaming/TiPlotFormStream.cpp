@@ -13,6 +13,7 @@
 #include "plot/core/TiPlotKindManager.h"
 #include "plot/core/TiPlotLayoutObject.h"
 #include "plot/core/TiPlotMasterManager.h"
+#include "plot/opc/iOPCStreaming.h"
 #include "plot/streaming/TiPlotPropertyRegistry.h"
 #include "plot/streaming/iPropertyStrings.h"
 
@@ -91,6 +92,7 @@ QString WritePlotDescription(TiPlotComponent& plot) {
           });
     }
   }
+  WriteOPCItemLines(plot.OPCItemManager(), lines);
   return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
 
@@ -101,6 +103,7 @@ void ReadPlotDescription(TiPlotComponent& plot, const QString& text) {
   static const QRegularExpression zLine(QStringLiteral(R"(^(DataViewZHorz|DataViewZVert)\s*=\s*(-?\d+)$)"));
   std::vector<StoredKind> kinds;
   std::map<QString, int> zOrders;
+  QStringList opcItemLines;
   const QStringList lines = text.split(QLatin1Char('\n'));
   // Everything is checked (on scratch objects, events blocked) before the
   // plot changes.
@@ -117,6 +120,13 @@ void ReadPlotDescription(TiPlotComponent& plot, const QString& text) {
     }
     if (const QRegularExpressionMatch z = zLine.match(line); z.hasMatch()) {
       zOrders[z.captured(1)] = z.captured(2).toInt();
+      continue;
+    }
+    if (line.startsWith(QLatin1String("OPCItems["))) {
+      if (!IsValidOPCItemLine(line)) {
+        throw refuse(n + 1, line);
+      }
+      opcItemLines << line;
       continue;
     }
     const QRegularExpressionMatch m = itemLine.match(line);
@@ -173,6 +183,9 @@ void ReadPlotDescription(TiPlotComponent& plot, const QString& text) {
         toolBar->ZOrder() == label->ZOrder()) {
       toolBar->SetZOrder(toolBar->ZOrder() + 1);
     }
+  }
+  if (!opcItemLines.isEmpty()) {
+    ReadOPCItemLines(plot.OPCItemManager(), opcItemLines);
   }
   plot.SetLoading(false);
   plot.Loaded();

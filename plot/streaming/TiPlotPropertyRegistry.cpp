@@ -14,6 +14,8 @@
 #include "plot/base/iPropertyText.h"
 #include "plot/channels/TiPlotChannel.h"
 #include "plot/channels/TiXYPlotChannel.h"
+#include "plot/opc/TiOPCGroupObject.h"
+#include "plot/opc/TiOPCItem.h"
 #include "plot/core/TiPlotComponent.h"
 #include "plot/core/TiPlotMasterManager.h"
 #include "plot/core/TiPlotKindManager.h"
@@ -186,6 +188,11 @@ QStringList EnumNames<TiPlotAlignFirstStyle>() {
 template <>
 QStringList EnumNames<TiPlotCartesianStyle>() {
   return {"ipcsNone", "ipcsMaster", "ipcsChild"};
+}
+template <>
+QStringList EnumNames<TiOPCXValueSourceStyle>() {
+  return {"iopcxvsOPCServerTimeStamp", "iopcxvsSystemTimeStamp", "iopcxvsElapsedTime", "iopcxvsElapsedSeconds",
+          "iopcxvsOPCItem"};
 }
 template <>
 QStringList EnumNames<TFontPitch>() {
@@ -648,6 +655,17 @@ void AddChannelProperties(PropertyList& l) {
   l.push_back(Prop<T>("LogFileName", &T::LogFileName, &T::SetLogFileName, QString()));
   l.push_back(Prop<T>("LogBufferSize", &T::LogBufferSize, &T::SetLogBufferSize, 0));
   l.push_back(Prop<T>("DataStyle", &T::DataStyle, &T::SetDataStyle));
+  // OPC binding: the values live in the channel's two OPC items.
+  l.push_back(Prop<T>("OPCComputerName", &T::OPCComputerName, &T::SetOPCComputerName, QStringLiteral("Local")));
+  l.push_back(Prop<T>("OPCServerName", &T::OPCServerName, &T::SetOPCServerName, QString()));
+  l.push_back(Prop<T>("OPCItemName", &T::OPCItemName, &T::SetOPCItemName, QString()));
+  l.push_back(Prop<T>("OPCItem2Name", &T::OPCItem2Name, &T::SetOPCItem2Name, QString()));
+  l.push_back(Prop<T>("OPCUpdateRate", &T::OPCUpdateRate, &T::SetOPCUpdateRate, 500));
+  l.push_back(Prop<T>("OPCScalar", &T::OPCScalar, &T::SetOPCScalar, 0.0));
+  l.push_back(Prop<T>("OPCOffset", &T::OPCOffset, &T::SetOPCOffset, 0.0));
+  l.push_back(Prop<T>("OPCScalar2", &T::OPCScalar2, &T::SetOPCScalar2, 0.0));
+  l.push_back(Prop<T>("OPCOffset2", &T::OPCOffset2, &T::SetOPCOffset2, 0.0));
+  l.push_back(Prop<T>("OPCAutoConnect", &T::OPCAutoConnect, &T::SetOPCAutoConnect, true));
 }
 
 void AddBarAndHighLowProperties(PropertyList& l) {
@@ -704,6 +722,10 @@ PropertyList ChannelProperties() {
   l.push_back(Prop<T>("BarReference", &T::BarReference, &T::SetBarReference));
   l.push_back(Prop<T>("BarWidth", &T::BarWidth, &T::SetBarWidth));
   AddBarAndHighLowProperties(l);
+  // OPC binding of the time-series channel.
+  l.push_back(Prop<T>("OPCGroupName", &T::OPCGroupName, &T::SetOPCGroupName, QString()));
+  l.push_back(Prop<T>("OPCXValueSource", &T::OPCXValueSource, &T::SetOPCXValueSource,
+                      TiOPCXValueSourceStyle::iopcxvsOPCServerTimeStamp));
   return l;
 }
 
@@ -977,6 +999,32 @@ PropertyList ComponentTable() {
   return l;
 }
 
+List OPCItemTable() {
+  using T = TiOPCItem;
+  List l;
+  l.push_back(Prop<T>("PropertyName", &T::PropertyName, &T::SetPropertyName, QString()));
+  l.push_back(Prop<T>("GroupName", &T::GroupName, &T::SetGroupName, QString()));
+  l.push_back(Prop<T>("ComputerName", &T::ComputerName, &T::SetComputerName, QStringLiteral("Local")));
+  l.push_back(Prop<T>("ServerName", &T::ServerName, &T::SetServerName, QString()));
+  l.push_back(Prop<T>("ItemName", &T::ItemName, &T::SetItemName, QString()));
+  l.push_back(Prop<T>("Scalar", &T::Scalar, &T::SetScalar, 0.0));
+  l.push_back(Prop<T>("Offset", &T::Offset, &T::SetOffset, 0.0));
+  l.push_back(Prop<T>("UpdateRate", &T::UpdateRate, &T::SetUpdateRate, 500));
+  l.push_back(Prop<T>("AutoConnect", &T::AutoConnect, &T::SetAutoConnect, true));
+  l.push_back(Prop<T>("AutoError", &T::AutoError, &T::SetAutoError, false));
+  return l;
+}
+
+List OPCGroupTable() {
+  using T = TiOPCGroupStream;
+  List l;
+  l.push_back(Prop<T>("Name", &T::Name, &T::SetName));
+  l.push_back(Prop<T>("ComputerName", &T::ComputerName, &T::SetComputerName));
+  l.push_back(Prop<T>("OPCServerName", &T::OPCServerName, &T::SetOPCServerName));
+  l.push_back(Prop<T>("UpdateRate", &T::UpdateRate, &T::SetUpdateRate));
+  return l;
+}
+
 }  // namespace
 
 const TiPropertyTable& TiPlotPropertyRegistry::PropertiesOf(const TiPlotObject& object) {
@@ -1020,5 +1068,15 @@ const TiPropertyTable& TiPlotPropertyRegistry::ComponentProperties() {
 
 const TiPropertyTable& TiPlotPropertyRegistry::FontProperties() {
   static const PropertyList table = FontTable();
+  return table;
+}
+
+const TiPropertyTable& TiPlotPropertyRegistry::OPCItemProperties() {
+  static const List table = OPCItemTable();
+  return table;
+}
+
+const TiPropertyTable& TiPlotPropertyRegistry::OPCGroupProperties() {
+  static const List table = OPCGroupTable();
   return table;
 }

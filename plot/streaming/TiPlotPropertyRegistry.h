@@ -70,4 +70,8 @@ public:
   static const TiPropertyTable& ComponentProperties();
   /// A font's properties: Charset, Color, Height, Name, Pitch, Size, Style.
   static const TiPropertyTable& FontProperties();
+  // OPC binding: an OPC item's stored properties ("OPCItems" lines) and an
+  // OPC group's as streamed (TiOPCGroupStream, "Groups" lines).
+  static const TiPropertyTable& OPCItemProperties();
+  static const TiPropertyTable& OPCGroupProperties();
 };

@@ -16,7 +16,8 @@ std::vector<Gallery::Picture> RenderAll() {
           {QStringLiteral("plot-hint.png"), RenderHintSheet()},
           {QStringLiteral("plot-layout.png"), RenderLayoutSheet()},
           {QStringLiteral("plot-preview.png"), RenderPreviewSheet()},
-          {QStringLiteral("plot-printed-pages.png"), RenderPrintedPageSheet()}};
+          {QStringLiteral("plot-printed-pages.png"), RenderPrintedPageSheet()},
+          {QStringLiteral("plot-opc-explorer.png"), RenderOpcExplorerSheet()}};
 }
 
 QStringList WriteAll(const QString& folder, QString* error) {

@@ -31,6 +31,10 @@ QImage RenderPreviewSheet();
 /// each ("plot-printed-pages.png").
 QImage RenderPrintedPageSheet();
 
+/// The OPC explorer listing two server connections of a stand-in client
+/// library, beside the OPC manager's design-time icon ("plot-opc-explorer.png").
+QImage RenderOpcExplorerSheet();
+
 /// Every sheet with its file name.
 std::vector<Gallery::Picture> RenderAll();
 /// Writes RenderAll() into folder (created if missing); returns the paths
