@@ -31,6 +31,10 @@ QImage RenderPreviewSheet();
 /// each ("plot-printed-pages.png").
 QImage RenderPrintedPageSheet();
 
+/// The plot editor of a plot holding every kind of object: one picture of
+/// each page and each sub-page ("plot-editor-<page>[-<sub-page>].png").
+std::vector<Gallery::Picture> RenderEditorPages();
+
 /// Every sheet with its file name.
 std::vector<Gallery::Picture> RenderAll();
 /// Writes RenderAll() into folder (created if missing); returns the paths
