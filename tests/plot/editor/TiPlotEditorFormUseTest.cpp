@@ -20,6 +20,7 @@
 #include "plot/editor/TiComponentEditorListBox.h"
 #include "plot/editor/TiComponentEditorOpenPicker.h"
 #include "plot/editor/TiComponentEditorPageControl.h"
+#include "plot/editor/TiComponentEditorSavePicker.h"
 #include "plot/editor/TiPlotEditorForm.h"
 #include "plot/editor/TiPlotLayoutViewer.h"
 #include "plot/objects/TiPlotLabel.h"
@@ -256,4 +257,38 @@ TEST(PlotEditorTranslation, AnEntryForControlShowsItsReplacementAndAnEmptyTableN
   entry.ReplacementString = QStringLiteral("Steuerung");
   plot.Master().EditProperties();
   EXPECT_EQ(plot.Master().EditorForm()->PageControl().tabText(0), QStringLiteral("Steuerung"));
+}
+
+TEST_F(PlotEditorUse, ControlPage_propertiesSaveAndLoadAndTheLogButtonsSwitchLogging) {
+  TiPlotEditorForm& form = Open();
+  QTemporaryDir dir;
+  const QString config = dir.filePath(QStringLiteral("plot.cfg"));
+  FileChooser::SetFilesHook([config](const FileDialogChoice&) { return FileAnswer{{config}, 1}; });
+  TypeAndReturn(Get<TiComponentEditorEdit>("OuterMarginRightEdit"), QStringLiteral("17"));
+  Get<TiComponentEditorSavePicker>("ControlPropertiesSavePicker").Click();
+  ASSERT_TRUE(QFile::exists(config));
+  TypeAndReturn(Get<TiComponentEditorEdit>("OuterMarginRightEdit"), QStringLiteral("3"));
+  EXPECT_EQ(plot.OuterMarginRight(), 3);
+  Get<TiComponentEditorOpenPicker>("ControlPropertiesOpenPicker").Click();
+  EXPECT_EQ(plot.OuterMarginRight(), 17);
+
+  const QString log = dir.filePath(QStringLiteral("run.log"));
+  FileChooser::SetFilesHook([log](const FileDialogChoice&) { return FileAnswer{{log}, 1}; });
+  Get<TiComponentEditorSavePicker>("ControlLogFileNamePicker").Click();
+  EXPECT_EQ(plot.LogFileName(), log);
+  EXPECT_EQ(Get<TiComponentEditorEdit>("ControlLogFileNameEdit").AsString(), log);
+  form.ControlLogActivateButtonClick();
+  EXPECT_TRUE(plot.LoggingActive());
+  EXPECT_FALSE(Get<TiComponentEditorButton>("ControlLogActivateButton").isEnabled());
+  EXPECT_TRUE(Get<TiComponentEditorButton>("ControlLogDeactivateButton").isEnabled());
+  EXPECT_FALSE(Get<TiComponentEditorEdit>("ControlLogFileNameEdit").isEnabled());
+  // The plot refuses another name while logging: shown, and the page shows its name again.
+  ModalDialogCloser closer;
+  Get<TiComponentEditorEdit>("ControlLogFileNameEdit").SetStringWithEvent(dir.filePath(QStringLiteral("x.log")));
+  EXPECT_EQ(closer.Texts().size(), 1);
+  EXPECT_EQ(Get<TiComponentEditorEdit>("ControlLogFileNameEdit").AsString(), log);
+  form.ControlLogDeactivateButtonClick();
+  EXPECT_FALSE(plot.LoggingActive());
+  EXPECT_TRUE(Get<TiComponentEditorButton>("ControlLogActivateButton").isEnabled());
+  EXPECT_FALSE(Get<TiComponentEditorButton>("ControlLogDeactivateButton").isEnabled());
 }
