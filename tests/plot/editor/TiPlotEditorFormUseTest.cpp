@@ -25,6 +25,7 @@
 #include "plot/editor/TiPlotLayoutViewer.h"
 #include "plot/objects/TiPlotLabel.h"
 #include "plot/objects/TiPlotTable.h"
+#include "plot/objects/TiPlotToolBar.h"
 #include "plot/objects/TiPlotXAxis.h"
 #include "tests/support/ModalDialogCloser.h"
 #include "tests/support/ProcessEventsUntil.h"
@@ -291,4 +292,27 @@ TEST_F(PlotEditorUse, ControlPage_propertiesSaveAndLoadAndTheLogButtonsSwitchLog
   EXPECT_FALSE(plot.LoggingActive());
   EXPECT_TRUE(Get<TiComponentEditorButton>("ControlLogActivateButton").isEnabled());
   EXPECT_FALSE(Get<TiComponentEditorButton>("ControlLogDeactivateButton").isEnabled());
+}
+
+TEST(PlotEditorPropertiesButton, AClickOpensTheEditorOnThePagesLastShown) {
+  TiPlot plot;
+  plot.SetBounds(0, 0, 500, 350);
+  plot.show();
+  plot.grab();
+  auto& bar = *plot.Master().ToolBarManager().ItemAs<TiPlotToolBar>(0);
+  const TRect r = bar.Button(TiPlotToolBarButtonType::iptbbtEdit).DrawRect();
+  const QPoint centre((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
+  QPointer<TiPlotEditorForm> last;
+  std::vector<int> pagesShown;
+  ModalDialogCloser closer([&](QWidget* dialog) {
+    auto* form = dynamic_cast<TiPlotEditorForm*>(dialog);
+    if (form == nullptr || last == form) return;
+    last = form;
+    pagesShown.push_back(form->PageControl().currentIndex());
+    form->PageControl().setCurrentIndex(5);
+    form->Close();
+  });
+  QTest::mouseClick(&plot, Qt::LeftButton, {}, centre);
+  QTest::mouseClick(&plot, Qt::LeftButton, {}, centre);
+  EXPECT_EQ(pagesShown, (std::vector<int>{0, 5}));
 }
