@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "platform/widgets/ColorChooser.h"
 #include "platform/widgets/FileChooser.h"
 #include "platform/widgets/TPopupMenu.h"
 #include "plot/channels/TiPlotChannel.h"
@@ -15,6 +16,8 @@
 #include "plot/core/TiPlotTranslationManager.h"
 #include "plot/editor/TiComponentEditorButton.h"
 #include "plot/editor/TiComponentEditorCheckBox.h"
+#include "plot/editor/TiComponentEditorColorPicker.h"
+#include "plot/editor/TiComponentEditorRadioGroup.h"
 #include "plot/editor/TiComponentEditorComboBox.h"
 #include "plot/editor/TiComponentEditorEdit.h"
 #include "plot/editor/TiComponentEditorListBox.h"
@@ -315,4 +318,21 @@ TEST(PlotEditorPropertiesButton, AClickOpensTheEditorOnThePagesLastShown) {
   QTest::mouseClick(&plot, Qt::LeftButton, {}, centre);
   QTest::mouseClick(&plot, Qt::LeftButton, {}, centre);
   EXPECT_EQ(pagesShown, (std::vector<int>{0, 5}));
+}
+
+TEST_F(PlotEditorUse, ControlPage_showsThePlotAndAColourDialogWritesOnlyWithOk) {
+  plot.SetBackGroundColor(clRed);
+  plot.SetBorderStyle(TiBevelStyle::ibsRaised);
+  Open();
+  auto& picker = Get<TiComponentEditorColorPicker>("BackGroundColorPicker");
+  EXPECT_EQ(picker.Color(), clRed);
+  EXPECT_EQ(Get<TiComponentEditorRadioGroup>("BorderStyleRadioGroup").AsInteger(), 1);
+  ColorChooser::SetHook([](const ColorChoice&) { return std::optional<TColor>(); });
+  picker.ShowColorDialog();
+  EXPECT_EQ(plot.BackGroundColor(), clRed);
+  ColorChooser::SetHook([](const ColorChoice&) { return std::optional<TColor>(clBlue); });
+  picker.ShowColorDialog();
+  ColorChooser::SetHook({});
+  EXPECT_EQ(plot.BackGroundColor(), clBlue);
+  EXPECT_EQ(plot.BorderStyle(), TiBevelStyle::ibsRaised);
 }
