@@ -200,7 +200,19 @@ TEST_F(PlotEditorUse, LayoutMenu_offersWhatTheObjectUnderThePointerAllows) {
     return false;
   };
   ASSERT_TRUE(pressOn(plot.Master().LabelManager().Items(0)));
-  form.LayoutPopupMenuPopup();
+  // A right click over the title opens the menu on it.
+  form.PageControl().setCurrentIndex(1);
+  QPoint titleAt;
+  for (int y = 0; y < viewer.height() && titleAt.isNull(); y += 3) {
+    for (int x = 0; x < viewer.width() && titleAt.isNull(); x += 3) {
+      if (viewer.GetMouseOverBlock(x, y) == plot.Master().LabelManager().Items(0)) titleAt = QPoint(x, y);
+    }
+  }
+  form.iPlotLayoutViewerMouseDown(0, 0);
+  QTest::mouseClick(&viewer, Qt::RightButton, {}, titleAt);
+  EXPECT_EQ(form.RightClickObject(), plot.Master().LabelManager().Items(0));
+  EXPECT_TRUE(menu.IsShowing());
+  menu.CloseUp();
   EXPECT_FALSE(enabled("DeleteMenuItem"));
   EXPECT_TRUE(enabled("VisibleMenuItem"));
   ASSERT_TRUE(pressOn(plot.XAxis(0)));
