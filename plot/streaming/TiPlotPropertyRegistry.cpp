@@ -527,6 +527,8 @@ PropertyList LabelProperties() {
   l.push_back(Prop<T>("MarginRight", &T::MarginRight, &T::SetMarginRight));
   l.push_back(Prop<T>("MarginBottom", &T::MarginBottom, &T::SetMarginBottom));
   l.push_back(FontProp<T>("Font", &T::Font));
+  l.push_back(Prop<T>("ImageListIndex", &T::ImageListIndex, &T::SetImageListIndex, -1));
+  l.push_back(Prop<T>("ImageIndex", &T::ImageIndex, &T::SetImageIndex, 0));
   return l;
 }
 
@@ -548,6 +550,8 @@ PropertyList TableProperties() {
   l.push_back(Prop<T>("ColumnSpacing", &T::ColumnSpacing, &T::SetColumnSpacing));
   l.push_back(Prop<T>("RowSpacing", &T::RowSpacing, &T::SetRowSpacing));
   l.push_back(Prop<T>("RowsMax", &T::RowsMax, &T::SetRowsMax));
+  l.push_back(FontProp<T>("DataFont", &T::DataFont));
+  l.push_back(FontProp<T>("ColumnTitlesFont", &T::ColumnTitlesFont));
   return l;
 }
 
@@ -1028,6 +1032,10 @@ List OPCGroupTable() {
 }  // namespace
 
 const TiPropertyTable& TiPlotPropertyRegistry::PropertiesOf(const TiPlotObject& object) {
+  return PropertiesOfKind(object.Kind());
+}
+
+const TiPropertyTable& TiPlotPropertyRegistry::PropertiesOfKind(TiPlotObjectKind kind) {
   using K = TiPlotObjectKind;
   static const std::map<K, PropertyList> tables{
       {K::ToolBar, ToolBarProperties()},        {K::Legend, LegendProperties()},
@@ -1039,7 +1047,7 @@ const TiPropertyTable& TiPlotPropertyRegistry::PropertiesOf(const TiPlotObject& 
       {K::Annotation, AnnotationProperties()},
   };
   static const PropertyList none;
-  const auto it = tables.find(object.Kind());
+  const auto it = tables.find(kind);
   return it != tables.end() ? it->second : none;
 }
 

@@ -12,12 +12,14 @@ QImage Picture(TiPlotComponent& plot) {
 }
 
 std::vector<Gallery::Picture> RenderAll() {
-  return {{QStringLiteral("plot-tables.png"), RenderTableSheet()},
-          {QStringLiteral("plot-hint.png"), RenderHintSheet()},
-          {QStringLiteral("plot-layout.png"), RenderLayoutSheet()},
-          {QStringLiteral("plot-preview.png"), RenderPreviewSheet()},
-          {QStringLiteral("plot-printed-pages.png"), RenderPrintedPageSheet()},
-          {QStringLiteral("plot-opc-explorer.png"), RenderOpcExplorerSheet()}};
+  std::vector<Gallery::Picture> pictures{{QStringLiteral("plot-tables.png"), RenderTableSheet()},
+                                         {QStringLiteral("plot-hint.png"), RenderHintSheet()},
+                                         {QStringLiteral("plot-layout.png"), RenderLayoutSheet()},
+                                         {QStringLiteral("plot-preview.png"), RenderPreviewSheet()},
+                                         {QStringLiteral("plot-printed-pages.png"), RenderPrintedPageSheet()},
+                                         {QStringLiteral("plot-opc-explorer.png"), RenderOpcExplorerSheet()}};
+  for (Gallery::Picture& picture : RenderEditorPages()) pictures.push_back(std::move(picture));
+  return pictures;
 }
 
 QStringList WriteAll(const QString& folder, QString* error) {

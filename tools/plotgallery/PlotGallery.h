@@ -34,6 +34,9 @@ QImage RenderPrintedPageSheet();
 /// The OPC explorer listing two server connections of a stand-in client
 /// library, beside the OPC manager's design-time icon ("plot-opc-explorer.png").
 QImage RenderOpcExplorerSheet();
+/// The plot editor of a plot holding every kind of object: one picture of
+/// each page and each sub-page ("plot-editor-<page>[-<sub-page>].png").
+std::vector<Gallery::Picture> RenderEditorPages();
 
 /// Every sheet with its file name.
 std::vector<Gallery::Picture> RenderAll();
