@@ -1003,9 +1003,9 @@ PropertyList ComponentTable() {
   return l;
 }
 
-List OPCItemTable() {
+PropertyList OPCItemTable() {
   using T = TiOPCItem;
-  List l;
+  PropertyList l;
   l.push_back(Prop<T>("PropertyName", &T::PropertyName, &T::SetPropertyName, QString()));
   l.push_back(Prop<T>("GroupName", &T::GroupName, &T::SetGroupName, QString()));
   l.push_back(Prop<T>("ComputerName", &T::ComputerName, &T::SetComputerName, QStringLiteral("Local")));
@@ -1019,9 +1019,9 @@ List OPCItemTable() {
   return l;
 }
 
-List OPCGroupTable() {
+PropertyList OPCGroupTable() {
   using T = TiOPCGroupStream;
-  List l;
+  PropertyList l;
   l.push_back(Prop<T>("Name", &T::Name, &T::SetName));
   l.push_back(Prop<T>("ComputerName", &T::ComputerName, &T::SetComputerName));
   l.push_back(Prop<T>("OPCServerName", &T::OPCServerName, &T::SetOPCServerName));
@@ -1080,11 +1080,11 @@ const TiPropertyTable& TiPlotPropertyRegistry::FontProperties() {
 }
 
 const TiPropertyTable& TiPlotPropertyRegistry::OPCItemProperties() {
-  static const List table = OPCItemTable();
+  static const PropertyList table = OPCItemTable();
   return table;
 }
 
 const TiPropertyTable& TiPlotPropertyRegistry::OPCGroupProperties() {
-  static const List table = OPCGroupTable();
+  static const PropertyList table = OPCGroupTable();
   return table;
 }
