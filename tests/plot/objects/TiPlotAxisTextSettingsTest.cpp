@@ -101,7 +101,7 @@ TEST(AxisTextSettings, EachSetter_changesOnlyItsOwnSettingRepaintsOnceAndIsTheRe
   }
 }
 
-TEST(AxisTextSettings, ForceStacking_isAStoredAxisPropertyThatRelaysOut) {
+TEST(AxisTextSettings, ForceStacking_isAStoredAxisProperty) {
   TiPlotComponent plot;
   plot.Master().AddYAxis();
   TiPlotAxis& axis = *plot.YAxis(0);
