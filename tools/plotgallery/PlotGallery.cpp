@@ -16,7 +16,11 @@ std::vector<Gallery::Picture> RenderAll() {
           {QStringLiteral("plot-hint.png"), RenderHintSheet()},
           {QStringLiteral("plot-layout.png"), RenderLayoutSheet()},
           {QStringLiteral("plot-preview.png"), RenderPreviewSheet()},
-          {QStringLiteral("plot-printed-pages.png"), RenderPrintedPageSheet()}};
+          {QStringLiteral("plot-printed-pages.png"), RenderPrintedPageSheet()},
+          {QStringLiteral("plot-editor-channels.png"), RenderEditorChannelsSheet()},
+          {QStringLiteral("plot-editor-xy-channels.png"), RenderEditorXYChannelsSheet()},
+          {QStringLiteral("plot-editor-x-axes.png"), RenderEditorXAxesSheet()},
+          {QStringLiteral("plot-editor-y-axes.png"), RenderEditorYAxesSheet()}};
 }
 
 QStringList WriteAll(const QString& folder, QString* error) {
