@@ -129,3 +129,9 @@ int TiEditorRowPlacer::Column(QWidget* parent, int left, int top, int width, int
   }
   return y;
 }
+
+void TiEditorRowPlacer::HintValueConverters(QWidget& page) {
+  for (auto* picker : page.findChildren<TiComponentEditorValueConverterPicker*>()) {
+    picker->setToolTip(QStringLiteral("Date/Time Editor"));
+  }
+}

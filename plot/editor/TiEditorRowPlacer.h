@@ -39,6 +39,8 @@ public:
   /// height); a labelWidth below 0 fits the longest caption. Answers the
   /// top of the next row.
   int Column(QWidget* parent, int left, int top, int width, int labelWidth, const QStringList& properties);
+  /// Gives every value converter picker on page the hint "Date/Time Editor".
+  static void HintValueConverters(QWidget& page);
   /// The control made for the row of property, or nullptr.
   QWidget* ControlOf(const QString& property) const;
 

@@ -210,6 +210,7 @@ void TiPlotEditorForm::BuildChannelsPage(QWidget* page) {
   CompactTabs(pages);
   TiEditorRowPlacer placer(m_controls, ChannelPageTable());
   LayOutChannelSubPages(*this, placer, pages);
+  TiEditorRowPlacer::HintValueConverters(pages);
   BuildChannelFileControls(*this, placer, ChannelSubPage(pages, QStringLiteral("File I/O")),
                            ChannelSubPage(pages, QStringLiteral("Stats")));
 }

@@ -248,6 +248,7 @@ void FinishAxisPage(TiPlotEditorForm& form, TiEditorAxisPage page, const TiEdito
   const QString prefix = AxisPagePrefix(page);
   TiEditorRowPlacer placer(form.Controls(), table);
   LayOutAxisSubPages(form, placer, prefix);
+  TiEditorRowPlacer::HintValueConverters(*form.Control<TiComponentEditorPageControl>(prefix + "PageControl"));
   for (const QString& property : kAxisDateTimeFormatProperties) {
     if (auto* combo = form.Control<TiComponentEditorComboBox>(prefix + property + QStringLiteral("ComboBox"))) {
       combo->setEditable(true);

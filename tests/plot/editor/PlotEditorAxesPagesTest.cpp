@@ -131,7 +131,8 @@ TEST(PlotEditorAxesPages, LookBindingsChangeThePlotsPicture) {
   const std::pair<const char*, const char*> edits[] = {{"XAxisMinEdit", "-50"}, {"XAxisSpanEdit", "20"},
                                                        {"YAxisTitleEdit", "Level"}};
   PlotEditorPageFixture f;
-  f.Get<TiComponentEditorCheckBox>(QStringLiteral("YAxisTitleShowCheckBox")).SetAsBoolean(true);
+  EditorControlInput::Click(&f.Get<TiComponentEditorCheckBox>(QStringLiteral("YAxisTitleShowCheckBox")), 5, 8);
+  ASSERT_TRUE(EditedAxis(f, TiEditorAxisPage::Y).TitleShow());
   for (const auto& [name, text] : edits) {
     SCOPED_TRACE(name);
     const QImage before = f.Picture();
@@ -159,8 +160,12 @@ TEST(PlotEditorAxesPages, AddedXAxisIsListedLastSelectedAndOfferedToChannels) {
   ASSERT_EQ(list.Count(), 2);
   EXPECT_EQ(list.ItemIndex(), 1);
   EXPECT_EQ(f.Get<TiComponentEditorEdit>(QStringLiteral("XAxisNameEdit")).text(), "X-Axis 2");
+  // The channel's X axis list offers it when it drops down.
   auto& channelXAxis = f.Get<TiComponentEditorComboBox>(QStringLiteral("ChannelXAxisNameComboBox"));
-  EXPECT_TRUE(channelXAxis.Items().contains("X-Axis 2"));
+  channelXAxis.showPopup();
+  channelXAxis.hidePopup();
+  EXPECT_EQ(channelXAxis.Items(), (QStringList{"<None>", "X-Axis 1", "X-Axis 2"}));
+  EXPECT_EQ(channelXAxis.currentText(), "X-Axis 1");
 }
 
 TEST(PlotEditorAxesPages, CopyDefaultGivesTheCursorFormatTheDefaultSettings) {
@@ -234,7 +239,8 @@ TEST(PlotEditorAxesPages, ValueConverterWritesADateIntoMin) {
     auto* converter = dynamic_cast<TiValueConverterEditForm*>(dialog);
     if (converter == nullptr) return;
     converter->SetValue(45000.25);
-    if (auto* ok = dialog->findChild<QAbstractButton*>(QStringLiteral("OkButton"))) ok->click();
+    dialog->findChild<QAbstractButton*>(QStringLiteral("OkButton"))->click();
+    dialog->hide();
   });
   picker.click();
   EXPECT_EQ(EditedAxis(f, TiEditorAxisPage::X).Min(), 45000.25);

@@ -22,6 +22,7 @@
 #include "plot/editor/TiPlotEditorForm.h"
 #include "plot/streaming/TiPlotPropertyRegistry.h"
 #include "tests/plot/editor/EditorControlInput.h"
+#include "tests/support/ProcessEventsUntil.h"
 
 /// A time-series or X-Y plot with its editor open (stay-on-top, so that
 /// opening returns), for the tests of the editor's object pages.
@@ -38,6 +39,8 @@ public:
     plot->StoredSettings().EditorFormStyle = TiPlotFormStyle::ipfsStayOnTop;
     plot->Master().EditProperties();
     form = plot->Master().EditorForm();
+    form->activateWindow();
+    ProcessEventsUntil([this] { return form->isActiveWindow(); }, std::chrono::milliseconds(2000));
   }
   ~PlotEditorPageFixture() { ColorChooser::SetHook({}), FontChooser::SetHook({}); }
 
