@@ -163,10 +163,12 @@ void LayOutChannelSubPages(const TiPlotEditorForm& form, TiEditorRowPlacer& plac
   QWidget* general = ChannelSubPage(pages, QStringLiteral("General"));
   placer.Column(general, 6, 6, 214, -1,
                 {"Name", "TitleText", "Layer", "RingBufferSize", "Color", "XAxisName", "YAxisName", "DataStyle"});
+  // "Fast Draw" stands last: hidden on an X-Y plot, it leaves no gap.
   const int y = placer.Column(general, 228, 6, w - 234, 0,
-                              {"Visible", "PopupEnabled", "VisibleInLegend", "FastDrawEnabled", "ClipToAxes",
-                               "XAxisTrackingEnabled", "YAxisTrackingEnabled", "UserCanMoveDataPoints"});
-  placer.Column(general, 228, y + 2, w - 234, -1, {"UserCanMoveDataPointsStyle"});
+                              {"Visible", "PopupEnabled", "VisibleInLegend", "ClipToAxes", "XAxisTrackingEnabled",
+                               "YAxisTrackingEnabled", "UserCanMoveDataPoints"});
+  const int z = placer.Column(general, 228, y + 2, w - 234, -1, {"UserCanMoveDataPointsStyle"});
+  placer.Column(general, 228, z + 1, w - 234, 0, {"FastDrawEnabled"});
 
   QWidget* marker = ChannelSubPage(pages, QStringLiteral("Marker"));
   int a = placer.Column(marker, 6, 6, 142, -1, {"MarkersVisible", "MarkersAllowIndividual", "MarkersSize", "MarkersStyle"});

@@ -211,9 +211,9 @@ void LayOutAxisSubPages(const TiPlotEditorForm& form, TiEditorRowPlacer& placer,
   auto* labels = form.Control<TiComponentEditorPageControl>(prefix + QStringLiteral("LabelsPageControl"));
   labels->SetBounds(2, 2, w - 4, kEditorSubPageHeight - 4);
   QWidget* dflt = AxisSubPage(labels, QStringLiteral("(Default)"));
-  const int d = placer.Column(dflt, 6, 6, 180, -1, {"LabelsVisible", "LabelsMargin", "LabelsFormatStyle", "LabelsRotation"});
-  placer.Column(dflt, 6, d + 2, 180, 0, {"LabelsFont"});
-  placer.Column(dflt, 192, 6, w - 204, -1,
+  const int d = placer.Column(dflt, 6, 6, 168, -1, {"LabelsVisible", "LabelsMargin", "LabelsFormatStyle", "LabelsRotation"});
+  placer.Column(dflt, 6, d + 2, 168, 0, {"LabelsFont"});
+  placer.Column(dflt, 180, 6, w - 192, -1,
                 {"LabelsPrecisionStyle", "LabelsPrecision", "LabelsMinLength", "LabelSeparation",
                  "LabelsMinLengthAutoAdjust"});
   placer.Column(dflt, 6, 130, 300, -1, {"DateTimeFormat"});
@@ -227,9 +227,9 @@ void LayOutAxisSubPages(const TiPlotEditorForm& form, TiEditorRowPlacer& placer,
   }
 
   QWidget* tracking = AxisSubPage(pages, QStringLiteral("Tracking"));
-  placer.Column(tracking, 6, 6, 220, -1,
+  placer.Column(tracking, 6, 6, 236, -1,
                 {"TrackingEnabled", "TrackingStyle", "TrackingIncrementStyle", "TrackingAlignFirstStyle"});
-  placer.Column(tracking, 234, 6, w - 240, -1,
+  placer.Column(tracking, 248, 6, w - 254, -1,
                 {"TrackingScrollCompressMax", "TrackingSpanMinimum", "TrackingMaxMargin", "TrackingMinMargin"});
 
   QWidget* scale = AxisSubPage(pages, QStringLiteral("Scale"));
