@@ -10,23 +10,24 @@
 
 namespace {
 
-/// The Y page's controls in the X page's order.
-const TiEditorPageTable& YAxisLayoutTable() {
-  static const TiEditorPageTable table = AxisPageTable(TiEditorAxisPage::Y, false);
+/// The page's controls in the order the Y page's apply writes them, the
+/// cursor precision edit twice.
+const TiEditorPageTable& YAxisApplyTable() {
+  static const TiEditorPageTable table = AxisPageTable(TiEditorAxisPage::Y, true);
   return table;
 }
 
 }  // namespace
 
 const TiEditorPageTable& YAxisPageTable() {
-  static const TiEditorPageTable table = AxisPageTable(TiEditorAxisPage::Y, true);
+  static const TiEditorPageTable table = AxisPageTable(TiEditorAxisPage::Y, false);
   return table;
 }
 
 void TiPlotEditorForm::BuildYAxesPage(QWidget* page) {
-  BuildObjectPage(page, true, YAxisLayoutTable(), [this] { YAxisChange(); }, [this] { UpdateYAxesEdit(); });
-  m_yAxisPage = BindBuiltControls(YAxisPageTable(), m_controls);
-  FinishAxisPage(*this, TiEditorAxisPage::Y, YAxisLayoutTable(), [this] { YAxisCursorCopyDefaultButtonClick(); },
+  BuildObjectPage(page, true, YAxisPageTable(), [this] { YAxisChange(); }, [this] { UpdateYAxesEdit(); });
+  m_yAxisPage = BindBuiltControls(YAxisApplyTable(), m_controls);
+  FinishAxisPage(*this, TiEditorAxisPage::Y, YAxisPageTable(), [this] { YAxisCursorCopyDefaultButtonClick(); },
                  [this] { YAxisLegendCopyDefaultButtonClick(); });
   if (auto* childRef = Control<TiComponentEditorComboBox>(QStringLiteral("YAxisCartesianChildRefAxisNameComboBox"))) {
     childRef->OnDropDown = nullptr;

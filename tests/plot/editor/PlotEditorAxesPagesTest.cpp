@@ -168,6 +168,29 @@ TEST(PlotEditorAxesPages, AddedXAxisIsListedLastSelectedAndOfferedToChannels) {
   EXPECT_EQ(channelXAxis.currentText(), "X-Axis 1");
 }
 
+TEST(PlotEditorAxesPages, TheYPagesChildReferenceListIsRefreshedByTheFillOnly) {
+  PlotEditorPageFixture f;
+  auto& xChild = f.Get<TiComponentEditorComboBox>(QStringLiteral("XAxisCartesianChildRefAxisNameComboBox"));
+  auto& yChild = f.Get<TiComponentEditorComboBox>(QStringLiteral("YAxisCartesianChildRefAxisNameComboBox"));
+  auto& yAlign = f.Get<TiComponentEditorComboBox>(QStringLiteral("YAxisAlignRefAxisNameComboBox"));
+  EXPECT_EQ(xChild.Items(), (QStringList{"<None>", "Y-Axis 1"}));
+  EXPECT_EQ(yChild.Items(), (QStringList{"<None>", "X-Axis 1"}));
+  EXPECT_EQ(yAlign.Items(), (QStringList{"<None>", "Y-Axis 1"}));
+  // New axes made behind the editor's back: a drop-down refreshes the
+  // X page's list and the Y page's align list, not the Y page's child list.
+  f.plot->Master().XAxisManager().Items(0)->SetName(QStringLiteral("Time"));
+  f.plot->Master().YAxisManager().Items(0)->SetName(QStringLiteral("Level"));
+  for (TiComponentEditorComboBox* combo : {&xChild, &yChild, &yAlign}) {
+    combo->showPopup();
+    combo->hidePopup();
+  }
+  EXPECT_EQ(xChild.Items(), (QStringList{"<None>", "Level"}));
+  EXPECT_EQ(yAlign.Items(), (QStringList{"<None>", "Level"}));
+  EXPECT_EQ(yChild.Items(), (QStringList{"<None>", "X-Axis 1"}));
+  f.form->UpdateYAxesEdit();
+  EXPECT_EQ(yChild.Items(), (QStringList{"<None>", "Time"}));
+}
+
 TEST(PlotEditorAxesPages, CopyDefaultGivesTheCursorFormatTheDefaultSettings) {
   for (const AxesPageCase& c : kAxesPageCases) {
     SCOPED_TRACE(AxisPagePrefix(c.Page).toStdString());

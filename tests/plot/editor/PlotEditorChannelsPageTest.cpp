@@ -143,6 +143,16 @@ TEST(PlotEditorChannelsPage, StatsShowDatesOfADateTimeAxisAfterRefreshAndResetOn
   EXPECT_TRUE(shown.at(2).endsWith(" Bytes"));
   EXPECT_TRUE(shown.at(3).endsWith(" Bytes"));
   EXPECT_EQ(shown.mid(5), (QStringList{"2023-03-15", "2023-03-17", "2023-03-16", "1", "3", "2"}));
+  // Another channel picked in the list as a user does: the values go back.
+  f.plot->Master().AddChannel();
+  auto& list = f.form->ChannelListBox();
+  ASSERT_EQ(list.ItemIndex(), 1);
+  const QRect first = list.visualItemRect(list.item(0));
+  QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, first.center());
+  EXPECT_EQ(list.ItemIndex(), 0);
+  for (int i = 0; i < ChannelStatCount(); ++i) EXPECT_EQ(ChannelStatText(f, i), "Click Refresh");
+  f.Get<TiComponentEditorButton>(QStringLiteral("ChannelStatsRefreshButton")).click();
+  EXPECT_EQ(ChannelStatText(f, 0), "2");
   f.Get<TiComponentEditorButton>(QStringLiteral("iChannelAddButton")).click();
   for (int i = 0; i < ChannelStatCount(); ++i) EXPECT_EQ(ChannelStatText(f, i), "Click Refresh");
 }
