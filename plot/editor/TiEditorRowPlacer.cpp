@@ -22,8 +22,7 @@ constexpr int kPlacerConverterWidth = 21;
 TiEditorRowPlacer::TiEditorRowPlacer(const ControlRegistry& controls, const TiEditorPageTable& table)
     : m_controls(controls), m_table(table) {}
 
-QWidget* TiEditorRowPlacer::Group(QWidget* parent, const QString& caption, int left, int top, int width,
-                                  int height) {
+QWidget* TiEditorRowPlacer::Group(QWidget* parent, const QString& caption, int left, int top, int width, int height) {
   auto* group = new TiComponentEditorGroupBox(parent);
   group->setObjectName(QStringLiteral("GroupBox") + m_table.Prefix + QString(caption).remove(QLatin1Char(' ')) +
                        QString(parent->objectName()).remove(QLatin1Char(' ')));
@@ -43,8 +42,7 @@ const TiEditorBinding* TiEditorRowPlacer::RowOf(const QString& property) const {
 
 QWidget* TiEditorRowPlacer::ControlOf(const QString& property) const {
   const TiEditorBinding* row = RowOf(property);
-  return row != nullptr ? dynamic_cast<QWidget*>(m_controls.FindObject(BindingControlName(m_table, *row)))
-                        : nullptr;
+  return row != nullptr ? dynamic_cast<QWidget*>(m_controls.FindObject(BindingControlName(m_table, *row))) : nullptr;
 }
 
 void TiEditorRowPlacer::Place(const QString& property, int left, int top, int labelWidth, int controlWidth) {

@@ -31,11 +31,16 @@ struct ChannelStat {
   const char* Key;
   const char* Caption;
 };
-constexpr ChannelStat kChannelStats[] = {{"PointCount", "Point Count"},     {"PointCapacity", "Point Capacity"},
-                                         {"MemoryUsed", "Memory Used"},     {"DataPointSize", "Data Point Size"},
-                                         {"MaxDataPoints", "Max Data Points"}, {"XMin", "X-Min"},
-                                         {"XMax", "X-Max"},                 {"XMean", "X-Mean"},
-                                         {"YMin", "Y-Min"},                 {"YMax", "Y-Max"},
+constexpr ChannelStat kChannelStats[] = {{"PointCount", "Point Count"},
+                                         {"PointCapacity", "Point Capacity"},
+                                         {"MemoryUsed", "Memory Used"},
+                                         {"DataPointSize", "Data Point Size"},
+                                         {"MaxDataPoints", "Max Data Points"},
+                                         {"XMin", "X-Min"},
+                                         {"XMax", "X-Max"},
+                                         {"XMean", "X-Mean"},
+                                         {"YMin", "Y-Min"},
+                                         {"YMax", "Y-Max"},
                                          {"YMean", "Y-Mean"}};
 /// The statistics of the left column; the others stand on the right.
 constexpr int kChannelStatsLeft = 5;
@@ -71,7 +76,8 @@ Button* ChannelFileButton(TiPlotEditorForm& form, Button* button, const char* na
 template <class Picker>
 void ChannelFilePicker(TiPlotEditorForm& form, QWidget* group, const char* name, const char* caption, int left,
                        const QString& filter, const char* extension, const std::function<void()>& handler) {
-  Picker* picker = ChannelFileButton(form, new Picker(group), name, caption, left, 20, kChannelFileButtonWidth, handler);
+  Picker* picker =
+      ChannelFileButton(form, new Picker(group), name, caption, left, 20, kChannelFileButtonWidth, handler);
   picker->SetFilter(filter);
   picker->SetDefaultExt(QString::fromLatin1(extension));
 }

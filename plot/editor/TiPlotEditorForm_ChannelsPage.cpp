@@ -11,11 +11,11 @@
 #include "plot/editor/TiComponentEditorListBox.h"
 #include "plot/editor/TiComponentEditorOpenPicker.h"
 #include "plot/editor/TiComponentEditorPageControl.h"
+#include "plot/editor/TiEditorRow.h"
+#include "plot/editor/TiEditorRowPlacer.h"
 #include "plot/editor/iEditorCompactTabs.h"
 #include "plot/editor/iPlotEditorChannelPage.h"
 #include "plot/editor/iPlotEditorPages.h"
-#include "plot/editor/TiEditorRow.h"
-#include "plot/editor/TiEditorRowPlacer.h"
 
 namespace {
 
@@ -34,8 +34,17 @@ const TiEditorPageTable& ChannelPageTable() {
     t.Prefix = QStringLiteral("Channel");
     t.Kind = TiPlotObjectKind::Channel;
     t.PageControlName = QStringLiteral("ChannelPageControl");
-    t.SubPages = {"General", "Trace", "Marker", "Bar", kChannelHighLowPage, kChannelHighLowPage + "/Open/Close",
-                  kChannelHighLowPage + "/Candlestick", "Fill", "Digital", "File I/O", "Stats"};
+    t.SubPages = {"General",
+                  "Trace",
+                  "Marker",
+                  "Bar",
+                  kChannelHighLowPage,
+                  kChannelHighLowPage + "/Open/Close",
+                  kChannelHighLowPage + "/Candlestick",
+                  "Fill",
+                  "Digital",
+                  "File I/O",
+                  "Stats"};
     t.NestedPageControls = {{kChannelHighLowPage, QStringLiteral("ChannelHighLowPageControl")}};
     const QString hl = kChannelHighLowPage;
     const QString oc = hl + "/Open/Close";
@@ -115,8 +124,8 @@ const TiEditorPageTable& ChannelPageTable() {
         R("General", "Fast Draw", W::CheckBox, "FastDrawEnabled").Only(ts),
         R("General", "Clip To Axes", W::CheckBox, "ClipToAxes").Only(ts),
         R("Trace", "Interpolation Style", W::ComboBox, "InterpolationStyle")
-            .Items({"Straight Line", "Cubic Spline", "Polynomial", "Rational", "Differential",
-                    "Differential Terminated"})
+            .Items(
+                {"Straight Line", "Cubic Spline", "Polynomial", "Rational", "Differential", "Differential Terminated"})
             .Only(ts),
     };
     // These sub-pages are arranged by hand (LayOutChannelSubPages).
@@ -142,8 +151,8 @@ QWidget* ChannelSubPage(const TiComponentEditorPageControl& pages, const QString
 /// plot, hidden for an X-Y plot.
 void ShowTimeSeriesChannelControls(const TiPlotEditorForm& form, bool show) {
   if (auto* pages = form.Control<TiComponentEditorPageControl>(QStringLiteral("ChannelPageControl"))) {
-    for (const QString& caption : {QStringLiteral("Bar"), QStringLiteral("High/Low"), QStringLiteral("Fill"),
-                                   QStringLiteral("Digital")}) {
+    for (const QString& caption :
+         {QStringLiteral("Bar"), QStringLiteral("High/Low"), QStringLiteral("Fill"), QStringLiteral("Digital")}) {
       for (int i = 0; i < pages->count(); ++i) {
         if (pages->tabText(i) == caption) pages->setTabVisible(i, show);
       }
@@ -171,7 +180,8 @@ void LayOutChannelSubPages(const TiPlotEditorForm& form, TiEditorRowPlacer& plac
   placer.Column(general, 228, z + 1, w - 234, 0, {"FastDrawEnabled"});
 
   QWidget* marker = ChannelSubPage(pages, QStringLiteral("Marker"));
-  int a = placer.Column(marker, 6, 6, 142, -1, {"MarkersVisible", "MarkersAllowIndividual", "MarkersSize", "MarkersStyle"});
+  int a =
+      placer.Column(marker, 6, 6, 142, -1, {"MarkersVisible", "MarkersAllowIndividual", "MarkersSize", "MarkersStyle"});
   a = placer.Column(marker, 6, a + 2, 142, -1, {"MarkersTurnOffLimit"});
   placer.Column(marker, 6, a + 4, 142, 0, {"MarkersFont"});
   placer.Column(placer.Group(marker, QStringLiteral("Pen"), 152, 2, 136, 117), 6, 18, 124, -1,
@@ -205,8 +215,8 @@ void LayOutChannelSubPages(const TiPlotEditorForm& form, TiEditorRowPlacer& plac
 }  // namespace
 
 void TiPlotEditorForm::BuildChannelsPage(QWidget* page) {
-  m_channelPage =
-      BuildObjectPage(page, true, ChannelPageTable(), [this] { ChannelChange(); }, [this] { UpdateChannelEdit(); });
+  m_channelPage = BuildObjectPage(
+      page, true, ChannelPageTable(), [this] { ChannelChange(); }, [this] { UpdateChannelEdit(); });
   auto& pages = *Control<TiComponentEditorPageControl>(QStringLiteral("ChannelPageControl"));
   pages.setTabText(pages.indexOf(ChannelSubPage(pages, kChannelHighLowPage)), QStringLiteral("High/Low"));
   CompactTabs(pages);
@@ -219,7 +229,8 @@ void TiPlotEditorForm::BuildChannelsPage(QWidget* page) {
 
 void TiPlotEditorForm::UpdateChannelEdit() {
   // The X-Y plot is the one whose channel class is TiXYPlotChannel.
-  ShowTimeSeriesChannelControls(*this, dynamic_cast<const TiXYPlot*>(m_master ? m_master->Owner() : nullptr) == nullptr);
+  ShowTimeSeriesChannelControls(*this,
+                                dynamic_cast<const TiXYPlot*>(m_master ? m_master->Owner() : nullptr) == nullptr);
   TiPlotObject* channel = FillObjectPage(*m_channelListBox, m_channelPage);
   SetChannelLogControls(*this, dynamic_cast<TiPlotChannelCustom*>(channel));
   m_channelListBox->viewport()->update();

@@ -12,9 +12,11 @@ const TiEditorPageTable& XAxisPageTable() {
 }
 
 void TiPlotEditorForm::BuildXAxesPage(QWidget* page) {
-  m_xAxisPage = BuildObjectPage(page, true, XAxisPageTable(), [this] { XAxisChange(); }, [this] { UpdateXAxesEdit(); });
-  FinishAxisPage(*this, TiEditorAxisPage::X, XAxisPageTable(), [this] { XAxisCursorCopyDefaultButtonClick(); },
-                 [this] { XAxisLegendCopyDefaultButtonClick(); });
+  m_xAxisPage = BuildObjectPage(
+      page, true, XAxisPageTable(), [this] { XAxisChange(); }, [this] { UpdateXAxesEdit(); });
+  FinishAxisPage(
+      *this, TiEditorAxisPage::X, XAxisPageTable(), [this] { XAxisCursorCopyDefaultButtonClick(); },
+      [this] { XAxisLegendCopyDefaultButtonClick(); });
 }
 
 void TiPlotEditorForm::UpdateXAxesEdit() {

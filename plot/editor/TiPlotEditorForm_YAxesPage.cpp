@@ -25,10 +25,12 @@ const TiEditorPageTable& YAxisPageTable() {
 }
 
 void TiPlotEditorForm::BuildYAxesPage(QWidget* page) {
-  BuildObjectPage(page, true, YAxisPageTable(), [this] { YAxisChange(); }, [this] { UpdateYAxesEdit(); });
+  BuildObjectPage(
+      page, true, YAxisPageTable(), [this] { YAxisChange(); }, [this] { UpdateYAxesEdit(); });
   m_yAxisPage = BindBuiltControls(YAxisApplyTable(), m_controls);
-  FinishAxisPage(*this, TiEditorAxisPage::Y, YAxisPageTable(), [this] { YAxisCursorCopyDefaultButtonClick(); },
-                 [this] { YAxisLegendCopyDefaultButtonClick(); });
+  FinishAxisPage(
+      *this, TiEditorAxisPage::Y, YAxisPageTable(), [this] { YAxisCursorCopyDefaultButtonClick(); },
+      [this] { YAxisLegendCopyDefaultButtonClick(); });
   if (auto* childRef = Control<TiComponentEditorComboBox>(QStringLiteral("YAxisCartesianChildRefAxisNameComboBox"))) {
     childRef->OnDropDown = nullptr;
   }

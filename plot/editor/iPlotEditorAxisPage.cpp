@@ -4,6 +4,7 @@
 
 #include <QLabel>
 
+#include "plot/core/TiPlotObject.h"
 #include "plot/editor/TiComponentEditorButton.h"
 #include "plot/editor/TiComponentEditorCheckBox.h"
 #include "plot/editor/TiComponentEditorComboBox.h"
@@ -11,10 +12,9 @@
 #include "plot/editor/TiComponentEditorPageControl.h"
 #include "plot/editor/TiEditorRow.h"
 #include "plot/editor/TiEditorRowPlacer.h"
-#include "plot/editor/iEditorCompactTabs.h"
 #include "plot/editor/TiPlotEditorForm.h"
+#include "plot/editor/iEditorCompactTabs.h"
 #include "plot/editor/iHandlerError.h"
-#include "plot/core/TiPlotObject.h"
 
 namespace {
 
@@ -24,8 +24,8 @@ const QStringList kAxisPrecisionStyles{"Significant Digits", "Fixed Decimal Poin
 /// The rows of one value-text settings set ("(Default)", "Cursor" or
 /// "Legend"): property names prefix + field, the date-time format named
 /// dateTimeFormat.
-std::vector<TiEditorBinding> AxisTextRows(const QString& subPage, const QString& prefix,
-                                          const QString& dateTimeFormat, int precisionMax) {
+std::vector<TiEditorBinding> AxisTextRows(const QString& subPage, const QString& prefix, const QString& dateTimeFormat,
+                                          int precisionMax) {
   using W = TiEditorWidget;
   using R = TiEditorRow;
   return {R(subPage, "Format Style", W::ComboBox, prefix + "FormatStyle").Items(kAxisFormatStyles),
@@ -83,8 +83,8 @@ TiEditorPageTable AxisPageTable(TiEditorAxisPage page, bool applyOrder) {
   t.Prefix = prefix;
   t.Kind = y ? TiPlotObjectKind::YAxis : TiPlotObjectKind::XAxis;
   t.PageControlName = prefix + QStringLiteral("PageControl");
-  t.SubPages = {"General", "Title", "Labels", dflt, cursor, legend, "Tracking", "Cursor", "Scroll", "Scale",
-                "Cartesian"};
+  t.SubPages = {"General",  "Title",  "Labels", dflt,    cursor,     legend,
+                "Tracking", "Cursor", "Scroll", "Scale", "Cartesian"};
   t.NestedPageControls = {{QStringLiteral("Labels"), prefix + QStringLiteral("LabelsPageControl")}};
   std::vector<TiEditorBinding>& rows = t.Rows;
   rows = {R("General", "Name", W::Edit, "Name"),
@@ -126,32 +126,32 @@ TiEditorPageTable AxisPageTable(TiEditorAxisPage page, bool applyOrder) {
   Append(rows, AxisTextRows(legend, "Legend", "LegendDateTimeFormat", precisionMax));
   const TiEditorNameList ownAxes = y ? TiEditorNameList::YAxes : TiEditorNameList::XAxes;
   const TiEditorNameList otherAxes = y ? TiEditorNameList::XAxes : TiEditorNameList::YAxes;
-  Append(rows,
-         {R("Tracking", "Enabled", W::CheckBox, "TrackingEnabled"),
-          R("Tracking", "Style", W::ComboBox, "TrackingStyle")
-              .Items({"Scale Min & Max", "Scale Max", "Scale Min", "Scroll Smooth", "Scroll Page", "Expand Collapse",
-                      "Expand Collapse Fast", "Expand Min & Max"}),
-          R("Tracking", "Increment Style", W::ComboBox, "TrackingIncrementStyle").Items({"Minimum", "Major", "Minor"}),
-          R("Tracking", "Align First Style", W::ComboBox, "TrackingAlignFirstStyle")
-              .Items({"Min", "Max", "Auto", "None"}),
-          R("Tracking", "Scroll Compress Max", W::Edit, "TrackingScrollCompressMax"),
-          R("Tracking", "Span Minimum", W::Edit, "TrackingSpanMinimum"),
-          R("Tracking", "Max Margin", W::Edit, "TrackingMaxMargin"),
-          R("Tracking", "Min Margin", W::Edit, "TrackingMinMargin"),
-          R("Scale", "Stacking Ends Margin", W::Edit, "StackingEndsMargin"),
-          R("Scale", "Force Stacking", W::CheckBox, "ForceStacking"),
-          R(dflt, "Label Separation", W::Edit, "LabelSeparation"),
-          R("General", "Scale Type", W::RadioGroup, "ScaleType").Items({"Linear", "Log10"}),
-          R("Cursor", "Scaler", W::Edit, "CursorScaler"),
-          R("Scroll", "Min/Max Enabled", W::CheckBox, "ScrollMinMaxEnabled"),
-          R("Scroll", "Min", W::Edit, "ScrollMin"),
-          R("Scroll", "Max", W::Edit, "ScrollMax"),
-          R("Cartesian", "Style", W::ComboBox, "CartesianStyle").Items({"None", "Master", "Child"}),
-          R("Cartesian", "Child Ref Axis Name", W::NameComboBox, "CartesianChildRefAxisName").List(otherAxes),
-          R("Cartesian", "Child Ref Value", W::Edit, "CartesianChildRefValue").Converter(),
-          R("Scale", "Align Ref Axis Name", W::NameComboBox, "AlignRefAxisName").List(ownAxes),
-          R("Title", "Font", W::FontPicker, "TitleFont"),
-          R(dflt, "Font", W::FontPicker, "LabelsFont")});
+  Append(
+      rows,
+      {R("Tracking", "Enabled", W::CheckBox, "TrackingEnabled"),
+       R("Tracking", "Style", W::ComboBox, "TrackingStyle")
+           .Items({"Scale Min & Max", "Scale Max", "Scale Min", "Scroll Smooth", "Scroll Page", "Expand Collapse",
+                   "Expand Collapse Fast", "Expand Min & Max"}),
+       R("Tracking", "Increment Style", W::ComboBox, "TrackingIncrementStyle").Items({"Minimum", "Major", "Minor"}),
+       R("Tracking", "Align First Style", W::ComboBox, "TrackingAlignFirstStyle").Items({"Min", "Max", "Auto", "None"}),
+       R("Tracking", "Scroll Compress Max", W::Edit, "TrackingScrollCompressMax"),
+       R("Tracking", "Span Minimum", W::Edit, "TrackingSpanMinimum"),
+       R("Tracking", "Max Margin", W::Edit, "TrackingMaxMargin"),
+       R("Tracking", "Min Margin", W::Edit, "TrackingMinMargin"),
+       R("Scale", "Stacking Ends Margin", W::Edit, "StackingEndsMargin"),
+       R("Scale", "Force Stacking", W::CheckBox, "ForceStacking"),
+       R(dflt, "Label Separation", W::Edit, "LabelSeparation"),
+       R("General", "Scale Type", W::RadioGroup, "ScaleType").Items({"Linear", "Log10"}),
+       R("Cursor", "Scaler", W::Edit, "CursorScaler"),
+       R("Scroll", "Min/Max Enabled", W::CheckBox, "ScrollMinMaxEnabled"),
+       R("Scroll", "Min", W::Edit, "ScrollMin"),
+       R("Scroll", "Max", W::Edit, "ScrollMax"),
+       R("Cartesian", "Style", W::ComboBox, "CartesianStyle").Items({"None", "Master", "Child"}),
+       R("Cartesian", "Child Ref Axis Name", W::NameComboBox, "CartesianChildRefAxisName").List(otherAxes),
+       R("Cartesian", "Child Ref Value", W::Edit, "CartesianChildRefValue").Converter(),
+       R("Scale", "Align Ref Axis Name", W::NameComboBox, "AlignRefAxisName").List(ownAxes),
+       R("Title", "Font", W::FontPicker, "TitleFont"),
+       R(dflt, "Font", W::FontPicker, "LabelsFont")});
   // These sub-pages are arranged by hand (LayOutAxisSubPages).
   const QStringList arranged{"General", dflt, cursor, legend, "Tracking", "Scale"};
   for (TiEditorBinding& row : rows) {
@@ -161,8 +161,8 @@ TiEditorPageTable AxisPageTable(TiEditorAxisPage page, bool applyOrder) {
     MoveBefore(rows, "DesiredIncrement", "DesiredStart");
     MoveBefore(rows, "LabelsRotation", "LabelsFormatStyle");
     // The cursor precision is written a second time, from the same edit.
-    const auto scaleType = std::find_if(rows.begin(), rows.end(),
-                                        [](const TiEditorBinding& row) { return row.Property == "ScaleType"; });
+    const auto scaleType =
+        std::find_if(rows.begin(), rows.end(), [](const TiEditorBinding& row) { return row.Property == "ScaleType"; });
     const auto precision = std::find_if(rows.begin(), rows.end(),
                                         [](const TiEditorBinding& row) { return row.Property == "CursorPrecision"; });
     TiEditorBinding again = *precision;
@@ -211,11 +211,12 @@ void LayOutAxisSubPages(const TiPlotEditorForm& form, TiEditorRowPlacer& placer,
   auto* labels = form.Control<TiComponentEditorPageControl>(prefix + QStringLiteral("LabelsPageControl"));
   labels->SetBounds(2, 2, w - 4, kEditorSubPageHeight - 4);
   QWidget* dflt = AxisSubPage(labels, QStringLiteral("(Default)"));
-  const int d = placer.Column(dflt, 6, 6, 168, -1, {"LabelsVisible", "LabelsMargin", "LabelsFormatStyle", "LabelsRotation"});
+  const int d =
+      placer.Column(dflt, 6, 6, 168, -1, {"LabelsVisible", "LabelsMargin", "LabelsFormatStyle", "LabelsRotation"});
   placer.Column(dflt, 6, d + 2, 168, 0, {"LabelsFont"});
-  placer.Column(dflt, 180, 6, w - 192, -1,
-                {"LabelsPrecisionStyle", "LabelsPrecision", "LabelsMinLength", "LabelSeparation",
-                 "LabelsMinLengthAutoAdjust"});
+  placer.Column(
+      dflt, 180, 6, w - 192, -1,
+      {"LabelsPrecisionStyle", "LabelsPrecision", "LabelsMinLength", "LabelSeparation", "LabelsMinLengthAutoAdjust"});
   placer.Column(dflt, 6, 130, 300, -1, {"DateTimeFormat"});
   for (const QString& kind : {QStringLiteral("Cursor"), QStringLiteral("Legend")}) {
     QWidget* sub = AxisSubPage(labels, kind);
@@ -233,9 +234,9 @@ void LayOutAxisSubPages(const TiPlotEditorForm& form, TiEditorRowPlacer& placer,
                 {"TrackingScrollCompressMax", "TrackingSpanMinimum", "TrackingMaxMargin", "TrackingMinMargin"});
 
   QWidget* scale = AxisSubPage(pages, QStringLiteral("Scale"));
-  const int s = placer.Column(scale, 6, 6, 240, -1,
-                              {"StartPercent", "StopPercent", "InnerMargin", "OuterMargin", "StackingEndsMargin",
-                               "AlignRefAxisName"});
+  const int s = placer.Column(
+      scale, 6, 6, 240, -1,
+      {"StartPercent", "StopPercent", "InnerMargin", "OuterMargin", "StackingEndsMargin", "AlignRefAxisName"});
   placer.Column(scale, 6, s, 240, 0, {"ForceStacking"});
   placer.Column(scale, 252, 6, w - 258, -1,
                 {"ScaleLinesShow", "ScaleLinesColor", "MajorLength", "MinorLength", "MinorCount"});
@@ -265,10 +266,12 @@ void FinishAxisPage(TiPlotEditorForm& form, TiEditorAxisPage page, const TiEdito
   }
   const auto* labels = form.Control<TiComponentEditorPageControl>(prefix + QStringLiteral("LabelsPageControl"));
   if (QWidget* cursorLabels = AxisSubPage(labels, QStringLiteral("Cursor"))) {
-    AxisCopyDefaultButton(form, cursorLabels, prefix + QStringLiteral("CursorCopyDefaultButton"), std::move(copyCursor));
+    AxisCopyDefaultButton(form, cursorLabels, prefix + QStringLiteral("CursorCopyDefaultButton"),
+                          std::move(copyCursor));
   }
   if (QWidget* legendLabels = AxisSubPage(labels, QStringLiteral("Legend"))) {
-    AxisCopyDefaultButton(form, legendLabels, prefix + QStringLiteral("LegendCopyDefaultButton"), std::move(copyLegend));
+    AxisCopyDefaultButton(form, legendLabels, prefix + QStringLiteral("LegendCopyDefaultButton"),
+                          std::move(copyLegend));
   }
 }
 

@@ -57,8 +57,13 @@ std::vector<EditorShot> ChannelShots(bool xy) {
   const QString pc = QStringLiteral("ChannelPageControl");
   std::vector<EditorShot> shots;
   QStringList captions{"General", "Trace", "Marker"};
-  if (!xy) captions << "Bar" << "High/Low" << "Fill" << "Digital";
-  captions << "File I/O" << "Stats";
+  if (!xy)
+    captions << "Bar"
+             << "High/Low"
+             << "Fill"
+             << "Digital";
+  captions << "File I/O"
+           << "Stats";
   for (const QString& caption : captions) {
     shots.push_back({QStringLiteral("Channels"), {{pc, caption}}});
     if (caption == "High/Low") {

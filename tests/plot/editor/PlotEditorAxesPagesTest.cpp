@@ -115,9 +115,8 @@ TEST(PlotEditorAxesPages, ApplyWritesInEachPagesOrder) {
     };
     if (c.Page == TiEditorAxisPage::X) {
       f.form->XAxisChange();
-      EXPECT_EQ(recorder.Written,
-                (QStringList{"Min", "DesiredStart", "DesiredIncrement", "LabelsFormatStyle", "LabelsRotation",
-                             "CursorPrecision", "ScaleType", "CursorScaler"}));
+      EXPECT_EQ(recorder.Written, (QStringList{"Min", "DesiredStart", "DesiredIncrement", "LabelsFormatStyle",
+                                               "LabelsRotation", "CursorPrecision", "ScaleType", "CursorScaler"}));
     } else {
       f.form->YAxisChange();
       EXPECT_EQ(recorder.Written,
@@ -128,8 +127,8 @@ TEST(PlotEditorAxesPages, ApplyWritesInEachPagesOrder) {
 }
 
 TEST(PlotEditorAxesPages, LookBindingsChangeThePlotsPicture) {
-  const std::pair<const char*, const char*> edits[] = {{"XAxisMinEdit", "-50"}, {"XAxisSpanEdit", "20"},
-                                                       {"YAxisTitleEdit", "Level"}};
+  const std::pair<const char*, const char*> edits[] = {
+      {"XAxisMinEdit", "-50"}, {"XAxisSpanEdit", "20"}, {"YAxisTitleEdit", "Level"}};
   PlotEditorPageFixture f;
   EditorControlInput::Click(&f.Get<TiComponentEditorCheckBox>(QStringLiteral("YAxisTitleShowCheckBox")), 5, 8);
   ASSERT_TRUE(EditedAxis(f, TiEditorAxisPage::Y).TitleShow());

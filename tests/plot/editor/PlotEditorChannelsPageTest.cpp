@@ -27,7 +27,9 @@ QString ChannelStatText(const PlotEditorPageFixture& f, int index) {
 /// A file chooser that answers with one name.
 struct ChannelPageFileAnswer {
   explicit ChannelPageFileAnswer(const QString& name) {
-    FileChooser::SetFilesHook([name](const FileDialogChoice&) { return std::optional<FileAnswer>(FileAnswer{{name}, 1}); });
+    FileChooser::SetFilesHook([name](const FileDialogChoice&) {
+      return std::optional<FileAnswer>(FileAnswer{{name}, 1});
+    });
   }
   ~ChannelPageFileAnswer() { FileChooser::SetFilesHook({}); }
 };
@@ -85,8 +87,7 @@ TEST(PlotEditorChannelsPage, TimeSeriesSubPagesAndControlsShowOnlyForATimeSeries
     const QStringList common{"General", "Trace", "Marker", "File I/O", "Stats"};
     EXPECT_EQ(shown, xy ? common : all);
     EXPECT_EQ(f.Get<TiComponentEditorCheckBox>(QStringLiteral("ChannelFastDrawEnabledCheckBox")).isHidden(), xy);
-    EXPECT_EQ(
-        f.Get<TiComponentEditorComboBox>(QStringLiteral("ChannelInterpolationStyleComboBox")).isHidden(), xy);
+    EXPECT_EQ(f.Get<TiComponentEditorComboBox>(QStringLiteral("ChannelInterpolationStyleComboBox")).isHidden(), xy);
     // The rows from "Fill" on are left alone on an X-Y channel: the clip
     // check box stays visible but is neither filled nor applied.
     auto& clip = f.Get<TiComponentEditorCheckBox>(QStringLiteral("ChannelClipToAxesCheckBox"));

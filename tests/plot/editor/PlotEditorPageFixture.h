@@ -103,7 +103,7 @@ inline BindingChange ChangeBindingAsUser(QWidget* control, const TiEditorBinding
       }
       PlotEditorPageFixture::Type(*edit, text);
       result.Expected = text;
-      result.Actual = IsOrdinalKind(p.Kind) ? QString::number(p.GetOrdinal(object))
+      result.Actual = IsOrdinalKind(p.Kind)               ? QString::number(p.GetOrdinal(object))
                       : p.Kind == TiPropertyKind::tkFloat ? QString::number(p.Get(object).toDouble())
                                                           : p.Get(object);
       break;
@@ -151,7 +151,7 @@ inline BindingChange ChangeBindingAsUser(QWidget* control, const TiEditorBinding
       });
       auto italic = [&] {
         return static_cast<TFont*>(p.SubObject(object))->Style().Contains(TFontStyle::fsItalic) ? QStringLiteral("1")
-                                                                                              : QStringLiteral("0");
+                                                                                                : QStringLiteral("0");
       };
       result.Expected = italic() == QStringLiteral("1") ? QStringLiteral("0") : QStringLiteral("1");
       picker->click();
