@@ -39,11 +39,6 @@ TiEditorRow& TiEditorRow::Only(TiPlotObjectKind kind) {
   return *this;
 }
 
-TiEditorRow& TiEditorRow::Named(const QString& name) {
-  m_row.Name = name;
-  return *this;
-}
-
 TiEditorRow& TiEditorRow::Manual() {
   m_row.Place = TiEditorPlace::Manual;
   return *this;

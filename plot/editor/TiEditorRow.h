@@ -22,7 +22,6 @@ public:
   TiEditorRow& Converter();
   /// Filled and applied only for objects of that kind.
   TiEditorRow& Only(TiPlotObjectKind kind);
-  TiEditorRow& Named(const QString& name);
   /// Placed by the page itself (TiEditorRowPlacer) rather than in the flow.
   TiEditorRow& Manual();
 

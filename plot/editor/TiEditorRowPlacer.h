@@ -23,9 +23,6 @@ class TiEditorRowPlacer {
 public:
   TiEditorRowPlacer(const ControlRegistry& controls, const TiEditorPageTable& table);
 
-  /// Where the following rows go (a sub-page or a group box).
-  void SetParent(QWidget* parent) { m_parent = parent; }
-  QWidget* Parent() const { return m_parent; }
   /// A group box with that caption on parent; it becomes the current parent.
   QWidget* Group(QWidget* parent, const QString& caption, int left, int top, int width, int height);
   /// The row of property at (left, top) of the current parent: its caption
