@@ -12,15 +12,17 @@ QImage Picture(TiPlotComponent& plot) {
 }
 
 std::vector<Gallery::Picture> RenderAll() {
-  return {{QStringLiteral("plot-tables.png"), RenderTableSheet()},
-          {QStringLiteral("plot-hint.png"), RenderHintSheet()},
-          {QStringLiteral("plot-layout.png"), RenderLayoutSheet()},
-          {QStringLiteral("plot-preview.png"), RenderPreviewSheet()},
-          {QStringLiteral("plot-printed-pages.png"), RenderPrintedPageSheet()},
-          {QStringLiteral("plot-editor-channels.png"), RenderEditorChannelsSheet()},
-          {QStringLiteral("plot-editor-xy-channels.png"), RenderEditorXYChannelsSheet()},
-          {QStringLiteral("plot-editor-x-axes.png"), RenderEditorXAxesSheet()},
-          {QStringLiteral("plot-editor-y-axes.png"), RenderEditorYAxesSheet()}};
+  std::vector<Gallery::Picture> pictures{{QStringLiteral("plot-tables.png"), RenderTableSheet()},
+                                         {QStringLiteral("plot-hint.png"), RenderHintSheet()},
+                                         {QStringLiteral("plot-layout.png"), RenderLayoutSheet()},
+                                         {QStringLiteral("plot-preview.png"), RenderPreviewSheet()},
+                                         {QStringLiteral("plot-printed-pages.png"), RenderPrintedPageSheet()},
+                                         {QStringLiteral("plot-editor-channels.png"), RenderEditorChannelsSheet()},
+                                         {QStringLiteral("plot-editor-xy-channels.png"), RenderEditorXYChannelsSheet()},
+                                         {QStringLiteral("plot-editor-x-axes.png"), RenderEditorXAxesSheet()},
+                                         {QStringLiteral("plot-editor-y-axes.png"), RenderEditorYAxesSheet()}};
+  for (Gallery::Picture& picture : RenderEditorPages()) pictures.push_back(std::move(picture));
+  return pictures;
 }
 
 QStringList WriteAll(const QString& folder, QString* error) {

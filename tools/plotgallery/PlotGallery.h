@@ -31,8 +31,12 @@ QImage RenderPreviewSheet();
 /// each ("plot-printed-pages.png").
 QImage RenderPrintedPageSheet();
 
-// The plot editor's object pages, every sub-page in the editor's 576 x 272
-// (PlotGallery_EditorObjectPages.cpp).
+/// The plot editor of a plot holding every kind of object: one picture of
+/// each page and each sub-page ("plot-editor-<page>[-<sub-page>].png").
+std::vector<Gallery::Picture> RenderEditorPages();
+
+// The plot editor's object pages in sheets, every sub-page (nested ones
+// too) in the editor's 576 x 272 (PlotGallery_EditorObjectPages.cpp).
 /// The Channels page of a time-series plot ("plot-editor-channels.png").
 QImage RenderEditorChannelsSheet();
 /// The Channels page of an X-Y plot ("plot-editor-xy-channels.png").
