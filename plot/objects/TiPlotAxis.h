@@ -182,16 +182,43 @@ public:
   void SetCursorUseDefaultFormat(bool value);
   bool LegendUseDefaultFormat() const { return m_legendUseDefaultFormat; }
   void SetLegendUseDefaultFormat(bool value);
-  // The label settings one by one.
-  int LabelsPrecision() const { return m_labels.Precision; }
-  void SetLabelsPrecision(int value);
+  // The settings one by one (a changed value repaints).
   TiPlotTextFormat LabelsFormatStyle() const { return m_labels.FormatStyle; }
   void SetLabelsFormatStyle(TiPlotTextFormat value);
-  void SetLabelsPrecisionStyle(TiPrecisionStyle value);
+  QString DateTimeFormat() const { return m_labels.DateTimeFormat; }
   void SetDateTimeFormat(const QString& value);
+  TiPrecisionStyle LabelsPrecisionStyle() const { return m_labels.PrecisionStyle; }
+  void SetLabelsPrecisionStyle(TiPrecisionStyle value);
+  int LabelsPrecision() const { return m_labels.Precision; }
+  void SetLabelsPrecision(int value);
   double LabelsMinLength() const { return m_labels.MinLength; }
   void SetLabelsMinLength(double value);
+  bool LabelsMinLengthAutoAdjust() const { return m_labels.MinLengthAutoAdjust; }
   void SetLabelsMinLengthAutoAdjust(bool value);
+  TiPlotTextFormat CursorFormatStyle() const { return m_cursor.FormatStyle; }
+  void SetCursorFormatStyle(TiPlotTextFormat value);
+  QString CursorDateTimeFormat() const { return m_cursor.DateTimeFormat; }
+  void SetCursorDateTimeFormat(const QString& value);
+  TiPrecisionStyle CursorPrecisionStyle() const { return m_cursor.PrecisionStyle; }
+  void SetCursorPrecisionStyle(TiPrecisionStyle value);
+  int CursorPrecision() const { return m_cursor.Precision; }
+  void SetCursorPrecision(int value);
+  double CursorMinLength() const { return m_cursor.MinLength; }
+  void SetCursorMinLength(double value);
+  bool CursorMinLengthAutoAdjust() const { return m_cursor.MinLengthAutoAdjust; }
+  void SetCursorMinLengthAutoAdjust(bool value);
+  TiPlotTextFormat LegendFormatStyle() const { return m_legend.FormatStyle; }
+  void SetLegendFormatStyle(TiPlotTextFormat value);
+  QString LegendDateTimeFormat() const { return m_legend.DateTimeFormat; }
+  void SetLegendDateTimeFormat(const QString& value);
+  TiPrecisionStyle LegendPrecisionStyle() const { return m_legend.PrecisionStyle; }
+  void SetLegendPrecisionStyle(TiPrecisionStyle value);
+  int LegendPrecision() const { return m_legend.Precision; }
+  void SetLegendPrecision(int value);
+  double LegendMinLength() const { return m_legend.MinLength; }
+  void SetLegendMinLength(double value);
+  bool LegendMinLengthAutoAdjust() const { return m_legend.MinLengthAutoAdjust; }
+  void SetLegendMinLengthAutoAdjust(bool value);
 
   // Look (TiPlotAxis_Look.cpp).
   int InnerMargin() const { return m_innerMargin; }
@@ -268,9 +295,6 @@ private:
   void FireMinSpanChange(double oldMin, double oldSpan, double newMin, double newSpan);
   TiPlotAxis* FindAxis(TiPlotObjectKind kind, const QString& name) const;
   void UpdateLogCache();
-  /// The label settings with one field replaced.
-  template <typename T, typename V>
-  TiPlotTextSettings WithLabel(T TiPlotTextSettings::*field, const V& value) const;
   // Ticks.
   void AddTick(TiPlotTickType type, double value);
   void GenerateLogTicks(int n);

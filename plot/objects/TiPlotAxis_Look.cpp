@@ -64,14 +64,14 @@ bool SameSettings(const TiPlotTextSettings& a, const TiPlotTextSettings& b) {
          a.MinLengthAutoAdjust == b.MinLengthAutoAdjust;
 }
 
-}  // namespace
-
+/// The settings with one field replaced.
 template <typename T, typename V>
-TiPlotTextSettings TiPlotAxis::WithLabel(T TiPlotTextSettings::*field, const V& value) const {
-  TiPlotTextSettings s = m_labels;
-  s.*field = value;
-  return s;
+TiPlotTextSettings With(TiPlotTextSettings settings, T TiPlotTextSettings::*field, const V& value) {
+  settings.*field = value;
+  return settings;
 }
+
+}  // namespace
 
 void TiPlotAxis::SetLabels(const TiPlotTextSettings& value) {
   if (!SameSettings(value, m_labels)) {
@@ -94,14 +94,62 @@ void TiPlotAxis::SetLegend(const TiPlotTextSettings& value) {
   }
 }
 
-void TiPlotAxis::SetLabelsPrecision(int value) { SetLabels(WithLabel(&TiPlotTextSettings::Precision, value)); }
+void TiPlotAxis::SetLabelsFormatStyle(TiPlotTextFormat value) {
+  SetLabels(With(m_labels, &TiPlotTextSettings::FormatStyle, value));
+}
 
-void TiPlotAxis::SetLabelsFormatStyle(TiPlotTextFormat value) { SetLabels(WithLabel(&TiPlotTextSettings::FormatStyle, value)); }
+void TiPlotAxis::SetDateTimeFormat(const QString& value) {
+  SetLabels(With(m_labels, &TiPlotTextSettings::DateTimeFormat, value));
+}
 
-void TiPlotAxis::SetLabelsPrecisionStyle(TiPrecisionStyle value) { SetLabels(WithLabel(&TiPlotTextSettings::PrecisionStyle, value)); }
+void TiPlotAxis::SetLabelsPrecisionStyle(TiPrecisionStyle value) {
+  SetLabels(With(m_labels, &TiPlotTextSettings::PrecisionStyle, value));
+}
 
-void TiPlotAxis::SetDateTimeFormat(const QString& value) { SetLabels(WithLabel(&TiPlotTextSettings::DateTimeFormat, value)); }
+void TiPlotAxis::SetLabelsPrecision(int value) { SetLabels(With(m_labels, &TiPlotTextSettings::Precision, value)); }
 
-void TiPlotAxis::SetLabelsMinLength(double value) { SetLabels(WithLabel(&TiPlotTextSettings::MinLength, value)); }
+void TiPlotAxis::SetLabelsMinLength(double value) { SetLabels(With(m_labels, &TiPlotTextSettings::MinLength, value)); }
 
-void TiPlotAxis::SetLabelsMinLengthAutoAdjust(bool value) { SetLabels(WithLabel(&TiPlotTextSettings::MinLengthAutoAdjust, value)); }
+void TiPlotAxis::SetLabelsMinLengthAutoAdjust(bool value) {
+  SetLabels(With(m_labels, &TiPlotTextSettings::MinLengthAutoAdjust, value));
+}
+
+void TiPlotAxis::SetCursorFormatStyle(TiPlotTextFormat value) {
+  SetCursor(With(m_cursor, &TiPlotTextSettings::FormatStyle, value));
+}
+
+void TiPlotAxis::SetCursorDateTimeFormat(const QString& value) {
+  SetCursor(With(m_cursor, &TiPlotTextSettings::DateTimeFormat, value));
+}
+
+void TiPlotAxis::SetCursorPrecisionStyle(TiPrecisionStyle value) {
+  SetCursor(With(m_cursor, &TiPlotTextSettings::PrecisionStyle, value));
+}
+
+void TiPlotAxis::SetCursorPrecision(int value) { SetCursor(With(m_cursor, &TiPlotTextSettings::Precision, value)); }
+
+void TiPlotAxis::SetCursorMinLength(double value) { SetCursor(With(m_cursor, &TiPlotTextSettings::MinLength, value)); }
+
+void TiPlotAxis::SetCursorMinLengthAutoAdjust(bool value) {
+  SetCursor(With(m_cursor, &TiPlotTextSettings::MinLengthAutoAdjust, value));
+}
+
+void TiPlotAxis::SetLegendFormatStyle(TiPlotTextFormat value) {
+  SetLegend(With(m_legend, &TiPlotTextSettings::FormatStyle, value));
+}
+
+void TiPlotAxis::SetLegendDateTimeFormat(const QString& value) {
+  SetLegend(With(m_legend, &TiPlotTextSettings::DateTimeFormat, value));
+}
+
+void TiPlotAxis::SetLegendPrecisionStyle(TiPrecisionStyle value) {
+  SetLegend(With(m_legend, &TiPlotTextSettings::PrecisionStyle, value));
+}
+
+void TiPlotAxis::SetLegendPrecision(int value) { SetLegend(With(m_legend, &TiPlotTextSettings::Precision, value)); }
+
+void TiPlotAxis::SetLegendMinLength(double value) { SetLegend(With(m_legend, &TiPlotTextSettings::MinLength, value)); }
+
+void TiPlotAxis::SetLegendMinLengthAutoAdjust(bool value) {
+  SetLegend(With(m_legend, &TiPlotTextSettings::MinLengthAutoAdjust, value));
+}

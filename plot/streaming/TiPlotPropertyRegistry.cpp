@@ -561,6 +561,7 @@ PropertyList AxisProperties() {
   PropertyList l;
   AddObjectProperties(l);
   AddLayoutProperties(l);
+  l.push_back(Prop<T>("ForceStacking", &T::ForceStacking, &T::SetForceStacking, false));
   l.push_back(Prop<T>("Min", &T::Min, &T::SetMin, 0.0));
   l.push_back(Prop<T>("Span", &T::Span, &T::SetSpan, 100.0));
   l.push_back(Prop<T>("DesiredStart", &T::DesiredStart, &T::SetDesiredStart, 0.0));

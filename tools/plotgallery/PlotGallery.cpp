@@ -17,7 +17,11 @@ std::vector<Gallery::Picture> RenderAll() {
                                          {QStringLiteral("plot-layout.png"), RenderLayoutSheet()},
                                          {QStringLiteral("plot-preview.png"), RenderPreviewSheet()},
                                          {QStringLiteral("plot-printed-pages.png"), RenderPrintedPageSheet()},
-                                         {QStringLiteral("plot-opc-explorer.png"), RenderOpcExplorerSheet()}};
+                                         {QStringLiteral("plot-opc-explorer.png"), RenderOpcExplorerSheet()},
+                                         {QStringLiteral("plot-editor-channels.png"), RenderEditorChannelsSheet()},
+                                         {QStringLiteral("plot-editor-xy-channels.png"), RenderEditorXYChannelsSheet()},
+                                         {QStringLiteral("plot-editor-x-axes.png"), RenderEditorXAxesSheet()},
+                                         {QStringLiteral("plot-editor-y-axes.png"), RenderEditorYAxesSheet()}};
   for (Gallery::Picture& picture : RenderEditorPages()) pictures.push_back(std::move(picture));
   return pictures;
 }

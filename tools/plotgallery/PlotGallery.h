@@ -38,6 +38,17 @@ QImage RenderOpcExplorerSheet();
 /// each page and each sub-page ("plot-editor-<page>[-<sub-page>].png").
 std::vector<Gallery::Picture> RenderEditorPages();
 
+// The plot editor's object pages in sheets, every sub-page (nested ones
+// too) in the editor's 576 x 272 (PlotGallery_EditorObjectPages.cpp).
+/// The Channels page of a time-series plot ("plot-editor-channels.png").
+QImage RenderEditorChannelsSheet();
+/// The Channels page of an X-Y plot ("plot-editor-xy-channels.png").
+QImage RenderEditorXYChannelsSheet();
+/// The X-Axes page ("plot-editor-x-axes.png").
+QImage RenderEditorXAxesSheet();
+/// The Y-Axes page ("plot-editor-y-axes.png").
+QImage RenderEditorYAxesSheet();
+
 /// Every sheet with its file name.
 std::vector<Gallery::Picture> RenderAll();
 /// Writes RenderAll() into folder (created if missing); returns the paths
