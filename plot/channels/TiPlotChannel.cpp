@@ -69,7 +69,7 @@ void TiPlotChannel::CheckXOrder(double x) const {
   CheckOrder(GetX(0), GetX(1), GetX(Count() - 1), x);
 }
 
-void TiPlotChannel::CheckAddXY(const std::vector<double>& xs) const {
+void TiPlotChannel::CheckAddXY(const std::vector<double>& xs, bool fromEmpty) const {
   if (m_allowOutOfOrderXValues) {
     return;
   }
@@ -78,7 +78,7 @@ void TiPlotChannel::CheckAddXY(const std::vector<double>& xs) const {
   // are all the check looks at.
   const int ring = RingBufferSize();
   std::deque<double> held;
-  int count = Count();
+  int count = fromEmpty ? 0 : Count();
   for (int i = 0; i < count; ++i) {
     if (ring > 0 || i < 2 || i == count - 1) {
       held.push_back(GetX(i));

@@ -21,7 +21,7 @@ public:
   /// or the same with a full stop (descending data).
   int AddXY(double x, double y) override;
   /// The X order check over a run of values, as AddXY would meet them.
-  void CheckAddXY(const std::vector<double>& xs) const override;
+  void CheckAddXY(const std::vector<double>& xs, bool fromEmpty) const override;
   int AddXNull(double x);
   int AddXEmpty(double x);
   /// A high-low point: the list's own Add (X, 0) without statistics or

@@ -106,7 +106,7 @@ void TiPlotChannelCustom::AddXYArrays(const std::vector<double>& xData, const st
   }
 }
 
-void TiPlotChannelCustom::CheckAddXY(const std::vector<double>&) const {}
+void TiPlotChannelCustom::CheckAddXY(const std::vector<double>&, bool) const {}
 
 void TiPlotChannelCustom::Clear() {
   if (m_log.Active()) {

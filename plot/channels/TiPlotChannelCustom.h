@@ -41,8 +41,9 @@ public:
   /// when their lengths differ.
   void AddXYArrays(const std::vector<double>& xData, const std::vector<double>& yData);
   /// Throws what AddXY would throw for the first of these X values, as if
-  /// they were added in turn; adds nothing. No check here.
-  virtual void CheckAddXY(const std::vector<double>& xs) const;
+  /// they were added in turn (fromEmpty: to the channel once cleared);
+  /// adds nothing. No check here.
+  virtual void CheckAddXY(const std::vector<double>& xs, bool fromEmpty) const;
   /// Ends logging (writing what is pending; a failed write throws and
   /// clears nothing), resets the statistics and the draw range, empties
   /// the list.

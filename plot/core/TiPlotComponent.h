@@ -361,6 +361,11 @@ public:
   TiPlotPrintPageEvent OnBeforePrintPage;
   TNotifyEvent OnAfterPrint;
 
+  // The run-time editor: opened (sender: the master manager) and about to
+  // be destroyed (sender: the editor form).
+  TNotifyEvent OnAfterOpenEditor;
+  TNotifyEvent OnAfterCloseEditor;
+
   TNotifyEvent OnBeforeLoadProperties;
   TNotifyEvent OnAfterLoadProperties;
   TNotifyEvent OnAfterSaveProperties;
@@ -389,6 +394,10 @@ public:
   /// log whose last row was cut short loads its whole rows and then throws
   /// that the last row was incomplete.
   void LoadDataFromFile(const QString& fileName);
+  /// The editor's data "Load": reads and checks the whole file first, and
+  /// only a file that loads ends logging, clears every channel and adds its
+  /// points (then as LoadDataFromFile). A refused file changes nothing.
+  void ReplaceDataFromFile(const QString& fileName);
   TNotifyEvent OnAfterLoadData;
   TNotifyEvent OnAfterSaveData;
   /// One row: value k to channel k at xValue (values between 1e-301 and
@@ -434,6 +443,9 @@ private:
   /// Keeps the log row of the last points of the first fedChannels
   /// channels (the others have none in it); flushes a full batch.
   void LogLastRow(int fedChannels, double xValue);
+  /// Reads and checks a data file, then (replace: after clearing every
+  /// channel) adds its points.
+  void LoadDataFile(const QString& fileName, bool replace);
   void PrintJob(TPrinter& printer);
   void PrintToRect(TPrinter& printer, const TRect& target);
 

@@ -64,7 +64,11 @@ void TiPlotComponent::SaveDataToFile(const QString& fileName) {
   Raise(OnAfterSaveData, this);
 }
 
-void TiPlotComponent::LoadDataFromFile(const QString& fileName) {
+void TiPlotComponent::LoadDataFromFile(const QString& fileName) { LoadDataFile(fileName, false); }
+
+void TiPlotComponent::ReplaceDataFromFile(const QString& fileName) { LoadDataFile(fileName, true); }
+
+void TiPlotComponent::LoadDataFile(const QString& fileName, bool replace) {
   const TUpdateBlock block(*this);
   TiPlotKindManager& channels = Master().ChannelManager();
   bool lastRowIncomplete = false;
@@ -79,7 +83,10 @@ void TiPlotComponent::LoadDataFromFile(const QString& fileName) {
       for (const TiDataFilePoint& p : contents.Channels[size_t(c)]) {
         xs.push_back(p.X);
       }
-      channels.ItemAs<TiPlotChannelCustom>(c)->CheckAddXY(xs);
+      channels.ItemAs<TiPlotChannelCustom>(c)->CheckAddXY(xs, replace);
+    }
+    if (replace) {
+      ClearAllData();
     }
     for (int c = 0; c < channels.Count(); ++c) {
       TiPlotChannelCustom& channel = *channels.ItemAs<TiPlotChannelCustom>(c);

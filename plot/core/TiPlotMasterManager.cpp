@@ -32,6 +32,7 @@ TiPlotMasterManager::TiPlotMasterManager(TiPlotComponent* owner) : m_owner(owner
 }
 
 TiPlotMasterManager::~TiPlotMasterManager() {
+  FreeEditorForm();
   m_toolBarManager.reset();
   m_legendManager.reset();
   m_tableManager.reset();
@@ -173,13 +174,18 @@ void TiPlotMasterManager::NotifyInsert(TObject* sender) {
     object->OnSetFocus = [this](TObject* s) { NotifySetFocus(s); };
     object->OnInvalidateNow = OnInvalidateNow;
     object->SetUserCanEdit(m_userCanEditObjects);
+    object->OnEdit = [this](TObject* s) { EditObject(s); };
     object->SetXYAxesReversed(m_xyAxesReverse);
+    EditorInsert(object);
   }
   Raise(OnInsert, sender);
 }
 
 void TiPlotMasterManager::NotifyRemove(TObject* sender) {
   Raise(OnRemove, sender);
+  if (auto* object = dynamic_cast<TiPlotObject*>(sender)) {
+    EditorRemove(object);
+  }
   if (m_objectManager) {
     m_objectManager->NotificationRemove(sender);
   }
@@ -197,6 +203,9 @@ void TiPlotMasterManager::NotifyRename(TObject* sender) {
   }
   if (m_layoutManager) {
     m_layoutManager->NotificationRename(sender);
+  }
+  if (auto* object = dynamic_cast<TiPlotObject*>(sender)) {
+    EditorRename(object);
   }
 }
 

@@ -1,10 +1,16 @@
 #pragma once
 
+#include <array>
 #include <memory>
+
+#include <QPointer>
 
 #include "plot/core/TiPlotKindManager.h"
 
+class TForm;
+enum class TCloseAction;
 class TiPlotComponent;
+class TiPlotEditorForm;
 class TiPlotLayoutManager;
 class TiPlotObjectManager;
 class TiPlotTranslationManager;
@@ -81,12 +87,47 @@ public:
   void NotifySetFocus(TObject* sender);
   void NotifyChange(TObject* sender);
 
+  // The run-time editor (TiPlotMasterManager_Editor.cpp).
+  /// Opens the editor: created when there is none, every page updated, the
+  /// Control page loaded from the plot, centred, OnAfterOpenEditor, then
+  /// shown modally (freed when it closes) or stay-on-top (living until
+  /// closed); the page shown on each page control is remembered.
+  void EditProperties();
+  /// "Edit..." of an object: the editor on the object's page with it
+  /// selected (kinds without a page keep the current page), then EditProperties.
+  void EditObject(TObject* object);
+  /// Writes the editor's Control page into the plot and sets the log
+  /// controls' enabling; nothing without an open editor.
+  void BasicPropertyChanged();
+  /// The editor's and the print preview's translation: nothing for no form,
+  /// an empty table or the editor while it closes.
+  void TranslateForm(TForm* form);
+  /// The editor while it exists.
+  TiPlotEditorForm* EditorForm() const;
+  /// The page control names of the editor whose shown page is remembered.
+  static const std::array<QString, 14>& EditorPageControlNames();
+  /// The page last shown on the editor's page control of that index.
+  int EditorPageIndex(int pageControl) const { return m_editorPageIndexes.at(size_t(pageControl)); }
+
   TNotifyEvent OnInvalidateNow;
   TNotifyEvent OnChange;
   TNotifyEvent OnInsert;
   TNotifyEvent OnRemove;
 
 private:
+  // The run-time editor.
+  void CreateEditorForm();
+  void EditorFormClose(TObject* sender, TCloseAction& action);
+  void FreeEditorForm();
+  /// The editor while it exists and is not closing; else nullptr.
+  TiPlotEditorForm* OpenEditor() const;
+  void LoadEditorGeneralPage();
+  void SetEditorLogControlsEnabled();
+  void StoreEditorPageIndexes();
+  void EditorInsert(TiPlotObject* object);
+  void EditorRemove(TiPlotObject* object);
+  void EditorRename(TiPlotObject* object);
+
   std::unique_ptr<TiPlotKindManager> MakeKindManager(std::initializer_list<TiPlotObjectKind> kinds,
                                                      const QString& baseName);
   int AddOf(TiPlotKindManager& manager);
@@ -111,4 +152,6 @@ private:
   std::unique_ptr<TiPlotLayoutManager> m_layoutManager;
   std::unique_ptr<TiPlotTranslationManager> m_translationManager;
   bool m_xyAxesReverse = false;
+  QPointer<TiPlotEditorForm> m_editorForm;
+  std::array<int, 14> m_editorPageIndexes{};
 };

@@ -79,6 +79,11 @@ void TiComponentEditorComboBox::UserChanged() {
   });
 }
 
+void TiComponentEditorComboBox::showPopup() {
+  RunShowingErrors(this, [this] { Raise(OnDropDown, this); });
+  QComboBox::showPopup();
+}
+
 void TiComponentEditorComboBox::keyPressEvent(QKeyEvent* event) {
   QComboBox::keyPressEvent(event);
   if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_Escape)

@@ -34,6 +34,11 @@ public:
   void Enable();
 
   TNotifyEvent OnChange;
+  /// The list is about to drop down (a handler may refill the items).
+  TNotifyEvent OnDropDown;
+
+  /// Raises OnDropDown, then shows the list.
+  void showPopup() override;
 
 protected:
   void keyPressEvent(QKeyEvent* event) override;

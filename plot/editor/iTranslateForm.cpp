@@ -2,6 +2,8 @@
 
 #include <QAbstractButton>
 #include <QGroupBox>
+#include <QLabel>
+#include <QTabWidget>
 
 #include "platform/widgets/TControl.h"
 #include "plot/core/TiPlotTranslationManager.h"
@@ -24,6 +26,12 @@ void TranslateWidget(QWidget* widget, const TiPlotTranslationManager& table) {
   }
   if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
     button->setText(table.FindReplacement(button->text()));
+  }
+  if (auto* label = qobject_cast<QLabel*>(widget)) {
+    label->setText(table.FindReplacement(label->text()));
+  }
+  if (auto* tabs = qobject_cast<QTabWidget*>(widget)) {
+    for (int i = 0; i < tabs->count(); ++i) tabs->setTabText(i, table.FindReplacement(tabs->tabText(i)));
   }
   if (auto* groupBox = qobject_cast<QGroupBox*>(widget)) {
     groupBox->setTitle(table.FindReplacement(groupBox->title()));

@@ -239,7 +239,7 @@ void TiPlotToolBar::RunAction(TiPlotToolBarButtonType type) {
       plot.PreviewChart();
       break;
     case BT::iptbbtEdit:
-      // The editor answers this through the events.
+      plot.Master().EditProperties();
       break;
   }
 }

@@ -529,6 +529,8 @@ List LabelProperties() {
   l.push_back(Prop<T>("MarginRight", &T::MarginRight, &T::SetMarginRight));
   l.push_back(Prop<T>("MarginBottom", &T::MarginBottom, &T::SetMarginBottom));
   l.push_back(FontProp<T>("Font", &T::Font));
+  l.push_back(Prop<T>("ImageListIndex", &T::ImageListIndex, &T::SetImageListIndex, -1));
+  l.push_back(Prop<T>("ImageIndex", &T::ImageIndex, &T::SetImageIndex, 0));
   return l;
 }
 
@@ -550,6 +552,8 @@ List TableProperties() {
   l.push_back(Prop<T>("ColumnSpacing", &T::ColumnSpacing, &T::SetColumnSpacing));
   l.push_back(Prop<T>("RowSpacing", &T::RowSpacing, &T::SetRowSpacing));
   l.push_back(Prop<T>("RowsMax", &T::RowsMax, &T::SetRowsMax));
+  l.push_back(FontProp<T>("DataFont", &T::DataFont));
+  l.push_back(FontProp<T>("ColumnTitlesFont", &T::ColumnTitlesFont));
   return l;
 }
 
@@ -989,6 +993,10 @@ List ComponentTable() {
 }  // namespace
 
 const TiPropertyTable& TiPlotPropertyRegistry::PropertiesOf(const TiPlotObject& object) {
+  return PropertiesOfKind(object.Kind());
+}
+
+const TiPropertyTable& TiPlotPropertyRegistry::PropertiesOfKind(TiPlotObjectKind kind) {
   using K = TiPlotObjectKind;
   static const std::map<K, List> tables{
       {K::ToolBar, ToolBarProperties()},        {K::Legend, LegendProperties()},
@@ -1000,7 +1008,7 @@ const TiPropertyTable& TiPlotPropertyRegistry::PropertiesOf(const TiPlotObject& 
       {K::Annotation, AnnotationProperties()},
   };
   static const List none;
-  const auto it = tables.find(object.Kind());
+  const auto it = tables.find(kind);
   return it != tables.end() ? it->second : none;
 }
 

@@ -8,6 +8,7 @@
 
 class TObject;
 class TiPlotObject;
+enum class TiPlotObjectKind;
 
 /// The type kind of a stored property, as the property files tell them
 /// apart: ordinal kinds (integer, char, enumeration, set; Booleans are
@@ -60,6 +61,8 @@ class TiPlotPropertyRegistry {
 public:
   /// The properties of the object's class (empty for classes without).
   static const TiPropertyTable& PropertiesOf(const TiPlotObject& object);
+  /// The properties of a kind's class (empty for kinds without).
+  static const TiPropertyTable& PropertiesOfKind(TiPlotObjectKind kind);
   /// The property of that name (case ignored), or nullptr.
   static const TiPlotProperty* Find(const TiPlotObject& object, const QString& name);
   /// The property of that name (case ignored) in a table, or nullptr.

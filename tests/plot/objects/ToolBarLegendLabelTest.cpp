@@ -9,6 +9,7 @@
 #include "plot/objects/TiPlotLegend.h"
 #include "plot/objects/TiPlotToolBar.h"
 #include "tests/plot/SystemPlots.h"
+#include "tests/support/ModalDialogCloser.h"
 
 namespace {
 
@@ -50,8 +51,11 @@ TEST(PlotToolBar, ZoomIn_firesItsEventsAroundThoseOfPause) {
   EXPECT_EQ(plot.YAxis(0)->Span(), 50);
   EXPECT_FALSE(plot.YAxis(0)->TrackingEnabled());
   order.clear();
+  // Properties opens the (modal) editor; closing it ends the click.
+  const ModalDialogCloser closer;
   ToolBarOf(plot).DoButtonClick(TiPlotToolBarButtonType::iptbbtEdit);
   EXPECT_EQ(order, std::vector<QString>{QStringLiteral("before 9")});
+  EXPECT_TRUE(closer.Texts().value(0).startsWith(QStringLiteral("Plot")));
 }
 
 TEST(PlotToolBar, CancelledClickAndFactorAndToggles) {
