@@ -16,6 +16,8 @@ TiEditorBinding DataCursorRow(const char* subPage, const char* caption, TiEditor
   row.Caption = QString::fromLatin1(caption);
   row.Widget = widget;
   row.Property = QString::fromLatin1(property);
+  // The flow's columns would clip the pointer captions.
+  if (row.SubPage == QLatin1String("General")) row.Place = TiEditorPlace::Manual;
   return row;
 }
 
@@ -65,6 +67,19 @@ const TiEditorPageTable& DataCursorPageTable() {
 void TiPlotEditorForm::BuildCursorsPage(QWidget* page) {
   m_dataCursorPage = BuildObjectPage(page, true, DataCursorPageTable(), [this] { DataCursorChange(); },
                                      [this] { UpdateDataCursorEdit(); });
+  if (QWidget* general = SubPageOf(m_dataCursorPage, QStringLiteral("General"))) {
+    constexpr int kInset = 6;
+    const int column = (SubPageWidth(m_dataCursorPage) - 3 * kInset) / 2;
+    PlaceBoundColumn(m_dataCursorPage,
+                     {QStringLiteral("Name"), QStringLiteral("Style"), QStringLiteral("Color"),
+                      QStringLiteral("Pointer1Position"), QStringLiteral("Pointer2Position"),
+                      QStringLiteral("PointerPenWidth"), QStringLiteral("Font")},
+                     general, kInset, kInset, column, 110);
+    PlaceBoundColumn(m_dataCursorPage,
+                     {QStringLiteral("PopupEnabled"), QStringLiteral("SnapToDataPoint"),
+                      QStringLiteral("UseChannelColor")},
+                     general, 2 * kInset + column, kInset, column, 0);
+  }
   // The hint side applies on a click rather than on every change of its
   // selection.
   if (auto* side = Control<TiComponentEditorRadioGroup>(QStringLiteral("DataCursorHintOrientationSideRadioGroup"))) {

@@ -4,7 +4,9 @@
 #include "plot/editor/TiPlotEditorForm.h"
 
 #include "plot/core/TiPlotMasterManager.h"
+#include "plot/editor/TiComponentEditorGroupBox.h"
 #include "plot/editor/TiComponentEditorListBox.h"
+#include "plot/editor/TiComponentEditorPageControl.h"
 #include "plot/editor/iPlotEditorPages.h"
 #include "plot/editor/iPlotEditorPlacement.h"
 
@@ -21,6 +23,10 @@ TiEditorBinding DataViewRow(const char* subPage, const char* group, const char* 
   row.Widget = widget;
   row.Property = property;
   if (widget == TiEditorWidget::ComboBox) row.Items = kDataViewGridStyles;
+  // The flow's narrow columns would clip the captions of these two.
+  if (row.SubPage == QLatin1String("General") || row.SubPage == QLatin1String("Grid Lines")) {
+    row.Place = TiEditorPlace::Manual;
+  }
   return row;
 }
 
@@ -99,6 +105,49 @@ const TiEditorPageTable& DataViewPageTable() {
 void TiPlotEditorForm::BuildDataViewPage(QWidget* page) {
   m_dataViewPage = BuildObjectPage(page, false, DataViewPageTable(), [this] { DataViewChange(); },
                                    [this] { UpdateDataViewEdit(); });
+  QWidget* general = SubPageOf(m_dataViewPage, QStringLiteral("General"));
+  QWidget* gridLines = SubPageOf(m_dataViewPage, QStringLiteral("Grid Lines"));
+  if (general == nullptr || gridLines == nullptr) return;
+  constexpr int kInset = 6;
+  const int column = (SubPageWidth(m_dataViewPage) - 3 * kInset) / 2;
+  const int inner = column - 2 * kInset;
+  const int top = PlaceBoundColumn(m_dataViewPage, {QStringLiteral("Enabled"), QStringLiteral("PopupEnabled")}, general,
+                                   kInset, 4, column, 0);
+  auto* grid = PlaceGroup(general, QStringLiteral("GroupBoxDataViewGridGeneral"), QStringLiteral("Grid"), kInset, top + 4,
+                          column, PlacedGroupHeight(3), m_controls);
+  PlaceBoundColumn(m_dataViewPage,
+                   {QStringLiteral("GridShow"), QStringLiteral("GridXAxisName"), QStringLiteral("GridYAxisName")}, grid,
+                   kInset, 18, inner, 100);
+  const int right = 2 * kInset + column;
+  auto* background = PlaceGroup(general, QStringLiteral("GroupBoxDataViewBackgroundGeneral"),
+                                QStringLiteral("Background"), right, 4, column, PlacedGroupHeight(2), m_controls);
+  PlaceBoundColumn(m_dataViewPage, {QStringLiteral("BackgroundTransparent"), QStringLiteral("BackgroundColor")},
+                   background, kInset, 18, inner, 100);
+  auto* axesControl = PlaceGroup(general, QStringLiteral("GroupBoxDataViewAxesControlGeneral"),
+                                 QStringLiteral("Axes Control"), right, 8 + PlacedGroupHeight(2), column,
+                                 PlacedGroupHeight(4), m_controls);
+  PlaceBoundColumn(m_dataViewPage,
+                   {QStringLiteral("AxesControlEnabled"), QStringLiteral("AxesControlAllowInSelectMode"),
+                    QStringLiteral("AxesControlMouseStyle"), QStringLiteral("AxesControlWheelStyle")},
+                   axesControl, kInset, 18, inner, 100);
+  // Grid Lines: the shared settings at the left, the four line families'
+  // sub-pages at the right, wide enough for their four tabs.
+  constexpr int kShared = 196;
+  const int bottom = PlaceBoundColumn(m_dataViewPage,
+                                      {QStringLiteral("Layer"), QStringLiteral("GridLineColor"),
+                                       QStringLiteral("GridLineMajorStyle"), QStringLiteral("GridLineMinorStyle")},
+                                      gridLines, kInset, 4, kShared - kInset, 80);
+  auto* show = PlaceGroup(gridLines, QStringLiteral("GroupBoxDataViewShowGridLines"), QStringLiteral("Show"), kInset,
+                          bottom + 2, kShared - kInset, PlacedGroupHeight(2), m_controls);
+  const int half = (kShared - 3 * kInset) / 2;
+  PlaceBoundColumn(m_dataViewPage, {QStringLiteral("GridLineShowLeft"), QStringLiteral("GridLineShowRight")}, show,
+                   kInset, 18, half, 0);
+  PlaceBoundColumn(m_dataViewPage, {QStringLiteral("GridLineShowTop"), QStringLiteral("GridLineShowBottom")}, show,
+                   kInset + half, 18, half, 0);
+  if (auto* families = Control<TiComponentEditorPageControl>(QStringLiteral("DataViewGridLinesPageControl"))) {
+    families->setGeometry(kShared + kInset, families->y(), SubPageWidth(m_dataViewPage) - kShared - 2 * kInset,
+                          families->height());
+  }
 }
 
 void TiPlotEditorForm::UpdateDataViewEdit() {

@@ -20,7 +20,9 @@ TiEditorBinding LegendRow(const char* subPage, const char* group, const char* ca
   row.Widget = widget;
   row.Property = QString::fromLatin1(property);
   // The flow cannot nest the Wrap groups nor fit the Columns ones.
-  const bool byHand = row.SubPage == QLatin1String("Columns") || row.SubPage == QLatin1String("Wrap");
+  // The flow's narrow columns would clip the captions of the last two.
+  const bool byHand = row.SubPage == QLatin1String("Columns") || row.SubPage == QLatin1String("Wrap") ||
+                      row.Property == QLatin1String("ColumnSpacing") || row.Group == QLatin1String("Selected Item");
   row.Place = byHand ? TiEditorPlace::Manual : place;
   return row;
 }
@@ -41,7 +43,7 @@ void PlaceLegendWrapGroup(const TiEditorBoundPage& page, QWidget* subPage, Contr
   const int inner = width - 2 * kInset;
   const QString stem = QStringLiteral("GroupBoxLegendWrap") + direction;
   const int nestedHeight = PlacedGroupHeight(2);
-  auto* group = PlaceGroup(subPage, stem, direction, left, 4, width, 18 + kPlacedRowPitch + 2 * (nestedHeight + 4) + 2,
+  auto* group = PlaceGroup(subPage, stem, direction, left, 2, width, 18 + kPlacedRowPitch + 2 * (nestedHeight + 2),
                            controls);
   PlaceBoundRow(page, properties[0], group, kInset, 18, inner, kLabel);
   int top = 18 + kPlacedRowPitch;
@@ -51,7 +53,7 @@ void PlaceLegendWrapGroup(const TiEditorBoundPage& page, QWidget* subPage, Contr
     auto* nested = PlaceGroup(group, stem + QString(caption).remove(QLatin1Char(' ')), caption, kInset, top, inner,
                               nestedHeight, controls);
     PlaceBoundColumn(page, properties.mid(1 + 2 * n, 2), nested, kInset, 18, inner - 2 * kInset, kLabel - kInset);
-    top += nestedHeight + 4;
+    top += nestedHeight + 2;
   }
 }
 
@@ -122,6 +124,22 @@ void TiPlotEditorForm::BuildLegendPage(QWidget* page) {
                                  [this] { UpdateLegendEdit(); });
   if (QWidget* hidden = SubPageOf(m_legendPage, QStringLiteral("Hidden"))) {
     hidden->setObjectName(QStringLiteral("LegendHiddenTabSheet"));
+  }
+  // The flow fills General in three columns: the margin cross ends the
+  // first, the channel name and line column groups fill the second, the
+  // background group and the font start the third.
+  if (QWidget* general = SubPageOf(m_legendPage, QStringLiteral("General"))) {
+    constexpr int kFlowInset = 6;
+    constexpr int kFlowGap = 8;
+    const int flowColumn = (SubPageWidth(m_legendPage) - 2 * kFlowInset - 2 * kFlowGap) / 3;
+    PlaceBoundRow(m_legendPage, QStringLiteral("ColumnSpacing"), general, kFlowInset + flowColumn + kFlowGap,
+                  kFlowInset + 2 * (PlacedGroupHeight(2) + 4), flowColumn, 100);
+    auto* selected = PlaceGroup(general, QStringLiteral("GroupBoxLegendSelectedItemGeneral"),
+                                QStringLiteral("Selected Item"), kFlowInset + 2 * (flowColumn + kFlowGap),
+                                kFlowInset + PlacedGroupHeight(2) + 4 + 32, flowColumn, PlacedGroupHeight(2) + 4,
+                                m_controls);
+    PlaceBoundColumn(m_legendPage, {QStringLiteral("SelectedItemBackGroundColor"), QStringLiteral("SelectedItemFont")},
+                     selected, kFlowInset, 18, flowColumn - 2 * kFlowInset, 110);
   }
   QWidget* columns = SubPageOf(m_legendPage, QStringLiteral("Columns"));
   QWidget* wrap = SubPageOf(m_legendPage, QStringLiteral("Wrap"));

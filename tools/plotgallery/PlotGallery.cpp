@@ -12,11 +12,13 @@ QImage Picture(TiPlotComponent& plot) {
 }
 
 std::vector<Gallery::Picture> RenderAll() {
-  return {{QStringLiteral("plot-tables.png"), RenderTableSheet()},
-          {QStringLiteral("plot-hint.png"), RenderHintSheet()},
-          {QStringLiteral("plot-layout.png"), RenderLayoutSheet()},
-          {QStringLiteral("plot-preview.png"), RenderPreviewSheet()},
-          {QStringLiteral("plot-printed-pages.png"), RenderPrintedPageSheet()}};
+  std::vector<Gallery::Picture> pictures{{QStringLiteral("plot-tables.png"), RenderTableSheet()},
+                                         {QStringLiteral("plot-hint.png"), RenderHintSheet()},
+                                         {QStringLiteral("plot-layout.png"), RenderLayoutSheet()},
+                                         {QStringLiteral("plot-preview.png"), RenderPreviewSheet()},
+                                         {QStringLiteral("plot-printed-pages.png"), RenderPrintedPageSheet()}};
+  for (Gallery::Picture& picture : RenderEditorOtherPagesSheets()) pictures.push_back(std::move(picture));
+  return pictures;
 }
 
 QStringList WriteAll(const QString& folder, QString* error) {

@@ -31,6 +31,10 @@ QImage RenderPreviewSheet();
 /// each ("plot-printed-pages.png").
 QImage RenderPrintedPageSheet();
 
+/// The plot editor's Data View, Legend, Cursors, Limits and ToolBar pages,
+/// one picture per sub-page ("editor-legend-wrap.png" ...).
+std::vector<Gallery::Picture> RenderEditorOtherPagesSheets();
+
 /// Every sheet with its file name.
 std::vector<Gallery::Picture> RenderAll();
 /// Writes RenderAll() into folder (created if missing); returns the paths
