@@ -3,8 +3,11 @@
 #include <QTabWidget>
 #include <QWidget>
 
+#include "plot/channels/TiPlotChannel.h"
 #include "plot/core/TiPlot.h"
+#include "plot/core/TiPlotKindManager.h"
 #include "plot/core/TiPlotMasterManager.h"
+#include "plot/core/TiPlotTranslationManager.h"
 #include "plot/editor/TiPlotEditorForm.h"
 #include "tests/support/ProcessEventsUntil.h"
 
@@ -15,6 +18,8 @@ class OtherPagesEditorFixture {
 public:
   explicit OtherPagesEditorFixture(int channels = 2) {
     plot.resize(500, 300);
+    TiPlotKindManager& channelManager = plot.Master().ChannelManager();
+    while (channelManager.Count() > channels) channelManager.FreeObject(channelManager.Items(0));
     while (plot.ChannelCount() < channels) plot.AddChannel();
     for (int c = 0; c < plot.ChannelCount(); ++c) {
       for (int i = 0; i < 20; ++i) plot.Channel(c)->AddXY(i, (c + 1) * (i % 7));
@@ -23,6 +28,13 @@ public:
     plot.Master().AddLimit();
     plot.StoredSettings().EditorFormStyle = TiPlotFormStyle::ipfsStayOnTop;
     plot.show();
+  }
+
+  /// Adds "original" -> "replacement" to the plot's translation table.
+  void Translate(const char* original, const char* replacement) {
+    TiPlotTranslationObject& entry = plot.Master().TranslationManager().CreateObject();
+    entry.OriginalString = QString::fromLatin1(original);
+    entry.ReplacementString = QString::fromLatin1(replacement);
   }
 
   /// Opens (or refreshes) the editor and answers it.
