@@ -18,14 +18,6 @@
 
 namespace {
 
-/// Picks the entry at index of a name list as a user does, by the arrow
-/// keys from its current entry.
-void OtherPagesPick(TiComponentEditorComboBox& combo, int index) {
-  OtherPagesEditorFixture::ShowPagesOf(&combo);
-  while (combo.AsInteger() < index) QTest::keyClick(&combo, Qt::Key_Down);
-  while (combo.AsInteger() > index) QTest::keyClick(&combo, Qt::Key_Up);
-}
-
 /// The pages with Add and Remove: their list, buttons and name edit.
 struct OtherPagesAddRemoveCase {
   TiPlotObjectKind kind;
