@@ -112,14 +112,20 @@ void TiPlotMasterManager::LoadEditorGeneralPage() {
 void TiPlotMasterManager::SetEditorLogControlsEnabled() {
   TiPlotEditorForm& form = *m_editorForm;
   const bool logging = m_owner->LoggingActive();
-  if (auto* activate = form.Control<TControl>(QStringLiteral("ControlLogActivateButton"))) activate->SetEnabled(!logging);
-  if (auto* deactivate = form.Control<TControl>(QStringLiteral("ControlLogDeactivateButton"))) {
-    deactivate->SetEnabled(logging);
-  }
-  if (auto* edit = form.Control<TiComponentEditorEdit>(QStringLiteral("ControlLogFileNameEdit"))) {
-    edit->SetEnabled(!logging);
-  }
-  if (auto* picker = form.Control<TControl>(QStringLiteral("ControlLogFileNamePicker"))) picker->SetEnabled(!logging);
+  const auto enable = [&form](const char* name, bool value) {
+    TObject* object = form.Controls().FindObject(QString::fromLatin1(name));
+    if (auto* edit = dynamic_cast<TiComponentEditorEdit*>(object)) {
+      edit->SetEnabled(value);
+    } else if (auto* control = dynamic_cast<TControl*>(object)) {
+      control->SetEnabled(value);
+    } else if (auto* widget = dynamic_cast<QWidget*>(object)) {
+      widget->setEnabled(value);
+    }
+  };
+  enable("ControlLogActivateButton", !logging);
+  enable("ControlLogDeactivateButton", logging);
+  enable("ControlLogFileNameEdit", !logging);
+  enable("ControlLogFileNamePicker", !logging);
 }
 
 void TiPlotMasterManager::EditProperties() {

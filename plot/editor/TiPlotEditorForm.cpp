@@ -1,6 +1,7 @@
 #include "plot/editor/TiPlotEditorForm.h"
 
 #include <QEvent>
+#include <QTabBar>
 
 #include "platform/widgets/TPopupMenu.h"
 #include "plot/annotations/TiPlotDataCursor.h"
@@ -26,6 +27,8 @@ TiPlotEditorForm::TiPlotEditorForm(QWidget* parent) : TiCustomEditorForm(parent)
   m_pageControl = new TiComponentEditorPageControl(this);
   m_pageControl->SetName(QStringLiteral("PageControl"));
   m_pageControl->SetBounds(0, 0, kEditorFormWidth, kEditorFormHeight);
+  // Twelve captions share the form's width.
+  m_pageControl->tabBar()->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 3px 2px; font-size: 11px; }"));
   m_controls.Register(m_pageControl->Name(), m_pageControl);
   BuildPages();
   FormCreate();

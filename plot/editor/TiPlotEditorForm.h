@@ -268,6 +268,8 @@ private:
   void BuildToolBarPage(QWidget* page);
   void BuildDataViewPage(QWidget* page);
   void BuildControlFileButtons(QWidget* page);
+  /// The Control page from the plot again (after a write it refused).
+  void RefillControlPage();
   void BuildLayoutPopupMenu();
 
   TiPlotMasterManager* m_master = nullptr;

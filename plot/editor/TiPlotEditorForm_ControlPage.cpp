@@ -175,9 +175,9 @@ void TiPlotEditorForm::BuildControlPage(QWidget* page) {
   int width = 0;
   int height = 0;
   QWidget* area = ObjectPageArea(page, false, width, height);
-  // A failed write is shown; the master manager's next fill shows the plot's values again.
+  // A write the plot refuses is shown, then the page shows the plot's values again.
   m_controlPage = BuildBindingPage(area, width, height, ControlPageTable(), m_controls,
-                                   Hooks([this] { GeneralChanged(); }, {}));
+                                   Hooks([this] { GeneralChanged(); }, [this] { RefillControlPage(); }));
   auto* pageControl = Control<TiComponentEditorPageControl>(QStringLiteral("ControlPageControl"));
   QWidget* titleSheet = pageControl->widget(1);
   m_titlePage = BuildBindingPage(titleSheet, width - 8, height - 30, TitlePageTable(), m_controls,
@@ -257,6 +257,12 @@ void TiPlotEditorForm::BuildControlFileButtons(QWidget* sheet) {
   AddButton(logGroup, QStringLiteral("ControlLogDeactivateButton"), QStringLiteral("Deactivate"), 250, 48,
             [this] { ControlLogDeactivateButtonClick(); })
       ->SetBounds(250, 48, 75, kEditorButtonHeight);
+}
+
+void TiPlotEditorForm::RefillControlPage() {
+  if (m_plotComponent == nullptr) return;
+  FillBindingPage(m_controlPage, *m_plotComponent);
+  FillBindingPage(m_titlePlotView, *m_plotComponent);
 }
 
 void TiPlotEditorForm::GeneralChanged() {

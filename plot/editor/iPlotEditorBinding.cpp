@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <map>
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPoint>
 #include <QStackedWidget>
@@ -38,6 +39,7 @@ constexpr int kBindingConverterWidth = 21;
 constexpr int kBindingCrossEditWidth = 44;
 constexpr int kBindingColorWidth = 47;
 constexpr int kBindingFontWidth = 75;
+constexpr int kBindingMinWidgetWidth = 56;
 // What a page control takes of its size for its tabs and frame.
 constexpr int kBindingTabFrameWidth = 8;
 constexpr int kBindingTabFrameHeight = 30;
@@ -60,6 +62,35 @@ QString WidgetSuffix(TiEditorWidget widget) {
       return QStringLiteral("FontPicker");
   }
   return {};
+}
+
+bool HasLabel(const TiEditorBinding& row) {
+  switch (row.Widget) {
+    case TiEditorWidget::CheckBox:
+    case TiEditorWidget::RadioGroup:
+    case TiEditorWidget::FontPicker:
+      return false;
+    default:
+      return row.Place == TiEditorPlace::Flow;
+  }
+}
+
+/// The narrowest a row may be, its caption aside.
+int RowNeed(const TiEditorBinding& row, const QFontMetrics& metrics) {
+  switch (row.Widget) {
+    case TiEditorWidget::CheckBox:
+      return metrics.horizontalAdvance(row.Caption) + 26;
+    case TiEditorWidget::RadioGroup: {
+      int widest = metrics.horizontalAdvance(row.Caption) + 16;
+      for (const QString& item : row.Items) widest = std::max(widest, metrics.horizontalAdvance(item) + 34);
+      return widest;
+    }
+    case TiEditorWidget::FontPicker:
+      return kBindingFontWidth;
+    default:
+      if (row.Place != TiEditorPlace::Flow) return 3 * kBindingCrossEditWidth + 8;
+      return 0;
+  }
 }
 
 bool IsCross(const TiEditorBinding& row) {
@@ -132,7 +163,7 @@ public:
   /// Lays the rows out in an area of width x height at (0, 0) of parent.
   void PlaceRows(QWidget* parent, int left, int width, int height, const std::vector<int>& rows) {
     for (const int i : rows) {
-      if (m_table.Rows[size_t(i)].Place == TiEditorPlace::Manual) PlaceRow(parent, i, 0, 0, width / 2);
+      if (m_table.Rows[size_t(i)].Place == TiEditorPlace::Manual) PlaceRow(parent, i, 0, 0, width / 2, width / 4);
     }
     const std::vector<BindingBlock> blocks = BlocksOf(m_table, rows);
     if (blocks.empty()) return;
@@ -148,24 +179,52 @@ public:
       y += block.Height + 2;
     }
     const int columns = column + 1;
-    const int columnWidth = (width - 2 * kBindingMargin - (columns - 1) * kBindingColumnGap) / columns;
+    // Each column gets the width its rows ask for (captions, the narrowest
+    // useful widgets); what is left over is shared out evenly.
+    std::vector<int> labelWidths(size_t(columns), 0);
+    std::vector<int> needs(size_t(columns), 0);
+    const QFontMetrics metrics(parent->font());
+    for (size_t b = 0; b < blocks.size(); ++b) {
+      const int inset = blocks[b].Group.isEmpty() ? 0 : kBindingGroupInset;
+      int& labelWidth = labelWidths[size_t(columnOf[b])];
+      int& need = needs[size_t(columnOf[b])];
+      if (!blocks[b].Group.isEmpty()) need = std::max(need, metrics.horizontalAdvance(blocks[b].Group) + 16);
+      for (const int i : blocks[b].Rows) {
+        const TiEditorBinding& row = m_table.Rows[size_t(i)];
+        if (HasLabel(row)) labelWidth = std::max(labelWidth, metrics.horizontalAdvance(row.Caption) + 8 + inset);
+        need = std::max(need, RowNeed(row, metrics) + 2 * inset);
+      }
+    }
+    const int available = width - 2 * kBindingMargin - (columns - 1) * kBindingColumnGap;
+    std::vector<int> columnWidths(static_cast<size_t>(columns), 0);
+    int total = 0;
+    for (int c = 0; c < columns; ++c) {
+      needs[size_t(c)] = std::max(needs[size_t(c)], labelWidths[size_t(c)] + kBindingMinWidgetWidth);
+      total += needs[size_t(c)];
+    }
+    for (int c = 0; c < columns; ++c) {
+      columnWidths[size_t(c)] = total <= available ? needs[size_t(c)] + (available - total) / columns
+                                                   : needs[size_t(c)] * available / total;
+      labelWidths[size_t(c)] = std::min(labelWidths[size_t(c)], columnWidths[size_t(c)] * 70 / 100);
+    }
     y = kBindingMargin;
     column = 0;
+    int x = left + kBindingMargin;
     for (size_t b = 0; b < blocks.size(); ++b) {
       if (columnOf[b] != column) {
+        x += columnWidths[size_t(column)] + kBindingColumnGap;
         column = columnOf[b];
         y = kBindingMargin;
       }
-      const int x = left + kBindingMargin + column * (columnWidth + kBindingColumnGap);
-      PlaceBlock(parent, blocks[b], x, y, columnWidth);
+      PlaceBlock(parent, blocks[b], x, y, columnWidths[size_t(column)], labelWidths[size_t(column)]);
       y += blocks[b].Height + 2;
     }
   }
 
 private:
-  void PlaceBlock(QWidget* parent, const BindingBlock& block, int x, int y, int width) {
+  void PlaceBlock(QWidget* parent, const BindingBlock& block, int x, int y, int width, int labelWidth) {
     if (block.Group.isEmpty()) {
-      PlaceRow(parent, block.Rows.front(), x, y, width);
+      PlaceRow(parent, block.Rows.front(), x, y, width, labelWidth);
       return;
     }
     auto* group = new TiComponentEditorGroupBox(parent);
@@ -183,7 +242,8 @@ private:
         crossPlaced = true;
         continue;
       }
-      PlaceRow(group, i, kBindingGroupInset, rowY + (crossPlaced ? 3 * kBindingRowHeight : 0), innerWidth);
+      PlaceRow(group, i, kBindingGroupInset, rowY + (crossPlaced ? 3 * kBindingRowHeight : 0), innerWidth,
+               labelWidth - kBindingGroupInset);
       rowY += RowHeight(row);
     }
   }
@@ -235,10 +295,9 @@ private:
     return edit;
   }
 
-  void PlaceRow(QWidget* parent, int index, int x, int y, int width) {
+  void PlaceRow(QWidget* parent, int index, int x, int y, int width, int labelWidth) {
     const TiEditorBinding& row = m_table.Rows[size_t(index)];
     const QString name = ControlName(index);
-    const int labelWidth = width * 45 / 100;
     const TNotifyEvent apply = [apply = m_hooks.Apply](TObject*) { apply(); };
     switch (row.Widget) {
       case TiEditorWidget::Edit:

@@ -17,7 +17,8 @@ std::vector<Gallery::Picture> RenderAll() {
                                          {QStringLiteral("plot-layout.png"), RenderLayoutSheet()},
                                          {QStringLiteral("plot-preview.png"), RenderPreviewSheet()},
                                          {QStringLiteral("plot-printed-pages.png"), RenderPrintedPageSheet()}};
-  for (Gallery::Picture& picture : RenderEditorOtherPagesSheets()) pictures.push_back(std::move(picture));
+  for (Gallery::Picture& picture : RenderEditorPages()) pictures.push_back(std::move(picture));
+  for (Gallery::Picture& picture : RenderEditorGridLinePages()) pictures.push_back(std::move(picture));
   return pictures;
 }
 

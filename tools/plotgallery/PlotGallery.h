@@ -31,9 +31,13 @@ QImage RenderPreviewSheet();
 /// each ("plot-printed-pages.png").
 QImage RenderPrintedPageSheet();
 
-/// The plot editor's Data View, Legend, Cursors, Limits and ToolBar pages,
-/// one picture per sub-page ("editor-legend-wrap.png" ...).
-std::vector<Gallery::Picture> RenderEditorOtherPagesSheets();
+/// The plot editor of a plot holding every kind of object: one picture of
+/// each page and each sub-page ("plot-editor-<page>[-<sub-page>].png").
+std::vector<Gallery::Picture> RenderEditorPages();
+/// The Data View page's Grid Lines sub-page with each line family's page
+/// but the first, which RenderEditorPages shows
+/// ("plot-editor-data_view-grid_lines-x-minors.png" ...).
+std::vector<Gallery::Picture> RenderEditorGridLinePages();
 
 /// Every sheet with its file name.
 std::vector<Gallery::Picture> RenderAll();
