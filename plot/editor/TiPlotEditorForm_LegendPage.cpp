@@ -20,9 +20,9 @@ TiEditorBinding LegendRow(const char* subPage, const char* group, const char* ca
   row.Widget = widget;
   row.Property = QString::fromLatin1(property);
   // The flow cannot nest the Wrap groups nor fit the Columns ones.
-  // The flow's narrow columns would clip the captions of the last two.
-  const bool byHand = row.SubPage == QLatin1String("Columns") || row.SubPage == QLatin1String("Wrap") ||
-                      row.Property == QLatin1String("ColumnSpacing") || row.Group == QLatin1String("Selected Item");
+  // Every visible sub-page is placed by hand: the flow's columns would clip
+  // captions, cannot nest the Wrap groups and cannot fit the Columns ones.
+  const bool byHand = row.SubPage != QLatin1String("Hidden");
   row.Place = byHand ? TiEditorPlace::Manual : place;
   return row;
 }
@@ -55,6 +55,52 @@ void PlaceLegendWrapGroup(const TiEditorBoundPage& page, QWidget* subPage, Contr
     PlaceBoundColumn(page, properties.mid(1 + 2 * n, 2), nested, kInset, 18, inner - 2 * kInset, kLabel - kInset);
     top += nestedHeight + 2;
   }
+}
+
+/// The General sub-page in three columns: switches and margins; channel
+/// name, line column and spacing; background, selected item and font.
+void PlaceLegendGeneral(const TiEditorBoundPage& page, QWidget* general, ControlRegistry& controls) {
+  constexpr int kInset = 6;
+  constexpr int kLabel = 100;
+  const int column = (SubPageWidth(page) - 4 * kInset) / 3;
+  const int inner = column - 2 * kInset;
+  const int second = 2 * kInset + column;
+  const int third = 3 * kInset + 2 * column;
+  const QString stem = QStringLiteral("GroupBoxLegend");
+  const auto group = [&](const char* caption, int left, int top, int height) {
+    return PlaceGroup(general, stem + QString::fromLatin1(caption).remove(QLatin1Char(' ')) + QStringLiteral("General"),
+                      QString::fromLatin1(caption), left, top, column, height, controls);
+  };
+  int top = PlaceBoundColumn(page,
+                             {QStringLiteral("Visible"), QStringLiteral("Enabled"), QStringLiteral("PopupEnabled")},
+                             general, kInset, 4, column, 0);
+  // The four margins as a cross: top, left and right, bottom.
+  constexpr int kCrossEdit = 44;
+  QWidget* margin = group("Margin", kInset, top + 2, PlacedGroupHeight(3));
+  const int centre = (column - kCrossEdit) / 2;
+  PlaceBoundRow(page, QStringLiteral("MarginTop"), margin, centre, 18, kCrossEdit, 0);
+  PlaceBoundRow(page, QStringLiteral("MarginLeft"), margin, kInset, 18 + kPlacedRowPitch, kCrossEdit, 0);
+  PlaceBoundRow(page, QStringLiteral("MarginRight"), margin, column - kInset - kCrossEdit,
+                18 + kPlacedRowPitch, kCrossEdit, 0);
+  PlaceBoundRow(page, QStringLiteral("MarginBottom"), margin, centre, 18 + 2 * kPlacedRowPitch, kCrossEdit, 0);
+
+  QWidget* channelName = group("Channel Name", second, 4, PlacedGroupHeight(2));
+  PlaceBoundColumn(page, {QStringLiteral("ChannelNameMaxWidth"), QStringLiteral("ChannelNameColorStyle")},
+                   channelName, kInset, 18, inner, 80);
+  top = 8 + PlacedGroupHeight(2);
+  QWidget* lineColumn = group("Line Column", second, top, PlacedGroupHeight(2));
+  PlaceBoundColumn(page, {QStringLiteral("LineColumnWidth"), QStringLiteral("LineColumnHeight")}, lineColumn,
+                   kInset, 18, inner, 80);
+  PlaceBoundRow(page, QStringLiteral("ColumnSpacing"), general, second, top + PlacedGroupHeight(2) + 4, column,
+                kLabel);
+
+  QWidget* background = group("Background", third, 4, PlacedGroupHeight(2));
+  PlaceBoundColumn(page, {QStringLiteral("BackGroundTransparent"), QStringLiteral("BackGroundColor")},
+                   background, kInset, 18, inner, 80);
+  QWidget* selected = group("Selected Item", third, top, PlacedGroupHeight(2) + 4);
+  PlaceBoundColumn(page, {QStringLiteral("SelectedItemBackGroundColor"), QStringLiteral("SelectedItemFont")},
+                   selected, kInset, 18, inner, 110);
+  PlaceBoundRow(page, QStringLiteral("Font"), general, third, top + PlacedGroupHeight(2) + 8, column, 0);
 }
 
 }  // namespace
@@ -125,22 +171,7 @@ void TiPlotEditorForm::BuildLegendPage(QWidget* page) {
   if (QWidget* hidden = SubPageOf(m_legendPage, QStringLiteral("Hidden"))) {
     hidden->setObjectName(QStringLiteral("LegendHiddenTabSheet"));
   }
-  // The flow fills General in three columns: the margin cross ends the
-  // first, the channel name and line column groups fill the second, the
-  // background group and the font start the third.
-  if (QWidget* general = SubPageOf(m_legendPage, QStringLiteral("General"))) {
-    constexpr int kFlowInset = 6;
-    constexpr int kFlowGap = 8;
-    const int flowColumn = (SubPageWidth(m_legendPage) - 2 * kFlowInset - 2 * kFlowGap) / 3;
-    PlaceBoundRow(m_legendPage, QStringLiteral("ColumnSpacing"), general, kFlowInset + flowColumn + kFlowGap,
-                  kFlowInset + 2 * (PlacedGroupHeight(2) + 4), flowColumn, 100);
-    auto* selected = PlaceGroup(general, QStringLiteral("GroupBoxLegendSelectedItemGeneral"),
-                                QStringLiteral("Selected Item"), kFlowInset + 2 * (flowColumn + kFlowGap),
-                                kFlowInset + PlacedGroupHeight(2) + 4 + 32, flowColumn, PlacedGroupHeight(2) + 4,
-                                m_controls);
-    PlaceBoundColumn(m_legendPage, {QStringLiteral("SelectedItemBackGroundColor"), QStringLiteral("SelectedItemFont")},
-                     selected, kFlowInset, 18, flowColumn - 2 * kFlowInset, 110);
-  }
+  if (QWidget* general = SubPageOf(m_legendPage, QStringLiteral("General"))) PlaceLegendGeneral(m_legendPage, general, m_controls);
   QWidget* columns = SubPageOf(m_legendPage, QStringLiteral("Columns"));
   QWidget* wrap = SubPageOf(m_legendPage, QStringLiteral("Wrap"));
   if (columns == nullptr || wrap == nullptr) return;
