@@ -7,6 +7,7 @@
 
 #include "platform/widgets/ColorChooser.h"
 #include "platform/widgets/FileChooser.h"
+#include "platform/widgets/FontChooser.h"
 #include "platform/widgets/TPopupMenu.h"
 #include "plot/channels/TiPlotChannel.h"
 #include "plot/core/TiPlot.h"
@@ -20,12 +21,14 @@
 #include "plot/editor/TiComponentEditorRadioGroup.h"
 #include "plot/editor/TiComponentEditorComboBox.h"
 #include "plot/editor/TiComponentEditorEdit.h"
+#include "plot/editor/TiComponentEditorFontPicker.h"
 #include "plot/editor/TiComponentEditorListBox.h"
 #include "plot/editor/TiComponentEditorOpenPicker.h"
 #include "plot/editor/TiComponentEditorPageControl.h"
 #include "plot/editor/TiComponentEditorSavePicker.h"
 #include "plot/editor/TiPlotEditorForm.h"
 #include "plot/editor/TiPlotLayoutViewer.h"
+#include "plot/editor/iPlotEditorPages.h"
 #include "plot/objects/TiPlotLabel.h"
 #include "plot/objects/TiPlotTable.h"
 #include "plot/objects/TiPlotToolBar.h"
@@ -200,7 +203,19 @@ TEST_F(PlotEditorUse, LayoutMenu_offersWhatTheObjectUnderThePointerAllows) {
     return false;
   };
   ASSERT_TRUE(pressOn(plot.Master().LabelManager().Items(0)));
-  form.LayoutPopupMenuPopup();
+  // A right click over the title opens the menu on it.
+  form.PageControl().setCurrentIndex(1);
+  QPoint titleAt;
+  for (int y = 0; y < viewer.height() && titleAt.isNull(); y += 3) {
+    for (int x = 0; x < viewer.width() && titleAt.isNull(); x += 3) {
+      if (viewer.GetMouseOverBlock(x, y) == plot.Master().LabelManager().Items(0)) titleAt = QPoint(x, y);
+    }
+  }
+  form.iPlotLayoutViewerMouseDown(0, 0);
+  QTest::mouseClick(&viewer, Qt::RightButton, {}, titleAt);
+  EXPECT_EQ(form.RightClickObject(), plot.Master().LabelManager().Items(0));
+  EXPECT_TRUE(menu.IsShowing());
+  menu.CloseUp();
   EXPECT_FALSE(enabled("DeleteMenuItem"));
   EXPECT_TRUE(enabled("VisibleMenuItem"));
   ASSERT_TRUE(pressOn(plot.XAxis(0)));
@@ -335,4 +350,99 @@ TEST_F(PlotEditorUse, ControlPage_showsThePlotAndAColourDialogWritesOnlyWithOk) 
   ColorChooser::SetHook({});
   EXPECT_EQ(plot.BackGroundColor(), clBlue);
   EXPECT_EQ(plot.BorderStyle(), TiBevelStyle::ibsRaised);
+}
+
+namespace {
+
+/// The text of a row's property (a font's by its size).
+QString EditorUseValueOf(const TiEditorBinding& row, TObject& object, const TiPropertyTable& properties) {
+  const TiPlotProperty* p = TiPlotPropertyRegistry::Find(properties, row.Property);
+  if (p->Kind != TiPropertyKind::tkClass) return p->Get(object);
+  TObject* font = p->SubObject(object);
+  return TiPlotPropertyRegistry::Find(TiPlotPropertyRegistry::FontProperties(), QStringLiteral("Size"))->Get(*font);
+}
+
+/// Changes a row's control as a user does: typing and Return, a click, a
+/// key in a list, a dialog closed with OK.
+void EditorUseChange(QWidget* control, const TiEditorBinding& row, const QString& value) {
+  switch (row.Widget) {
+    case TiEditorWidget::Edit:
+    case TiEditorWidget::SpinEdit: {
+      auto* edit = static_cast<TiComponentEditorEdit*>(control);
+      bool number = false;
+      const double x = value.toDouble(&number);
+      edit->selectAll();
+      QTest::keyClicks(edit, number ? QString::number(x >= 50 ? x - 1 : x + 1) : value + QStringLiteral("X"));
+      QTest::keyClick(edit, Qt::Key_Return);
+      break;
+    }
+    case TiEditorWidget::CheckBox:
+      QTest::mouseClick(control, Qt::LeftButton, {}, QPoint(6, 8));
+      break;
+    case TiEditorWidget::ComboBox:
+    case TiEditorWidget::NameComboBox: {
+      auto* combo = static_cast<TiComponentEditorComboBox*>(control);
+      QTest::keyClick(combo, combo->AsInteger() + 1 < combo->count() ? Qt::Key_Down : Qt::Key_Up);
+      break;
+    }
+    case TiEditorWidget::RadioGroup: {
+      auto* radio = static_cast<TiComponentEditorRadioGroup*>(control);
+      radio->grab();
+      const int target = radio->AsInteger() == 0 ? 1 : 0;
+      for (int y = 0; y < radio->height(); ++y) {
+        if (radio->HitIndex(radio->width() / 3, y) == target) {
+          QTest::mouseClick(radio, Qt::LeftButton, {}, QPoint(radio->width() / 3, y));
+          break;
+        }
+      }
+      break;
+    }
+    case TiEditorWidget::ColorPicker: {
+      auto* picker = static_cast<TiComponentEditorColorPicker*>(control);
+      const TColor other = picker->Color() ^ 0x00FF00;
+      ColorChooser::SetHook([other](const ColorChoice&) { return std::optional<TColor>(other); });
+      picker->ShowColorDialog();
+      ColorChooser::SetHook({});
+      break;
+    }
+    case TiEditorWidget::FontPicker: {
+      FontChooser::SetHook([](const FontChoice& choice) {
+        FontChoice bigger = choice;
+        bigger.height = choice.height < 0 ? choice.height - 3 : choice.height + 3;
+        return std::optional<FontChoice>(bigger);
+      });
+      static_cast<TiComponentEditorFontPicker*>(control)->Click();
+      FontChooser::SetHook({});
+      break;
+    }
+  }
+}
+
+}  // namespace
+
+TEST_F(PlotEditorUse, EveryControlLabelsAndTablesBinding_reachesItsObjectThroughItsWidget) {
+  plot.Master().AddTable();
+  plot.Master().AddLabel();
+  TiPlotEditorForm& form = Open();
+  form.LabelListBox().SetItemIndex(1);
+  form.UpdateLabelEdit();
+  struct Case {
+    const TiEditorPageTable* table;
+    TObject* object;
+  };
+  const Case cases[] = {{&ControlPageTable(), &plot},
+                        {&TitlePageTable(), plot.Master().LabelManager().Items(0)},
+                        {&LabelPageTable(), plot.Master().LabelManager().Items(1)},
+                        {&TablePageTable(), plot.Master().TableManager().Items(0)}};
+  for (const Case& c : cases) {
+    const TiPropertyTable& properties = PagePropertyTable(*c.table);
+    for (const TiEditorBinding& row : c.table->Rows) {
+      QWidget* control = dynamic_cast<QWidget*>(form.Controls().FindObject(BindingControlName(*c.table, row)));
+      ASSERT_NE(control, nullptr) << row.Property.toStdString();
+      const QString before = EditorUseValueOf(row, *c.object, properties);
+      EditorUseChange(control, row, before);
+      EXPECT_NE(EditorUseValueOf(row, *c.object, properties), before)
+          << c.table->Prefix.toStdString() << " " << row.Property.toStdString();
+    }
+  }
 }
