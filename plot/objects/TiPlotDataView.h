@@ -92,6 +92,39 @@ public:
   void SetGridLineYMajor(const TiPlotGridLineSettings& value) { StoreGrid(value, m_yMajor); }
   const TiPlotGridLineSettings& GridLineYMinor() const { return m_yMinor; }
   void SetGridLineYMinor(const TiPlotGridLineSettings& value) { StoreGrid(value, m_yMinor); }
+  /// The same values one at a time, as the editor writes them.
+  bool GridLineXMajorCustom() const { return m_xMajor.Custom; }
+  void SetGridLineXMajorCustom(bool value) { StoreAndChange(value, m_xMajor.Custom); }
+  TColor GridLineXMajorColor() const { return m_xMajor.Color; }
+  void SetGridLineXMajorColor(TColor value) { StoreAndChange(value, m_xMajor.Color); }
+  int GridLineXMajorWidth() const { return m_xMajor.Width; }
+  void SetGridLineXMajorWidth(int value) { StoreAndChange(value, m_xMajor.Width); }
+  TiPlotGridLineStyle GridLineXMajorStyle() const { return m_xMajor.Style; }
+  void SetGridLineXMajorStyle(TiPlotGridLineStyle value) { StoreAndChange(value, m_xMajor.Style); }
+  bool GridLineXMinorCustom() const { return m_xMinor.Custom; }
+  void SetGridLineXMinorCustom(bool value) { StoreAndChange(value, m_xMinor.Custom); }
+  TColor GridLineXMinorColor() const { return m_xMinor.Color; }
+  void SetGridLineXMinorColor(TColor value) { StoreAndChange(value, m_xMinor.Color); }
+  int GridLineXMinorWidth() const { return m_xMinor.Width; }
+  void SetGridLineXMinorWidth(int value) { StoreAndChange(value, m_xMinor.Width); }
+  TiPlotGridLineStyle GridLineXMinorStyle() const { return m_xMinor.Style; }
+  void SetGridLineXMinorStyle(TiPlotGridLineStyle value) { StoreAndChange(value, m_xMinor.Style); }
+  bool GridLineYMajorCustom() const { return m_yMajor.Custom; }
+  void SetGridLineYMajorCustom(bool value) { StoreAndChange(value, m_yMajor.Custom); }
+  TColor GridLineYMajorColor() const { return m_yMajor.Color; }
+  void SetGridLineYMajorColor(TColor value) { StoreAndChange(value, m_yMajor.Color); }
+  int GridLineYMajorWidth() const { return m_yMajor.Width; }
+  void SetGridLineYMajorWidth(int value) { StoreAndChange(value, m_yMajor.Width); }
+  TiPlotGridLineStyle GridLineYMajorStyle() const { return m_yMajor.Style; }
+  void SetGridLineYMajorStyle(TiPlotGridLineStyle value) { StoreAndChange(value, m_yMajor.Style); }
+  bool GridLineYMinorCustom() const { return m_yMinor.Custom; }
+  void SetGridLineYMinorCustom(bool value) { StoreAndChange(value, m_yMinor.Custom); }
+  TColor GridLineYMinorColor() const { return m_yMinor.Color; }
+  void SetGridLineYMinorColor(TColor value) { StoreAndChange(value, m_yMinor.Color); }
+  int GridLineYMinorWidth() const { return m_yMinor.Width; }
+  void SetGridLineYMinorWidth(int value) { StoreAndChange(value, m_yMinor.Width); }
+  TiPlotGridLineStyle GridLineYMinorStyle() const { return m_yMinor.Style; }
+  void SetGridLineYMinorStyle(TiPlotGridLineStyle value) { StoreAndChange(value, m_yMinor.Style); }
   bool AxesControlEnabled() const { return m_axesControlEnabled; }
   /// Stored without a repaint.
   void SetAxesControlEnabled(bool value) { m_axesControlEnabled = value; }

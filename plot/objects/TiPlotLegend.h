@@ -90,6 +90,9 @@ public:
   void SetColumnSpacing(double value) { StoreAndChange(value, m_columnSpacing); }
   double RowSpacing() const { return m_rowSpacing; }
   void SetRowSpacing(double value) { StoreAndChange(value, m_rowSpacing); }
+  /// Another name of RowSpacing.
+  double WrapRowSpacingMin() const { return m_rowSpacing; }
+  void SetWrapRowSpacingMin(double value) { SetRowSpacing(value); }
   double WrapColSpacingMin() const { return m_wrapColSpacingMin; }
   void SetWrapColSpacingMin(double value) { StoreAndChange(value, m_wrapColSpacingMin); }
   int WrapColDesiredCount() const { return m_wrapColDesiredCount; }

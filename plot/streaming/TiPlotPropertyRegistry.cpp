@@ -505,6 +505,15 @@ PropertyList LegendProperties() {
   l.push_back(Prop<T>("WrapRowDesiredCount", &T::WrapRowDesiredCount, &T::SetWrapRowDesiredCount));
   l.push_back(Prop<T>("WrapColAutoCountEnabled", &T::WrapColAutoCountEnabled, &T::SetWrapColAutoCountEnabled, false));
   l.push_back(Prop<T>("WrapRowAutoCountEnabled", &T::WrapRowAutoCountEnabled, &T::SetWrapRowAutoCountEnabled, true));
+  l.push_back(Prop<T>("WrapColAutoCountMax", &T::WrapColAutoCountMax, &T::SetWrapColAutoCountMax));
+  l.push_back(Prop<T>("WrapRowAutoCountMax", &T::WrapRowAutoCountMax, &T::SetWrapRowAutoCountMax));
+  l.push_back(Prop<T>("WrapColSpacingAuto", &T::WrapColSpacingAuto, &T::SetWrapColSpacingAuto));
+  l.push_back(Prop<T>("WrapRowSpacingAuto", &T::WrapRowSpacingAuto, &T::SetWrapRowSpacingAuto));
+  l.push_back(Prop<T>("ChannelNameMaxWidth", &T::ChannelNameMaxWidth, &T::SetChannelNameMaxWidth));
+  l.push_back(Prop<T>("MarginLeft", &T::MarginLeft, &T::SetMarginLeft));
+  l.push_back(Prop<T>("MarginRight", &T::MarginRight, &T::SetMarginRight));
+  l.push_back(Prop<T>("MarginTop", &T::MarginTop, &T::SetMarginTop));
+  l.push_back(Prop<T>("MarginBottom", &T::MarginBottom, &T::SetMarginBottom));
   l.push_back(Prop<T>("ChannelNameColorStyle", &T::ChannelNameColorStyle, &T::SetChannelNameColorStyle,
                       TiPlotLegendChannelNameColorStyle::iplcncsFont));
   l.push_back(Prop<T>("LineColumnWidth", &T::LineColumnWidth, &T::SetLineColumnWidth, 13));

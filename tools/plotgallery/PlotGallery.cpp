@@ -23,6 +23,7 @@ std::vector<Gallery::Picture> RenderAll() {
                                          {QStringLiteral("plot-editor-x-axes.png"), RenderEditorXAxesSheet()},
                                          {QStringLiteral("plot-editor-y-axes.png"), RenderEditorYAxesSheet()}};
   for (Gallery::Picture& picture : RenderEditorPages()) pictures.push_back(std::move(picture));
+  for (Gallery::Picture& picture : RenderEditorGridLinePages()) pictures.push_back(std::move(picture));
   return pictures;
 }
 

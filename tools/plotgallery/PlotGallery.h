@@ -37,6 +37,10 @@ QImage RenderOpcExplorerSheet();
 /// The plot editor of a plot holding every kind of object: one picture of
 /// each page and each sub-page ("plot-editor-<page>[-<sub-page>].png").
 std::vector<Gallery::Picture> RenderEditorPages();
+/// The Data View page's Grid Lines sub-page with each line family's page
+/// but the first, which RenderEditorPages shows
+/// ("plot-editor-data_view-grid_lines-x-minors.png" ...).
+std::vector<Gallery::Picture> RenderEditorGridLinePages();
 
 // The plot editor's object pages in sheets, every sub-page (nested ones
 // too) in the editor's 576 x 272 (PlotGallery_EditorObjectPages.cpp).
