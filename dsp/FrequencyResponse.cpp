@@ -7,7 +7,7 @@
 #include "dsp/BiquadDesign.h"
 #include "dsp/ComplexArray.h"
 #include "dsp/Fft.h"
-#include "dsp/VectorClones.h"
+#include "platform/VectorClones.h"
 #include "platform/VectorLog.h"
 
 namespace {

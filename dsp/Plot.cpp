@@ -7,7 +7,7 @@
 
 #include "dsp/CurveColours.h"
 #include "dsp/ResponsePlotTarget.h"
-#include "dsp/VectorClones.h"
+#include "platform/VectorClones.h"
 
 namespace {
 
