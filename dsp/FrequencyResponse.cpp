@@ -91,26 +91,51 @@ KRV_VECTOR_CLONES void PowerRatiosToDbRange(double* values, int count) {
   }
 }
 
-// 10 log10(|N|^2 / |D|^2) of a biquad at every grid point, as PowerRatioToDb
-// of the quotient: plain arithmetic over the separate real and imaginary
-// delay tables, and the logarithm of the quotient without forming it.
-KRV_VECTOR_CLONES void BiquadMagnitudeDb(const BiquadCoefficients& c, double* out) {
+// |N|^2 and |D|^2 of a biquad at grid point k, from the separate real and
+// imaginary delay tables (plain arithmetic: the loops around it vectorise).
+[[gnu::always_inline]] inline void SectionPowers(const BiquadCoefficients& c, const FrequencyGrid& grid, int k,
+                                                 double& num, double& den) {
+  const double z1r = grid.Z1Real()[k], z1i = grid.Z1Imag()[k];
+  const double z2r = grid.Z2Real()[k], z2i = grid.Z2Imag()[k];
+  const double nr = c.b0 + c.b1 * z1r + c.b2 * z2r;
+  const double ni = c.b1 * z1i + c.b2 * z2i;
+  const double dr = c.a0 + c.a1 * z1r + c.a2 * z2r;
+  const double di = c.a1 * z1i + c.a2 * z2i;
+  num = nr * nr + ni * ni;
+  den = dr * dr + di * di;
+}
+
+// How many of the grid's power ratios lie beyond +-200 dB or are no numbers.
+KRV_VECTOR_CLONES int CountOutsideCurveRange(const double* ratios) {
+  constexpr double kLowest = 1e-20;  // -200 dB
+  constexpr double kHighest = 1e20;  // +200 dB
+  int outside = 0;
+  for (int k = 0; k < kFrequencyBinCount; ++k) {
+    outside += int(!((ratios[k] >= kLowest) & (ratios[k] <= kHighest)));
+  }
+  return outside;
+}
+
+// |N|^2 / |D|^2 of a biquad at every grid point.
+KRV_VECTOR_CLONES void PowerRatioQuotients(const BiquadCoefficients& section, double* out) {
+  const BiquadCoefficients c = section;
   const FrequencyGrid& grid = FrequencyGrid::Get();
-  const double* z1r = grid.Z1Real().data();
-  const double* z1i = grid.Z1Imag().data();
-  const double* z2r = grid.Z2Real().data();
-  const double* z2i = grid.Z2Imag().data();
-  const double b0 = c.b0, b1 = c.b1, b2 = c.b2, a0 = c.a0, a1 = c.a1, a2 = c.a2;
+  for (int k = 0; k < kFrequencyBinCount; ++k) {
+    double num, den;
+    SectionPowers(c, grid, k, num, den);
+    out[k] = num / den;
+  }
+}
+
+// 10 log10(|N|^2 / |D|^2) of a biquad at every grid point, as PowerRatioToDb
+// of the quotient, taking the logarithm of the quotient without forming it.
+KRV_VECTOR_CLONES void BiquadMagnitudeDb(const BiquadCoefficients& section, double* out) {
+  const BiquadCoefficients c = section;
+  const FrequencyGrid& grid = FrequencyGrid::Get();
   for (int start = 0; start < kFrequencyBinCount; start += kLogBlock) {
     double num[kLogBlock], den[kLogBlock];
     for (int j = 0; j < kLogBlock; ++j) {
-      const int k = start + j;
-      const double nr = b0 + b1 * z1r[k] + b2 * z2r[k];
-      const double ni = b1 * z1i[k] + b2 * z2i[k];
-      const double dr = a0 + a1 * z1r[k] + a2 * z2r[k];
-      const double di = a1 * z1i[k] + a2 * z2i[k];
-      num[j] = nr * nr + ni * ni;
-      den[j] = dr * dr + di * di;
+      SectionPowers(c, grid, start + j, num[j], den[j]);
     }
     double* block = out + start;
     if (!AllInLogDomain(num, kLogBlock) || !AllInLogDomain(den, kLogBlock)) {
@@ -201,6 +226,14 @@ double PowerRatioToDb(double ratio) {
     return kCurveFloorDb;
   }
   return std::clamp(kDecibelsPerNeper * std::log(ratio), kCurveFloorDb, -kCurveFloorDb);
+}
+
+void BiquadPowerRatios(const BiquadCoefficients& c, double* ratios) {
+  PowerRatioQuotients(c, ratios);
+}
+
+bool PowerRatiosWithinCurveRange(const double* ratios) {
+  return CountOutsideCurveRange(ratios) == 0;
 }
 
 void BiquadCurve(const BiquadCoefficients& c, int type, bool phaseMode, ResponseCurve& curve) {

@@ -78,6 +78,25 @@ constexpr double kLn2Lo = 1.90821492927058770002e-10;
   return p.k * kLn2Hi + (p.logMantissa + p.k * kLn2Lo);
 }
 
+/// Splits x, where IsLogDomain(x), into a factor in [1, 2) (returned) and
+/// its power of two (added to exponent): long products kept this way never
+/// overflow, and take one logarithm at the end (VectorLogScaled).
+[[gnu::always_inline]] inline double SplitPowerOfTwo(double x, double& exponent) {
+  using namespace vector_log_detail;
+  const std::uint64_t bits = std::bit_cast<std::uint64_t>(x);
+  exponent += ExponentField(bits) - 1023.0;
+  return std::bit_cast<double>((bits & 0x000fffffffffffffULL) | 0x3ff0000000000000ULL);
+}
+
+/// log(x) + exponent ln 2 where IsLogDomain(x) and exponent is a whole
+/// number below 2^20 in magnitude.
+[[gnu::always_inline]] inline double VectorLogScaled(double x, double exponent) {
+  using namespace vector_log_detail;
+  const Split p = SplitLog(x);
+  const double k = p.k + exponent;
+  return k * kLn2Hi + (p.logMantissa + k * kLn2Lo);
+}
+
 /// Natural logarithm of num / den where IsLogDomain(num) and IsLogDomain(den),
 /// without forming the quotient (which may overflow or underflow): with
 /// num = 2^a n and den = 2^b d, n and d scaled by 2 so that n / d lies in

@@ -69,6 +69,24 @@ TEST(VectorLog, logarithmOfAQuotientIsWithinTwoUlpsWithoutFormingIt) {
   EXPECT_NEAR(VectorLogRatio(DBL_MAX, DBL_MIN), std::log(DBL_MAX) - std::log(DBL_MIN), 1e-12);
 }
 
+TEST(VectorLog, productsKeptAsFactorAndPowerOfTwoTakeTheLogarithmOfTheWholeProduct) {
+  const struct {
+    double factor;
+    int count;
+  } cases[] = {{1e20, 40}, {1e-20, 40}, {3.0, 1000}, {0.999, 5}, {1.0, 1}};
+  for (const auto& c : cases) {
+    double product = 1.0;
+    double exponent = 0.0;
+    for (int i = 0; i < c.count; ++i) {
+      product = SplitPowerOfTwo(product * c.factor, exponent);
+      ASSERT_GE(product, 1.0);
+      ASSERT_LT(product, 2.0);
+    }
+    const double exact = c.count * std::log(c.factor);
+    EXPECT_NEAR(VectorLogScaled(product, exponent), exact, 1e-13 * std::max(1.0, std::abs(exact))) << c.factor;
+  }
+}
+
 TEST(VectorLog, exactPowersOfTenAndOneGiveExactResults) {
   EXPECT_EQ(VectorLog(1.0), 0.0);
   EXPECT_EQ(VectorLog10(1.0), 0.0);
