@@ -19,9 +19,11 @@ FrequencyGrid::FrequencyGrid() {
   for (int k = 0; k < kFrequencyBinCount; ++k) {
     m_frequencies[k] = std::pow(10.0, top * k / kFrequencyBinCount);
     m_omegas[k] = 2.0 * std::numbers::pi * m_frequencies[k] / kBiquadSampleRate;
-    m_z1[k] = {std::cos(m_omegas[k]), -std::sin(m_omegas[k])};
-    m_z2[k] = {std::cos(2.0 * m_omegas[k]), -std::sin(2.0 * m_omegas[k])};
-    if (m_z1[k].real() <= 0.0 && m_firstNonPositiveCosine == kFrequencyBinCount) {
+    m_z1Real[k] = std::cos(m_omegas[k]);
+    m_z1Imag[k] = -std::sin(m_omegas[k]);
+    m_z2Real[k] = std::cos(2.0 * m_omegas[k]);
+    m_z2Imag[k] = -std::sin(2.0 * m_omegas[k]);
+    if (m_z1Real[k] <= 0.0 && m_firstNonPositiveCosine == kFrequencyBinCount) {
       m_firstNonPositiveCosine = k;
     }
     const double s = std::sin(0.5 * m_omegas[k]);

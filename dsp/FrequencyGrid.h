@@ -1,13 +1,14 @@
 #pragma once
 
 #include <array>
-#include <complex>
 
 /// Number of points of every response curve.
 inline constexpr int kFrequencyBinCount = 4096;
 
 /// One response curve: a value per point of the frequency grid.
 using ResponseCurve = std::array<double, kFrequencyBinCount>;
+/// Any other array of a value per grid point.
+using GridValues = std::array<double, kFrequencyBinCount>;
 
 /// The plots' logarithmic frequency grid: point k stands for
 /// f_k = 10^(log10(48000) k / 4096) Hz, evaluated at w_k = 2pi f_k / 96000.
@@ -20,9 +21,12 @@ public:
   static double BinPosition(double frequency);
 
   const std::array<double, kFrequencyBinCount>& Frequencies() const { return m_frequencies; }
-  /// e^(-j w_k) and e^(-2j w_k), the delays at every grid point.
-  const std::array<std::complex<double>, kFrequencyBinCount>& Z1() const { return m_z1; }
-  const std::array<std::complex<double>, kFrequencyBinCount>& Z2() const { return m_z2; }
+  /// e^(-j w_k) and e^(-2j w_k), the delays at every grid point, as separate
+  /// arrays of real and imaginary parts (loops over the grid vectorise).
+  const GridValues& Z1Real() const { return m_z1Real; }
+  const GridValues& Z1Imag() const { return m_z1Imag; }
+  const GridValues& Z2Real() const { return m_z2Real; }
+  const GridValues& Z2Imag() const { return m_z2Imag; }
   const std::array<double, kFrequencyBinCount>& Omegas() const { return m_omegas; }
   /// For cosine series by Reinsch's recurrence: 2 cos w - 2 = -4 sin^2(w/2)
   /// below FirstNonPositiveCosine(), 2 cos w + 2 = 4 cos^2(w/2) from there on.
@@ -34,8 +38,10 @@ private:
 
   std::array<double, kFrequencyBinCount> m_frequencies;
   std::array<double, kFrequencyBinCount> m_omegas;
-  std::array<std::complex<double>, kFrequencyBinCount> m_z1;
-  std::array<std::complex<double>, kFrequencyBinCount> m_z2;
+  GridValues m_z1Real;
+  GridValues m_z1Imag;
+  GridValues m_z2Real;
+  GridValues m_z2Imag;
   std::array<double, kFrequencyBinCount> m_cosineFactors;
   int m_firstNonPositiveCosine = kFrequencyBinCount;
 };

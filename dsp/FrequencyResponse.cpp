@@ -7,12 +7,8 @@
 #include "dsp/BiquadDesign.h"
 #include "dsp/ComplexArray.h"
 #include "dsp/Fft.h"
-
-#if defined(__x86_64__)
-#define KRV_VECTOR_CLONES [[gnu::target_clones("avx2", "default")]]
-#else
-#define KRV_VECTOR_CLONES
-#endif
+#include "platform/VectorClones.h"
+#include "platform/VectorLog.h"
 
 namespace {
 
@@ -37,25 +33,119 @@ double Arctangent(double num, double den) {
 // applied, and the inner loop runs over independent points so it vectorises.
 void EvaluateRealPolynomial(const double* a, int count, GridResponse& out) {
   constexpr int kBlock = 256;
-  const auto& z = FrequencyGrid::Get().Z1();
+  const FrequencyGrid& grid = FrequencyGrid::Get();
+  const double* zr = grid.Z1Real().data();
+  const double* zi = grid.Z1Imag().data();
   for (int start = 0; start < kFrequencyBinCount; start += kBlock) {
-    double zr[kBlock], zi[kBlock], re[kBlock], im[kBlock];
+    double re[kBlock], im[kBlock];
     for (int j = 0; j < kBlock; ++j) {
-      zr[j] = z[start + j].real();
-      zi[j] = z[start + j].imag();
       re[j] = count > 0 ? a[count - 1] : 0.0;
       im[j] = 0.0;
     }
     for (int i = count - 2; i >= 0; --i) {
       const double ai = a[i];
       for (int j = 0; j < kBlock; ++j) {
-        const double r = re[j] * zr[j] - im[j] * zi[j] + ai;
-        im[j] = re[j] * zi[j] + im[j] * zr[j];
+        const double r = re[j] * zr[start + j] - im[j] * zi[start + j] + ai;
+        im[j] = re[j] * zi[start + j] + im[j] * zr[start + j];
         re[j] = r;
       }
     }
     for (int j = 0; j < kBlock; ++j) {
       out[start + j] = {re[j], im[j]};
+    }
+  }
+}
+
+// A dB value kept within +-200 dB.
+[[gnu::always_inline]] inline double ClampDb(double db) {
+  return db < kCurveFloorDb ? kCurveFloorDb : (db > -kCurveFloorDb ? -kCurveFloorDb : db);
+}
+
+// True where a block of values are all positive normal numbers: then the
+// logarithm that vectorises serves every one of them.
+[[gnu::always_inline]] inline bool AllInLogDomain(const double* values, int size) {
+  int outside = 0;
+  for (int j = 0; j < size; ++j) {
+    outside |= int(!IsLogDomain(values[j]));
+  }
+  return outside == 0;
+}
+
+constexpr int kLogBlock = 256;
+
+// 10 log10 of every power ratio, as PowerRatioToDb; a block with a value
+// outside the logarithm's domain goes value by value.
+KRV_VECTOR_CLONES void PowerRatiosToDbRange(double* values, int count) {
+  for (int start = 0; start < count; start += kLogBlock) {
+    double* block = values + start;
+    const int size = std::min(kLogBlock, count - start);
+    if (!AllInLogDomain(block, size)) {
+      for (int j = 0; j < size; ++j) {
+        block[j] = PowerRatioToDb(block[j]);
+      }
+      continue;
+    }
+    for (int j = 0; j < size; ++j) {
+      block[j] = ClampDb(kDecibelsPerNeper * VectorLog(block[j]));
+    }
+  }
+}
+
+// |N|^2 and |D|^2 of a biquad at grid point k, from the separate real and
+// imaginary delay tables (plain arithmetic: the loops around it vectorise).
+[[gnu::always_inline]] inline void SectionPowers(const BiquadCoefficients& c, const FrequencyGrid& grid, int k,
+                                                 double& num, double& den) {
+  const double z1r = grid.Z1Real()[k], z1i = grid.Z1Imag()[k];
+  const double z2r = grid.Z2Real()[k], z2i = grid.Z2Imag()[k];
+  const double nr = c.b0 + c.b1 * z1r + c.b2 * z2r;
+  const double ni = c.b1 * z1i + c.b2 * z2i;
+  const double dr = c.a0 + c.a1 * z1r + c.a2 * z2r;
+  const double di = c.a1 * z1i + c.a2 * z2i;
+  num = nr * nr + ni * ni;
+  den = dr * dr + di * di;
+}
+
+// How many of the grid's power ratios lie beyond +-200 dB or are no numbers.
+KRV_VECTOR_CLONES int CountOutsideCurveRange(const double* ratios) {
+  constexpr double kLowest = 1e-20;  // -200 dB
+  constexpr double kHighest = 1e20;  // +200 dB
+  int outside = 0;
+  for (int k = 0; k < kFrequencyBinCount; ++k) {
+    outside += int(!((ratios[k] >= kLowest) & (ratios[k] <= kHighest)));
+  }
+  return outside;
+}
+
+// |N|^2 / |D|^2 of a biquad at every grid point.
+KRV_VECTOR_CLONES void PowerRatioQuotients(const BiquadCoefficients& section, double* out) {
+  const BiquadCoefficients c = section;
+  const FrequencyGrid& grid = FrequencyGrid::Get();
+  for (int k = 0; k < kFrequencyBinCount; ++k) {
+    double num, den;
+    SectionPowers(c, grid, k, num, den);
+    out[k] = num / den;
+  }
+}
+
+// 10 log10(|N|^2 / |D|^2) of a biquad at every grid point, as PowerRatioToDb
+// of the quotient, taking the logarithm of the quotient without forming it.
+KRV_VECTOR_CLONES void BiquadMagnitudeDb(const BiquadCoefficients& section, double* out) {
+  const BiquadCoefficients c = section;
+  const FrequencyGrid& grid = FrequencyGrid::Get();
+  for (int start = 0; start < kFrequencyBinCount; start += kLogBlock) {
+    double num[kLogBlock], den[kLogBlock];
+    for (int j = 0; j < kLogBlock; ++j) {
+      SectionPowers(c, grid, start + j, num[j], den[j]);
+    }
+    double* block = out + start;
+    if (!AllInLogDomain(num, kLogBlock) || !AllInLogDomain(den, kLogBlock)) {
+      for (int j = 0; j < kLogBlock; ++j) {
+        block[j] = PowerRatioToDb(num[j] / den[j]);
+      }
+      continue;
+    }
+    for (int j = 0; j < kLogBlock; ++j) {
+      block[j] = ClampDb(kDecibelsPerNeper * VectorLogRatio(num[j], den[j]));
     }
   }
 }
@@ -138,32 +228,31 @@ double PowerRatioToDb(double ratio) {
   return std::clamp(kDecibelsPerNeper * std::log(ratio), kCurveFloorDb, -kCurveFloorDb);
 }
 
+void BiquadPowerRatios(const BiquadCoefficients& c, double* ratios) {
+  PowerRatioQuotients(c, ratios);
+}
+
+bool PowerRatiosWithinCurveRange(const double* ratios) {
+  return CountOutsideCurveRange(ratios) == 0;
+}
+
 void BiquadCurve(const BiquadCoefficients& c, int type, bool phaseMode, ResponseCurve& curve) {
-  const FrequencyGrid& grid = FrequencyGrid::Get();
-  const auto& z1 = grid.Z1();
-  const auto& z2 = grid.Z2();
-  // N and D at grid point k.
-  const auto fraction = [&](int k) {
-    return std::array<double, 4>{c.b0 + c.b1 * z1[k].real() + c.b2 * z2[k].real(),
-                                 c.b1 * z1[k].imag() + c.b2 * z2[k].imag(),
-                                 c.a0 + c.a1 * z1[k].real() + c.a2 * z2[k].real(),
-                                 c.a1 * z1[k].imag() + c.a2 * z2[k].imag()};
-  };
   if (!phaseMode) {
-    // -20 log10(|D| / |N|) as 10 log10(|N|^2 / |D|^2): the power ratios in a
-    // loop of plain arithmetic that vectorises, then one logarithm each. A
-    // zero numerator lands on the floor, a zero denominator on the ceiling.
-    for (int k = 0; k < kFrequencyBinCount; ++k) {
-      const auto [nr, ni, dr, di] = fraction(k);
-      curve[k] = (nr * nr + ni * ni) / (dr * dr + di * di);
-    }
-    for (double& value : curve) {
-      value = PowerRatioToDb(value);
-    }
+    // -20 log10(|D| / |N|) as 10 log10(|N|^2 / |D|^2). A zero numerator lands
+    // on the floor, a zero denominator on the ceiling.
+    BiquadMagnitudeDb(c, curve.data());
     return;
   }
+  const FrequencyGrid& grid = FrequencyGrid::Get();
+  const auto& z1r = grid.Z1Real();
+  const auto& z1i = grid.Z1Imag();
+  const auto& z2r = grid.Z2Real();
+  const auto& z2i = grid.Z2Imag();
   for (int k = 0; k < kFrequencyBinCount; ++k) {
-    const auto [nr, ni, dr, di] = fraction(k);
+    const double nr = c.b0 + c.b1 * z1r[k] + c.b2 * z2r[k];
+    const double ni = c.b1 * z1i[k] + c.b2 * z2i[k];
+    const double dr = c.a0 + c.a1 * z1r[k] + c.a2 * z2r[k];
+    const double di = c.a1 * z1i[k] + c.a2 * z2i[k];
     const double p = nr * dr + ni * di;
     const double m = di * nr - dr * ni;
     double value = -std::atan(p == 0.0 ? m * 1000000.0 : m / p) * kTenDegreesPerRadian;
@@ -214,10 +303,16 @@ void DesignedFirCurve(const std::vector<double>& coefficients, bool phaseMode, b
   }
   GridResponse response;
   FirResponseOnGrid(coefficients, response);
+  if (!phaseMode) {
+    for (int k = 0; k < kFrequencyBinCount; ++k) {
+      curve[k] = std::norm(response[k]);
+    }
+    PowerRatiosToDbRange(curve.data(), kFrequencyBinCount);
+    return;
+  }
   for (int k = 0; k < kFrequencyBinCount; ++k) {
     const Complex h = response[k];
-    curve[k] = phaseMode ? Arctangent(h.imag(), h.real()) * 2.0 * kTenDegreesPerRadian
-                         : PowerRatioToDb(std::norm(h));
+    curve[k] = Arctangent(h.imag(), h.real()) * 2.0 * kTenDegreesPerRadian;
   }
 }
 
@@ -244,7 +339,7 @@ void CoefficientFirCurve(const float* coefficients, int count, bool phaseMode, b
     const double re = points[m].real();
     const double im = points[m].imag();
     if (!phaseMode) {
-      binValue[m] = PowerRatioToDb(re * re + im * im);
+      binValue[m] = re * re + im * im;
       continue;
     }
     double value = Arctangent(im, re) * kTenDegreesPerRadian;
@@ -252,6 +347,9 @@ void CoefficientFirCurve(const float* coefficients, int count, bool phaseMode, b
       value += im >= 0.0 ? 18.0 : -18.0;
     }
     binValue[m] = value;
+  }
+  if (!phaseMode) {
+    PowerRatiosToDbRange(binValue.data(), kBins);
   }
   InterpolateOntoGrid(kFrequencyBinCount, kBins, FrequencyGrid::Get().Frequencies().data(),
                       binFrequency.data(), binValue.data(), 0.0, 0.0, curve.data());

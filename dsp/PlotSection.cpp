@@ -14,6 +14,8 @@ struct FlatShelf {
   static constexpr double kQ = 0.4;
   BiquadCoefficients biquad;
   ResponseCurve curve{};
+  GridValues powerRatios{};
+  bool ratiosWithinCurveRange = false;
 };
 
 const FlatShelf& Flat() {
@@ -23,6 +25,8 @@ const FlatShelf& Flat() {
       shelf.biquad = *designed;
     }
     BiquadCurve(shelf.biquad, BiquadHighShelf, false, shelf.curve);
+    BiquadPowerRatios(shelf.biquad, shelf.powerRatios.data());
+    shelf.ratiosWithinCurveRange = PowerRatiosWithinCurveRange(shelf.powerRatios.data());
     return shelf;
   }();
   return flat;
@@ -61,6 +65,7 @@ void PlotSection::SetFirDesign(int firType, int window, double lower, double upp
   if (auto designed = DesignWindowedFir(firType, window, lower, upper, taps)) {
     m_firCoefficients = std::move(*designed);
   }
+  DropPowerRatios();
   DesignedFirCurve(m_firCoefficients, m_phaseMode, m_removeFirLatency, m_curve);
 }
 
@@ -68,12 +73,52 @@ void PlotSection::SetFirTaps(const float* coefficients, int count) {
   count = std::clamp(count, 0, kFrequencyBinCount);
   m_firTapCopy.assign(coefficients, coefficients + count);
   m_firTaps = count;
+  DropPowerRatios();
   CoefficientFirCurve(m_firTapCopy.data(), count, m_phaseMode, m_removeFirLatency, m_curve);
+}
+
+const ResponseCurve& PlotSection::GetCurve() const {
+  if (m_curvePending) {
+    BiquadCurve(m_biquad, m_type, false, m_curve);
+    m_curvePending = false;
+  }
+  return m_curve;
+}
+
+void PlotSection::SetCurve(const ResponseCurve& curve) {
+  DropPowerRatios();
+  m_curve = curve;
+}
+
+const double* PlotSection::GetPowerRatios() const {
+  switch (m_ratioSource) {
+    case RatioSource::FlatShelf:
+      return Flat().ratiosWithinCurveRange ? Flat().powerRatios.data() : nullptr;
+    case RatioSource::Own:
+      return m_ratiosWithinCurveRange ? m_powerRatios.data() : nullptr;
+    case RatioSource::None:
+      break;
+  }
+  return nullptr;
+}
+
+void PlotSection::DropPowerRatios() {
+  m_ratioSource = RatioSource::None;
+  m_curvePending = false;
 }
 
 void PlotSection::ComputeBiquadCurve() {
   if (auto designed = DesignBiquad(m_type, m_frequency, m_gain, m_q, m_c0, m_c1)) {
     m_biquad = *designed;
   }
-  BiquadCurve(m_biquad, m_type, m_phaseMode, m_curve);
+  if (m_phaseMode) {
+    DropPowerRatios();
+    BiquadCurve(m_biquad, m_type, true, m_curve);
+    return;
+  }
+  m_powerRatios.resize(kFrequencyBinCount);
+  BiquadPowerRatios(m_biquad, m_powerRatios.data());
+  m_ratiosWithinCurveRange = PowerRatiosWithinCurveRange(m_powerRatios.data());
+  m_ratioSource = RatioSource::Own;
+  m_curvePending = true;
 }

@@ -8,7 +8,10 @@
 /// One filter section of a response plot: its parameters, its own coefficient
 /// set and its response curve on the frequency grid. Every setter recomputes
 /// the curve in the section's current magnitude or phase mode; changing the
-/// mode alone recomputes nothing. Owned by its `Plot`; GUI thread only.
+/// mode alone recomputes nothing. A biquad's magnitude curve is kept as its
+/// power ratios, from which a plot's total is taken with one logarithm a
+/// point; its dB values are computed when first asked for. Owned by its
+/// `Plot`; GUI thread only.
 class PlotSection {
 public:
   /// Starts flat: gain 0, 1000 Hz, Q 0.4, type 3.
@@ -42,12 +45,17 @@ public:
   double GetFirLowerFrequency() const { return m_firLower; }
   double GetFirUpperFrequency() const { return m_firUpper; }
 
-  const ResponseCurve& GetCurve() const { return m_curve; }
+  const ResponseCurve& GetCurve() const;
   /// Replaces the curve, e.g. with a copy of another plot's total.
-  void SetCurve(const ResponseCurve& curve) { m_curve = curve; }
+  void SetCurve(const ResponseCurve& curve);
+  /// |H|^2 at every grid point where the curve is a biquad's magnitude and
+  /// exactly 10 log10 of these (none beyond +-200 dB), else nullptr.
+  const double* GetPowerRatios() const;
 
 private:
   void ComputeBiquadCurve();
+  /// The curve no longer comes from power ratios.
+  void DropPowerRatios();
 
   float m_c0 = 0.0f;
   float m_c1 = 0.0f;
@@ -65,5 +73,14 @@ private:
   BiquadCoefficients m_biquad;
   std::vector<double> m_firCoefficients{1.0};
   std::vector<float> m_firTapCopy;
-  ResponseCurve m_curve{};
+  /// The biquad's power ratios when m_ratioSource says so; allocated on the
+  /// first biquad computed here (a new section shares the flat shelf's).
+  std::vector<double> m_powerRatios;
+  enum class RatioSource { None, FlatShelf, Own };
+  RatioSource m_ratioSource = RatioSource::FlatShelf;
+  /// Every own power ratio lies within +-200 dB.
+  bool m_ratiosWithinCurveRange = false;
+  /// Set while m_curve has not yet been computed from m_biquad.
+  mutable bool m_curvePending = false;
+  mutable ResponseCurve m_curve{};
 };

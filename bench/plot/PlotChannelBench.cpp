@@ -1,4 +1,6 @@
 #include <memory>
+#include <utility>
+#include <vector>
 
 #include <QCoreApplication>
 
@@ -43,6 +45,27 @@ void BM_AddXY(benchmark::State& state) {
 BENCHMARK(BM_AddXY)
     ->ArgsProduct({{4096, 1 << 16, 1 << 20, 10'000'000}, {0, 4096}})
     ->ArgNames({"points", "ring"})
+    ->Unit(benchmark::kMillisecond);
+
+/// The reference for BM_AddXY: the same pairs appended to a std::vector
+/// that starts empty, in the same binary and run.
+void BM_PushBack(benchmark::State& state) {
+  const int n = int(state.range(0));
+  for (auto _ : state) {
+    std::vector<std::pair<double, double>> points;
+    for (int i = 0; i < n; ++i) {
+      points.push_back({double(i), double((i % 200) - 100)});
+    }
+    benchmark::DoNotOptimize(points.data());
+    state.PauseTiming();
+    points = {};
+    state.ResumeTiming();
+  }
+  state.SetItemsProcessed(state.iterations() * n);
+}
+BENCHMARK(BM_PushBack)
+    ->Arg(4096)->Arg(1 << 16)->Arg(1 << 20)->Arg(10'000'000)
+    ->ArgName("points")
     ->Unit(benchmark::kMillisecond);
 
 /// Paints of a shown plot while 10^5 points arrive and the events run

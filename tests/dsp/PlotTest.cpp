@@ -119,6 +119,31 @@ TEST(Plot, totalSumsSectionsUpToThirtyTwoOnly) {
   }
 }
 
+TEST(Plot, magnitudeTotalIsTheSumOfEveryKindOfSectionCurveClampedOnesIncluded) {
+  RecordingTarget target;
+  Plot plot(target);
+  for (int band = 0; band < 9; ++band) {
+    plot.Section(band).SetFilter(band - 4.0, 40.0 * std::pow(2.0, band), 1.4, 1);
+  }
+  plot.Section(30).SetFirDesign(3, 3, 200.0, 8000.0, 255);
+  ResponseCurve copied{};
+  copied.fill(-250.0);
+  copied[7] = 3.5;
+  plot.Section(20).SetCurve(copied);
+  // A gain beyond the curves' range: that section's curve is clamped.
+  plot.Section(12).SetFilter(250.0, 1000.0, 1.0, BiquadGain);
+  ASSERT_EQ(plot.Section(12).GetCurve()[100], -kCurveFloorDb);
+  plot.DrawTotal(0);
+  const ResponseCurve& total = plot.Section(Plot::kTotalSection).GetCurve();
+  for (int k = 0; k < kFrequencyBinCount; ++k) {
+    double sum = 0.0;
+    for (int s = 0; s < Plot::kTotalSection; ++s) {
+      sum += plot.Section(s).GetCurve()[k];
+    }
+    ASSERT_NEAR(total[k], sum, 1e-9) << k;
+  }
+}
+
 TEST(Plot, phaseTotalIsFoldedIntoHalfTurnEitherSide) {
   struct Case {
     double sum;
