@@ -1,0 +1,12 @@
+# Every fuzz target and the libraries its parser lives in.
+krv_add_fuzz_target(reply_framer LINKS krv_link)
+krv_add_fuzz_target(session_replies LINKS krv_fuzz_link_support)
+krv_add_fuzz_target(unit_blocks LINKS krv_protocol)
+krv_add_fuzz_target(setting_file LINKS krv_protocol)
+krv_add_fuzz_target(unit_file LINKS krv_protocol)
+krv_add_fuzz_target(gbk LINKS krv_platform)
+krv_add_fuzz_target(hid_descriptor LINKS krv_hid)
+krv_add_fuzz_target(ini_file LINKS krv_widgets)
+krv_add_fuzz_target(bmp LINKS krv_platform)
+krv_add_fuzz_target(jpeg LINKS krv_platform)
+krv_add_fuzz_target(png LINKS krv_platform)
