@@ -6,6 +6,7 @@ the test fixtures are copied by hand and not touched here. Run from the
 repository root; it rewrites only the files it names."""
 import os
 import struct
+import struct
 
 ROOT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "corpus")
 
@@ -87,3 +88,56 @@ write("ini_file", "gbk_default", b"\x00" + "[名字]\nname=低音\n".encode("gbk
 write("ini_file", "fill_section", b"\x81[SaveObject]\nColor=255\nColorTo=65280\nGradientType=3\nOpacity=200\n"
       b"Rounding=8\nRoundingType=3\nShadowOffset=5\nPicture=424D3A\nPictureDataSize=3\nBorderColor=0\n"
       b"BorderWidth=2\nGlow=2\nAngle=45\n")
+
+# FIR coefficient files: capacity selector, then the text.
+write("fir_coefficients", "column_crlf", b"\x00" + b"".join(b"%.9f\r\n" % (0.001 * i) for i in range(40)))
+write("fir_coefficients", "commas_tabs", b"\x01" + b"0.5,-0.25\t1e-3,\n+.75e+1 ,  -0\n")
+write("fir_coefficients", "utf16_bom", b"\x02" + "\ufeff0.1\r\n0.2\r\n-0.3\r\n".encode("utf-16-le"))
+write("fir_coefficients", "overlong", b"\x03" + b"1\n2\n3\n")
+write("fir_coefficients", "refused", b"\x00" + b"0.1\nabc\n")
+
+# Typed value entry: kind, min, max, position (16 bits each), delay unit, then the text.
+for kind, lo, hi, pos, unit, text in ((0, 0, 400, 280, 0, b"-3.5"), (1, 0, 180, 90, 0, b"-20"),
+                                       (3, 0, 999, 9, 0, b"150ms"), (4, 0, 15, 3, 0, b"4:1"),
+                                       (5, 0, 15, 3, 0, b"1 : 8.5"), (6, 0, 20, 5, 0, b"Max"),
+                                       (8, 0, 300, 100, 0, b"1.2k"), (10, 0, 127, 40, 0, b"0.707"),
+                                       (11, 0, 240, 120, 0, b"+6,5"), (12, 0, 32000, 480, 1, b"3.43"),
+                                       (12, 0, 32000, 480, 2, b"99999999999999999999")):
+    write("typed_value", f"kind{kind}_unit{unit}", bytes([kind]) + struct.pack("<hhhB", lo, hi, pos, unit) + text)
+
+# Splash markup: font and options, hit point, then the markup.
+for label, markup in (("font_break", '<FONT size="20" color="clWhite">Loading Program....</FONT><br>'),
+                      ("anchor_image", '<a href="x">link</a> <IMG src="IDX:0"> <b>bold</b><i>it</i><u>u</u>'),
+                      ("entities_shadow", '<SHAD>&amp;lt;&gt;&nbsp;</SHAD><P align="center">centre</P><HR>'),
+                      ("lists", '<UL><LI>one<LI>two</UL><BLINK>b</BLINK><SUB>2</SUB><SUP>3</SUP><s>s</s>'),
+                      ("cut_tag", 'ab<FONT size=20 and a long tail without an end')):
+    write("splash_markup", label, bytes([0x85, 40, 20]) + markup.encode())
+
+# The settings store's file.
+write("registry_store", "typed_values", b"; krv71-editor settings\r\n\r\n[]\r\n\r\n[Software\\KRV\\Editor]\r\n"
+      b'@="default"\r\n"Language"="English"\r\n"Count"=dword:0000001f\r\n"Blob"=hex:00,ff,10\r\n'
+      b'"Other"=hex(7):41,00,00,00\r\n"Quoted \\"name\\""="a\\\\b"\r\n\r\n[Software\\KRV\\Editor\\Sub]\r\n')
+write("registry_store", "themes_key", b'[SOFTWARE\\Vivove\\Themes]\n"User Defined Theme Path"="/tmp/themes"\n'
+      b"[software\\vivove\\THEMES]\n\"x\"=dword:zz\n[\\\\A\\\\\\B\\]\n")
+
+
+def scheme_file(categories):
+    return b"<SchemeTypes>\r\n" + categories + b"</SchemeTypes>\r\n"
+
+
+def category(name, schemes):
+    return b"<SchemeType>\r\n<Name>" + name + b"</Name>\r\n" + schemes + b"</SchemeType>\r\n"
+
+
+def scheme(name, properties):
+    return b"<Scheme>\r\n<Name>" + name + b"</Name>\r\n<Properties>\r\n" + properties + b"</Properties>\r\n</Scheme>\r\n"
+
+
+write("theme_file", "two_categories", scheme_file(
+    category(b"Dark", scheme(b"Night", b"<OuterMarginLeft>9</OuterMarginLeft>\r\n<BackGroundColor>0</BackGroundColor>\r\n")) +
+    category(b"Light", scheme(b"Day", b""))))
+write("theme_file", "values_and_refusal", scheme_file(category(b"Looks", scheme(
+    b"Big", b"<TitleFont.Size>12</TitleFont.Size>\r\n<TitleText></TitleText>\r\n<HintsShow>False</HintsShow>\r\n"
+            b"<PrintMarginLeft>0.5</PrintMarginLeft>\r\n") + scheme(
+    b"Bad", b"<OuterMarginLeft>12</OuterMarginLeft>\r\n<OuterMarginTop>wide</OuterMarginTop>\r\n"))))
+write("theme_file", "cut_short", b"<SchemeTypes>\r\n<SchemeType>\r\n<Name>Half</Name>\r\n<Scheme>\r\n<Name>S</Name>")

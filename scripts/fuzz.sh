@@ -16,6 +16,7 @@ seconds=${1:-600}
 shift || true
 jobs=${FUZZ_JOBS:-4}
 build="$root/build/fuzz"
+"$root/scripts/setup.sh"
 
 export CCACHE_BASEDIR="$root" CCACHE_NOHASHDIR=true
 CC=${FUZZ_CC:-clang} CXX=${FUZZ_CXX:-clang++} cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
@@ -47,11 +48,14 @@ for target in "${targets[@]}"; do
   seeds=()
   [ -d "$root/fuzz/corpus/$target" ] && seeds+=("$root/fuzz/corpus/$target")
   [ -d "$root/fuzz/regressions/$target" ] && seeds+=("$root/fuzz/regressions/$target")
+  # fuzz/<target>.options: extra libFuzzer flags (whole-file formats of a fixed size).
+  extra=()
+  [ -f "$root/fuzz/$target.options" ] && read -r -a extra <"$root/fuzz/$target.options"
   echo "fuzzing $target for $seconds s with $jobs processes ..." >&2
   rm -f "$findings"/fuzz-*.log
   # Each process fuzzes the whole time unless its input fails; they share the corpus folder.
   (cd "$findings" && "$build/fuzz/fuzz_$target" -jobs="$jobs" -workers="$jobs" -max_total_time="$seconds" \
-     -rss_limit_mb=2048 -timeout=2 -print_final_stats=1 -artifact_prefix="$findings/" \
+     -rss_limit_mb=2048 -timeout=2 -print_final_stats=1 -artifact_prefix="$findings/" "${extra[@]}" \
      "$corpus" "${seeds[@]}") >"$log" 2>&1 || true
   runs=0
   cov=0

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,8 @@ struct FuzzReplayTarget {
   const char* name;
   FuzzEntry entry;
 };
+
+void PrintTo(const FuzzReplayTarget& target, std::ostream* out) { *out << target.name; }
 
 const FuzzReplayTarget kFuzzReplayTargets[] = {
 #define KRV_FUZZ_TARGET(name) {#name, &KrvFuzz_##name},
