@@ -1,7 +1,6 @@
 // INI files as the program reads them: the file in the encoding the first
-// byte picks (a byte-order mark decides over it), every value read as each
-// type, every section loaded as a fill's persistence; what was read, saved
-// and read again gives the same text.
+// byte picks (a byte-order mark decides over it) and every value read as
+// each type; what was read, saved and read again gives the same text.
 #include <cstddef>
 #include <cstdint>
 
@@ -12,10 +11,8 @@
 #include <QTime>
 
 #include "fuzz/support/FuzzCheck.h"
-#include "fuzz/support/FuzzGuiApplication.h"
 #include "fuzz/support/MemoryFile.h"
 #include "platform/TIniFile.h"
-#include "widgets/gdiplus/TGDIPFill.h"
 
 namespace {
 
@@ -37,22 +34,12 @@ void ReadEveryValue(const TIniFile& ini) {
   }
 }
 
-/// A fill loaded from the section and saved into a fresh INI, as its text.
-QString FillSavedAfterLoad(const TIniFile& ini, const QString& section) {
-  TGDIPFill fill;
-  fill.LoadFromIni(ini, section);
-  TIniFile saved(QString{});
-  fill.SaveToIni(saved, section);
-  return saved.Text();
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size == 0) {
     return 0;
   }
-  EnsureFuzzGuiApplication();
   static MemoryFile file;
   if (!file.Write(data + 1, size - 1)) {
     return 0;
@@ -63,14 +50,5 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   TIniFile reread(QString{});
   reread.SetText(ini.Text());
   KRV_FUZZ_CHECK("ini_file", reread.Text() == ini.Text());
-
-  if ((data[0] & 0x80) != 0) {
-    for (const QString& section : ini.ReadSections()) {
-      const QString saved = FillSavedAfterLoad(ini, section);
-      TIniFile savedIni(QString{});
-      savedIni.SetText(saved);
-      KRV_FUZZ_CHECK("ini_file", FillSavedAfterLoad(savedIni, section) == saved);
-    }
-  }
   return 0;
 }

@@ -85,7 +85,7 @@ write("ini_file", "utf8_settings", b"\x01[Options]\nLanguage=English\nUnitId=0x1
       b"Day=2026-12-10\nAt=21:05:00.250\nWhen=2026-12-10T21:05:00.250\n; comment\n[Data]\nBlob=00FF10\n")
 write("ini_file", "utf16_bom", b"\x02" + "\ufeff[A]\r\nKey=值\r\n[a]\r\nkey=again\r\n".encode("utf-16-le"))
 write("ini_file", "gbk_default", b"\x00" + "[名字]\nname=低音\n".encode("gbk"))
-write("ini_file", "fill_section", b"\x81[SaveObject]\nColor=255\nColorTo=65280\nGradientType=3\nOpacity=200\n"
+write("fill_persistence", "fill_section", b"\x00[SaveObject]\nColor=255\nColorTo=65280\nGradientType=3\nOpacity=200\n"
       b"Rounding=8\nRoundingType=3\nShadowOffset=5\nPicture=424D3A\nPictureDataSize=3\nBorderColor=0\n"
       b"BorderWidth=2\nGlow=2\nAngle=45\n")
 
