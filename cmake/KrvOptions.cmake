@@ -16,3 +16,11 @@ if(KRV_SANITIZE)
   target_compile_options(krv_options INTERFACE ${_krv_san_flags})
   target_link_options(krv_options INTERFACE ${_krv_san_flags})
 endif()
+
+if(KRV_FUZZ)
+  if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+    message(FATAL_ERROR "KRV_FUZZ needs clang (libFuzzer): configure with CXX=clang++")
+  endif()
+  # Coverage for the fuzzer in every library; only fuzz_* links its main.
+  target_compile_options(krv_options INTERFACE -fsanitize=fuzzer-no-link)
+endif()

@@ -66,7 +66,11 @@ QString WritePlotDescription(TiPlotComponent& plot) {
   QStringList lines;
   lines << QStringLiteral("DataViewZHorz = %1").arg(plot.DataViewZHorz());
   lines << QStringLiteral("DataViewZVert = %1").arg(plot.DataViewZVert());
-  for (const auto& [name, manager] : StoredManagers(plot.Master())) {
+  for (const auto& stored : StoredManagers(plot.Master())) {
+    // A plain name, not a structured binding: the lambda below captures it,
+    // which clang (the fuzzing build) accepts only from version 16.
+    const QString& name = stored.first;
+    TiPlotKindManager* const manager = stored.second;
     const std::vector<TiPlotObject*> objects = manager->Snapshot();
     if (objects.empty()) {
       continue;

@@ -1,0 +1,77 @@
+#!/usr/bin/env bash
+# fuzz.sh [seconds per target] [targets...]
+# Builds every fuzz target of fuzz/ with clang, libFuzzer, AddressSanitizer
+# and UndefinedBehaviorSanitizer (build/fuzz), runs each in turn for the
+# given time (default 600 s) with FUZZ_JOBS parallel processes (default 4;
+# exec/s below is theirs together),
+# an RSS limit of 2 GB and 2 s per input, then prints one line per target.
+# The growing corpus stays in build/fuzz/corpus/<target>; the seeds in
+# fuzz/corpus/<target> are read, never written. Inputs that crash, hang,
+# run out of memory or leak land in build/fuzz/findings/<target>/: fix the
+# fault, then copy the input to fuzz/regressions/<target>/ so CI replays it.
+# Not run by CI.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+seconds=${1:-600}
+shift || true
+jobs=${FUZZ_JOBS:-4}
+build="$root/build/fuzz"
+"$root/scripts/setup.sh"
+
+export CCACHE_BASEDIR="$root" CCACHE_NOHASHDIR=true
+CC=${FUZZ_CC:-clang} CXX=${FUZZ_CXX:-clang++} cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+  -DCMAKE_CXX_FLAGS_DEBUG="-O1 -gline-tables-only" -DKRV_SANITIZE="address,undefined" -DKRV_FUZZ=ON \
+  -DKRV_BUILD_TESTS=OFF -DKRV_BUILD_BENCH=OFF >/dev/null
+if [ $# -gt 0 ]; then
+  targets=("$@")
+else
+  mapfile -t targets < <(sed -n 's/^krv_add_fuzz_target(\([a-z_0-9]*\).*/\1/p' "$root/fuzz/Targets.cmake")
+fi
+cmake --build "$build" -j "${FUZZ_BUILD_JOBS:-$(nproc)}" --target "${targets[@]/#/fuzz_}"
+
+export ASAN_OPTIONS="detect_leaks=1:allocator_may_return_null=1:strict_string_checks=1"
+export LSAN_OPTIONS="suppressions=$root/tests/support/lsan.supp:print_suppressions=0"
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+export QT_QPA_PLATFORM=offscreen
+export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
+
+count() { # <folder> <artifact prefix>
+  find "$1" -maxdepth 1 -name "$2-*" 2>/dev/null | wc -l
+}
+
+results=()
+for target in "${targets[@]}"; do
+  corpus="$build/corpus/$target"
+  findings="$build/findings/$target"
+  log="$build/logs/$target.log"
+  mkdir -p "$corpus" "$findings" "$(dirname "$log")"
+  seeds=()
+  [ -d "$root/fuzz/corpus/$target" ] && seeds+=("$root/fuzz/corpus/$target")
+  [ -d "$root/fuzz/regressions/$target" ] && seeds+=("$root/fuzz/regressions/$target")
+  # fuzz/<target>.options: extra libFuzzer flags (whole-file formats of a fixed size).
+  extra=()
+  [ -f "$root/fuzz/$target.options" ] && read -r -a extra <"$root/fuzz/$target.options"
+  echo "fuzzing $target for $seconds s with $jobs processes ..." >&2
+  rm -f "$findings"/fuzz-*.log
+  # Each process fuzzes the whole time unless its input fails; they share the corpus folder.
+  (cd "$findings" && "$build/fuzz/fuzz_$target" -jobs="$jobs" -workers="$jobs" -max_total_time="$seconds" \
+     -rss_limit_mb=2048 -timeout=2 -print_final_stats=1 -artifact_prefix="$findings/" "${extra[@]}" \
+     "$corpus" "${seeds[@]}") >"$log" 2>&1 || true
+  runs=0
+  cov=0
+  for job in "$findings"/fuzz-*.log; do
+    [ -f "$job" ] || continue
+    # The last status line ("#<runs> <event> cov: <edges> ...") of each process.
+    last=$(grep -E '^#[0-9]+' "$job" | tail -1 || true)
+    r=$(sed -nE 's/^#([0-9]+).*/\1/p' <<<"$last")
+    c=$(sed -nE 's/.* cov: ([0-9]+) .*/\1/p' <<<"$last")
+    runs=$((runs + ${r:-0}))
+    [ "${c:-0}" -gt "$cov" ] && cov=$c
+    cat "$job" >>"$log"
+  done
+  results+=("$(printf '%-18s %12s %8s %8s %7s %6s %5s %6s' "$target" "$runs" "$((runs / seconds))" "$cov" \
+    "$(count "$findings" crash)" "$(count "$findings" timeout)" "$(count "$findings" oom)" "$(count "$findings" leak)")")
+done
+
+printf '%-18s %12s %8s %8s %7s %6s %5s %6s\n' target executions exec/s coverage crashes hangs OOM leaks
+printf '%s\n' "${results[@]}"
