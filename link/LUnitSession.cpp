@@ -171,6 +171,7 @@ void LUnitSession::Disconnect() {
     transport->Close();
     transport->DropConnection();
   }
+  RestoreInterruptedRead();
   if (!answered) {
     return;
   }

@@ -16,6 +16,7 @@
 #include "platform/TTimer.h"
 #include "protocol/FirBlockReader.h"
 #include "protocol/FirCoefficientStore.h"
+#include "protocol/UnitImage.h"
 
 class IPresetExchange;
 class ILinkTransportFactory;
@@ -105,6 +106,9 @@ public:
   void HandleReply(std::span<const std::uint8_t> frame, ReplyOrigin origin = {});
   /// A `WM_LINK_ERROR` of the open transports.
   void HandleLinkError(int code);
+  /// The preset exchange refused the reply of `replyCode` it was handed (too
+  /// short to use): its request stays awaited for the answer to a resend.
+  void RefuseReply(int replyCode) { m_awaitedReads.Refused(replyCode); }
 
   // Exchange state.
   int GetProcessState() const { return m_processState; }
@@ -152,7 +156,12 @@ private:
   void OpenLink(LinkKind kind);
   void Send(int unitId, int code, bool forceAppend);
   void AdvanceProgress();
-  void LogShortReply(int code, std::size_t size);
+  /// Logs a reply its handler refused as too short; its request stays
+  /// awaited, so that the answer to its resend takes the step.
+  void RefuseShortReply(int code, std::size_t size);
+  /// Puts the model back as it was when the read of the unit's setting
+  /// began, when the link ended before the read did.
+  void RestoreInterruptedRead();
 
   // Handlers (LUnitSession_Replies.cpp).
   void HandleAck(ReplyOrigin origin);
@@ -214,6 +223,14 @@ private:
 
   FirCoefficientStore m_fir;
   FirBlockReader m_firReader{m_fir};
+  /// The model when the read of the unit's FIR area and image began (the
+  /// read-out, a recall's read-back), kept until the read ends: a read cut
+  /// off by the link leaves the model as it was, not a mixture of both.
+  struct ModelSnapshot {
+    UnitImage image;
+    FirCoefficientStore fir;
+  };
+  std::optional<ModelSnapshot> m_readBackup;
   FirCoefficientStore m_presetFir;
   FirBlockReader m_presetFirReader{m_presetFir};
 

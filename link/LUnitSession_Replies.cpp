@@ -42,8 +42,9 @@ constexpr char kModelVersion[] = "KRV-71 V010";
 
 void LUnitSession::AdvanceProgress() { m_window.SetProgressPosition(m_window.ProgressPosition() + 1); }
 
-void LUnitSession::LogShortReply(int code, std::size_t size) {
+void LUnitSession::RefuseShortReply(int code, std::size_t size) {
   m_window.AddTrafficLine(QStringLiteral("Short reply %1 ignored: %2 payload bytes").arg(code).arg(size));
+  m_awaitedReads.Refused(code);
 }
 
 void LUnitSession::HandleReply(std::span<const std::uint8_t> frame, ReplyOrigin origin) {
@@ -266,7 +267,7 @@ void LUnitSession::HandleLockStatusReply(std::span<const std::uint8_t> payload) 
   if (payload.size() < kLockStatusSize) {
     // Without the lock state the read-out cannot go on: the handshake has
     // failed, and the link is given up as after a wrong identity.
-    LogShortReply(CMD_LOCK_STATUS, payload.size());
+    RefuseShortReply(CMD_LOCK_STATUS, payload.size());
     FailHandshake();
     return;
   }
@@ -289,7 +290,7 @@ void LUnitSession::HandleLockStatusReply(std::span<const std::uint8_t> payload) 
 
 void LUnitSession::HandlePassSubmitReply(std::span<const std::uint8_t> payload) {
   if (payload.size() < 2) {
-    LogShortReply(CMD_PASS_SUBMIT, payload.size());
+    RefuseShortReply(CMD_PASS_SUBMIT, payload.size());
     return;
   }
   if (payload[0] == 0) {
@@ -299,7 +300,7 @@ void LUnitSession::HandlePassSubmitReply(std::span<const std::uint8_t> payload) 
 
 void LUnitSession::HandleLevelsReply(std::span<const std::uint8_t> payload) {
   if (payload.size() < LevelReport::kSize) {
-    LogShortReply(CMD_LEVELS, payload.size());
+    RefuseShortReply(CMD_LEVELS, payload.size());
   } else {
     m_window.ShowLevels(payload);
   }
@@ -312,7 +313,7 @@ void LUnitSession::HandleLevelsReply(std::span<const std::uint8_t> payload) {
 
 void LUnitSession::HandleTransferModeReply(std::span<const std::uint8_t> payload) {
   if (payload.empty()) {
-    LogShortReply(CMD_TRANSFER_MODE, payload.size());
+    RefuseShortReply(CMD_TRANSFER_MODE, payload.size());
     return;
   }
   if (payload[0] == 1 && m_bulkMode != BULK_NONE) {
