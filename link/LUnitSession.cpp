@@ -192,6 +192,7 @@ void LUnitSession::Disconnect() {
   m_processState = PROCESS_IDLE;
   m_stepState = PROCESS_IDLE;
   m_awaitedReads.Clear();
+  m_displacedAnswer.reset();
   // An exchange cut off by the disconnect must not continue on the next
   // link, and its progress window must not stay open.
   m_bulkMode = BULK_NONE;

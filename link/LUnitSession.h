@@ -159,6 +159,10 @@ private:
   /// Logs a reply its handler refused as too short; its request stays
   /// awaited, so that the answer to its resend takes the step.
   void RefuseShortReply(int code, std::size_t size);
+  /// A reply dropped (damaged, of another unit) was taken by the link as
+  /// the answer to the frame in flight: the answer to that frame's resend
+  /// will stand in for it.
+  void NoteDisplacedAnswer(ReplyOrigin origin);
   /// Puts the model back as it was when the read of the unit's setting
   /// began, when the link ended before the read did.
   void RestoreInterruptedRead();
@@ -220,6 +224,9 @@ private:
   int m_stepState = PROCESS_IDLE;
   std::uint8_t m_stepCode = 0;
   AwaitedReads m_awaitedReads;
+  /// The code of the frame whose answer a dropped reply displaced, until
+  /// the next good reply.
+  std::optional<std::uint8_t> m_displacedAnswer;
 
   FirCoefficientStore m_fir;
   FirBlockReader m_firReader{m_fir};

@@ -47,19 +47,36 @@ void LUnitSession::RefuseShortReply(int code, std::size_t size) {
   m_awaitedReads.Refused(code);
 }
 
+void LUnitSession::NoteDisplacedAnswer(ReplyOrigin origin) {
+  if (origin.answersFrame && origin.answeredCode != 0) {
+    m_displacedAnswer = origin.answeredCode;
+  }
+}
+
 void LUnitSession::HandleReply(std::span<const std::uint8_t> frame, ReplyOrigin origin) {
   // The framer delivers only frames that start 10 02; one whose end marker
   // is missing is damaged, and parsing it would take its first byte (0x10,
   // CMD_HELLO) as the code.
   if (!HasFrameMarkers(frame)) {
     m_window.AddTrafficLine(QStringLiteral("Damaged reply ignored: %1 bytes without the end marker").arg(frame.size()));
+    NoteDisplacedAnswer(origin);
     return;
   }
   const LCmd reply(frame, true);
   const int unitId = reply.GetUnitId();
   if ((m_serial || m_net) && unitId != m_unitId) {
     m_comScanTimer.SetEnabled(true);
+    NoteDisplacedAnswer(origin);
     return;
+  }
+  if (m_displacedAnswer) {
+    // The first good reply after one that was dropped in the place of the
+    // answer to the frame in flight is the answer to that frame's resend.
+    if (!origin.answersFrame) {
+      origin.answersFrame = true;
+      origin.answeredCode = *m_displacedAnswer;
+    }
+    m_displacedAnswer.reset();
   }
   if (m_usb) {
     SetUnitId(unitId);

@@ -550,6 +550,8 @@ const MatrixRow kMatrixRows[] = {
     {"StoreLatePastOne", P, Ph::Store, CMD_STORE_PRESET, 0, F::LatePastOne, Done},
     {"StoreDuplicate", P, Ph::Store, CMD_STORE_PRESET, 0, F::Duplicate, Done},
     {"StoreClosedMidFrame", P, Ph::Store, CMD_STORE_PRESET, 0, F::ClosedMidFrame, Lost},
+    {"StoreNameOtherUnitId", P, Ph::Store, CMD_PRESET_NAME, 0, F::OtherUnitId, Done},
+    {"RecallOtherUnitIdTcp", T, Ph::Recall, CMD_RECALL_PRESET, 0, F::OtherUnitId, Done},
     {"RecallNoReply", P, Ph::Recall, CMD_RECALL_PRESET, 0, F::NoReply, Lost},
     {"RecallLatePastOne", P, Ph::Recall, CMD_RECALL_PRESET, 0, F::LatePastOne, Done},
     {"RecallReadBackOtherBlock", P, Ph::Recall, CMD_READ_IMAGE_BLOCK, 3, F::OtherBlock, Done},

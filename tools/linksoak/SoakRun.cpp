@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cstdio>
 #include <fstream>
 #include <functional>
 #include <unistd.h>
@@ -174,10 +175,17 @@ void SoakRun::Connect(SoakFigures& figures) {
   const int refreshes = m_window->refreshes;
   m_session->SetComPortName(QString::fromStdString(m_sim->PtyPath()));
   m_session->OpenSerialLink();
-  if (!WaitFor([&] { return m_window->refreshes > refreshes && Linked(); }, kSoakReadOutLimit)) {
-    ++figures.stuck;
-  }
+  Expect("read-out", [&] { return m_window->refreshes > refreshes && Linked(); }, kSoakReadOutLimit, figures);
   ++figures.reconnects;
+}
+
+void SoakRun::Expect(const char* what, const std::function<bool()>& condition, std::chrono::milliseconds limit,
+                     SoakFigures& figures) {
+  if (WaitFor(condition, limit)) {
+    return;
+  }
+  ++figures.stuck;
+  std::fprintf(stderr, "stuck: %s (last fault: %s)\n", what, m_lastFault.c_str());
 }
 
 bool SoakRun::Linked() const { return m_session->IsUnitLinked() && m_session->HasAnyTransport(); }
@@ -208,6 +216,7 @@ void SoakRun::Check(SoakFigures& figures) {
 
 bool SoakRun::InjectFault(std::uint8_t code, SoakFigures& figures) {
   if (Random(100) >= 15) {
+    m_lastFault = "none";
     return false;
   }
   SimFault fault;
@@ -254,6 +263,7 @@ bool SoakRun::InjectFault(std::uint8_t code, SoakFigures& figures) {
       break;
   }
   ++figures.faults[kind];
+  m_lastFault = kind + " on " + std::to_string(code);
   m_sim->AddFault(fault);
   return ends;
 }
@@ -284,13 +294,13 @@ void SoakRun::Edit(SoakFigures& figures) {
   if (ends) {
     // The unit went away with the edit: the model keeps it, the unit may not.
     // The link is made again and the unit read; the model is the unit's then.
-    WaitFor([&] { return !m_session->HasAnyTransport(); }, kSoakExchangeLimit);
+    Expect("link loss", [&] { return !m_session->HasAnyTransport(); }, kSoakExchangeLimit, figures);
     m_sim->ClearFaults();
     m_sim->ReopenLink(SimLink::Pty);
     Connect(figures);
     return;
   }
-  WaitFor([&] { return ImageEqual(); }, kSoakExchangeLimit);
+  Expect("edit", [&] { return ImageEqual(); }, kSoakExchangeLimit, figures);
 }
 
 void SoakRun::StorePreset(SoakFigures& figures) {
@@ -300,15 +310,13 @@ void SoakRun::StorePreset(SoakFigures& figures) {
   m_exchange->StorePreset(row, QByteArray(reinterpret_cast<const char*>(name.data()), 14));
   ++figures.actions["preset store"];
   if (ends) {
-    WaitFor([&] { return !m_session->HasAnyTransport(); }, kSoakExchangeLimit);
+    Expect("link loss", [&] { return !m_session->HasAnyTransport(); }, kSoakExchangeLimit, figures);
     m_sim->ClearFaults();
     m_sim->ReopenLink(SimLink::Pty);
     Connect(figures);
     return;
   }
-  if (!WaitFor([&] { return m_session->GetProcessState() == 0; }, kSoakExchangeLimit)) {
-    ++figures.stuck;
-  }
+  Expect("preset store", [&] { return m_session->GetProcessState() == 0; }, kSoakExchangeLimit, figures);
 }
 
 void SoakRun::SendFir(SoakFigures& figures) {
@@ -329,11 +337,11 @@ void SoakRun::SendFir(SoakFigures& figures) {
   }
   ++figures.actions["FIR send"];
   if (ends) {
-    WaitFor([&] { return !m_session->HasAnyTransport(); }, kSoakExchangeLimit);
+    Expect("link loss", [&] { return !m_session->HasAnyTransport(); }, kSoakExchangeLimit, figures);
     m_sim->ClearFaults();
     m_sim->ReopenLink(SimLink::Pty);
     Connect(figures);
     return;
   }
-  WaitFor([&] { return FirEqual() && ImageEqual(); }, kSoakExchangeLimit);
+  Expect("FIR send", [&] { return FirEqual() && ImageEqual(); }, kSoakExchangeLimit, figures);
 }

@@ -3,6 +3,7 @@
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -73,6 +74,9 @@ private:
   bool InjectFault(std::uint8_t code, SoakFigures& figures);
   /// Waits until the session is idle, the link is up and the unit holds the model.
   bool Settle();
+  /// Waits for `condition`; counts and reports an exchange that did not end.
+  void Expect(const char* what, const std::function<bool()>& condition, std::chrono::milliseconds limit,
+              SoakFigures& figures);
   bool Linked() const;
   bool ImageEqual() const;
   bool FirEqual() const;
@@ -82,6 +86,7 @@ private:
   SoakOptions m_options;
   std::uint64_t m_state;
   std::string m_error;
+  std::string m_lastFault = "none";
   std::unique_ptr<UnitSim> m_sim;
   std::unique_ptr<SoakHost> m_host;
   std::unique_ptr<LUnitControl> m_unit;
