@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 #include <span>
+#include <vector>
 
 #include <QObject>
 #include <QString>
@@ -106,9 +107,10 @@ public:
   void HandleReply(std::span<const std::uint8_t> frame, ReplyOrigin origin = {});
   /// A `WM_LINK_ERROR` of the open transports.
   void HandleLinkError(int code);
-  /// The preset exchange refused the reply of `replyCode` it was handed (too
-  /// short to use): its request stays awaited for the answer to a resend.
-  void RefuseReply(int replyCode) { m_awaitedReads.Refused(replyCode); }
+  /// The reply of `replyCode` being handled was refused (too short to use,
+  /// or for another step): its request stays awaited, and when the link took
+  /// the reply as the answer to the last frame sent, that frame goes again.
+  void RefuseReply(int replyCode);
 
   // Exchange state.
   int GetProcessState() const { return m_processState; }
@@ -159,10 +161,10 @@ private:
   /// Logs a reply its handler refused as too short; its request stays
   /// awaited, so that the answer to its resend takes the step.
   void RefuseShortReply(int code, std::size_t size);
-  /// A reply dropped (damaged, of another unit) was taken by the link as
-  /// the answer to the frame in flight: the answer to that frame's resend
-  /// will stand in for it.
-  void NoteDisplacedAnswer(ReplyOrigin origin);
+  /// A reply dropped or refused (damaged, of another unit, not awaited, too
+  /// short) was taken by the link as the answer to the frame in flight: when
+  /// that was the last frame sent, it goes again.
+  void SendDisplacedFrameAgain(ReplyOrigin origin);
   /// Puts the model back as it was when the read of the unit's setting
   /// began, when the link ended before the read did.
   void RestoreInterruptedRead();
@@ -224,9 +226,14 @@ private:
   int m_stepState = PROCESS_IDLE;
   std::uint8_t m_stepCode = 0;
   AwaitedReads m_awaitedReads;
-  /// The code of the frame whose answer a dropped reply displaced, until
-  /// the next good reply.
-  std::optional<std::uint8_t> m_displacedAnswer;
+  /// The last frame handed to the link, with its command code.
+  struct LastFrame {
+    std::uint8_t code = 0;
+    std::vector<std::uint8_t> bytes;
+  };
+  std::optional<LastFrame> m_lastFrame;
+  /// What the link knows of the reply being handled.
+  ReplyOrigin m_replyOrigin;
 
   FirCoefficientStore m_fir;
   FirBlockReader m_firReader{m_fir};

@@ -44,12 +44,26 @@ void LUnitSession::AdvanceProgress() { m_window.SetProgressPosition(m_window.Pro
 
 void LUnitSession::RefuseShortReply(int code, std::size_t size) {
   m_window.AddTrafficLine(QStringLiteral("Short reply %1 ignored: %2 payload bytes").arg(code).arg(size));
-  m_awaitedReads.Refused(code);
+  RefuseReply(code);
 }
 
-void LUnitSession::NoteDisplacedAnswer(ReplyOrigin origin) {
-  if (origin.answersFrame && origin.answeredCode != 0) {
-    m_displacedAnswer = origin.answeredCode;
+void LUnitSession::RefuseReply(int replyCode) {
+  m_awaitedReads.Refused(replyCode);
+  SendDisplacedFrameAgain(m_replyOrigin);
+}
+
+void LUnitSession::SendDisplacedFrameAgain(ReplyOrigin origin) {
+  // The link took the dropped or refused reply as the answer and moved on:
+  // it will not write the frame again, and a keep-alive may take its place.
+  // A chain waits for the answer to the last frame it sent; that frame goes
+  // again (every read and step may be answered twice; their handlers take
+  // the one they asked for).
+  if (!origin.answersFrame || origin.answeredCode == 0 || !m_unitOnline || m_awaitingHello || !m_lastFrame ||
+      m_lastFrame->code != origin.answeredCode) {
+    return;
+  }
+  if (ILinkTransport* transport = OpenTransport()) {
+    transport->QueueFrame(m_lastFrame->bytes, true);
   }
 }
 
@@ -59,33 +73,27 @@ void LUnitSession::HandleReply(std::span<const std::uint8_t> frame, ReplyOrigin 
   // CMD_HELLO) as the code.
   if (!HasFrameMarkers(frame)) {
     m_window.AddTrafficLine(QStringLiteral("Damaged reply ignored: %1 bytes without the end marker").arg(frame.size()));
-    NoteDisplacedAnswer(origin);
+    SendDisplacedFrameAgain(origin);
     return;
   }
   const LCmd reply(frame, true);
   const int unitId = reply.GetUnitId();
   if ((m_serial || m_net) && unitId != m_unitId) {
     m_comScanTimer.SetEnabled(true);
-    NoteDisplacedAnswer(origin);
+    SendDisplacedFrameAgain(origin);
     return;
-  }
-  if (m_displacedAnswer) {
-    // The first good reply after one that was dropped in the place of the
-    // answer to the frame in flight is the answer to that frame's resend.
-    if (!origin.answersFrame) {
-      origin.answersFrame = true;
-      origin.answeredCode = *m_displacedAnswer;
-    }
-    m_displacedAnswer.reset();
   }
   if (m_usb) {
     SetUnitId(unitId);
   }
+  m_replyOrigin = origin;
   const std::vector<std::uint8_t> payload = reply.GetPayload();
   if (!m_awaitedReads.Take(reply.GetCode(), payload)) {
-    // A second answer to a resent request, or one to a request given up.
+    // A second answer to a resent request, one to a request given up, or
+    // one for another block.
     m_window.AddTrafficLine(
         QStringLiteral("Reply %1 not awaited, dropped: %2").arg(reply.GetCode()).arg(LeadingHex(payload)));
+    SendDisplacedFrameAgain(origin);
     return;
   }
   switch (reply.GetCode()) {

@@ -43,9 +43,10 @@ namespace {
 using namespace std::chrono_literals;
 
 /// Every reply time-out of the editor is cut to this, so that a fault past
-/// every resend ends in seconds; the editor's own values only make the
-/// waits longer, the steps and their order are the same.
-constexpr int kMatrixTimeoutMs = 800;
+/// every resend ends in seconds (a recall waits 50 s per send). It stays
+/// above the 2 s keep-alive interval, so that an idle link's keep-alive may
+/// take the place of a resend as it does with the editor's own values.
+constexpr int kMatrixTimeoutMs = 2500;
 /// Bound on any one wait of a row: time-outs of 5 s (the network keep-alive)
 /// times four sends and room for a loaded machine.
 constexpr auto kMatrixLimit = 90s;
