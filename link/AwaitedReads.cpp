@@ -53,7 +53,12 @@ bool AwaitedReads::Take(int replyCode, std::span<const std::uint8_t> payload) {
     if (awaited == m_awaited.end()) {
       return true;  // never asked for on this link: the unit speaks first
     }
-    return !std::exchange(awaited->second.answered, true);
+    if (awaited->second.answered) {
+      return false;
+    }
+    awaited->second.answered = true;
+    m_lastTaken.emplace(replyCode, awaited->second);
+    return true;
   }
   if (!IsSequenceReply(replyCode)) {
     return true;
@@ -68,6 +73,27 @@ bool AwaitedReads::Take(int replyCode, std::span<const std::uint8_t> payload) {
   if (!std::equal(key.bytes.begin(), key.bytes.end(), payload.begin() + static_cast<std::ptrdiff_t>(key.offset))) {
     return false;
   }
+  m_lastTaken.emplace(replyCode, key);
   m_awaited.erase(awaited);
   return true;
+}
+
+void AwaitedReads::Refused(int replyCode) {
+  if (!m_lastTaken || m_lastTaken->first != replyCode) {
+    return;
+  }
+  Key key = std::move(m_lastTaken->second);
+  m_lastTaken.reset();
+  key.answered = false;
+  // A request sent since replaced the refused one (a sequence) or awaits
+  // its own reply (a single step); only a step still marked answered by the
+  // refused reply is awaited again.
+  const auto awaited = m_awaited.find(replyCode);
+  if (awaited == m_awaited.end()) {
+    if (IsSequenceReply(replyCode)) {
+      m_awaited.emplace(replyCode, std::move(key));
+    }
+  } else if (IsSingleStepReply(replyCode)) {
+    awaited->second.answered = false;
+  }
 }

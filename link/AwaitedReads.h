@@ -2,7 +2,9 @@
 
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <span>
+#include <utility>
 #include <vector>
 
 class LCmd;
@@ -25,8 +27,15 @@ public:
   /// another block or index, is not. A single step takes the first reply
   /// after its request, and any reply while it was never asked for.
   bool Take(int replyCode, std::span<const std::uint8_t> payload);
+  /// The reply `Take` last took for `replyCode` was refused by its handler
+  /// (too short to use): its request is awaited again, unless another
+  /// request of its sequence went out since.
+  void Refused(int replyCode);
   /// Nothing is awaited any more (a link closed).
-  void Clear() { m_awaited.clear(); }
+  void Clear() {
+    m_awaited.clear();
+    m_lastTaken.reset();
+  }
 
 private:
   /// What the awaited reply of a sequence carries: these payload bytes
@@ -38,4 +47,6 @@ private:
   };
   /// Reply code -> its key.
   std::map<int, Key> m_awaited;
+  /// The request the last reply taken answered, with its reply code.
+  std::optional<std::pair<int, Key>> m_lastTaken;
 };

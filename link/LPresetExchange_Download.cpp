@@ -84,6 +84,9 @@ void LPresetExchange::SendDownloadSegment(int segment) {
 void LPresetExchange::HandleDownloadSegmentReply(int /*unitId*/, std::span<const std::uint8_t> payload) {
   if (m_phase != Phase::Segments || payload.empty() || payload[0] != m_awaitedStep) {
     Ignore(QStringLiteral("Reply 37"), payload);
+    if (m_phase == Phase::Segments) {
+      m_session.RefuseReply(CMD_DOWNLOAD);
+    }
     return;
   }
   const int segment = payload[0];

@@ -66,9 +66,14 @@ void LPresetExchange::SelectPresetForUpload(int preset) {
 }
 
 void LPresetExchange::HandlePresetBlockReply(int unitId, std::span<const std::uint8_t> payload) {
-  if (m_phase != Phase::PresetBlocks || payload.empty() || payload[0] != m_awaitedStep ||
-      !m_unit.StorePresetBlock(m_session.GetUploadPreset(), payload)) {
+  if (m_phase != Phase::PresetBlocks || payload.empty() || payload[0] != m_awaitedStep) {
     Ignore(QStringLiteral("Reply 40"), payload);
+    return;
+  }
+  if (!m_unit.StorePresetBlock(m_session.GetUploadPreset(), payload)) {
+    // The awaited block, cut short: the answer to its resend takes the step.
+    Ignore(QStringLiteral("Reply 40"), payload);
+    m_session.RefuseReply(CMD_READ_PRESET_BLOCK);
     return;
   }
   AdvanceProgress(1);

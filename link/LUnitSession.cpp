@@ -88,8 +88,9 @@ void LUnitSession::SendCommand(const LCmd& command, bool forceAppend, int mode) 
     m_stepCode = command.GetCode();
   }
   m_awaitedReads.Sent(command);
+  m_lastFrame = LastFrame{command.GetCode(), SerializeCommand(command, mode)};
   if (ILinkTransport* transport = OpenTransport()) {
-    transport->QueueFrame(SerializeCommand(command, mode), forceAppend);
+    transport->QueueFrame(m_lastFrame->bytes, forceAppend);
   }
 }
 
@@ -171,6 +172,7 @@ void LUnitSession::Disconnect() {
     transport->Close();
     transport->DropConnection();
   }
+  RestoreInterruptedRead();
   if (!answered) {
     return;
   }
@@ -191,6 +193,7 @@ void LUnitSession::Disconnect() {
   m_processState = PROCESS_IDLE;
   m_stepState = PROCESS_IDLE;
   m_awaitedReads.Clear();
+  m_lastFrame.reset();
   // An exchange cut off by the disconnect must not continue on the next
   // link, and its progress window must not stay open.
   m_bulkMode = BULK_NONE;

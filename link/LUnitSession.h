@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 #include <span>
+#include <vector>
 
 #include <QObject>
 #include <QString>
@@ -16,6 +17,7 @@
 #include "platform/TTimer.h"
 #include "protocol/FirBlockReader.h"
 #include "protocol/FirCoefficientStore.h"
+#include "protocol/UnitImage.h"
 
 class IPresetExchange;
 class ILinkTransportFactory;
@@ -107,6 +109,10 @@ public:
   void HandleReply(std::span<const std::uint8_t> frame, ReplyOrigin origin = {});
   /// A `WM_LINK_ERROR` of the open transports.
   void HandleLinkError(int code);
+  /// The reply of `replyCode` being handled was refused (too short to use,
+  /// or for another step): its request stays awaited, and when the link took
+  /// the reply as the answer to the last frame sent, that frame goes again.
+  void RefuseReply(int replyCode);
 
   // Exchange state.
   int GetProcessState() const { return m_processState; }
@@ -154,7 +160,16 @@ private:
   void OpenLink(LinkKind kind);
   void Send(int unitId, int code, bool forceAppend);
   void AdvanceProgress();
-  void LogShortReply(int code, std::size_t size);
+  /// Logs a reply its handler refused as too short; its request stays
+  /// awaited, so that the answer to its resend takes the step.
+  void RefuseShortReply(int code, std::size_t size);
+  /// A reply dropped or refused (damaged, of another unit, not awaited, too
+  /// short) was taken by the link as the answer to the frame in flight: when
+  /// that was the last frame sent, it goes again.
+  void SendDisplacedFrameAgain(ReplyOrigin origin);
+  /// Puts the model back as it was when the read of the unit's setting
+  /// began, when the link ended before the read did.
+  void RestoreInterruptedRead();
 
   // Handlers (LUnitSession_Replies.cpp).
   void HandleAck(ReplyOrigin origin);
@@ -213,9 +228,25 @@ private:
   int m_stepState = PROCESS_IDLE;
   std::uint8_t m_stepCode = 0;
   AwaitedReads m_awaitedReads;
+  /// The last frame handed to the link, with its command code.
+  struct LastFrame {
+    std::uint8_t code = 0;
+    std::vector<std::uint8_t> bytes;
+  };
+  std::optional<LastFrame> m_lastFrame;
+  /// What the link knows of the reply being handled.
+  ReplyOrigin m_replyOrigin;
 
   FirCoefficientStore m_fir;
   FirBlockReader m_firReader{m_fir};
+  /// The model when the read of the unit's FIR area and image began (the
+  /// read-out, a recall's read-back), kept until the read ends: a read cut
+  /// off by the link leaves the model as it was, not a mixture of both.
+  struct ModelSnapshot {
+    UnitImage image;
+    FirCoefficientStore fir;
+  };
+  std::optional<ModelSnapshot> m_readBackup;
   FirCoefficientStore m_presetFir;
   FirBlockReader m_presetFirReader{m_presetFir};
 

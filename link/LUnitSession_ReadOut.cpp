@@ -33,7 +33,7 @@ void LUnitSession::ResetPresetNameLists() {
 
 void LUnitSession::HandlePresetDirectoryReply(std::span<const std::uint8_t> payload) {
   if (payload.size() < static_cast<std::size_t>(kPresetCount)) {
-    LogShortReply(CMD_READ_PRESET_DIRECTORY, payload.size());
+    RefuseShortReply(CMD_READ_PRESET_DIRECTORY, payload.size());
     return;
   }
   Send(m_unitId, CMD_CURRENT_PRESET, true);
@@ -43,7 +43,7 @@ void LUnitSession::HandlePresetDirectoryReply(std::span<const std::uint8_t> payl
 
 void LUnitSession::HandleCurrentPresetReply(std::span<const std::uint8_t> payload) {
   if (payload.empty()) {
-    LogShortReply(CMD_CURRENT_PRESET, payload.size());
+    RefuseShortReply(CMD_CURRENT_PRESET, payload.size());
     return;
   }
   m_currentPreset = payload[0];
@@ -52,7 +52,7 @@ void LUnitSession::HandleCurrentPresetReply(std::span<const std::uint8_t> payloa
 
 void LUnitSession::HandlePresetNameReply(std::span<const std::uint8_t> payload) {
   if (payload.size() < 1 + kNameSize) {
-    LogShortReply(CMD_READ_PRESET_NAME, payload.size());
+    RefuseShortReply(CMD_READ_PRESET_NAME, payload.size());
     return;
   }
   // Only indices 0-29 name a row of the preset lists; any other ends the
@@ -72,12 +72,21 @@ void LUnitSession::HandlePresetNameReply(std::span<const std::uint8_t> payload) 
   }
 }
 
+void LUnitSession::RestoreInterruptedRead() {
+  if (m_readBackup) {
+    m_unit.Image() = m_readBackup->image;
+    m_fir = m_readBackup->fir;
+    m_readBackup.reset();
+  }
+}
+
 void LUnitSession::StartFirRead(int unitId, int preset) {
   (preset == 0 ? m_firReader : m_presetFirReader).Start();
   SendFirBlockRequest(*this, unitId, preset, 0);
 }
 
 void LUnitSession::StartCurrentFirRead() {
+  m_readBackup = ModelSnapshot{m_unit.Image(), m_fir};
   StartFirRead(m_unitId, 0);
   m_window.SetProgressStatus(m_window.LookUpText(QStringLiteral("SID_UPLOAD_FIR_COEFFICIENT")));
   m_window.SetProgressMax(FirBlockMap::kBlockCount);
@@ -87,7 +96,7 @@ void LUnitSession::StartCurrentFirRead() {
 void LUnitSession::HandleFirBlockReply(int unitId, std::span<const std::uint8_t> payload) {
   const std::optional<int> block = m_firReader.ReadBlock(payload);
   if (!block) {
-    LogShortReply(CMD_READ_FIR_BLOCK, payload.size());
+    RefuseShortReply(CMD_READ_FIR_BLOCK, payload.size());
     return;
   }
   if (payload[1] == 0 && payload[2] == 0) {
@@ -107,7 +116,7 @@ void LUnitSession::HandleFirBlockReply(int unitId, std::span<const std::uint8_t>
 void LUnitSession::HandlePresetFirBlockReply(int unitId, std::span<const std::uint8_t> payload) {
   const std::optional<int> block = m_presetFirReader.ReadBlock(payload);
   if (!block) {
-    LogShortReply(CMD_READ_FIR_BLOCK, payload.size());
+    RefuseShortReply(CMD_READ_FIR_BLOCK, payload.size());
     return;
   }
   if (*block < FirBlockMap::kLastBlock) {
@@ -121,7 +130,7 @@ void LUnitSession::HandlePresetFirBlockReply(int unitId, std::span<const std::ui
 void LUnitSession::HandleImageBlockReply(int unitId, std::span<const std::uint8_t> payload) {
   m_window.RestoreWorkingFolder();
   if (!DecodeUploadBlocks(m_unit, payload)) {
-    LogShortReply(CMD_SELECT_PRESET, payload.size());
+    RefuseShortReply(CMD_SELECT_PRESET, payload.size());
     return;
   }
   const int block = payload[0];
@@ -131,6 +140,7 @@ void LUnitSession::HandleImageBlockReply(int unitId, std::span<const std::uint8_
     return;
   }
   m_window.SetProgressPosition(UnitImage::kBlockCount);
+  m_readBackup.reset();
   Send(m_unitId, CMD_KEEP_ALIVE, false);
   // The read has ended: a progress window shown from here on would stay open.
   m_processShowTimer.SetEnabled(false);

@@ -41,8 +41,29 @@ constexpr char kModelVersion[] = "KRV-71 V010";
 
 void LUnitSession::AdvanceProgress() { m_window.SetProgressPosition(m_window.ProgressPosition() + 1); }
 
-void LUnitSession::LogShortReply(int code, std::size_t size) {
+void LUnitSession::RefuseShortReply(int code, std::size_t size) {
   m_window.AddTrafficLine(QStringLiteral("Short reply %1 ignored: %2 payload bytes").arg(code).arg(size));
+  RefuseReply(code);
+}
+
+void LUnitSession::RefuseReply(int replyCode) {
+  m_awaitedReads.Refused(replyCode);
+  SendDisplacedFrameAgain(m_replyOrigin);
+}
+
+void LUnitSession::SendDisplacedFrameAgain(ReplyOrigin origin) {
+  // The link took the dropped or refused reply as the answer and moved on:
+  // it will not write the frame again, and a keep-alive may take its place.
+  // A chain waits for the answer to the last frame it sent; that frame goes
+  // again (every read and step may be answered twice; their handlers take
+  // the one they asked for).
+  if (!origin.answersFrame || origin.answeredCode == 0 || !m_unitOnline || m_awaitingHello || !m_lastFrame ||
+      m_lastFrame->code != origin.answeredCode) {
+    return;
+  }
+  if (ILinkTransport* transport = OpenTransport()) {
+    transport->QueueFrame(m_lastFrame->bytes, true);
+  }
 }
 
 void LUnitSession::HandleReply(std::span<const std::uint8_t> frame, ReplyOrigin origin) {
@@ -51,22 +72,27 @@ void LUnitSession::HandleReply(std::span<const std::uint8_t> frame, ReplyOrigin 
   // CMD_HELLO) as the code.
   if (!HasFrameMarkers(frame)) {
     m_window.AddTrafficLine(QStringLiteral("Damaged reply ignored: %1 bytes without the end marker").arg(frame.size()));
+    SendDisplacedFrameAgain(origin);
     return;
   }
   const LCmd reply(frame, true);
   const int unitId = reply.GetUnitId();
   if ((m_serial || m_net) && unitId != m_unitId) {
     m_comScanTimer.SetEnabled(true);
+    SendDisplacedFrameAgain(origin);
     return;
   }
   if (m_usb) {
     SetUnitId(unitId);
   }
+  m_replyOrigin = origin;
   const std::vector<std::uint8_t> payload = reply.GetPayload();
   if (!m_awaitedReads.Take(reply.GetCode(), payload)) {
-    // A second answer to a resent request, or one to a request given up.
+    // A second answer to a resent request, one to a request given up, or
+    // one for another block.
     m_window.AddTrafficLine(
         QStringLiteral("Reply %1 not awaited, dropped: %2").arg(reply.GetCode()).arg(LeadingHex(payload)));
+    SendDisplacedFrameAgain(origin);
     return;
   }
   switch (reply.GetCode()) {
@@ -265,7 +291,7 @@ void LUnitSession::HandleLockStatusReply(std::span<const std::uint8_t> payload) 
   if (payload.size() < kLockStatusSize) {
     // Without the lock state the read-out cannot go on: the handshake has
     // failed, and the link is given up as after a wrong identity.
-    LogShortReply(CMD_LOCK_STATUS, payload.size());
+    RefuseShortReply(CMD_LOCK_STATUS, payload.size());
     FailHandshake();
     return;
   }
@@ -288,7 +314,7 @@ void LUnitSession::HandleLockStatusReply(std::span<const std::uint8_t> payload) 
 
 void LUnitSession::HandlePassSubmitReply(std::span<const std::uint8_t> payload) {
   if (payload.size() < 2) {
-    LogShortReply(CMD_PASS_SUBMIT, payload.size());
+    RefuseShortReply(CMD_PASS_SUBMIT, payload.size());
     return;
   }
   if (payload[0] == 0) {
@@ -298,7 +324,7 @@ void LUnitSession::HandlePassSubmitReply(std::span<const std::uint8_t> payload) 
 
 void LUnitSession::HandleLevelsReply(std::span<const std::uint8_t> payload) {
   if (payload.size() < LevelReport::kSize) {
-    LogShortReply(CMD_LEVELS, payload.size());
+    RefuseShortReply(CMD_LEVELS, payload.size());
   } else {
     m_window.ShowLevels(payload);
   }
@@ -311,7 +337,7 @@ void LUnitSession::HandleLevelsReply(std::span<const std::uint8_t> payload) {
 
 void LUnitSession::HandleTransferModeReply(std::span<const std::uint8_t> payload) {
   if (payload.empty()) {
-    LogShortReply(CMD_TRANSFER_MODE, payload.size());
+    RefuseShortReply(CMD_TRANSFER_MODE, payload.size());
     return;
   }
   if (payload[0] == 1 && m_bulkMode != BULK_NONE) {

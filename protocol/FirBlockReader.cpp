@@ -21,6 +21,14 @@ int ChannelOf(int position) {
 
 int ChannelEnd(int channel) { return FirBlockMap::ChannelStart(channel) + FirBlockMap::ChannelTaps(channel); }
 
+/// The data bytes block `block` of an area carries: 52, the area's last 12
+/// in the last block, none beyond the area.
+std::size_t BlockDataBytes(int block) {
+  const long start = static_cast<long>(block) * FirBlockMap::kBlockBytes;
+  const long left = static_cast<long>(FirBlockMap::kAreaBytes) - start;
+  return static_cast<std::size_t>(std::clamp<long>(left, 0, FirBlockMap::kBlockBytes));
+}
+
 std::uint32_t LeWord(const std::uint8_t* bytes) {
   return static_cast<std::uint32_t>(bytes[0]) | static_cast<std::uint32_t>(bytes[1]) << 8 |
          static_cast<std::uint32_t>(bytes[2]) << 16 | static_cast<std::uint32_t>(bytes[3]) << 24;
@@ -47,6 +55,9 @@ std::optional<int> FirBlockReader::ReadBlock(std::span<const std::uint8_t> paylo
     return std::nullopt;
   }
   int block = payload[1] * 256 + payload[2];
+  if (payload.size() < kHeaderBytes + BlockDataBytes(block)) {
+    return std::nullopt;
+  }
   const auto* starts = std::find(FirBlockMap::FirStartBlock.begin(), FirBlockMap::FirStartBlock.end() - 1, block);
   const int startChannel = static_cast<int>(starts - FirBlockMap::FirStartBlock.begin());
   const bool holdsStart = startChannel < FirBlockMap::kChannelCount;

@@ -28,7 +28,9 @@ public:
   /// its own number, or, after a skip, the block before the next channel's
   /// start block (945 when the area is done), so the caller asks for the
   /// returned number + 1 while it is below 945. A payload of fewer than 3
-  /// bytes is not a block reply: nullopt and nothing changes.
+  /// bytes is not a block reply, and one with less data than its block holds
+  /// (52 bytes, 12 in the last block) was cut short: nullopt and nothing
+  /// changes, so that the block can be asked for again.
   std::optional<int> ReadBlock(std::span<const std::uint8_t> payload);
 
   /// The next coefficient a block fills (`FirReadPosition`).

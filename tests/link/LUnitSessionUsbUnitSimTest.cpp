@@ -14,7 +14,7 @@ namespace {
 using namespace std::chrono_literals;
 
 constexpr auto kUsbReadOutLimit = 60s;
-const std::string kUnit = "0003:0168:0821.0001";
+const std::string kUsbSimUnit = "0003:0168:0821.0001";
 
 /// The editor's session over the USB transport and the HID glue, on the
 /// fake HID device of a simulated unit.
@@ -25,7 +25,7 @@ protected:
     options.hid = true;
     sim = std::make_unique<UnitSim>(options);
     ASSERT_TRUE(sim->Start()) << sim->LastError();
-    FakeHidDeviceSetup setup(kUnit);
+    FakeHidDeviceSetup setup(kUsbSimUnit);
     setup.fd = sim->TakeHidPeer();
     PlugUnit(setup);
   }
@@ -61,7 +61,7 @@ TEST_F(UnitSimUsbTest, Unplug_whileReadingOutDisconnectsAndAsksForTheSearch) {
   ASSERT_TRUE(ProcessEventsUntil([&] { return session.IsUnitLinked(); }, 10s));
 
   sim->DropLink(SimLink::Hid);
-  fake->Unplug(kUnit);
+  fake->Unplug(kUsbSimUnit);
 
   ASSERT_TRUE(ProcessEventsUntil([&] { return window.Has("ShowSearch"); }, 10s));
   EXPECT_FALSE(session.HasAnyTransport());

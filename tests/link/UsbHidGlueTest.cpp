@@ -17,7 +17,7 @@ namespace {
 
 using namespace std::chrono_literals;
 
-const std::vector<std::uint8_t> kHello{0x10, 0x02, 0x00, 0x01, 0x01, 0x10, 0x10, 0x03, 0x11};
+const std::vector<std::uint8_t> kUsbGlueHello{0x10, 0x02, 0x00, 0x01, 0x01, 0x10, 0x10, 0x03, 0x11};
 const std::vector<std::uint8_t> kHelloReply{0x10, 0x02, 0x01, 0x01, 0x01, 0x10, 0x10, 0x03, 0x10};
 
 std::vector<std::string> LinesWith(const std::vector<std::string>& lines, const std::string& prefix) {
@@ -91,7 +91,7 @@ TEST_F(UsbLinkTest, Hello_isOneOutputReportWithIdZeroAndFillerAndIsLogged) {
   ASSERT_TRUE(CollectOutputs(1));
 
   std::vector<std::uint8_t> expected(65, 0x00);
-  std::copy(kHello.begin(), kHello.end(), expected.begin() + 1);
+  std::copy(kUsbGlueHello.begin(), kUsbGlueHello.end(), expected.begin() + 1);
   EXPECT_EQ(outputs[0], expected);
   // The line is logged once the write has returned.
   ASSERT_TRUE(ProcessEventsUntil([&] { return !LinesWith(traffic.Lines(), "USB W").empty(); }, 5s));

@@ -85,6 +85,25 @@ TEST(FirBlockReaderTest, ReadBlock_refusesAReplyWithoutBlockNumber) {
   EXPECT_EQ(reader.ReadPosition(), 0);
 }
 
+TEST(FirBlockReaderTest, ReadBlock_refusesABlockCutShortAndReadsItWhole) {
+  FirCoefficientStore store;
+  FirBlockReader reader(store);
+  const FirAreaFixture area({100, 0, 0, 0, 0, 0, 0, 0, 0});
+  reader.Start();
+  ASSERT_EQ(reader.ReadBlock(area.Reply(0)), 0);
+  std::vector<std::uint8_t> cut = area.Reply(1);
+  cut.resize(3 + 51);
+
+  EXPECT_FALSE(reader.ReadBlock(cut).has_value());
+  EXPECT_EQ(reader.ReadPosition(), 13);
+  EXPECT_EQ(store.Word(13), 0u);
+  EXPECT_EQ(reader.ReadBlock(area.Reply(1)), 1);
+  EXPECT_EQ(reader.ReadPosition(), 26);
+  std::vector<std::uint8_t> last = area.Reply(945);
+  last.resize(3 + 11);
+  EXPECT_FALSE(reader.ReadBlock(last).has_value()) << "the last block carries 12 bytes";
+}
+
 TEST(FirBlockReaderTest, ReadBlock_storesNothingBeyondTheArea) {
   FirCoefficientStore store;
   FirBlockReader reader(store);

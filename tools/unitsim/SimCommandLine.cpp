@@ -48,6 +48,17 @@ bool ParseList(const std::string& text, long max, std::array<int, N>& out) {
   return true;
 }
 
+// Noise that is no frame: no start marker, but end markers, a stray DLE and
+// bytes of every kind, repeated to the length asked for.
+std::vector<std::uint8_t> GarbageBytes(std::size_t count) {
+  static const std::uint8_t kPattern[] = {0xFF, 0x00, 0x10, 0x03, 0x55, 0x10, 0x10, 0xAA, 0x02, 0x7E};
+  std::vector<std::uint8_t> bytes(count);
+  for (std::size_t i = 0; i < count; ++i) {
+    bytes[i] = kPattern[i % sizeof kPattern];
+  }
+  return bytes;
+}
+
 struct FaultOption {
   bool needsValue;
   long valueMax;
@@ -61,7 +72,10 @@ const std::map<std::string, FaultOption>& FaultOptions() {
       {"--wrong-id", {true, 255, [](SimFault& f, long v) { f.replyUnitId = static_cast<std::uint8_t>(v); }}},
       {"--short", {true, 255, [](SimFault& f, long v) { f.payloadLimit = static_cast<std::size_t>(v); }}},
       {"--duplicate", {true, 16, [](SimFault& f, long v) { f.duplicates = static_cast<int>(v); }}},
-      {"--split-tcp", {false, 0, [](SimFault& f, long) { f.splitTcp = true; }}},
+      {"--split", {false, 0, [](SimFault& f, long) { f.split = true; }}},
+      {"--garbage", {true, 255, [](SimFault& f, long v) { f.garbage = GarbageBytes(static_cast<std::size_t>(v)); }}},
+      {"--other-block", {true, 255, [](SimFault& f, long v) { f.blockShift = static_cast<int>(v); }}},
+      {"--cut-drop", {true, 255, [](SimFault& f, long v) { f.cutAndDrop = static_cast<std::size_t>(v); }}},
       {"--drop-link", {false, 0, [](SimFault& f, long) { f.dropLink = true; }}},
       {"--ack-only", {false, 0, [](SimFault& f, long) { f.ackOnly = true; }}},
   };
@@ -215,8 +229,11 @@ Faults (CODE is a command code 0-255, or all):
   --wrong-id CODE:ID      put ID into byte 2 of the reply
   --short CODE:N          cut the reply's payload to N bytes
   --duplicate CODE:N      send the reply N more times
-  --split-tcp CODE        write the TCP reply in pieces of at most 5 bytes
+  --split CODE            write the reply (pty, TCP) in pieces of at most 5 bytes
+  --garbage CODE:N        write N bytes of noise that is no frame before the reply
+  --other-block CODE:N    answer as for the block (or index) N further on
   --drop-link CODE        close the link instead of replying
+  --cut-drop CODE:N       write the first N bytes of the reply, then close the link
   --ack-only CODE         answer with a bare acknowledgement instead of the reply
                           (--ack-only 45: a password that never gets a verdict)
   --times N               the fault before applies to N commands only

@@ -32,11 +32,19 @@ struct SimFault {
   /// TCP (the peer reads the copies together), as datagrams of their own on
   /// UDP and HID.
   int duplicates = 0;
-  /// On TCP, write the reply in pieces of at most `splitSize` bytes, one
-  /// send() each, `splitPause` apart so that the peer reads them one by one.
-  bool splitTcp = false;
+  /// On the pty and TCP, write the reply in pieces of at most `splitSize`
+  /// bytes, one write each, `splitPause` apart so that the peer reads them
+  /// one by one.
+  bool split = false;
   std::size_t splitSize = 5;
   std::chrono::milliseconds splitPause{20};
+  /// Put these bytes in front of the reply, in its write or datagram (and
+  /// in front of each copy): noise between frames.
+  std::vector<std::uint8_t> garbage;
+  /// Answer as if for another block: add this to the block or index the
+  /// reply carries (image, preset and FIR blocks, preset names, download
+  /// segments); the contents stay those of the block asked for.
+  std::optional<int> blockShift;
   /// Close the link the command came on instead of replying (pty master, TCP
   /// connection or HID socket).
   bool dropLink = false;

@@ -21,6 +21,20 @@ const char kDiscoveryText[] = "Discovery: Who is out there?";
 
 bool Readable(const pollfd& p) { return (p.revents & (POLLIN | POLLHUP | POLLERR)) != 0; }
 
+// Relabels a block reply as the reply for block + shift: the FIR block's
+// big-endian number at bytes 1-2, the index in byte 0 of the others.
+void ShiftBlock(std::uint8_t code, int shift, std::vector<std::uint8_t>& payload) {
+  if (code == SimCode::kReadFirBlock && payload.size() >= 3) {
+    const int block = (payload[1] << 8 | payload[2]) + shift;
+    payload[1] = static_cast<std::uint8_t>(block >> 8);
+    payload[2] = static_cast<std::uint8_t>(block);
+  } else if ((code == SimCode::kImageBlockReply || code == SimCode::kReadPresetBlock ||
+              code == SimCode::kReadPresetName || code == SimCode::kDownload) &&
+             !payload.empty()) {
+    payload[0] = static_cast<std::uint8_t>(payload[0] + shift);
+  }
+}
+
 }  // namespace
 
 void UnitSim::Run() {
@@ -206,10 +220,15 @@ void UnitSim::Dispatch(const Origin& origin, const std::vector<std::uint8_t>& ra
 void UnitSim::Answer(const Origin& origin, const SimFrame& reply, const SimFault& fault) {
   const std::uint8_t unitId = fault.replyUnitId.value_or(reply.unitId);
   std::vector<std::uint8_t> payload = reply.payload;
+  if (fault.blockShift) {
+    ShiftBlock(reply.code, *fault.blockShift, payload);
+  }
   if (fault.payloadLimit && payload.size() > *fault.payloadLimit) {
     payload.resize(*fault.payloadLimit);
   }
-  const std::vector<std::uint8_t> frame = BuildUnitFrame(unitId, reply.code, payload);
+  std::vector<std::uint8_t> frame = fault.garbage;
+  const std::vector<std::uint8_t> built = BuildUnitFrame(unitId, reply.code, payload);
+  frame.insert(frame.end(), built.begin(), built.end());
   // On a byte stream the copies go out in one write, so the peer reads them
   // together; a datagram link sends each copy as a datagram of its own.
   const bool stream = origin.link == SimLink::Pty || origin.link == SimLink::Tcp;
@@ -224,7 +243,7 @@ void UnitSim::Answer(const Origin& origin, const SimFrame& reply, const SimFault
     writes.assign(copies, frame);
   }
   const std::size_t repliesPerWrite = stream ? copies : 1;
-  const bool split = fault.splitTcp && origin.link == SimLink::Tcp && fault.splitSize > 0;
+  const bool split = fault.split && stream && fault.splitSize > 0;
   auto due = Clock::now() + fault.delay;
   for (const std::vector<std::uint8_t>& bytes : writes) {
     if (!split && fault.delay.count() == 0) {

@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include <gtest/gtest.h>
 
 #include "tools/unitsim/SimCommandLine.h"
@@ -40,6 +42,21 @@ TEST(SimCommandLine, AckOnlyTakesACode) {
   EXPECT_NE(ParseCommandLine({"--pty", "--ack-only"}).error, "");
 }
 
+TEST(SimCommandLine, NoiseOtherBlockAndCutOffTakeACodeAndACount) {
+  const SimCommandLine line = ParseCommandLine(
+      {"--tcp", "--garbage", "86:12", "--other-block", "36:1", "--cut-drop", "41:7", "--split", "all"});
+  ASSERT_EQ(line.error, "");
+  ASSERT_EQ(line.faults.size(), 4u);
+  EXPECT_EQ(line.faults[0].garbage.size(), 12u);
+  EXPECT_EQ(std::count(line.faults[0].garbage.begin(), line.faults[0].garbage.end(), 0x02), 1)
+      << "no start marker: 10 is never followed by 02";
+  EXPECT_EQ(line.faults[1].blockShift, 1);
+  EXPECT_EQ(line.faults[2].cutAndDrop, 7u);
+  EXPECT_TRUE(line.faults[3].split);
+  EXPECT_FALSE(line.faults[3].code.has_value());
+  EXPECT_NE(ParseCommandLine({"--pty", "--garbage", "86"}).error, "");
+}
+
 TEST(SimCommandLine, RefusesBadArguments) {
   const std::vector<std::vector<std::string>> bad{
       {},
@@ -65,7 +82,7 @@ TEST(SimCommandLine, HelpListsEveryOption) {
         "--multicast-group", "--udp-source", "--answer-udp", "--unit-id", "--identity", "--fir-taps", "--locked",
         "--user-lock",
         "--verdict", "--ignore-other-ids", "--no-reply", "--delay", "--wrong-id", "--short", "--duplicate",
-        "--split-tcp", "--drop-link", "--ack-only", "--times", "--skip", "--verbose", "--help"}) {
+        "--split", "--garbage", "--other-block", "--drop-link", "--cut-drop", "--ack-only", "--times", "--skip", "--verbose", "--help"}) {
     EXPECT_NE(help.find(option), std::string::npos) << option;
     EXPECT_EQ(ParseCommandLine({option}).error.find("unknown"), std::string::npos) << option;
   }

@@ -134,20 +134,73 @@ TEST_F(UnitSimFaultsTest, ReplyFaults_changeIdPayloadOrCount) {
   }
 }
 
-TEST_F(UnitSimFaultsTest, SplitTcpReply_arrivesInPiecesOfAtMostFiveBytes) {
+// The pieces go out 200 ms apart, so that a busy machine still reads them apart.
+TEST_F(UnitSimFaultsTest, SplitReply_arrivesInPiecesOfAtMostFiveBytesOnThePtyAndTcp) {
+  SimTestClient serial;
+  ASSERT_TRUE(serial.OpenPty(m_sim->PtyPath()));
   SimFault fault = Fault(SimCode::kHello);
-  fault.splitTcp = true;
-  fault.splitPause = 200ms;  // generous, so that a busy machine still reads the pieces apart
+  fault.split = true;
+  fault.splitPause = 200ms;
   m_sim->AddFault(fault);
-  ASSERT_TRUE(m_client.Send(SimCode::kHello));
   const std::vector<std::uint8_t> expected = BuildUnitFrame(1, SimCode::kHello, {});
-  const auto chunks = m_client.ReadChunks(expected.size(), 3000ms);
-  std::vector<std::uint8_t> joined;
-  for (const auto& chunk : chunks) {
-    EXPECT_LE(chunk.size(), 5u);
-    joined.insert(joined.end(), chunk.begin(), chunk.end());
+  for (SimTestClient* client : {&m_client, &serial}) {
+    ASSERT_TRUE(client->Send(SimCode::kHello));
+    const auto chunks = client->ReadChunks(expected.size(), 3000ms);
+    std::vector<std::uint8_t> joined;
+    for (const auto& chunk : chunks) {
+      EXPECT_LE(chunk.size(), 5u);
+      joined.insert(joined.end(), chunk.begin(), chunk.end());
+    }
+    EXPECT_EQ(joined, expected);
   }
-  EXPECT_EQ(joined, expected);
+}
+
+TEST_F(UnitSimFaultsTest, Garbage_goesInFrontOfTheReplyInTheSameWrite) {
+  SimFault fault = Fault(SimCode::kKeepAlive);
+  fault.garbage = {0xFF, 0x10, 0x03, 0x00};
+  m_sim->AddFault(fault);
+  ASSERT_TRUE(m_client.Send(SimCode::kKeepAlive));
+  std::vector<std::uint8_t> expected = fault.garbage;
+  const std::vector<std::uint8_t> ack = BuildUnitFrame(1, SimCode::kAck, {});
+  expected.insert(expected.end(), ack.begin(), ack.end());
+  EXPECT_EQ(m_client.ReadChunks(expected.size(), 3000ms), std::vector<std::vector<std::uint8_t>>{expected});
+}
+
+struct UnitSimBlockShiftCase {
+  std::uint8_t command;
+  std::vector<std::uint8_t> payload;
+  std::uint8_t replyCode;
+  std::vector<std::uint8_t> expectedHead;  ///< the reply's first bytes with the block shifted by 2
+};
+
+TEST_F(UnitSimFaultsTest, BlockShift_labelsTheReplyAsAnotherBlockWithTheAskedBlocksContents) {
+  m_sim->ModifyState([](SimUnitState& state) { state.image[3 * 50 + 7] = 0x5A; });
+  const UnitSimBlockShiftCase cases[] = {
+      {SimCode::kReadImageBlock, {3}, SimCode::kImageBlockReply, {5}},
+      {SimCode::kReadPresetName, {4}, SimCode::kReadPresetName, {6}},
+      {SimCode::kReadFirBlock, {0, 0xFF, 0x00}, SimCode::kReadFirBlock, {0, 0x01, 0x01}},
+  };
+  for (const UnitSimBlockShiftCase& c : cases) {
+    m_sim->ClearFaults();
+    SimFault fault = Fault(c.command);
+    fault.blockShift = 2;
+    m_sim->AddFault(fault);
+    const auto reply = m_client.Exchange(c.command, c.payload);
+    ASSERT_TRUE(reply) << int(c.command);
+    EXPECT_EQ(reply->code, c.replyCode);
+    ASSERT_GE(reply->payload.size(), c.expectedHead.size());
+    EXPECT_EQ(std::vector<std::uint8_t>(reply->payload.begin(), reply->payload.begin() + c.expectedHead.size()),
+              c.expectedHead)
+        << int(c.command);
+  }
+  m_sim->ClearFaults();
+  SimFault fault = Fault(SimCode::kReadImageBlock);
+  fault.blockShift = 1;
+  m_sim->AddFault(fault);
+  const auto shifted = m_client.Exchange(SimCode::kReadImageBlock, {3});
+  ASSERT_TRUE(shifted);
+  ASSERT_GT(shifted->payload.size(), 8u);
+  EXPECT_EQ(shifted->payload[8], 0x5A) << "block 3's bytes under block 4's number";
 }
 
 TEST_F(UnitSimFaultsTest, DuplicateTcpReplies_arriveTogetherInOneRead) {

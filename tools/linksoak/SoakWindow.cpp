@@ -1,0 +1,6 @@
+#include "tools/linksoak/SoakWindow.h"
+
+void SoakWindow::ShowInformation(const QString& text) {
+  ++messages;
+  lastMessage = text;
+}
