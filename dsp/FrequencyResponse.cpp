@@ -16,8 +16,6 @@ using Complex = std::complex<double>;
 using GridResponse = std::array<Complex, kFrequencyBinCount>;
 
 constexpr double kTenDegreesPerRadian = 18.0 / std::numbers::pi;
-// 10 log10(x) = 10 / ln(10) x ln(x); the natural logarithm is the faster one.
-constexpr double kDecibelsPerNeper = 10.0 / std::numbers::ln10;
 constexpr int kCoefficientFftSize = 4096;
 
 // atan(num / den), 0 where both are 0.

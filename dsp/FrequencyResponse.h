@@ -1,6 +1,7 @@
 #pragma once
 
 #include <complex>
+#include <numbers>
 #include <vector>
 
 #include "dsp/FrequencyGrid.h"
@@ -13,6 +14,9 @@ struct BiquadCoefficients;
 // is 0. Pure functions, any thread.
 
 /// Lowest (and, negated, highest) magnitude a curve carries.
+/// 10 log10(x) = 10 / ln(10) x ln(x): dB of a power ratio per unit of its
+/// natural logarithm, the faster one to take.
+inline constexpr double kDecibelsPerNeper = 10.0 / std::numbers::ln10;
 inline constexpr double kCurveFloorDb = -200.0;
 
 /// 20 log10(magnitude), kept within +-200 dB.

@@ -45,7 +45,6 @@ KRV_VECTOR_CLONES void SumCurves(const double* const* curves, int count, double*
 }
 
 constexpr int kTotalBlock = 256;
-constexpr double kDecibelsPerNeper = 10.0 / std::numbers::ln10;
 // A product of this many power ratios within +-200 dB stays a normal number.
 constexpr int kRatiosPerProduct = 11;
 
