@@ -39,7 +39,9 @@ TiEditorRow& TiEditorRow::Only(TiPlotObjectKind kind) {
   return *this;
 }
 
-TiEditorRow& TiEditorRow::Manual() {
-  m_row.Place = TiEditorPlace::Manual;
+TiEditorRow& TiEditorRow::Manual() { return At(TiEditorPlace::Manual); }
+
+TiEditorRow& TiEditorRow::At(TiEditorPlace place) {
+  m_row.Place = place;
   return *this;
 }

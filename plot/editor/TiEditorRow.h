@@ -24,6 +24,8 @@ public:
   TiEditorRow& Only(TiPlotObjectKind kind);
   /// Placed by the page itself (TiEditorRowPlacer) rather than in the flow.
   TiEditorRow& Manual();
+  /// Where the row sits: in the flow, at a cross position or by hand.
+  TiEditorRow& At(TiEditorPlace place);
 
   operator TiEditorBinding() const { return m_row; }
 

@@ -14,6 +14,7 @@
 #include "plot/editor/TiComponentEditorOpenPicker.h"
 #include "plot/editor/TiComponentEditorPageControl.h"
 #include "plot/editor/TiComponentEditorSavePicker.h"
+#include "plot/editor/TiEditorRow.h"
 #include "plot/editor/iPlotEditorLayout.h"
 #include "plot/editor/iPlotEditorPages.h"
 
@@ -24,16 +25,8 @@ using W = TiEditorWidget;
 TiEditorBinding ControlRow(const char* subPage, const char* group, const char* caption, W widget,
                            const char* property, const char* name, QStringList items = {}, int spinMin = 0,
                            int spinMax = 0) {
-  TiEditorBinding row;
-  row.SubPage = QString::fromLatin1(subPage);
-  row.Group = QString::fromLatin1(group);
-  row.Caption = QString::fromLatin1(caption);
-  row.Widget = widget;
-  row.Property = QString::fromLatin1(property);
+  TiEditorBinding row = TiEditorRow(subPage, caption, widget, property).In(group).Items(items).Spin(spinMin, spinMax);
   row.Name = QString::fromLatin1(name);
-  row.Items = std::move(items);
-  row.SpinMin = spinMin;
-  row.SpinMax = spinMax;
   return row;
 }
 

@@ -5,19 +5,16 @@
 #include "plot/core/TiPlotMasterManager.h"
 #include "plot/editor/TiComponentEditorListBox.h"
 #include "plot/editor/TiComponentEditorRadioGroup.h"
+#include "plot/editor/TiEditorRow.h"
 #include "plot/editor/iPlotEditorPages.h"
 #include "plot/editor/iPlotEditorPlacement.h"
 
 namespace {
 
 TiEditorBinding DataCursorRow(const char* subPage, const char* caption, TiEditorWidget widget, const char* property) {
-  TiEditorBinding row;
-  row.SubPage = QString::fromLatin1(subPage);
-  row.Caption = QString::fromLatin1(caption);
-  row.Widget = widget;
-  row.Property = QString::fromLatin1(property);
+  TiEditorRow row(subPage, caption, widget, property);
   // The flow's columns would clip the pointer captions.
-  if (row.SubPage == QLatin1String("General")) row.Place = TiEditorPlace::Manual;
+  if (QLatin1String(subPage) == QLatin1String("General")) row.Manual();
   return row;
 }
 

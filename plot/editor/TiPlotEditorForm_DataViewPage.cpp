@@ -7,6 +7,7 @@
 #include "plot/editor/TiComponentEditorGroupBox.h"
 #include "plot/editor/TiComponentEditorListBox.h"
 #include "plot/editor/TiComponentEditorPageControl.h"
+#include "plot/editor/TiEditorRow.h"
 #include "plot/editor/iPlotEditorPages.h"
 #include "plot/editor/iPlotEditorPlacement.h"
 
@@ -16,16 +17,12 @@ const QStringList kDataViewGridStyles{QStringLiteral("Solid"), QStringLiteral("D
 
 TiEditorBinding DataViewRow(const char* subPage, const char* group, const char* caption, TiEditorWidget widget,
                             const QString& property) {
-  TiEditorBinding row;
-  row.SubPage = QString::fromLatin1(subPage);
-  row.Group = QString::fromLatin1(group);
-  row.Caption = QString::fromLatin1(caption);
-  row.Widget = widget;
-  row.Property = property;
-  if (widget == TiEditorWidget::ComboBox) row.Items = kDataViewGridStyles;
+  TiEditorRow row(subPage, caption, widget, property);
+  row.In(group);
+  if (widget == TiEditorWidget::ComboBox) row.Items(kDataViewGridStyles);
   // The flow's narrow columns would clip the captions of these two.
-  if (row.SubPage == QLatin1String("General") || row.SubPage == QLatin1String("Grid Lines")) {
-    row.Place = TiEditorPlace::Manual;
+  if (QLatin1String(subPage) == QLatin1String("General") || QLatin1String(subPage) == QLatin1String("Grid Lines")) {
+    row.Manual();
   }
   return row;
 }

@@ -4,19 +4,16 @@
 #include "plot/core/TiPlotObject.h"
 #include "plot/editor/TiComponentEditorButton.h"
 #include "plot/editor/TiComponentEditorListBox.h"
+#include "plot/editor/TiEditorRow.h"
 #include "plot/editor/iPlotEditorPages.h"
 
 namespace {
 
 TiEditorBinding LabelRow(const char* caption, TiEditorWidget widget, const char* property,
                          TiEditorPlace place = TiEditorPlace::Flow) {
-  TiEditorBinding row;
-  row.SubPage = QStringLiteral("General");
-  row.Group = place == TiEditorPlace::Flow ? QString() : QStringLiteral("Margin");
-  row.Caption = QString::fromLatin1(caption);
-  row.Widget = widget;
-  row.Property = QString::fromLatin1(property);
-  row.Place = place;
+  TiEditorRow row(QStringLiteral("General"), caption, widget, property);
+  if (place != TiEditorPlace::Flow) row.In(QStringLiteral("Margin"));
+  row.At(place);
   return row;
 }
 

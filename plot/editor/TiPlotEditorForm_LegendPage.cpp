@@ -6,6 +6,7 @@
 
 #include "plot/editor/TiComponentEditorGroupBox.h"
 #include "plot/editor/TiComponentEditorListBox.h"
+#include "plot/editor/TiEditorRow.h"
 #include "plot/editor/iPlotEditorPages.h"
 #include "plot/editor/iPlotEditorPlacement.h"
 
@@ -13,17 +14,11 @@ namespace {
 
 TiEditorBinding LegendRow(const char* subPage, const char* group, const char* caption, TiEditorWidget widget,
                           const char* property, TiEditorPlace place = TiEditorPlace::Flow) {
-  TiEditorBinding row;
-  row.SubPage = QString::fromLatin1(subPage);
-  row.Group = QString::fromLatin1(group);
-  row.Caption = QString::fromLatin1(caption);
-  row.Widget = widget;
-  row.Property = QString::fromLatin1(property);
-  // The flow cannot nest the Wrap groups nor fit the Columns ones.
+  TiEditorRow row(subPage, caption, widget, property);
+  row.In(group);
   // Every visible sub-page is placed by hand: the flow's columns would clip
   // captions, cannot nest the Wrap groups and cannot fit the Columns ones.
-  const bool byHand = row.SubPage != QLatin1String("Hidden");
-  row.Place = byHand ? TiEditorPlace::Manual : place;
+  row.At(QLatin1String(subPage) != QLatin1String("Hidden") ? TiEditorPlace::Manual : place);
   return row;
 }
 

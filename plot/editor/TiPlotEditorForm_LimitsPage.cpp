@@ -5,19 +5,14 @@
 
 #include "plot/core/TiPlotMasterManager.h"
 #include "plot/editor/TiComponentEditorListBox.h"
+#include "plot/editor/TiEditorRow.h"
 #include "plot/editor/iPlotEditorPages.h"
 #include "plot/editor/iPlotEditorPlacement.h"
 
 namespace {
 
 TiEditorBinding LimitRow(const char* caption, TiEditorWidget widget, const char* property) {
-  TiEditorBinding row;
-  row.SubPage = QStringLiteral("General");
-  row.Caption = QString::fromLatin1(caption);
-  row.Widget = widget;
-  row.Property = QString::fromLatin1(property);
-  row.Place = TiEditorPlace::Manual;
-  return row;
+  return TiEditorRow(QStringLiteral("General"), caption, widget, property).Manual();
 }
 
 }  // namespace

@@ -2,19 +2,15 @@
 #include "plot/editor/TiPlotEditorForm.h"
 
 #include "plot/editor/TiComponentEditorListBox.h"
+#include "plot/editor/TiEditorRow.h"
 #include "plot/editor/iPlotEditorPages.h"
 
 namespace {
 
 TiEditorBinding TableRow(const char* subPage, const char* group, const char* caption, TiEditorWidget widget,
                          const char* property, TiEditorPlace place = TiEditorPlace::Flow) {
-  TiEditorBinding row;
-  row.SubPage = QString::fromLatin1(subPage);
-  row.Group = QString::fromLatin1(group);
-  row.Caption = QString::fromLatin1(caption);
-  row.Widget = widget;
-  row.Property = QString::fromLatin1(property);
-  row.Place = place;
+  TiEditorRow row(subPage, caption, widget, property);
+  row.In(group).At(place);
   return row;
 }
 

@@ -5,20 +5,14 @@
 
 #include "plot/editor/TiComponentEditorGroupBox.h"
 #include "plot/editor/TiComponentEditorListBox.h"
+#include "plot/editor/TiEditorRow.h"
 #include "plot/editor/iPlotEditorPages.h"
 #include "plot/editor/iPlotEditorPlacement.h"
 
 namespace {
 
 TiEditorBinding ToolBarRow(const char* group, const char* caption, TiEditorWidget widget, const char* property) {
-  TiEditorBinding row;
-  row.SubPage = QStringLiteral("ToolBar");
-  row.Group = QString::fromLatin1(group);
-  row.Caption = QString::fromLatin1(caption);
-  row.Widget = widget;
-  row.Property = QString::fromLatin1(property);
-  row.Place = TiEditorPlace::Manual;
-  return row;
+  return TiEditorRow(QStringLiteral("ToolBar"), caption, widget, property).In(group).Manual();
 }
 
 const QStringList kToolBarShowButtons{
