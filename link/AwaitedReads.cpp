@@ -26,15 +26,15 @@ void AwaitedReads::Sent(const LCmd& command) {
     case CMD_READ_FIR_BLOCK:
       // Asked for as preset, block low, block high; answered as preset, block high, block low.
       if (payload.size() >= 3) {
-        m_awaited[CMD_READ_FIR_BLOCK] = {1, {payload[2], payload[1]}};
+        Await(CMD_READ_FIR_BLOCK, {1, {payload[2], payload[1]}});
       }
       break;
     case CMD_READ_IMAGE_BLOCK:  // answered with the code of CMD_SELECT_PRESET
-      m_awaited[CMD_SELECT_PRESET] = {0, {payload.empty() ? std::uint8_t{0} : payload[0]}};
+      Await(CMD_SELECT_PRESET, {0, {payload.empty() ? std::uint8_t{0} : payload[0]}});
       break;
     case CMD_READ_PRESET_NAME:
     case CMD_READ_PRESET_BLOCK:
-      m_awaited[command.GetCode()] = {0, {payload.empty() ? std::uint8_t{0} : payload[0]}};
+      Await(command.GetCode(), {0, {payload.empty() ? std::uint8_t{0} : payload[0]}});
       break;
     case CMD_IDENTITY:  // single steps of the connect chain: one reply each
     case CMD_LOCK_STATUS:
@@ -45,6 +45,15 @@ void AwaitedReads::Sent(const LCmd& command) {
     default:
       break;
   }
+}
+
+void AwaitedReads::Await(int replyCode, Key key) {
+  // Asking again for a block already read starts a new pass of the sequence.
+  std::vector<Key>& taken = m_taken[replyCode];
+  if (std::any_of(taken.begin(), taken.end(), [&](const Key& k) { return k.bytes == key.bytes; })) {
+    taken.clear();
+  }
+  m_awaited[replyCode] = std::move(key);
 }
 
 bool AwaitedReads::Take(int replyCode, std::span<const std::uint8_t> payload) {
@@ -74,8 +83,24 @@ bool AwaitedReads::Take(int replyCode, std::span<const std::uint8_t> payload) {
     return false;
   }
   m_lastTaken.emplace(replyCode, key);
+  m_taken[replyCode].push_back(key);
   m_awaited.erase(awaited);
   return true;
+}
+
+bool AwaitedReads::Repeats(int replyCode, std::span<const std::uint8_t> payload) const {
+  if (IsSingleStepReply(replyCode)) {
+    const auto awaited = m_awaited.find(replyCode);
+    return awaited != m_awaited.end() && awaited->second.answered;
+  }
+  const auto taken = m_taken.find(replyCode);
+  if (taken == m_taken.end()) {
+    return false;
+  }
+  return std::any_of(taken->second.begin(), taken->second.end(), [&](const Key& key) {
+    return payload.size() >= key.offset + key.bytes.size() &&
+           std::equal(key.bytes.begin(), key.bytes.end(), payload.begin() + static_cast<std::ptrdiff_t>(key.offset));
+  });
 }
 
 void AwaitedReads::Refused(int replyCode) {

@@ -31,10 +31,16 @@ public:
   /// (too short to use): its request is awaited again, unless another
   /// request of its sequence went out since.
   void Refused(int replyCode);
+  /// Whether a reply `Take` did not take repeats one taken before: a second
+  /// answer to a resent request (a block or index already read in this pass
+  /// of its sequence, a single step already answered), not one for a block
+  /// not asked for.
+  bool Repeats(int replyCode, std::span<const std::uint8_t> payload) const;
   /// Nothing is awaited any more (a link closed).
   void Clear() {
     m_awaited.clear();
     m_lastTaken.reset();
+    m_taken.clear();
   }
 
 private:
@@ -45,8 +51,12 @@ private:
     std::vector<std::uint8_t> bytes;
     bool answered = false;  ///< single steps: their one reply came
   };
+  /// Awaits `key` for a sequence's replies of `replyCode`.
+  void Await(int replyCode, Key key);
   /// Reply code -> its key.
   std::map<int, Key> m_awaited;
   /// The request the last reply taken answered, with its reply code.
   std::optional<std::pair<int, Key>> m_lastTaken;
+  /// The requests of each sequence's current pass answered, by reply code.
+  std::map<int, std::vector<Key>> m_taken;
 };

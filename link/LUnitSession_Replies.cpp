@@ -89,10 +89,14 @@ void LUnitSession::HandleReply(std::span<const std::uint8_t> frame, ReplyOrigin 
   const std::vector<std::uint8_t> payload = reply.GetPayload();
   if (!m_awaitedReads.Take(reply.GetCode(), payload)) {
     // A second answer to a resent request, one to a request given up, or
-    // one for another block.
+    // one for another block. Only the last displaced an answer still to
+    // come: the answer to the frame in flight follows a repeat on its own,
+    // and a resend for each repeat would double the traffic from then on.
     m_window.AddTrafficLine(
         QStringLiteral("Reply %1 not awaited, dropped: %2").arg(reply.GetCode()).arg(LeadingHex(payload)));
-    SendDisplacedFrameAgain(origin);
+    if (!m_awaitedReads.Repeats(reply.GetCode(), payload)) {
+      SendDisplacedFrameAgain(origin);
+    }
     return;
   }
   switch (reply.GetCode()) {
