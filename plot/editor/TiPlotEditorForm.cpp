@@ -95,7 +95,7 @@ void TiPlotEditorForm::BuildPages() {
 }
 
 void TiPlotEditorForm::BuildLists() {
-  struct ListSpec {
+  struct ObjectListEntry {
     TiComponentEditorListBox*& list;
     QWidget* page;
     const char* name;
@@ -104,7 +104,7 @@ void TiPlotEditorForm::BuildLists() {
     void (TiPlotEditorForm::*getData)(int, bool&, TColor&, QString&);
   };
   using F = TiPlotEditorForm;
-  const ListSpec specs[] = {
+  const ObjectListEntry entries[] = {
       {m_channelListBox, m_channelsTabSheet, "ChannelListBox", true, &F::ChannelListBoxClick,
        &F::ChannelListBoxGetData},
       {m_dataCursorListBox, m_dataCursorTabSheet, "DataCursorListBox", true, &F::DataCursorListBoxClick,
@@ -121,18 +121,18 @@ void TiPlotEditorForm::BuildLists() {
       {m_dataViewListBox, m_dataViewTabSheet, "DataViewListBox", false, &F::DataViewListBoxClick,
        &F::DataViewListBoxGetData},
   };
-  for (const ListSpec& spec : specs) {
-    auto* list = new TiComponentEditorListBox(spec.page);
-    list->SetName(QString::fromLatin1(spec.name));
+  for (const ObjectListEntry& entry : entries) {
+    auto* list = new TiComponentEditorListBox(entry.page);
+    list->SetName(QString::fromLatin1(entry.name));
     list->SetBounds(kEditorListLeft, kEditorListTop, kEditorListWidth, kEditorListHeight);
-    list->setVisible(spec.visible);
-    list->OnClick = [this, click = spec.click](TObject*) { RunShowingErrors(this, [this, click] { (this->*click)(); }); };
-    list->OnGetData = [this, getData = spec.getData](int index, bool& box, TColor& color, QString& text) {
+    list->setVisible(entry.visible);
+    list->OnClick = [this, click = entry.click](TObject*) { RunShowingErrors(this, [this, click] { (this->*click)(); }); };
+    list->OnGetData = [this, getData = entry.getData](int index, bool& box, TColor& color, QString& text) {
       (this->*getData)(index, box, color, text);
     };
     list->FreeObject = [this](TObject* object) { FreePlotObject(dynamic_cast<TiPlotObject*>(object)); };
     m_controls.Register(list->Name(), list);
-    spec.list = list;
+    entry.list = list;
   }
 }
 
@@ -148,7 +148,7 @@ TiComponentEditorButton* TiPlotEditorForm::AddButton(QWidget* page, const QStrin
 }
 
 void TiPlotEditorForm::BuildAddRemoveButtons() {
-  struct ButtonSpec {
+  struct AddRemoveEntry {
     QWidget* page;
     const char* add;
     const char* remove;
@@ -156,7 +156,7 @@ void TiPlotEditorForm::BuildAddRemoveButtons() {
     void (TiPlotEditorForm::*removeClick)();
   };
   using F = TiPlotEditorForm;
-  const ButtonSpec specs[] = {
+  const AddRemoveEntry entries[] = {
       {m_channelsTabSheet, "iChannelAddButton", "ChannelRemoveButton", &F::iChannelAddButtonClick,
        &F::ChannelRemoveButtonClick},
       {m_dataCursorTabSheet, "iDataCursorAddButton", "DataCursorRemoveButton", &F::iDataCursorAddButtonClick,
@@ -170,12 +170,12 @@ void TiPlotEditorForm::BuildAddRemoveButtons() {
       {m_tablesTabSheet, "iTableAddButton", "TableRemoveButton", &F::iTableAddButtonClick,
        &F::TableRemoveButtonClick},
   };
-  for (const ButtonSpec& spec : specs) {
-    AddButton(spec.page, QString::fromLatin1(spec.add), QStringLiteral("Add"), kEditorListLeft, kEditorButtonTop,
-              [this, f = spec.addClick] { (this->*f)(); });
-    AddButton(spec.page, QString::fromLatin1(spec.remove), QStringLiteral("Remove"),
+  for (const AddRemoveEntry& entry : entries) {
+    AddButton(entry.page, QString::fromLatin1(entry.add), QStringLiteral("Add"), kEditorListLeft, kEditorButtonTop,
+              [this, f = entry.addClick] { (this->*f)(); });
+    AddButton(entry.page, QString::fromLatin1(entry.remove), QStringLiteral("Remove"),
               kEditorListLeft + kEditorListWidth - kEditorButtonWidth, kEditorButtonTop,
-              [this, f = spec.removeClick] { (this->*f)(); });
+              [this, f = entry.removeClick] { (this->*f)(); });
   }
 }
 
