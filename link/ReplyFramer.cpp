@@ -1,6 +1,6 @@
 #include "link/ReplyFramer.h"
 
-#include <deque>
+#include <cstddef>
 
 bool ReplyFramer::Step(std::uint8_t byte, std::vector<Frame>& complete) {
   if (m_buffer.empty() && byte != 0x10) {
@@ -28,13 +28,16 @@ bool ReplyFramer::Step(std::uint8_t byte, std::vector<Frame>& complete) {
 }
 
 void ReplyFramer::Push(std::uint8_t byte, std::vector<Frame>& complete) {
-  std::deque<std::uint8_t> pending{byte};
-  while (!pending.empty()) {
-    const std::uint8_t next = pending.front();
-    pending.pop_front();
-    if (Step(next, complete)) {
-      // Drop the false start and take everything after it again.
-      pending.insert(pending.begin(), m_buffer.begin() + 1, m_buffer.end());
+  if (!Step(byte, complete)) {
+    return;
+  }
+  // A false start: drop it and take everything after it again, ahead of
+  // what is still to come. Only here does a byte cost an allocation.
+  std::vector<std::uint8_t> pending(m_buffer.begin() + 1, m_buffer.end());
+  m_buffer.clear();
+  for (std::size_t next = 0; next < pending.size(); ++next) {
+    if (Step(pending[next], complete)) {
+      pending.insert(pending.begin() + static_cast<std::ptrdiff_t>(next) + 1, m_buffer.begin() + 1, m_buffer.end());
       m_buffer.clear();
     }
   }

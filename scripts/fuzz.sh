@@ -3,7 +3,7 @@
 # Builds every fuzz target of fuzz/ with clang, libFuzzer, AddressSanitizer
 # and UndefinedBehaviorSanitizer (build/fuzz), runs each in turn for the
 # given time (default 600 s) with FUZZ_JOBS parallel processes (default 4;
-# exec/s below is theirs together),
+# exec/s below is theirs together), FUZZ_PARALLEL targets at a time (default 1),
 # an RSS limit of 2 GB and 2 s per input, then prints one line per target.
 # The growing corpus stays in build/fuzz/corpus/<target>; the seeds in
 # fuzz/corpus/<target> are read, never written. Inputs that crash, hang,
@@ -39,17 +39,17 @@ count() { # <folder> <artifact prefix>
   find "$1" -maxdepth 1 -name "$2-*" 2>/dev/null | wc -l
 }
 
-results=()
-for target in "${targets[@]}"; do
-  corpus="$build/corpus/$target"
-  findings="$build/findings/$target"
-  log="$build/logs/$target.log"
-  mkdir -p "$corpus" "$findings" "$(dirname "$log")"
-  seeds=()
+fuzz_one() { # <target>: fuzzes it and writes its result line to $build/results/<target>
+  local target=$1
+  local corpus="$build/corpus/$target"
+  local findings="$build/findings/$target"
+  local log="$build/logs/$target.log"
+  mkdir -p "$corpus" "$findings" "$(dirname "$log")" "$build/results"
+  local seeds=()
   [ -d "$root/fuzz/corpus/$target" ] && seeds+=("$root/fuzz/corpus/$target")
   [ -d "$root/fuzz/regressions/$target" ] && seeds+=("$root/fuzz/regressions/$target")
   # fuzz/<target>.options: extra libFuzzer flags (whole-file formats of a fixed size).
-  extra=()
+  local extra=()
   [ -f "$root/fuzz/$target.options" ] && read -r -a extra <"$root/fuzz/$target.options"
   echo "fuzzing $target for $seconds s with $jobs processes ..." >&2
   rm -f "$findings"/fuzz-*.log
@@ -57,8 +57,7 @@ for target in "${targets[@]}"; do
   (cd "$findings" && "$build/fuzz/fuzz_$target" -jobs="$jobs" -workers="$jobs" -max_total_time="$seconds" \
      -rss_limit_mb=2048 -timeout=2 -print_final_stats=1 -artifact_prefix="$findings/" "${extra[@]}" \
      "$corpus" "${seeds[@]}") >"$log" 2>&1 || true
-  runs=0
-  cov=0
+  local runs=0 cov=0 job last r c
   for job in "$findings"/fuzz-*.log; do
     [ -f "$job" ] || continue
     # The last status line ("#<runs> <event> cov: <edges> ...") of each process.
@@ -69,9 +68,21 @@ for target in "${targets[@]}"; do
     [ "${c:-0}" -gt "$cov" ] && cov=$c
     cat "$job" >>"$log"
   done
-  results+=("$(printf '%-18s %12s %8s %8s %7s %6s %5s %6s' "$target" "$runs" "$((runs / seconds))" "$cov" \
-    "$(count "$findings" crash)" "$(count "$findings" timeout)" "$(count "$findings" oom)" "$(count "$findings" leak)")")
+  printf '%-18s %12s %8s %8s %7s %6s %5s %6s\n' "$target" "$runs" "$((runs / seconds))" "$cov" \
+    "$(count "$findings" crash)" "$(count "$findings" timeout)" "$(count "$findings" oom)" "$(count "$findings" leak)" \
+    >"$build/results/$target"
+}
+
+parallel=${FUZZ_PARALLEL:-1}
+for target in "${targets[@]}"; do
+  while [ "$(jobs -rp | wc -l)" -ge "$parallel" ]; do
+    wait -n || true
+  done
+  fuzz_one "$target" &
 done
+wait
 
 printf '%-18s %12s %8s %8s %7s %6s %5s %6s\n' target executions exec/s coverage crashes hangs OOM leaks
-printf '%s\n' "${results[@]}"
+for target in "${targets[@]}"; do
+  cat "$build/results/$target"
+done

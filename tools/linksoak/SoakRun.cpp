@@ -188,6 +188,8 @@ void SoakRun::Expect(const char* what, const std::function<bool()>& condition, s
   std::fprintf(stderr, "stuck: %s (last fault: %s)\n", what, m_lastFault.c_str());
 }
 
+bool SoakRun::FaultTaken() const { return !m_sim->FaultsPending(); }
+
 bool SoakRun::Linked() const { return m_session->IsUnitLinked() && m_session->HasAnyTransport(); }
 
 bool SoakRun::Settle() {
@@ -300,7 +302,7 @@ void SoakRun::Edit(SoakFigures& figures) {
     Connect(figures);
     return;
   }
-  Expect("edit", [&] { return ImageEqual(); }, kSoakExchangeLimit, figures);
+  Expect("edit", [&] { return FaultTaken() && ImageEqual(); }, kSoakExchangeLimit, figures);
 }
 
 void SoakRun::StorePreset(SoakFigures& figures) {
@@ -316,7 +318,8 @@ void SoakRun::StorePreset(SoakFigures& figures) {
     Connect(figures);
     return;
   }
-  Expect("preset store", [&] { return m_session->GetProcessState() == 0; }, kSoakExchangeLimit, figures);
+  Expect("preset store", [&] { return FaultTaken() && m_session->GetProcessState() == 0; }, kSoakExchangeLimit,
+         figures);
 }
 
 void SoakRun::SendFir(SoakFigures& figures) {
@@ -343,5 +346,5 @@ void SoakRun::SendFir(SoakFigures& figures) {
     Connect(figures);
     return;
   }
-  Expect("FIR send", [&] { return FirEqual() && ImageEqual(); }, kSoakExchangeLimit, figures);
+  Expect("FIR send", [&] { return FaultTaken() && FirEqual() && ImageEqual(); }, kSoakExchangeLimit, figures);
 }

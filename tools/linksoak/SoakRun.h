@@ -78,6 +78,11 @@ private:
   void Expect(const char* what, const std::function<bool()>& condition, std::chrono::milliseconds limit,
               SoakFigures& figures);
   bool Linked() const;
+  /// The fault put on the action's command has met it. An edit that leaves
+  /// the unit as it was holds at once, while its frame may still wait behind
+  /// a late reply; the next edit of that parameter then replaces the frame
+  /// unsent, and its fault would wait for a command that never comes.
+  bool FaultTaken() const;
   bool ImageEqual() const;
   bool FirEqual() const;
   void Check(SoakFigures& figures);

@@ -13,6 +13,11 @@ void SimFaultSet::Clear() {
   m_rules.clear();
 }
 
+bool SimFaultSet::Empty() const {
+  std::scoped_lock lock(m_mutex);
+  return m_rules.empty();
+}
+
 std::optional<SimFault> SimFaultSet::Take(std::uint8_t code) {
   std::scoped_lock lock(m_mutex);
   for (auto it = m_rules.begin(); it != m_rules.end(); ++it) {

@@ -62,8 +62,10 @@ class SimFaultSet {
   void Clear();
   /// The rule that applies to a command with this code, counting it; nullopt when none.
   std::optional<SimFault> Take(std::uint8_t code);
+  /// No rule is left to apply.
+  bool Empty() const;
 
  private:
-  std::mutex m_mutex;
+  mutable std::mutex m_mutex;
   std::vector<SimFault> m_rules;  // guards: m_mutex
 };

@@ -192,6 +192,7 @@ bool UnitSim::ReopenLink(SimLink link) {
 
 void UnitSim::AddFault(const SimFault& fault) { m_faults.Add(fault); }
 void UnitSim::ClearFaults() { m_faults.Clear(); }
+bool UnitSim::FaultsPending() const { return !m_faults.Empty(); }
 
 SimUnitState UnitSim::State() const {
   std::scoped_lock lock(m_mutex);

@@ -94,6 +94,8 @@ class UnitSim {
   // Faults.
   void AddFault(const SimFault& fault);
   void ClearFaults();
+  /// A fault added is still waiting for its command.
+  bool FaultsPending() const;
 
   // The unit's state.
   SimUnitState State() const;
