@@ -5,9 +5,9 @@
 
 #include "dsp/FrequencyGrid.h"
 #include "link/LUnitSession.h"
-#include "link/LinkTransportFactory.h"
 #include "platform/TTimer.h"
 #include "protocol/CommandCodes.h"
+#include "tests/app/PtyUnitWindow.h"
 #include "tests/app/FilterEditingTestSupport.h"
 #include "tests/support/ProcessEventsUntil.h"
 #include "tools/unitsim/UnitSim.h"
@@ -29,23 +29,19 @@ constexpr std::uint8_t kPeqCode = 0x33;
 class FilterEditingUnit : public ::testing::Test {
 protected:
   static void SetUpTestSuite() {
-    factory = new LinkTransportFactory;
-    window = new TfmMain(*factory, nullptr);
+    unit = new PtyUnitWindow;
+    window = &unit->Window();
+    sim = &unit->Sim();
     window->show();
-    UnitSimOptions options;
-    options.pty = true;
-    sim = new UnitSim(options);
-    ASSERT_TRUE(sim->Start()) << sim->LastError();
+    ASSERT_TRUE(unit->StartUnit());
     ASSERT_TRUE(LinkInputPairAndReadOut(*window, *sim));
     ShowImageOnFilterControls(*window);
   }
   static void TearDownTestSuite() {
-    delete window;
+    delete unit;
+    unit = nullptr;
     window = nullptr;
-    delete sim;
     sim = nullptr;
-    delete factory;
-    factory = nullptr;
   }
 
   void SetUp() override {
@@ -82,12 +78,12 @@ protected:
     Named<TRzBmpButton>(*window, QLatin1String(selector)).Click();
   }
 
-  static LinkTransportFactory* factory;
+  static PtyUnitWindow* unit;
   static TfmMain* window;
   static UnitSim* sim;
 };
 
-LinkTransportFactory* FilterEditingUnit::factory = nullptr;
+PtyUnitWindow* FilterEditingUnit::unit = nullptr;
 TfmMain* FilterEditingUnit::window = nullptr;
 UnitSim* FilterEditingUnit::sim = nullptr;
 

@@ -22,14 +22,13 @@
 #include "firdesign/FirDesignForm.h"
 #include "firdesign/TfmFirDesign.h"
 #include "link/LUnitSession.h"
-#include "link/LinkTransportFactory.h"
-#include "platform/TTimer.h"
 #include "platform/widgets/FileChooser.h"
 #include "platform/widgets/TEdit.h"
 #include "platform/widgets/TLabel.h"
 #include "plot/channels/TiPlotChannel.h"
 #include "plot/core/TiPlot.h"
 #include "protocol/CommandCodes.h"
+#include "tests/app/PtyUnitWindow.h"
 #include "tests/support/FixturePath.h"
 #include "tests/support/ProcessEventsUntil.h"
 #include "tools/unitsim/UnitSim.h"
@@ -52,31 +51,20 @@ constexpr auto kDesignerReadOutLimit = 60s;
 class FirDesignerUnitSim : public ::testing::Test {
 protected:
   static void SetUpTestSuite() {
-    factory = new LinkTransportFactory;
-    window = new TfmMain(*factory, nullptr);
-    information = new TfmInformation(*window);
-    download = new TfmFirDownload(*window);
-    designer = new TfmFirDesign(window->FirDesigner());
-    reset = new TfmPeqRst(*window);
+    unit = new PtyUnitWindow;
+    window = &unit->Window();
+    sim = &unit->Sim();
+    information = unit->Add<TfmInformation>(*window);
+    download = unit->Add<TfmFirDownload>(*window);
+    designer = unit->Add<TfmFirDesign>(window->FirDesigner());
+    reset = unit->Add<TfmPeqRst>(*window);
     window->BindFirDesignDialogs(*designer, *reset, *download);
-    UnitSimOptions options;
-    options.pty = true;
-    sim = new UnitSim(options);
-    ASSERT_TRUE(sim->Start()) << sim->LastError();
-    window->Session().SetComPortName(QString::fromStdString(sim->PtyPath()));
-    window->Session().OpenSerialLink();
-    ASSERT_TRUE(ProcessEventsUntil([] { return window->Controls().Find<TTimer>("tmInLevelDet")->Enabled(); },
-                                   kDesignerReadOutLimit));
+    ASSERT_TRUE(unit->StartUnit());
+    ASSERT_TRUE(unit->LinkAndReadOut(kDesignerReadOutLimit));
   }
   static void TearDownTestSuite() {
     FileChooser::SetHook({});
-    delete reset;
-    delete designer;
-    delete download;
-    delete information;
-    delete window;
-    delete sim;
-    delete factory;
+    delete unit;
   }
 
   void SetUp() override { ASSERT_NE(designer, nullptr); }
@@ -183,7 +171,7 @@ protected:
     return true;
   }
 
-  static LinkTransportFactory* factory;
+  static PtyUnitWindow* unit;
   static TfmMain* window;
   static TfmInformation* information;
   static TfmFirDownload* download;
@@ -192,7 +180,7 @@ protected:
   static UnitSim* sim;
 };
 
-LinkTransportFactory* FirDesignerUnitSim::factory = nullptr;
+PtyUnitWindow* FirDesignerUnitSim::unit = nullptr;
 TfmMain* FirDesignerUnitSim::window = nullptr;
 TfmInformation* FirDesignerUnitSim::information = nullptr;
 TfmFirDownload* FirDesignerUnitSim::download = nullptr;

@@ -14,11 +14,11 @@
 #include "editors/fir/FirEditing.h"
 #include "editors/fir/FirTapBudget.h"
 #include "link/LUnitSession.h"
-#include "link/LinkTransportFactory.h"
 #include "platform/widgets/FileChooser.h"
 #include "platform/widgets/TLabel.h"
 #include "protocol/CommandCodes.h"
 #include "protocol/LUnitControl.h"
+#include "tests/app/PtyUnitWindow.h"
 #include "tests/app/FilterEditingTestSupport.h"
 #include "tests/support/ModalDialogCloser.h"
 #include "tests/support/ProcessEventsUntil.h"
@@ -72,28 +72,23 @@ private:
 class FirEditingUnit : public ::testing::Test {
 protected:
   static void SetUpTestSuite() {
-    factory = new LinkTransportFactory;
-    window = new TfmMain(*factory, nullptr);
-    information = new TfmInformation(*window);
+    unit = new PtyUnitWindow;
+    window = &unit->Window();
+    sim = &unit->Sim();
+    information = unit->Add<TfmInformation>(*window);
     window->show();
-    UnitSimOptions options;
-    options.pty = true;
-    sim = new UnitSim(options);
-    ASSERT_TRUE(sim->Start()) << sim->LastError();
+    ASSERT_TRUE(unit->StartUnit());
     ASSERT_TRUE(LinkInputPairAndReadOut(*window, *sim));
     ShowImageOnFilterControls(*window);
     window->RecountFirTapsInUse();
   }
   static void TearDownTestSuite() {
     FileChooser::SetHook({});
-    delete information;
-    information = nullptr;
-    delete window;
+    delete unit;
+    unit = nullptr;
     window = nullptr;
-    delete sim;
     sim = nullptr;
-    delete factory;
-    factory = nullptr;
+    information = nullptr;
   }
 
   void SetUp() override {
@@ -124,13 +119,13 @@ protected:
     return count;
   }
 
-  static LinkTransportFactory* factory;
+  static PtyUnitWindow* unit;
   static TfmMain* window;
   static TfmInformation* information;
   static UnitSim* sim;
 };
 
-LinkTransportFactory* FirEditingUnit::factory = nullptr;
+PtyUnitWindow* FirEditingUnit::unit = nullptr;
 TfmMain* FirEditingUnit::window = nullptr;
 TfmInformation* FirEditingUnit::information = nullptr;
 UnitSim* FirEditingUnit::sim = nullptr;

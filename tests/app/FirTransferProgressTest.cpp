@@ -12,9 +12,9 @@
 #include "dialogs/TfmProcess.h"
 #include "editors/fir/FirEditing.h"
 #include "link/LUnitSession.h"
-#include "link/LinkTransportFactory.h"
 #include "platform/widgets/FileChooser.h"
 #include "protocol/CommandCodes.h"
+#include "tests/app/PtyUnitWindow.h"
 #include "tests/app/FilterEditingTestSupport.h"
 #include "tests/support/ProcessEventsUntil.h"
 #include "tools/unitsim/UnitSim.h"
@@ -30,29 +30,23 @@ namespace {
 class FirTransferProgressUnit : public ::testing::Test {
 protected:
   static void SetUpTestSuite() {
-    factory = new LinkTransportFactory;
-    window = new TfmMain(*factory, nullptr);
-    information = new TfmInformation(*window);
-    process = new TfmProcess(*window);
+    unit = new PtyUnitWindow;
+    window = &unit->Window();
+    sim = &unit->Sim();
+    information = unit->Add<TfmInformation>(*window);
+    process = unit->Add<TfmProcess>(*window);
     window->show();
-    UnitSimOptions options;
-    options.pty = true;
-    sim = new UnitSim(options);
-    ASSERT_TRUE(sim->Start()) << sim->LastError();
+    ASSERT_TRUE(unit->StartUnit());
     ASSERT_TRUE(LinkInputPairAndReadOut(*window, *sim));
   }
   static void TearDownTestSuite() {
     FileChooser::SetHook({});
-    delete process;
-    process = nullptr;
-    delete information;
-    information = nullptr;
-    delete window;
+    delete unit;
+    unit = nullptr;
     window = nullptr;
-    delete sim;
     sim = nullptr;
-    delete factory;
-    factory = nullptr;
+    information = nullptr;
+    process = nullptr;
   }
 
   void SetUp() override {
@@ -85,7 +79,7 @@ protected:
     FileChooser::SetHook({});
   }
 
-  static LinkTransportFactory* factory;
+  static PtyUnitWindow* unit;
   static TfmMain* window;
   static TfmInformation* information;
   static TfmProcess* process;
@@ -93,7 +87,7 @@ protected:
   std::filesystem::path m_file = std::filesystem::path(testing::TempDir()) / "Progress.csv";
 };
 
-LinkTransportFactory* FirTransferProgressUnit::factory = nullptr;
+PtyUnitWindow* FirTransferProgressUnit::unit = nullptr;
 TfmMain* FirTransferProgressUnit::window = nullptr;
 TfmInformation* FirTransferProgressUnit::information = nullptr;
 TfmProcess* FirTransferProgressUnit::process = nullptr;

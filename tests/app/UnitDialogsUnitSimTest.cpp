@@ -20,8 +20,6 @@
 #include "dialogs/remote/TfmRs232Cmd.h"
 #include "dialogs/remote/TfmRs232CmdEnglish.h"
 #include "link/LUnitSession.h"
-#include "link/LinkTransportFactory.h"
-#include "platform/TTimer.h"
 #include "platform/widgets/TComboBox.h"
 #include "platform/widgets/TEdit.h"
 #include "platform/widgets/TLabel.h"
@@ -30,6 +28,7 @@
 #include "protocol/CM_MCS_CMD.h"
 #include "protocol/CommandCodes.h"
 #include "protocol/LUnitControl.h"
+#include "tests/app/PtyUnitWindow.h"
 #include "tests/dialogs/ComboPick.h"
 #include "tests/support/ProcessEventsUntil.h"
 #include "tools/unitsim/SimUnitImage.h"
@@ -66,35 +65,24 @@ void ClickOn(QWidget* widget) {
 class UnitDialogsUnitSim : public ::testing::Test {
 protected:
   static void SetUpTestSuite() {
-    factory = new LinkTransportFactory;
-    window = new TfmMain(*factory, nullptr);
-    test = new TfmTest(*window);
-    channelName = new TfmChannelName(*window);
-    nameList = new TfmChNameList(*window);
-    sources = new TfmSourceSelect(*window);
-    types = new TfmInOutSelect(*window);
-    english = new TfmRs232CmdEnglish;
-    chinese = new TfmRs232Cmd;
-    UnitSimOptions options;
-    options.pty = true;
-    sim = new UnitSim(options);
-    ASSERT_TRUE(sim->Start()) << sim->LastError();
-    window->Session().SetComPortName(QString::fromStdString(sim->PtyPath()));
-    window->Session().OpenSerialLink();
-    ASSERT_TRUE(
-        ProcessEventsUntil([] { return window->Controls().Find<TTimer>(QStringLiteral("tmInLevelDet"))->Enabled(); },
-                           60s));
+    unit = new PtyUnitWindow;
+    window = &unit->Window();
+    sim = &unit->Sim();
+    test = unit->Add<TfmTest>(*window);
+    channelName = unit->Add<TfmChannelName>(*window);
+    nameList = unit->Add<TfmChNameList>(*window);
+    sources = unit->Add<TfmSourceSelect>(*window);
+    types = unit->Add<TfmInOutSelect>(*window);
+    english = unit->Add<TfmRs232CmdEnglish>();
+    chinese = unit->Add<TfmRs232Cmd>();
+    ASSERT_TRUE(unit->StartUnit());
+    ASSERT_TRUE(unit->LinkAndReadOut(60s));
   }
   static void TearDownTestSuite() {
-    for (TForm* form : std::initializer_list<TForm*>{test, channelName, nameList, sources, types, english, chinese}) {
-      delete form;
-    }
-    delete window;
+    delete unit;
+    unit = nullptr;
     window = nullptr;
-    delete sim;
     sim = nullptr;
-    delete factory;
-    factory = nullptr;
   }
 
   void SetUp() override {
@@ -143,7 +131,7 @@ protected:
   }
   static std::uint8_t SimByte(std::size_t offset) { return sim->Image()[offset]; }
 
-  static inline LinkTransportFactory* factory = nullptr;
+  static inline PtyUnitWindow* unit = nullptr;
   static inline TfmMain* window = nullptr;
   static inline UnitSim* sim = nullptr;
   static inline TfmTest* test = nullptr;

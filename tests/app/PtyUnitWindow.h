@@ -1,0 +1,68 @@
+#pragma once
+
+#include <chrono>
+#include <memory>
+#include <utility>
+#include <vector>
+
+#include <QObject>
+#include <QString>
+
+#include <gtest/gtest.h>
+
+#include "app/TfmMain.h"
+#include "link/LUnitSession.h"
+#include "link/LinkTransportFactory.h"
+#include "platform/TTimer.h"
+#include "tests/support/ProcessEventsUntil.h"
+#include "tools/unitsim/UnitSim.h"
+
+/// The main window as the program makes it, the dialogs a suite adds to it,
+/// and a simulated unit on a pty, shared by the tests of a suite. The dialogs
+/// go before the window, the window before the unit.
+class PtyUnitWindow {
+public:
+  PtyUnitWindow() : m_sim(PtyOptions()), m_window(std::make_unique<TfmMain>(m_factory, nullptr)) {}
+  PtyUnitWindow(const PtyUnitWindow&) = delete;
+  PtyUnitWindow& operator=(const PtyUnitWindow&) = delete;
+
+  TfmMain& Window() { return *m_window; }
+  UnitSim& Sim() { return m_sim; }
+
+  /// Makes a dialog the window owns for the suite's time.
+  template <class Dialog, class... Args>
+  Dialog* Add(Args&&... args) {
+    auto dialog = std::make_unique<Dialog>(std::forward<Args>(args)...);
+    Dialog* made = dialog.get();
+    m_dialogs.push_back(std::move(dialog));
+    return made;
+  }
+
+  ::testing::AssertionResult StartUnit() {
+    if (m_sim.Start()) {
+      return ::testing::AssertionSuccess();
+    }
+    return ::testing::AssertionFailure() << m_sim.LastError();
+  }
+
+  /// Opens the window's serial link to the unit and waits until the
+  /// read-out is over: the level poll has started.
+  bool LinkAndReadOut(std::chrono::milliseconds limit) {
+    m_window->Session().SetComPortName(QString::fromStdString(m_sim.PtyPath()));
+    m_window->Session().OpenSerialLink();
+    return ProcessEventsUntil(
+        [this] { return m_window->Controls().Find<TTimer>(QStringLiteral("tmInLevelDet"))->Enabled(); }, limit);
+  }
+
+private:
+  static UnitSimOptions PtyOptions() {
+    UnitSimOptions options;
+    options.pty = true;
+    return options;
+  }
+
+  LinkTransportFactory m_factory;
+  UnitSim m_sim;
+  std::unique_ptr<TfmMain> m_window;
+  std::vector<std::unique_ptr<QObject>> m_dialogs;
+};
