@@ -2,13 +2,16 @@
 # fuzz.sh [seconds per target] [targets...]
 # Builds every fuzz target of fuzz/ with clang, libFuzzer, AddressSanitizer
 # and UndefinedBehaviorSanitizer (build/fuzz), runs each in turn for the
-# given time (default 600 s) with FUZZ_JOBS parallel processes (default 4;
-# exec/s below is theirs together), FUZZ_PARALLEL targets at a time (default 1),
-# an RSS limit of 2 GB and 2 s per input, then prints one line per target.
+# given time (default 600 s) with FUZZ_JOBS processes in libFuzzer's fork
+# mode (default 4; exec/s below is theirs together), FUZZ_PARALLEL targets at
+# a time (default 1), an RSS limit of 2 GB and 2 s per input, then prints one
+# line per target. A process that finds something is replaced, so every
+# target is fuzzed the whole time.
 # The growing corpus stays in build/fuzz/corpus/<target>; the seeds in
 # fuzz/corpus/<target> are read, never written. Inputs that crash, hang,
-# run out of memory or leak land in build/fuzz/findings/<target>/: fix the
-# fault, then copy the input to fuzz/regressions/<target>/ so CI replays it.
+# run out of memory or leak land in build/fuzz/findings/<target>/ (those of
+# the last run only): fix the fault, then copy the input to
+# fuzz/regressions/<target>/ so CI replays it.
 # Not run by CI.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -29,7 +32,10 @@ else
 fi
 cmake --build "$build" -j "${FUZZ_BUILD_JOBS:-$(nproc)}" --target "${targets[@]/#/fuzz_}"
 
-export ASAN_OPTIONS="detect_leaks=1:allocator_may_return_null=1:strict_string_checks=1"
+# A smaller quarantine, and freed memory kept rather than returned to the
+# system: recycling the default 256 MB and returning it stalled processes for
+# seconds on a loaded machine, which showed as false hangs.
+export ASAN_OPTIONS="detect_leaks=1:allocator_may_return_null=1:strict_string_checks=1:quarantine_size_mb=64:allocator_release_to_os_interval_ms=-1"
 export LSAN_OPTIONS="suppressions=$root/tests/support/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 export QT_QPA_PLATFORM=offscreen
@@ -52,23 +58,17 @@ fuzz_one() { # <target>: fuzzes it and writes its result line to $build/results/
   local extra=()
   [ -f "$root/fuzz/$target.options" ] && read -r -a extra <"$root/fuzz/$target.options"
   echo "fuzzing $target for $seconds s with $jobs processes ..." >&2
-  rm -f "$findings"/fuzz-*.log
-  # Each process fuzzes the whole time unless its input fails; they share the corpus folder.
-  (cd "$findings" && "$build/fuzz/fuzz_$target" -jobs="$jobs" -workers="$jobs" -max_total_time="$seconds" \
-     -rss_limit_mb=2048 -timeout=2 -print_final_stats=1 -artifact_prefix="$findings/" "${extra[@]}" \
+  rm -f "$findings"/{crash,timeout,oom,leak,slow-unit}-*
+  (cd "$findings" && "$build/fuzz/fuzz_$target" -fork="$jobs" -ignore_crashes=1 -ignore_timeouts=1 -ignore_ooms=1 \
+     -max_total_time="$seconds" -rss_limit_mb=2048 -timeout=2 -artifact_prefix="$findings/" "${extra[@]}" \
      "$corpus" "${seeds[@]}") >"$log" 2>&1 || true
-  local runs=0 cov=0 job last r c
-  for job in "$findings"/fuzz-*.log; do
-    [ -f "$job" ] || continue
-    # The last status line ("#<runs> <event> cov: <edges> ...") of each process.
-    last=$(grep -E '^#[0-9]+' "$job" | tail -1 || true)
-    r=$(sed -nE 's/^#([0-9]+).*/\1/p' <<<"$last")
-    c=$(sed -nE 's/.* cov: ([0-9]+) .*/\1/p' <<<"$last")
-    runs=$((runs + ${r:-0}))
-    [ "${c:-0}" -gt "$cov" ] && cov=$c
-    cat "$job" >>"$log"
-  done
-  printf '%-18s %12s %8s %8s %7s %6s %5s %6s\n' "$target" "$runs" "$((runs / seconds))" "$cov" \
+  # The fork mode's last status line: "#<runs>: cov: <edges> ft: ... exec/s <rate> ...".
+  local last runs cov
+  last=$(grep -E '^#[0-9]+: cov:' "$log" | tail -1 || true)
+  runs=$(sed -nE 's/^#([0-9]+):.*/\1/p' <<<"$last")
+  cov=$(sed -nE 's/.* cov: ([0-9]+) .*/\1/p' <<<"$last")
+  runs=${runs:-0}
+  printf '%-18s %12s %8s %8s %7s %6s %5s %6s\n' "$target" "$runs" "$((runs / seconds))" "${cov:-0}" \
     "$(count "$findings" crash)" "$(count "$findings" timeout)" "$(count "$findings" oom)" "$(count "$findings" leak)" \
     >"$build/results/$target"
 }
