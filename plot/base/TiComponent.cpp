@@ -30,8 +30,9 @@ void TiComponent::InvalidateNow() {
 }
 
 void TiComponent::InvalidateIfDue() {
-  if (m_autoFrameRate && m_updateFrameRate != 0 &&
-      TiUpdateClock::NowNs() <= m_lastUpdate + 1'000'000'000 / m_updateFrameRate) {
+  // The coarse reading lags the clock that stamped the last update by at
+  // most a tick: a repaint comes that much late at worst, never early.
+  if (m_autoFrameRate && m_updateFrameRate != 0 && TiUpdateClock::CoarseNowNs() <= m_lastUpdate + m_framePeriodNs) {
     return;
   }
   InvalidateNow();
@@ -83,6 +84,13 @@ void TiComponent::SetAutoFrameRate(bool value) {
   } else {
     EndUpdate();
   }
+}
+
+void TiComponent::SetUpdateFrameRate(int value) {
+  if (value != m_updateFrameRate) {
+    m_framePeriodNs = value != 0 ? 1'000'000'000 / value : 0;
+  }
+  SetIntegerProperty(value, m_updateFrameRate, RepaintKind::BackGround);
 }
 
 void TiComponent::SetBorderStyle(TiBevelStyle value) {

@@ -58,7 +58,7 @@ public:
   /// On: BackGroundChange. Off: EndUpdate (closing an open block).
   void SetAutoFrameRate(bool value);
   int UpdateFrameRate() const { return m_updateFrameRate; }
-  void SetUpdateFrameRate(int value) { SetIntegerProperty(value, m_updateFrameRate, RepaintKind::BackGround); }
+  void SetUpdateFrameRate(int value);
 
   // IiUpdateControl.
   bool GetUpdateActive() const override { return m_updateActive; }
@@ -186,6 +186,8 @@ private:
 
   bool m_updateActive = false;
   int m_updateFrameRate = 60;
+  /// 1 s / m_updateFrameRate, the throttle's interval (0 at rate 0).
+  std::int64_t m_framePeriodNs = 1'000'000'000 / 60;
   std::int64_t m_lastUpdate = 0;
   bool m_needsRepaint = false;
   std::unique_ptr<TBitmap> m_backGroundBitmap;
