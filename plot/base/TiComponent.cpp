@@ -39,6 +39,10 @@ void TiComponent::InvalidateIfDue() {
 }
 
 void TiComponent::InvalidateChange() {
+  if (m_changeGroupDepth > 0) {
+    ++m_groupedChanges;
+    return;
+  }
   if (m_updateActive) {
     m_needsRepaint = true;
   } else if (m_autoFrameRate) {
@@ -46,6 +50,24 @@ void TiComponent::InvalidateChange() {
     InvalidateIfDue();
   } else {
     InvalidateNow();
+  }
+}
+
+void TiComponent::EndChangeGroup() {
+  if (--m_changeGroupDepth > 0 || m_groupedChanges == 0) {
+    return;
+  }
+  const int changes = m_groupedChanges;
+  m_groupedChanges = 0;
+  InvalidateChange();
+  if (m_updateActive || !m_autoFrameRate || m_updateFrameRate == 0) {
+    for (int i = 1; i < changes; ++i) {
+      InvalidateChange();
+    }
+  } else if (changes > 1) {
+    // The later changes of the instant find a repaint just made not yet
+    // due and record one, as each would have done on its own.
+    m_needsRepaint = true;
   }
 }
 

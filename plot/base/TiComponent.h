@@ -45,6 +45,13 @@ public:
   /// Records a repaint inside an update block; otherwise repaints now or,
   /// with AutoFrameRate, when due.
   void InvalidateChange();
+  /// Opens a group of changes that happen at one instant, such as a channel
+  /// adding a point (its own change and those of the axes tracking it):
+  /// until the outermost group closes, InvalidateChange only counts them;
+  /// closing carries them out with one reading of the clock. Groups nest;
+  /// TiChangeGroup closes one however its scope ends.
+  void BeginChangeGroup() { ++m_changeGroupDepth; }
+  void EndChangeGroup();
   /// Marks the background for redrawing, then InvalidateChange.
   void BackGroundChange();
   void ApplyRepaint(RepaintKind kind);
@@ -190,6 +197,8 @@ private:
   std::int64_t m_framePeriodNs = 1'000'000'000 / 60;
   std::int64_t m_lastUpdate = 0;
   bool m_needsRepaint = false;
+  int m_changeGroupDepth = 0;
+  int m_groupedChanges = 0;
   std::unique_ptr<TBitmap> m_backGroundBitmap;
   TColor m_backGroundColor = clBtnFace;
   bool m_backGroundChanged = true;

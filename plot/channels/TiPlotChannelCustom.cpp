@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "plot/base/EPlotError.h"
+#include "plot/base/TiChangeGroup.h"
 #include "plot/channels/TiPlotDataNullList.h"
 #include "plot/core/TiPlotComponent.h"
 #include "plot/core/TiPlotKindManager.h"
@@ -58,6 +59,9 @@ void TiPlotChannelCustom::GiveFirstReferences(TiPlotObject& object) {
 int TiPlotChannelCustom::AddXY(double x, double y) { return AddPoint(x, y, false, false); }
 
 int TiPlotChannelCustom::AddPoint(double x, double y, bool null, bool empty) {
+  // The point's change and those of the axes tracking it are one repaint
+  // request: the throttle looks at the clock once a point, not per change.
+  const TiChangeGroup changes(*Owner());
   const int index = m_dataList->Add(x, y, null, empty);
   m_running.Fold(x, y);
   TrackPoint(index, x, y, null, empty);
