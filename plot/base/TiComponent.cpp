@@ -30,14 +30,19 @@ void TiComponent::InvalidateNow() {
 }
 
 void TiComponent::InvalidateIfDue() {
-  if (m_autoFrameRate && m_updateFrameRate != 0 &&
-      TiUpdateClock::NowNs() <= m_lastUpdate + 1'000'000'000 / m_updateFrameRate) {
+  // The coarse reading lags the clock that stamped the last update by at
+  // most a tick: a repaint comes that much late at worst, never early.
+  if (m_autoFrameRate && m_updateFrameRate != 0 && TiUpdateClock::CoarseNowNs() <= m_lastUpdate + m_framePeriodNs) {
     return;
   }
   InvalidateNow();
 }
 
 void TiComponent::InvalidateChange() {
+  if (m_changeGroupDepth > 0) {
+    ++m_groupedChanges;
+    return;
+  }
   if (m_updateActive) {
     m_needsRepaint = true;
   } else if (m_autoFrameRate) {
@@ -45,6 +50,24 @@ void TiComponent::InvalidateChange() {
     InvalidateIfDue();
   } else {
     InvalidateNow();
+  }
+}
+
+void TiComponent::EndChangeGroup() {
+  if (--m_changeGroupDepth > 0 || m_groupedChanges == 0) {
+    return;
+  }
+  const int changes = m_groupedChanges;
+  m_groupedChanges = 0;
+  InvalidateChange();
+  if (m_updateActive || !m_autoFrameRate || m_updateFrameRate == 0) {
+    for (int i = 1; i < changes; ++i) {
+      InvalidateChange();
+    }
+  } else if (changes > 1) {
+    // The later changes of the instant find a repaint just made not yet
+    // due and record one, as each would have done on its own.
+    m_needsRepaint = true;
   }
 }
 
@@ -83,6 +106,13 @@ void TiComponent::SetAutoFrameRate(bool value) {
   } else {
     EndUpdate();
   }
+}
+
+void TiComponent::SetUpdateFrameRate(int value) {
+  if (value != m_updateFrameRate) {
+    m_framePeriodNs = value != 0 ? 1'000'000'000 / value : 0;
+  }
+  SetIntegerProperty(value, m_updateFrameRate, RepaintKind::BackGround);
 }
 
 void TiComponent::SetBorderStyle(TiBevelStyle value) {

@@ -45,6 +45,13 @@ public:
   /// Records a repaint inside an update block; otherwise repaints now or,
   /// with AutoFrameRate, when due.
   void InvalidateChange();
+  /// Opens a group of changes that happen at one instant, such as a channel
+  /// adding a point (its own change and those of the axes tracking it):
+  /// until the outermost group closes, InvalidateChange only counts them;
+  /// closing carries them out with one reading of the clock. Groups nest;
+  /// TiChangeGroup closes one however its scope ends.
+  void BeginChangeGroup() { ++m_changeGroupDepth; }
+  void EndChangeGroup();
   /// Marks the background for redrawing, then InvalidateChange.
   void BackGroundChange();
   void ApplyRepaint(RepaintKind kind);
@@ -58,7 +65,7 @@ public:
   /// On: BackGroundChange. Off: EndUpdate (closing an open block).
   void SetAutoFrameRate(bool value);
   int UpdateFrameRate() const { return m_updateFrameRate; }
-  void SetUpdateFrameRate(int value) { SetIntegerProperty(value, m_updateFrameRate, RepaintKind::BackGround); }
+  void SetUpdateFrameRate(int value);
 
   // IiUpdateControl.
   bool GetUpdateActive() const override { return m_updateActive; }
@@ -186,8 +193,12 @@ private:
 
   bool m_updateActive = false;
   int m_updateFrameRate = 60;
+  /// 1 s / m_updateFrameRate, the throttle's interval (0 at rate 0).
+  std::int64_t m_framePeriodNs = 1'000'000'000 / 60;
   std::int64_t m_lastUpdate = 0;
   bool m_needsRepaint = false;
+  int m_changeGroupDepth = 0;
+  int m_groupedChanges = 0;
   std::unique_ptr<TBitmap> m_backGroundBitmap;
   TColor m_backGroundColor = clBtnFace;
   bool m_backGroundChanged = true;

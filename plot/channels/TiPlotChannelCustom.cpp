@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "plot/base/EPlotError.h"
+#include "plot/base/TiChangeGroup.h"
 #include "plot/channels/TiPlotDataNullList.h"
 #include "plot/core/TiPlotComponent.h"
 #include "plot/core/TiPlotKindManager.h"
@@ -21,7 +22,6 @@ TiPlotChannelCustom::TiPlotChannelCustom(TiPlotComponent* owner, TNotifyEvent on
                           std::move(onRename)),
       m_dataList(std::make_unique<TiPlotDataNullList>()) {
   CreateOPCObjects();
-  ResetRunning();
   TiPlotStoredAppearance& stored = m_dataList->Stored();
   stored.TraceLineColor = clRed;
   stored.TraceLineWidth = 1;
@@ -59,8 +59,11 @@ void TiPlotChannelCustom::GiveFirstReferences(TiPlotObject& object) {
 int TiPlotChannelCustom::AddXY(double x, double y) { return AddPoint(x, y, false, false); }
 
 int TiPlotChannelCustom::AddPoint(double x, double y, bool null, bool empty) {
+  // The point's change and those of the axes tracking it are one repaint
+  // request: the throttle looks at the clock once a point, not per change.
+  const TiChangeGroup changes(*Owner());
   const int index = m_dataList->Add(x, y, null, empty);
-  FoldRunning(x, y);
+  m_running.Fold(x, y);
   TrackPoint(index, x, y, null, empty);
   if (m_log.Active()) {
     m_log.AddRow(ChannelLogLine(GetX(index), GetY(index), Owner()->DataFileSeparator()));
@@ -115,7 +118,7 @@ void TiPlotChannelCustom::Clear() {
   if (m_log.Active()) {
     LogDeactivate();
   }
-  ResetRunning();
+  m_running.Reset();
   m_startIndex = -1;
   m_stopIndex = -1;
   m_dataList->Clear();
@@ -163,38 +166,6 @@ void TiPlotChannelCustom::SetEmpty(int index, bool value) {
 
 // ---- statistics -------------------------------------------------------------
 
-void TiPlotChannelCustom::ResetRunning() {
-  m_runningCount = 0;
-  m_runningXMin = 1e300;
-  m_runningXMax = -1e300;
-  m_runningYMin = 1e300;
-  m_runningYMax = -1e300;
-  m_runningXMean = 0;
-  m_runningYMean = 0;
-  m_runningXTotal = 0;
-  m_runningYTotal = 0;
-}
-
-void TiPlotChannelCustom::FoldRunning(double x, double y) {
-  if (x > m_runningXMax) {
-    m_runningXMax = x;
-  }
-  if (x < m_runningXMin) {
-    m_runningXMin = x;
-  }
-  if (y > m_runningYMax) {
-    m_runningYMax = y;
-  }
-  if (y < m_runningYMin) {
-    m_runningYMin = y;
-  }
-  ++m_runningCount;
-  m_runningXTotal += x;
-  m_runningYTotal += y;
-  m_runningXMean = static_cast<double>(m_runningXTotal / m_runningCount);
-  m_runningYMean = static_cast<double>(m_runningYTotal / m_runningCount);
-}
-
 namespace {
 
 template <typename Pick, typename Better>
@@ -211,49 +182,47 @@ double ScanValid(const TiPlotChannelCustom& c, double start, Pick pick, Better b
 }  // namespace
 
 double TiPlotChannelCustom::GetXMax() {
-  m_runningXMax = ScanValid(*this, -1e300, [this](int i) { return GetX(i); }, std::greater<>());
-  return m_runningXMax;
+  m_running.StoreXMax(ScanValid(*this, -1e300, [this](int i) { return GetX(i); }, std::greater<>()));
+  return m_running.XMax();
 }
 
 double TiPlotChannelCustom::GetXMin() {
-  m_runningXMin = ScanValid(*this, 1e300, [this](int i) { return GetX(i); }, std::less<>());
-  return m_runningXMin;
+  m_running.StoreXMin(ScanValid(*this, 1e300, [this](int i) { return GetX(i); }, std::less<>()));
+  return m_running.XMin();
 }
 
 double TiPlotChannelCustom::GetYMax() {
-  m_runningYMax = ScanValid(*this, -1e300, [this](int i) { return GetY(i); }, std::greater<>());
-  return m_runningYMax;
+  m_running.StoreYMax(ScanValid(*this, -1e300, [this](int i) { return GetY(i); }, std::greater<>()));
+  return m_running.YMax();
 }
 
 double TiPlotChannelCustom::GetYMin() {
-  m_runningYMin = ScanValid(*this, 1e300, [this](int i) { return GetY(i); }, std::less<>());
-  return m_runningYMin;
+  m_running.StoreYMin(ScanValid(*this, 1e300, [this](int i) { return GetY(i); }, std::less<>()));
+  return m_running.YMin();
 }
 
 double TiPlotChannelCustom::GetXMean() {
-  m_runningXTotal = 0;
-  m_runningCount = 0;
+  long double total = 0;
+  int count = 0;
   for (int i = 0; i < Count(); ++i) {
     if (GetValid(i)) {
-      m_runningXTotal += GetX(i);
-      ++m_runningCount;
+      total += GetX(i);
+      ++count;
     }
   }
-  m_runningXMean = m_runningCount > 0 ? static_cast<double>(m_runningXTotal / m_runningCount) : 0;
-  return m_runningXMean;
+  return m_running.StoreXMean(count, total);
 }
 
 double TiPlotChannelCustom::GetYMean() {
-  m_runningYTotal = 0;
-  m_runningCount = 0;
+  long double total = 0;
+  int count = 0;
   for (int i = 0; i < Count(); ++i) {
     if (GetValid(i)) {
-      m_runningYTotal += GetY(i);
-      ++m_runningCount;
+      total += GetY(i);
+      ++count;
     }
   }
-  m_runningYMean = m_runningCount > 0 ? static_cast<double>(m_runningYTotal / m_runningCount) : 0;
-  return m_runningYMean;
+  return m_running.StoreYMean(count, total);
 }
 
 void TiPlotChannelCustom::ReCalcRunningMinMaxMean() {
@@ -261,32 +230,20 @@ void TiPlotChannelCustom::ReCalcRunningMinMaxMean() {
   // pay four virtual look-ups and two long divisions a point.
   TiPlotValidTotals t;
   m_dataList->FoldValid(t);
-  m_runningCount = t.Count;
-  m_runningXMin = t.XMin;
-  m_runningXMax = t.XMax;
-  m_runningYMin = t.YMin;
-  m_runningYMax = t.YMax;
-  m_runningXTotal = t.XTotal;
-  m_runningYTotal = t.YTotal;
-  m_runningXMean = t.Count > 0 ? static_cast<double>(t.XTotal / t.Count) : 0;
-  m_runningYMean = t.Count > 0 ? static_cast<double>(t.YTotal / t.Count) : 0;
+  m_running.StoreAll(t);
 }
 
 // ---- axes -------------------------------------------------------------------
 
-TiPlotXAxis* TiPlotChannelCustom::XAxis() {
-  if (m_xAxis == nullptr) {
-    const int index = Owner()->GetXAxisIndexByName(m_xAxisName);
-    m_xAxis = index >= 0 ? Owner()->XAxis(index) : nullptr;
-  }
+TiPlotXAxis* TiPlotChannelCustom::ResolveXAxis() {
+  const int index = Owner()->GetXAxisIndexByName(m_xAxisName);
+  m_xAxis = index >= 0 ? Owner()->XAxis(index) : nullptr;
   return m_xAxis;
 }
 
-TiPlotYAxis* TiPlotChannelCustom::YAxis() {
-  if (m_yAxis == nullptr) {
-    const int index = Owner()->GetYAxisIndexByName(m_yAxisName);
-    m_yAxis = index >= 0 ? Owner()->YAxis(index) : nullptr;
-  }
+TiPlotYAxis* TiPlotChannelCustom::ResolveYAxis() {
+  const int index = Owner()->GetYAxisIndexByName(m_yAxisName);
+  m_yAxis = index >= 0 ? Owner()->YAxis(index) : nullptr;
   return m_yAxis;
 }
 

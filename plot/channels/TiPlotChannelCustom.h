@@ -8,6 +8,7 @@
 #include "platform/TFont.h"
 #include "plot/channels/TiPlotChannelTypes.h"
 #include "plot/channels/TiPlotDataCustomList.h"
+#include "plot/channels/TiPlotRunningStatistics.h"
 #include "plot/core/TiPlotManagerObject.h"
 #include "plot/streaming/TiPlotDataLog.h"
 #include "plot/streaming/iPlotDataFile.h"
@@ -94,12 +95,12 @@ public:
   double GetYMarkerMin(int index);
 
   // Statistics.
-  double RunningXMin() const { return m_runningXMin; }
-  double RunningXMax() const { return m_runningXMax; }
-  double RunningXMean() const { return m_runningXMean; }
-  double RunningYMin() const { return m_runningYMin; }
-  double RunningYMax() const { return m_runningYMax; }
-  double RunningYMean() const { return m_runningYMean; }
+  double RunningXMin() const { return m_running.XMin(); }
+  double RunningXMax() const { return m_running.XMax(); }
+  double RunningXMean() const { return m_running.XMean(); }
+  double RunningYMin() const { return m_running.YMin(); }
+  double RunningYMax() const { return m_running.YMax(); }
+  double RunningYMean() const { return m_running.YMean(); }
   /// Full scans over the valid points; each stores its answer in the
   /// matching running value.
   double GetXMax();
@@ -111,8 +112,8 @@ public:
   void ReCalcRunningMinMaxMean();
 
   // Axes.
-  TiPlotXAxis* XAxis();
-  TiPlotYAxis* YAxis();
+  TiPlotXAxis* XAxis() { return m_xAxis != nullptr ? m_xAxis : ResolveXAxis(); }
+  TiPlotYAxis* YAxis() { return m_yAxis != nullptr ? m_yAxis : ResolveYAxis(); }
   bool HasAxes() { return XAxis() != nullptr && YAxis() != nullptr; }
   QString XAxisName() const { return m_xAxisName; }
   void SetXAxisName(const QString& value);
@@ -356,9 +357,10 @@ private:
   bool PickTest(const TiPlotMouseData& mouseData);
   /// Ends a hold whose point no longer exists; true while one is held.
   bool HoldStillValid();
-  void ResetRunning();
-  void FoldRunning(double x, double y);
   double MarkerSpan(bool xAxis);
+  /// The axis named XAxisName / YAxisName, cached; null when none has it.
+  TiPlotXAxis* ResolveXAxis();
+  TiPlotYAxis* ResolveYAxis();
 
   std::unique_ptr<TiPlotDataCustomList> m_dataList;
   TiPlotXAxis* m_xAxis = nullptr;
@@ -392,15 +394,7 @@ private:
   bool m_markersBrushUseChannelColor = true;
   bool m_markersPenUseChannelColor = true;
   bool m_traceVisible = true;
-  int m_runningCount = 0;
-  double m_runningXMin = 0;
-  double m_runningXMax = 0;
-  double m_runningXMean = 0;
-  long double m_runningXTotal = 0;
-  double m_runningYMin = 0;
-  double m_runningYMax = 0;
-  double m_runningYMean = 0;
-  long double m_runningYTotal = 0;
+  TiPlotRunningStatistics m_running;
   TiPlotDataStyle m_dataStyle = TiPlotDataStyle::ipdsStandard;
   TFont m_markersFont;
   QString m_dataCursorXText;

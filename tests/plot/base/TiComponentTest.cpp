@@ -4,7 +4,9 @@
 
 #include <chrono>
 #include <stdexcept>
+#include <string>
 
+#include "plot/base/TiChangeGroup.h"
 #include "plot/base/TiUpdateClock.h"
 
 namespace {
@@ -88,6 +90,64 @@ TEST_F(TiComponentTest, AutoFrameRate_clockIsMonotonicNotWallTime) {
   now += 17 * kMs;
   c.InvalidateChange();
   EXPECT_EQ(c.repaints, 2);
+}
+
+TEST_F(TiComponentTest, CoarseClock_isTheMonotonicClockNeverAhead) {
+  TiUpdateClock::SetHook(nullptr);
+  const std::int64_t before = TiUpdateClock::NowNs();
+  const std::int64_t coarse = TiUpdateClock::CoarseNowNs();
+  const std::int64_t after = TiUpdateClock::NowNs();
+  EXPECT_LE(coarse, after);
+  // One kernel tick behind at most, not a wall-clock reading decades away.
+  EXPECT_GT(coarse, before - 1000 * kMs);
+  TiUpdateClock::SetHook([this] { return now; });
+  EXPECT_EQ(TiUpdateClock::CoarseNowNs(), now);
+}
+
+TEST_F(TiComponentTest, ChangeGroup_endsAsItsChangesMadeOneAfterAnotherAtOneInstant) {
+  struct Case {
+    bool autoFrameRate;
+    int frameRate;
+    bool block;
+    std::int64_t sinceLastUpdate;
+    int changes;
+  };
+  const Case cases[] = {
+      {true, 60, false, 100 * kMs, 1}, {true, 60, false, 100 * kMs, 2}, {true, 60, false, 100 * kMs, 3},
+      {true, 60, false, 5 * kMs, 2},   {true, 0, false, 0, 2},          {false, 60, false, 0, 3},
+      {true, 60, true, 100 * kMs, 2},  {true, 60, false, 100 * kMs, 0},
+  };
+  for (const Case& k : cases) {
+    CountingComponent alone;
+    CountingComponent grouped;
+    for (CountingComponent* c : {&alone, &grouped}) {
+      c->SetAutoFrameRate(k.autoFrameRate);
+      c->SetUpdateFrameRate(k.frameRate);
+      c->InvalidateNow();
+      c->repaints = 0;
+      if (k.block) {
+        c->BeginUpdate();
+      }
+    }
+    now += k.sinceLastUpdate;
+    for (int i = 0; i < k.changes; ++i) {
+      alone.InvalidateChange();
+    }
+    {
+      const TiChangeGroup outer(grouped);
+      {
+        const TiChangeGroup inner(grouped);
+        for (int i = 0; i < k.changes; ++i) {
+          grouped.InvalidateChange();
+        }
+      }
+      EXPECT_EQ(grouped.repaints, 0) << "closing an inner group carries nothing out";
+    }
+    const std::string label = std::to_string(k.frameRate) + " " + std::to_string(k.changes);
+    EXPECT_EQ(grouped.repaints, alone.repaints) << label;
+    EXPECT_EQ(grouped.GetNeedsRepaint(), alone.GetNeedsRepaint()) << label;
+    EXPECT_EQ(grouped.GetLastUpdate(), alone.GetLastUpdate()) << label;
+  }
 }
 
 TEST_F(TiComponentTest, FrameRateZero_isAlwaysDue) {

@@ -74,6 +74,27 @@ TEST(PlotChannel, RunningStatistics_countNullPointsButScansSkipThem) {
   EXPECT_EQ(c.RunningYMean(), 15);
 }
 
+TEST(PlotChannel, RunningMeans_followEveryPointAndAScanChangesOnlyItsOwn) {
+  TiPlot plot;
+  TiPlotChannel& c = *plot.Channel(0);
+  c.AddXY(1, 10);
+  EXPECT_EQ(c.RunningXMean(), 1);
+  c.AddXY(2, 20);
+  c.AddXNull(3);
+  EXPECT_EQ(c.RunningXMean(), 2);
+  EXPECT_EQ(c.RunningYMean(), 10);
+  // The X scan counts the two valid points; the Y mean stays that of the
+  // three points the channel was given.
+  EXPECT_EQ(c.GetXMean(), 1.5);
+  EXPECT_EQ(c.RunningYMean(), 10);
+  c.AddXY(4, 40);
+  EXPECT_DOUBLE_EQ(c.RunningXMean(), (3 + 4) / 3.0);
+  EXPECT_DOUBLE_EQ(c.RunningYMean(), (30 + 40) / 3.0);
+  c.Clear();
+  EXPECT_EQ(c.RunningXMean(), 0);
+  EXPECT_EQ(c.RunningYMean(), 0);
+}
+
 TEST(PlotChannel, OutOfOrderX_refusedByDirectionOfFirstTwoPoints) {
   struct Case {
     std::vector<double> xs;
