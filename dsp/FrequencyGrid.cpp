@@ -29,5 +29,6 @@ FrequencyGrid::FrequencyGrid() {
     const double s = std::sin(0.5 * m_omegas[k]);
     const double c = std::cos(0.5 * m_omegas[k]);
     m_cosineFactors[k] = k < m_firstNonPositiveCosine ? -4.0 * s * s : 4.0 * c * c;
+    m_sineSquares[k] = m_z1Imag[k] * m_z1Imag[k];
   }
 }

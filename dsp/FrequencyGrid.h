@@ -32,6 +32,8 @@ public:
   /// below FirstNonPositiveCosine(), 2 cos w + 2 = 4 cos^2(w/2) from there on.
   const std::array<double, kFrequencyBinCount>& CosineRecurrenceFactors() const { return m_cosineFactors; }
   int FirstNonPositiveCosine() const { return m_firstNonPositiveCosine; }
+  /// sin^2 w at every grid point.
+  const GridValues& SineSquares() const { return m_sineSquares; }
 
 private:
   FrequencyGrid();
@@ -43,5 +45,6 @@ private:
   GridValues m_z2Real;
   GridValues m_z2Imag;
   std::array<double, kFrequencyBinCount> m_cosineFactors;
+  GridValues m_sineSquares;
   int m_firstNonPositiveCosine = kFrequencyBinCount;
 };

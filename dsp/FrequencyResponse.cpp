@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <numbers>
 
 #include "dsp/BiquadDesign.h"
@@ -89,62 +90,94 @@ KRV_VECTOR_CLONES void PowerRatiosToDbRange(double* values, int count) {
   }
 }
 
-// |N|^2 and |D|^2 of a biquad at grid point k, from the separate real and
-// imaginary delay tables (plain arithmetic: the loops around it vectorise).
-[[gnu::always_inline]] inline void SectionPowers(const BiquadCoefficients& c, const FrequencyGrid& grid, int k,
-                                                 double& num, double& den) {
-  const double z1r = grid.Z1Real()[k], z1i = grid.Z1Imag()[k];
-  const double z2r = grid.Z2Real()[k], z2i = grid.Z2Imag()[k];
-  const double nr = c.b0 + c.b1 * z1r + c.b2 * z2r;
-  const double ni = c.b1 * z1i + c.b2 * z2i;
-  const double dr = c.a0 + c.a1 * z1r + c.a2 * z2r;
-  const double di = c.a1 * z1i + c.a2 * z2i;
-  num = nr * nr + ni * ni;
-  den = dr * dr + di * di;
+// |p(e^(-jw))|^2 of a real quadratic p(z) = p0 + p1 z + p2 z^2 without complex
+// arithmetic: with its linear phase taken out, e^(jw) p(e^(-jw)) =
+// p1 + (p0 + p2) cos w + j (p0 - p2) sin w, a sum of two squares that never
+// cancels. The real part is taken in the grid's recurrence factor x
+// (2 cos w -+ 2) from the nearer end, cos w = +-1, where p's value is a
+// coefficient sum: there the stored cosine would lose the small difference.
+struct QuadraticPower {
+  double offset;  // p(+-1)
+  double slope;   // (p0 + p2) / 2
+  double sine;    // (p0 - p2)^2
+
+  QuadraticPower(double p0, double p1, double p2, double cosineEnd)
+      : offset(p1 + (p0 + p2) * cosineEnd), slope(0.5 * (p0 + p2)), sine((p0 - p2) * (p0 - p2)) {}
+
+  [[gnu::always_inline]] double At(double x, double sineSquare) const {
+    const double re = offset + slope * x;
+    return re * re + sine * sineSquare;
+  }
+};
+
+// A biquad's |N|^2 and |D|^2 over the grid points on one side of cos w = 0.
+struct SectionPowers {
+  QuadraticPower num;
+  QuadraticPower den;
+
+  SectionPowers(const BiquadCoefficients& c, double cosineEnd)
+      : num(c.b0, c.b1, c.b2, cosineEnd), den(c.a0, c.a1, c.a2, cosineEnd) {}
+};
+
+// Calls range(powers, begin, end) for the grid points with cos w > 0 and
+// then for the rest, each with its section's powers.
+template <class Range>
+void ForEachCosineSide(const BiquadCoefficients& c, Range range) {
+  const int split = FrequencyGrid::Get().FirstNonPositiveCosine();
+  range(SectionPowers(c, 1.0), 0, split);
+  range(SectionPowers(c, -1.0), split, kFrequencyBinCount);
 }
 
-// How many of the grid's power ratios lie beyond +-200 dB or are no numbers.
-KRV_VECTOR_CLONES int CountOutsideCurveRange(const double* ratios) {
+// out[k] = |N|^2 / |D|^2 over [begin, end); true where every one lies
+// within +-200 dB (false for a zero, an infinity or a NaN).
+KRV_VECTOR_CLONES bool PowerRatioRange(const SectionPowers& p, int begin, int end, double* out) {
   constexpr double kLowest = 1e-20;  // -200 dB
   constexpr double kHighest = 1e20;  // +200 dB
-  int outside = 0;
-  for (int k = 0; k < kFrequencyBinCount; ++k) {
-    outside += int(!((ratios[k] >= kLowest) & (ratios[k] <= kHighest)));
+  const FrequencyGrid& grid = FrequencyGrid::Get();
+  const double* x = grid.CosineRecurrenceFactors().data();
+  const double* sineSquares = grid.SineSquares().data();
+  const SectionPowers powers = p;
+  std::uint64_t outside = 0;
+  for (int k = begin; k < end; ++k) {
+    const double ratio = powers.num.At(x[k], sineSquares[k]) / powers.den.At(x[k], sineSquares[k]);
+    outside |= std::uint64_t(!((ratio >= kLowest) & (ratio <= kHighest)));
+    out[k] = ratio;
   }
-  return outside;
+  return outside == 0;
 }
 
-// |N|^2 / |D|^2 of a biquad at every grid point.
-KRV_VECTOR_CLONES void PowerRatioQuotients(const BiquadCoefficients& section, double* out) {
-  const BiquadCoefficients c = section;
+// 10 log10(|N|^2 / |D|^2) over [begin, end), as PowerRatioToDb of the
+// quotient, taking the logarithm of the quotient without forming it. Where
+// a power lies outside the logarithm's domain the range goes point by point.
+KRV_VECTOR_CLONES void MagnitudeDbRange(const SectionPowers& p, int begin, int end, double* out) {
   const FrequencyGrid& grid = FrequencyGrid::Get();
-  for (int k = 0; k < kFrequencyBinCount; ++k) {
-    double num, den;
-    SectionPowers(c, grid, k, num, den);
-    out[k] = num / den;
+  const double* x = grid.CosineRecurrenceFactors().data();
+  const double* sineSquares = grid.SineSquares().data();
+  const SectionPowers powers = p;
+  std::uint64_t outside = 0;
+  for (int k = begin; k < end; ++k) {
+    const double num = powers.num.At(x[k], sineSquares[k]);
+    const double den = powers.den.At(x[k], sineSquares[k]);
+    outside |= std::uint64_t(!(IsLogDomain(num) & IsLogDomain(den)));
+    out[k] = ClampDb(kDecibelsPerNeper * VectorLogRatio(num, den));
+  }
+  if (outside == 0) {
+    return;
+  }
+  for (int k = begin; k < end; ++k) {
+    out[k] = PowerRatioToDb(powers.num.At(x[k], sineSquares[k]) / powers.den.At(x[k], sineSquares[k]));
   }
 }
 
-// 10 log10(|N|^2 / |D|^2) of a biquad at every grid point, as PowerRatioToDb
-// of the quotient, taking the logarithm of the quotient without forming it.
-KRV_VECTOR_CLONES void BiquadMagnitudeDb(const BiquadCoefficients& section, double* out) {
-  const BiquadCoefficients c = section;
-  const FrequencyGrid& grid = FrequencyGrid::Get();
-  for (int start = 0; start < kFrequencyBinCount; start += kLogBlock) {
-    double num[kLogBlock], den[kLogBlock];
-    for (int j = 0; j < kLogBlock; ++j) {
-      SectionPowers(c, grid, start + j, num[j], den[j]);
-    }
-    double* block = out + start;
-    if (!AllInLogDomain(num, kLogBlock) || !AllInLogDomain(den, kLogBlock)) {
-      for (int j = 0; j < kLogBlock; ++j) {
-        block[j] = PowerRatioToDb(num[j] / den[j]);
-      }
-      continue;
-    }
-    for (int j = 0; j < kLogBlock; ++j) {
-      block[j] = ClampDb(kDecibelsPerNeper * VectorLogRatio(num[j], den[j]));
-    }
+// One step of the recurrence below, from term m down to m - 1.
+template <bool kPositiveCosine>
+[[gnu::always_inline]] inline void CosineSeriesStep(double am, double factor, double& b, double& d) {
+  if constexpr (kPositiveCosine) {
+    d = factor * b + (am + d);
+    b = d + b;
+  } else {
+    d = factor * b + (am - d);
+    b = d - b;
   }
 }
 
@@ -152,13 +185,15 @@ KRV_VECTOR_CLONES void BiquadMagnitudeDb(const BiquadCoefficients& section, doub
 // Reinsch's form of Clenshaw's recurrence, which stays accurate where cos w
 // is near +-1: with b the Clenshaw sums, it carries d = b_m - b_(m+1) (cos w
 // > 0) or e = b_m + b_(m+1) (cos w <= 0) instead of the second sum. It is
-// the designed FIR curves' inner loop, so it is built twice, for AVX2 and
-// for any x86-64, and the loader picks what the processor runs. The clones
-// are plain functions (one per sign of the cosine) around an inlined
-// template, a form every compiler takes.
+// the designed FIR curves' inner loop, so it is built for the vector units
+// (platform/VectorClones.h). The clones are plain functions (one per sign of
+// the cosine) around an inlined template, a form every compiler takes. A
+// point's sums take two terms in registers before they go back to the block:
+// a pass over the block per term is bound by its loads and stores.
 template <bool kPositiveCosine>
 [[gnu::always_inline]] inline void CosineSeriesRange(const double* a, int count, int begin, int end, double* out) {
   constexpr int kBlock = 256;
+  constexpr int kTermsPerPass = 2;
   const auto& factors = FrequencyGrid::Get().CosineRecurrenceFactors();
   for (int start = begin; start < end; start += kBlock) {
     const int size = std::min(kBlock, end - start);
@@ -168,16 +203,23 @@ template <bool kPositiveCosine>
       b[j] = 0.0;
       d[j] = 0.0;
     }
-    for (int m = count - 1; m >= 1; --m) {
-      const double am = a[m];
+    int m = count - 1;
+    for (; m >= kTermsPerPass; m -= kTermsPerPass) {
+      const double* terms = a + m - (kTermsPerPass - 1);
       for (int j = 0; j < size; ++j) {
-        if constexpr (kPositiveCosine) {
-          d[j] = am + factor[j] * b[j] + d[j];
-          b[j] = d[j] + b[j];
-        } else {
-          d[j] = am + factor[j] * b[j] - d[j];
-          b[j] = d[j] - b[j];
+        double bj = b[j];
+        double dj = d[j];
+#pragma GCC unroll kTermsPerPass
+        for (int t = kTermsPerPass - 1; t >= 0; --t) {
+          CosineSeriesStep<kPositiveCosine>(terms[t], factor[j], bj, dj);
         }
+        b[j] = bj;
+        d[j] = dj;
+      }
+    }
+    for (; m >= 1; --m) {
+      for (int j = 0; j < size; ++j) {
+        CosineSeriesStep<kPositiveCosine>(a[m], factor[j], b[j], d[j]);
       }
     }
     // The last step, m = 0, gives S = d_0 -+ factor / 2 b_1.
@@ -200,6 +242,42 @@ void CosineSeries(const double* a, int count, double* out) {
   const int split = FrequencyGrid::Get().FirstNonPositiveCosine();
   PositiveCosineSeriesRange(a, count, 0, split, out);
   NegativeCosineSeriesRange(a, count, split, kFrequencyBinCount, out);
+}
+
+// e^(-j power w) at every grid point: the grid's delay e^(-j w) raised to
+// the power by squaring, a block at a time. As exact as sin and cos of the
+// rounded angle power x w, and loops that vectorise, where a library call
+// a point does not.
+KRV_VECTOR_CLONES void DelayPower(int power, double* re, double* im) {
+  constexpr int kBlock = 256;
+  const FrequencyGrid& grid = FrequencyGrid::Get();
+  for (int start = 0; start < kFrequencyBinCount; start += kBlock) {
+    double baseRe[kBlock], baseIm[kBlock];
+    double* outRe = re + start;
+    double* outIm = im + start;
+    for (int j = 0; j < kBlock; ++j) {
+      baseRe[j] = grid.Z1Real()[start + j];
+      baseIm[j] = grid.Z1Imag()[start + j];
+      outRe[j] = 1.0;
+      outIm[j] = 0.0;
+    }
+    for (int bits = power; bits != 0; bits >>= 1) {
+      if (bits & 1) {
+        for (int j = 0; j < kBlock; ++j) {
+          const double r = outRe[j] * baseRe[j] - outIm[j] * baseIm[j];
+          outIm[j] = outRe[j] * baseIm[j] + outIm[j] * baseRe[j];
+          outRe[j] = r;
+        }
+      }
+      if (bits > 1) {
+        for (int j = 0; j < kBlock; ++j) {
+          const double r = baseRe[j] * baseRe[j] - baseIm[j] * baseIm[j];
+          baseIm[j] = 2.0 * baseRe[j] * baseIm[j];
+          baseRe[j] = r;
+        }
+      }
+    }
+  }
 }
 
 bool IsSymmetricAboutHalf(const std::vector<double>& c) {
@@ -226,19 +304,21 @@ double PowerRatioToDb(double ratio) {
   return std::clamp(kDecibelsPerNeper * std::log(ratio), kCurveFloorDb, -kCurveFloorDb);
 }
 
-void BiquadPowerRatios(const BiquadCoefficients& c, double* ratios) {
-  PowerRatioQuotients(c, ratios);
-}
-
-bool PowerRatiosWithinCurveRange(const double* ratios) {
-  return CountOutsideCurveRange(ratios) == 0;
+bool BiquadPowerRatios(const BiquadCoefficients& c, double* ratios) {
+  bool within = true;
+  ForEachCosineSide(c, [&](const SectionPowers& powers, int begin, int end) {
+    within &= PowerRatioRange(powers, begin, end, ratios);
+  });
+  return within;
 }
 
 void BiquadCurve(const BiquadCoefficients& c, int type, bool phaseMode, ResponseCurve& curve) {
   if (!phaseMode) {
     // -20 log10(|D| / |N|) as 10 log10(|N|^2 / |D|^2). A zero numerator lands
     // on the floor, a zero denominator on the ceiling.
-    BiquadMagnitudeDb(c, curve.data());
+    ForEachCosineSide(c, [&](const SectionPowers& powers, int begin, int end) {
+      MagnitudeDbRange(powers, begin, end, curve.data());
+    });
     return;
   }
   const FrequencyGrid& grid = FrequencyGrid::Get();
@@ -286,10 +366,10 @@ void FirResponseOnGrid(const std::vector<double>& c, GridResponse& response) {
   std::vector<double> amplitude(kFrequencyBinCount);
   CosineSeries(a.data(), int(a.size()), amplitude.data());
   const double unpaired = n % 2 == 0 ? c[0] : 0.0;
-  const auto& omegas = FrequencyGrid::Get().Omegas();
+  GridValues delayRe, delayIm;
+  DelayPower(half, delayRe.data(), delayIm.data());
   for (int k = 0; k < kFrequencyBinCount; ++k) {
-    const double angle = half * omegas[k];
-    response[k] = {amplitude[k] * std::cos(angle) + unpaired, -amplitude[k] * std::sin(angle)};
+    response[k] = {amplitude[k] * delayRe[k] + unpaired, amplitude[k] * delayIm[k]};
   }
 }
 

@@ -32,12 +32,10 @@ void BiquadCurve(const BiquadCoefficients& coefficients, int type, bool phaseMod
 
 /// |N|^2 / |D|^2 of a section at every grid point (kFrequencyBinCount values):
 /// the power ratio whose 10 log10 is BiquadCurve's magnitude, so a product of
-/// them sums the curves.
-void BiquadPowerRatios(const BiquadCoefficients& coefficients, double* ratios);
-/// True where every one of kFrequencyBinCount power ratios lies within
-/// +-200 dB, so that none of them is clamped on the way to a curve (false for
-/// a zero, an infinity or a NaN).
-bool PowerRatiosWithinCurveRange(const double* ratios);
+/// them sums the curves. True where every ratio lies within +-200 dB, so
+/// that none of them is clamped on the way to a curve (false for a zero, an
+/// infinity or a NaN).
+bool BiquadPowerRatios(const BiquadCoefficients& coefficients, double* ratios);
 
 /// H(w_k) = sum c[i] e^(-j i w_k) at every grid point. Coefficients that are
 /// symmetric about index size/2 (the designed filters) are summed as a cosine

@@ -25,8 +25,7 @@ const FlatShelf& Flat() {
       shelf.biquad = *designed;
     }
     BiquadCurve(shelf.biquad, BiquadHighShelf, false, shelf.curve);
-    BiquadPowerRatios(shelf.biquad, shelf.powerRatios.data());
-    shelf.ratiosWithinCurveRange = PowerRatiosWithinCurveRange(shelf.powerRatios.data());
+    shelf.ratiosWithinCurveRange = BiquadPowerRatios(shelf.biquad, shelf.powerRatios.data());
     return shelf;
   }();
   return flat;
@@ -117,8 +116,7 @@ void PlotSection::ComputeBiquadCurve() {
     return;
   }
   m_powerRatios.resize(kFrequencyBinCount);
-  BiquadPowerRatios(m_biquad, m_powerRatios.data());
-  m_ratiosWithinCurveRange = PowerRatiosWithinCurveRange(m_powerRatios.data());
+  m_ratiosWithinCurveRange = BiquadPowerRatios(m_biquad, m_powerRatios.data());
   m_ratioSource = RatioSource::Own;
   m_curvePending = true;
 }

@@ -103,38 +103,6 @@ std::vector<Span> PolygonSpans(const std::vector<TPoint>& points, bool winding, 
   return spans;
 }
 
-void LinePixels(TPoint a, TPoint b, const std::function<void(int x, int y)>& plot) {
-  const int dx = std::abs(b.X - a.X);
-  const int dy = std::abs(b.Y - a.Y);
-  const int sx = a.X < b.X ? 1 : -1;
-  const int sy = a.Y < b.Y ? 1 : -1;
-  int x = a.X;
-  int y = a.Y;
-  if (dx >= dy) {
-    int err = 2 * dy - dx;
-    for (int i = 0; i < dx; ++i) {
-      plot(x, y);
-      if (err > 0 || (err == 0 && sy > 0)) {
-        y += sy;
-        err -= 2 * dx;
-      }
-      err += 2 * dy;
-      x += sx;
-    }
-  } else {
-    int err = 2 * dx - dy;
-    for (int i = 0; i < dy; ++i) {
-      plot(x, y);
-      if (err > 0 || (err == 0 && sx > 0)) {
-        x += sx;
-        err -= 2 * dy;
-      }
-      err += 2 * dx;
-      y += sy;
-    }
-  }
-}
-
 bool ClipSegment(TPoint& a, TPoint& b, const TRect& box) {
   const double dx = double(b.X) - a.X;
   const double dy = double(b.Y) - a.Y;

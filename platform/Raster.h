@@ -1,7 +1,7 @@
 #pragma once
 
 #include <climits>
-#include <functional>
+#include <cstdlib>
 #include <vector>
 
 #include "platform/TRect.h"
@@ -34,8 +34,40 @@ std::vector<Span> PolygonSpans(const std::vector<TPoint>& points, bool winding, 
                                int rowTo = INT_MAX);
 
 /// Calls plot(x, y) for each pixel of the line from a to b, end point
-/// excluded (Bresenham, stepping along the major axis).
-void LinePixels(TPoint a, TPoint b, const std::function<void(int x, int y)>& plot);
+/// excluded (Bresenham, stepping along the major axis). A template, so the
+/// call per pixel inlines.
+template <class Plot>
+void LinePixels(TPoint a, TPoint b, Plot&& plot) {
+  const int dx = std::abs(b.X - a.X);
+  const int dy = std::abs(b.Y - a.Y);
+  const int sx = a.X < b.X ? 1 : -1;
+  const int sy = a.Y < b.Y ? 1 : -1;
+  int x = a.X;
+  int y = a.Y;
+  if (dx >= dy) {
+    int err = 2 * dy - dx;
+    for (int i = 0; i < dx; ++i) {
+      plot(x, y);
+      if (err > 0 || (err == 0 && sy > 0)) {
+        y += sy;
+        err -= 2 * dx;
+      }
+      err += 2 * dy;
+      x += sx;
+    }
+  } else {
+    int err = 2 * dx - dy;
+    for (int i = 0; i < dy; ++i) {
+      plot(x, y);
+      if (err > 0 || (err == 0 && sx > 0)) {
+        x += sx;
+        err -= 2 * dy;
+      }
+      err += 2 * dx;
+      y += sy;
+    }
+  }
+}
 
 /// Cuts the segment a-b to the part inside box (Liang-Barsky, end points
 /// rounded to whole pixels); false when no part is inside. Lines far

@@ -197,6 +197,7 @@ private:
   void FillDeviceSpan(int y, int x0, int x1, bool useRop);
   void PlotPen(int dx, int dy, QRgb pen);
   void DrawPenLine(TPoint from, TPoint to);
+  void DrawSolidPolyline(const std::vector<TPoint>& points);
   void DrawWideLines(const std::vector<TPoint>& points, bool closed);
   void DrawTextLine(int x, int top, const QString& text, int underlineIndex, const TRect* clip);
 

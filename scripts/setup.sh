@@ -1,14 +1,16 @@
 #!/usr/bin/env bash
-# Installs the Debian packages of scripts/packages.txt that are missing.
+# Installs the Debian packages of a list (scripts/packages.txt unless another
+# list file is given) that are missing.
 # Safe to run again: it installs nothing when everything is there.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
+list=${1:-$here/packages.txt}
 
 missing=()
 while read -r pkg; do
   [ -n "$pkg" ] || continue
   dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed" || missing+=("$pkg")
-done < "$here/packages.txt"
+done < "$list"
 
 if [ ${#missing[@]} -gt 0 ]; then
   sudo=""

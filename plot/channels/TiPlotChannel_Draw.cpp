@@ -320,6 +320,70 @@ void TiPlotChannel::DrawTrace(TCanvas& canvas, TColor backGroundColor) {
   }
 }
 
+namespace {
+
+/// A pixel column of the fast trace: its first, lowest, highest and last
+/// value (TiPlotMinMaxPoint) with their Y pixels, which the trace maps a
+/// chunk of points at a time. An extreme no value has set keeps the pixel of
+/// its starting value. Used while one channel draws.
+class FastTraceColumn {
+public:
+  explicit FastTraceColumn(const TiPlotYAxis& yAxis)
+      : m_unsetMinPixel(yAxis.PositionToPixels(TiPlotMinMaxPoint().YMin)),
+        m_unsetMaxPixel(yAxis.PositionToPixels(TiPlotMinMaxPoint().YMax)) {
+    Clear();
+  }
+
+  bool Empty() const { return m_values.Empty; }
+  int XPixels() const { return m_values.XPixels; }
+
+  void Add(double x, double y, int px, int py) {
+    if (m_values.Empty) {
+      m_firstPixel = py;
+    }
+    if (y > m_values.YMax) {
+      m_maxPixel = py;
+    }
+    if (y < m_values.YMin) {
+      m_minPixel = py;
+    }
+    m_lastPixel = py;
+    m_values.AddData(x, y, px);
+  }
+
+  /// Calls add(py) for the first value, the extremes in the order the
+  /// values ran between them, and the last value.
+  template <class Add>
+  void ForEachPixel(Add add) const {
+    add(m_firstPixel);
+    if (m_values.YLast >= m_values.YFirst) {
+      add(m_minPixel);
+      add(m_maxPixel);
+    } else {
+      add(m_maxPixel);
+      add(m_minPixel);
+    }
+    add(m_lastPixel);
+  }
+
+  void Clear() {
+    m_values.Clear();
+    m_minPixel = m_unsetMinPixel;
+    m_maxPixel = m_unsetMaxPixel;
+  }
+
+private:
+  const int m_unsetMinPixel;
+  const int m_unsetMaxPixel;
+  TiPlotMinMaxPoint m_values;
+  int m_firstPixel = 0;
+  int m_minPixel = 0;
+  int m_maxPixel = 0;
+  int m_lastPixel = 0;
+};
+
+}  // namespace
+
 // The fast trace reduces the points of each pixel column to its first,
 // last, lowest and highest value and draws every run between gaps as one
 // polyline through them: a few strokes per column however many points
@@ -340,28 +404,18 @@ void TiPlotChannel::DrawFastTrace(TCanvas& canvas) {
     canvas.IntersectClipRect(xFrom, INT_MIN / 4, xTo + 1, INT_MAX / 4);
   }
   std::vector<TPoint> run;
-  const auto add = [&](int px, double y) {
-    const int py = std::clamp(yAxis->PositionToPixels(y), -1000000, 1000000);
-    const TPoint p = OrientedPoint(reversed, px, py);
+  const auto add = [&](int px, int py) {
+    const TPoint p = OrientedPoint(reversed, px, std::clamp(py, -1000000, 1000000));
     if (run.empty() || run.back().X != p.X || run.back().Y != p.Y) {
       run.push_back(p);
     }
   };
-  TiPlotMinMaxPoint column;
+  FastTraceColumn column(*yAxis);
   const auto flushColumn = [&] {
-    if (column.Empty) {
+    if (column.Empty()) {
       return;
     }
-    const int px = column.XPixels;
-    add(px, column.YFirst);
-    if (column.YLast >= column.YFirst) {
-      add(px, column.YMin);
-      add(px, column.YMax);
-    } else {
-      add(px, column.YMax);
-      add(px, column.YMin);
-    }
-    add(px, column.YLast);
+    column.ForEachPixel([&](int py) { add(column.XPixels(), py); });
     column.Clear();
   };
   const auto flushRun = [&] {
@@ -371,12 +425,13 @@ void TiPlotChannel::DrawFastTrace(TCanvas& canvas) {
     }
     run.clear();
   };
-  // The X pixels are mapped a chunk of points at a time, which lets the
-  // axis vectorise (a log axis takes its logarithms in one pass).
+  // The pixels are mapped a chunk of points at a time, which lets the axes
+  // vectorise (a log axis takes its logarithms in one pass).
   constexpr int kChunk = 512;
   std::array<double, kChunk> xs;
   std::array<double, kChunk> ys;
   std::array<int, kChunk> pxs;
+  std::array<int, kChunk> pys;
   std::array<unsigned char, kChunk> kinds;  // 0 point, 1 empty, 2 null
   for (int first = DrawStartIndex(); first <= DrawStopIndex(); first += kChunk) {
     const int n = std::min(kChunk, DrawStopIndex() - first + 1);
@@ -386,6 +441,7 @@ void TiPlotChannel::DrawFastTrace(TCanvas& canvas) {
       kinds[j] = empty ? 1 : (null ? 2 : 0);
     }
     xAxis->PositionsToPixels(xs.data(), pxs.data(), std::size_t(n));
+    yAxis->PositionsToPixels(ys.data(), pys.data(), std::size_t(n));
     for (int j = 0; j < n; ++j) {
       if (kinds[j] == 1) {
         continue;
@@ -395,10 +451,10 @@ void TiPlotChannel::DrawFastTrace(TCanvas& canvas) {
         continue;
       }
       const int px = std::clamp(pxs[j], -1000000, 1000000);
-      if (!column.Empty && px != column.XPixels) {
+      if (!column.Empty() && px != column.XPixels()) {
         flushColumn();
       }
-      column.AddData(xs[j], ys[j], px);
+      column.Add(xs[j], ys[j], px, pys[j]);
     }
   }
   flushRun();

@@ -92,6 +92,24 @@ TEST(ChannelDraw, FastTrace_reducesAPixelColumnToOneStroke) {
   EXPECT_EQ(f.WhiteCount(), f.py(0) - f.py(99));
 }
 
+TEST(ChannelDraw, FastTrace_joinsColumnsAtTheirFirstAndLastValues_acrossMappingChunks) {
+  DrawFixture<TiPlot> f(0, 1000, 0, 100);
+  TiPlotChannel& c = *f.plot.Channel(0);
+  c.AddXY(400, 50);
+  // 600 points on one pixel column, more than the trace maps at once:
+  // first 50, then up to 90, down to 10 and back to 30.
+  for (int i = 0; i < 600; ++i) {
+    c.AddXY(500 + i * 1e-6, i == 0 ? 50 : (i < 200 ? 90 : (i < 500 ? 10 : 30)));
+  }
+  c.AddXY(600, 30);
+  c.PrepareForDraw(f.canvas());
+  c.DrawTrace(f.canvas(), clBlack);
+  EXPECT_TRUE(f.White(f.px(450), f.py(50)));
+  EXPECT_TRUE(f.White(f.px(500), f.py(89)));
+  EXPECT_TRUE(f.White(f.px(500), f.py(11)));
+  EXPECT_TRUE(f.White(f.px(550), f.py(30)));
+}
+
 TEST(ChannelDraw, FastTrace_leavesAGapAtANullPoint) {
   DrawFixture<TiPlot> f;
   TiPlotChannel& c = *f.plot.Channel(0);
