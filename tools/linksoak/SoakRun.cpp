@@ -214,6 +214,9 @@ void SoakRun::Check(SoakFigures& figures) {
   if (!Settle()) {
     ++figures.checkMismatches;
   }
+  // The simulator keeps every frame it receives for tests to look at; here
+  // they would grow this process as if the editor did.
+  m_sim->ClearReceivedFrames();
 }
 
 bool SoakRun::InjectFault(std::uint8_t code, SoakFigures& figures) {
