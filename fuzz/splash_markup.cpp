@@ -49,7 +49,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   options.MeasureOnly = true;
   const THTMLRenderResult measured = RenderHTMLText(surface, font, text, bounds, options);
   KRV_FUZZ_CHECK("splash_markup", measured.TotalWidth >= 0 && measured.TotalHeight >= 0);
-  KRV_FUZZ_CHECK("splash_markup", drawn.PlainText == measured.PlainText);
+  // Drawing stops at the first line below the page; measuring goes on.
+  KRV_FUZZ_CHECK("splash_markup", measured.PlainText.startsWith(drawn.PlainText));
   options.MeasureOnly = false;
   options.HitTestOnly = true;
   RenderHTMLText(surface, font, text, bounds, options);
