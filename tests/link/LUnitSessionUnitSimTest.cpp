@@ -14,17 +14,17 @@
 #include "link/LUnitSession.h"
 #include "link/LinkTransportFactory.h"
 #include "link/ProcessState.h"
+#include "link/SessionUnitHost.h"
 #include "protocol/CommandCodes.h"
-#include "protocol/IUnitHost.h"
-#include "protocol/commands/UnitCommands.h"
 #include "protocol/FirBlockMap.h"
 #include "protocol/LUnitControl.h"
+#include "protocol/commands/UnitCommands.h"
 #include "tests/link/RecordingLinkWindow.h"
-#include "tests/support/ProcessEventsUntil.h"
 #include "tests/link/RecordingOwner.h"
 #include "tests/link/SessionFixture.h"
-#include "tests/link/ExpectedFirStore.h"
 #include "tests/protocol/RecordingUnitHost.h"
+#include "tests/support/ProcessEventsUntil.h"
+#include "tools/unitsim/SimFirAreaStore.h"
 #include "tools/unitsim/UnitSim.h"
 
 namespace {
@@ -112,7 +112,7 @@ TEST_F(UnitSimSessionTest, Connect_readsTheWholeUnitIntoTheModelAndGoesOnWithThe
   const SimImage image = sim->Image();
   EXPECT_TRUE(std::equal(image.begin() + 2, image.end(), unit.Image().Bytes().begin() + 2));
   EXPECT_EQ(unit.Image().Byte(0), UnitImage::Default().Byte(0));
-  EXPECT_EQ(session.FirCoefficients(), ExpectedStore(sim->FirArea(0)));
+  EXPECT_EQ(session.FirCoefficients(), StoreOfFirArea(sim->FirArea(0)));
   EXPECT_NE(session.FirCoefficients().GetInputFirCoefficient(1, 0), 0.0f) << "input 1 after a 2045-tap input 0";
   EXPECT_EQ(session.GetCurrentPreset(), 7);
   EXPECT_TRUE(unit.IsPresetUsed(4));
@@ -127,7 +127,7 @@ TEST_F(UnitSimSessionTest, Connect_areaOfIdentitiesIsReadInNineBlocks) {
   ASSERT_TRUE(ProcessEventsUntil([&] { return window.Has("Refresh"); }, kReadOutLimit));
 
   EXPECT_EQ(RequestedFirBlocks(), (std::vector<int>{0, 157, 315, 472, 551, 630, 708, 787, 866}));
-  EXPECT_EQ(session.FirCoefficients(), ExpectedStore(sim->FirArea(0)));
+  EXPECT_EQ(session.FirCoefficients(), StoreOfFirArea(sim->FirArea(0)));
   // The progress window may come up while the read runs, never after it;
   // the idle link's next keep-alive comes well after tmProcessShow.
   ASSERT_TRUE(ProcessEventsUntil([&] { return sim->ReceivedCount(CMD_KEEP_ALIVE) >= 2; }, 10s));
@@ -214,19 +214,6 @@ TEST_F(UnitSimSessionTest, Disconnect_sendsTheGoodbyeBeforeTheLinkCloses) {
 }  // namespace
 
 namespace {
-
-/// Sends the unit model's edits through the session, as the main window does.
-class SessionHost : public IUnitHost {
-public:
-  bool IsRefreshingControls() const override { return false; }
-  void SendCommand(const LCmd& command, bool forceAppend, int mode) override {
-    session->SendCommand(command, forceAppend, mode);
-  }
-  void MarkCurveOverlayDirty(int) override {}
-  int GetUnitId() const override { return 1; }
-
-  LUnitSession* session = nullptr;
-};
 
 enum class Fault { Late, PastEveryResend, Twice };
 
@@ -327,7 +314,7 @@ protected:
   }
 
   RecordingLog log;
-  SessionHost host;
+  SessionUnitHost host;
   LUnitControl unit{host};
   RecordingLinkWindow window;
   LinkTransportFactory factory{[this](const QString& line) { log.Add(line); }};
@@ -353,7 +340,7 @@ TEST_P(UnitSimDelayTest, ReadOut_readsTheUnitsTrueContentsOrEndsTheLinkWithItsEr
   } else {
     ASSERT_TRUE(window.Has("Refresh"));
     EXPECT_TRUE(ModelEqualsUnit());
-    EXPECT_EQ(session.FirCoefficients(), ExpectedStore(sim->FirArea(0)));
+    EXPECT_EQ(session.FirCoefficients(), StoreOfFirArea(sim->FirArea(0)));
     EXPECT_EQ(window.Count("Refresh"), 1);
     EXPECT_TRUE(session.IsUnitLinked());
   }

@@ -19,24 +19,24 @@
 #include "link/LUnitSession.h"
 #include "link/LinkTransportFactory.h"
 #include "link/NetworkGlue.h"
+#include "link/SessionUnitHost.h"
 #include "platform/HostAddresses.h"
 #include "protocol/CommandCodes.h"
 #include "protocol/FirSection.h"
 #include "protocol/FirSenders.h"
-#include "protocol/IUnitHost.h"
 #include "protocol/LUnitControl.h"
 #include "protocol/SettingFile.h"
 #include "protocol/UnitFile.h"
 #include "tests/link/ClampedTimeoutFactory.h"
-#include "tests/link/ExpectedFirStore.h"
 #include "tests/link/RecordingNetworkView.h"
 #include "tests/link/RecordingPresetWindow.h"
 #include "tests/protocol/ImageFirSettings.h"
 #include "tests/protocol/RecordingUnitHost.h"
 #include "tests/support/NetworkConfinement.h"
 #include "tests/support/ProcessEventsUntil.h"
-#include "tools/unitsim/UnitSim.h"
+#include "tools/unitsim/SimFirAreaStore.h"
 #include "tools/unitsim/SimUnitImage.h"
+#include "tools/unitsim/UnitSim.h"
 
 namespace {
 
@@ -145,19 +145,6 @@ SimFault ToSimFault(const MatrixRow& row) {
   return f;
 }
 
-/// Sends the unit model's edits through the session, as the main window does.
-class MatrixHost : public IUnitHost {
-public:
-  bool IsRefreshingControls() const override { return false; }
-  void SendCommand(const LCmd& command, bool forceAppend, int mode) override {
-    session->SendCommand(command, forceAppend, mode);
-  }
-  void MarkCurveOverlayDirty(int) override {}
-  int GetUnitId() const override { return 1; }
-
-  LUnitSession* session = nullptr;
-};
-
 /// Whether a progress window is still up: the last show after the last close.
 bool MatrixProgressShown(const RecordingLinkWindow& window) {
   for (auto line = window.calls.rbegin(); line != window.calls.rend(); ++line) {
@@ -244,7 +231,7 @@ protected:
     return std::equal(image.begin() + 2, image.end(), unit.Image().Bytes().begin() + 2);
   }
 
-  bool FirEqualsUnit() const { return session.FirCoefficients() == ExpectedStore(sim->FirArea(0)); }
+  bool FirEqualsUnit() const { return session.FirCoefficients() == StoreOfFirArea(sim->FirArea(0)); }
 
   /// Where the model and the unit part, for a failure's message.
   std::string Describe() const {
@@ -432,7 +419,7 @@ protected:
   std::unique_ptr<UnitSim> sim;
   std::unique_ptr<NetworkGlue> glue;
   RecordingNetworkView view;
-  MatrixHost host;
+  SessionUnitHost host;
   LUnitControl unit{host};
   RecordingPresetWindow window;
   LinkTransportFactory factory;

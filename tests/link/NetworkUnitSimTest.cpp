@@ -20,13 +20,13 @@
 #include "protocol/CM_MCS_CMD.h"
 #include "protocol/CommandCodes.h"
 #include "protocol/LUnitControl.h"
-#include "tests/link/ExpectedFirStore.h"
 #include "tests/link/RecordingLinkWindow.h"
 #include "tests/link/RecordingNetworkView.h"
 #include "tests/link/RecordingOwner.h"
 #include "tests/protocol/RecordingUnitHost.h"
 #include "tests/support/NetworkConfinement.h"
 #include "tests/support/ProcessEventsUntil.h"
+#include "tools/unitsim/SimFirAreaStore.h"
 #include "tools/unitsim/UnitSim.h"
 
 namespace {
@@ -144,7 +144,7 @@ TEST_F(NetworkSessionTest, aUnitFoundByDiscoveryIsReadWholeOverTcp) {
   Link();
 
   EXPECT_TRUE(ImageMatches(*sim));
-  EXPECT_EQ(session.FirCoefficients(), ExpectedStore(sim->FirArea(0)));
+  EXPECT_EQ(session.FirCoefficients(), StoreOfFirArea(sim->FirArea(0)));
   EXPECT_TRUE(window.Has("LinkLabel IP : 127.0.0.1"));
   EXPECT_TRUE(session.IsUnitLinked());
   EXPECT_EQ(Received(CMD_HELLO, SimLink::Tcp), 1u);

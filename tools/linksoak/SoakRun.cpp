@@ -16,28 +16,14 @@
 #include "link/LPresetExchange.h"
 #include "link/LUnitSession.h"
 #include "link/LinkTransportFactory.h"
+#include "link/SessionUnitHost.h"
 #include "protocol/CommandCodes.h"
 #include "protocol/FirBlockMap.h"
 #include "protocol/FirSenders.h"
-#include "protocol/IUnitHost.h"
 #include "protocol/LUnitControl.h"
 #include "tools/linksoak/SoakWindow.h"
+#include "tools/unitsim/SimFirAreaStore.h"
 #include "tools/unitsim/UnitSim.h"
-
-/// Sends the unit model's edits through the session, as the main window does.
-class SoakHost : public IUnitHost {
-public:
-  bool IsRefreshingControls() const override { return false; }
-  void SendCommand(const LCmd& command, bool forceAppend, int mode) override {
-    if (session != nullptr) {
-      session->SendCommand(command, forceAppend, mode);
-    }
-  }
-  void MarkCurveOverlayDirty(int) override {}
-  int GetUnitId() const override { return 1; }
-
-  LUnitSession* session = nullptr;
-};
 
 namespace {
 
@@ -67,27 +53,6 @@ std::size_t ResidentKiB() {
   std::size_t resident = 0;
   statm >> size >> resident;
   return resident * static_cast<std::size_t>(::sysconf(_SC_PAGESIZE)) / 1024;
-}
-
-/// The coefficient store a read of `area` gives the editor: an erased first
-/// word makes an identity, a later marker ends the channel with zeros.
-FirCoefficientStore StoreOfArea(const SimFirArea& area) {
-  FirCoefficientStore store;
-  for (int channel = 0; channel < FirBlockMap::kChannelCount; ++channel) {
-    const int start = FirBlockMap::ChannelStart(channel);
-    if (area.Word(channel, 0) == SimFirArea::kMarker) {
-      store.SetIdentity(channel);
-      continue;
-    }
-    for (int k = 0; k < FirBlockMap::ChannelTaps(channel); ++k) {
-      const std::uint32_t word = area.Word(channel, k);
-      if (word == SimFirArea::kMarker) {
-        break;
-      }
-      store.SetWord(start + k, word);
-    }
-  }
-  return store;
 }
 
 }  // namespace
@@ -124,7 +89,7 @@ bool SoakRun::Run(SoakFigures& figures) {
     return false;
   }
   m_folder = std::make_unique<QTemporaryDir>();
-  m_host = std::make_unique<SoakHost>();
+  m_host = std::make_unique<SessionUnitHost>();
   m_unit = std::make_unique<LUnitControl>(*m_host);
   m_window = std::make_unique<SoakWindow>();
   m_factory = std::make_unique<LinkTransportFactory>();
@@ -179,6 +144,13 @@ void SoakRun::Connect(SoakFigures& figures) {
   ++figures.reconnects;
 }
 
+void SoakRun::Reconnect(SoakFigures& figures) {
+  Expect("link loss", [&] { return !m_session->HasAnyTransport(); }, kSoakExchangeLimit, figures);
+  m_sim->ClearFaults();
+  m_sim->ReopenLink(SimLink::Pty);
+  Connect(figures);
+}
+
 void SoakRun::Expect(const char* what, const std::function<bool()>& condition, std::chrono::milliseconds limit,
                      SoakFigures& figures) {
   if (WaitFor(condition, limit)) {
@@ -207,7 +179,7 @@ bool SoakRun::ImageEqual() const {
   return std::equal(image.begin() + 2, image.end(), model.begin() + 2);
 }
 
-bool SoakRun::FirEqual() const { return m_session->FirCoefficients() == StoreOfArea(m_sim->FirArea(0)); }
+bool SoakRun::FirEqual() const { return m_session->FirCoefficients() == StoreOfFirArea(m_sim->FirArea(0)); }
 
 void SoakRun::Check(SoakFigures& figures) {
   ++figures.checks;
@@ -299,10 +271,7 @@ void SoakRun::Edit(SoakFigures& figures) {
   if (ends) {
     // The unit went away with the edit: the model keeps it, the unit may not.
     // The link is made again and the unit read; the model is the unit's then.
-    Expect("link loss", [&] { return !m_session->HasAnyTransport(); }, kSoakExchangeLimit, figures);
-    m_sim->ClearFaults();
-    m_sim->ReopenLink(SimLink::Pty);
-    Connect(figures);
+    Reconnect(figures);
     return;
   }
   Expect("edit", [&] { return FaultTaken() && ImageEqual(); }, kSoakExchangeLimit, figures);
@@ -315,10 +284,7 @@ void SoakRun::StorePreset(SoakFigures& figures) {
   m_exchange->StorePreset(row, QByteArray(reinterpret_cast<const char*>(name.data()), 14));
   ++figures.actions["preset store"];
   if (ends) {
-    Expect("link loss", [&] { return !m_session->HasAnyTransport(); }, kSoakExchangeLimit, figures);
-    m_sim->ClearFaults();
-    m_sim->ReopenLink(SimLink::Pty);
-    Connect(figures);
+    Reconnect(figures);
     return;
   }
   Expect("preset store", [&] { return FaultTaken() && m_session->GetProcessState() == 0; }, kSoakExchangeLimit,
@@ -343,10 +309,7 @@ void SoakRun::SendFir(SoakFigures& figures) {
   }
   ++figures.actions["FIR send"];
   if (ends) {
-    Expect("link loss", [&] { return !m_session->HasAnyTransport(); }, kSoakExchangeLimit, figures);
-    m_sim->ClearFaults();
-    m_sim->ReopenLink(SimLink::Pty);
-    Connect(figures);
+    Reconnect(figures);
     return;
   }
   Expect("FIR send", [&] { return FaultTaken() && FirEqual() && ImageEqual(); }, kSoakExchangeLimit, figures);

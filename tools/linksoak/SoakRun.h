@@ -13,7 +13,7 @@ class LPresetExchange;
 class LUnitControl;
 class LUnitSession;
 class LinkTransportFactory;
-class SoakHost;
+class SessionUnitHost;
 class SoakWindow;
 class UnitSim;
 
@@ -67,6 +67,9 @@ public:
 
 private:
   void Connect(SoakFigures& figures);
+  /// After a fault that ends the link: waits until the session sees the
+  /// loss, then makes the link again and reads the unit.
+  void Reconnect(SoakFigures& figures);
   void Edit(SoakFigures& figures);
   void StorePreset(SoakFigures& figures);
   void SendFir(SoakFigures& figures);
@@ -93,7 +96,7 @@ private:
   std::string m_error;
   std::string m_lastFault = "none";
   std::unique_ptr<UnitSim> m_sim;
-  std::unique_ptr<SoakHost> m_host;
+  std::unique_ptr<SessionUnitHost> m_host;
   std::unique_ptr<LUnitControl> m_unit;
   std::unique_ptr<SoakWindow> m_window;
   std::unique_ptr<LinkTransportFactory> m_factory;
