@@ -23,19 +23,19 @@ double TiPlotRunningStatistics::YMean() const {
 }
 
 double TiPlotRunningStatistics::StoreXMean(int count, long double total) {
-  SettleMeans();
-  m_count = count;
-  m_xTotal = total;
-  m_xMean = Mean(total, count);
-  return m_xMean;
+  return StoreMean(count, total, m_xTotal, m_xMean);
 }
 
 double TiPlotRunningStatistics::StoreYMean(int count, long double total) {
+  return StoreMean(count, total, m_yTotal, m_yMean);
+}
+
+double TiPlotRunningStatistics::StoreMean(int count, long double total, long double& sum, double& mean) {
   SettleMeans();
   m_count = count;
-  m_yTotal = total;
-  m_yMean = Mean(total, count);
-  return m_yMean;
+  sum = total;
+  mean = Mean(total, count);
+  return mean;
 }
 
 void TiPlotRunningStatistics::StoreAll(const TiPlotValidTotals& totals) {

@@ -47,6 +47,8 @@ private:
   static double Mean(long double total, int count) {
     return count > 0 ? static_cast<double>(total / count) : 0;
   }
+  /// A scan's count and sum of one axis, and that axis's mean from them.
+  double StoreMean(int count, long double total, long double& sum, double& mean);
   /// Computes the means the folds since the last reading left due.
   void SettleMeans() const;
 
