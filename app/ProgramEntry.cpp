@@ -41,8 +41,8 @@
 #include "link/LinkTransportFactory.h"
 #include "link/NetworkGlue.h"
 #include "link/UsbHidGlue.h"
-#include "platform/FontRegistry.h"
-#include "platform/HidrawSystem.h"
+#include "platform/text/FontRegistry.h"
+#include "platform/io/HidrawSystem.h"
 
 namespace {
 const char* const kApplicationTitle = "KRV-71 FIR DSP Processor Editor V1.0";

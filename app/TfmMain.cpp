@@ -7,8 +7,8 @@
 #include <QCoreApplication>
 
 #include "app/ChannelControls.h"
-#include "app/build/ControlFactory.h"
-#include "app/build/MainWindowBuilder.h"
+#include "app/builders/ControlFactory.h"
+#include "app/builders/MainWindowBuilder.h"
 #include "components/LMyFFTDrawHpLp6dB.h"
 #include "dialogs/TfmExit.h"
 #include "editors/filter/FilterEditing.h"

@@ -4,7 +4,7 @@
 #include <memory>
 #include <vector>
 
-#include "platform/TTimer.h"
+#include "platform/threads/TTimer.h"
 #include "platform/widgets/TMainMenu.h"
 
 class LMyFFTDrawHpLp6dB;

@@ -8,7 +8,7 @@
 #include "editors/fir/FirTapBudget.h"
 #include "link/LUnitSession.h"
 #include "link/ProcessState.h"
-#include "platform/TTimer.h"
+#include "platform/threads/TTimer.h"
 #include "protocol/CM_MCS_CMD.h"
 #include "protocol/CommandCodes.h"
 #include "protocol/FirCoefficientStore.h"

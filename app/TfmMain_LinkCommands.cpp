@@ -13,7 +13,7 @@
 #include "link/NetworkPort.h"
 #include "link/ProcessState.h"
 #include "link/UsbHidGlue.h"
-#include "platform/TcpClientSocket.h"
+#include "platform/io/TcpClientSocket.h"
 #include "protocol/CM_MCS_CMD.h"
 #include "protocol/CommandCodes.h"
 #include "widgets/buttons/TRzBmpButton.h"

@@ -6,7 +6,7 @@
 #include "app/TfmMain.h"
 #include "components/LProgressBar.h"
 #include "link/LUnitSession.h"
-#include "platform/CFormat.h"
+#include "platform/text/CFormat.h"
 #include "platform/widgets/TLabel.h"
 #include "platform/widgets/TUpDown.h"
 #include "protocol/CM_MCS_CMD.h"

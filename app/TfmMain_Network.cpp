@@ -3,7 +3,7 @@
 // start-up makes, all handed to the network glue.
 #include "app/TfmMain.h"
 #include "link/NetworkGlue.h"
-#include "platform/TTimer.h"
+#include "platform/threads/TTimer.h"
 #include "platform/widgets/TLabel.h"
 #include "widgets/buttons/TRzButton.h"
 #include "widgets/combo/TRzComboBox.h"

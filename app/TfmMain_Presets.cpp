@@ -3,7 +3,7 @@
 #include "app/TfmMain.h"
 #include "link/LPresetExchange.h"
 #include "link/LUnitSession.h"
-#include "platform/AnsiCodePage.h"
+#include "platform/text/AnsiCodePage.h"
 #include "platform/widgets/FileChooser.h"
 #include "platform/widgets/TLabel.h"
 

@@ -1,6 +1,6 @@
 #include "components/BandParameterText.h"
 
-#include "platform/CFormat.h"
+#include "platform/text/CFormat.h"
 
 QString BandQText(double q) { return FormatC("Q:%4.2f", q); }
 

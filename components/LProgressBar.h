@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "platform/TColor.h"
+#include "platform/drawing/TColor.h"
 #include "platform/widgets/TCustomControl.h"
 
 class TShape;

@@ -4,8 +4,8 @@
 
 #include <QString>
 
-#include "platform/TColor.h"
-#include "platform/TRect.h"
+#include "platform/drawing/TColor.h"
+#include "platform/core/TRect.h"
 
 /// What the band overlays of a response plot draw, kept so that every
 /// repaint can draw them again: up to kMarkerCount band markers, the

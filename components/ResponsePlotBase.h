@@ -10,8 +10,8 @@
 #include "components/TPaintPage.h"
 #include "components/TPlotList.h"
 #include "dsp/ResponsePlotTarget.h"
-#include "platform/TBitmap.h"
-#include "platform/TFont.h"
+#include "platform/pictures/TBitmap.h"
+#include "platform/text/TFont.h"
 #include "platform/widgets/TPaintBox.h"
 
 /// What both response plots share: a frequency-response plot control that

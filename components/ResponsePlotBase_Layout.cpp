@@ -6,7 +6,7 @@
 #include <QImage>
 
 #include "components/PlotPixel.h"
-#include "platform/FloatToStrF.h"
+#include "platform/text/FloatToStrF.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "platform/FloatToStrF.h"
+#include "platform/text/FloatToStrF.h"
 
 void ResponsePlotBase::DrawBandRect() {
   if (!m_bandRect) {

@@ -5,7 +5,7 @@
 
 #include "components/BandParameterText.h"
 #include "components/PlotPixel.h"
-#include "platform/GdiConstants.h"
+#include "platform/drawing/GdiConstants.h"
 #include "widgets/gdiplus/TGPBrush.h"
 #include "widgets/gdiplus/TGPGraphics.h"
 #include "widgets/gdiplus/TGPGraphicsPath.h"

@@ -4,7 +4,7 @@
 
 #include <QImage>
 
-#include "platform/TFont.h"
+#include "platform/text/TFont.h"
 
 void TPaintPage::SetBounds(int left, int top, int right, int bottom) {
   m_bitmap.SetSize(std::max(right - left, 0), std::max(bottom - top, 0));

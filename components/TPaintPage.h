@@ -1,8 +1,8 @@
 #pragma once
 
-#include "platform/TBitmap.h"
-#include "platform/TColor.h"
-#include "platform/TRect.h"
+#include "platform/pictures/TBitmap.h"
+#include "platform/drawing/TColor.h"
+#include "platform/core/TRect.h"
 
 class TFont;
 

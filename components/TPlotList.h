@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "components/PlotEnums.h"
-#include "platform/TColor.h"
+#include "platform/drawing/TColor.h"
 
 /// One curve of a plot: x and y values (NumPoints of each), its colour,
 /// style and id, and the next member of its list, which it owns.

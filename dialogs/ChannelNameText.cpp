@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/AnsiCodePage.h"
+#include "platform/text/AnsiCodePage.h"
 
 namespace ChannelNameText {
 

@@ -1,6 +1,6 @@
 #include "dialogs/DialogParts.h"
 
-#include "platform/TBitmap.h"
+#include "platform/pictures/TBitmap.h"
 #include "platform/widgets/ControlRegistry.h"
 #include "platform/widgets/TForm.h"
 #include "platform/widgets/TImage.h"

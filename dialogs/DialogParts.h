@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "platform/TColor.h"
+#include "platform/drawing/TColor.h"
 
 class ControlRegistry;
 class QWidget;

@@ -1,7 +1,7 @@
 #include "dialogs/MessageDialogLayout.h"
 
 #include "dialogs/DialogParts.h"
-#include "platform/TBitmap.h"
+#include "platform/pictures/TBitmap.h"
 #include "platform/widgets/TForm.h"
 #include "platform/widgets/TImage.h"
 #include "platform/widgets/TLabel.h"

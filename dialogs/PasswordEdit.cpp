@@ -1,6 +1,6 @@
 #include "dialogs/PasswordEdit.h"
 
-#include "platform/AnsiCodePage.h"
+#include "platform/text/AnsiCodePage.h"
 #include "platform/widgets/TEdit.h"
 
 namespace PasswordEdit {

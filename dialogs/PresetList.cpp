@@ -1,6 +1,6 @@
 #include "dialogs/PresetList.h"
 
-#include "platform/AnsiCodePage.h"
+#include "platform/text/AnsiCodePage.h"
 
 namespace {
 

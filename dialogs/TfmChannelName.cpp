@@ -3,7 +3,7 @@
 #include "dialogs/ChannelNameText.h"
 #include "dialogs/DialogParts.h"
 #include "dialogs/IDialogHost.h"
-#include "platform/AnsiCodePage.h"
+#include "platform/text/AnsiCodePage.h"
 #include "platform/widgets/TEdit.h"
 #include "platform/widgets/TLabel.h"
 #include "widgets/buttons/TRzBmpButton.h"

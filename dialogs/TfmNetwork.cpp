@@ -7,7 +7,7 @@
 
 #include "dialogs/DialogParts.h"
 #include "dialogs/IDialogHost.h"
-#include "platform/SerialPortList.h"
+#include "platform/io/SerialPortList.h"
 #include "platform/widgets/TImage.h"
 #include "widgets/buttons/TRzBmpButton.h"
 #include "widgets/combo/TRzComboBox.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/TTimer.h"
+#include "platform/threads/TTimer.h"
 #include "platform/widgets/TForm.h"
 
 class IDialogHost;

@@ -5,7 +5,7 @@
 #include "dialogs/PresetList.h"
 #include "dialogs/TfmRecallPreset.h"
 #include "dialogs/TfmStorePreset.h"
-#include "platform/AnsiCodePage.h"
+#include "platform/text/AnsiCodePage.h"
 #include "platform/widgets/InputTypes.h"
 #include "platform/widgets/TEdit.h"
 #include "platform/widgets/TLabel.h"

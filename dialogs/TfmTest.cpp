@@ -2,7 +2,7 @@
 
 #include "dialogs/DialogParts.h"
 #include "dialogs/IDialogHost.h"
-#include "platform/CFormat.h"
+#include "platform/text/CFormat.h"
 #include "platform/widgets/TComboBox.h"
 #include "platform/widgets/TImage.h"
 #include "platform/widgets/TLabel.h"

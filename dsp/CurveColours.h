@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "platform/TColor.h"
+#include "platform/drawing/TColor.h"
 
 /// Marker colour of a response section; the table repeats every 14 sections.
 TColor SectionMarkerColour(int section);

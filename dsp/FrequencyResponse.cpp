@@ -8,8 +8,8 @@
 #include "dsp/BiquadDesign.h"
 #include "dsp/ComplexArray.h"
 #include "dsp/Fft.h"
-#include "platform/VectorClones.h"
-#include "platform/VectorLog.h"
+#include "platform/core/VectorClones.h"
+#include "platform/core/VectorLog.h"
 
 namespace {
 
@@ -186,7 +186,7 @@ template <bool kPositiveCosine>
 // is near +-1: with b the Clenshaw sums, it carries d = b_m - b_(m+1) (cos w
 // > 0) or e = b_m + b_(m+1) (cos w <= 0) instead of the second sum. It is
 // the designed FIR curves' inner loop, so it is built for the vector units
-// (platform/VectorClones.h). The clones are plain functions (one per sign of
+// (platform/core/VectorClones.h). The clones are plain functions (one per sign of
 // the cosine) around an inlined template, a form every compiler takes. A
 // point's sums take two terms in registers before they go back to the block:
 // a pass over the block per term is bound by its loads and stores.

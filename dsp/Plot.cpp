@@ -9,8 +9,8 @@
 
 #include "dsp/CurveColours.h"
 #include "dsp/ResponsePlotTarget.h"
-#include "platform/VectorClones.h"
-#include "platform/VectorLog.h"
+#include "platform/core/VectorClones.h"
+#include "platform/core/VectorLog.h"
 
 namespace {
 

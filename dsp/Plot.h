@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "dsp/PlotSection.h"
-#include "platform/TColor.h"
+#include "platform/drawing/TColor.h"
 
 class ResponsePlotTarget;
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/TColor.h"
+#include "platform/drawing/TColor.h"
 
 /// What a response-curve object (`Plot`) needs of the plot control it draws
 /// on: curves by id, band markers and the selected band's fill. The response

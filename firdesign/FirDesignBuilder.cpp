@@ -4,7 +4,7 @@
 
 #include "components/peq/TMyPEQFir.h"
 #include "firdesign/FirDesignForm.h"
-#include "platform/TBitmap.h"
+#include "platform/pictures/TBitmap.h"
 #include "platform/widgets/ControlRegistry.h"
 #include "platform/widgets/TEdit.h"
 #include "platform/widgets/TForm.h"

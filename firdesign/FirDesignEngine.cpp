@@ -8,8 +8,8 @@
 
 #include "firdesign/DesignedFirReceiver.h"
 #include "firdesign/FirDesignView.h"
-#include "platform/AnsiCodePage.h"
-#include "platform/CFormat.h"
+#include "platform/text/AnsiCodePage.h"
+#include "platform/text/CFormat.h"
 
 namespace {
 

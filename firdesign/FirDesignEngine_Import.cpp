@@ -9,7 +9,7 @@
 #include "dsp/Fft.h"
 #include "firdesign/FirDesignControls.h"
 #include "firdesign/FirDesignView.h"
-#include "platform/AnsiCodePage.h"
+#include "platform/text/AnsiCodePage.h"
 
 namespace {
 

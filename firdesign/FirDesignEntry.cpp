@@ -7,8 +7,8 @@
 #include <initializer_list>
 #include <string>
 
-#include "platform/AnsiCodePage.h"
-#include "platform/CFormat.h"
+#include "platform/text/AnsiCodePage.h"
+#include "platform/text/CFormat.h"
 #include "protocol/ParameterScales.h"
 
 namespace {

@@ -11,7 +11,7 @@
 #include "firdesign/FirDesignEngine.h"
 #include "firdesign/FirDesignForm.h"
 #include "firdesign/IFirDesignHost.h"
-#include "platform/TBitmap.h"
+#include "platform/pictures/TBitmap.h"
 #include "platform/widgets/FileChooser.h"
 #include "platform/widgets/TEdit.h"
 #include "platform/widgets/TImage.h"

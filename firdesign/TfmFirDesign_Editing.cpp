@@ -8,7 +8,7 @@
 #include "firdesign/FirDesignEngine.h"
 #include "firdesign/FirDesignEntry.h"
 #include "firdesign/FirDesignForm.h"
-#include "platform/AnsiCodePage.h"
+#include "platform/text/AnsiCodePage.h"
 #include "platform/widgets/TEdit.h"
 #include "plot/core/TiPlot.h"
 #include "firdesign/NestedPlotUpdate.h"

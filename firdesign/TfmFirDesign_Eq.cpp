@@ -10,7 +10,7 @@
 #include "firdesign/FirDesignEntry.h"
 #include "firdesign/FirDesignForm.h"
 #include "firdesign/IFirDesignHost.h"
-#include "platform/CFormat.h"
+#include "platform/text/CFormat.h"
 #include "plot/core/TiPlot.h"
 #include "firdesign/NestedPlotUpdate.h"
 #include "protocol/ParameterScales.h"

@@ -8,8 +8,8 @@
 
 #include "fuzz/support/FuzzCheck.h"
 #include "fuzz/support/FuzzGuiApplication.h"
-#include "platform/TBitmap.h"
-#include "platform/TPicture.h"
+#include "platform/pictures/TBitmap.h"
+#include "platform/pictures/TPicture.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   EnsureFuzzGuiApplication();

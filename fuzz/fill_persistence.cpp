@@ -9,7 +9,7 @@
 
 #include "fuzz/support/FuzzCheck.h"
 #include "fuzz/support/FuzzGuiApplication.h"
-#include "platform/TIniFile.h"
+#include "platform/files/TIniFile.h"
 #include "widgets/gdiplus/TGDIPFill.h"
 
 namespace {

@@ -12,7 +12,7 @@
 
 #include "fuzz/support/FuzzCheck.h"
 #include "fuzz/support/MemoryFile.h"
-#include "platform/TIniFile.h"
+#include "platform/files/TIniFile.h"
 
 namespace {
 

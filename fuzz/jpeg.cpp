@@ -9,7 +9,7 @@
 
 #include "fuzz/support/FuzzCheck.h"
 #include "fuzz/support/FuzzGuiApplication.h"
-#include "platform/TJPEGImage.h"
+#include "platform/pictures/TJPEGImage.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   EnsureFuzzGuiApplication();

@@ -11,7 +11,7 @@
 
 #include "fuzz/support/FuzzGuiApplication.h"
 #include "fuzz/support/MemoryFile.h"
-#include "platform/TBitmap.h"
+#include "platform/pictures/TBitmap.h"
 #include "plot/base/EPlotError.h"
 #include "plot/channels/TiPlotChannel.h"
 #include "plot/channels/TiPlotChannelCustom.h"

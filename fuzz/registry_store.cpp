@@ -12,7 +12,7 @@
 
 #include "fuzz/support/FuzzCheck.h"
 #include "fuzz/support/FuzzSettingsFolder.h"
-#include "platform/RegistryStore.h"
+#include "platform/files/RegistryStore.h"
 
 namespace {
 

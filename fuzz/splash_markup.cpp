@@ -8,10 +8,10 @@
 
 #include "fuzz/support/FuzzCheck.h"
 #include "fuzz/support/FuzzGuiApplication.h"
-#include "platform/TBitmap.h"
-#include "platform/TCanvas.h"
-#include "platform/TFont.h"
-#include "platform/TRect.h"
+#include "platform/pictures/TBitmap.h"
+#include "platform/drawing/TCanvas.h"
+#include "platform/text/TFont.h"
+#include "platform/core/TRect.h"
 #include "widgets/gdiplus/TGPGraphics.h"
 #include "widgets/smooth/html/RenderHTMLText.h"
 

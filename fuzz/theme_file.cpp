@@ -10,7 +10,7 @@
 
 #include "fuzz/support/FuzzGuiApplication.h"
 #include "fuzz/support/FuzzSettingsFolder.h"
-#include "platform/RegistryStore.h"
+#include "platform/files/RegistryStore.h"
 #include "plot/base/EPlotError.h"
 #include "plot/core/TiPlot.h"
 

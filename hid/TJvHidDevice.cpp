@@ -10,7 +10,7 @@
 #include "hid/TJvHidDeviceController.h"
 #include "hid/TJvHidDeviceReadThread.h"
 #include "hid/TJvHidPnPInfo.h"
-#include "platform/HidSystem.h"
+#include "platform/io/HidSystem.h"
 
 namespace {
 

@@ -9,8 +9,8 @@
 #include "hid/HidError.h"
 #include "hid/TJvHidDevice.h"
 #include "hid/TJvHidPnPInfo.h"
-#include "platform/EventGuard.h"
-#include "platform/HidSystem.h"
+#include "platform/threads/EventGuard.h"
+#include "platform/io/HidSystem.h"
 
 namespace {
 

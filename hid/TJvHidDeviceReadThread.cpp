@@ -12,9 +12,9 @@
 
 #include "hid/HidError.h"
 #include "hid/TJvHidDevice.h"
-#include "platform/CancellableHandOver.h"
-#include "platform/EventGuard.h"
-#include "platform/HidSystem.h"
+#include "platform/threads/CancellableHandOver.h"
+#include "platform/threads/EventGuard.h"
+#include "platform/io/HidSystem.h"
 
 Q_LOGGING_CATEGORY(lcHidRead, "krv71.hid.read")
 

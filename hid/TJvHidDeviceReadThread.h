@@ -7,7 +7,7 @@
 #include <thread>
 #include <vector>
 
-#include "platform/EventFd.h"
+#include "platform/threads/EventFd.h"
 
 class CancellableHandOver;
 class QObject;

@@ -11,7 +11,7 @@
 #include <QString>
 
 #include "hid/TJvHidDeviceController.h"
-#include "platform/HidSystem.h"
+#include "platform/io/HidSystem.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <charconv>
 #include <sstream>
 
-#include "platform/HidSystem.h"
+#include "platform/io/HidSystem.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 
 #include "link/LinkIo.h"
 #include "link/LinkWorker.h"
-#include "platform/SerialPort.h"
+#include "platform/io/SerialPort.h"
 
 Q_LOGGING_CATEGORY(lcSerial, "krv71.link.serial")
 

@@ -12,7 +12,7 @@
 
 #include "link/IPresetExchange.h"
 #include "link/IPresetWindow.h"
-#include "platform/TTimer.h"
+#include "platform/threads/TTimer.h"
 #include "protocol/LUnitControl.h"
 #include "protocol/UnitFile.h"
 

@@ -14,7 +14,7 @@
 #include "link/AwaitedReads.h"
 #include "link/ILinkTransport.h"
 #include "link/ProcessState.h"
-#include "platform/TTimer.h"
+#include "platform/threads/TTimer.h"
 #include "protocol/FirBlockReader.h"
 #include "protocol/FirCoefficientStore.h"
 #include "protocol/UnitImage.h"

@@ -3,7 +3,7 @@
 #include "link/LinkErrorEvent.h"
 #include "link/LinkMessages.h"
 #include "link/LinkReplyEvent.h"
-#include "platform/EventGuard.h"
+#include "platform/threads/EventGuard.h"
 
 bool LUnitSession::IsInSlot(std::uint64_t generation) const {
   for (const Slot* slot : {&m_serial, &m_usb, &m_net}) {

@@ -5,7 +5,7 @@
 #include <span>
 #include <vector>
 
-#include "platform/EventFd.h"
+#include "platform/threads/EventFd.h"
 
 /// Bytes handed to a transport on the GUI thread (USB input reports,
 /// network reads) until its worker takes them. Hand-overs add up: bytes the

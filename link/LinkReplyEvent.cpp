@@ -3,7 +3,7 @@
 #include <utility>
 
 #include "link/LinkMessages.h"
-#include "platform/CancellableHandOver.h"
+#include "platform/threads/CancellableHandOver.h"
 
 LinkReplyEvent::LinkReplyEvent(std::vector<std::uint8_t> frame, std::uint32_t elapsedMs, std::uint64_t generation,
                                std::optional<std::uint8_t> answeredCode,

@@ -6,7 +6,7 @@
 
 #include "link/LinkIo.h"
 #include "link/LinkWorker.h"
-#include "platform/TTimer.h"
+#include "platform/threads/TTimer.h"
 #include "protocol/CommandCodes.h"
 #include "protocol/LCmd.h"
 

@@ -8,7 +8,7 @@
 #include "link/LNetProc.h"
 #include "link/LUsbProc.h"
 #include "link/LinkTransportAdapter.h"
-#include "platform/SerialPort.h"
+#include "platform/io/SerialPort.h"
 
 namespace {
 

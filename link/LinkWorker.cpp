@@ -20,8 +20,8 @@
 #include "link/ReplyFramer.h"
 #include "link/ResendPolicy.h"
 #include "link/SendQueue.h"
-#include "platform/CancellableHandOver.h"
-#include "platform/EventFd.h"
+#include "platform/threads/CancellableHandOver.h"
+#include "platform/threads/EventFd.h"
 
 Q_LOGGING_CATEGORY(lcLinkWorker, "krv71.link.worker")
 

@@ -4,8 +4,8 @@
 #include <utility>
 
 #include "link/FrameSpan.h"
-#include "platform/TcpClientSocket.h"
-#include "platform/UdpSocket.h"
+#include "platform/io/TcpClientSocket.h"
+#include "platform/io/UdpSocket.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <functional>
 #include <utility>
 
-#include "platform/TTimer.h"
+#include "platform/threads/TTimer.h"
 
 /// Sets a timer up to wait until it is started: disabled, with its interval
 /// and handler. The handler stops the timer itself, as every one-shot timer

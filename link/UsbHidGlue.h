@@ -6,7 +6,7 @@
 #include <QObject>
 
 #include "link/LinkProfile.h"
-#include "platform/TTimer.h"
+#include "platform/threads/TTimer.h"
 
 class HidSystem;
 class ILinkWindow;

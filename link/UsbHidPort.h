@@ -11,7 +11,7 @@
 #include <QSocketNotifier>
 
 #include "link/LinkProfile.h"
-#include "platform/EventFd.h"
+#include "platform/threads/EventFd.h"
 
 class LUsb;
 class TJvHidDevice;

@@ -4,7 +4,7 @@
 #include <climits>
 #include <cmath>
 
-#include "platform/CFormat.h"
+#include "platform/text/CFormat.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include "bench/support/BenchApplication.h"
 #include "components/LMyFFTDrawHpLp6dB.h"
 #include "link/LinkTransportFactory.h"
-#include "platform/TTimer.h"
+#include "platform/threads/TTimer.h"
 #include "widgets/buttons/TRzBmpButton.h"
 #include "widgets/combo/TRzComboBox.h"
 #include "widgets/trackbar/TAdvTrackBar.h"

@@ -6,7 +6,7 @@
 #include "app/TfmMain.h"
 #include "bench/support/BenchApplication.h"
 #include "link/LinkTransportFactory.h"
-#include "platform/ProcessMemory.h"
+#include "platform/core/ProcessMemory.h"
 
 namespace {
 

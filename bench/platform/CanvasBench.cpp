@@ -1,7 +1,7 @@
 #include <benchmark/benchmark.h>
 
-#include "platform/Blit.h"
-#include "platform/TBitmap.h"
+#include "platform/drawing/Blit.h"
+#include "platform/pictures/TBitmap.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include "bench/support/BenchApplication.h"
-#include "platform/TBitmap.h"
+#include "platform/pictures/TBitmap.h"
 #include "plot/core/TiPlotComponent.h"
 #include "plot/objects/TiPlotXAxis.h"
 

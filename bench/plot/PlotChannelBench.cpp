@@ -7,7 +7,7 @@
 #include <benchmark/benchmark.h>
 
 #include "bench/support/BenchApplication.h"
-#include "platform/TBitmap.h"
+#include "platform/pictures/TBitmap.h"
 #include "tests/plot/SystemPlots.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include <benchmark/benchmark.h>
 
 #include "bench/support/BenchApplication.h"
-#include "platform/TBitmap.h"
+#include "platform/pictures/TBitmap.h"
 #include "plot/channels/TiPlotChannel.h"
 #include "tests/plot/SystemPlots.h"
 

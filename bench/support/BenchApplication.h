@@ -2,7 +2,7 @@
 
 #include <QApplication>
 
-#include "platform/FontRegistry.h"
+#include "platform/text/FontRegistry.h"
 
 /// Widgets need an application: one offscreen instance, with the program's
 /// fonts, for the whole benchmark run. It is kept to the end of the process;

@@ -3,9 +3,9 @@
 #include <benchmark/benchmark.h>
 
 #include "bench/support/BenchApplication.h"
-#include "platform/TBitmap.h"
-#include "platform/TCanvas.h"
-#include "platform/TFont.h"
+#include "platform/pictures/TBitmap.h"
+#include "platform/drawing/TCanvas.h"
+#include "platform/text/TFont.h"
 #include "widgets/gdiplus/TGDIPFill.h"
 #include "widgets/gdiplus/TGPGraphics.h"
 #include "widgets/smooth/html/RenderHTMLText.h"

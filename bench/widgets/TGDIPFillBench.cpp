@@ -1,6 +1,6 @@
 #include <benchmark/benchmark.h>
 
-#include "platform/TBitmap.h"
+#include "platform/pictures/TBitmap.h"
 #include "widgets/gdiplus/TGDIPFill.h"
 #include "widgets/gdiplus/TGPGraphics.h"
 

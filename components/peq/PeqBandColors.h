@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "platform/TColor.h"
+#include "platform/drawing/TColor.h"
 
 /// The band-number colours of the band panels: a cycle of 14 written out
 /// three times (rows beyond them start the cycle again).

@@ -5,8 +5,8 @@
 
 #include <QByteArray>
 
-#include "platform/CFormat.h"
-#include "platform/FloatToStrF.h"
+#include "platform/text/CFormat.h"
+#include "platform/text/FloatToStrF.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 
 #include <QString>
 
-#include "platform/CFormat.h"
-#include "platform/FloatToStrF.h"
+#include "platform/text/CFormat.h"
+#include "platform/text/FloatToStrF.h"
 
 const std::array<double, kPeqQIndexMax + 1> PeqQTable = {
     0.4,  0.42, 0.45, 0.47, 0.5,  0.53, 0.56, 0.59, 0.63, 0.67,  0.71,  0.75,  0.79,  0.84,  0.89,  0.94,  1.0,

@@ -6,7 +6,7 @@
 #include "editors/IEditorWindow.h"
 #include "editors/dynamics/DynamicsPanels.h"
 #include "editors/dynamics/DynamicsParameters.h"
-#include "platform/TTimer.h"
+#include "platform/threads/TTimer.h"
 #include "platform/widgets/ControlRegistry.h"
 #include "platform/widgets/TLabel.h"
 #include "protocol/ParameterScales.h"

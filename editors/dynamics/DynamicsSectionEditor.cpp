@@ -5,7 +5,7 @@
 #include "editors/dynamics/DynamicsDisplay.h"
 #include "editors/dynamics/DynamicsPanels.h"
 #include "editors/dynamics/DynamicsParameters.h"
-#include "platform/TTimer.h"
+#include "platform/threads/TTimer.h"
 #include "platform/widgets/ControlRegistry.h"
 #include "platform/widgets/TControl.h"
 #include "platform/widgets/TUpDown.h"

@@ -5,7 +5,7 @@
 #include "dsp/Plot.h"
 #include "editors/filter/CrossoverPlan.h"
 #include "editors/filter/FilterTexts.h"
-#include "platform/TTimer.h"
+#include "platform/threads/TTimer.h"
 #include "platform/widgets/TRadioButton.h"
 #include "protocol/LUnitControl.h"
 #include "protocol/ParameterScales.h"

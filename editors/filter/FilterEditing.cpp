@@ -3,7 +3,7 @@
 #include "components/LMyFFTDrawHpLp6dB.h"
 #include "components/MainWindowState.h"
 #include "components/peq/TMyPEQType10.h"
-#include "platform/TTimer.h"
+#include "platform/threads/TTimer.h"
 #include "platform/widgets/TRadioButton.h"
 #include "widgets/buttons/TRzBmpButton.h"
 #include "widgets/combo/TRzComboBox.h"

@@ -1,6 +1,6 @@
 #include "editors/filter/FilterTexts.h"
 
-#include "platform/CFormat.h"
+#include "platform/text/CFormat.h"
 #include "protocol/ParameterScales.h"
 
 QString FilterFrequencyText(double hz, bool blankBelowKilo) {

@@ -8,7 +8,7 @@
 #include "editors/filter/FilterTexts.h"
 #include "editors/filter/TypedFrequency.h"
 #include "link/LUnitSession.h"
-#include "platform/TTimer.h"
+#include "platform/threads/TTimer.h"
 #include "platform/widgets/TLabel.h"
 #include "protocol/CM_MCS_CMD.h"
 #include "protocol/CommandCodes.h"

@@ -8,7 +8,7 @@
 #include "editors/filter/CrossoverEditor.h"
 #include "editors/filter/FilterTexts.h"
 #include "editors/filter/PeqEditor.h"
-#include "platform/TTimer.h"
+#include "platform/threads/TTimer.h"
 #include "platform/widgets/TLabel.h"
 #include "protocol/LUnitControl.h"
 #include "protocol/ParameterScales.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/TRect.h"
+#include "platform/core/TRect.h"
 
 /// The arithmetic of grabbing and dragging markers on a response plot: the
 /// plot area starts 42 pixels right of and 7 below the control's corner; x

@@ -16,7 +16,7 @@
 #include "editors/fir/FirKinds.h"
 #include "editors/fir/FirTapBudget.h"
 #include "link/LUnitSession.h"
-#include "platform/AnsiCodePage.h"
+#include "platform/text/AnsiCodePage.h"
 #include "platform/widgets/FileChooser.h"
 #include "platform/widgets/TLabel.h"
 #include "protocol/CM_MCS_CMD.h"

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "platform/TTimer.h"
+#include "platform/threads/TTimer.h"
 
 class ILinkWindow;
 class IPresetWindow;

@@ -13,7 +13,7 @@
 #include "editors/fir/FirTapBudget.h"
 #include "editors/level/TypedEntryBox.h"
 #include "link/LUnitSession.h"
-#include "platform/AnsiCodePage.h"
+#include "platform/text/AnsiCodePage.h"
 #include "platform/widgets/TLabel.h"
 #include "protocol/LUnitControl.h"
 #include "protocol/ParameterScales.h"

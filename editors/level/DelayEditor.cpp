@@ -8,7 +8,7 @@
 #include "editors/LinkGroupMembers.h"
 #include "editors/RefreshingControlsGuard.h"
 #include "editors/level/TypedEntryBox.h"
-#include "platform/TTimer.h"
+#include "platform/threads/TTimer.h"
 #include "platform/widgets/ControlRegistry.h"
 #include "platform/widgets/TImage.h"
 #include "platform/widgets/TLabel.h"

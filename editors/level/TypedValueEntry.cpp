@@ -8,7 +8,7 @@
 #include <initializer_list>
 #include <limits>
 
-#include "platform/CFormat.h"
+#include "platform/text/CFormat.h"
 #include "protocol/ParameterScales.h"
 
 namespace {

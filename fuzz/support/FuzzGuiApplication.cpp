@@ -2,7 +2,7 @@
 
 #include <QApplication>
 
-#include "platform/FontRegistry.h"
+#include "platform/text/FontRegistry.h"
 
 void EnsureFuzzGuiApplication() {
   if (QCoreApplication::instance() != nullptr) {

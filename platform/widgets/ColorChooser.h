@@ -4,7 +4,7 @@
 #include <functional>
 #include <optional>
 
-#include "platform/TColor.h"
+#include "platform/drawing/TColor.h"
 
 class QWidget;
 

@@ -4,7 +4,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "platform/TObject.h"
+#include "platform/core/TObject.h"
 
 /// The suffix that names a channel's controls: "InA".."InC" for channels
 /// 0-2, "Out1".."Out6" for 3-8; empty for any other number.

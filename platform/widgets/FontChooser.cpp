@@ -2,7 +2,7 @@
 
 #include <QFontDialog>
 
-#include "platform/Rounding.h"
+#include "platform/core/Rounding.h"
 
 FontChoice DescribeFont(const TFont& font) {
   FontChoice choice;

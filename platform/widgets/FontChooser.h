@@ -5,8 +5,8 @@
 
 #include <QString>
 
-#include "platform/TColor.h"
-#include "platform/TFont.h"
+#include "platform/drawing/TColor.h"
+#include "platform/text/TFont.h"
 
 class QWidget;
 

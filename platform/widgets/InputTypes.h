@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "platform/TSet.h"
+#include "platform/core/TSet.h"
 
 class QKeyEvent;
 class QMouseEvent;

@@ -3,7 +3,7 @@
 #include <QPainter>
 #include <QWidget>
 
-#include "platform/TCanvas.h"
+#include "platform/drawing/TCanvas.h"
 #include "platform/widgets/TControl.h"
 
 namespace ParentPainting {

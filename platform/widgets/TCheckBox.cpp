@@ -1,6 +1,6 @@
 #include "platform/widgets/TCheckBox.h"
 
-#include "platform/GdiConstants.h"
+#include "platform/drawing/GdiConstants.h"
 
 namespace {
 constexpr int kBoxSize = 13;

@@ -3,7 +3,7 @@
 #include <QComboBox>
 #include <QStyledItemDelegate>
 
-#include "platform/EventGuard.h"
+#include "platform/threads/EventGuard.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "platform/EventGuard.h"
+#include "platform/threads/EventGuard.h"
 #include "platform/widgets/TWinControl.h"
 
 namespace {

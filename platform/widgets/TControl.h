@@ -6,11 +6,11 @@
 #include <QString>
 #include <QWidget>
 
-#include "platform/TCanvas.h"
-#include "platform/TColor.h"
-#include "platform/TFont.h"
-#include "platform/TObject.h"
-#include "platform/TRect.h"
+#include "platform/drawing/TCanvas.h"
+#include "platform/drawing/TColor.h"
+#include "platform/text/TFont.h"
+#include "platform/core/TObject.h"
+#include "platform/core/TRect.h"
 #include "platform/widgets/ControlMessages.h"
 #include "platform/widgets/InputTypes.h"
 

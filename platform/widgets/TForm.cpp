@@ -9,7 +9,7 @@
 #include <QShowEvent>
 #include <QTimer>
 
-#include "platform/EventGuard.h"
+#include "platform/threads/EventGuard.h"
 
 TForm::TForm(QWidget* parent) : TWinControl(parent) {
   setWindowFlags(Qt::Window);

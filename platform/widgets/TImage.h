@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/TPicture.h"
+#include "platform/pictures/TPicture.h"
 #include "platform/widgets/TGraphicControl.h"
 
 /// A windowless control that shows a picture: at its top-left, centred

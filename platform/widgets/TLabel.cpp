@@ -1,6 +1,6 @@
 #include "platform/widgets/TLabel.h"
 
-#include "platform/GdiConstants.h"
+#include "platform/drawing/GdiConstants.h"
 
 TLabel::TLabel(QWidget* parent) : TGraphicControl(parent) {
   SetBounds(0, 0, 65, 17);

@@ -11,7 +11,7 @@
 #include <QPrinterInfo>
 #include <QSaveFile>
 
-#include "platform/TGraphic.h"
+#include "platform/pictures/TGraphic.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "platform/TRect.h"
+#include "platform/core/TRect.h"
 
 class QPainter;
 class QPagedPaintDevice;

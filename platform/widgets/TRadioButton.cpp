@@ -1,6 +1,6 @@
 #include "platform/widgets/TRadioButton.h"
 
-#include "platform/GdiConstants.h"
+#include "platform/drawing/GdiConstants.h"
 
 namespace {
 constexpr int kMarkSize = 13;

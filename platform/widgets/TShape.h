@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/TBrush.h"
-#include "platform/TPen.h"
+#include "platform/drawing/TBrush.h"
+#include "platform/drawing/TPen.h"
 #include "platform/widgets/TGraphicControl.h"
 
 enum class TShapeType { stRectangle, stSquare, stRoundRect, stRoundSquare, stEllipse, stCircle };

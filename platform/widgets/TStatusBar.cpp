@@ -1,6 +1,6 @@
 #include "platform/widgets/TStatusBar.h"
 
-#include "platform/TCanvas.h"
+#include "platform/drawing/TCanvas.h"
 
 TStatusBar::TStatusBar(QWidget* parent) : TGraphicControl(parent) {
   SetBounds(0, 0, 200, 19);

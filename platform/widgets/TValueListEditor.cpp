@@ -5,7 +5,7 @@
 #include <QScrollBar>
 #include <QWheelEvent>
 
-#include "platform/TCanvas.h"
+#include "platform/drawing/TCanvas.h"
 #include "platform/widgets/InputTypes.h"
 
 namespace {

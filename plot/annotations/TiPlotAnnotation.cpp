@@ -4,9 +4,9 @@
 #include <climits>
 #include <cmath>
 
-#include "platform/Rounding.h"
-#include "platform/TCanvas.h"
-#include "platform/TRegion.h"
+#include "platform/core/Rounding.h"
+#include "platform/drawing/TCanvas.h"
+#include "platform/drawing/TRegion.h"
 #include "plot/base/iDrawing.h"
 #include "plot/channels/TiPlotChannelCustom.h"
 #include "plot/core/TiPlotComponent.h"

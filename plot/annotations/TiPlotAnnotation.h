@@ -4,9 +4,9 @@
 
 #include <QString>
 
-#include "platform/TBrush.h"
-#include "platform/TFont.h"
-#include "platform/TPen.h"
+#include "platform/drawing/TBrush.h"
+#include "platform/text/TFont.h"
+#include "platform/drawing/TPen.h"
 #include "plot/base/TiOwnedPicture.h"
 #include "plot/base/iPlotTypes.h"
 #include "plot/core/TiPlotObject.h"

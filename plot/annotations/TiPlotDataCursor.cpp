@@ -5,7 +5,7 @@
 #include <memory>
 #include <limits>
 
-#include "platform/TCanvas.h"
+#include "platform/drawing/TCanvas.h"
 #include "platform/widgets/InputTypes.h"
 #include "plot/base/iDrawing.h"
 #include "plot/channels/TiPlotChannel.h"

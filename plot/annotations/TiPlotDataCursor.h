@@ -4,7 +4,7 @@
 
 #include <QString>
 
-#include "platform/TFont.h"
+#include "platform/text/TFont.h"
 #include "plot/base/iPlotTypes.h"
 #include "plot/channels/TiPlotChannelTypes.h"
 #include "plot/core/TiPlotManagerObject.h"

@@ -1,6 +1,6 @@
 #include "plot/annotations/TiPlotLimit.h"
 
-#include "platform/TCanvas.h"
+#include "platform/drawing/TCanvas.h"
 #include "plot/base/EPlotError.h"
 #include "plot/base/iDrawing.h"
 #include "plot/core/TiPlotComponent.h"

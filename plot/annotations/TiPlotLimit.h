@@ -2,8 +2,8 @@
 
 #include <QString>
 
-#include "platform/TBrush.h"
-#include "platform/TPen.h"
+#include "platform/drawing/TBrush.h"
+#include "platform/drawing/TPen.h"
 #include "plot/base/TiLimitDataList.h"
 #include "plot/core/TiPlotObject.h"
 

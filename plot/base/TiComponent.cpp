@@ -4,7 +4,7 @@
 
 #include <QLoggingCategory>
 
-#include "platform/TBitmap.h"
+#include "platform/pictures/TBitmap.h"
 #include "plot/base/EPlotError.h"
 #include "plot/base/TiUpdateClock.h"
 #include "plot/base/iDrawing.h"

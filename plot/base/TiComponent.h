@@ -7,7 +7,7 @@
 #include <QString>
 #include <QVariant>
 
-#include "platform/TFont.h"
+#include "platform/text/TFont.h"
 #include "platform/widgets/TCustomControl.h"
 #include "plot/base/TiUpdateObject.h"
 #include "plot/base/iPlotTypes.h"

@@ -1,6 +1,6 @@
 #include "plot/base/TiMemoryStream.h"
 
-#include "platform/AnsiCodePage.h"
+#include "platform/text/AnsiCodePage.h"
 #include "plot/base/EPlotError.h"
 
 void TiMemoryStream::WriteString(const QString& value) {

@@ -4,7 +4,7 @@
 
 #include <QString>
 
-#include "platform/TBitmap.h"
+#include "platform/pictures/TBitmap.h"
 
 /// The optional picture an object owns (annotations and labels): empty by
 /// default, a copy of what is assigned. GUI thread only.

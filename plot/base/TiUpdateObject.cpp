@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/TTimer.h"
+#include "platform/threads/TTimer.h"
 #include "plot/base/TiUpdateClock.h"
 
 TiUpdateObject::TiUpdateObject() : m_timer(std::make_unique<TTimer>()) {

@@ -4,8 +4,8 @@
 
 #include <QLoggingCategory>
 
-#include "platform/TBitmap.h"
-#include "platform/TTimer.h"
+#include "platform/pictures/TBitmap.h"
+#include "platform/threads/TTimer.h"
 #include "platform/widgets/ParentPainting.h"
 #include "plot/opc/TiOPCItemManager.h"
 

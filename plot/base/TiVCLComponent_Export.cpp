@@ -1,9 +1,9 @@
 #include <exception>
 
-#include "platform/TBitmap.h"
-#include "platform/TJPEGImage.h"
-#include "platform/TMetafile.h"
-#include "platform/TPngImage.h"
+#include "platform/pictures/TBitmap.h"
+#include "platform/pictures/TJPEGImage.h"
+#include "platform/pictures/TMetafile.h"
+#include "platform/pictures/TPngImage.h"
 #include "plot/base/EPlotError.h"
 #include "plot/base/TiVCLComponent.h"
 

@@ -1,7 +1,7 @@
 #include <optional>
 
-#include "platform/ReadWholeFile.h"
-#include "platform/RegistryStore.h"
+#include "platform/files/ReadWholeFile.h"
+#include "platform/files/RegistryStore.h"
 #include "plot/base/EPlotError.h"
 #include "plot/base/TiVCLComponent.h"
 #include "plot/streaming/iPropertyStrings.h"

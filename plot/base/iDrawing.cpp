@@ -5,8 +5,8 @@
 
 #include <QGuiApplication>
 
-#include "platform/GdiConstants.h"
-#include "platform/TCanvas.h"
+#include "platform/drawing/GdiConstants.h"
+#include "platform/drawing/TCanvas.h"
 #include "plot/base/iRounding.h"
 
 unsigned TextFlagsToDT(TextFlags flags) {

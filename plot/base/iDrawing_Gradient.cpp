@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/TCanvas.h"
+#include "platform/drawing/TCanvas.h"
 #include "plot/base/iRounding.h"
 
 namespace {

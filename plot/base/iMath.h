@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "platform/TRect.h"
+#include "platform/core/TRect.h"
 
 /// Numeric helpers of the plot library: the decimal logarithm and power of
 /// the logarithmic axes, cubic spline, polynomial and rational

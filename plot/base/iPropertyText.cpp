@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "platform/CFormat.h"
+#include "platform/text/CFormat.h"
 
 QString EscapePropertyString(const QString& value) {
   QString out;

@@ -3,8 +3,8 @@
 #include <QFile>
 #include <QStringConverter>
 
-#include "platform/AnsiCodePage.h"
-#include "platform/WriteWholeFile.h"
+#include "platform/text/AnsiCodePage.h"
+#include "platform/files/WriteWholeFile.h"
 #include "plot/base/EPlotError.h"
 
 QString DecodeTextFile(const QByteArray& bytes) {

@@ -5,7 +5,7 @@
 
 #include <QString>
 
-#include "platform/TFont.h"
+#include "platform/text/TFont.h"
 #include "plot/channels/TiPlotChannelTypes.h"
 #include "plot/channels/TiPlotDataCustomList.h"
 #include "plot/channels/TiPlotRunningStatistics.h"

@@ -2,8 +2,8 @@
 #include <cmath>
 #include <utility>
 
-#include "platform/GdiConstants.h"
-#include "platform/TCanvas.h"
+#include "platform/drawing/GdiConstants.h"
+#include "platform/drawing/TCanvas.h"
 #include "plot/base/iDrawing.h"
 #include "plot/channels/TiPlotChannelCustom.h"
 #include "plot/core/TiPlotComponent.h"

@@ -1,6 +1,6 @@
 #include <QFile>
 
-#include "platform/AppendToFile.h"
+#include "platform/files/AppendToFile.h"
 #include "plot/base/EPlotError.h"
 #include "plot/base/iTextFile.h"
 #include "plot/channels/TiPlotChannelCustom.h"

@@ -2,7 +2,7 @@
 
 #include <QImage>
 
-#include "platform/TCanvas.h"
+#include "platform/drawing/TCanvas.h"
 #include "platform/widgets/TPopupMenu.h"
 #include "plot/base/iDrawing.h"
 #include "plot/channels/TiPlotChannelCustom.h"

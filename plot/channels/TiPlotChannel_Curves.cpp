@@ -1,7 +1,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "platform/TCanvas.h"
+#include "platform/drawing/TCanvas.h"
 #include "plot/base/EPlotError.h"
 #include "plot/base/iMath.h"
 #include "plot/channels/TiPlotChannel.h"

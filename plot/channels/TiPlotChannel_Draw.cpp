@@ -3,7 +3,7 @@
 #include <climits>
 #include <exception>
 
-#include "platform/TCanvas.h"
+#include "platform/drawing/TCanvas.h"
 #include "plot/base/TDigitalSequenceData.h"
 #include "plot/base/TiPlotMinMaxPoint.h"
 #include "plot/base/iDrawing.h"

@@ -1,6 +1,6 @@
 #include <algorithm>
 
-#include "platform/TCanvas.h"
+#include "platform/drawing/TCanvas.h"
 #include "plot/base/iDrawing.h"
 #include "plot/channels/TiPlotChannel.h"
 #include "plot/objects/TiPlotXAxis.h"

@@ -2,9 +2,9 @@
 
 #include <QChar>
 
-#include "platform/TBrush.h"
-#include "platform/TColor.h"
-#include "platform/TPen.h"
+#include "platform/drawing/TBrush.h"
+#include "platform/drawing/TColor.h"
+#include "platform/drawing/TPen.h"
 #include "plot/channels/TiPlotChannelTypes.h"
 
 /// The channel-wide appearance a point list keeps for its channel; list

@@ -4,7 +4,7 @@
 #include <functional>
 #include <limits>
 
-#include "platform/TCanvas.h"
+#include "platform/drawing/TCanvas.h"
 #include "plot/annotations/TiPlotDataCursor.h"
 #include "plot/objects/TiPlotDataView.h"
 #include "plot/objects/TiPlotXAxis.h"

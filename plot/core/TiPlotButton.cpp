@@ -1,7 +1,7 @@
 #include "plot/core/TiPlotButton.h"
 
-#include "platform/TCanvas.h"
-#include "platform/TTimer.h"
+#include "platform/drawing/TCanvas.h"
+#include "platform/threads/TTimer.h"
 #include "plot/base/iDrawing.h"
 
 TiPlotButton::TiPlotButton(TiPlotComponent* owner) : TiPlotObject(owner, nullptr, nullptr, nullptr, nullptr) {}

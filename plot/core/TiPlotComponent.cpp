@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "platform/TBitmap.h"
-#include "platform/TMetafile.h"
-#include "platform/TPicture.h"
+#include "platform/pictures/TBitmap.h"
+#include "platform/pictures/TMetafile.h"
+#include "platform/pictures/TPicture.h"
 #include "platform/widgets/TPopupMenu.h"
 #include "plot/base/EPlotError.h"
 #include "plot/base/iDrawing.h"

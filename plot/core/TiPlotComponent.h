@@ -4,8 +4,8 @@
 #include <memory>
 #include <vector>
 
-#include "platform/TFont.h"
-#include "platform/TImageList.h"
+#include "platform/text/TFont.h"
+#include "platform/pictures/TImageList.h"
 #include "plot/annotations/TiPlotAnnotation.h"
 #include "plot/base/TiCustomComponent.h"
 #include "plot/core/TiPlotEvents.h"

@@ -1,6 +1,6 @@
 #include <QFile>
 
-#include "platform/WriteWholeFile.h"
+#include "platform/files/WriteWholeFile.h"
 #include "plot/base/EPlotError.h"
 #include "plot/base/iTextFile.h"
 #include "plot/channels/TiPlotChannelCustom.h"

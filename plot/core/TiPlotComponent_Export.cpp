@@ -3,12 +3,12 @@
 
 #include <QStringList>
 
-#include "platform/TBitmap.h"
+#include "platform/pictures/TBitmap.h"
 
-#include "platform/TClipboard.h"
-#include "platform/TJPEGImage.h"
-#include "platform/TMetafile.h"
-#include "platform/TPicture.h"
+#include "platform/pictures/TClipboard.h"
+#include "platform/pictures/TJPEGImage.h"
+#include "platform/pictures/TMetafile.h"
+#include "platform/pictures/TPicture.h"
 #include "platform/widgets/FileChooser.h"
 #include "plot/base/EPlotError.h"
 #include "plot/core/TiPlotComponent.h"

@@ -1,6 +1,6 @@
 #include <QFile>
 
-#include "platform/TBitmap.h"
+#include "platform/pictures/TBitmap.h"
 #include "plot/base/EPlotError.h"
 #include "plot/core/TiPlotComponent.h"
 

@@ -1,6 +1,6 @@
 #include <QPoint>
 
-#include "platform/TCanvas.h"
+#include "platform/drawing/TCanvas.h"
 #include "platform/widgets/InputTypes.h"
 #include "plot/base/iDrawing.h"
 #include "plot/core/TiPlotButton.h"

@@ -1,8 +1,8 @@
 #include <QDateTime>
 #include <QFile>
 
-#include "platform/AnsiCodePage.h"
-#include "platform/AppendToFile.h"
+#include "platform/text/AnsiCodePage.h"
+#include "platform/files/AppendToFile.h"
 #include "plot/base/EPlotError.h"
 #include "plot/channels/TiPlotChannel.h"
 #include "plot/channels/TiXYPlotChannel.h"

@@ -2,7 +2,7 @@
 #include <utility>
 #include <vector>
 
-#include "platform/TCanvas.h"
+#include "platform/drawing/TCanvas.h"
 #include "plot/annotations/TiPlotAnnotation.h"
 #include "plot/annotations/TiPlotDataCursor.h"
 #include "plot/annotations/TiPlotLimit.h"

@@ -4,7 +4,7 @@
 #include <QScopeGuard>
 #include <QStringList>
 
-#include "platform/TMetafile.h"
+#include "platform/pictures/TMetafile.h"
 #include "platform/widgets/TPrintDialog.h"
 #include "platform/widgets/TPrinter.h"
 #include "plot/base/EPlotError.h"

@@ -4,8 +4,8 @@
 
 #include <QString>
 
-#include "platform/TObject.h"
-#include "platform/TRect.h"
+#include "platform/core/TObject.h"
+#include "platform/core/TRect.h"
 #include "platform/widgets/InputTypes.h"
 #include "platform/widgets/TControl.h"
 

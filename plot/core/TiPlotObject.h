@@ -2,8 +2,8 @@
 
 #include <QString>
 
-#include "platform/TObject.h"
-#include "platform/TRect.h"
+#include "platform/core/TObject.h"
+#include "platform/core/TRect.h"
 #include "platform/widgets/TControl.h"
 #include "plot/core/TiPlotTypes.h"
 

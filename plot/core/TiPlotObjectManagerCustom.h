@@ -4,7 +4,7 @@
 
 #include <QString>
 
-#include "platform/TObject.h"
+#include "platform/core/TObject.h"
 #include "plot/base/EPlotError.h"
 #include "plot/core/TiPlotObject.h"
 

@@ -5,7 +5,7 @@
 
 #include <QString>
 
-#include "platform/TObject.h"
+#include "platform/core/TObject.h"
 
 /// One pair of the translation table: a text as the library spells it and
 /// what to show instead. Both start as "Unknown". Owned by the table.

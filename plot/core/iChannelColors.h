@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "platform/TColor.h"
+#include "platform/drawing/TColor.h"
 
 /// The colour a new channel gets, given the colours of every channel in the
 /// channel manager with the new one included (still at its constructor

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "platform/TObject.h"
+#include "platform/core/TObject.h"
 
 /// Checks the arguments every managed plot object and every object manager
 /// is created with, in their order, and throws EPlotError with the first

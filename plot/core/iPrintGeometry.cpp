@@ -3,7 +3,7 @@
 #include <cmath>
 #include <limits>
 
-#include "platform/Rounding.h"
+#include "platform/core/Rounding.h"
 #include "plot/base/EPlotError.h"
 
 int RoundSaturated(double value) {

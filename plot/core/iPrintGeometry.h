@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/TRect.h"
+#include "platform/core/TRect.h"
 
 /// Page margins in inches.
 struct TiPrintMargins {

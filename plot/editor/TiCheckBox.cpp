@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/TBitmap.h"
+#include "platform/pictures/TBitmap.h"
 #include "plot/base/iDrawing.h"
 #include "plot/editor/iUserChange.h"
 

@@ -2,8 +2,8 @@
 
 #include <QObject>
 
-#include "platform/TColor.h"
-#include "platform/TObject.h"
+#include "platform/drawing/TColor.h"
+#include "platform/core/TObject.h"
 
 /// Picks a colour with the system's colour dialog. Created with an owner
 /// (its Qt parent), which must be a windowed control when Execute runs.

@@ -2,7 +2,7 @@
 
 #include <QPushButton>
 
-#include "platform/TObject.h"
+#include "platform/core/TObject.h"
 
 /// The editor's push button: a user's click (mouse or Space) runs Click,
 /// which raises OnClick. Never the form's default button, so Return in an

@@ -2,8 +2,8 @@
 
 #include <QComboBox>
 
-#include "platform/TColor.h"
-#include "platform/TObject.h"
+#include "platform/drawing/TColor.h"
+#include "platform/core/TObject.h"
 
 /// The editor's combo box (a drop-down list, editable when made so). A
 /// user's choice or typed text raises OnChange and reports to the owner

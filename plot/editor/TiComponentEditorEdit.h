@@ -2,8 +2,8 @@
 
 #include <QLineEdit>
 
-#include "platform/TColor.h"
-#include "platform/TObject.h"
+#include "platform/drawing/TColor.h"
+#include "platform/core/TObject.h"
 
 /// The editor's edit box. Code sets it through the event-free setters
 /// (AsInteger, AsFloat, AsString, AsDateTime), which also make the text the

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/TFont.h"
+#include "platform/text/TFont.h"
 #include "plot/editor/TiComponentEditorButton.h"
 
 /// A "Font" button that edits its own font with the font dialog; OK

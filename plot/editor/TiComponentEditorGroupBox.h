@@ -2,7 +2,7 @@
 
 #include <QGroupBox>
 
-#include "platform/TObject.h"
+#include "platform/core/TObject.h"
 
 /// The editor's group box: a captioned frame around controls. GUI thread only.
 class TiComponentEditorGroupBox : public QGroupBox, public TObject {

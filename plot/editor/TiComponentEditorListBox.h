@@ -4,8 +4,8 @@
 
 #include <QListWidget>
 
-#include "platform/TColor.h"
-#include "platform/TObject.h"
+#include "platform/drawing/TColor.h"
+#include "platform/core/TObject.h"
 
 /// Per item: whether a colour box is drawn, its colour and the text.
 using TiListBoxGetDataEvent =

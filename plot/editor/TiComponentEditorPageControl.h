@@ -2,7 +2,7 @@
 
 #include <QTabWidget>
 
-#include "platform/TObject.h"
+#include "platform/core/TObject.h"
 
 /// The editor's page control. TabIndex is a stored number only: the page
 /// shown is always the active page. GUI thread only.

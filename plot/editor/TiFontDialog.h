@@ -2,8 +2,8 @@
 
 #include <QObject>
 
-#include "platform/TFont.h"
-#include "platform/TObject.h"
+#include "platform/text/TFont.h"
+#include "platform/core/TObject.h"
 
 /// Picks a font with the system's font dialog. Created with an owner (its
 /// Qt parent), which must be a windowed control when Execute runs. GUI

@@ -4,7 +4,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "platform/TObject.h"
+#include "platform/core/TObject.h"
 
 /// Picks one or several files to open with the system's file dialog.
 /// Created with an owner (its Qt parent); the dialog belongs to the first

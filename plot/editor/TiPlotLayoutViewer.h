@@ -3,8 +3,8 @@
 #include <memory>
 #include <vector>
 
-#include "platform/TFont.h"
-#include "platform/TRect.h"
+#include "platform/text/TFont.h"
+#include "platform/core/TRect.h"
 #include "plot/base/TiCustomComponent.h"
 #include "plot/core/TiPlotLayoutManager.h"
 

@@ -7,8 +7,8 @@
 #include <QPixmap>
 #include <QToolButton>
 
-#include "platform/TBitmap.h"
-#include "platform/TPicture.h"
+#include "platform/pictures/TBitmap.h"
+#include "platform/pictures/TPicture.h"
 #include "platform/widgets/TWinControl.h"
 #include "plot/base/iPaperSize.h"
 #include "plot/core/TiPlotComponent.h"

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/Rounding.h"
+#include "platform/core/Rounding.h"
 #include "plot/base/iDrawing.h"
 #include "plot/editor/iUserChange.h"
 

@@ -4,7 +4,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "platform/TObject.h"
+#include "platform/core/TObject.h"
 
 /// Picks a file name to save under with the system's file dialog and gives
 /// it the extension of the chosen filter entry. Created with an owner (its

@@ -4,7 +4,7 @@
 
 #include <QPointer>
 
-#include "platform/TTimer.h"
+#include "platform/threads/TTimer.h"
 #include "platform/widgets/TGraphicControl.h"
 #include "plot/editor/TiComponentEditorEdit.h"
 

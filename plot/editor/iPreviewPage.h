@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/TRect.h"
+#include "platform/core/TRect.h"
 #include "plot/core/iPrintGeometry.h"
 
 /// The sheet a print preview draws in a box: the page (its shadow is the

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "platform/TObject.h"
+#include "platform/core/TObject.h"
 
 class TiComponent;
 

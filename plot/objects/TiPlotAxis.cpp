@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "platform/TCanvas.h"
-#include "platform/VectorClones.h"
-#include "platform/VectorLog.h"
+#include "platform/drawing/TCanvas.h"
+#include "platform/core/VectorClones.h"
+#include "platform/core/VectorLog.h"
 #include "plot/base/iRounding.h"
 #include "plot/core/TiPlotComponent.h"
 #include "plot/core/TiPlotKindManager.h"

@@ -3,8 +3,8 @@
 #include <cstddef>
 #include <vector>
 
-#include "platform/TFont.h"
-#include "platform/TPen.h"
+#include "platform/text/TFont.h"
+#include "platform/drawing/TPen.h"
 #include "plot/base/iPlotTypes.h"
 #include "plot/core/TiPlotLayoutObject.h"
 #include "plot/objects/TiPlotAxisTypes.h"

@@ -1,6 +1,6 @@
 #include <QImage>
 
-#include "platform/TCanvas.h"
+#include "platform/drawing/TCanvas.h"
 #include "platform/widgets/TPopupMenu.h"
 #include "platform/widgets/InputTypes.h"
 #include "plot/core/TiPlotComponent.h"

@@ -5,8 +5,8 @@
 
 #include <QRegularExpression>
 
-#include "platform/CFormat.h"
-#include "platform/TCanvas.h"
+#include "platform/text/CFormat.h"
+#include "platform/drawing/TCanvas.h"
 #include "plot/base/iDateTimeFormat.h"
 #include "plot/base/iDrawing.h"
 #include "plot/base/iRounding.h"

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "platform/TCanvas.h"
+#include "platform/drawing/TCanvas.h"
 #include "plot/base/EPlotError.h"
 #include "plot/base/iDateTimeFormat.h"
 #include "plot/base/iRounding.h"

@@ -1,6 +1,6 @@
 #include "plot/objects/TiPlotDataView.h"
 
-#include "platform/TCanvas.h"
+#include "platform/drawing/TCanvas.h"
 #include "plot/base/iDrawing.h"
 #include "plot/base/iRounding.h"
 #include "plot/core/TiPlotComponent.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/TPen.h"
+#include "platform/drawing/TPen.h"
 #include "plot/core/TiPlotLayoutObject.h"
 
 class TiPlotAxis;

@@ -1,7 +1,7 @@
 #include "plot/objects/TiPlotLabel.h"
 
-#include "platform/Rounding.h"
-#include "platform/TCanvas.h"
+#include "platform/core/Rounding.h"
+#include "platform/drawing/TCanvas.h"
 #include "plot/base/iDrawing.h"
 #include "plot/core/TiPlotComponent.h"
 

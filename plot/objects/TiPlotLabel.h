@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "platform/TFont.h"
+#include "platform/text/TFont.h"
 #include "plot/base/TiOwnedPicture.h"
 #include "plot/base/iPlotTypes.h"
 #include "plot/core/TiPlotLayoutObject.h"

@@ -4,8 +4,8 @@
 #include <cmath>
 #include <iterator>
 
-#include "platform/Rounding.h"
-#include "platform/TCanvas.h"
+#include "platform/core/Rounding.h"
+#include "platform/drawing/TCanvas.h"
 #include "plot/base/iDrawing.h"
 #include "plot/channels/TiPlotChannelCustom.h"
 #include "plot/core/TiPlotComponent.h"

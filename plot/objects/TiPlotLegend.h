@@ -6,7 +6,7 @@
 
 #include <QString>
 
-#include "platform/TFont.h"
+#include "platform/text/TFont.h"
 #include "plot/core/TiPlotButton.h"
 #include "plot/core/TiPlotLayoutObject.h"
 

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "platform/Rounding.h"
-#include "platform/TCanvas.h"
+#include "platform/core/Rounding.h"
+#include "platform/drawing/TCanvas.h"
 #include "plot/base/EPlotError.h"
 #include "plot/base/iDrawing.h"
 #include "plot/core/TiPlotComponent.h"

@@ -6,7 +6,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "platform/TFont.h"
+#include "platform/text/TFont.h"
 #include "plot/base/iPlotTypes.h"
 #include "plot/core/TiPlotButton.h"
 #include "plot/core/TiPlotLayoutObject.h"

@@ -2,7 +2,7 @@
 
 #include <QImage>
 
-#include "platform/TCanvas.h"
+#include "platform/drawing/TCanvas.h"
 #include "plot/base/iDrawing.h"
 #include "plot/core/TiPlotComponent.h"
 #include "plot/objects/TiPlotToolBar.h"

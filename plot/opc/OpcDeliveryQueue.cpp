@@ -9,7 +9,7 @@
 #include <QPointer>
 #include <QSocketNotifier>
 
-#include "platform/EventGuard.h"
+#include "platform/threads/EventGuard.h"
 
 OpcDeliveryQueue* OpcDeliveryQueue::Instance() {
   static QPointer<OpcDeliveryQueue> instance;

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "platform/TObject.h"
+#include "platform/core/TObject.h"
 
 /// One OPC group of a TiOPCManager: a named set of items with a common
 /// update rate on one server, and the client library's handle of it (0 =

@@ -6,7 +6,7 @@
 #include <QString>
 #include <QVariant>
 
-#include "platform/TObject.h"
+#include "platform/core/TObject.h"
 #include "plot/streaming/TiPlotPropertyRegistry.h"
 
 class OpcGuiForwarder;

@@ -4,7 +4,7 @@
 #include <memory>
 #include <vector>
 
-#include "platform/TObject.h"
+#include "platform/core/TObject.h"
 #include "plot/base/TiComponent.h"
 #include "plot/opc/TiOPCItem.h"
 

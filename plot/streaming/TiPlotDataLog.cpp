@@ -2,8 +2,8 @@
 
 #include <QLoggingCategory>
 
-#include "platform/AppendToFile.h"
-#include "platform/WriteWholeFile.h"
+#include "platform/files/AppendToFile.h"
+#include "platform/files/WriteWholeFile.h"
 #include "plot/base/EPlotError.h"
 
 namespace {

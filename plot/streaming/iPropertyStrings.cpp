@@ -1,6 +1,6 @@
 #include "plot/streaming/iPropertyStrings.h"
 
-#include "platform/AnsiCodePage.h"
+#include "platform/text/AnsiCodePage.h"
 #include "plot/base/EPlotError.h"
 #include "plot/base/iPropertyText.h"
 

@@ -8,8 +8,8 @@
 
 #include "dsp/Plot.h"
 #include "editors/dynamics/TransferCurve.h"
-#include "platform/TBitmap.h"
-#include "platform/TTimer.h"
+#include "platform/pictures/TBitmap.h"
+#include "platform/threads/TTimer.h"
 #include "platform/widgets/TLabel.h"
 #include "platform/widgets/TUpDown.h"
 #include "plot/channels/TiXYPlotChannel.h"

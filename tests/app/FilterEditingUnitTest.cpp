@@ -5,7 +5,7 @@
 
 #include "dsp/FrequencyGrid.h"
 #include "link/LUnitSession.h"
-#include "platform/TTimer.h"
+#include "platform/threads/TTimer.h"
 #include "protocol/CommandCodes.h"
 #include "tests/app/PtyUnitWindow.h"
 #include "tests/app/FilterEditingTestSupport.h"

@@ -6,7 +6,7 @@
 #include "dsp/FrequencyGrid.h"
 #include "editors/filter/FilterEditing.h"
 #include "link/LinkTransportFactory.h"
-#include "platform/TTimer.h"
+#include "platform/threads/TTimer.h"
 #include "platform/widgets/TRadioButton.h"
 #include "tests/app/FilterEditingTestSupport.h"
 #include "tests/support/ProcessEventsUntil.h"

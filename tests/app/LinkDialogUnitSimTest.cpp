@@ -11,7 +11,7 @@
 #include "dialogs/TfmLinkSel.h"
 #include "link/LUnitSession.h"
 #include "link/LinkTransportFactory.h"
-#include "platform/TTimer.h"
+#include "platform/threads/TTimer.h"
 #include "platform/widgets/TLabel.h"
 #include "platform/widgets/TMainMenu.h"
 #include "protocol/CommandCodes.h"

@@ -17,7 +17,7 @@
 #include "link/LinkTransportFactory.h"
 #include "link/NetworkGlue.h"
 #include "link/NetworkPort.h"
-#include "platform/HostAddresses.h"
+#include "platform/io/HostAddresses.h"
 #include "platform/widgets/TEdit.h"
 #include "platform/widgets/TLabel.h"
 #include "protocol/LUnitControl.h"

@@ -12,7 +12,7 @@
 #include "link/LUnitSession.h"
 #include "link/LinkTransportFactory.h"
 #include "link/ProcessState.h"
-#include "platform/TTimer.h"
+#include "platform/threads/TTimer.h"
 #include "platform/widgets/TLabel.h"
 #include "protocol/CommandCodes.h"
 #include "protocol/LUnitControl.h"

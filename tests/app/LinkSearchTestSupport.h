@@ -12,7 +12,7 @@
 
 #include "app/TfmMain.h"
 #include "dialogs/TfmNetwork.h"
-#include "platform/SerialPortList.h"
+#include "platform/io/SerialPortList.h"
 #include "protocol/CommandCodes.h"
 #include "tools/unitsim/UnitSim.h"
 #include "widgets/buttons/TRzBmpButton.h"

@@ -16,7 +16,7 @@
 #include "app/TfmMain.h"
 #include "link/LUnitSession.h"
 #include "link/LinkTransportFactory.h"
-#include "platform/TTimer.h"
+#include "platform/threads/TTimer.h"
 #include "protocol/CM_MCS_CMD.h"
 #include "protocol/CommandCodes.h"
 #include "tests/support/ProcessEventsUntil.h"

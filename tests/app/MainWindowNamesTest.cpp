@@ -15,12 +15,12 @@
 #include <QRegularExpression>
 
 #include "app/TfmMain.h"
-#include "app/build/ControlFactory.h"
-#include "app/build/MainWindowBuilder.h"
+#include "app/builders/ControlFactory.h"
+#include "app/builders/MainWindowBuilder.h"
 #include "components/LMyFFTDrawHpLp6dB.h"
 #include "components/LProgressBar.h"
 #include "components/peq/TMyPEQType10.h"
-#include "platform/TTimer.h"
+#include "platform/threads/TTimer.h"
 #include "platform/widgets/TImage.h"
 #include "platform/widgets/TLabel.h"
 #include "platform/widgets/TPaintBox.h"

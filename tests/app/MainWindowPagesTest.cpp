@@ -2,7 +2,7 @@
 
 #include "components/LMyFFTDrawHpLp6dB.h"
 #include "link/LUnitSession.h"
-#include "platform/AnsiCodePage.h"
+#include "platform/text/AnsiCodePage.h"
 #include "components/peq/TMyPEQType10.h"
 #include "platform/widgets/TLabel.h"
 #include "platform/widgets/TPaintBox.h"

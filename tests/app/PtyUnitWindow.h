@@ -13,7 +13,7 @@
 #include "app/TfmMain.h"
 #include "link/LUnitSession.h"
 #include "link/LinkTransportFactory.h"
-#include "platform/TTimer.h"
+#include "platform/threads/TTimer.h"
 #include "tests/support/ProcessEventsUntil.h"
 #include "tools/unitsim/UnitSim.h"
 

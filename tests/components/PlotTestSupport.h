@@ -5,7 +5,7 @@
 #include <QImage>
 
 #include "components/LMyFFTDrawHpLp6dB.h"
-#include "platform/TColor.h"
+#include "platform/drawing/TColor.h"
 
 /// A response plot configured like the main window's channel plots
 /// (1070 x 255, x range 966..3840 on the 96 kHz grid, y -18..18 dB, fixed

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "platform/FloatToStrF.h"
+#include "platform/text/FloatToStrF.h"
 #include "tests/components/PlotTestSupport.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include "dialogs/TfmRecallPreset.h"
 #include "dialogs/TfmStoreName.h"
 #include "dialogs/TfmStorePreset.h"
-#include "platform/AnsiCodePage.h"
+#include "platform/text/AnsiCodePage.h"
 #include "platform/widgets/TEdit.h"
 #include "platform/widgets/TLabel.h"
 #include "platform/widgets/TValueListEditor.h"

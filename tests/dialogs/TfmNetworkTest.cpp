@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/SerialPortList.h"
+#include "platform/io/SerialPortList.h"
 #include "tests/dialogs/RecordingDialogHost.h"
 #include "tests/support/ProcessEventsUntil.h"
 #include "widgets/buttons/TRzBmpButton.h"

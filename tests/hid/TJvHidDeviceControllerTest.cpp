@@ -5,7 +5,7 @@
 
 #include "hid/HidError.h"
 #include "hid/TJvHidPnPInfo.h"
-#include "platform/HidrawSystem.h"
+#include "platform/io/HidrawSystem.h"
 #include "tests/hid/HidTestSupport.h"
 #include "tests/support/ProcessEventsUntil.h"
 

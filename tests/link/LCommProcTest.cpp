@@ -12,7 +12,7 @@
 #include <gtest/gtest.h>
 
 #include "link/LinkMessages.h"
-#include "platform/SerialPort.h"
+#include "platform/io/SerialPort.h"
 #include "protocol/CommandCodes.h"
 #include "protocol/LCmd.h"
 #include "tests/link/RecordingOwner.h"

@@ -7,7 +7,7 @@
 
 #include "link/LPresetExchange.h"
 #include "link/ProcessState.h"
-#include "platform/WriteWholeFile.h"
+#include "platform/files/WriteWholeFile.h"
 #include "protocol/CommandCodes.h"
 #include "protocol/FirSection.h"
 #include "protocol/UnitFile.h"

@@ -20,7 +20,7 @@
 #include "link/LinkTransportFactory.h"
 #include "link/NetworkGlue.h"
 #include "link/SessionUnitHost.h"
-#include "platform/HostAddresses.h"
+#include "platform/io/HostAddresses.h"
 #include "protocol/CommandCodes.h"
 #include "protocol/FirSection.h"
 #include "protocol/FirSenders.h"

@@ -14,7 +14,7 @@
 
 #include "link/LinkIo.h"
 #include "link/LinkMessages.h"
-#include "platform/EventFd.h"
+#include "platform/threads/EventFd.h"
 #include "tests/link/LatchedLinkIo.h"
 #include "tests/support/ProcessEventsUntil.h"
 #include "tests/link/RecordingOwner.h"

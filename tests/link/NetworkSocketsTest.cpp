@@ -6,9 +6,9 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/HostAddresses.h"
-#include "platform/TcpClientSocket.h"
-#include "platform/UdpSocket.h"
+#include "platform/io/HostAddresses.h"
+#include "platform/io/TcpClientSocket.h"
+#include "platform/io/UdpSocket.h"
 #include "tests/link/LoopbackTcpPeer.h"
 #include "tests/support/NetworkConfinement.h"
 #include "tests/support/ProcessEventsUntil.h"

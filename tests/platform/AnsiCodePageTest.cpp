@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "platform/AnsiCodePage.h"
+#include "platform/text/AnsiCodePage.h"
 
 namespace {
 

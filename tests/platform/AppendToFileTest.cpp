@@ -4,7 +4,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "platform/AppendToFile.h"
+#include "platform/files/AppendToFile.h"
 #include "tests/support/FileSizeLimit.h"
 
 namespace {

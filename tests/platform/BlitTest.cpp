@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "platform/Blit.h"
-#include "platform/TBitmap.h"
+#include "platform/drawing/Blit.h"
+#include "platform/pictures/TBitmap.h"
 
 namespace {
 TBitmap* Filled(TBitmap& bitmap, int w, int h, TColor color) {

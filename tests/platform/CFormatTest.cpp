@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/CFormat.h"
+#include "platform/text/CFormat.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <limits>
 
-#include "platform/FloatToStrF.h"
+#include "platform/text/FloatToStrF.h"
 
 TEST(FloatToStrF, formatsAsTheClassLibraryDoes) {
   struct Case {

@@ -6,7 +6,7 @@
 #include <QByteArray>
 #include <QFile>
 
-#include "platform/TPicture.h"
+#include "platform/pictures/TPicture.h"
 #include "tests/support/FixturePath.h"
 
 // Pictures declaring huge sizes, as damaged or hostile files do. The ctest

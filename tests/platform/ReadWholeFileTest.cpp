@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/ReadWholeFile.h"
+#include "platform/files/ReadWholeFile.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "platform/RegistryStore.h"
+#include "platform/files/RegistryStore.h"
 #include "tests/support/FileSizeLimit.h"
 
 namespace {

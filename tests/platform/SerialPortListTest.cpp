@@ -1,4 +1,4 @@
-#include "platform/SerialPortList.h"
+#include "platform/io/SerialPortList.h"
 
 #include <string>
 #include <vector>

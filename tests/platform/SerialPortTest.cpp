@@ -1,4 +1,4 @@
-#include "platform/SerialPort.h"
+#include "platform/io/SerialPort.h"
 
 #include <cstdint>
 #include <fcntl.h>

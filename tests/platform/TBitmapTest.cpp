@@ -2,7 +2,7 @@
 
 #include <QTemporaryDir>
 
-#include "platform/TBitmap.h"
+#include "platform/pictures/TBitmap.h"
 
 TEST(TBitmap, newPixelsAreWhiteAndResizeKeepsTheRest) {
   TBitmap bitmap(3, 2);

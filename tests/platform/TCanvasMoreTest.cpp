@@ -2,8 +2,8 @@
 
 #include <QImage>
 
-#include "platform/Blit.h"
-#include "platform/TBitmap.h"
+#include "platform/drawing/Blit.h"
+#include "platform/pictures/TBitmap.h"
 
 namespace {
 int Count(const TBitmap& bitmap, TColor color) {

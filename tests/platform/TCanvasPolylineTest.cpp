@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/TBitmap.h"
-#include "platform/TColor.h"
-#include "platform/TPen.h"
+#include "platform/pictures/TBitmap.h"
+#include "platform/drawing/TColor.h"
+#include "platform/drawing/TPen.h"
 
 namespace {
 

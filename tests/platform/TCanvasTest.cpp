@@ -2,7 +2,7 @@
 
 #include <QImage>
 
-#include "platform/TCanvas.h"
+#include "platform/drawing/TCanvas.h"
 #include "tests/support/QtMessageLog.h"
 
 namespace {

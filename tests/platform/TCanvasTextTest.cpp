@@ -3,8 +3,8 @@
 #include <QFontInfo>
 #include <QImage>
 
-#include "platform/FontRegistry.h"
-#include "platform/TCanvas.h"
+#include "platform/text/FontRegistry.h"
+#include "platform/drawing/TCanvas.h"
 
 namespace {
 struct TextSurface {

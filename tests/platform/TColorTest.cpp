@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "platform/Rounding.h"
-#include "platform/TColor.h"
+#include "platform/core/Rounding.h"
+#include "platform/drawing/TColor.h"
 
 TEST(TColor, literalColoursKeepRedInTheLowByte) {
   EXPECT_EQ(ColorToQRgb(0x00FFFFDF), qRgb(223, 255, 255));  // light cyan, not yellow

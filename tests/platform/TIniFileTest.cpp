@@ -4,7 +4,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "platform/TIniFile.h"
+#include "platform/files/TIniFile.h"
 #include "tests/support/FileSizeLimit.h"
 #include "tests/support/FixturePath.h"
 

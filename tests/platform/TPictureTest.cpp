@@ -2,10 +2,10 @@
 
 #include <QTemporaryDir>
 
-#include "platform/TBitmap.h"
-#include "platform/TJPEGImage.h"
-#include "platform/TPicture.h"
-#include "platform/TPngImage.h"
+#include "platform/pictures/TBitmap.h"
+#include "platform/pictures/TJPEGImage.h"
+#include "platform/pictures/TPicture.h"
+#include "platform/pictures/TPngImage.h"
 
 namespace {
 // A 16 x 12 picture: red left half, blue right half.

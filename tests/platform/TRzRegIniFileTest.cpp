@@ -6,8 +6,8 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
-#include "platform/AnsiCodePage.h"
-#include "platform/TRzRegIniFile.h"
+#include "platform/text/AnsiCodePage.h"
+#include "platform/files/TRzRegIniFile.h"
 #include "tests/support/FileSizeLimit.h"
 
 namespace {

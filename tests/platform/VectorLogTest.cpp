@@ -1,4 +1,4 @@
-#include "platform/VectorLog.h"
+#include "platform/core/VectorLog.h"
 
 #include <algorithm>
 #include <bit>

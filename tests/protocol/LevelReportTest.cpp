@@ -5,7 +5,7 @@
 #include <QString>
 #include <gtest/gtest.h>
 
-#include "platform/CFormat.h"
+#include "platform/text/CFormat.h"
 #include "protocol/LevelReport.h"
 
 namespace {

@@ -3,8 +3,8 @@
 #include <QBuffer>
 #include <QDir>
 
-#include "platform/TBitmap.h"
-#include "platform/WriteWholeFile.h"
+#include "platform/pictures/TBitmap.h"
+#include "platform/files/WriteWholeFile.h"
 #include "widgets/panelset/FrameStyles.h"
 #include "widgets/panelset/Gradients.h"
 

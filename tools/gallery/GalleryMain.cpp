@@ -4,7 +4,7 @@
 
 #include <QApplication>
 
-#include "platform/FontRegistry.h"
+#include "platform/text/FontRegistry.h"
 
 namespace Gallery {
 

@@ -1,6 +1,6 @@
 #include "tools/plotgallery/PlotGallery.h"
 
-#include "platform/TBitmap.h"
+#include "platform/pictures/TBitmap.h"
 #include "plot/core/TiPlotComponent.h"
 
 namespace PlotGallery {

@@ -3,7 +3,7 @@
 #include <QCoreApplication>
 #include <QMouseEvent>
 
-#include "platform/TBitmap.h"
+#include "platform/pictures/TBitmap.h"
 #include "plot/core/TiPlot.h"
 #include "plot/core/TiPlotKindManager.h"
 #include "plot/core/TiPlotLayoutManager.h"

@@ -10,7 +10,7 @@
 #include <QDeadlineTimer>
 #include <QMouseEvent>
 
-#include "platform/TCanvas.h"
+#include "platform/drawing/TCanvas.h"
 #include "platform/widgets/TForm.h"
 #include "widgets/buttons/ButtonFaces.h"
 #include "widgets/buttons/TRzBmpButton.h"

@@ -7,7 +7,7 @@
 
 #include "app/TfmMain.h"
 #include "link/LinkTransportFactory.h"
-#include "platform/ProcessMemory.h"
+#include "platform/core/ProcessMemory.h"
 #include "tools/windowgallery/DialogGallery.h"
 #include "tools/windowgallery/FirDesignGallery.h"
 #include "tools/windowgallery/FirGallery.h"

@@ -2,7 +2,7 @@
 
 #include <QApplication>
 
-#include "platform/FontRegistry.h"
+#include "platform/text/FontRegistry.h"
 #include "tools/windowgallery/WindowGallery.h"
 
 // krv-windowgallery [folder]: renders every page of the main window in both

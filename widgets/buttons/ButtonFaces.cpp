@@ -1,7 +1,7 @@
 #include "widgets/buttons/ButtonFaces.h"
 
-#include "platform/TBitmap.h"
-#include "platform/TCanvas.h"
+#include "platform/pictures/TBitmap.h"
+#include "platform/drawing/TCanvas.h"
 #include "widgets/buttons/TRzButtonBitmaps.h"
 #include "widgets/panelset/Gradients.h"
 

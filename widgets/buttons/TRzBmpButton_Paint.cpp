@@ -1,8 +1,8 @@
 #include "widgets/buttons/TRzBmpButton.h"
 
-#include "platform/Blit.h"
-#include "platform/GdiConstants.h"
-#include "platform/TCanvas.h"
+#include "platform/drawing/Blit.h"
+#include "platform/drawing/GdiConstants.h"
+#include "platform/drawing/TCanvas.h"
 #include "widgets/common/GlyphLayout.h"
 #include "widgets/panelset/FrameStyles.h"
 #include "widgets/panelset/PaintHelpers.h"

@@ -1,7 +1,7 @@
 #include "widgets/buttons/TRzButton.h"
 
-#include "platform/GdiConstants.h"
-#include "platform/TCanvas.h"
+#include "platform/drawing/GdiConstants.h"
+#include "platform/drawing/TCanvas.h"
 #include "widgets/common/Accelerators.h"
 #include "widgets/common/ButtonGroups.h"
 #include "widgets/common/ParentColor.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/TBitmap.h"
-#include "platform/TObject.h"
+#include "platform/pictures/TBitmap.h"
+#include "platform/core/TObject.h"
 
 /// The six faces of a bitmap button (Up, UpAndFocused, Disabled, Down,
 /// StayDown, Hot) and the colour left out when they are drawn. Setting a

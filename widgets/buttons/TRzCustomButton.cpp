@@ -1,8 +1,8 @@
 #include "widgets/buttons/TRzCustomButton.h"
 
-#include "platform/GdiConstants.h"
-#include "platform/PlatformInfo.h"
-#include "platform/TCanvas.h"
+#include "platform/drawing/GdiConstants.h"
+#include "platform/core/PlatformInfo.h"
+#include "platform/drawing/TCanvas.h"
 #include "widgets/panelset/PaintHelpers.h"
 #include "widgets/panelset/ShadeSystem.h"
 

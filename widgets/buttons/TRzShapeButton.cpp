@@ -3,8 +3,8 @@
 #include <QBitmap>
 #include <QRegion>
 
-#include "platform/GdiConstants.h"
-#include "platform/TCanvas.h"
+#include "platform/drawing/GdiConstants.h"
+#include "platform/drawing/TCanvas.h"
 #include "widgets/common/Accelerators.h"
 #include "widgets/panelset/PaintHelpers.h"
 

@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "platform/TBitmap.h"
+#include "platform/pictures/TBitmap.h"
 #include "platform/widgets/TGraphicControl.h"
 #include "widgets/common/WidgetTypes.h"
 

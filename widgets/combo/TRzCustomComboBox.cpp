@@ -10,7 +10,7 @@
 #include <QScreen>
 #include <QSignalBlocker>
 
-#include "platform/TCanvas.h"
+#include "platform/drawing/TCanvas.h"
 #include "widgets/panelset/FrameSettings.h"
 
 TRzCustomComboBox::TRzCustomComboBox(QWidget* parent) : TRzCustomComboBox(parent, TComboBoxStyle::csDropDown) {}

@@ -6,7 +6,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "platform/TTimer.h"
+#include "platform/threads/TTimer.h"
 #include "platform/widgets/TCustomControl.h"
 #include "widgets/panelset/FrameStyles.h"
 #include "widgets/panelset/TRzFrameController.h"

@@ -1,7 +1,7 @@
 #include "widgets/combo/TRzCustomComboBox.h"
 
-#include "platform/GdiConstants.h"
-#include "platform/TCanvas.h"
+#include "platform/drawing/GdiConstants.h"
+#include "platform/drawing/TCanvas.h"
 #include "widgets/panelset/PaintHelpers.h"
 #include "widgets/panelset/ShadeSystem.h"
 

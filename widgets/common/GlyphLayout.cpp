@@ -1,7 +1,7 @@
 #include "widgets/common/GlyphLayout.h"
 
-#include "platform/GdiConstants.h"
-#include "platform/TCanvas.h"
+#include "platform/drawing/GdiConstants.h"
+#include "platform/drawing/TCanvas.h"
 
 TGlyphLayout LayoutGlyphAndText(TSize area, TSize glyph, TSize text, TGlyphSide side, int margin, int spacing,
                                 TCentring centring) {

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "platform/TRect.h"
+#include "platform/core/TRect.h"
 
 class TFont;
 

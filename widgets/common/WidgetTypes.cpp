@@ -1,6 +1,6 @@
 #include "widgets/common/WidgetTypes.h"
 
-#include "platform/GdiConstants.h"
+#include "platform/drawing/GdiConstants.h"
 
 unsigned AlignmentFlag(TAlignment alignment) {
   switch (alignment) {

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "platform/TColor.h"
+#include "platform/drawing/TColor.h"
 
 /// The value records, enumerations and colour helpers of our GDI+ object
 /// layer. Enumerations carry the GDI+ names and values. Plain values, any

@@ -7,8 +7,8 @@
 #include <QPainter>
 #include <QRadialGradient>
 
-#include "platform/FontRegistry.h"
-#include "platform/Rounding.h"
+#include "platform/text/FontRegistry.h"
+#include "platform/core/Rounding.h"
 
 ARGB ArgbFromColor(int alpha, TColor color) {
   const TColor rgb = ColorToRGB(color);

@@ -4,7 +4,7 @@
 #include <QIODevice>
 #include <QImageReader>
 
-#include "platform/Rounding.h"
+#include "platform/core/Rounding.h"
 #include "widgets/gdiplus/TGPBrush.h"
 #include "widgets/gdiplus/TGPGraphics.h"
 #include "widgets/gdiplus/TGPGraphicsPath.h"

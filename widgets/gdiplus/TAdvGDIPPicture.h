@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/TBitmap.h"
+#include "platform/pictures/TBitmap.h"
 #include "widgets/gdiplus/GdiPlusTypes.h"
 #include "widgets/gdiplus/TGDIPGraphicBase.h"
 

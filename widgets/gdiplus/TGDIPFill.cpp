@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/Rounding.h"
+#include "platform/core/Rounding.h"
 #include "widgets/gdiplus/TGPBrush.h"
 #include "widgets/gdiplus/TGPGraphics.h"
 #include "widgets/gdiplus/TGPGraphicsPath.h"

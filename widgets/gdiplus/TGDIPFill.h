@@ -5,8 +5,8 @@
 #include <QByteArray>
 #include <QString>
 
-#include "platform/TColor.h"
-#include "platform/TObject.h"
+#include "platform/drawing/TColor.h"
+#include "platform/core/TObject.h"
 #include "widgets/gdiplus/GdiPlusTypes.h"
 #include "widgets/gdiplus/TAdvGDIPPicture.h"
 

@@ -7,7 +7,7 @@
 #include <QGuiApplication>
 #include <QMimeData>
 
-#include "platform/TIniFile.h"
+#include "platform/files/TIniFile.h"
 #include "widgets/gdiplus/TGDIPFill.h"
 
 namespace {

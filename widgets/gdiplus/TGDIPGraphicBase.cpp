@@ -3,9 +3,9 @@
 #include <QFile>
 #include <QIODevice>
 
-#include "platform/TBitmap.h"
-#include "platform/TCanvas.h"
-#include "platform/TPicture.h"
+#include "platform/pictures/TBitmap.h"
+#include "platform/drawing/TCanvas.h"
+#include "platform/pictures/TPicture.h"
 #include "widgets/gdiplus/GdipNative.h"
 #include "widgets/gdiplus/TGPGraphics.h"
 #include "widgets/gdiplus/TGPImage.h"

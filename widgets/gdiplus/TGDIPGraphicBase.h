@@ -5,7 +5,7 @@
 #include <QByteArray>
 #include <QString>
 
-#include "platform/TGraphic.h"
+#include "platform/pictures/TGraphic.h"
 
 class QIODevice;
 class TGPImage;

@@ -5,7 +5,7 @@
 
 #include <QString>
 
-#include "platform/TObject.h"
+#include "platform/core/TObject.h"
 #include "widgets/gdiplus/TAdvGDIPPicture.h"
 
 /// One named picture of a picture container; owns its picture.

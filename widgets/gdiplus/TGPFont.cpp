@@ -6,7 +6,7 @@
 #include <QGuiApplication>
 #include <QHash>
 
-#include "platform/FontRegistry.h"
+#include "platform/text/FontRegistry.h"
 #include "widgets/gdiplus/GdipNative.h"
 
 namespace {

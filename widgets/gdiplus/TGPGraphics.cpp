@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "platform/Rounding.h"
-#include "platform/TCanvas.h"
+#include "platform/core/Rounding.h"
+#include "platform/drawing/TCanvas.h"
 #include "widgets/gdiplus/GdipNative.h"
 #include "widgets/gdiplus/TGPBrush.h"
 #include "widgets/gdiplus/TGPGraphicsPath.h"

@@ -5,8 +5,8 @@
 
 #include <QString>
 
-#include "platform/TColor.h"
-#include "platform/TRect.h"
+#include "platform/drawing/TColor.h"
+#include "platform/core/TRect.h"
 #include "widgets/gdiplus/TGdiplusBase.h"
 
 namespace Gdip {

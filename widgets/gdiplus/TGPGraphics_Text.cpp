@@ -3,9 +3,9 @@
 #include <QFontMetricsF>
 #include <QStringList>
 
-#include "platform/GdiConstants.h"
-#include "platform/Rounding.h"
-#include "platform/TFont.h"
+#include "platform/drawing/GdiConstants.h"
+#include "platform/core/Rounding.h"
+#include "platform/text/TFont.h"
 #include "widgets/gdiplus/GdipNative.h"
 #include "widgets/gdiplus/TGPBrush.h"
 #include "widgets/gdiplus/TGPFont.h"

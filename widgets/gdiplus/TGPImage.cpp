@@ -6,7 +6,7 @@
 #include <QImageWriter>
 #include <QPainter>
 
-#include "platform/TBitmap.h"
+#include "platform/pictures/TBitmap.h"
 #include "widgets/gdiplus/GdipNative.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/TObject.h"
+#include "platform/core/TObject.h"
 #include "widgets/gdiplus/GdiPlusTypes.h"
 
 /// Base of every GDI+ wrapper: the last failing status, kept until it is

@@ -5,7 +5,7 @@
 
 #include <QPointer>
 
-#include "platform/TTimer.h"
+#include "platform/threads/TTimer.h"
 
 class TControl;
 

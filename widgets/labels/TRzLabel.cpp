@@ -3,9 +3,9 @@
 #include <cmath>
 #include <numbers>
 
-#include "platform/GdiConstants.h"
-#include "platform/Rounding.h"
-#include "platform/TCanvas.h"
+#include "platform/drawing/GdiConstants.h"
+#include "platform/core/Rounding.h"
+#include "platform/drawing/TCanvas.h"
 #include "widgets/common/ParentColor.h"
 #include "widgets/panelset/FrameSettings.h"
 #include "widgets/panelset/PaintHelpers.h"

@@ -4,8 +4,8 @@
 
 #include <QCursor>
 
-#include "platform/GdiConstants.h"
-#include "platform/TCanvas.h"
+#include "platform/drawing/GdiConstants.h"
+#include "platform/drawing/TCanvas.h"
 #include "widgets/common/ParentColor.h"
 #include "widgets/panelset/FrameSettings.h"
 #include "widgets/panelset/PaintHelpers.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/TFont.h"
+#include "platform/text/TFont.h"
 #include "widgets/panels/TRzCustomPanel.h"
 
 enum class TRzGroupBoxStyle : unsigned char { gsStandard, gsCustom, gsTopLine, gsFlat, gsBanner, gsUnderline };

@@ -1,6 +1,6 @@
 #include "widgets/panelset/FrameStyles.h"
 
-#include "platform/TCanvas.h"
+#include "platform/drawing/TCanvas.h"
 #include "widgets/panelset/ShadeSystem.h"
 
 namespace Rz {

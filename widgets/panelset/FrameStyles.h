@@ -1,8 +1,8 @@
 #pragma once
 
-#include "platform/TColor.h"
-#include "platform/TRect.h"
-#include "platform/TSet.h"
+#include "platform/drawing/TColor.h"
+#include "platform/core/TRect.h"
+#include "platform/core/TSet.h"
 
 class TCanvas;
 

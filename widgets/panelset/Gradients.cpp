@@ -6,9 +6,9 @@
 #include <cstdint>
 #include <vector>
 
-#include "platform/Blit.h"
-#include "platform/TBitmap.h"
-#include "platform/TCanvas.h"
+#include "platform/drawing/Blit.h"
+#include "platform/pictures/TBitmap.h"
+#include "platform/drawing/TCanvas.h"
 #include "widgets/panelset/ShadeSystem.h"
 
 namespace Rz {

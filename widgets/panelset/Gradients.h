@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
-#include "platform/TColor.h"
-#include "platform/TRect.h"
+#include "platform/drawing/TColor.h"
+#include "platform/core/TRect.h"
 
 class TCanvas;
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/TSet.h"
+#include "platform/core/TSet.h"
 
 /// Whether a control draws its own frame or the platform's themed one.
 enum class TFramingPreference : unsigned char { fpCustomFraming, fpXPThemes };

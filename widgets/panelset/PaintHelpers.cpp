@@ -2,8 +2,8 @@
 
 #include <QWidget>
 
-#include "platform/PlatformInfo.h"
-#include "platform/TCanvas.h"
+#include "platform/core/PlatformInfo.h"
+#include "platform/drawing/TCanvas.h"
 #include "platform/widgets/ParentPainting.h"
 #include "platform/widgets/TControl.h"
 #include "platform/widgets/TCustomControl.h"

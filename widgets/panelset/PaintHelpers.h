@@ -3,8 +3,8 @@
 #include <QChar>
 #include <QString>
 
-#include "platform/TFont.h"
-#include "platform/TRect.h"
+#include "platform/text/TFont.h"
+#include "platform/core/TRect.h"
 
 class QWidget;
 class TCanvas;

@@ -4,8 +4,8 @@
 #include <array>
 #include <cmath>
 
-#include "platform/PlatformInfo.h"
-#include "platform/Rounding.h"
+#include "platform/core/PlatformInfo.h"
+#include "platform/core/Rounding.h"
 
 namespace Rz {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "platform/TColor.h"
+#include "platform/drawing/TColor.h"
 
 /// Colour arithmetic of the panel and button widget set on a hue,
 /// saturation and lightness model with each channel on a 0..240 scale, and

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/TRzRegIniFile.h"
+#include "platform/files/TRzRegIniFile.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 #include <QString>
 #include <QWidget>
 
-#include "platform/TColor.h"
-#include "platform/TObject.h"
+#include "platform/drawing/TColor.h"
+#include "platform/core/TObject.h"
 #include "widgets/panelset/FrameStyles.h"
 #include "widgets/panelset/IFrameSettingsClient.h"
 

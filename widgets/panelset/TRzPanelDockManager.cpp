@@ -5,8 +5,8 @@
 #include <QApplication>
 #include <QEvent>
 
-#include "platform/GdiConstants.h"
-#include "platform/TCanvas.h"
+#include "platform/drawing/GdiConstants.h"
+#include "platform/drawing/TCanvas.h"
 #include "platform/widgets/TWinControl.h"
 #include "widgets/panels/TRzCustomPanel.h"
 #include "widgets/panelset/FrameStyles.h"

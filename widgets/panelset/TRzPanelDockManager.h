@@ -6,8 +6,8 @@
 #include <QObject>
 #include <QPointer>
 
-#include "platform/TFont.h"
-#include "platform/TRect.h"
+#include "platform/text/TFont.h"
+#include "platform/core/TRect.h"
 
 class QEvent;
 class QWidget;

@@ -2,9 +2,9 @@
 
 #include <memory>
 
-#include "platform/Blit.h"
-#include "platform/TBitmap.h"
-#include "platform/TCanvas.h"
+#include "platform/drawing/Blit.h"
+#include "platform/pictures/TBitmap.h"
+#include "platform/drawing/TCanvas.h"
 
 namespace Rz {
 namespace {

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "platform/Rounding.h"
-#include "platform/TBitmap.h"
-#include "platform/TCanvas.h"
-#include "platform/TTimer.h"
+#include "platform/core/Rounding.h"
+#include "platform/pictures/TBitmap.h"
+#include "platform/drawing/TCanvas.h"
+#include "platform/threads/TTimer.h"
 #include "widgets/smooth/IntegerFormat.h"
 
 namespace {

@@ -4,9 +4,9 @@
 
 #include <QString>
 
-#include "platform/TColor.h"
-#include "platform/TFont.h"
-#include "platform/TRect.h"
+#include "platform/drawing/TColor.h"
+#include "platform/text/TFont.h"
+#include "platform/core/TRect.h"
 #include "platform/widgets/TGraphicControl.h"
 
 class TCanvas;

@@ -6,7 +6,7 @@
 #include <QPointer>
 #include <QString>
 
-#include "platform/TObject.h"
+#include "platform/core/TObject.h"
 #include "widgets/gdiplus/TAdvGDIPPicture.h"
 
 class TPopupMenu;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/TColor.h"
+#include "platform/drawing/TColor.h"
 #include "platform/widgets/TCustomControl.h"
 
 /// A rounded, anti-aliased panel drawn through the GDI+ layer over its

@@ -4,7 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "platform/TFont.h"
+#include "platform/text/TFont.h"
 
 namespace {
 

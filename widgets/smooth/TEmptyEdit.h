@@ -3,7 +3,7 @@
 #include <QLineEdit>
 #include <QString>
 
-#include "platform/TObject.h"
+#include "platform/core/TObject.h"
 #include "platform/widgets/TWinControl.h"
 
 /// The single-line edit inside a rounded edit box: a borderless line edit

@@ -5,9 +5,9 @@
 
 #include <QRegion>
 
-#include "platform/Rounding.h"
-#include "platform/TBitmap.h"
-#include "platform/TTimer.h"
+#include "platform/core/Rounding.h"
+#include "platform/pictures/TBitmap.h"
+#include "platform/threads/TTimer.h"
 #include "widgets/smooth/IntegerFormat.h"
 #include "widgets/trackbar/TTrackHintWindow.h"
 

@@ -7,8 +7,8 @@
 #include <QPointer>
 #include <QString>
 
-#include "platform/TColor.h"
-#include "platform/TRect.h"
+#include "platform/drawing/TColor.h"
+#include "platform/core/TRect.h"
 #include "platform/widgets/TCustomControl.h"
 #include "widgets/gdiplus/TGDIPPicture.h"
 #include "widgets/smooth/TStylePreset.h"

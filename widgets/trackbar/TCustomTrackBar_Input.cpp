@@ -1,8 +1,8 @@
 // Mouse, wheel, keyboard and auto-repeat of the track bar.
 #include <cmath>
 
-#include "platform/Rounding.h"
-#include "platform/TTimer.h"
+#include "platform/core/Rounding.h"
+#include "platform/threads/TTimer.h"
 #include "widgets/trackbar/TCustomTrackBar.h"
 #include "widgets/trackbar/TTrackHintWindow.h"
 

@@ -1,8 +1,8 @@
 // Painting of the track bar: background, groove, ticks, label, thumb,
 // step buttons, rating cells and focus frame.
-#include "platform/GdiConstants.h"
-#include "platform/TBitmap.h"
-#include "platform/TCanvas.h"
+#include "platform/drawing/GdiConstants.h"
+#include "platform/pictures/TBitmap.h"
+#include "platform/drawing/TCanvas.h"
 #include "widgets/gdiplus/TGPGraphics.h"
 #include "widgets/gdiplus/TGPGraphicsPath.h"
 #include "widgets/panelset/PaintHelpers.h"

@@ -1,8 +1,8 @@
 // The shapes of a thumb without picture.
 #include <vector>
 
-#include "platform/TCanvas.h"
-#include "platform/TRegion.h"
+#include "platform/drawing/TCanvas.h"
+#include "platform/drawing/TRegion.h"
 #include "widgets/gdiplus/TGPGraphics.h"
 #include "widgets/gdiplus/TGPGraphicsPath.h"
 #include "widgets/trackbar/TCustomTrackBar.h"

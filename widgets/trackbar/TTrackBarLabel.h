@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "platform/TFont.h"
+#include "platform/text/TFont.h"
 #include "widgets/trackbar/TTrackBarPart.h"
 
 enum class TLabelPosition { lpTopCenter, lpTopLeft, lpTopRight, lpBottomCenter, lpBottomLeft, lpBottomRight };

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/TObject.h"
+#include "platform/core/TObject.h"
 
 class TCustomTrackBar;
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/TColor.h"
+#include "platform/drawing/TColor.h"
 #include "widgets/gdiplus/TGDIPPicture.h"
 #include "widgets/trackbar/TTrackBarFace.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/TColor.h"
-#include "platform/TFont.h"
+#include "platform/drawing/TColor.h"
+#include "platform/text/TFont.h"
 #include "widgets/gdiplus/TGDIPPicture.h"
 #include "widgets/trackbar/TTrackBarPart.h"
 

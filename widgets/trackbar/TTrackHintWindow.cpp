@@ -4,9 +4,9 @@
 #include <QPainter>
 #include <QScreen>
 
-#include "platform/GdiConstants.h"
-#include "platform/TBitmap.h"
-#include "platform/TFont.h"
+#include "platform/drawing/GdiConstants.h"
+#include "platform/pictures/TBitmap.h"
+#include "platform/text/TFont.h"
 
 namespace {
 TFont HintFont() {

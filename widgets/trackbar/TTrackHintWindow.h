@@ -3,8 +3,8 @@
 #include <QString>
 #include <QWidget>
 
-#include "platform/TColor.h"
-#include "platform/TRect.h"
+#include "platform/drawing/TColor.h"
+#include "platform/core/TRect.h"
 
 /// The small window that shows a track bar's value while its thumb is
 /// dragged: the text centred on the hint colour, in a two-colour frame,

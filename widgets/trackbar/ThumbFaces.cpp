@@ -2,7 +2,7 @@
 
 #include <QTransform>
 
-#include "platform/TBitmap.h"
+#include "platform/pictures/TBitmap.h"
 #include "widgets/trackbar/TTrackBarThumb.h"
 #include "widgets/trackbar/TrackBarDrawing.h"
 

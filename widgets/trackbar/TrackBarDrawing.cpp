@@ -1,7 +1,7 @@
 #include "widgets/trackbar/TrackBarDrawing.h"
 
-#include "platform/Rounding.h"
-#include "platform/TCanvas.h"
+#include "platform/core/Rounding.h"
+#include "platform/drawing/TCanvas.h"
 #include "widgets/gdiplus/TGPBrush.h"
 #include "widgets/gdiplus/TGPGraphics.h"
 #include "widgets/gdiplus/TGPGraphicsPath.h"

@@ -4,8 +4,8 @@
 
 #include <QString>
 
-#include "platform/TColor.h"
-#include "platform/TRect.h"
+#include "platform/drawing/TColor.h"
+#include "platform/core/TRect.h"
 #include "widgets/gdiplus/GdiPlusTypes.h"
 
 class TCanvas;

@@ -1,8 +1,8 @@
 #include "widgets/vr/TVrCustomImageControl.h"
 
-#include "platform/Blit.h"
-#include "platform/GdiConstants.h"
-#include "platform/TCanvas.h"
+#include "platform/drawing/Blit.h"
+#include "platform/drawing/GdiConstants.h"
+#include "platform/drawing/TCanvas.h"
 
 TVrCustomImageControl::TVrCustomImageControl(QWidget* parent) : TVrCustomControl(parent) {}
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/TBitmap.h"
+#include "platform/pictures/TBitmap.h"
 #include "widgets/vr/TVrCustomControl.h"
 
 /// An LED-set control that composes its face in an off-screen bitmap and

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "platform/GdiConstants.h"
-#include "platform/TCanvas.h"
+#include "platform/drawing/GdiConstants.h"
+#include "platform/drawing/TCanvas.h"
 #include "widgets/vr/VrFrame3D.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/TBitmap.h"
-#include "platform/TFont.h"
+#include "platform/pictures/TBitmap.h"
+#include "platform/text/TFont.h"
 #include "widgets/vr/TVrCustomButton.h"
 #include "widgets/vr/TVrFont3D.h"
 

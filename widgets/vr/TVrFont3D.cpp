@@ -1,6 +1,6 @@
 #include "widgets/vr/TVrFont3D.h"
 
-#include "platform/TCanvas.h"
+#include "platform/drawing/TCanvas.h"
 
 void TVrFont3D::SetStyle(TVrFont3DStyle value) {
   if (StoreIfChanged(m_style, value)) {

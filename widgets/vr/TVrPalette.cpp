@@ -1,9 +1,9 @@
 #include "widgets/vr/TVrPalette.h"
 
-#include "platform/Blit.h"
-#include "platform/GdiConstants.h"
-#include "platform/TBitmap.h"
-#include "platform/TCanvas.h"
+#include "platform/drawing/Blit.h"
+#include "platform/drawing/GdiConstants.h"
+#include "platform/pictures/TBitmap.h"
+#include "platform/drawing/TCanvas.h"
 
 void TVrPalette::SetLow(TColor value) {
   if (value != m_low) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/TObject.h"
+#include "platform/core/TObject.h"
 
 /// Base of the LED button set's helper objects: raises OnChange on every
 /// change, or once when the last open update closes. Owned by its control;

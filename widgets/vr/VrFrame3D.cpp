@@ -1,6 +1,6 @@
 #include "widgets/vr/VrFrame3D.h"
 
-#include "platform/TCanvas.h"
+#include "platform/drawing/TCanvas.h"
 
 namespace Vr {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/TColor.h"
-#include "platform/TRect.h"
+#include "platform/drawing/TColor.h"
+#include "platform/core/TRect.h"
 
 class TCanvas;
 

@@ -9,8 +9,8 @@
 #include <utility>
 #include <vector>
 
-#include "platform/EventFd.h"
-#include "platform/HidSystem.h"
+#include "platform/threads/EventFd.h"
+#include "platform/io/HidSystem.h"
 #include "tests/support/TestLatch.h"
 
 /// A vendor-defined report descriptor without report ids: one input and

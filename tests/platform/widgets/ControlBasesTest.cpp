@@ -13,7 +13,7 @@
 #include <QScreen>
 #include <QTimer>
 
-#include "platform/TTimer.h"
+#include "platform/threads/TTimer.h"
 #include "platform/widgets/TCustomControl.h"
 #include "platform/widgets/TForm.h"
 #include "platform/widgets/TGraphicControl.h"

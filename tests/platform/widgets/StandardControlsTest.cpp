@@ -7,7 +7,7 @@
 #include <QMouseEvent>
 #include <QScrollBar>
 
-#include "platform/TBitmap.h"
+#include "platform/pictures/TBitmap.h"
 #include "platform/widgets/ControlRegistry.h"
 #include "platform/widgets/TForm.h"
 #include "platform/widgets/TImage.h"

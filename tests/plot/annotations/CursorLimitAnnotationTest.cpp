@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "platform/TBitmap.h"
+#include "platform/pictures/TBitmap.h"
 #include "plot/annotations/TiPlotDataCursor.h"
 #include "tests/plot/ErrorOf.h"
 #include "tests/plot/SystemPlots.h"

@@ -3,7 +3,7 @@
 #include <stdexcept>
 #include <vector>
 
-#include "platform/TBitmap.h"
+#include "platform/pictures/TBitmap.h"
 #include "platform/widgets/InputTypes.h"
 #include "plot/annotations/TiPlotDataCursor.h"
 #include "tests/plot/SystemPlots.h"

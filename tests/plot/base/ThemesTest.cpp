@@ -4,7 +4,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "platform/RegistryStore.h"
+#include "platform/files/RegistryStore.h"
 #include "plot/core/TiPlot.h"
 #include "plot/core/TiXYPlot.h"
 #include "tests/plot/ErrorOf.h"

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/GdiConstants.h"
-#include "platform/TBitmap.h"
+#include "platform/drawing/GdiConstants.h"
+#include "platform/pictures/TBitmap.h"
 #include "plot/base/iTimeUnits.h"
 
 TEST(iDrawing, PrecisionToDecimals_table) {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "platform/TBitmap.h"
+#include "platform/pictures/TBitmap.h"
 #include "plot/channels/TiPlotChannel.h"
 #include "plot/channels/TiXYPlotChannel.h"
 #include "plot/core/TiPlot.h"

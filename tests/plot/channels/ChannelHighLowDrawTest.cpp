@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/TBitmap.h"
+#include "platform/pictures/TBitmap.h"
 #include "plot/channels/TiPlotChannel.h"
 #include "tests/plot/SystemPlots.h"
 

@@ -2,7 +2,7 @@
 
 #include <QTest>
 
-#include "platform/TBitmap.h"
+#include "platform/pictures/TBitmap.h"
 #include "platform/widgets/TPopupMenu.h"
 #include "plot/objects/TiPlotToolBar.h"
 #include "tests/plot/SystemPlots.h"

@@ -7,9 +7,9 @@
 #include <QMimeData>
 #include <QTemporaryDir>
 
-#include "platform/JpegCodec.h"
-#include "platform/TMetafile.h"
-#include "platform/TPicture.h"
+#include "platform/pictures/JpegCodec.h"
+#include "platform/pictures/TMetafile.h"
+#include "platform/pictures/TPicture.h"
 #include "platform/widgets/FileChooser.h"
 #include "plot/core/TiPlot.h"
 #include "plot/core/TiPlotKindManager.h"

@@ -3,7 +3,7 @@
 #include <QDir>
 #include <QFile>
 
-#include "platform/TBitmap.h"
+#include "platform/pictures/TBitmap.h"
 #include "plot/objects/TiPlotToolBar.h"
 #include "plot/streaming/TiPlotFormStream.h"
 #include "tests/plot/ErrorOf.h"

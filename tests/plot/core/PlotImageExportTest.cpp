@@ -9,8 +9,8 @@
 #include <QTemporaryDir>
 #include <QtEndian>
 
-#include "platform/JpegCodec.h"
-#include "platform/TJPEGImage.h"
+#include "platform/pictures/JpegCodec.h"
+#include "platform/pictures/TJPEGImage.h"
 #include "plot/channels/TiPlotChannel.h"
 #include "plot/core/TiPlot.h"
 #include "tests/plot/ErrorOf.h"

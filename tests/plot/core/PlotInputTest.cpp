@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "platform/TBitmap.h"
+#include "platform/pictures/TBitmap.h"
 #include "platform/widgets/TPopupMenu.h"
 #include "plot/objects/TiPlotToolBar.h"
 #include "tests/plot/SystemPlots.h"

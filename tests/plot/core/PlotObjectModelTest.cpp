@@ -3,7 +3,7 @@
 #include <QDir>
 #include <QFile>
 
-#include "platform/TCanvas.h"
+#include "platform/drawing/TCanvas.h"
 #include "platform/widgets/TPopupMenu.h"
 
 #include "plot/base/EPlotError.h"

@@ -10,7 +10,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
-#include "platform/TBitmap.h"
+#include "platform/pictures/TBitmap.h"
 #include "platform/widgets/TPrintDialog.h"
 #include "platform/widgets/TPrinter.h"
 #include "plot/base/iPaperSize.h"

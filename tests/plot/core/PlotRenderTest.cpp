@@ -3,7 +3,7 @@
 #include <QDir>
 #include <QImage>
 
-#include "platform/TBitmap.h"
+#include "platform/pictures/TBitmap.h"
 #include "tests/plot/PlotTestSupport.h"
 
 TEST(PlotRender, EmptyPlotWithTwoAxesAndDataView_drawsTicksLabelsAndGrid) {

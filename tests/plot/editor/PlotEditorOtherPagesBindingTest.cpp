@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "platform/TCanvas.h"
-#include "platform/TFont.h"
+#include "platform/drawing/TCanvas.h"
+#include "platform/text/TFont.h"
 #include "plot/editor/iPlotEditorPages.h"
 #include "tests/plot/editor/OtherPagesEditorFixture.h"
 

@@ -2,7 +2,7 @@
 
 #include <QTest>
 
-#include "platform/TCanvas.h"
+#include "platform/drawing/TCanvas.h"
 #include "plot/annotations/TiPlotDataCursor.h"
 #include "plot/annotations/TiPlotLimit.h"
 #include "plot/editor/TiComponentEditorButton.h"

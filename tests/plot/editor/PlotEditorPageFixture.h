@@ -5,7 +5,7 @@
 #include <QAbstractButton>
 #include <QTest>
 
-#include "platform/TBitmap.h"
+#include "platform/pictures/TBitmap.h"
 #include "platform/widgets/ColorChooser.h"
 #include "platform/widgets/FontChooser.h"
 #include "plot/core/TiPlot.h"

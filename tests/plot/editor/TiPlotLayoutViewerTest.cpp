@@ -7,7 +7,7 @@
 
 #include <QTest>
 
-#include "platform/TBitmap.h"
+#include "platform/pictures/TBitmap.h"
 #include "plot/core/TiPlot.h"
 #include "plot/core/TiPlotKindManager.h"
 #include "plot/core/TiPlotLayoutManager.h"

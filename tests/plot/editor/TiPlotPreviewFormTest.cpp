@@ -8,7 +8,7 @@
 #include <QImage>
 #include <QToolButton>
 
-#include "platform/TPicture.h"
+#include "platform/pictures/TPicture.h"
 #include "platform/widgets/TPrinter.h"
 #include "plot/core/TiPlot.h"
 #include "plot/core/TiPlotKindManager.h"

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/Rounding.h"
-#include "platform/TBitmap.h"
+#include "platform/core/Rounding.h"
+#include "platform/pictures/TBitmap.h"
 #include "tests/plot/editor/EditorControlInput.h"
 
 using namespace EditorControlInput;

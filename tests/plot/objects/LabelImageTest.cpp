@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "platform/TBitmap.h"
+#include "platform/pictures/TBitmap.h"
 #include "plot/base/EPlotError.h"
 #include "plot/objects/TiPlotLabel.h"
 #include "tests/plot/SystemPlots.h"

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "platform/TBitmap.h"
+#include "platform/pictures/TBitmap.h"
 #include "plot/base/EPlotError.h"
 #include "tests/plot/PlotTestSupport.h"
 

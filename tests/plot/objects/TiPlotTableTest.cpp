@@ -2,9 +2,9 @@
 
 #include <QImage>
 
-#include "platform/Rounding.h"
-#include "platform/TBitmap.h"
-#include "platform/TCanvas.h"
+#include "platform/core/Rounding.h"
+#include "platform/pictures/TBitmap.h"
+#include "platform/drawing/TCanvas.h"
 #include "plot/objects/TiPlotTable.h"
 #include "plot/streaming/TiPlotFormStream.h"
 #include "tests/plot/ErrorOf.h"

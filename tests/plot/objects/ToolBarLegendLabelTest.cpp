@@ -3,9 +3,9 @@
 #include <QDir>
 #include <QImage>
 
-#include "platform/Rounding.h"
-#include "platform/TBitmap.h"
-#include "platform/TCanvas.h"
+#include "platform/core/Rounding.h"
+#include "platform/pictures/TBitmap.h"
+#include "platform/drawing/TCanvas.h"
 #include "plot/objects/TiPlotLegend.h"
 #include "plot/objects/TiPlotToolBar.h"
 #include "tests/plot/SystemPlots.h"

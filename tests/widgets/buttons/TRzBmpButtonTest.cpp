@@ -2,7 +2,7 @@
 
 #include <QTimer>
 
-#include "platform/TCanvas.h"
+#include "platform/drawing/TCanvas.h"
 #include "platform/widgets/TForm.h"
 #include "tests/widgets/support/WidgetInput.h"
 #include "widgets/buttons/ButtonFaces.h"

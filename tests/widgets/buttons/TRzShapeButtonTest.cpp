@@ -1,6 +1,6 @@
 #include <memory>
 
-#include "platform/TCanvas.h"
+#include "platform/drawing/TCanvas.h"
 #include "platform/widgets/TForm.h"
 #include "tests/widgets/support/WidgetInput.h"
 #include "widgets/buttons/TRzShapeButton.h"

@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QListWidget>
 
-#include "platform/TCanvas.h"
+#include "platform/drawing/TCanvas.h"
 #include "platform/widgets/TForm.h"
 #include "tests/widgets/support/WidgetInput.h"
 #include "widgets/buttons/TRzButton.h"

@@ -4,8 +4,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "platform/TBitmap.h"
-#include "platform/TIniFile.h"
+#include "platform/pictures/TBitmap.h"
+#include "platform/files/TIniFile.h"
 #include "tests/support/FixturePath.h"
 #include "widgets/gdiplus/TGDIPFill.h"
 #include "widgets/gdiplus/TGPBrush.h"

@@ -4,7 +4,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "platform/TBitmap.h"
+#include "platform/pictures/TBitmap.h"
 #include "widgets/gdiplus/TAdvGDIPPicture.h"
 #include "widgets/gdiplus/TGDIPPicture.h"
 #include "widgets/gdiplus/TGDIPPictureContainer.h"

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "platform/GdiConstants.h"
-#include "platform/Rounding.h"
-#include "platform/TBitmap.h"
+#include "platform/drawing/GdiConstants.h"
+#include "platform/core/Rounding.h"
+#include "platform/pictures/TBitmap.h"
 #include "widgets/gdiplus/GdipNative.h"
 #include "widgets/gdiplus/TGPBrush.h"
 #include "widgets/gdiplus/TGPFont.h"

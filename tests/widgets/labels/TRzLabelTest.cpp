@@ -3,7 +3,7 @@
 
 #include <QImage>
 
-#include "platform/TBitmap.h"
+#include "platform/pictures/TBitmap.h"
 
 #include "platform/widgets/TForm.h"
 #include "widgets/labels/TRzLabel.h"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "platform/TBitmap.h"
+#include "platform/pictures/TBitmap.h"
 #include "widgets/panelset/FrameStyles.h"
 #include "widgets/panelset/ShadeSystem.h"
 

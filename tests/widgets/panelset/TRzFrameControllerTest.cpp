@@ -3,7 +3,7 @@
 #include <QTemporaryDir>
 #include <QWidget>
 
-#include "platform/TRzRegIniFile.h"
+#include "platform/files/TRzRegIniFile.h"
 #include "widgets/combo/TRzComboBox.h"
 #include "widgets/labels/TRzLabel.h"
 #include "widgets/panels/TRzGroupBox.h"

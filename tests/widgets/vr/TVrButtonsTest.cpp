@@ -1,7 +1,7 @@
 #include <memory>
 
-#include "platform/TBitmap.h"
-#include "platform/TCanvas.h"
+#include "platform/pictures/TBitmap.h"
+#include "platform/drawing/TCanvas.h"
 #include "platform/widgets/TForm.h"
 #include "tests/widgets/support/WidgetInput.h"
 #include "widgets/vr/TVrDemoButton.h"

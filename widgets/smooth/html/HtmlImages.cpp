@@ -6,9 +6,9 @@
 #include <QIcon>
 #include <QMimeDatabase>
 
-#include "platform/TBitmap.h"
-#include "platform/TCanvas.h"
-#include "platform/TImageList.h"
+#include "platform/pictures/TBitmap.h"
+#include "platform/drawing/TCanvas.h"
+#include "platform/pictures/TImageList.h"
 #include "widgets/gdiplus/GdipNative.h"
 #include "widgets/gdiplus/TGPGraphics.h"
 #include "widgets/gdiplus/TGPImage.h"

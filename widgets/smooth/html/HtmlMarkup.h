@@ -3,7 +3,7 @@
 #include <QString>
 #include <QStringView>
 
-#include "platform/TColor.h"
+#include "platform/drawing/TColor.h"
 
 /// The reading side of the HTML-like splash markup: entity decoding, tag
 /// attributes, numbers and colours. Every reader takes any text, reads in

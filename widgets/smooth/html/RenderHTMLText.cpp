@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <limits>
 
-#include "platform/GdiConstants.h"
-#include "platform/TFont.h"
-#include "platform/TImageList.h"
+#include "platform/drawing/GdiConstants.h"
+#include "platform/text/TFont.h"
+#include "platform/pictures/TImageList.h"
 #include "widgets/gdiplus/TAdvGDIPPicture.h"
 #include "widgets/gdiplus/TGDIPPictureContainer.h"
 #include "widgets/gdiplus/TGPBrush.h"

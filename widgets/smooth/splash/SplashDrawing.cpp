@@ -3,8 +3,8 @@
 #include <cmath>
 #include <memory>
 
-#include "platform/Rounding.h"
-#include "platform/TFont.h"
+#include "platform/core/Rounding.h"
+#include "platform/text/TFont.h"
 #include "widgets/gdiplus/TAdvGDIPPicture.h"
 #include "widgets/gdiplus/TGPBrush.h"
 #include "widgets/gdiplus/TGPFont.h"

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "platform/TRect.h"
+#include "platform/core/TRect.h"
 #include "widgets/gdiplus/GdiPlusTypes.h"
 #include "widgets/smooth/splash/TAdvSplashTopLayerItem.h"
 

@@ -5,8 +5,8 @@
 #include <QScreen>
 #include <QThread>
 
-#include "platform/TTimer.h"
-#include "platform/VersionInfo.h"
+#include "platform/threads/TTimer.h"
+#include "platform/files/VersionInfo.h"
 #include "widgets/gdiplus/TGDIPFill.h"
 #include "widgets/smooth/splash/TBasicProgramInfo.h"
 #include "widgets/smooth/splash/TGDIPSplashProgress.h"

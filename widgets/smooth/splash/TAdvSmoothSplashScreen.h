@@ -8,7 +8,7 @@
 #include <QRect>
 #include <QString>
 
-#include "platform/TObject.h"
+#include "platform/core/TObject.h"
 #include "platform/widgets/TForm.h"
 #include "widgets/gdiplus/GdiPlusTypes.h"
 #include "widgets/smooth/TStylePreset.h"

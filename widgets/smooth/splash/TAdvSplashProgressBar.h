@@ -5,7 +5,7 @@
 
 #include <QString>
 
-#include "platform/TRect.h"
+#include "platform/core/TRect.h"
 #include "platform/widgets/TGraphicControl.h"
 #include "widgets/smooth/TStylePreset.h"
 

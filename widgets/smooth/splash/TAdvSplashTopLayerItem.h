@@ -4,9 +4,9 @@
 
 #include <QString>
 
-#include "platform/TColor.h"
-#include "platform/TFont.h"
-#include "platform/TObject.h"
+#include "platform/drawing/TColor.h"
+#include "platform/text/TFont.h"
+#include "platform/core/TObject.h"
 #include "platform/widgets/TControl.h"
 #include "widgets/smooth/splash/TSplashCollection.h"
 

@@ -2,8 +2,8 @@
 
 #include <QString>
 
-#include "platform/TFont.h"
-#include "platform/TObject.h"
+#include "platform/text/TFont.h"
+#include "platform/core/TObject.h"
 #include "widgets/smooth/splash/TSplashHeadingText.h"
 
 /// The splash screen's program information: name, version and notice with

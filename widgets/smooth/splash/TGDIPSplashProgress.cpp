@@ -5,7 +5,7 @@
 #include <cmath>
 #include <cstring>
 
-#include "platform/CFormat.h"
+#include "platform/text/CFormat.h"
 #include "widgets/gdiplus/TGDIPFill.h"
 #include "widgets/gdiplus/TGPBrush.h"
 #include "widgets/gdiplus/TGPFont.h"

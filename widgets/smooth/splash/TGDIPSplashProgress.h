@@ -4,9 +4,9 @@
 
 #include <QString>
 
-#include "platform/TFont.h"
-#include "platform/TObject.h"
-#include "platform/TRect.h"
+#include "platform/text/TFont.h"
+#include "platform/core/TObject.h"
+#include "platform/core/TRect.h"
 #include "widgets/gdiplus/GdiPlusTypes.h"
 
 class TGDIPFill;

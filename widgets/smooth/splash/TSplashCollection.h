@@ -4,7 +4,7 @@
 #include <memory>
 #include <vector>
 
-#include "platform/TObject.h"
+#include "platform/core/TObject.h"
 
 /// Sender (the collection) and the index of the item about to go.
 using TOnDeleteItemEvent = std::function<void(TObject* Sender, int Index)>;

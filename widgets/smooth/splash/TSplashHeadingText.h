@@ -2,9 +2,9 @@
 
 #include <QString>
 
-#include "platform/TColor.h"
-#include "platform/TFont.h"
-#include "platform/TObject.h"
+#include "platform/drawing/TColor.h"
+#include "platform/text/TFont.h"
+#include "platform/core/TObject.h"
 #include "widgets/gdiplus/GdiPlusTypes.h"
 #include "widgets/gdiplus/TAdvGDIPPicture.h"
 

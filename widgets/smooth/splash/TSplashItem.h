@@ -2,8 +2,8 @@
 
 #include <QString>
 
-#include "platform/TFont.h"
-#include "platform/TObject.h"
+#include "platform/text/TFont.h"
+#include "platform/core/TObject.h"
 #include "widgets/gdiplus/TAdvGDIPPicture.h"
 #include "widgets/smooth/splash/TSplashCollection.h"
 

@@ -2,8 +2,8 @@
 
 #include <QString>
 
-#include "platform/TObject.h"
-#include "platform/TRect.h"
+#include "platform/core/TObject.h"
+#include "platform/core/TRect.h"
 #include "widgets/smooth/splash/TSplashCollection.h"
 
 /// One line of the splash screen's list: markup, and where it was last laid

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "platform/TColor.h"
-#include "platform/TFont.h"
-#include "platform/TObject.h"
-#include "platform/TRect.h"
+#include "platform/drawing/TColor.h"
+#include "platform/text/TFont.h"
+#include "platform/core/TObject.h"
+#include "platform/core/TRect.h"
 
 /// The rectangle of the splash screen's list lines.
 class TListItemsRect : public TObject {

@@ -4,8 +4,8 @@
 
 #include <QFontMetrics>
 
-#include "platform/Rounding.h"
-#include "platform/TImageList.h"
+#include "platform/core/Rounding.h"
+#include "platform/pictures/TImageList.h"
 #include "widgets/gdiplus/TGDIPFill.h"
 #include "widgets/gdiplus/TGPGraphics.h"
 #include "widgets/smooth/html/HtmlImages.h"

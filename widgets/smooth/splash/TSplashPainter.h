@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/TRect.h"
+#include "platform/core/TRect.h"
 #include "widgets/gdiplus/GdiPlusTypes.h"
 
 class TAdvSmoothSplashScreen;

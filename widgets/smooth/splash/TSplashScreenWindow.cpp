@@ -3,7 +3,7 @@
 #include <QEvent>
 #include <QPainter>
 
-#include "platform/GdiConstants.h"
+#include "platform/drawing/GdiConstants.h"
 #include "widgets/gdiplus/GdipNative.h"
 #include "widgets/gdiplus/TGDIPFill.h"
 #include "widgets/gdiplus/TGPGraphics.h"

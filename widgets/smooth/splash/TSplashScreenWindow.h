@@ -5,7 +5,7 @@
 #include <QImage>
 #include <QPointer>
 
-#include "platform/TRegion.h"
+#include "platform/drawing/TRegion.h"
 #include "platform/widgets/TForm.h"
 
 class TAdvSmoothSplashScreen;

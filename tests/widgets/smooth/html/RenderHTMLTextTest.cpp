@@ -6,11 +6,11 @@
 #include <QImage>
 #include <QTemporaryDir>
 
-#include "platform/GdiConstants.h"
-#include "platform/TBitmap.h"
-#include "platform/TCanvas.h"
-#include "platform/TFont.h"
-#include "platform/TImageList.h"
+#include "platform/drawing/GdiConstants.h"
+#include "platform/pictures/TBitmap.h"
+#include "platform/drawing/TCanvas.h"
+#include "platform/text/TFont.h"
+#include "platform/pictures/TImageList.h"
 #include "widgets/gdiplus/TGDIPPictureContainer.h"
 #include "widgets/gdiplus/TGPGraphics.h"
 #include "widgets/smooth/html/RenderHTMLText.h"

@@ -8,8 +8,8 @@
 #include <QImage>
 #include <QPointer>
 
-#include "platform/GdiConstants.h"
-#include "platform/VersionInfo.h"
+#include "platform/drawing/GdiConstants.h"
+#include "platform/files/VersionInfo.h"
 #include "platform/widgets/TForm.h"
 #include "tests/support/ProcessEventsUntil.h"
 #include "widgets/gdiplus/TGDIPFill.h"
