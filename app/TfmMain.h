@@ -392,6 +392,7 @@ public:
   void MemoShowClick(TObject* Sender);
   void HidDataClick(TObject* Sender);
   void StartDisconnectTimer() override;
+  int GetAccessLockState() const override;
   void SetAccessLockState(int value) override;
   void HideLockModeEntry() override;
 

@@ -63,6 +63,8 @@ void TfmMain::AddTrafficLogLine(const QString& line) {
 
 void TfmMain::StartDisconnectTimer() { m_session->StartDisconnectTimer(); }
 
+int TfmMain::GetAccessLockState() const { return m_session->GetAccessLockState(); }
+
 void TfmMain::SetAccessLockState(int value) { m_session->SetAccessLockState(value); }
 
 void TfmMain::HideLockModeEntry() {

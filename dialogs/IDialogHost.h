@@ -48,6 +48,8 @@ public:
   virtual void StartDisconnectTimer() = 0;
   /// Disables (true) or enables the menu entries a restricted user may not use.
   virtual void SetMenusLocked(bool locked) = 0;
+  /// The unit's access-lock byte (bit value 1 locked, 2 restricted access).
+  virtual int GetAccessLockState() const = 0;
   virtual void SetAccessLockState(int value) = 0;
   /// The click action of the gain page button `rzbMenuGain`.
   virtual void ShowGainPage() = 0;

@@ -23,6 +23,8 @@ constexpr int kLockPassWordClientHeight = 148;
 constexpr int kTickMs = 100;
 /// The kind of password CM_MCS_PASS_SUBMIT carries: the unlock password.
 constexpr int kUnlockKind = 0;
+/// Access-lock bit value of an editor with restricted rights.
+constexpr int kAccessRestricted = 2;
 
 }  // namespace
 
@@ -98,6 +100,9 @@ void TfmLockPassWord::tmCheckTimer(TObject* /*Sender*/) {
     case kRestrictedAccess:
       tmCmd.SetEnabled(true);
       m_host.SetMenusLocked(true);
+      // A unit may report the restriction only in its verdict; the window
+      // enforces the panel lock by this bit after the read-out.
+      m_host.SetAccessLockState(m_host.GetAccessLockState() | kAccessRestricted);
       m_host.ShowGainPage();
       break;
     case kWaiting:

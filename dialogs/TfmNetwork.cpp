@@ -169,6 +169,9 @@ void TfmNetwork::StartCandidate(const QString& status, int watchdogMs) {
   lblScan->SetCaption(status);
   pbScan->SetMax(Total());
   pbScan->SetPosition(m_candidateIndex);
+  // Restarted for every candidate: a count left from the last candidate or
+  // the last search would cut this probe short.
+  tmWatchDog.SetEnabled(false);
   tmWatchDog.SetInterval(watchdogMs);
   tmWatchDog.SetEnabled(true);
 }
@@ -181,6 +184,7 @@ void TfmNetwork::StartSerialCandidate() {
 }
 
 void TfmNetwork::ShowNoDevice() {
+  tmWatchDog.SetEnabled(false);
   pbScan->SetPosition(pbScan->Max());
   lblScan->SetCaption(m_host.LookUpText(QStringLiteral("SID_NO_DEVICE")));
   lblDeviceID->SetCaption(QString());
@@ -240,6 +244,7 @@ void TfmNetwork::tmWatchDogTimer(TObject* /*Sender*/) {
 void TfmNetwork::tmConnectTimer(TObject* /*Sender*/) {
   tmConnect.SetEnabled(false);
   if (m_probeResult == 1) {
+    tmWatchDog.SetEnabled(false);
     HideDialog();
     return;
   }

@@ -86,9 +86,15 @@ void LPresetExchange::PresetLoadCountTimer() { AdvanceProgress(1); }
 void LPresetExchange::EndExchange() {
   const bool downloading = m_phase == Phase::FactoryReset || m_phase == Phase::Segments || m_phase == Phase::FirPhase;
   const bool running = m_phase != Phase::Idle;
-  m_phase = Phase::Idle;
+  // Every preset of an upload that waits for its file name has been read:
+  // the file is still written (tmUpload runs on, an open file dialog still
+  // saves); only the end of the upload, which needs the link, is left out.
+  const bool fileDue = m_phase == Phase::UploadFile && !m_uploadEndTimer.Enabled();
+  m_phase = fileDue ? Phase::UploadFile : Phase::Idle;
   for (TTimer* timer : {&m_presetLoadCountTimer, &m_uploadTimer, &m_uploadEndTimer, &m_downloadEndTimer}) {
-    timer->SetEnabled(false);
+    if (timer != &m_uploadTimer || !fileDue) {
+      timer->SetEnabled(false);
+    }
   }
   m_unitFile.reset();
   m_session.SetUploadPreset(0);

@@ -126,7 +126,12 @@ void LPresetExchange::UploadTimer() {
   m_uploadTimer.SetEnabled(false);
   SaveAllPresetsFile();
   m_window.RestoreWorkingFolder();
-  m_uploadEndTimer.SetEnabled(true);
+  if (m_session.IsUnitOnline()) {
+    m_uploadEndTimer.SetEnabled(true);
+  } else {
+    // The link closed after the last preset: there is no unit to tell.
+    m_phase = Phase::Idle;
+  }
 }
 
 void LPresetExchange::UploadEndTimer() {

@@ -216,8 +216,10 @@ void NetworkGlue::MakeUnitAddressCurrent() {
 void NetworkGlue::HandFrameOver(std::span<const std::uint8_t> data) {
   const std::span<const std::uint8_t> logged = FramePart(data);
   m_view.AddTrafficLogLine(FormatLinkLogLine(QStringLiteral("UDP R "), Bytes(logged)));
-  // A datagram too short to hold its length byte is no frame.
-  if (data.size() <= FrameLayout::kLengthByte || data.size() != FrameLayout::FrameSpan(data)) {
+  // Only a datagram of exactly the size its length byte states is a frame:
+  // a shorter one would be completed with the start of the next reply.
+  if (data.size() <= FrameLayout::kLengthByte ||
+      data.size() != data[FrameLayout::kLengthByte] + FrameLayout::kOverhead) {
     return;
   }
   if (LNet* transport = m_port->Transport()) {

@@ -1,64 +1,59 @@
 #include "platform/io/SerialPortList.h"
 
 #include <algorithm>
-#include <cstring>
-#include <fcntl.h>
-#include <libudev.h>
-#include <linux/serial.h>
-#include <sys/ioctl.h>
+#include <charconv>
+#include <filesystem>
+#include <fstream>
 #include <string_view>
+#include <system_error>
 #include <tuple>
-#include <unistd.h>
 
 namespace SerialPortList {
 namespace {
+
+namespace fs = std::filesystem;
+
+/// The UART type a serial driver reports for a port without a chip.
+constexpr int kUnknownUart = 0;
 
 Hook& CurrentHook() {
   static Hook hook;
   return hook;
 }
 
-// The 8250 driver registers a fixed number of ports whether or not a chip
-// answers; the absent ones report an unknown UART type.
-bool IsPhantom8250(const char* node) {
-  const int fd = ::open(node, O_RDWR | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-  if (fd < 0) {
-    return true;
-  }
-  serial_struct info{};
-  const bool unknown = ::ioctl(fd, TIOCGSERIAL, &info) != 0 || info.type == PORT_UNKNOWN;
-  ::close(fd);
-  return unknown;
+/// The first line of a small sysfs attribute; empty when it cannot be read.
+std::string FirstLine(const fs::path& file) {
+  std::ifstream in(file);
+  std::string line;
+  std::getline(in, line);
+  return line;
 }
 
-std::vector<std::string> SystemPorts() {
-  std::vector<std::string> ports;
-  udev* context = udev_new();
-  if (context == nullptr) {
-    return ports;
+/// Whether the tty is a port a unit may hang on: its device has a driver
+/// (virtual terminals, pseudo-terminals and the console have no device),
+/// and a serial driver that reports a UART type knows a chip there.
+bool IsPort(const fs::path& tty) {
+  std::error_code error;
+  if (!fs::exists(tty / "device" / "driver", error)) {
+    return false;
   }
-  udev_enumerate* enumerate = udev_enumerate_new(context);
-  udev_enumerate_add_match_subsystem(enumerate, "tty");
-  udev_enumerate_scan_devices(enumerate);
-  udev_list_entry* entry = nullptr;
-  udev_list_entry_foreach(entry, udev_enumerate_get_list_entry(enumerate)) {
-    udev_device* device = udev_device_new_from_syspath(context, udev_list_entry_get_name(entry));
-    if (device == nullptr) {
-      continue;
+  // USB and modem ports have no type; an unreadable one hides no port.
+  const std::string type = FirstLine(tty / "type");
+  int value = kUnknownUart;
+  const auto [end, failure] = std::from_chars(type.data(), type.data() + type.size(), value);
+  return type.empty() || failure != std::errc() || value != kUnknownUart;
+}
+
+/// The device node name of a tty: DEVNAME of its uevent, else its own name.
+std::string DeviceName(const fs::path& tty) {
+  std::ifstream in(tty / "uevent");
+  constexpr std::string_view kKey = "DEVNAME=";
+  for (std::string line; std::getline(in, line);) {
+    if (line.size() > kKey.size() && line.compare(0, kKey.size(), kKey) == 0) {
+      return line.substr(kKey.size());
     }
-    udev_device* parent = udev_device_get_parent(device);
-    const char* node = udev_device_get_devnode(device);
-    if (parent != nullptr && node != nullptr) {
-      const char* driver = udev_device_get_driver(parent);
-      if (driver == nullptr || std::strcmp(driver, "serial8250") != 0 || !IsPhantom8250(node)) {
-        ports.emplace_back(node);
-      }
-    }
-    udev_device_unref(device);
   }
-  udev_enumerate_unref(enumerate);
-  udev_unref(context);
-  return ports;
+  return tty.filename().string();
 }
 
 // (prefix, has a number, number) of a port name.
@@ -74,12 +69,25 @@ std::tuple<std::string_view, bool, unsigned long long> SortKey(const std::string
   return {std::string_view(name).substr(0, digits), true, std::stoull(name.substr(digits))};
 }
 
-}  // namespace
-
-std::vector<std::string> List() {
-  std::vector<std::string> ports = CurrentHook() ? CurrentHook()() : SystemPorts();
+std::vector<std::string> Sorted(std::vector<std::string> ports) {
   std::stable_sort(ports.begin(), ports.end(), PortNameLess);
   return ports;
+}
+
+}  // namespace
+
+std::vector<std::string> List() { return CurrentHook() ? Sorted(CurrentHook()()) : ListUnder("/sys"); }
+
+std::vector<std::string> ListUnder(const std::string& sysfsRoot) {
+  std::vector<std::string> ports;
+  std::error_code error;
+  for (fs::directory_iterator entry(fs::path(sysfsRoot) / "class" / "tty", error), end; !error && entry != end;
+       entry.increment(error)) {
+    if (IsPort(entry->path())) {
+      ports.push_back("/dev/" + DeviceName(entry->path()));
+    }
+  }
+  return Sorted(std::move(ports));
 }
 
 void SetHook(Hook hook) { CurrentHook() = std::move(hook); }

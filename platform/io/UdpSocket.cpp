@@ -12,6 +12,9 @@
 namespace {
 
 constexpr std::size_t kLargestDatagram = 65536;
+/// Datagrams taken per wake-up: a flood must not hold the event loop; the
+/// notifier wakes again for the rest.
+constexpr int kDatagramsPerWake = 64;
 
 }  // namespace
 
@@ -89,7 +92,7 @@ bool UdpSocket::SendTo(std::uint32_t address, std::uint16_t port, std::span<cons
 void UdpSocket::OnReadable() {
   // Each datagram is taken whole, whatever its length.
   std::vector<std::uint8_t> buffer(kLargestDatagram);
-  while (m_notifier) {
+  for (int taken = 0; taken < kDatagramsPerWake && m_notifier; ++taken) {
     sockaddr_in from{};
     socklen_t length = sizeof from;
     ssize_t n = 0;

@@ -10,7 +10,9 @@ class QSocketNotifier;
 
 /// The main window's UDP socket (`IdUDPServer`): bound to any address and
 /// a port the system chooses (or a given one), allowed to broadcast; each
-/// datagram that arrives is handed whole to OnDatagram on the GUI thread.
+/// datagram that arrives is handed whole to OnDatagram on the GUI thread,
+/// a bounded number per wake-up, so that a flood leaves the event loop
+/// running.
 /// SendTo may be called from any thread. Open, Close and the event on the
 /// GUI thread.
 class UdpSocket {

@@ -29,6 +29,8 @@ void TTimer::SetEnabled(bool value) {
   }
 }
 
+int TTimer::RemainingTime() const { return m_timer->remainingTime(); }
+
 void TTimer::SetInterval(int milliseconds) {
   if (StoreIfChanged(m_interval, milliseconds)) {
     Update();

@@ -22,6 +22,8 @@ public:
   void SetEnabled(bool value);
   int Interval() const { return m_interval; }
   void SetInterval(int milliseconds);
+  /// Milliseconds until the next OnTimer; -1 while the timer does not run.
+  int RemainingTime() const;
   /// Tag of the component, free for the program's use.
   int Tag() const { return m_tag; }
   void SetTag(int tag) { m_tag = tag; }

@@ -185,31 +185,47 @@ TEST_F(LockDialogsUnitSim, adminLock_wrongPasswordThenTheRightOneReadsTheUnitOut
   EXPECT_EQ(window.Session().GetAccessLockState(), 0);
 }
 
-TEST_F(LockDialogsUnitSim, userLock_restrictedAccessLocksTheMenusAndShowsTheGainPage) {
-  StartSim([](SimUnitState& unit) {
-    unit.lock.adminLockSet = true;
-    unit.lock.userLockSet = true;
-    unit.lock.permissions = {0x3E, 0x16, 0x01};
-  });
-  ModalDriver driver([&](QWidget* modal) {
-    if (modal == &prompt) {
-      Submit(prompt, QStringLiteral("2947"));
+TEST_F(LockDialogsUnitSim, userLock_restrictedAccessLocksTheMenusAndEnforcesThePermissions) {
+  // A unit may report restricted access in its lock status (byte 5 = 3) or
+  // only in its verdict on the user password (byte 5 = 1).
+  for (const bool inVerdictOnly : {false, true}) {
+    SCOPED_TRACE(inVerdictOnly ? "lock byte 5 = 1" : "lock byte 5 = 3");
+    StartSim([&](SimUnitState& unit) {
+      unit.lock.adminLockSet = true;
+      unit.lock.userLockSet = true;
+      unit.lock.permissions = {0x3E, 0x16, 0x01};
+      unit.lock.restrictionInVerdictOnly = inVerdictOnly;
+    });
+    ModalDriver driver([&](QWidget* modal) {
+      if (modal == &prompt) {
+        Submit(prompt, QStringLiteral("2947"));
+      }
+    });
+    window.Form().PageButtons[0]->Click();
+    ASSERT_EQ(window.State().CurrentPage, 0);
+    Connect();
+    ASSERT_TRUE(WaitReadOut());
+    EXPECT_TRUE(driver.messages.isEmpty());
+    EXPECT_FALSE(MenuOn("Open"));
+    EXPECT_FALSE(MenuOn("Lock"));
+    EXPECT_EQ(window.State().CurrentPage, MainWindowState::kPageGain);
+    EXPECT_EQ(window.Session().GetAccessLockState(), 3) << "locked, and restricted";
+    EXPECT_EQ(window.State().PanelLockPermissions, (std::array<std::uint8_t, 3>{0x3E, 0x16, 0x01}));
+    const auto enabled = [&](const char* name) { return window.Controls().Find<TControl>(QLatin1String(name))->Enabled(); };
+    for (const char* name : {"rzbMenuGate", "rzbMenuComp", "rzbMenuDelay", "rzbMenuMatrix", "rzbMenuLimit", "rzbMenuInA",
+                             "rzbMenuOut6", "bStore", "isDelayInB", "isDelayOut3"}) {
+      EXPECT_FALSE(enabled(name)) << name;
     }
-  });
-  window.Form().PageButtons[0]->Click();
-  ASSERT_EQ(window.State().CurrentPage, 0);
-  Connect();
-  ASSERT_TRUE(WaitReadOut());
-  EXPECT_TRUE(driver.messages.isEmpty());
-  EXPECT_FALSE(MenuOn("Open"));
-  EXPECT_FALSE(MenuOn("Lock"));
-  EXPECT_EQ(window.State().CurrentPage, MainWindowState::kPageGain);
-  EXPECT_EQ(window.Session().GetAccessLockState(), 3) << "restricted access leaves the lock state";
-  EXPECT_EQ(window.State().PanelLockPermissions, (std::array<std::uint8_t, 3>{0x3E, 0x16, 0x01}));
-  const std::vector<SimFrame> frames = LockFrames();
-  ASSERT_GE(frames.size(), 2u);
-  EXPECT_EQ(frames[0].payload, (Bytes{0, '2', '9', '4', '7'}));
-  EXPECT_EQ(frames[1].code, CMD_READ_PRESET_DIRECTORY);
+    for (const char* name : {"rzbMenuGain", "bRecall", "isGainInA", "isGainOut1"}) {
+      EXPECT_TRUE(enabled(name)) << name;
+    }
+    const std::vector<SimFrame> frames = LockFrames();
+    ASSERT_GE(frames.size(), 2u);
+    EXPECT_EQ(frames[0].payload, (Bytes{0, '2', '9', '4', '7'}));
+    EXPECT_EQ(frames[1].code, CMD_READ_PRESET_DIRECTORY);
+    window.Session().Disconnect();
+    ASSERT_TRUE(WaitOffline());
+  }
 }
 
 TEST_F(LockDialogsUnitSim, noVerdict_timesOutSaysGoodbyeAndDisconnects) {

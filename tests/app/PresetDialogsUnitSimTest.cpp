@@ -1,9 +1,13 @@
 #include <chrono>
 #include <memory>
+#include <optional>
+#include <span>
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include "dialogs/TfmInformation.h"
@@ -11,15 +15,19 @@
 #include "dialogs/TfmRecallPreset.h"
 #include "dialogs/TfmStoreName.h"
 #include "dialogs/TfmStorePreset.h"
+#include "link/LPresetExchange.h"
 #include "link/LUnitSession.h"
 #include "link/LinkTransportFactory.h"
+#include "platform/widgets/FileChooser.h"
 #include "platform/widgets/TEdit.h"
 #include "platform/widgets/TLabel.h"
 #include "platform/widgets/TStatusBar.h"
 #include "platform/widgets/TValueListEditor.h"
 #include "protocol/CommandCodes.h"
+#include "protocol/UnitFile.h"
 #include "tests/app/LiveWindowFixture.h"
 #include "tests/support/ProcessEventsUntil.h"
+#include "tools/unitsim/SimUnitImage.h"
 #include "tools/unitsim/UnitSim.h"
 #include "widgets/buttons/TRzBmpButton.h"
 
@@ -150,6 +158,55 @@ TEST_F(PresetDialogsUnitSim, aDroppedLinkDuringARecallLeavesNoProgressWindow) {
   EXPECT_TRUE(ProcessEventsUntil([&] { return !window.IsUnitOnline(); }, 10s));
   EXPECT_FALSE(process.isVisible());
   EXPECT_TRUE(window.isEnabled());
+}
+
+TEST_F(PresetDialogsUnitSim, aLinkDroppedWhileTheUploadsFileIsNamed_stillWritesTheFile) {
+  // The read-out at the next link lists preset 2 as used.
+  sim->SetPreset(2, MakeDefaultImage());
+  window.Session().Disconnect();
+  ASSERT_TRUE(ProcessEventsUntil([&] { return !window.Session().HasAnyTransport(); }, 10s));
+  window.Session().OpenSerialLink();
+  ASSERT_TRUE(ProcessEventsUntil([&] { return window.Controls().Find<TTimer>("tmInLevelDet")->Enabled(); },
+                                 kDialogsReadOutLimit));
+
+  QTemporaryDir folder;
+  ASSERT_TRUE(folder.isValid());
+  const QString path = folder.filePath(QStringLiteral("kept.unt"));
+  int asked = 0;
+  // The user is typing the name when the cable comes out.
+  FileChooser::SetHook([&](const FileChoice& choice) -> std::optional<QString> {
+    ++asked;
+    EXPECT_EQ(choice.kind, FileChoice::Kind::Save);
+    sim->DropLink(SimLink::Pty);
+    EXPECT_TRUE(ProcessEventsUntil([&] { return !window.IsUnitOnline(); }, 10s));
+    return path;
+  });
+  QTimer watch;
+  watch.setInterval(5);
+  QStringList messages;
+  QObject::connect(&watch, &QTimer::timeout, [&] {
+    if (information.isVisible()) {
+      messages << information.lbMessage->Caption();
+      information.btnOK->Click();
+    }
+  });
+  watch.start();
+  window.UploadAllPresets();
+  const bool ended = ProcessEventsUntil(
+      [&] { return asked == 1 && !window.PresetExchange().IsTransferRunning(); }, kDialogsReadOutLimit);
+  FileChooser::SetHook({});
+  ASSERT_TRUE(ended) << asked;
+  EXPECT_TRUE(messages.isEmpty()) << messages.join('|').toStdString();
+  EXPECT_FALSE(window.IsUnitOnline());
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const QByteArray bytes = file.readAll();
+  const std::optional<StagedUnitFile> staged =
+      ParseUnitFile(std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()), std::size_t(bytes.size())));
+  ASSERT_TRUE(staged) << "the editor opens what it wrote";
+  for (int k = 0; k < UnitFile::kRecordCount; ++k) {
+    EXPECT_EQ(staged->IsUsed(k), k == 1) << k;
+  }
 }
 
 }  // namespace

@@ -246,12 +246,13 @@ TEST_F(LockDialogsTest, Prompt_actsOnEachVerdict) {
   };
   const std::vector<Case> cases{
       {1, {"SetMenusLocked 0", "SetAccessLockState 0", "34 [] append 0"}, true},
-      {2, {"SetMenusLocked 1", "ShowGainPage", "34 [] append 0"}, true},
+      {2, {"SetMenusLocked 1", "SetAccessLockState 3", "ShowGainPage", "34 [] append 0"}, true},
       {0, {}, false},
       {7, {}, false},
   };
   for (const Case& c : cases) {
     host.log.clear();
+    host.accessLockState = 1;
     prompt.Show();
     EXPECT_EQ(prompt.edName->Text(), QStringLiteral("****"));
     prompt.edName->SetText(QStringLiteral("8531"));

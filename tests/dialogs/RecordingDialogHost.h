@@ -131,11 +131,16 @@ public:
   }
   void StartDisconnectTimer() override { log.push_back("StartDisconnectTimer"); }
   void SetMenusLocked(bool locked) override { log.push_back(locked ? "SetMenusLocked 1" : "SetMenusLocked 0"); }
-  void SetAccessLockState(int value) override { log.push_back("SetAccessLockState " + std::to_string(value)); }
+  int GetAccessLockState() const override { return accessLockState; }
+  void SetAccessLockState(int value) override {
+    accessLockState = value;
+    log.push_back("SetAccessLockState " + std::to_string(value));
+  }
   void HideLockModeEntry() override { log.push_back("HideLockModeEntry"); }
 
   bool chinese = false;
   bool online = false;
+  int accessLockState = 0;
   std::map<QString, QString> englishTexts;
   std::map<QString, QString> chineseTexts;
   MainWindowState state;

@@ -78,6 +78,30 @@ TEST_F(TfmNetworkTest, SerialPorts_areProbedInPortNumberOrderEachAfterTheLastFai
                                               "Disconnect"}));
 }
 
+TEST_F(TfmNetworkTest, Watchdog_givesEveryCandidateItsFullTimeAndStopsWhenTheSearchEnds) {
+  ports = {"/dev/ttyS1", "/dev/ttyS2"};
+  // Lets part of a probe's time pass, so that a count carried over shows.
+  const auto spendSomeOfTheProbe = [&] {
+    return ProcessEventsUntil([&] { return form.tmWatchDog.RemainingTime() < 9500; }, 5s);
+  };
+  form.StartSearch();
+  ASSERT_TRUE(WaitForOpens(1));
+  ASSERT_TRUE(spendSomeOfTheProbe());
+  const int leftOfTheFirst = form.tmWatchDog.RemainingTime();
+  form.ReportProbeResult(0);
+  ASSERT_TRUE(ProcessEventsUntil([&] { return form.lblDeviceID->Caption() == "2/2"; }, 5s));
+  EXPECT_GT(form.tmWatchDog.RemainingTime(), leftOfTheFirst) << "the second port starts a count of its own";
+  ASSERT_TRUE(spendSomeOfTheProbe());
+  form.ReportProbeResult(0);
+  ASSERT_TRUE(ProcessEventsUntil([&] { return ButtonsEnabled(); }, 5s));
+  EXPECT_FALSE(form.tmWatchDog.Enabled()) << "a finished search leaves no watchdog running";
+
+  // A new search at once: its first probe gets the whole time.
+  form.StartSearch();
+  EXPECT_TRUE(form.tmWatchDog.Enabled());
+  EXPECT_GT(form.tmWatchDog.RemainingTime(), 9500);
+}
+
 TEST_F(TfmNetworkTest, UsbUnit_isTheFirstOfThreeCandidatesAndTheNetworkIsNotTried) {
   ports = {"/dev/ttyUSB1", "/dev/ttyUSB0"};
   host.usbDevice = true;

@@ -143,6 +143,29 @@ TEST_F(LNetProcTest, aUnitFrameByUdpReachesTheTransportOnlyWhileOneExists) {
   EXPECT_EQ(owner.replies.size(), 1u);
 }
 
+TEST_F(LNetProcTest, aDatagramNotOfTheSizeItsLengthByteStatesIsNoFrameAndTheNextReplyArrivesWhole) {
+  const Bytes reply = ReplyFrame(1, CMD_KEEP_ALIVE, {1, 2, 3});
+  struct Case {
+    const char* name;
+    Bytes datagram;
+  };
+  const std::vector<Case> cases{
+      {"cut after the length byte", Bytes(reply.begin(), reply.begin() + 5)},
+      {"one byte short", Bytes(reply.begin(), reply.end() - 1)},
+      {"one byte long", Joined(reply, {0x10})},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    owner.replies.clear();
+    glue->IdUDPServerUDPRead(c.datagram, kLoopback);
+    glue->IdUDPServerUDPRead(reply, kLoopback);
+    ASSERT_TRUE(ProcessEventsUntil([&] { return !owner.replies.empty(); }, 5s));
+    ProcessEventsUntil([&] { return transport->IsIdle(); }, 5s);
+    ASSERT_EQ(owner.replies.size(), 1u);
+    EXPECT_EQ(Hex(owner.replies[0].frame), Hex(reply));
+  }
+}
+
 TEST_F(LNetProcTest, theKeepAliveWaitsFiveSecondsForItsReply) {
   transport->OnKeepAliveTimer();
   EXPECT_EQ(transport->ReplyTimeout(), 5000);

@@ -9,12 +9,14 @@
 #include "platform/io/HostAddresses.h"
 #include "platform/io/TcpClientSocket.h"
 #include "platform/io/UdpSocket.h"
+#include "platform/threads/TTimer.h"
 #include "tests/link/LoopbackTcpPeer.h"
 #include "tests/support/NetworkConfinement.h"
 #include "tests/support/ProcessEventsUntil.h"
 
 namespace {
 
+using namespace std::chrono_literals;
 
 /// A client connected to a loopback peer, with its events counted.
 class TcpClientSocketTest : public ::testing::Test {
@@ -97,6 +99,46 @@ TEST(UdpSocketTest, datagramsArriveWholeWithTheirSender) {
   EXPECT_EQ(senders, (std::vector<std::uint32_t>(3, kLoopback)));
   socket.Close();
   EXPECT_FALSE(socket.SendTo(kLoopback, 9, std::vector<std::uint8_t>(3, 0)));
+}
+
+TEST(UdpSocketTest, aFloodOfDatagramsLeavesTheEventLoopRunning) {
+  ASSERT_TRUE(RequireLoopbackOnly());
+  constexpr int kBurst = 100000;
+  constexpr int kInFlight = 64;
+  UdpSocket socket;
+  UdpSocket flood;
+  ASSERT_TRUE(socket.Open());
+  ASSERT_TRUE(flood.Open());
+  const std::vector<std::uint8_t> datagram(9, 0x10);
+  int sent = 0;
+  const auto sendOne = [&] {
+    flood.SendTo(kLoopback, socket.LocalPort(), datagram);
+    ++sent;
+  };
+  // Every datagram taken sends the next, so the socket stays readable
+  // until the whole burst has gone; the timer starts with the flood.
+  TTimer timer;
+  timer.SetEnabled(false);
+  timer.SetInterval(1);
+  int sentWhenTimerRan = -1;
+  timer.OnTimer = [&](TObject*) {
+    timer.SetEnabled(false);
+    sentWhenTimerRan = sent;
+  };
+  socket.OnDatagram = [&](std::span<const std::uint8_t>, std::uint32_t, std::uint16_t) {
+    if (sentWhenTimerRan < 0 && !timer.Enabled()) {
+      timer.SetEnabled(true);
+    }
+    if (sent < kBurst) {
+      sendOne();
+    }
+  };
+  for (int i = 0; i < kInFlight; ++i) {
+    sendOne();
+  }
+  ASSERT_TRUE(ProcessEventsUntil([&] { return sentWhenTimerRan >= 0 && sent == kBurst; }, 60s))
+      << sent << " datagrams sent";
+  EXPECT_LT(sentWhenTimerRan, kBurst) << "the timer ran only after the flood";
 }
 
 TEST(HostAddressesTest, loopbackIsNoHostAddressAndTheHookAnswersInstead) {

@@ -118,7 +118,7 @@ SimFrame SimEngine::LockStatus() const {
   if (lock.adminLockSet && lock.sessionAccess == 0) {
     access |= 1;
   }
-  if (lock.userLockSet && lock.sessionAccess != 1) {
+  if (lock.userLockSet && lock.sessionAccess != 1 && !lock.restrictionInVerdictOnly) {
     access |= 2;
   }
   payload[5] = access;

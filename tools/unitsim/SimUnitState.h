@@ -21,6 +21,9 @@ struct SimLockState {
   std::uint8_t sessionAccess = 0;
   /// When set, every password submission gets this verdict.
   std::optional<std::uint8_t> forcedVerdict;
+  /// When set, the lock status never shows restricted access (byte 5 is 1
+  /// with both locks set): the unit tells it only in its verdict.
+  bool restrictionInVerdictOnly = false;
 };
 
 /// What the unit reports to the level poll: 12 linear amplitudes, the
