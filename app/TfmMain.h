@@ -1,9 +1,11 @@
 #pragma once
 
 #include <array>
+#include <initializer_list>
 #include <memory>
 #include <optional>
 #include <span>
+#include <utility>
 
 #include <QByteArrayView>
 #include <QString>
@@ -404,7 +406,12 @@ protected:
   void resizeEvent(QResizeEvent* event) override;
 
 private:
+  /// A main-menu entry's name and the handler its click runs.
+  using MenuEntryHandler = std::pair<const char*, void (TfmMain::*)(TObject*)>;
   void BindHandlers();
+  /// Hands each named main-menu entry's click to its handler; a name the
+  /// menu lacks is skipped.
+  void BindMenuEntries(std::initializer_list<MenuEntryHandler> entries);
   void SharePagePictures();
   /// The equaliser reset confirmation for the channel, shown modally.
   void ShowPeqResetDialog(int channel);

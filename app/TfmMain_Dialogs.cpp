@@ -97,12 +97,8 @@ void TfmMain::CopyClick(TObject* /*Sender*/) {
 void TfmMain::BindDialogHandlers() {
   for (const auto& [name, handler] : {std::pair{"bStore", &TfmMain::bStoreClick}, std::pair{"bRecall", &TfmMain::bRecallClick}}) {
     if (auto* button = Named<TRzButton>(QLatin1String(name))) {
-      button->OnClick = [this, handler](TObject* sender) { (this->*handler)(sender); };
+      button->OnClick = [this, handler = handler](TObject* sender) { (this->*handler)(sender); };
     }
   }
-  for (const auto& [name, handler] : {std::pair{"About", &TfmMain::AboutClick}, std::pair{"Copy", &TfmMain::CopyClick}}) {
-    if (TMenuItem* item = m_controls.MainMenu.Find(QLatin1String(name))) {
-      item->OnClick = [this, handler](TObject* sender) { (this->*handler)(sender); };
-    }
-  }
+  BindMenuEntries({{"About", &TfmMain::AboutClick}, {"Copy", &TfmMain::CopyClick}});
 }

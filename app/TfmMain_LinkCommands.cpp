@@ -26,15 +26,12 @@ constexpr int kFactoryResetTimeoutMs = 10000;
 
 void TfmMain::BindLinkCommandHandlers() {
   m_controls.rzbMenuLink->OnClick = [this](TObject* sender) { rzbMenuLinkClick(sender); };
-  const std::pair<const char*, void (TfmMain::*)(TObject*)> entries[] = {
-      {"Connected", &TfmMain::ConnectedClick},       {"NetworkSetup", &TfmMain::NetworkSetupClick},
-      {"FactoryDefault", &TfmMain::FactoryDefaultClick}, {"ConnectHelp", &TfmMain::ConnectHelpClick},
-      {"SettingID", &TfmMain::SettingIDClick},       {"BlockDiagram", &TfmMain::BlockDiagramClick}};
-  for (const auto& [entry, handler] : entries) {
-    if (TMenuItem* item = m_controls.MainMenu.Find(QLatin1String(entry))) {
-      item->OnClick = [this, handler](TObject* sender) { (this->*handler)(sender); };
-    }
-  }
+  BindMenuEntries({{"Connected", &TfmMain::ConnectedClick},
+                   {"NetworkSetup", &TfmMain::NetworkSetupClick},
+                   {"FactoryDefault", &TfmMain::FactoryDefaultClick},
+                   {"ConnectHelp", &TfmMain::ConnectHelpClick},
+                   {"SettingID", &TfmMain::SettingIDClick},
+                   {"BlockDiagram", &TfmMain::BlockDiagramClick}});
 }
 
 void TfmMain::rzbMenuLinkClick(TObject* /*Sender*/) {

@@ -75,13 +75,8 @@ void TfmMain::HideLockModeEntry() {
 }
 
 void TfmMain::BindLockDialogHandlers() {
-  const std::pair<const char*, void (TfmMain::*)(TObject*)> entries[] = {{"Lock", &TfmMain::LockClick},
-                                                                        {"LockSetup", &TfmMain::LockSetupClick},
-                                                                        {"MemoShow", &TfmMain::MemoShowClick},
-                                                                        {"HidData", &TfmMain::HidDataClick}};
-  for (const auto& [entry, handler] : entries) {
-    if (TMenuItem* item = m_controls.MainMenu.Find(QLatin1String(entry))) {
-      item->OnClick = [this, handler](TObject* sender) { (this->*handler)(sender); };
-    }
-  }
+  BindMenuEntries({{"Lock", &TfmMain::LockClick},
+                   {"LockSetup", &TfmMain::LockSetupClick},
+                   {"MemoShow", &TfmMain::MemoShowClick},
+                   {"HidData", &TfmMain::HidDataClick}});
 }

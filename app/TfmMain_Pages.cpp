@@ -234,13 +234,8 @@ void TfmMain::BindMenuHandlers() {
   m_controls.MainMenu.Find(QStringLiteral("OutDigital"))->OnClick =
       select("OutDigital", "OutAnalog", "plAesOut1", true);
   // The entries that open dialogs.
-  const std::pair<const char*, void (TfmMain::*)(TObject*)> dialogs[] = {{"LockMode", &TfmMain::LockModeClick},
-                                                                         {"InOutSelect", &TfmMain::InOutSelectClick},
-                                                                         {"SourceSelect", &TfmMain::SourceSelectClick},
-                                                                         {"Link", &TfmMain::LinkClick}};
-  for (const auto& [entry, handler] : dialogs) {
-    m_controls.MainMenu.Find(QLatin1String(entry))->OnClick = [this, handler](TObject* sender) {
-      (this->*handler)(sender);
-    };
-  }
+  BindMenuEntries({{"LockMode", &TfmMain::LockModeClick},
+                   {"InOutSelect", &TfmMain::InOutSelectClick},
+                   {"SourceSelect", &TfmMain::SourceSelectClick},
+                   {"Link", &TfmMain::LinkClick}});
 }

@@ -51,15 +51,10 @@ void TfmMain::UploadClick(TObject* /*Sender*/) { UploadAllPresets(); }
 void TfmMain::DownloadClick(TObject* /*Sender*/) { DownloadUnitFile(); }
 
 void TfmMain::BindPresetHandlers() {
-  const auto bind = [this](const char* name, void (TfmMain::*handler)(TObject*)) {
-    if (TMenuItem* item = m_controls.MainMenu.Find(QLatin1String(name))) {
-      item->OnClick = [this, handler](TObject* sender) { (this->*handler)(sender); };
-    }
-  };
-  bind("Open", &TfmMain::OpenClick);
-  bind("Save", &TfmMain::SaveClick);
-  bind("Upload", &TfmMain::UploadClick);
-  bind("Download", &TfmMain::DownloadClick);
+  BindMenuEntries({{"Open", &TfmMain::OpenClick},
+                   {"Save", &TfmMain::SaveClick},
+                   {"Upload", &TfmMain::UploadClick},
+                   {"Download", &TfmMain::DownloadClick}});
 }
 
 std::optional<QString> TfmMain::ChoosePresetFile(PresetFileKind kind, bool save) {

@@ -171,3 +171,11 @@ void TfmMain::BindHandlers() {
   BindFirEditing();
   BindLinkCommandHandlers();
 }
+
+void TfmMain::BindMenuEntries(std::initializer_list<MenuEntryHandler> entries) {
+  for (const auto& [entry, handler] : entries) {
+    if (TMenuItem* item = m_controls.MainMenu.Find(QLatin1String(entry))) {
+      item->OnClick = [this, handler = handler](TObject* sender) { (this->*handler)(sender); };
+    }
+  }
+}

@@ -94,12 +94,7 @@ void TfmMain::SetSignalMode(int mode) {
 }
 
 void TfmMain::BindUnitDialogHandlers() {
-  const std::pair<const char*, void (TfmMain::*)(TObject*)> entries[] = {{"TestTone", &TfmMain::TestToneClick},
-                                                                         {"ChNameList", &TfmMain::ChNameListClick},
-                                                                         {"Rs232Code", &TfmMain::Rs232CodeClick}};
-  for (const auto& [entry, handler] : entries) {
-    if (TMenuItem* item = m_controls.MainMenu.Find(QLatin1String(entry))) {
-      item->OnClick = [this, handler](TObject* sender) { (this->*handler)(sender); };
-    }
-  }
+  BindMenuEntries({{"TestTone", &TfmMain::TestToneClick},
+                   {"ChNameList", &TfmMain::ChNameListClick},
+                   {"Rs232Code", &TfmMain::Rs232CodeClick}});
 }

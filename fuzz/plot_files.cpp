@@ -1,8 +1,8 @@
 // The plot's files: a description, a properties file, an annotations file,
 // a data file, and a channel's data and properties files, each read into a
-// fresh plot (a time plot or an XY plot) as the first byte picks; a refused
-// file raises EPlotError, the plot's documented refusal. The plot is then
-// drawn with what was read.
+// fresh plot; a refused file raises EPlotError, the plot's documented
+// refusal. The plot is then drawn with what was read. The first byte picks
+// the file and the plot (PlotFuzzChoice).
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -11,6 +11,7 @@
 
 #include "fuzz/support/FuzzGuiApplication.h"
 #include "fuzz/support/MemoryFile.h"
+#include "fuzz/support/PlotFuzzChoice.h"
 #include "platform/pictures/TBitmap.h"
 #include "plot/base/EPlotError.h"
 #include "plot/channels/TiPlotChannel.h"
@@ -24,8 +25,6 @@ namespace {
 
 constexpr int kPlotFuzzWidth = 200;
 constexpr int kPlotFuzzHeight = 150;
-
-enum class PlotFuzzFile : int { Description, Properties, Annotations, Data, ChannelData, ChannelProperties, Count };
 
 TiPlotChannelCustom* FirstPlotChannel(TiPlotComponent& plot, bool xy) {
   if (xy) {
@@ -53,8 +52,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (!file.Write(data + 1, size - 1)) {
     return 0;
   }
-  const auto kind = static_cast<PlotFuzzFile>(data[0] % static_cast<int>(PlotFuzzFile::Count));
-  const bool xy = (data[0] & 0x40) != 0;
+  const PlotFuzzChoice choice = DecodePlotFuzzChoice(data[0]);
+  const bool xy = choice.xy;
   std::unique_ptr<TiPlotComponent> plot;
   if (xy) {
     plot = std::make_unique<TiXYPlot>();
@@ -63,7 +62,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   plot->SetBounds(0, 0, kPlotFuzzWidth, kPlotFuzzHeight);
   try {
-    switch (kind) {
+    switch (choice.kind) {
       case PlotFuzzFile::Description:
         ReadPlotDescription(*plot, QString::fromUtf8(reinterpret_cast<const char*>(data + 1),
                                                      static_cast<qsizetype>(size - 1)));
@@ -78,7 +77,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         plot->LoadDataFromFile(file.Path());
         break;
       case PlotFuzzFile::ChannelData:
-        FirstPlotChannel(*plot, xy)->LoadDataFromFile(file.Path(), (data[0] & 0x80) != 0);
+        FirstPlotChannel(*plot, xy)->LoadDataFromFile(file.Path(), choice.clear);
         break;
       case PlotFuzzFile::ChannelProperties:
         FirstPlotChannel(*plot, xy)->LoadPropertiesFromFile(file.Path());

@@ -14,8 +14,7 @@ class LComm : public LinkTransport {
 public:
   /// Opens the port and starts the worker. False when the transport was
   /// opened before, when the port cannot be opened (missing, in use) or
-  /// refuses the settings (baud rates of the standard table from 1200 to
-  /// 115200, byte size 5 to 8, SerialPort's parity and stop-bit codes), or
+  /// refuses the settings (baud rates from 1200 to 128000, byte size 5 to 8, SerialPort's parity and stop-bit codes), or
   /// when the worker cannot start; the port is closed again then.
   bool Open(const QString& path, int baudRate, int byteSize, int parity, int stopBits);
 

@@ -6,7 +6,12 @@
 # mode (default 4; exec/s below is theirs together), FUZZ_PARALLEL targets at
 # a time (default 1), an RSS limit of 2 GB and 2 s per input, then prints one
 # line per target. A process that finds something is replaced, so every
-# target is fuzzed the whole time.
+# target is fuzzed the whole time. fuzz/<target>.options adds flags that
+# replace these (main_window_open: 30 s per input, as each opened file
+# refreshes the whole window). Fork mode gives its n-th job n seconds, fewer
+# than building the main window takes under the sanitizers: that target
+# adds its start-up time to each job's (LLVMFuzzerInitialize), and its
+# first status line comes only when its first job has ended.
 # The growing corpus stays in build/fuzz/corpus/<target>; the seeds in
 # fuzz/corpus/<target> are read, never written. Inputs that crash, hang,
 # run out of memory or leak land in build/fuzz/findings/<target>/ (those of
@@ -54,7 +59,9 @@ fuzz_one() { # <target>: fuzzes it and writes its result line to $build/results/
   local seeds=()
   [ -d "$root/fuzz/corpus/$target" ] && seeds+=("$root/fuzz/corpus/$target")
   [ -d "$root/fuzz/regressions/$target" ] && seeds+=("$root/fuzz/regressions/$target")
-  # fuzz/<target>.options: extra libFuzzer flags (whole-file formats of a fixed size).
+  # fuzz/<target>.options: extra libFuzzer flags, after the ones above so
+  # that they take their place (whole-file formats of a fixed size, a
+  # longer time per input).
   local extra=()
   [ -f "$root/fuzz/$target.options" ] && read -r -a extra <"$root/fuzz/$target.options"
   echo "fuzzing $target for $seconds s with $jobs processes ..." >&2

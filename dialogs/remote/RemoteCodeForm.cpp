@@ -115,7 +115,7 @@ RemoteCodeForm::RemoteCodeForm(bool chinese, QWidget* parent) : TForm(parent) {
       {S::cb3MuteSel, &RemoteCodeForm::cb3MuteSelChange},
       {S::cb3OnOffSel, &RemoteCodeForm::cb3OnOffSelChange}};
   for (const auto& [selector, handler] : handlers) {
-    Selector(selector)->OnChange = [this, handler](TObject* sender) { (this->*handler)(sender); };
+    Selector(selector)->OnChange = [this, handler = handler](TObject* sender) { (this->*handler)(sender); };
   }
   DialogParts::RegisterControls(m_controls, *this);
   ShowFrame();

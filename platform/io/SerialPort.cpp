@@ -10,10 +10,16 @@
 #include <unistd.h>
 #include <utility>
 
+#include "platform/io/SerialLineSpeed.h"
 #include "platform/io/WriteUntilWoken.h"
 
 namespace {
 
+constexpr int kLowestRate = 1200;
+constexpr int kHighestRate = 128000;
+
+// The rates with a termios code; the others of kLowestRate to kHighestRate
+// (14400, 56000, 128000 among them) are set as arbitrary rates.
 constexpr std::array<std::pair<int, speed_t>, 9> kSpeeds{{
     {1200, B1200}, {1800, B1800}, {2400, B2400}, {4800, B4800}, {9600, B9600},
     {19200, B19200}, {38400, B38400}, {57600, B57600}, {115200, B115200},
@@ -48,8 +54,8 @@ bool SerialPort::Configure(int baudRate, int byteSize, int parity, int stopBits,
       speed = code;
     }
   }
-  if (speed == 0 || byteSize < 5 || byteSize > 8 || parity < NOPARITY || parity > SPACEPARITY ||
-      (stopBits != ONESTOPBIT && stopBits != TWOSTOPBITS)) {
+  if (baudRate < kLowestRate || baudRate > kHighestRate || byteSize < 5 || byteSize > 8 || parity < NOPARITY ||
+      parity > SPACEPARITY || (stopBits != ONESTOPBIT && stopBits != TWOSTOPBITS)) {
     error = "unsupported line settings";
     return false;
   }
@@ -59,8 +65,10 @@ bool SerialPort::Configure(int baudRate, int byteSize, int parity, int stopBits,
     return false;
   }
   ::cfmakeraw(&tio);
-  ::cfsetispeed(&tio, speed);
-  ::cfsetospeed(&tio, speed);
+  if (speed != 0) {
+    ::cfsetispeed(&tio, speed);
+    ::cfsetospeed(&tio, speed);
+  }
   static constexpr std::array<tcflag_t, 4> kSizes{CS5, CS6, CS7, CS8};
   tio.c_cflag &= ~(CSIZE | PARENB | PARODD | CMSPAR | CSTOPB | CRTSCTS);
   tio.c_cflag |= kSizes[static_cast<std::size_t>(byteSize - 5)] | CLOCAL | CREAD;
@@ -85,6 +93,10 @@ bool SerialPort::Configure(int baudRate, int byteSize, int parity, int stopBits,
     error = SystemText("tcsetattr");
     return false;
   }
+  if (speed == 0 && !SetSerialLineSpeed(m_fd, baudRate)) {
+    error = SystemText("baud rate");
+    return false;
+  }
   return true;
 }
 
@@ -101,19 +113,7 @@ void SerialPort::Close() {
   }
 }
 
-int SerialPort::BaudRate() const {
-  termios tio{};
-  if (m_fd < 0 || ::tcgetattr(m_fd, &tio) != 0) {
-    return 0;
-  }
-  const speed_t speed = ::cfgetospeed(&tio);
-  for (const auto& [rate, code] : kSpeeds) {
-    if (code == speed) {
-      return rate;
-    }
-  }
-  return 0;
-}
+int SerialPort::BaudRate() const { return m_fd >= 0 ? SerialLineSpeed(m_fd) : 0; }
 
 bool SerialPort::ReadAvailable(std::vector<std::uint8_t>& bytes) {
   std::uint8_t buffer[512];

@@ -25,8 +25,9 @@ public:
   /// does not exist, cannot be opened or is in use.
   bool Open(const std::string& path, std::string& error);
   /// Raw mode at the given line settings, no flow control, reads that never
-  /// block. Byte size 5 to 8; baud rates of the standard table from 1200 to
-  /// 115200. False with `error` for other values or when the driver refuses.
+  /// block. Byte size 5 to 8; baud rates from 1200 to 128000, those
+  /// without a termios code (14400, 56000, 128000) set as arbitrary rates.
+  /// False with `error` for other values or when the driver refuses.
   bool Configure(int baudRate, int byteSize, int parity, int stopBits, std::string& error);
   /// Drops what waits in both directions.
   void Purge();

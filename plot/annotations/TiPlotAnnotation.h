@@ -110,6 +110,9 @@ public:
   void SetTextHorzAlignment(TiAlignmentHorizontal value) { StoreAndChange(value, m_textHorzAlignment); }
   TiAlignmentVertical TextVertAlignment() const { return m_textVertAlignment; }
   void SetTextVertAlignment(TiAlignmentVertical value) { StoreAndChange(value, m_textVertAlignment); }
+  /// How the lines of a multi-line text align among themselves.
+  TiAlignmentHorizontal TextLineAlignment() const { return m_textLineAlignment; }
+  void SetTextLineAlignment(TiAlignmentHorizontal value) { StoreAndChange(value, m_textLineAlignment); }
   double TextHorzMargin() const { return m_textHorzMargin; }
   void SetTextHorzMargin(double value) { StoreAndChange(value, m_textHorzMargin); }
   double TextVertMargin() const { return m_textVertMargin; }

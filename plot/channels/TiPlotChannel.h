@@ -33,6 +33,16 @@ public:
   double GetLow(int index) const { return DataList().GetLow(index); }
   double GetOpen(int index) const { return DataList().GetOpen(index); }
   double GetClose(int index) const { return DataList().GetClose(index); }
+  /// A point's own bar where the list keeps it per point (the full-feature
+  /// list), else the channel's bar.
+  bool GetPointBarVisible(int index) const { return DataList().GetBarVisible(index); }
+  double GetPointBarReference(int index) const { return DataList().GetBarReference(index); }
+  double GetPointBarWidth(int index) const { return DataList().GetBarWidth(index); }
+  TColor GetPointBarPenColor(int index) const { return DataList().GetBarPenColor(index); }
+  int GetPointBarPenWidth(int index) const { return DataList().GetBarPenWidth(index); }
+  TPenStyle GetPointBarPenStyle(int index) const { return DataList().GetBarPenStyle(index); }
+  TColor GetPointBarBrushColor(int index) const { return DataList().GetBarBrushColor(index); }
+  TBrushStyle GetPointBarBrushStyle(int index) const { return DataList().GetBarBrushStyle(index); }
   /// Values at a fixed X interval from the last point's X (0 when empty),
   /// the first landing on that X itself; no ordering check.
   void AddYArray(double xInterval, const std::vector<double>& yData);
@@ -173,7 +183,7 @@ public:
 
 protected:
   bool BarsPickable() const override { return m_barEnabled; }
-  bool PointHasBar(int index) const override { return DataList().GetBarVisible(index); }
+  bool PointHasBar(int index) const override { return GetPointBarVisible(index); }
 
 private:
   /// Whether the trace passes through the 20 x 20 box around the mouse.

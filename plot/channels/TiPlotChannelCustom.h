@@ -80,6 +80,21 @@ public:
   void SetNull(int index, bool value);
   void SetEmpty(int index, bool value);
   const TiPlotDataCustomList& DataList() const { return *m_dataList; }
+  /// A point's own look where the list keeps it per point (the full-feature
+  /// list; the standard list keeps marker visibility and style), else the
+  /// channel-wide value.
+  TColor GetPointTraceLineColor(int index) const { return m_dataList->GetTraceLineColor(index); }
+  int GetPointTraceLineWidth(int index) const { return m_dataList->GetTraceLineWidth(index); }
+  TiPlotLineStyle GetPointTraceLineStyle(int index) const { return m_dataList->GetTraceLineStyle(index); }
+  bool GetPointMarkerVisible(int index) const { return m_dataList->GetMarkerVisible(index); }
+  int GetPointMarkerSize(int index) const { return m_dataList->GetMarkerSize(index); }
+  TiPlotMarkerStyle GetPointMarkerStyle(int index) const { return m_dataList->GetMarkerStyle(index); }
+  TColor GetPointMarkerPenColor(int index) const { return m_dataList->GetMarkerPenColor(index); }
+  int GetPointMarkerPenWidth(int index) const { return m_dataList->GetMarkerPenWidth(index); }
+  TPenStyle GetPointMarkerPenStyle(int index) const { return m_dataList->GetMarkerPenStyle(index); }
+  TColor GetPointMarkerBrushColor(int index) const { return m_dataList->GetMarkerBrushColor(index); }
+  TBrushStyle GetPointMarkerBrushStyle(int index) const { return m_dataList->GetMarkerBrushStyle(index); }
+  QChar GetPointMarkerCharacter(int index) const { return m_dataList->GetMarkerCharacter(index); }
   double XFirst() const { return Count() > 0 ? GetX(0) : -1; }
   double XLast() const { return Count() > 0 ? GetX(Count() - 1) : -1; }
   double YFirst() const { return Count() > 0 ? GetY(0) : -1; }
@@ -172,6 +187,13 @@ public:
   /// look and ring size; the points are discarded
   /// (TiPlotChannelCustom_DataStyle.cpp).
   void SetDataStyle(TiPlotDataStyle value);
+  /// The X step of the compact-interval data style (-1 while it is still
+  /// to be learned from the first two points); -1 for the other styles,
+  /// whose points carry their own X.
+  double Interval() const;
+  /// Sets the compact-interval step, which moves every point after the
+  /// first, and signals a change; no effect for the other styles.
+  void SetInterval(double value);
 
   // Files and logging (TiPlotChannelCustom_Files.cpp). Fields are
   // separated by the plot's DataFileColumnSeparator.

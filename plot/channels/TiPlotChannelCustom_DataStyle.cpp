@@ -36,3 +36,15 @@ void TiPlotChannelCustom::SetDataStyle(TiPlotDataStyle value) {
   m_stopIndex = -1;
   DoChange();
 }
+
+double TiPlotChannelCustom::Interval() const {
+  const auto* list = dynamic_cast<const TiPlotDataCompactIntervalList*>(m_dataList.get());
+  return list != nullptr ? list->Interval() : -1.0;
+}
+
+void TiPlotChannelCustom::SetInterval(double value) {
+  if (auto* list = dynamic_cast<TiPlotDataCompactIntervalList*>(m_dataList.get())) {
+    list->SetInterval(value);
+    DoChange();
+  }
+}

@@ -149,7 +149,7 @@ void TiPlotChannelCustom::DrawTrace(TCanvas& canvas, TColor backGroundColor) {
       continue;
     }
     if (haveRun) {
-      SetTracePen(canvas, List().GetTraceLineColor(i), List().GetTraceLineStyle(i), List().GetTraceLineWidth(i));
+      SetTracePen(canvas, GetPointTraceLineColor(i), GetPointTraceLineStyle(i), GetPointTraceLineWidth(i));
       canvas.SetBkColor(backGroundColor);
       DrawLine(canvas, false, px, py, x, y);
     }
@@ -163,7 +163,7 @@ bool TiPlotChannelCustom::IsMarkerDrawn(int index) {
   if (!MarkersVisible() || !GetValid(index) || !HasAxes()) {
     return false;
   }
-  if (m_markersAllowIndividual && !List().GetMarkerVisible(index)) {
+  if (m_markersAllowIndividual && !GetPointMarkerVisible(index)) {
     return false;
   }
   return !m_clipToAxes || (XAxis()->ValueOnScale(GetX(index)) && YAxis()->ValueOnScale(GetY(index)));
@@ -189,21 +189,20 @@ void TiPlotChannelCustom::DrawMarker(TCanvas& canvas, int index, TColor backGrou
     return;
   }
   const bool individual = index >= 0 && m_markersAllowIndividual;
-  const TiPlotMarkerStyle style = individual ? List().GetMarkerStyle(index) : MarkersStyle();
-  int r = individual ? List().GetMarkerSize(index) : MarkersSize();
+  const TiPlotMarkerStyle style = individual ? GetPointMarkerStyle(index) : MarkersStyle();
+  int r = individual ? GetPointMarkerSize(index) : MarkersSize();
   if (index == -1) {
     r = std::min(r, 6);
   }
-  const TiPlotDataCustomList& list = List();
-  canvas.Pen().SetWidth(individual ? list.GetMarkerPenWidth(index) : MarkersPenWidth());
-  canvas.Pen().SetStyle(individual ? list.GetMarkerPenStyle(index) : MarkersPenStyle());
+  canvas.Pen().SetWidth(individual ? GetPointMarkerPenWidth(index) : MarkersPenWidth());
+  canvas.Pen().SetStyle(individual ? GetPointMarkerPenStyle(index) : MarkersPenStyle());
   canvas.Pen().SetColor(m_markersPenUseChannelColor ? Color()
-                        : individual                ? list.GetMarkerPenColor(index)
+                        : individual                ? GetPointMarkerPenColor(index)
                                                     : MarkersPenColor());
   canvas.Brush().SetColor(m_markersBrushUseChannelColor ? Color()
-                          : individual                  ? list.GetMarkerBrushColor(index)
+                          : individual                  ? GetPointMarkerBrushColor(index)
                                                         : MarkersBrushColor());
-  canvas.Brush().SetStyle(individual ? list.GetMarkerBrushStyle(index) : MarkersBrushStyle());
+  canvas.Brush().SetStyle(individual ? GetPointMarkerBrushStyle(index) : MarkersBrushStyle());
   const int x = point.X;
   const int y = point.Y;
   switch (style) {
@@ -243,7 +242,7 @@ void TiPlotChannelCustom::DrawMarker(TCanvas& canvas, int index, TColor backGrou
       canvas.Polyline({{x - r, y}, {x + r, y}});
       break;
     case TiPlotMarkerStyle::ipmsCharacter: {
-      const QChar ch = index >= 0 ? list.GetMarkerCharacter(index) : list.Stored().MarkerCharacter;
+      const QChar ch = index >= 0 ? GetPointMarkerCharacter(index) : DataList().Stored().MarkerCharacter;
       if (!ch.isNull()) {
         canvas.Brush().SetStyle(TBrushStyle::bsClear);
         canvas.SetBkColor(backGroundColor);
@@ -256,7 +255,7 @@ void TiPlotChannelCustom::DrawMarker(TCanvas& canvas, int index, TColor backGrou
 }
 
 TRect TiPlotChannelCustom::GetMarkerRect(int index) {
-  const int r = m_markersAllowIndividual ? List().GetMarkerSize(index) : MarkersSize();
+  const int r = m_markersAllowIndividual ? GetPointMarkerSize(index) : MarkersSize();
   const TPoint p = GetPointPixels(index);
   return {p.X - r, p.Y - r, p.X + r, p.Y + r};
 }

@@ -265,16 +265,15 @@ void TiPlotChannel::DrawBars(TCanvas& canvas, TColor backGroundColor) {
   if (!m_barEnabled) {
     return;
   }
-  const TiPlotDataCustomList& list = DataList();
   for (int i = DrawStartIndex(); i <= DrawStopIndex(); ++i) {
-    if (!GetValid(i) || !list.GetBarVisible(i)) {
+    if (!GetValid(i) || !GetPointBarVisible(i)) {
       continue;
     }
-    canvas.Brush().SetColor(m_barBrushUseChannelColor ? Color() : list.GetBarBrushColor(i));
-    canvas.Pen().SetColor(m_barPenUseChannelColor ? Color() : list.GetBarPenColor(i));
-    canvas.Pen().SetWidth(list.GetBarPenWidth(i));
-    canvas.Pen().SetStyle(list.GetBarPenStyle(i));
-    canvas.Brush().SetStyle(list.GetBarBrushStyle(i));
+    canvas.Brush().SetColor(m_barBrushUseChannelColor ? Color() : GetPointBarBrushColor(i));
+    canvas.Pen().SetColor(m_barPenUseChannelColor ? Color() : GetPointBarPenColor(i));
+    canvas.Pen().SetWidth(GetPointBarPenWidth(i));
+    canvas.Pen().SetStyle(GetPointBarPenStyle(i));
+    canvas.Brush().SetStyle(GetPointBarBrushStyle(i));
     canvas.SetBkColor(backGroundColor);
     TRect r = GetBarRect(i);
     if (r.Left == r.Right) {
@@ -285,8 +284,8 @@ void TiPlotChannel::DrawBars(TCanvas& canvas, TColor backGroundColor) {
 }
 
 TRect TiPlotChannel::GetBarRect(int index) {
-  const double w = DataList().GetBarWidth(index);
-  return DataRectToPixels(GetX(index) - w / 2, DataList().GetBarReference(index), GetX(index) + w / 2, GetY(index));
+  const double w = GetPointBarWidth(index);
+  return DataRectToPixels(GetX(index) - w / 2, GetPointBarReference(index), GetX(index) + w / 2, GetY(index));
 }
 
 void TiPlotChannel::DrawTrace(TCanvas& canvas, TColor backGroundColor) {
@@ -575,7 +574,7 @@ void TiPlotChannel::DrawMarkers(TCanvas& canvas, TColor backGroundColor) {
     return;
   }
   for (int i = std::max(DrawStartIndex(), 0); i <= DrawStopIndex(); ++i) {
-    if (GetValid(i) && DataList().GetMarkerVisible(i) && XAxis()->ValueOnScale(GetX(i)) &&
+    if (GetValid(i) && GetPointMarkerVisible(i) && XAxis()->ValueOnScale(GetX(i)) &&
         YAxis()->ValueOnScale(GetY(i))) {
       const int x = XAxis()->PositionToPixels(GetX(i));
       DrawMarker(canvas, i, backGroundColor,

@@ -124,6 +124,10 @@ QStringList EnumNames<TiAlignmentVertical>() {
   return {"iavCenter", "iavTop", "iavBottom"};
 }
 template <>
+QStringList EnumNames<TAlign>() {
+  return {"alNone", "alTop", "alBottom", "alLeft", "alRight", "alClient", "alCustom"};
+}
+template <>
 QStringList EnumNames<TiBevelStyle>() {
   return {"ibsNone", "ibsRaised", "ibsLowered"};
 }
@@ -871,6 +875,8 @@ PropertyList AnnotationProperties() {
                       TiAlignmentHorizontal::iahCenter));
   l.push_back(Prop<T>("TextVertAlignment", &T::TextVertAlignment, &T::SetTextVertAlignment,
                       TiAlignmentVertical::iavCenter));
+  l.push_back(Prop<T>("TextLineAlignment", &T::TextLineAlignment, &T::SetTextLineAlignment,
+                      TiAlignmentHorizontal::iahCenter));
   l.push_back(Prop<T>("TextHorzMargin", &T::TextHorzMargin, &T::SetTextHorzMargin));
   l.push_back(Prop<T>("TextVertMargin", &T::TextVertMargin, &T::SetTextVertMargin));
   l.push_back(FontProp<T>("Font", &T::Font));
@@ -999,6 +1005,7 @@ PropertyList PlotTable() {
                       false));
   l.push_back(Prop<T>("BackGroundColor", &T::BackGroundColor, &T::SetBackGroundColor, 0));
   l.push_back(Prop<T>("BorderStyle", &T::BorderStyle, &T::SetBorderStyle, TiBevelStyle::ibsLowered));
+  l.push_back(Prop<T>("Align", &T::Align, &T::SetAlign, TAlign::alNone));
   l.push_back(Prop<T>("AutoFrameRate", &T::AutoFrameRate, &T::SetAutoFrameRate, true));
   l.push_back(Prop<T>("UpdateFrameRate", &T::UpdateFrameRate, &T::SetUpdateFrameRate, 60));
   return l;

@@ -68,10 +68,25 @@ INSTANTIATE_TEST_SUITE_P(Cases, SerialPortLine,
                          ::testing::Values(LineCase{115200, 8, SerialPort::NOPARITY, SerialPort::ONESTOPBIT, true},
                                            LineCase{9600, 7, SerialPort::EVENPARITY, SerialPort::TWOSTOPBITS, true},
                                            LineCase{1200, 5, SerialPort::SPACEPARITY, SerialPort::ONESTOPBIT, true},
-                                           LineCase{128000, 8, SerialPort::NOPARITY, SerialPort::ONESTOPBIT, false},
+                                           LineCase{14400, 8, SerialPort::NOPARITY, SerialPort::ONESTOPBIT, true},
+                                           LineCase{56000, 8, SerialPort::EVENPARITY, SerialPort::ONESTOPBIT, true},
+                                           LineCase{128000, 8, SerialPort::NOPARITY, SerialPort::TWOSTOPBITS, true},
+                                           LineCase{1199, 8, SerialPort::NOPARITY, SerialPort::ONESTOPBIT, false},
+                                           LineCase{128001, 8, SerialPort::NOPARITY, SerialPort::ONESTOPBIT, false},
                                            LineCase{115200, 9, SerialPort::NOPARITY, SerialPort::ONESTOPBIT, false},
                                            LineCase{115200, 8, 5, SerialPort::ONESTOPBIT, false},
                                            LineCase{115200, 8, SerialPort::NOPARITY, 1, false}));
+
+TEST(SerialPort, Configure_changesBetweenArbitraryAndStandardRates) {
+  PtyPair pty;
+  SerialPort port;
+  std::string error;
+  ASSERT_TRUE(port.Open(pty.Path(), error)) << error;
+  for (const int rate : {56000, 115200, 14400, 9600}) {
+    ASSERT_TRUE(port.Configure(rate, 8, SerialPort::NOPARITY, SerialPort::ONESTOPBIT, error)) << rate << ": " << error;
+    EXPECT_EQ(port.BaudRate(), rate);
+  }
+}
 
 TEST(SerialPort, Open_isExclusive) {
   PtyPair pty;
