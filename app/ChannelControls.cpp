@@ -47,6 +47,8 @@ void BindCommon(const Binder& bind, ChannelControls& c, const QString& s) {
   bind.Pair(c.eqFreq, QStringLiteral("EqFreq"), s);
   bind.Pair(c.eqBw, QStringLiteral("EqBw"), s);
   bind.Pair(c.eqGain, QStringLiteral("EqGain"), s);
+  bind.Pair(c.lowCutFreq, QStringLiteral("LowCutFreq"), s);
+  bind.Pair(c.highCutFreq, QStringLiteral("HighCutFreq"), s);
   bind.Pair(c.gain, QStringLiteral("Gain"), s);
   bind.Pair(c.gainBackup, QStringLiteral("GainBackup"), s);
   bind(c.rzbPhase, QStringLiteral("rzbPhase") + s);
@@ -99,8 +101,6 @@ void BindOutput(const Binder& bind, ChannelControls& c, const QString& s) {
   bind(c.rzcFirWin, QStringLiteral("rzcFirWin") + s);
   bind(c.rzcFirTaps, QStringLiteral("rzcFirTaps") + s);
   bind(c.bnFirOK, QStringLiteral("bnFirOK") + s);
-  bind.Pair(c.lowCutFreq, QStringLiteral("LowCutFreq"), s);
-  bind.Pair(c.highCutFreq, QStringLiteral("HighCutFreq"), s);
   bind(c.rzcLowCutSlop, QStringLiteral("rzcLowCutSlop") + s);
   bind(c.rzcHighCutSlop, QStringLiteral("rzcHighCutSlop") + s);
   bind(c.rzbLowCutBypass, QStringLiteral("rzbLowCutBypass") + s);

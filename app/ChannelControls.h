@@ -33,6 +33,7 @@ struct ChannelControls {
   TMyPEQType10* peqPeq = nullptr;
   TRzBmpButton* rzbEq1 = nullptr;
   BarAndBox eqFreq, eqBw, eqGain;
+  BarAndBox lowCutFreq, highCutFreq;
   BarAndBox gain, gainBackup;
   TRzBmpButton* rzbPhase = nullptr;
   TRzBmpButton* rzbPhaseBackup = nullptr;
@@ -70,7 +71,6 @@ struct ChannelControls {
   TRzComboBox* rzcFirWin = nullptr;
   TRzComboBox* rzcFirTaps = nullptr;
   TRzButton* bnFirOK = nullptr;
-  BarAndBox lowCutFreq, highCutFreq;
   TRzComboBox* rzcLowCutSlop = nullptr;
   TRzComboBox* rzcHighCutSlop = nullptr;
   TRzBmpButton* rzbLowCutBypass = nullptr;

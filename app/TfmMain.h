@@ -437,6 +437,8 @@ private:
   void UpdateMainChannelButtons();
   void UpdateMainLinkCaptions();
   // The dialogs' side of the refresh (TfmMain_UnitDialogs.cpp).
+  /// The type dialog's input and output type lists, from the unit image.
+  void ShowSourceTypeLists();
   /// The type dialog's DanteAvailable and its Dante output lists.
   void SetDanteAvailable(int flag);
   void ShowSourceTypeLabel(int group, int pair, int value);

@@ -130,6 +130,7 @@ void TfmMain::RefreshAllFromUnit() {
       unitButton->SetDown(true);
       rzbUnit0Click(unitButton);
     }
+    ShowSourceTypeLists();
     SetDanteAvailable(unit.GetDanteAvailable());
     for (int pair = 0; pair < 2; ++pair) {
       ShowSourceTypeLabel(0, pair, unit.GetInputPairSource(pair));
@@ -200,6 +201,11 @@ void TfmMain::RefreshInput(int channel) {
   if (channel == 0 && !m_state.StartingUp) {
     RefreshCompressorPanel(0);
   }
+
+  // The image holds no crossover of an input: its read-only boxes show
+  // where the editor's own bars stand.
+  ShowCutFrequency(c.lowCutFreq, c.lowCutFreq.bar->Position());
+  ShowCutFrequency(c.highCutFreq, c.highCutFreq.bar->Position());
 
   // A tap count beyond the channel's coefficient memory would make the
   // curve and send code read past it: the count is held to the memory.

@@ -64,6 +64,18 @@ bool TfmMain::GetSourcePair(int channel) const { return m_unitControl->IsSourceP
 
 void TfmMain::SetSourcePair(int channel, int flag) { m_unitControl->SetSourcePair(channel, flag); }
 
+void TfmMain::ShowSourceTypeLists() {
+  if (fmInOutSelect == nullptr) {
+    return;
+  }
+  // Writing a list's item raises no change, so nothing goes to the unit.
+  fmInOutSelect->cbInABSel->SetItemIndex(m_unitControl->GetInputPairSource(0));
+  fmInOutSelect->cbInCDSel->SetItemIndex(m_unitControl->GetInputPairSource(1));
+  fmInOutSelect->cbOut12Sel->SetItemIndex(m_unitControl->GetOutputPairSource(0));
+  fmInOutSelect->cbOut34Sel->SetItemIndex(m_unitControl->GetOutputPairSource(1));
+  fmInOutSelect->cbOut56Sel->SetItemIndex(m_unitControl->GetOutputPairSource(2));
+}
+
 void TfmMain::SetDanteAvailable(int flag) {
   if (fmInOutSelect == nullptr) {
     return;

@@ -101,9 +101,12 @@ void TfmInOutSelect::DoShow() {
   imBase->SetBounds(0, 0, kInOutSelectClientWidth, height - kFrameHeight);
   bnExit->SetTop(dante ? kExitTopWithDante : kExitTopWithoutDante);
   gbDanteOutSelect->SetVisible(dante);
-  // Rebuilt without a selection: the input types are not read back.
+  // Rebuilt for the unit's option; the type the refresh set stays picked
+  // while the list still offers it.
   for (TComboBox* combo : {cbInABSel, cbInCDSel}) {
+    const int picked = combo->ItemIndex();
     combo->SetItems(InputTypes(dante));
+    combo->SetItemIndex(picked);
   }
   TForm::DoShow();
 }

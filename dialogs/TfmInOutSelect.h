@@ -18,7 +18,7 @@ class TRzGroupBox;
 /// 1 outputs, 2 Dante outputs) and its Tag its pair; a pick is sent as
 /// CMD_SOURCE_TYPE and mirrored by the main window's type label of the
 /// pair. The lists are not read back from the unit at showing; the main
-/// window's refresh sets the Dante output lists and the type labels.
+/// window's refresh sets every list and the type labels.
 /// Created at start-up and kept. GUI thread only.
 class TfmInOutSelect : public TForm {
 public:

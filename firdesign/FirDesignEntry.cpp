@@ -1,14 +1,14 @@
 #include "firdesign/FirDesignEntry.h"
 
 #include <algorithm>
-#include <cctype>
-#include <charconv>
 #include <cmath>
 #include <initializer_list>
 #include <string>
 
+#include "components/TypedFrequency.h"
 #include "platform/text/AnsiCodePage.h"
 #include "platform/text/CFormat.h"
+#include "platform/text/LeadingNumber.h"
 #include "protocol/ParameterScales.h"
 
 namespace {
@@ -49,33 +49,6 @@ bool Refused(const std::string& text, const char* allowed) {
   return std::count(text.begin(), text.end(), '.') > 1 || std::count(text.begin(), text.end(), '-') > 1;
 }
 
-/// The value of the longest prefix of blanks, a sign, digits and one point;
-/// 0 when it holds no digit.
-double LeadingValue(const std::string& text) {
-  std::size_t i = text.find_first_not_of(" \t\r\n");
-  if (i == std::string::npos) {
-    return 0.0;
-  }
-  bool negative = false;
-  if (text[i] == '+' || text[i] == '-') {
-    negative = text[i] == '-';
-    ++i;
-  }
-  const std::size_t start = i;
-  while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i]))) ++i;
-  if (i < text.size() && text[i] == '.') {
-    ++i;
-    while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i]))) ++i;
-  }
-  double value = 0.0;
-  const std::string number = text.substr(start, i - start);
-  if (number.find_first_of("0123456789") == std::string::npos) {
-    return 0.0;
-  }
-  std::from_chars(number.data(), number.data() + number.size(), value, std::chars_format::fixed);
-  return negative ? -value : value;
-}
-
 }  // namespace
 
 namespace FirDesignEntry {
@@ -90,7 +63,7 @@ std::optional<int> GainStep(const QString& typed) {
   if (point != std::string::npos && text.size() - point > 2) {
     return std::nullopt;
   }
-  const double value = std::clamp(LeadingValue(text), -kMaxGainDb, kMaxGainDb);
+  const double value = std::clamp(LeadingNumber(text), -kMaxGainDb, kMaxGainDb);
   return static_cast<int>(std::trunc(value * 10.0 + kGainZero));
 }
 
@@ -100,31 +73,22 @@ std::optional<int> DelayStep(const QString& typed, double minMs, double maxMs) {
   if (Refused(text, "0123456789.,-+ ")) {
     return std::nullopt;
   }
-  const double samples = std::clamp(LeadingValue(text), minMs, maxMs) * kSamplesPerMsValue;
+  const double samples = std::clamp(LeadingNumber(text), minMs, maxMs) * kSamplesPerMsValue;
   const double cut = std::trunc(samples);
   return static_cast<int>(samples - cut > 0.5 ? cut + 1.0 : cut);
 }
 
 int TapsStep(const QString& typed) {
-  const double value = std::clamp(LeadingValue(Ansi(typed)), double(kMinTaps), double(kMaxTaps));
+  const double value = std::clamp(LeadingNumber(Ansi(typed)), double(kMinTaps), double(kMaxTaps));
   return static_cast<int>(std::trunc(value));
 }
 
 std::optional<int> RangeIndex(const QString& typed) {
-  std::string text = Ansi(typed);
-  CutUnit(text, {"HZ", "Hz", "hZ", "hz"}, 2);
-  bool kilo = false;
-  for (const char* form : {"k", "K"}) {
-    if (Contains(text, form)) {
-      text.resize(text.size() - 1);
-      kilo = true;
-    }
-  }
-  if (Refused(text, "0123456789., ") || text == "0") {
+  const std::optional<double> hertz = TypedFrequencyHertz(WideToAnsi(typed), true);
+  if (!hertz) {
     return std::nullopt;
   }
-  const double hertz = LeadingValue(text) * (kilo ? 1000.0 : 1.0);
-  return std::clamp(FreqToIndex(hertz), kLowestRangeIndex, kHighestRangeIndex);
+  return std::clamp(FreqToIndex(*hertz), kLowestRangeIndex, kHighestRangeIndex);
 }
 
 QString GainText(int position) {

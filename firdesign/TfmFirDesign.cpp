@@ -5,6 +5,7 @@
 
 #include <QResizeEvent>
 
+#include "components/SystemPlotInput.h"
 #include "components/peq/PeqBandValues.h"
 #include "components/peq/TMyPEQFir.h"
 #include "firdesign/FirDesignBuilder.h"
@@ -76,6 +77,8 @@ TfmFirDesign::TfmFirDesign(IFirDesignHost& host, QWidget* parent)
   SetUpPlot();
   BindHandlers();
   FormCreate();
+  // After FormCreate: its annotation is closed to the user too.
+  CloseSystemPlotInput(*m_form->fftFirDraw);
   resize(kClientWidth, kClientHeight);
   FormResize(kDesignWidth, kDesignHeight);
   fmFirDesign = this;
@@ -500,16 +503,26 @@ void TfmFirDesign::Resynthesize() {
 
 void TfmFirDesign::ShowCurve(int channel, const double* x, const double* y, int count) {
   // The axis is logarithmic: points at 0 Hz and values that are no number
-  // (a bin of no level) cannot be drawn and are left out.
+  // (a bin of no level) cannot be drawn and are left out. Leaving out the
+  // 0 Hz bin would lose the whole first segment, and a curve on the bin
+  // grid would start at the first bin (23.4 Hz): that segment is cut at the
+  // axis' left edge instead, where its value lies on the straight line
+  // between the two bins.
+  const double left = m_form->fftFirDraw->XAxis(0)->Min();
   std::vector<double> xs;
   std::vector<double> ys;
-  xs.reserve(std::size_t(count));
-  ys.reserve(std::size_t(count));
+  xs.reserve(std::size_t(count) + 1);
+  ys.reserve(std::size_t(count) + 1);
   for (int i = 0; i < count; ++i) {
-    if (x[i] > 0.0 && std::isfinite(y[i])) {
-      xs.push_back(x[i]);
-      ys.push_back(y[i]);
+    if (!(x[i] > 0.0) || !std::isfinite(y[i])) {
+      continue;
     }
+    if (xs.empty() && i > 0 && x[i - 1] < left && left < x[i] && std::isfinite(y[i - 1])) {
+      xs.push_back(left);
+      ys.push_back(y[i - 1] + (y[i] - y[i - 1]) * (left - x[i - 1]) / (x[i] - x[i - 1]));
+    }
+    xs.push_back(x[i]);
+    ys.push_back(y[i]);
   }
   TiPlotChannel& target = *m_form->fftFirDraw->Channel(channel);
   NestedPlotUpdate block(*m_form->fftFirDraw, m_plotUpdateDepth);

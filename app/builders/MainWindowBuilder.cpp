@@ -67,6 +67,8 @@ void MainWindowBuilder::BuildFunctionRow() {
     TRzBmpButton& button = Button(&row, QStringLiteral("rzbMenu") + PageStem(page),
                                   QString::fromLatin1(kPageCaptions[page]), page, 6 + 56 * page, 6, 54, 32);
     button.SetGroupIndex(1);
+    // A channel's button shows the channel's name as its hint.
+    button.SetShowHint(true);
     m_controls.PageButtons[page] = &button;
   }
   m_controls.PageButtons[MainWindowState::kPageGain]->SetDown(true);

@@ -157,7 +157,8 @@ void MainWindowBuilder::BuildPeqColumn(QWidget* page, int channel) {
   MainWindowLook::StyleBandPanel(panel, bands);
 
   Label(page, QStringLiteral("lbEqParam") + s, QStringLiteral("PEQ Parameter"), 604, 6, channel);
-  auto& param = ValueBox(page, QStringLiteral("cvdEqParam") + s, channel, QString(), 700, 4, 90);
+  // Zero-width: it only takes the focus and the nudging keys.
+  auto& param = ValueBox(page, QStringLiteral("cvdEqParam") + s, channel, QString(), 700, 4, 0);
   param.SetReadOnly(true);
   struct BandBar {
     const char* stem;

@@ -147,6 +147,8 @@ void MainWindowBuilder::BuildDelayPage() {
     auto& picture = m_factory.Make<TImage>(&lines, QStringLiteral("imDelay") + s, 40, pictureTop, 30, 30, channel);
     picture.SetStretch(true);
     MainWindowLook::DrawDelayPicture(picture, channel);
+    // The transparent line takes the mouse over the picture: it is the drag area.
+    line.BringToFront();
     TLabel& time = Label(&lines, QStringLiteral("lbFftDelayTime") + s, QStringLiteral("0.00ms"), 70,
                          pictureTop + 30 / 4, channel);
     time.Font().SetHeight(-13);

@@ -1,6 +1,7 @@
 #include "app/builders/MainWindowLook.h"
 
 #include "components/LMyFFTDrawHpLp6dB.h"
+#include "components/SystemPlotInput.h"
 #include "components/peq/TMyPEQType10.h"
 #include "dsp/CurveColours.h"
 #include "platform/pictures/TBitmap.h"
@@ -111,6 +112,7 @@ void StyleTransferPlot(TiXYPlot& plot) {
   marker.SetMarkersAllowIndividual(true);
   marker.SetMarkersSize(5);
   marker.SetMarkersPenWidth(3);
+  CloseSystemPlotInput(plot);
 }
 
 void DrawDelayPicture(TImage& image, int channel) {

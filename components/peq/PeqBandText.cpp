@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 
+#include "components/TypedFrequency.h"
 #include "platform/text/CFormat.h"
 #include "platform/text/FloatToStrF.h"
 
@@ -73,21 +74,12 @@ QString PeqGainText(double gain, PeqFlavour flavour, const QString& decimalPoint
   return FormatC("%1.1fdB", gain);
 }
 
-std::optional<int> PeqTypedFreqIndex(const QString& typed) {
-  QString text = typed;
-  DropForMarkers(text, {"HZ", "Hz", "hZ", "hz"}, 2);
-  bool kiloHertz = false;
-  for (const char* marker : {"k", "K"}) {
-    if (text.contains(QLatin1String(marker))) {
-      text.chop(1);
-      kiloHertz = true;
-    }
-  }
-  const std::optional<double> value = UnsignedNumber(text);
-  if (!value) {
+std::optional<int> PeqTypedFreqIndex(const QString& text) {
+  const std::optional<double> hertz = TypedFrequencyHertz(text.toUtf8(), true);
+  if (!hertz) {
     return std::nullopt;
   }
-  return PeqFreqToIndex(*value, kiloHertz);
+  return PeqFreqToIndex(*hertz, false);
 }
 
 std::optional<int> PeqTypedQIndex(const QString& text) {

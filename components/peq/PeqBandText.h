@@ -21,8 +21,8 @@ QString PeqQText(double q, PeqFlavour flavour, const QString& decimalPoint);
 QString PeqGainText(double gain, PeqFlavour flavour, const QString& decimalPoint);
 
 /// `FreqIndex` of a typed frequency ("1k", "1kHz", "1000Hz", "1000" all give
-/// 170); empty when the text is rejected (empty, ".", "0", a character other
-/// than digits, "." and ",", two points, or no number).
+/// 170), read as every frequency box reads it (TypedFrequencyHertz, "0"
+/// refused); empty when the text is rejected.
 std::optional<int> PeqTypedFreqIndex(const QString& text);
 /// `QIndex` of a typed Q: held within 0.4..128, then `PeqQToIndex`; empty
 /// when rejected by the same rules as a frequency.

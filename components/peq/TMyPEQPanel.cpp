@@ -78,8 +78,8 @@ void TMyPEQPanel::BuildRow(int row) {
     box->resize(box->width(), 21);
     r.boxes[std::size_t(i)] = box;
   }
-  r.boxes[std::size_t(Box::Qfactor)]->SetText(m_store.QText(row));
-  r.boxes[std::size_t(Box::Gain)]->SetText(m_store.GainText(row));
+  ShowInBox(row, Box::Qfactor, m_store.QText(row));
+  ShowInBox(row, Box::Gain, m_store.GainText(row));
   r.type = new TRzComboBox(this, TComboBoxStyle::csDropDownList);
   r.type->SetName(QStringLiteral("PeqType%1").arg(row));
   r.type->SetTag(row);
@@ -149,31 +149,31 @@ void TMyPEQPanel::SetEqParamValue(int row, double hertz, double qIndex, double g
   if (!PeqBandStore::IsRow(row)) {
     return;
   }
-  BoxOf(row, Box::Frequency)->SetText(m_store.SetFreq(row, hertz));
-  BoxOf(row, Box::Gain)->SetText(m_store.SetBandGain(row, gain));
+  ShowInBox(row, Box::Frequency, m_store.SetFreq(row, hertz));
+  ShowInBox(row, Box::Gain, m_store.SetBandGain(row, gain));
   m_rows[std::size_t(row)].type->SetItemIndex(type);
   m_store.SetBypass(row, bypass);
-  BoxOf(row, Box::Qfactor)->SetText(m_store.SetQ(row, qIndex));
+  ShowInBox(row, Box::Qfactor, m_store.SetQ(row, qIndex));
   Change();
 }
 
 void TMyPEQPanel::SetFreqValue(int row, double hertz) {
   if (PeqBandStore::IsRow(row)) {
-    BoxOf(row, Box::Frequency)->SetText(m_store.SetFreq(row, hertz));
+    ShowInBox(row, Box::Frequency, m_store.SetFreq(row, hertz));
     Change();
   }
 }
 
 void TMyPEQPanel::SetGainValue(int row, double gain) {
   if (PeqBandStore::IsRow(row)) {
-    BoxOf(row, Box::Gain)->SetText(m_store.SetGain(row, gain));
+    ShowInBox(row, Box::Gain, m_store.SetGain(row, gain));
     Change();
   }
 }
 
 void TMyPEQPanel::SetQValue(int row, double qIndex) {
   if (PeqBandStore::IsRow(row)) {
-    BoxOf(row, Box::Qfactor)->SetText(m_store.SetQ(row, qIndex));
+    ShowInBox(row, Box::Qfactor, m_store.SetQ(row, qIndex));
     Change();
   }
 }
@@ -213,13 +213,24 @@ void TMyPEQPanel::MakeCurrent(int row) {
   m_nowIndex = row;
 }
 
+void TMyPEQPanel::ShowInBox(int row, Box box, const QString& text) {
+  Row& r = m_rows[std::size_t(row)];
+  r.shown[std::size_t(box)] = text;
+  r.boxes[std::size_t(box)]->SetText(text);
+}
+
 void TMyPEQPanel::BoxDone(int row, Box box) {
   TEmptyEdit* edit = BoxOf(row, box);
   const QString typed = edit->Text();
+  // Re-reading an untouched text could move the value: the Q 1.30 reads
+  // back as the grid's 1.26.
+  if (typed == m_rows[std::size_t(row)].shown[std::size_t(box)]) {
+    return;
+  }
   const PeqTypedResult result = box == Box::Frequency ? m_store.TypeFreq(row, typed)
                                 : box == Box::Qfactor ? m_store.TypeQ(row, typed)
                                                       : m_store.TypeGain(row, typed);
-  edit->SetText(result.shown);
+  ShowInBox(row, box, result.shown);
   if (!result.accepted) {
     edit->PerformKey(VK_END, true);
     edit->PerformKey(VK_END, false);

@@ -118,6 +118,8 @@ private:
   struct Row {
     TRzLabel* number = nullptr;
     std::array<TEmptyEdit*, 3> boxes{};
+    /// The text the panel last wrote into each box.
+    std::array<QString, 3> shown{};
     TRzComboBox* type = nullptr;
     TRzButton* bypass = nullptr;
     TColor boxColor = clWindowText;
@@ -133,6 +135,8 @@ private:
   void FillTypeList(TRzComboBox* list);
   void HideRow(Row& row);
 
+  /// Writes a box's text and keeps it as the text last shown.
+  void ShowInBox(int row, Box box, const QString& text);
   void BoxDone(int row, Box box);
   void BoxMouseDown(int row, TMouseButton button, TShiftState shift, int x, int y);
   void TypePicked(int row);

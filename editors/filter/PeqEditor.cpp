@@ -1,12 +1,14 @@
 #include "editors/filter/PeqEditor.h"
 
+#include <algorithm>
+
 #include "components/LMyFFTDrawHpLp6dB.h"
 #include "components/MainWindowState.h"
+#include "components/TypedFrequency.h"
 #include "components/peq/PeqBandValues.h"
 #include "components/peq/TMyPEQType10.h"
 #include "dsp/Plot.h"
 #include "editors/filter/FilterTexts.h"
-#include "editors/filter/TypedFrequency.h"
 #include "link/LUnitSession.h"
 #include "platform/threads/TTimer.h"
 #include "platform/widgets/TLabel.h"
@@ -246,10 +248,11 @@ void PeqEditor::ApplyTypedFrequency(TObject* Sender) {
   if (bar == nullptr) {
     return;
   }
-  const std::optional<int> index = ParseTypedFrequency(box->GetText());
+  const std::optional<double> hertz = TypedFrequencyHertz(box->GetText().toUtf8(), false);
+  const int index = hertz ? std::clamp(FreqToIndex(*hertz), 0, kPeqFreqIndexMax) : bar->Position();
   box->SetText(QString());
-  if (index.has_value() && *index != bar->Position()) {
-    bar->SetPosition(*index);
+  if (index != bar->Position()) {
+    bar->SetPosition(index);
     box->SetText(FilterFrequencyText(IndexToFreq(bar->Position())));
     return;
   }

@@ -1,14 +1,14 @@
 #include "editors/level/TypedValueEntry.h"
 
 #include <algorithm>
-#include <charconv>
 #include <climits>
 #include <cmath>
 #include <cstring>
 #include <initializer_list>
-#include <limits>
 
+#include "components/TypedFrequency.h"
 #include "platform/text/CFormat.h"
+#include "platform/text/LeadingNumber.h"
 #include "protocol/ParameterScales.h"
 
 namespace {
@@ -19,8 +19,6 @@ constexpr const char* kDecibels[] = {"dB", "DB", "db", "Db"};
 constexpr const char* kMilliseconds[] = {"ms", "Ms", "mS", "MS"};
 constexpr const char* kMetres[] = {"m", "M"};
 constexpr const char* kFeet[] = {"ft", "Ft", "fT", "FT"};
-constexpr const char* kHertz[] = {"HZ", "Hz", "hZ", "hz"};
-constexpr const char* kKilo[] = {"k", "K"};
 
 constexpr char kSignedDecimal[] = "0123456789.,-+ ";
 constexpr char kUnsignedDecimal[] = "0123456789., ";
@@ -53,46 +51,6 @@ bool AllIn(const QByteArray& text, const char* allowed) {
 bool IsDecimalDigit(char c) { return c >= '0' && c <= '9'; }
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
-
-/// The leading decimal number as the C library reads a double: blanks
-/// skipped, an optional sign, digits, an optional point and digits; no
-/// number reads 0, a number beyond double reads as infinity.
-double ReadNumber(const QByteArray& text) {
-  const char* p = text.constData();
-  const char* const end = p + text.size();
-  while (p != end && IsBlank(*p)) {
-    ++p;
-  }
-  bool negative = false;
-  if (p != end && (*p == '+' || *p == '-')) {
-    negative = *p == '-';
-    ++p;
-  }
-  const char* const start = p;
-  bool digits = false;
-  bool nonZeroWhole = false;
-  while (p != end && IsDecimalDigit(*p)) {
-    nonZeroWhole = nonZeroWhole || *p != '0';
-    digits = true;
-    ++p;
-  }
-  if (p != end && *p == '.') {
-    ++p;
-    while (p != end && IsDecimalDigit(*p)) {
-      digits = true;
-      ++p;
-    }
-  }
-  if (!digits) {
-    return 0.0;
-  }
-  double value = 0.0;
-  const auto [last, error] = std::from_chars(start, p, value, std::chars_format::fixed);
-  if (error == std::errc::result_out_of_range) {
-    value = nonZeroWhole ? std::numeric_limits<double>::infinity() : 0.0;
-  }
-  return negative ? -value : value;
-}
 
 /// The leading integer (blanks, sign, digits), saturating beyond int.
 long long ReadInteger(const QByteArray& text) {
@@ -193,7 +151,7 @@ TypedEntryResult TypedValueEntry::EvaluateBytes(QByteArray text) const {
     }
     case TypedEntryKind::SideChainEqType: return SideChainType(std::move(text));
     case TypedEntryKind::CutFrequency:
-    case TypedEntryKind::SideChainFrequency: return Frequency(std::move(text));
+    case TypedEntryKind::SideChainFrequency: return Frequency(text);
     case TypedEntryKind::Bandwidth: return Bandwidth(text);
     case TypedEntryKind::Delay: return Delay(std::move(text));
   }
@@ -205,7 +163,7 @@ TypedEntryResult TypedValueEntry::Decibels(QByteArray text) const {
   if (!CheckSignedDecimal(text)) {
     return Reject();
   }
-  double value = ReadNumber(text);
+  double value = LeadingNumber(text);
   switch (m_kind) {
     case TypedEntryKind::Level: {
       if (value < -20.0 && !HalfStep(text, value)) {
@@ -264,7 +222,7 @@ TypedEntryResult TypedValueEntry::Ratio(QByteArray text, const QByteArray& unstr
   if (point >= 0 && point + 1 >= text.size()) {
     return Reject();
   }
-  const double value = ReadNumber(text);
+  const double value = LeadingNumber(text);
   const int top = std::clamp(m_control.max, 0, int(RatioTable.size()) - 1);
   for (int k = 0; k <= top; ++k) {
     if (value <= RatioTable[static_cast<std::size_t>(k)]) {
@@ -279,7 +237,7 @@ TypedEntryResult TypedValueEntry::Ratio(QByteArray text, const QByteArray& unstr
 TypedEntryResult TypedValueEntry::SideChainType(QByteArray text) const {
   text.replace(" ", "");
   if (AllIn(text, kUnsignedDecimal)) {
-    const double value = ReadNumber(text);
+    const double value = LeadingNumber(text);
     return Decide(value < 2.0 ? 5 : value < 3.0 ? 6 : value < 4.0 ? 7 : value < 6.0 ? 8 : 9);
   }
   const char* const words[] = {"Bypass", "LC-6", "LC-12", "HC-6", "HC-12"};
@@ -291,24 +249,19 @@ TypedEntryResult TypedValueEntry::SideChainType(QByteArray text) const {
   return Reject();
 }
 
-TypedEntryResult TypedValueEntry::Frequency(QByteArray text) const {
-  CutSuffixes(text, kHertz, 2);
-  const bool kilo = CutSuffixes(text, kKilo, 1);
-  if (text.isEmpty() || text == "." || !AllIn(text, kUnsignedDecimal) || text.count('.') > 1) {
+TypedEntryResult TypedValueEntry::Frequency(const QByteArray& text) const {
+  const std::optional<double> hz = TypedFrequencyHertz(text, m_kind == TypedEntryKind::SideChainFrequency);
+  if (!hz) {
     return Reject();
   }
-  if (m_kind == TypedEntryKind::SideChainFrequency && text == "0") {
-    return Reject();
-  }
-  const double hz = ReadNumber(text) * (kilo ? 1000.0 : 1.0);
-  return Decide(std::clamp(FreqToIndex(hz), 0, kFrequencyIndexMax));
+  return Decide(std::clamp(FreqToIndex(*hz), 0, kFrequencyIndexMax));
 }
 
 TypedEntryResult TypedValueEntry::Bandwidth(const QByteArray& text) const {
   if (text.isEmpty() || text == "." || !AllIn(text, kUnsignedDecimal) || text.count('.') > 1) {
     return Reject();
   }
-  double q = ReadNumber(text);
+  double q = LeadingNumber(text);
   q = q > 128.0 ? 128.0 : q <= 0.4 ? 0.4 : q;
   return Decide(QToIndex(q));
 }
@@ -323,7 +276,7 @@ TypedEntryResult TypedValueEntry::Delay(QByteArray text) const {
   if (text.isEmpty() || !AllIn(text, kUnsignedDecimal)) {
     return Reject();
   }
-  return Decide(DelayToSamples(ReadNumber(text), m_control.delayUnit));
+  return Decide(DelayToSamples(LeadingNumber(text), m_control.delayUnit));
 }
 
 QString TypedValueEntry::Text(int position) const {

@@ -64,7 +64,7 @@ private:
   TypedEntryResult Time(QByteArray text) const;
   TypedEntryResult Ratio(QByteArray text, const QByteArray& unstripped) const;
   TypedEntryResult SideChainType(QByteArray text) const;
-  TypedEntryResult Frequency(QByteArray text) const;
+  TypedEntryResult Frequency(const QByteArray& text) const;
   TypedEntryResult Bandwidth(const QByteArray& text) const;
   TypedEntryResult Delay(QByteArray text) const;
 

@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QToolTip>
 
 #include "platform/threads/EventGuard.h"
 #include "platform/widgets/TWinControl.h"
@@ -241,6 +242,13 @@ void TControl::MouseLeave() { Raise(OnMouseLeave, this); }
 bool TControl::event(QEvent* event) {
   bool handled = true;
   RunGuarded("TControl", [&] { handled = QWidget::event(event); });
+  // A tooltip request the control leaves unanswered would travel on to
+  // its parents and bring up the form's hint over every control.
+  if (event->type() == QEvent::ToolTip && !event->isAccepted()) {
+    QToolTip::hideText();
+    event->accept();
+    return true;
+  }
   return handled;
 }
 

@@ -73,6 +73,8 @@ public:
   int Tag() const { return m_tag; }
   void SetTag(int tag) { m_tag = tag; }
   QString Hint() const { return m_hint; }
+  /// The control's own tooltip while ShowHint is on. A control without one
+  /// shows none: the pointer over it never brings up a parent's hint.
   void SetHint(const QString& hint);
   bool ShowHint() const { return m_showHint; }
   void SetShowHint(bool value);

@@ -137,6 +137,13 @@ TEST_F(FilterEditingWindow, typedFrequencyMovesTheBarOrRestoresTheBox) {
     EXPECT_EQ(box.GetText(), "1.00KHz") << refused;
     EXPECT_EQ(bar.Position(), 170);
   }
+  // A number beyond double is above the grid, as in every frequency box.
+  box.SetText(QString(309, QLatin1Char('9')));
+  box.OnExit(&box);
+  EXPECT_EQ(box.GetText(), "20.16KHz");
+  EXPECT_EQ(bar.Position(), 300);
+  box.SetText(QStringLiteral("1k"));
+  box.OnExit(&box);
   box.SetText(QStringLiteral("30k"));
   box.OnExit(&box);
   EXPECT_EQ(box.GetText(), "20.16KHz");

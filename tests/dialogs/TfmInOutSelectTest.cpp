@@ -73,7 +73,10 @@ TEST_F(TfmInOutSelectTest, Construction_filesEachListUnderItsGroupAndPair) {
   EXPECT_EQ(form.gbOutSelect->Caption(), QStringLiteral(" Out Select  "));
 }
 
-TEST_F(TfmInOutSelectTest, Show_fitsTheFormToTheDanteOptionAndLeavesTheInputTypesUnselected) {
+TEST_F(TfmInOutSelectTest, Show_fitsTheFormToTheDanteOptionAndKeepsTheInputTypesItStillOffers) {
+  // As the main window's refresh leaves them: InA/B AES/EBU, InC Dante.
+  form.cbInABSel->SetItemIndex(1);
+  form.cbInCDSel->SetItemIndex(2);
   for (const int dante : {0, 1}) {
     form.SetDanteAvailable(dante);
     form.Show();
@@ -82,8 +85,10 @@ TEST_F(TfmInOutSelectTest, Show_fitsTheFormToTheDanteOptionAndLeavesTheInputType
     EXPECT_EQ(form.gbDanteOutSelect->Visible(), dante != 0);
     for (TComboBox* list : {form.cbInABSel, form.cbInCDSel}) {
       EXPECT_EQ(list->Count(), dante ? 3 : 2) << dante;
-      EXPECT_EQ(list->ItemIndex(), -1) << dante;
     }
+    EXPECT_EQ(form.cbInABSel->ItemIndex(), 1) << dante;
+    // Dante is not offered without the option: no type is shown then.
+    EXPECT_EQ(form.cbInCDSel->ItemIndex(), -1) << dante;
     form.Close();
   }
   EXPECT_TRUE(host.sent.empty());

@@ -6,27 +6,9 @@
 #include "editors/filter/CrossoverPlan.h"
 #include "editors/filter/FilterTexts.h"
 #include "editors/filter/PlotPointer.h"
-#include "editors/filter/TypedFrequency.h"
 #include "protocol/ParameterScales.h"
 
 namespace {
-
-struct TypedCase {
-  const char* text;
-  std::optional<int> index;
-};
-
-TEST(TypedFrequency, acceptsUnitsAndKiloAndRefusesAnythingElse) {
-  const TypedCase cases[] = {
-      {"1k", 170},      {"1kHz", 170},   {"1000", 170},  {"1000hz", 170}, {"1000 HZ", 170}, {"1K", 170},
-      {"5", 0},         {"30k", 300},    {"157.5", 90},  {"1,5k", 170},   {" 1000", 170},   {".5k", 140},
-      {"", std::nullopt}, {".", std::nullopt}, {"1.2.3", std::nullopt}, {"abc", std::nullopt},
-      {"-5", std::nullopt}, {"1e3", std::nullopt}, {"k", std::nullopt}, {"Hz", std::nullopt},
-  };
-  for (const TypedCase& c : cases) {
-    EXPECT_EQ(ParseTypedFrequency(QString::fromLatin1(c.text)), c.index) << c.text;
-  }
-}
 
 TEST(FilterTexts, gainCodesFrequenciesAndQ) {
   EXPECT_EQ(PeqGainCodeText(120), "+0.0dB");

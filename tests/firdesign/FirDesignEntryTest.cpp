@@ -63,6 +63,8 @@ TEST(FirDesignEntry, rangeFrequenciesTakeKilohertzAndStayOnTheGrid) {
   for (const auto& [text, index] : cases) {
     EXPECT_EQ(FirDesignEntry::RangeIndex(QString::fromUtf8(text)), index) << text;
   }
+  EXPECT_EQ(FirDesignEntry::RangeIndex(QString(309, QLatin1Char('9'))), 308);
+  EXPECT_EQ(FirDesignEntry::TapsStep(QString(309, QLatin1Char('9'))), 2048);
 }
 
 TEST(FirDesignEntry, textsOfTheValuesInForce) {

@@ -12,12 +12,14 @@
 #include "components/peq/TMyPEQFir.h"
 #include "firdesign/FirDesignEngine.h"
 #include "firdesign/FirDesignForm.h"
+#include "firdesign/FirDesignView.h"
 #include "platform/widgets/TEdit.h"
 #include "platform/widgets/TImage.h"
 #include "platform/widgets/TLabel.h"
 #include "platform/widgets/TRadioButton.h"
 #include "plot/channels/TiPlotChannel.h"
 #include "plot/core/TiPlot.h"
+#include "plot/objects/TiPlotXAxis.h"
 #include "plot/objects/TiPlotYAxis.h"
 #include "tests/firdesign/RecordingFirDesignHost.h"
 #include "widgets/buttons/TRzBmpButton.h"
@@ -93,6 +95,31 @@ TEST_F(TfmFirDesignTest, startsWithTheFormDefaultsAndADelayedUnitImpulse) {
     EXPECT_EQ(Shown(channel), channel == 0 || channel == 4 || channel == 10) << channel;
   }
   EXPECT_GT(Channel(10).Count(), 4000);  // the predicted result, up to 95.7 kHz before an import
+}
+
+// Curves on the FFT bin grid (0, 23.4, 46.9 Hz ...) start at the axis'
+// left edge (11 Hz), not at the first bin: the 0 Hz bin cannot be drawn
+// on the log axis, but the segment from it is cut at the edge.
+TEST_F(TfmFirDesignTest, binGridCurvesStartAtTheAxisLeftEdge) {
+  const double left = c().fftFirDraw->XAxis(0)->Min();
+  ASSERT_EQ(left, 11.0);
+  for (const int channel : {int(FirDesignView::FirMagnitude), int(FirDesignView::FirPhase)}) {
+    EXPECT_EQ(Channel(channel).GetX(0), left) << channel;
+  }
+  const double bin = FirDesignEngine::kBinWidth;
+  const double x[] = {0.0, bin, 2 * bin};
+  const double y[] = {-6.0, 6.0, 0.0};
+  designer.ShowCurve(FirDesignView::FirMagnitude, x, y, 3);
+  TiPlotChannel& curve = Channel(FirDesignView::FirMagnitude);
+  ASSERT_EQ(curve.Count(), 3);
+  EXPECT_EQ(curve.GetX(0), left);
+  EXPECT_DOUBLE_EQ(curve.GetY(0), -6.0 + 12.0 * left / bin);
+  EXPECT_EQ(curve.GetX(1), bin);
+  // A curve that already reaches below the edge is drawn as it is.
+  const double low[] = {1.0, 10.0, 100.0};
+  designer.ShowCurve(FirDesignView::FirMagnitude, low, y, 3);
+  EXPECT_EQ(curve.Count(), 3);
+  EXPECT_EQ(curve.GetX(0), 1.0);
 }
 
 TEST_F(TfmFirDesignTest, showTitlesTheOutputGroupAndLimitsAnOutputTo1024Taps) {

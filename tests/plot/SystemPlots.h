@@ -9,6 +9,7 @@
 #include "plot/core/TiPlot.h"
 #include "plot/core/TiPlotKindManager.h"
 #include "plot/core/TiPlotMasterManager.h"
+#include "plot/core/TiPlotObjectManager.h"
 #include "plot/core/TiXYPlot.h"
 #include "plot/core/TiPlotLayoutManager.h"
 #include "plot/objects/TiPlotDataView.h"
@@ -50,6 +51,14 @@ inline void SetUpTransferPlot(TiXYPlot& plot) {
   point.SetMarkersAllowIndividual(true);
   point.SetMarkersSize(5);
   point.SetMarkersPenWidth(3);
+  // The host closes the plot to the user: no editor, menus or axis input.
+  plot.SetUserCanEditObjects(false);
+  for (TiPlotObject* object : plot.Master().ObjectManager().Snapshot()) {
+    object->SetPopupEnabled(false);
+    if (object->IsAxis()) {
+      object->SetEnabled(false);
+    }
+  }
 }
 
 /// A compressor curve: 1:1 up to the threshold, then ratio 4.
