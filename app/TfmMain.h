@@ -105,7 +105,8 @@ public:
   void CloseMainWindow() override { Close(); }
   bool IsUnitOnline() const override;
   /// The close request: asks through the quit dialog first; once the exit
-  /// is allowed the window closes and every transport is closed.
+  /// is allowed the window closes, every transport and socket is closed and
+  /// the program's message loop ends.
   void FormClose(TObject* Sender, TCloseAction& Action);
 
   // Start-up (TfmMain_Startup.cpp).
@@ -167,6 +168,7 @@ public:
   /// The main menu's About and Copy entries: their dialogs shown modally.
   void AboutClick(TObject* Sender);
   void CopyClick(TObject* Sender);
+  void ExitClick(TObject* Sender);
 
   // ILinkWindow (TfmMain_LinkWindow.cpp).
   // The progress window and the preset lists (TfmMain_Dialogs.cpp).

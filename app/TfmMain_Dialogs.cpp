@@ -94,13 +94,19 @@ void TfmMain::CopyClick(TObject* /*Sender*/) {
   }
 }
 
+void TfmMain::ExitClick(TObject* /*Sender*/) {
+  // The same close as the window frame's: the quit confirmation asks first.
+  Close();
+}
+
 void TfmMain::BindDialogHandlers() {
   for (const auto& [name, handler] : {std::pair{"bStore", &TfmMain::bStoreClick}, std::pair{"bRecall", &TfmMain::bRecallClick}}) {
     if (auto* button = Named<TRzButton>(QLatin1String(name))) {
       button->OnClick = [this, handler](TObject* sender) { (this->*handler)(sender); };
     }
   }
-  for (const auto& [name, handler] : {std::pair{"About", &TfmMain::AboutClick}, std::pair{"Copy", &TfmMain::CopyClick}}) {
+  for (const auto& [name, handler] : {std::pair{"About", &TfmMain::AboutClick}, std::pair{"Copy", &TfmMain::CopyClick},
+                                      std::pair{"Exit", &TfmMain::ExitClick}}) {
     if (TMenuItem* item = m_controls.MainMenu.Find(QLatin1String(name))) {
       item->OnClick = [this, handler](TObject* sender) { (this->*handler)(sender); };
     }
