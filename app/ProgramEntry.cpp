@@ -161,6 +161,7 @@ int RunProgram(int argc, char** argv) {
     return 1;
   }
   try {
+    mainWindow->EndProgramOnClose();
     mainWindow->show();
     return QApplication::exec();
   } catch (const std::exception& error) {

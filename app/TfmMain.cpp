@@ -100,7 +100,9 @@ void TfmMain::FormClose(TObject*, TCloseAction& Action) {
     m_network->Port()->Shutdown();
   }
   // Closing the main window ends the program.
-  QCoreApplication::exit(0);
+  if (m_endsProgram) {
+    QCoreApplication::exit(0);
+  }
 }
 
 void TfmMain::resizeEvent(QResizeEvent* event) {

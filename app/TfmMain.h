@@ -108,6 +108,9 @@ public:
   /// is allowed the window closes, every transport and socket is closed and
   /// the program's message loop ends.
   void FormClose(TObject* Sender, TCloseAction& Action);
+  /// From now on an allowed close also ends the program's message loop
+  /// (the program entry's window; a window of a test leaves the loop alone).
+  void EndProgramOnClose() { m_endsProgram = true; }
 
   // Start-up (TfmMain_Startup.cpp).
   /// The start-up sequence; the constructor runs it once.
@@ -457,6 +460,7 @@ private:
   // Network link and discovery.
   NetworkEndpoints m_endpoints;
   std::unique_ptr<NetworkGlue> m_network;
+  bool m_endsProgram = false;
   std::array<std::unique_ptr<Plot>, IEditorWindow::kResponseCurveCount> m_responseCurves;
   std::unique_ptr<FilterEditing> m_filterEditing;
   // Per-channel FIR.
