@@ -41,7 +41,7 @@ rss() { # resident KiB of the editor (the wrapped child when a tool wraps it)
   pid=$editor
   for candidate in $(pgrep -x krv71-editor); do
     up=$candidate
-    while [ "$up" -gt 1 ] && [ "$up" != "$editor" ]; do up=$(ps -o ppid= -p "$up" | tr -d ' '); done
+    while [ -n "$up" ] && [ "$up" -gt 1 ] && [ "$up" != "$editor" ]; do up=$(ps -o ppid= -p "$up" | tr -d ' '); done
     [ "$up" = "$editor" ] && pid=$candidate
   done
   awk '/^VmRSS/ {print $2}' "/proc/$pid/status"

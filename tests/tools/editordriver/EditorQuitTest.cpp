@@ -90,17 +90,13 @@ TEST_F(EditorQuit, linkedOverTcp_okEndsTheProgramAfterOneGoodbyeAndTheUnitTakesT
   EXPECT_LE(Goodbyes(), 2u);
 }
 
-TEST_F(EditorQuit, offline_okEndsTheProgramAndSendsNothing) {
-  EditorProcess editor("close;ok", Environment());
-  ASSERT_TRUE(editor.Started());
-  ASSERT_TRUE(editor.WaitForOutput("driver: ok", 60s)) << editor.Output();
-  EXPECT_EQ(editor.WaitForExit(5s), std::optional<int>(0)) << editor.Output();
+TEST_F(EditorQuit, offline_theFrameAndFileExitAskAndEndTheProgramWithoutSendingAnything) {
+  for (const char* steps : {"close;ok", "menu:Exit;ok"}) {
+    SCOPED_TRACE(steps);
+    EditorProcess editor(steps, Environment());
+    ASSERT_TRUE(editor.Started());
+    ASSERT_TRUE(editor.WaitForOutput("driver: ok", 60s)) << editor.Output();
+    EXPECT_EQ(editor.WaitForExit(5s), std::optional<int>(0)) << editor.Output();
+  }
   EXPECT_EQ(Goodbyes(), 0u);
-}
-
-TEST_F(EditorQuit, fileExit_asksAndEndsTheProgram) {
-  EditorProcess editor("menu:Exit;ok", Environment());
-  ASSERT_TRUE(editor.Started());
-  ASSERT_TRUE(editor.WaitForOutput("driver: ok", 60s)) << editor.Output();
-  EXPECT_EQ(editor.WaitForExit(5s), std::optional<int>(0)) << editor.Output();
 }
