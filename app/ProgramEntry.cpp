@@ -39,6 +39,7 @@
 #include "dialogs/remote/TfmRs232CmdEnglish.h"
 #include "firdesign/TfmFirDesign.h"
 #include "link/LinkTransportFactory.h"
+#include "link/NetworkEndpointsText.h"
 #include "link/NetworkGlue.h"
 #include "link/UsbHidGlue.h"
 #include "platform/text/FontRegistry.h"
@@ -64,6 +65,15 @@ int RunProgram(int argc, char** argv) {
   if (!HasDisplay()) {
     std::fprintf(stderr, "krv71-editor: no display; set DISPLAY (for example run it under Xvfb) to start the editor.\n");
     return 1;
+  }
+  NetworkEndpoints endpoints;
+  if (const QString text = qEnvironmentVariable(kNetworkEndpointsVariable); !text.isEmpty()) {
+    const std::optional<NetworkEndpoints> given = ParseNetworkEndpoints(text);
+    if (!given) {
+      std::fprintf(stderr, "krv71-editor: %s is not understood: %s\n", kNetworkEndpointsVariable, qPrintable(text));
+      return 1;
+    }
+    endpoints = *given;
   }
   QApplication app(argc, argv);
   RegisterPlatformFonts();
@@ -104,7 +114,7 @@ int RunProgram(int argc, char** argv) {
   std::unique_ptr<TfmPanelLockSetup> panelLockSetup;
   std::unique_ptr<TfmLockConfirm> lockConfirm;
   try {
-    mainWindow = std::make_unique<TfmMain>(factory, std::make_shared<HidrawSystem>(), NetworkEndpoints{});
+    mainWindow = std::make_unique<TfmMain>(factory, std::make_shared<HidrawSystem>(), endpoints);
     if (UsbHidGlue* glue = mainWindow->Glue()) {
       factory.SetUsbHidPort(glue->Port());
     }
@@ -151,6 +161,7 @@ int RunProgram(int argc, char** argv) {
     return 1;
   }
   try {
+    mainWindow->EndProgramOnClose();
     mainWindow->show();
     return QApplication::exec();
   } catch (const std::exception& error) {

@@ -16,6 +16,7 @@
 #include "editors/fir/FirEditing.h"
 #include "link/LUnitSession.h"
 #include "link/NetworkGlue.h"
+#include "link/NetworkPort.h"
 #include "link/UsbHidGlue.h"
 #include "platform/widgets/TLabel.h"
 #include "protocol/LUnitControl.h"
@@ -87,14 +88,21 @@ void TfmMain::FormClose(TObject*, TCloseAction& Action) {
   if (!m_state.ExitAllowed) {
     // Ask first; the dialog's OK allows the exit and closes the window again.
     if (fmExit != nullptr) {
-      fmExit->show();
-      fmExit->raise();
+      fmExit->ShowOver(this);
     }
     Action = TCloseAction::caNone;
     return;
   }
   Action = TCloseAction::caHide;
   m_session->CloseAllTransports();
+  if (m_network != nullptr) {
+    // No reply may reach the window once it has gone.
+    m_network->Port()->Shutdown();
+  }
+  // Closing the main window ends the program.
+  if (m_endsProgram) {
+    QCoreApplication::exit(0);
+  }
 }
 
 void TfmMain::resizeEvent(QResizeEvent* event) {

@@ -107,8 +107,12 @@ public:
   void CloseMainWindow() override { Close(); }
   bool IsUnitOnline() const override;
   /// The close request: asks through the quit dialog first; once the exit
-  /// is allowed the window closes and every transport is closed.
+  /// is allowed the window closes, every transport and socket is closed and
+  /// the program's message loop ends.
   void FormClose(TObject* Sender, TCloseAction& Action);
+  /// From now on an allowed close also ends the program's message loop
+  /// (the program entry's window; a window of a test leaves the loop alone).
+  void EndProgramOnClose() { m_endsProgram = true; }
 
   // Start-up (TfmMain_Startup.cpp).
   /// The start-up sequence; the constructor runs it once.
@@ -169,6 +173,7 @@ public:
   /// The main menu's About and Copy entries: their dialogs shown modally.
   void AboutClick(TObject* Sender);
   void CopyClick(TObject* Sender);
+  void ExitClick(TObject* Sender);
 
   // ILinkWindow (TfmMain_LinkWindow.cpp).
   // The progress window and the preset lists (TfmMain_Dialogs.cpp).
@@ -465,6 +470,7 @@ private:
   // Network link and discovery.
   NetworkEndpoints m_endpoints;
   std::unique_ptr<NetworkGlue> m_network;
+  bool m_endsProgram = false;
   std::array<std::unique_ptr<Plot>, IEditorWindow::kResponseCurveCount> m_responseCurves;
   std::unique_ptr<FilterEditing> m_filterEditing;
   // Per-channel FIR.

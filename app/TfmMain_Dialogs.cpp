@@ -94,11 +94,16 @@ void TfmMain::CopyClick(TObject* /*Sender*/) {
   }
 }
 
+void TfmMain::ExitClick(TObject* /*Sender*/) {
+  // The same close as the window frame's: the quit confirmation asks first.
+  Close();
+}
+
 void TfmMain::BindDialogHandlers() {
   for (const auto& [name, handler] : {std::pair{"bStore", &TfmMain::bStoreClick}, std::pair{"bRecall", &TfmMain::bRecallClick}}) {
     if (auto* button = Named<TRzButton>(QLatin1String(name))) {
       button->OnClick = [this, handler = handler](TObject* sender) { (this->*handler)(sender); };
     }
   }
-  BindMenuEntries({{"About", &TfmMain::AboutClick}, {"Copy", &TfmMain::CopyClick}});
+  BindMenuEntries({{"About", &TfmMain::AboutClick}, {"Copy", &TfmMain::CopyClick}, {"Exit", &TfmMain::ExitClick}});
 }

@@ -34,6 +34,7 @@ void ConfirmationLayout::Build(TForm& form, int width, int groupWidth, const QSt
   Question->SetCaption(question);
   btnOK = &DialogParts::AddButton(form, QStringLiteral("btnOK"), 46, 130, mrNone);
   btnCancel = &DialogParts::AddButton(form, QStringLiteral("btnCancel"), 146, 130, mrNone);
+  btnCancel->SetCancel(true);
   for (TRzBmpButton* button : {btnOK, btnCancel}) {
     button->Font().SetHeight(-16);
     button->Font().SetColor(clBlack);

@@ -48,6 +48,7 @@ PresetListForm::PresetListForm(IDialogHost& host, bool store, QWidget* parent)
   };
 
   bnCancel = &DialogParts::AddButton(*this, QStringLiteral("bnCancel"), (kPresetListFormClientWidth - 80) / 2, height - 40, mrNone);
+  bnCancel->SetCancel(true);
   bnCancel->OnClick = [this](TObject* sender) { bnCancelClick(sender); };
 }
 

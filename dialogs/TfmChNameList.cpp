@@ -55,6 +55,7 @@ TfmChNameList::TfmChNameList(IDialogHost& host, QWidget* parent) : TForm(parent)
   }
   btnOK = &DialogParts::AddButton(*this, QStringLiteral("btnOK"), 94, 248, mrNone);
   btnCancel = &DialogParts::AddButton(*this, QStringLiteral("btnCancel"), 186, 248, mrNone);
+  btnCancel->SetCancel(true);
   btnOK->OnClick = [this](TObject* sender) { btnOKClick(sender); };
   btnCancel->OnClick = [this](TObject* sender) { btnCancelClick(sender); };
   DialogParts::RegisterControls(m_controls, *this);

@@ -38,6 +38,7 @@ TfmChannelName::TfmChannelName(IDialogHost& host, QWidget* parent) : TForm(paren
   edName->OnKeyDown = [this](TObject* sender, WORD& key, TShiftState shift) { edNameKeyDown(sender, key, shift); };
   btnOK = &DialogParts::AddButton(*this, QStringLiteral("btnOK"), 26, 100, mrNone);
   bnCancel = &DialogParts::AddButton(*this, QStringLiteral("bnCancel"), 134, 100, mrNone);
+  bnCancel->SetCancel(true);
   btnOK->OnClick = [this](TObject* sender) { btnOKClick(sender); };
   bnCancel->OnClick = [this](TObject* sender) { bnCancelClick(sender); };
   OnActivate = [this](TObject* sender) { FormActivate(sender); };

@@ -81,6 +81,7 @@ TfmCopy::TfmCopy(IDialogHost& host, QWidget* parent) : TForm(parent), m_host(hos
   cbOutDestination = out.destination;
   bnOutChCopy = out.copy;
   bnExit = &DialogParts::AddButton(*this, QStringLiteral("bnExit"), 132, 212, mrNone);
+  bnExit->SetCancel(true);
   for (TRzBmpButton* button : {bnInChCopy, bnOutChCopy}) {
     button->OnClick = [this](TObject* sender) { bnInChCopyClick(sender); };
   }

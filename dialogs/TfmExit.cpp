@@ -16,6 +16,7 @@ TfmExit::TfmExit(IDialogHost& host, QWidget* parent) : TForm(parent), m_host(hos
   lbExit = m_layout.Message;
   btnOK = &MessageDialogLayout::AddButton(*this, QStringLiteral("btnOK"), 36, 128, mrNone);
   btnCancel = &MessageDialogLayout::AddButton(*this, QStringLiteral("btnCancel"), 149, 128, mrNone);
+  btnCancel->SetCancel(true);
   btnOK->OnClick = [this](TObject* sender) { btnOKClick(sender); };
   btnCancel->OnClick = [this](TObject* sender) { btnExitClick(sender); };
   fmExit = this;

@@ -14,6 +14,7 @@ TfmFactory::TfmFactory(IDialogHost& host, QWidget* parent) : TForm(parent), m_ho
   lbMessage = m_layout.Message;
   btnOK = &MessageDialogLayout::AddButton(*this, QStringLiteral("btnOK"), 70, 128, mrNone);
   bnCancel = &MessageDialogLayout::AddButton(*this, QStringLiteral("bnCancel"), 211, 128, mrNone);
+  bnCancel->SetCancel(true);
   btnOK->SetCaption(QStringLiteral("OK"));
   bnCancel->SetCaption(QStringLiteral("Cancel"));
   btnOK->OnClick = [this](TObject* sender) { btnOKClick(sender); };

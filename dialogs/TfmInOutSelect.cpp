@@ -72,6 +72,7 @@ TfmInOutSelect::TfmInOutSelect(IDialogHost& host, QWidget* parent) : TForm(paren
   cbDanteOut34 = AddRow(*gbDanteOutSelect, QStringLiteral("DanteOut34"), "Dante3/4 : ", 2, 1,
                         {QStringLiteral("Output3/4"), QStringLiteral("Output7/8")}, lbDanteOut34);
   bnExit = &DialogParts::AddButton(*this, QStringLiteral("bnExit"), 100, kExitTopWithDante, mrNone);
+  bnExit->SetCancel(true);
   bnExit->SetCaption(QStringLiteral("Exit"));
   for (TComboBox* combo :
        {cbInABSel, cbInCDSel, cbOut12Sel, cbOut34Sel, cbOut56Sel, cbDanteOut12, cbDanteOut34}) {

@@ -108,6 +108,7 @@ void TfmLinkSel::Build() {
   Register(*imLinkSelButton);
   bnSet = &DialogParts::AddButton(*this, QStringLiteral("bnSet"), 271, kStripTop + 8, mrNone);
   bnExit = &DialogParts::AddButton(*this, QStringLiteral("bnExit"), 391, kStripTop + 8, mrNone);
+  bnExit->SetCancel(true);
   for (TRzBmpButton* button : {bnSet, bnExit}) {
     Register(*button);
   }

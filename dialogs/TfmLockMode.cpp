@@ -15,6 +15,7 @@ TfmLockMode::TfmLockMode(IDialogHost& host, QWidget* parent) : TForm(parent), m_
   btnOneTime = &MessageDialogLayout::AddButton(*this, QStringLiteral("btnOneTime"), 22, 122, mrNone);
   btnPermanent = &MessageDialogLayout::AddButton(*this, QStringLiteral("btnPermanent"), 125, 122, mrNone);
   btnCancel = &MessageDialogLayout::AddButton(*this, QStringLiteral("btnCancel"), 228, 122, mrNone);
+  btnCancel->SetCancel(true);
   btnOneTime->SetCaption(QStringLiteral("One Time"));
   btnPermanent->SetCaption(QStringLiteral("Permanent"));
   btnCancel->SetCaption(QStringLiteral("Cancel"));

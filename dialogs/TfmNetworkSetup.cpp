@@ -86,6 +86,7 @@ TfmNetworkSetup::TfmNetworkSetup(IDialogHost& host, QWidget* parent) : TForm(par
 
   bnSet = &DialogParts::AddButton(*this, QStringLiteral("bnSet"), 46, 190, mrNone);
   bnExit = &DialogParts::AddButton(*this, QStringLiteral("bnExit"), 174, 190, mrNone);
+  bnExit->SetCancel(true);
   bnSet->OnClick = [this](TObject* sender) { bnSetClick(sender); };
   bnExit->OnClick = [this](TObject* sender) { bnExitClick(sender); };
 

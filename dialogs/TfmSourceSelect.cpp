@@ -62,6 +62,7 @@ TfmSourceSelect::TfmSourceSelect(IDialogHost& host, QWidget* parent) : TForm(par
     combo->OnChange = [this](TObject* sender) { cbInAChange(sender); };
   }
   bnExit = &DialogParts::AddButton(*this, QStringLiteral("bnExit"), 216, 258, mrNone);
+  bnExit->SetCancel(true);
   bnExit->SetCaption(QStringLiteral("Exit"));
   bnExit->OnClick = [this](TObject* sender) { bnExitClick(sender); };
   DialogParts::RegisterControls(m_controls, *this);

@@ -39,6 +39,7 @@ TfmStoreName::TfmStoreName(IDialogHost& host, QWidget* parent) : TForm(parent), 
   edName->OnKeyDown = [this](TObject* sender, WORD& key, TShiftState shift) { edNameKeyDown(sender, key, shift); };
   btnOK = &DialogParts::AddButton(*this, QStringLiteral("btnOK"), 26, 100, mrNone);
   bnCancel = &DialogParts::AddButton(*this, QStringLiteral("bnCancel"), 134, 100, mrNone);
+  bnCancel->SetCancel(true);
   btnOK->OnClick = [this](TObject* sender) { btnOKClick(sender); };
   bnCancel->OnClick = [this](TObject* sender) { bnCancelClick(sender); };
   OnActivate = [this](TObject* sender) { FormActivate(sender); };

@@ -97,6 +97,7 @@ TfmTest::TfmTest(IDialogHost& host, QWidget* parent) : TForm(parent), m_host(hos
   isToneGain->Loaded();
 
   bnExit = &DialogParts::AddButton(*this, QStringLiteral("bnExit"), 101, 228, mrNone);
+  bnExit->SetCancel(true);
   bnExit->SetCaption(QStringLiteral("Exit"));
 
   for (TRadioButton* radio : {rbAnalogIn, rbPinkNoise, rbWhiteNoise, rbSineWave}) {

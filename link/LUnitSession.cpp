@@ -212,7 +212,8 @@ void LUnitSession::CloseAllTransports() {
       // transport has left its slot, so its replies are not handled.
       Slot transport = std::move(*slot);
       transport->LetFramesOut(kGoodbyeGrace);
-      Discard(transport);
+      transport->Close();
+      transport->DropConnection();
     }
   }
 }

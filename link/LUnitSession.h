@@ -98,7 +98,8 @@ public:
   /// sends it the goodbye first and puts the window offline.
   void Disconnect();
   /// Closes every transport, serial, USB, then network (shutdown); each
-  /// first gets up to kGoodbyeGrace to write what is queued.
+  /// first gets up to kGoodbyeGrace to write what is queued, and the
+  /// network's TCP connection ends with it.
   void CloseAllTransports();
   /// Starts `tmDisconnect`: 300 ms later, if a transport is open,
   /// Disconnect and tell the search dialog the link broke.

@@ -258,9 +258,13 @@ void NetworkGlue::ClientSocketRead() {
   const std::span<const std::uint8_t> bytes(buffer.data(), static_cast<std::size_t>(n));
   m_port->LogWhileOpen(FormatLinkLogLine(QStringLiteral("NET R "), Bytes(FramePart(bytes))));
   LNet* transport = m_port->Transport();
-  if (transport != nullptr && n > kShortRead) {
+  if (transport == nullptr) {
+    // No frame is awaited: an answer to it must never draw another frame.
+    return;
+  }
+  if (n > kShortRead) {
     transport->PutReceived(bytes.data(), n);
-  } else {
+  } else if (!transport->IsIdle()) {
     m_port->ResendLastFrame();
   }
 }

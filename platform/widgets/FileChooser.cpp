@@ -3,6 +3,8 @@
 #include <QFileDialog>
 #include <QFileInfo>
 
+#include "platform/widgets/FileFolders.h"
+
 namespace FileChooser {
 namespace {
 Hook& CurrentHook() {
@@ -68,21 +70,28 @@ std::optional<QString> Choose(QWidget* parent, const FileChoice& choice) {
 void SetHook(Hook hook) { CurrentHook() = std::move(hook); }
 
 std::optional<FileAnswer> ChooseFiles(QWidget* parent, const FileDialogChoice& choice) {
+  FileDialogChoice started = choice;
+  const bool ownFolder = started.directory.isEmpty() && QFileInfo(started.initialPath).isRelative();
+  if (ownFolder) {
+    started.directory = FileFolders::StartFolder(started);
+  }
+  std::optional<FileAnswer> answer;
   if (CurrentFilesHook()) {
-    std::optional<FileAnswer> answer = CurrentFilesHook()(choice);
-    if (answer && answer->files.isEmpty()) {
-      return std::nullopt;
+    answer = CurrentFilesHook()(started);
+  } else if (CurrentHook()) {
+    if (const std::optional<QString> path = CurrentHook()(started)) {
+      answer = FileAnswer{{*path}, started.filterIndex};
     }
-    return answer;
+  } else {
+    answer = ShowDialog(parent, started);
   }
-  if (CurrentHook()) {
-    const std::optional<QString> path = CurrentHook()(choice);
-    if (!path) {
-      return std::nullopt;
-    }
-    return FileAnswer{{*path}, choice.filterIndex};
+  if (!answer || answer->files.isEmpty()) {
+    return std::nullopt;
   }
-  return ShowDialog(parent, choice);
+  if (ownFolder) {
+    FileFolders::Remember(started, answer->files.first());
+  }
+  return answer;
 }
 
 void SetFilesHook(FilesHook hook) { CurrentFilesHook() = std::move(hook); }

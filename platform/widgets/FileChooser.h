@@ -45,7 +45,7 @@ namespace FileChooser {
 using Hook = std::function<std::optional<QString>(const FileChoice&)>;
 
 /// Shows the native file dialog (or asks the hook) and returns the chosen
-/// path, or nothing when the user cancels.
+/// path, or nothing when the user cancels; it starts as ChooseFiles does.
 std::optional<QString> Choose(QWidget* parent, const FileChoice& choice);
 
 /// Installs (or, with an empty hook, removes) the answering hook.
@@ -56,6 +56,9 @@ using FilesHook = std::function<std::optional<FileAnswer>(const FileDialogChoice
 /// Shows the file dialog with every option of choice (or asks the files
 /// hook; without one, the plain hook answers one file and keeps the filter
 /// index) and returns what was chosen, or nothing when the user cancels.
+/// A choice with neither a directory nor a starting path that names one
+/// starts in the last folder used for its kind of file, else the user's
+/// home (see FileFolders), and its answer's folder is remembered.
 std::optional<FileAnswer> ChooseFiles(QWidget* parent, const FileDialogChoice& choice);
 
 /// Installs (or, with an empty hook, removes) the hook that answers ChooseFiles.

@@ -8,6 +8,7 @@
 #include <QScrollBar>
 #include <QShowEvent>
 #include <QTimer>
+#include <QWindow>
 
 #include "platform/threads/EventGuard.h"
 
@@ -60,9 +61,14 @@ TModalResult TForm::ShowModal() {
     return mrNone;
   }
   m_modalResult = mrNone;
+  QWidget* opener = QApplication::activeModalWidget();
+  if (opener == nullptr) {
+    opener = QApplication::activeWindow();
+  }
+  AttachTo(opener);
   setWindowModality(Qt::ApplicationModal);
   SetVisible(true);
-  activateWindow();
+  TakeFocus();
   QEventLoop loop;
   m_modalLoop = &loop;
   loop.exec();
@@ -70,6 +76,31 @@ TModalResult TForm::ShowModal() {
   SetVisible(false);
   setWindowModality(Qt::NonModal);
   return m_modalResult;
+}
+
+void TForm::ShowOver(QWidget* opener) {
+  AttachTo(opener);
+  SetVisible(true);
+  TakeFocus();
+}
+
+void TForm::AttachTo(QWidget* opener) {
+  QWidget* owner = opener != nullptr ? opener->window() : nullptr;
+  if (owner == nullptr || owner == this) {
+    return;
+  }
+  // Both windows exist once they have a native handle.
+  winId();
+  owner->winId();
+  windowHandle()->setTransientParent(owner->windowHandle());
+}
+
+void TForm::TakeFocus() {
+  raise();
+  activateWindow();
+  if (focusWidget() == nullptr) {
+    setFocus(Qt::ActiveWindowFocusReason);
+  }
 }
 
 bool TForm::CloseQuery() {

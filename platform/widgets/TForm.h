@@ -55,8 +55,12 @@ public:
 
   TModalResult ModalResult() const { return m_modalResult; }
   void SetModalResult(TModalResult value);
-  /// Shows the form modally and returns its ModalResult.
+  /// Shows the form modally, above the window that opened it (the active
+  /// window) and with the keyboard focus, and returns its ModalResult.
   TModalResult ShowModal();
+  /// Shows the form without modality, owned by `opener`'s window: it stays
+  /// above it and takes the keyboard focus.
+  void ShowOver(QWidget* opener);
   bool Modal() const { return m_modalLoop != nullptr; }
   void Close();
   TPosition Position() const { return m_position; }
@@ -108,6 +112,12 @@ private:
   void ScrollClient();
 
   void CloseModal();
+  /// Makes the form a transient window of `opener`'s window (nothing for
+  /// none, or for the form itself).
+  void AttachTo(QWidget* opener);
+  /// Raises and activates the form and gives it the focus when none of its
+  /// controls has it, so its keys (Esc among them) reach it.
+  void TakeFocus();
   void PlaceOnShow();
   void ApplyBorderStyle();
 

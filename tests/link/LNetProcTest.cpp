@@ -172,3 +172,25 @@ TEST_F(LNetProcTest, theKeepAliveWaitsFiveSecondsForItsReply) {
 }
 
 }  // namespace
+
+TEST_F(LNetProcTest, aReplyToNoAwaitedFrameNeverDrawsAResend) {
+  const Bytes keepAlive = SerializeCommand(LCmd(1, CMD_KEEP_ALIVE), SERIALIZE_FRAME);
+  const Bytes reply = ReplyFrame(1, CMD_KEEP_ALIVE);
+  ASSERT_EQ(Hex(SendAndReceive(keepAlive)), Hex(keepAlive));
+  ASSERT_TRUE(peer.Write(reply));
+  ASSERT_TRUE(ProcessEventsUntil([&] { return !owner.replies.empty() && transport->IsIdle(); }, 5s));
+  // On loopback a write is in the editor's socket when it returns, so each
+  // read below takes it at once, and a resend would be with the peer at once.
+  const Bytes shortRead(reply.begin(), reply.begin() + 4);
+  ASSERT_TRUE(peer.Write(shortRead));
+  glue->ClientSocketRead();
+  EXPECT_EQ(Hex(peer.ReadAvailable()), "") << "the transport awaited nothing";
+  // Quitting closes the transport first: whatever the unit still sends then
+  // is answered with nothing.
+  transport->Close();
+  for (const Bytes& late : {reply, shortRead, reply}) {
+    ASSERT_TRUE(peer.Write(late));
+    glue->ClientSocketRead();
+    EXPECT_EQ(Hex(peer.ReadAvailable()), "") << "no transport";
+  }
+}

@@ -149,6 +149,13 @@ void TRzBmpButton::WndProc(TMessage& message) {
         return;
       }
       break;
+    case CM_DIALOGKEY:
+      if (message.WParam == VK_ESCAPE && (m_cancel || m_modalResult == mrCancel) && Enabled() && isVisible()) {
+        Click();
+        message.Result = 1;
+        return;
+      }
+      break;
     case CM_SYSCOLORCHANGE:
       Invalidate();
       break;

@@ -56,6 +56,10 @@ public:
   virtual void SetSpacing(int value);
   TModalResult ModalResult() const { return m_modalResult; }
   void SetModalResult(TModalResult value) { m_modalResult = value; }
+  /// The form's cancel button: Esc in the form clicks it (so does a
+  /// ModalResult of mrCancel).
+  bool Cancel() const { return m_cancel; }
+  void SetCancel(bool value) { m_cancel = value; }
   TButtonState State() const { return m_state; }
 
   /// Hands ModalResult to the form, then fires OnClick.
@@ -117,6 +121,7 @@ private:
   bool m_showDownPattern = true;
   bool m_isFocused = false;
   TModalResult m_modalResult = mrNone;
+  bool m_cancel = false;
   TButtonState m_state = TButtonState::bsUp;
   bool m_mouseOverButton = false;
 };

@@ -1,6 +1,9 @@
+#include <QDir>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include "platform/widgets/FileChooser.h"
+#include "platform/widgets/FileFolders.h"
 
 TEST(FileChooser, convertsFormFiltersToQtFilters) {
   EXPECT_EQ(FileChooser::ToQtFilter(QStringLiteral("FIR files (*.csv)|*.Csv|FIR files (*.txt)|*.Txt")),
@@ -41,4 +44,42 @@ TEST(FileChooser, eitherHookAnswersBothEntries) {
   FileChooser::SetFilesHook([](const FileDialogChoice&) -> std::optional<FileAnswer> { return FileAnswer{}; });
   EXPECT_FALSE(FileChooser::ChooseFiles(nullptr, {}).has_value());
   FileChooser::SetFilesHook({});
+}
+
+TEST(FileChooser, startsInTheLastFolderOfTheSameKindOfFileElseTheHomeFolder) {
+  QTemporaryDir settings;
+  QTemporaryDir units;
+  ASSERT_TRUE(settings.isValid() && units.isValid());
+  FileFolders::Forget();
+  QString startedIn;
+  QString answer;
+  FileChooser::SetFilesHook([&](const FileDialogChoice& c) -> std::optional<FileAnswer> {
+    startedIn = c.directory;
+    return FileAnswer{{answer}, c.filterIndex};
+  });
+  const auto choose = [&](const char* filter, FileChoice::Kind kind, const QString& chosen) {
+    answer = chosen;
+    FileChoice choice;
+    choice.kind = kind;
+    choice.filter = QString::fromLatin1(filter);
+    FileChooser::Choose(nullptr, choice);
+    return startedIn;
+  };
+  EXPECT_EQ(choose("*.prs|*.prs", FileChoice::Kind::Save, settings.filePath(QStringLiteral("a.prs"))), QDir::homePath());
+  // Open and save of the same kind share the folder; another kind keeps its own.
+  EXPECT_EQ(choose("*.prs|*.prs", FileChoice::Kind::Open, settings.filePath(QStringLiteral("a.prs"))), settings.path());
+  EXPECT_EQ(choose("*.unt|*.unt", FileChoice::Kind::Open, units.filePath(QStringLiteral("b.unt"))), QDir::homePath());
+  EXPECT_EQ(choose("*.unt|*.unt", FileChoice::Kind::Save, units.filePath(QStringLiteral("c.unt"))), units.path());
+  EXPECT_EQ(choose("*.prs|*.prs", FileChoice::Kind::Open, settings.filePath(QStringLiteral("a.prs"))), settings.path());
+
+  // A caller's own folder is kept and not taken as the kind's last folder.
+  FileDialogChoice own;
+  own.filter = QStringLiteral("*.prs|*.prs");
+  own.directory = units.path();
+  answer = units.filePath(QStringLiteral("d.prs"));
+  FileChooser::ChooseFiles(nullptr, own);
+  EXPECT_EQ(startedIn, units.path());
+  EXPECT_EQ(choose("*.prs|*.prs", FileChoice::Kind::Open, settings.filePath(QStringLiteral("a.prs"))), settings.path());
+  FileChooser::SetFilesHook({});
+  FileFolders::Forget();
 }
