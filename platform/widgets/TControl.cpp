@@ -101,6 +101,7 @@ void TControl::SetBounds(int left, int top, int width, int height) {
 
 void TControl::SetAlign(TAlign value) {
   if (StoreIfChanged(m_align, value)) {
+    AlignChanged();
     RealignParent();
   }
 }

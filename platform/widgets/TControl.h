@@ -180,6 +180,8 @@ protected:
   virtual void MouseEnter();
   virtual void MouseLeave();
   virtual void EnabledChanged() { Invalidate(); }
+  /// Align was written with a new value (before the parent lays out again).
+  virtual void AlignChanged() {}
   virtual void TextChanged() { Invalidate(); }
   virtual void ColorChanged();
   virtual void FontChanged();
