@@ -287,6 +287,13 @@ void TControl::PaintOn(TCanvas& canvas, bool background) {
   canvas.RestoreDC(level);
 }
 
+void TControl::DrawOnCanvas(TCanvas& canvas, const std::function<void()>& draw) {
+  TCanvas* previous = m_activeCanvas;
+  m_activeCanvas = &canvas;
+  draw();
+  m_activeCanvas = previous;
+}
+
 void TControl::PaintBackgroundTo(TCanvas& canvas) { PaintOn(canvas, true); }
 
 void TControl::PaintClientTo(TCanvas& canvas) { PaintOn(canvas, false); }

@@ -198,6 +198,9 @@ protected:
   void leaveEvent(QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
 
+  /// Runs draw with Canvas() bound to canvas (an item drawn outside Paint).
+  void DrawOnCanvas(TCanvas& canvas, const std::function<void()>& draw);
+
 private:
   QPoint ParentOrigin() const;
   void NotifyChildControls(unsigned msg);
