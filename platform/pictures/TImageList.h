@@ -3,14 +3,17 @@
 #include <memory>
 #include <vector>
 
+#include <QObject>
+
 #include "platform/pictures/TBitmap.h"
 
 class TCanvas;
 
 /// A list of equally sized pictures, each with the colour that marks its
 /// transparent pixels. Draws a picture normally or greyed (disabled look).
-/// GUI thread only.
-class TImageList {
+/// A QObject only so that the controls showing it can watch for its
+/// removal (QPointer). GUI thread only.
+class TImageList : public QObject {
 public:
   int Width() const { return m_width; }
   int Height() const { return m_height; }

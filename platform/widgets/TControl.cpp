@@ -102,6 +102,7 @@ void TControl::SetBounds(int left, int top, int width, int height) {
 
 void TControl::SetAlign(TAlign value) {
   if (StoreIfChanged(m_align, value)) {
+    AlignChanged();
     RealignParent();
   }
 }
@@ -292,6 +293,13 @@ void TControl::PaintOn(TCanvas& canvas, bool background) {
   }
   m_activeCanvas = previous;
   canvas.RestoreDC(level);
+}
+
+void TControl::DrawOnCanvas(TCanvas& canvas, const std::function<void()>& draw) {
+  TCanvas* previous = m_activeCanvas;
+  m_activeCanvas = &canvas;
+  draw();
+  m_activeCanvas = previous;
 }
 
 void TControl::PaintBackgroundTo(TCanvas& canvas) { PaintOn(canvas, true); }

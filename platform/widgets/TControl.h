@@ -182,6 +182,8 @@ protected:
   virtual void MouseEnter();
   virtual void MouseLeave();
   virtual void EnabledChanged() { Invalidate(); }
+  /// Align was written with a new value (before the parent lays out again).
+  virtual void AlignChanged() {}
   virtual void TextChanged() { Invalidate(); }
   virtual void ColorChanged();
   virtual void FontChanged();
@@ -197,6 +199,9 @@ protected:
   void enterEvent(QEnterEvent* event) override;
   void leaveEvent(QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+
+  /// Runs draw with Canvas() bound to canvas (an item drawn outside Paint).
+  void DrawOnCanvas(TCanvas& canvas, const std::function<void()>& draw);
 
 private:
   QPoint ParentOrigin() const;

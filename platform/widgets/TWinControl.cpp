@@ -5,7 +5,71 @@
 #include <QKeyEvent>
 #include <QWheelEvent>
 
-TWinControl::TWinControl(QWidget* parent) : TControl(parent) { setFocusPolicy(Qt::ClickFocus); }
+namespace {
+// Tab keys are handed out in creation order (GUI thread only).
+std::int64_t g_nextTabKey = 0;
+
+bool TakesTabFocus(const QWidget& w) {
+  const QWidget* target = w.focusProxy() != nullptr ? w.focusProxy() : &w;
+  return (target->focusPolicy() & Qt::TabFocus) != 0;
+}
+
+void CollectTabChain(const TWinControl& control, QList<QWidget*>& chain) {
+  for (TWinControl* child : control.TabList()) {
+    if (TakesTabFocus(*child)) {
+      chain << child;
+    }
+    CollectTabChain(*child, chain);
+  }
+}
+}  // namespace
+
+TWinControl::TWinControl(QWidget* parent) : TControl(parent), m_tabKey(g_nextTabKey++) {
+  setFocusPolicy(Qt::ClickFocus);
+}
+
+QList<TWinControl*> TWinControl::TabList() const {
+  QList<TWinControl*> list;
+  for (QObject* child : children()) {
+    if (auto* control = dynamic_cast<TWinControl*>(child)) {
+      list << control;
+    }
+  }
+  std::stable_sort(list.begin(), list.end(), [](const TWinControl* a, const TWinControl* b) { return a->m_tabKey < b->m_tabKey; });
+  return list;
+}
+
+int TWinControl::TabOrder() const {
+  const TWinControl* parent = Parent();
+  return parent != nullptr ? int(parent->TabList().indexOf(const_cast<TWinControl*>(this))) : -1;
+}
+
+void TWinControl::SetTabOrder(int value) {
+  TWinControl* parent = Parent();
+  if (parent == nullptr) {
+    return;
+  }
+  QList<TWinControl*> list = parent->TabList();
+  std::int64_t base = m_tabKey;
+  for (const TWinControl* sibling : list) {
+    base = std::min(base, sibling->m_tabKey);
+  }
+  list.removeOne(this);
+  list.insert(value < 0 || value > list.size() ? list.size() : value, this);
+  // The siblings' keys stay below every key handed out later.
+  for (qsizetype i = 0; i < list.size(); ++i) {
+    list[i]->m_tabKey = base + i;
+  }
+  auto* top = dynamic_cast<TWinControl*>(window());
+  if (top == nullptr) {
+    return;
+  }
+  QList<QWidget*> chain;
+  CollectTabChain(*top, chain);
+  for (qsizetype i = 1; i < chain.size(); ++i) {
+    QWidget::setTabOrder(chain[i - 1], chain[i]);
+  }
+}
 
 // TControl has no meta-object of its own, so findChildren<TControl*> would
 // also hand back plain Qt children (an inner line edit): test each child.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+
 #include <QList>
 #include <QPoint>
 
@@ -47,6 +49,15 @@ public:
   /// scrolled client area.
   virtual QPoint ChildOrigin() const { return {}; }
 
+  /// Place among the parent's windowed controls in the Tab sequence (0
+  /// first; creation order until set); -1 without a windowed parent.
+  int TabOrder() const;
+  /// Moves the control to that place (a value out of range: the last
+  /// place), the siblings after it moving one on, and makes Tab in the
+  /// window visit the windowed controls depth first in that order.
+  void SetTabOrder(int value);
+  /// The windowed child controls in Tab order.
+  QList<TWinControl*> TabList() const;
   bool TabStop() const { return m_tabStop; }
   void SetTabStop(bool value);
   bool CanFocus() const;
@@ -85,4 +96,5 @@ private:
 
   bool m_tabStop = false;
   bool m_aligning = false;
+  std::int64_t m_tabKey = 0;  ///< orders the siblings' Tab sequence
 };

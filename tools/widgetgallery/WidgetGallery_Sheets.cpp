@@ -1,5 +1,6 @@
 #include "tools/widgetgallery/WidgetGallery.h"
 #include "tools/widgetgallery/WidgetGallery_Docking.h"
+#include "tools/widgetgallery/WidgetGallery_Hatches.h"
 #include "tools/widgetgallery/WidgetGallery_Smooth.h"
 #include "tools/widgetgallery/WidgetGallery_Splash.h"
 
@@ -474,7 +475,7 @@ Sheet BandRowSheet() {
 
 std::vector<Sheet> RenderAll() {
   std::vector<Sheet> sheets = {PanelsSheet(),        LabelsSheet(),     CombosSheet(), PushButtonsSheet(),
-                               BitmapButtonsSheet(), LedButtonsSheet(), BandRowSheet(), DockingSheet()};
+                               BitmapButtonsSheet(), LedButtonsSheet(), BandRowSheet(), DockingSheet(), HatchesSheet()};
   for (Sheet& sheet : SmoothSheets()) {
     sheets.push_back(std::move(sheet));
   }

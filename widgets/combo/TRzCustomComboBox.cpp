@@ -1,6 +1,7 @@
 #include "widgets/combo/TRzCustomComboBox.h"
 
 #include <algorithm>
+#include <vector>
 
 #include <QApplication>
 #include <QEvent>
@@ -9,8 +10,10 @@
 #include <QListWidget>
 #include <QScreen>
 #include <QSignalBlocker>
+#include <QStyledItemDelegate>
 
 #include "platform/drawing/TCanvas.h"
+#include "widgets/combo/ComboListDelegate.h"
 #include "widgets/panelset/FrameSettings.h"
 
 TRzCustomComboBox::TRzCustomComboBox(QWidget* parent) : TRzCustomComboBox(parent, TComboBoxStyle::csDropDown) {}
@@ -78,6 +81,7 @@ void TRzCustomComboBox::CreateEdit() {
     setFocusProxy(m_edit);
   }
   m_edit->setText(m_text);
+  m_edit->setPlaceholderText(m_textHint);
   m_edit->setReadOnly(m_readOnly);
   m_edit->setGeometry(FieldRect().ToQRect().adjusted(1, 1, -1, -1));
   m_edit->setFont(Font().ToQFont());
@@ -94,9 +98,83 @@ void TRzCustomComboBox::SetStyle(TComboBoxStyle value) {
 }
 
 void TRzCustomComboBox::SetItems(const QStringList& items) {
-  m_items = items;
+  m_items.clear();
+  for (const QString& item : items) {
+    m_items << Cased(item);
+  }
   m_objects = QList<TObject*>(items.size(), nullptr);
+  if (m_sorted) {
+    SortItems();
+  }
   ItemsChanged();
+}
+
+QString TRzCustomComboBox::Cased(const QString& s) const {
+  switch (m_charCase) {
+    case TEditCharCase::ecUpperCase: return s.toUpper();
+    case TEditCharCase::ecLowerCase: return s.toLower();
+    case TEditCharCase::ecNormal: break;
+  }
+  return s;
+}
+
+void TRzCustomComboBox::SortItems() {
+  std::vector<int> order(static_cast<std::size_t>(Count()));
+  for (int i = 0; i < Count(); ++i) {
+    order[std::size_t(i)] = i;
+  }
+  std::stable_sort(order.begin(), order.end(), [this](int a, int b) {
+    return QString::compare(m_items[a], m_items[b], Qt::CaseInsensitive) < 0;
+  });
+  QStringList items;
+  QList<TObject*> objects;
+  int selected = -1;
+  for (std::size_t i = 0; i < order.size(); ++i) {
+    items << m_items[order[i]];
+    objects << m_objects[order[i]];
+    if (order[i] == m_itemIndex) {
+      selected = int(i);
+    }
+  }
+  m_items = items;
+  m_objects = objects;
+  m_itemIndex = selected;
+}
+
+void TRzCustomComboBox::SetSorted(bool value) {
+  if (value == m_sorted) {
+    return;
+  }
+  m_sorted = value;
+  if (m_sorted) {
+    SortItems();
+    ItemsChanged();
+  }
+}
+
+void TRzCustomComboBox::SetCharCase(TEditCharCase value) {
+  if (value == m_charCase) {
+    return;
+  }
+  m_charCase = value;
+  for (QString& item : m_items) {
+    item = Cased(item);
+  }
+  m_text = Cased(m_text);
+  if (!m_edit.isNull()) {
+    m_edit->setText(m_text);
+  }
+  if (m_sorted) {
+    SortItems();
+  }
+  ItemsChanged();
+}
+
+void TRzCustomComboBox::SetTextHint(const QString& value) {
+  m_textHint = value;
+  if (!m_edit.isNull()) {
+    m_edit->setPlaceholderText(value);
+  }
 }
 
 void TRzCustomComboBox::ItemsChanged() {
@@ -173,22 +251,34 @@ void TRzCustomComboBox::SetEditSelection(int start, int length) {
 }
 
 int TRzCustomComboBox::Add(const QString& s) {
-  m_items.append(s);
-  m_objects.append(nullptr);
+  const QString item = Cased(s);
+  int index = Count();
+  if (m_sorted) {
+    // After the items that sort before it or equal to it.
+    index = int(std::upper_bound(m_items.begin(), m_items.end(), item,
+                                 [](const QString& a, const QString& b) {
+                                   return QString::compare(a, b, Qt::CaseInsensitive) < 0;
+                                 }) -
+                m_items.begin());
+  }
+  m_items.insert(index, item);
+  m_objects.insert(index, nullptr);
+  if (m_itemIndex >= index) {
+    ++m_itemIndex;
+  }
   ItemsChanged();
-  return Count() - 1;
+  return index;
 }
 
 void TRzCustomComboBox::AddObject(const QString& s, TObject* object) {
-  Add(s);
-  m_objects.back() = object;
+  m_objects[Add(s)] = object;
 }
 
 void TRzCustomComboBox::Insert(int index, const QString& s) { InsertObject(index, s, nullptr); }
 
 void TRzCustomComboBox::InsertObject(int index, const QString& s, TObject* object) {
   index = std::clamp(index, 0, Count());
-  m_items.insert(index, s);
+  m_items.insert(index, Cased(s));
   m_objects.insert(index, object);
   if (m_itemIndex >= index) {
     ++m_itemIndex;
@@ -277,7 +367,11 @@ void TRzCustomComboBox::Click() { TCustomControl::Click(); }
 void TRzCustomComboBox::UserSelect(int index) {
   SetItemIndex(index);
   Click();
-  Change();
+  if (OnSelect) {
+    Raise(OnSelect, this);
+  } else {
+    Change();
+  }
 }
 
 // Colours and frame state.
@@ -510,6 +604,12 @@ void TRzCustomComboBox::DropDown() {
     connect(m_list, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* item) { ListChosen(m_list->row(item)); });
   }
+  const bool ownerDrawn = m_style == TComboBoxStyle::csOwnerDrawFixed || m_style == TComboBoxStyle::csOwnerDrawVariable;
+  if (ownerDrawn && dynamic_cast<ComboListDelegate*>(m_list->itemDelegate()) == nullptr) {
+    m_list->setItemDelegate(new ComboListDelegate(*this, m_list));
+  } else if (!ownerDrawn && dynamic_cast<ComboListDelegate*>(m_list->itemDelegate()) != nullptr) {
+    m_list->setItemDelegate(new QStyledItemDelegate(m_list));
+  }
   m_list->clear();
   m_list->addItems(m_items);
   m_list->setFont(Font().ToQFont());
@@ -593,7 +693,13 @@ bool TRzCustomComboBox::eventFilter(QObject* watched, QEvent* event) {
   return false;
 }
 
-void TRzCustomComboBox::EditTextEdited(const QString& text) {
+void TRzCustomComboBox::EditTextEdited(const QString& typed) {
+  const QString text = Cased(typed);
+  if (text != typed) {
+    const int cursor = m_edit->cursorPosition();
+    m_edit->setText(text);
+    m_edit->setCursorPosition(cursor);
+  }
   m_text = text;
   m_itemIndex = IndexOf(text);
   Change();

@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include "platform/threads/TTimer.h"
+#include "platform/widgets/TEdit.h"
 #include "platform/widgets/TCustomControl.h"
 #include "widgets/panelset/FrameStyles.h"
 #include "widgets/panelset/TRzFrameController.h"
@@ -66,6 +67,20 @@ public:
   void SetDropDownCount(int value) { m_dropDownCount = value; }
   int MaxLength() const { return m_maxLength; }
   void SetMaxLength(int value) { m_maxLength = value; }
+  /// Keeps the items in alphabetical order, ignoring case (Add and
+  /// setting it on sort; Insert places where it is told).
+  bool Sorted() const { return m_sorted; }
+  void SetSorted(bool value);
+  /// Converts the items and the edit text, and what is typed, to upper or
+  /// lower case.
+  TEditCharCase CharCase() const { return m_charCase; }
+  void SetCharCase(TEditCharCase value);
+  /// Grey text the empty edit part shows.
+  QString TextHint() const { return m_textHint; }
+  void SetTextHint(const QString& value);
+  /// Paints item index of the open drop-down list onto canvas (owner-drawn
+  /// styles: through OnDrawItem with Canvas() being that canvas).
+  void PaintListItem(TCanvas& canvas, int index, const TRect& rect, bool selected);
   bool AutoDropDown() const { return m_autoDropDown; }
   void SetAutoDropDown(bool value) { m_autoDropDown = value; }
 
@@ -149,6 +164,8 @@ public:
   bool IsFocused() const { return m_isFocused; }
 
   TNotifyEvent OnChange;
+  /// The user picked an item (list, keys, wheel, search); replaces OnChange then.
+  TNotifyEvent OnSelect;
   TNotifyEvent OnDropDown;
   TNotifyEvent OnCloseUp;
   TNotifyEvent OnMatch;
@@ -228,6 +245,9 @@ private:
   void DestroyEdit();
   void SyncEditFromSelection();
   void ItemsChanged();
+  QString Cased(const QString& s) const;
+  /// Sorts the items (objects along) keeping the selected one selected.
+  void SortItems();
   void EditTextEdited(const QString& text);
   void SetEditSelection(int start, int length);
   void ListChosen(int row);
@@ -241,6 +261,9 @@ private:
   int m_dropDownCount = 8;
   int m_maxLength = 0;
   bool m_autoDropDown = false;
+  bool m_sorted = false;
+  TEditCharCase m_charCase = TEditCharCase::ecNormal;
+  QString m_textHint;
 
   bool m_autoComplete = true;
   bool m_allowEdit = true;

@@ -148,3 +148,12 @@ void TRzCustomComboBox::PaintFrame() {
       break;
   }
 }
+
+void TRzCustomComboBox::PaintListItem(TCanvas& canvas, int index, const TRect& rect, bool selected) {
+  TOwnerDrawState state;
+  if (selected) {
+    state.Include(TOwnerDrawStateItem::odSelected);
+    state.Include(TOwnerDrawStateItem::odFocused);
+  }
+  DrawOnCanvas(canvas, [&] { PaintItem(canvas, index, rect, state); });
+}

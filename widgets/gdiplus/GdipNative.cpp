@@ -9,6 +9,7 @@
 
 #include "platform/text/FontRegistry.h"
 #include "platform/core/Rounding.h"
+#include "widgets/gdiplus/HatchPatterns.h"
 
 ARGB ArgbFromColor(int alpha, TColor color) {
   const TColor rgb = ColorToRGB(color);
@@ -17,34 +18,6 @@ ARGB ArgbFromColor(int alpha, TColor color) {
 
 namespace Gdip {
 namespace {
-
-// 8 x 8 patterns of the hatch styles we draw: bit 7 of a row is its left pixel.
-bool HatchPattern(HatchStyle style, unsigned char rows[8]) {
-  for (int y = 0; y < 8; ++y) {
-    unsigned char row = 0;
-    const bool horizontal = y == 0;
-    for (int x = 0; x < 8; ++x) {
-      bool on = false;
-      switch (style) {
-        case HatchStyle::HatchStyleHorizontal: on = horizontal; break;
-        case HatchStyle::HatchStyleVertical: on = x == 0; break;
-        case HatchStyle::HatchStyleForwardDiagonal: on = x == y; break;
-        case HatchStyle::HatchStyleBackwardDiagonal: on = x == 7 - y; break;
-        case HatchStyle::HatchStyleCross: on = horizontal || x == 0; break;
-        case HatchStyle::HatchStyleDiagonalCross: on = x == y || x == 7 - y; break;
-        case HatchStyle::HatchStyle50Percent: on = (x + y) % 2 == 0; break;
-        case HatchStyle::HatchStyleSmallCheckerBoard: on = ((x / 2) + (y / 2)) % 2 == 0; break;
-        case HatchStyle::HatchStyleLargeCheckerBoard: on = ((x / 4) + (y / 4)) % 2 == 0; break;
-        default: return false;
-      }
-      if (on) {
-        row |= static_cast<unsigned char>(0x80 >> x);
-      }
-    }
-    rows[y] = row;
-  }
-  return true;
-}
 
 // Interpolates in linear light between two stops, as gamma-corrected
 // gradients do, by adding intermediate stops.
@@ -188,16 +161,15 @@ QBrush ToQBrush(const GpBrush& brush, const QRectF& paintArea) {
     case GpBrush::Kind::Solid:
       return QBrush(brush.color);
     case GpBrush::Kind::Hatch: {
-      unsigned char rows[8];
       QImage tile(8, 8, QImage::Format_ARGB32);
       if (tile.isNull()) {
         return QBrush(brush.background);
       }
       tile.fill(brush.background);
-      if (HatchPattern(brush.hatch, rows)) {
+      if (const auto rows = HatchPatternRows(brush.hatch)) {
         for (int y = 0; y < 8; ++y) {
           for (int x = 0; x < 8; ++x) {
-            if (rows[y] & (0x80 >> x)) {
+            if ((*rows)[std::size_t(y)] & (0x80 >> x)) {
               tile.setPixelColor(x, y, brush.color);
             }
           }
@@ -223,11 +195,6 @@ QBrush ToQBrush(const GpBrush& brush, const QRectF& paintArea) {
       return PathGradientBrush(brush, paintArea);
   }
   return QBrush();
-}
-
-bool HatchStyleDrawable(HatchStyle style) {
-  unsigned char rows[8];
-  return HatchPattern(style, rows);
 }
 
 double GpFont::PixelSize() const {

@@ -61,9 +61,6 @@ struct GpBrush {
   std::vector<std::pair<double, QColor>> blend;
 };
 
-/// Whether the layer has a pattern for the hatch style.
-bool HatchStyleDrawable(HatchStyle style);
-
 /// The Qt brush that paints a GDI+ brush over `paintArea` (in the brush's
 /// coordinates: the part of the surface, inside the clip, that the drawing
 /// can change). Brushes held as pictures are made only that large.

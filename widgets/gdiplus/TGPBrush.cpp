@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "widgets/gdiplus/GdipNative.h"
+#include "widgets/gdiplus/HatchPatterns.h"
 #include "widgets/gdiplus/TGPGraphicsPath.h"
 #include "widgets/gdiplus/TGPImage.h"
 #include "widgets/gdiplus/TGPImageAttributes.h"
@@ -114,8 +115,8 @@ Status TGPSolidBrush::SetColor(ARGB color) {
 }
 
 TGPHatchBrush::TGPHatchBrush(HatchStyle style, ARGB foreColor, ARGB backColor) {
-  if (!Gdip::HatchStyleDrawable(style)) {
-    SetCreationStatus(Status::NotImplemented);
+  if (!Gdip::HatchPatternRows(style)) {
+    SetCreationStatus(Status::InvalidParameter);
     return;
   }
   auto brush = MakeBrush(GpBrush::Kind::Hatch);

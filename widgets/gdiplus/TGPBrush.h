@@ -38,8 +38,9 @@ public:
   Status SetColor(ARGB color);
 };
 
-/// 8 x 8 hatch patterns; styles the layer has no pattern for fail with
-/// NotImplemented.
+/// One of the 53 8 x 8 hatch patterns, foreground on background, tiled
+/// from the surface's origin; a value beyond the styles fails with
+/// InvalidParameter.
 class TGPHatchBrush : public TGPBrush {
 public:
   TGPHatchBrush(HatchStyle style, ARGB foreColor, ARGB backColor = ComposeArgb(255, 0, 0, 0));

@@ -4,12 +4,16 @@
 #include <QFile>
 #include <QImageReader>
 #include <QImageWriter>
+#include <QLoggingCategory>
 #include <QPainter>
 
 #include "platform/pictures/TBitmap.h"
+#include "platform/pictures/TiffCodec.h"
 #include "widgets/gdiplus/GdipNative.h"
 
 namespace {
+Q_LOGGING_CATEGORY(lcGdiplus, "krv71.widgets.gdiplus")
+
 TGPImageFormat FormatOf(const QByteArray& name) {
   const QByteArray n = name.toLower();
   if (n == "bmp") return TGPImageFormat::ifBMP;
@@ -31,7 +35,26 @@ PixelFormat PixelFormatOf(const QImage& image) {
   return image.depth() == 24 ? PixelFormat24bppRGB : PixelFormat32bppRGB;
 }
 
+std::unique_ptr<Gdip::GpImage> DecodeTiff(const QByteArray& bytes, Status& status) {
+  auto native = std::make_unique<Gdip::GpImage>();
+  QImage image;
+  QString error;
+  if (!TiffCodec::Decode(bytes, image, &error)) {
+    qCWarning(lcGdiplus).noquote() << error;
+    status = Status::UnknownImageFormat;
+    return native;
+  }
+  native->pixelFormat = image.hasAlphaChannel() ? PixelFormat32bppARGB : PixelFormat32bppRGB;
+  native->format = TGPImageFormat::ifTIFF;
+  native->image = image.convertToFormat(QImage::Format_ARGB32);
+  status = Status::Ok;
+  return native;
+}
+
 std::unique_ptr<Gdip::GpImage> Decode(const QByteArray& bytes, Status& status) {
+  if (TiffCodec::LooksLikeTiff(bytes)) {
+    return DecodeTiff(bytes, status);
+  }
   QBuffer buffer;
   buffer.setData(bytes);
   buffer.open(QIODevice::ReadOnly);

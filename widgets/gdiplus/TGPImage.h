@@ -12,9 +12,10 @@ struct GpImage;
 }
 class TBitmap;
 
-/// A decoded picture of the GDI+ layer (BMP, PNG, JPEG, GIF and icons;
-/// Qt's decoders). Bytes that do not decode give an image of size 0 and
-/// the status UnknownImageFormat. Owned by its creator. GUI thread only.
+/// A decoded picture of the GDI+ layer (BMP, PNG, JPEG, GIF and icons
+/// through Qt's decoders, TIFF through libtiff). Bytes that do not decode
+/// give an image of size 0 and the status UnknownImageFormat (a refused
+/// TIFF file's reason is logged). Owned by its creator. GUI thread only.
 class TGPImage : public TGdiplusBase {
 public:
   TGPImage(const QString& fileName, bool useEmbeddedColorManagement = false);

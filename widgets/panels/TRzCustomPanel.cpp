@@ -112,6 +112,13 @@ void TRzCustomPanel::SetUseDockManager(bool value) {
   }
 }
 
+void TRzCustomPanel::AlignChanged() {
+  // The grabbers lie left or on top by the alignment: docked controls move.
+  if (m_dockManager) {
+    m_dockManager->ResetBounds();
+  }
+}
+
 void TRzCustomPanel::UpdateDockManager() {
   if (!m_dockSite || !m_useDockManager) {
     m_dockManager.reset();

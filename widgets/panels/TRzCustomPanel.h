@@ -137,6 +137,7 @@ protected:
   void Paint() override;
   void PaintBackground() override;
   void EnabledChanged() override;
+  void AlignChanged() override;
 
   /// Paints the grabbers of the docked controls (end of Paint).
   void PaintDockSite();

@@ -50,12 +50,12 @@ void TRzPanelDockManager::InsertControl(TControl* client, const TRect& zone) {
   if (client->parentWidget() != m_panel) {
     client->SetParent(m_panel);
   }
-  TRect r = zone;
-  AdjustDockRect(r);
-  client->SetBounds(r.Left, r.Top, std::max(0, r.Width()), std::max(0, r.Height()));
-  const bool known = std::any_of(m_clients.begin(), m_clients.end(), [client](const auto& c) { return c == client; });
-  if (!known) {
-    m_clients.emplace_back(client);
+  PlaceInZone(*client, zone);
+  const auto known = std::find_if(m_clients.begin(), m_clients.end(), [client](const auto& c) { return c.client == client; });
+  if (known != m_clients.end()) {
+    known->zone = zone;
+  } else {
+    m_clients.push_back({client, zone});
     connect(client, &QObject::destroyed, this, &TRzPanelDockManager::InvalidateSite);
   }
   client->show();
@@ -64,7 +64,7 @@ void TRzPanelDockManager::InsertControl(TControl* client, const TRect& zone) {
 
 void TRzPanelDockManager::RemoveControl(TControl* client) {
   const auto gone = std::remove_if(m_clients.begin(), m_clients.end(),
-                                   [client](const auto& c) { return c == nullptr || c == client; });
+                                   [client](const auto& c) { return c.client == nullptr || c.client == client; });
   if (gone == m_clients.end()) {
     return;
   }
@@ -75,11 +75,26 @@ void TRzPanelDockManager::RemoveControl(TControl* client) {
   InvalidateSite();
 }
 
+void TRzPanelDockManager::ResetBounds() {
+  for (const Docked& d : m_clients) {
+    if (d.client != nullptr) {
+      PlaceInZone(*d.client, d.zone);
+    }
+  }
+  InvalidateSite();
+}
+
+void TRzPanelDockManager::PlaceInZone(TControl& client, const TRect& zone) const {
+  TRect r = zone;
+  AdjustDockRect(r);
+  client.SetBounds(r.Left, r.Top, std::max(0, r.Width()), std::max(0, r.Height()));
+}
+
 QList<TControl*> TRzPanelDockManager::DockClients() const {
   QList<TControl*> clients;
-  for (const QPointer<TControl>& c : m_clients) {
-    if (c != nullptr) {
-      clients.append(c);
+  for (const Docked& d : m_clients) {
+    if (d.client != nullptr) {
+      clients.append(d.client);
     }
   }
   return clients;

@@ -18,7 +18,8 @@ class TRzCustomPanel;
 /// The dock tree of a framed panel that is a dock site: it keeps the
 /// controls docked into the site, each in a zone of the site with a grabber
 /// FGrabberSize pixels deep on its left side (site aligned alTop or
-/// alBottom) or on its top (otherwise), and paints the grabbers after the
+/// alBottom) or on its top (otherwise; when the site's alignment changes
+/// the controls are placed in their zones again), and paints the grabbers after the
 /// site: with the site's ShowDockClientCaptions a caption bar in Verdana
 /// and a close glyph in Marlett, coloured as active when the client holds
 /// the focus, else a plain frame of two raised bars and a close button.
@@ -44,6 +45,9 @@ public:
   /// child of the site and takes the zone less its grabber. A control that
   /// is docked already moves to the new zone.
   void InsertControl(TControl* client, const TRect& zone);
+  /// Places every docked control in its zone again, by where grabbers lie
+  /// now (the site's alignment changed).
+  void ResetBounds();
   /// Undocks the control; it stays where it is.
   void RemoveControl(TControl* client);
   /// The docked controls still alive, in docking order.
@@ -68,9 +72,16 @@ private:
   void FocusChanged(QWidget* old, QWidget* now);
   void PaintCaptionGrabber(TCanvas& canvas, const TControl& client, const TRect& rect);
   void PaintPlainGrabber(TCanvas& canvas, const TRect& rect);
+  void PlaceInZone(TControl& client, const TRect& zone) const;
+
+  /// A docked control and the zone it was docked into (grabber included).
+  struct Docked {
+    QPointer<TControl> client;
+    TRect zone;
+  };
 
   QPointer<TRzCustomPanel> m_panel;
   TFont m_font;
   TFont m_closeFont;
-  std::vector<QPointer<TControl>> m_clients;
+  std::vector<Docked> m_clients;
 };

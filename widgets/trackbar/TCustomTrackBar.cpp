@@ -61,6 +61,21 @@ void TCustomTrackBar::MeasureTickText() {
   m_textHeight = height + 2 * m_tickTextOffset;
 }
 
+void TCustomTrackBar::SetTickImages(TImageList* value) {
+  if (value == m_tickImages) {
+    return;
+  }
+  if (m_tickImages != nullptr) {
+    disconnect(m_tickImages, &QObject::destroyed, this, nullptr);
+  }
+  m_tickImages = value;
+  if (value != nullptr) {
+    // A list destroyed while shown: the QPointer drops it, the bar repaints.
+    connect(value, &QObject::destroyed, this, [this] { Invalidate(); });
+  }
+  Invalidate();
+}
+
 void TCustomTrackBar::SetTransparent(bool value) {
   if (StoreIfChanged(m_transparent, value)) {
     Invalidate();

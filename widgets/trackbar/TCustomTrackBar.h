@@ -9,6 +9,7 @@
 
 #include "platform/drawing/TColor.h"
 #include "platform/core/TRect.h"
+#include "platform/pictures/TImageList.h"
 #include "platform/widgets/TCustomControl.h"
 #include "widgets/gdiplus/TGDIPPicture.h"
 #include "widgets/smooth/TStylePreset.h"
@@ -85,6 +86,11 @@ public:
   TTrackBarThumb& Thumb() { return *m_thumb; }
   TTrackBarSlider& Slider() { return *m_slider; }
   TTrackBarTick& TickMark() { return m_tickMark; }
+  /// Pictures drawn at the ticks instead of lines (picture v at value v,
+  /// picture 0 past the list's end); not owned: a list that is destroyed
+  /// is dropped and the bar repaints.
+  TImageList* TickImages() const { return m_tickImages; }
+  void SetTickImages(TImageList* value);
   TTrackBarButtons& Buttons() { return m_buttons; }
   TTrackBarLabel& TrackLabel() { return m_trackLabel; }
   QString Version() const { return QStringLiteral("1.6.3.0"); }
@@ -192,6 +198,7 @@ private:
   int m_position = 0;
   bool m_sliding = false;
   TColor m_colorDisabled = clNone;
+  QPointer<TImageList> m_tickImages;
   TColor m_colorTo = clNone;
   TColor m_borderColorDisabled = clNone;
   TColor m_borderColor = clNone;

@@ -235,7 +235,15 @@ void TCustomTrackBar::DrawTicks() {
           (m_tickMark.ShowImageAtSteps() > 1 && v % m_tickMark.ShowImageAtSteps() != 0)) {
         defaultDraw = false;
       }
-      if (defaultDraw) {
+      if (defaultDraw && m_tickImages != nullptr && m_tickImages->Count() > 0) {
+        const int image = v < m_tickImages->Count() ? v : 0;
+        if (Vertical()) {
+          m_tickImages->Draw(canvas, isTopLeft ? r.Left : r.Right - len, y - m_tickImages->Height() / 2, image,
+                             Enabled());
+        } else {
+          m_tickImages->Draw(canvas, x - m_tickImages->Width() / 2, r.Top, image, Enabled());
+        }
+      } else if (defaultDraw) {
         auto line = [&](int x1, int y1, int x2, int y2) {
           canvas.MoveTo(x1, y1);
           canvas.LineTo(x2, y2);

@@ -5,7 +5,9 @@
 #include <limits>
 #include <vector>
 
+#include <QApplication>
 #include <QImage>
+#include <QKeyEvent>
 #include <QToolButton>
 
 #include "platform/pictures/TPicture.h"
@@ -24,6 +26,7 @@
 #include "plot/editor/TiPlotPreviewSettingsForm.h"
 #include "plot/editor/iPreviewPage.h"
 #include "tests/support/ModalDialogCloser.h"
+#include "tests/support/ProcessEventsUntil.h"
 
 namespace {
 
@@ -199,4 +202,26 @@ TEST(PreviewChart, ShowsTheTranslatedFormModallyUntilClosed) {
   plot.PreviewChart();
   EXPECT_EQ(caption, QStringLiteral("Levels (Preview)"));
   EXPECT_EQ(settingsText, QStringLiteral("Einstellungen"));
+}
+
+TEST(TiPlotPreviewSettingsForm, Tab_visitsMarginsOrientationNamePaperOkCancelInTurn) {
+  TiPlotPreviewSettingsForm form;
+  form.show();
+  form.activateWindow();
+  ASSERT_TRUE(ProcessEventsUntil([&form] { return form.isActiveWindow(); }));
+  const std::vector<QWidget*> expected = {form.PrintMarginTopEdit,    form.PrintMarginLeftEdit,
+                                          form.PrintMarginRightEdit,  form.PrintMarginBottomEdit,
+                                          form.PrintOrientationRadioGroup, form.PrintDocumentNameEdit,
+                                          form.PrintPaperSizeComboBox, form.Button1,
+                                          form.Button2,              form.PrintMarginTopEdit};
+  form.PrintMarginTopEdit->setFocus(Qt::OtherFocusReason);
+  ASSERT_TRUE(ProcessEventsUntil([&form] { return form.PrintMarginTopEdit->hasFocus(); }));
+  for (std::size_t i = 1; i < expected.size(); ++i) {
+    QWidget* target = QApplication::focusWidget();
+    ASSERT_NE(target, nullptr);
+    QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+    QApplication::sendEvent(target, &tab);
+    QWidget* now = QApplication::focusWidget();
+    EXPECT_TRUE(now == expected[i] || (now != nullptr && expected[i]->isAncestorOf(now))) << "step " << i;
+  }
 }

@@ -5,10 +5,12 @@
 #include <QTemporaryDir>
 
 #include "platform/pictures/TBitmap.h"
+#include "tests/support/FixturePath.h"
 #include "widgets/gdiplus/TAdvGDIPPicture.h"
 #include "widgets/gdiplus/TGDIPPicture.h"
 #include "widgets/gdiplus/TGDIPPictureContainer.h"
 #include "widgets/gdiplus/TGPGraphics.h"
+#include "widgets/gdiplus/TGPImage.h"
 
 namespace {
 constexpr TColor kPicturePaper = 0x00112233;
@@ -149,4 +151,27 @@ TEST(TGDIPPictureContainer, FindPicture_ignoresLetterCase) {
   second.SetName(QStringLiteral("Face"));
   EXPECT_EQ(container.FindPicture(QStringLiteral("fACE")), &second.Picture());
   EXPECT_EQ(container.FindPicture(QStringLiteral("none")), nullptr);
+}
+
+TEST(TGDIPPicture, TiffFile_isDecodedAndADamagedOneDrawsNothing) {
+  auto bytesOf = [](const char* name) {
+    QFile file(QString::fromStdString(FixturePath(std::string("platform/fixtures/") + name)));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+  };
+  TGPImage good(bytesOf("rgb_3x2_lzw.tif"), false);
+  EXPECT_EQ(good.GetLastStatus(), Status::Ok);
+  EXPECT_EQ(good.GetFormat(), TGPImageFormat::ifTIFF);
+  EXPECT_EQ(good.GetWidth(), 3u);
+  EXPECT_EQ(good.GetHeight(), 2u);
+  EXPECT_FALSE(good.HasAlphaChannel());
+
+  TGDIPPicture picture;
+  ReadForm(picture, bytesOf("rgb_3x2_lzw.tif"));
+  EXPECT_TRUE(picture.GetImageSizes());
+  EXPECT_EQ(picture.Width(), 3);
+  EXPECT_EQ(picture.Height(), 2);
+
+  TGPImage damaged(bytesOf("strip_beyond_end.tif"), false);
+  EXPECT_EQ(damaged.GetLastStatus(), Status::UnknownImageFormat);
+  EXPECT_EQ(damaged.GetWidth(), 0u);
 }

@@ -158,3 +158,15 @@ TEST_F(DockSiteFixture, WithoutCaptions_thePlainFrameShowsAButtonAndBars) {
   EXPECT_NE(DockPixel(painted, 180, 22), kDockActiveCaption);
   EXPECT_NE(DockPixel(painted, 180, 22), kDockInactiveCaption);
 }
+
+TEST_F(DockSiteFixture, AlignmentChangedLater_movesTheGrabberFromTopToLeft) {
+  site->SetAlign(TAlign::alNone);
+  TEdit* client = Dock(QStringLiteral("Client"), Rect(10, 10, 110, 60));
+  ASSERT_EQ(site->DockManager()->GrabberRect(*client), Rect(10, 10, 110, 24));
+  site->SetAlign(TAlign::alTop);
+  EXPECT_EQ(client->BoundsRect(), Rect(24, 10, 110, 60));
+  EXPECT_EQ(site->DockManager()->GrabberRect(*client), Rect(10, 10, 24, 60));
+  site->SetAlign(TAlign::alClient);
+  EXPECT_EQ(client->BoundsRect(), Rect(10, 24, 110, 60));
+  EXPECT_EQ(site->DockManager()->GrabberRect(*client), Rect(10, 10, 110, 24));
+}

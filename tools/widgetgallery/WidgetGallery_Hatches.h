@@ -1,0 +1,11 @@
+#pragma once
+
+#include "tools/widgetgallery/WidgetGallery.h"
+
+namespace WidgetGallery {
+
+/// Every GDI+ hatch style as a swatch (navy on white, drawn at twice the
+/// size so the 8 x 8 pattern can be read) under its name.
+Sheet HatchesSheet();
+
+}  // namespace WidgetGallery
