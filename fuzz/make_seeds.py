@@ -141,3 +141,28 @@ write("theme_file", "values_and_refusal", scheme_file(category(b"Looks", scheme(
             b"<PrintMarginLeft>0.5</PrintMarginLeft>\r\n") + scheme(
     b"Bad", b"<OuterMarginLeft>12</OuterMarginLeft>\r\n<OuterMarginTop>wide</OuterMarginTop>\r\n"))))
 write("theme_file", "cut_short", b"<SchemeTypes>\r\n<SchemeType>\r\n<Name>Half</Name>\r\n<Scheme>\r\n<Name>S</Name>")
+
+
+def with_words(data, words):
+    """The bytes with 16-bit words (offset, value) put in, low byte first."""
+    out = bytearray(data)
+    for offset, value in words:
+        out[offset:offset + 2] = struct.pack("<H", value)
+    return bytes(out)
+
+
+def read_seed(target, name):
+    with open(os.path.join(ROOT, target, name), "rb") as f:
+        return f.read()
+
+
+# Tap words above the channel, as a unit may report them: InB 3000, Out1
+# (type 4) 3000 and Out2 (type 0) 1025, all with coefficients. Setting-file
+# image byte n lies at file offset n + 14; a unit-file record's at record
+# offset n + 1 (record 2 at file offset 47 + 50161).
+write("setting_file", "taps_above_channel.prs",
+      with_words(read_seed("setting_file", "coefficients.prs"), ((198, 3000), (330, 3000), (434, 1025))))
+record = 47 + 50161
+write("unit_file", "taps_above_channel.unt",
+      with_words(read_seed("unit_file", "one_preset.unt"),
+                 ((record + 185, 3000), (record + 317, 3000), (record + 421, 1025))))

@@ -1,6 +1,10 @@
 // Setting files (".prs"): the file parsed and, when taken, loaded into a
 // unit image and coefficient store, saved, and the saved file loaded and
-// saved again, which must give the same bytes.
+// saved again, which must give the same bytes. The image and coefficients
+// a whole-sized input holds, whatever its tap words (a unit may report
+// counts above the channel), are also saved as the editor would: that file
+// must open and save again to the same bytes.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -8,7 +12,9 @@
 #include <vector>
 
 #include "fuzz/support/FuzzCheck.h"
+#include "protocol/FirBlockMap.h"
 #include "protocol/FirCoefficientStore.h"
+#include "protocol/PresetFileFormat.h"
 #include "protocol/SettingFile.h"
 #include "protocol/UnitImage.h"
 
@@ -22,9 +28,30 @@ std::vector<std::uint8_t> SettingFileSavedAfterLoad(const StagedSetting& staged)
   return EncodeSettingFile(image, fir);
 }
 
+/// Saves the image part and the coefficient words of a whole-sized input
+/// (out-of-range words as 0.0) as the editor would; that file must open
+/// and save again unchanged.
+void CheckWrittenSettingOpens(std::span<const std::uint8_t> bytes) {
+  if (bytes.size() != SettingFile::kSize) {
+    return;
+  }
+  UnitImage image = UnitImage::Default();
+  std::copy_n(bytes.begin() + SettingFile::kImageOffset, StagedSetting::kImageBytes, image.Bytes().begin() + 2);
+  FirCoefficientStore fir;
+  for (int k = 0; k < FirBlockMap::kAreaCoefficients; ++k) {
+    const std::uint32_t word = PresetFileFormat::ReadWord(bytes, SettingFile::kFirOffset + 4 * std::size_t(k));
+    fir.SetWord(k, PresetFileFormat::IsOutOfRange(word) ? 0u : word);
+  }
+  const std::vector<std::uint8_t> written = EncodeSettingFile(image, fir);
+  const std::optional<StagedSetting> opened = ParseSettingFile(written);
+  KRV_FUZZ_CHECK("setting_file", opened.has_value());
+  KRV_FUZZ_CHECK("setting_file", SettingFileSavedAfterLoad(*opened) == written);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  CheckWrittenSettingOpens(std::span(data, size));
   const std::optional<StagedSetting> staged = ParseSettingFile(std::span(data, size));
   if (!staged) {
     return 0;

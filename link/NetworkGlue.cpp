@@ -160,18 +160,18 @@ void NetworkGlue::sbIpScanClick() {
 
 void NetworkGlue::IdUDPServerUDPRead(std::span<const std::uint8_t> data, std::uint32_t sender) {
   const QString text = AddressText(sender);
+  const int listed = ListedIndex(text);
   if (m_view.SelectedAddressIndex() < 0 && m_port->Transport() == nullptr) {
-    m_view.InsertAddress(m_view.AddressCount(), text);
-    m_view.SelectAddress(0);
+    // A sender that joined unselected while a link was open is listed
+    // already: an address is listed once.
+    const int index = listed >= 0 ? listed : m_view.AddressCount();
+    if (listed < 0) {
+      m_view.InsertAddress(index, text);
+    }
+    m_view.SelectAddress(index);
     SetUnitAddress(sender);
     m_view.ShowAddressList();
   } else {
-    int listed = -1;
-    for (int i = 0; i < m_view.AddressCount() && listed < 0; ++i) {
-      if (m_view.AddressAt(i).compare(text, Qt::CaseInsensitive) == 0) {
-        listed = i;
-      }
-    }
     if (listed >= 0) {
       m_view.SelectAddress(listed);
     } else {
@@ -179,6 +179,15 @@ void NetworkGlue::IdUDPServerUDPRead(std::span<const std::uint8_t> data, std::ui
     }
   }
   HandFrameOver(data);
+}
+
+int NetworkGlue::ListedIndex(const QString& text) const {
+  for (int i = 0; i < m_view.AddressCount(); ++i) {
+    if (m_view.AddressAt(i).compare(text, Qt::CaseInsensitive) == 0) {
+      return i;
+    }
+  }
+  return -1;
 }
 
 void NetworkGlue::InsertSender(std::uint32_t sender) {

@@ -70,6 +70,8 @@ public:
   static QString BroadcastText(std::uint32_t address);
 
 private:
+  /// The entry of the address list holding the text, or -1.
+  int ListedIndex(const QString& text) const;
   void InsertSender(std::uint32_t sender);
   void MakeUnitAddressCurrent();
   void SetUnitAddress(std::uint32_t address);

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "protocol/FirSection.h"
-#include "protocol/FirSenders.h"
 #include "protocol/PresetFileFormat.h"
 #include "protocol/UnitImage.h"
 #include "protocol/UnitRecords.h"
@@ -80,15 +79,11 @@ std::optional<StagedSetting> ParseSettingFile(std::span<const std::uint8_t> byte
   }
   StagedSetting staged;
   std::copy_n(bytes.begin() + SettingFile::kImageOffset, StagedSetting::kImageBytes, staged.imageBytes.begin());
-  UnitImage image;
-  std::copy(staged.imageBytes.begin(), staged.imageBytes.end(), image.Bytes().begin() + 2);
   const auto section = bytes.subspan(SettingFile::kFirOffset, FirBlockMap::kAreaBytes);
   for (int channel = 0; channel < kChannelCount; ++channel) {
-    const FirChannelLoad load = StageChannel(section, channel, staged.fir);
-    staged.channels[static_cast<std::size_t>(channel)] = load;
-    if (load == FirChannelLoad::Coefficients && ImageFirTaps(image, channel) > FirBlockMap::ChannelTaps(channel)) {
-      return std::nullopt;
-    }
+    // A tap count above the channel is what the unit may report: the writer
+    // cut the coefficients to the channel and the senders clamp it the same way.
+    staged.channels[static_cast<std::size_t>(channel)] = StageChannel(section, channel, staged.fir);
   }
   return staged;
 }

@@ -51,9 +51,10 @@ std::vector<std::uint8_t> WriteUnitImage(const UnitImage& image, const FirCoeffi
 /// The whole file: WriteUnitImage followed by 0D 0A.
 std::vector<std::uint8_t> EncodeSettingFile(const UnitImage& image, const FirCoefficientStore& fir);
 
-/// Reads and checks a whole file. Refused (nullopt): any size but 50,174,
-/// another header, or a channel loaded with coefficients whose tap count
-/// exceeds the channel (2048 for an input, 1024 for an output). A FIR word
+/// Reads and checks a whole file. Refused (nullopt): any size but 50,174 or
+/// another header. A tap count above the channel (2048 for an input, 1024 for
+/// an output) is kept in the image as the unit reported it; the coefficients
+/// are those the writer cut to the channel. A FIR word
 /// FF FF FF FF or out of range (above 50.0, infinite, not a number) at a
 /// channel's first word makes it an identity; later, FF FF FF FF is 0.0 and a
 /// value out of range makes the channel an identity marked OutOfRange.

@@ -36,12 +36,20 @@ std::uint32_t SectionWord(std::span<const std::uint8_t> record, int channel, int
 /// Whether every channel of the record's FIR section can be sent as it stands.
 bool FirSectionIsSound(std::span<const std::uint8_t> record) {
   const UnitImage image = RecordImage(record);
+  // The writer erases the section of an unused slot.
+  const bool unused = record[0] == UnitFile::kUnused;
   for (int channel = 0; channel < FirBlockMap::kChannelCount; ++channel) {
     if (SectionWord(record, channel, 0) == kMarker) {
       continue;
     }
-    const int taps = ImageFirTaps(image, channel);
-    if (taps == 0 || taps > FirBlockMap::ChannelTaps(channel)) {
+    if (unused) {
+      return false;
+    }
+    // A count above the channel is what the unit may report; the writer cut
+    // the coefficients to the channel and the senders clamp it alike. A count
+    // of 0 under coefficients is never written.
+    const int taps = ClampFirTaps(channel, ImageFirTaps(image, channel));
+    if (taps == 0) {
       return false;
     }
     for (int k = 0; k < taps; ++k) {

@@ -55,10 +55,12 @@ std::vector<std::uint8_t> EncodeUnitFile(const std::array<std::uint8_t, UnitFile
 
 /// Reads and checks a whole file. Refused (nullopt): any size but
 /// 1,504,877; another header; a record not ending in CR LF; a used record
-/// whose byte 0 is not its preset number; in any record, a channel with
-/// coefficients whose tap count (from the record's image) is 0 or exceeds
-/// the channel, or with a word within that count that is not a finite
-/// number (other than FF FF FF FF, which stands for 0.0).
+/// whose byte 0 is not its preset number; an unused ('d') record whose
+/// section holds coefficients; in any record, a channel with
+/// coefficients whose tap count (from the record's image) is 0, or with a
+/// word within that count that is not a finite number (other than
+/// FF FF FF FF, which stands for 0.0). A count above the channel is clamped
+/// to it, as the writer and the senders do.
 std::optional<StagedUnitFile> ParseUnitFile(std::span<const std::uint8_t> bytes);
 
 /// Segment s (0-20) of record k as `CM_MCS_DOWNLOAD` to preset k: 50 image

@@ -5,6 +5,7 @@
 #include <bit>
 #include <cmath>
 #include <fstream>
+#include <limits>
 #include <vector>
 
 #include <QFileInfo>
@@ -52,6 +53,21 @@ std::optional<QString> ChooseCoefficientFile() {
   choice.filter = QStringLiteral("FIR files (*.csv)|*.Csv|FIR files (*.txt)|*.Txt");
   choice.initialPath = QStringLiteral("*.csv");
   return FileChooser::Choose(nullptr, choice);
+}
+
+/// The first `taps` of a designed set as the 32-bit floats the unit takes;
+/// a value beyond the float range becomes an infinity, as a coefficient
+/// file's would, so the same check refuses it.
+std::vector<float> DesignedCoefficients(std::span<const double> values, int taps) {
+  std::vector<float> out;
+  const std::size_t count = std::size_t(std::clamp(taps, 0, int(values.size())));
+  out.reserve(count);
+  constexpr float kInfinity = std::numeric_limits<float>::infinity();
+  for (const double value : values.first(count)) {
+    const bool beyond = std::fabs(value) > double(std::numeric_limits<float>::max());
+    out.push_back(beyond ? (value > 0 ? kInfinity : -kInfinity) : float(value));
+  }
+  return out;
 }
 
 FirCoefficientFile ReadCoefficientFile(const QString& path, int capacity) {
@@ -146,7 +162,10 @@ void FirEditing::ApplyInputFir(int channel, int taps, QByteArrayView name, std::
     Refuse("SID_INFO_ERROR_TAP_OVER_2048");
     return;
   }
-  std::vector<float> coefficients(values.begin(), values.begin() + std::max(0, std::min(taps, int(values.size()))));
+  // A design may hold values a coefficient file could never carry; they are
+  // refused the same way, before anything changes.
+  const std::vector<float> coefficients = DesignedCoefficients(values, taps);
+  if (CheckFirCoefficients(coefficients)) return;
   TakeInputFir(channel, coefficients, AnsiToWide(name));
 }
 
@@ -241,7 +260,8 @@ void FirEditing::ApplyOutputFir(int channel, int taps, QByteArrayView name, std:
     Refuse("SID_INFO_ERROR_TAP_OVER_1024");
     return;
   }
-  std::vector<float> coefficients(values.begin(), values.begin() + std::max(0, std::min(taps, int(values.size()))));
+  const std::vector<float> coefficients = DesignedCoefficients(values, taps);
+  if (CheckFirCoefficients(coefficients)) return;
   TakeOutputFir(channel, coefficients, AnsiToWide(name), false);
 }
 

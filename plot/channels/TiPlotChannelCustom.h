@@ -379,6 +379,8 @@ private:
   bool PickTest(const TiPlotMouseData& mouseData);
   /// Ends a hold whose point no longer exists; true while one is held.
   bool HoldStillValid();
+  /// The index the held point has now; -1 once it is gone.
+  int HeldIndex() const;
   double MarkerSpan(bool xAxis);
   /// The axis named XAxisName / YAxisName, cached; null when none has it.
   TiPlotXAxis* ResolveXAxis();
@@ -404,7 +406,9 @@ private:
   TRect m_selectHitTestRect;
   bool m_selectMouseDown = false;
   bool m_selectHoldLost = false;
-  int m_selectMouseDownIndex = -1;
+  /// The held point by the number it was added as (see
+  /// TiPlotDataCustomList::Removed), so a ring that moves on keeps it.
+  long long m_selectMouseDownSerial = -1;
   int m_mouseDownDataIndex = -1;
   TRect m_selectDownRect;
   double m_mouseDownValueX = 0;

@@ -31,6 +31,11 @@ void TiPlotChannelCustom::SetDataStyle(TiPlotDataStyle value) {
   list->SetRingBufferSize(m_dataList->RingBufferSize());
   m_dataList = std::move(list);
   m_dataStyle = value;
+  // A held point went with the old list.
+  if (m_selectMouseDown) {
+    m_selectMouseDown = false;
+    m_selectHoldLost = true;
+  }
   // The old draw range indexed points that are gone.
   m_startIndex = -1;
   m_stopIndex = -1;

@@ -101,7 +101,11 @@ void TiPlotChannelCustom::DoMouseHint(const TiPlotMouseData& mouseData, TiHintDa
 
 void TiPlotChannelCustom::DoMouseLeft(const TiPlotMouseData& mouseData) {
   if (Owner() != nullptr) {
+    const LifeGuard guard(*this);
     Owner()->DoDataPointMouseDown(this, m_selectDataIndex, mouseData);
+    if (!guard.Alive()) {
+      return;
+    }
   }
   m_selectHoldLost = false;
   m_mouseDownDataIndex = m_selectDataIndex;
@@ -110,16 +114,21 @@ void TiPlotChannelCustom::DoMouseLeft(const TiPlotMouseData& mouseData) {
     return;
   }
   m_selectMouseDown = true;
-  m_selectMouseDownIndex = m_mouseDownDataIndex;
+  m_selectMouseDownSerial = m_dataList->Removed() + m_mouseDownDataIndex;
   m_selectDownRect = m_selectHitTestRect;
-  m_mouseDownValueX = GetX(m_selectMouseDownIndex);
-  m_mouseDownValueY = GetY(m_selectMouseDownIndex);
+  m_mouseDownValueX = GetX(m_mouseDownDataIndex);
+  m_mouseDownValueY = GetY(m_mouseDownDataIndex);
   m_mouseDownPixelX = mouseData.XAxisPixels;
   m_mouseDownPixelY = mouseData.YAxisPixels;
 }
 
+int TiPlotChannelCustom::HeldIndex() const {
+  const long long index = m_selectMouseDownSerial - m_dataList->Removed();
+  return index >= 0 && index < Count() ? int(index) : -1;
+}
+
 bool TiPlotChannelCustom::HoldStillValid() {
-  if (m_selectMouseDown && m_selectMouseDownIndex >= Count()) {
+  if (m_selectMouseDown && HeldIndex() < 0) {
     m_selectMouseDown = false;
     m_selectHoldLost = true;
   }
@@ -131,7 +140,11 @@ void TiPlotChannelCustom::DoMouseMove(const TiPlotMouseData& mouseData) {
     return;
   }
   if (Owner() != nullptr) {
+    const LifeGuard guard(*this);
     Owner()->DoDataPointMouseMove(this, m_mouseDownDataIndex, mouseData);
+    if (!guard.Alive()) {
+      return;
+    }
   }
   if (!m_userCanMoveDataPoints || !HasAxes() || !HoldStillValid()) {
     return;
@@ -145,8 +158,9 @@ void TiPlotChannelCustom::DoMouseMove(const TiPlotMouseData& mouseData) {
   if (m_userCanMoveDataPointsStyle != S::ipcdpmsXOnly) {
     dY = YAxis()->PixelsToPosition(m_mouseDownPixelY) - YAxis()->PixelsToPosition(mouseData.YAxisPixels);
   }
-  SetX(m_selectMouseDownIndex, m_mouseDownValueX - dX);
-  SetY(m_selectMouseDownIndex, m_mouseDownValueY - dY);
+  const int index = HeldIndex();
+  SetX(index, m_mouseDownValueX - dX);
+  SetY(index, m_mouseDownValueY - dY);
 }
 
 void TiPlotChannelCustom::DoMouseUp(const TiPlotMouseData& mouseData) {
@@ -154,25 +168,37 @@ void TiPlotChannelCustom::DoMouseUp(const TiPlotMouseData& mouseData) {
   if (plot == nullptr) {
     return;
   }
+  // Every event below may delete this channel: nothing of it is touched
+  // after one that did.
+  const LifeGuard guard(*this);
   plot->DoDataPointMouseUp(this, m_mouseDownDataIndex, mouseData);
+  if (!guard.Alive()) {
+    return;
+  }
   const bool held = HoldStillValid();
   if (!MouseIsDown() && !held) {
     return;
   }
+  const bool holdLost = m_selectHoldLost;
+  m_selectHoldLost = false;
   const TPoint mouse{mouseData.X, mouseData.Y};
   if (held) {
     m_selectMouseDown = false;
-    const int index = m_selectMouseDownIndex;
+    const int index = HeldIndex();
+    const double downX = m_mouseDownValueX;
+    const double downY = m_mouseDownValueY;
     if (m_selectDownRect.Contains(mouse)) {
       plot->DoDataPointClick(this, index);
+      if (!guard.Alive()) {
+        return;
+      }
     }
-    if (index < Count() && (GetX(index) != m_mouseDownValueX || GetY(index) != m_mouseDownValueY)) {
-      plot->DoDataPointMoved(this, index, m_mouseDownValueX, m_mouseDownValueY, GetX(index), GetY(index));
+    if (index < Count() && (GetX(index) != downX || GetY(index) != downY)) {
+      plot->DoDataPointMoved(this, index, downX, downY, GetX(index), GetY(index));
     }
-  } else if (!m_selectHoldLost && m_legendRect.Contains(mouse)) {
+  } else if (!holdLost && m_legendRect.Contains(mouse)) {
     plot->DoObjectClick(this);
   }
-  m_selectHoldLost = false;
 }
 
 TCursor TiPlotChannelCustom::GetMouseCursor(TPoint) {

@@ -35,6 +35,7 @@ int TiPlotDataCustomList::NextAddPosition() {
     return m_count++;
   }
   // A full ring overwrites its oldest point, which sits at the tail.
+  ++m_removed;
   const int position = m_tail;
   m_tail = m_tail + 1 == m_count ? 0 : m_tail + 1;
   return position;
@@ -60,6 +61,7 @@ void TiPlotDataCustomList::CheckDeleteSize(int size) const {
 }
 
 void TiPlotDataCustomList::Clear() {
+  m_removed += m_count;
   m_count = 0;
   m_tail = 0;
   if (!m_ringBufferEnabled) {

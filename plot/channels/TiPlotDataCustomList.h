@@ -65,6 +65,10 @@ public:
   int MaxDataPoints() const { return m_maxDataPoints; }
   long long MemoryUsed() const { return static_cast<long long>(m_dataPointSize) * m_capacity; }
   int RingBufferSize() const { return m_ringBufferEnabled ? m_capacity : 0; }
+  /// How many points have left the front of the list (overwritten by a
+  /// full ring, deleted as the oldest, cleared): logical index i holds the
+  /// point added as number Removed() + i, a number it keeps while held.
+  long long Removed() const { return m_removed; }
   /// 0 switches ring mode off (a wrapped ring is cleared); a positive size
   /// switches it on with that capacity, keeping the newest points.
   void SetRingBufferSize(int value);
@@ -156,7 +160,10 @@ protected:
   void CheckCapacity(int newCapacity) const;
   void StoreCapacity(int newCapacity);
   void CheckDeleteSize(int size) const;
-  void DropOldest(int size) { m_count -= size; }
+  void DropOldest(int size) {
+    m_count -= size;
+    m_removed += size;
+  }
   int Tail() const { return m_tail; }
   void ResetTail() { m_tail = 0; }
 
@@ -164,6 +171,7 @@ private:
   int m_count = 0;
   int m_capacity = 0;
   int m_tail = 0;
+  long long m_removed = 0;
   bool m_ringBufferEnabled = false;
   int m_dataPointSize;
   int m_maxDataPoints;

@@ -112,6 +112,7 @@ void TiPlotComponent::LogActivate(bool append) {
   const TiPlotKindManager& channels = Master().ChannelManager();
   const bool compact = m_dataFileFormat == TiPlotDataFileFormat::ipdffCompactInterval;
   qint64 rows = 0;
+  bool header = !append;
   if (append) {
     QString error;
     if (!AppendToFile(m_logFileName, {}, &error)) {
@@ -122,12 +123,17 @@ void TiPlotComponent::LogActivate(bool append) {
       throw EPlotError(file.errorString());
     }
     const qint64 size = file.size();
-    const QByteArray head = file.read(LogHeadBytes);
-    file.seek(std::max<qint64>(0, size - 4));
-    rows = DataFileLogRows(head, file.read(4), size, compact, channels.Count(), DataFileSeparator());
-  } else if (compact) {
+    // An empty file is a log that has not begun: it gets the header.
+    header = size == 0;
+    if (!header) {
+      const QByteArray head = file.read(LogHeadBytes);
+      file.seek(std::max<qint64>(0, size - 4));
+      rows = DataFileLogRows(head, file.read(4), size, compact, channels.Count(), DataFileSeparator());
+    }
+  }
+  if (header && compact) {
     CreateLogFile(m_logFileName, DataFileCompactHeader(channels.Count()));
-  } else {
+  } else if (header) {
     QStringList titles;
     for (int c = 0; c < channels.Count(); ++c) {
       titles << channels.ItemAs<TiPlotChannelCustom>(c)->TitleText();

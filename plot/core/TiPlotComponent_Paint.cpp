@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -20,8 +21,11 @@
 namespace {
 
 /// Objects drawn inside the data view, ordered by layer and then by kind.
+/// An object drawn inside the data view: by ascending layer (as a number,
+/// so -15 comes before -12), then by the letter of its kind.
 struct LayerEntry {
-  QString key;
+  int layer;
+  char letter;
   TiPlotObject* object;
 };
 
@@ -135,7 +139,7 @@ void TiPlotComponent::iPaintTo(TCanvas& canvas) {
     view->DrawBackground(canvas);
     std::vector<LayerEntry> layers;
     const auto add = [&](TiPlotObject* o, char letter) {
-      layers.push_back({o->GetLayerSortKey() + QChar::fromLatin1(letter), o});
+      layers.push_back({o->Layer(), letter, o});
     };
     ForEach(m_master->LimitManager(), [&](TiPlotObject* o) {
       if (static_cast<TiPlotLimit*>(o)->DrawInBackground()) {
@@ -165,7 +169,9 @@ void TiPlotComponent::iPaintTo(TCanvas& canvas) {
     });
     ForEach(m_master->AnnotationManager(), [&](TiPlotObject* o) { add(o, 'G'); });
     std::stable_sort(layers.begin(), layers.end(),
-                     [](const LayerEntry& a, const LayerEntry& b) { return a.key < b.key; });
+                     [](const LayerEntry& a, const LayerEntry& b) {
+                       return std::tie(a.layer, a.letter) < std::tie(b.layer, b.letter);
+                     });
     const TRect r = view->DrawRect();
     for (const LayerEntry& entry : layers) {
       const int saved = canvas.SaveDC();

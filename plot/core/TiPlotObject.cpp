@@ -143,6 +143,7 @@ void TiPlotObject::iMouseDown(TMouseButton button, TShiftState shift, int x, int
   }
   m_mouseDownPopup = false;
   const TiPlotMouseData data = MakeMouseData(x, y, screenX, screenY, shift, button, false);
+  const LifeGuard guard(*this);
   if (button == TMouseButton::mbRight) {
     m_mouseDownPopup = m_popupEnabled;
     m_mouseDown = true;
@@ -150,6 +151,9 @@ void TiPlotObject::iMouseDown(TMouseButton button, TShiftState shift, int x, int
   } else if (button == TMouseButton::mbLeft) {
     m_mouseDown = true;
     DoMouseLeft(data);
+  }
+  if (!guard.Alive()) {
+    return;
   }
   if (m_owner && MouseHitTest(data)) {
     m_owner->DoObjectMouseDown(this, button, shift, x, y);
@@ -172,18 +176,30 @@ void TiPlotObject::iMouseMove(TiHintData& hintData, TShiftState shift, int x, in
 void TiPlotObject::iMouseUp(TMouseButton button, TShiftState shift, int x, int y, int screenX, int screenY,
                             bool dblClickActive, TPopupMenu* popupMenu) {
   const TiPlotMouseData data = MakeMouseData(x, y, screenX, screenY, shift, button, dblClickActive);
+  // The pop-up and click handlers may delete this object: nothing of it is
+  // touched once they did.
+  const LifeGuard guard(*this);
   if (m_mouseDownPopup && MouseHitTest(data)) {
     bool cancel = false;
     if (m_owner) {
       m_owner->DoObjectPopupMenu(this, cancel, screenX, screenY);
     }
+    if (!guard.Alive()) {
+      return;
+    }
     if (!cancel && popupMenu) {
       AddMenuItems(*popupMenu);
       popupMenu->Popup(screenX, screenY);
+      if (!guard.Alive()) {
+        return;
+      }
     }
   }
   m_mouseDownPopup = false;
   DoMouseUp(data);
+  if (!guard.Alive()) {
+    return;
+  }
   if (m_mouseDown) {
     m_mouseDown = false;
     if (m_owner) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 #include <QString>
 
 #include "platform/core/TObject.h"
@@ -25,6 +27,18 @@ class TPopupMenu;
 /// placement). GUI thread only.
 class TiPlotObject : public TObject {
 public:
+  /// Taken before raising an event whose handler may delete the object (a
+  /// click handler removing the axis it was given, for one): Alive() tells
+  /// afterwards whether the object may still be touched.
+  class LifeGuard {
+  public:
+    explicit LifeGuard(const TiPlotObject& object) : m_life(object.m_life) {}
+    bool Alive() const { return !m_life.expired(); }
+
+  private:
+    std::weak_ptr<const bool> m_life;
+  };
+
   TiPlotObject(TiPlotComponent* owner, TNotifyEvent onChange, TNotifyEvent onInsert, TNotifyEvent onRemove,
                TNotifyEvent onRename);
   ~TiPlotObject() override;
@@ -176,4 +190,6 @@ private:
   TiPlotObject* m_mouseOverObject = nullptr;
   bool m_mouseDown = false;
   bool m_mouseDownPopup = false;
+  /// Expires with the object; see LifeGuard.
+  std::shared_ptr<const bool> m_life = std::make_shared<const bool>(true);
 };

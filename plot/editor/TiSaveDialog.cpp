@@ -5,13 +5,14 @@
 #include "plot/editor/iDialogOwner.h"
 
 namespace {
-/// The patterns of a "|"-separated filter: the parts that start with "*".
+/// The pattern of each entry of a "|"-separated filter of description and
+/// pattern pairs, in entry order, so that a filter index finds its own
+/// entry; an entry without a pattern has an empty one.
 QStringList PatternsOf(const QString& filter) {
+  const QStringList parts = filter.split(QLatin1Char('|'));
   QStringList patterns;
-  for (const QString& part : filter.split(QLatin1Char('|'))) {
-    if (part.startsWith(QLatin1Char('*'))) {
-      patterns << part;
-    }
+  for (qsizetype i = 1; i < parts.size(); i += 2) {
+    patterns << parts[i];
   }
   return patterns;
 }
@@ -43,7 +44,12 @@ bool TiSaveDialog::Execute() {
   // a name ending in any of them already has its extension.
   QStringList extensions;
   for (const QString& pattern : m_filterList[m_filterIndex - 1].split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
-    extensions << pattern.trimmed();
+    if (pattern.trimmed().startsWith(QLatin1Char('*'))) {
+      extensions << pattern.trimmed();
+    }
+  }
+  if (extensions.isEmpty()) {
+    return true;  // an entry without an extension pattern adds none
   }
   m_returnExt = extensions.first().mid(1);
   if (m_returnExt.isEmpty() || m_returnExt == QLatin1String(".*")) {

@@ -58,16 +58,19 @@ void TiPlotAxis::DoMouseUp(const TiPlotMouseData& mouseData) {
   if (!m_axisMouseDown) {
     return;
   }
+  // The handlers of the forwarded release and of the click may delete this
+  // axis: the press ends before them and nothing of it is read after them.
+  m_axisMouseDown = false;
+  const LifeGuard guard(*this);
   if (m_masterUIInput) {
     Owner()->MasterAxisMouseUp(this, mouseData);
   }
-  if (MouseHitTest(mouseData)) {
+  if (guard.Alive() && MouseHitTest(mouseData)) {
     Owner()->DoObjectClick(this);
   }
-  if (Min() != m_mouseDownMin || Span() != m_mouseDownSpan) {
+  if (guard.Alive() && (Min() != m_mouseDownMin || Span() != m_mouseDownSpan)) {
     Owner()->DoAxisMinSpanChangeFinished(this, m_mouseDownMin, m_mouseDownSpan, Min(), Span());
   }
-  m_axisMouseDown = false;
 }
 
 bool TiPlotAxis::DoMouseWheel(int wheelDelta, TShiftState shift, int x, int y) {

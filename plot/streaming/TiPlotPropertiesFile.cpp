@@ -171,6 +171,35 @@ private:
   bool m_layout;
 };
 
+/// A property whose setter refuses while its owner logs: a changed value,
+/// or (anyValue) every assignment; and the text it refuses with.
+struct LogLockedProperty {
+  QString name;
+  QString refusal;
+  bool anyValue = false;
+};
+
+/// While the owner logs, a section that a locked setter would refuse is
+/// refused with that setter's text before anything changes. The section's
+/// value is compared with what the owner itself writes.
+void CheckLogLockedProperties(TObject& owner, const TiPropertyTable& table, const QStringList& section,
+                              const std::vector<LogLockedProperty>& locked) {
+  QStringList current;
+  WritePropertiesToStrings(owner, table, QString(), current, false);
+  for (const LogLockedProperty& property : locked) {
+    QStringList lines = section;
+    QString value;
+    if (!ExtractNamedValue(property.name, value, lines)) {
+      continue;
+    }
+    QStringList own = current;
+    QString now;
+    if (property.anyValue || !ExtractNamedValue(property.name, now, own) || value != now) {
+      throw EPlotError(property.refusal);
+    }
+  }
+}
+
 /// Steps 3 to 8 of a load, on a configuration that was checked.
 void ApplyConfiguration(TiPlotComponent& plot, const PlotConfiguration& configuration) {
   TiPlotMasterManager& master = plot.Master();
@@ -245,7 +274,19 @@ void SavePlotProperties(TiPlotComponent& plot, const QString& fileName) {
 }
 
 void LoadPlotProperties(TiPlotComponent& plot, const QString& fileName) {
-  WithErrorPrefix("Error Loading Properties - ", [&] { ApplyConfiguration(plot, ReadConfiguration(plot, fileName)); });
+  WithErrorPrefix("Error Loading Properties - ", [&] {
+    const PlotConfiguration configuration = ReadConfiguration(plot, fileName);
+    if (plot.LoggingActive()) {
+      CheckLogLockedProperties(
+          plot, plot.PublishedProperties(), configuration.plot.lines,
+          {{QStringLiteral("LogFileName"), QStringLiteral("Log File Name can not be changed while logging is active.")},
+           {QStringLiteral("DataFileFormat"),
+            QStringLiteral("Data File Format can not be changed while logging active"), true},
+           {QStringLiteral("DataFileColumnSeparator"),
+            QStringLiteral("Data File Column Seperator can not be changed while logging active")}});
+    }
+    ApplyConfiguration(plot, configuration);
+  });
 }
 
 void SavePlotAnnotations(TiPlotComponent& plot, const QString& fileName) {
@@ -300,6 +341,12 @@ void LoadChannelProperties(TiPlotChannelCustom& channel, const QString& fileName
     const QString prefix = QStringLiteral("Channel");
     const QStringList section = TakePropertySection(prefix, lines);
     CheckPropertyLines(table, prefix, section);
+    if (channel.LoggingActive()) {
+      CheckLogLockedProperties(channel, table, section,
+                               {{QStringLiteral("LogFileName"),
+                                 channel.TranslateString(
+                                     QStringLiteral("Log File Name can not be changed while logging is active."))}});
+    }
     ApplyPropertyLines(channel, table, section);
   });
 }

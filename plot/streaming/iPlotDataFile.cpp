@@ -37,6 +37,19 @@ void AppendSingle(QByteArray& out, float value) {
   out.append(reinterpret_cast<const char*>(&bits), sizeof bits);
 }
 
+/// A channel title as a header field: a line break (CR LF, CR or LF), the
+/// column separator and a tab (which a reader takes as the separator when
+/// the first line holds one) become one blank each, so the header stays one
+/// line of one field per column.
+QString HeaderTitle(const QString& title, QChar separator) {
+  QString text = title;
+  text.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+  for (const QChar c : {QChar(QLatin1Char('\r')), QChar(QLatin1Char('\n')), QChar(QLatin1Char('\t')), separator}) {
+    text.replace(c, QLatin1Char(' '));
+  }
+  return text;
+}
+
 size_t LongestChannel(const std::vector<TiDataFileChannel>& channels) {
   size_t longest = 0;
   for (const TiDataFileChannel& c : channels) {
@@ -113,10 +126,14 @@ void ReadSharedX(const QStringList& lines, QChar separator, TiDataFileContents& 
 }
 
 /// A text file's lines; endsWithLineEnd tells whether its last line is
-/// ended. EPlotError "Invalid Data" for an empty file.
-QStringList TextLines(const QByteArray& bytes, bool& endsWithLineEnd) {
+/// ended. An empty file has no lines when emptyAllowed, else it is
+/// EPlotError "Invalid Data".
+QStringList TextLines(const QByteArray& bytes, bool& endsWithLineEnd, bool emptyAllowed = false) {
   QString text = DecodeTextFile(bytes);
   if (text.isEmpty()) {
+    if (emptyAllowed) {
+      return {};
+    }
     throw EPlotError(QStringLiteral("Invalid Data"));
   }
   text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
@@ -257,7 +274,8 @@ void ReadCompact(const QByteArray& bytes, TiDataFileContents& out) {
 QStringList DataFileTextLines(const std::vector<TiDataFileChannel>& channels, QChar separator) {
   QStringList header;
   for (const TiDataFileChannel& c : channels) {
-    header << c.Title + QStringLiteral("(X)") << c.Title + QStringLiteral("(Y)");
+    const QString title = HeaderTitle(c.Title, separator);
+    header << title + QStringLiteral("(X)") << title + QStringLiteral("(Y)");
   }
   QStringList lines{header.join(separator)};
   const size_t rows = LongestChannel(channels);
@@ -278,7 +296,7 @@ QStringList DataFileTextLines(const std::vector<TiDataFileChannel>& channels, QC
 QString DataFileSharedXHeader(const QStringList& titles, QChar separator) {
   QString line = QStringLiteral("(X)");
   for (const QString& title : titles) {
-    line += separator + title + QStringLiteral("(Y)");
+    line += separator + HeaderTitle(title, separator) + QStringLiteral("(Y)");
   }
   return line;
 }
@@ -339,7 +357,11 @@ TiDataFileContents ReadChannelDataFile(const QByteArray& bytes) {
   TiDataFileContents out;
   std::vector<TiDataFilePoint>& points = out.Channels.emplace_back();
   bool endsWithLineEnd = false;
-  const QStringList lines = TextLines(bytes, endsWithLineEnd);
+  // A channel without points is saved as an empty file.
+  const QStringList lines = TextLines(bytes, endsWithLineEnd, true);
+  if (lines.isEmpty()) {
+    return out;
+  }
   const QChar separator = FirstLineSeparator(lines);
   for (qsizetype l = 0; l < lines.size(); ++l) {
     QString left;

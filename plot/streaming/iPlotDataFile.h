@@ -38,6 +38,9 @@ struct TiDataFileContents {
   bool LastRowIncomplete = false;
 };
 
+/// Titles in a header line have each line break (CR LF, CR or LF), tab and
+/// column separator written as one blank, so the plot reads its header back.
+
 /// The per-channel text layout: a line of title + "(X)" and title + "(Y)"
 /// per channel, then a line per point index up to the longest channel,
 /// two empty fields where a channel has no such point.
@@ -64,7 +67,8 @@ QStringList ChannelDataFileLines(const std::vector<TiDataFilePoint>& points, QCh
 QByteArray ChannelLogLine(double x, double y, QChar separator);
 /// Reads a channel's data or log file: the separator is TAB when the first
 /// line holds one, else ","; each line splits at its first separator; a
-/// line with nothing left of it is skipped. Channels[0] holds the points.
+/// line with nothing left of it is skipped. Channels[0] holds the points;
+/// an empty file, which a channel without points saves, holds none.
 /// Throws EPlotError for a value that is no number; a last line without
 /// a line end that does not read is left out as LastRowIncomplete.
 TiDataFileContents ReadChannelDataFile(const QByteArray& bytes);

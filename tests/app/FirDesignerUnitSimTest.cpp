@@ -29,6 +29,7 @@
 #include "plot/core/TiPlot.h"
 #include "protocol/CommandCodes.h"
 #include "tests/app/PtyUnitWindow.h"
+#include "tests/firdesign/ResponseFileWriter.h"
 #include "tests/support/FixturePath.h"
 #include "tests/support/ProcessEventsUntil.h"
 #include "tools/unitsim/UnitSim.h"
@@ -70,14 +71,19 @@ protected:
   void SetUp() override { ASSERT_NE(designer, nullptr); }
 
   /// Shows the designer for the channel as its Design button does and runs
-  /// `steps` inside it; the designer is closed afterwards.
-  static void InDesigner(int channel, const std::function<void()>& steps) {
-    // A message on the way is acknowledged as a user would.
+  /// `steps` inside it; the designer is closed afterwards. A message on the
+  /// way is acknowledged as a user would; it is a failure unless `messages`
+  /// collects it.
+  static void InDesigner(int channel, const std::function<void()>& steps, QStringList* messages = nullptr) {
     QTimer watch;
     watch.setInterval(5);
-    QObject::connect(&watch, &QTimer::timeout, [] {
+    QObject::connect(&watch, &QTimer::timeout, [messages] {
       if (information->isVisible()) {
-        ADD_FAILURE() << information->lbMessage->Caption().toStdString();
+        if (messages != nullptr) {
+          *messages << information->lbMessage->Caption();
+        } else {
+          ADD_FAILURE() << information->lbMessage->Caption().toStdString();
+        }
         information->btnOK->Click();
       }
     });
@@ -277,6 +283,40 @@ TEST_F(FirDesignerUnitSim, anOutputDesignTypedAt2000TapsGoesOutWith1024) {
   EXPECT_TRUE(ProcessEventsUntil([] { return ExtFirFrames(kOut3) == 86; }, 30s)) << ExtFirFrames(kOut3);
   EXPECT_TRUE(ProcessEventsUntil([] { return UnitHoldsDesign(kOut3, 1024); }, 30s));
   EXPECT_EQ(information->lbMessage->Caption(), QString());
+}
+
+TEST_F(FirDesignerUnitSim, aDesignACoefficientFileCouldNotCarryIsRefusedAndChangesNothing) {
+  constexpr int kOut2 = 4;
+  // A subwoofer: fourth-order low pass at 100 Hz, designed over the default
+  // magnitude range far above it.
+  ResponseFileWriter files;
+  const QString measurement = files.WriteSampled(
+      QStringLiteral("sub.txt"), 10.0, [](double f) { return -10.0 * std::log10(1.0 + std::pow(f / 100.0, 8.0)); },
+      [](double) { return 0.0; });
+  const auto store = window->Session().FirCoefficients();
+  const auto image = window->UnitControl().Image();
+  const int charged = window->State().FirTapsInUse;
+  const QString taps = window->Controls().Find<TLabel>(QStringLiteral("lbNowFirTapsOut2"))->Caption();
+  QStringList messages;
+  InDesigner(
+      kOut2,
+      [&] {
+        Open(*c().sbOpenFirFile, QStringLiteral("Smaart(*.txt)|*.Txt"), measurement);
+        TypeAndEnter(*c().edFirOutSetTaps, QStringLiteral("512"));
+        const FirDesignEngine::Curve& designed = designer->Engine().DesignCoefficients();
+        ASSERT_GT(*std::max_element(designed.begin(), designed.begin() + 512), 50.0);
+        sim->ClearReceivedFrames();
+        Download(true);
+      },
+      &messages);
+  messages.removeDuplicates();  // the watch may see the closing dialog once more
+  EXPECT_EQ(messages, QStringList{QStringLiteral("FIR Coefficient Error!!")});
+  ProcessEventsUntil([] { return false; }, 300ms);
+  EXPECT_EQ(ExtFirFrames(kOut2), 0);
+  EXPECT_TRUE(window->Session().FirCoefficients() == store);
+  EXPECT_TRUE(std::ranges::equal(window->UnitControl().Image().Bytes(), image.Bytes()));
+  EXPECT_EQ(window->State().FirTapsInUse, charged);
+  EXPECT_EQ(window->Controls().Find<TLabel>(QStringLiteral("lbNowFirTapsOut2"))->Caption(), taps);
 }
 
 }  // namespace

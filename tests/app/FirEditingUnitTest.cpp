@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <bit>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -197,6 +198,48 @@ TEST_F(FirEditingUnit, refusedFileShowsOneTextAndChangesNothing) {
     EXPECT_TRUE(std::ranges::equal(window->UnitControl().Image().Bytes(), image.Bytes())) << c.name;
     EXPECT_EQ(Named<TLabel>(*window, QStringLiteral("lbNowFirTapsInC")).Caption(), label) << c.name;
     window->State().FirTapsInUse = inUse;
+  }
+  ProcessEventsUntil([] { return false; }, 200ms);
+  EXPECT_EQ(ExtFirFrames(), 0);
+}
+
+TEST_F(FirEditingUnit, designedSetACoefficientFileCouldNotCarryIsRefusedAndChangesNothing) {
+  struct Case {
+    const char* name;
+    int channel;
+    const char* tapsLabel;
+    double value;  ///< put at place 7 of a small set
+  };
+  const Case cases[] = {
+      {"input, 3.4e7", 2, "lbNowFirTapsInC", 3.4e7},
+      {"input, above the float range", 2, "lbNowFirTapsInC", 1e39},
+      {"input, below the float range", 2, "lbNowFirTapsInC", -1e39},
+      {"output, 50.01", 6, "lbNowFirTapsOut4", 50.01},
+      {"output, not a number", 6, "lbNowFirTapsOut4", std::nan("")},
+      {"output, 3.4e7", 6, "lbNowFirTapsOut4", 3.4e7},
+  };
+  for (const Case& c : cases) {
+    std::vector<double> values(256, 0.001);
+    values[7] = c.value;
+    const auto store = window->Session().FirCoefficients();
+    const auto taps = window->State().FirTaps;
+    const auto image = window->UnitControl().Image();
+    const int charged = window->State().FirTapsInUse;
+    const QString label = Named<TLabel>(*window, QString::fromLatin1(c.tapsLabel)).Caption();
+    information->lbMessage->SetCaption(QString());
+    ModalDialogCloser closer;
+    if (c.channel < 3) {
+      window->ApplyInputFir(c.channel, 256, "Design", values);
+    } else {
+      window->ApplyOutputFir(c.channel, 256, "Design", values);
+    }
+    ASSERT_TRUE(closer.WaitFor(1)) << c.name;
+    EXPECT_EQ(information->lbMessage->Caption(), QStringLiteral("FIR Coefficient Error!!")) << c.name;
+    EXPECT_TRUE(window->Session().FirCoefficients() == store) << c.name;
+    EXPECT_EQ(window->State().FirTaps, taps) << c.name;
+    EXPECT_EQ(window->State().FirTapsInUse, charged) << c.name;
+    EXPECT_TRUE(std::ranges::equal(window->UnitControl().Image().Bytes(), image.Bytes())) << c.name;
+    EXPECT_EQ(Named<TLabel>(*window, QString::fromLatin1(c.tapsLabel)).Caption(), label) << c.name;
   }
   ProcessEventsUntil([] { return false; }, 200ms);
   EXPECT_EQ(ExtFirFrames(), 0);

@@ -165,6 +165,21 @@ TEST_F(NetworkGlueTest, whileANetworkTransportExistsANewSenderOnlyJoinsTheList) 
   EXPECT_EQ(glue->Port()->ClientSocket().Address(), Address("127.0.0.9"));
 }
 
+TEST_F(NetworkGlueTest, sendersThatJoinedUnselectedDuringALinkAreListedOnceAfterItEnds) {
+  {
+    RecordingOwner owner;
+    LNetProc transport(&owner, 1, glue->Port());
+    HearFrom({"127.0.0.9", "127.0.0.5"});
+    ASSERT_EQ(view.selected, -1);
+  }
+  HearFrom({"127.0.0.9", "127.0.0.5", "127.0.0.9"});
+  EXPECT_EQ(view.addresses, (QStringList{"127.0.0.5", "127.0.0.9"}));
+  EXPECT_EQ(view.selected, 1);
+  EXPECT_EQ(view.unitAddress, Address("127.0.0.9"));
+  EXPECT_EQ(glue->Port()->UdpDestination(), Address("127.0.0.9"));
+  EXPECT_EQ(glue->Port()->ClientSocket().Address(), Address("127.0.0.9"));
+}
+
 TEST_F(NetworkGlueTest, pickingAnAddressMakesItTheUnitAddress) {
   HearFrom({"127.0.0.5", "127.0.0.9"});
   view.SelectAddress(1);

@@ -191,3 +191,18 @@ TEST(ChannelFiles, ClearAndDestructionWriteThePendingPoints) {
   }
   EXPECT_EQ(FileBytes(log), LogLines(0, 5));
 }
+
+TEST(ChannelFiles, ChannelWithoutPoints_savesAFileThatLoadsBackEmpty_asItsEmptyLogDoes) {
+  ChannelFiles f;
+  f.Channel(0).SaveDataToFile(f.File("empty.txt"));
+  f.Channel(0).SetLogFileName(f.File("empty.log"));
+  f.Channel(0).LogActivate(false);
+  f.Channel(0).LogDeactivate();
+  for (const char* name : {"empty.txt", "empty.log"}) {
+    SCOPED_TRACE(name);
+    EXPECT_EQ(FileBytes(f.File(name)), QByteArray());
+    f.Channel(1).AddXY(1, 2);
+    EXPECT_EQ(ErrorOf([&] { f.Channel(1).LoadDataFromFile(f.File(name), true); }), QString());
+    EXPECT_EQ(f.Channel(1).Count(), 0);
+  }
+}

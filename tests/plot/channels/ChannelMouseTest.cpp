@@ -178,6 +178,45 @@ TEST_F(ChannelMouse, HeldPointDeletedMeanwhile_endsTheHoldWithoutClickOrMove) {
   EXPECT_TRUE(moved.empty());
 }
 
+TEST_F(ChannelMouse, RingThatMovesOnDuringADrag_keepsDraggingTheGrabbedPointUntilItIsOverwritten) {
+  SelectMode();
+  channel().SetUserCanMoveDataPoints(true);
+  channel().SetUserCanMoveDataPointsStyle(TiPlotChannelDataPointMoveStyle::ipcdpmsYOnly);
+  channel().SetRingBufferSize(4);
+  for (int i = 0; i < 4; ++i) {
+    channel().AddXY(1 + 2 * i, 5);
+  }
+  const QPoint from = At(2);  // the point at X 5
+  QTest::mousePress(&plot, Qt::LeftButton, {}, from);
+  QTest::mouseMove(&plot, from + QPoint(0, -5));
+  channel().AddXY(9, 5);  // the ring overwrites X 1: X 5 is now at index 1
+  QTest::mouseMove(&plot, from + QPoint(0, -30));
+  EXPECT_EQ(channel().GetX(1), 5);
+  EXPECT_GT(channel().GetY(1), 5);
+  for (const int k : {0, 2, 3}) {
+    EXPECT_EQ(channel().GetY(k), 5) << k;
+  }
+  QTest::mouseRelease(&plot, Qt::LeftButton, {}, from + QPoint(0, -30));
+  ASSERT_EQ(moved.size(), 1u);
+  EXPECT_EQ(moved[0].data, 1);
+  EXPECT_EQ(moved[0].oldY, 5);
+
+  // Once the grabbed point is overwritten the hold ends and nothing else moves.
+  moved.clear();
+  QTest::mousePress(&plot, Qt::LeftButton, {}, At(3));
+  QTest::mouseMove(&plot, At(3) + QPoint(0, -5));
+  for (int i = 0; i < 4; ++i) {
+    channel().AddXY(11 + i, 5);
+  }
+  QTest::mouseMove(&plot, At(3) + QPoint(0, -30));
+  EXPECT_FALSE(channel().SelectMouseDown());
+  for (int k = 0; k < 4; ++k) {
+    EXPECT_EQ(channel().GetY(k), 5) << k;
+  }
+  QTest::mouseRelease(&plot, Qt::LeftButton, {}, At(3));
+  EXPECT_TRUE(moved.empty());
+}
+
 TEST_F(ChannelMouse, Hint_showsBothValuesAndStaysInsideTheDataView) {
   channel().SetShowDataPointHints(true);
   plot.OnDataPointCustomizeHint = [](int, int, QString& text) { text += QStringLiteral(" dB"); };

@@ -200,3 +200,49 @@ TEST(PlotDataFiles, SettersRefuseChangesWhileLogging) {
             QStringLiteral("Log File Name can not be changed while logging is active."));
   EXPECT_EQ(plot.DataFileColumnSeparator(), TiPlotDataFileColumnSeparator::ipdfcsTab);
 }
+
+TEST(PlotDataFiles, TitlesWithLineBreaksOrTheSeparator_keepTheHeaderOneLineAndLoadBack) {
+  struct Case {
+    TiPlotDataFileColumnSeparator separator;
+    QByteArray header;
+  };
+  for (const Case& c :
+       {Case{TiPlotDataFileColumnSeparator::ipdfcsTab,
+             "Gain left(X)\tGain left(Y)\tGain right(X)\tGain right(Y)\tPhase, a b (X)\tPhase, a b (Y)"},
+        Case{TiPlotDataFileColumnSeparator::ipdfcsComma,
+             "Gain left(X),Gain left(Y),Gain right(X),Gain right(Y),Phase  a b (X),Phase  a b (Y)"}}) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("data.txt"));
+    TiPlot plot;
+    UseChannels(plot, {"Gain\r\nleft", "Gain\tright", "Phase, a\rb\n"});
+    plot.SetDataFileColumnSeparator(c.separator);
+    for (int k = 0; k < 3; ++k) ChannelOf(plot, k).AddXY(k, 2.5 * k);
+    plot.SaveDataToFile(file);
+    const QByteArray saved = FileBytes(file);
+    ASSERT_TRUE(saved.contains("\r\n"));
+    EXPECT_EQ(saved.left(saved.indexOf("\r\n")), c.header);
+
+    TiPlot loaded;
+    UseChannels(loaded, {"A", "B", "C"});
+    loaded.SetDataFileColumnSeparator(c.separator);
+    EXPECT_EQ(ErrorOf([&] { loaded.LoadDataFromFile(file); }), QString());
+    for (int k = 0; k < 3; ++k) EXPECT_EQ(PointsOf(ChannelOf(loaded, k)), (Points{{double(k), 2.5 * k}})) << k;
+  }
+}
+
+TEST(PlotDataFiles, ChannelsWithoutPoints_saveAndLoadBackEmptyInEveryFormat) {
+  for (const TiPlotDataFileFormat format : {TiPlotDataFileFormat::ipdffText, TiPlotDataFileFormat::ipdffCompactInterval}) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("data.txt"));
+    TiPlot plot;
+    UseChannels(plot, {"A", "B"});
+    plot.SetDataFileFormat(format);
+    plot.SaveDataToFile(file);
+    TiPlot loaded;
+    UseChannels(loaded, {"A", "B"});
+    loaded.SetDataFileFormat(format);
+    EXPECT_EQ(ErrorOf([&] { loaded.LoadDataFromFile(file); }), QString()) << int(format);
+    EXPECT_EQ(ChannelOf(loaded, 0).Count(), 0);
+    EXPECT_EQ(ChannelOf(loaded, 1).Count(), 0);
+  }
+}

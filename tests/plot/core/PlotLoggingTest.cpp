@@ -260,3 +260,65 @@ TEST(PlotLogging, DestructionWritesThePendingRows) {
   }
   EXPECT_EQ(FileBytes(log), TextHeader + TextRows(0, 4));
 }
+
+TEST(PlotLogging, AppendTakesThePlotsOwnLog_titlesWithTheSeparatorOrLineBreaksAndAnEmptyFile) {
+  for (const TiPlotDataFileColumnSeparator separator :
+       {TiPlotDataFileColumnSeparator::ipdfcsComma, TiPlotDataFileColumnSeparator::ipdfcsTab}) {
+    QTemporaryDir dir;
+    const QString log = dir.filePath(QStringLiteral("log.txt"));
+    TiPlot plot;
+    UseChannels(plot, {"Gain, left", "Gain\tright\r\n"});
+    plot.SetDataFileColumnSeparator(separator);
+    plot.SetLogFileName(log);
+    plot.LogActivate(false);
+    FeedRows(plot, 0, 2);
+    plot.LogDeactivate();
+    EXPECT_EQ(ErrorOf([&] { plot.LogActivate(true); }), QString());
+    FeedRows(plot, 2, 3);
+    plot.LogDeactivate();
+
+    TiPlot loaded;
+    UseChannels(loaded, {"A", "B"});
+    EXPECT_EQ(ErrorOf([&] { loaded.LoadDataFromFile(log); }), QString());
+    EXPECT_EQ(PointsOf(ChannelOf(loaded, 0)), (Points{{0, 0}, {1, 10}, {2, 20}}));
+  }
+  for (const TiPlotDataFileFormat format : {TiPlotDataFileFormat::ipdffText, TiPlotDataFileFormat::ipdffCompactInterval}) {
+    LoggingPlot p;
+    WriteBytes(p.log, QByteArray());
+    p.plot.SetDataFileFormat(format);
+    EXPECT_EQ(ErrorOf([&] { p.plot.LogActivate(true); }), QString()) << int(format);
+    FeedRows(p.plot, 0, 3);
+    p.plot.LogDeactivate();
+    if (format == TiPlotDataFileFormat::ipdffText) {
+      EXPECT_EQ(FileBytes(p.log), TextHeader + TextRows(0, 3));
+    }
+    TiPlot loaded;
+    UseChannels(loaded, {"A", "B"});
+    loaded.SetDataFileFormat(format);
+    EXPECT_EQ(ErrorOf([&] { loaded.LoadDataFromFile(p.log); }), QString()) << int(format);
+    EXPECT_EQ(PointsOf(ChannelOf(loaded, 1)), (Points{{0, 0}, {1, -1}, {2, -2}})) << int(format);
+  }
+}
+
+TEST(PlotLogging, PropertiesLoadThatWouldChangeTheLog_isRefusedBeforeAnythingChanges) {
+  LoggingPlot p;
+  p.plot.LogActivate(false);
+  FeedRows(p.plot, 0, 3);
+  const QString same = p.dir.filePath(QStringLiteral("same.txt"));
+  p.plot.SavePropertiesToFile(same);  // names the log that runs: loads while logging
+  TiPlot other;
+  UseChannels(other, {"X"});
+  other.SetLogFileName(p.dir.filePath(QStringLiteral("other.log")));
+  const QString changed = p.dir.filePath(QStringLiteral("changed.txt"));
+  other.SavePropertiesToFile(changed);
+  EXPECT_EQ(ErrorOf([&] { p.plot.LoadPropertiesFromFile(changed); }),
+            QStringLiteral("Error Loading Properties - Log File Name can not be changed while logging is active."));
+  EXPECT_EQ(p.plot.LogFileName(), p.log);
+  EXPECT_TRUE(p.plot.LoggingActive());
+  ASSERT_EQ(p.plot.Master().ChannelManager().Count(), 2);
+  EXPECT_EQ(ChannelOf(p.plot, 0).Count(), 3);
+  EXPECT_EQ(ChannelOf(p.plot, 0).TitleText(), QStringLiteral("A"));
+  FeedRows(p.plot, 3, 4);
+  p.plot.LogDeactivate();
+  EXPECT_EQ(FileBytes(p.log), TextHeader + TextRows(0, 4));
+}

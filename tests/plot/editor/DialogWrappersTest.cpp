@@ -58,6 +58,10 @@ TEST(TiSaveDialog, AddsTheChosenEntrysExtensionUnlessTheNameHasOne) {
       {jpeg, 1, QStringLiteral("plot.jpeg"), QStringLiteral("plot.jpeg"), QStringLiteral(".jpg")},
       {jpeg, 1, QStringLiteral("plot.JPG"), QStringLiteral("plot.JPG"), QStringLiteral(".jpg")},
       {jpeg, 2, QStringLiteral("plot.jpg"), QStringLiteral("plot.jpg.png"), QStringLiteral(".png")},
+      // An entry without a pattern adds nothing, and the entries after it keep their own.
+      {QStringLiteral("Any||PNG|*.png"), 1, QStringLiteral("plot"), QStringLiteral("plot"), QString()},
+      {QStringLiteral("Any||PNG|*.png"), 2, QStringLiteral("plot"), QStringLiteral("plot.png"), QStringLiteral(".png")},
+      {QStringLiteral("Any| ; |PNG|*.png"), 1, QStringLiteral("plot"), QStringLiteral("plot"), QString()},
   };
   TForm form;
   for (const Case& c : cases) {
