@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include <QTemporaryDir>
+
 #include <gtest/gtest.h>
 
 #include "dialogs/TfmInformation.h"
@@ -40,10 +42,7 @@ protected:
     }
     window.RefreshAllFromUnit();
   }
-  void TearDown() override {
-    FileChooser::SetHook({});
-    std::filesystem::remove(m_file);
-  }
+  void TearDown() override { FileChooser::SetHook({}); }
 
   template <class T>
   T& Channel(const char* stem, int channel) {
@@ -119,7 +118,8 @@ protected:
 
   std::unique_ptr<TfmInformation> information;
   std::mt19937 m_random{71};
-  std::filesystem::path m_file = std::filesystem::path(testing::TempDir()) / "Sequence.csv";
+  QTemporaryDir m_folder;
+  std::filesystem::path m_file = m_folder.filePath(QStringLiteral("Sequence.csv")).toStdString();
 };
 
 TEST_F(FirBudgetSequence, tapsInUseStayTheRecountAndAChargeNeverPassesTheBudget) {

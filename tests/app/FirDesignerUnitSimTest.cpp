@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -238,7 +239,8 @@ TEST_F(FirDesignerUnitSim, designFromAMeasurementReachesInputB) {
     c().rzcFirOutSetSmooth->SetItemIndex(0);
     c().rzcFirOutSetSmooth->OnChange(c().rzcFirOutSetSmooth);
     EXPECT_EQ(Points(FirDesignView::ResultMagnitude), plain);
-    const std::filesystem::path target = std::filesystem::path(testing::TempDir()) / "tilt.TXT";
+    const QTemporaryDir folder;
+    const std::filesystem::path target = folder.filePath(QStringLiteral("tilt.TXT")).toStdString();
     std::ofstream(target) << "Target\n100 -2 0\n1000 -2 0\n10000 -2 0\n20000 -2 0\n";
     Open(*c().sbOpenTargetFile, QStringLiteral("(*.txt)|*.Txt"), QString::fromStdString(target.string()));
     EXPECT_EQ(c().lbNowTargetName->Caption(), QStringLiteral("tilt"));
@@ -247,7 +249,6 @@ TEST_F(FirDesignerUnitSim, designFromAMeasurementReachesInputB) {
     EXPECT_NE(Points(FirDesignView::ResultMagnitude), plain);
     Toggle(*c().rzblbTargetOnOff);
     EXPECT_EQ(Points(FirDesignView::ResultMagnitude), plain);
-    std::filesystem::remove(target);
 
     TypeAndEnter(*c().edFirOutSetTaps, QStringLiteral("1024"));
     EXPECT_EQ(c().edFirOutSetDelay->Text(), QStringLiteral("5.333ms"));

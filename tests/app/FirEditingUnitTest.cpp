@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include <QTemporaryDir>
+
 #include <gtest/gtest.h>
 
 #include "app/TfmMain.h"
@@ -40,16 +42,16 @@ std::vector<float> Ramp(int count, float step) {
   return values;
 }
 
-/// Writes a coefficient file, one value a line, and removes it at the end.
+/// Writes a coefficient file, one value a line, in a folder of its own
+/// that goes at the end.
 class CoefficientFile {
 public:
   CoefficientFile(const std::string& stem, const std::string& text)
-      : m_path(std::filesystem::path(testing::TempDir()) / (stem + ".csv")) {
+      : m_path(m_folder.filePath(QString::fromStdString(stem + ".csv")).toStdString()) {
     std::ofstream(m_path, std::ios::binary | std::ios::trunc) << text;
   }
   CoefficientFile(const std::string& stem, const std::vector<float>& values)
       : CoefficientFile(stem, Lines(values)) {}
-  ~CoefficientFile() { std::filesystem::remove(m_path); }
   CoefficientFile(const CoefficientFile&) = delete;
   CoefficientFile& operator=(const CoefficientFile&) = delete;
 
@@ -65,6 +67,7 @@ private:
     }
     return text;
   }
+  QTemporaryDir m_folder;
   std::filesystem::path m_path;
 };
 

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include <QTemporaryDir>
+
 #include <gtest/gtest.h>
 
 #include "app/TfmMain.h"
@@ -56,7 +58,6 @@ protected:
   void TearDown() override {
     sim->ClearFaults();
     FileChooser::SetHook({});
-    std::filesystem::remove(m_file);
   }
 
   /// The unit answers every coefficient block `delay` late.
@@ -84,7 +85,8 @@ protected:
   static TfmInformation* information;
   static TfmProcess* process;
   static UnitSim* sim;
-  std::filesystem::path m_file = std::filesystem::path(testing::TempDir()) / "Progress.csv";
+  QTemporaryDir m_folder;
+  std::filesystem::path m_file = m_folder.filePath(QStringLiteral("Progress.csv")).toStdString();
 };
 
 PtyUnitWindow* FirTransferProgressUnit::unit = nullptr;

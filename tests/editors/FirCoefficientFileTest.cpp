@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include <QTemporaryDir>
+
 #include <gtest/gtest.h>
 
 #include "editors/fir/FirCoefficientFile.h"
@@ -25,15 +27,14 @@ struct ReadCase {
 
 /// Writes the bytes to a real file and reads it back as the import does.
 FirCoefficientFile ReadBytes(const std::string& bytes, int capacity) {
-  const auto path = std::filesystem::path(testing::TempDir()) / "fir-case.csv";
+  const QTemporaryDir folder;
+  const std::filesystem::path path = folder.filePath(QStringLiteral("fir-case.csv")).toStdString();
   {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out << bytes;
   }
   std::ifstream in(path, std::ios::binary);
-  FirCoefficientFile result = ReadFirCoefficientFile(in, capacity);
-  std::filesystem::remove(path);
-  return result;
+  return ReadFirCoefficientFile(in, capacity);
 }
 
 std::string Utf16(const std::string& text, bool bigEndian) {

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QFile>
 
 #include "platform/pictures/TBitmap.h"
@@ -51,7 +50,6 @@ TEST(PlotDescription, TransferPlotFromItsDescription_drawsCurveAndPoint) {
   FillTransferPlot(plot, -40);
   TBitmap bitmap(200, 200);
   plot.iPaintTo(bitmap.Canvas());
-  ASSERT_TRUE(bitmap.Image().save(QDir::temp().filePath(QStringLiteral("krv_plot_ipComp.png"))));
   const TRect view = plot.DataView(0)->DrawRect();
   EXPECT_GT(CountColour(bitmap.Canvas(), view, clWhite), 150);
   const TPoint knee{plot.XAxis(0)->PositionToPixels(-40), plot.YAxis(0)->PositionToPixels(-40)};
@@ -70,7 +68,6 @@ TEST(PlotDescription, FirPlotFromItsDescription_drawsCurvesLimitAndAnnotation) {
   FillFirPlot(plot, 4096);
   TBitmap bitmap(1070, 255);
   plot.iPaintTo(bitmap.Canvas());
-  ASSERT_TRUE(bitmap.Image().save(QDir::temp().filePath(QStringLiteral("krv_plot_fftFirDraw.png"))));
   const TRect view = plot.DataView(0)->DrawRect();
   for (TColor colour : {clBlue, clYellow, clRed, clAqua, clFuchsia, clLime}) {
     EXPECT_GT(CountColour(bitmap.Canvas(), view, colour), 200) << std::hex << colour;

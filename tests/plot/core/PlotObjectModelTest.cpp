@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 
 #include "platform/drawing/TCanvas.h"
 #include "platform/widgets/TPopupMenu.h"
@@ -285,7 +285,8 @@ TEST(TiPlotTranslationManager, NewestEntryFirstAndCaseSensitive) {
 }
 
 TEST(TiPlotTranslationManager, FileLoadReversesOrderAndStopsAtLineWithoutTab) {
-  const QString path = QDir::temp().filePath(QStringLiteral("krv_translation.txt"));
+  const QTemporaryDir folder;
+  const QString path = folder.filePath(QStringLiteral("translation.txt"));
   {
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
@@ -314,5 +315,4 @@ TEST(TiPlotTranslationManager, FileLoadReversesOrderAndStopsAtLineWithoutTab) {
   }
   ASSERT_EQ(table.Count(), 1);
   EXPECT_EQ(table.Items(0).OriginalString, "X");
-  QFile::remove(path);
 }

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QImage>
 
 #include "platform/pictures/TBitmap.h"
@@ -17,8 +16,6 @@ TEST(PlotRender, EmptyPlotWithTwoAxesAndDataView_drawsTicksLabelsAndGrid) {
   plot.YAxis(0)->SetSpan(120);
   TBitmap bitmap(400, 260);
   plot.iPaintTo(bitmap.Canvas());
-  const QString out = QDir::temp().filePath(QStringLiteral("krv_plot_empty.png"));
-  ASSERT_TRUE(bitmap.Image().save(out));
   const TRect view = plot.DataView(0)->DrawRect();
   EXPECT_GT(view.Width(), 200);
   EXPECT_GT(view.Height(), 150);

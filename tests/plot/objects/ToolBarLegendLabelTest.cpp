@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QImage>
 
 #include "platform/core/Rounding.h"
@@ -100,7 +99,6 @@ TEST(PlotToolBar, ResumeAndPauseEnabledByTrackingAndSizeBySmallButtons) {
   EXPECT_EQ(bar.Button(TiPlotToolBarButtonType::iptbbtResume).Width(), 30);
   bar.SetSmallButtons(true);
   EXPECT_EQ(bar.GetRequiredWidth(bitmap.Canvas()), 28);
-  ASSERT_TRUE(bitmap.Image().save(QDir::temp().filePath(QStringLiteral("krv_plot_default.png"))));
 }
 
 TEST(PlotLegend, TwelveChannels_fitOrScrollByRoom) {
@@ -253,7 +251,6 @@ TEST(PlotLegend, EntryTexts_nameFallbackAndEmptyValues) {
   }
   TBitmap bitmap(700, 300);
   plot.iPaintTo(bitmap.Canvas());
-  ASSERT_TRUE(bitmap.Image().save(QDir::temp().filePath(QStringLiteral("krv_plot_legend.png"))));
   EXPECT_GT(legend.Width(), 200);
 }
 
@@ -269,7 +266,6 @@ TEST(PlotRenderDefaults, PlotWithoutToolBarOrLegend_stillDrawsItsData) {
   plot.Channel(0)->AddXY(90, 90);
   TBitmap bitmap(300, 200);
   plot.iPaintTo(bitmap.Canvas());
-  bitmap.Image().save(QDir::temp().filePath(QStringLiteral("krv_plot_bare.png")));
   const int x = plot.XAxis(0)->PositionToPixels(30);
   const int y = plot.YAxis(0)->PositionToPixels(30);
   EXPECT_EQ(bitmap.Canvas().Pixel(x, y), clWhite);
