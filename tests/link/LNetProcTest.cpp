@@ -131,6 +131,8 @@ TEST_F(LNetProcTest, aUnitFrameByUdpReachesTheTransportOnlyWhileOneExists) {
   glue->IdUDPServerUDPRead(Bytes(300, 0x10), kLoopback);
   glue->IdUDPServerUDPRead(reply, kLoopback);
   ASSERT_TRUE(ProcessEventsUntil([&] { return owner.replies.size() == 1; }, 5s));
+  // The short datagram left nothing behind to run into the reply.
+  EXPECT_EQ(Hex(owner.replies[0].frame), Hex(reply));
   // What a datagram shows in the log is bounded by its length byte and its length.
   EXPECT_EQ(view.TrafficStartingWith(QStringLiteral("UDP R ")),
             (QStringList{FormatLinkLogLine(QStringLiteral("UDP R "), shortFrame),

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include <QDir>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -26,6 +27,19 @@ bool ProgressShown(const RecordingLinkWindow& window) {
     if (*line == "ShowProgressModal" || *line == "ShowProgressModeless") return true;
   }
   return false;
+}
+
+/// Whether the progress bar still moves on its own: a timer of the count's
+/// 10 ms interval, started after the count's, fires after it, so five of its
+/// ticks leave room for the count's ticks.
+bool ProgressStillCounts(const RecordingLinkWindow& window) {
+  const std::size_t before = window.With("Position").size();
+  QTimer probe;
+  int ticks = 0;
+  QObject::connect(&probe, &QTimer::timeout, [&] { ++ticks; });
+  probe.start(10);
+  EXPECT_TRUE(ProcessEventsUntil([&] { return ticks >= 5; }, 5s));
+  return window.With("Position").size() != before;
 }
 
 class PresetLinkLossTest : public PresetExchangeFixture {
@@ -62,6 +76,7 @@ protected:
     EXPECT_EQ(session.GetFirReadPreset(), 0);
     EXPECT_FALSE(exchange.IsTransferRunning());
     EXPECT_FALSE(QFile::exists(Path("lost.unt")));
+    EXPECT_FALSE(ProgressStillCounts(window)) << "tmPresetLoadCount stopped";
     if (c.download) {
       ASSERT_TRUE(ProcessEventsUntil([&] { return window.Has("Info SID_INFO_ERROR_DOWNLAOD"); }, 5s));
       const auto offline = std::find(window.calls.begin(), window.calls.end(), "OfflineCaption");

@@ -39,6 +39,10 @@ void StorePresets(UnitSim& unitSim, const std::vector<int>& presets) {
   }
 }
 
+/// FIR of the current setting, unlike every preset's, so that a preset's FIR
+/// read into the current setting's store shows.
+constexpr std::array<int, 9> kCurrentFirTaps{300, 0, 0, 0, 0, 200, 0, 0, 0};
+
 std::vector<std::uint8_t> ToByteVector(const QByteArray& bytes) {
   return std::vector<std::uint8_t>(bytes.begin(), bytes.end());
 }
@@ -77,6 +81,7 @@ TEST_F(PresetTransferTest, UploadDownloadUpload_allThirtyPresetsRoundTripThrough
   std::vector<int> all(30);
   std::iota(all.begin(), all.end(), 1);
   StorePresets(*sim, all);
+  sim->SetFirTaps(0, kCurrentFirTaps);
   ConnectTo(*sim);
   const FirCoefficientStore before = session.FirCoefficients();
 
@@ -102,6 +107,7 @@ TEST_F(PresetTransferTest, UploadDownloadUpload_allThirtyPresetsRoundTripThrough
   session.Disconnect();
   std::unique_ptr<UnitSim> fresh = StartSim();
   ASSERT_TRUE(fresh);
+  fresh->SetFirTaps(0, kCurrentFirTaps);
   ConnectTo(*fresh);
   window.calls.clear();
   window.answers.push_back(Path("show.unt"));
@@ -215,7 +221,9 @@ TEST_F(PresetTransferTest, StoreAndRecall_sendNameStoreAndRecallThenReadBack) {
   ASSERT_TRUE(ProcessEventsUntil([&] { return window.Count("Refresh") > refreshes; }, kReadOutLimit));
   ASSERT_EQ(sim->ReceivedCount(CMD_RECALL_PRESET), 1u);
   for (const SimReceivedFrame& frame : sim->ReceivedFrames()) {
-    if (frame.frame.code == CMD_RECALL_PRESET) EXPECT_EQ(frame.frame.payload, (std::vector<std::uint8_t>{0}));
+    if (frame.frame.code == CMD_RECALL_PRESET) {
+      EXPECT_EQ(frame.frame.payload, (std::vector<std::uint8_t>{0}));
+    }
     if (frame.frame.code != CMD_KEEP_ALIVE) {
       EXPECT_EQ(frame.frame.code, CMD_RECALL_PRESET) << "the recall goes first";
       break;
