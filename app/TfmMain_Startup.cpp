@@ -50,7 +50,7 @@ void TfmMain::FormCreate() {
   Named<TRzGroupBox>(QStringLiteral("rzgFftInA"))->SetVisible(true);
   Named<TRzGroupBox>(QStringLiteral("rzgParamGain"))->SetVisible(true);
   m_state.StartingUp = true;
-  resize(DesignWidth, DesignHeight);
+  SetOuterSize(DesignWidth, DesignHeight);
   m_controls.rzgPreset->SetTop(626);
   m_state.LayoutExtraHeight = 0;
   // 7-8: the response-curve objects, in magnitude view.
