@@ -97,6 +97,14 @@ void TfmMain::FormClose(TObject*, TCloseAction& Action) {
   m_session->CloseAllTransports();
 }
 
+void TfmMain::showEvent(QShowEvent* event) {
+  TForm::showEvent(event);
+  if (!m_shownOnce) {
+    m_shownOnce = true;
+    SetOuterSize(DesignWidth, DesignHeight);
+  }
+}
+
 void TfmMain::resizeEvent(QResizeEvent* event) {
   TForm::resizeEvent(event);
   FormResize();

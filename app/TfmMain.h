@@ -410,6 +410,7 @@ public:
 
 protected:
   void resizeEvent(QResizeEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
 private:
   void BindHandlers();
@@ -487,6 +488,9 @@ private:
   std::unique_ptr<TAdvSmoothSplashScreen> m_asScreen;
   // FIR designer.
   FirDesignerGlue m_firDesigner{*this};
+  /// The first show re-sizes the window: the shown menu bar may be higher
+  /// than it measured before.
+  bool m_shownOnce = false;
 };
 
 /// The main window while it exists, else null.

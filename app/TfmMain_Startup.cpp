@@ -98,6 +98,8 @@ void TfmMain::FormCreate() {
   m_controls.MainMenu.Refresh();
   // 21: buttons share their template's pressed and hot pictures.
   SharePagePictures();
+  // The menu's texts may have changed the bar's height: the outer size stays.
+  SetOuterSize(DesignWidth, DesignHeight);
 }
 
 void TfmMain::SharePagePictures() {
