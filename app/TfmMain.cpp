@@ -105,6 +105,14 @@ void TfmMain::FormClose(TObject*, TCloseAction& Action) {
   }
 }
 
+void TfmMain::showEvent(QShowEvent* event) {
+  TForm::showEvent(event);
+  if (!m_shownOnce) {
+    m_shownOnce = true;
+    SetOuterSize(DesignWidth, DesignHeight);
+  }
+}
+
 void TfmMain::resizeEvent(QResizeEvent* event) {
   TForm::resizeEvent(event);
   FormResize();

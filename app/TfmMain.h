@@ -72,6 +72,10 @@ public:
 
   static constexpr int DesignWidth = MainWindowState::kDesignWidth;
   static constexpr int DesignHeight = MainWindowState::kDesignHeight;
+  /// The client area (below the menu bar) at the design size: the design
+  /// size is the outer size, frame, caption and menu bar included.
+  static constexpr int DesignClientWidth = 1117;
+  static constexpr int DesignClientHeight = 677;
   /// The unit's factory address: destination of UDP frames, the TCP
   /// client's address and SelectedUnitAddress at start.
   static constexpr std::uint32_t kDefaultUnitAddress = NetworkEndpoints::kFactoryUnitAddress;
@@ -139,6 +143,11 @@ public:
   void Layout(int dw, int dh);
   /// The window's resize event.
   void FormResize();
+  /// Sizes the window to an outer size of width x height (the size the
+  /// layout works with).
+  void SetOuterSize(int width, int height);
+  int OuterWidth() const;
+  int OuterHeight() const;
   void PaintRoutingOverview();
   unsigned LinkMaskOf(int channel) const override;
   QByteArray GetChannelName(int channel) const override;
@@ -409,6 +418,7 @@ public:
 
 protected:
   void resizeEvent(QResizeEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
 private:
   /// A main-menu entry's name and the handler its click runs.
@@ -494,6 +504,9 @@ private:
   std::unique_ptr<TAdvSmoothSplashScreen> m_asScreen;
   // FIR designer.
   FirDesignerGlue m_firDesigner{*this};
+  /// The first show re-sizes the window: the shown menu bar may be higher
+  /// than it measured before.
+  bool m_shownOnce = false;
 };
 
 /// The main window while it exists, else null.

@@ -170,6 +170,20 @@ void TfmMain::ApplyLanguageTexts() {
                    {"lbLimitKnee", "SID_COMP_KNEE"}});
     pass.BandPanel(QStringLiteral("peqPeq") + s);
   }
+  // The band panels' column titles: one word of the title line per column.
+  for (int channel = 0; channel < MainWindowState::kChannels; ++channel) {
+    const QString s = ChannelSuffix(channel);
+    auto* line = dynamic_cast<TControl*>(pass.Get(QStringLiteral("lbEq") + s));
+    if (line == nullptr) {
+      break;
+    }
+    const QStringList words = line->Caption().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    for (int k = 0; k < words.size(); ++k) {
+      if (auto* title = Named<TControl>(QStringLiteral("lbEqTitle%1").arg(k) + s)) {
+        title->SetCaption(words[k]);
+      }
+    }
+  }
   // 12: the dynamics titles name the channel each page shows.
   const QString gate = QStringLiteral("In ") + QChar('A' + m_state.SelectedGateInput) + QStringLiteral("  ") +
                        LookUpText(QStringLiteral("SID_GATE"));

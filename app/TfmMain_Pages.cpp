@@ -100,12 +100,22 @@ void TfmMain::Layout(int dw, int dh) {
   LayoutMainWindow(m_registry, dw, dh);
 }
 
+// The widget holds the menu bar and the client area; frame and caption
+// are added as the design size counts them.
+int TfmMain::OuterWidth() const { return width() + (DesignWidth - DesignClientWidth); }
+
+int TfmMain::OuterHeight() const { return height() - MenuHeight() + (DesignHeight - DesignClientHeight); }
+
+void TfmMain::SetOuterSize(int width, int height) {
+  resize(width - (DesignWidth - DesignClientWidth), height - (DesignHeight - DesignClientHeight) + MenuHeight());
+}
+
 void TfmMain::FormResize() {
   if (m_responseCurves[0] == nullptr) {
     return;  // still building
   }
-  const int w = width();
-  const int h = height();
+  const int w = OuterWidth();
+  const int h = OuterHeight();
   SetAutoScroll(w < DesignWidth || h < DesignHeight);
   Layout(w >= DesignWidth ? w - DesignWidth : -1, h >= DesignHeight ? h - DesignHeight : -1);
   UpdateScrollBars();

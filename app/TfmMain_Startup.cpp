@@ -50,7 +50,7 @@ void TfmMain::FormCreate() {
   Named<TRzGroupBox>(QStringLiteral("rzgFftInA"))->SetVisible(true);
   Named<TRzGroupBox>(QStringLiteral("rzgParamGain"))->SetVisible(true);
   m_state.StartingUp = true;
-  resize(DesignWidth, DesignHeight);
+  SetOuterSize(DesignWidth, DesignHeight);
   m_controls.rzgPreset->SetTop(626);
   m_state.LayoutExtraHeight = 0;
   // 7-8: the response-curve objects, in magnitude view.
@@ -98,6 +98,8 @@ void TfmMain::FormCreate() {
   m_controls.MainMenu.Refresh();
   // 21: buttons share their template's pressed and hot pictures.
   SharePagePictures();
+  // The menu's texts may have changed the bar's height: the outer size stays.
+  SetOuterSize(DesignWidth, DesignHeight);
 }
 
 void TfmMain::SharePagePictures() {

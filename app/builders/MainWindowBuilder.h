@@ -53,6 +53,9 @@ private:
   /// A label of the signal-flow overview: fixed width, caption centred.
   TLabel& OverviewLabel(QWidget* parent, const QString& name, const QString& caption, int left, int top, int width,
                         int tag);
+  /// A parameter's caption centred over its column, in the small face.
+  TLabel& ColumnCaption(QWidget* parent, const QString& name, const QString& caption, int left, int top, int width,
+                        int tag);
   TAdvTrackBar& Slider(QWidget* parent, const QString& name, int tag, int min, int max, int position, int pageSize,
                        int left, int top, int height);
   TCurvyEdit& ValueBox(QWidget* parent, const QString& name, int tag, const QString& text, int left, int top,

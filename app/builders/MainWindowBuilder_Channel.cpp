@@ -32,6 +32,14 @@ const QStringList& SlopeItems() {
 }
 constexpr int kSteepestSlope = 19;
 constexpr int kFirCutBoxFontHeight = -10;
+// The band panel: 270 high on every channel, rows laid out below its top
+// and bottom space.
+constexpr int kPanelLeft = 142;
+constexpr int kPanelTop = 4;
+constexpr int kPanelWidth = 452;
+constexpr int kPanelHeight = 270;
+constexpr int kPanelTopBottomSpace = 15;
+constexpr int kPeqTitles = 6;
 
 }  // namespace
 
@@ -102,31 +110,36 @@ void MainWindowBuilder::BuildChannelPlotArea(int channel) {
   }
   Switch(page, QStringLiteral("vrbEqShowAll") + s, QStringLiteral("SHOW ALL EQ"), channel, false, 934, 1, 100);
 
-  // The view of the plot: EQ+FIR, FIR or EQ, magnitude or phase.
-  TRzGroupBox& view = Group(page, QStringLiteral("rzgFftShowCurve") + s, QString(), 920, 30, 150, 112, channel);
+  // The view of the plot: EQ+FIR, FIR or EQ, magnitude or phase. Two short
+  // rows in the plot's top right corner, above the numbers of markers at
+  // the highest gain.
+  TRzGroupBox& view = Group(page, QStringLiteral("rzgFftShowCurve") + s, QString(), 920, 25, 150, 33, channel);
   const char* const views[] = {"EQ+FIR", "FIR", "EQ"};
   const char* const viewStems[] = {"rbShowEqFir", "rbShowFir", "rbShowEq"};
+  const int viewLefts[] = {4, 66, 108};
+  const int viewWidths[] = {62, 42, 40};
   for (int i = 0; i < 3; ++i) {
-    auto& radio = m_factory.Make<TRadioButton>(&view, QString::fromLatin1(viewStems[i]) + s, 6, 4 + 18 * i, 70, 17,
-                                               channel);
+    auto& radio = m_factory.Make<TRadioButton>(&view, QString::fromLatin1(viewStems[i]) + s, viewLefts[i], 0,
+                                               viewWidths[i], 16, channel);
     radio.SetCaption(QString::fromLatin1(views[i]));
     radio.SetHelpContext(i);
     radio.Font().SetColor(clWhite);
     radio.SetChecked(i == 0);
   }
-  auto& mode = m_factory.Make<TRzPanel>(&view, QStringLiteral("plFftShowMode") + s, 76, 4, 70, 36, channel);
+  auto& mode = m_factory.Make<TRzPanel>(&view, QStringLiteral("plFftShowMode") + s, 4, 16, 142, 16, channel);
   mode.SetColor(MainWindowLook::kPageColor);
   mode.SetBorderOuter(Rz::TFrameStyleEx::fsNone);
   const char* const modes[] = {"Mag", "Phase"};
   const char* const modeStems[] = {"rbShowGain", "rbShowPhase"};
   for (int i = 0; i < 2; ++i) {
     auto& radio =
-        m_factory.Make<TRadioButton>(&mode, QString::fromLatin1(modeStems[i]) + s, 0, 18 * i, 70, 17, channel);
+        m_factory.Make<TRadioButton>(&mode, QString::fromLatin1(modeStems[i]) + s, 62 * i, 0, 62, 16, channel);
     radio.SetCaption(QString::fromLatin1(modes[i]));
     radio.Font().SetColor(clWhite);
     radio.SetChecked(i == 0);
   }
-  Switch(&view, QStringLiteral("vrbFirRemove") + s, QStringLiteral("Remove FIR Latency"), channel, false, 6, 60, 136)
+  // Shown in the phase view only, left of the view choice.
+  Switch(page, QStringLiteral("vrbFirRemove") + s, QStringLiteral("Remove FIR Latency"), channel, false, 780, 30, 136)
       .SetVisible(false);
 }
 
@@ -147,14 +160,27 @@ void MainWindowBuilder::BuildGainColumn(QWidget* page, int channel) {
 void MainWindowBuilder::BuildPeqColumn(QWidget* page, int channel) {
   const QString s = ChannelSuffix(channel);
   const int bands = BandCount(channel);
-  Label(page, QStringLiteral("lbEq") + s, QString(), 142, 28, channel);
+  auto& panel = m_factory.Make<TMyPEQType10>(page, QStringLiteral("peqPeq") + s, kPanelLeft, kPanelTop, kPanelWidth,
+                                             kPanelHeight, channel);
+  MainWindowLook::StyleBandPanel(panel, bands);
+  // The band selectors lie in the panel over its band numbers, one per row.
+  const int rowHeight = (kPanelHeight - kPanelTopBottomSpace - 16) / bands;
   for (int n = 1; n <= bands; ++n) {
-    TRzBmpButton& band = Button(page, QStringLiteral("rzbEq%1").arg(n) + s, QString::number(n), n - 1,
-                                142 + 31 * (n - 1), 4, 29, 22);
+    TRzBmpButton& band = Button(&panel, QStringLiteral("rzbEq%1").arg(n) + s, QString::number(n), n - 1, 11,
+                                kPanelTopBottomSpace + 8 + rowHeight * (n - 1) + 1, 24, 18);
     band.SetGroupIndex(channel + 1);
   }
-  auto& panel = m_factory.Make<TMyPEQType10>(page, QStringLiteral("peqPeq") + s, 142, 46, 452, 228, channel);
-  MainWindowLook::StyleBandPanel(panel, bands);
+  // The column titles: the language's title line, one word over each column.
+  Label(page, QStringLiteral("lbEq") + s, QString(), kPanelLeft, kPanelTop, channel).SetVisible(false);
+  const int cw = (kPanelWidth - 68) / 5;
+  const int titleLefts[] = {2, 40, 48 + cw, 56 + 2 * cw, 64 + 3 * cw, 78 + 4 * cw};
+  const int titleWidths[] = {42, cw, cw, cw, cw + 8, cw - 14};
+  for (int k = 0; k < kPeqTitles; ++k) {
+    TLabel& title = Label(&panel, QStringLiteral("lbEqTitle%1").arg(k) + s, QString(), titleLefts[k], 4, channel);
+    title.SetAutoSize(false);
+    title.SetBounds(titleLefts[k], 4, titleWidths[k], 16);
+    title.SetAlignment(TAlignment::taCenter);
+  }
 
   Label(page, QStringLiteral("lbEqParam") + s, QStringLiteral("PEQ Parameter"), 604, 6, channel);
   // Zero-width: it only takes the focus and the nudging keys.
@@ -171,10 +197,10 @@ void MainWindowBuilder::BuildPeqColumn(QWidget* page, int channel) {
   for (int i = 0; i < 3; ++i) {
     const QString stem = QString::fromLatin1(bars[i].stem);
     const int left = 604 + 66 * i;
-    Label(page, QStringLiteral("lb") + stem + s, QString::fromLatin1(bars[i].caption), left + 4, 30, channel);
+    ColumnCaption(page, QStringLiteral("lb") + stem + s, QString::fromLatin1(bars[i].caption), left, 30, 64, channel);
     Slider(page, QStringLiteral("is") + stem + s, channel, 0, bars[i].max, bars[i].position, bars[i].pageSize,
            left + 14, 48, 190);
-    ValueBox(page, QStringLiteral("cvd") + stem + s, channel, QString(), left, 246, 62);
+    ValueBox(page, QStringLiteral("cvd") + stem + s, channel, QString(), left, 246, 64);
   }
 }
 
@@ -229,37 +255,39 @@ void MainWindowBuilder::BuildFirDesigner(QWidget* page, int channel) {
   const QString s = ChannelSuffix(channel);
   // The designer shares its place with the IIR cut groups; the mode decides
   // which are in front.
-  TRzGroupBox& type = Group(page, QStringLiteral("rzgFirType") + s, QString(), 802, 32, 130, 64, channel);
-  Label(&type, QStringLiteral("lbFirType") + s, QStringLiteral("Type"), 6, 4, channel);
-  List(&type, QStringLiteral("rzcFirType") + s, channel, {"BYPASS", "LOW PASS", "HIGH PASS", "BAND PASS"}, 0, 6, 24,
+  // Left: type, window and taps one under the other; right: the two cut-off
+  // faders over the whole height, so the block covers the cut groups whole.
+  TRzGroupBox& type = Group(page, QStringLiteral("rzgFirType") + s, QString(), 802, 32, 130, 46, channel);
+  Label(&type, QStringLiteral("lbFirType") + s, QStringLiteral("Type"), 6, 2, channel);
+  List(&type, QStringLiteral("rzcFirType") + s, channel, {"BYPASS", "LOW PASS", "HIGH PASS", "BAND PASS"}, 0, 6, 20,
        118);
-  TRzGroupBox& window = Group(page, QStringLiteral("rzgFirWin") + s, QString(), 936, 32, 130, 64, channel);
-  Label(&window, QStringLiteral("lbFirWin") + s, QStringLiteral("Win"), 6, 4, channel);
+  TRzGroupBox& window = Group(page, QStringLiteral("rzgFirWin") + s, QString(), 802, 78, 130, 46, channel);
+  Label(&window, QStringLiteral("lbFirWin") + s, QStringLiteral("Win"), 6, 2, channel);
   List(&window, QStringLiteral("rzcFirWin") + s, channel,
        {"  RECT  ", "BARTLETT", "HANNING ", "HAMMING ", "BLACKMAN", "  SINE  ", "  SINC  ", "NUTTALL ", " KAISER ",
         "BLACK-NU", " HARRIS "},
-       channel == 3 ? 7 : 8, 6, 24, 118);
-  TRzGroupBox& taps = Group(page, QStringLiteral("rzgFirTaps") + s, QString(), 802, 100, 130, 72, channel);
+       channel == 3 ? 7 : 8, 6, 20, 118);
+  TRzGroupBox& taps = Group(page, QStringLiteral("rzgFirTaps") + s, QString(), 802, 124, 130, 48, channel);
   Label(&taps, QStringLiteral("lbFirTaps") + s, QStringLiteral("Taps"), 6, 4, channel);
   QStringList tapItems;
   for (int n = 0; n <= 24; ++n) {
     tapItems << QString::number(n * 32 + 256);
   }
-  List(&taps, QStringLiteral("rzcFirTaps") + s, channel, tapItems, 8, 6, 24, 118);
-  auto& ok = m_factory.Make<TRzButton>(&taps, QStringLiteral("bnFirOK") + s, 6, 48, 118, 21, channel);
+  List(&taps, QStringLiteral("rzcFirTaps") + s, channel, tapItems, 8, 56, 2, 68);
+  auto& ok = m_factory.Make<TRzButton>(&taps, QStringLiteral("bnFirOK") + s, 6, 25, 118, 20, channel);
   ok.SetCaption(QStringLiteral("OK"));
   ok.SetEnabled(false);
-  TRzGroupBox& lowCut = Group(page, QStringLiteral("rzgFirLowCut") + s, QString(), 936, 100, 64, 72, channel);
-  Label(&lowCut, QStringLiteral("lbFirLowCut") + s, QStringLiteral("HighPass"), 2, 2, channel);
-  Slider(&lowCut, QStringLiteral("isFirLowCut") + s, channel, 88, 299, 110, 15, 2, 18, 30);
+  TRzGroupBox& lowCut = Group(page, QStringLiteral("rzgFirLowCut") + s, QString(), 936, 32, 64, 140, channel);
+  ColumnCaption(&lowCut, QStringLiteral("lbFirLowCut") + s, QStringLiteral("HighPass"), 1, 2, 62, channel);
+  Slider(&lowCut, QStringLiteral("isFirLowCut") + s, channel, 88, 299, 110, 15, 17, 18, 92);
   // The cut-off boxes are narrow: a smaller font keeps "20.16KHz" whole.
-  ValueBox(&lowCut, QStringLiteral("cvdFirLowCut") + s, channel, QStringLiteral("250.0Hz"), 1, 48, 62)
+  ValueBox(&lowCut, QStringLiteral("cvdFirLowCut") + s, channel, QStringLiteral("250.0Hz"), 1, 113, 62)
       .Font()
       .SetHeight(kFirCutBoxFontHeight);
-  TRzGroupBox& highCut = Group(page, QStringLiteral("rzgFirHighCut") + s, QString(), 1002, 100, 64, 72, channel);
-  Label(&highCut, QStringLiteral("lbFirHighCut") + s, QStringLiteral("LowPass"), 2, 2, channel);
-  Slider(&highCut, QStringLiteral("isFirHighCut") + s, channel, 89, 300, 300, 15, 2, 18, 30);
-  ValueBox(&highCut, QStringLiteral("cvdFirHighCut") + s, channel, QStringLiteral("20.16KHz"), 1, 48, 62)
+  TRzGroupBox& highCut = Group(page, QStringLiteral("rzgFirHighCut") + s, QString(), 1002, 32, 64, 140, channel);
+  ColumnCaption(&highCut, QStringLiteral("lbFirHighCut") + s, QStringLiteral("LowPass"), 1, 2, 62, channel);
+  Slider(&highCut, QStringLiteral("isFirHighCut") + s, channel, 89, 300, 300, 15, 17, 18, 92);
+  ValueBox(&highCut, QStringLiteral("cvdFirHighCut") + s, channel, QStringLiteral("20.16KHz"), 1, 113, 62)
       .Font()
       .SetHeight(kFirCutBoxFontHeight);
   for (TRzGroupBox* group : {&type, &window, &taps, &lowCut, &highCut}) {

@@ -38,6 +38,16 @@ TLabel& MainWindowBuilder::OverviewLabel(QWidget* parent, const QString& name, c
   return label;
 }
 
+TLabel& MainWindowBuilder::ColumnCaption(QWidget* parent, const QString& name, const QString& caption, int left,
+                                         int top, int width, int tag) {
+  TLabel& label = Label(parent, name, caption, left, top, tag);
+  label.SetAutoSize(false);
+  label.SetBounds(left, top, width, 14);
+  label.SetAlignment(TAlignment::taCenter);
+  label.Font().SetHeight(-10);
+  return label;
+}
+
 TAdvTrackBar& MainWindowBuilder::Slider(QWidget* parent, const QString& name, int tag, int min, int max,
                                         int position, int pageSize, int left, int top, int height) {
   auto& bar = m_factory.Make<TAdvTrackBar>(parent, name, left, top, 30, height, tag);
@@ -53,8 +63,12 @@ TAdvTrackBar& MainWindowBuilder::Slider(QWidget* parent, const QString& name, in
 TCurvyEdit& MainWindowBuilder::ValueBox(QWidget* parent, const QString& name, int tag, const QString& text, int left,
                                         int top, int width) {
   auto& box = m_factory.Make<TCurvyEdit>(parent, name, left, top, width, 21, tag);
+  // The smaller corner leaves the inner edit the most room; set before the
+  // inner edit is laid out.
+  box.SetRounding(4);
+  box.SetBounds(left, top, width, 24);
   box.SetAlignment(TAlignment::taCenter);
-  box.Font().SetHeight(-12);
+  box.Font().SetSize(8);
   box.SetText(text);
   return box;
 }

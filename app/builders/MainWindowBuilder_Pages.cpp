@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "app/TfmMainControls.h"
 #include "app/builders/MainWindowBuilder.h"
 #include "app/builders/MainWindowLook.h"
@@ -284,21 +286,25 @@ void MainWindowBuilder::BuildCompPage() {
     int min;
     int max;
     int position;
+    int boxWidth;  // holds the widest text of the parameter's range
   };
-  const Param params[] = {{"CompThreshold", "Threshold", -180, 40, 40}, {"CompAttack", "Attack", 0, 998, 0},
-                          {"CompRelease", "Release", 9, 2999, 9},      {"CompRatio", "Ratio", 0, 15, 0},
-                          {"CompKnee", "Knee", 0, 12, 0},              {"CompEqFreq", "Freq", 0, 300, 0},
-                          {"CompEqType", "Type", 0, 9, 0}};
+  const Param params[] = {{"CompThreshold", "Threshold", -180, 40, 40, 59}, {"CompAttack", "Attack", 0, 998, 0, 50},
+                          {"CompRelease", "Release", 9, 2999, 9, 56},       {"CompRatio", "Ratio", 0, 15, 0, 48},
+                          {"CompKnee", "Knee", 0, 12, 0, 48},               {"CompEqFreq", "Freq", 0, 300, 0, 66},
+                          {"CompEqType", "Type", 0, 9, 0, 54}};
+  constexpr int kPitch = 48;
+  constexpr int kColumnWidth = 346;
   for (int input = 0; input < 3; ++input) {
     const QString s = ChannelSuffix(input);
-    TRzGroupBox& column = Group(lower, QStringLiteral("rzgComp") + s, QString(), 6 + 352 * input, 6, 346, 268, input);
+    TRzGroupBox& column =
+        Group(lower, QStringLiteral("rzgComp") + s, QString(), 6 + 352 * input, 6, kColumnWidth, 268, input);
     Label(&column, QStringLiteral("lbComp") + s, s, 6, 4, input).Font().SetHeight(-14);
     for (int i = 0; i < 7; ++i) {
       const QString stem = QString::fromLatin1(params[i].stem);
-      const int left = 4 + 48 * i;
-      Label(&column, QStringLiteral("lb") + stem + s, QString::fromLatin1(params[i].caption), left, 24, input)
-          .Font()
-          .SetHeight(-10);
+      const int left = 4 + kPitch * i;
+      const int centre = left + 23;
+      ColumnCaption(&column, QStringLiteral("lb") + stem + s, QString::fromLatin1(params[i].caption), left - 1, 24,
+                    kPitch - 2, input);
       if (i == 3 || i == 4) {  // ratio and knee are up-downs
         auto& upDown = m_factory.Make<TUpDown>(&column, QStringLiteral("ud") + stem + s, left + 14, 110, 17, 40, input);
         upDown.SetMin(params[i].min);
@@ -306,11 +312,14 @@ void MainWindowBuilder::BuildCompPage() {
         upDown.SetPosition(params[i].position);
       } else {
         auto& bar = Slider(&column, QStringLiteral("is") + stem + s, input, params[i].min, params[i].max,
-                           params[i].position, 10, left + 8, 42, 190);
+                           params[i].position, 10, left + 8, 42, 166);
         bar.SetWidth(30);
       }
-      // Seven boxes share the column: a smaller face keeps "+20.0dB" whole.
-      ValueBox(&column, QStringLiteral("cvd") + stem + s, input, QString(), left, 240, 46).Font().SetHeight(-10);
+      // Seven boxes are wider than their columns: they alternate between two
+      // rows, each centred under its control.
+      const int width = params[i].boxWidth;
+      const int boxLeft = std::clamp(centre - width / 2, 2, kColumnWidth - 2 - width);
+      ValueBox(&column, QStringLiteral("cvd") + stem + s, input, QString(), boxLeft, i % 2 == 0 ? 212 : 239, width);
     }
     // The input's own meter panel on the upper group.
     auto& own = BlackPanel(
@@ -368,24 +377,30 @@ void MainWindowBuilder::BuildLimitPage() {
     TRzGroupBox& column =
         Group(lower, QStringLiteral("rzgLimit") + s, QString(), 6 + 176 * (output - 3), 6, 172, 268, output);
     Label(&column, QStringLiteral("lbLimit") + s, s, 6, 4, output).Font().SetHeight(-14);
+    // Threshold, attack and release: a track bar over its box, three across;
+    // knee and ratio: an up-down beside its box, two across below them.
+    constexpr int kBarPitch = 56;
+    const int barBoxLefts[] = {1, 62, 114};
+    const int barBoxWidths[] = {59, 50, 55};
     for (int i = 0; i < 5; ++i) {
       const QString stem = QString::fromLatin1(params[i].stem);
-      TLabel& caption = Label(&column, QStringLiteral("lb") + stem + s, QString::fromLatin1(params[i].caption),
-                              i < 3 ? 4 + 38 * i : 120, i < 3 ? 24 : 24 + 84 * (i - 3), output);
-      caption.Font().SetHeight(-10);
-      if (i >= 3) {  // knee and ratio: up-down and box side by side
-        const int top = 42 + 84 * (i - 3);
-        auto& upDown = m_factory.Make<TUpDown>(&column, QStringLiteral("ud") + stem + s, 148, top, 17, 24, output);
-        upDown.SetMax(params[i].max);
-        ValueBox(&column, QStringLiteral("cvd") + stem + s, output, QString::fromLatin1(params[i].text), 118,
-                 top + 28, 50);
-      } else {  // threshold, attack and release: track bar over its box
+      if (i < 3) {
+        const int left = 2 + kBarPitch * i;
+        ColumnCaption(&column, QStringLiteral("lb") + stem + s, QString::fromLatin1(params[i].caption), left, 24,
+                      kBarPitch - 2, output);
         Slider(&column, QStringLiteral("is") + stem + s, output, params[i].min, params[i].max,
-               output == 6 && i == 0 ? 37 : params[i].position, 10, 4 + 38 * i, 42, 150);
+               output == 6 && i == 0 ? 37 : params[i].position, 10, left + 12, 40, 130);
         ValueBox(&column, QStringLiteral("cvd") + stem + s, output, QString::fromLatin1(params[i].text),
-                 2 + 56 * (i % 2), 198 + 28 * (i / 2), 54)
-            .Font()
-            .SetHeight(-10);
+                 barBoxLefts[i], 174, barBoxWidths[i]);
+      } else {
+        const int left = 4 + 84 * (i - 3);
+        ColumnCaption(&column, QStringLiteral("lb") + stem + s, QString::fromLatin1(params[i].caption), left, 210,
+                      60, output);
+        ValueBox(&column, QStringLiteral("cvd") + stem + s, output, QString::fromLatin1(params[i].text), left + 4,
+                 228, 48);
+        auto& upDown =
+            m_factory.Make<TUpDown>(&column, QStringLiteral("ud") + stem + s, left + 54, 228, 17, 24, output);
+        upDown.SetMax(params[i].max);
       }
     }
     auto& own = BlackPanel(m_factory.Make<TRzPanel>(upper, QStringLiteral("plLevelLimit") + s,

@@ -73,6 +73,8 @@ public:
   /// Shows menu's bar above the client area (the form does not own menu).
   void SetMenu(TMainMenu* menu);
   TMainMenu* Menu() const { return m_menu; }
+  /// The height of the menu bar over the client area; 0 without a menu.
+  int MenuHeight() const;
   bool AutoScroll() const { return m_autoScroll; }
   void SetAutoScroll(bool value);
   QScrollBar* HorzScrollBar() const { return m_horzScrollBar; }
@@ -105,7 +107,6 @@ protected:
   void resizeEvent(QResizeEvent* event) override;
 
 private:
-  int MenuHeight() const;
   /// The origin the menu bar and the scroll positions ask for.
   QPoint WantedOrigin() const;
   /// Moves the children to the current ChildOrigin.

@@ -16,7 +16,14 @@ void TForm::SetMenu(TMainMenu* menu) {
   ScrollClient();
 }
 
-int TForm::MenuHeight() const { return m_menuBar != nullptr ? m_menuBar->sizeHint().height() : 0; }
+// Measured polished: the style changes the bar's height when it is shown.
+int TForm::MenuHeight() const {
+  if (m_menuBar == nullptr) {
+    return 0;
+  }
+  m_menuBar->ensurePolished();
+  return m_menuBar->sizeHint().height();
+}
 
 void TForm::SetAutoScroll(bool value) {
   if (StoreIfChanged(m_autoScroll, value)) {

@@ -94,14 +94,14 @@ TEST_F(MainWindowLayout, delayPictureFollowsItsTrackBar) {
 
 TEST_F(MainWindowLayout, smallerWindowScrollsAndMovesNothing) {
   window.show();
-  window.resize(1200, 800);
+  window.SetOuterSize(1200, 800);
   ASSERT_EQ(window.State().LayoutExtraHeight, 73);
   const auto large = Geometry(window.Controls());
-  window.resize(900, 600);
+  window.SetOuterSize(900, 600);
   EXPECT_TRUE(window.AutoScroll());
   EXPECT_TRUE(window.VertScrollBar()->isVisible());
   EXPECT_EQ(Geometry(window.Controls()), large);
-  window.resize(1125, 727);
+  window.SetOuterSize(1125, 727);
   EXPECT_FALSE(window.AutoScroll());
   EXPECT_EQ(Get<TControl>(QStringLiteral("rzgMain")).Height(), 629);
 }

@@ -33,7 +33,7 @@ TEST_F(MainWindowStartup, showsTheGainPageInEnglishWithUnitIdOne) {
   EXPECT_FALSE(window.State().StartingUp);
   EXPECT_EQ(window.State().SelectedLimiterOutput, 3);
   EXPECT_EQ(window.State().SelectedUnitAddress, TfmMain::kDefaultUnitAddress);
-  EXPECT_EQ(window.size(), QSize(1125, 727));
+  EXPECT_EQ(QSize(window.OuterWidth(), window.OuterHeight()), QSize(1125, 727));
 }
 
 TEST_F(MainWindowStartup, everyChannelHoldsAUnitImpulseWithItsTapCount) {

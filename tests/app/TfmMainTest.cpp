@@ -10,7 +10,7 @@ TEST(TfmMain, startsWithTitleAndDesignSize) {
     EXPECT_EQ(fmMain, &window);
     EXPECT_EQ(window.windowTitle(), QStringLiteral("KRV-71 FIR DSP Processor Editor V1.0"));
     EXPECT_EQ(window.toolTip(), QStringLiteral("KRV-71 FIR DSP Processor Editor"));
-    EXPECT_EQ(window.size(), QSize(1125, 727));
+    EXPECT_EQ(QSize(window.OuterWidth(), window.OuterHeight()), QSize(1125, 727));
   }
   EXPECT_EQ(fmMain, nullptr);
 }

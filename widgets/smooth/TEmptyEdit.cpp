@@ -46,8 +46,15 @@ void TEmptyEdit::SetText(const QString& value) {
     return;
   }
   setText(value);
+  if (!hasFocus()) {
+    ShowFromStart();
+  }
   Raise(OnChange, this);
 }
+
+// A box nobody types in shows its text from the first character, aligned;
+// the line edit would keep it scrolled to the caret at its end.
+void TEmptyEdit::ShowFromStart() { setCursorPosition(0); }
 
 void TEmptyEdit::PerformKey(WORD key, bool down) {
   const Qt::Key qtKey = QtKeyOf(key);
@@ -169,6 +176,7 @@ void TEmptyEdit::focusInEvent(QFocusEvent* event) {
 void TEmptyEdit::focusOutEvent(QFocusEvent* event) {
   QLineEdit::focusOutEvent(event);
   if (MovesInsideWindow(event->reason())) {
+    ShowFromStart();
     Raise(OnExit, this);
   }
 }

@@ -19,7 +19,8 @@ public:
   QString EmptyText() const { return m_emptyText; }
   void SetEmptyText(const QString& text);
   QString Text() const { return text(); }
-  /// Shows the text; a changed text raises OnChange.
+  /// Shows the text; a changed text raises OnChange. Outside editing the
+  /// text shows from its first character.
   void SetText(const QString& value);
   /// Runs a key's own editing action (caret moves, deletion) as a key
   /// message sent to the edit does, without the key events.
@@ -54,6 +55,8 @@ protected:
   void leaveEvent(QEvent* event) override;
 
 private:
+  void ShowFromStart();
+
   QString m_emptyText;
   bool m_pressed = false;
 };

@@ -92,6 +92,36 @@ TEST(TCurvyEdit, EndKeyMessage_putsTheCaretAtTheEnd) {
   EXPECT_EQ(box.InnerEdit()->cursorPosition(), 5);
 }
 
+// A text wider than the box shows from its first character whenever
+// nobody types in the box: after it is set, and once the focus has left.
+TEST(TCurvyEdit, TooWideText_showsFromItsFirstCharacterOutsideEditing) {
+  const QString wide = QStringLiteral("+20.0dB -90.0dB 3000ms");
+  Boxes boxes;
+  ASSERT_TRUE(boxes.Show());
+  auto picture = [](TCurvyEdit& box) { return box.InnerEdit()->grab().toImage(); };
+  auto* reference = new TCurvyEdit(&boxes.form);
+  reference->SetBounds(100, 10, 80, 24);
+  reference->SetText(wide);
+  reference->InnerEdit()->setCursorPosition(0);
+  reference->show();
+  const QImage fromStart = picture(*reference);
+  boxes.second->SetFocus();
+  ASSERT_TRUE(WidgetInput::WaitUntil([&] { return boxes.second->Focused(); }));
+
+  boxes.first->SetText(wide);
+  EXPECT_EQ(picture(*boxes.first), fromStart);
+
+  boxes.first->SetFocus();
+  ASSERT_TRUE(WidgetInput::WaitUntil([&] { return boxes.first->Focused(); }));
+  boxes.first->SetText(QString());
+  boxes.first->SetText(wide);
+  boxes.first->Perform(WM_KEYDOWN, VK_END);
+  boxes.first->Perform(WM_KEYUP, VK_END);
+  boxes.second->SetFocus();
+  ASSERT_TRUE(WidgetInput::WaitUntil([&] { return !boxes.first->Focused(); }));
+  EXPECT_EQ(picture(*boxes.first), fromStart);
+}
+
 TEST(TCurvyEdit, LeavingTheBox_raisesOnExitWithTheBox) {
   Boxes boxes;
   ASSERT_TRUE(boxes.Show());
