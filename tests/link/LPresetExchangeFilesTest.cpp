@@ -92,8 +92,6 @@ TEST_F(PresetFilesTest, OpenSettingFile_refusedFilesChangeNothing) {
       {"50,173 bytes", Cut(50173), Path("bad.prs")},
       {"50,175 bytes", Cut(50175), Path("bad.prs")},
       {"header off by one", [](QByteArray b) { b[15] = '#'; return b; }, Path("bad.prs")},
-      {"input taps 2049", [](QByteArray b) { b[108] = 0x01; b[109] = 0x08; return b; }, Path("bad.prs")},
-      {"type-4 output taps 1025", [](QByteArray b) { b[434] = 0x01; b[435] = 0x04; return b; }, Path("bad.prs")},
       {"a unit file", nullptr, Path("unit.unt")},
       {"a directory", nullptr, Path("folder.prs")},
       {"a FIFO", nullptr, Path("fifo.prs")},
