@@ -286,38 +286,4 @@ TEST_F(FirDesignerUnitSim, anOutputDesignTypedAt2000TapsGoesOutWith1024) {
   EXPECT_EQ(information->lbMessage->Caption(), QString());
 }
 
-TEST_F(FirDesignerUnitSim, aDesignACoefficientFileCouldNotCarryIsRefusedAndChangesNothing) {
-  constexpr int kOut2 = 4;
-  // A subwoofer: fourth-order low pass at 100 Hz, designed over the default
-  // magnitude range far above it.
-  ResponseFileWriter files;
-  const QString measurement = files.WriteSampled(
-      QStringLiteral("sub.txt"), 10.0, [](double f) { return -10.0 * std::log10(1.0 + std::pow(f / 100.0, 8.0)); },
-      [](double) { return 0.0; });
-  const auto store = window->Session().FirCoefficients();
-  const auto image = window->UnitControl().Image();
-  const int charged = window->State().FirTapsInUse;
-  const QString taps = window->Controls().Find<TLabel>(QStringLiteral("lbNowFirTapsOut2"))->Caption();
-  QStringList messages;
-  InDesigner(
-      kOut2,
-      [&] {
-        Open(*c().sbOpenFirFile, QStringLiteral("Smaart(*.txt)|*.Txt"), measurement);
-        TypeAndEnter(*c().edFirOutSetTaps, QStringLiteral("512"));
-        const FirDesignEngine::Curve& designed = designer->Engine().DesignCoefficients();
-        ASSERT_GT(*std::max_element(designed.begin(), designed.begin() + 512), 50.0);
-        sim->ClearReceivedFrames();
-        Download(true);
-      },
-      &messages);
-  messages.removeDuplicates();  // the watch may see the closing dialog once more
-  EXPECT_EQ(messages, QStringList{QStringLiteral("FIR Coefficient Error!!")});
-  ProcessEventsUntil([] { return false; }, 300ms);
-  EXPECT_EQ(ExtFirFrames(kOut2), 0);
-  EXPECT_TRUE(window->Session().FirCoefficients() == store);
-  EXPECT_TRUE(std::ranges::equal(window->UnitControl().Image().Bytes(), image.Bytes()));
-  EXPECT_EQ(window->State().FirTapsInUse, charged);
-  EXPECT_EQ(window->Controls().Find<TLabel>(QStringLiteral("lbNowFirTapsOut2"))->Caption(), taps);
-}
-
 }  // namespace
