@@ -9,7 +9,7 @@ class EditorDriverPlugin : public QGenericPlugin {
   Q_PLUGIN_METADATA(IID QGenericPluginFactoryInterface_iid FILE "editordriver.json")
 
 public:
-  QObject* create(const QString& key, const QString& /*specification*/) override {
+  QObject* create(const QString& key, const QString& /*parameters*/) override {
     if (key.compare(QLatin1String("krveditordriver"), Qt::CaseInsensitive) != 0) {
       return nullptr;
     }
