@@ -3,28 +3,20 @@
 #include <algorithm>
 
 #include "platform/text/LeadingNumber.h"
+#include "platform/text/MarkerCut.h"
 
 namespace {
 
-// Each marker the text holds drops the text's last `count` characters.
-bool CutForMarkers(QByteArray& text, std::initializer_list<const char*> markers, qsizetype count) {
-  bool found = false;
-  for (const char* marker : markers) {
-    if (text.contains(marker)) {
-      text.chop(count);
-      found = true;
-    }
-  }
-  return found;
-}
+constexpr const char* kHertz[] = {"HZ", "Hz", "hZ", "hz"};
+constexpr const char* kKilo[] = {"k", "K"};
 
 bool IsFrequencyCharacter(char c) { return (c >= '0' && c <= '9') || c == '.' || c == ',' || c == ' '; }
 
 }  // namespace
 
 std::optional<double> TypedFrequencyHertz(QByteArray text, bool zeroRefused) {
-  CutForMarkers(text, {"HZ", "Hz", "hZ", "hz"}, 2);
-  const bool kiloHertz = CutForMarkers(text, {"k", "K"}, 1);
+  CutForMarkers(text, kHertz, 2);
+  const bool kiloHertz = CutForMarkers(text, kKilo, 1);
   if (text.isEmpty() || text == "." || text.count('.') > 1 || (zeroRefused && text == "0") ||
       !std::all_of(text.begin(), text.end(), IsFrequencyCharacter)) {
     return std::nullopt;

@@ -4,11 +4,11 @@
 #include <climits>
 #include <cmath>
 #include <cstring>
-#include <initializer_list>
 
 #include "components/TypedFrequency.h"
 #include "platform/text/CFormat.h"
 #include "platform/text/LeadingNumber.h"
+#include "platform/text/MarkerCut.h"
 #include "protocol/ParameterScales.h"
 
 namespace {
@@ -28,20 +28,6 @@ constexpr char kLimiterRatioCharacters[] = "0123456789:., ";
 constexpr int kLevelFloor = -200;  // positions below it are 0.5 dB steps
 constexpr int kPeqGainZero = 120;
 constexpr int kFrequencyIndexMax = 300;
-
-/// Each variant found anywhere in the text cuts the text's LAST `cut`
-/// characters, whatever stood there; later variants see the shorter text.
-template <std::size_t N>
-bool CutSuffixes(QByteArray& text, const char* const (&variants)[N], qsizetype cut) {
-  bool found = false;
-  for (const char* variant : variants) {
-    if (text.contains(variant)) {
-      text.chop(cut);
-      found = true;
-    }
-  }
-  return found;
-}
 
 /// Every byte is one of `allowed`; bytes beyond ASCII never are.
 bool AllIn(const QByteArray& text, const char* allowed) {
@@ -159,7 +145,7 @@ TypedEntryResult TypedValueEntry::EvaluateBytes(QByteArray text) const {
 }
 
 TypedEntryResult TypedValueEntry::Decibels(QByteArray text) const {
-  CutSuffixes(text, kDecibels, 2);
+  CutForMarkers(text, kDecibels, 2);
   if (!CheckSignedDecimal(text)) {
     return Reject();
   }
@@ -193,7 +179,7 @@ TypedEntryResult TypedValueEntry::Decibels(QByteArray text) const {
 }
 
 TypedEntryResult TypedValueEntry::Time(QByteArray text) const {
-  CutSuffixes(text, kMilliseconds, 2);
+  CutForMarkers(text, kMilliseconds, 2);
   if (text.isEmpty() || !AllIn(text, kUnsignedDecimal)) {
     return Reject();
   }
@@ -203,9 +189,9 @@ TypedEntryResult TypedValueEntry::Time(QByteArray text) const {
 
 TypedEntryResult TypedValueEntry::Ratio(QByteArray text, const QByteArray& unstripped) const {
   if (m_kind == TypedEntryKind::GateRatio) {
-    CutSuffixes(text, kMilliseconds, 2);
+    CutForMarkers(text, kMilliseconds, 2);
   } else {
-    CutSuffixes(text, kDecibels, 2);
+    CutForMarkers(text, kDecibels, 2);
   }
   const char* allowed = m_kind == TypedEntryKind::LimiterRatio ? kLimiterRatioCharacters : kRatioCharacters;
   if (text.isEmpty() || text == ":" || text == "." || !AllIn(text, allowed) || text.count('.') > 1 ||
@@ -268,9 +254,9 @@ TypedEntryResult TypedValueEntry::Bandwidth(const QByteArray& text) const {
 
 TypedEntryResult TypedValueEntry::Delay(QByteArray text) const {
   switch (m_control.delayUnit) {
-    case DELAY_UNIT_MS: CutSuffixes(text, kMilliseconds, 2); break;
-    case DELAY_UNIT_METRES: CutSuffixes(text, kMetres, 1); break;
-    case DELAY_UNIT_FEET: CutSuffixes(text, kFeet, 2); break;
+    case DELAY_UNIT_MS: CutForMarkers(text, kMilliseconds, 2); break;
+    case DELAY_UNIT_METRES: CutForMarkers(text, kMetres, 1); break;
+    case DELAY_UNIT_FEET: CutForMarkers(text, kFeet, 2); break;
     default: return Reject();
   }
   if (text.isEmpty() || !AllIn(text, kUnsignedDecimal)) {
