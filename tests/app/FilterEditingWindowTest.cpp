@@ -1,4 +1,6 @@
 #include <cmath>
+#include <utility>
+#include <vector>
 
 #include <QTest>
 #include <gtest/gtest.h>
@@ -263,9 +265,6 @@ TEST_F(FilterEditingMouse, grabWindowsButtonsAndOverlaps) {
       {x4 + 6, YOfLevel(kOut1, 3.0), Qt::LeftButton, -1}, {x4, YOfLevel(kOut1, 0.9), Qt::LeftButton, -1},
       {x4, YOfLevel(kOut1, 3.0), Qt::RightButton, -1}, {x5, YOfLevel(kOut1, -1.0), Qt::LeftButton, 5},
       {x5, YOfLevel(kOut1, -3.8), Qt::LeftButton, 5},  {x5, YOfLevel(kOut1, -0.8), Qt::LeftButton, -1},
-      // Markers never drawn (summary plots, ids 9-30, 33-35) have no place:
-      // the left edge at 0 dB grabs nothing.
-      {42, YOfLevel(kOut1, 0.0), Qt::LeftButton, -1},
   };
   for (const Case& c : cases) {
     Press(c.x, c.y, c.button);
@@ -284,6 +283,41 @@ TEST_F(FilterEditingMouse, grabWindowsButtonsAndOverlaps) {
   QTest::mousePress(&summary, Qt::LeftButton, {}, QPoint(42, YOfLevel(kOut1, 0.0)));
   EXPECT_EQ(window->State().SelectedCurveMarker, -1);
   QTest::mouseRelease(&summary, Qt::LeftButton, {}, QPoint(42, YOfLevel(kOut1, 0.0)));
+}
+
+TEST_F(FilterEditingMouse, aMarkerNeverDrawnIsNeitherGrabbedNorHoveredWhereverItStands) {
+  // An output's plot never draws ids 9-30 and 33-35. Stood at the plot's
+  // left edge at 0 dB, where a drawn marker is grabbed, they take nothing.
+  LMyFFTDrawHpLp6dB& plot = PlotOf(kOut1);
+  Move(1, 1);  // the paint still pending places every marker anew
+  const QPoint edge(42, YOfLevel(kOut1, 0.0));
+  const auto standAtTheEdge = [&](int marker) {
+    const TPoint place = plot.GetBlockPos(marker);
+    plot.SetBlockPosition(0.0, double(edge.y() - 7), marker);
+    return place;
+  };
+  std::vector<std::pair<int, TPoint>> moved;
+  for (int marker = 9; marker <= 35; ++marker) {
+    if (marker == 31 || marker == 32) continue;
+    ASSERT_FALSE(plot.IsBlockDrawn(marker)) << marker;
+    moved.emplace_back(marker, standAtTheEdge(marker));
+  }
+  Move(edge.x(), edge.y());
+  EXPECT_EQ(plot.Cursor(), crDefault);
+  Press(edge.x(), edge.y());
+  EXPECT_EQ(window->State().SelectedCurveMarker, -1);
+  QTest::mouseRelease(&plot, Qt::LeftButton, {}, edge);
+
+  SetBand(kOut1, 4, 700.0, 0.0);
+  ASSERT_TRUE(plot.IsBlockDrawn(4));
+  const TPoint band = standAtTheEdge(4);
+  Move(edge.x() + 1, edge.y());
+  EXPECT_EQ(plot.Cursor(), crCross);
+  Press(edge.x(), edge.y());
+  EXPECT_EQ(window->State().SelectedCurveMarker, 4);
+  QTest::mouseRelease(&plot, Qt::LeftButton, {}, edge);
+  moved.emplace_back(4, band);
+  for (const auto& [marker, place] : moved) plot.SetBlockPosition(place.X, place.Y, marker);
 }
 
 TEST_F(FilterEditingMouse, draggingABandFollowsThePointerAndReleasingOutsideEndsIt) {

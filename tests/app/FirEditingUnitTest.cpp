@@ -319,20 +319,6 @@ TEST_F(FirEditingUnit, outputImportSendsBlocksOfTwelveAndTheModeDecidesTheCharge
   EXPECT_EQ(window->State().FirTapsInUse, inUse);
   EXPECT_EQ(window->State().FirTapsInUse, FirTapBudget::CountInUse(window->UnitControl()));
 
-  // A refused mode change keeps the record's mode, in the combo too.
-  window->State().FirTapsInUse = 4090;
-  information->lbMessage->SetCaption(QString());
-  {
-    ModalDialogCloser closer;
-    setMode(1);
-    ASSERT_TRUE(closer.WaitFor(1));
-  }
-  EXPECT_EQ(information->lbMessage->Caption(), QStringLiteral("Run Out of FIR Resource!!"));
-  EXPECT_EQ(mode.ItemIndex(), 0);
-  EXPECT_EQ(window->UnitControl().GetOutputFilters(kOut3).mode, 0);
-  EXPECT_EQ(window->State().FirTapsInUse, 4090);
-  window->State().FirTapsInUse = inUse;
-
   // Bypassing in IIR mode charges nothing.
   auto& bypass = Named<TRzBmpButton>(*window, QStringLiteral("rzbFirBypassOut3"));
   Toggle(bypass);

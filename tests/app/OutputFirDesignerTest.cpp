@@ -354,4 +354,68 @@ TEST_F(OutputFirDesignerWindow, storedPresetFirStepsTheProgressAndSendsItsBlocks
   EXPECT_EQ(link.frames[2].bytes[4], link.frames[0].bytes[4] - 6 * 4);  // 6 coefficients in the last block
 }
 
+TEST_F(OutputFirDesignerWindow, modeChangeIsChargedBeforeItArrangesTheGroups) {
+  // Out3 holds a set of 40 coefficients: IIR runs none of them, FIR and
+  // IIR + FIR run all, so only a change out of IIR asks for taps. The cut
+  // groups work in IIR and IIR + FIR, the FIR group in FIR and IIR + FIR.
+  constexpr int kSetTaps = 40;
+  struct Case {
+    const char* name;
+    int from, to;
+    int inUse;
+    bool refused;
+  };
+  const Case cases[] = {
+      {"IIR to FIR without room", 0, 1, 4090, true},
+      {"IIR to IIR + FIR without room", 0, 2, 4090, true},
+      {"IIR to FIR with room", 0, 1, 1000, false},
+      {"FIR to IIR + FIR, budget full", 1, 2, 4096, false},
+      {"IIR + FIR to FIR, above the budget", 2, 1, 5000, false},
+      {"FIR to IIR, above the budget", 1, 0, 5000, false},
+      {"IIR + FIR to IIR, budget full", 2, 0, 4096, false},
+  };
+  auto& mode = Get<TRzComboBox>(Name("rzcMode", kOut3));
+  for (const Case& c : cases) {
+    OutputFilterRecord record = window.UnitControl().GetOutputFilters(kOut3);
+    record.mode = std::uint16_t(c.from);
+    record.fir = {4, 0, 0, 0, kSetTaps};
+    window.UnitControl().SetOutputFirRecord(kOut3, record);
+    mode.SetItemIndex(c.from);
+    window.Fir().RefreshOutputModeControls(kOut3);
+    window.State().FirTapsInUse = c.inUse;
+    s_information->lbMessage->SetCaption(QString());
+    {
+      ModalDialogCloser closer;
+      Choose("rzcMode", kOut3, c.to);
+      EXPECT_EQ(closer.WaitFor(1, c.refused ? 5000 : 0), c.refused) << c.name;
+    }
+    const int now = c.refused ? c.from : c.to;
+    const int charge = (now != 0 ? kSetTaps : 0) - (c.from != 0 ? kSetTaps : 0);
+    EXPECT_EQ(s_information->lbMessage->Caption(),
+              c.refused ? QStringLiteral("Run Out of FIR Resource!!") : QString())
+        << c.name;
+    EXPECT_EQ(mode.ItemIndex(), now) << c.name;
+    EXPECT_EQ(window.UnitControl().GetOutputFilters(kOut3).mode, now) << c.name;
+    EXPECT_EQ(window.State().FirTapsInUse, c.inUse + charge) << c.name;
+    for (const char* cut : {"rzgLowCut", "rzgHighCut"}) {
+      EXPECT_EQ(Get<TRzGroupBox>(Name(cut, kOut3)).Enabled(), now != 1) << c.name << " " << cut;
+    }
+    EXPECT_EQ(Get<TRzGroupBox>(Name("rzgFir", kOut3)).Enabled(), now != 0) << c.name;
+  }
+}
+
+TEST_F(OutputFirDesignerWindow, aCoefficientSetMarksTheOverlaysOfEveryOutputItReaches) {
+  // Out1 and Out2 are linked: every plot that copies either shows the new set.
+  auto& masks = window.State().CurveOverlayMasks;
+  masks = {};
+  const std::vector<double> values(64, 0.01);
+  window.ApplyOutputFir(kOut1, 64, "Set", values);
+  ASSERT_EQ(window.UnitControl().GetOutputFilters(kOut2).fir.firType, 4);
+  const std::uint32_t linked = (1u << kOut1) | (1u << kOut2);
+  for (std::size_t entry = 0; entry < masks.size(); ++entry) {
+    const bool outputPlot = (entry >= 3 && entry <= 8) || entry == 10;
+    EXPECT_EQ(masks[entry], outputPlot ? linked : 0u) << entry;
+  }
+}
+
 }  // namespace

@@ -361,3 +361,22 @@ TEST(LayoutViewer, ObjectRemovedUnderAMenuOrByCode_isForgotten) {
   b.Paint();
   EXPECT_EQ(b.changes, 0);
 }
+
+TEST(LayoutViewer, BarThatLeavesTheLayoutDuringADrag_isDroppedNowhere) {
+  // The layout manager hears of a bar's going before the bar is freed. Told
+  // while the bar still lives, the viewer lets go of it all the same.
+  BusyLayout b;
+  const QPoint from = Mid(b.Rect(b.table));
+  const QPoint over = Mid(b.Rect(b.title));
+  QTest::mouseMove(&b.viewer, from);
+  QTest::mousePress(&b.viewer, Qt::LeftButton, {}, from);
+  QTest::mouseMove(&b.viewer, over);
+  b.plot.Master().LayoutManager().NotificationRemove(b.table);
+  const auto places = b.Places();
+  QTest::mouseMove(&b.viewer, over + QPoint(5, 0));
+  QTest::mouseRelease(&b.viewer, Qt::LeftButton, {}, over + QPoint(5, 0));
+  EXPECT_EQ(b.Places(), places);
+  EXPECT_FALSE(b.table->Horizontal());
+  EXPECT_EQ(b.table->ZOrder(), 0);
+  EXPECT_EQ(b.changes, 0);
+}

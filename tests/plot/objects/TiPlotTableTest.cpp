@@ -184,13 +184,22 @@ TEST_F(PlotTable, ColumnOperationsSignalNoChange_rowOperationsDo) {
 
 TEST_F(PlotTable, NegativeRowSpacing_laysOutRowsOfOnePixelAndDraws) {
   FillRows(4);
-  for (double spacing : {-1.0, -3.0}) {
+  table->SetGridLinesColor(clRed);
+  for (double spacing : {-3.0, -1.0}) {
     table->SetRowSpacing(spacing);
-    EXPECT_GT(table->GetRequiredWidth(canvas), 0);
-    Paint();
-    EXPECT_EQ(table->RowHeight(), 1);
+    const QImage picture = Paint();
+    // Four rows of one pixel: the lines of their five edges lie one under
+    // the other below the titles.
+    const TRect grid = table->GridRect();
+    const int top = table->TitleRect().Bottom;
+    ASSERT_EQ(grid.Bottom, top + 4) << spacing;
+    for (int k = 0; k <= 4; ++k) {
+      EXPECT_EQ(picture.pixel(grid.Left + 1, top + k) & 0xFFFFFF, 0xFF0000u) << spacing << " edge " << k;
+    }
     EXPECT_EQ(table->RowDisplayStopIndex(), 3);
+    EXPECT_GT(table->GetRequiredWidth(canvas), 0);
   }
+  // Rows shown never fall below none: the grid ends at the titles.
   table->SetRowsMax(-2);
   Paint();
   EXPECT_EQ(table->GridRect().Bottom, table->TitleRect().Bottom);
