@@ -7,9 +7,9 @@
 #include <QFocusEvent>
 #include <QImage>
 
-#include "platform/pictures/TBitmap.h"
 #include "platform/pictures/TImageList.h"
 #include "platform/widgets/TForm.h"
+#include "tests/widgets/support/ImageListPictures.h"
 #include "tests/widgets/support/WidgetInput.h"
 #include "widgets/smooth/TCurvyEdit.h"
 
@@ -221,15 +221,6 @@ TEST(TCurvyControlPanel, PictureButton_takesItsMarginAndRaisesOnControlClick) {
   EXPECT_EQ(sender, box);
 }
 
-namespace {
-void AddCurvySquare(TImageList& list, TColor color) {
-  TBitmap bitmap(8, 8);
-  bitmap.Canvas().Brush().SetColor(color);
-  bitmap.Canvas().FillRect(Rect(0, 0, 8, 8));
-  list.AddMasked(bitmap, clFuchsia);
-}
-}  // namespace
-
 TEST(TCurvyControlPanel, ImageListButton_showsTheIndexOfItsStateAndGoesWithTheList) {
   Boxes boxes;
   ASSERT_TRUE(boxes.Show());
@@ -237,9 +228,9 @@ TEST(TCurvyControlPanel, ImageListButton_showsTheIndexOfItsStateAndGoesWithTheLi
   box->SetRounding(6);
   auto images = std::make_unique<TImageList>();
   images->SetSize(8, 8);
-  AddCurvySquare(*images, clRed);
-  AddCurvySquare(*images, clLime);
-  AddCurvySquare(*images, clBlue);
+  AddSquarePicture(*images, 8, clRed);
+  AddSquarePicture(*images, 8, clLime);
+  AddSquarePicture(*images, 8, clBlue);
   TCurvyControl& item = box->Controls().Add();
   item.SetImageIndex(0);
   item.SetImageIndexHover(1);
