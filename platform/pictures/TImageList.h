@@ -23,6 +23,8 @@ public:
   /// answers its index.
   int AddMasked(const TBitmap& bitmap, TColor maskColor);
   void Clear() { m_images.clear(); }
+  /// Picture index (0 <= index < Count()) as it was added.
+  const TBitmap& Bitmap(int index) const { return *m_images.at(std::size_t(index)); }
   /// Draws picture index with its top-left corner at (x, y); nothing for
   /// an index outside the list.
   void Draw(TCanvas& canvas, int x, int y, int index, bool enabled = true) const;

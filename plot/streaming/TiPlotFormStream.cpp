@@ -8,6 +8,8 @@
 #include <QRegularExpression>
 #include <QStringList>
 
+#include "platform/pictures/ImageListStream.h"
+#include "platform/pictures/TImageList.h"
 #include "plot/base/EPlotError.h"
 #include "plot/core/TiPlotComponent.h"
 #include "plot/core/TiPlotKindManager.h"
@@ -66,6 +68,15 @@ QString WritePlotDescription(TiPlotComponent& plot) {
   QStringList lines;
   lines << QStringLiteral("DataViewZHorz = %1").arg(plot.DataViewZHorz());
   lines << QStringLiteral("DataViewZVert = %1").arg(plot.DataViewZVert());
+  for (int list = 0; list < 3; ++list) {
+    if (plot.ImageList(list).Count() > 0) {
+      const QByteArray bytes = ImageListStream::Write(plot.ImageList(list));
+      if (bytes.isEmpty()) {
+        throw EPlotError(QStringLiteral("Failed to write ImageList data to stream"));
+      }
+      lines << QStringLiteral("ImageList%1 = %2").arg(list).arg(QString::fromLatin1(bytes.toHex().toUpper()));
+    }
+  }
   for (const auto& stored : StoredManagers(plot.Master())) {
     // A plain name, not a structured binding: the lambda below captures it,
     // which clang (the fuzzing build) accepts only from version 16.
@@ -105,7 +116,9 @@ void ReadPlotDescription(TiPlotComponent& plot, const QString& text) {
   const auto managers = StoredManagers(master);
   static const QRegularExpression itemLine(QStringLiteral(R"(^(\w+)\[(\d+)\]\.([\w.]+)\s*=\s*(.*)$)"));
   static const QRegularExpression zLine(QStringLiteral(R"(^(DataViewZHorz|DataViewZVert)\s*=\s*(-?\d+)$)"));
+  static const QRegularExpression imageListLine(QStringLiteral(R"(^ImageList([0-2])\s*=\s*([0-9A-Fa-f]*)$)"));
   std::vector<StoredKind> kinds;
+  std::map<int, QByteArray> imageLists;
   std::map<QString, int> zOrders;
   QStringList opcItemLines;
   const QStringList lines = text.split(QLatin1Char('\n'));
@@ -124,6 +137,16 @@ void ReadPlotDescription(TiPlotComponent& plot, const QString& text) {
     }
     if (const QRegularExpressionMatch z = zLine.match(line); z.hasMatch()) {
       zOrders[z.captured(1)] = z.captured(2).toInt();
+      continue;
+    }
+    if (const QRegularExpressionMatch list = imageListLine.match(line); list.hasMatch()) {
+      const QByteArray bytes = QByteArray::fromHex(list.captured(2).toLatin1());
+      TImageList scratch;
+      if (list.captured(2).size() % 2 != 0 || !ImageListStream::Read(bytes, scratch)) {
+        plot.SetLoading(wasLoading);
+        throw EPlotError(QStringLiteral("Failed to read ImageList data from stream"));
+      }
+      imageLists[list.captured(1).toInt()] = bytes;
       continue;
     }
     if (line.startsWith(QLatin1String("OPCItems["))) {
@@ -159,6 +182,9 @@ void ReadPlotDescription(TiPlotComponent& plot, const QString& text) {
   }
   if (zOrders.count(QStringLiteral("DataViewZVert")) != 0) {
     plot.SetDataViewZVert(zOrders[QStringLiteral("DataViewZVert")]);
+  }
+  for (const auto& [list, bytes] : imageLists) {
+    ImageListStream::Read(bytes, plot.ImageList(list));
   }
   for (const StoredKind& kind : kinds) {
     kind.manager->Clear();

@@ -4,7 +4,9 @@
 
 class TiPlotComponent;
 
-/// The stored form of a plot as text: the data-view Z-orders, then for each
+/// The stored form of a plot as text: the data-view Z-orders, the image
+/// lists that hold pictures ("ImageList1 = " and the list's stream in
+/// hexadecimal, ImageListStream.h), then for each
 /// object kind that holds objects the stored properties of every object,
 /// one per line: "ChannelManager[3].Color = 255", sub-objects by dotted
 /// names ("XAxisManager[0].TitleFont.Height = -13"), and last the plot's
@@ -13,7 +15,9 @@ class TiPlotComponent;
 /// of the class) is left out. Annotations are not stored.
 /// GUI thread (the plot's).
 
-/// The description of the plot. Writing changes nothing on the plot.
+/// The description of the plot. Writing changes nothing on the plot. A list
+/// that cannot be streamed throws EPlotError "Failed to write ImageList
+/// data to stream".
 QString WritePlotDescription(TiPlotComponent& plot);
 
 /// Loads a description into a plot built by its constructor: with events
@@ -24,5 +28,7 @@ QString WritePlotDescription(TiPlotComponent& plot);
 /// items, each connecting as it is loaded when it may; then Loaded re-enables the layout
 /// and repaints once. A text with an unknown kind, index, property or
 /// value throws EPlotError "Invalid plot description line N: <line>"
-/// before anything changes.
+/// before anything changes; so does an image list that cannot be read,
+/// with "Failed to read ImageList data from stream". A list the text names
+/// replaces the plot's; the others keep their pictures.
 void ReadPlotDescription(TiPlotComponent& plot, const QString& text);

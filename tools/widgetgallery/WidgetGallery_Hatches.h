@@ -8,4 +8,8 @@ namespace WidgetGallery {
 /// size so the 8 x 8 pattern can be read) under its name.
 Sheet HatchesSheet();
 
+/// Path gradients with one surround colour per point of the path: a
+/// triangle, a rectangle, a five-pointed star and an ellipse.
+Sheet PathGradientsSheet();
+
 }  // namespace WidgetGallery

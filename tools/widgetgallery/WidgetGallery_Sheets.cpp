@@ -475,7 +475,8 @@ Sheet BandRowSheet() {
 
 std::vector<Sheet> RenderAll() {
   std::vector<Sheet> sheets = {PanelsSheet(),        LabelsSheet(),     CombosSheet(), PushButtonsSheet(),
-                               BitmapButtonsSheet(), LedButtonsSheet(), BandRowSheet(), DockingSheet(), HatchesSheet()};
+                               BitmapButtonsSheet(), LedButtonsSheet(), BandRowSheet(), DockingSheet(), HatchesSheet(),
+                               PathGradientsSheet()};
   for (Sheet& sheet : SmoothSheets()) {
     sheets.push_back(std::move(sheet));
   }

@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 
 #include "platform/pictures/TBitmap.h"
+#include "platform/pictures/TImageList.h"
 #include "platform/widgets/TForm.h"
 #include "widgets/gdiplus/TGDIPFill.h"
 #include "widgets/gdiplus/TGPGraphics.h"
@@ -107,7 +108,7 @@ Sheet FadersSheet() {
 
 Sheet EditBoxesSheet() {
   TForm form;
-  form.SetBounds(0, 0, 420, 120);
+  form.SetBounds(0, 0, 420, 170);
   form.SetColor(clBtnFace);
   struct Box {
     const char* caption;
@@ -138,6 +139,52 @@ Sheet EditBoxesSheet() {
   auto* prompt = new TCurvyEdit(&form);
   prompt->SetBounds(8, 84, 120, 24);
   prompt->SetEmptyText(QStringLiteral("type a value"));
+  // Buttons from an image list: normal, hovered and pressed pictures, one with a drop-down arrow.
+  auto* images = new TImageList;
+  images->setParent(&form);
+  images->SetSize(12, 12);
+  for (const TColor color : {clGray, clBlue, clNavy}) {
+    TBitmap glyph(12, 12);
+    glyph.Canvas().Brush().SetColor(clFuchsia);
+    glyph.Canvas().FillRect(Rect(0, 0, 12, 12));
+    glyph.Canvas().Brush().SetColor(color);
+    glyph.Canvas().Pen().SetColor(color);
+    glyph.Canvas().Ellipse(1, 1, 11, 11);
+    glyph.Canvas().Pen().SetColor(clWhite);
+    glyph.Canvas().MoveTo(3, 6);
+    glyph.Canvas().LineTo(9, 6);
+    glyph.Canvas().MoveTo(6, 3);
+    glyph.Canvas().LineTo(6, 9);
+    images->AddMasked(glyph, clFuchsia);
+  }
+  const struct {
+    const char* caption;
+    TControlState state;
+    TControlPosition position;
+    bool dropDown;
+  } buttons[] = {{"image button", TControlState::csNormal, TControlPosition::cpRightInControl, false},
+                 {"hovered", TControlState::csHover, TControlPosition::cpRightInControl, false},
+                 {"pressed, left", TControlState::csDown, TControlPosition::cpLeftInControl, false},
+                 {"drop-down", TControlState::csNormal, TControlPosition::cpRightInControl, true}};
+  for (int i = 0; i < 4; ++i) {
+    Caption(form, 8 + i * 100, 118, QString::fromLatin1(buttons[i].caption));
+    auto* box = new TCurvyEdit(&form);
+    box->SetBounds(8 + i * 100, 138, 90, 24);
+    box->SetRounding(6);
+    box->SetColor(clWhite);
+    box->SetBorderColor(clHighlightText);
+    box->SetAlignment(TAlignment::taCenter);
+    box->Font().SetSize(8);
+    box->SetText(QStringLiteral("440"));
+    TCurvyControl& item = box->Controls().Add();
+    item.SetImageIndex(0);
+    item.SetImageIndexHover(1);
+    item.SetImageIndexDown(2);
+    item.SetPosition(buttons[i].position);
+    item.SetDropDown(buttons[i].dropDown);
+    item.SetState(buttons[i].state);
+    box->SetImages(images);
+  }
   return {QStringLiteral("smooth_editboxes.png"), GrabShown(form)};
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "platform/drawing/TColor.h"
 
@@ -181,6 +182,39 @@ struct ColorMatrix {
 struct ColorMap {
   ARGB oldColor = 0;
   ARGB newColor = 0;
+};
+
+/// An identifier of GDI+ (here: of an encoder parameter's category).
+struct GUID {
+  std::uint32_t Data1 = 0;
+  std::uint16_t Data2 = 0;
+  std::uint16_t Data3 = 0;
+  std::uint8_t Data4[8] = {};
+  friend bool operator==(const GUID&, const GUID&) = default;
+};
+/// The JPEG quality, one Long from 0 (smallest file) to 100 (best picture).
+inline constexpr GUID EncoderQuality{0x1d5be4b5, 0xfa4a, 0x452d, {0x9c, 0xdd, 0x5d, 0xb3, 0x51, 0x05, 0xe7, 0xeb}};
+
+enum class EncoderParameterValueType : int {
+  EncoderParameterValueTypeByte = 1,
+  EncoderParameterValueTypeASCII = 2,
+  EncoderParameterValueTypeShort = 3,
+  EncoderParameterValueTypeLong = 4,
+  EncoderParameterValueTypeRational = 5,
+  EncoderParameterValueTypeLongRange = 6,
+  EncoderParameterValueTypeUndefined = 7,
+  EncoderParameterValueTypeRationalRange = 8
+};
+/// One setting handed to an encoder: NumberOfValues values of Type at Value
+/// (not owned; a Long is 32 bits).
+struct EncoderParameter {
+  GUID Guid;
+  std::uint32_t NumberOfValues = 0;
+  EncoderParameterValueType Type = EncoderParameterValueType::EncoderParameterValueTypeLong;
+  const void* Value = nullptr;
+};
+struct EncoderParameters {
+  std::vector<EncoderParameter> Parameter;
 };
 
 constexpr ARGB ComposeArgb(int alpha, int red, int green, int blue) {

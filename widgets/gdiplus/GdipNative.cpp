@@ -80,8 +80,92 @@ QBrush EllipticPathBrush(const GpBrush& brush, const QRectF& box) {
   return result;
 }
 
+// A straight piece of the boundary with the surround colours at its ends.
+struct BoundaryEdge {
+  QPointF a;
+  QPointF b;
+  QColor colorA;
+  QColor colorB;
+};
+
+QColor Mix(const QColor& from, const QColor& to, double t) {
+  auto channel = [t](int x, int y) { return int(std::lround(x + (y - x) * t)); };
+  return QColor(channel(from.red(), to.red()), channel(from.green(), to.green()), channel(from.blue(), to.blue()),
+                channel(from.alpha(), to.alpha()));
+}
+
+// The boundary as straight edges. Each point of the path takes its surround
+// colour (past the given colours the last one repeats); a curve is followed
+// in short lines whose colours run from its start point's to its end point's.
+std::vector<BoundaryEdge> BoundaryEdges(const GpBrush& brush) {
+  const QPainterPath& path = brush.boundary;
+  const std::vector<int> points = PathPointIndexes(path);
+  auto colorOf = [&brush, &points](int element) {
+    const int point = points[std::size_t(element)];
+    return brush.surround.empty() ? brush.centreColor
+                                  : brush.surround[std::size_t(std::min<int>(point, int(brush.surround.size()) - 1))];
+  };
+  std::vector<BoundaryEdge> edges;
+  int first = -1;
+  int last = -1;
+  int edgesInFigure = 0;
+  auto closeFigure = [&] {
+    const QPointF start = path.elementAt(first);
+    const QPointF end = path.elementAt(last);
+    if (edgesInFigure > 1 && start != end) {
+      edges.push_back({end, start, colorOf(last), colorOf(first)});
+    }
+  };
+  constexpr int kCurveSteps = 16;
+  for (int i = 0; i < path.elementCount();) {
+    const QPainterPath::Element e = path.elementAt(i);
+    if (e.isMoveTo() || last < 0) {
+      if (last >= 0) {
+        closeFigure();
+      }
+      first = last = i;
+      edgesInFigure = 0;
+      ++i;
+    } else if (e.isCurveTo() && i + 2 < path.elementCount()) {
+      const QPointF p0 = path.elementAt(last);
+      const QPointF p1 = e;
+      const QPointF p2 = path.elementAt(i + 1);
+      const QPointF p3 = path.elementAt(i + 2);
+      QPointF previous = p0;
+      for (int k = 1; k <= kCurveSteps; ++k) {
+        const double t = double(k) / kCurveSteps;
+        const double u = 1 - t;
+        const QPointF next = u * u * u * p0 + 3 * u * u * t * p1 + 3 * u * t * t * p2 + t * t * t * p3;
+        edges.push_back({previous, next, Mix(colorOf(last), colorOf(i + 2), double(k - 1) / kCurveSteps),
+                         Mix(colorOf(last), colorOf(i + 2), t)});
+        previous = next;
+      }
+      ++edgesInFigure;
+      last = i + 2;
+      i += 3;
+    } else {
+      edges.push_back({path.elementAt(last), e, colorOf(last), colorOf(i)});
+      ++edgesInFigure;
+      last = i;
+      ++i;
+    }
+  }
+  if (last >= 0) {
+    closeFigure();
+  }
+  return edges;
+}
+
+// More than one surround colour (and no preset blend): the colours differ
+// along the boundary.
+bool SeveralSurroundColors(const GpBrush& brush) {
+  return brush.blend.empty() &&
+         std::any_of(brush.surround.begin(), brush.surround.end(), [&](const QColor& c) { return c != brush.surround.front(); });
+}
+
 // Any other boundary: each pixel takes the colour of its distance along
-// the ray from the centre point to where the ray first leaves the path.
+// the ray from the centre point to where the ray first leaves the path,
+// between the centre colour and the boundary's colour at that point.
 // The texture covers only the part of the path's box that gets painted.
 QBrush PolygonPathBrush(const GpBrush& brush, const QRectF& box, const QRectF& paintArea) {
   const QRect area = box.intersected(paintArea).toAlignedRect();
@@ -101,15 +185,8 @@ QBrush PolygonPathBrush(const GpBrush& brush, const QRectF& box, const QRectF& p
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     painter.fillRect(ramp.rect(), gradient);
   }
-  std::vector<std::pair<QPointF, QPointF>> edges;
-  for (const QPolygonF& polygon : brush.boundary.toSubpathPolygons()) {
-    for (qsizetype i = 0; i + 1 < polygon.size(); ++i) {
-      edges.emplace_back(polygon[i], polygon[i + 1]);
-    }
-    if (polygon.size() > 2 && polygon.front() != polygon.back()) {
-      edges.emplace_back(polygon.back(), polygon.front());
-    }
-  }
+  const bool alongBoundary = SeveralSurroundColors(brush);
+  const std::vector<BoundaryEdge> edges = BoundaryEdges(brush);
   const QPointF c = brush.centre;
   auto cross = [](QPointF a, QPointF b) { return a.x() * b.y() - a.y() * b.x(); };
   for (int y = 0; y < area.height(); ++y) {
@@ -117,20 +194,28 @@ QBrush PolygonPathBrush(const GpBrush& brush, const QRectF& box, const QRectF& p
     for (int x = 0; x < area.width(); ++x) {
       const QPointF d = QPointF(area.x() + x + 0.5, area.y() + y + 0.5) - c;
       double nearest = 0;
-      for (const auto& [a, b] : edges) {
-        const QPointF e = b - a;
+      const BoundaryEdge* exit = nullptr;
+      double along = 0;
+      for (const BoundaryEdge& edge : edges) {
+        const QPointF e = edge.b - edge.a;
         const double denominator = cross(d, e);
         if (denominator == 0) {
           continue;
         }
-        const double s = cross(a - c, e) / denominator;
-        const double u = cross(a - c, d) / denominator;
+        const double s = cross(edge.a - c, e) / denominator;
+        const double u = cross(edge.a - c, d) / denominator;
         if (s > 1e-9 && u >= 0 && u <= 1 && (nearest == 0 || s < nearest)) {
           nearest = s;
+          exit = &edge;
+          along = u;
         }
       }
       const double t = nearest > 0 ? std::min(1.0, 1.0 / nearest) : 1.0;
-      line[x] = ramp.pixel(int(std::lround(t * 255)), 0);
+      if (alongBoundary && exit != nullptr) {
+        line[x] = Mix(brush.centreColor, Mix(exit->colorA, exit->colorB, along), t).rgba();
+      } else {
+        line[x] = ramp.pixel(int(std::lround(t * 255)), 0);
+      }
     }
   }
   QBrush result(texture);
@@ -143,10 +228,35 @@ QBrush PathGradientBrush(const GpBrush& brush, const QRectF& paintArea) {
   if (box.width() <= 0 || box.height() <= 0) {
     return QBrush(Qt::transparent);
   }
-  return brush.ellipticBoundary ? EllipticPathBrush(brush, box) : PolygonPathBrush(brush, box, paintArea);
+  return brush.ellipticBoundary && !SeveralSurroundColors(brush) ? EllipticPathBrush(brush, box)
+                                                                 : PolygonPathBrush(brush, box, paintArea);
 }
 
 }  // namespace
+
+std::vector<int> PathPointIndexes(const QPainterPath& path) {
+  std::vector<int> indexes(std::size_t(path.elementCount()), 0);
+  int next = 0;
+  int figureStart = 0;
+  for (int i = 0; i < path.elementCount(); ++i) {
+    const QPainterPath::Element e = path.elementAt(i);
+    if (e.isMoveTo()) {
+      figureStart = i;
+    }
+    const bool endsFigure = i + 1 == path.elementCount() || path.elementAt(i + 1).isMoveTo();
+    if (e.isLineTo() && endsFigure && i > figureStart + 1 && QPointF(e) == QPointF(path.elementAt(figureStart))) {
+      indexes[std::size_t(i)] = indexes[std::size_t(figureStart)];
+    } else {
+      indexes[std::size_t(i)] = next++;
+    }
+  }
+  return indexes;
+}
+
+int PathPointCount(const QPainterPath& path) {
+  const std::vector<int> indexes = PathPointIndexes(path);
+  return indexes.empty() ? 0 : *std::max_element(indexes.begin(), indexes.end()) + 1;
+}
 
 QColor ToQColor(ARGB argb) {
   return QColor(ArgbRedByte(argb), ArgbGreenByte(argb), ArgbBlueByte(argb), ArgbAlphaByte(argb));

@@ -61,6 +61,13 @@ struct GpBrush {
   std::vector<std::pair<double, QColor>> blend;
 };
 
+/// The point number of each element of a path. A line that only closes
+/// its figure back to the start (Qt adds one on closing; GDI+ only marks
+/// the figure closed) is no point of its own: it carries the start's number.
+std::vector<int> PathPointIndexes(const QPainterPath& path);
+/// The number of points of a path, as GDI+ counts them.
+int PathPointCount(const QPainterPath& path);
+
 /// The Qt brush that paints a GDI+ brush over `paintArea` (in the brush's
 /// coordinates: the part of the surface, inside the clip, that the drawing
 /// can change). Brushes held as pictures are made only that large.

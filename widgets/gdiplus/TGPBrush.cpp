@@ -350,7 +350,7 @@ int TGPPathGradientBrush::GetPointCount() {
     RecordStatus(Status::InvalidParameter);
     return 0;
   }
-  return m_nativeBrush->boundary.elementCount();
+  return Gdip::PathPointCount(m_nativeBrush->boundary);
 }
 
 Status TGPPathGradientBrush::SetSurroundColors(const ARGB* colors, int& count) {

@@ -240,7 +240,7 @@ int TGPGraphicsPath::GetPointCount() {
     RecordStatus(Status::InvalidParameter);
     return 0;
   }
-  return m_nativePath->path.elementCount();
+  return Gdip::PathPointCount(m_nativePath->path);
 }
 
 Status TGPGraphicsPath::GetBounds(TGPRectF& bounds) {

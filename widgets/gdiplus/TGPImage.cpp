@@ -6,6 +6,7 @@
 #include <QImageWriter>
 #include <QLoggingCategory>
 #include <QPainter>
+#include <QSaveFile>
 
 #include "platform/pictures/TBitmap.h"
 #include "platform/pictures/TiffCodec.h"
@@ -161,24 +162,37 @@ Status TGPImage::RotateFlip(RotateFlipType type) {
   return Status::Ok;
 }
 
-Status TGPImage::Save(QByteArray& bytes, const char* format) {
+Status TGPImage::Save(QByteArray& bytes, const char* format, const EncoderParameters* encoderParams) {
   if (!m_nativeImage || m_nativeImage->image.isNull()) {
     return RecordStatus(Status::InvalidParameter);
   }
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
   QImageWriter writer(&buffer, format);
+  const bool jpeg = FormatOf(QByteArray(format)) == TGPImageFormat::ifJPEG;
+  if (encoderParams != nullptr) {
+    for (const EncoderParameter& p : encoderParams->Parameter) {
+      if (!jpeg || !(p.Guid == EncoderQuality)) {
+        continue;
+      }
+      if (p.NumberOfValues != 1 || p.Type != EncoderParameterValueType::EncoderParameterValueTypeLong ||
+          p.Value == nullptr || *static_cast<const std::uint32_t*>(p.Value) > 100) {
+        return RecordStatus(Status::InvalidParameter);
+      }
+      writer.setQuality(int(*static_cast<const std::uint32_t*>(p.Value)));
+    }
+  }
   return RecordStatus(writer.write(m_nativeImage->image) ? Status::Ok : Status::Win32Error);
 }
 
-Status TGPImage::Save(const QString& fileName, const char* format) {
+Status TGPImage::Save(const QString& fileName, const char* format, const EncoderParameters* encoderParams) {
   QByteArray bytes;
-  const Status s = Save(bytes, format);
+  const Status s = Save(bytes, format, encoderParams);
   if (s != Status::Ok) {
     return s;
   }
-  QFile file(fileName);
-  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
+  QSaveFile file(fileName);
+  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
     return RecordStatus(Status::Win32Error);
   }
   return Status::Ok;

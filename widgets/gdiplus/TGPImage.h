@@ -34,9 +34,13 @@ public:
   bool HasPalette();
   std::unique_ptr<TGPImage> GetThumbnailImage(unsigned thumbWidth, unsigned thumbHeight);
   Status RotateFlip(RotateFlipType rotateFlipType);
-  /// Encodes the image in a format by name ("PNG", "BMP", "JPEG").
-  Status Save(const QString& fileName, const char* format);
-  Status Save(QByteArray& bytes, const char* format);
+  /// Encodes the image in a format by name ("PNG", "BMP", "JPEG"). Of the
+  /// encoder parameters the JPEG encoder takes EncoderQuality (one Long,
+  /// 0 to 100; another count, type or value records InvalidParameter);
+  /// parameters an encoder has no use for are passed over. A file is
+  /// written under a temporary name and renamed into place.
+  Status Save(const QString& fileName, const char* format, const EncoderParameters* encoderParams = nullptr);
+  Status Save(QByteArray& bytes, const char* format, const EncoderParameters* encoderParams = nullptr);
 
   Gdip::GpImage* NativeImage() const { return m_nativeImage.get(); }
 

@@ -1,11 +1,24 @@
 #include "widgets/smooth/TCurvyControlPanel.h"
 
+#include "platform/pictures/TImageList.h"
 #include "platform/widgets/TPopupMenu.h"
 #include "widgets/gdiplus/TGPBrush.h"
 #include "widgets/gdiplus/TGPGraphics.h"
 
 TCurvyControlPanel::TCurvyControlPanel(QWidget* parent) : TCurvyPanel(parent) {
   m_controls.OnChange = [this](TObject*) { UpdateControlSizes(); };
+}
+
+void TCurvyControlPanel::SetImages(TImageList* value) {
+  if (m_images != nullptr) {
+    disconnect(m_images, &QObject::destroyed, this, nullptr);
+  }
+  m_images = value;
+  if (value != nullptr) {
+    connect(value, &QObject::destroyed, this, [this] { SetImages(nullptr); });
+  }
+  m_controls.SetImageListSize(value != nullptr ? value->Width() : 0, value != nullptr ? value->Height() : 0);
+  UpdateControlSizes();
 }
 
 void TCurvyControlPanel::UpdateControlSizes() {
@@ -23,7 +36,7 @@ std::vector<int> TCurvyControlPanel::ItemStarts() {
   for (int i = 0; i < m_controls.Count(); ++i) {
     int& run = runs[int(m_controls.Items(i).Position())];
     starts.push_back(run);
-    run += m_controls.Items(i).ItemWidth();
+    run += m_controls.ItemWidth(i);
   }
   return starts;
 }
@@ -31,7 +44,7 @@ std::vector<int> TCurvyControlPanel::ItemStarts() {
 int TCurvyControlPanel::ItemAt(int x) {
   const std::vector<int> starts = ItemStarts();
   for (int i = 0; i < m_controls.Count(); ++i) {
-    if (starts[std::size_t(i)] < x && x < starts[std::size_t(i)] + m_controls.Items(i).ItemWidth()) {
+    if (starts[std::size_t(i)] < x && x < starts[std::size_t(i)] + m_controls.ItemWidth(i)) {
       return i;
     }
   }
@@ -53,15 +66,20 @@ void TCurvyControlPanel::Paint() {
     } else if (item.State() == TControlState::csDown && !item.PictureDown().Empty()) {
       picture = &item.PictureDown();
     }
-    if (picture->Empty()) {
+    const int x = starts[std::size_t(i)];
+    const int y = (Height() - m_controls.ItemHeight(i)) / 2;
+    int w = 0;
+    if (!item.Picture().Empty()) {
+      picture->GDIPDraw(graphics, Bounds(x, y, picture->Width(), picture->Height()));
+      w = picture->Width();
+    } else if (m_images != nullptr) {
+      m_images->Draw(Canvas(), x, y, item.StateImageIndex());
+      w = m_images->Width();
+    } else {
       continue;
     }
-    const int x = starts[std::size_t(i)];
-    const int y = (Height() - picture->Height()) / 2;
-    picture->GDIPDraw(graphics, Bounds(x, y, picture->Width(), picture->Height()));
     if (item.DropDown()) {
       graphics.SetSmoothingMode(SmoothingMode::SmoothingModeHighQuality);
-      const int w = picture->Width();
       graphics.FillPolygon(TGPSolidBrush(OpaqueArgb(0, 0, 0)),
                            std::vector<TGPPoint>{{x + w, y + 5}, {x + w + 6, y + 5}, {x + w + 3, y + 9}});
     }

@@ -15,6 +15,12 @@ void TCurvyControl::SetDropDown(bool value) {
   }
 }
 
+void TCurvyControl::SetImageIndex(int value) {
+  if (StoreIfChanged(m_imageIndex, value)) {
+    Changed();
+  }
+}
+
 void TCurvyControl::SetPosition(TControlPosition value) {
   if (StoreIfChanged(m_position, value)) {
     Changed();
@@ -23,17 +29,30 @@ void TCurvyControl::SetPosition(TControlPosition value) {
 
 void TCurvyControl::Assign(const TCurvyControl& source) {
   m_hint = source.m_hint;
+  m_imageIndex = source.m_imageIndex;
+  m_imageIndexHover = source.m_imageIndexHover;
+  m_imageIndexDown = source.m_imageIndexDown;
   m_position = source.m_position;
   m_dropDown = source.m_dropDown;
   Changed();
 }
 
-int TCurvyControl::ItemWidth() const {
-  const int picture = m_picture.Empty() ? 0 : m_picture.Width();
+int TCurvyControl::StateImageIndex() const {
+  if (m_state == TControlState::csHover && m_imageIndexHover >= 0) {
+    return m_imageIndexHover;
+  }
+  if (m_state == TControlState::csDown && m_imageIndexDown >= 0) {
+    return m_imageIndexDown;
+  }
+  return m_imageIndex;
+}
+
+int TCurvyControl::ItemWidth(int listWidth) const {
+  const int picture = m_picture.Empty() ? listWidth : m_picture.Width();
   return picture + (m_dropDown ? 7 : 2);
 }
 
-int TCurvyControl::ItemHeight() const { return m_picture.Empty() ? 0 : m_picture.Height(); }
+int TCurvyControl::ItemHeight(int listHeight) const { return m_picture.Empty() ? listHeight : m_picture.Height(); }
 
 TNotifyEvent TCurvyControls::ItemChanged() {
   return [this](TObject*) { Update(); };
@@ -64,13 +83,18 @@ void TCurvyControls::Clear() {
   Update();
 }
 
+void TCurvyControls::SetImageListSize(int width, int height) {
+  m_imageListImageWidth = width;
+  m_imageListImageHeight = height;
+}
+
 void TCurvyControls::UpdateSizes() {
   m_leftSize = 0;
   m_leftControlSize = 0;
   m_rightSize = 0;
   m_rightControlSize = 2;
   for (const auto& item : m_items) {
-    const int w = item->ItemWidth();
+    const int w = item->ItemWidth(m_imageListImageWidth);
     switch (item->Position()) {
       case TControlPosition::cpLeftInControl: m_leftControlSize += w; break;
       case TControlPosition::cpRightInControl: m_rightControlSize += w; break;

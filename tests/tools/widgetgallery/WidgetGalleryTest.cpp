@@ -15,7 +15,8 @@ TEST(WidgetGallery, writesEverySheetAsPng) {
     EXPECT_FALSE(image.isNull()) << path.toStdString();
   }
   for (const char* name : {"panels.png", "labels.png", "combo_boxes.png", "push_buttons.png", "bitmap_buttons.png",
-                           "led_buttons.png", "band_row.png", "docking.png", "hatches.png"}) {
+                           "led_buttons.png", "band_row.png", "docking.png", "hatches.png",
+                           "path_gradients.png"}) {
     EXPECT_TRUE(written.contains(dir.filePath(QStringLiteral("out/") + QLatin1String(name)))) << name;
   }
   const QImage leds(dir.filePath(QStringLiteral("out/led_buttons.png")));

@@ -1,11 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QFocusEvent>
 #include <QImage>
 
+#include "platform/pictures/TImageList.h"
 #include "platform/widgets/TForm.h"
+#include "tests/widgets/support/ImageListPictures.h"
 #include "tests/widgets/support/WidgetInput.h"
 #include "widgets/smooth/TCurvyEdit.h"
 
@@ -215,4 +219,58 @@ TEST(TCurvyControlPanel, PictureButton_takesItsMarginAndRaisesOnControlClick) {
   WidgetInput::Click(box, QPoint(start + 5, 12));
   EXPECT_EQ(clicked, 0);
   EXPECT_EQ(sender, box);
+}
+
+TEST(TCurvyControlPanel, ImageListButton_showsTheIndexOfItsStateAndGoesWithTheList) {
+  Boxes boxes;
+  ASSERT_TRUE(boxes.Show());
+  TCurvyEdit* box = boxes.first;
+  box->SetRounding(6);
+  auto images = std::make_unique<TImageList>();
+  images->SetSize(8, 8);
+  AddSquarePicture(*images, 8, clRed);
+  AddSquarePicture(*images, 8, clLime);
+  AddSquarePicture(*images, 8, clBlue);
+  TCurvyControl& item = box->Controls().Add();
+  item.SetImageIndex(0);
+  item.SetImageIndexHover(1);
+  item.SetImageIndexDown(2);
+  box->SetImages(images.get());
+  // The right margin takes the list's 8 pixels and 2 more.
+  EXPECT_EQ(box->InnerEdit()->width(), 80 - 12 - 2 - 10);
+  const int start = 80 - 0 - 12 - 3;  // Width - RightSize - RightControlSize - Rounding div 2
+  const QPoint middle(start + 4, 12);  // the image sits at y = (24 - 8) div 2
+  auto shown = [&] { return box->grab().toImage().pixel(middle) & 0xFFFFFFu; };
+  EXPECT_EQ(shown(), 0xFF0000u);
+  WidgetInput::Move(box, middle, Qt::NoButton);
+  EXPECT_EQ(item.State(), TControlState::csHover);
+  EXPECT_EQ(shown(), 0x00FF00u);
+  WidgetInput::Press(box, middle);
+  EXPECT_EQ(shown(), 0x0000FFu);
+  WidgetInput::Release(box, middle);
+  // Without a hover picture the hovered button keeps its normal one.
+  item.SetImageIndexHover(-1);
+  WidgetInput::Move(box, middle, Qt::NoButton);
+  EXPECT_EQ(shown(), 0xFF0000u);
+
+  images.reset();
+  EXPECT_EQ(box->Images(), nullptr);
+  // The button keeps only its 2 pixels once the list is gone.
+  EXPECT_EQ(box->InnerEdit()->width(), 80 - 12 - 2 - 2);
+  EXPECT_NE(shown(), 0xFF0000u);
+}
+
+TEST(TCurvyControl, Assign_copiesTheImageIndexesButNotThePictures) {
+  TCurvyEdit box;
+  TCurvyControl& source = box.Controls().Add();
+  source.SetImageIndex(3);
+  source.SetImageIndexHover(4);
+  source.SetImageIndexDown(5);
+  source.SetHint(QStringLiteral("tip"));
+  TCurvyControl& copy = box.Controls().Add();
+  copy.Assign(source);
+  EXPECT_EQ(copy.ImageIndex(), 3);
+  EXPECT_EQ(copy.ImageIndexHover(), 4);
+  EXPECT_EQ(copy.ImageIndexDown(), 5);
+  EXPECT_EQ(copy.Hint(), QStringLiteral("tip"));
 }

@@ -3,19 +3,10 @@
 #include <map>
 #include <memory>
 
-#include "platform/pictures/TBitmap.h"
 #include "platform/pictures/TImageList.h"
 #include "platform/widgets/TForm.h"
+#include "tests/widgets/support/ImageListPictures.h"
 #include "widgets/trackbar/TAdvTrackBar.h"
-
-namespace {
-void AddTickSquare(TImageList& list, TColor color) {
-  TBitmap bitmap(4, 4);
-  bitmap.Canvas().Brush().SetColor(color);
-  bitmap.Canvas().FillRect(Rect(0, 0, 4, 4));
-  list.AddMasked(bitmap, clFuchsia);
-}
-}  // namespace
 
 TEST(TAdvTrackBar, TickImages_drawPictureVAtValueVAndPictureZeroPastTheList) {
   TForm form;
@@ -27,8 +18,8 @@ TEST(TAdvTrackBar, TickImages_drawPictureVAtValueVAndPictureZeroPastTheList) {
   bar->TickMark().SetPosition(TTickMark::tmBottomRight);
   auto images = std::make_unique<TImageList>();
   images->SetSize(4, 4);
-  AddTickSquare(*images, clRed);
-  AddTickSquare(*images, clBlue);
+  AddSquarePicture(*images, 4, clRed);
+  AddSquarePicture(*images, 4, clBlue);
   bar->SetTickImages(images.get());
   std::map<int, TPoint> where;
   bar->OnDrawTick = [&where](TObject*, TCanvas&, TPoint location, int position, TTickMark, int&, TColor&, TColor&,
