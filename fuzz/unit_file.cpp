@@ -25,6 +25,8 @@
 namespace {
 
 constexpr std::size_t kUnitFileFirBytes = UnitFile::kRecordLineEnd - UnitFile::kRecordFirOffset;
+/// Image byte 0 of a stored preset that holds data.
+constexpr std::uint8_t kPresetHoldsData = 0xFF;
 
 /// The file an upload writes when the unit holds what the staged file holds.
 std::vector<std::uint8_t> UnitFileSavedAfterLoad(const StagedUnitFile& staged) {
@@ -43,9 +45,10 @@ std::vector<std::uint8_t> UnitFileSavedAfterLoad(const StagedUnitFile& staged) {
 }
 
 /// Writes the records of a whole-sized input as an upload would: a record
-/// not marked unused ('d') as a stored preset with its image bytes, and its
-/// section's words (out-of-range ones as 0.0) as the coefficients read from
-/// the unit's FIR memory; that file must open and save again unchanged.
+/// whose image byte 0 is 0xFF (a preset that holds data) as a stored preset
+/// with its image bytes, and its section's words (out-of-range ones as 0.0)
+/// as the coefficients read from the unit's FIR memory; that file must open
+/// and save again unchanged.
 void CheckWrittenUnitFileOpens(std::span<const std::uint8_t> bytes) {
   if (bytes.size() != UnitFile::kSize) {
     return;
@@ -58,7 +61,7 @@ void CheckWrittenUnitFileOpens(std::span<const std::uint8_t> bytes) {
   for (int k = 0; k < UnitFile::kRecordCount; ++k) {
     const auto index = static_cast<std::size_t>(k);
     const auto record = bytes.subspan(UnitFile::kRecordsOffset + UnitFile::kRecordSize * index, UnitFile::kRecordSize);
-    if (record[0] == UnitFile::kUnused) {
+    if (record[1] != kPresetHoldsData) {
       sections[index] = EncodeErasedFir();
       continue;
     }
