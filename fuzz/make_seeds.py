@@ -166,3 +166,14 @@ record = 47 + 50161
 write("unit_file", "taps_above_channel.unt",
       with_words(read_seed("unit_file", "one_preset.unt"),
                  ((record + 185, 3000), (record + 317, 3000), (record + 421, 1025))))
+
+# An output of a designed FIR (Out3, type 2) with tap word 0 whose channel
+# holds 1.0 and 0.5: the upload keeps those two coefficients whatever the
+# tap word.
+out3_type = record + 519
+out3_words = record + 1007 + 4 * (3 * 2048 + 2 * 1024)
+two_kept = bytearray(read_seed("unit_file", "one_preset.unt"))
+two_kept[out3_type] = 2
+two_kept[out3_type + 6:out3_type + 8] = b"\x00\x00"
+two_kept[out3_words:out3_words + 4096] = struct.pack("<ff", 1.0, 0.5) + b"\xff" * 4088
+write("unit_file", "designed_two_coefficients.unt", bytes(two_kept))

@@ -9,6 +9,11 @@
 
 namespace {
 
+/// Output FIR types from this one on run external coefficients.
+constexpr int kExternalFirType = 4;
+/// What an output of another type keeps: enough to tell it from an identity.
+constexpr int kDesignedFirCoefficients = 2;
+
 void AppendLeWord(std::vector<std::uint8_t>& out, std::uint32_t word) {
   for (int shift = 0; shift < 32; shift += 8) {
     out.push_back(static_cast<std::uint8_t>((word >> shift) & 0xFF));
@@ -33,17 +38,24 @@ void AppendFirSectionChannel(std::vector<std::uint8_t>& out, const FirCoefficien
   }
 }
 
+int PresetFirCount(const UnitImage& presetImage, int channel, float firstCoefficient) {
+  const std::size_t record = UnitImage::ChannelRecord(channel);
+  int count = 0;
+  if (UnitImage::IsInput(channel)) {
+    count = presetImage.Word(record + UnitImage::kInFirTaps);
+  } else {
+    const auto filter = presetImage.ReadRecord<OutputFilterRecord>(record + UnitImage::kOutFilter);
+    const bool external = filter.fir.firType >= kExternalFirType || firstCoefficient != 1.0f;
+    count = external ? filter.fir.taps : kDesignedFirCoefficients;
+  }
+  return std::clamp(count, 0, FirBlockMap::ChannelTaps(channel));
+}
+
 std::vector<std::uint8_t> EncodePresetFir(const FirCoefficientStore& fir, const UnitImage& presetImage) {
   std::vector<std::uint8_t> out;
   out.reserve(FirBlockMap::kAreaBytes);
-  for (int input = 0; input < UnitImage::kInputCount; ++input) {
-    AppendFirSectionChannel(out, fir, input, presetImage.Word(UnitImage::ChannelRecord(input) + UnitImage::kInFirTaps));
-  }
-  for (int channel = UnitImage::kInputCount; channel < UnitImage::kChannelCount; ++channel) {
-    const auto filter =
-        presetImage.ReadRecord<OutputFilterRecord>(UnitImage::ChannelRecord(channel) + UnitImage::kOutFilter);
-    const bool external = filter.fir.firType >= 4 || fir.Coefficient(channel, 0) != 1.0f;
-    AppendFirSectionChannel(out, fir, channel, external ? filter.fir.taps : 2);
+  for (int channel = 0; channel < UnitImage::kChannelCount; ++channel) {
+    AppendFirSectionChannel(out, fir, channel, PresetFirCount(presetImage, channel, fir.Coefficient(channel, 0)));
   }
   return out;
 }

@@ -12,12 +12,16 @@ class UnitImage;
 /// all FF FF FF FF (an identity) or its coefficients followed by FF FF FF FF
 /// words to the channel's end. Stateless; any thread.
 
+/// How many coefficients of `channel` (0-8) a stored preset's section
+/// holds at most, from the FIR settings of the preset's image and the
+/// channel's first coefficient: an input its tap count; an output its tap
+/// word when its FIR type is 4 or more or its first coefficient is not
+/// exactly 1.0, else 2, whatever the tap word. Clamped to the channel.
+int PresetFirCount(const UnitImage& presetImage, int channel, float firstCoefficient);
+
 /// The FirSection of a stored preset from the coefficients in `fir` and the
-/// FIR settings of the preset's image: an input writes its tap count of
-/// coefficients; an output its tap count when its FIR type is 4 or more (or
-/// its first coefficient is not 1.0), else 2. Coefficients that form a unit
-/// impulse make the channel an identity. Tap counts are clamped to the
-/// channel's size.
+/// FIR settings of the preset's image: each channel its `PresetFirCount` of
+/// coefficients, or an identity when they form a unit impulse.
 std::vector<std::uint8_t> EncodePresetFir(const FirCoefficientStore& fir, const UnitImage& presetImage);
 
 /// Appends one channel (0-8) in section form: its first `count`

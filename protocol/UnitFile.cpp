@@ -6,6 +6,7 @@
 
 #include "protocol/FirBlockMap.h"
 #include "protocol/FirCoefficientStore.h"
+#include "protocol/FirSection.h"
 #include "protocol/FirSenders.h"
 #include "protocol/PresetFileFormat.h"
 #include "protocol/UnitImage.h"
@@ -33,6 +34,20 @@ std::uint32_t SectionWord(std::span<const std::uint8_t> record, int channel, int
   return PresetFileFormat::ReadWord(record, UnitFile::kRecordFirOffset + 4 * index);
 }
 
+float FirstCoefficient(std::span<const std::uint8_t> record, int channel) {
+  return std::bit_cast<float>(SectionWord(record, channel, 0));
+}
+
+/// The coefficients of a channel with coefficients that the download sends:
+/// its tap count, clamped to the channel as the writer and the senders do
+/// (a unit may report a count above it), and never fewer than the writer
+/// keeps (two of an output with a designed or switched-off FIR, whatever
+/// its tap word), so that the unit holds again what the file holds.
+int SentFirTaps(const UnitImage& image, std::span<const std::uint8_t> record, int channel) {
+  return std::max(ClampFirTaps(channel, ImageFirTaps(image, channel)),
+                  PresetFirCount(image, channel, FirstCoefficient(record, channel)));
+}
+
 /// Whether every channel of the record's FIR section can be sent as it stands.
 bool FirSectionIsSound(std::span<const std::uint8_t> record) {
   const UnitImage image = RecordImage(record);
@@ -42,16 +57,11 @@ bool FirSectionIsSound(std::span<const std::uint8_t> record) {
     if (SectionWord(record, channel, 0) == kMarker) {
       continue;
     }
-    if (unused) {
+    // Coefficients where the writer keeps none are never written.
+    if (unused || PresetFirCount(image, channel, FirstCoefficient(record, channel)) == 0) {
       return false;
     }
-    // A count above the channel is what the unit may report; the writer cut
-    // the coefficients to the channel and the senders clamp it alike. A count
-    // of 0 under coefficients is never written.
-    const int taps = ClampFirTaps(channel, ImageFirTaps(image, channel));
-    if (taps == 0) {
-      return false;
-    }
+    const int taps = SentFirTaps(image, record, channel);
     for (int k = 0; k < taps; ++k) {
       const std::uint32_t word = SectionWord(record, channel, k);
       if (word != kMarker && !std::isfinite(std::bit_cast<float>(word))) {
@@ -152,7 +162,7 @@ UnitFileFirPhase BuildUnitFileFirPhase(const StagedUnitFile& file, int unitId) {
         scratch.SetWord(start + j, word == kMarker ? 0u : word);
       }
       phase.progress += 1;
-      AppendPresetFirBlocks(phase.commands, scratch, unitId, preset, channel, ImageFirTaps(image, channel));
+      AppendPresetFirBlocks(phase.commands, scratch, unitId, preset, channel, SentFirTaps(image, record, channel));
     }
   }
   return phase;

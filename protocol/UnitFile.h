@@ -57,10 +57,10 @@ std::vector<std::uint8_t> EncodeUnitFile(const std::array<std::uint8_t, UnitFile
 /// 1,504,877; another header; a record not ending in CR LF; a used record
 /// whose byte 0 is not its preset number; an unused ('d') record whose
 /// section holds coefficients; in any record, a channel with
-/// coefficients whose tap count (from the record's image) is 0, or with a
-/// word within that count that is not a finite number (other than
-/// FF FF FF FF, which stands for 0.0). A count above the channel is clamped
-/// to it, as the writer and the senders do.
+/// coefficients where the writer keeps none (`PresetFirCount` 0, from the
+/// record's image), or with a word among those the download sends that is
+/// not a finite number (other than FF FF FF FF, which stands for 0.0). A
+/// count above the channel is clamped to it, as the writer and the senders do.
 std::optional<StagedUnitFile> ParseUnitFile(std::span<const std::uint8_t> bytes);
 
 /// Segment s (0-20) of record k as `CM_MCS_DOWNLOAD` to preset k: 50 image
@@ -70,7 +70,8 @@ LCmd DownloadSegment(const StagedUnitFile& file, int unitId, int k, int segment)
 
 /// The FIR phase of a download: for each record k, preset k + 1, every
 /// channel either erased (an identity) or written with its tap count of
-/// coefficients, staged in a store of its own. `progress` is what queuing
+/// coefficients (at least the `PresetFirCount` the writer kept), staged in
+/// a store of its own. `progress` is what queuing
 /// them advances the progress window by.
 struct UnitFileFirPhase {
   std::vector<LCmd> commands;

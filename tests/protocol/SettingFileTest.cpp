@@ -174,6 +174,29 @@ TEST_F(SettingFileTest, RoundTrip_tapCountsAboveTheChannelOpenAndSaveTheSameByte
   }
 }
 
+TEST_F(SettingFileTest, RoundTrip_outputsHoldingAUnitImpulseAndOneMoreCoefficientSaveTheSameBytes) {
+  struct Case {
+    int type;
+    int taps;
+  };
+  // What a unit may hold for a designed or switched-off FIR: 1.0, then one
+  // coefficient that is not zero; the tap word at its extremes.
+  for (const Case c : {Case{2, 0}, Case{0, 0}, Case{3, 1}, Case{1, 0xFFFF}, Case{0, 27}, Case{4, 1}, Case{4, 0}}) {
+    UnitImage edited = image;
+    FirCoefficientStore held = fir;
+    SetOutputFir(edited, 5, c.type, c.taps);
+    held.SetIdentity(5);
+    held.SetWord(FirBlockMap::ChannelStart(5) + 1, std::bit_cast<std::uint32_t>(0.5f));
+    const Bytes saved = EncodeSettingFile(edited, held);
+    const auto staged = ParseSettingFile(saved);
+    ASSERT_TRUE(staged) << "type " << c.type << " taps " << c.taps;
+    UnitImage loaded;
+    FirCoefficientStore loadedFir;
+    LoadUnitImage(loaded, loadedFir, *staged, 1);
+    EXPECT_EQ(EncodeSettingFile(loaded, loadedFir), saved) << "type " << c.type << " taps " << c.taps;
+  }
+}
+
 TEST_F(SettingFileTest, Parse_tapCountsAboveTheChannelPassForIdentities) {
   Bytes edited = file;
   PutWord(edited, FirWordOffset(2, 0), 0xFFFFFFFFu);

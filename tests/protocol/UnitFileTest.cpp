@@ -146,29 +146,41 @@ std::array<FirCoefficientStore, kPresets> UnitFileStoredFir(const UnitFileFirPha
   return stored;
 }
 
-TEST_F(UnitFileTest, RoundTrip_tapCountsAboveTheChannelOpenAndSaveTheSameBytes) {
+TEST_F(UnitFileTest, RoundTrip_tapWordsTheWriterDoesNotFollowOpenAndSaveTheSameBytes) {
   struct Case {
     int channel;
     int type;  // -1: an input
     int taps;
+    float second;  // not 0: the channel holds 1.0 and this, the rest zeros
   };
-  for (const Case c : {Case{1, -1, 3000}, Case{1, -1, 2049}, Case{3, 4, 3000}, Case{3, 0, 1025}, Case{3, 7, 0xFFFF}}) {
+  // Counts above the channel, as a unit may report them; and outputs of a
+  // designed or switched-off FIR, whose two kept coefficients do not follow
+  // the tap word.
+  for (const Case c : {Case{1, -1, 3000, 0}, Case{1, -1, 2049, 0}, Case{3, 4, 3000, 0}, Case{3, 0, 1025, 0},
+                       Case{3, 7, 0xFFFF, 0}, Case{5, 2, 0, 0.5f}, Case{5, 0, 0, -0.25f}, Case{6, 3, 1, 0.5f},
+                       Case{8, 1, 0xFFFF, 0.5f}, Case{7, 0, 500, 0.125f}}) {
     UnitImage edited = image;
+    FirCoefficientStore held = fir;
     if (c.type < 0) {
       SetInputTaps(edited, c.channel, c.taps);
     } else {
       SetOutputFir(edited, c.channel, c.type, c.taps);
     }
+    if (c.second != 0) {
+      held.SetIdentity(c.channel);
+      held.SetWord(FirBlockMap::ChannelStart(c.channel) + 1, std::bit_cast<std::uint32_t>(c.second));
+    }
     std::copy(edited.Bytes().begin(), edited.Bytes().end(), slots[1].begin() + 1);
-    sections[1] = EncodePresetFir(fir, edited);
+    sections[1] = EncodePresetFir(held, edited);
     const Bytes saved = EncodeUnitFile(slotTable, used, slots, sections);
     const auto staged = ParseUnitFile(saved);
-    ASSERT_TRUE(staged) << "channel " << c.channel << " taps " << c.taps;
+    ASSERT_TRUE(staged) << "channel " << c.channel << " type " << c.type << " taps " << c.taps;
     // Open sends the records and coefficients to the unit; saving reads them back.
     const auto unitFir = UnitFileStoredFir(BuildUnitFileFirPhase(*staged, 1));
     std::array<Bytes, kPresets> readBack = sections;
     readBack[1] = EncodePresetFir(unitFir[1], edited);
-    EXPECT_EQ(EncodeUnitFile(slotTable, used, slots, readBack), saved) << "channel " << c.channel << " taps " << c.taps;
+    EXPECT_EQ(EncodeUnitFile(slotTable, used, slots, readBack), saved)
+        << "channel " << c.channel << " type " << c.type << " taps " << c.taps;
   }
 }
 
