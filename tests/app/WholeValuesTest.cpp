@@ -12,6 +12,7 @@
 
 #include "components/MainWindowState.h"
 #include "components/peq/TMyPEQFir.h"
+#include "dialogs/TfmNetworkSetup.h"
 #include "components/peq/TMyPEQType10.h"
 #include "firdesign/FirDesignForm.h"
 #include "firdesign/TfmFirDesign.h"
@@ -280,6 +281,26 @@ TEST_P(WholeValues, everyValueBoxOfTheFirDesignerShowsItsWholeText) {
   }
   ExpectBandPanelWhole(*c.peqFirEq);
   designer.Hide();
+}
+
+TEST_P(WholeValues, everyValueBoxOfTheNetworkSetupShowsItsWholeText) {
+  const std::uint32_t address = window.GetSelectedUnitAddress();
+  const int id = window.GetUnitId();
+  TfmNetworkSetup setup(window);
+  for (const auto& [unitAddress, unitId] : {std::pair{0xFFFFFFFFu, TfmNetworkSetup::kMaxId},
+                                            std::pair{0x00000000u, 1}, std::pair{0xC0A80164u, 100}}) {
+    window.SetSelectedUnitAddress(unitAddress);
+    window.SetUnitId(unitId);
+    setup.Show();
+    for (TEdit* field : {setup.edIp1, setup.edIp2, setup.edIp3, setup.edIp4, setup.edId}) {
+      auto* line = field->findChild<QLineEdit*>();
+      ASSERT_NE(line, nullptr) << field->Name().toStdString();
+      ExpectWhole(*line, field->Name() + QStringLiteral(" of %1").arg(unitAddress, 8, 16, QLatin1Char('0')));
+    }
+    setup.Hide();
+  }
+  window.SetSelectedUnitAddress(address);
+  window.SetUnitId(id);
 }
 
 TEST_P(WholeValues, noTwoCaptionsOfAPageOverlap) {
