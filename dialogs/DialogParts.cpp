@@ -1,10 +1,13 @@
 #include "dialogs/DialogParts.h"
 
+#include <algorithm>
+
 #include "platform/pictures/TBitmap.h"
 #include "platform/widgets/ControlRegistry.h"
 #include "platform/widgets/TForm.h"
 #include "platform/widgets/TImage.h"
 #include "platform/widgets/TLabel.h"
+#include "platform/widgets/TitleBar.h"
 #include "widgets/buttons/ButtonFaces.h"
 #include "widgets/buttons/TRzBmpButton.h"
 #include "widgets/panels/TRzGroupBox.h"
@@ -16,6 +19,28 @@ void SetDialogFrame(TForm& form, int width, int height) {
   form.resize(width, height);
   form.SetBorderStyle(TFormBorderStyle::bsDialog);
   form.SetPosition(TPosition::poScreenCenter);
+}
+
+void FitTitle(TForm& form, int width) {
+  const int frame = form.frameGeometry().width() - form.width();
+  const int wanted = width + std::max(0, TitleBar::TextWidth(form.Caption()) - TitleBar::Room(width + frame));
+  const int now = form.width();
+  if (wanted == now) {
+    return;
+  }
+  const int shift = (wanted - width) / 2 - (now - width) / 2;
+  for (QWidget* child : form.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    auto* control = dynamic_cast<TControl*>(child);
+    if (control == nullptr) {
+      continue;
+    }
+    if (control->Left() == 0 && control->Width() == now) {
+      control->SetWidth(wanted);
+    } else {
+      control->SetLeft(control->Left() + shift);
+    }
+  }
+  form.setFixedSize(wanted, form.height());
 }
 
 TImage& AddBackground(TForm& form, const QString& name) {

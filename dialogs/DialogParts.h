@@ -23,6 +23,12 @@ inline constexpr TColor kGroupColor = 0x00D8D8D8;
 /// Sizes form to a fixed client area (width x height) with a dialog border,
 /// centred on the screen.
 void SetDialogFrame(TForm& form, int width, int height);
+/// Widens form beyond its client width `width` (the width it was built at)
+/// where its title bar cannot hold its caption, so the title shows whole;
+/// the controls keep their places centred in the wider area and a control
+/// as wide as the form (the background) widens with it. Call after each
+/// change of the caption.
+void FitTitle(TForm& form, int width);
 /// The background picture name filling form's client area.
 TImage& AddBackground(TForm& form, const QString& name);
 /// An 80 x 30 bitmap button on parent.

@@ -64,6 +64,7 @@ TfmLockPassWord::~TfmLockPassWord() {
 
 void TfmLockPassWord::DoShow() {
   SetCaption(m_host.LookUpText(QStringLiteral("SID_UNLOCK_TITLE")));
+  DialogParts::FitTitle(*this, kLockPassWordClientWidth);
   lblLockPassword->SetCaption(m_host.LookUpText(QStringLiteral("SID_UNLOCK_PASSWORD")));
   btnOK->SetCaption(m_host.LookUpText(QStringLiteral("SID_EXIT_OK")));
   bnCancel->SetCaption(m_host.LookUpText(QStringLiteral("SID_EXIT_CANCEL")));

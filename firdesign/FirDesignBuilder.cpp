@@ -244,7 +244,7 @@ void FirDesignBuilder::BuildEqParameters(QWidget* parent) {
     int boxLeft;
     int boxWidth;
   };
-  const Bar bars[] = {{"FirEqFreq", "Freq", 300, 0, "19.7Hz", 18, 4, 62},
+  const Bar bars[] = {{"FirEqFreq", "Freq", 300, 0, "19.7Hz", 18, 2, 66},
                       {"FirEqBw", "Q", 100, 0, "0.4", 82, 70, 58},
                       {"FirEqGain", "Gain", 240, 120, "+0.0dB", 146, 132, 60}};
   TAdvTrackBar** slots[] = {&m_c.isFirEqFreq, &m_c.isFirEqBw, &m_c.isFirEqGain};
@@ -254,8 +254,13 @@ void FirDesignBuilder::BuildEqParameters(QWidget* parent) {
     Label(&group, QStringLiteral("lb") + stem, QString::fromLatin1(bar.caption), bar.left, 6);
     *slots[i] = &Slider(&group, QStringLiteral("is") + stem, 0, bar.max, bar.position, bar.left, 24, 222);
     auto& box = Make<TCurvyEdit>(&group, QStringLiteral("cvd") + stem, bar.boxLeft, 254, bar.boxWidth, 21);
+    // As the main window's value boxes: the small corner leaves the inner
+    // edit room for the widest texts ("20.16KHz", "128.00") at the 8-point
+    // face; set before the inner edit is laid out.
+    box.SetRounding(4);
+    box.SetBounds(bar.boxLeft, 254, bar.boxWidth, 21);
     box.SetAlignment(TAlignment::taCenter);
-    box.Font().SetHeight(-12);
+    box.Font().SetSize(8);
     box.SetText(QString::fromLatin1(bar.text));
   }
   m_c.cvdFirEqParam = &Make<TCurvyEdit>(&group, QStringLiteral("cvdFirEqParam"), 0, 0, 0, 21);

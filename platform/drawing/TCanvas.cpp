@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <utility>
 
@@ -356,7 +357,8 @@ void TCanvas::DrawWideLines(const std::vector<TPoint>& points, bool closed) {
   if (NoPixels(m_target)) {
     return;
   }
-  if (m_pen.Width() == 2 && m_pen.Mode() == TPenMode::pmCopy && m_target->depth() == 32) {
+  const std::vector<int>& pattern = DashPattern(m_pen.Style());
+  if (pattern.empty() && m_pen.Width() == 2 && m_pen.Mode() == TPenMode::pmCopy && m_target->depth() == 32) {
     TRect bounds = Rect(0, 0, m_target->width(), m_target->height());
     QRegion region;
     if (m_state.clip) {
@@ -372,7 +374,21 @@ void TCanvas::DrawWideLines(const std::vector<TPoint>& points, bool closed) {
   auto painter = BeginPainter();
   painter->setRenderHint(QPainter::Antialiasing, false);
   QColor color = QColor::fromRgb(Realize(ColorToQRgb(m_pen.Color())));
-  painter->setPen(QPen(color, m_pen.Width(), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  QPen pen(color, m_pen.Width(), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+  QPen gaps = pen;
+  if (!pattern.empty()) {
+    // A wide styled pen keeps the one-pixel pen's runs, in pixels along the
+    // line; its dashes end square so the runs keep their lengths.
+    QList<qreal> runs;
+    for (int run : pattern) {
+      runs << qreal(run) / m_pen.Width();
+    }
+    pen.setCapStyle(Qt::FlatCap);
+    pen.setDashPattern(runs);
+    gaps.setColor(QColor::fromRgb(Realize(ColorToQRgb(m_state.bkColor))));
+    gaps.setCapStyle(Qt::FlatCap);
+  }
+  const bool opaqueGaps = !pattern.empty() && m_state.bkMode == OPAQUE;
   // Segments reaching far outside are cut (in logical coordinates) to a
   // margin around the image, which keeps the painter's numbers small.
   const TPoint origin = LogicalToDevice({0, 0});
@@ -386,20 +402,41 @@ void TCanvas::DrawWideLines(const std::vector<TPoint>& points, bool closed) {
     polygon << QPoint(p.X, p.Y);
   }
   if (!far) {
-    if (closed) {
-      painter->drawPolygon(polygon);
-    } else {
-      painter->drawPolyline(polygon);
+    for (const QPen* stroke : {&gaps, &pen}) {
+      if (stroke == &gaps && !opaqueGaps) {
+        continue;
+      }
+      painter->setPen(*stroke);
+      if (closed) {
+        painter->drawPolygon(polygon);
+      } else {
+        painter->drawPolyline(polygon);
+      }
     }
     return;
   }
+  // Drawn segment by segment, a styled pen's runs go on where the previous
+  // segment left them.
+  qreal travelled = 0;
   const std::size_t count = closed ? points.size() : points.size() - 1;
   for (std::size_t i = 0; i < count; ++i) {
-    TPoint a = points[i];
-    TPoint b = points[(i + 1) % points.size()];
+    const TPoint from = points[i];
+    const TPoint to = points[(i + 1) % points.size()];
+    TPoint a = from;
+    TPoint b = to;
     if (Raster::ClipSegment(a, b, reach)) {
+      const qreal skipped = std::hypot(qreal(a.X) - from.X, qreal(a.Y) - from.Y);
+      if (opaqueGaps) {
+        painter->setPen(gaps);
+        painter->drawLine(a.X, a.Y, b.X, b.Y);
+      }
+      if (!pattern.empty()) {
+        pen.setDashOffset((travelled + skipped) / m_pen.Width());
+      }
+      painter->setPen(pen);
       painter->drawLine(a.X, a.Y, b.X, b.Y);
     }
+    travelled += std::hypot(qreal(to.X) - from.X, qreal(to.Y) - from.Y);
   }
 }
 

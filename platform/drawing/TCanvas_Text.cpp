@@ -5,6 +5,8 @@
 #include <QFontMetrics>
 #include <QPainter>
 
+#include "platform/text/GlyphRuns.h"
+
 namespace {
 // Drawing on no image, or on an empty one, does nothing (and opens no painter).
 bool NoTextPixels(const QImage* image) { return image == nullptr || image->isNull(); }
@@ -29,15 +31,15 @@ Line StripPrefix(const QString& text, bool hidePrefix) {
   return line;
 }
 
-QString ExpandTabs(const QString& text, const QFontMetrics& metrics, int tabWidth) {
+QString ExpandTabs(const QString& text, const QFont& font, int tabWidth) {
   if (!text.contains(QLatin1Char('\t'))) {
     return text;
   }
   QString out;
-  const int space = std::max(1, metrics.horizontalAdvance(QLatin1Char(' ')));
+  const int space = std::max(1, QFontMetrics(font).horizontalAdvance(QLatin1Char(' ')));
   for (QChar c : text) {
     if (c == QLatin1Char('\t')) {
-      const int width = metrics.horizontalAdvance(out);
+      const int width = GlyphRunsAdvance(font, out);
       const int next = (width / tabWidth + 1) * tabWidth;
       out += QString((next - width + space - 1) / space, QLatin1Char(' '));
     } else {
@@ -49,13 +51,13 @@ QString ExpandTabs(const QString& text, const QFontMetrics& metrics, int tabWidt
 
 // Breaks one paragraph at blanks so each line fits width; a word longer than
 // the width keeps a line of its own.
-QStringList WrapWords(const QString& paragraph, const QFontMetrics& metrics, int width) {
+QStringList WrapWords(const QString& paragraph, const QFont& font, int width) {
   QStringList lines;
   QString current;
   const QStringList words = paragraph.split(QLatin1Char(' '));
   for (const QString& word : words) {
     const QString candidate = current.isEmpty() ? word : current + QLatin1Char(' ') + word;
-    if (!current.isEmpty() && metrics.horizontalAdvance(candidate) > width) {
+    if (!current.isEmpty() && GlyphRunsAdvance(font, candidate) > width) {
       lines << current;
       current = word;
     } else {
@@ -66,9 +68,9 @@ QStringList WrapWords(const QString& paragraph, const QFontMetrics& metrics, int
   return lines;
 }
 
-QString Ellipsize(const QString& text, const QFontMetrics& metrics, int width, unsigned flags) {
+QString Ellipsize(const QString& text, const QFont& font, int width, unsigned flags) {
   const QString dots = QStringLiteral("...");
-  if (metrics.horizontalAdvance(text) <= width) {
+  if (GlyphRunsAdvance(font, text) <= width) {
     return text;
   }
   if (flags & DT_PATH_ELLIPSIS) {
@@ -76,14 +78,14 @@ QString Ellipsize(const QString& text, const QFontMetrics& metrics, int width, u
     if (slash > 0) {
       const QString tail = text.mid(slash);
       QString head = text.left(slash);
-      while (!head.isEmpty() && metrics.horizontalAdvance(head + dots + tail) > width) {
+      while (!head.isEmpty() && GlyphRunsAdvance(font, head + dots + tail) > width) {
         head.chop(1);
       }
       return head + dots + tail;
     }
   }
   QString head = text;
-  while (!head.isEmpty() && metrics.horizontalAdvance(head + dots) > width) {
+  while (!head.isEmpty() && GlyphRunsAdvance(font, head + dots) > width) {
     head.chop(1);
     if (flags & DT_WORD_ELLIPSIS) {
       const qsizetype blank = head.lastIndexOf(QLatin1Char(' '));
@@ -95,8 +97,7 @@ QString Ellipsize(const QString& text, const QFontMetrics& metrics, int width, u
 }  // namespace
 
 TSize TCanvas::TextExtent(const QString& text) const {
-  const QFontMetrics metrics(m_font.ToQFont());
-  return {metrics.horizontalAdvance(text), m_font.TextMetrics().tmHeight};
+  return {GlyphRunsAdvance(m_font.ToQFont(), text), m_font.TextMetrics().tmHeight};
 }
 
 void TCanvas::DrawTextLine(int x, int top, const QString& text, int underlineIndex, const TRect* clip) {
@@ -105,22 +106,20 @@ void TCanvas::DrawTextLine(int x, int top, const QString& text, int underlineInd
   if (m_monochrome) {
     font.setStyleStrategy(QFont::NoAntialias);
   }
-  const QFontMetrics metrics(font);
   if (clip != nullptr) {
     painter->setClipRect(clip->ToQRect(), Qt::IntersectClip);
   }
   const TTextMetric tm = m_font.TextMetrics();
-  const int width = metrics.horizontalAdvance(text);
+  const int width = GlyphRunsAdvance(font, text);
   if (m_state.bkMode == OPAQUE) {
     painter->fillRect(QRect(x, top, width, tm.tmHeight), QColor::fromRgb(Realize(ColorToQRgb(m_state.bkColor))));
   }
   const QColor color = QColor::fromRgb(Realize(ColorToQRgb(m_state.textColor)));
-  painter->setFont(font);
   painter->setPen(color);
-  painter->drawText(QPoint(x, top + tm.tmAscent), text);
+  DrawGlyphRuns(*painter, QPoint(x, top + tm.tmAscent), font, text);
   if (underlineIndex >= 0 && underlineIndex < text.size()) {
-    const int ux = x + metrics.horizontalAdvance(text.left(underlineIndex));
-    const int uw = metrics.horizontalAdvance(text.at(underlineIndex));
+    const int ux = x + GlyphRunsAdvance(font, text.left(underlineIndex));
+    const int uw = GlyphRunsAdvance(font, text.mid(underlineIndex, 1));
     painter->fillRect(QRect(ux, top + tm.tmAscent + 1, uw, 1), color);
   }
 }
@@ -138,9 +137,8 @@ void TCanvas::TextOut(int x, int y, const QString& text) {
   if (m_monochrome) {
     font.setStyleStrategy(QFont::NoAntialias);
   }
-  const QFontMetrics metrics(font);
   const TTextMetric tm = m_font.TextMetrics();
-  const int width = metrics.horizontalAdvance(text);
+  const int width = GlyphRunsAdvance(font, text);
   const int height = tm.tmHeight;
   // Offsets of the text's top-left from the reference point.
   int ox = 0;
@@ -168,9 +166,8 @@ void TCanvas::TextOut(int x, int y, const QString& text) {
   if (m_state.bkMode == OPAQUE) {
     painter->fillRect(QRect(ox, oy, width, height), QColor::fromRgb(Realize(ColorToQRgb(m_state.bkColor))));
   }
-  painter->setFont(font);
   painter->setPen(QColor::fromRgb(Realize(ColorToQRgb(m_state.textColor))));
-  painter->drawText(QPoint(ox, oy + tm.tmAscent), text);
+  DrawGlyphRuns(*painter, QPoint(ox, oy + tm.tmAscent), font, text);
 }
 
 void TCanvas::TextRect(const TRect& r, int x, int y, const QString& text) {
@@ -190,11 +187,11 @@ void TCanvas::TextRect(const TRect& r, int x, int y, const QString& text) {
 }
 
 int TCanvas::DrawText(const QString& text, TRect& rect, unsigned flags) {
-  const QFontMetrics metrics(m_font.ToQFont());
+  const QFont font = m_font.ToQFont();
   const TTextMetric tm = m_font.TextMetrics();
   const int lineHeight = tm.tmHeight + ((flags & DT_EXTERNALLEADING) ? tm.tmExternalLeading : 0);
   const int width = rect.Width();
-  const int tabWidth = 8 * std::max(1, metrics.horizontalAdvance(QLatin1Char('x')));
+  const int tabWidth = 8 * std::max(1, QFontMetrics(font).horizontalAdvance(QLatin1Char('x')));
   const bool single = (flags & DT_SINGLELINE) != 0;
 
   QStringList paragraphs;
@@ -213,10 +210,10 @@ int TCanvas::DrawText(const QString& text, TRect& rect, unsigned flags) {
   for (const QString& paragraph : paragraphs) {
     Line stripped = (flags & DT_NOPREFIX) ? Line{paragraph, -1} : StripPrefix(paragraph, flags & DT_HIDEPREFIX);
     if (flags & DT_EXPANDTABS) {
-      stripped.text = ExpandTabs(stripped.text, metrics, tabWidth);
+      stripped.text = ExpandTabs(stripped.text, font, tabWidth);
     }
     if ((flags & DT_WORDBREAK) && !single) {
-      const QStringList wrapped = WrapWords(stripped.text, metrics, width);
+      const QStringList wrapped = WrapWords(stripped.text, font, width);
       int consumed = 0;
       for (const QString& piece : wrapped) {
         const int underline = stripped.underline >= consumed && stripped.underline < consumed + int(piece.size())
@@ -231,7 +228,7 @@ int TCanvas::DrawText(const QString& text, TRect& rect, unsigned flags) {
   }
   if (flags & (DT_END_ELLIPSIS | DT_PATH_ELLIPSIS | DT_WORD_ELLIPSIS)) {
     for (Line& line : lines) {
-      const QString shortened = Ellipsize(line.text, metrics, width, flags);
+      const QString shortened = Ellipsize(line.text, font, width, flags);
       if (shortened != line.text) {
         line.text = shortened;
         line.underline = -1;
@@ -251,7 +248,7 @@ int TCanvas::DrawText(const QString& text, TRect& rect, unsigned flags) {
   if (flags & DT_CALCRECT) {
     int widest = 0;
     for (const Line& line : lines) {
-      widest = std::max(widest, metrics.horizontalAdvance(line.text));
+      widest = std::max(widest, GlyphRunsAdvance(font, line.text));
     }
     if (!(flags & DT_WORDBREAK) || widest > width) {
       rect.Right = rect.Left + widest;
@@ -265,7 +262,7 @@ int TCanvas::DrawText(const QString& text, TRect& rect, unsigned flags) {
   const TRect* clip = (flags & DT_NOCLIP) ? nullptr : &rect;
   int y = top;
   for (const Line& line : lines) {
-    const int lineWidth = metrics.horizontalAdvance(line.text);
+    const int lineWidth = GlyphRunsAdvance(font, line.text);
     int x = rect.Left;
     if (flags & DT_CENTER) {
       x = rect.Left + (width - lineWidth) / 2;

@@ -16,6 +16,7 @@
 #include "platform/widgets/TCheckBox.h"
 #include "platform/widgets/TLabel.h"
 #include "platform/widgets/TListBox.h"
+#include "platform/widgets/TitleBar.h"
 #include "widgets/buttons/TRzBmpButton.h"
 
 namespace {
@@ -99,6 +100,18 @@ TEST_F(LockDialogsWindow, textsFollowTheLanguageTablesAndTheFormTextsStay) {
     EXPECT_EQ(panel.lblLockPassword->Caption(), QStringLiteral("User Password :")) << language;
     EXPECT_EQ(Label("lbMatrix"), QStringLiteral("Matrix/Routimg"));
     EXPECT_EQ(Label("lbInPeq"), QStringLiteral("Input PEQ&HP/LP"));
+  }
+}
+
+TEST_F(LockDialogsWindow, titlesFitTheirTitleBarsInBothLanguages) {
+  for (const char* language : {"English", "ChineseSimplified"}) {
+    window.Form().MainMenu.Find(QLatin1String(language))->Click();
+    for (TForm* form : std::initializer_list<TForm*>{&prompt, &setup, &lockMode, &factoryDefault, &panel}) {
+      form->Show();
+      EXPECT_LE(TitleBar::TextWidth(form->Caption()), TitleBar::Room(form->frameGeometry().width()))
+          << language << " \"" << form->Caption().toStdString() << "\" over a form " << form->width() << " wide";
+      form->Hide();
+    }
   }
 }
 

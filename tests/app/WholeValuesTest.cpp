@@ -1,14 +1,22 @@
-// Every value box of the main window shows its whole text at the widest
-// values of its range, and no two captions of a page overlap, in both
-// languages.
+// Every value box of the main window and of the dialogs shows its whole
+// text at the widest values of its range, and no two captions of a page
+// overlap, in both languages.
 #include <functional>
 #include <vector>
 
 #include <QFontMetrics>
 #include <QImage>
+#include <QLineEdit>
+#include <QStyle>
+#include <QStyleOptionFrame>
 
 #include "components/MainWindowState.h"
+#include "components/peq/TMyPEQFir.h"
+#include "dialogs/TfmNetworkSetup.h"
 #include "components/peq/TMyPEQType10.h"
+#include "firdesign/FirDesignForm.h"
+#include "firdesign/TfmFirDesign.h"
+#include "platform/widgets/TEdit.h"
 #include "platform/widgets/TLabel.h"
 #include "platform/widgets/TUpDown.h"
 #include "tests/app/MainWindowFixture.h"
@@ -85,13 +93,26 @@ std::vector<std::pair<QString, QString>> Members(const BoxFamily& family) {
   return names;
 }
 
-/// The columns of the edit's picture that hold ink of its text colour.
-std::pair<int, int> InkColumns(TEmptyEdit& edit) {
+/// Where a line edit draws its text: inside its frame and text margins,
+/// less the edit's own margin of 2 pixels at either side.
+QRect TextArea(QLineEdit& edit) {
+  QStyleOptionFrame option;
+  option.initFrom(&edit);
+  option.rect = edit.rect();
+  option.lineWidth = edit.hasFrame() ? edit.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &edit) : 0;
+  option.midLineWidth = 0;
+  option.state |= QStyle::State_Sunken;
+  const QRect contents = edit.style()->subElementRect(QStyle::SE_LineEditContents, &option, &edit);
+  return contents.marginsRemoved(edit.textMargins()).adjusted(2, 0, -2, 0);
+}
+
+/// The columns of the edit's text area that hold ink of its text colour.
+std::pair<int, int> InkColumns(QLineEdit& edit, const QRect& area) {
   const QImage image = edit.grab().toImage();
   const QColor base = edit.palette().color(QPalette::Base);
   int left = image.width();
   int right = -1;
-  for (int y = 0; y < image.height(); ++y) {
+  for (int y = area.top(); y <= area.bottom(); ++y) {
     for (int x = 0; x < image.width(); ++x) {
       const QColor c = image.pixelColor(x, y);
       if (std::abs(c.lightness() - base.lightness()) > 96) {
@@ -103,19 +124,40 @@ std::pair<int, int> InkColumns(TEmptyEdit& edit) {
   return {left, right};
 }
 
-/// The text is drawn whole: it fits the edit at the edit's font, and its
-/// ink starts after the edit's left edge and ends before its right edge.
-void ExpectWhole(TEmptyEdit& edit, const QString& where) {
-  const QString text = edit.Text();
+/// The text is drawn whole: it fits the edit's text area at the edit's
+/// font, and its ink starts after the area's left edge and ends before its
+/// right edge (a scrolled text is cut at one of them).
+void ExpectWhole(QLineEdit& edit, const QString& where) {
+  const QString text = edit.text();
   ASSERT_FALSE(text.trimmed().isEmpty()) << where.toStdString();
   const QFontMetrics metrics(edit.font());
-  const QMargins margins = edit.textMargins();
-  const int room = edit.width() - margins.left() - margins.right() - 4;  // the line edit's own margins
-  EXPECT_LE(metrics.horizontalAdvance(text) + 1, room)
+  const QRect area = TextArea(edit);
+  EXPECT_LE(metrics.horizontalAdvance(text) + 1, area.width())
       << where.toStdString() << " \"" << text.toStdString() << "\" in an edit " << edit.width() << " wide";
-  const auto [left, right] = InkColumns(edit);
-  EXPECT_GT(left, 0) << where.toStdString() << " \"" << text.toStdString() << "\"";
-  EXPECT_LT(right, edit.width() - 1) << where.toStdString() << " \"" << text.toStdString() << "\"";
+  const auto [left, right] = InkColumns(edit, area);
+  EXPECT_GT(left, area.left() - 2) << where.toStdString() << " \"" << text.toStdString() << "\"";
+  EXPECT_LT(right, area.right() + 2) << where.toStdString() << " \"" << text.toStdString() << "\"";
+}
+
+/// Every visible box of a band panel shows its whole text with every band
+/// at the lowest and at the highest values.
+void ExpectBandPanelWhole(TMyPEQPanel& panel) {
+  struct Band {
+    double hertz;
+    double qIndex;
+    double gain;
+  };
+  const Band bands[] = {{19.7, 0, -12.0}, {20160.0, 100, 12.0}};
+  for (const Band& band : bands) {
+    for (int row = 0; row < panel.GetChannelNumber(); ++row) {
+      panel.SetEqParamValue(row, band.hertz, band.qIndex, band.gain, 0, false);
+    }
+    for (TEmptyEdit* edit : panel.findChildren<TEmptyEdit*>()) {
+      if (edit->isVisibleTo(&panel)) {
+        ExpectWhole(*edit, panel.Name() + QStringLiteral(" at %1 Hz").arg(band.hertz));
+      }
+    }
+  }
 }
 
 void MoveTo(TControl* control, int position) {
@@ -185,25 +227,80 @@ TEST_P(WholeValues, everyValueBoxShowsItsWholeTextAtTheEndsOfItsRange) {
 }
 
 TEST_P(WholeValues, everyBandPanelBoxShowsItsWholeText) {
-  struct Band {
-    double hertz;
-    double qIndex;
-    double gain;
-  };
-  const Band bands[] = {{19.7, 0, -12.0}, {20160.0, 100, 12.0}};
   for (int channel = 0; channel < MainWindowState::kChannels; ++channel) {
-    auto& panel = Get<TMyPEQType10>(QStringLiteral("peqPeq") + ChannelSuffix(channel));
-    for (const Band& band : bands) {
-      for (int row = 0; row < panel.GetChannelNumber(); ++row) {
-        panel.SetEqParamValue(row, band.hertz, band.qIndex, band.gain, 0, false);
-      }
-      for (TEmptyEdit* edit : panel.findChildren<TEmptyEdit*>()) {
-        if (edit->isVisibleTo(&panel)) {
-          ExpectWhole(*edit, panel.Name() + QStringLiteral(" at %1 Hz").arg(band.hertz));
-        }
-      }
+    ExpectBandPanelWhole(Get<TMyPEQType10>(QStringLiteral("peqPeq") + ChannelSuffix(channel)));
+  }
+}
+
+TEST_P(WholeValues, everyValueBoxOfTheFirDesignerShowsItsWholeText) {
+  TfmFirDesign designer(window.FirDesigner());
+  designer.SetDesignChannel(4);
+  designer.Show();
+  FirDesignForm& c = designer.Form();
+  // The equaliser's boxes follow their track bars.
+  const std::pair<const char*, TAdvTrackBar* FirDesignForm::*> followers[] = {
+      {"cvdFirEqFreq", &FirDesignForm::isFirEqFreq},
+      {"cvdFirEqBw", &FirDesignForm::isFirEqBw},
+      {"cvdFirEqGain", &FirDesignForm::isFirEqGain}};
+  for (const auto& [name, member] : followers) {
+    auto* box = dynamic_cast<TCurvyEdit*>(designer.findChild<QWidget*>(QLatin1String(name)));
+    ASSERT_NE(box, nullptr) << name;
+    TAdvTrackBar& bar = *(c.*member);
+    const int step = std::max(1, (bar.Max() - bar.Min()) / 25);
+    for (int position = bar.Min(); position <= bar.Max(); position = position == bar.Max() ? position + 1
+                                                                     : std::min(position + step, bar.Max())) {
+      bar.SetPosition(position);
+      ExpectWhole(*box->InnerEdit(), QStringLiteral("%1 at %2").arg(QLatin1String(name)).arg(position));
     }
   }
+  // The other boxes show what their entry makes of a typed value when the
+  // user leaves them: the ends of their ranges and values beyond them.
+  struct Typed {
+    TEdit* FirDesignForm::*edit;
+    std::vector<const char*> texts;
+  };
+  const Typed typed[] = {
+      {&FirDesignForm::edFirImportGain, {"-99", "99", "-10.5"}},
+      {&FirDesignForm::edFirImportDelay, {"-99", "99", "-11.111"}},
+      {&FirDesignForm::edFirMagMinFreq, {"1", "99999", "999.9", "1500"}},
+      {&FirDesignForm::edFirMagMaxFreq, {"99999", "1", "999.9", "1500"}},
+      {&FirDesignForm::edFirPhaseMinFreq, {"1", "99999", "999.9", "1500"}},
+      {&FirDesignForm::edFirPhaseMaxFreq, {"99999", "1", "999.9", "1500"}},
+      {&FirDesignForm::edFirOutSetTaps, {"1", "99999", "1000"}},
+      {&FirDesignForm::edFirOutSetDelay, {"0", "99", "1.111"}},
+  };
+  for (const Typed& box : typed) {
+    TEdit& edit = *(c.*box.edit);
+    auto* line = edit.findChild<QLineEdit*>();
+    ASSERT_NE(line, nullptr) << edit.Name().toStdString();
+    for (const char* text : box.texts) {
+      edit.SetText(QLatin1String(text));
+      edit.OnExit(&edit);
+      ExpectWhole(*line, QStringLiteral("%1 after \"%2\"").arg(edit.Name(), QLatin1String(text)));
+    }
+  }
+  ExpectBandPanelWhole(*c.peqFirEq);
+  designer.Hide();
+}
+
+TEST_P(WholeValues, everyValueBoxOfTheNetworkSetupShowsItsWholeText) {
+  const std::uint32_t address = window.GetSelectedUnitAddress();
+  const int id = window.GetUnitId();
+  TfmNetworkSetup setup(window);
+  for (const auto& [unitAddress, unitId] : {std::pair{0xFFFFFFFFu, TfmNetworkSetup::kMaxId},
+                                            std::pair{0x00000000u, 1}, std::pair{0xC0A80164u, 100}}) {
+    window.SetSelectedUnitAddress(unitAddress);
+    window.SetUnitId(unitId);
+    setup.Show();
+    for (TEdit* field : {setup.edIp1, setup.edIp2, setup.edIp3, setup.edIp4, setup.edId}) {
+      auto* line = field->findChild<QLineEdit*>();
+      ASSERT_NE(line, nullptr) << field->Name().toStdString();
+      ExpectWhole(*line, field->Name() + QStringLiteral(" of %1").arg(unitAddress, 8, 16, QLatin1Char('0')));
+    }
+    setup.Hide();
+  }
+  window.SetSelectedUnitAddress(address);
+  window.SetUnitId(id);
 }
 
 TEST_P(WholeValues, noTwoCaptionsOfAPageOverlap) {

@@ -135,6 +135,36 @@ TEST(TCanvas, styledPensDrawTheirPatterns) {
   EXPECT_TRUE(s.Black(2, 2));
 }
 
+// A wide styled pen (a plot trace of width 2) keeps its pattern: dashes of
+// 18 pixels and gaps of 6, dots of 3 and gaps of 3, in whichever way the
+// line is drawn, with its gaps left as they were.
+TEST(TCanvas, wideStyledPensDrawTheirPatterns) {
+  struct Case {
+    TPenStyle style;
+    int on;
+    int off;
+  };
+  for (const Case& c : {Case{TPenStyle::psDash, 18, 6}, Case{TPenStyle::psDot, 3, 3}}) {
+    for (const bool polyline : {true, false}) {
+      Surface s(80, 8);
+      s.canvas.Brush().SetStyle(TBrushStyle::bsClear);
+      s.canvas.Pen().SetStyle(c.style);
+      s.canvas.Pen().SetWidth(2);
+      if (polyline) {
+        s.canvas.Polyline({{0, 4}, {40, 4}, {72, 4}});
+      } else {
+        s.canvas.MoveTo(0, 4);
+        s.canvas.LineTo(72, 4);
+      }
+      for (int x = 0; x < 72; ++x) {
+        const bool dash = x % (c.on + c.off) < c.on;
+        EXPECT_EQ(s.Black(x, 3) || s.Black(x, 4), dash)
+            << int(c.style) << (polyline ? " polyline" : " line") << " at " << x;
+      }
+    }
+  }
+}
+
 TEST(TCanvas, penModeXorTwiceRestores) {
   Surface s;
   s.canvas.Pen().SetMode(TPenMode::pmXor);

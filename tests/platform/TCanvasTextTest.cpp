@@ -174,3 +174,38 @@ TEST(TFont, sizeAndHeightConvertAt96Dpi) {
   EXPECT_TRUE(font.ToQFont().bold());
   EXPECT_EQ(font.ToQFont().pixelSize(), 12);
 }
+
+// The key hints draw arrows and full-width signs with the label face
+// (Arial at 12 px). Each must show as its own shape, not as a line on the
+// baseline like "_": an arrow's or the plus's ink reaches across its shaft
+// by at least a third of the em (the head, the cross bar), and the signs
+// stand clear above the baseline.
+TEST(TCanvasText, arrowsAndFullWidthSignsOfTheLabelFaceAreNotLinesOnTheBaseline) {
+  struct Glyph {
+    char16_t code;
+    int across;       // the least ink across the glyph's shaft
+    bool aboveBaseline;
+  };
+  const Glyph glyphs[] = {{u'\u2190', 4, false}, {u'\u2192', 4, false}, {u'\u2191', 4, false},
+                          {u'\u2193', 4, false}, {u'\uff0b', 4, true},  {u'\uff0d', 1, true}};
+  for (const Glyph& glyph : glyphs) {
+    TextSurface s;
+    s.canvas.Brush().SetStyle(TBrushStyle::bsClear);
+    s.canvas.TextOut(10, 10, QString(QChar(glyph.code)));
+    const int baseline = 10 + s.canvas.Font().TextMetrics().tmAscent;
+    TRect ink{s.image.width(), s.image.height(), -1, -1};
+    for (int y = 0; y < s.image.height(); ++y) {
+      for (int x = 0; x < s.image.width(); ++x) {
+        if (qGray(s.image.pixel(x, y)) < 192) {
+          ink = {std::min(ink.Left, x), std::min(ink.Top, y), std::max(ink.Right, x + 1), std::max(ink.Bottom, y + 1)};
+        }
+      }
+    }
+    const QString where = QStringLiteral("U+%1").arg(unsigned(glyph.code), 4, 16, QLatin1Char('0'));
+    EXPECT_GE(std::min(ink.Width(), ink.Height()), glyph.across) << where.toStdString();
+    EXPECT_GE(std::max(ink.Width(), ink.Height()), 4) << where.toStdString();
+    if (glyph.aboveBaseline) {
+      EXPECT_LE(ink.Bottom, baseline - 2) << where.toStdString() << " sits on the baseline";
+    }
+  }
+}
