@@ -143,11 +143,7 @@ protected:
   static inline TfmRs232Cmd* chinese = nullptr;
 };
 
-// The test-signal cases run in a process of their own: the test dialog they
-// leave behind must not meet the name dialogs of the later cases.
-using UnitDialogsTestSignal = UnitDialogsUnitSim;
-
-TEST_F(UnitDialogsTestSignal, testSignalModesFrequencyAndLevelReachTheUnit) {
+TEST_F(UnitDialogsUnitSim, testSignalModesFrequencyAndLevelReachTheUnit) {
   EXPECT_EQ(test->cbSineFreq->Text(), QStringLiteral("20Hz"));
   EXPECT_EQ(test->lbToneGain->Caption(), QStringLiteral("-20.0 dB"));
   InDialog(*test, [] { OpenMenu("TestTone"); }, [] {
@@ -187,7 +183,7 @@ TEST_F(UnitDialogsTestSignal, testSignalModesFrequencyAndLevelReachTheUnit) {
   EXPECT_EQ(SimByte(SimImageLayout::kTestSineFrequency), 17);
 }
 
-TEST_F(UnitDialogsTestSignal, aRefreshShowsTheImagesTestSignalAndSendsNothing) {
+TEST_F(UnitDialogsUnitSim, aRefreshShowsTheImagesTestSignalAndSendsNothing) {
   UnitImage& image = window->UnitControl().Image();
   const auto setTestSignal = [&image](int mode, int index, int level) {
     image.SetWord(UnitImage::kTestSignalMode, mode);
@@ -316,13 +312,7 @@ TEST_F(UnitDialogsUnitSim, sourcePairsAreSetAndShownByChannel) {
   EXPECT_EQ(ReadWord(sim->Image(), SimImageLayout::kSourcePairMask), 0);
 }
 
-// The type dialog's cases each run in a process of their own: a dialog left
-// by an earlier case must not meet them.
-using UnitDialogsSourceTypes = UnitDialogsUnitSim;
-using UnitDialogsTypesWithoutDante = UnitDialogsUnitSim;
-using UnitDialogsCodeReference = UnitDialogsUnitSim;
-
-TEST_F(UnitDialogsSourceTypes, sourceTypesAreSentAndShownOnTheMainWindow) {
+TEST_F(UnitDialogsUnitSim, sourceTypesAreSentAndShownOnTheMainWindow) {
   auto* in2 = window->Controls().Find<TLabel>(QStringLiteral("lbSelDigitalIn2"));
   auto* out3 = window->Controls().Find<TLabel>(QStringLiteral("lbSelDigitalOut3"));
   auto* out1 = window->Controls().Find<TLabel>(QStringLiteral("lbSelDigitalOut1"));
@@ -345,7 +335,7 @@ TEST_F(UnitDialogsSourceTypes, sourceTypesAreSentAndShownOnTheMainWindow) {
   EXPECT_EQ(SimByte(SimImageLayout::kDanteOutputSource), 1);
 }
 
-TEST_F(UnitDialogsTypesWithoutDante, withoutTheDanteOptionTheTypeDialogOffersTwoInputTypes) {
+TEST_F(UnitDialogsUnitSim, withoutTheDanteOptionTheTypeDialogOffersTwoInputTypes) {
   UnitImage& image = window->UnitControl().Image();
   image.SetByte(UnitImage::kDanteAvailable, 0);
   image.SetByte(UnitImage::kDanteOutputSource, 2);
@@ -368,7 +358,7 @@ TEST_F(UnitDialogsTypesWithoutDante, withoutTheDanteOptionTheTypeDialogOffersTwo
   EXPECT_TRUE(Received(CMD_SOURCE_TYPE).empty());
 }
 
-TEST_F(UnitDialogsCodeReference, theCodeReferenceOpensInTheLanguageOfTheWindow) {
+TEST_F(UnitDialogsUnitSim, theCodeReferenceOpensInTheLanguageOfTheWindow) {
   InDialog(*english, [] { OpenMenu("Rs232Code"); }, [] { EXPECT_TRUE(english->isVisible()); });
   OpenMenu("ChineseSimplified");
   InDialog(*chinese, [] { OpenMenu("Rs232Code"); }, [] {
