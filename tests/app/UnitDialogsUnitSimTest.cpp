@@ -25,7 +25,6 @@
 #include "platform/widgets/TLabel.h"
 #include "platform/widgets/TPopupMenu.h"
 #include "platform/widgets/TRadioButton.h"
-#include "protocol/CM_MCS_CMD.h"
 #include "protocol/CommandCodes.h"
 #include "protocol/LUnitControl.h"
 #include "tests/app/PtyUnitWindow.h"
@@ -42,10 +41,6 @@ using namespace std::chrono_literals;
 namespace {
 
 using Payloads = std::vector<std::vector<std::uint8_t>>;
-
-/// A frame no dialog sends (type group 9): once the unit has it, every
-/// frame queued before it has arrived too.
-const std::vector<std::uint8_t> kMarker{9, 9, 9};
 
 void SendMouse(QWidget* widget, QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held) {
   QMouseEvent event(type, QPointF(at), QPointF(widget->mapToGlobal(at)), button, held, Qt::NoModifier);
@@ -105,25 +100,12 @@ protected:
   static void OpenMenu(const char* entry) { window->Controls().Find<TMenuItem>(QLatin1String(entry))->Click(); }
 
   /// Waits until the unit has every frame sent so far.
-  static void Settle() {
-    const std::size_t markers = Markers();
-    window->SendCommand(CM_MCS_CMD(window->GetUnitId(), CMD_SOURCE_TYPE, 9, 9, 9), true, SERIALIZE_FRAME);
-    // The window hands each reply over before the next frame goes out, so
-    // its events run while waiting.
-    ASSERT_TRUE(ProcessEventsUntil([markers] { return Markers() > markers; }, 10s));
-  }
-  static std::size_t Markers() {
-    std::size_t count = 0;
-    for (const SimReceivedFrame& frame : sim->ReceivedFrames()) {
-      count += frame.frame.code == CMD_SOURCE_TYPE && frame.frame.payload == kMarker ? 1 : 0;
-    }
-    return count;
-  }
+  static void Settle() { ASSERT_TRUE(unit->Settle()); }
   /// Payloads of the frames with `code` the unit received, markers left out.
   static Payloads Received(std::uint8_t code) {
     Payloads payloads;
     for (const SimReceivedFrame& frame : sim->ReceivedFrames()) {
-      if (frame.frame.code == code && frame.frame.payload != kMarker) {
+      if (frame.frame.code == code && !PtyUnitWindow::IsSettleMarker(frame)) {
         payloads.push_back(frame.frame.payload);
       }
     }
