@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QScreen>
 #include <QEventLoop>
+#include <QList>
 #include <QMenuBar>
 #include <QScrollBar>
 #include <QShowEvent>
@@ -11,6 +12,44 @@
 #include <QWindow>
 
 #include "platform/threads/EventGuard.h"
+
+namespace {
+
+/// The widget whose native window is `window`, or nullptr.
+QWidget* WidgetOf(const QWindow* window) {
+  if (window == nullptr) {
+    return nullptr;
+  }
+  for (QWidget* top : QApplication::topLevelWidgets()) {
+    if (top->windowHandle() == window) {
+      return top;
+    }
+  }
+  return nullptr;
+}
+
+/// The window that `window` stays above: its transient parent, else the
+/// window of the control it belongs to (a list's popup); nullptr for none.
+QWidget* OwnerWindowOf(const QWidget* window) {
+  if (window->windowHandle() != nullptr) {
+    if (QWidget* owner = WidgetOf(window->windowHandle()->transientParent())) {
+      return owner;
+    }
+  }
+  return window->parentWidget() != nullptr ? window->parentWidget()->window() : nullptr;
+}
+
+/// `window` followed by the windows it stays above, nearest first, each
+/// once (a loop of owners ends where it closes).
+QList<QWidget*> OwnerChain(QWidget* window) {
+  QList<QWidget*> chain;
+  for (QWidget* at = window; at != nullptr && !chain.contains(at); at = OwnerWindowOf(at)) {
+    chain << at;
+  }
+  return chain;
+}
+
+}  // namespace
 
 TForm::TForm(QWidget* parent) : TWinControl(parent) {
   setWindowFlags(Qt::Window);
@@ -84,15 +123,30 @@ void TForm::ShowOver(QWidget* opener) {
   TakeFocus();
 }
 
-void TForm::AttachTo(QWidget* opener) {
-  QWidget* owner = opener != nullptr ? opener->window() : nullptr;
-  if (owner == nullptr || owner == this) {
-    return;
+QWidget* TForm::OwnerFor(QWidget* opener) const {
+  // The opener may be a window already gone (a dialog just closed that the
+  // window system still reports active, or a list's popup): the first shown
+  // window up its owners stands for it. A window this form owns, directly or
+  // through others, never does: that loop of owners would send Qt's
+  // modality checks round it for ever.
+  for (QWidget* window : OwnerChain(opener != nullptr ? opener->window() : nullptr)) {
+    const Qt::WindowType type = window->windowType();
+    if (window != this && window->isVisible() && type != Qt::Popup && type != Qt::ToolTip &&
+        !OwnerChain(window).contains(this)) {
+      return window;
+    }
   }
+  return nullptr;
+}
+
+void TForm::AttachTo(QWidget* opener) {
+  QWidget* owner = OwnerFor(opener);
   // Both windows exist once they have a native handle.
   winId();
-  owner->winId();
-  windowHandle()->setTransientParent(owner->windowHandle());
+  if (owner != nullptr) {
+    owner->winId();
+  }
+  windowHandle()->setTransientParent(owner != nullptr ? owner->windowHandle() : nullptr);
 }
 
 void TForm::TakeFocus() {

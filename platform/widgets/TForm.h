@@ -113,9 +113,13 @@ private:
   void ScrollClient();
 
   void CloseModal();
-  /// Makes the form a transient window of `opener`'s window (nothing for
-  /// none, or for the form itself).
+  /// Makes the form a transient window of the window that stands for
+  /// `opener` (OwnerFor), or of none.
   void AttachTo(QWidget* opener);
+  /// The shown window up from `opener`'s window through its owners that the
+  /// form may stay above: never the form itself, a popup, or a window the
+  /// form owns; nullptr for none.
+  QWidget* OwnerFor(QWidget* opener) const;
   /// Raises and activates the form and gives it the focus when none of its
   /// controls has it, so its keys (Esc among them) reach it.
   void TakeFocus();

@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -79,7 +80,8 @@ protected:
     QTimer watch;
     watch.setInterval(5);
     QObject::connect(&watch, &QTimer::timeout, [messages] {
-      if (information->isVisible()) {
+      // Once answered, the message closes when the loop runs again.
+      if (information->isVisible() && information->ModalResult() == mrNone) {
         if (messages != nullptr) {
           *messages << information->lbMessage->Caption();
         } else {
@@ -114,6 +116,12 @@ protected:
   static void Toggle(TRzBmpButton& button) {
     button.SetDown(!button.Down());
     button.Click();
+  }
+
+  static void SetSwitch(TRzBmpButton& button, bool down) {
+    if (button.Down() != down) {
+      Toggle(button);
+    }
   }
 
   /// Opens a file through the button's chooser, checking its filter.
@@ -205,11 +213,13 @@ TEST_F(FirDesignerUnitSim, designFromAMeasurementReachesInputB) {
     EXPECT_EQ(c().lbNowImportName->Caption(), QStringLiteral("mainleft"));
     EXPECT_EQ(c().edFirName->Text(), QStringLiteral("mainleft"));
     EXPECT_NEAR(ValueAt(FirDesignView::LoadMagnitude, 2500.0), 4.0, 0.1);
+    // 512 taps, as the designer starts, whatever length an earlier case left.
+    TypeAndEnter(*c().edFirOutSetTaps, QStringLiteral("512"));
 
-    Toggle(*c().sbAutoGain);
+    SetSwitch(*c().sbAutoGain, true);
     EXPECT_EQ(c().edFirImportGain->Text(), QStringLiteral("-0.4dB"));
     EXPECT_FALSE(c().edFirImportGain->isEnabled());
-    Toggle(*c().rzbFirMagRangeOnOff);
+    SetSwitch(*c().rzbFirMagRangeOnOff, true);
     const TiPlotChannel& result = *c().fftFirDraw->Channel(FirDesignView::ResultMagnitude);
     for (int i = 0; i < result.Count(); ++i) {
       if (result.GetX(i) >= 1000.0 && result.GetX(i) <= 16000.0) {
@@ -273,6 +283,8 @@ TEST_F(FirDesignerUnitSim, anOutputDesignTypedAt2000TapsGoesOutWith1024) {
   constexpr int kOut3 = 5;
   InDesigner(kOut3, [&] {
     EXPECT_EQ(c().lbFirOutSet->Caption(), QStringLiteral("Out 3 Output Setting"));
+    // A flat design, whatever measurement an earlier case left loaded.
+    SetSwitch(*c().rzbFirMagRangeOnOff, false);
     TypeAndEnter(*c().edFirOutSetTaps, QStringLiteral("32"));
     TypeAndEnter(*c().edFirOutSetTaps, QStringLiteral("2000"));
     EXPECT_EQ(c().edFirOutSetTaps->Text(), QStringLiteral("1024"));
@@ -284,6 +296,51 @@ TEST_F(FirDesignerUnitSim, anOutputDesignTypedAt2000TapsGoesOutWith1024) {
   EXPECT_TRUE(ProcessEventsUntil([] { return ExtFirFrames(kOut3) == 86; }, 30s)) << ExtFirFrames(kOut3);
   EXPECT_TRUE(ProcessEventsUntil([] { return UnitHoldsDesign(kOut3, 1024); }, 30s));
   EXPECT_EQ(information->lbMessage->Caption(), QString());
+}
+
+TEST_F(FirDesignerUnitSim, aDesignACoefficientFileCouldNotCarryIsRefusedAndChangesNothing) {
+  constexpr int kOut2 = 4;
+  // A subwoofer: fourth-order low pass at 100 Hz, designed over the default
+  // magnitude range far above it.
+  ResponseFileWriter files;
+  const QString measurement = files.WriteSampled(
+      QStringLiteral("sub.txt"), 10.0, [](double f) { return -10.0 * std::log10(1.0 + std::pow(f / 100.0, 8.0)); },
+      [](double) { return 0.0; });
+  const auto store = window->Session().FirCoefficients();
+  const auto image = window->UnitControl().Image();
+  const int charged = window->State().FirTapsInUse;
+  const QString taps = window->Controls().Find<TLabel>(QStringLiteral("lbNowFirTapsOut2"))->Caption();
+  QStringList messages;
+  bool ownedByTheDesigner = false;
+  InDesigner(
+      kOut2,
+      [&] {
+        // The magnitude range on and no automatic gain, whatever an earlier
+        // case left; both as they were afterwards.
+        const bool rangeWas = c().rzbFirMagRangeOnOff->Down();
+        const bool autoGainWas = c().sbAutoGain->Down();
+        SetSwitch(*c().rzbFirMagRangeOnOff, true);
+        SetSwitch(*c().sbAutoGain, false);
+        Open(*c().sbOpenFirFile, QStringLiteral("Smaart(*.txt)|*.Txt"), measurement);
+        TypeAndEnter(*c().edFirOutSetTaps, QStringLiteral("512"));
+        const FirDesignEngine::Curve& designed = designer->Engine().DesignCoefficients();
+        EXPECT_GT(*std::max_element(designed.begin(), designed.begin() + 512), 50.0);
+        sim->ClearReceivedFrames();
+        Download(true);
+        ownedByTheDesigner = information->windowHandle() != nullptr &&
+                             information->windowHandle()->transientParent() == designer->windowHandle();
+        SetSwitch(*c().rzbFirMagRangeOnOff, rangeWas);
+        SetSwitch(*c().sbAutoGain, autoGainWas);
+      },
+      &messages);
+  EXPECT_EQ(messages, QStringList{QStringLiteral("FIR Coefficient Error!!")});
+  EXPECT_TRUE(ownedByTheDesigner);
+  ASSERT_TRUE(unit->Settle());
+  EXPECT_EQ(ExtFirFrames(kOut2), 0);
+  EXPECT_TRUE(window->Session().FirCoefficients() == store);
+  EXPECT_TRUE(std::ranges::equal(window->UnitControl().Image().Bytes(), image.Bytes()));
+  EXPECT_EQ(window->State().FirTapsInUse, charged);
+  EXPECT_EQ(window->Controls().Find<TLabel>(QStringLiteral("lbNowFirTapsOut2"))->Caption(), taps);
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <chrono>
+#include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -14,6 +16,9 @@
 #include "link/LUnitSession.h"
 #include "link/LinkTransportFactory.h"
 #include "platform/threads/TTimer.h"
+#include "protocol/CM_MCS_CMD.h"
+#include "protocol/CommandCodes.h"
+#include "protocol/LCmd.h"
 #include "tests/support/ProcessEventsUntil.h"
 #include "tools/unitsim/UnitSim.h"
 
@@ -54,7 +59,37 @@ public:
         [this] { return m_window->Controls().Find<TTimer>(QStringLiteral("tmInLevelDet"))->Enabled(); }, limit);
   }
 
+  /// True for the frame Settle sends: one no editor action sends (source
+  /// type group 9).
+  static bool IsSettleMarker(const SimReceivedFrame& received) {
+    return received.frame.code == CMD_SOURCE_TYPE && received.frame.payload == SettleMarker();
+  }
+
+  /// Waits until the unit has every frame the window sent so far: a marker
+  /// goes out after them, and the window hands each reply over before the
+  /// next frame goes out, so its events run while waiting.
+  bool Settle(std::chrono::milliseconds limit = std::chrono::seconds(10)) {
+    const std::size_t before = Markers();
+    const std::vector<std::uint8_t>& marker = SettleMarker();
+    m_window->SendCommand(CM_MCS_CMD(m_window->GetUnitId(), CMD_SOURCE_TYPE, marker[0], marker[1], marker[2]), true,
+                          SERIALIZE_FRAME);
+    return ProcessEventsUntil([this, before] { return Markers() > before; }, limit);
+  }
+
 private:
+  static const std::vector<std::uint8_t>& SettleMarker() {
+    static const std::vector<std::uint8_t> marker{9, 9, 9};
+    return marker;
+  }
+
+  std::size_t Markers() {
+    std::size_t count = 0;
+    for (const SimReceivedFrame& received : m_sim.ReceivedFrames()) {
+      count += IsSettleMarker(received) ? 1 : 0;
+    }
+    return count;
+  }
+
   static UnitSimOptions PtyOptions() {
     UnitSimOptions options;
     options.pty = true;

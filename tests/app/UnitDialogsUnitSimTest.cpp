@@ -25,7 +25,6 @@
 #include "platform/widgets/TLabel.h"
 #include "platform/widgets/TPopupMenu.h"
 #include "platform/widgets/TRadioButton.h"
-#include "protocol/CM_MCS_CMD.h"
 #include "protocol/CommandCodes.h"
 #include "protocol/LUnitControl.h"
 #include "tests/app/PtyUnitWindow.h"
@@ -42,10 +41,6 @@ using namespace std::chrono_literals;
 namespace {
 
 using Payloads = std::vector<std::vector<std::uint8_t>>;
-
-/// A frame no dialog sends (type group 9): once the unit has it, every
-/// frame queued before it has arrived too.
-const std::vector<std::uint8_t> kMarker{9, 9, 9};
 
 void SendMouse(QWidget* widget, QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held) {
   QMouseEvent event(type, QPointF(at), QPointF(widget->mapToGlobal(at)), button, held, Qt::NoModifier);
@@ -105,25 +100,12 @@ protected:
   static void OpenMenu(const char* entry) { window->Controls().Find<TMenuItem>(QLatin1String(entry))->Click(); }
 
   /// Waits until the unit has every frame sent so far.
-  static void Settle() {
-    const std::size_t markers = Markers();
-    window->SendCommand(CM_MCS_CMD(window->GetUnitId(), CMD_SOURCE_TYPE, 9, 9, 9), true, SERIALIZE_FRAME);
-    // The window hands each reply over before the next frame goes out, so
-    // its events run while waiting.
-    ASSERT_TRUE(ProcessEventsUntil([markers] { return Markers() > markers; }, 10s));
-  }
-  static std::size_t Markers() {
-    std::size_t count = 0;
-    for (const SimReceivedFrame& frame : sim->ReceivedFrames()) {
-      count += frame.frame.code == CMD_SOURCE_TYPE && frame.frame.payload == kMarker ? 1 : 0;
-    }
-    return count;
-  }
+  static void Settle() { ASSERT_TRUE(unit->Settle()); }
   /// Payloads of the frames with `code` the unit received, markers left out.
   static Payloads Received(std::uint8_t code) {
     Payloads payloads;
     for (const SimReceivedFrame& frame : sim->ReceivedFrames()) {
-      if (frame.frame.code == code && frame.frame.payload != kMarker) {
+      if (frame.frame.code == code && !PtyUnitWindow::IsSettleMarker(frame)) {
         payloads.push_back(frame.frame.payload);
       }
     }
@@ -143,11 +125,7 @@ protected:
   static inline TfmRs232Cmd* chinese = nullptr;
 };
 
-// The test-signal cases run in a process of their own: the test dialog they
-// leave behind must not meet the name dialogs of the later cases.
-using UnitDialogsTestSignal = UnitDialogsUnitSim;
-
-TEST_F(UnitDialogsTestSignal, testSignalModesFrequencyAndLevelReachTheUnit) {
+TEST_F(UnitDialogsUnitSim, testSignalModesFrequencyAndLevelReachTheUnit) {
   EXPECT_EQ(test->cbSineFreq->Text(), QStringLiteral("20Hz"));
   EXPECT_EQ(test->lbToneGain->Caption(), QStringLiteral("-20.0 dB"));
   InDialog(*test, [] { OpenMenu("TestTone"); }, [] {
@@ -187,7 +165,7 @@ TEST_F(UnitDialogsTestSignal, testSignalModesFrequencyAndLevelReachTheUnit) {
   EXPECT_EQ(SimByte(SimImageLayout::kTestSineFrequency), 17);
 }
 
-TEST_F(UnitDialogsTestSignal, aRefreshShowsTheImagesTestSignalAndSendsNothing) {
+TEST_F(UnitDialogsUnitSim, aRefreshShowsTheImagesTestSignalAndSendsNothing) {
   UnitImage& image = window->UnitControl().Image();
   const auto setTestSignal = [&image](int mode, int index, int level) {
     image.SetWord(UnitImage::kTestSignalMode, mode);
@@ -316,13 +294,7 @@ TEST_F(UnitDialogsUnitSim, sourcePairsAreSetAndShownByChannel) {
   EXPECT_EQ(ReadWord(sim->Image(), SimImageLayout::kSourcePairMask), 0);
 }
 
-// The type dialog's cases each run in a process of their own: a dialog left
-// by an earlier case must not meet them.
-using UnitDialogsSourceTypes = UnitDialogsUnitSim;
-using UnitDialogsTypesWithoutDante = UnitDialogsUnitSim;
-using UnitDialogsCodeReference = UnitDialogsUnitSim;
-
-TEST_F(UnitDialogsSourceTypes, sourceTypesAreSentAndShownOnTheMainWindow) {
+TEST_F(UnitDialogsUnitSim, sourceTypesAreSentAndShownOnTheMainWindow) {
   auto* in2 = window->Controls().Find<TLabel>(QStringLiteral("lbSelDigitalIn2"));
   auto* out3 = window->Controls().Find<TLabel>(QStringLiteral("lbSelDigitalOut3"));
   auto* out1 = window->Controls().Find<TLabel>(QStringLiteral("lbSelDigitalOut1"));
@@ -345,7 +317,7 @@ TEST_F(UnitDialogsSourceTypes, sourceTypesAreSentAndShownOnTheMainWindow) {
   EXPECT_EQ(SimByte(SimImageLayout::kDanteOutputSource), 1);
 }
 
-TEST_F(UnitDialogsTypesWithoutDante, withoutTheDanteOptionTheTypeDialogOffersTwoInputTypes) {
+TEST_F(UnitDialogsUnitSim, withoutTheDanteOptionTheTypeDialogOffersTwoInputTypes) {
   UnitImage& image = window->UnitControl().Image();
   image.SetByte(UnitImage::kDanteAvailable, 0);
   image.SetByte(UnitImage::kDanteOutputSource, 2);
@@ -368,7 +340,7 @@ TEST_F(UnitDialogsTypesWithoutDante, withoutTheDanteOptionTheTypeDialogOffersTwo
   EXPECT_TRUE(Received(CMD_SOURCE_TYPE).empty());
 }
 
-TEST_F(UnitDialogsCodeReference, theCodeReferenceOpensInTheLanguageOfTheWindow) {
+TEST_F(UnitDialogsUnitSim, theCodeReferenceOpensInTheLanguageOfTheWindow) {
   InDialog(*english, [] { OpenMenu("Rs232Code"); }, [] { EXPECT_TRUE(english->isVisible()); });
   OpenMenu("ChineseSimplified");
   InDialog(*chinese, [] { OpenMenu("Rs232Code"); }, [] {
