@@ -3,13 +3,18 @@
 # bench/<dir>/. A file named main.cpp never goes into a library.
 set(CMAKE_AUTOMOC ON)
 
-# krv_add_tests(<target> [PER_SUITE] LABEL <label> SOURCES <files...> LINKS <targets...>)
+# krv_add_tests(<target> [PER_SUITE] LABEL <label> SOURCES <files...> LINKS <targets...>
+#               [SUITE_SHARDS <suite> <count>...])
 # One GoogleTest executable; every test in it carries the ctest label. With
 # PER_SUITE each test suite is one ctest test (one process), so a suite can
 # share an expensive fixture through SetUpTestSuite; the suites are read
 # from the sources, which re-run the configuration when they change.
+# SUITE_SHARDS spreads a long suite over <count> processes, ctest tests
+# <suite>.shard<k>of<count>: GoogleTest's sharding gives each process every
+# count-th test of the suite, so each test runs in exactly one of them and
+# a fixture shared through SetUpTestSuite is built once per process.
 function(krv_add_tests target)
-  cmake_parse_arguments(T "PER_SUITE" "LABEL" "SOURCES;LINKS" ${ARGN})
+  cmake_parse_arguments(T "PER_SUITE" "LABEL" "SOURCES;LINKS;SUITE_SHARDS" ${ARGN})
   if(NOT KRV_BUILD_TESTS OR NOT T_SOURCES)
     return()
   endif()
@@ -21,6 +26,9 @@ function(krv_add_tests target)
   target_compile_options(${target} PRIVATE $<$<CONFIG:Debug>:-O0>)
   target_link_libraries(${target} PRIVATE ${T_LINKS} krv_testsupport)
   set(environment "QT_QPA_PLATFORM=offscreen;KRV_TEST_FIXTURES=${PROJECT_SOURCE_DIR}/tests")
+  if(T_SUITE_SHARDS AND NOT T_PER_SUITE)
+    message(FATAL_ERROR "${target}: SUITE_SHARDS needs PER_SUITE")
+  endif()
   if(NOT T_PER_SUITE)
     gtest_discover_tests(${target}
       DISCOVERY_MODE PRE_TEST
@@ -37,10 +45,31 @@ function(krv_add_tests target)
       list(APPEND suites ${suite})
     endforeach()
   endforeach()
+  set(shards ${T_SUITE_SHARDS})
+  while(shards)
+    list(POP_FRONT shards suite count)
+    if(NOT suite IN_LIST suites OR NOT count MATCHES "^[1-9][0-9]*$")
+      message(FATAL_ERROR "${target}: SUITE_SHARDS ${suite} ${count}: no such suite, or no process count")
+    endif()
+    set(shards_of_${suite} ${count})
+  endwhile()
   list(REMOVE_DUPLICATES suites)
   foreach(suite IN LISTS suites)
-    add_test(NAME ${suite} COMMAND ${target} --gtest_filter=${suite}.*:*/${suite}.*)
-    set_tests_properties(${suite} PROPERTIES LABELS ${T_LABEL} ENVIRONMENT "${environment}")
+    set(filter --gtest_filter=${suite}.*:*/${suite}.*)
+    if(NOT DEFINED shards_of_${suite})
+      add_test(NAME ${suite} COMMAND ${target} ${filter})
+      set_tests_properties(${suite} PROPERTIES LABELS ${T_LABEL} ENVIRONMENT "${environment}")
+      continue()
+    endif()
+    set(count ${shards_of_${suite}})
+    math(EXPR last "${count} - 1")
+    foreach(index RANGE ${last})
+      math(EXPR number "${index} + 1")
+      set(name ${suite}.shard${number}of${count})
+      add_test(NAME ${name} COMMAND ${target} ${filter})
+      set_tests_properties(${name} PROPERTIES LABELS ${T_LABEL}
+        ENVIRONMENT "${environment};GTEST_TOTAL_SHARDS=${count};GTEST_SHARD_INDEX=${index}")
+    endforeach()
   endforeach()
 endfunction()
 
@@ -57,12 +86,14 @@ function(_krv_glob out dir)
   set(${out} ${files} PARENT_SCOPE)
 endfunction()
 
-# krv_add_layer(<name> [DIR <dir>] [LABEL <label>] [TESTS_PER_SUITE] [EXCLUDE <regex>...] [DEPS <targets>...])
+# krv_add_layer(<name> [DIR <dir>] [LABEL <label>] [TESTS_PER_SUITE] [EXCLUDE <regex>...] [DEPS <targets>...]
+#               [SUITE_SHARDS <suite> <count>...])
 # Declares library krv_<name> from <dir> (default: the name), test executable
 # test_<name> from tests/<dir> and, with KRV_BUILD_BENCH, bench_<name> from
-# bench/<dir>. EXCLUDE regexes apply to all three globs.
+# bench/<dir>. EXCLUDE regexes apply to all three globs. TESTS_PER_SUITE and
+# SUITE_SHARDS register the tests as krv_add_tests does.
 function(krv_add_layer name)
-  cmake_parse_arguments(L "TESTS_PER_SUITE" "DIR;LABEL" "EXCLUDE;DEPS" ${ARGN})
+  cmake_parse_arguments(L "TESTS_PER_SUITE" "DIR;LABEL" "EXCLUDE;DEPS;SUITE_SHARDS" ${ARGN})
   if(NOT L_DIR)
     set(L_DIR ${name})
   endif()
@@ -90,7 +121,8 @@ function(krv_add_layer name)
   if(L_TESTS_PER_SUITE)
     set(per_suite PER_SUITE)
   endif()
-  krv_add_tests(test_${name} ${per_suite} LABEL ${L_LABEL} SOURCES ${tests} LINKS ${lib})
+  krv_add_tests(test_${name} ${per_suite} LABEL ${L_LABEL} SOURCES ${tests} LINKS ${lib}
+                SUITE_SHARDS ${L_SUITE_SHARDS})
 
   if(KRV_BUILD_BENCH)
     _krv_glob(benches bench/${L_DIR} PATTERNS *.cpp *.h EXCLUDE ${L_EXCLUDE})
