@@ -110,8 +110,8 @@ void TCanvas::DrawTextLine(int x, int top, const QString& text, int underlineInd
     painter->setClipRect(clip->ToQRect(), Qt::IntersectClip);
   }
   const TTextMetric tm = m_font.TextMetrics();
-  const int width = metrics.horizontalAdvance(text);
   if (m_state.bkMode == OPAQUE) {
+    const int width = metrics.horizontalAdvance(text);
     painter->fillRect(QRect(x, top, width, tm.tmHeight), QColor::fromRgb(Realize(ColorToQRgb(m_state.bkColor))));
   }
   const QColor color = QColor::fromRgb(Realize(ColorToQRgb(m_state.textColor)));
@@ -138,9 +138,12 @@ void TCanvas::TextOut(int x, int y, const QString& text) {
   if (m_monochrome) {
     font.setStyleStrategy(QFont::NoAntialias);
   }
-  const QFontMetrics metrics(font);
   const TTextMetric tm = m_font.TextMetrics();
-  const int width = metrics.horizontalAdvance(text);
+  // Laying the text out is the costly part; a left-aligned line drawn
+  // upright on a transparent background never needs its width.
+  const bool needsWidth = (align & (TA_CENTER | TA_RIGHT | TA_UPDATECP)) != 0 ||
+                          (m_font.Orientation() != 0 && m_state.bkMode == OPAQUE);
+  const int width = needsWidth ? QFontMetrics(font).horizontalAdvance(text) : 0;
   const int height = tm.tmHeight;
   // Offsets of the text's top-left from the reference point.
   int ox = 0;
