@@ -369,6 +369,7 @@ private:
   PlotOverlayState m_overlay;
 
   TBitmap m_surface;
+  QImage m_cleanPlotPixels;  // the plot page without its overlays, while they are drawn
   bool m_inPaint = false;
   bool m_surfaceUpdatePending = false;
   bool m_fullPaintRequested = false;

@@ -1,6 +1,7 @@
 #include "components/ResponsePlotBase.h"
 
 #include <cmath>
+#include <cstring>
 #include <numbers>
 
 #include <QImage>
@@ -284,10 +285,21 @@ void ResponsePlotBase::UpdatePaintPage(TPaintPage& page) {
     CopyToSurface(page);
     return;
   }
-  const QImage clean = *image;
+  // The clean pixels wait in a buffer the plot keeps: the page keeps its
+  // image, and with it the paint engine Qt holds for the image, instead of
+  // drawing on a fresh copy at every update.
+  const bool hasPixels = !image->isNull();
+  if (hasPixels) {
+    if (m_cleanPlotPixels.size() != image->size() || m_cleanPlotPixels.format() != image->format()) {
+      m_cleanPlotPixels = QImage(image->size(), image->format());
+    }
+    std::memcpy(m_cleanPlotPixels.bits(), image->constBits(), std::size_t(image->sizeInBytes()));
+  }
   PaintOverlays();
   CopyToSurface(page);
-  *image = clean;
+  if (hasPixels) {
+    std::memcpy(image->bits(), m_cleanPlotPixels.constBits(), std::size_t(image->sizeInBytes()));
+  }
 }
 
 void ResponsePlotBase::DrawPlotsAndLabelsNoUpdate() {

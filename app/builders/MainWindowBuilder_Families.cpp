@@ -21,9 +21,13 @@ TLabel& MainWindowBuilder::Label(QWidget* parent, const QString& name, const QSt
                                  int tag) {
   auto& label = m_factory.Make<TLabel>(parent, name, left, top, 0, 0, tag);
   label.SetTransparent(true);
-  label.Font().SetName(QStringLiteral("Arial"));
-  label.Font().SetHeight(-12);
-  label.Font().SetColor(clWhite);
+  // One assignment of the whole font: an auto-sized label measures its
+  // caption again on every change of its font.
+  TFont font(label.Font());
+  font.SetName(QStringLiteral("Arial"));
+  font.SetHeight(-12);
+  font.SetColor(clWhite);
+  label.Font().Assign(font);
   label.SetCaption(caption);
   return label;
 }

@@ -110,8 +110,8 @@ void TCanvas::DrawTextLine(int x, int top, const QString& text, int underlineInd
     painter->setClipRect(clip->ToQRect(), Qt::IntersectClip);
   }
   const TTextMetric tm = m_font.TextMetrics();
-  const int width = GlyphRunsAdvance(font, text);
   if (m_state.bkMode == OPAQUE) {
+    const int width = GlyphRunsAdvance(font, text);
     painter->fillRect(QRect(x, top, width, tm.tmHeight), QColor::fromRgb(Realize(ColorToQRgb(m_state.bkColor))));
   }
   const QColor color = QColor::fromRgb(Realize(ColorToQRgb(m_state.textColor)));
@@ -138,7 +138,11 @@ void TCanvas::TextOut(int x, int y, const QString& text) {
     font.setStyleStrategy(QFont::NoAntialias);
   }
   const TTextMetric tm = m_font.TextMetrics();
-  const int width = GlyphRunsAdvance(font, text);
+  // Laying the text out is the costly part; a left-aligned line drawn
+  // upright on a transparent background never needs its width.
+  const bool needsWidth = (align & (TA_CENTER | TA_RIGHT | TA_UPDATECP)) != 0 ||
+                          (m_font.Orientation() != 0 && m_state.bkMode == OPAQUE);
+  const int width = needsWidth ? GlyphRunsAdvance(font, text) : 0;
   const int height = tm.tmHeight;
   // Offsets of the text's top-left from the reference point.
   int ox = 0;

@@ -137,7 +137,9 @@ void TBitmap::Assign(const TBitmap& other) {
   if (&other == this) {
     return;
   }
-  m_image = other.m_image.copy();
+  // The pixels are shared until either bitmap is drawn on: every write
+  // reaches them through the image's non-const access, which copies first.
+  m_image = other.m_image;
   m_pixelFormat = other.m_pixelFormat;
   m_transparentMode = other.m_transparentMode;
   m_transparentColor = other.m_transparentColor;

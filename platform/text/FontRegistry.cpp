@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QFontDatabase>
 
+#include "platform/text/FontFaceTables.h"
+
 namespace {
 const QString kChineseFace = ChineseFallbackFace();
 
@@ -76,6 +78,9 @@ int RegisterPlatformFonts() {
         }
       }
     }
+  }
+  if (added > 0) {
+    ForgetFontFaceTables();
   }
   return added;
 }

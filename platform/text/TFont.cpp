@@ -5,38 +5,12 @@
 
 #include <QFontInfo>
 #include <QFontMetrics>
-#include <QRawFont>
 
-#include "platform/text/FontRegistry.h"
 #include "platform/core/Rounding.h"
+#include "platform/text/FontFaceTables.h"
+#include "platform/text/FontRegistry.h"
 
 namespace {
-// The face's Windows line metrics in font units, from its OS/2 and head
-// tables; empty for faces without them.
-struct WinMetrics {
-  int unitsPerEm = 0;
-  int ascent = 0;
-  int descent = 0;
-};
-
-std::optional<WinMetrics> WinMetricsOf(const QFont& font) {
-  const QRawFont raw = QRawFont::fromFont(font);
-  if (!raw.isValid()) {
-    return std::nullopt;
-  }
-  const QByteArray os2 = raw.fontTable("OS/2");
-  const QByteArray head = raw.fontTable("head");
-  if (os2.size() < 78 || head.size() < 20) {
-    return std::nullopt;
-  }
-  auto u16 = [](const QByteArray& t, int at) { return (int(std::uint8_t(t[at])) << 8) | int(std::uint8_t(t[at + 1])); };
-  WinMetrics m{u16(head, 18), u16(os2, 74), u16(os2, 76)};
-  if (m.unitsPerEm <= 0 || m.ascent + m.descent <= 0) {
-    return std::nullopt;
-  }
-  return m;
-}
-
 int Scaled(int units, int pixelsPerEm, int unitsPerEm) {
   return int((std::int64_t(units) * pixelsPerEm * 2 + unitsPerEm) / (2 * std::int64_t(unitsPerEm)));
 }
@@ -157,8 +131,8 @@ QFont TFont::ToQFont() const {
     // A positive height is the cell height: the em height is what leaves
     // ascent + descent at it.
     font.setPixelSize(m_height);
-    if (const auto win = WinMetricsOf(font)) {
-      font.setPixelSize(std::max(1, Round(double(m_height) * win->unitsPerEm / (win->ascent + win->descent))));
+    if (const FontFaceTables face = FaceTablesOf(font); face.hasWinMetrics) {
+      font.setPixelSize(std::max(1, Round(double(m_height) * face.unitsPerEm / (face.winAscent + face.winDescent))));
     }
   } else {
     // Height 0 asks for the default size, 8 points.
@@ -177,10 +151,10 @@ TTextMetric TFont::TextMetrics() const {
   TTextMetric tm;
   // A face with bitmap strikes may answer with another size than asked for.
   const int pixelsPerEm = QFontInfo(font).pixelSize();
-  const auto win = WinMetricsOf(font);
-  if (win) {
-    tm.tmAscent = Scaled(win->ascent, pixelsPerEm, win->unitsPerEm);
-    tm.tmDescent = Scaled(win->descent, pixelsPerEm, win->unitsPerEm);
+  const FontFaceTables face = FaceTablesOf(font);
+  if (face.hasWinMetrics) {
+    tm.tmAscent = Scaled(face.winAscent, pixelsPerEm, face.unitsPerEm);
+    tm.tmDescent = Scaled(face.winDescent, pixelsPerEm, face.unitsPerEm);
   } else {
     tm.tmAscent = metrics.ascent();
     tm.tmDescent = metrics.descent();
@@ -190,8 +164,7 @@ TTextMetric TFont::TextMetrics() const {
   tm.tmExternalLeading = std::max(0, metrics.leading());
   tm.tmAveCharWidth = metrics.horizontalAdvance(QLatin1Char('x'));
   tm.tmMaxCharWidth = metrics.maxWidth();
-  const QRawFont raw = QRawFont::fromFont(font);
-  tm.TrueType = raw.isValid() && !raw.fontTable("glyf").isEmpty();
+  tm.TrueType = face.trueTypeOutlines;
   tm.FixedPitch = QFontInfo(font).fixedPitch();
   m_metrics = tm;
   return tm;
