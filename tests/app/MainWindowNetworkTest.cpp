@@ -34,12 +34,7 @@ protected:
       return;
     }
     HostAddresses::SetHook([] { return std::vector<std::uint32_t>{kLoopback}; });
-    UnitSimOptions options;
-    options.tcp = true;
-    options.tcpPort = 0;
-    options.udp = true;
-    options.udpFramePort = 0;
-    options.udpDiscoveryPort = 0;
+    UnitSimOptions options = NetworkOptionsOnFreePorts();
     sim = new UnitSim(options);
     if (!sim->Start()) {
       return;

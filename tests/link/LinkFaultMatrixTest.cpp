@@ -170,13 +170,8 @@ protected:
     HostAddresses::SetHook([] { return std::vector<std::uint32_t>{kLoopback}; });
     host.session = &session;
     session.SetPresetExchange(&exchange);
-    UnitSimOptions options;
+    UnitSimOptions options = NetworkOptionsOnFreePorts();
     options.pty = true;
-    options.tcp = true;
-    options.tcpPort = 0;
-    options.udp = true;
-    options.udpFramePort = 0;
-    options.udpDiscoveryPort = 0;
     options.udpSourceAddress = "127.0.0.1";
     sim = std::make_unique<UnitSim>(options);
     ASSERT_TRUE(sim->Start()) << sim->LastError();

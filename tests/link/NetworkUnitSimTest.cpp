@@ -38,13 +38,8 @@ constexpr auto kNetworkReadOutLimit = 60s;
 constexpr auto kLossLimit = 40s;
 
 UnitSimOptions NetworkSim(const std::string& address = "127.0.0.1") {
-  UnitSimOptions options;
-  options.tcp = true;
+  UnitSimOptions options = NetworkOptionsOnFreePorts();
   options.tcpAddress = address;
-  options.tcpPort = 0;
-  options.udp = true;
-  options.udpFramePort = 0;
-  options.udpDiscoveryPort = 0;
   options.udpSourceAddress = address;
   return options;
 }

@@ -46,6 +46,18 @@ struct UnitSimOptions {
   bool ignoreOtherUnitIds = false;
 };
 
+/// TCP and UDP on, every port chosen free: the simulator as a test reaches
+/// it over loopback.
+inline UnitSimOptions NetworkOptionsOnFreePorts() {
+  UnitSimOptions options;
+  options.tcp = true;
+  options.tcpPort = 0;
+  options.udp = true;
+  options.udpFramePort = 0;
+  options.udpDiscoveryPort = 0;
+  return options;
+}
+
 /// One frame the simulator received, as it arrived.
 struct SimReceivedFrame {
   SimLink link = SimLink::Pty;

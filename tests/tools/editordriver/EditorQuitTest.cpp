@@ -25,12 +25,7 @@ protected:
       GTEST_SKIP() << "not confined to loopback";
     }
     ASSERT_TRUE(folder.isValid());
-    UnitSimOptions options;
-    options.tcp = true;
-    options.tcpPort = 0;
-    options.udp = true;
-    options.udpFramePort = 0;
-    options.udpDiscoveryPort = 0;
+    UnitSimOptions options = NetworkOptionsOnFreePorts();
     sim = std::make_unique<UnitSim>(options);
     ASSERT_TRUE(sim->Start()) << sim->LastError();
   }
