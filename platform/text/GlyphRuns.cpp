@@ -54,11 +54,15 @@ int GlyphRunsAdvance(const QFont& font, const QString& text) {
 }
 
 void DrawGlyphRuns(QPainter& painter, const QPoint& baseline, const QFont& font, const QString& text) {
+  const std::vector<GlyphRun> runs = SplitGlyphRuns(font, text);
   int x = baseline.x();
-  for (const GlyphRun& run : SplitGlyphRuns(font, text)) {
-    painter.setFont(run.font);
-    painter.drawText(QPoint(x, baseline.y()), run.text);
-    x += QFontMetrics(run.font).horizontalAdvance(run.text);
+  for (std::size_t k = 0; k < runs.size(); ++k) {
+    painter.setFont(runs[k].font);
+    painter.drawText(QPoint(x, baseline.y()), runs[k].text);
+    // Only a following run needs the advance; measuring lays the text out again.
+    if (k + 1 < runs.size()) {
+      x += QFontMetrics(runs[k].font).horizontalAdvance(runs[k].text);
+    }
   }
   painter.setFont(font);
 }
