@@ -1,7 +1,8 @@
 #include "tests/support/ModalDialogCloser.h"
 
+#include "tests/support/ProcessEventsUntil.h"
+
 #include <QApplication>
-#include <QDeadlineTimer>
 #include <QDialog>
 #include <QLabel>
 #include <QMessageBox>
@@ -75,9 +76,5 @@ bool ModalDialogCloser::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool ModalDialogCloser::WaitFor(int count, int timeoutMs) {
-  QDeadlineTimer deadline(timeoutMs);
-  while (m_texts.size() < count && !deadline.hasExpired()) {
-    QApplication::processEvents(QEventLoop::AllEvents, 10);
-  }
-  return m_texts.size() >= count;
+  return ProcessEventsUntil([&] { return m_texts.size() >= count; }, std::chrono::milliseconds(timeoutMs));
 }
