@@ -83,7 +83,7 @@ TEST_F(LinkSearchSerialTest, Search_triesThePortsInNumberOrderAndLinksOnTheFirst
   ASSERT_TRUE(ProcessEventsUntil(Linked, kLinkLimit));
   EXPECT_EQ(network->lblDeviceID->Caption(), "3/3");
   EXPECT_EQ(Get<TLabel>("lbShowIp").Caption().toStdString(), units.PathOf("ttyS10"));
-  ASSERT_TRUE(ProcessEventsUntil([] { return !network->isVisible(); }, 5s));
+  ASSERT_TRUE(ProcessEventsUntil([] { return !network->isVisible(); }, kLinkLimit));
   ASSERT_TRUE(FirstHello(*s3) && FirstHello(*s4) && FirstHello(*s10));
   EXPECT_LT(*FirstHello(*s3), *FirstHello(*s4));
   EXPECT_LT(*FirstHello(*s4), *FirstHello(*s10));

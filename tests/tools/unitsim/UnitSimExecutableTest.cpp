@@ -75,12 +75,14 @@ class UnitSimProcess {
     return {};
   }
 
-  /// Sends SIGINT and returns the exit status, or -1 when it did not end within 5 s.
+  /// Sends SIGINT and returns the exit status, or -1 when it did not end
+  /// within 60 s (a sanitized process checks for leaks on the way out, which
+  /// takes seconds on a loaded machine).
   int Interrupt() {
     const int pidfd = static_cast<int>(::syscall(SYS_pidfd_open, m_pid, 0));
     ::kill(m_pid, SIGINT);
     pollfd p{pidfd, POLLIN, 0};
-    const bool ended = ::poll(&p, 1, 5000) == 1;
+    const bool ended = ::poll(&p, 1, 60000) == 1;
     ::close(pidfd);
     int status = 0;
     if (!ended || ::waitpid(m_pid, &status, 0) != m_pid) {
